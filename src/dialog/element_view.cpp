@@ -1,0 +1,15 @@
+#include "dialog/element_view.h"
+
+#include "dialog/name_compare.h"
+
+namespace ambrel {
+
+std::optional<std::u16string_view> find_attribute(const ElementView& element,
+                                                  std::u16string_view name) {
+  for (int i = 0; i < element.attribute_count; ++i) {
+    if (names_equal(element.attribute_name(i), name)) return element.attribute_value(i);
+  }
+  return std::nullopt;
+}
+
+}  // namespace ambrel
