@@ -3,6 +3,8 @@
 #include <optional>
 #include <string_view>
 
+#include "xml/xml_node.h"
+
 namespace ambrel {
 
 // A read-only look at one definition element: its name as written and its attribute
@@ -22,6 +24,9 @@ struct ElementView {
     return text == nullptr ? std::u16string_view() : std::u16string_view(text);
   }
 };
+
+// The view of an element node of a parsed definition.
+ElementView element_view_of(const XmlNode& node);
 
 // The value of the first attribute with the name (compared without case), if any.
 std::optional<std::u16string_view> find_attribute(const ElementView& element,
