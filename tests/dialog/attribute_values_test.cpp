@@ -81,16 +81,6 @@ TEST_F(AttributeValuesTest, CommonAttributesLaterOverwritesAndFlagsAccumulate) {
   EXPECT_FALSE(error.has_error());
 }
 
-TEST_F(AttributeValuesTest, CommonAttributeDefaults) {
-  TestElement empty(u"empty", {});
-  CommonAttributes attributes = read_common_attributes(empty.view(), DialogKind::Empty, error);
-  EXPECT_EQ(attributes.width, 0);
-  EXPECT_EQ(attributes.height, 0);
-  EXPECT_EQ(attributes.flags, 0u);
-  EXPECT_FALSE(attributes.name.has_value());
-  EXPECT_FALSE(attributes.folded);
-}
-
 TEST_F(AttributeValuesTest, DisabledAndInvisible) {
   TestElement a(u"button", {{u"disabled", u"no"}, {u"invisible", u"maybe"}});
   TestElement b(u"button", {{u"DISABLED", u"YES"}, {u"Invisible", u"yes"}});

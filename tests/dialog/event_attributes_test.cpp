@@ -121,21 +121,12 @@ TEST_F(EventAttributesTest, AfterAnErrorLaterAttributesAreStillBoundButTheFirstE
 TEST_F(EventAttributesTest, KindsWithoutEventsIgnoreEventAttributes) {
   TestElement splitter(u"splitter", {{u"OnEvent", u"unknown()"}, {u"OnChange", u"x"}});
   for (DialogKind kind : {DialogKind::Splitter, DialogKind::VBox, DialogKind::Window,
-                          DialogKind::Frame, DialogKind::Tab, DialogKind::Empty}) {
+                          DialogKind::Frame, DialogKind::Tab, DialogKind::Empty,
+                          DialogKind::Container, DialogKind::ScrollArea}) {
     bind(splitter, kind);
   }
   EXPECT_TRUE(bindings.empty());
   EXPECT_FALSE(error.has_error());
-}
-
-TEST_F(EventAttributesTest, MasksOfTheBindingKinds) {
-  EXPECT_EQ(event_mask_of(DialogKind::Image), 0x8Fu);
-  EXPECT_EQ(event_mask_of(DialogKind::ExplorerTree), 0x9Fu);
-  EXPECT_EQ(event_mask_of(DialogKind::ComboBox), 0x70u);
-  EXPECT_EQ(event_mask_of(DialogKind::Panel), 0x10u);
-  EXPECT_EQ(event_mask_of(DialogKind::IpAddress), 0u);
-  EXPECT_EQ(event_mask_of(DialogKind::Container), std::nullopt);
-  EXPECT_EQ(event_mask_of(DialogKind::ScrollArea), std::nullopt);
 }
 
 }  // namespace
