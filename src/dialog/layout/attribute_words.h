@@ -1,0 +1,28 @@
+#pragma once
+
+// Word matching for layout attribute values (EXPAND, ALIGN, MARGIN, "AUTO", ...).
+// Dialog definitions write these words in any case; the words are ASCII, so a
+// code unit outside ASCII never matches a letter of them.
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace ambrel::layout {
+
+bool equals_ignoring_case(std::u16string_view text, std::string_view word);
+
+bool starts_with_ignoring_case(std::u16string_view text, std::string_view word);
+
+// Index of the first occurrence of word in text, or npos.
+std::size_t find_ignoring_case(std::u16string_view text, std::string_view word);
+
+// A decimal integer at the start of text: optional blanks, an optional sign,
+// then digits up to the first non-digit; no digits read as 0. Values beyond
+// 32 bits saturate.
+int32_t read_decimal(std::u16string_view text);
+
+// "AUTO" (window bounds, splitter minimums, scroll-area inner sizes).
+bool is_auto_word(std::u16string_view text);
+
+}  // namespace ambrel::layout

@@ -1,0 +1,45 @@
+#pragma once
+
+// Plain values shared by every layout calculation of the dialog objects:
+// sizes, rectangles and the expand modes of boxes and grids. Sizes are signed
+// pixels and are never clamped at zero: a container given too little room hands
+// its children zero or negative sizes.
+
+#include <cstdint>
+
+namespace ambrel::layout {
+
+struct Size {
+  int32_t width = 0;
+  int32_t height = 0;
+
+  friend bool operator==(const Size&, const Size&) = default;
+};
+
+struct Rect {
+  int32_t x = 0;
+  int32_t y = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+
+  friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+// How a line of children (a box, a grid's columns or rows) shares extra room.
+enum class ExpandMode : int32_t { Yes = 1, No = 2, Equal = 3, Item = 4 };
+
+// A recognised EXPAND / COLEXPAND / ROWEXPAND value; item is 0-based.
+struct ExpandChoice {
+  ExpandMode mode = ExpandMode::Yes;
+  int32_t item = 0;
+
+  friend bool operator==(const ExpandChoice&, const ExpandChoice&) = default;
+};
+
+// One child's SizeRequest result as a container sees it.
+struct ChildRequest {
+  Size size;
+  bool folded = false;
+};
+
+}  // namespace ambrel::layout

@@ -1,0 +1,74 @@
+#pragma once
+
+// The single-child placement shared by the singlebox, window, frame,
+// container, scroll area and tab objects: margins around the child, whether
+// the child fills the room or keeps its request, and where it sits. Also the
+// singlebox's (and tab's) NaturalSize, and the words of the MARGIN, EXPAND and
+// ALIGN attributes of these objects.
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "dialog/layout/layout_types.h"
+
+namespace ambrel::layout {
+
+struct Margins {
+  int32_t top = 0;
+  int32_t bottom = 0;
+  int32_t left = 0;
+  int32_t right = 0;
+
+  friend bool operator==(const Margins&, const Margins&) = default;
+};
+
+// Alignment on one axis; an unset axis acts as the start.
+enum class SideAlign : int32_t { Unset = 0, Start = 1, Center = 2, End = 3 };
+
+struct SingleAlign {
+  SideAlign horizontal = SideAlign::Unset;
+  SideAlign vertical = SideAlign::Unset;
+
+  friend bool operator==(const SingleAlign&, const SingleAlign&) = default;
+};
+
+struct ExpandSwitches {
+  bool horizontal = true;
+  bool vertical = true;
+
+  friend bool operator==(const ExpandSwitches&, const ExpandSwitches&) = default;
+};
+
+struct SingleChildSettings {
+  Margins margins;
+  ExpandSwitches expand;
+  int32_t expand_width_limit = 0;  // 0: no limit
+  int32_t expand_height_limit = 0;
+  SingleAlign align;
+};
+
+Margins uniform_margins(int32_t margin);
+
+// The defaults of a kind whose margin default is margin on every side.
+SingleChildSettings single_child_settings(int32_t margin);
+
+// MARGIN with ":" ("top:4,left:6", "vertical:2"); nothing for a value without
+// ":", which is one number for all four sides (read as a number by the caller).
+std::optional<Margins> parse_margin_sides(std::u16string_view text);
+
+// EXPAND: "VERTICAL", "HORIZONTAL" or "NO"; other values leave the switches.
+std::optional<ExpandSwitches> parse_single_expand(std::u16string_view text);
+
+// ALIGN: the words TOP, BOTTOM, LEFT, RIGHT and CENTER anywhere in the text.
+// Axes that no word sets and that were unset become centre with CENTER,
+// otherwise start.
+SingleAlign apply_single_align(SingleAlign current, std::u16string_view text);
+
+// The child's rectangle inside area.
+Rect place_single_child(const SingleChildSettings& settings, Size child_request, Rect area);
+
+// The singlebox's and the tab's NaturalSize.
+Size singlebox_natural_size(const SingleChildSettings& settings, Size child_request, Size wish);
+
+}  // namespace ambrel::layout
