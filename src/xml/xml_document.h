@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "support/object_registry.h"
 #include "xml/node_pool.h"
 #include "xml/string_arena.h"
 #include "xml/xml_navigation.h"

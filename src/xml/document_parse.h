@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace ambrel {
+
+// xml_parse_text with the size of the pieces handed to the parser chosen by the caller,
+// so tests can drive the piecewise path with small texts.
+int parse_text_in_pieces(int handle, std::u16string_view text, std::size_t piece_units);
+
+}  // namespace ambrel

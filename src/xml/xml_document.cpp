@@ -1,0 +1,81 @@
+#include "xml/xml_document.h"
+
+#include <memory>
+#include <new>
+
+#include "support/object_registry.h"
+#include "xml/document_parse.h"
+#include "xml/expat_parse.h"
+#include "xml/line_endings.h"
+
+namespace ambrel {
+
+namespace {
+
+std::unique_ptr<ObjectRegistry<XmlDocument>>& documents() {
+  static std::unique_ptr<ObjectRegistry<XmlDocument>> registry;
+  return registry;
+}
+
+XmlDocument* find(int handle) {
+  return documents() ? documents()->find(handle) : nullptr;
+}
+
+// A document with its root node, ready for the parser.
+std::unique_ptr<XmlDocument> new_document(std::u16string_view text) {
+  auto document = std::make_unique<XmlDocument>(text.size() * sizeof(char16_t));
+  document->root = document->nodes.allocate();
+  document->root->kind = XmlNodeKind::root;
+  document->root->sibling_index = 1;
+  document->line_ending = detect_line_ending(text);
+  return document;
+}
+
+}  // namespace
+
+void xml_library_init() {
+  if (!documents()) documents() = std::make_unique<ObjectRegistry<XmlDocument>>();
+}
+
+void xml_library_end() { documents().reset(); }
+
+int parse_text_in_pieces(int handle, std::u16string_view text, std::size_t piece_units) {
+  if (!documents() || !ObjectRegistry<XmlDocument>::is_valid_request(handle)) return 0;
+  try {
+    std::unique_ptr<XmlDocument> document = new_document(text);
+    if (!parse_into(*document, text, piece_units)) return 0;
+    int number = documents()->insert(handle, std::move(document));
+    if (number == kAnyNumber) return 0;
+    return handle == kAnyNumber ? number : 1;
+  } catch (const std::bad_alloc&) {
+    return 0;
+  }
+}
+
+int xml_parse_text(int handle, std::u16string_view text) {
+  return parse_text_in_pieces(handle, text, kLargestPieceUnits);
+}
+
+int xml_parse_text(int handle, const char16_t* text) {
+  return xml_parse_text(handle, text == nullptr ? std::u16string_view() : std::u16string_view(text));
+}
+
+int xml_is_document(int handle) { return find(handle) != nullptr ? 1 : 0; }
+
+XmlNode* xml_main_node(int handle) {
+  XmlDocument* document = find(handle);
+  return document != nullptr ? document->main_node : nullptr;
+}
+
+const XmlDocument* xml_find_document(int handle) { return find(handle); }
+
+XmlParseStatus xml_parse_status(int handle) {
+  XmlDocument* document = find(handle);
+  return document != nullptr ? document->status : XmlParseStatus{};
+}
+
+void xml_free_document(int handle) {
+  if (documents()) documents()->free(handle);
+}
+
+}  // namespace ambrel

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "xml/error_messages.h"
+#include "xml/xml_document.h"
+#include "xml_test_support.h"
+
+namespace ambrel {
+namespace {
+
+using ParseStatusTest = XmlTest;
+
+TEST_F(ParseStatusTest, WellFormedTextLeavesAnEmptyStatus) {
+  XmlParseStatus status = xml_parse_status(parse(u"<a>x</a>"));
+  EXPECT_EQ(status.status, 0);
+  EXPECT_EQ(status.line, 0);
+  EXPECT_EQ(status.column, 0);
+  EXPECT_EQ(status.message, nullptr);
+}
+
+TEST_F(ParseStatusTest, EmptyTextHasNoElement) {
+  XmlParseStatus status = xml_parse_status(parse(u""));
+  EXPECT_EQ(status.status, 3);
+  EXPECT_EQ(std::u16string(status.message), u"no element found");
+}
+
+TEST_F(ParseStatusTest, MismatchedTagKeepsWhatWasBuiltWithItsPosition) {
+  int handle = parse(u"<a>\n <b>x</a>");
+  ASSERT_NE(xml_is_document(handle), 0);
+  XmlParseStatus status = xml_parse_status(handle);
+  EXPECT_EQ(status.status, 7);
+  EXPECT_EQ(std::u16string(status.message), u"mismatched tag");
+  EXPECT_EQ(status.line, 2);
+  EXPECT_EQ(status.column, 8);
+  const XmlNode* a = xml_main_node(handle);
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(xml_node_name(a), u"a");
+  EXPECT_EQ(xml_node_text(a), u"\n ");
+  ASSERT_NE(a->first_child, nullptr);
+  EXPECT_EQ(xml_node_name(a->first_child), u"b");
+  EXPECT_EQ(xml_node_text(a->first_child), u"x");
+}
+
+TEST_F(ParseStatusTest, JunkAfterTheDocumentElementKeepsTheFirstElementOnly) {
+  int handle = parse(u"<a/><b/>");
+  EXPECT_EQ(xml_parse_status(handle).status, 9);
+  EXPECT_EQ(xml_child_count(root_of(handle)), 1);
+  EXPECT_EQ(xml_node_name(xml_main_node(handle)), u"a");
+}
+
+TEST_F(ParseStatusTest, FaultyFirstMarkupLeavesNoMainNode) {
+  int handle = parse(u"<1a/>");
+  EXPECT_EQ(xml_parse_status(handle).status, 4);
+  EXPECT_EQ(std::u16string(xml_parse_status(handle).message), u"not well-formed (invalid token)");
+  EXPECT_EQ(xml_main_node(handle), nullptr);
+}
+
+TEST_F(ParseStatusTest, UnknownHandlesHaveNoStatus) {
+  XmlParseStatus status = xml_parse_status(12345);
+  EXPECT_EQ(status.status, 0);
+  EXPECT_EQ(status.message, nullptr);
+}
+
+TEST_F(ParseStatusTest, MessageTableCoversCodesOneToForty) {
+  EXPECT_EQ(xml_error_message(0), nullptr);
+  EXPECT_EQ(std::u16string(xml_error_message(1)), u"out of memory");
+  EXPECT_EQ(std::u16string(xml_error_message(40)),
+            u"prefix must not be bound to one of the reserved namespace names");
+  EXPECT_EQ(xml_error_message(41), nullptr);
+}
+
+}  // namespace
+}  // namespace ambrel
