@@ -1,0 +1,220 @@
+#pragma once
+
+// In-memory windows and controls for tests and tools.
+//
+// Metrics are fixed: every UTF-16 unit is 7 px wide, a line is 13 px high, edges are 2 px,
+// thin borders 1 px, scroll bars 17 px. Windows have no frame, so the frame size is the
+// client size.
+//
+// Time is a virtual clock in milliseconds. It moves only when a test advances it or when
+// the program waits (a blocking pump jumps to the next timer or scripted input, a pump with
+// a time-out moves at most that far), so timers fire at exact virtual times.
+//
+// User input is scripted through the user_* members; each reports to the sink at once, as
+// the platform would while dispatching the input.
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+#include "ui/backend/backend.h"
+
+namespace ambrel {
+
+class HeadlessBackend final : public Backend {
+ public:
+  static constexpr int kCharWidth = 7;
+  static constexpr int kLineHeight = 13;
+
+  explicit HeadlessBackend(Rect screen = {0, 0, 1920, 1080});
+
+  void set_sink(BackendSink* sink) override;
+
+  NativeHandle create_window(const WindowSpec& spec) override;
+  void destroy_window(NativeHandle window) override;
+  bool is_window(NativeHandle handle) const override;
+  void set_window_title(NativeHandle window, std::u16string_view title) override;
+  std::u16string window_title(NativeHandle window) const override;
+  Point window_position(NativeHandle window) const override;
+  void move_window(NativeHandle window, Point position) override;
+  Size window_client_size(NativeHandle window) const override;
+  void resize_window(NativeHandle window, Size client_size) override;
+  Size window_frame_size(NativeHandle window) const override;
+  void set_window_size_limits(NativeHandle window, Size minimum, Size maximum) override;
+  WindowState window_state(NativeHandle window) const override;
+  void set_window_state(NativeHandle window, WindowState state) override;
+  void show_window(NativeHandle window, bool activate) override;
+  void hide_window(NativeHandle window) override;
+  bool window_visible(NativeHandle window) const override;
+  void activate_window(NativeHandle window) override;
+  NativeHandle active_window() const override;
+  NativeHandle window_owner(NativeHandle window) const override;
+  Rect screen_area() const override;
+
+  bool start_timer(NativeHandle window, int timer, int milliseconds) override;
+  bool stop_timer(NativeHandle window, int timer) override;
+
+  NativeHandle create_control(const ControlSpec& spec) override;
+  void destroy_control(NativeHandle control) override;
+  bool is_control(NativeHandle handle) const override;
+  ControlKind control_kind(NativeHandle control) const override;
+  void set_control_id(NativeHandle control, int id) override;
+  int control_id(NativeHandle control) const override;
+  NativeHandle control_parent(NativeHandle control) const override;
+  NativeHandle control_window(NativeHandle control) const override;
+  void set_control_parent(NativeHandle control, NativeHandle parent) override;
+  std::vector<NativeHandle> child_controls(NativeHandle parent) const override;
+  Rect control_geometry(NativeHandle control) const override;
+  void set_control_geometry(NativeHandle control, Rect geometry) override;
+  std::u16string control_text(NativeHandle control) const override;
+  void set_control_text(NativeHandle control, std::u16string_view text) override;
+  void set_control_enabled(NativeHandle control, bool enabled) override;
+  bool control_enabled(NativeHandle control) const override;
+  void set_control_visible(NativeHandle control, bool visible) override;
+  bool control_visible(NativeHandle control) const override;
+  ControlStyle control_style(NativeHandle control) const override;
+  void set_control_read_only(NativeHandle control, bool read_only) override;
+  void set_control_alignment(NativeHandle control, TextAlignment alignment) override;
+  void place_control_below(NativeHandle control, NativeHandle above) override;
+  void set_focus(NativeHandle control) override;
+  NativeHandle focused_control() const override;
+  void repaint_control(NativeHandle control) override;
+
+  Size text_extent(NativeHandle control, std::u16string_view text) const override;
+  Size text_block(NativeHandle control, std::u16string_view text) const override;
+  SystemMetrics system_metrics() const override;
+
+  void capture_mouse(NativeHandle control) override;
+  void release_mouse() override;
+  NativeHandle mouse_capture() const override;
+  void set_control_cursor(NativeHandle control, Cursor cursor) override;
+
+  bool set_clipboard_text(std::u16string_view text) override;
+  std::u16string clipboard_text() const override;
+
+  std::u16string ask_open_file(const OpenFileRequest& request) override;
+
+  bool enable_drops(NativeHandle target, bool enable) override;
+
+  int pump(int timeout_ms) override;
+  void post(std::function<void()> task) override;
+
+  // --- The virtual clock.
+  std::int64_t now() const { return now_; }
+  // Moves the clock forward, firing every timer and scripted input that falls due on the
+  // way, in time order.
+  void advance_clock(std::int64_t milliseconds);
+  // Runs `input` when the clock reaches now() + delay.
+  void schedule(std::int64_t delay, std::function<void()> input);
+
+  // --- Scripted user input.
+  void user_close(NativeHandle window);
+  void user_move(NativeHandle window, Point position);
+  // Drags the frame to the size; the size limits hold as on a real desktop.
+  void user_resize(NativeHandle window, Size client_size);
+  void user_minimize(NativeHandle window);
+  void user_maximize(NativeHandle window);
+  void user_restore(NativeHandle window);
+  void user_activate(NativeHandle window);
+  void user_mouse(NativeHandle target, const MouseInput& input);
+  void user_click(NativeHandle target, MouseButton button, Point position);
+  void user_double_click(NativeHandle target, Point position);
+  // Types into a writable editor, one change notification per UTF-16 unit.
+  void user_type(NativeHandle control, std::u16string_view text);
+  void user_press_tab(NativeHandle window, bool backward);
+  void user_focus(NativeHandle control);
+  // Drags files over the target and drops them; returns the action the target chose.
+  int user_drop_files(NativeHandle target, std::vector<std::u16string> files, Point position,
+                      int offered_actions, int modifiers);
+  // The path the next open-file dialog answers (empty: the user cancels).
+  void answer_open_file(std::u16string path);
+  const std::optional<OpenFileRequest>& last_open_file_request() const { return last_open_file_; }
+  Cursor control_cursor(NativeHandle control) const;
+  bool drops_enabled(NativeHandle target) const;
+
+ private:
+  struct Window {
+    std::u16string title;
+    WindowStyle style;
+    Point position;
+    Size client_size;
+    Size normal_size;  // the size to restore from minimized or maximized
+    Size minimum;
+    Size maximum;
+    WindowState state = WindowState::Normal;
+    bool visible = false;
+    NativeHandle owner;
+    std::vector<NativeHandle> children;
+    bool drops = false;
+  };
+  struct Control {
+    ControlKind kind = ControlKind::Container;
+    NativeHandle parent;
+    Rect geometry;
+    std::u16string text;
+    ControlStyle style;
+    bool enabled = true;
+    bool visible = true;
+    int id = -1;
+    Cursor cursor = Cursor::Arrow;
+    bool drops = false;
+    std::vector<NativeHandle> children;
+  };
+  struct Timer {
+    NativeHandle window;
+    int number = 0;
+    std::int64_t interval = 0;
+    std::int64_t due = 0;
+    std::uint64_t sequence = 0;
+  };
+  struct ScriptedInput {
+    std::int64_t due = 0;
+    std::uint64_t sequence = 0;
+    std::function<void()> input;
+  };
+
+  NativeHandle new_handle() { return NativeHandle{++last_handle_}; }
+  Window* find_window(NativeHandle handle);
+  const Window* find_window(NativeHandle handle) const;
+  Control* find_control(NativeHandle handle);
+  const Control* find_control(NativeHandle handle) const;
+  std::vector<NativeHandle>* children_of(NativeHandle parent);
+  void destroy_children(std::vector<NativeHandle> children);
+  void detach_from_parent(NativeHandle control, NativeHandle parent);
+  void change_activation(NativeHandle window);
+  void change_focus(NativeHandle control);
+  void change_size(NativeHandle window, Size client_size);
+  Size clamp_to_limits(const Window& window, Size size) const;
+
+  std::optional<std::int64_t> next_due() const;
+  bool fire_next_due(std::int64_t limit);
+  bool run_posted_tasks();
+
+  BackendSink* sink_ = nullptr;
+  Rect screen_;
+  std::uint64_t last_handle_ = 0;
+  std::map<std::uint64_t, Window> windows_;
+  std::map<std::uint64_t, Control> controls_;
+  NativeHandle active_;
+  NativeHandle focus_;
+  NativeHandle capture_;
+  std::u16string clipboard_;
+  std::deque<std::u16string> open_file_answers_;
+  std::optional<OpenFileRequest> last_open_file_;
+
+  std::int64_t now_ = 0;
+  std::uint64_t sequence_ = 0;
+  std::vector<Timer> timers_;
+  std::vector<ScriptedInput> scripted_;
+
+  std::mutex posted_mutex_;
+  std::condition_variable posted_signal_;
+  std::deque<std::function<void()>> posted_;
+};
+
+}  // namespace ambrel

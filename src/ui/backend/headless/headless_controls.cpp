@@ -1,0 +1,276 @@
+// Controls, measurement, clipboard, file dialog and drop targets of the headless backend.
+
+#include <algorithm>
+#include <utility>
+
+#include "ui/backend/headless/headless_backend.h"
+
+namespace ambrel {
+
+HeadlessBackend::Control* HeadlessBackend::find_control(NativeHandle handle) {
+  auto it = controls_.find(handle.value);
+  return it == controls_.end() ? nullptr : &it->second;
+}
+
+const HeadlessBackend::Control* HeadlessBackend::find_control(NativeHandle handle) const {
+  auto it = controls_.find(handle.value);
+  return it == controls_.end() ? nullptr : &it->second;
+}
+
+std::vector<NativeHandle>* HeadlessBackend::children_of(NativeHandle parent) {
+  if (Window* window = find_window(parent)) return &window->children;
+  if (Control* control = find_control(parent)) return &control->children;
+  return nullptr;
+}
+
+NativeHandle HeadlessBackend::create_control(const ControlSpec& spec) {
+  std::vector<NativeHandle>* siblings = children_of(spec.parent);
+  if (!siblings) return kNoHandle;
+  NativeHandle handle = new_handle();
+  siblings->push_back(handle);
+  Control control;
+  control.kind = spec.kind;
+  control.parent = spec.parent;
+  control.geometry = spec.geometry;
+  control.text = spec.text;
+  control.style = spec.style;
+  controls_.emplace(handle.value, std::move(control));
+  return handle;
+}
+
+// Destroys controls children first, reporting each; iterative, as a document may nest deeply.
+void HeadlessBackend::destroy_children(std::vector<NativeHandle> children) {
+  std::vector<std::pair<NativeHandle, bool>> stack;  // (control, its children already pushed)
+  for (auto it = children.rbegin(); it != children.rend(); ++it) stack.emplace_back(*it, false);
+  while (!stack.empty()) {
+    auto [handle, expanded] = stack.back();
+    Control* control = find_control(handle);
+    if (!control) {
+      stack.pop_back();
+      continue;
+    }
+    if (!expanded) {
+      stack.back().second = true;
+      for (auto it = control->children.rbegin(); it != control->children.rend(); ++it) stack.emplace_back(*it, false);
+      continue;
+    }
+    stack.pop_back();
+    if (focus_ == handle) focus_ = kNoHandle;
+    if (capture_ == handle) capture_ = kNoHandle;
+    if (sink_) sink_->on_control_destroyed(handle);
+    controls_.erase(handle.value);
+  }
+}
+
+void HeadlessBackend::detach_from_parent(NativeHandle control, NativeHandle parent) {
+  if (std::vector<NativeHandle>* siblings = children_of(parent)) std::erase(*siblings, control);
+}
+
+void HeadlessBackend::destroy_control(NativeHandle handle) {
+  Control* control = find_control(handle);
+  if (!control) return;
+  detach_from_parent(handle, control->parent);
+  destroy_children({handle});
+}
+
+bool HeadlessBackend::is_control(NativeHandle handle) const { return find_control(handle) != nullptr; }
+
+ControlKind HeadlessBackend::control_kind(NativeHandle handle) const {
+  const Control* control = find_control(handle);
+  return control ? control->kind : ControlKind::Container;
+}
+
+void HeadlessBackend::set_control_id(NativeHandle handle, int id) {
+  if (Control* control = find_control(handle)) control->id = id;
+}
+
+int HeadlessBackend::control_id(NativeHandle handle) const {
+  const Control* control = find_control(handle);
+  return control ? control->id : -1;
+}
+
+NativeHandle HeadlessBackend::control_parent(NativeHandle handle) const {
+  const Control* control = find_control(handle);
+  return control ? control->parent : kNoHandle;
+}
+
+NativeHandle HeadlessBackend::control_window(NativeHandle handle) const {
+  const Control* control = find_control(handle);
+  while (control) {
+    if (is_window(control->parent)) return control->parent;
+    control = find_control(control->parent);
+  }
+  return kNoHandle;
+}
+
+void HeadlessBackend::set_control_parent(NativeHandle handle, NativeHandle parent) {
+  Control* control = find_control(handle);
+  if (!control || parent == handle || !children_of(parent)) return;
+  // A control cannot become a child of its own descendant.
+  for (NativeHandle up = parent; is_control(up); up = control_parent(up)) {
+    if (up == handle) return;
+  }
+  detach_from_parent(handle, control->parent);
+  control->parent = parent;
+  children_of(parent)->push_back(handle);
+}
+
+std::vector<NativeHandle> HeadlessBackend::child_controls(NativeHandle parent) const {
+  if (const Window* window = find_window(parent)) return window->children;
+  if (const Control* control = find_control(parent)) return control->children;
+  return {};
+}
+
+Rect HeadlessBackend::control_geometry(NativeHandle handle) const {
+  const Control* control = find_control(handle);
+  return control ? control->geometry : Rect{};
+}
+
+void HeadlessBackend::set_control_geometry(NativeHandle handle, Rect geometry) {
+  Control* control = find_control(handle);
+  if (!control) return;
+  Rect old = control->geometry;
+  control->geometry = geometry;
+  bool resized = old.width != geometry.width || old.height != geometry.height;
+  if (resized && sink_) sink_->on_control_resized(handle);
+}
+
+std::u16string HeadlessBackend::control_text(NativeHandle handle) const {
+  const Control* control = find_control(handle);
+  return control ? control->text : std::u16string();
+}
+
+void HeadlessBackend::set_control_text(NativeHandle handle, std::u16string_view text) {
+  if (Control* control = find_control(handle)) control->text = text;
+}
+
+void HeadlessBackend::set_control_enabled(NativeHandle handle, bool enabled) {
+  if (Control* control = find_control(handle)) control->enabled = enabled;
+}
+
+bool HeadlessBackend::control_enabled(NativeHandle handle) const {
+  const Control* control = find_control(handle);
+  return control && control->enabled;
+}
+
+void HeadlessBackend::set_control_visible(NativeHandle handle, bool visible) {
+  if (Control* control = find_control(handle)) control->visible = visible;
+}
+
+bool HeadlessBackend::control_visible(NativeHandle handle) const {
+  const Control* control = find_control(handle);
+  return control && control->visible;
+}
+
+ControlStyle HeadlessBackend::control_style(NativeHandle handle) const {
+  const Control* control = find_control(handle);
+  return control ? control->style : ControlStyle{};
+}
+
+void HeadlessBackend::set_control_read_only(NativeHandle handle, bool read_only) {
+  if (Control* control = find_control(handle)) control->style.read_only = read_only;
+}
+
+void HeadlessBackend::set_control_alignment(NativeHandle handle, TextAlignment alignment) {
+  if (Control* control = find_control(handle)) control->style.alignment = alignment;
+}
+
+void HeadlessBackend::place_control_below(NativeHandle handle, NativeHandle above) {
+  Control* control = find_control(handle);
+  if (!control || handle == above || control_parent(above) != control->parent) return;
+  std::vector<NativeHandle>& siblings = *children_of(control->parent);
+  std::erase(siblings, handle);
+  siblings.insert(std::find(siblings.begin(), siblings.end(), above) + 1, handle);
+}
+
+void HeadlessBackend::change_focus(NativeHandle handle) {
+  if (focus_ == handle) return;
+  NativeHandle previous = focus_;
+  focus_ = handle;
+  if (previous && sink_) sink_->on_control_focus(previous, false);
+  if (handle && sink_) sink_->on_control_focus(handle, true);
+}
+
+void HeadlessBackend::set_focus(NativeHandle handle) {
+  if (is_control(handle)) change_focus(handle);
+}
+
+NativeHandle HeadlessBackend::focused_control() const { return focus_; }
+
+void HeadlessBackend::repaint_control(NativeHandle) {}
+
+Size HeadlessBackend::text_extent(NativeHandle, std::u16string_view text) const {
+  return {static_cast<int>(text.size()) * kCharWidth, kLineHeight};
+}
+
+Size HeadlessBackend::text_block(NativeHandle, std::u16string_view text) const {
+  int lines = 0;
+  int widest = 0;
+  std::size_t start = 0;
+  for (;;) {
+    std::size_t end = text.find_first_of(u"\r\n", start);
+    std::size_t line_end = end == std::u16string_view::npos ? text.size() : end;
+    widest = std::max(widest, static_cast<int>(line_end - start));
+    ++lines;
+    if (end == std::u16string_view::npos) break;
+    start = end + 1;
+    if (text[end] == u'\r' && start < text.size() && text[start] == u'\n') ++start;
+  }
+  return {widest * kCharWidth, lines * kLineHeight};
+}
+
+SystemMetrics HeadlessBackend::system_metrics() const { return {2, 2, 1, 1, 17, 17}; }
+
+void HeadlessBackend::capture_mouse(NativeHandle handle) {
+  if (is_control(handle)) capture_ = handle;
+}
+
+void HeadlessBackend::release_mouse() { capture_ = kNoHandle; }
+
+NativeHandle HeadlessBackend::mouse_capture() const { return capture_; }
+
+void HeadlessBackend::set_control_cursor(NativeHandle handle, Cursor cursor) {
+  if (Control* control = find_control(handle)) control->cursor = cursor;
+}
+
+Cursor HeadlessBackend::control_cursor(NativeHandle handle) const {
+  const Control* control = find_control(handle);
+  return control ? control->cursor : Cursor::Arrow;
+}
+
+bool HeadlessBackend::set_clipboard_text(std::u16string_view text) {
+  clipboard_ = text;
+  return true;
+}
+
+std::u16string HeadlessBackend::clipboard_text() const { return clipboard_; }
+
+std::u16string HeadlessBackend::ask_open_file(const OpenFileRequest& request) {
+  last_open_file_ = request;
+  if (open_file_answers_.empty()) return {};
+  std::u16string answer = std::move(open_file_answers_.front());
+  open_file_answers_.pop_front();
+  return answer;
+}
+
+void HeadlessBackend::answer_open_file(std::u16string path) { open_file_answers_.push_back(std::move(path)); }
+
+bool HeadlessBackend::enable_drops(NativeHandle target, bool enable) {
+  if (Window* window = find_window(target)) {
+    window->drops = enable;
+    return true;
+  }
+  if (Control* control = find_control(target)) {
+    control->drops = enable;
+    return true;
+  }
+  return false;
+}
+
+bool HeadlessBackend::drops_enabled(NativeHandle target) const {
+  if (const Window* window = find_window(target)) return window->drops;
+  const Control* control = find_control(target);
+  return control && control->drops;
+}
+
+}  // namespace ambrel

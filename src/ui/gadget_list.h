@@ -1,0 +1,21 @@
+#pragma once
+
+// The thread's current gadget list: the native window or container into which new gadgets
+// go, with the stack of earlier parents. Each window keeps its own list, so switching
+// between windows resumes where each one was left.
+
+#include "ui/backend/backend.h"
+
+namespace ambrel {
+
+// Makes `window` the current list; returns the previous current parent.
+NativeHandle use_gadget_list(NativeHandle window);
+// Pushes the current parent and makes the container current.
+void push_gadget_parent(NativeHandle container);
+// Pops the parent saved on top; returns false (doing nothing) at depth 0.
+bool pop_gadget_parent();
+NativeHandle current_gadget_parent();
+// Forgets the list of a window that closes.
+void forget_gadget_list(NativeHandle window);
+
+}  // namespace ambrel

@@ -1,0 +1,140 @@
+#include "ui/platform_events.h"
+
+#include "ui/events.h"
+#include "ui/platform.h"
+#include "ui/tab_navigation.h"
+#include "ui/window.h"
+#include "ui/window_registry.h"
+
+namespace ambrel {
+
+namespace {
+
+// The number of a known top-level window, or -1 (unknown windows raise nothing).
+int number_of_window(NativeHandle window) {
+  Backend* backend = ui_backend();
+  if (!backend || !backend->is_window(window)) return -1;
+  return window_number_of(window);
+}
+
+WindowRecord* finished_window(NativeHandle window, int& number) {
+  number = number_of_window(window);
+  WindowRecord* record = find_window_record(number);
+  return record && record->creation_finished ? record : nullptr;
+}
+
+}  // namespace
+
+PlatformEvents& platform_events() {
+  static PlatformEvents events;
+  return events;
+}
+
+void PlatformEvents::on_close_request(NativeHandle window) {
+  int number = number_of_window(window);
+  if (number != -1) raise_event(kEventCloseWindow, number, number, 0);
+}
+
+void PlatformEvents::on_window_moved(NativeHandle window) {
+  int number = 0;
+  if (finished_window(window, number)) raise_event(kEventMoveWindow, number, number, 0);
+}
+
+void PlatformEvents::on_window_resized(NativeHandle window, WindowState state) {
+  int number = 0;
+  WindowRecord* record = finished_window(window, number);
+  if (!record) return;
+  switch (state) {
+    case WindowState::Minimized:
+      record->minimized_or_maximized = true;
+      raise_event(kEventMinimizeWindow, 0, number, 0);
+      return;
+    case WindowState::Maximized:
+      record->minimized_or_maximized = true;
+      raise_event(kEventMaximizeWindow, 0, number, 0);
+      raise_event(kEventSizeWindow, 0, number, 0);
+      return;
+    case WindowState::Normal:
+      if (record->minimized_or_maximized) {
+        record->minimized_or_maximized = false;
+        raise_event(kEventRestoreWindow, 0, number, 0);
+      }
+      // However many size changes a drag makes, one size event of the window stays queued.
+      remove_queued_events(kEventSizeWindow, 0, number, 0);
+      raise_event(kEventSizeWindow, 0, number, 0);
+      return;
+  }
+}
+
+void PlatformEvents::on_window_activation(NativeHandle window, bool active) {
+  int number = number_of_window(window);
+  WindowRecord* record = find_window_record(number);
+  if (!record) return;
+  Backend& backend = *ui_backend();
+  if (active) {
+    NativeHandle focus = record->remembered_focus;
+    if (backend.is_control(focus) && backend.control_window(focus) == window) backend.set_focus(focus);
+    raise_event(kEventActivateWindow, 0, number, 0);
+    return;
+  }
+  NativeHandle focus = backend.focused_control();
+  record->remembered_focus = backend.control_window(focus) == window ? focus : kNoHandle;
+  raise_event(kEventDeactivateWindow, 0, number, 0);
+}
+
+void PlatformEvents::on_timer(NativeHandle window, int timer) {
+  int number = number_of_window(window);
+  if (number != -1) raise_event(kEventTimer, timer, number, 0);
+}
+
+bool PlatformEvents::on_tab_key(NativeHandle window, bool backward) {
+  if (number_of_window(window) == -1) return false;
+  return handle_tab_key(*ui_backend(), window, backward);
+}
+
+void PlatformEvents::on_mouse(NativeHandle target, const MouseInput& input) {
+  int number = number_of_window(target);
+  if (number == -1) return;
+  if (input.action == MouseAction::Release && input.button == MouseButton::Left) {
+    raise_event(kEventLeftClick, 0, number, 0);
+  } else if (input.action == MouseAction::Release && input.button == MouseButton::Right) {
+    raise_event(kEventRightClick, 0, number, 0);
+  } else if (input.action == MouseAction::DoubleClick && input.button == MouseButton::Left) {
+    raise_event(kEventLeftDoubleClick, 0, number, 0);
+  }
+}
+
+void PlatformEvents::on_control_command(NativeHandle control, int code) {
+  Backend& backend = *ui_backend();
+  int id = backend.control_id(control);
+  int number = number_of_window(backend.control_window(control));
+  if (id != -1 && number != -1) raise_event(kEventGadget, id, number, code);
+}
+
+void PlatformEvents::on_control_focus(NativeHandle control, bool gained) {
+  Backend& backend = *ui_backend();
+  if (backend.control_kind(control) != ControlKind::Editor) return;
+  int id = backend.control_id(control);
+  int number = number_of_window(backend.control_window(control));
+  if (id != -1 && number != -1) raise_event(kEventGadget, id, number, gained ? kGadgetFocus : kGadgetLostFocus);
+}
+
+void PlatformEvents::on_control_resized(NativeHandle control) {
+  Backend& backend = *ui_backend();
+  if (backend.control_kind(control) != ControlKind::Container) return;
+  int id = backend.control_id(control);
+  int number = number_of_window(backend.control_window(control));
+  // Splitter panes lay out their content from this event, so suppression does not stop it.
+  if (id != -1 && number != -1) raise_event_forced(kEventGadget, id, number, 0);
+}
+
+void PlatformEvents::on_control_destroyed(NativeHandle control) {
+  int id = ui_backend()->control_id(control);
+  if (id != -1) remove_queued_events(kEventGadget, id, kAnyValue, kAnyValue);
+}
+
+Rect PlatformEvents::splitter_grip(NativeHandle) { return {}; }
+
+int PlatformEvents::on_drag(NativeHandle, const DragInput&) { return 0; }
+
+}  // namespace ambrel

@@ -1,0 +1,51 @@
+#include "ui/tab_navigation.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace ambrel {
+
+namespace {
+
+bool types_tab(const Backend& backend, NativeHandle control) {
+  return backend.is_control(control) && backend.control_kind(control) == ControlKind::Editor &&
+         !backend.control_style(control).read_only && backend.control_enabled(control);
+}
+
+// Tab stops among all descendants, in child order; a hidden or disabled container hides
+// its children too. Iterative: definitions may nest deeply.
+std::vector<NativeHandle> tab_stops(const Backend& backend, NativeHandle window) {
+  std::vector<NativeHandle> stops;
+  std::vector<NativeHandle> pending = backend.child_controls(window);
+  std::reverse(pending.begin(), pending.end());
+  while (!pending.empty()) {
+    NativeHandle control = pending.back();
+    pending.pop_back();
+    if (!backend.control_visible(control) || !backend.control_enabled(control)) continue;
+    if (backend.control_style(control).tab_stop) stops.push_back(control);
+    std::vector<NativeHandle> children = backend.child_controls(control);
+    pending.insert(pending.end(), children.rbegin(), children.rend());
+  }
+  return stops;
+}
+
+}  // namespace
+
+bool handle_tab_key(Backend& backend, NativeHandle window, bool backward) {
+  NativeHandle focused = backend.focused_control();
+  if (!backward && types_tab(backend, focused)) return false;
+  std::vector<NativeHandle> stops = tab_stops(backend, window);
+  if (stops.empty()) return true;
+  auto at = std::find(stops.begin(), stops.end(), focused);
+  std::size_t next = 0;
+  if (at == stops.end()) {
+    next = backward ? stops.size() - 1 : 0;
+  } else {
+    std::size_t index = static_cast<std::size_t>(at - stops.begin());
+    next = backward ? (index + stops.size() - 1) % stops.size() : (index + 1) % stops.size();
+  }
+  backend.set_focus(stops[next]);
+  return true;
+}
+
+}  // namespace ambrel

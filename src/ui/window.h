@@ -1,0 +1,58 @@
+#pragma once
+
+// Top-level windows and their timers. Every operation on an unknown window number returns 0
+// and does nothing. Position and size arguments take kKeepValue to keep the current value.
+
+#include "support/object_registry.h"
+#include "ui/backend/backend.h"
+
+namespace ambrel {
+
+inline constexpr int kKeepValue = -65535;
+
+// Window flags; the caption bits overlap and combine by OR.
+inline constexpr int kWindowScreenCentered = 1;
+inline constexpr int kWindowWindowCentered = 2;
+inline constexpr int kWindowTool = 4;
+inline constexpr int kWindowNoGadgets = 8;
+inline constexpr int kWindowTitleBar = 0xC00000;
+inline constexpr int kWindowSystemMenu = 0xC80000;
+inline constexpr int kWindowSizeGadget = 0xC40000;
+inline constexpr int kWindowMinimizeGadget = 0xCA0000;
+inline constexpr int kWindowMaximizeGadget = 0xC90000;
+inline constexpr int kWindowInvisible = 0x10000000;
+inline constexpr int kWindowBorderLess = static_cast<int>(0x80000000u);
+inline constexpr int kWindowNoActivate = 0x2000000;
+// Start states, as the platform style bits say them.
+inline constexpr int kWindowStartMaximized = 0x1000000;
+inline constexpr int kWindowStartMinimized = 0x20000000;
+
+int window_library_init();
+void window_library_end();
+
+// Opens a window with the given inner size; returns the new number for -1, else 1; 0 on
+// failure. A null title is the empty one. `owner` is a native window or kNoHandle.
+int window_open(int number, int x, int y, int inner_width, int inner_height, const char16_t* title, int flags,
+                NativeHandle owner = kNoHandle);
+// Closes one window, or every window for -1.
+int window_close(int window);
+int window_exists(int window);
+int window_set_title(int window, const char16_t* title);
+int window_resize(int window, int x, int y, int inner_width, int inner_height);
+// Inner-size limits: -1 removes one, kKeepValue keeps it, maximums above 32000 are 32000.
+int window_bounds(int window, int min_width, int min_height, int max_width, int max_height);
+// flags 1: centre on the screen; 2: centre on `other` (or on the active window).
+int window_center(NativeHandle window, int flags, NativeHandle other = kNoHandle);
+int window_show(int window, int hidden, int flags);
+int window_inner_width(int window);
+int window_inner_height(int window);
+
+int window_add_timer(int window, int timer, int milliseconds);
+int window_remove_timer(int window, int timer);
+
+// The native window of a number (kNoHandle when unknown) and back; a control answers the
+// number of the window it lives in, -1 when none.
+NativeHandle window_handle(int window);
+int window_number_of(NativeHandle handle);
+
+}  // namespace ambrel
