@@ -20,7 +20,7 @@ void TreeBuilder::open_element(std::u16string_view name, const char16_t* const* 
   SiblingNames::Entry seen = parent.element_names.count(name);
   const char16_t* stored_name = seen.stored_name;
   if (stored_name == nullptr) {
-    stored_name = document_.strings.store(name);
+    stored_name = names_.intern(name, document_.strings);
     parent.element_names.add({stored_name, name.size()});
   }
   const char16_t* const* table = store_attributes(attributes, attribute_strings);
@@ -106,8 +106,9 @@ const char16_t* const* TreeBuilder::store_attributes(const char16_t* const* attr
   if (count == 0) return nullptr;
   auto* table = static_cast<const char16_t**>(
       document_.strings.allocate(count * sizeof(const char16_t*), alignof(const char16_t*)));
-  for (std::size_t i = 0; i < count; ++i) {
-    table[i] = document_.strings.store(attributes[i]);
+  for (std::size_t i = 0; i < count; i += 2) {
+    table[i] = names_.intern(attributes[i], document_.strings);
+    table[i + 1] = document_.strings.store(attributes[i + 1]);
   }
   return table;
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "xml/name_cache.h"
 #include "xml/sibling_names.h"
 #include "xml/text_buffer.h"
 #include "xml/xml_document.h"
@@ -56,6 +57,7 @@ class TreeBuilder {
   const char16_t* const* store_attributes(const char16_t* const* attributes, std::size_t count);
 
   XmlDocument& document_;
+  NameCache names_;
   std::vector<OpenNode> open_;
   // Entries past depth_ are kept for their buffers.
   std::size_t depth_ = 0;

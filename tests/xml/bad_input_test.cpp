@@ -125,9 +125,15 @@ TEST_F(BadInputTest, ManyDistinctSiblingNamesStayFast) {
   }
   doc += u"</r>";
   const XmlNode* r = xml_main_node(parse(doc));
-  const XmlNode* child = r->first_child;
   std::u16string last_path;
-  for (; child != nullptr; child = child->next_sibling) last_path = xml_node_path(child);
+  int position = 0;
+  for (const XmlNode* child = r->first_child; child != nullptr; child = child->next_sibling) {
+    std::u16string expected = u"n";
+    for (char c : std::to_string(position++ % kNames)) expected += static_cast<char16_t>(c);
+    ASSERT_EQ(xml_node_name(child), expected);  // shared stored names never mix up
+    last_path = xml_node_path(child);
+  }
+  EXPECT_EQ(position, 2 * kNames);
   EXPECT_EQ(last_path, u"/r/n199999[2]");
 }
 
