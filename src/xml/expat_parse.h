@@ -7,10 +7,11 @@
 
 namespace ambrel {
 
-// The largest piece of text handed to the parser in one call: well inside its int byte
-// count even with a partial token carried over from the previous piece. Shorter texts
-// go in one call.
-inline constexpr std::size_t kLargestPieceUnits = std::size_t{1} << 29;
+// The largest piece of text handed to the parser in one call (512 MiB). The parser
+// copies each piece into a buffer whose int size it doubles until the piece, a carried
+// over partial token and 1 KiB of context fit; past 1 GiB that doubling overflows and
+// the parse fails as "out of memory". Shorter texts go in one call.
+inline constexpr std::size_t kLargestPieceUnits = std::size_t{1} << 28;
 
 // Runs one parser over `text`, `piece_units` code units per call, and builds the tree of
 // `document` from its events; records the parse status on failure. Returns false when
