@@ -1,0 +1,129 @@
+#include "support/regex.h"
+
+#define PCRE2_CODE_UNIT_WIDTH 16
+#include <pcre2.h>
+
+#include <memory>
+#include <new>
+
+#include "support/object_registry.h"
+#include "support/unicode_text.h"
+
+namespace ambrel {
+
+namespace {
+
+struct CodeDeleter {
+  void operator()(pcre2_code* code) const { pcre2_code_free(code); }
+};
+struct MatchDataDeleter {
+  void operator()(pcre2_match_data* data) const { pcre2_match_data_free(data); }
+};
+
+struct CompiledExpression {
+  std::unique_ptr<pcre2_code, CodeDeleter> code;
+  std::unique_ptr<pcre2_match_data, MatchDataDeleter> match_data;
+};
+
+std::unique_ptr<ObjectRegistry<CompiledExpression>>& registry() {
+  static std::unique_ptr<ObjectRegistry<CompiledExpression>> expressions;
+  return expressions;
+}
+
+PCRE2_SPTR units_of(std::u16string_view text) {
+  return reinterpret_cast<PCRE2_SPTR>(text.data());
+}
+
+// Every search runs on valid UTF-16, so PCRE2 never has to check it again.
+std::unique_ptr<CompiledExpression> compile(std::u16string_view pattern) {
+  int error = 0;
+  PCRE2_SIZE error_offset = 0;
+  pcre2_code* code = pcre2_compile(units_of(pattern), pattern.size(), PCRE2_UTF | PCRE2_NO_UTF_CHECK,
+                                   &error, &error_offset, nullptr);
+  if (code == nullptr) return nullptr;
+  auto expression = std::make_unique<CompiledExpression>();
+  expression->code.reset(code);
+  expression->match_data.reset(pcre2_match_data_create_from_pattern(code, nullptr));
+  if (!expression->match_data) return nullptr;
+  return expression;
+}
+
+std::size_t character_length(std::u16string_view text, std::size_t at) {
+  bool pair = is_high_surrogate(text[at]) && at + 1 < text.size() && is_low_surrogate(text[at + 1]);
+  return pair ? 2 : 1;
+}
+
+std::u16string replace_all(CompiledExpression& expression, std::u16string_view subject,
+                           std::u16string_view replacement) {
+  std::u16string out;
+  out.reserve(subject.size());
+  std::size_t position = 0;  // first unit not yet copied
+  std::size_t search_from = 0;
+  while (search_from <= subject.size()) {
+    int found = pcre2_match(expression.code.get(), units_of(subject), subject.size(), search_from,
+                            PCRE2_NO_UTF_CHECK, expression.match_data.get(), nullptr);
+    if (found <= 0) break;  // no further match, or any error: keep the rest as it is
+    const PCRE2_SIZE* offsets = pcre2_get_ovector_pointer(expression.match_data.get());
+    std::size_t start = offsets[0];
+    std::size_t end = offsets[1];
+    if (start < position || end < start) break;  // \K tricks can move a match backwards
+    out.append(subject.substr(position, start - position));
+    out.append(replacement);
+    position = end;
+    search_from = end;
+    if (end == start) {
+      if (end == subject.size()) break;
+      std::size_t step = character_length(subject, end);
+      out.append(subject.substr(end, step));
+      position = end + step;
+      search_from = position;
+    }
+  }
+  out.append(subject.substr(position));
+  return out;
+}
+
+}  // namespace
+
+void regex_library_init() {
+  registry() = std::make_unique<ObjectRegistry<CompiledExpression>>();
+}
+
+void regex_library_end() { registry().reset(); }
+
+int regex_create(int handle, std::u16string_view pattern) {
+  if (!registry() || pattern.data() == nullptr || !ObjectRegistry<CompiledExpression>::is_valid_request(handle)) {
+    return 0;
+  }
+  try {
+    std::unique_ptr<CompiledExpression> expression =
+        is_valid_utf16(pattern) ? compile(pattern) : compile(replace_lone_surrogates(pattern));
+    if (!expression) {
+      if (handle != kAnyNumber) registry()->free(handle);
+      return 0;
+    }
+    int number = registry()->insert(handle, std::move(expression));
+    return handle == kAnyNumber ? number : 1;
+  } catch (const std::bad_alloc&) {
+    return 0;
+  }
+}
+
+std::u16string regex_replace(int handle, std::u16string_view subject,
+                             std::u16string_view replacement) {
+  CompiledExpression* expression = registry() ? registry()->find(handle) : nullptr;
+  if (expression == nullptr || subject.data() == nullptr) return {};
+  try {
+    std::u16string clean_replacement;
+    if (!is_valid_utf16(replacement)) {
+      clean_replacement = replace_lone_surrogates(replacement);
+      replacement = clean_replacement;
+    }
+    if (is_valid_utf16(subject)) return replace_all(*expression, subject, replacement);
+    return replace_all(*expression, replace_lone_surrogates(subject), replacement);
+  } catch (const std::bad_alloc&) {
+    return {};
+  }
+}
+
+}  // namespace ambrel

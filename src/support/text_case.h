@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ambrel {
+
+// Per-code-unit case mappings of the Unicode character tables, independent of the
+// process locale. Every unit maps to exactly one unit, so lengths never change;
+// surrogates and units without a single-unit mapping stay as they are.
+char16_t lower_case_unit(char16_t unit);
+char16_t upper_case_unit(char16_t unit);
+
+std::u16string lower_case_text(std::u16string_view text);
+std::u16string upper_case_text(std::u16string_view text);
+
+}  // namespace ambrel

@@ -1,0 +1,172 @@
+#include "support/text_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "support/object_registry.h"
+#include "support/unicode_text.h"
+
+namespace ambrel {
+namespace {
+
+class TextFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    file_library_init();
+    char pattern[] = "/tmp/ambrel_text_file_XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    directory_ = pattern;
+  }
+  void TearDown() override {
+    file_library_end();
+    std::string command = "rm -rf '" + directory_ + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+  }
+
+  std::u16string write(const std::string& name, const std::string& bytes) {
+    std::string path = directory_ + "/" + name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return utf8_to_utf16(path);
+  }
+
+  struct Loaded {
+    TextFormat detected;
+    std::u16string text;
+  };
+
+  // The load command's order: open, detect, keep 24/2/25 only, read the whole rest, close.
+  static Loaded load(std::u16string_view path) {
+    int file = open_file_for_reading(kAnyNumber, path);
+    EXPECT_NE(is_file(file), 0);
+    TextFormat detected = detect_text_format(file);
+    TextFormat kept = detected;
+    if (kept != TextFormat::Ascii && kept != TextFormat::Utf8 && kept != TextFormat::Utf16) {
+      kept = TextFormat::Ascii;
+    }
+    std::u16string text = read_text(file, static_cast<std::int32_t>(kept) | WholeFile);
+    close_file(file);
+    EXPECT_EQ(is_file(file), 0);
+    return {detected, text};
+  }
+
+  std::string directory_;
+};
+
+TEST_F(TextFileTest, ByteOrderMarksChooseTheFormatAndAreNotPartOfTheText) {
+  Loaded utf8 = load(write("u8", "\xEF\xBB\xBF<a>\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80</a>"));
+  EXPECT_EQ(utf8.detected, TextFormat::Utf8);
+  EXPECT_EQ(utf8.text, u"<a>\u00e4\u20ac\U0001F600</a>");
+
+  Loaded utf16 = load(write("u16", std::string("\xFF\xFE<\0a\0\xE4\0\x3D\xD8\x00\xDE", 12)));
+  EXPECT_EQ(utf16.detected, TextFormat::Utf16);
+  EXPECT_EQ(utf16.text, u"<a\u00e4\U0001F600");
+
+  Loaded big_endian = load(write("be", std::string("\xFE\xFF\0<\0a", 6)));
+  EXPECT_EQ(big_endian.detected, TextFormat::Utf16BigEndian);
+  EXPECT_EQ(big_endian.text, u"");  // read as single bytes, stopped by the first zero
+
+  Loaded utf32 = load(write("u32", std::string("\xFF\xFE\0\0<\0\0\0", 8)));
+  EXPECT_EQ(utf32.detected, TextFormat::Utf32);
+  EXPECT_EQ(utf32.text, u"<");
+
+  Loaded utf32_be = load(write("u32be", std::string("\0\0\xFE\xFF\0\0\0<", 8)));
+  EXPECT_EQ(utf32_be.detected, TextFormat::Utf32BigEndian);
+  EXPECT_EQ(utf32_be.text, u"");
+}
+
+TEST_F(TextFileTest, UnmarkedFilesAreUtf8WhereValidElseWindows1252) {
+  Loaded utf8 = load(write("plain8", "<a>\xC3\xA4\r\n\xE2\x82\xAC</a>"));
+  EXPECT_EQ(utf8.detected, TextFormat::Ascii);
+  EXPECT_EQ(utf8.text, u"<a>\u00e4\r\n\u20ac</a>");
+
+  Loaded latin1 = load(write("latin1", "<a>\xE4\xF6\xFC \x80\x81\x9F\xFF</a>"));
+  EXPECT_EQ(latin1.text, u"<a>\u00e4\u00f6\u00fc \u20ac\u0081\u0178\u00ff</a>");
+
+  // A valid sequence in the middle of Latin-1 bytes is still taken as UTF-8.
+  Loaded mixed = load(write("mixed", "\xE9t\xC3\xA9\xC3"));
+  EXPECT_EQ(mixed.text, u"\u00e9t\u00e9\u00c3");
+}
+
+TEST_F(TextFileTest, ReadingStopsAtNulAndDropsCutShortUnits) {
+  EXPECT_EQ(load(write("nul", std::string("<a>x\0<b/></a>", 13))).text, u"<a>x");
+  EXPECT_EQ(load(write("nul16", std::string("\xFF\xFEx\0\0\0y\0", 8))).text, u"x");
+  EXPECT_EQ(load(write("odd16", std::string("\xFF\xFEx\0y", 5))).text, u"x");
+  EXPECT_EQ(load(write("cut8", "\xEF\xBB\xBFok\xE2\x82")).text, u"ok");
+}
+
+TEST_F(TextFileTest, Utf8ReadTurnsBadBytesIntoMarks) {
+  // A byte that starts no sequence gives "?", a broken sequence U+FFFD, and decoding
+  // goes on at the byte that broke it.
+  Loaded bad = load(write("bad8", "\xEF\xBB\xBF" "a\x80" "b\xE2\x41" "c\xC0\xAF"));
+  EXPECT_EQ(bad.text, u"a?b\uFFFDAc\uFFFD?");
+}
+
+TEST_F(TextFileTest, LinesAndBufferBoundaries) {
+  std::string long_text(10000, 'x');
+  long_text[4095] = '\xC3';  // a two-byte sequence across the first buffer boundary
+  long_text[4096] = '\xA9';
+  Loaded across = load(write("long", long_text));
+  ASSERT_EQ(across.text.size(), 9999u);
+  EXPECT_EQ(across.text[4095], u'\u00e9');
+
+  int file = open_file_for_reading(kAnyNumber, write("lines", "one\r\ntwo\nthree"));
+  EXPECT_EQ(read_text(file, static_cast<std::int32_t>(TextFormat::Utf8)), u"one");
+  EXPECT_EQ(read_text(file, 0), u"two");
+  EXPECT_EQ(read_text(file, 0), u"three");
+  EXPECT_EQ(read_text(file, 0), u"");
+  close_file(file);
+}
+
+TEST_F(TextFileTest, SizesOfFilesDirectoriesAndMissingPaths) {
+  std::u16string empty = write("empty", "");
+  std::u16string four = write("four", "abcd");
+  std::u16string directory = utf8_to_utf16(directory_);
+  EXPECT_EQ(file_size(empty), 0);
+  EXPECT_EQ(file_size(four), 4);
+  EXPECT_EQ(file_size(four + u"/"), 4);
+  EXPECT_EQ(file_size(directory), -2);
+  EXPECT_EQ(file_size(directory + u"//"), -2);
+  EXPECT_EQ(file_size(u"/"), -2);
+  EXPECT_EQ(file_size(directory + u"/missing"), -1);
+  EXPECT_EQ(file_size(u""), -1);
+}
+
+TEST_F(TextFileTest, OpenRefusesDirectoriesAndMissingFilesButNotOtherReaders) {
+  std::u16string path = write("shared", "<a/>");
+  EXPECT_EQ(open_file_for_reading(kAnyNumber, utf8_to_utf16(directory_)), 0);
+  EXPECT_EQ(errno, EISDIR);
+  EXPECT_EQ(open_file_for_reading(kAnyNumber, utf8_to_utf16(directory_ + "/missing")), 0);
+  EXPECT_EQ(errno, ENOENT);
+
+  int first = open_file_for_reading(kAnyNumber, path);
+  int second = open_file_for_reading(kAnyNumber, path);
+  ASSERT_NE(first, 0);
+  ASSERT_NE(second, 0);
+  EXPECT_NE(first, second);
+  EXPECT_EQ(read_text(second, WholeFile), u"<a/>");
+  EXPECT_EQ(open_file_for_reading(3, path), 1);
+  EXPECT_NE(is_file(3), 0);
+  file_library_end();  // closes all three
+  EXPECT_EQ(is_file(first), 0);
+  EXPECT_EQ(read_text(first, WholeFile), u"");
+  EXPECT_EQ(detect_text_format(first), TextFormat::Ascii);
+}
+
+TEST_F(TextFileTest, EmptyFileHasNoMarkAndNoText) {
+  Loaded empty = load(write("empty", ""));
+  EXPECT_EQ(empty.detected, TextFormat::Ascii);
+  EXPECT_EQ(empty.text, u"");
+  Loaded one = load(write("one", "<"));
+  EXPECT_EQ(one.detected, TextFormat::Ascii);
+  EXPECT_EQ(one.text, u"<");
+}
+
+}  // namespace
+}  // namespace ambrel
