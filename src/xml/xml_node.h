@@ -24,7 +24,7 @@ struct XmlNode {
   XmlNode* previous_sibling;
   XmlNode* next_sibling;
   const char16_t* name;       // element name or instruction target; null for other kinds
-  const char16_t* text;       // accumulated text; null when none was ever appended
+  const char16_t* text;       // accumulated text; null when empty
   // 2 * attribute_count entries: name, value, name, value ... in start-tag order, then any
   // defaulted from the document type declaration. Null when attribute_count is 0.
   const char16_t* const* attributes;

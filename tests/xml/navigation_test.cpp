@@ -108,18 +108,5 @@ TEST_F(NavigationTest, ChildrenByPositionCountEveryKind) {
   EXPECT_EQ(xml_child_node(xml_child_node(a, 3), 1), nullptr);
 }
 
-TEST_F(NavigationTest, NullNodesGiveEmptyAnswers) {
-  EXPECT_EQ(xml_node_kind(nullptr), 0);
-  EXPECT_EQ(xml_node_name(nullptr), u"");
-  EXPECT_EQ(xml_node_text(nullptr), u"");
-  EXPECT_EQ(xml_node_path(nullptr), u"");
-  EXPECT_EQ(xml_examine_attributes(nullptr), 0);
-  EXPECT_EQ(xml_next_attribute(nullptr), 0);
-  EXPECT_EQ(xml_attribute_name(nullptr), u"");
-  EXPECT_EQ(xml_child_count(nullptr), 0);
-  EXPECT_EQ(xml_child_node(nullptr, 1), nullptr);
-  EXPECT_EQ(xml_next_node(nullptr), nullptr);
-}
-
 }  // namespace
 }  // namespace ambrel

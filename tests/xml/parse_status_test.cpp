@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "xml/error_messages.h"
 #include "xml/xml_document.h"
 #include "xml_test_support.h"
 
@@ -60,14 +59,6 @@ TEST_F(ParseStatusTest, UnknownHandlesHaveNoStatus) {
   XmlParseStatus status = xml_parse_status(12345);
   EXPECT_EQ(status.status, 0);
   EXPECT_EQ(status.message, nullptr);
-}
-
-TEST_F(ParseStatusTest, MessageTableCoversCodesOneToForty) {
-  EXPECT_EQ(xml_error_message(0), nullptr);
-  EXPECT_EQ(std::u16string(xml_error_message(1)), u"out of memory");
-  EXPECT_EQ(std::u16string(xml_error_message(40)),
-            u"prefix must not be bound to one of the reserved namespace names");
-  EXPECT_EQ(xml_error_message(41), nullptr);
 }
 
 }  // namespace
