@@ -1,0 +1,277 @@
+// Windows, timers, the event pump and cross-thread posting on Qt.
+
+#include "ui/backend/qt/qt_backend.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QScreen>
+#include <QTimer>
+
+#include "ui/backend/qt/qt_widgets.h"
+
+namespace ambrel {
+
+namespace {
+
+QString to_qstring(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Qt::WindowFlags window_flags(const WindowStyle& style) {
+  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+  if (style.tool) flags |= Qt::Tool;
+  if (style.frameless) return flags | Qt::FramelessWindowHint;
+  if (style.caption) flags |= Qt::WindowTitleHint;
+  if (style.close_box) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (style.minimize_box) flags |= Qt::WindowMinimizeButtonHint;
+  if (style.maximize_box) flags |= Qt::WindowMaximizeButtonHint;
+  return flags;
+}
+
+int application_argc = 1;
+char application_name[] = "ambrel";
+char* application_argv[] = {application_name, nullptr};
+
+}  // namespace
+
+QtBackend::QtBackend() {
+  if (!QApplication::instance()) {
+    own_application_ = std::make_unique<QApplication>(application_argc, application_argv);
+  }
+  post_receiver_ = std::make_unique<QObject>();
+  control_events_ = std::make_unique<QtControlEvents>(*this);
+  QApplication::instance()->installEventFilter(control_events_.get());
+}
+
+QtBackend::~QtBackend() {
+  sink_ = nullptr;
+  QApplication::instance()->removeEventFilter(control_events_.get());
+  while (!windows_.empty()) destroy_window(NativeHandle{windows_.begin()->first});
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void QtBackend::set_sink(BackendSink* sink) { sink_ = sink; }
+
+QtBackend::WindowInfo* QtBackend::find_window(NativeHandle handle) {
+  auto it = windows_.find(handle.value);
+  return it == windows_.end() ? nullptr : &it->second;
+}
+
+const QtBackend::WindowInfo* QtBackend::find_window(NativeHandle handle) const {
+  auto it = windows_.find(handle.value);
+  return it == windows_.end() ? nullptr : &it->second;
+}
+
+QWidget* QtBackend::widget(NativeHandle handle) const {
+  if (const WindowInfo* window = find_window(handle)) return window->widget;
+  if (const ControlInfo* control = find_control(handle)) return control->widget;
+  return nullptr;
+}
+
+NativeHandle QtBackend::handle_of(const QWidget* widget) const {
+  for (; widget; widget = widget->parentWidget()) {
+    auto it = handles_.find(widget);
+    if (it != handles_.end()) return it->second;
+  }
+  return kNoHandle;
+}
+
+void QtBackend::forget_widget(QWidget* widget) {
+  handles_.erase(widget);
+  widget->hide();
+  // Later: a bound procedure may close the window from inside one of its own Qt events.
+  widget->deleteLater();
+}
+
+NativeHandle QtBackend::create_window(const WindowSpec& spec) {
+  NativeHandle handle{++last_handle_};
+  auto* window = new TopLevelWindow(*this, handle, spec.client_size);
+  window->setWindowFlags(window_flags(spec.style));
+  window->setWindowTitle(to_qstring(spec.title));
+  window->resize(spec.client_size.width, spec.client_size.height);
+  if (!spec.platform_position) window->move(spec.position.x, spec.position.y);
+  WindowInfo info;
+  info.widget = window;
+  info.owner = is_window(spec.owner) ? spec.owner : kNoHandle;
+  windows_.emplace(handle.value, std::move(info));
+  handles_[window] = handle;
+  return handle;
+}
+
+void QtBackend::destroy_window(NativeHandle handle) {
+  WindowInfo* window = find_window(handle);
+  if (!window) return;
+  destroy_children(window->children);
+  window = find_window(handle);
+  if (!window) return;
+  for (auto& [number, timer] : window->timers) timer->stop();
+  QWidget* widget = window->widget;
+  windows_.erase(handle.value);
+  forget_widget(widget);
+}
+
+bool QtBackend::is_window(NativeHandle handle) const { return find_window(handle) != nullptr; }
+
+void QtBackend::set_window_title(NativeHandle handle, std::u16string_view title) {
+  if (WindowInfo* window = find_window(handle)) window->widget->setWindowTitle(to_qstring(title));
+}
+
+std::u16string QtBackend::window_title(NativeHandle handle) const {
+  const WindowInfo* window = find_window(handle);
+  return window ? window->widget->windowTitle().toStdU16String() : std::u16string();
+}
+
+Point QtBackend::window_position(NativeHandle handle) const {
+  const WindowInfo* window = find_window(handle);
+  if (!window) return {};
+  QPoint position = window->widget->pos();
+  return {position.x(), position.y()};
+}
+
+void QtBackend::move_window(NativeHandle handle, Point position) {
+  if (WindowInfo* window = find_window(handle)) window->widget->move(position.x, position.y);
+}
+
+Size QtBackend::window_client_size(NativeHandle handle) const {
+  const WindowInfo* window = find_window(handle);
+  if (!window || window->widget->isMinimized()) return {};
+  return {window->widget->width(), window->widget->height()};
+}
+
+void QtBackend::resize_window(NativeHandle handle, Size client_size) {
+  WindowInfo* window = find_window(handle);
+  if (!window) return;
+  window->widget->resize(client_size.width, client_size.height);
+  // A hidden widget only notes the size; the layer still hears of it at once.
+  if (auto* top = dynamic_cast<TopLevelWindow*>(window->widget); top && !top->isVisible()) top->report_geometry();
+}
+
+Size QtBackend::window_frame_size(NativeHandle handle) const {
+  const WindowInfo* window = find_window(handle);
+  if (!window) return {};
+  QSize frame = window->widget->frameGeometry().size();
+  return {frame.width(), frame.height()};
+}
+
+void QtBackend::set_window_size_limits(NativeHandle handle, Size minimum, Size maximum) {
+  WindowInfo* window = find_window(handle);
+  if (!window) return;
+  window->widget->setMinimumSize(minimum.width, minimum.height);
+  window->widget->setMaximumSize(maximum.width > 0 ? maximum.width : QWIDGETSIZE_MAX,
+                                 maximum.height > 0 ? maximum.height : QWIDGETSIZE_MAX);
+}
+
+WindowState QtBackend::window_state(NativeHandle handle) const {
+  const WindowInfo* window = find_window(handle);
+  if (!window) return WindowState::Normal;
+  Qt::WindowStates states = window->widget->windowState();
+  if (states & Qt::WindowMinimized) return WindowState::Minimized;
+  if (states & Qt::WindowMaximized) return WindowState::Maximized;
+  return WindowState::Normal;
+}
+
+void QtBackend::set_window_state(NativeHandle handle, WindowState state) {
+  WindowInfo* window = find_window(handle);
+  if (!window) return;
+  Qt::WindowStates states = window->widget->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+  if (state == WindowState::Minimized) states |= Qt::WindowMinimized;
+  if (state == WindowState::Maximized) states |= Qt::WindowMaximized;
+  window->widget->setWindowState(states);
+}
+
+void QtBackend::show_window(NativeHandle handle, bool activate) {
+  WindowInfo* window = find_window(handle);
+  if (!window) return;
+  QWidget* widget = window->widget;
+  widget->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
+  widget->show();
+  if (activate) {
+    widget->raise();
+    widget->activateWindow();
+  }
+}
+
+void QtBackend::hide_window(NativeHandle handle) {
+  if (WindowInfo* window = find_window(handle)) window->widget->hide();
+}
+
+bool QtBackend::window_visible(NativeHandle handle) const {
+  const WindowInfo* window = find_window(handle);
+  return window && window->widget->isVisible();
+}
+
+void QtBackend::activate_window(NativeHandle handle) {
+  WindowInfo* window = find_window(handle);
+  if (!window) return;
+  window->widget->raise();
+  window->widget->activateWindow();
+}
+
+NativeHandle QtBackend::active_window() const {
+  QWidget* active = QApplication::activeWindow();
+  NativeHandle handle = handle_of(active);
+  return is_window(handle) ? handle : kNoHandle;
+}
+
+NativeHandle QtBackend::window_owner(NativeHandle handle) const {
+  const WindowInfo* window = find_window(handle);
+  return window ? window->owner : kNoHandle;
+}
+
+Rect QtBackend::screen_area() const {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return {};
+  QRect area = screen->availableGeometry();
+  return {area.x(), area.y(), area.width(), area.height()};
+}
+
+bool QtBackend::start_timer(NativeHandle handle, int timer, int milliseconds) {
+  WindowInfo* window = find_window(handle);
+  if (!window || milliseconds <= 0) return false;
+  QTimer*& entry = window->timers[timer];
+  if (!entry) {
+    entry = new QTimer(window->widget);
+    QObject::connect(entry, &QTimer::timeout, window->widget, [this, handle, timer] {
+      if (sink_) sink_->on_timer(handle, timer);
+    });
+  }
+  entry->start(milliseconds);
+  return true;
+}
+
+bool QtBackend::stop_timer(NativeHandle handle, int timer) {
+  WindowInfo* window = find_window(handle);
+  if (!window) return false;
+  auto it = window->timers.find(timer);
+  if (it == window->timers.end()) return false;
+  it->second->stop();
+  it->second->deleteLater();
+  window->timers.erase(it);
+  return true;
+}
+
+int QtBackend::pump(int timeout_ms) {
+  QEventLoop loop;
+  bool dispatched = false;
+  if (timeout_ms == 0) {
+    dispatched = loop.processEvents(QEventLoop::AllEvents);
+  } else if (timeout_ms < 0) {
+    dispatched = loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+  } else {
+    bool timed_out = false;
+    QTimer wake;
+    wake.setSingleShot(true);
+    QObject::connect(&wake, &QTimer::timeout, [&timed_out] { timed_out = true; });
+    wake.start(timeout_ms);
+    dispatched = loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents) && !timed_out;
+  }
+  // Widgets of closed windows go here, outside every event handler.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return dispatched ? kPlatformEventsDispatched : 0;
+}
+
+void QtBackend::post(std::function<void()> task) {
+  QMetaObject::invokeMethod(post_receiver_.get(), std::move(task), Qt::QueuedConnection);
+}
+
+}  // namespace ambrel

@@ -1,0 +1,143 @@
+#pragma once
+
+// The platform on Qt 6 Widgets: a window is a top-level QWidget whose size is the client
+// size; controls are the nearest Qt widgets. Creates the QApplication when the program has
+// not made one.
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "ui/backend/backend.h"
+
+class QApplication;
+class QObject;
+class QTimer;
+class QWidget;
+
+namespace ambrel {
+
+class QtControlEvents;
+
+class QtBackend final : public Backend {
+ public:
+  QtBackend();
+  ~QtBackend() override;
+
+  void set_sink(BackendSink* sink) override;
+  BackendSink* sink() const { return sink_; }
+
+  NativeHandle create_window(const WindowSpec& spec) override;
+  void destroy_window(NativeHandle window) override;
+  bool is_window(NativeHandle handle) const override;
+  void set_window_title(NativeHandle window, std::u16string_view title) override;
+  std::u16string window_title(NativeHandle window) const override;
+  Point window_position(NativeHandle window) const override;
+  void move_window(NativeHandle window, Point position) override;
+  Size window_client_size(NativeHandle window) const override;
+  void resize_window(NativeHandle window, Size client_size) override;
+  Size window_frame_size(NativeHandle window) const override;
+  void set_window_size_limits(NativeHandle window, Size minimum, Size maximum) override;
+  WindowState window_state(NativeHandle window) const override;
+  void set_window_state(NativeHandle window, WindowState state) override;
+  void show_window(NativeHandle window, bool activate) override;
+  void hide_window(NativeHandle window) override;
+  bool window_visible(NativeHandle window) const override;
+  void activate_window(NativeHandle window) override;
+  NativeHandle active_window() const override;
+  NativeHandle window_owner(NativeHandle window) const override;
+  Rect screen_area() const override;
+
+  bool start_timer(NativeHandle window, int timer, int milliseconds) override;
+  bool stop_timer(NativeHandle window, int timer) override;
+
+  NativeHandle create_control(const ControlSpec& spec) override;
+  void destroy_control(NativeHandle control) override;
+  bool is_control(NativeHandle handle) const override;
+  ControlKind control_kind(NativeHandle control) const override;
+  void set_control_id(NativeHandle control, int id) override;
+  int control_id(NativeHandle control) const override;
+  NativeHandle control_parent(NativeHandle control) const override;
+  NativeHandle control_window(NativeHandle control) const override;
+  void set_control_parent(NativeHandle control, NativeHandle parent) override;
+  std::vector<NativeHandle> child_controls(NativeHandle parent) const override;
+  Rect control_geometry(NativeHandle control) const override;
+  void set_control_geometry(NativeHandle control, Rect geometry) override;
+  std::u16string control_text(NativeHandle control) const override;
+  void set_control_text(NativeHandle control, std::u16string_view text) override;
+  void set_control_enabled(NativeHandle control, bool enabled) override;
+  bool control_enabled(NativeHandle control) const override;
+  void set_control_visible(NativeHandle control, bool visible) override;
+  bool control_visible(NativeHandle control) const override;
+  ControlStyle control_style(NativeHandle control) const override;
+  void set_control_read_only(NativeHandle control, bool read_only) override;
+  void set_control_alignment(NativeHandle control, TextAlignment alignment) override;
+  void place_control_below(NativeHandle control, NativeHandle above) override;
+  void set_focus(NativeHandle control) override;
+  NativeHandle focused_control() const override;
+  void repaint_control(NativeHandle control) override;
+
+  Size text_extent(NativeHandle control, std::u16string_view text) const override;
+  Size text_block(NativeHandle control, std::u16string_view text) const override;
+  SystemMetrics system_metrics() const override;
+
+  void capture_mouse(NativeHandle control) override;
+  void release_mouse() override;
+  NativeHandle mouse_capture() const override;
+  void set_control_cursor(NativeHandle control, Cursor cursor) override;
+
+  bool set_clipboard_text(std::u16string_view text) override;
+  std::u16string clipboard_text() const override;
+
+  std::u16string ask_open_file(const OpenFileRequest& request) override;
+
+  bool enable_drops(NativeHandle target, bool enable) override;
+
+  int pump(int timeout_ms) override;
+  void post(std::function<void()> task) override;
+
+  // The widget behind a window or control handle (tests drive the real widgets with it).
+  QWidget* widget(NativeHandle handle) const;
+  // The handle of a widget we made, or of the nearest such ancestor.
+  NativeHandle handle_of(const QWidget* widget) const;
+  // True while the program itself changes an editor's text.
+  bool setting_text() const { return setting_text_; }
+
+ private:
+  struct WindowInfo {
+    QWidget* widget = nullptr;
+    NativeHandle owner;
+    std::vector<NativeHandle> children;
+    std::map<int, QTimer*> timers;
+  };
+  struct ControlInfo {
+    QWidget* widget = nullptr;
+    ControlKind kind = ControlKind::Container;
+    NativeHandle parent;
+    ControlStyle style;
+    int id = -1;
+    std::vector<NativeHandle> children;
+  };
+
+  WindowInfo* find_window(NativeHandle handle);
+  const WindowInfo* find_window(NativeHandle handle) const;
+  ControlInfo* find_control(NativeHandle handle);
+  const ControlInfo* find_control(NativeHandle handle) const;
+  std::vector<NativeHandle>* children_of(NativeHandle parent);
+  QWidget* container_widget(NativeHandle parent) const;
+  QWidget* make_control_widget(const ControlSpec& spec, QWidget* parent);
+  void destroy_children(std::vector<NativeHandle> children);
+  void forget_widget(QWidget* widget);
+
+  std::unique_ptr<QApplication> own_application_;
+  std::unique_ptr<QObject> post_receiver_;
+  std::unique_ptr<QtControlEvents> control_events_;
+  BackendSink* sink_ = nullptr;
+  std::uint64_t last_handle_ = 0;
+  std::map<std::uint64_t, WindowInfo> windows_;
+  std::map<std::uint64_t, ControlInfo> controls_;
+  std::map<const QWidget*, NativeHandle> handles_;
+  bool setting_text_ = false;
+};
+
+}  // namespace ambrel

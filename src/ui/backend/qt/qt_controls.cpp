@@ -1,0 +1,419 @@
+// Controls, measurement, mouse capture, clipboard, file dialog and drop targets on Qt.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStringList>
+
+#include "ui/backend/qt/qt_backend.h"
+#include "ui/backend/qt/qt_widgets.h"
+
+namespace ambrel {
+
+namespace {
+
+QString to_qstring(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Qt::Alignment qt_alignment(TextAlignment alignment) {
+  switch (alignment) {
+    case TextAlignment::Center:
+      return Qt::AlignHCenter;
+    case TextAlignment::Right:
+      return Qt::AlignRight;
+    case TextAlignment::Left:
+      break;
+  }
+  return Qt::AlignLeft;
+}
+
+int frame_shape(BorderStyle border) {
+  switch (border) {
+    case BorderStyle::Flat:
+      return QFrame::Box | QFrame::Plain;
+    case BorderStyle::Raised:
+      return QFrame::Panel | QFrame::Raised;
+    case BorderStyle::Single:
+      return QFrame::StyledPanel | QFrame::Sunken;
+    case BorderStyle::Sunken:
+      return QFrame::WinPanel | QFrame::Sunken;
+    case BorderStyle::None:
+      break;
+  }
+  return QFrame::NoFrame;
+}
+
+void align_button(QPushButton& button, TextAlignment alignment) {
+  const char* side = alignment == TextAlignment::Left ? "left" : alignment == TextAlignment::Right ? "right" : "center";
+  button.setStyleSheet(QString("text-align: %1;").arg(side));
+}
+
+QString qt_filter(const FileFilter& filter) {
+  QString pattern = filter.pattern == u"*.*" ? QString("*") : to_qstring(filter.pattern).replace(';', ' ');
+  return to_qstring(filter.description) + " (" + pattern + ")";
+}
+
+}  // namespace
+
+QtBackend::ControlInfo* QtBackend::find_control(NativeHandle handle) {
+  auto it = controls_.find(handle.value);
+  return it == controls_.end() ? nullptr : &it->second;
+}
+
+const QtBackend::ControlInfo* QtBackend::find_control(NativeHandle handle) const {
+  auto it = controls_.find(handle.value);
+  return it == controls_.end() ? nullptr : &it->second;
+}
+
+std::vector<NativeHandle>* QtBackend::children_of(NativeHandle parent) {
+  if (WindowInfo* window = find_window(parent)) return &window->children;
+  if (ControlInfo* control = find_control(parent)) return &control->children;
+  return nullptr;
+}
+
+QWidget* QtBackend::container_widget(NativeHandle parent) const { return widget(parent); }
+
+QWidget* QtBackend::make_control_widget(const ControlSpec& spec, QWidget* parent) {
+  QString text = to_qstring(spec.text);
+  switch (spec.kind) {
+    case ControlKind::Text: {
+      auto* label = new QLabel(text, parent);
+      label->setTextFormat(Qt::PlainText);
+      label->setWordWrap(true);
+      label->setAlignment(qt_alignment(spec.style.alignment) | Qt::AlignTop);
+      label->setFrameStyle(frame_shape(spec.style.border));
+      return label;
+    }
+    case ControlKind::Button: {
+      auto* button = new QPushButton(text, parent);
+      button->setCheckable(spec.style.toggle);
+      button->setDefault(spec.style.default_button);
+      if (spec.style.alignment != TextAlignment::Center) align_button(*button, spec.style.alignment);
+      QObject::connect(button, &QPushButton::clicked, button, [this, button] {
+        if (sink_) sink_->on_control_command(handle_of(button), 0);
+      });
+      return button;
+    }
+    case ControlKind::Editor: {
+      auto* editor = new QPlainTextEdit(parent);
+      editor->setPlainText(text);
+      editor->setReadOnly(spec.style.read_only);
+      editor->setLineWrapMode(spec.style.word_wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+      QObject::connect(editor, &QPlainTextEdit::textChanged, editor, [this, editor] {
+        if (sink_ && !setting_text_) sink_->on_control_command(handle_of(editor), 768);
+      });
+      return editor;
+    }
+    case ControlKind::Frame:
+      return new QGroupBox(text, parent);
+    case ControlKind::Container: {
+      auto* container = new QFrame(parent);
+      container->setFrameStyle(frame_shape(spec.style.border));
+      return container;
+    }
+    case ControlKind::Splitter:
+      return new SplitterWidget(*this, parent);
+  }
+  return nullptr;
+}
+
+NativeHandle QtBackend::create_control(const ControlSpec& spec) {
+  QWidget* parent = container_widget(spec.parent);
+  if (!parent || !children_of(spec.parent)) return kNoHandle;
+  QWidget* control = make_control_widget(spec, parent);
+  if (!control) return kNoHandle;
+  control->setFocusPolicy(spec.style.tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
+  if (spec.kind == ControlKind::Text || spec.kind == ControlKind::Frame || spec.kind == ControlKind::Container) {
+    control->setFocusPolicy(Qt::NoFocus);
+  }
+  control->setGeometry(spec.geometry.x, spec.geometry.y, spec.geometry.width, spec.geometry.height);
+  control->show();
+  NativeHandle handle{++last_handle_};
+  ControlInfo info;
+  info.widget = control;
+  info.kind = spec.kind;
+  info.parent = spec.parent;
+  info.style = spec.style;
+  controls_.emplace(handle.value, std::move(info));
+  handles_[control] = handle;
+  children_of(spec.parent)->push_back(handle);
+  return handle;
+}
+
+// Children first, each reported; iterative, as a document may nest deeply.
+void QtBackend::destroy_children(std::vector<NativeHandle> children) {
+  std::vector<std::pair<NativeHandle, bool>> stack;
+  for (auto it = children.rbegin(); it != children.rend(); ++it) stack.emplace_back(*it, false);
+  while (!stack.empty()) {
+    auto [handle, expanded] = stack.back();
+    ControlInfo* control = find_control(handle);
+    if (!control) {
+      stack.pop_back();
+      continue;
+    }
+    if (!expanded) {
+      stack.back().second = true;
+      for (auto it = control->children.rbegin(); it != control->children.rend(); ++it) stack.emplace_back(*it, false);
+      continue;
+    }
+    stack.pop_back();
+    if (sink_) sink_->on_control_destroyed(handle);
+    control = find_control(handle);
+    if (!control) continue;
+    QWidget* widget = control->widget;
+    controls_.erase(handle.value);
+    // Qt would delete it with its parent; re-parent to nothing so the order stays ours.
+    widget->setParent(nullptr);
+    forget_widget(widget);
+  }
+}
+
+void QtBackend::destroy_control(NativeHandle handle) {
+  ControlInfo* control = find_control(handle);
+  if (!control) return;
+  if (std::vector<NativeHandle>* siblings = children_of(control->parent)) std::erase(*siblings, handle);
+  destroy_children({handle});
+}
+
+bool QtBackend::is_control(NativeHandle handle) const { return find_control(handle) != nullptr; }
+
+ControlKind QtBackend::control_kind(NativeHandle handle) const {
+  const ControlInfo* control = find_control(handle);
+  return control ? control->kind : ControlKind::Container;
+}
+
+void QtBackend::set_control_id(NativeHandle handle, int id) {
+  if (ControlInfo* control = find_control(handle)) control->id = id;
+}
+
+int QtBackend::control_id(NativeHandle handle) const {
+  const ControlInfo* control = find_control(handle);
+  return control ? control->id : -1;
+}
+
+NativeHandle QtBackend::control_parent(NativeHandle handle) const {
+  const ControlInfo* control = find_control(handle);
+  return control ? control->parent : kNoHandle;
+}
+
+NativeHandle QtBackend::control_window(NativeHandle handle) const {
+  const ControlInfo* control = find_control(handle);
+  while (control) {
+    if (is_window(control->parent)) return control->parent;
+    control = find_control(control->parent);
+  }
+  return kNoHandle;
+}
+
+void QtBackend::set_control_parent(NativeHandle handle, NativeHandle parent) {
+  ControlInfo* control = find_control(handle);
+  QWidget* parent_widget = widget(parent);
+  if (!control || !parent_widget || parent == handle) return;
+  for (NativeHandle up = parent; is_control(up); up = control_parent(up)) {
+    if (up == handle) return;
+  }
+  if (std::vector<NativeHandle>* siblings = children_of(control->parent)) std::erase(*siblings, handle);
+  control->parent = parent;
+  children_of(parent)->push_back(handle);
+  bool visible = !control->widget->isHidden();
+  control->widget->setParent(parent_widget);
+  control->widget->setVisible(visible);
+}
+
+std::vector<NativeHandle> QtBackend::child_controls(NativeHandle parent) const {
+  if (const WindowInfo* window = find_window(parent)) return window->children;
+  if (const ControlInfo* control = find_control(parent)) return control->children;
+  return {};
+}
+
+Rect QtBackend::control_geometry(NativeHandle handle) const {
+  const ControlInfo* control = find_control(handle);
+  if (!control) return {};
+  QRect geometry = control->widget->geometry();
+  return {geometry.x(), geometry.y(), geometry.width(), geometry.height()};
+}
+
+void QtBackend::set_control_geometry(NativeHandle handle, Rect geometry) {
+  ControlInfo* control = find_control(handle);
+  if (!control) return;
+  QSize old = control->widget->size();
+  control->widget->setGeometry(geometry.x, geometry.y, geometry.width, geometry.height);
+  // Reported here, not from resize events, which Qt holds back for hidden widgets.
+  if (old != control->widget->size() && sink_) sink_->on_control_resized(handle);
+}
+
+std::u16string QtBackend::control_text(NativeHandle handle) const {
+  const ControlInfo* control = find_control(handle);
+  if (!control) return {};
+  QWidget* widget = control->widget;
+  if (auto* editor = qobject_cast<QPlainTextEdit*>(widget)) return editor->toPlainText().toStdU16String();
+  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdU16String();
+  if (auto* button = qobject_cast<QPushButton*>(widget)) return button->text().toStdU16String();
+  if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title().toStdU16String();
+  return widget->windowTitle().toStdU16String();
+}
+
+void QtBackend::set_control_text(NativeHandle handle, std::u16string_view text) {
+  ControlInfo* control = find_control(handle);
+  if (!control) return;
+  QWidget* widget = control->widget;
+  QString value = to_qstring(text);
+  if (auto* editor = qobject_cast<QPlainTextEdit*>(widget)) {
+    setting_text_ = true;
+    editor->setPlainText(value);
+    setting_text_ = false;
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(value);
+  } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    button->setText(value);
+  } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+    frame->setTitle(value);
+  } else {
+    widget->setWindowTitle(value);
+  }
+}
+
+void QtBackend::set_control_enabled(NativeHandle handle, bool enabled) {
+  if (ControlInfo* control = find_control(handle)) control->widget->setEnabled(enabled);
+}
+
+bool QtBackend::control_enabled(NativeHandle handle) const {
+  const ControlInfo* control = find_control(handle);
+  return control && control->widget->isEnabled();
+}
+
+void QtBackend::set_control_visible(NativeHandle handle, bool visible) {
+  if (ControlInfo* control = find_control(handle)) control->widget->setVisible(visible);
+}
+
+bool QtBackend::control_visible(NativeHandle handle) const {
+  const ControlInfo* control = find_control(handle);
+  return control && !control->widget->isHidden();
+}
+
+ControlStyle QtBackend::control_style(NativeHandle handle) const {
+  const ControlInfo* control = find_control(handle);
+  return control ? control->style : ControlStyle{};
+}
+
+void QtBackend::set_control_read_only(NativeHandle handle, bool read_only) {
+  ControlInfo* control = find_control(handle);
+  if (!control) return;
+  control->style.read_only = read_only;
+  if (auto* editor = qobject_cast<QPlainTextEdit*>(control->widget)) editor->setReadOnly(read_only);
+}
+
+void QtBackend::set_control_alignment(NativeHandle handle, TextAlignment alignment) {
+  ControlInfo* control = find_control(handle);
+  if (!control) return;
+  control->style.alignment = alignment;
+  if (auto* label = qobject_cast<QLabel*>(control->widget)) label->setAlignment(qt_alignment(alignment) | Qt::AlignTop);
+  if (auto* button = qobject_cast<QPushButton*>(control->widget)) align_button(*button, alignment);
+}
+
+void QtBackend::place_control_below(NativeHandle handle, NativeHandle above) {
+  ControlInfo* control = find_control(handle);
+  QWidget* sibling = widget(above);
+  if (!control || !sibling || handle == above || control_parent(above) != control->parent) return;
+  control->widget->stackUnder(sibling);
+}
+
+void QtBackend::set_focus(NativeHandle handle) {
+  if (ControlInfo* control = find_control(handle)) control->widget->setFocus(Qt::OtherFocusReason);
+}
+
+NativeHandle QtBackend::focused_control() const {
+  NativeHandle handle = handle_of(QApplication::focusWidget());
+  return is_control(handle) ? handle : kNoHandle;
+}
+
+void QtBackend::repaint_control(NativeHandle handle) {
+  if (ControlInfo* control = find_control(handle)) control->widget->update();
+}
+
+Size QtBackend::text_extent(NativeHandle handle, std::u16string_view text) const {
+  QWidget* control = widget(handle);
+  QFontMetrics metrics(control ? control->font() : QApplication::font());
+  return {metrics.horizontalAdvance(to_qstring(text)), metrics.height()};
+}
+
+Size QtBackend::text_block(NativeHandle handle, std::u16string_view text) const {
+  QWidget* control = widget(handle);
+  QFontMetrics metrics(control ? control->font() : QApplication::font());
+  QString value = to_qstring(text);
+  value.replace("\r\n", "\n").replace('\r', '\n');
+  QRect block = metrics.boundingRect(QRect(), Qt::TextExpandTabs, value);
+  return {block.width(), std::max(block.height(), metrics.height())};
+}
+
+SystemMetrics QtBackend::system_metrics() const {
+  QStyle* style = QApplication::style();
+  int edge = style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+  int scroll = style->pixelMetric(QStyle::PM_ScrollBarExtent);
+  return {edge, edge, 1, 1, scroll, scroll};
+}
+
+void QtBackend::capture_mouse(NativeHandle handle) {
+  if (ControlInfo* control = find_control(handle)) control->widget->grabMouse();
+}
+
+void QtBackend::release_mouse() {
+  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+}
+
+NativeHandle QtBackend::mouse_capture() const {
+  QWidget* grabber = QWidget::mouseGrabber();
+  NativeHandle handle = handle_of(grabber);
+  return grabber && widget(handle) == grabber ? handle : kNoHandle;
+}
+
+void QtBackend::set_control_cursor(NativeHandle handle, Cursor cursor) {
+  ControlInfo* control = find_control(handle);
+  if (!control) return;
+  Qt::CursorShape shape = cursor == Cursor::SizeWestEast    ? Qt::SizeHorCursor
+                          : cursor == Cursor::SizeNorthSouth ? Qt::SizeVerCursor
+                                                             : Qt::ArrowCursor;
+  control->widget->setCursor(shape);
+}
+
+bool QtBackend::set_clipboard_text(std::u16string_view text) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard) return false;
+  clipboard->setText(to_qstring(text));
+  return true;
+}
+
+std::u16string QtBackend::clipboard_text() const {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  return clipboard ? clipboard->text().toStdU16String() : std::u16string();
+}
+
+std::u16string QtBackend::ask_open_file(const OpenFileRequest& request) {
+  QStringList filters;
+  for (const FileFilter& filter : request.filters) filters << qt_filter(filter);
+  QString selected = request.selected_filter >= 0 && request.selected_filter < filters.size()
+                         ? filters[request.selected_filter]
+                         : QString();
+  QString start = to_qstring(request.initial_directory);
+  if (!request.proposed_name.empty()) start = start.isEmpty() ? to_qstring(request.proposed_name)
+                                                              : start + '/' + to_qstring(request.proposed_name);
+  QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), to_qstring(request.title), start,
+                                              filters.join(";;"), &selected);
+  return path.toStdU16String();
+}
+
+bool QtBackend::enable_drops(NativeHandle target, bool enable) {
+  QWidget* widget_of_target = widget(target);
+  if (!widget_of_target) return false;
+  widget_of_target->setAcceptDrops(enable);
+  return true;
+}
+
+}  // namespace ambrel

@@ -1,0 +1,140 @@
+// The window layer on real Qt widgets (run with QT_QPA_PLATFORM=offscreen).
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QWidget>
+#include <chrono>
+#include <thread>
+
+#include "timer_demo.h"
+#include "ui/backend/qt/qt_backend.h"
+#include "ui/events.h"
+#include "ui/platform.h"
+#include "ui/window.h"
+
+namespace ambrel {
+namespace {
+
+std::int64_t milliseconds_now() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+class QtWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto backend = std::make_unique<QtBackend>();
+    qt = backend.get();
+    ASSERT_TRUE(use_backend(std::move(backend)));
+    ASSERT_EQ(event_library_init(), 1);
+    ASSERT_EQ(window_library_init(), 1);
+  }
+
+  void TearDown() override {
+    window_library_end();
+    event_library_end();
+    while (take_event() != 0) {
+    }
+    use_backend(nullptr);
+  }
+
+  // Waits on the real event loop until `code` is taken or five seconds pass.
+  static bool wait_for(int code) {
+    std::int64_t give_up = milliseconds_now() + 5000;
+    while (milliseconds_now() < give_up) {
+      if (window_wait_event(100) == code) return true;
+    }
+    return false;
+  }
+
+  QtBackend* qt = nullptr;
+};
+
+TEST_F(QtWindowTest, RealTopLevelWindowWithTitleAndClientSize) {
+  int window = window_open(kAnyNumber, 40, 50, 320, 240, u"Ambrel \u00e9", kWindowSizeGadget | kWindowSystemMenu);
+  ASSERT_GT(window, 0);
+  QWidget* widget = qt->widget(window_handle(window));
+  ASSERT_NE(widget, nullptr);
+  EXPECT_TRUE(widget->isWindow());
+  EXPECT_TRUE(widget->isVisible());
+  EXPECT_EQ(widget->windowTitle(), QString::fromUtf8("Ambrel \u00e9"));
+  EXPECT_EQ(widget->size(), QSize(320, 240));
+  EXPECT_EQ(window_inner_width(window), 320);
+  EXPECT_EQ(window_inner_height(window), 240);
+  window_bounds(window, 400, 300, kKeepValue, kKeepValue);
+  EXPECT_EQ(widget->minimumSize(), QSize(400, 300));
+  EXPECT_EQ(window_inner_width(window), 400);
+  window_set_title(window, u"Renamed");
+  EXPECT_EQ(widget->windowTitle(), QString("Renamed"));
+}
+
+TEST_F(QtWindowTest, QtTimerRaisesTheTimerEvent) {
+  int window = window_open(kAnyNumber, 0, 0, 100, 100, u"timer", 0);
+  std::int64_t start = milliseconds_now();
+  ASSERT_EQ(window_add_timer(window, 7, 50), 1);
+  ASSERT_TRUE(wait_for(kEventTimer));
+  EXPECT_GE(milliseconds_now() - start, 45);
+  EXPECT_EQ(event_object(), 7);
+  EXPECT_EQ(event_window(), window);
+}
+
+TEST_F(QtWindowTest, PlatformCloseRaisesCloseAndTheWindowStays) {
+  int window = window_open(kAnyNumber, 0, 0, 100, 100, u"close", kWindowSystemMenu);
+  QWidget* widget = qt->widget(window_handle(window));
+  widget->close();
+  ASSERT_TRUE(wait_for(kEventCloseWindow));
+  EXPECT_EQ(event_object(), window);
+  EXPECT_TRUE(widget->isVisible());
+  EXPECT_EQ(window_exists(window), 1);
+  EXPECT_EQ(window_close(window), 1);
+  EXPECT_EQ(take_event(), 0);
+}
+
+TEST_F(QtWindowTest, WorkerThreadEventArrivesThroughTheQtLoop) {
+  int window = window_open(kAnyNumber, 0, 0, 100, 100, u"post", 0);
+  std::thread worker([window] { post_event(kEventGadgetDrop, 9, window, 0); });
+  worker.join();
+  ASSERT_TRUE(wait_for(kEventGadgetDrop));
+  EXPECT_EQ(event_object(), 9);
+}
+
+TEST_F(QtWindowTest, TypingIntoAnEditorIsAChangeButSettingItIsNot) {
+  int window = window_open(kAnyNumber, 0, 0, 200, 200, u"editor", 0);
+  ControlSpec spec;
+  spec.kind = ControlKind::Editor;
+  spec.parent = window_handle(window);
+  spec.geometry = {0, 0, 200, 100};
+  spec.style.tab_stop = true;
+  NativeHandle editor = qt->create_control(spec);
+  qt->set_control_id(editor, 12);
+  qt->set_control_text(editor, u"from the program");
+  window_wait_event(0);
+  while (take_event() != 0) EXPECT_NE(event_type(), kGadgetChange);
+  QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+  QApplication::sendEvent(qt->widget(editor), &key);
+  ASSERT_TRUE(wait_for(kEventGadget));
+  EXPECT_EQ(event_object(), 12);
+  EXPECT_EQ(event_type(), kGadgetChange);
+  EXPECT_EQ(qt->control_text(editor), u"afrom the program");
+}
+
+TEST_F(QtWindowTest, TheTimerDemoRunsOnRealWindows) {
+  QtBackend& backend = *qt;
+  TimerDemoReport report = run_timer_demo(milliseconds_now, [&backend](NativeHandle window) {
+    QTimer::singleShot(150, [&backend, window] { backend.resize_window(window, {500, 350}); });
+    QTimer::singleShot(450, [&backend, window] { backend.widget(window)->close(); });
+  });
+  ASSERT_TRUE(report.left_on_close_request);
+  EXPECT_EQ(report.window_still_open_at_close, 1);
+  ASSERT_GE(report.tick_times.size(), 2u);
+  EXPECT_GE(report.tick_times.front(), 95);
+  EXPECT_GE(report.size_procedure_calls, 1);
+  EXPECT_EQ(report.last_size_seen, (Size{500, 350}));
+}
+
+}  // namespace
+}  // namespace ambrel
