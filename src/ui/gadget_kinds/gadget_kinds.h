@@ -42,7 +42,7 @@ inline constexpr int kContainerDouble = 8;
 // What a creation takes besides number and geometry; a kind reads what it needs (the
 // editor ignores the text, the container the text too).
 struct GadgetArguments {
-  std::u16string_view text;
+  std::u16string_view text = {};
   int flags = 0;
 };
 

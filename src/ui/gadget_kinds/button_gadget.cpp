@@ -1,0 +1,57 @@
+// Push button: a click arrives as command notification 0, i.e. gadget event type 0.
+
+#include <utility>
+
+#include "ui/gadget.h"
+#include "ui/gadget_kinds/gadget_kinds.h"
+#include "ui/measure.h"
+
+namespace ambrel {
+
+namespace {
+
+// The low bits name the button type: 1 the default push button, 3 (with 4096) a toggle.
+constexpr int kTypeBits = 0xF;
+constexpr int kAlignmentBits = kButtonLeft | kButtonRight;
+
+Size button_measure(const Gadget& gadget) {
+  Size extent = gadget_text_extent(gadget.number, get_gadget_text(gadget.number));
+  return button_natural_size(extent, ui_system_metrics());
+}
+
+constexpr GadgetKind kButtonKind = [] {
+  GadgetKind kind;
+  kind.code = kGadgetButton;
+  kind.natural_size = button_measure;
+  return kind;
+}();
+
+// Both alignment bits together centre, as neither does.
+TextAlignment caption_alignment(int flags) {
+  switch (flags & kAlignmentBits) {
+    case kButtonLeft:
+      return TextAlignment::Left;
+    case kButtonRight:
+      return TextAlignment::Right;
+    default:
+      return TextAlignment::Center;
+  }
+}
+
+}  // namespace
+
+int create_button_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  int flags = arguments.flags;
+  ControlSpec spec;
+  spec.kind = ControlKind::Button;
+  spec.geometry = geometry;
+  spec.text = arguments.text;
+  spec.style.alignment = caption_alignment(flags);
+  spec.style.tab_stop = true;
+  spec.style.toggle = (flags & kButtonToggle) == kButtonToggle;
+  spec.style.default_button = (flags & kTypeBits) == kButtonDefault;
+  spec.style.multi_line = (flags & kButtonMultiLine) != 0;
+  return create_gadget(number, kButtonKind, std::move(spec), flags);
+}
+
+}  // namespace ambrel

@@ -1,0 +1,48 @@
+// Container: a plain parent for other gadgets. Every change of its size raises its gadget
+// event (type 0) forced, also while events are suppressed: the splitter's panes rely on it
+// to lay out their content.
+
+#include <utility>
+
+#include "support/object_registry.h"
+#include "ui/gadget.h"
+#include "ui/gadget_kinds/gadget_kinds.h"
+
+namespace ambrel {
+
+namespace {
+
+constexpr int kSizeChanged = 0;  // the gadget event type of a size change
+
+void container_resized(Gadget& gadget) { raise_gadget_event(gadget, kSizeChanged, true); }
+
+constexpr GadgetKind kContainerKind = [] {
+  GadgetKind kind;
+  kind.code = kGadgetContainer;
+  kind.resized = container_resized;
+  return kind;
+}();
+
+// Combined border bits draw the strongest of them.
+BorderStyle container_border(int flags) {
+  if ((flags & kContainerDouble) != 0) return BorderStyle::Sunken;
+  if ((flags & kContainerSingle) != 0) return BorderStyle::Single;
+  if ((flags & kContainerRaised) != 0) return BorderStyle::Raised;
+  if ((flags & kContainerFlat) != 0) return BorderStyle::Flat;
+  return BorderStyle::None;
+}
+
+}  // namespace
+
+int create_container_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec;
+  spec.kind = ControlKind::Container;
+  spec.geometry = geometry;
+  spec.style.border = container_border(arguments.flags);
+  int result = create_gadget(number, kContainerKind, std::move(spec), arguments.flags);
+  if (result == 0) return 0;
+  open_gadget_list(number == kAnyNumber ? result : number);
+  return result;
+}
+
+}  // namespace ambrel

@@ -1,0 +1,42 @@
+// Multi-line editor: every change the user makes raises gadget event type 768 (through the
+// common command path), focus changes raise 14000 and 14001. Text the program sets raises
+// nothing.
+
+#include <utility>
+
+#include "ui/event_codes.h"
+#include "ui/events.h"
+#include "ui/gadget.h"
+#include "ui/gadget_kinds/gadget_kinds.h"
+
+namespace ambrel {
+
+namespace {
+
+void editor_focus(Gadget& gadget, bool gained) {
+  raise_gadget_event(gadget, gained ? kGadgetFocus : kGadgetLostFocus);
+}
+
+constexpr GadgetKind kEditorKind = [] {
+  GadgetKind kind;
+  kind.code = kGadgetEditor;
+  kind.focus = editor_focus;
+  return kind;
+}();
+
+}  // namespace
+
+int create_editor_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec;
+  spec.kind = ControlKind::Editor;
+  spec.geometry = geometry;
+  spec.style.tab_stop = true;
+  spec.style.read_only = (arguments.flags & kEditorReadOnly) != 0;
+  spec.style.word_wrap = (arguments.flags & kEditorWordWrap) != 0;
+  suppress_events();
+  int result = create_gadget(number, kEditorKind, std::move(spec), arguments.flags);
+  resume_events();
+  return result;
+}
+
+}  // namespace ambrel

@@ -1,0 +1,50 @@
+// Static text: a label that wraps its words within its width and takes no focus.
+
+#include <utility>
+
+#include "ui/gadget.h"
+#include "ui/gadget_kinds/gadget_kinds.h"
+#include "ui/measure.h"
+
+namespace ambrel {
+
+namespace {
+
+constexpr int kAlignmentBits = 3;
+
+Size text_measure(const Gadget& gadget) {
+  Size block = gadget_text_block(gadget.number, get_gadget_text(gadget.number));
+  return text_natural_size(block, (gadget.flags & kTextBorder) != 0, ui_system_metrics());
+}
+
+constexpr GadgetKind kTextKind = [] {
+  GadgetKind kind;
+  kind.code = kGadgetText;
+  kind.natural_size = text_measure;
+  return kind;
+}();
+
+TextAlignment text_alignment(int flags) {
+  switch (flags & kAlignmentBits) {
+    case kTextCenter:
+      return TextAlignment::Center;
+    case kTextRight:
+      return TextAlignment::Right;
+    default:
+      return TextAlignment::Left;
+  }
+}
+
+}  // namespace
+
+int create_text_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec;
+  spec.kind = ControlKind::Text;
+  spec.geometry = geometry;
+  spec.text = arguments.text;
+  spec.style.alignment = text_alignment(arguments.flags);
+  if ((arguments.flags & kTextBorder) != 0) spec.style.border = BorderStyle::Sunken;
+  return create_gadget(number, kTextKind, std::move(spec), arguments.flags);
+}
+
+}  // namespace ambrel
