@@ -1,6 +1,7 @@
 #include "ui/platform_events.h"
 
 #include "ui/events.h"
+#include "ui/gadget_reports.h"
 #include "ui/platform.h"
 #include "ui/tab_navigation.h"
 #include "ui/window.h"
@@ -104,34 +105,14 @@ void PlatformEvents::on_mouse(NativeHandle target, const MouseInput& input) {
   }
 }
 
-void PlatformEvents::on_control_command(NativeHandle control, int code) {
-  Backend& backend = *ui_backend();
-  int id = backend.control_id(control);
-  int number = number_of_window(backend.control_window(control));
-  if (id != -1 && number != -1) raise_event(kEventGadget, id, number, code);
-}
+// Controls are gadgets; what each kind makes of a report is the gadget layer's business.
+void PlatformEvents::on_control_command(NativeHandle control, int code) { gadget_control_command(control, code); }
 
-void PlatformEvents::on_control_focus(NativeHandle control, bool gained) {
-  Backend& backend = *ui_backend();
-  if (backend.control_kind(control) != ControlKind::Editor) return;
-  int id = backend.control_id(control);
-  int number = number_of_window(backend.control_window(control));
-  if (id != -1 && number != -1) raise_event(kEventGadget, id, number, gained ? kGadgetFocus : kGadgetLostFocus);
-}
+void PlatformEvents::on_control_focus(NativeHandle control, bool gained) { gadget_control_focus(control, gained); }
 
-void PlatformEvents::on_control_resized(NativeHandle control) {
-  Backend& backend = *ui_backend();
-  if (backend.control_kind(control) != ControlKind::Container) return;
-  int id = backend.control_id(control);
-  int number = number_of_window(backend.control_window(control));
-  // Splitter panes lay out their content from this event, so suppression does not stop it.
-  if (id != -1 && number != -1) raise_event_forced(kEventGadget, id, number, 0);
-}
+void PlatformEvents::on_control_resized(NativeHandle control) { gadget_control_resized(control); }
 
-void PlatformEvents::on_control_destroyed(NativeHandle control) {
-  int id = ui_backend()->control_id(control);
-  if (id != -1) remove_queued_events(kEventGadget, id, kAnyValue, kAnyValue);
-}
+void PlatformEvents::on_control_destroyed(NativeHandle control) { gadget_control_destroyed(control); }
 
 Rect PlatformEvents::splitter_grip(NativeHandle) { return {}; }
 

@@ -60,6 +60,14 @@ TEST_F(GadgetEventsTest, ContainerSizeChangesAreRaisedEvenWhileSuppressed) {
   EXPECT_EQ(drain_gadget_events(), (std::vector<TakenEvent>{{container, 0}}));
 }
 
+TEST_F(GadgetEventsTest, AButtonClickIsTypeZeroAndADisabledButtonIsSilent) {
+  int button = create_button_gadget(kAnyNumber, {0, 0, 80, 24}, {u"b"});
+  headless->user_click(gadget_handle(button), MouseButton::Left, {5, 5});
+  disable_gadget(button, 1);
+  headless->user_click(gadget_handle(button), MouseButton::Left, {5, 5});
+  EXPECT_EQ(drain_gadget_events(), (std::vector<TakenEvent>{{button, kGadgetLeftClick}}));
+}
+
 TEST_F(GadgetEventsTest, TabMovesFromButtonToEditorAndIsTypedThere) {
   int button = create_button_gadget(kAnyNumber, {}, {u"b"});
   create_text_gadget(kAnyNumber, {}, {u"label"});

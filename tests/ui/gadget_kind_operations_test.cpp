@@ -98,6 +98,13 @@ TEST_F(GadgetKindOperationsTest, AttributesHideResizeAndMeasureGoThroughTheKind)
   EXPECT_EQ(extra().resized_to, (Rect{kKeepValue, 2, 3, 4}));
 }
 
+TEST_F(GadgetKindOperationsTest, CommandsTheKindDoesNotTakeBecomeGadgetEvents) {
+  platform_events().on_control_command(gadget_handle(gadget), 1);
+  platform_events().on_control_command(gadget_handle(gadget), 9);
+  EXPECT_EQ(extra().state, 9);
+  EXPECT_EQ(drain_gadget_events(), (std::vector<TakenEvent>{{gadget, 9}}));
+}
+
 TEST_F(GadgetKindOperationsTest, KindsWithoutTheOperationsDoNothing) {
   int button = create_button_gadget(kAnyNumber, {}, {u"b"});
   EXPECT_EQ(set_gadget_state(button, 1), 0);

@@ -81,6 +81,24 @@ TEST_F(GadgetRegistryTest, FreeingRemovesTheGadgetsQueuedEvents) {
   EXPECT_TRUE(headless->child_controls(handle).empty());
 }
 
+TEST_F(GadgetRegistryTest, FreeingAContainerFreesTheGadgetsInIt) {
+  int container = create_container_gadget(kAnyNumber, {}, {});
+  int inside = create_button_gadget(kAnyNumber, {}, {u"in"});
+  close_gadget_list();
+  raise_event(kEventGadget, inside, window, 0);
+  free_gadget(container);
+  EXPECT_EQ(is_gadget(inside), 0);
+  EXPECT_TRUE(drain_gadget_events().empty());
+}
+
+TEST_F(GadgetRegistryTest, ClosingTheWindowFreesItsGadgets) {
+  int button = create_button_gadget(kAnyNumber, {}, {u"b"});
+  raise_event(kEventGadget, button, window, 0);
+  window_close(window);
+  EXPECT_EQ(is_gadget(button), 0);
+  EXPECT_TRUE(drain_gadget_events().empty());
+}
+
 TEST_F(GadgetRegistryTest, AGadgetMayFreeItselfFromItsOwnProcedure) {
   freed_self = create_editor_gadget(kAnyNumber, {}, {});
   bind_gadget_event(kEventGadget, [] { free_gadget(freed_self); }, window, freed_self, kAnyValue);

@@ -102,26 +102,6 @@ TEST_F(QtWindowTest, WorkerThreadEventArrivesThroughTheQtLoop) {
   EXPECT_EQ(event_object(), 9);
 }
 
-TEST_F(QtWindowTest, TypingIntoAnEditorIsAChangeButSettingItIsNot) {
-  int window = window_open(kAnyNumber, 0, 0, 200, 200, u"editor", 0);
-  ControlSpec spec;
-  spec.kind = ControlKind::Editor;
-  spec.parent = window_handle(window);
-  spec.geometry = {0, 0, 200, 100};
-  spec.style.tab_stop = true;
-  NativeHandle editor = qt->create_control(spec);
-  qt->set_control_id(editor, 12);
-  qt->set_control_text(editor, u"from the program");
-  window_wait_event(0);
-  while (take_event() != 0) EXPECT_NE(event_type(), kGadgetChange);
-  QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
-  QApplication::sendEvent(qt->widget(editor), &key);
-  ASSERT_TRUE(wait_for(kEventGadget));
-  EXPECT_EQ(event_object(), 12);
-  EXPECT_EQ(event_type(), kGadgetChange);
-  EXPECT_EQ(qt->control_text(editor), u"afrom the program");
-}
-
 TEST_F(QtWindowTest, TheTimerDemoRunsOnRealWindows) {
   QtBackend& backend = *qt;
   TimerDemoReport report = run_timer_demo(milliseconds_now, [&backend](NativeHandle window) {

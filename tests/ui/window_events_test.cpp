@@ -6,7 +6,6 @@ namespace ambrel {
 namespace {
 
 int size_calls = 0;
-int change_calls = 0;
 int other_size_calls = 0;
 
 class WindowEventsTest : public HeadlessTest {
@@ -15,7 +14,6 @@ class WindowEventsTest : public HeadlessTest {
     HeadlessTest::SetUp();
     size_calls = 0;
     other_size_calls = 0;
-    change_calls = 0;
     window = window_open(kAnyNumber, 0, 0, 300, 200, u"w", kWindowSizeGadget | kWindowMaximizeGadget);
     handle = window_handle(window);
     drain();
@@ -97,44 +95,6 @@ TEST_F(WindowEventsTest, ClicksOnTheWindowsOwnArea) {
   headless->user_double_click(handle, {5, 5});
   EXPECT_EQ(drain(), (std::vector<int>{kEventLeftClick, kEventRightClick, kEventLeftClick, kEventLeftDoubleClick,
                                        kEventLeftClick}));
-}
-
-TEST_F(WindowEventsTest, ControlNotificationsBecomeGadgetEvents) {
-  ControlSpec spec;
-  spec.parent = handle;
-  spec.kind = ControlKind::Container;
-  NativeHandle container = headless->create_control(spec);
-  headless->set_control_id(container, 40);
-  spec.kind = ControlKind::Editor;
-  spec.parent = container;
-  NativeHandle editor = headless->create_control(spec);
-  headless->set_control_id(editor, 41);
-
-  headless->user_focus(editor);
-  ASSERT_EQ(take_event(), kEventGadget);
-  EXPECT_EQ(event_type(), kGadgetFocus);
-  bind_gadget_event(kEventGadget, [] { ++change_calls; }, window, 41, kGadgetChange);
-  headless->user_type(editor, u"ab");
-  EXPECT_EQ(change_calls, 2);
-  ASSERT_EQ(take_event(), kEventGadget);
-  EXPECT_EQ(event_object(), 41);
-  EXPECT_EQ(event_type(), kGadgetChange);
-  EXPECT_EQ(take_event(), 0);
-  headless->set_control_text(editor, u"set by the program");
-  EXPECT_EQ(change_calls, 2);
-  EXPECT_EQ(take_event(), 0);
-
-  suppress_events();
-  headless->set_control_geometry(container, {0, 0, 50, 60});
-  resume_events();
-  ASSERT_EQ(take_event(), kEventGadget);
-  EXPECT_EQ(event_object(), 40);
-  EXPECT_EQ(event_window(), window);
-
-  // A destroyed control's queued events go with it.
-  headless->user_type(editor, u"c");
-  headless->destroy_control(container);
-  EXPECT_EQ(take_event(), 0);
 }
 
 }  // namespace

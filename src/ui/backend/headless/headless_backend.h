@@ -122,6 +122,7 @@ class HeadlessBackend final : public Backend {
   void user_restore(NativeHandle window);
   void user_activate(NativeHandle window);
   void user_mouse(NativeHandle target, const MouseInput& input);
+  // Press and release; a left click on an enabled button is also its command (code 0).
   void user_click(NativeHandle target, MouseButton button, Point position);
   void user_double_click(NativeHandle target, Point position);
   // Types into a writable editor, one change notification per UTF-16 unit.

@@ -43,6 +43,10 @@ void HeadlessBackend::user_mouse(NativeHandle target, const MouseInput& input) {
 void HeadlessBackend::user_click(NativeHandle target, MouseButton button, Point position) {
   user_mouse(target, {MouseAction::Press, button, position, 0});
   user_mouse(target, {MouseAction::Release, button, position, 0});
+  // A left click on an enabled push button is its command, as the platform sends it.
+  const Control* control = find_control(target);
+  bool pushes = control && control->kind == ControlKind::Button && control->enabled && control->visible;
+  if (pushes && button == MouseButton::Left && sink_) sink_->on_control_command(target, 0);
 }
 
 void HeadlessBackend::user_double_click(NativeHandle target, Point position) {

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStringList>
+#include <utility>
 
 #include "ui/backend/qt/qt_backend.h"
 #include "ui/backend/qt/qt_widgets.h"
@@ -48,6 +49,11 @@ int frame_shape(BorderStyle border) {
       break;
   }
   return QFrame::NoFrame;
+}
+
+// Line ends as the editor keeps them: every CR LF or lone CR becomes LF.
+QString plain_lines(QString text) {
+  return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
 }
 
 void align_button(QPushButton& button, TextAlignment alignment) {
@@ -97,17 +103,19 @@ QWidget* QtBackend::make_control_widget(const ControlSpec& spec, QWidget* parent
       button->setDefault(spec.style.default_button);
       if (spec.style.alignment != TextAlignment::Center) align_button(*button, spec.style.alignment);
       QObject::connect(button, &QPushButton::clicked, button, [this, button] {
-        if (sink_) sink_->on_control_command(handle_of(button), 0);
+        NativeHandle handle = handle_of(button);
+        if (sink_ && widget(handle) == button) sink_->on_control_command(handle, 0);
       });
       return button;
     }
     case ControlKind::Editor: {
       auto* editor = new QPlainTextEdit(parent);
-      editor->setPlainText(text);
+      editor->setPlainText(plain_lines(std::move(text)));
       editor->setReadOnly(spec.style.read_only);
       editor->setLineWrapMode(spec.style.word_wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
       QObject::connect(editor, &QPlainTextEdit::textChanged, editor, [this, editor] {
-        if (sink_ && !setting_text_) sink_->on_control_command(handle_of(editor), 768);
+        NativeHandle handle = handle_of(editor);
+        if (sink_ && !setting_text_ && widget(handle) == editor) sink_->on_control_command(handle, 768);
       });
       return editor;
     }
@@ -253,7 +261,10 @@ std::u16string QtBackend::control_text(NativeHandle handle) const {
   const ControlInfo* control = find_control(handle);
   if (!control) return {};
   QWidget* widget = control->widget;
-  if (auto* editor = qobject_cast<QPlainTextEdit*>(widget)) return editor->toPlainText().toStdU16String();
+  if (auto* editor = qobject_cast<QPlainTextEdit*>(widget)) {
+    // The program reads an editor's lines with CR LF ends, however they were typed or set.
+    return editor->toPlainText().replace(QChar('\n'), QStringLiteral("\r\n")).toStdU16String();
+  }
   if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdU16String();
   if (auto* button = qobject_cast<QPushButton*>(widget)) return button->text().toStdU16String();
   if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title().toStdU16String();
@@ -267,7 +278,7 @@ void QtBackend::set_control_text(NativeHandle handle, std::u16string_view text) 
   QString value = to_qstring(text);
   if (auto* editor = qobject_cast<QPlainTextEdit*>(widget)) {
     setting_text_ = true;
-    editor->setPlainText(value);
+    editor->setPlainText(plain_lines(std::move(value)));
     setting_text_ = false;
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(value);
