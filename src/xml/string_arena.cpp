@@ -53,7 +53,8 @@ void* StringArena::allocate_from_blocks(std::size_t bytes, std::size_t alignment
     return at + ((alignment - address % alignment) % alignment);
   };
   std::byte* start = cursor_ == nullptr ? nullptr : aligned(cursor_);
-  if (start == nullptr || static_cast<std::size_t>(end_ - start) < bytes) {
+  // Aligning can step past the end of a nearly full block.
+  if (start == nullptr || start > end_ || static_cast<std::size_t>(end_ - start) < bytes) {
     add_block(newest_ == nullptr ? std::max(first_block_bytes_, bytes) : kBlockBytes);
     start = aligned(cursor_);
   }
