@@ -97,6 +97,14 @@ TEST_F(GadgetQtTest, ButtonIsAPushButtonWithItsFlags) {
   auto* toggle = widget_of<QPushButton>(create_button_gadget(kAnyNumber, {}, {u"t", kButtonToggle}));
   EXPECT_TRUE(toggle->isCheckable());
   EXPECT_FALSE(toggle->isDefault());
+  int multi = create_button_gadget(kAnyNumber, {0, 0, 60, 60}, {u"a caption that wraps", kButtonMultiLine});
+  auto* caption = widget_of<QPushButton>(multi)->findChild<QLabel*>();
+  ASSERT_NE(caption, nullptr);
+  EXPECT_TRUE(caption->wordWrap());
+  EXPECT_EQ(caption->text(), QString("a caption that wraps"));
+  set_gadget_text(multi, u"changed");
+  EXPECT_EQ(get_gadget_text(multi), u"changed");
+  EXPECT_EQ(caption->text(), QString("changed"));
 }
 
 TEST_F(GadgetQtTest, ButtonClickIsGadgetEventTypeZero) {

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -56,7 +57,44 @@ QString plain_lines(QString text) {
   return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
 }
 
+// A push button cannot wrap its caption, so a multi-line one shows it in a wrapping label.
+constexpr const char* kCaptionLabel = "caption";
+
+QLabel* caption_label(const QPushButton& button) {
+  return button.findChild<QLabel*>(kCaptionLabel, Qt::FindDirectChildrenOnly);
+}
+
+void show_caption_wrapped(QPushButton& button) {
+  auto* label = new QLabel(button.text(), &button);
+  button.setText(QString());
+  label->setObjectName(kCaptionLabel);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignCenter);
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  auto* layout = new QHBoxLayout(&button);
+  layout->setContentsMargins(4, 2, 4, 2);
+  layout->addWidget(label);
+}
+
+QString button_caption(const QPushButton& button) {
+  QLabel* label = caption_label(button);
+  return label ? label->text() : button.text();
+}
+
+void set_button_caption(QPushButton& button, const QString& text) {
+  if (QLabel* label = caption_label(button)) {
+    label->setText(text);
+  } else {
+    button.setText(text);
+  }
+}
+
 void align_button(QPushButton& button, TextAlignment alignment) {
+  if (QLabel* label = caption_label(button)) {
+    label->setAlignment(qt_alignment(alignment) | Qt::AlignVCenter);
+    return;
+  }
   const char* side = alignment == TextAlignment::Left ? "left" : alignment == TextAlignment::Right ? "right" : "center";
   button.setStyleSheet(QString("text-align: %1;").arg(side));
 }
@@ -101,6 +139,7 @@ QWidget* QtBackend::make_control_widget(const ControlSpec& spec, QWidget* parent
       auto* button = new QPushButton(text, parent);
       button->setCheckable(spec.style.toggle);
       button->setDefault(spec.style.default_button);
+      if (spec.style.multi_line) show_caption_wrapped(*button);
       if (spec.style.alignment != TextAlignment::Center) align_button(*button, spec.style.alignment);
       QObject::connect(button, &QPushButton::clicked, button, [this, button] {
         NativeHandle handle = handle_of(button);
@@ -266,7 +305,7 @@ std::u16string QtBackend::control_text(NativeHandle handle) const {
     return editor->toPlainText().replace(QChar('\n'), QStringLiteral("\r\n")).toStdU16String();
   }
   if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdU16String();
-  if (auto* button = qobject_cast<QPushButton*>(widget)) return button->text().toStdU16String();
+  if (auto* button = qobject_cast<QPushButton*>(widget)) return button_caption(*button).toStdU16String();
   if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title().toStdU16String();
   return widget->windowTitle().toStdU16String();
 }
@@ -283,7 +322,7 @@ void QtBackend::set_control_text(NativeHandle handle, std::u16string_view text) 
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(value);
   } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-    button->setText(value);
+    set_button_caption(*button, value);
   } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
     frame->setTitle(value);
   } else {
