@@ -1,0 +1,182 @@
+#include "dialog/objects/container_objects.h"
+
+#include <utility>
+
+#include "dialog/gadget_creation.h"
+#include "dialog/objects/layout_attributes.h"
+#include "ui/gadget.h"
+#include "ui/measure.h"
+
+namespace ambrel {
+namespace {
+
+// Gadget attributes of the scroll area and the panel.
+constexpr int kScrollAreaInnerWidth = 1;
+constexpr int kScrollAreaInnerHeight = 2;
+constexpr int kPanelPageWidth = 1;
+constexpr int kPanelPageHeight = 2;
+constexpr int kPanelTabStripHeight = 3;
+
+std::int32_t create_gadget_for(const DialogObject& object, std::uint32_t flags) {
+  GadgetRequest request;
+  request.kind = object.kind();
+  request.number = object.requested_id();
+  request.text = object.text_or_empty();
+  request.flags = flags;
+  return create_definition_gadget(request);
+}
+
+void resize_to(std::int32_t gadget, layout::Rect area) {
+  if (gadget != -1) resize_gadget(gadget, area.x, area.y, area.width, area.height);
+}
+
+// Creates the object's gadget unless reading its attributes already failed.
+template <class Object>
+std::unique_ptr<DialogObject> create_with_gadget(BuildContext& context, const XmlNode& node,
+                                                 DialogKind kind, std::int32_t margin,
+                                                 bool pass_flags) {
+  ElementView element = element_view_of(node);
+  CommonAttributes common = read_common_attributes(element, kind, context.error);
+  auto object = std::make_unique<Object>(kind, std::move(common),
+                                         read_single_child_settings(element, margin));
+  if (!context.error.has_error()) {
+    object->set_gadget(create_gadget_for(*object, pass_flags ? object->flags() : 0));
+  }
+  return object;
+}
+
+}  // namespace
+
+// --- frame -----------------------------------------------------------------
+
+layout::Size FrameObject::NaturalSize() {
+  caption_height_ = layout::frame_caption_height(gadget_caption_height(gadget()));
+  return layout::frame_natural_size(settings(), child_request(), caption_height_, wish());
+}
+
+void FrameObject::Allocate(layout::Rect area, std::vector<ChildPlacement>& children) {
+  resize_to(gadget(), area);
+  if (!child()) return;
+  place_child(layout::frame_child_rect(settings(), child_request(), caption_height_, area), children);
+}
+
+// --- container -------------------------------------------------------------
+
+layout::Size ContainerObject::NaturalSize() {
+  allowance_ = layout::container_border_allowance(flags(), ui_system_metrics().border_width);
+  return layout::container_natural_size(settings(), child_request(), allowance_, wish());
+}
+
+void ContainerObject::Allocate(layout::Rect area, std::vector<ChildPlacement>& children) {
+  resize_to(gadget(), area);
+  if (!child()) return;
+  place_child(layout::container_child_rect(settings(), child_request(), allowance_,
+                                           {area.width, area.height}),
+              children);
+}
+
+void ContainerObject::Finish(BuildContext& context) {
+  DialogObject::Finish(context);
+  if (gadget() != -1) close_gadget_list();
+}
+
+// --- scroll area -----------------------------------------------------------
+
+ScrollAreaObject::ScrollAreaObject(CommonAttributes common, layout::SingleChildSettings settings,
+                                   layout::ScrollAreaSettings scroll)
+    : SingleChildObject(DialogKind::ScrollArea, std::move(common), settings), scroll_(scroll) {}
+
+layout::Size ScrollAreaObject::NaturalSize() {
+  return layout::scroll_area_natural_size(settings(), scroll_, child_request(), wish());
+}
+
+void ScrollAreaObject::Allocate(layout::Rect area, std::vector<ChildPlacement>& children) {
+  resize_to(gadget(), area);
+  if (!child()) return;
+  layout::ScrollAreaPlacement placement = layout::scroll_area_place_child(
+      settings(), scroll_, child_request(), {area.width, area.height});
+  if (placement.inner_width) set_gadget_attribute(gadget(), kScrollAreaInnerWidth, *placement.inner_width);
+  if (placement.inner_height) set_gadget_attribute(gadget(), kScrollAreaInnerHeight, *placement.inner_height);
+  place_child(placement.child, children);
+}
+
+void ScrollAreaObject::Finish(BuildContext& context) {
+  DialogObject::Finish(context);
+  if (gadget() != -1) close_gadget_list();
+}
+
+// --- panel -----------------------------------------------------------------
+
+layout::Size PanelObject::NaturalSize() {
+  std::vector<layout::Size> requests;
+  for (const auto& child : children()) requests.push_back(child->request());
+  return layout::panel_natural_size(requests, get_gadget_attribute(gadget(), kPanelTabStripHeight),
+                                    wish());
+}
+
+void PanelObject::Allocate(layout::Rect area, std::vector<ChildPlacement>& children) {
+  resize_to(gadget(), area);
+  layout::Rect page{0, 0, get_gadget_attribute(gadget(), kPanelPageWidth),
+                    get_gadget_attribute(gadget(), kPanelPageHeight)};
+  for (const auto& child : this->children()) children.push_back({child.get(), page});
+}
+
+void PanelObject::Finish(BuildContext& context) {
+  if (gadget() != -1) close_gadget_list();
+  context.panels.pop();
+}
+
+// --- creators ----------------------------------------------------------------
+
+std::unique_ptr<DialogObject> create_frame_object(BuildContext& context, const XmlNode& node,
+                                                  DialogKind kind) {
+  // The frame's flags are read (and checked) but the gadget is always the captioned frame.
+  return create_with_gadget<FrameObject>(context, node, kind, layout::kFrameMargin, false);
+}
+
+std::unique_ptr<DialogObject> create_container_object(BuildContext& context, const XmlNode& node,
+                                                      DialogKind kind) {
+  return create_with_gadget<ContainerObject>(context, node, kind, layout::kContainerMargin, true);
+}
+
+std::unique_ptr<DialogObject> create_scroll_area_object(BuildContext& context, const XmlNode& node,
+                                                        DialogKind kind) {
+  ElementView element = element_view_of(node);
+  CommonAttributes common = read_common_attributes(element, kind, context.error);
+  ScrollAreaAttributes scroll = read_scroll_area_attributes(element);
+  auto object = std::make_unique<ScrollAreaObject>(
+      std::move(common), read_single_child_settings(element, layout::kScrollAreaMargin),
+      scroll.settings);
+  if (!context.error.has_error()) object->set_gadget(create_gadget_for(*object, object->flags()));
+  return object;
+}
+
+std::unique_ptr<DialogObject> create_panel_object(BuildContext& context, const XmlNode& node,
+                                                  DialogKind kind) {
+  ElementView element = element_view_of(node);
+  auto object =
+      std::make_unique<PanelObject>(kind, read_common_attributes(element, kind, context.error));
+  // On the stack even without a gadget, so that Finish pops what was pushed.
+  context.panels.push(object.get());
+  if (context.error.has_error()) return object;
+  object->set_gadget(create_gadget_for(*object, object->flags()));
+  if (object->gadget() == -1) return object;
+  bind_definition_events(context, element, kind, object->gadget());
+  return object;
+}
+
+std::unique_ptr<DialogObject> create_tab_object(BuildContext& context, const XmlNode& node,
+                                                DialogKind kind) {
+  ElementView element = element_view_of(node);
+  CommonAttributes common = read_common_attributes(element, kind, context.error);
+  auto tab = std::make_unique<TabObject>(kind, std::move(common),
+                                         read_single_child_settings(element, layout::kTabMargin));
+  PanelEntry* panel = context.panels.top();
+  if (panel == nullptr || context.error.has_error()) return tab;
+  std::u16string text(tab->text_or_empty());
+  add_gadget_item(panel->panel->gadget(), panel->next_tab, text.c_str());
+  ++panel->next_tab;
+  return tab;
+}
+
+}  // namespace ambrel

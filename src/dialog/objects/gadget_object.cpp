@@ -1,0 +1,120 @@
+#include "dialog/objects/gadget_object.h"
+
+#include <algorithm>
+
+#include "dialog/gadget_attributes.h"
+#include "dialog/gadget_creation.h"
+#include "dialog/layout/gadget_leaf.h"
+#include "ui/gadget.h"
+#include "ui/measure.h"
+
+namespace ambrel {
+namespace {
+
+// A text or hyperlink keeps its whole rectangle only with this border flag.
+constexpr std::uint32_t kTextBorderFlag = 131072;
+
+// Kinds whose request starts from the gadget's natural size.
+bool is_measured(DialogKind kind) {
+  switch (kind) {
+    case DialogKind::Button:
+    case DialogKind::CheckBox:
+    case DialogKind::Image:
+    case DialogKind::Option:
+    case DialogKind::ComboBox:
+    case DialogKind::Text:
+    case DialogKind::String:
+    case DialogKind::ExplorerCombo:
+    case DialogKind::Shortcut:
+    case DialogKind::ButtonImage:
+    case DialogKind::Canvas:
+    case DialogKind::Calendar:
+    case DialogKind::Date:
+    case DialogKind::Spin:
+    case DialogKind::HyperLink:
+    case DialogKind::IpAddress:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool sits_on_text_line(DialogKind kind) {
+  return kind == DialogKind::Text || kind == DialogKind::HyperLink;
+}
+
+layout::Size natural_of(std::int32_t gadget) {
+  Size size = gadget_natural_size(gadget);
+  return {size.width, size.height};
+}
+
+// What the creation call itself does not set: the editor's and the spin's content, the
+// initial state of the ranged kinds.
+void set_initial_content(const DialogObject& object, const GadgetAttributes& values) {
+  std::int32_t gadget = object.gadget();
+  switch (object.kind()) {
+    case DialogKind::Editor:
+      set_gadget_text(gadget, object.text_or_empty());
+      break;
+    case DialogKind::ScrollBar:
+    case DialogKind::ProgressBar:
+    case DialogKind::TrackBar:
+      set_gadget_state(gadget, values.value);
+      break;
+    case DialogKind::Spin:
+      set_gadget_state(gadget, values.value);
+      set_gadget_text(gadget, object.text_or_empty());
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+layout::Size GadgetObject::NaturalSize() {
+  if (!is_measured(kind())) return wish();
+  return layout::measured_natural_size(natural_of(gadget()), wish());
+}
+
+void GadgetObject::Allocate(layout::Rect area, std::vector<ChildPlacement>&) {
+  if (gadget() == -1) return;
+  layout::Rect placed = area;
+  if (sits_on_text_line(kind())) {
+    std::int32_t need = std::max(wish().height, natural_of(gadget()).height);
+    placed = layout::text_gadget_rect(area, need, (flags() & kTextBorderFlag) != 0);
+  }
+  resize_gadget(gadget(), placed.x, placed.y, placed.width, placed.height);
+}
+
+std::unique_ptr<DialogObject> create_gadget_object(BuildContext& context, const XmlNode& node,
+                                                   DialogKind kind) {
+  ElementView element = element_view_of(node);
+  auto object =
+      std::make_unique<GadgetObject>(kind, read_common_attributes(element, kind, context.error));
+  if (context.error.has_error()) return object;
+  GadgetAttributes values = read_gadget_attributes(element, kind);
+  if (kind == DialogKind::Option && values.group != -1) {
+    context.parent->add_pending_option({object.get(), values.group, &node});
+    return object;
+  }
+  GadgetRequest request;
+  request.kind = kind;
+  request.number = object->requested_id();
+  request.text = object->text_or_empty();
+  request.flags = object->flags();
+  request.values = values;
+  object->set_gadget(create_definition_gadget(request));
+  if (object->gadget() == -1) return object;
+  set_initial_content(*object, values);
+  bind_definition_events(context, element, kind, object->gadget());
+  return object;
+}
+
+std::unique_ptr<DialogObject> create_empty_object(BuildContext& context, const XmlNode& node,
+                                                  DialogKind kind) {
+  return std::make_unique<DialogObject>(
+      kind, read_common_attributes(element_view_of(node), kind, context.error));
+}
+
+}  // namespace ambrel

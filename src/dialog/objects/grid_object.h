@@ -1,0 +1,35 @@
+#pragma once
+
+// The gridbox: its children fill a table of columns and rows cell by cell, with column
+// and row spans.
+
+#include <memory>
+
+#include "dialog/build_context.h"
+#include "dialog/layout/grid_cells.h"
+#include "dialog/layout/grid_sizing.h"
+#include "dialog/objects/dialog_object.h"
+
+namespace ambrel {
+
+class GridObject final : public DialogObject {
+ public:
+  GridObject(CommonAttributes common, std::int32_t columns, layout::GridSettings settings);
+
+  layout::Size NaturalSize() override;
+  void Allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
+  // Places the child in the next free cell with the COLSPAN and ROWSPAN of its element.
+  void AddChild(std::unique_ptr<DialogObject> child, const XmlNode& node) override;
+  // Counts the rows in use.
+  void Finish(BuildContext& context) override;
+
+ private:
+  layout::GridTable table_;
+  layout::GridSettings settings_;
+  layout::GridSizes sizes_;
+};
+
+std::unique_ptr<DialogObject> create_grid_object(BuildContext& context, const XmlNode& node,
+                                                 DialogKind kind);
+
+}  // namespace ambrel

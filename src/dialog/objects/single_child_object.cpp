@@ -1,0 +1,43 @@
+#include "dialog/objects/single_child_object.h"
+
+#include <utility>
+
+#include "dialog/objects/layout_attributes.h"
+
+namespace ambrel {
+namespace {
+
+constexpr std::int32_t kSingleBoxMargin = 10;
+
+}  // namespace
+
+SingleChildObject::SingleChildObject(DialogKind kind, CommonAttributes common,
+                                     layout::SingleChildSettings settings)
+    : DialogObject(kind, std::move(common)), settings_(settings) {}
+
+layout::Size SingleChildObject::child_request() const {
+  return child() ? child()->request() : layout::Size{};
+}
+
+void SingleChildObject::place_child(layout::Rect rect, std::vector<ChildPlacement>& children) const {
+  if (child()) children.push_back({child(), rect});
+}
+
+layout::Size SingleChildObject::NaturalSize() {
+  return layout::singlebox_natural_size(settings_, child_request(), wish());
+}
+
+void SingleChildObject::Allocate(layout::Rect area, std::vector<ChildPlacement>& children) {
+  if (!child()) return;
+  place_child(layout::place_single_child(settings_, child_request(), area), children);
+}
+
+std::unique_ptr<DialogObject> create_singlebox_object(BuildContext& context, const XmlNode& node,
+                                                      DialogKind kind) {
+  ElementView element = element_view_of(node);
+  CommonAttributes common = read_common_attributes(element, kind, context.error);
+  return std::make_unique<SingleChildObject>(kind, std::move(common),
+                                             read_single_child_settings(element, kSingleBoxMargin));
+}
+
+}  // namespace ambrel
