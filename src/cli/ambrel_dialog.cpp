@@ -1,0 +1,195 @@
+// ambrel-dialog: opens a dialog definition for people who write them, and prints its first
+// definition error or its laid-out object tree.
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QPixmap>
+#include <QWidget>
+
+#include "app/embedded_definition.h"
+#include "cli/dialog_options.h"
+#include "cli/dialog_outline.h"
+#include "cli/input_loading.h"
+#include "cli/utf8_output.h"
+#include "dialog/dialog.h"
+#include "dialog/event_attributes.h"
+#include "dialog/runtime_registry.h"
+#include "support/text_file.h"
+#include "support/unicode_text.h"
+#include "ui/backend/headless/headless_backend.h"
+#include "ui/backend/qt/qt_backend.h"
+#include "ui/events.h"
+#include "ui/gadget.h"
+#include "ui/platform.h"
+#include "ui/window.h"
+#include "xml/xml_document.h"
+
+namespace ambrel {
+namespace {
+
+constexpr int kOpened = 0;
+constexpr int kDefinitionError = 1;
+constexpr int kCannotRun = 2;
+// Enough rounds of the event pump for Qt to apply sizes and paint before a look.
+constexpr int kSettleRounds = 50;
+
+constexpr const char* kUsage =
+    "Usage: ambrel-dialog [--window NAME] [--open WxH] [--resize WxH]... [--proc NAME]...\n"
+    "                     [--any-proc] [--qt] [--png FILE] (FILE | --embedded)\n"
+    "Opens a window of a dialog definition and prints its laid-out object tree:\n"
+    "\"window NAME W H\", then \"ELEMENT NAME X Y W H\" per object, indented by depth,\n"
+    "with \" gadget X Y W H\" where the gadget sits elsewhere than its allocation.\n"
+    "\n"
+    "  --window NAME  the window to open (default: the first one)\n"
+    "  --open WxH     the inner size to open with (raised to what the content needs)\n"
+    "  --resize WxH   resize the window and print the tree again (repeatable)\n"
+    "  --proc NAME    register a runtime procedure that does nothing under NAME\n"
+    "  --any-proc     register one under every event attribute value of the definition\n"
+    "  --qt           use Qt instead of the headless backend (offscreen without a display)\n"
+    "  --png FILE     save a screenshot of the window at the end (uses Qt)\n"
+    "  --embedded     open the tool's own definition, with its six procedures registered\n"
+    "\n"
+    "Exit status: 0 when the window opened, 1 with \"error: \" and the definition's first\n"
+    "error on standard output when it did not, 2 when the command cannot run.\n";
+
+constexpr const char16_t* kEmbeddedProcedures[] = {
+    u"events_cmdCopyAll()", u"events_cmdFile()",  u"events_txtOut()",
+    u"events_txtIn()",      u"events_cmdClear()", u"events_cmdPaste()"};
+
+void do_nothing() {}
+
+// Every event attribute value of the document, so that --any-proc can publish them all.
+std::vector<std::u16string> event_attribute_values(const XmlNode* root) {
+  std::vector<std::u16string> values;
+  std::vector<const XmlNode*> stack;
+  if (root) stack.push_back(root);
+  while (!stack.empty()) {
+    const XmlNode* node = stack.back();
+    stack.pop_back();
+    for (int i = 0; node->attributes != nullptr && i < node->attribute_count; ++i) {
+      if (find_event_attribute(node->attributes[2 * i]) != nullptr) {
+        values.emplace_back(node->attributes[2 * i + 1]);
+      }
+    }
+    for (const XmlNode* child = node->first_child; child; child = child->next_sibling) {
+      stack.push_back(child);
+    }
+  }
+  return values;
+}
+
+std::unique_ptr<Backend> make_backend(bool qt) {
+  if (!qt) return std::make_unique<HeadlessBackend>();
+  const char* display = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  if ((display == nullptr || *display == '\0') && (wayland == nullptr || *wayland == '\0')) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  }
+  return std::make_unique<QtBackend>();
+}
+
+void settle(bool qt) {
+  if (!qt) return;
+  for (int i = 0; i < kSettleRounds && window_wait_event(0) != 0; ++i) {
+  }
+}
+
+bool save_screenshot(const std::string& path, int window) {
+  auto* qt = dynamic_cast<QtBackend*>(ui_backend());
+  QWidget* widget = qt ? qt->widget(window_handle(window)) : nullptr;
+  return widget && widget->grab().save(QString::fromStdString(path), "PNG");
+}
+
+class Session {
+ public:
+  explicit Session(bool qt) {
+    use_backend(make_backend(qt));
+    event_library_init();
+    window_library_init();
+    gadget_library_init();
+    xml_library_init();
+    file_library_init();
+    runtime_registry_init();
+    dialog_library_init();
+  }
+  ~Session() {
+    dialog_library_end();
+    file_library_end();
+    xml_library_end();
+    gadget_library_end();
+    window_library_end();
+    event_library_end();
+    use_backend(nullptr);
+  }
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+};
+
+int inspect(const DialogOptions& options, std::u16string definition) {
+  int document = xml_parse_text(kAnyNumber, definition);
+  if (options.embedded) {
+    for (const char16_t* name : kEmbeddedProcedures) runtime_register_procedure(name, do_nothing);
+  }
+  for (const std::u16string& name : options.procedures) runtime_register_procedure(name, do_nothing);
+  if (options.any_procedure) {
+    for (const std::u16string& name : event_attribute_values(xml_main_node(document))) {
+      runtime_register_procedure(name, do_nothing);
+    }
+  }
+  std::int32_t dialog = dialog_create(kAnyNumber);
+  if (dialog_open_sized(dialog, document, options.window_name.c_str(), 0, 0,
+                        options.open_size.width, options.open_size.height, kNoHandle) == 0) {
+    std::printf("error: %s\n", dialog_error_text(dialog).c_str());
+    return kDefinitionError;
+  }
+  int window = dialog_window(dialog);
+  settle(options.qt);
+  std::u16string output = dialog_outline(*dialog_root(dialog), window);
+  for (const InnerSize& size : options.resizes) {
+    window_resize(window, kKeepValue, kKeepValue, size.width, size.height);
+    settle(options.qt);
+    output += u"resize " + utf8_to_utf16(std::to_string(size.width)) + u" " +
+              utf8_to_utf16(std::to_string(size.height)) + u"\n";
+    output += dialog_outline(*dialog_root(dialog), window);
+  }
+  write_utf8(stdout, output);
+  if (!options.png_path.empty() && !save_screenshot(options.png_path, window)) {
+    std::fprintf(stderr, "ambrel-dialog: cannot save the screenshot to %s\n", options.png_path.c_str());
+    return kCannotRun;
+  }
+  return kOpened;
+}
+
+int run(const std::vector<std::string>& arguments) {
+  ParsedOptions parsed = parse_dialog_options(arguments);
+  if (parsed.help) {
+    std::fputs(kUsage, stdout);
+    return kOpened;
+  }
+  if (!parsed.options) {
+    std::fprintf(stderr, "ambrel-dialog: %s\nTry 'ambrel-dialog --help'.\n", parsed.problem.c_str());
+    return kCannotRun;
+  }
+  const DialogOptions& options = *parsed.options;
+  Session session(options.qt);
+  std::u16string definition(embedded_dialog_definition());
+  if (!options.embedded) {
+    LoadedInput input = options.file == "-" ? load_standard_input() : load_input_file(options.file);
+    if (!input.ok) {
+      std::fprintf(stderr, "ambrel-dialog: %s: %s\n", options.file.c_str(), input.error.c_str());
+      return kCannotRun;
+    }
+    definition = std::move(input.text);
+  }
+  return inspect(options, std::move(definition));
+}
+
+}  // namespace
+}  // namespace ambrel
+
+int main(int argc, char** argv) {
+  return ambrel::run(std::vector<std::string>(argv + 1, argv + argc));
+}
