@@ -10,8 +10,13 @@ namespace ambrel {
 // The largest piece of text handed to the parser in one call (512 MiB). The parser
 // copies each piece into a buffer whose int size it doubles until the piece, a carried
 // over partial token and 1 KiB of context fit; past 1 GiB that doubling overflows and
-// the parse fails as "out of memory". Shorter texts go in one call.
+// the parse fails as "out of memory".
 inline constexpr std::size_t kLargestPieceUnits = std::size_t{1} << 28;
+
+// The piece size xml_parse_text uses (2 MiB). Because the parser copies every piece into
+// its own buffer, handing it the whole text at once would hold a second copy of the
+// input for the whole parse; small pieces keep that copy small at no cost in speed.
+inline constexpr std::size_t kDefaultPieceUnits = std::size_t{1} << 20;
 
 // Runs one parser over `text`, `piece_units` code units per call, and builds the tree of
 // `document` from its events; records the parse status on failure. Returns false when

@@ -53,7 +53,7 @@ int parse_text_in_pieces(int handle, std::u16string_view text, std::size_t piece
 }
 
 int xml_parse_text(int handle, std::u16string_view text) {
-  return parse_text_in_pieces(handle, text, kLargestPieceUnits);
+  return parse_text_in_pieces(handle, text, kDefaultPieceUnits);
 }
 
 int xml_parse_text(int handle, const char16_t* text) {
