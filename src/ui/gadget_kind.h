@@ -53,6 +53,12 @@ struct GadgetKind {
   void (*resized)(Gadget& gadget) = nullptr;
   // The smallest size at which the content shows; absent: 0 x 0.
   Size (*natural_size)(const Gadget& gadget) = nullptr;
+  // Mouse input on a control of the kind's own making (the splitter). The gadget may be
+  // freed inside.
+  void (*mouse)(Gadget& gadget, const MouseInput& input) = nullptr;
+  // Where the control draws its raised grip, in its client coordinates; absent or empty:
+  // no grip.
+  Rect (*grip)(const Gadget& gadget) = nullptr;
 };
 
 }  // namespace ambrel

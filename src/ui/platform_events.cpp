@@ -1,6 +1,7 @@
 #include "ui/platform_events.h"
 
 #include "ui/events.h"
+#include "ui/gadget.h"
 #include "ui/gadget_reports.h"
 #include "ui/platform.h"
 #include "ui/tab_navigation.h"
@@ -22,6 +23,12 @@ WindowRecord* finished_window(NativeHandle window, int& number) {
   number = number_of_window(window);
   WindowRecord* record = find_window_record(number);
   return record && record->creation_finished ? record : nullptr;
+}
+
+// The gadget of a control, or nullptr (windows and unknown controls).
+Gadget* gadget_of(NativeHandle control) {
+  int number = gadget_number_of(control);
+  return number == -1 ? nullptr : find_gadget(number);
 }
 
 }  // namespace
@@ -94,6 +101,11 @@ bool PlatformEvents::on_tab_key(NativeHandle window, bool backward) {
 }
 
 void PlatformEvents::on_mouse(NativeHandle target, const MouseInput& input) {
+  // Controls of the layer's own making take their mouse input themselves.
+  if (Gadget* gadget = gadget_of(target)) {
+    if (gadget->kind->mouse) gadget->kind->mouse(*gadget, input);
+    return;
+  }
   int number = number_of_window(target);
   if (number == -1) return;
   if (input.action == MouseAction::Release && input.button == MouseButton::Left) {
@@ -114,7 +126,10 @@ void PlatformEvents::on_control_resized(NativeHandle control) { gadget_control_r
 
 void PlatformEvents::on_control_destroyed(NativeHandle control) { gadget_control_destroyed(control); }
 
-Rect PlatformEvents::splitter_grip(NativeHandle) { return {}; }
+Rect PlatformEvents::splitter_grip(NativeHandle splitter) {
+  Gadget* gadget = gadget_of(splitter);
+  return gadget && gadget->kind->grip ? gadget->kind->grip(*gadget) : Rect{};
+}
 
 int PlatformEvents::on_drag(NativeHandle, const DragInput&) { return 0; }
 
