@@ -4,6 +4,7 @@
 #include <new>
 
 #include "support/object_registry.h"
+#include "support/unicode_text.h"
 #include "xml/document_parse.h"
 #include "xml/expat_parse.h"
 #include "xml/line_endings.h"
@@ -42,6 +43,13 @@ void xml_library_end() { documents().reset(); }
 int parse_text_in_pieces(int handle, std::u16string_view text, std::size_t piece_units) {
   if (!documents() || !ObjectRegistry<XmlDocument>::is_valid_request(handle)) return 0;
   try {
+    // expat pairs a high surrogate with whatever unit follows it, markup included, so an
+    // unpaired one is read as U+FFFD, as everywhere else in the system.
+    std::u16string repaired;
+    if (!is_valid_utf16(text)) {
+      repaired = replace_lone_surrogates(text);
+      text = repaired;
+    }
     std::unique_ptr<XmlDocument> document = new_document(text);
     if (!parse_into(*document, text, piece_units)) return 0;
     int number = documents()->insert(handle, std::move(document));
