@@ -1,5 +1,6 @@
 #include "ui/platform_events.h"
 
+#include "ui/drop.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/gadget_reports.h"
@@ -124,13 +125,16 @@ void PlatformEvents::on_control_focus(NativeHandle control, bool gained) { gadge
 
 void PlatformEvents::on_control_resized(NativeHandle control) { gadget_control_resized(control); }
 
-void PlatformEvents::on_control_destroyed(NativeHandle control) { gadget_control_destroyed(control); }
+void PlatformEvents::on_control_destroyed(NativeHandle control) {
+  forget_drop_target(control);
+  gadget_control_destroyed(control);
+}
 
 Rect PlatformEvents::splitter_grip(NativeHandle splitter) {
   Gadget* gadget = gadget_of(splitter);
   return gadget && gadget->kind->grip ? gadget->kind->grip(*gadget) : Rect{};
 }
 
-int PlatformEvents::on_drag(NativeHandle, const DragInput&) { return 0; }
+int PlatformEvents::on_drag(NativeHandle target, const DragInput& input) { return drop_target_drag(target, input); }
 
 }  // namespace ambrel

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "ui/backend/qt/qt_backend.h"
+#include "ui/backend/qt/qt_drop_routing.h"
 #include "ui/backend/qt/qt_widgets.h"
 
 namespace ambrel {
@@ -462,7 +463,7 @@ std::u16string QtBackend::ask_open_file(const OpenFileRequest& request) {
 bool QtBackend::enable_drops(NativeHandle target, bool enable) {
   QWidget* widget_of_target = widget(target);
   if (!widget_of_target) return false;
-  widget_of_target->setAcceptDrops(enable);
+  set_qt_drop_target(*widget_of_target, enable);
   return true;
 }
 

@@ -1,15 +1,12 @@
 #include "ui/backend/qt/qt_widgets.h"
 
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QKeyEvent>
-#include <QMimeData>
 #include <QPainter>
 #include <QStyleOptionButton>
-#include <QUrl>
 
 #include "ui/backend/qt/qt_backend.h"
+#include "ui/backend/qt/qt_drop_routing.h"
 
 namespace ambrel {
 
@@ -27,20 +24,6 @@ int modifier_bits(Qt::KeyboardModifiers modifiers) {
   if (modifiers & Qt::ControlModifier) bits |= kModifierControl;
   if (modifiers & Qt::AltModifier) bits |= kModifierAlt;
   return bits;
-}
-
-int action_bits(Qt::DropActions actions) {
-  int bits = 0;
-  if (actions & Qt::CopyAction) bits |= kDropCopy;
-  if (actions & Qt::MoveAction) bits |= kDropMove;
-  if (actions & Qt::LinkAction) bits |= kDropLink;
-  return bits;
-}
-
-Qt::DropAction qt_action(int bit) {
-  if (bit == kDropMove) return Qt::MoveAction;
-  if (bit == kDropLink) return Qt::LinkAction;
-  return Qt::CopyAction;
 }
 
 }  // namespace
@@ -167,36 +150,7 @@ bool QtControlEvents::filter_tab(QObject* watched, QEvent* event) {
 }
 
 bool QtControlEvents::filter_drag(QWidget* widget, QEvent* event) {
-  NativeHandle target = backend_.handle_of(widget);
-  if (!widget || backend_.widget(target) != widget || !widget->acceptDrops()) return false;
-  DragInput input;
-  if (event->type() == QEvent::DragLeave) {
-    input.phase = DragPhase::Leave;
-    backend_.sink()->on_drag(target, input);
-    return true;
-  }
-  auto* drop = static_cast<QDropEvent*>(event);
-  const QMimeData* data = drop->mimeData();
-  for (const QUrl& url : data->urls()) {
-    if (url.isLocalFile()) input.files.push_back(url.toLocalFile().toStdU16String());
-  }
-  input.has_text = data->hasText();
-  if (input.has_text) input.text = data->text().toStdU16String();
-  QPoint position = drop->position().toPoint();
-  input.position = {position.x(), position.y()};
-  input.offered_actions = action_bits(drop->possibleActions());
-  input.modifiers = modifier_bits(drop->modifiers());
-  input.phase = event->type() == QEvent::DragEnter ? DragPhase::Enter
-                : event->type() == QEvent::DragMove ? DragPhase::Over
-                                                    : DragPhase::Drop;
-  int action = backend_.sink()->on_drag(target, input);
-  if (action == 0) {
-    drop->ignore();
-  } else {
-    drop->setDropAction(qt_action(action));
-    drop->accept();
-  }
-  return true;
+  return widget && route_qt_drag(backend_, *widget, *event);
 }
 
 }  // namespace ambrel

@@ -1,0 +1,24 @@
+#pragma once
+
+// Drops on Qt reach the drop target whose rectangle holds the cursor, whatever widget lies
+// on top there. A frame's caption, its label, editor and buttons are widgets of their own
+// (the frame is a sibling below its content), so Qt would hand a drag to the editor, which
+// inserts the path as text, or to nobody at all over a label. Instead every drag event is
+// routed here: to the innermost drop target under the cursor, or refused when it carries
+// files and no target is there.
+
+#include <QEvent>
+#include <QWidget>
+
+namespace ambrel {
+
+class QtBackend;
+
+// Makes `widget` a drop target (or no longer one); its window then receives drags
+// anywhere, so that they can be routed.
+void set_qt_drop_target(QWidget& widget, bool enable);
+
+// Handles a drag event that reached `receiver`; true when it was taken care of.
+bool route_qt_drag(QtBackend& backend, QWidget& receiver, QEvent& event);
+
+}  // namespace ambrel

@@ -1,0 +1,259 @@
+#include "ui/drop.h"
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "ui/event_state.h"
+#include "ui/events.h"
+#include "ui/gadget.h"
+#include "ui/gadget_kinds/gadget_kinds.h"
+#include "ui/platform.h"
+#include "ui/window.h"
+
+namespace ambrel {
+
+namespace {
+
+constexpr int kAllActions = kDropCopy | kDropMove | kDropLink;
+constexpr int kCountedModifiers = kModifierShift | kModifierControl | kModifierAlt;
+
+enum class MatchKind { None, Format, PrivateType };
+
+// One accepted format (or private type) with its allowed actions.
+struct Acceptance {
+  int key = 0;
+  int actions = 0;
+};
+
+struct DragState {
+  MatchKind kind = MatchKind::None;
+  int matched = 0;  // the format or the private type
+  int format = 0;   // what the drop delivers
+  int actions = 0;  // allowed actions of the match
+};
+
+struct DropTarget {
+  int target_kind = 0;  // the gadget kind, 0 for a window
+  int object = 0;       // gadget or window number
+  std::vector<Acceptance> formats;  // newest first
+  std::vector<Acceptance> private_types;
+  DragState drag;
+};
+
+std::map<std::uint64_t, DropTarget>& drop_targets() {
+  static std::map<std::uint64_t, DropTarget> targets;
+  return targets;
+}
+
+DropCallback& drop_callback() {
+  static DropCallback callback = nullptr;
+  return callback;
+}
+
+// Overwrites the entry's actions, inserts it first, or with actions 0 removes it.
+void accept(std::vector<Acceptance>& list, int key, int actions) {
+  auto entry = std::find_if(list.begin(), list.end(), [key](const Acceptance& a) { return a.key == key; });
+  if (actions == 0) {
+    if (entry != list.end()) list.erase(entry);
+  } else if (entry != list.end()) {
+    entry->actions = actions;
+  } else {
+    list.insert(list.begin(), {key, actions});
+  }
+}
+
+// A group frame sharing the target's place would take its drags, so it goes below it.
+void lower_overlapping_frames(Backend& backend, NativeHandle target) {
+  Rect area = backend.control_geometry(target);
+  for (NativeHandle sibling : backend.child_controls(backend.control_parent(target))) {
+    if (sibling == target || backend.control_kind(sibling) != ControlKind::Frame) continue;
+    Rect other = backend.control_geometry(sibling);
+    bool overlaps = other.x < area.x + area.width && area.x < other.x + other.width &&
+                    other.y < area.y + area.height && area.y < other.y + other.height;
+    if (overlaps) backend.place_control_below(sibling, target);
+  }
+}
+
+// Registers, updates or removes one acceptance of the native target; 1 on success.
+int change_acceptance(NativeHandle handle, int target_kind, int object, bool private_type, int key, int actions) {
+  Backend* backend = ui_backend();
+  if (!backend || !handle) return 0;
+  actions &= kAllActions;
+  auto& targets = drop_targets();
+  auto found = targets.find(handle.value);
+  if (found == targets.end()) {
+    if (actions == 0) return 1;
+    if (!backend->enable_drops(handle, true)) return 0;
+    found = targets.emplace(handle.value, DropTarget{target_kind, object, {}, {}, {}}).first;
+  }
+  DropTarget& target = found->second;
+  if (private_type) {
+    accept(target.private_types, key, actions);
+  } else if (key == kDropFormatText && actions != 0) {
+    for (int text_format : {kDropFormatText, kDropFormatOemText, kDropFormatUnicodeText}) {
+      accept(target.formats, text_format, actions);
+    }
+  } else {
+    accept(target.formats, key, actions);
+  }
+  if (target.formats.empty() && target.private_types.empty()) {
+    backend->enable_drops(handle, false);
+    targets.erase(found);
+  }
+  return 1;
+}
+
+int enable_on_gadget(int gadget, bool private_type, int key, int actions) {
+  NativeHandle handle = gadget_handle(gadget);
+  if (!handle) return 0;
+  int kind = ambrel::gadget_kind(gadget);
+  if (!change_acceptance(handle, kind, gadget, private_type, key, actions)) return 0;
+  if (actions != 0 && kind != kGadgetFrame) lower_overlapping_frames(*ui_backend(), handle);
+  return 1;
+}
+
+bool can_deliver(const DragInput& input, int format) {
+  switch (format) {
+    case kDropFormatFiles:
+      return !input.files.empty();
+    case kDropFormatText:
+    case kDropFormatOemText:
+    case kDropFormatUnicodeText:
+      return input.has_text;
+    default:
+      return false;
+  }
+}
+
+DragState match_drag(const DropTarget& target, const DragInput& input) {
+  for (const Acceptance& entry : target.formats) {
+    if ((entry.actions & input.offered_actions) != 0 && can_deliver(input, entry.key)) {
+      return {MatchKind::Format, entry.key, entry.key, entry.actions};
+    }
+  }
+  if (input.private_type == 0) return {};
+  for (const Acceptance& entry : target.private_types) {
+    if (entry.key == input.private_type && (entry.actions & input.offered_actions) != 0) {
+      return {MatchKind::PrivateType, entry.key, kDropFormatPrivate, entry.actions};
+    }
+  }
+  return {};
+}
+
+int vetted_action(NativeHandle handle, const DropTarget& target, const DragInput& input, int phase) {
+  if (target.drag.kind == MatchKind::None) return 0;
+  int action = choose_drop_action(input.offered_actions & target.drag.actions, input.modifiers);
+  if (action != 0 && drop_callback() &&
+      drop_callback()(handle, phase, target.drag.format, action, input.position.x, input.position.y) == 0) {
+    action = 0;
+  }
+  return action;
+}
+
+std::u16string file_list_data(const std::vector<std::u16string>& files) {
+  std::u16string data;
+  for (const std::u16string& file : files) {
+    data += file;
+    data += u'\0';
+  }
+  data += u'\0';
+  return data;
+}
+
+void release_drop_record(void* data) { delete static_cast<DropRecord*>(data); }
+
+void raise_drop_event(const DropTarget& target, std::unique_ptr<DropRecord> record) {
+  if (target.target_kind == 0) {
+    raise_event(kEventWindowDrop, target.object, target.object, 0, record.release(), release_drop_record);
+    return;
+  }
+  int window = window_number_of(gadget_handle(target.object));
+  raise_event(kEventGadgetDrop, target.object, window, 0, record.release(), release_drop_record);
+}
+
+int drop(NativeHandle handle, DropTarget& target, const DragInput& input) {
+  int action = vetted_action(handle, target, input, 4);
+  DragState match = target.drag;
+  target.drag = {};
+  if (action == 0) return 0;
+  auto record = std::make_unique<DropRecord>();
+  record->format = match.format;
+  record->action = action;
+  record->x = input.position.x;
+  record->y = input.position.y;
+  if (match.kind == MatchKind::PrivateType) {
+    record->private_type = match.matched;
+  } else if (match.format == kDropFormatFiles) {
+    record->data = file_list_data(input.files);
+  } else {
+    record->data = input.text + u'\0';
+  }
+  raise_drop_event(target, std::move(record));
+  return action;
+}
+
+}  // namespace
+
+int enable_gadget_drop(int gadget, int format, int actions) { return enable_on_gadget(gadget, false, format, actions); }
+
+int enable_private_drop(int gadget, int private_type, int actions) {
+  return enable_on_gadget(gadget, true, private_type, actions);
+}
+
+int enable_window_drop(int window, int format, int actions) {
+  return change_acceptance(window_handle(window), 0, window, false, format, actions);
+}
+
+int choose_drop_action(int available, int modifiers) {
+  int keys = modifiers & kCountedModifiers;
+  bool link_keys = keys == (kModifierControl | kModifierShift) || keys == kModifierAlt;
+  if ((available & kDropLink) && link_keys) return kDropLink;
+  if ((available & kDropMove) && (keys == kModifierShift || !(available & kDropCopy))) return kDropMove;
+  if (available & kDropCopy) return kDropCopy;
+  if (available & kDropLink) return kDropLink;
+  return 0;
+}
+
+std::u16string event_drop_files() {
+  const CurrentEvent& current = thread_event_state().current;
+  if (current.code != kEventGadgetDrop && current.code != kEventWindowDrop) return {};
+  const auto* record = static_cast<const DropRecord*>(event_data());
+  if (!record || record->format != kDropFormatFiles || record->data.size() < 2) return {};
+  // The list ends in two zero units; every zero but the last becomes a line feed.
+  std::u16string files(record->data, 0, record->data.size() - 2);
+  std::replace(files.begin(), files.end(), u'\0', u'\n');
+  return files;
+}
+
+void set_drop_callback(DropCallback callback) { drop_callback() = callback; }
+
+int drop_target_drag(NativeHandle handle, const DragInput& input) {
+  auto found = drop_targets().find(handle.value);
+  if (found == drop_targets().end()) return 0;
+  DropTarget& target = found->second;
+  switch (input.phase) {
+    case DragPhase::Enter:
+      target.drag = match_drag(target, input);
+      return vetted_action(handle, target, input, 1);
+    case DragPhase::Over:
+      return vetted_action(handle, target, input, 2);
+    case DragPhase::Leave:
+      target.drag = {};
+      if (drop_callback()) drop_callback()(handle, 3, 0, 0, 0, 0);
+      return 0;
+    case DragPhase::Drop:
+      return drop(handle, target, input);
+  }
+  return 0;
+}
+
+void forget_drop_target(NativeHandle handle) { drop_targets().erase(handle.value); }
+
+void drop_library_end() {
+  drop_targets().clear();
+  drop_callback() = nullptr;
+}
+
+}  // namespace ambrel
