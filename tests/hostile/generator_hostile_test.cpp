@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "generator/generator.h"
+#include "declarations_check.h"
 #include "hostile_text.h"
 #include "small_stack.h"
 #include "xml/xml_document.h"

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "generator/generator.h"
+#include "declarations_check.h"
 #include "hostile_text.h"
 #include "support/object_registry.h"
 #include "support/text_file.h"

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dialog/dialog.h"
+#include "dialog/objects/dialog_object.h"
+#include "dialog/runtime_registry.h"
+#include "ui/backend/headless/headless_backend.h"
+#include "ui/events.h"
+#include "ui/gadget.h"
+#include "ui/platform.h"
+#include "ui/window.h"
+#include "xml/xml_document.h"
+
+namespace ambrel {
+
+inline void hostile_procedure() {}
+
+// The engine on a fresh headless backend, with a procedure "p()" published.
+class HostileDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto backend = std::make_unique<HeadlessBackend>();
+    headless = backend.get();
+    ASSERT_TRUE(use_backend(std::move(backend)));
+    ASSERT_EQ(event_library_init(), 1);
+    ASSERT_EQ(window_library_init(), 1);
+    ASSERT_EQ(gadget_library_init(), 1);
+    xml_library_init();
+    runtime_registry_init();
+    runtime_register_procedure(u"p()", hostile_procedure);
+    dialog_library_init();
+    dialog = dialog_create(kAnyNumber);
+    ASSERT_NE(dialog, 0);
+  }
+
+  void TearDown() override {
+    dialog_library_end();
+    xml_library_end();
+    gadget_library_end();
+    window_library_end();
+    event_library_end();
+    while (take_event() != 0) {
+    }
+    use_backend(nullptr);
+  }
+
+  int open(std::u16string_view definition) {
+    int document = xml_parse_text(kAnyNumber, definition);
+    return dialog_open(dialog, document, u"", 0, 0);
+  }
+
+  NativeHandle window() const { return window_handle(dialog_window(dialog)); }
+  NativeHandle handle_of(std::u16string_view name) const { return gadget_handle(dialog_gadget(dialog, name)); }
+
+  // The number of objects in the tree, counted with an explicit stack.
+  std::size_t object_count() const {
+    std::size_t count = 0;
+    std::vector<const DialogObject*> pending{dialog_root(dialog)};
+    while (!pending.empty()) {
+      const DialogObject* object = pending.back();
+      pending.pop_back();
+      if (object == nullptr) continue;
+      ++count;
+      for (const auto& child : object->children()) pending.push_back(child.get());
+    }
+    return count;
+  }
+
+  HeadlessBackend* headless = nullptr;
+  std::int32_t dialog = 0;
+};
+
+}  // namespace ambrel

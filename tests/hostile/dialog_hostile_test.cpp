@@ -1,0 +1,157 @@
+// Dialog definitions outside what the engine was drawn for: thousands of objects, boxes
+// and grids past their nominal limits, splitters with the wrong number of children, tabs
+// without panels, failures deep inside containers and error texts too long for their
+// buffer. Each opens (or fails) cleanly, leaves the gadget lists balanced and frees.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/embedded_definition.h"
+#include "dialog_fixture.h"
+#include "hostile_text.h"
+#include "live_heap.h"
+
+namespace ambrel {
+namespace {
+
+using DialogHostileTest = HostileDialogTest;
+
+std::u16string buttons(int count, std::u16string_view prefix = u"b") {
+  std::u16string out;
+  for (int i = 0; i < count; ++i) {
+    out += u"<button name='" + std::u16string(prefix) + utf8_to_utf16(std::to_string(i)) + u"' text='x'/>";
+  }
+  return out;
+}
+
+std::u16string numbered(std::u16string_view prefix, int i) {
+  return std::u16string(prefix) + utf8_to_utf16(std::to_string(i));
+}
+
+TEST_F(DialogHostileTest, ThousandsOfObjectsOpenFollowResizesAndFree) {
+  std::u16string rows;
+  for (int i = 0; i < 1000; ++i) rows += u"<hbox>" + buttons(4, numbered(u"r", i) + u"_") + u"</hbox>";
+  ASSERT_EQ(open(u"<window><vbox>" + rows + u"</vbox></window>"), 1) << dialog_error_text(dialog);
+  EXPECT_EQ(object_count(), 5002u);
+  Rect first = headless->control_geometry(handle_of(u"r0_0"));
+  Rect last = headless->control_geometry(handle_of(u"r999_3"));
+  EXPECT_GT(last.y, first.y);
+  EXPECT_GT(last.x, first.x);
+  EXPECT_GT(last.height, 0);
+  headless->user_resize(window(), {3000, 40000});
+  EXPECT_GT(headless->control_geometry(handle_of(u"r999_3")).x, last.x);
+  // Squeezed far below the request, the boxes shrink their children to nothing, never below.
+  headless->user_resize(window(), {10, 10});
+  Rect squeezed = headless->control_geometry(handle_of(u"r999_3"));
+  EXPECT_GE(squeezed.width, 0);
+  EXPECT_GE(squeezed.height, 0);
+  std::int32_t number = dialog_window(dialog);
+  dialog_free(dialog);
+  EXPECT_EQ(window_exists(number), 0);
+}
+
+// Boxes have no 100-child limit: they grow, and every child gets its place.
+TEST_F(DialogHostileTest, BoxesGrowPastAHundredChildren) {
+  ASSERT_EQ(open(u"<window><vbox spacing='5'>" + buttons(150) + u"</vbox></window>"), 1);
+  for (int i = 1; i < 150; ++i) {
+    Rect above = headless->control_geometry(handle_of(numbered(u"b", i - 1)));
+    Rect below = headless->control_geometry(handle_of(numbered(u"b", i)));
+    ASSERT_EQ(below.y, above.y + above.height + 5) << i;
+  }
+  ASSERT_EQ(open(u"<window><hbox spacing='0'>" + buttons(150) + u"</hbox></window>"), 1);
+  Rect left = headless->control_geometry(handle_of(u"b148"));
+  EXPECT_EQ(headless->control_geometry(handle_of(u"b149")).x, left.x + left.width);
+  // A multibox gives every child, the 150th too, its whole rectangle.
+  ASSERT_EQ(open(u"<window><multibox>" + buttons(150) + u"</multibox></window>"), 1);
+  EXPECT_EQ(headless->control_geometry(handle_of(u"b149")), headless->control_geometry(handle_of(u"b0")));
+}
+
+// Grids have no 15-column or 70-row limit either: the cell table grows.
+TEST_F(DialogHostileTest, GridsGrowPastFifteenColumnsAndSeventyRows) {
+  ASSERT_EQ(open(u"<window><gridbox columns='20'>" + buttons(45) + u"</gridbox></window>"), 1);
+  Rect b0 = headless->control_geometry(handle_of(u"b0"));
+  EXPECT_GT(headless->control_geometry(handle_of(u"b19")).x, headless->control_geometry(handle_of(u"b18")).x);
+  Rect b20 = headless->control_geometry(handle_of(u"b20"));
+  EXPECT_EQ(b20.x, b0.x);
+  EXPECT_GT(b20.y, b0.y);
+  ASSERT_EQ(open(u"<window><gridbox columns='1'>" + buttons(100) + u"</gridbox></window>"), 1);
+  for (int i = 70; i < 100; ++i) {
+    ASSERT_GT(headless->control_geometry(handle_of(numbered(u"b", i))).y,
+              headless->control_geometry(handle_of(numbered(u"b", i - 1))).y) << i;
+  }
+}
+
+// A splitter with fewer than two children closes its panes' lists all the same, so what
+// follows is not created inside a pane; a third child is created beside the splitter and
+// gets no room.
+TEST_F(DialogHostileTest, SplittersWithZeroOneOrThreeChildrenKeepTheListsBalanced) {
+  for (const std::u16string& content : {std::u16string(), std::u16string(u"<text text='t'/>"),
+                                        std::u16string(u"<text text='t'/><text text='u'/><button name='third'/>")}) {
+    ASSERT_EQ(open(u"<window><vbox><splitter>" + content + u"</splitter><button name='after' text='a'/></vbox></window>"),
+              1);
+    EXPECT_EQ(headless->control_parent(handle_of(u"after")), window());
+    EXPECT_GT(headless->control_geometry(handle_of(u"after")).width, 0);
+  }
+  EXPECT_EQ(headless->control_parent(handle_of(u"third")), window());
+  EXPECT_EQ(headless->control_geometry(handle_of(u"third")).width, 0);
+}
+
+TEST_F(DialogHostileTest, TabsWithoutPanelsAndPanelsInTabsOpenAndLeaveTheListsBalanced) {
+  ASSERT_EQ(open(u"<window><vbox><tab text='t'><button name='in' text='x'/></tab>"
+                 u"<button name='after' text='a'/></vbox></window>"),
+            1);
+  EXPECT_EQ(headless->control_parent(handle_of(u"in")), window());
+  EXPECT_GT(headless->control_geometry(handle_of(u"after")).y, headless->control_geometry(handle_of(u"in")).y);
+  ASSERT_EQ(open(u"<window><vbox><panel><tab text='t'><panel><tab text='u'><button text='x'/></tab></panel></tab>"
+                 u"</panel><button name='after' text='a'/></vbox></window>"),
+            1);
+  EXPECT_EQ(headless->control_parent(handle_of(u"after")), window());
+}
+
+TEST_F(DialogHostileTest, AFailureDeepInsideContainersLeavesNoListOpen) {
+  EXPECT_EQ(open(u"<window><container><scrollarea><splitter><container><button onevent='nope()'/>"
+                 u"</container></splitter></scrollarea></container></window>"),
+            0);
+  EXPECT_EQ(dialog_error_text(dialog), "'nope()' is not a runtime procedure.");
+  ASSERT_EQ(open(u"<window><button name='after' text='a'/></window>"), 1);
+  EXPECT_EQ(headless->control_parent(handle_of(u"after")), window());
+}
+
+// Error texts are cut to their 512-byte buffer after the last whole UTF-8 character.
+TEST_F(DialogHostileTest, LongErrorTextsAreCutAtACharacter) {
+  for (const std::u16string& unit : {std::u16string(u"\u00E4"), std::u16string(u"\U0001F600")}) {
+    EXPECT_EQ(open(u"<window><button onevent='" + repeated(unit, 400) + u"()'/></window>"), 0);
+    std::string error = dialog_error_text(dialog);
+    EXPECT_LE(error.size(), 511u);
+    EXPECT_GT(error.size(), 511u - 4);
+    EXPECT_EQ(utf16_to_utf8(utf8_to_utf16(error)), error);  // no character cut in two
+  }
+}
+
+// Opening the tool's window again and again (each open closes the one before) keeps the
+// live heap flat: windows, gadgets, bindings and objects all go with their dialog.
+TEST_F(DialogHostileTest, ReopeningTheToolsWindowHoldsNoMemory) {
+  for (const char16_t* name : {u"events_cmdCopyAll()", u"events_cmdFile()", u"events_txtOut()",
+                               u"events_txtIn()", u"events_cmdClear()", u"events_cmdPaste()"}) {
+    runtime_register_procedure(name, hostile_procedure);
+  }
+  int document = xml_parse_text(kAnyNumber, embedded_dialog_definition());
+  auto open_resize_free = [&] {
+    bool opened = dialog_open(dialog, document, u"wndMain", 0, 0) == 1;
+    headless->user_resize(window(), {800, 700});
+    dialog_free(dialog);
+    dialog = dialog_create(kAnyNumber);
+    while (take_event() != 0) {
+    }
+    return opened;
+  };
+  for (int i = 0; i < 20; ++i) ASSERT_TRUE(open_resize_free());
+  const std::size_t before = live_heap_bytes();
+  for (int i = 0; i < 300; ++i) ASSERT_TRUE(open_resize_free());
+  const std::size_t after = live_heap_bytes();
+  EXPECT_LT(after, before + 64 * 1024) << "before " << before << ", after " << after;
+}
+
+}  // namespace
+}  // namespace ambrel
