@@ -1,0 +1,122 @@
+#include "app/application.h"
+
+#include <string>
+#include <utility>
+
+#include "app/commands.h"
+#include "app/embedded_definition.h"
+#include "dialog/dialog.h"
+#include "dialog/runtime_registry.h"
+#include "support/object_registry.h"
+#include "support/requester.h"
+#include "support/text_file.h"
+#include "ui/drop.h"
+#include "ui/event_codes.h"
+#include "ui/events.h"
+#include "ui/gadget.h"
+#include "ui/platform.h"
+#include "ui/window.h"
+#include "xml/xml_document.h"
+
+namespace ambrel {
+
+namespace {
+
+constexpr int kBuildNumber = 7;
+constexpr int kFileDropActions = kDropCopy | kDropMove | kDropLink;
+
+std::int32_t main_dialog = 0;
+
+// The requester's dialog is the backend's; the support layer cannot see it.
+std::u16string ask_backend_for_file(const RequesterDialogRequest& request) {
+  OpenFileRequest platform_request;
+  platform_request.title = request.title;
+  platform_request.initial_directory = request.initial_directory;
+  platform_request.proposed_name = request.proposed_name;
+  for (const RequesterFilter& filter : request.filters) {
+    platform_request.filters.push_back({filter.description, filter.pattern});
+  }
+  platform_request.selected_filter = request.selected_filter;
+  Backend* backend = ui_backend();
+  return backend ? backend->ask_open_file(platform_request) : std::u16string();
+}
+
+void start_services() {
+  event_library_init();
+  window_library_init();
+  gadget_library_init();
+  file_library_init();
+  xml_library_init();
+  runtime_registry_init();
+  dialog_library_init();
+  requester_library_init();
+  set_open_file_dialog(ask_backend_for_file);
+}
+
+// The definition is part of the program, so its parse and open are not checked; the
+// document stays until the XML service ends.
+void open_main_window() {
+  main_dialog = dialog_create(kAnyNumber);
+  int definition = xml_parse_text(kAnyNumber, embedded_dialog_definition());
+  dialog_open(main_dialog, definition, u"wndMain", 0, 0);
+  set_command_dialog(main_dialog);
+  std::u16string title = u"Ambrel v.1.0.0.";
+  for (char c : std::to_string(kBuildNumber)) title += static_cast<char16_t>(c);
+  window_set_title(dialog_window(main_dialog), title.c_str());
+  enable_gadget_drop(dialog_gadget(main_dialog, u"frameIn"), kDropFormatFiles, kFileDropActions);
+}
+
+std::u16string_view first_line(std::u16string_view text) { return text.substr(0, text.find(u'\n')); }
+
+}  // namespace
+
+int application_start(std::unique_ptr<Backend> backend) {
+  if (!use_backend(std::move(backend))) return 1;
+  start_services();
+  register_command_procedures();
+  open_main_window();
+  return 0;
+}
+
+std::int32_t application_dialog() { return main_dialog; }
+
+void application_run_loop() {
+  for (;;) {
+    int code = window_wait_event_forever();
+    if (code == kEventCloseWindow) return;
+    if (code == kEventGadgetDrop) {
+      std::u16string files = event_drop_files();
+      load_xml_file(first_line(files));
+    } else if (code == kEventTimer) {
+      regenerate();
+    }
+  }
+}
+
+void application_end() {
+  dialog_free(kAnyNumber);
+  set_command_dialog(0);
+  main_dialog = 0;
+  set_open_file_dialog(nullptr);
+  drop_library_end();
+  dialog_library_end();
+  xml_library_end();
+  file_library_end();
+  gadget_library_end();
+  window_library_end();
+  event_library_end();
+  // The last event taken may still hold its data.
+  while (take_event() != 0) {
+  }
+  take_event();
+  use_backend(nullptr);
+}
+
+int run_application(std::unique_ptr<Backend> backend) {
+  if (application_start(std::move(backend)) != 0) return 1;
+  application_run_loop();
+  application_end();
+  return 0;
+}
+
+}  // namespace ambrel

@@ -1,0 +1,30 @@
+#pragma once
+
+// The desktop tool: start-up, the event loop and shutdown, on whichever backend the caller
+// chooses (Qt for the real program, the headless one for tests).
+
+#include <cstdint>
+#include <memory>
+
+#include "ui/backend/backend.h"
+
+namespace ambrel {
+
+// Starts every service on `backend`, publishes the event procedures, opens the main window
+// from the embedded definition, titles it and accepts file drops on its input frame.
+// Returns 0, or 1 when the backend cannot be installed (another one is running).
+int application_start(std::unique_ptr<Backend> backend);
+
+// The dialog the main window was opened into (0 when the application is not running).
+std::int32_t application_dialog();
+
+// Runs the event loop until a window is asked to close.
+void application_run_loop();
+
+// Frees the dialogs (closing the main window), then shuts every service down.
+void application_end();
+
+// The whole program; its exit status (0).
+int run_application(std::unique_ptr<Backend> backend);
+
+}  // namespace ambrel

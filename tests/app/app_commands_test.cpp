@@ -1,0 +1,122 @@
+// The user's commands, run through the real event loop on the virtual clock.
+
+#include <string>
+
+#include "app/commands.h"
+#include "app_fixture.h"
+#include "dialog/runtime_registry.h"
+#include "generator/generator.h"
+#include "ui/drop.h"
+
+namespace ambrel {
+namespace {
+
+constexpr std::u16string_view kDocument = u"<r><x>1</x><x>2</x><y>t</y></r>";
+
+TEST_F(AppTest, StartsTitledWithAnEmptyOutputAndDropsOnTheInputFrame) {
+  EXPECT_EQ(headless->window_title(main_window()), u"Ambrel v.1.0.0.7");
+  EXPECT_TRUE(headless->window_visible(main_window()));
+  EXPECT_EQ(text(u"txtOut"), u"");
+  EXPECT_FALSE(enabled(u"cmdCopyAll"));
+  EXPECT_TRUE(headless->drops_enabled(handle(u"frameIn")));
+  for (const char16_t* name : {u"events_cmdCopyAll()", u"events_cmdFile()", u"events_txtOut()", u"events_txtIn()",
+                               u"events_cmdClear()", u"events_cmdPaste()"}) {
+    EXPECT_NE(runtime_procedure(name), nullptr) << std::string(name, name + 5);
+  }
+}
+
+TEST_F(AppTest, TypingRegeneratesOnceOneSecondAfterTheLastKey) {
+  const std::u16string typed = u"<a/> ";
+  for (int i = 0; i < 5; ++i) {
+    at(i * 100, [this, unit = typed.substr(i, 1)] { headless->user_type(handle(u"txtIn"), unit); });
+  }
+  // Without the restart on every key the first key's timer would have fired at 1000.
+  at(1399, [this] { EXPECT_EQ(text(u"txtOut"), u""); });
+  at(1401, [this] {
+    EXPECT_EQ(text(u"txtOut"), generate_declarations(u"<a/> "));
+    EXPECT_TRUE(enabled(u"cmdCopyAll"));
+    set_gadget_text(gadget(u"txtOut"), u"marker");
+  });
+  // The timer went with the regeneration: nothing regenerates again.
+  at(5000, [this] { EXPECT_EQ(text(u"txtOut"), u"marker"); });
+  run_until_closed_at(5001);
+}
+
+TEST_F(AppTest, PasteReplacesTheInputAndRegeneratesAtOnce) {
+  headless->set_clipboard_text(kDocument);
+  at(10, [this] { headless->user_type(handle(u"txtIn"), u"x"); });
+  at(20, [this] {
+    click(u"cmdPaste");
+    EXPECT_EQ(text(u"txtIn"), kDocument);
+    EXPECT_EQ(text(u"txtOut"), generate_declarations(kDocument));
+    EXPECT_TRUE(enabled(u"cmdCopyAll"));
+    set_gadget_text(gadget(u"txtOut"), u"marker");
+  });
+  // The typing's pending timer ended with the paste.
+  at(3000, [this] { EXPECT_EQ(text(u"txtOut"), u"marker"); });
+  run_until_closed_at(3001);
+}
+
+TEST_F(AppTest, PasteOfAnEmptyClipboardClearsTheInput) {
+  set_gadget_text(gadget(u"txtIn"), kDocument);
+  regenerate();
+  headless->set_clipboard_text(u"");
+  click(u"cmdPaste");
+  EXPECT_EQ(text(u"txtIn"), u"");
+  EXPECT_EQ(text(u"txtOut"), u"");
+  EXPECT_FALSE(enabled(u"cmdCopyAll"));
+}
+
+TEST_F(AppTest, ClearEmptiesBothPanesAndDisablesCopyAll) {
+  headless->set_clipboard_text(kDocument);
+  click(u"cmdPaste");
+  ASSERT_TRUE(enabled(u"cmdCopyAll"));
+  click(u"cmdClear");
+  EXPECT_EQ(text(u"txtIn"), u"");
+  EXPECT_EQ(text(u"txtOut"), u"");
+  EXPECT_FALSE(enabled(u"cmdCopyAll"));
+}
+
+TEST_F(AppTest, CopyAllPutsExactlyTheOutputOnTheClipboard) {
+  headless->set_clipboard_text(kDocument);
+  click(u"cmdPaste");
+  headless->set_clipboard_text(u"something else");
+  click(u"cmdCopyAll");
+  EXPECT_EQ(headless->clipboard_text(), generate_declarations(kDocument));
+  EXPECT_NE(headless->clipboard_text().find(u"Structure XML_R\r\n"), std::u16string::npos);
+}
+
+TEST_F(AppTest, MalformedInputDeclaresWhatWasParsed) {
+  headless->set_clipboard_text(u"<r><x>1</x><oops");
+  click(u"cmdPaste");
+  EXPECT_EQ(text(u"txtOut"), generate_declarations(u"<r><x>1</x><oops"));
+  headless->set_clipboard_text(u"no element at all");
+  click(u"cmdPaste");
+  EXPECT_EQ(text(u"txtOut"), u"");
+  EXPECT_FALSE(enabled(u"cmdCopyAll"));
+}
+
+TEST_F(AppTest, ClosingWhileARegenerationIsPendingEndsTheLoop) {
+  at(0, [this] { headless->user_type(handle(u"txtIn"), u"<a/>"); });
+  run_until_closed_at(500);
+  // The loop returned without regenerating; the rest of the shutdown follows.
+  EXPECT_EQ(text(u"txtOut"), u"");
+  application_end();
+  running = false;
+  EXPECT_EQ(application_dialog(), 0);
+}
+
+TEST(AppRun, TheWholeProgramEndsWithStatusZero) {
+  auto backend = std::make_unique<HeadlessBackend>();
+  HeadlessBackend* headless = backend.get();
+  // The window is the first one the program opens; typing leaves a regeneration pending.
+  headless->schedule(100, [headless] {
+    NativeHandle window = window_handle(dialog_window(application_dialog()));
+    headless->user_type(gadget_handle(dialog_gadget(application_dialog(), u"txtIn")), u"<a/>");
+    headless->user_close(window);
+  });
+  EXPECT_EQ(run_application(std::move(backend)), 0);
+}
+
+}  // namespace
+}  // namespace ambrel

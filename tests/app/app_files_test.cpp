@@ -1,0 +1,144 @@
+// Loading files: the open-file command, drops on the input frame, and files that are not
+// what they seem.
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/commands.h"
+#include "app_fixture.h"
+#include "generator/generator.h"
+
+namespace ambrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::u16string_view kDocument = u"<r><x>1</x><x>2</x><y>t</y></r>";
+
+class AppFilesTest : public AppTest {
+ protected:
+  void SetUp() override {
+    AppTest::SetUp();
+    directory = fs::temp_directory_path() /
+                ("ambrel_app_" + std::to_string(::getpid()) + "_" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(directory);
+  }
+  void TearDown() override {
+    fs::remove_all(directory);
+    AppTest::TearDown();
+  }
+
+  std::u16string write(const std::string& name, const std::string& bytes) {
+    fs::path path = directory / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.u16string();
+  }
+
+  // Drops the files on the input frame at `time`; the loop loads the first.
+  void drop_at(std::int64_t time, std::vector<std::u16string> files) {
+    at(time, [this, files] { headless->user_drop_files(handle(u"frameIn"), files, {5, 5}, kDropCopy, 0); });
+  }
+
+  // Puts a known state in both panes, to see that a load changes nothing.
+  void prefill() {
+    headless->set_clipboard_text(kDocument);
+    click(u"cmdPaste");
+  }
+
+  fs::path directory;
+};
+
+TEST_F(AppFilesTest, OpenLoadsTheChosenFileAtOnce) {
+  std::u16string path = write("in.xml", "<a><b>1.5</b></a>");
+  headless->answer_open_file(path);
+  click(u"cmdFile");
+  EXPECT_EQ(text(u"txtIn"), u"<a><b>1.5</b></a>");
+  EXPECT_EQ(text(u"txtOut"), generate_declarations(u"<a><b>1.5</b></a>"));
+  EXPECT_TRUE(enabled(u"cmdCopyAll"));
+  ASSERT_TRUE(headless->last_open_file_request());
+  const OpenFileRequest& request = *headless->last_open_file_request();
+  EXPECT_EQ(request.title, u"Read XML from file");
+  ASSERT_EQ(request.filters.size(), 1u);
+  EXPECT_EQ(request.filters[0].description, u"XML text file (*.*)");
+  EXPECT_EQ(request.filters[0].pattern, u"*.*");
+  EXPECT_EQ(request.selected_filter, 0);
+  EXPECT_EQ(request.initial_directory, u"");
+  EXPECT_EQ(request.proposed_name, u"");
+}
+
+TEST_F(AppFilesTest, CancelledOpenChangesNothing) {
+  prefill();
+  headless->answer_open_file(u"");
+  click(u"cmdFile");
+  EXPECT_EQ(text(u"txtIn"), kDocument);
+  EXPECT_EQ(text(u"txtOut"), generate_declarations(kDocument));
+}
+
+TEST_F(AppFilesTest, ThreeDroppedFilesLoadOnlyTheFirst) {
+  std::u16string first = write("first.xml", "<first><v>1</v></first>");
+  std::u16string second = write("second.xml", "<second/>");
+  std::u16string third = write("third.xml", "<third/>");
+  drop_at(10, {first, second, third});
+  at(11, [this] {
+    EXPECT_EQ(text(u"txtIn"), u"<first><v>1</v></first>");
+    EXPECT_EQ(text(u"txtOut"), generate_declarations(u"<first><v>1</v></first>"));
+  });
+  run_until_closed_at(20);
+}
+
+TEST_F(AppFilesTest, DirectoriesMissingAndEmptyFilesChangeNothing) {
+  prefill();
+  std::u16string empty = write("empty.xml", "");
+  drop_at(10, {directory.u16string()});
+  drop_at(20, {(directory / "missing.xml").u16string()});
+  drop_at(30, {empty});
+  drop_at(40, {u""});
+  load_xml_file(u"");
+  at(50, [this] {
+    EXPECT_EQ(text(u"txtIn"), kDocument);
+    EXPECT_EQ(text(u"txtOut"), generate_declarations(kDocument));
+  });
+  run_until_closed_at(60);
+}
+
+TEST_F(AppFilesTest, ByteOrderMarksChooseTheDecoding) {
+  load_xml_file(write("utf8.xml", "\xEF\xBB\xBF<caf\xC3\xA9>1</caf\xC3\xA9>"));
+  EXPECT_EQ(text(u"txtIn"), u"<caf\u00e9>1</caf\u00e9>");
+  load_xml_file(write("utf16.xml", std::string("\xFF\xFE<\0a\0/\0>\0", 10)));
+  EXPECT_EQ(text(u"txtIn"), u"<a/>");
+  EXPECT_EQ(text(u"txtOut"), generate_declarations(u"<a/>"));
+  // Without a mark valid UTF-8 is UTF-8, other bytes single-byte characters.
+  load_xml_file(write("plain.xml", "<caf\xC3\xA9/>"));
+  EXPECT_EQ(text(u"txtIn"), u"<caf\u00e9/>");
+  load_xml_file(write("latin.xml", "<caf\xE9/>"));
+  EXPECT_EQ(text(u"txtIn"), u"<caf\u00e9/>");
+}
+
+TEST_F(AppFilesTest, BigEndianUtf16IsReadAsSingleByteTextAfterItsMark) {
+  prefill();
+  load_xml_file(write("be.xml", std::string("\xFE\xFF\0<\0a\0/\0>", 10)));
+  // The first byte after the mark is a zero, where the read stops.
+  EXPECT_EQ(text(u"txtIn"), u"");
+  EXPECT_EQ(text(u"txtOut"), u"");
+  EXPECT_FALSE(enabled(u"cmdCopyAll"));
+}
+
+TEST_F(AppFilesTest, BinaryFilesLoadUpToTheirFirstZeroByte) {
+  load_xml_file(write("binary.xml", std::string("<a>7</a>\0\x01\x02\xFF<b/>", 14)));
+  EXPECT_EQ(text(u"txtIn"), u"<a>7</a>");
+  EXPECT_EQ(text(u"txtOut"), generate_declarations(u"<a>7</a>"));
+}
+
+TEST_F(AppFilesTest, AHugeFileWithAZeroSoonIsReadOnlyThatFar) {
+  std::u16string path = write("huge.xml", "<a>1</a>");
+  fs::resize_file(directory / "huge.xml", 200u << 20);  // 200 MB, the rest zeros
+  load_xml_file(path);
+  EXPECT_EQ(text(u"txtIn"), u"<a>1</a>");
+}
+
+}  // namespace
+}  // namespace ambrel
