@@ -1,0 +1,121 @@
+// The application on real Qt widgets (run with QT_QPA_PLATFORM=offscreen): drops with the
+// drag events Qt delivers, the system clipboard and real button clicks.
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrl>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/application.h"
+#include "dialog/dialog.h"
+#include "generator/generator.h"
+#include "ui/backend/qt/qt_backend.h"
+#include "ui/gadget.h"
+#include "ui/window.h"
+
+namespace ambrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+class AppQtTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto backend = std::make_unique<QtBackend>();
+    qt = backend.get();
+    ASSERT_EQ(application_start(std::move(backend)), 0);
+    QApplication::processEvents();
+    directory = fs::temp_directory_path() / ("ambrel_app_qt_" + std::to_string(::getpid()));
+    fs::create_directories(directory);
+  }
+  void TearDown() override {
+    application_end();
+    fs::remove_all(directory);
+  }
+
+  QWidget* widget(std::u16string_view name) {
+    return qt->widget(gadget_handle(dialog_gadget(application_dialog(), name)));
+  }
+  QString text(std::u16string_view name) { return qobject_cast<QPlainTextEdit*>(widget(name))->toPlainText(); }
+
+  QString write(const std::string& name, const std::string& bytes) {
+    std::ofstream(directory / name, std::ios::binary) << bytes;
+    return QString::fromStdString((directory / name).string());
+  }
+
+  // Drags the files over the frame and drops them, as Qt delivers a drop from a file manager.
+  void drop_on_input_frame(const QStringList& paths) {
+    QWidget* frame = widget(u"frameIn");
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    QPoint at(frame->width() / 2, 6);
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame, &enter);
+    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame, &drop);
+  }
+
+  // Asks the window to close, then runs the loop: it handles what is queued first.
+  void close_and_run() {
+    QCloseEvent close;
+    QApplication::sendEvent(qt->widget(window_handle(dialog_window(application_dialog()))), &close);
+    application_run_loop();
+  }
+
+  QtBackend* qt = nullptr;
+  fs::path directory;
+};
+
+TEST_F(AppQtTest, ThreeDroppedFilesLoadOnlyTheFirst) {
+  QString first = write("first.xml", "<first><v>1</v></first>");
+  drop_on_input_frame({first, write("second.xml", "<second/>"), write("third.xml", "<third/>")});
+  close_and_run();
+  EXPECT_EQ(text(u"txtIn"), "<first><v>1</v></first>");
+  // The gadget answers the editor's text with CR LF, as generated.
+  EXPECT_EQ(get_gadget_text(dialog_gadget(application_dialog(), u"txtOut")),
+            generate_declarations(u"<first><v>1</v></first>"));
+  EXPECT_TRUE(widget(u"cmdCopyAll")->isEnabled());
+}
+
+TEST_F(AppQtTest, DirectoriesMissingAndEmptyFilesChangeNothing) {
+  QString empty = write("empty.xml", "");
+  drop_on_input_frame({QString::fromStdString(directory.string())});
+  close_and_run();
+  drop_on_input_frame({QString::fromStdString((directory / "missing.xml").string())});
+  close_and_run();
+  drop_on_input_frame({empty});
+  close_and_run();
+  EXPECT_EQ(text(u"txtIn"), "");
+  EXPECT_FALSE(widget(u"cmdCopyAll")->isEnabled());
+}
+
+TEST_F(AppQtTest, PasteAndCopyAllUseTheSystemClipboard) {
+  QApplication::clipboard()->setText("<r><x>1</x><x>2</x></r>");
+  qobject_cast<QPushButton*>(widget(u"cmdPaste"))->click();
+  EXPECT_EQ(text(u"txtIn"), "<r><x>1</x><x>2</x></r>");
+  EXPECT_TRUE(widget(u"cmdCopyAll")->isEnabled());
+  QApplication::clipboard()->setText("other");
+  qobject_cast<QPushButton*>(widget(u"cmdCopyAll"))->click();
+  EXPECT_EQ(QApplication::clipboard()->text().toStdU16String(), generate_declarations(u"<r><x>1</x><x>2</x></r>"));
+  qobject_cast<QPushButton*>(widget(u"cmdClear"))->click();
+  EXPECT_EQ(text(u"txtIn"), "");
+  EXPECT_EQ(text(u"txtOut"), "");
+  EXPECT_FALSE(widget(u"cmdCopyAll")->isEnabled());
+}
+
+}  // namespace
+}  // namespace ambrel
