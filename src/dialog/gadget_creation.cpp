@@ -8,6 +8,7 @@
 #include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
+#include "ui/gadget_kinds/splitter_gadget.h"
 
 namespace ambrel {
 namespace {
@@ -16,25 +17,67 @@ namespace {
 std::optional<int> gadget_kind_code(DialogKind kind) {
   switch (kind) {
     case DialogKind::Button: return kGadgetButton;
-    case DialogKind::Text: return kGadgetText;
-    case DialogKind::Editor: return kGadgetEditor;
-    case DialogKind::Frame: return kGadgetFrame;
+    case DialogKind::CheckBox: return kGadgetCheckBox;
+    case DialogKind::Image: return kGadgetImage;
+    case DialogKind::Option: return kGadgetOption;
+    case DialogKind::ListView: return kGadgetListView;
+    case DialogKind::ListIcon: return kGadgetListIcon;
+    case DialogKind::Tree: return kGadgetTree;
     case DialogKind::Container: return kGadgetContainer;
+    case DialogKind::ComboBox: return kGadgetComboBox;
+    case DialogKind::Text: return kGadgetText;
+    case DialogKind::String: return kGadgetString;
+    case DialogKind::Panel: return kGadgetPanel;
+    case DialogKind::ScrollArea: return kGadgetScrollArea;
+    case DialogKind::Frame: return kGadgetFrame;
+    case DialogKind::Editor: return kGadgetEditor;
+    case DialogKind::Scintilla: return kGadgetScintilla;
+    case DialogKind::ScrollBar: return kGadgetScrollBar;
+    case DialogKind::ProgressBar: return kGadgetProgressBar;
+    case DialogKind::ExplorerList: return kGadgetExplorerList;
+    case DialogKind::ExplorerTree: return kGadgetExplorerTree;
+    case DialogKind::ExplorerCombo: return kGadgetExplorerCombo;
+    case DialogKind::Shortcut: return kGadgetShortcut;
+    case DialogKind::ButtonImage: return kGadgetButtonImage;
+    case DialogKind::TrackBar: return kGadgetTrackBar;
+    case DialogKind::Canvas: return kGadgetCanvas;
+    case DialogKind::Calendar: return kGadgetCalendar;
+    case DialogKind::Date: return kGadgetDate;
+    case DialogKind::Spin: return kGadgetSpin;
+    case DialogKind::Web: return kGadgetWeb;
+    case DialogKind::HyperLink: return kGadgetHyperLink;
+    case DialogKind::IpAddress: return kGadgetIpAddress;
     default: return std::nullopt;
   }
+}
+
+// A creation call's result as a gadget number.
+std::int32_t created_number(int result, std::int32_t requested) {
+  if (result == 0) return -1;
+  return requested == kAnyNumber ? result : requested;
+}
+
+std::int32_t create_splitter(const GadgetRequest& request) {
+  if (request.panes[0] == -1 || request.panes[1] == -1) return -1;
+  int result = create_splitter_gadget(request.number, Rect{}, request.panes[0], request.panes[1],
+                                      static_cast<int>(request.flags));
+  return created_number(result, request.number);
 }
 
 }  // namespace
 
 std::int32_t create_definition_gadget(const GadgetRequest& request) {
+  if (request.kind == DialogKind::Splitter) return create_splitter(request);
   std::optional<int> code = gadget_kind_code(request.kind);
   if (!code) return -1;
   GadgetArguments arguments;
   arguments.text = request.text;
   arguments.flags = static_cast<int>(request.flags);
-  int result = create_gadget_of_kind(*code, request.number, Rect{}, arguments);
-  if (result == 0) return -1;
-  return request.number == kAnyNumber ? result : request.number;
+  arguments.minimum = request.values.minimum;
+  arguments.maximum = request.values.maximum;
+  arguments.page = request.values.page;
+  arguments.color = request.values.color;
+  return created_number(create_gadget_of_kind(*code, request.number, Rect{}, arguments), request.number);
 }
 
 void bind_definition_events(BuildContext& context, const ElementView& element, DialogKind kind,

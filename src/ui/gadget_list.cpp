@@ -47,6 +47,8 @@ void push_gadget_parent(NativeHandle container) {
   list.parent = container;
 }
 
+void replace_gadget_parent(NativeHandle parent) { state().current.parent = parent; }
+
 bool pop_gadget_parent() {
   GadgetList& list = state().current;
   if (list.earlier.empty()) return false;

@@ -12,6 +12,9 @@ namespace ambrel {
 NativeHandle use_gadget_list(NativeHandle window);
 // Pushes the current parent and makes the container current.
 void push_gadget_parent(NativeHandle container);
+// Makes `parent` current in place of the current one, saving nothing (a panel moves on to
+// its next page, and closing its list still returns to what was current before it).
+void replace_gadget_parent(NativeHandle parent);
 // Pops the parent saved on top; returns false (doing nothing) at depth 0.
 bool pop_gadget_parent();
 NativeHandle current_gadget_parent();

@@ -51,14 +51,20 @@ TEST_F(GadgetRegistryTest, CreationFailsWithoutAGadgetList) {
 }
 
 TEST_F(GadgetRegistryTest, CreatesEveryKindOfTheTableByCode) {
-  for (int kind : {kGadgetButton, kGadgetText, kGadgetFrame, kGadgetContainer, kGadgetEditor}) {
+  for (int kind : {kGadgetButton, kGadgetText, kGadgetFrame, kGadgetContainer, kGadgetEditor,
+                   kGadgetCheckBox, kGadgetOption, kGadgetString, kGadgetSpin, kGadgetIpAddress,
+                   kGadgetShortcut, kGadgetDate, kGadgetComboBox, kGadgetExplorerCombo,
+                   kGadgetListView, kGadgetListIcon, kGadgetTree, kGadgetExplorerList,
+                   kGadgetExplorerTree, kGadgetScrollBar, kGadgetProgressBar, kGadgetTrackBar,
+                   kGadgetImage, kGadgetButtonImage, kGadgetCanvas, kGadgetScintilla, kGadgetWeb,
+                   kGadgetCalendar, kGadgetHyperLink, kGadgetPanel, kGadgetScrollArea}) {
     int gadget = create_gadget_of_kind(kind, kAnyNumber, {1, 2, 30, 40}, {u"x"});
     ASSERT_NE(gadget, 0) << kind;
     EXPECT_EQ(gadget_kind(gadget), kind);
     EXPECT_EQ(headless->control_geometry(gadget_handle(gadget)), (Rect{1, 2, 30, 40}));
     EXPECT_EQ(headless->control_window(gadget_handle(gadget)), handle);
   }
-  EXPECT_EQ(create_gadget_of_kind(2, kAnyNumber, {}, {}), 0);
+  EXPECT_EQ(create_gadget_of_kind(24, kAnyNumber, {}, {}), 0);
 }
 
 TEST_F(GadgetRegistryTest, NullTextIsEmpty) {

@@ -5,17 +5,12 @@
 #include "dialog/gadget_creation.h"
 #include "dialog/objects/layout_attributes.h"
 #include "ui/gadget.h"
+#include "ui/gadget_kinds/gadget_kinds.h"
 #include "ui/measure.h"
 
 namespace ambrel {
 namespace {
 
-// Gadget attributes of the scroll area and the panel.
-constexpr int kScrollAreaInnerWidth = 1;
-constexpr int kScrollAreaInnerHeight = 2;
-constexpr int kPanelPageWidth = 1;
-constexpr int kPanelPageHeight = 2;
-constexpr int kPanelTabStripHeight = 3;
 
 std::int32_t create_gadget_for(const DialogObject& object, std::uint32_t flags) {
   GadgetRequest request;
@@ -110,7 +105,7 @@ void ScrollAreaObject::Finish(BuildContext& context) {
 layout::Size PanelObject::NaturalSize() {
   std::vector<layout::Size> requests;
   for (const auto& child : children()) requests.push_back(child->request());
-  return layout::panel_natural_size(requests, get_gadget_attribute(gadget(), kPanelTabStripHeight),
+  return layout::panel_natural_size(requests, get_gadget_attribute(gadget(), kPanelTabHeight),
                                     wish());
 }
 
@@ -147,7 +142,14 @@ std::unique_ptr<DialogObject> create_scroll_area_object(BuildContext& context, c
   auto object = std::make_unique<ScrollAreaObject>(
       std::move(common), read_single_child_settings(element, layout::kScrollAreaMargin),
       scroll.settings);
-  if (!context.error.has_error()) object->set_gadget(create_gadget_for(*object, object->flags()));
+  if (context.error.has_error()) return object;
+  object->set_gadget(create_gadget_for(*object, object->flags()));
+  if (scroll.settings.inner_width != layout::kInnerSizeAutomatic) {
+    set_gadget_attribute(object->gadget(), kScrollAreaInnerWidth, scroll.settings.inner_width);
+  }
+  if (scroll.settings.inner_height != layout::kInnerSizeAutomatic) {
+    set_gadget_attribute(object->gadget(), kScrollAreaInnerHeight, scroll.settings.inner_height);
+  }
   return object;
 }
 

@@ -70,7 +70,14 @@ struct WindowSpec {
   NativeHandle owner;  // kNoHandle for an unowned window
 };
 
-enum class ControlKind { Text, Button, Editor, Frame, Container, Splitter };
+enum class ControlKind {
+  Text, Button, Editor, Frame, Container, Splitter,
+  CheckBox, Option, String, Image, ListView, ListIcon, Tree, ComboBox, CodeEditor, ScrollBar,
+  ProgressBar, ExplorerList, ExplorerTree, ExplorerCombo, Shortcut, ButtonImage, TrackBar,
+  Canvas, Calendar, Date, Spin, Web, HyperLink, IpAddress, Panel, ScrollArea,
+  // A page of a panel, made by add_panel_page: the parent of that page's controls.
+  PanelPage,
+};
 
 enum class TextAlignment { Left, Center, Right };
 
@@ -86,6 +93,22 @@ struct ControlStyle {
   bool read_only = false;       // editor
   bool word_wrap = false;       // editor: lines wrap at the control's width
   bool separator_grip = false;  // splitter: draw a raised grip on its bar
+  bool vertical = false;        // scroll bar, progress bar, track bar
+  bool three_state = false;     // check box, list icon, tree: a third, mixed state
+  bool check_boxes = false;     // list icon, tree: a check box per item
+  bool multi_select = false;    // list view, list icon, explorer list
+  bool editable = false;        // combo box, explorer combo: the text can be typed
+  bool password = false;        // string: the text is not shown
+  bool ticks = false;           // track bar: tick marks
+  bool underline = false;       // hyperlink: underlined link text
+  int color = -1;               // hyperlink: its text's colour number 0xBBGGRR, -1 the default
+};
+
+// The range of the controls that show a position (scroll bar, progress bar, track bar, spin).
+struct ControlRange {
+  int minimum = 0;
+  int maximum = 0;
+  int page = 0;  // scroll bar: the visible part
 };
 
 struct ControlSpec {
@@ -94,6 +117,7 @@ struct ControlSpec {
   Rect geometry;        // in the parent's client coordinates
   std::u16string text;
   ControlStyle style;
+  ControlRange range;
 };
 
 struct SystemMetrics {
@@ -268,6 +292,30 @@ class Backend {
   virtual NativeHandle focused_control() const = 0;
   // Asks for a repaint (the splitter after moving its bar).
   virtual void repaint_control(NativeHandle control) = 0;
+
+  // --- The value a control holds: 1 / 0 (2 mixed) for a check box or option, the position
+  // of a scroll bar, progress bar, track bar or spin (kept within its range), the selected
+  // item of a list or combo box (-1 none), the current page of a panel. Never reported as
+  // a change notification. 0 for other kinds.
+  virtual int control_value(NativeHandle control) const = 0;
+  virtual void set_control_value(NativeHandle control, int value) = 0;
+  // Adds an item to a list, list icon, tree or combo box at position (-1: at the end);
+  // returns its index, or -1 for kinds without items.
+  virtual int add_control_item(NativeHandle control, int position, std::u16string_view text) = 0;
+  virtual int control_item_count(NativeHandle control) const = 0;
+  // Adds a page titled `title` to a panel at position (-1: at the end) and returns the page:
+  // a control of kind PanelPage, the parent of the page's content. kNoHandle for other kinds.
+  virtual NativeHandle add_panel_page(NativeHandle panel, int position, std::u16string_view title) = 0;
+  // The inner size of a panel's pages, and the height of its tab strip.
+  virtual Size panel_page_size(NativeHandle panel) const = 0;
+  virtual int panel_tab_height(NativeHandle panel) const = 0;
+  // The size of the area a scroll area scrolls over; the controls created in a scroll area
+  // live in that area.
+  virtual Size scroll_inner_size(NativeHandle area) const = 0;
+  virtual void set_scroll_inner_size(NativeHandle area, Size size) = 0;
+  // The smallest size at which a control shows its content as the platform draws it (the
+  // calendar measures itself with it).
+  virtual Size control_minimum_size(NativeHandle control) const = 0;
 
   // --- Measurement in the control's own font.
   virtual Size text_extent(NativeHandle control, std::u16string_view text) const = 0;

@@ -11,10 +11,43 @@
 namespace ambrel {
 
 inline constexpr int kGadgetButton = 1;
+inline constexpr int kGadgetString = 2;
 inline constexpr int kGadgetText = 3;
+inline constexpr int kGadgetCheckBox = 4;
+inline constexpr int kGadgetOption = 5;
+inline constexpr int kGadgetListView = 6;
 inline constexpr int kGadgetFrame = 7;
+inline constexpr int kGadgetComboBox = 8;
+inline constexpr int kGadgetImage = 9;
+inline constexpr int kGadgetHyperLink = 10;
 inline constexpr int kGadgetContainer = 11;
+inline constexpr int kGadgetListIcon = 12;
+inline constexpr int kGadgetIpAddress = 13;
+inline constexpr int kGadgetProgressBar = 14;
+inline constexpr int kGadgetScrollBar = 15;
+inline constexpr int kGadgetExplorerList = 16;
+inline constexpr int kGadgetExplorerTree = 17;
+inline constexpr int kGadgetExplorerCombo = 18;
+inline constexpr int kGadgetButtonImage = 19;
+inline constexpr int kGadgetCalendar = 20;
+inline constexpr int kGadgetDate = 21;
 inline constexpr int kGadgetEditor = 22;
+inline constexpr int kGadgetScrollArea = 23;
+inline constexpr int kGadgetTrackBar = 25;
+inline constexpr int kGadgetSpin = 26;
+inline constexpr int kGadgetTree = 27;
+inline constexpr int kGadgetPanel = 28;
+inline constexpr int kGadgetWeb = 30;
+inline constexpr int kGadgetScintilla = 31;
+inline constexpr int kGadgetShortcut = 32;
+inline constexpr int kGadgetCanvas = 33;
+
+// Attributes of the page kinds (get_gadget_attribute / set_gadget_attribute).
+inline constexpr int kPanelPageWidth = 1;
+inline constexpr int kPanelPageHeight = 2;
+inline constexpr int kPanelTabHeight = 3;
+inline constexpr int kScrollAreaInnerWidth = 1;
+inline constexpr int kScrollAreaInnerHeight = 2;
 
 inline constexpr int kTextCenter = 1;
 inline constexpr int kTextRight = 2;
@@ -44,6 +77,11 @@ inline constexpr int kContainerDouble = 8;
 struct GadgetArguments {
   std::u16string_view text = {};
   int flags = 0;
+  // Scroll bar, progress bar, track bar, spin: the range (and a scroll bar's page).
+  int minimum = 0;
+  int maximum = 0;
+  int page = 0;
+  int color = -1;  // hyperlink: its text's colour number 0xBBGGRR (red lowest), -1 the default
 };
 
 // Each returns the new number for kAnyNumber, 1 for an explicit number, 0 on failure.
@@ -57,6 +95,40 @@ int create_editor_gadget(int number, Rect geometry, const GadgetArguments& argum
 int create_frame_gadget(int number, Rect geometry, const GadgetArguments& arguments);
 // Becomes the current gadget list; close it with close_gadget_list.
 int create_container_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+
+// The further kinds. Each takes what its creation needs from the arguments and honours its
+// flags; the panel and the scroll area become the current gadget list like a container.
+int create_checkbox_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+int create_option_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+int create_string_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+int create_spin_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+int create_ipaddress_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+int create_shortcut_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+// The text is the date mask.
+int create_date_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+int create_combobox_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+// The text is the initial path.
+int create_explorercombo_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+int create_listview_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+// The text is the first column's title.
+int create_listicon_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+int create_tree_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+int create_explorerlist_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+int create_explorertree_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+int create_scrollbar_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+int create_progressbar_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+int create_trackbar_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+int create_image_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+int create_buttonimage_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+int create_canvas_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+int create_scintilla_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+// The text is the initial address.
+int create_web_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+int create_calendar_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+int create_hyperlink_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+// Adding an item adds a page, which becomes the current gadget list.
+int create_panel_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+int create_scrollarea_gadget(int number, Rect geometry, const GadgetArguments& arguments);
 
 // Creates a gadget of the kind with that code; 0 for a code no kind has.
 int create_gadget_of_kind(int kind, int number, Rect geometry, const GadgetArguments& arguments);

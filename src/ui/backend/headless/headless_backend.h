@@ -30,6 +30,10 @@ class HeadlessBackend final : public Backend {
  public:
   static constexpr int kCharWidth = 7;
   static constexpr int kLineHeight = 13;
+  // A panel's tab strip: a line of text with 4 px above and below.
+  static constexpr int kTabHeight = kLineHeight + 8;
+  // A calendar shows 7 columns of 3-unit days by a title, a weekday row and 6 weeks.
+  static constexpr Size kCalendarSize{7 * 3 * kCharWidth + 4, 8 * kLineHeight + 4};
 
   explicit HeadlessBackend(Rect screen = {0, 0, 1920, 1080});
 
@@ -85,6 +89,17 @@ class HeadlessBackend final : public Backend {
   NativeHandle focused_control() const override;
   void repaint_control(NativeHandle control) override;
 
+  int control_value(NativeHandle control) const override;
+  void set_control_value(NativeHandle control, int value) override;
+  int add_control_item(NativeHandle control, int position, std::u16string_view text) override;
+  int control_item_count(NativeHandle control) const override;
+  NativeHandle add_panel_page(NativeHandle panel, int position, std::u16string_view title) override;
+  Size panel_page_size(NativeHandle panel) const override;
+  int panel_tab_height(NativeHandle panel) const override;
+  Size scroll_inner_size(NativeHandle area) const override;
+  void set_scroll_inner_size(NativeHandle area, Size size) override;
+  Size control_minimum_size(NativeHandle control) const override;
+
   Size text_extent(NativeHandle control, std::u16string_view text) const override;
   Size text_block(NativeHandle control, std::u16string_view text) const override;
   SystemMetrics system_metrics() const override;
@@ -123,9 +138,10 @@ class HeadlessBackend final : public Backend {
   void user_activate(NativeHandle window);
   void user_mouse(NativeHandle target, const MouseInput& input);
   // Press and release; a left click on an enabled button is also its command (code 0).
+  // A left click pushes a button, toggles a check box, selects an option, follows a link.
   void user_click(NativeHandle target, MouseButton button, Point position);
   void user_double_click(NativeHandle target, Point position);
-  // Types into a writable editor, one change notification per UTF-16 unit.
+  // Types into a writable editor, string or code editor, one change notification per UTF-16 unit.
   void user_type(NativeHandle control, std::u16string_view text);
   void user_press_tab(NativeHandle window, bool backward);
   void user_focus(NativeHandle control);
@@ -154,6 +170,11 @@ class HeadlessBackend final : public Backend {
     bool drops = false;
   };
   struct Control {
+    ControlRange range;
+    int value = 0;
+    std::vector<std::u16string> items;  // list items, or the titles of a panel's pages
+    Size inner;                         // scroll area: the area scrolled over
+    int option_group = 0;               // option: the group it is exclusive within
     ControlKind kind = ControlKind::Container;
     NativeHandle parent;
     Rect geometry;
@@ -191,6 +212,9 @@ class HeadlessBackend final : public Backend {
   void change_focus(NativeHandle control);
   void change_size(NativeHandle window, Size client_size);
   Size clamp_to_limits(const Window& window, Size size) const;
+  void place_panel_pages(const Control& panel);
+  void select_option(NativeHandle option);
+  int option_group_for(const ControlSpec& spec);
 
   std::optional<std::int64_t> next_due() const;
   bool fire_next_due(std::int64_t limit);
@@ -212,6 +236,9 @@ class HeadlessBackend final : public Backend {
   std::uint64_t sequence_ = 0;
   std::vector<Timer> timers_;
   std::vector<ScriptedInput> scripted_;
+  // Options join the group of an option created just before them in the same parent.
+  std::map<std::uint64_t, ControlKind> last_created_;  // by parent
+  int last_option_group_ = 0;
 
   std::mutex posted_mutex_;
   std::condition_variable posted_signal_;

@@ -34,8 +34,18 @@ NativeHandle HeadlessBackend::create_control(const ControlSpec& spec) {
   control.geometry = spec.geometry;
   control.text = spec.text;
   control.style = spec.style;
+  control.range = spec.range;
+  control.value = spec.kind == ControlKind::ComboBox || spec.kind == ControlKind::ListView ? -1 : spec.range.minimum;
+  if (spec.kind == ControlKind::Option) control.option_group = option_group_for(spec);
+  last_created_[spec.parent.value] = spec.kind;
   controls_.emplace(handle.value, std::move(control));
   return handle;
+}
+
+int HeadlessBackend::option_group_for(const ControlSpec& spec) {
+  auto last = last_created_.find(spec.parent.value);
+  bool continues = last != last_created_.end() && last->second == ControlKind::Option;
+  return continues ? last_option_group_ : ++last_option_group_;
 }
 
 // Destroys controls children first, reporting each; iterative, as a document may nest deeply.
@@ -58,6 +68,7 @@ void HeadlessBackend::destroy_children(std::vector<NativeHandle> children) {
     if (focus_ == handle) focus_ = kNoHandle;
     if (capture_ == handle) capture_ = kNoHandle;
     if (sink_) sink_->on_control_destroyed(handle);
+    last_created_.erase(handle.value);
     controls_.erase(handle.value);
   }
 }
@@ -132,6 +143,7 @@ void HeadlessBackend::set_control_geometry(NativeHandle handle, Rect geometry) {
   Rect old = control->geometry;
   control->geometry = geometry;
   bool resized = old.width != geometry.width || old.height != geometry.height;
+  if (resized && control->kind == ControlKind::Panel) place_panel_pages(*control);
   if (resized && sink_) sink_->on_control_resized(handle);
 }
 

@@ -43,10 +43,25 @@ void HeadlessBackend::user_mouse(NativeHandle target, const MouseInput& input) {
 void HeadlessBackend::user_click(NativeHandle target, MouseButton button, Point position) {
   user_mouse(target, {MouseAction::Press, button, position, 0});
   user_mouse(target, {MouseAction::Release, button, position, 0});
-  // A left click on an enabled push button is its command, as the platform sends it.
-  const Control* control = find_control(target);
-  bool pushes = control && control->kind == ControlKind::Button && control->enabled && control->visible;
-  if (pushes && button == MouseButton::Left && sink_) sink_->on_control_command(target, 0);
+  // A left click on an enabled button, check box, option or link is its command, as the
+  // platform sends it; a check box toggles and an option is selected first.
+  Control* control = find_control(target);
+  if (!control || !control->enabled || !control->visible || button != MouseButton::Left) return;
+  switch (control->kind) {
+    case ControlKind::CheckBox:
+      control->value = control->value == 0 ? 1 : 0;
+      break;
+    case ControlKind::Option:
+      select_option(target);
+      break;
+    case ControlKind::Button:
+    case ControlKind::ButtonImage:
+    case ControlKind::HyperLink:
+      break;
+    default:
+      return;
+  }
+  if (sink_) sink_->on_control_command(target, 0);
 }
 
 void HeadlessBackend::user_double_click(NativeHandle target, Point position) {
@@ -57,7 +72,9 @@ void HeadlessBackend::user_double_click(NativeHandle target, Point position) {
 
 void HeadlessBackend::user_type(NativeHandle handle, std::u16string_view text) {
   Control* control = find_control(handle);
-  if (!control || control->kind != ControlKind::Editor || control->style.read_only || !control->enabled) return;
+  bool types = control && (control->kind == ControlKind::Editor || control->kind == ControlKind::String ||
+                           control->kind == ControlKind::CodeEditor);
+  if (!types || control->style.read_only || !control->enabled) return;
   change_focus(handle);
   for (char16_t unit : text) {
     // What a bound procedure does may destroy the editor between two keys.

@@ -76,6 +76,11 @@ NativeHandle QtBackend::handle_of(const QWidget* widget) const {
   return kNoHandle;
 }
 
+void QtBackend::forget_parent(NativeHandle parent) {
+  last_created_.erase(parent.value);
+  option_groups_.erase(parent.value);
+}
+
 void QtBackend::forget_widget(QWidget* widget) {
   handles_.erase(widget);
   widget->hide();
@@ -107,6 +112,7 @@ void QtBackend::destroy_window(NativeHandle handle) {
   for (auto& [number, timer] : window->timers) timer->stop();
   QWidget* widget = window->widget;
   windows_.erase(handle.value);
+  forget_parent(handle);
   forget_widget(widget);
 }
 

@@ -11,6 +11,7 @@
 #include "ui/backend/backend.h"
 
 class QApplication;
+class QButtonGroup;
 class QObject;
 class QTimer;
 class QWidget;
@@ -77,6 +78,17 @@ class QtBackend final : public Backend {
   NativeHandle focused_control() const override;
   void repaint_control(NativeHandle control) override;
 
+  int control_value(NativeHandle control) const override;
+  void set_control_value(NativeHandle control, int value) override;
+  int add_control_item(NativeHandle control, int position, std::u16string_view text) override;
+  int control_item_count(NativeHandle control) const override;
+  NativeHandle add_panel_page(NativeHandle panel, int position, std::u16string_view title) override;
+  Size panel_page_size(NativeHandle panel) const override;
+  int panel_tab_height(NativeHandle panel) const override;
+  Size scroll_inner_size(NativeHandle area) const override;
+  void set_scroll_inner_size(NativeHandle area, Size size) override;
+  Size control_minimum_size(NativeHandle control) const override;
+
   Size text_extent(NativeHandle control, std::u16string_view text) const override;
   Size text_block(NativeHandle control, std::u16string_view text) const override;
   SystemMetrics system_metrics() const override;
@@ -126,8 +138,17 @@ class QtBackend final : public Backend {
   std::vector<NativeHandle>* children_of(NativeHandle parent);
   QWidget* container_widget(NativeHandle parent) const;
   QWidget* make_control_widget(const ControlSpec& spec, QWidget* parent);
+  // The kinds beyond the five the main window uses (qt_further_controls.cpp).
+  QWidget* make_further_widget(const ControlSpec& spec, QWidget* parent);
+  // Reports `code` as the command of the control behind `widget`, when it still is ours.
+  void report_command(QWidget* widget, int code);
+  // The button group a new option joins: the open one when the control created just before
+  // it in the same parent was an option, else a new one.
+  QButtonGroup* option_group_for(const ControlSpec& spec, QWidget* parent);
   void destroy_children(std::vector<NativeHandle> children);
   void forget_widget(QWidget* widget);
+  // Drops what option grouping kept about a window or control that is gone.
+  void forget_parent(NativeHandle parent);
 
   std::unique_ptr<QApplication> own_application_;
   std::unique_ptr<QObject> post_receiver_;
@@ -138,6 +159,8 @@ class QtBackend final : public Backend {
   std::map<std::uint64_t, ControlInfo> controls_;
   std::map<const QWidget*, NativeHandle> handles_;
   bool setting_text_ = false;
+  std::map<std::uint64_t, ControlKind> last_created_;  // by parent
+  std::map<std::uint64_t, QButtonGroup*> option_groups_;  // the open group, by parent
 };
 
 }  // namespace ambrel

@@ -9,11 +9,13 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStringList>
 #include <utility>
 
 #include "ui/backend/qt/qt_backend.h"
+#include "ui/backend/qt/qt_further_widgets.h"
 #include "ui/backend/qt/qt_drop_routing.h"
 #include "ui/backend/qt/qt_widgets.h"
 
@@ -123,7 +125,12 @@ std::vector<NativeHandle>* QtBackend::children_of(NativeHandle parent) {
   return nullptr;
 }
 
-QWidget* QtBackend::container_widget(NativeHandle parent) const { return widget(parent); }
+// A scroll area's controls live in the area it scrolls over.
+QWidget* QtBackend::container_widget(NativeHandle parent) const {
+  QWidget* parent_widget = widget(parent);
+  if (auto* area = qobject_cast<QScrollArea*>(parent_widget)) return area->widget();
+  return parent_widget;
+}
 
 QWidget* QtBackend::make_control_widget(const ControlSpec& spec, QWidget* parent) {
   QString text = to_qstring(spec.text);
@@ -168,8 +175,9 @@ QWidget* QtBackend::make_control_widget(const ControlSpec& spec, QWidget* parent
     }
     case ControlKind::Splitter:
       return new SplitterWidget(*this, parent);
+    default:
+      return make_further_widget(spec, parent);
   }
-  return nullptr;
 }
 
 NativeHandle QtBackend::create_control(const ControlSpec& spec) {
@@ -183,6 +191,7 @@ NativeHandle QtBackend::create_control(const ControlSpec& spec) {
   }
   control->setGeometry(spec.geometry.x, spec.geometry.y, spec.geometry.width, spec.geometry.height);
   control->show();
+  last_created_[spec.parent.value] = spec.kind;
   NativeHandle handle{++last_handle_};
   ControlInfo info;
   info.widget = control;
@@ -217,6 +226,7 @@ void QtBackend::destroy_children(std::vector<NativeHandle> children) {
     if (!control) continue;
     QWidget* widget = control->widget;
     controls_.erase(handle.value);
+    forget_parent(handle);
     // Qt would delete it with its parent; re-parent to nothing so the order stays ours.
     widget->setParent(nullptr);
     forget_widget(widget);
@@ -305,6 +315,7 @@ std::u16string QtBackend::control_text(NativeHandle handle) const {
     // The program reads an editor's lines with CR LF ends, however they were typed or set.
     return editor->toPlainText().replace(QChar('\n'), QStringLiteral("\r\n")).toStdU16String();
   }
+  if (std::optional<QString> text = further_widget_text(*widget)) return text->toStdU16String();
   if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdU16String();
   if (auto* button = qobject_cast<QPushButton*>(widget)) return button_caption(*button).toStdU16String();
   if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title().toStdU16String();
@@ -320,6 +331,8 @@ void QtBackend::set_control_text(NativeHandle handle, std::u16string_view text) 
     setting_text_ = true;
     editor->setPlainText(plain_lines(std::move(value)));
     setting_text_ = false;
+  } else if (set_further_widget_text(*widget, value)) {
+    return;
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(value);
   } else if (auto* button = qobject_cast<QPushButton*>(widget)) {

@@ -1,0 +1,55 @@
+// Check box and option: a caption with a mark the user sets by clicking (command 0). The
+// state is 1 when checked or selected, 0 when not, 2 for a three-state box's mixed mark.
+// Options are exclusive within a platform group: one starts with an option that does not
+// directly follow another option in its parent.
+
+#include <utility>
+
+#include "ui/gadget_kinds/kind_operations.h"
+#include "ui/measure.h"
+
+namespace ambrel {
+
+namespace {
+
+constexpr int kCheckBoxRight = 512;
+constexpr int kCheckBoxCenter = 768;
+constexpr int kCheckBoxThreeState = 5;
+
+Size check_measure(const Gadget& gadget) {
+  return check_natural_size(gadget_text_extent(gadget.number, get_gadget_text(gadget.number)));
+}
+
+constexpr GadgetKind choice_kind(int code) {
+  GadgetKind kind;
+  kind.code = code;
+  kind.natural_size = check_measure;
+  kind.get_state = value_state;
+  kind.set_state = set_value_state;
+  return kind;
+}
+
+constexpr GadgetKind kCheckBoxKind = choice_kind(kGadgetCheckBox);
+constexpr GadgetKind kOptionKind = choice_kind(kGadgetOption);
+
+TextAlignment check_alignment(int flags) {
+  if (has_flag(flags, kCheckBoxCenter)) return TextAlignment::Center;
+  if (has_flag(flags, kCheckBoxRight)) return TextAlignment::Right;
+  return TextAlignment::Left;
+}
+
+}  // namespace
+
+int create_checkbox_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = control_spec(ControlKind::CheckBox, geometry, arguments);
+  spec.style.alignment = check_alignment(arguments.flags);
+  spec.style.three_state = has_flag(arguments.flags, kCheckBoxThreeState);
+  return create_gadget(number, kCheckBoxKind, std::move(spec), arguments.flags);
+}
+
+int create_option_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  return create_gadget(number, kOptionKind, control_spec(ControlKind::Option, geometry, arguments),
+                       arguments.flags);
+}
+
+}  // namespace ambrel

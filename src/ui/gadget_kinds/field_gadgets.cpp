@@ -1,0 +1,144 @@
+// One-line fields: string, spin, IP address, shortcut, date, combo box and the explorer's
+// path combo. Their measures follow a line of text in the control's font; the string and
+// the combo box report focus changes (14000, 14001); the user's edits arrive as 768.
+
+#include <utility>
+
+#include "ui/gadget_kinds/kind_operations.h"
+#include "ui/measure.h"
+#include "ui/platform.h"
+
+namespace ambrel {
+
+namespace {
+
+constexpr int kStringPassword = 32;
+constexpr int kStringReadOnly = 2048;
+constexpr int kStringBorderLess = 131072;
+constexpr int kSpinReadOnly = 1;
+constexpr int kDateCheckBox = 2;
+constexpr int kComboBoxEditable = 66;
+constexpr int kExplorerEditable = 256;
+
+Size sample_extent(const Gadget& gadget) { return gadget_text_extent(gadget.number, kLineSample); }
+
+Size string_measure(const Gadget& gadget) {
+  return string_natural_size(sample_extent(gadget), ui_system_metrics());
+}
+
+Size spin_measure(const Gadget& gadget) { return spin_natural_size(sample_extent(gadget), ui_system_metrics()); }
+
+Size address_measure(const Gadget& gadget) {
+  return address_natural_size(gadget_text_extent(gadget.number, kWidestAddress), ui_system_metrics());
+}
+
+Size date_measure(const Gadget& gadget) {
+  Size extent = gadget_text_extent(gadget.number, get_gadget_text(gadget.number));
+  return date_natural_size(extent, has_flag(gadget.flags, kDateCheckBox), ui_system_metrics());
+}
+
+Size combobox_measure(const Gadget& gadget) { return combobox_natural_size(sample_extent(gadget)); }
+
+constexpr GadgetKind kStringKind = [] {
+  GadgetKind kind;
+  kind.code = kGadgetString;
+  kind.natural_size = string_measure;
+  kind.focus = raise_focus_event;
+  return kind;
+}();
+
+constexpr GadgetKind kSpinKind = [] {
+  GadgetKind kind;
+  kind.code = kGadgetSpin;
+  kind.natural_size = spin_measure;
+  kind.get_state = value_state;
+  kind.set_state = set_value_state;
+  return kind;
+}();
+
+constexpr GadgetKind kIpAddressKind = [] {
+  GadgetKind kind;
+  kind.code = kGadgetIpAddress;
+  kind.natural_size = address_measure;
+  return kind;
+}();
+
+constexpr GadgetKind kShortcutKind = [] {
+  GadgetKind kind;
+  kind.code = kGadgetShortcut;
+  kind.natural_size = string_measure;
+  return kind;
+}();
+
+constexpr GadgetKind kDateKind = [] {
+  GadgetKind kind;
+  kind.code = kGadgetDate;
+  kind.natural_size = date_measure;
+  return kind;
+}();
+
+constexpr GadgetKind kComboBoxKind = [] {
+  GadgetKind kind;
+  kind.code = kGadgetComboBox;
+  kind.natural_size = combobox_measure;
+  kind.focus = raise_focus_event;
+  kind.get_state = value_state;
+  kind.set_state = set_value_state;
+  kind.add_item = add_control_item_at;
+  return kind;
+}();
+
+constexpr GadgetKind kExplorerComboKind = [] {
+  GadgetKind kind;
+  kind.code = kGadgetExplorerCombo;
+  return kind;
+}();
+
+}  // namespace
+
+int create_string_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = control_spec(ControlKind::String, geometry, arguments);
+  spec.style.password = has_flag(arguments.flags, kStringPassword);
+  spec.style.read_only = has_flag(arguments.flags, kStringReadOnly);
+  if (!has_flag(arguments.flags, kStringBorderLess)) spec.style.border = BorderStyle::Sunken;
+  return create_gadget(number, kStringKind, std::move(spec), arguments.flags);
+}
+
+int create_spin_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = control_spec(ControlKind::Spin, geometry, arguments);
+  spec.text.clear();
+  spec.style.read_only = has_flag(arguments.flags, kSpinReadOnly);
+  return create_gadget(number, kSpinKind, std::move(spec), arguments.flags);
+}
+
+int create_ipaddress_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = control_spec(ControlKind::IpAddress, geometry, arguments);
+  spec.text.clear();
+  return create_gadget(number, kIpAddressKind, std::move(spec), arguments.flags);
+}
+
+int create_shortcut_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = control_spec(ControlKind::Shortcut, geometry, arguments);
+  spec.text.clear();
+  return create_gadget(number, kShortcutKind, std::move(spec), arguments.flags);
+}
+
+int create_date_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  return create_gadget(number, kDateKind, control_spec(ControlKind::Date, geometry, arguments),
+                       arguments.flags);
+}
+
+int create_combobox_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = control_spec(ControlKind::ComboBox, geometry, arguments);
+  spec.text.clear();
+  spec.style.editable = has_flag(arguments.flags, kComboBoxEditable);
+  return create_gadget(number, kComboBoxKind, std::move(spec), arguments.flags);
+}
+
+int create_explorercombo_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = control_spec(ControlKind::ExplorerCombo, geometry, arguments);
+  spec.style.editable = has_flag(arguments.flags, kExplorerEditable);
+  return create_gadget(number, kExplorerComboKind, std::move(spec), arguments.flags);
+}
+
+}  // namespace ambrel

@@ -1,0 +1,24 @@
+#pragma once
+
+// Operations that several gadget kinds share: a control's value as the gadget's state, its
+// items, the focus events of fields, and a control spec filled from the common arguments.
+
+#include <string_view>
+
+#include "ui/gadget.h"
+#include "ui/gadget_kinds/gadget_kinds.h"
+
+namespace ambrel {
+
+int value_state(const Gadget& gadget);
+void set_value_state(Gadget& gadget, int value);
+int add_control_item_at(Gadget& gadget, int position, std::u16string_view text);
+// Raises 14000 or 14001.
+void raise_focus_event(Gadget& gadget, bool gained);
+
+// A spec of the kind with the arguments' text and range, geometry as given.
+ControlSpec control_spec(ControlKind kind, Rect geometry, const GadgetArguments& arguments);
+
+inline bool has_flag(int flags, int flag) { return (flags & flag) == flag; }
+
+}  // namespace ambrel

@@ -1,0 +1,82 @@
+// Item lists: list view, list icon (a list with a titled first column), tree, and the
+// explorer's file list and folder tree. Clicks arrive as 0, double clicks as 2; the state
+// is the selected item. They have no natural size: the layout gives them their room.
+
+#include <utility>
+
+#include "ui/gadget_kinds/kind_operations.h"
+
+namespace ambrel {
+
+namespace {
+
+constexpr int kListViewMultiSelect = 2048;
+constexpr int kListIconCheckBoxes = 1;
+constexpr int kListIconMultiSelect = 4;
+constexpr int kListIconThreeState = 64;
+constexpr int kTreeCheckBoxes = 256;
+constexpr int kTreeThreeState = 65536;
+constexpr int kExplorerMultiSelect = 2097152;
+
+constexpr GadgetKind list_kind(int code) {
+  GadgetKind kind;
+  kind.code = code;
+  kind.get_state = value_state;
+  kind.set_state = set_value_state;
+  kind.add_item = add_control_item_at;
+  return kind;
+}
+
+constexpr GadgetKind kListViewKind = list_kind(kGadgetListView);
+constexpr GadgetKind kListIconKind = list_kind(kGadgetListIcon);
+constexpr GadgetKind kTreeKind = list_kind(kGadgetTree);
+
+constexpr GadgetKind kExplorerListKind = [] {
+  GadgetKind kind;
+  kind.code = kGadgetExplorerList;
+  return kind;
+}();
+
+constexpr GadgetKind kExplorerTreeKind = [] {
+  GadgetKind kind;
+  kind.code = kGadgetExplorerTree;
+  return kind;
+}();
+
+}  // namespace
+
+int create_listview_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = control_spec(ControlKind::ListView, geometry, arguments);
+  spec.text.clear();
+  spec.style.multi_select = has_flag(arguments.flags, kListViewMultiSelect);
+  return create_gadget(number, kListViewKind, std::move(spec), arguments.flags);
+}
+
+int create_listicon_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = control_spec(ControlKind::ListIcon, geometry, arguments);
+  spec.style.check_boxes = has_flag(arguments.flags, kListIconCheckBoxes);
+  spec.style.multi_select = has_flag(arguments.flags, kListIconMultiSelect);
+  spec.style.three_state = has_flag(arguments.flags, kListIconThreeState);
+  return create_gadget(number, kListIconKind, std::move(spec), arguments.flags);
+}
+
+int create_tree_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = control_spec(ControlKind::Tree, geometry, arguments);
+  spec.text.clear();
+  spec.style.check_boxes = has_flag(arguments.flags, kTreeCheckBoxes);
+  spec.style.three_state = has_flag(arguments.flags, kTreeThreeState);
+  return create_gadget(number, kTreeKind, std::move(spec), arguments.flags);
+}
+
+int create_explorerlist_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = control_spec(ControlKind::ExplorerList, geometry, arguments);
+  spec.style.multi_select = has_flag(arguments.flags, kExplorerMultiSelect);
+  return create_gadget(number, kExplorerListKind, std::move(spec), arguments.flags);
+}
+
+int create_explorertree_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  return create_gadget(number, kExplorerTreeKind, control_spec(ControlKind::ExplorerTree, geometry, arguments),
+                       arguments.flags);
+}
+
+}  // namespace ambrel

@@ -1,0 +1,89 @@
+// Panel and scroll area: platform parents like the container. A new panel or scroll area
+// becomes the current gadget list; each item added to a panel is a page that becomes the
+// current list in its place, so the gadgets created next go onto that page. A page change
+// by the user arrives as 768.
+
+#include <utility>
+
+#include "ui/gadget_kinds/kind_operations.h"
+#include "support/object_registry.h"
+#include "ui/gadget_list.h"
+#include "ui/platform.h"
+
+namespace ambrel {
+
+namespace {
+
+int add_page(Gadget& gadget, int position, std::u16string_view title) {
+  NativeHandle page = ui_backend()->add_panel_page(gadget.handle, position, title);
+  if (!page) return 0;
+  replace_gadget_parent(page);
+  return 1;
+}
+
+int panel_attribute(const Gadget& gadget, int attribute) {
+  Backend* backend = ui_backend();
+  switch (attribute) {
+    case kPanelPageWidth: return backend->panel_page_size(gadget.handle).width;
+    case kPanelPageHeight: return backend->panel_page_size(gadget.handle).height;
+    case kPanelTabHeight: return backend->panel_tab_height(gadget.handle);
+    default: return 0;
+  }
+}
+
+int scroll_attribute(const Gadget& gadget, int attribute) {
+  Size inner = ui_backend()->scroll_inner_size(gadget.handle);
+  if (attribute == kScrollAreaInnerWidth) return inner.width;
+  if (attribute == kScrollAreaInnerHeight) return inner.height;
+  return 0;
+}
+
+void set_scroll_attribute(Gadget& gadget, int attribute, int value) {
+  Size inner = ui_backend()->scroll_inner_size(gadget.handle);
+  if (attribute == kScrollAreaInnerWidth) inner.width = value;
+  if (attribute == kScrollAreaInnerHeight) inner.height = value;
+  ui_backend()->set_scroll_inner_size(gadget.handle, inner);
+}
+
+constexpr GadgetKind kPanelKind = [] {
+  GadgetKind kind;
+  kind.code = kGadgetPanel;
+  kind.get_state = value_state;
+  kind.set_state = set_value_state;
+  kind.add_item = add_page;
+  kind.get_attribute = panel_attribute;
+  return kind;
+}();
+
+constexpr GadgetKind kScrollAreaKind = [] {
+  GadgetKind kind;
+  kind.code = kGadgetScrollArea;
+  kind.get_attribute = scroll_attribute;
+  kind.set_attribute = set_scroll_attribute;
+  return kind;
+}();
+
+// Creates the gadget and makes it the current list.
+int create_parent_gadget(int number, const GadgetKind& kind, ControlSpec spec, int flags) {
+  int result = create_gadget(number, kind, std::move(spec), flags);
+  if (result != 0) open_gadget_list(number == kAnyNumber ? result : number);
+  return result;
+}
+
+}  // namespace
+
+int create_panel_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = control_spec(ControlKind::Panel, geometry, arguments);
+  spec.text.clear();
+  return create_parent_gadget(number, kPanelKind, std::move(spec), arguments.flags);
+}
+
+int create_scrollarea_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = control_spec(ControlKind::ScrollArea, geometry, arguments);
+  spec.text.clear();
+  spec.style.tab_stop = false;
+  if (arguments.flags != 0) spec.style.border = BorderStyle::Sunken;
+  return create_parent_gadget(number, kScrollAreaKind, std::move(spec), arguments.flags);
+}
+
+}  // namespace ambrel

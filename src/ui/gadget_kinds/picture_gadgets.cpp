@@ -1,0 +1,72 @@
+// Image, button image and canvas: areas that show a picture (none at creation). The image
+// measures its current size, the button image the size of its picture (16 x 16 without
+// one) with its edges; the canvas has no measure.
+
+#include <utility>
+
+#include "ui/gadget_kinds/kind_operations.h"
+#include "ui/measure.h"
+
+namespace ambrel {
+
+namespace {
+
+constexpr int kImageRaised = 1;
+constexpr int kImageBorder = 512;
+constexpr int kButtonImageToggle = 4099;
+constexpr int kCanvasBorder = 1;
+constexpr Size kNoPictureSize{16, 16};
+
+Size image_measure(const Gadget& gadget) { return {gadget_width(gadget.number), gadget_height(gadget.number)}; }
+
+Size button_image_measure(const Gadget&) { return button_image_natural_size(kNoPictureSize, ui_system_metrics()); }
+
+constexpr GadgetKind kImageKind = [] {
+  GadgetKind kind;
+  kind.code = kGadgetImage;
+  kind.natural_size = image_measure;
+  return kind;
+}();
+
+constexpr GadgetKind kButtonImageKind = [] {
+  GadgetKind kind;
+  kind.code = kGadgetButtonImage;
+  kind.natural_size = button_image_measure;
+  return kind;
+}();
+
+constexpr GadgetKind kCanvasKind = [] {
+  GadgetKind kind;
+  kind.code = kGadgetCanvas;
+  return kind;
+}();
+
+ControlSpec picture_spec(ControlKind kind, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = control_spec(kind, geometry, arguments);
+  spec.text.clear();
+  return spec;
+}
+
+}  // namespace
+
+int create_image_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = picture_spec(ControlKind::Image, geometry, arguments);
+  spec.style.tab_stop = false;
+  if (has_flag(arguments.flags, kImageBorder)) spec.style.border = BorderStyle::Sunken;
+  if (has_flag(arguments.flags, kImageRaised)) spec.style.border = BorderStyle::Raised;
+  return create_gadget(number, kImageKind, std::move(spec), arguments.flags);
+}
+
+int create_buttonimage_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = picture_spec(ControlKind::ButtonImage, geometry, arguments);
+  spec.style.toggle = has_flag(arguments.flags, kButtonImageToggle);
+  return create_gadget(number, kButtonImageKind, std::move(spec), arguments.flags);
+}
+
+int create_canvas_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = picture_spec(ControlKind::Canvas, geometry, arguments);
+  if (has_flag(arguments.flags, kCanvasBorder)) spec.style.border = BorderStyle::Sunken;
+  return create_gadget(number, kCanvasKind, std::move(spec), arguments.flags);
+}
+
+}  // namespace ambrel

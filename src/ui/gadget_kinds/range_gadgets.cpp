@@ -1,0 +1,66 @@
+// Scroll bar, progress bar and track bar: a position within a range, which is the
+// gadget's state (kept within the range).
+
+#include <utility>
+
+#include "ui/gadget_kinds/kind_operations.h"
+#include "ui/measure.h"
+
+namespace ambrel {
+
+namespace {
+
+constexpr int kScrollBarVertical = 1;
+constexpr int kProgressBarVertical = 4;
+constexpr int kTrackBarTicks = 1;
+constexpr int kTrackBarVertical = 2;
+
+Size scrollbar_measure(const Gadget& gadget) {
+  return scrollbar_natural_size(has_flag(gadget.flags, kScrollBarVertical), ui_system_metrics());
+}
+
+constexpr GadgetKind range_kind(int code) {
+  GadgetKind kind;
+  kind.code = code;
+  kind.get_state = value_state;
+  kind.set_state = set_value_state;
+  return kind;
+}
+
+constexpr GadgetKind kScrollBarKind = [] {
+  GadgetKind kind = range_kind(kGadgetScrollBar);
+  kind.natural_size = scrollbar_measure;
+  return kind;
+}();
+constexpr GadgetKind kProgressBarKind = range_kind(kGadgetProgressBar);
+constexpr GadgetKind kTrackBarKind = range_kind(kGadgetTrackBar);
+
+ControlSpec range_spec(ControlKind kind, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = control_spec(kind, geometry, arguments);
+  spec.text.clear();
+  return spec;
+}
+
+}  // namespace
+
+int create_scrollbar_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = range_spec(ControlKind::ScrollBar, geometry, arguments);
+  spec.style.vertical = has_flag(arguments.flags, kScrollBarVertical);
+  return create_gadget(number, kScrollBarKind, std::move(spec), arguments.flags);
+}
+
+int create_progressbar_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = range_spec(ControlKind::ProgressBar, geometry, arguments);
+  spec.style.tab_stop = false;
+  spec.style.vertical = has_flag(arguments.flags, kProgressBarVertical);
+  return create_gadget(number, kProgressBarKind, std::move(spec), arguments.flags);
+}
+
+int create_trackbar_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = range_spec(ControlKind::TrackBar, geometry, arguments);
+  spec.style.vertical = has_flag(arguments.flags, kTrackBarVertical);
+  spec.style.ticks = has_flag(arguments.flags, kTrackBarTicks);
+  return create_gadget(number, kTrackBarKind, std::move(spec), arguments.flags);
+}
+
+}  // namespace ambrel

@@ -1,0 +1,71 @@
+// Code editor, web view, calendar and hyperlink. The hyperlink is a clickable caption in
+// its colour (command 0) and measures its text block with a little room around it; the
+// calendar measures the smallest size the platform draws it at.
+
+#include <utility>
+
+#include "ui/gadget_kinds/kind_operations.h"
+#include "ui/measure.h"
+#include "ui/platform.h"
+
+namespace ambrel {
+
+namespace {
+
+constexpr int kCalendarBorderless = 8388608;
+constexpr int kHyperLinkUnderline = 1;
+
+Size hyperlink_measure(const Gadget& gadget) {
+  return hyperlink_natural_size(gadget_text_block(gadget.number, get_gadget_text(gadget.number)));
+}
+
+Size calendar_measure(const Gadget& gadget) { return ui_backend()->control_minimum_size(gadget.handle); }
+
+constexpr GadgetKind plain_kind(int code) {
+  GadgetKind kind;
+  kind.code = code;
+  return kind;
+}
+
+constexpr GadgetKind kScintillaKind = plain_kind(kGadgetScintilla);
+constexpr GadgetKind kWebKind = plain_kind(kGadgetWeb);
+
+constexpr GadgetKind kCalendarKind = [] {
+  GadgetKind kind = plain_kind(kGadgetCalendar);
+  kind.natural_size = calendar_measure;
+  return kind;
+}();
+
+constexpr GadgetKind kHyperLinkKind = [] {
+  GadgetKind kind = plain_kind(kGadgetHyperLink);
+  kind.natural_size = hyperlink_measure;
+  return kind;
+}();
+
+}  // namespace
+
+int create_scintilla_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = control_spec(ControlKind::CodeEditor, geometry, arguments);
+  spec.text.clear();
+  return create_gadget(number, kScintillaKind, std::move(spec), arguments.flags);
+}
+
+int create_web_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  return create_gadget(number, kWebKind, control_spec(ControlKind::Web, geometry, arguments), arguments.flags);
+}
+
+int create_calendar_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = control_spec(ControlKind::Calendar, geometry, arguments);
+  spec.text.clear();
+  if (!has_flag(arguments.flags, kCalendarBorderless)) spec.style.border = BorderStyle::Single;
+  return create_gadget(number, kCalendarKind, std::move(spec), arguments.flags);
+}
+
+int create_hyperlink_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = control_spec(ControlKind::HyperLink, geometry, arguments);
+  spec.style.underline = has_flag(arguments.flags, kHyperLinkUnderline);
+  spec.style.color = arguments.color;
+  return create_gadget(number, kHyperLinkKind, std::move(spec), arguments.flags);
+}
+
+}  // namespace ambrel
