@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "dialog/objects/dialog_object.h"
 #include "dialog_fixture.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
 
@@ -152,6 +153,26 @@ TEST_F(DialogOpenTest, DeepNestingIsBuiltAndTornDownWithoutRecursion) {
   ASSERT_EQ(open(definition), 1);
   EXPECT_NE(dialog_gadget(dialog, u"deep"), -1);
   dialog_free(dialog);
+}
+
+TEST_F(DialogOpenTest, HidingAndRefreshingWalkTheWholeTree) {
+  ASSERT_EQ(open(u"<window><vbox><button name='a' text='A'/>"
+                 u"<vbox folded='yes'><button name='b' text='B'/></vbox></vbox></window>"),
+            1);
+  DialogObject* root = const_cast<DialogObject*>(dialog_root(dialog));
+  root->SetHidden(true);
+  EXPECT_FALSE(headless->control_visible(handle_of(u"a")));
+  EXPECT_FALSE(headless->control_visible(handle_of(u"b")));
+  // Showing skips the folded box and everything in it.
+  root->SetHidden(false);
+  EXPECT_TRUE(headless->control_visible(handle_of(u"a")));
+  EXPECT_FALSE(headless->control_visible(handle_of(u"b")));
+
+  set_gadget_text(dialog_gadget(dialog, u"a"), u"changed");
+  set_gadget_text(dialog_gadget(dialog, u"b"), u"changed");
+  root->RefreshText();
+  EXPECT_EQ(text_of(u"a"), u"A");
+  EXPECT_EQ(text_of(u"b"), u"B");
 }
 
 }  // namespace
