@@ -1,0 +1,102 @@
+// The tool's own window as real Qt widgets (run with QT_QPA_PLATFORM=offscreen): it follows
+// resizing, and a mouse drag on a splitter bar moves the panes within their minimums.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include "app/embedded_definition.h"
+#include "dialog/dialog.h"
+#include "dialog/runtime_registry.h"
+#include "ui/backend/qt/qt_backend.h"
+#include "ui/events.h"
+#include "ui/gadget.h"
+#include "ui/platform.h"
+#include "ui/window.h"
+#include "xml/xml_document.h"
+
+namespace ambrel {
+namespace {
+
+void do_nothing() {}
+
+class EmbeddedQtTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto backend = std::make_unique<QtBackend>();
+    qt = backend.get();
+    ASSERT_TRUE(use_backend(std::move(backend)));
+    ASSERT_EQ(event_library_init(), 1);
+    ASSERT_EQ(window_library_init(), 1);
+    ASSERT_EQ(gadget_library_init(), 1);
+    xml_library_init();
+    runtime_registry_init();
+    dialog_library_init();
+    for (const char16_t* name : {u"events_cmdCopyAll()", u"events_cmdFile()", u"events_txtOut()",
+                                 u"events_txtIn()", u"events_cmdClear()", u"events_cmdPaste()"}) {
+      runtime_register_procedure(name, do_nothing);
+    }
+    dialog = dialog_create(kAnyNumber);
+    int document = xml_parse_text(kAnyNumber, embedded_dialog_definition());
+    ASSERT_EQ(dialog_open(dialog, document, u"wndMain", 0, 0), 1) << dialog_error_text(dialog);
+    QApplication::processEvents();
+  }
+
+  void TearDown() override {
+    dialog_library_end();
+    xml_library_end();
+    gadget_library_end();
+    window_library_end();
+    event_library_end();
+    while (take_event() != 0) {
+    }
+    use_backend(nullptr);
+  }
+
+  QWidget* widget_of(std::u16string_view name) const {
+    return qt->widget(gadget_handle(dialog_gadget(dialog, name)));
+  }
+
+  void send(std::u16string_view splitter, QEvent::Type type, QPoint position, Qt::MouseButton button,
+            Qt::MouseButtons buttons) {
+    QWidget* target = widget_of(splitter);
+    QMouseEvent event(type, QPointF(position), QPointF(target->mapToGlobal(position)), button, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+  }
+
+  QtBackend* qt = nullptr;
+  std::int32_t dialog = 0;
+};
+
+TEST_F(EmbeddedQtTest, OpensWithTheButtonColumnBesideEachEditor) {
+  QWidget* window = qt->widget(window_handle(dialog_window(dialog)));
+  EXPECT_EQ(window->size(), QSize(500, 500));
+  EXPECT_EQ(window->minimumSize(), QSize(500, 500));
+  EXPECT_EQ(widget_of(u"txtIn")->width(), 382);
+  EXPECT_EQ(widget_of(u"cmdFile")->width(), 80);
+  EXPECT_EQ(widget_of(u"lblIn")->width(), 466);
+}
+
+TEST_F(EmbeddedQtTest, AMouseDragOnTheBarMovesThePanesWithinTheirMinimums) {
+  send(u"splitter3", QEvent::MouseMove, {383, 50}, Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(widget_of(u"splitter3")->cursor().shape(), Qt::SizeHorCursor);
+  send(u"splitter3", QEvent::MouseButtonPress, {383, 50}, Qt::LeftButton, Qt::LeftButton);
+  send(u"splitter3", QEvent::MouseMove, {283, 50}, Qt::NoButton, Qt::LeftButton);
+  EXPECT_EQ(widget_of(u"txtIn")->width(), 282);
+  EXPECT_EQ(widget_of(u"cmdFile")->width(), 180);
+  send(u"splitter3", QEvent::MouseMove, {440, 50}, Qt::NoButton, Qt::LeftButton);
+  EXPECT_EQ(widget_of(u"txtIn")->width(), 382);
+  EXPECT_EQ(widget_of(u"cmdClear")->width(), 80);
+  send(u"splitter3", QEvent::MouseButtonRelease, {440, 50}, Qt::LeftButton, Qt::NoButton);
+
+  window_resize(dialog_window(dialog), kKeepValue, kKeepValue, 900, 700);
+  QApplication::processEvents();
+  EXPECT_EQ(widget_of(u"txtIn")->width(), 782);
+  EXPECT_EQ(widget_of(u"cmdClear")->width(), 80);
+}
+
+}  // namespace
+}  // namespace ambrel
