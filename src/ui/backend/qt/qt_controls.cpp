@@ -17,6 +17,7 @@
 #include "ui/backend/qt/qt_backend.h"
 #include "ui/backend/qt/qt_further_widgets.h"
 #include "ui/backend/qt/qt_drop_routing.h"
+#include "ui/backend/qt/qt_editor_text.h"
 #include "ui/backend/qt/qt_widgets.h"
 
 namespace ambrel {
@@ -53,11 +54,6 @@ int frame_shape(BorderStyle border) {
       break;
   }
   return QFrame::NoFrame;
-}
-
-// Line ends as the editor keeps them: every CR LF or lone CR becomes LF.
-QString plain_lines(QString text) {
-  return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
 }
 
 // A push button cannot wrap its caption, so a multi-line one shows it in a wrapping label.
@@ -157,12 +153,14 @@ QWidget* QtBackend::make_control_widget(const ControlSpec& spec, QWidget* parent
     }
     case ControlKind::Editor: {
       auto* editor = new QPlainTextEdit(parent);
-      editor->setPlainText(plain_lines(std::move(text)));
+      QtEditorText& editor_text = QtEditorText::of(*editor);
+      editor_text.set(spec.text);
       editor->setReadOnly(spec.style.read_only);
       editor->setLineWrapMode(spec.style.word_wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-      QObject::connect(editor, &QPlainTextEdit::textChanged, editor, [this, editor] {
+      QObject::connect(editor, &QPlainTextEdit::textChanged, editor, [this, editor, &editor_text] {
         NativeHandle handle = handle_of(editor);
-        if (sink_ && !setting_text_ && widget(handle) == editor) sink_->on_control_command(handle, 768);
+        bool program = setting_text_ || editor_text.taking_text();
+        if (sink_ && !program && widget(handle) == editor) sink_->on_control_command(handle, 768);
       });
       return editor;
     }
@@ -311,10 +309,7 @@ std::u16string QtBackend::control_text(NativeHandle handle) const {
   const ControlInfo* control = find_control(handle);
   if (!control) return {};
   QWidget* widget = control->widget;
-  if (auto* editor = qobject_cast<QPlainTextEdit*>(widget)) {
-    // The program reads an editor's lines with CR LF ends, however they were typed or set.
-    return editor->toPlainText().replace(QChar('\n'), QStringLiteral("\r\n")).toStdU16String();
-  }
+  if (auto* editor = qobject_cast<QPlainTextEdit*>(widget)) return QtEditorText::of(*editor).get();
   if (std::optional<QString> text = further_widget_text(*widget)) return text->toStdU16String();
   if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdU16String();
   if (auto* button = qobject_cast<QPushButton*>(widget)) return button_caption(*button).toStdU16String();
@@ -326,12 +321,14 @@ void QtBackend::set_control_text(NativeHandle handle, std::u16string_view text) 
   ControlInfo* control = find_control(handle);
   if (!control) return;
   QWidget* widget = control->widget;
-  QString value = to_qstring(text);
   if (auto* editor = qobject_cast<QPlainTextEdit*>(widget)) {
     setting_text_ = true;
-    editor->setPlainText(plain_lines(std::move(value)));
+    QtEditorText::of(*editor).set(text);
     setting_text_ = false;
-  } else if (set_further_widget_text(*widget, value)) {
+    return;
+  }
+  QString value = to_qstring(text);
+  if (set_further_widget_text(*widget, value)) {
     return;
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(value);
