@@ -7,12 +7,9 @@
 #include <string_view>
 
 #include "dialog/dialog.h"
-#include "dialog/runtime_registry.h"
+#include "dialog_libraries.h"
 #include "ui/backend/headless/headless_backend.h"
-#include "ui/events.h"
 #include "ui/gadget.h"
-#include "ui/platform.h"
-#include "ui/window.h"
 #include "xml/xml_document.h"
 
 namespace ambrel {
@@ -23,28 +20,12 @@ class DialogTest : public ::testing::Test {
   void SetUp() override {
     auto backend = std::make_unique<HeadlessBackend>();
     headless = backend.get();
-    ASSERT_TRUE(use_backend(std::move(backend)));
-    ASSERT_EQ(event_library_init(), 1);
-    ASSERT_EQ(window_library_init(), 1);
-    ASSERT_EQ(gadget_library_init(), 1);
-    xml_library_init();
-    runtime_registry_init();
-    dialog_library_init();
+    ASSERT_NO_FATAL_FAILURE(start_dialog_libraries(std::move(backend)));
     dialog = dialog_create(kAnyNumber);
     ASSERT_NE(dialog, 0);
   }
 
-  void TearDown() override {
-    dialog_library_end();
-    xml_library_end();
-    gadget_library_end();
-    window_library_end();
-    event_library_end();
-    while (take_event() != 0) {
-    }
-    take_event();
-    use_backend(nullptr);
-  }
+  void TearDown() override { end_dialog_libraries(); }
 
   // Parses the definition and opens the named window of it at (0, 0).
   int open(std::u16string_view definition, const char16_t* window_name = u"") {

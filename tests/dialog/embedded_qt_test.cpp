@@ -10,6 +10,7 @@
 #include "app/embedded_definition.h"
 #include "dialog/dialog.h"
 #include "dialog/runtime_registry.h"
+#include "dialog_libraries.h"
 #include "ui/backend/qt/qt_backend.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
@@ -27,13 +28,7 @@ class EmbeddedQtTest : public ::testing::Test {
   void SetUp() override {
     auto backend = std::make_unique<QtBackend>();
     qt = backend.get();
-    ASSERT_TRUE(use_backend(std::move(backend)));
-    ASSERT_EQ(event_library_init(), 1);
-    ASSERT_EQ(window_library_init(), 1);
-    ASSERT_EQ(gadget_library_init(), 1);
-    xml_library_init();
-    runtime_registry_init();
-    dialog_library_init();
+    ASSERT_NO_FATAL_FAILURE(start_dialog_libraries(std::move(backend)));
     for (const char16_t* name : {u"events_cmdCopyAll()", u"events_cmdFile()", u"events_txtOut()",
                                  u"events_txtIn()", u"events_cmdClear()", u"events_cmdPaste()"}) {
       runtime_register_procedure(name, do_nothing);
@@ -44,16 +39,7 @@ class EmbeddedQtTest : public ::testing::Test {
     QApplication::processEvents();
   }
 
-  void TearDown() override {
-    dialog_library_end();
-    xml_library_end();
-    gadget_library_end();
-    window_library_end();
-    event_library_end();
-    while (take_event() != 0) {
-    }
-    use_backend(nullptr);
-  }
+  void TearDown() override { end_dialog_libraries(); }
 
   QWidget* widget_of(std::u16string_view name) const {
     return qt->widget(gadget_handle(dialog_gadget(dialog, name)));

@@ -16,6 +16,7 @@
 #include "ui/gadget_kinds/gadget_kinds.h"
 #include "ui/platform.h"
 #include "ui/window.h"
+#include "ui_libraries.h"
 
 namespace ambrel {
 namespace {
@@ -31,10 +32,7 @@ class DropQtTest : public ::testing::Test {
   void SetUp() override {
     auto backend = std::make_unique<QtBackend>();
     qt = backend.get();
-    ASSERT_TRUE(use_backend(std::move(backend)));
-    ASSERT_EQ(event_library_init(), 1);
-    ASSERT_EQ(window_library_init(), 1);
-    ASSERT_EQ(gadget_library_init(), 1);
+    ASSERT_NO_FATAL_FAILURE(start_ui_libraries(std::move(backend), UiLibraries::kWindowsAndGadgets));
     window = window_open(kAnyNumber, 0, 0, 400, 300, u"drops", kWindowSizeGadget);
     // The frame lies below its content, as the dialog engine places it.
     frame = create_frame_gadget(kAnyNumber, {10, 10, 300, 200}, {u"Source"});
@@ -51,12 +49,7 @@ class DropQtTest : public ::testing::Test {
 
   void TearDown() override {
     drop_library_end();
-    gadget_library_end();
-    window_library_end();
-    event_library_end();
-    while (take_event() != 0) {
-    }
-    use_backend(nullptr);
+    end_ui_libraries(UiLibraries::kWindowsAndGadgets);
   }
 
   QWidget* widget_of(int gadget) { return qt->widget(gadget_handle(gadget)); }

@@ -18,6 +18,7 @@
 #include "ui/measure.h"
 #include "ui/platform.h"
 #include "ui/window.h"
+#include "ui_libraries.h"
 
 namespace ambrel {
 namespace {
@@ -29,10 +30,7 @@ class GadgetQtTest : public ::testing::Test {
   void SetUp() override {
     auto backend = std::make_unique<QtBackend>();
     qt = backend.get();
-    ASSERT_TRUE(use_backend(std::move(backend)));
-    ASSERT_EQ(event_library_init(), 1);
-    ASSERT_EQ(window_library_init(), 1);
-    ASSERT_EQ(gadget_library_init(), 1);
+    ASSERT_NO_FATAL_FAILURE(start_ui_libraries(std::move(backend), UiLibraries::kWindowsAndGadgets));
     window = window_open(kAnyNumber, 0, 0, 400, 300, u"gadgets", kWindowSizeGadget);
     // Focus needs an active window, which the offscreen platform gives only when asked.
     qt->widget(window_handle(window))->activateWindow();
@@ -40,14 +38,7 @@ class GadgetQtTest : public ::testing::Test {
     change_calls = 0;
   }
 
-  void TearDown() override {
-    gadget_library_end();
-    window_library_end();
-    event_library_end();
-    while (take_event() != 0) {
-    }
-    use_backend(nullptr);
-  }
+  void TearDown() override { end_ui_libraries(UiLibraries::kWindowsAndGadgets); }
 
   template <class Widget>
   Widget* widget_of(int gadget) {

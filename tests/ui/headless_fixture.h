@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "ui/backend/headless/headless_backend.h"
-#include "ui/events.h"
-#include "ui/platform.h"
-#include "ui/window.h"
+#include "ui_libraries.h"
 
 namespace ambrel {
 
@@ -17,19 +16,10 @@ class HeadlessTest : public ::testing::Test {
   void SetUp() override {
     auto backend = std::make_unique<HeadlessBackend>();
     headless = backend.get();
-    ASSERT_TRUE(use_backend(std::move(backend)));
-    ASSERT_EQ(event_library_init(), 1);
-    ASSERT_EQ(window_library_init(), 1);
+    ASSERT_NO_FATAL_FAILURE(start_ui_libraries(std::move(backend), UiLibraries::kWindows));
   }
 
-  void TearDown() override {
-    window_library_end();
-    event_library_end();
-    while (take_event() != 0) {
-    }
-    take_event();  // releases the data of the last event taken
-    use_backend(nullptr);
-  }
+  void TearDown() override { end_ui_libraries(UiLibraries::kWindows); }
 
   // Takes every queued event; returns their codes in order.
   static std::vector<int> drain() {

@@ -15,6 +15,7 @@
 #include "ui/events.h"
 #include "ui/platform.h"
 #include "ui/window.h"
+#include "ui_libraries.h"
 
 namespace ambrel {
 namespace {
@@ -29,18 +30,10 @@ class QtWindowTest : public ::testing::Test {
   void SetUp() override {
     auto backend = std::make_unique<QtBackend>();
     qt = backend.get();
-    ASSERT_TRUE(use_backend(std::move(backend)));
-    ASSERT_EQ(event_library_init(), 1);
-    ASSERT_EQ(window_library_init(), 1);
+    ASSERT_NO_FATAL_FAILURE(start_ui_libraries(std::move(backend), UiLibraries::kWindows));
   }
 
-  void TearDown() override {
-    window_library_end();
-    event_library_end();
-    while (take_event() != 0) {
-    }
-    use_backend(nullptr);
-  }
+  void TearDown() override { end_ui_libraries(UiLibraries::kWindows); }
 
   // Waits on the real event loop until `code` is taken or five seconds pass.
   static bool wait_for(int code) {

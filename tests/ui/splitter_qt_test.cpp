@@ -17,6 +17,7 @@
 #include "ui/platform.h"
 #include "ui/splitter_control.h"
 #include "ui/window.h"
+#include "ui_libraries.h"
 
 namespace ambrel {
 namespace {
@@ -28,23 +29,13 @@ class SplitterQtTest : public ::testing::Test {
   void SetUp() override {
     auto backend = std::make_unique<QtBackend>();
     qt = backend.get();
-    ASSERT_TRUE(use_backend(std::move(backend)));
-    ASSERT_EQ(event_library_init(), 1);
-    ASSERT_EQ(window_library_init(), 1);
-    ASSERT_EQ(gadget_library_init(), 1);
+    ASSERT_NO_FATAL_FAILURE(start_ui_libraries(std::move(backend), UiLibraries::kWindowsAndGadgets));
     window = window_open(kAnyNumber, 0, 0, 500, 300, u"splitter", kWindowSizeGadget);
     QApplication::processEvents();
     splitter_events = 0;
   }
 
-  void TearDown() override {
-    gadget_library_end();
-    window_library_end();
-    event_library_end();
-    while (take_event() != 0) {
-    }
-    use_backend(nullptr);
-  }
+  void TearDown() override { end_ui_libraries(UiLibraries::kWindowsAndGadgets); }
 
   int make_splitter(int flags, int first_minimum, int second_minimum) {
     first = make_pane();
