@@ -105,21 +105,18 @@ int create_string_gadget(int number, Rect geometry, const GadgetArguments& argum
 }
 
 int create_spin_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = control_spec(ControlKind::Spin, geometry, arguments);
-  spec.text.clear();
+  ControlSpec spec = textless_control_spec(ControlKind::Spin, geometry, arguments);
   spec.style.read_only = has_flag(arguments.flags, kSpinReadOnly);
   return create_gadget(number, kSpinKind, std::move(spec), arguments.flags);
 }
 
 int create_ipaddress_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = control_spec(ControlKind::IpAddress, geometry, arguments);
-  spec.text.clear();
+  ControlSpec spec = textless_control_spec(ControlKind::IpAddress, geometry, arguments);
   return create_gadget(number, kIpAddressKind, std::move(spec), arguments.flags);
 }
 
 int create_shortcut_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = control_spec(ControlKind::Shortcut, geometry, arguments);
-  spec.text.clear();
+  ControlSpec spec = textless_control_spec(ControlKind::Shortcut, geometry, arguments);
   return create_gadget(number, kShortcutKind, std::move(spec), arguments.flags);
 }
 
@@ -129,8 +126,7 @@ int create_date_gadget(int number, Rect geometry, const GadgetArguments& argumen
 }
 
 int create_combobox_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = control_spec(ControlKind::ComboBox, geometry, arguments);
-  spec.text.clear();
+  ControlSpec spec = textless_control_spec(ControlKind::ComboBox, geometry, arguments);
   spec.style.editable = has_flag(arguments.flags, kComboBoxEditable);
   return create_gadget(number, kComboBoxKind, std::move(spec), arguments.flags);
 }

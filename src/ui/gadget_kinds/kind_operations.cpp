@@ -27,4 +27,10 @@ ControlSpec control_spec(ControlKind kind, Rect geometry, const GadgetArguments&
   return spec;
 }
 
+ControlSpec textless_control_spec(ControlKind kind, Rect geometry, const GadgetArguments& arguments) {
+  ControlSpec spec = control_spec(kind, geometry, arguments);
+  spec.text.clear();
+  return spec;
+}
+
 }  // namespace ambrel

@@ -18,6 +18,8 @@ void raise_focus_event(Gadget& gadget, bool gained);
 
 // A spec of the kind with the arguments' text and range, geometry as given.
 ControlSpec control_spec(ControlKind kind, Rect geometry, const GadgetArguments& arguments);
+// The same for kinds whose text argument is no caption: the control starts without text.
+ControlSpec textless_control_spec(ControlKind kind, Rect geometry, const GadgetArguments& arguments);
 
 inline bool has_flag(int flags, int flag) { return (flags & flag) == flag; }
 

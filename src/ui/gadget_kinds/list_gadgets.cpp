@@ -46,8 +46,7 @@ constexpr GadgetKind kExplorerTreeKind = [] {
 }  // namespace
 
 int create_listview_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = control_spec(ControlKind::ListView, geometry, arguments);
-  spec.text.clear();
+  ControlSpec spec = textless_control_spec(ControlKind::ListView, geometry, arguments);
   spec.style.multi_select = has_flag(arguments.flags, kListViewMultiSelect);
   return create_gadget(number, kListViewKind, std::move(spec), arguments.flags);
 }
@@ -61,8 +60,7 @@ int create_listicon_gadget(int number, Rect geometry, const GadgetArguments& arg
 }
 
 int create_tree_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = control_spec(ControlKind::Tree, geometry, arguments);
-  spec.text.clear();
+  ControlSpec spec = textless_control_spec(ControlKind::Tree, geometry, arguments);
   spec.style.check_boxes = has_flag(arguments.flags, kTreeCheckBoxes);
   spec.style.three_state = has_flag(arguments.flags, kTreeThreeState);
   return create_gadget(number, kTreeKind, std::move(spec), arguments.flags);

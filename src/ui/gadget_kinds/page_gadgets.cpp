@@ -73,14 +73,12 @@ int create_parent_gadget(int number, const GadgetKind& kind, ControlSpec spec, i
 }  // namespace
 
 int create_panel_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = control_spec(ControlKind::Panel, geometry, arguments);
-  spec.text.clear();
+  ControlSpec spec = textless_control_spec(ControlKind::Panel, geometry, arguments);
   return create_parent_gadget(number, kPanelKind, std::move(spec), arguments.flags);
 }
 
 int create_scrollarea_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = control_spec(ControlKind::ScrollArea, geometry, arguments);
-  spec.text.clear();
+  ControlSpec spec = textless_control_spec(ControlKind::ScrollArea, geometry, arguments);
   spec.style.tab_stop = false;
   if (arguments.flags != 0) spec.style.border = BorderStyle::Sunken;
   return create_parent_gadget(number, kScrollAreaKind, std::move(spec), arguments.flags);

@@ -41,16 +41,10 @@ constexpr GadgetKind kCanvasKind = [] {
   return kind;
 }();
 
-ControlSpec picture_spec(ControlKind kind, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = control_spec(kind, geometry, arguments);
-  spec.text.clear();
-  return spec;
-}
-
 }  // namespace
 
 int create_image_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = picture_spec(ControlKind::Image, geometry, arguments);
+  ControlSpec spec = textless_control_spec(ControlKind::Image, geometry, arguments);
   spec.style.tab_stop = false;
   if (has_flag(arguments.flags, kImageBorder)) spec.style.border = BorderStyle::Sunken;
   if (has_flag(arguments.flags, kImageRaised)) spec.style.border = BorderStyle::Raised;
@@ -58,13 +52,13 @@ int create_image_gadget(int number, Rect geometry, const GadgetArguments& argume
 }
 
 int create_buttonimage_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = picture_spec(ControlKind::ButtonImage, geometry, arguments);
+  ControlSpec spec = textless_control_spec(ControlKind::ButtonImage, geometry, arguments);
   spec.style.toggle = has_flag(arguments.flags, kButtonImageToggle);
   return create_gadget(number, kButtonImageKind, std::move(spec), arguments.flags);
 }
 
 int create_canvas_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = picture_spec(ControlKind::Canvas, geometry, arguments);
+  ControlSpec spec = textless_control_spec(ControlKind::Canvas, geometry, arguments);
   if (has_flag(arguments.flags, kCanvasBorder)) spec.style.border = BorderStyle::Sunken;
   return create_gadget(number, kCanvasKind, std::move(spec), arguments.flags);
 }

@@ -35,29 +35,23 @@ constexpr GadgetKind kScrollBarKind = [] {
 constexpr GadgetKind kProgressBarKind = range_kind(kGadgetProgressBar);
 constexpr GadgetKind kTrackBarKind = range_kind(kGadgetTrackBar);
 
-ControlSpec range_spec(ControlKind kind, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = control_spec(kind, geometry, arguments);
-  spec.text.clear();
-  return spec;
-}
-
 }  // namespace
 
 int create_scrollbar_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = range_spec(ControlKind::ScrollBar, geometry, arguments);
+  ControlSpec spec = textless_control_spec(ControlKind::ScrollBar, geometry, arguments);
   spec.style.vertical = has_flag(arguments.flags, kScrollBarVertical);
   return create_gadget(number, kScrollBarKind, std::move(spec), arguments.flags);
 }
 
 int create_progressbar_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = range_spec(ControlKind::ProgressBar, geometry, arguments);
+  ControlSpec spec = textless_control_spec(ControlKind::ProgressBar, geometry, arguments);
   spec.style.tab_stop = false;
   spec.style.vertical = has_flag(arguments.flags, kProgressBarVertical);
   return create_gadget(number, kProgressBarKind, std::move(spec), arguments.flags);
 }
 
 int create_trackbar_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = range_spec(ControlKind::TrackBar, geometry, arguments);
+  ControlSpec spec = textless_control_spec(ControlKind::TrackBar, geometry, arguments);
   spec.style.vertical = has_flag(arguments.flags, kTrackBarVertical);
   spec.style.ticks = has_flag(arguments.flags, kTrackBarTicks);
   return create_gadget(number, kTrackBarKind, std::move(spec), arguments.flags);

@@ -45,8 +45,7 @@ constexpr GadgetKind kHyperLinkKind = [] {
 }  // namespace
 
 int create_scintilla_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = control_spec(ControlKind::CodeEditor, geometry, arguments);
-  spec.text.clear();
+  ControlSpec spec = textless_control_spec(ControlKind::CodeEditor, geometry, arguments);
   return create_gadget(number, kScintillaKind, std::move(spec), arguments.flags);
 }
 
@@ -55,8 +54,7 @@ int create_web_gadget(int number, Rect geometry, const GadgetArguments& argument
 }
 
 int create_calendar_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = control_spec(ControlKind::Calendar, geometry, arguments);
-  spec.text.clear();
+  ControlSpec spec = textless_control_spec(ControlKind::Calendar, geometry, arguments);
   if (!has_flag(arguments.flags, kCalendarBorderless)) spec.style.border = BorderStyle::Single;
   return create_gadget(number, kCalendarKind, std::move(spec), arguments.flags);
 }
