@@ -8,6 +8,8 @@
 #include <string>
 
 #include "app/embedded_definition.h"
+#include "dialog/layout/grid_cells.h"
+#include "dialog/layout/layout_types.h"
 #include "dialog_fixture.h"
 #include "hostile_text.h"
 #include "live_heap.h"
@@ -79,6 +81,47 @@ TEST_F(DialogHostileTest, GridsGrowPastFifteenColumnsAndSeventyRows) {
   for (int i = 70; i < 100; ++i) {
     ASSERT_GT(headless->control_geometry(handle_of(numbered(u"b", i))).y,
               headless->control_geometry(handle_of(numbered(u"b", i - 1))).y) << i;
+  }
+}
+
+// Spans a definition cannot stretch into gigabytes: the column count and a row span are
+// cut at the table's bounds, and the open stays quick.
+TEST_F(DialogHostileTest, HugeColumnCountsAndSpansAreCut) {
+  layout::GridTable table = layout::grid_table(100000000);
+  EXPECT_EQ(table.columns, layout::kMaxGridColumns);
+  layout::grid_add_child(table, 1, 1);
+  layout::GridPlacement tall = layout::grid_add_child(table, 1, 2147483647);
+  EXPECT_EQ(tall.row_span, static_cast<int32_t>(layout::kMaxGridCells / layout::kMaxGridColumns));
+  EXPECT_LE(table.cells.size(), layout::kMaxGridCells);
+  ASSERT_EQ(open(u"<window><gridbox columns='100000000'><text name='a' text='a' colspan='100000000'/>"
+                 u"</gridbox></window>"),
+            1);
+  ASSERT_EQ(open(u"<window><gridbox columns='2'><text text='a'/><text name='b' text='b' rowspan='2147483647'/>"
+                 u"<text name='c' text='c'/></gridbox></window>"),
+            1);
+  EXPECT_GT(headless->control_geometry(handle_of(u"c")).y, headless->control_geometry(handle_of(u"b")).y);
+}
+
+// Sizes, spacings and margins of any magnitude are clamped to the layout limit instead of
+// wrapping (which was undefined and placed children at negative positions).
+TEST_F(DialogHostileTest, HugeSizesSpacingsAndMarginsAreClampedNotWrapped) {
+  ASSERT_EQ(open(u"<window><vbox spacing='5'><button name='a' height='2147483647'/><button name='b'/></vbox></window>"),
+            1);
+  Rect a = headless->control_geometry(handle_of(u"a"));
+  // The window is held to the limit too, so the box shares a little less than that.
+  EXPECT_GT(a.height, layout::kLayoutLimit - 100);
+  EXPECT_LE(a.height, layout::kLayoutLimit);
+  EXPECT_EQ(headless->control_geometry(handle_of(u"b")).y, a.y + a.height + 5);
+  for (const std::u16string& definition :
+       {std::u16string(u"<window><frame text='f'><button name='a' width='2147483647'/></frame></window>"),
+        std::u16string(u"<window margin='99999999999'><button name='a' width='2147483647'/></window>"),
+        std::u16string(u"<window><gridbox colspacing='2147483647'><button name='a' width='2147483647'/>"
+                       u"<button width='2147483647'/></gridbox></window>"),
+        u"<window><hbox spacing='2147483647'>" + repeated(u"<button width='99999999999'/>", 3000) +
+            u"<button name='a'/></hbox></window>"}) {
+    ASSERT_EQ(open(definition), 1) << shown_units(definition.substr(0, 80));
+    EXPECT_GE(headless->control_geometry(handle_of(u"a")).x, 0) << shown_units(definition.substr(0, 80));
+    EXPECT_GE(headless->control_geometry(handle_of(u"a")).width, 0) << shown_units(definition.substr(0, 80));
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "dialog/layout/layout_types.h"
+
 namespace ambrel::layout {
 namespace {
 
@@ -48,6 +50,8 @@ std::size_t find_ignoring_case(std::u16string_view text, std::string_view word) 
   }
   return std::u16string_view::npos;
 }
+
+int32_t read_figure(std::u16string_view text) { return clamp_figure(read_decimal(text)); }
 
 int32_t read_decimal(std::u16string_view text) {
   std::size_t at = 0;

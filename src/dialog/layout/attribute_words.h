@@ -21,6 +21,8 @@ std::size_t find_ignoring_case(std::u16string_view text, std::string_view word);
 // then digits up to the first non-digit; no digits read as 0. Values beyond
 // 32 bits saturate.
 int32_t read_decimal(std::u16string_view text);
+// read_decimal for a pixel figure: kept within +-kLayoutLimit.
+int32_t read_figure(std::u16string_view text);
 
 // "AUTO" (window bounds, splitter minimums, scroll-area inner sizes).
 bool is_auto_word(std::u16string_view text);

@@ -37,7 +37,7 @@ LineSizes share_line(const BoxSettings& settings, const BoxMeasure& measure, int
   LineSizes line{std::vector<int32_t>(count, 0), 0};
   if (settings.expand == ExpandMode::Equal) {
     std::fill(line.sizes.begin(), line.sizes.end(),
-              (avail - (placed - 1) * settings.spacing) / placed);
+              saturate_figure((avail - int64_t{placed - 1} * settings.spacing) / placed));
     return line;
   }
   if (avail > 0 && avail < measure.requested_main) {
@@ -80,7 +80,7 @@ std::optional<LineAlign> parse_line_align(std::u16string_view text) {
 
 Size box_natural_size(const BoxSettings& settings, std::span<const ChildRequest> children,
                       Size wish, BoxMeasure& measure) {
-  int32_t main = 0;
+  int64_t main = 0;
   int32_t cross = 0;
   int32_t largest = 0;
   measure.child_requests.assign(children.size(), 0);
@@ -99,15 +99,16 @@ Size box_natural_size(const BoxSettings& settings, std::span<const ChildRequest>
   }
   const int32_t placed = static_cast<int32_t>(children.size()) - measure.folded_count;
   if (settings.expand == ExpandMode::Equal) {
-    main = placed * largest;
+    main = int64_t{placed} * largest;
   }
   if (placed > 0) {
-    main += settings.spacing * (placed - 1);
+    main += int64_t{settings.spacing} * (placed - 1);
   }
   if (!children.empty()) {
-    measure.requested_main = main;
+    measure.requested_main = saturate_figure(main);
   }
-  const Size line = is_horizontal(settings) ? Size{main, cross} : Size{cross, main};
+  const int32_t main_size = saturate_figure(main);
+  const Size line = is_horizontal(settings) ? Size{main_size, cross} : Size{cross, main_size};
   return {std::max(line.width, wish.width), std::max(line.height, wish.height)};
 }
 
@@ -121,15 +122,15 @@ std::vector<std::optional<Rect>> box_allocate(const BoxSettings& settings,
   }
   const bool horizontal = is_horizontal(settings);
   const LineSizes line = share_line(settings, measure, horizontal ? area.width : area.height, placed);
-  int32_t position = (horizontal ? area.x : area.y) + line.shift;
+  int64_t position = int64_t{horizontal ? area.x : area.y} + line.shift;
   for (std::size_t i = 0; i < count; ++i) {
     if (measure.folded[i]) {
       continue;
     }
     const int32_t size = line.sizes[i];
-    placed_rects[i] = horizontal ? Rect{position, area.y, size, area.height}
-                                 : Rect{area.x, position, area.width, size};
-    position += size + settings.spacing;
+    placed_rects[i] = horizontal ? Rect{saturate_figure(position), area.y, size, area.height}
+                                 : Rect{area.x, saturate_figure(position), area.width, size};
+    position += int64_t{size} + settings.spacing;
   }
   return placed_rects;
 }

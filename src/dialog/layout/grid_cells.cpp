@@ -33,7 +33,7 @@ bool row_in_use(const GridTable& table, int32_t row) {
 
 GridTable grid_table(int32_t columns) {
   GridTable table;
-  table.columns = std::max(columns, 1);
+  table.columns = std::clamp(columns, 1, kMaxGridColumns);
   return table;
 }
 
@@ -47,7 +47,10 @@ GridPlacement grid_add_child(GridTable& table, int32_t column_span, int32_t row_
   placement.column = static_cast<int32_t>(free_cell % static_cast<std::size_t>(columns));
   placement.row = static_cast<int32_t>(free_cell / static_cast<std::size_t>(columns));
   placement.column_span = std::min(std::max(column_span, 1), columns - placement.column);
-  placement.row_span = std::max(row_span, 1);
+  const int32_t rows_left = static_cast<int32_t>(
+      std::max<std::size_t>(kMaxGridCells / static_cast<std::size_t>(columns), placement.row + 1) -
+      static_cast<std::size_t>(placement.row));
+  placement.row_span = std::clamp(row_span, 1, rows_left);
   for (int32_t r = 0; r < placement.row_span; ++r) {
     for (int32_t c = 0; c < placement.column_span; ++c) {
       const std::size_t index = cell_index(table, placement.row + r, placement.column + c);

@@ -2,8 +2,11 @@
 
 // Cell placement of the gridbox object: its AddChild puts each child in the
 // next free cell, its spans cover further cells, and its Finish counts the rows.
-// The table grows with its children; there is no fixed row or column limit.
+// The table grows with its children past any nominal row or column limit, but within
+// bounds a definition cannot stretch: at most kMaxGridColumns columns, and a row span is
+// cut where the table would pass kMaxGridCells cells.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -28,15 +31,19 @@ struct GridTable {
   std::vector<GridPlacement> children;
 };
 
+inline constexpr int32_t kMaxGridColumns = 1024;
+inline constexpr std::size_t kMaxGridCells = std::size_t{1} << 22;
+
 inline constexpr int32_t kFreeCell = -1;
 inline constexpr int32_t kCoveredCell = -2;
 
 // An empty table; COLUMNS below 1 counts as 1, since a grid without columns
-// could hold no child.
+// could hold no child, and above kMaxGridColumns as kMaxGridColumns.
 GridTable grid_table(int32_t columns);
 
 // Places the next child (COLSPAN / ROWSPAN as read, below 1 counting as 1;
-// a column span is cut at the grid's right edge) and returns where it went.
+// a column span is cut at the grid's right edge, a row span at the cell limit)
+// and returns where it went.
 GridPlacement grid_add_child(GridTable& table, int32_t column_span, int32_t row_span);
 
 // The number of rows in use: the first row in which no cell is held or covered.

@@ -13,25 +13,26 @@ struct Axis {
   ExpandChoice expand;
 };
 
-int32_t sum_of(const std::vector<int32_t>& sizes, int32_t first, int32_t count) {
-  return std::accumulate(sizes.begin() + first, sizes.begin() + first + count, 0);
+int64_t sum_of(const std::vector<int32_t>& sizes, int32_t first, int32_t count) {
+  return std::accumulate(sizes.begin() + first, sizes.begin() + first + count, int64_t{0});
 }
 
 int32_t line_total(const std::vector<int32_t>& sizes, int32_t spacing) {
   const int32_t count = static_cast<int32_t>(sizes.size());
-  return (count - 1) * spacing + sum_of(sizes, 0, count);
+  return saturate_figure(int64_t{count - 1} * spacing + sum_of(sizes, 0, count));
 }
 
 // Gives a spanning child the room its spanned lines lack, as the expand mode says.
 void widen_span(Axis axis, int32_t first, int32_t span, int32_t need) {
-  const int32_t current = (span - 1) * axis.spacing + sum_of(axis.sizes, first, span);
+  const int32_t current =
+      saturate_figure(int64_t{span - 1} * axis.spacing + sum_of(axis.sizes, first, span));
   if (current >= need) {
     return;
   }
   const int32_t last = first + span - 1;
   switch (axis.expand.mode) {
     case ExpandMode::Equal: {
-      const int32_t each = (need - (span - 1) * axis.spacing) / span;
+      const int32_t each = saturate_figure((need - int64_t{span - 1} * axis.spacing) / span);
       for (int32_t i = first; i <= last; ++i) {
         axis.sizes[i] = std::max(axis.sizes[i], each);
       }
@@ -62,7 +63,8 @@ std::vector<int32_t> share_axis(const std::vector<int32_t>& measured, int32_t sp
     return shared;
   }
   if (expand.mode == ExpandMode::Equal) {
-    std::fill(shared.begin(), shared.end(), (avail - (count - 1) * spacing) / count);
+    std::fill(shared.begin(), shared.end(),
+              saturate_figure((avail - int64_t{count - 1} * spacing) / count));
   } else if (avail > 0 && avail < total) {
     for (int32_t& size : shared) {
       size = static_cast<int32_t>(int64_t{size} * avail / total);
@@ -79,12 +81,12 @@ std::vector<int32_t> share_axis(const std::vector<int32_t>& measured, int32_t sp
 
 // Offset of line index from the axis start, and the extent of span lines.
 int32_t line_offset(const std::vector<int32_t>& sizes, int32_t spacing, int32_t index) {
-  return index * spacing + sum_of(sizes, 0, index);
+  return saturate_figure(int64_t{index} * spacing + sum_of(sizes, 0, index));
 }
 
 int32_t span_extent(const std::vector<int32_t>& sizes, int32_t spacing, int32_t first,
                     int32_t span) {
-  return sum_of(sizes, first, span) + (span - 1) * spacing;
+  return saturate_figure(sum_of(sizes, first, span) + int64_t{span - 1} * spacing);
 }
 
 // Rows the children reach; equal to the finished row count, and a guard when a

@@ -5,6 +5,7 @@
 // pixels and are never clamped at zero: a container given too little room hands
 // its children zero or negative sizes.
 
+#include <algorithm>
 #include <cstdint>
 
 namespace ambrel::layout {
@@ -35,6 +36,22 @@ struct ExpandChoice {
 
   friend bool operator==(const ExpandChoice&, const ExpandChoice&) = default;
 };
+
+// Definitions may ask for any number of pixels and hold any number of children. Pixel
+// attributes and every object's request are kept within +-kLayoutLimit, far past any
+// screen; sums over children are taken in 64 bits and saturated to the 32-bit range, so
+// no layout sum can wrap.
+inline constexpr int32_t kLayoutLimit = 1 << 20;
+
+inline int32_t clamp_figure(int64_t value) {
+  return static_cast<int32_t>(std::clamp<int64_t>(value, -kLayoutLimit, kLayoutLimit));
+}
+
+inline Size clamp_size(Size size) { return {clamp_figure(size.width), clamp_figure(size.height)}; }
+
+inline int32_t saturate_figure(int64_t value) {
+  return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
 
 // One child's SizeRequest result as a container sees it.
 struct ChildRequest {

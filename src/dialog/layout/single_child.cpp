@@ -13,7 +13,7 @@ std::optional<int32_t> number_after(std::u16string_view text, std::string_view w
   if (at == std::u16string_view::npos) {
     return std::nullopt;
   }
-  return read_decimal(text.substr(at + word.size()));
+  return read_figure(text.substr(at + word.size()));
 }
 
 bool contains(std::u16string_view text, std::string_view word) {

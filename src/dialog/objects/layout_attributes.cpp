@@ -28,7 +28,7 @@ std::int16_t read_bound(std::u16string_view value) {
 layout::BoxSettings read_box_settings(const ElementView& element, layout::BoxDirection direction) {
   layout::BoxSettings settings;
   settings.direction = direction;
-  for_each_value(element, u"SPACING", [&](auto value) { settings.spacing = layout::read_decimal(value); });
+  for_each_value(element, u"SPACING", [&](auto value) { settings.spacing = layout::read_figure(value); });
   for_each_value(element, u"EXPAND", [&](auto value) {
     if (std::optional<layout::ExpandChoice> choice = layout::parse_line_expand(value)) {
       settings.expand = choice->mode;
@@ -47,9 +47,9 @@ GridAttributes read_grid_attributes(const ElementView& element) {
   GridAttributes grid;
   for_each_value(element, u"COLUMNS", [&](auto value) { grid.columns = layout::read_decimal(value); });
   for_each_value(element, u"COLSPACING",
-                 [&](auto value) { grid.settings.column_spacing = layout::read_decimal(value); });
+                 [&](auto value) { grid.settings.column_spacing = layout::read_figure(value); });
   for_each_value(element, u"ROWSPACING",
-                 [&](auto value) { grid.settings.row_spacing = layout::read_decimal(value); });
+                 [&](auto value) { grid.settings.row_spacing = layout::read_figure(value); });
   for_each_value(element, u"COLEXPAND", [&](auto value) {
     if (auto choice = layout::parse_line_expand(value)) grid.settings.column_expand = *choice;
   });
@@ -73,13 +73,13 @@ layout::SingleChildSettings read_single_child_settings(const ElementView& elemen
     std::u16string_view value = element.attribute_value(i);
     if (names_equal(name, u"MARGIN")) {
       std::optional<layout::Margins> sides = layout::parse_margin_sides(value);
-      settings.margins = sides ? *sides : layout::uniform_margins(layout::read_decimal(value));
+      settings.margins = sides ? *sides : layout::uniform_margins(layout::read_figure(value));
     } else if (names_equal(name, u"EXPAND")) {
       if (auto expand = layout::parse_single_expand(value)) settings.expand = *expand;
     } else if (names_equal(name, u"EXPANDWIDTH")) {
-      settings.expand_width_limit = layout::read_decimal(value);
+      settings.expand_width_limit = layout::read_figure(value);
     } else if (names_equal(name, u"EXPANDHEIGHT")) {
-      settings.expand_height_limit = layout::read_decimal(value);
+      settings.expand_height_limit = layout::read_figure(value);
     } else if (names_equal(name, u"ALIGN")) {
       settings.align = layout::apply_single_align(settings.align, value);
     }
@@ -99,10 +99,10 @@ layout::WindowBounds read_window_bounds(const ElementView& element) {
 ScrollAreaAttributes read_scroll_area_attributes(const ElementView& element) {
   ScrollAreaAttributes scroll;
   for_each_value(element, u"INNERWIDTH", [&](auto value) {
-    if (!layout::is_auto_word(value)) scroll.settings.inner_width = layout::read_decimal(value);
+    if (!layout::is_auto_word(value)) scroll.settings.inner_width = layout::read_figure(value);
   });
   for_each_value(element, u"INNERHEIGHT", [&](auto value) {
-    if (!layout::is_auto_word(value)) scroll.settings.inner_height = layout::read_decimal(value);
+    if (!layout::is_auto_word(value)) scroll.settings.inner_height = layout::read_figure(value);
   });
   for_each_value(element, u"STEP", [&](auto value) { scroll.step = layout::read_decimal(value); });
   for_each_value(element, u"SCROLLING", [&](auto value) {
@@ -117,7 +117,7 @@ PaneMinimum read_pane_minimum(const ElementView& element, std::u16string_view na
     if (layout::is_request_word(value)) {
       minimum.automatic = true;
     } else {
-      minimum.size = layout::read_decimal(value);
+      minimum.size = layout::read_figure(value);
     }
   });
   return minimum;

@@ -19,7 +19,7 @@ layout::Size request_tree(DialogObject& root) {
       continue;
     }
     stack.pop_back();
-    object->set_request(object->SizeRequest());
+    object->set_request(layout::clamp_size(object->SizeRequest()));
   }
   return root.request();
 }
