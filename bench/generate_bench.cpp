@@ -3,7 +3,6 @@
 // parse of the same text (equal ratios at both sizes show linear cost); then ambrel-gen's
 // throughput and peak memory on a 100 MB UTF-8 file.
 
-#include <expat.h>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -16,6 +15,7 @@
 #include <functional>
 #include <string>
 
+#include "expat_baseline.h"
 #include "generator/generator.h"
 #include "support/unicode_text.h"
 #include "xml/xml_document.h"
@@ -24,11 +24,10 @@ extern char** environ;
 
 namespace {
 
-constexpr std::size_t kMegabyte = 1000 * 1000;
+using ambrel::bench::bare_expat_seconds;
+using ambrel::bench::seconds_since;
 
-double seconds_since(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+constexpr std::size_t kMegabyte = 1000 * 1000;
 
 void append(std::u16string& out, const std::string& ascii) {
   for (char c : ascii) out += static_cast<char16_t>(c);
@@ -80,16 +79,6 @@ void mixed_piece(std::u16string& doc, long i) {
   append(doc, "e><data><![CDATA[<raw>]]></data>");
   append(doc, i % 3 == 0 ? "<opt/>" : "<opt><v>" + n + "</v><v>2</v></opt>");
   append(doc, i % 2 == 0 ? "</Entry>\n" : "</entry>\n");
-}
-
-double bare_expat_seconds(const std::u16string& doc) {
-  auto start = std::chrono::steady_clock::now();
-  XML_Parser parser = XML_ParserCreate(reinterpret_cast<const XML_Char*>(u"UTF-16"));
-  int ok = XML_Parse(parser, reinterpret_cast<const char*>(doc.data()),
-                     static_cast<int>(doc.size() * sizeof(char16_t)), XML_TRUE);
-  XML_ParserFree(parser);
-  if (ok != XML_STATUS_OK) std::printf("  (bare parse failed)\n");
-  return seconds_since(start);
 }
 
 void measure(const char* shape, std::size_t megabytes, void (*piece)(std::u16string&, long)) {
