@@ -7,21 +7,17 @@
 #include "dialog/element_kinds.h"
 #include "dialog/objects/dialog_object.h"
 #include "dialog_fixture.h"
+#include "tool_procedures.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
 
 namespace ambrel {
 namespace {
 
-void do_nothing() {}
-
 class EmbeddedDialogTest : public DialogTest {
  protected:
   void SetUp() override {
     DialogTest::SetUp();
-    for (const char16_t* name : {u"events_cmdCopyAll()", u"events_cmdFile()", u"events_txtOut()",
-                                 u"events_txtIn()", u"events_cmdClear()", u"events_cmdPaste()"}) {
-      runtime_register_procedure(name, do_nothing);
-    }
+    publish_inert_tool_procedures();
     ASSERT_EQ(open(embedded_dialog_definition(), u"wndMain"), 1) << dialog_error_text(dialog);
   }
 

@@ -5,21 +5,17 @@
 #include "app/embedded_definition.h"
 #include "dialog/objects/dialog_object.h"
 #include "dialog_fixture.h"
+#include "tool_procedures.h"
 #include "ui/gadget_kinds/splitter_gadget.h"
 
 namespace ambrel {
 namespace {
 
-void do_nothing() {}
-
 class EmbeddedLayoutTest : public DialogTest {
  protected:
   void SetUp() override {
     DialogTest::SetUp();
-    for (const char16_t* name : {u"events_cmdCopyAll()", u"events_cmdFile()", u"events_txtOut()",
-                                 u"events_txtIn()", u"events_cmdClear()", u"events_cmdPaste()"}) {
-      runtime_register_procedure(name, do_nothing);
-    }
+    publish_inert_tool_procedures();
     ASSERT_EQ(open(embedded_dialog_definition(), u"wndMain"), 1) << dialog_error_text(dialog);
     window = window_handle(dialog_window(dialog));
   }

@@ -11,6 +11,7 @@
 #include "dialog/dialog.h"
 #include "dialog/runtime_registry.h"
 #include "dialog_libraries.h"
+#include "tool_procedures.h"
 #include "ui/backend/qt/qt_backend.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
@@ -21,18 +22,13 @@
 namespace ambrel {
 namespace {
 
-void do_nothing() {}
-
 class EmbeddedQtTest : public ::testing::Test {
  protected:
   void SetUp() override {
     auto backend = std::make_unique<QtBackend>();
     qt = backend.get();
     ASSERT_NO_FATAL_FAILURE(start_dialog_libraries(std::move(backend)));
-    for (const char16_t* name : {u"events_cmdCopyAll()", u"events_cmdFile()", u"events_txtOut()",
-                                 u"events_txtIn()", u"events_cmdClear()", u"events_cmdPaste()"}) {
-      runtime_register_procedure(name, do_nothing);
-    }
+    publish_inert_tool_procedures();
     dialog = dialog_create(kAnyNumber);
     int document = xml_parse_text(kAnyNumber, embedded_dialog_definition());
     ASSERT_EQ(dialog_open(dialog, document, u"wndMain", 0, 0), 1) << dialog_error_text(dialog);
