@@ -3,127 +3,170 @@
 # the clipboard and the open-file dialog, closes the window. Every wait is bounded.
 # Usage: ambrel_e2e.sh AMBREL AMBREL_DIALOG AMBREL_GEN SCREENSHOT_DIR
 set -euo pipefail
+[ $# -eq 4 ] || { echo "usage: $0 AMBREL AMBREL_DIALOG AMBREL_GEN SCREENSHOT_DIR" >&2; exit 2; }
 ambrel=$1 ambrel_dialog=$2 ambrel_gen=$3 shots=$4
 title='Ambrel v.1.0.0.7'
 work=$(mktemp -d)
 pids=()
+# Ends what it started, newest first, each gone before the next (the next run may otherwise
+# find a display number whose server is still shutting down).
 cleanup() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+  local i n
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    kill "${pids[i]}" 2>/dev/null || continue
+    for ((n = 0; n < 50; n++)); do
+      kill -0 "${pids[i]}" 2>/dev/null || break
+      sleep 0.1
+    done
+  done
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "e2e: FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "e2e: FAIL: $*" >&2
+  [ -s "$work/ambrel.log" ] && sed 's/^/ambrel: /' "$work/ambrel.log" >&2
+  exit 1
+}
 step() { echo "e2e: $*"; }
+now_ms() { date +%s%3N; }
 
 # Polls `$@` every 0.1 s for at most $timeout seconds.
 wait_for() {
   local timeout=$1; shift
-  local end=$((SECONDS + timeout))
+  local end=$(($(now_ms) + timeout * 1000))
   until "$@" >/dev/null 2>&1; do
-    ((SECONDS < end)) || return 1
+    (($(now_ms) < end)) || return 1
     sleep 0.1
   done
 }
 
-# --- A private display with a window manager.
+# --- A private display (the server picks a free number) with a window manager.
+unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 exec 3>&-
 wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$work/display")"
-openbox >"$work/openbox.log" 2>&1 &
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
-wait_for 10 wmctrl -m || fail "openbox did not start"
+wait_for 10 wmctrl -m || fail "openbox did not start on $DISPLAY: $(cat "$work/openbox.log" "$work/xvfb.log")"
 
-# --- Where the controls are: the same definition laid out on the same display.
-"$ambrel_dialog" --qt --embedded >"$work/layout.txt" 2>/dev/null || fail "ambrel-dialog could not lay out the window"
-geometry_of() { awk -v name="$1" '$2 == name { print $3, $4, $5, $6; exit }' "$work/layout.txt"; }
-
-# The status file appears when the program ends.
+# --- The program; the status file appears when it ends.
 ( "$ambrel" >"$work/ambrel.log" 2>&1 & echo $! >"$work/pid"; wait $!; echo $? >"$work/status" ) &
 wait_for 5 test -s "$work/pid" || fail "ambrel did not start"
 pids+=("$(cat "$work/pid")")
-find_window() { xdotool search --name "^${title//./\\.}\$" | head -n1; }
-wait_for 15 find_window || fail "no window titled \"$title\" appeared: $(cat "$work/ambrel.log")"
+find_window() { xdotool search --onlyvisible --name "^${title//./\\.}\$" | head -n1; }
+wait_for 15 find_window || fail "no window titled \"$title\" appeared"
 window=$(find_window)
-step "window \"$title\" is up"
 wmctrl -l | grep -q " $title\$" || fail "the window manager does not list \"$title\""
-wait_for 5 xdotool windowactivate --sync "$window" || true
-sleep 0.3
-origin=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } END { print x, y }')
-read -r origin_x origin_y <<<"$origin"
+step "window \"$title\" is up"
+xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
 
+# --- Where the controls are: the same definition laid out at the window's real size on the
+# same display. Positions are relative to their platform parent: the window, or the pane of
+# the nearest splitter, whose second pane ends where the splitter ends.
+size=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { print $2 }')
+"$ambrel_dialog" --qt --embedded --open "$size" >"$work/layout.txt" 2>"$work/layout.log" ||
+  fail "ambrel-dialog could not lay out the window: $(cat "$work/layout.log")"
+[ "$(awk 'NR == 1 { print $3 "x" $4 }' "$work/layout.txt")" = "$size" ] ||
+  fail "the laid-out window is not $size: $(head -n1 "$work/layout.txt")"
+geometry_of() {
+  awk -v want="$1" '
+    {
+      match($0, /^ */); d = RLENGTH / 2
+      if ($1 == "window") { kind[0] = "window"; cx[0] = 0; cy[0] = 0; ax[0] = 0; ay[0] = 0; next }
+      p = d - 1
+      if (kind[p] == "splitter") {
+        if (++panes[p] == 1) { ox = ax[p]; oy = ay[p] } else { ox = ax[p] + w[p] - $5; oy = ay[p] + h[p] - $6 }
+      } else { ox = cx[p]; oy = cy[p] }
+      kind[d] = $1; cx[d] = ox; cy[d] = oy; ax[d] = ox + $3; ay[d] = oy + $4; w[d] = $5; h[d] = $6; panes[d] = 0
+      if ($2 == want) {
+        if ($7 == "gadget") print ox + $8, oy + $9, $10, $11; else print ax[d], ay[d], $5, $6
+        exit
+      }
+    }' "$work/layout.txt"
+}
 click() {
-  local g; g=$(geometry_of "$1")
-  [ -n "$g" ] || fail "no control $1 in the layout"
-  read -r x y w h <<<"$g"
-  [[ "$w $h" =~ ^[1-9][0-9]*\ [1-9][0-9]*$ ]] || fail "control $1 has no area ($g)"
-  xdotool mousemove --sync $((origin_x + x + w / 2)) $((origin_y + y + h / 2)) click 1
-  sleep 0.1
+  local g x y cw ch
+  g=$(geometry_of "$1")
+  read -r x y cw ch <<<"$g"
+  ((${cw:-0} > 0 && ${ch:-0} > 0)) || fail "control $1 has no area in the layout ($g)"
+  xdotool mousemove --window "$window" $((x + cw / 2)) $((y + ch / 2)) sleep 0.05 click 1
+  sleep 0.15
 }
 clipboard() { timeout 3 xclip -o -selection clipboard 2>/dev/null || true; }
-set_clipboard() { printf '%s' "$1" | timeout 3 xclip -i -selection clipboard; }
-# Clicks Copy all and tells whether the clipboard then holds exactly the file's bytes.
+set_clipboard() { printf '%s' "$1" | timeout 3 xclip -i -selection clipboard >/dev/null 2>&1; }
+# Clicks Copy all and tells whether the clipboard then holds exactly the bytes of file $1.
 copy_all_gives() {
-  set_clipboard "sentinel"
+  set_clipboard sentinel
   click cmdCopyAll
   cmp -s <(clipboard) "$1"
 }
-expect_declarations() {  # xml-text, name
-  printf '%s' "$1" | "$ambrel_gen" - >"$work/$2.expected" || true
+# The editor's text as its own Ctrl+A, Ctrl+C copy it (line feeds between lines).
+editor_copy() {
+  set_clipboard sentinel
+  click "$1"
+  xdotool key --clearmodifiers ctrl+a ctrl+c
+  sleep 0.2
+  clipboard
 }
+declarations_of() { printf '%s' "$1" | "$ambrel_gen" - >"$work/$2.expected" || fail "ambrel-gen failed on $2"; }
 
 # --- Typing regenerates about a second after the last key.
 typed='<r><x>1</x><x>2</x><y>t</y></r>'
-expect_declarations "$typed" typed
+declarations_of "$typed" typed
 click txtIn
-xdotool type --delay 15 "$typed"
-started=$SECONDS
-copy_all_gives "$work/typed.expected" && fail "the output was there before the second had passed"
-wait_for 5 copy_all_gives "$work/typed.expected" || fail "typing did not yield the declarations"
-step "typed XML declared after about $((SECONDS - started + 1)) s"
+xdotool type --delay 20 "$typed"
+typed_at=$(now_ms)
+if copy_all_gives "$work/typed.expected" && (($(now_ms) - typed_at < 600)); then
+  fail "the output was there well before a second had passed"
+fi
+wait_for 10 copy_all_gives "$work/typed.expected" || fail "typing did not yield the declarations"
+step "typed XML declared after $(($(now_ms) - typed_at)) ms; Copy all gave exactly the output"
+[ "$(editor_copy txtIn)" = "$typed" ] || fail "the input does not hold what was typed"
+[ "$(editor_copy txtOut)" = "$(tr -d '\r' <"$work/typed.expected")" ] || fail "the output editor shows other text"
 
 # --- Clear empties both editors and disables Copy all.
 click cmdClear
-set_clipboard "sentinel"
+set_clipboard sentinel
 click cmdCopyAll
-[ "$(clipboard)" = "sentinel" ] || fail "Copy all still worked after Clear"
-click txtIn
-xdotool key ctrl+a ctrl+c
-sleep 0.2
-[ "$(clipboard)" = "sentinel" ] || fail "the input was not empty after Clear"
-step "Clear emptied both panes and disabled Copy all"
+[ "$(clipboard)" = sentinel ] || fail "Copy all still copied after Clear"
+[ "$(editor_copy txtIn)" = sentinel ] || fail "the input was not empty after Clear"
+[ "$(editor_copy txtOut)" = sentinel ] || fail "the output was not empty after Clear"
+step "Clear emptied both editors and disabled Copy all"
 
 # --- Paste from a clipboard filled by xclip regenerates at once.
-pasted='<catalog><book id="1"><price>9.5</price></book><book><price>12</price></book></catalog>'
-expect_declarations "$pasted" pasted
+pasted=$'<catalog>\n  <book id="1"><price>9.5</price></book>\n  <book><price>12</price></book>\n</catalog>\n'
+declarations_of "$pasted" pasted
 set_clipboard "$pasted"
 click cmdPaste
-wait_for 1 copy_all_gives "$work/pasted.expected" || fail "Paste did not regenerate at once"
-step "Paste regenerated at once; Copy all gave exactly the output"
+copy_all_gives "$work/pasted.expected" || fail "Paste did not regenerate at once"
+step "Paste regenerated at once"
 
 # --- Open … with a chosen file regenerates at once.
-opened='<config><entry name="a">on</entry><entry name="b">off</entry></config>'
+opened=$'<config>\r\n  <entry name="a">on</entry>\r\n  <entry name="b">off</entry>\r\n</config>\r\n'
 printf '%s' "$opened" >"$work/chosen.xml"
-expect_declarations "$opened" opened
+declarations_of "$opened" opened
 click cmdFile
-find_dialog() { xdotool search --name '^Read XML from file$' | head -n1; }
+find_dialog() { xdotool search --onlyvisible --name '^Read XML from file$' | head -n1; }
 wait_for 10 find_dialog || fail "the open-file dialog did not appear"
-sleep 0.5
-xdotool type --delay 10 "$work/chosen.xml"
+dialog=$(find_dialog)
+xdotool windowactivate --sync "$dialog" >/dev/null 2>&1 || true
+sleep 0.3
+xdotool type --delay 5 "$work/chosen.xml"
 xdotool key Return
-wait_for 5 bash -c "! xdotool search --name '^Read XML from file\$'" || fail "the open-file dialog did not close"
-wait_for 2 copy_all_gives "$work/opened.expected" || fail "Open did not load the chosen file"
-step "Open … loaded the chosen file"
-
+wait_for 5 bash -c "! xdotool search --onlyvisible --name '^Read XML from file\$'" || fail "the open-file dialog did not close"
+copy_all_gives "$work/opened.expected" || fail "Open did not load the chosen file at once"
 mkdir -p "$shots"
 import -window root "$shots/ambrel_e2e.png" || fail "no screenshot"
 step "screenshot saved as $shots/ambrel_e2e.png"
+[ "$(editor_copy txtIn)" = "$(tr -d '\r' <"$work/chosen.xml")" ] || fail "the input does not show the chosen file"
+step "Open … loaded the chosen file and regenerated at once"
 
 # --- The close box ends the program with exit status 0.
 wmctrl -i -c "$window"
 wait_for 10 test -s "$work/status" || fail "the program did not end after the close request"
 status=$(cat "$work/status")
 [ "$status" = 0 ] || fail "exit status $status"
-step "closed with exit status 0"
+step "the close box ended the program with exit status 0"
