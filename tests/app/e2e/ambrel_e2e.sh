@@ -42,6 +42,8 @@ wait_for() {
 
 # --- A private display (the server picks a free number) with a window manager.
 unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
+# In a sanitizer build, leak reports about the display's system libraries are not ours.
+export LSAN_OPTIONS="suppressions=$(dirname "$0")/system_leaks.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
