@@ -29,7 +29,7 @@ NativeHandle HeadlessBackend::create_window(const WindowSpec& spec) {
   window.client_size = spec.client_size;
   window.normal_size = spec.client_size;
   window.owner = is_window(spec.owner) ? spec.owner : kNoHandle;
-  NativeHandle handle = new_handle();
+  NativeHandle handle = tree_.add_window();
   windows_.emplace(handle.value, std::move(window));
   return handle;
 }
@@ -37,12 +37,13 @@ NativeHandle HeadlessBackend::create_window(const WindowSpec& spec) {
 void HeadlessBackend::destroy_window(NativeHandle handle) {
   Window* window = find_window(handle);
   if (!window) return;
-  destroy_children(window->children);
+  destroy_children(tree_.children(handle));
   std::erase_if(timers_, [handle](const Timer& timer) { return timer.window == handle; });
   if (focus_ && control_window(focus_) == handle) focus_ = kNoHandle;
   if (active_ == handle) active_ = kNoHandle;
   last_created_.erase(handle.value);
   windows_.erase(handle.value);
+  tree_.remove(handle);
 }
 
 bool HeadlessBackend::is_window(NativeHandle handle) const { return find_window(handle) != nullptr; }

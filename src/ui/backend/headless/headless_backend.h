@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "ui/backend/backend.h"
+#include "ui/backend/control_tree.h"
 
 namespace ambrel {
 
@@ -166,7 +167,6 @@ class HeadlessBackend final : public Backend {
     WindowState state = WindowState::Normal;
     bool visible = false;
     NativeHandle owner;
-    std::vector<NativeHandle> children;
     bool drops = false;
   };
   struct Control {
@@ -175,17 +175,13 @@ class HeadlessBackend final : public Backend {
     std::vector<std::u16string> items;  // list items, or the titles of a panel's pages
     Size inner;                         // scroll area: the area scrolled over
     int option_group = 0;               // option: the group it is exclusive within
-    ControlKind kind = ControlKind::Container;
-    NativeHandle parent;
     Rect geometry;
     std::u16string text;
     ControlStyle style;
     bool enabled = true;
     bool visible = true;
-    int id = -1;
     Cursor cursor = Cursor::Arrow;
     bool drops = false;
-    std::vector<NativeHandle> children;
   };
   struct Timer {
     NativeHandle window;
@@ -200,19 +196,16 @@ class HeadlessBackend final : public Backend {
     std::function<void()> input;
   };
 
-  NativeHandle new_handle() { return NativeHandle{++last_handle_}; }
   Window* find_window(NativeHandle handle);
   const Window* find_window(NativeHandle handle) const;
   Control* find_control(NativeHandle handle);
   const Control* find_control(NativeHandle handle) const;
-  std::vector<NativeHandle>* children_of(NativeHandle parent);
   void destroy_children(std::vector<NativeHandle> children);
-  void detach_from_parent(NativeHandle control, NativeHandle parent);
   void change_activation(NativeHandle window);
   void change_focus(NativeHandle control);
   void change_size(NativeHandle window, Size client_size);
   Size clamp_to_limits(const Window& window, Size size) const;
-  void place_panel_pages(const Control& panel);
+  void place_panel_pages(NativeHandle panel);
   void select_option(NativeHandle option);
   int option_group_for(const ControlSpec& spec);
 
@@ -222,7 +215,7 @@ class HeadlessBackend final : public Backend {
 
   BackendSink* sink_ = nullptr;
   Rect screen_;
-  std::uint64_t last_handle_ = 0;
+  ControlTree tree_;
   std::map<std::uint64_t, Window> windows_;
   std::map<std::uint64_t, Control> controls_;
   NativeHandle active_;

@@ -17,20 +17,10 @@ const HeadlessBackend::Control* HeadlessBackend::find_control(NativeHandle handl
   return it == controls_.end() ? nullptr : &it->second;
 }
 
-std::vector<NativeHandle>* HeadlessBackend::children_of(NativeHandle parent) {
-  if (Window* window = find_window(parent)) return &window->children;
-  if (Control* control = find_control(parent)) return &control->children;
-  return nullptr;
-}
-
 NativeHandle HeadlessBackend::create_control(const ControlSpec& spec) {
-  std::vector<NativeHandle>* siblings = children_of(spec.parent);
-  if (!siblings) return kNoHandle;
-  NativeHandle handle = new_handle();
-  siblings->push_back(handle);
+  NativeHandle handle = tree_.add_control(spec.kind, spec.parent);
+  if (!handle) return kNoHandle;
   Control control;
-  control.kind = spec.kind;
-  control.parent = spec.parent;
   control.geometry = spec.geometry;
   control.text = spec.text;
   control.style = spec.style;
@@ -48,89 +38,39 @@ int HeadlessBackend::option_group_for(const ControlSpec& spec) {
   return continues ? last_option_group_ : ++last_option_group_;
 }
 
-// Destroys controls children first, reporting each; iterative, as a document may nest deeply.
+// Destroys controls children first, reporting each.
 void HeadlessBackend::destroy_children(std::vector<NativeHandle> children) {
-  std::vector<std::pair<NativeHandle, bool>> stack;  // (control, its children already pushed)
-  for (auto it = children.rbegin(); it != children.rend(); ++it) stack.emplace_back(*it, false);
-  while (!stack.empty()) {
-    auto [handle, expanded] = stack.back();
-    Control* control = find_control(handle);
-    if (!control) {
-      stack.pop_back();
-      continue;
-    }
-    if (!expanded) {
-      stack.back().second = true;
-      for (auto it = control->children.rbegin(); it != control->children.rend(); ++it) stack.emplace_back(*it, false);
-      continue;
-    }
-    stack.pop_back();
+  tree_.destroy_children_first(std::move(children), [this](NativeHandle handle) {
     if (focus_ == handle) focus_ = kNoHandle;
     if (capture_ == handle) capture_ = kNoHandle;
     if (sink_) sink_->on_control_destroyed(handle);
     last_created_.erase(handle.value);
     controls_.erase(handle.value);
-  }
-}
-
-void HeadlessBackend::detach_from_parent(NativeHandle control, NativeHandle parent) {
-  if (std::vector<NativeHandle>* siblings = children_of(parent)) std::erase(*siblings, control);
+    tree_.remove(handle);
+  });
 }
 
 void HeadlessBackend::destroy_control(NativeHandle handle) {
-  Control* control = find_control(handle);
-  if (!control) return;
-  detach_from_parent(handle, control->parent);
+  if (!is_control(handle)) return;
+  tree_.detach(handle);
   destroy_children({handle});
 }
 
 bool HeadlessBackend::is_control(NativeHandle handle) const { return find_control(handle) != nullptr; }
 
-ControlKind HeadlessBackend::control_kind(NativeHandle handle) const {
-  const Control* control = find_control(handle);
-  return control ? control->kind : ControlKind::Container;
-}
+ControlKind HeadlessBackend::control_kind(NativeHandle handle) const { return tree_.kind(handle); }
 
-void HeadlessBackend::set_control_id(NativeHandle handle, int id) {
-  if (Control* control = find_control(handle)) control->id = id;
-}
+void HeadlessBackend::set_control_id(NativeHandle handle, int id) { tree_.set_id(handle, id); }
 
-int HeadlessBackend::control_id(NativeHandle handle) const {
-  const Control* control = find_control(handle);
-  return control ? control->id : -1;
-}
+int HeadlessBackend::control_id(NativeHandle handle) const { return tree_.id(handle); }
 
-NativeHandle HeadlessBackend::control_parent(NativeHandle handle) const {
-  const Control* control = find_control(handle);
-  return control ? control->parent : kNoHandle;
-}
+NativeHandle HeadlessBackend::control_parent(NativeHandle handle) const { return tree_.parent(handle); }
 
-NativeHandle HeadlessBackend::control_window(NativeHandle handle) const {
-  const Control* control = find_control(handle);
-  while (control) {
-    if (is_window(control->parent)) return control->parent;
-    control = find_control(control->parent);
-  }
-  return kNoHandle;
-}
+NativeHandle HeadlessBackend::control_window(NativeHandle handle) const { return tree_.window_of(handle); }
 
-void HeadlessBackend::set_control_parent(NativeHandle handle, NativeHandle parent) {
-  Control* control = find_control(handle);
-  if (!control || parent == handle || !children_of(parent)) return;
-  // A control cannot become a child of its own descendant.
-  for (NativeHandle up = parent; is_control(up); up = control_parent(up)) {
-    if (up == handle) return;
-  }
-  detach_from_parent(handle, control->parent);
-  control->parent = parent;
-  children_of(parent)->push_back(handle);
-}
+void HeadlessBackend::set_control_parent(NativeHandle handle, NativeHandle parent) { tree_.set_parent(handle, parent); }
 
-std::vector<NativeHandle> HeadlessBackend::child_controls(NativeHandle parent) const {
-  if (const Window* window = find_window(parent)) return window->children;
-  if (const Control* control = find_control(parent)) return control->children;
-  return {};
-}
+std::vector<NativeHandle> HeadlessBackend::child_controls(NativeHandle parent) const { return tree_.children(parent); }
 
 Rect HeadlessBackend::control_geometry(NativeHandle handle) const {
   const Control* control = find_control(handle);
@@ -143,7 +83,7 @@ void HeadlessBackend::set_control_geometry(NativeHandle handle, Rect geometry) {
   Rect old = control->geometry;
   control->geometry = geometry;
   bool resized = old.width != geometry.width || old.height != geometry.height;
-  if (resized && control->kind == ControlKind::Panel) place_panel_pages(*control);
+  if (resized && tree_.kind(handle) == ControlKind::Panel) place_panel_pages(handle);
   if (resized && sink_) sink_->on_control_resized(handle);
 }
 
@@ -187,13 +127,7 @@ void HeadlessBackend::set_control_alignment(NativeHandle handle, TextAlignment a
   if (Control* control = find_control(handle)) control->style.alignment = alignment;
 }
 
-void HeadlessBackend::place_control_below(NativeHandle handle, NativeHandle above) {
-  Control* control = find_control(handle);
-  if (!control || handle == above || control_parent(above) != control->parent) return;
-  std::vector<NativeHandle>& siblings = *children_of(control->parent);
-  std::erase(siblings, handle);
-  siblings.insert(std::find(siblings.begin(), siblings.end(), above) + 1, handle);
-}
+void HeadlessBackend::place_control_below(NativeHandle handle, NativeHandle above) { tree_.place_after(handle, above); }
 
 void HeadlessBackend::change_focus(NativeHandle handle) {
   if (focus_ == handle) return;

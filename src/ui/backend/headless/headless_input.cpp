@@ -47,7 +47,7 @@ void HeadlessBackend::user_click(NativeHandle target, MouseButton button, Point 
   // platform sends it; a check box toggles and an option is selected first.
   Control* control = find_control(target);
   if (!control || !control->enabled || !control->visible || button != MouseButton::Left) return;
-  switch (control->kind) {
+  switch (tree_.kind(target)) {
     case ControlKind::CheckBox:
       control->value = control->value == 0 ? 1 : 0;
       break;
@@ -72,8 +72,8 @@ void HeadlessBackend::user_double_click(NativeHandle target, Point position) {
 
 void HeadlessBackend::user_type(NativeHandle handle, std::u16string_view text) {
   Control* control = find_control(handle);
-  bool types = control && (control->kind == ControlKind::Editor || control->kind == ControlKind::String ||
-                           control->kind == ControlKind::CodeEditor);
+  ControlKind kind = tree_.kind(handle);
+  bool types = control && (kind == ControlKind::Editor || kind == ControlKind::String || kind == ControlKind::CodeEditor);
   if (!types || control->style.read_only || !control->enabled) return;
   change_focus(handle);
   for (char16_t unit : text) {

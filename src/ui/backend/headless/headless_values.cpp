@@ -31,7 +31,7 @@ int HeadlessBackend::control_value(NativeHandle handle) const {
 void HeadlessBackend::set_control_value(NativeHandle handle, int value) {
   Control* control = find_control(handle);
   if (!control) return;
-  switch (control->kind) {
+  switch (tree_.kind(handle)) {
     case ControlKind::CheckBox:
       control->value = std::clamp(value, 0, control->style.three_state ? 2 : 1);
       break;
@@ -42,17 +42,19 @@ void HeadlessBackend::set_control_value(NativeHandle handle, int value) {
         control->value = 0;
       }
       break;
-    case ControlKind::Panel:
-      if (value >= 0 && value < static_cast<int>(control->children.size())) {
+    case ControlKind::Panel: {
+      std::vector<NativeHandle> pages = tree_.children(handle);
+      if (value >= 0 && value < static_cast<int>(pages.size())) {
         control->value = value;
-        for (std::size_t i = 0; i < control->children.size(); ++i) {
-          if (Control* page = find_control(control->children[i])) page->visible = static_cast<int>(i) == value;
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+          if (Control* page = find_control(pages[i])) page->visible = static_cast<int>(i) == value;
         }
       }
       break;
+    }
     default:
-      if (is_ranged(control->kind)) control->value = within(control->range, value);
-      if (has_items(control->kind) && value >= -1 && value < static_cast<int>(control->items.size())) {
+      if (is_ranged(tree_.kind(handle))) control->value = within(control->range, value);
+      if (has_items(tree_.kind(handle)) && value >= -1 && value < static_cast<int>(control->items.size())) {
         control->value = value;
       }
       break;
@@ -61,10 +63,9 @@ void HeadlessBackend::set_control_value(NativeHandle handle, int value) {
 
 void HeadlessBackend::select_option(NativeHandle handle) {
   Control* option = find_control(handle);
-  std::vector<NativeHandle>* siblings = children_of(option->parent);
-  for (NativeHandle sibling : *siblings) {
+  for (NativeHandle sibling : tree_.children(tree_.parent(handle))) {
     Control* other = find_control(sibling);
-    if (other && other->kind == ControlKind::Option && other->option_group == option->option_group) {
+    if (other && tree_.kind(sibling) == ControlKind::Option && other->option_group == option->option_group) {
       other->value = 0;
     }
   }
@@ -73,7 +74,7 @@ void HeadlessBackend::select_option(NativeHandle handle) {
 
 int HeadlessBackend::add_control_item(NativeHandle handle, int position, std::u16string_view text) {
   Control* control = find_control(handle);
-  if (!control || !has_items(control->kind)) return -1;
+  if (!control || !has_items(tree_.kind(handle))) return -1;
   int count = static_cast<int>(control->items.size());
   int index = position < 0 || position > count ? count : position;
   control->items.insert(control->items.begin() + index, std::u16string(text));
@@ -86,38 +87,37 @@ int HeadlessBackend::control_item_count(NativeHandle handle) const {
 }
 
 NativeHandle HeadlessBackend::add_panel_page(NativeHandle panel, int position, std::u16string_view title) {
-  Control* control = find_control(panel);
-  if (!control || control->kind != ControlKind::Panel) return kNoHandle;
+  if (!is_control(panel) || tree_.kind(panel) != ControlKind::Panel) return kNoHandle;
   ControlSpec spec;
   spec.kind = ControlKind::PanelPage;
   spec.parent = panel;
   NativeHandle page = create_control(spec);
-  control = find_control(panel);
+  Control* control = find_control(panel);
   int count = static_cast<int>(control->items.size());
   int index = position < 0 || position > count ? count : position;
   control->items.insert(control->items.begin() + index, std::u16string(title));
   // The page goes where its title went; only the current page shows.
-  std::erase(control->children, page);
-  control->children.insert(control->children.begin() + index, page);
+  tree_.move_child(page, static_cast<std::size_t>(index));
   find_control(page)->visible = count == 0;
-  place_panel_pages(*control);
+  place_panel_pages(panel);
   return page;
 }
 
-void HeadlessBackend::place_panel_pages(const Control& panel) {
-  Rect page{2, kTabHeight, panel.geometry.width - 4, panel.geometry.height - kTabHeight - 2};
-  for (NativeHandle handle : panel.children) set_control_geometry(handle, page);
+void HeadlessBackend::place_panel_pages(NativeHandle panel) {
+  Rect area = find_control(panel)->geometry;
+  Rect page{2, kTabHeight, area.width - 4, area.height - kTabHeight - 2};
+  for (NativeHandle handle : tree_.children(panel)) set_control_geometry(handle, page);
 }
 
 Size HeadlessBackend::panel_page_size(NativeHandle panel) const {
   const Control* control = find_control(panel);
-  if (!control || control->kind != ControlKind::Panel) return {};
+  if (!control || tree_.kind(panel) != ControlKind::Panel) return {};
   return {control->geometry.width - 4, control->geometry.height - kTabHeight - 2};
 }
 
 int HeadlessBackend::panel_tab_height(NativeHandle panel) const {
   const Control* control = find_control(panel);
-  return control && control->kind == ControlKind::Panel ? kTabHeight : 0;
+  return control && tree_.kind(panel) == ControlKind::Panel ? kTabHeight : 0;
 }
 
 Size HeadlessBackend::scroll_inner_size(NativeHandle area) const {
@@ -127,12 +127,12 @@ Size HeadlessBackend::scroll_inner_size(NativeHandle area) const {
 
 void HeadlessBackend::set_scroll_inner_size(NativeHandle area, Size size) {
   Control* control = find_control(area);
-  if (control && control->kind == ControlKind::ScrollArea) control->inner = size;
+  if (control && tree_.kind(area) == ControlKind::ScrollArea) control->inner = size;
 }
 
 Size HeadlessBackend::control_minimum_size(NativeHandle handle) const {
   const Control* control = find_control(handle);
-  return control && control->kind == ControlKind::Calendar ? kCalendarSize : Size{};
+  return control && tree_.kind(handle) == ControlKind::Calendar ? kCalendarSize : Size{};
 }
 
 }  // namespace ambrel

@@ -89,7 +89,7 @@ void QtBackend::forget_widget(QWidget* widget) {
 }
 
 NativeHandle QtBackend::create_window(const WindowSpec& spec) {
-  NativeHandle handle{++last_handle_};
+  NativeHandle handle = tree_.add_window();
   auto* window = new TopLevelWindow(*this, handle, spec.client_size);
   window->setWindowFlags(window_flags(spec.style));
   window->setWindowTitle(to_qstring(spec.title));
@@ -106,12 +106,13 @@ NativeHandle QtBackend::create_window(const WindowSpec& spec) {
 void QtBackend::destroy_window(NativeHandle handle) {
   WindowInfo* window = find_window(handle);
   if (!window) return;
-  destroy_children(window->children);
+  destroy_children(tree_.children(handle));
   window = find_window(handle);
   if (!window) return;
   for (auto& [number, timer] : window->timers) timer->stop();
   QWidget* widget = window->widget;
   windows_.erase(handle.value);
+  tree_.remove(handle);
   forget_parent(handle);
   forget_widget(widget);
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/backend/backend.h"
+#include "ui/backend/control_tree.h"
 
 class QApplication;
 class QButtonGroup;
@@ -119,23 +120,17 @@ class QtBackend final : public Backend {
   struct WindowInfo {
     QWidget* widget = nullptr;
     NativeHandle owner;
-    std::vector<NativeHandle> children;
     std::map<int, QTimer*> timers;
   };
   struct ControlInfo {
     QWidget* widget = nullptr;
-    ControlKind kind = ControlKind::Container;
-    NativeHandle parent;
     ControlStyle style;
-    int id = -1;
-    std::vector<NativeHandle> children;
   };
 
   WindowInfo* find_window(NativeHandle handle);
   const WindowInfo* find_window(NativeHandle handle) const;
   ControlInfo* find_control(NativeHandle handle);
   const ControlInfo* find_control(NativeHandle handle) const;
-  std::vector<NativeHandle>* children_of(NativeHandle parent);
   QWidget* container_widget(NativeHandle parent) const;
   QWidget* make_control_widget(const ControlSpec& spec, QWidget* parent);
   // The kinds beyond the five the main window uses (qt_further_controls.cpp).
@@ -154,7 +149,7 @@ class QtBackend final : public Backend {
   std::unique_ptr<QObject> post_receiver_;
   std::unique_ptr<QtControlEvents> control_events_;
   BackendSink* sink_ = nullptr;
-  std::uint64_t last_handle_ = 0;
+  ControlTree tree_;
   std::map<std::uint64_t, WindowInfo> windows_;
   std::map<std::uint64_t, ControlInfo> controls_;
   std::map<const QWidget*, NativeHandle> handles_;

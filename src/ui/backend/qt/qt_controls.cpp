@@ -115,12 +115,6 @@ const QtBackend::ControlInfo* QtBackend::find_control(NativeHandle handle) const
   return it == controls_.end() ? nullptr : &it->second;
 }
 
-std::vector<NativeHandle>* QtBackend::children_of(NativeHandle parent) {
-  if (WindowInfo* window = find_window(parent)) return &window->children;
-  if (ControlInfo* control = find_control(parent)) return &control->children;
-  return nullptr;
-}
-
 // A scroll area's controls live in the area it scrolls over.
 QWidget* QtBackend::container_widget(NativeHandle parent) const {
   QWidget* parent_widget = widget(parent);
@@ -180,7 +174,7 @@ QWidget* QtBackend::make_control_widget(const ControlSpec& spec, QWidget* parent
 
 NativeHandle QtBackend::create_control(const ControlSpec& spec) {
   QWidget* parent = container_widget(spec.parent);
-  if (!parent || !children_of(spec.parent)) return kNoHandle;
+  if (!parent || !tree_.is_parent(spec.parent)) return kNoHandle;
   QWidget* control = make_control_widget(spec, parent);
   if (!control) return kNoHandle;
   control->setFocusPolicy(spec.style.tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
@@ -190,104 +184,59 @@ NativeHandle QtBackend::create_control(const ControlSpec& spec) {
   control->setGeometry(spec.geometry.x, spec.geometry.y, spec.geometry.width, spec.geometry.height);
   control->show();
   last_created_[spec.parent.value] = spec.kind;
-  NativeHandle handle{++last_handle_};
+  NativeHandle handle = tree_.add_control(spec.kind, spec.parent);
   ControlInfo info;
   info.widget = control;
-  info.kind = spec.kind;
-  info.parent = spec.parent;
   info.style = spec.style;
   controls_.emplace(handle.value, std::move(info));
   handles_[control] = handle;
-  children_of(spec.parent)->push_back(handle);
   return handle;
 }
 
-// Children first, each reported; iterative, as a document may nest deeply.
+// Children first, each reported.
 void QtBackend::destroy_children(std::vector<NativeHandle> children) {
-  std::vector<std::pair<NativeHandle, bool>> stack;
-  for (auto it = children.rbegin(); it != children.rend(); ++it) stack.emplace_back(*it, false);
-  while (!stack.empty()) {
-    auto [handle, expanded] = stack.back();
-    ControlInfo* control = find_control(handle);
-    if (!control) {
-      stack.pop_back();
-      continue;
-    }
-    if (!expanded) {
-      stack.back().second = true;
-      for (auto it = control->children.rbegin(); it != control->children.rend(); ++it) stack.emplace_back(*it, false);
-      continue;
-    }
-    stack.pop_back();
+  tree_.destroy_children_first(std::move(children), [this](NativeHandle handle) {
     if (sink_) sink_->on_control_destroyed(handle);
-    control = find_control(handle);
-    if (!control) continue;
+    ControlInfo* control = find_control(handle);
+    if (!control) return;
     QWidget* widget = control->widget;
     controls_.erase(handle.value);
+    tree_.remove(handle);
     forget_parent(handle);
     // Qt would delete it with its parent; re-parent to nothing so the order stays ours.
     widget->setParent(nullptr);
     forget_widget(widget);
-  }
+  });
 }
 
 void QtBackend::destroy_control(NativeHandle handle) {
-  ControlInfo* control = find_control(handle);
-  if (!control) return;
-  if (std::vector<NativeHandle>* siblings = children_of(control->parent)) std::erase(*siblings, handle);
+  if (!is_control(handle)) return;
+  tree_.detach(handle);
   destroy_children({handle});
 }
 
 bool QtBackend::is_control(NativeHandle handle) const { return find_control(handle) != nullptr; }
 
-ControlKind QtBackend::control_kind(NativeHandle handle) const {
-  const ControlInfo* control = find_control(handle);
-  return control ? control->kind : ControlKind::Container;
-}
+ControlKind QtBackend::control_kind(NativeHandle handle) const { return tree_.kind(handle); }
 
-void QtBackend::set_control_id(NativeHandle handle, int id) {
-  if (ControlInfo* control = find_control(handle)) control->id = id;
-}
+void QtBackend::set_control_id(NativeHandle handle, int id) { tree_.set_id(handle, id); }
 
-int QtBackend::control_id(NativeHandle handle) const {
-  const ControlInfo* control = find_control(handle);
-  return control ? control->id : -1;
-}
+int QtBackend::control_id(NativeHandle handle) const { return tree_.id(handle); }
 
-NativeHandle QtBackend::control_parent(NativeHandle handle) const {
-  const ControlInfo* control = find_control(handle);
-  return control ? control->parent : kNoHandle;
-}
+NativeHandle QtBackend::control_parent(NativeHandle handle) const { return tree_.parent(handle); }
 
-NativeHandle QtBackend::control_window(NativeHandle handle) const {
-  const ControlInfo* control = find_control(handle);
-  while (control) {
-    if (is_window(control->parent)) return control->parent;
-    control = find_control(control->parent);
-  }
-  return kNoHandle;
-}
+NativeHandle QtBackend::control_window(NativeHandle handle) const { return tree_.window_of(handle); }
 
 void QtBackend::set_control_parent(NativeHandle handle, NativeHandle parent) {
   ControlInfo* control = find_control(handle);
   QWidget* parent_widget = widget(parent);
-  if (!control || !parent_widget || parent == handle) return;
-  for (NativeHandle up = parent; is_control(up); up = control_parent(up)) {
-    if (up == handle) return;
-  }
-  if (std::vector<NativeHandle>* siblings = children_of(control->parent)) std::erase(*siblings, handle);
-  control->parent = parent;
-  children_of(parent)->push_back(handle);
+  if (!control || !parent_widget || !tree_.set_parent(handle, parent)) return;
   bool visible = !control->widget->isHidden();
   control->widget->setParent(parent_widget);
   control->widget->setVisible(visible);
 }
 
-std::vector<NativeHandle> QtBackend::child_controls(NativeHandle parent) const {
-  if (const WindowInfo* window = find_window(parent)) return window->children;
-  if (const ControlInfo* control = find_control(parent)) return control->children;
-  return {};
-}
+std::vector<NativeHandle> QtBackend::child_controls(NativeHandle parent) const { return tree_.children(parent); }
 
 Rect QtBackend::control_geometry(NativeHandle handle) const {
   const ControlInfo* control = find_control(handle);
@@ -382,7 +331,7 @@ void QtBackend::set_control_alignment(NativeHandle handle, TextAlignment alignme
 void QtBackend::place_control_below(NativeHandle handle, NativeHandle above) {
   ControlInfo* control = find_control(handle);
   QWidget* sibling = widget(above);
-  if (!control || !sibling || handle == above || control_parent(above) != control->parent) return;
+  if (!control || !sibling || handle == above || control_parent(above) != control_parent(handle)) return;
   control->widget->stackUnder(sibling);
 }
 

@@ -111,14 +111,11 @@ NativeHandle QtBackend::add_panel_page(NativeHandle panel_handle, int position, 
     QSignalBlocker quiet(panel);
     panel->insertTab(insert_position(position, panel->count()), page, to_qstring(title));
   }
-  NativeHandle handle{++last_handle_};
+  NativeHandle handle = tree_.add_control(ControlKind::PanelPage, panel_handle);
   ControlInfo info;
   info.widget = page;
-  info.kind = ControlKind::PanelPage;
-  info.parent = panel_handle;
   controls_.emplace(handle.value, std::move(info));
   handles_[page] = handle;
-  children_of(panel_handle)->push_back(handle);
   return handle;
 }
 

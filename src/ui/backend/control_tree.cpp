@@ -1,0 +1,138 @@
+#include "ui/backend/control_tree.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace ambrel {
+
+const ControlTree::Control* ControlTree::find(NativeHandle control) const {
+  auto it = controls_.find(control.value);
+  return it == controls_.end() ? nullptr : &it->second;
+}
+
+ControlTree::Control* ControlTree::find(NativeHandle control) {
+  auto it = controls_.find(control.value);
+  return it == controls_.end() ? nullptr : &it->second;
+}
+
+const std::vector<NativeHandle>* ControlTree::children_of(NativeHandle parent) const {
+  if (auto window = windows_.find(parent.value); window != windows_.end()) return &window->second;
+  const Control* control = find(parent);
+  return control ? &control->children : nullptr;
+}
+
+std::vector<NativeHandle>* ControlTree::children_of(NativeHandle parent) {
+  return const_cast<std::vector<NativeHandle>*>(std::as_const(*this).children_of(parent));
+}
+
+NativeHandle ControlTree::add_window() {
+  NativeHandle handle{++last_handle_};
+  windows_.emplace(handle.value, std::vector<NativeHandle>{});
+  return handle;
+}
+
+NativeHandle ControlTree::add_control(ControlKind kind, NativeHandle parent) {
+  std::vector<NativeHandle>* siblings = children_of(parent);
+  if (!siblings) return kNoHandle;
+  NativeHandle handle{++last_handle_};
+  siblings->push_back(handle);
+  controls_.emplace(handle.value, Control{kind, -1, parent, {}});
+  return handle;
+}
+
+void ControlTree::remove(NativeHandle handle) {
+  windows_.erase(handle.value);
+  controls_.erase(handle.value);
+}
+
+void ControlTree::detach(NativeHandle control) {
+  const Control* entry = find(control);
+  if (!entry) return;
+  if (std::vector<NativeHandle>* siblings = children_of(entry->parent)) std::erase(*siblings, control);
+}
+
+ControlKind ControlTree::kind(NativeHandle control) const {
+  const Control* entry = find(control);
+  return entry ? entry->kind : ControlKind::Container;
+}
+
+void ControlTree::set_id(NativeHandle control, int id) {
+  if (Control* entry = find(control)) entry->id = id;
+}
+
+int ControlTree::id(NativeHandle control) const {
+  const Control* entry = find(control);
+  return entry ? entry->id : -1;
+}
+
+NativeHandle ControlTree::parent(NativeHandle control) const {
+  const Control* entry = find(control);
+  return entry ? entry->parent : kNoHandle;
+}
+
+NativeHandle ControlTree::window_of(NativeHandle control) const {
+  const Control* entry = find(control);
+  while (entry) {
+    if (is_window(entry->parent)) return entry->parent;
+    entry = find(entry->parent);
+  }
+  return kNoHandle;
+}
+
+bool ControlTree::set_parent(NativeHandle control, NativeHandle parent) {
+  Control* entry = find(control);
+  if (!entry || !is_parent(parent)) return false;
+  // A control cannot become a child of itself or of its own descendant.
+  for (NativeHandle up = parent; is_control(up); up = this->parent(up)) {
+    if (up == control) return false;
+  }
+  detach(control);
+  entry->parent = parent;
+  children_of(parent)->push_back(control);
+  return true;
+}
+
+std::vector<NativeHandle> ControlTree::children(NativeHandle parent) const {
+  const std::vector<NativeHandle>* list = children_of(parent);
+  return list ? *list : std::vector<NativeHandle>{};
+}
+
+void ControlTree::move_child(NativeHandle child, std::size_t index) {
+  const Control* entry = find(child);
+  std::vector<NativeHandle>* siblings = entry ? children_of(entry->parent) : nullptr;
+  if (!siblings) return;
+  std::erase(*siblings, child);
+  siblings->insert(siblings->begin() + static_cast<std::ptrdiff_t>(std::min(index, siblings->size())), child);
+}
+
+bool ControlTree::place_after(NativeHandle control, NativeHandle sibling) {
+  const Control* entry = find(control);
+  if (!entry || control == sibling || parent(sibling) != entry->parent) return false;
+  std::vector<NativeHandle>& siblings = *children_of(entry->parent);
+  std::erase(siblings, control);
+  siblings.insert(std::find(siblings.begin(), siblings.end(), sibling) + 1, control);
+  return true;
+}
+
+void ControlTree::destroy_children_first(std::vector<NativeHandle> roots,
+                                         const std::function<void(NativeHandle)>& destroy) {
+  std::vector<std::pair<NativeHandle, bool>> stack;  // (control, its children already pushed)
+  for (auto it = roots.rbegin(); it != roots.rend(); ++it) stack.emplace_back(*it, false);
+  while (!stack.empty()) {
+    auto [handle, expanded] = stack.back();
+    const Control* entry = find(handle);
+    if (!entry) {
+      stack.pop_back();
+      continue;
+    }
+    if (!expanded) {
+      stack.back().second = true;
+      for (auto it = entry->children.rbegin(); it != entry->children.rend(); ++it) stack.emplace_back(*it, false);
+      continue;
+    }
+    stack.pop_back();
+    destroy(handle);
+  }
+}
+
+}  // namespace ambrel
