@@ -31,10 +31,6 @@ constexpr int kRows = 10;
 constexpr int kColumns = 10;
 constexpr int kGadgetsPerColumn = 10;
 
-constexpr const char16_t* kEmbeddedProcedures[] = {
-    u"events_cmdCopyAll()", u"events_cmdFile()",  u"events_txtOut()",
-    u"events_txtIn()",      u"events_cmdClear()", u"events_cmdPaste()"};
-
 void do_nothing() {}
 
 double microseconds(Clock::duration duration) {
@@ -56,7 +52,7 @@ class Session {
     xml_library_init();
     runtime_registry_init();
     dialog_library_init();
-    for (const char16_t* name : kEmbeddedProcedures) runtime_register_procedure(name, do_nothing);
+    for (std::u16string_view name : kEmbeddedProcedures) runtime_register_procedure(name, do_nothing);
   }
   ~Session() {
     dialog_library_end();

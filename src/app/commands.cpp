@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/clipboard.h"
+#include "app/embedded_definition.h"
 #include "dialog/dialog.h"
 #include "dialog/runtime_registry.h"
 #include "generator/generator.h"
@@ -91,12 +92,12 @@ void load_xml_file(std::u16string_view path) {
 }
 
 void register_command_procedures() {
-  runtime_register_procedure(u"events_cmdCopyAll()", copy_all);
-  runtime_register_procedure(u"events_cmdFile()", open_file);
-  runtime_register_procedure(u"events_txtOut()", output_event);
-  runtime_register_procedure(u"events_txtIn()", input_event);
-  runtime_register_procedure(u"events_cmdClear()", clear);
-  runtime_register_procedure(u"events_cmdPaste()", paste);
+  runtime_register_procedure(kCopyAllProcedure, copy_all);
+  runtime_register_procedure(kOpenFileProcedure, open_file);
+  runtime_register_procedure(kOutputEventProcedure, output_event);
+  runtime_register_procedure(kInputEventProcedure, input_event);
+  runtime_register_procedure(kClearProcedure, clear);
+  runtime_register_procedure(kPasteProcedure, paste);
 }
 
 }  // namespace ambrel

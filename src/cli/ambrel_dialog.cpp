@@ -55,10 +55,6 @@ constexpr const char* kUsage =
     "Exit status: 0 when the window opened, 1 with \"error: \" and the definition's first\n"
     "error on standard output when it did not, 2 when the command cannot run.\n";
 
-constexpr const char16_t* kEmbeddedProcedures[] = {
-    u"events_cmdCopyAll()", u"events_cmdFile()",  u"events_txtOut()",
-    u"events_txtIn()",      u"events_cmdClear()", u"events_cmdPaste()"};
-
 void do_nothing() {}
 
 // Every event attribute value of the document, so that --any-proc can publish them all.
@@ -131,7 +127,7 @@ class Session {
 int inspect(const DialogOptions& options, std::u16string definition) {
   int document = xml_parse_text(kAnyNumber, definition);
   if (options.embedded) {
-    for (const char16_t* name : kEmbeddedProcedures) runtime_register_procedure(name, do_nothing);
+    for (std::u16string_view name : kEmbeddedProcedures) runtime_register_procedure(name, do_nothing);
   }
   for (const std::u16string& name : options.procedures) runtime_register_procedure(name, do_nothing);
   if (options.any_procedure) {

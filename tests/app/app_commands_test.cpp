@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/commands.h"
+#include "app/embedded_definition.h"
 #include "app_fixture.h"
 #include "dialog/runtime_registry.h"
 #include "generator/generator.h"
@@ -19,9 +20,8 @@ TEST_F(AppTest, StartsTitledWithAnEmptyOutputAndDropsOnTheInputFrame) {
   EXPECT_EQ(text(u"txtOut"), u"");
   EXPECT_FALSE(enabled(u"cmdCopyAll"));
   EXPECT_TRUE(headless->drops_enabled(handle(u"frameIn")));
-  for (const char16_t* name : {u"events_cmdCopyAll()", u"events_cmdFile()", u"events_txtOut()", u"events_txtIn()",
-                               u"events_cmdClear()", u"events_cmdPaste()"}) {
-    EXPECT_NE(runtime_procedure(name), nullptr) << std::string(name, name + 5);
+  for (std::u16string_view name : kEmbeddedProcedures) {
+    EXPECT_NE(runtime_procedure(name), nullptr) << std::string(name.begin(), name.end());
   }
 }
 

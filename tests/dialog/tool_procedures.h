@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/embedded_definition.h"
 #include "dialog/runtime_registry.h"
 
 namespace ambrel {
@@ -9,8 +10,7 @@ inline void tool_procedure_does_nothing() {}
 // Publishes the six procedures the tool's own definition binds, each doing nothing, so the
 // definition opens without the application behind it.
 inline void publish_inert_tool_procedures() {
-  for (const char16_t* name : {u"events_cmdCopyAll()", u"events_cmdFile()", u"events_txtOut()",
-                               u"events_txtIn()", u"events_cmdClear()", u"events_cmdPaste()"}) {
+  for (std::u16string_view name : kEmbeddedProcedures) {
     runtime_register_procedure(name, tool_procedure_does_nothing);
   }
 }
