@@ -1,5 +1,6 @@
 // Loads arbitrary bytes as a file the way the tool loads its input (byte-order mark,
-// whole file up to a NUL), generates the declarations and checks their shape.
+// whole file up to a NUL), generates the declarations and checks their shape. Small
+// documents are also declared by the literal reference walk, which must give the same text.
 #include <unistd.h>
 
 #include <cstddef>
@@ -10,7 +11,9 @@
 #include "declarations_shape.h"
 #include "fuzz_text.h"
 #include "generator/generator.h"
+#include "literal_generator.h"
 #include "support/object_registry.h"
+#include "support/regex.h"
 #include "support/text_file.h"
 #include "xml/xml_document.h"
 
@@ -19,6 +22,15 @@ namespace {
 std::string& input_path() {
   static std::string path;
   return path;
+}
+
+// The literal walk is slow on purpose (quadratic in places); past this it would only
+// slow the run without reaching other code.
+constexpr std::size_t kLiteralLimitUnits = 4096;
+
+int& index_pattern() {
+  static int pattern = 0;
+  return pattern;
 }
 
 void remove_input_file() { unlink(input_path().c_str()); }
@@ -49,6 +61,9 @@ std::u16string load(const std::uint8_t* data, std::size_t size) {
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   ambrel::xml_library_init();
   ambrel::file_library_init();
+  ambrel::regex_library_init();
+  index_pattern() = ambrel::regex_create(ambrel::kAnyNumber, u"\\[.*?\\]");
+  ambrel::fuzz_require(index_pattern() != 0, "the index pattern");
   input_path() = "/tmp/ambrel_fuzz_generate_" + std::to_string(getpid()) + ".xml";
   std::atexit(remove_input_file);
   return 0;
@@ -61,5 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const char* fault = declarations_shape_fault(declarations);
   fuzz_require(fault == nullptr, fault);
   fuzz_require(generate_declarations(text) == declarations, "no state between generations");
+  if (text.size() <= kLiteralLimitUnits) {
+    fuzz_require(literal_declarations(text, index_pattern()) == declarations, "the literal walk agrees");
+  }
   return 0;
 }
