@@ -32,8 +32,10 @@ for what in "${targets[@]}"; do
   mkdir -p "build-fuzz/corpus/$what" "build-fuzz/findings/$what"
   log="build-fuzz/findings/$what/smoke.log"
   echo "fuzz smoke: fuzz_$what for ${seconds}s"
+  dict=()
+  [ -f "fuzz/dict/$what.dict" ] && dict=(-dict="fuzz/dict/$what.dict")
   if nice -n 19 build-fuzz/bin/fuzz_"$what" -max_total_time="$seconds" -max_len="$(max_len "$what")" -timeout=10 \
-      -rss_limit_mb=2048 -print_final_stats=1 -dict="fuzz/dict/$what.dict" \
+      -rss_limit_mb=2048 -print_final_stats=1 "${dict[@]}" \
       -artifact_prefix="build-fuzz/findings/$what/" \
       "build-fuzz/corpus/$what" "fuzz/corpus/$what" >"$log" 2>&1; then
     grep -E '^stat::number_of_executed_units' "$log" | sed "s/^/  /"
