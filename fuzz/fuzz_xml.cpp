@@ -94,10 +94,10 @@ void require_same_node(const XmlNode& whole, const XmlNode& piecewise, bool malf
   }
 }
 
-// Walks both trees side by side; the child lists must match node for node.
+// Walks both trees side by side; the child lists must match node for node. Which fault
+// the parser names can depend on the cut as well (see the finding), so of the status only
+// success must agree.
 void require_same_tree(const XmlDocument& whole, const XmlDocument& piecewise) {
-  // Which fault the parser names can depend on the cut as well (see the finding), so
-  // only success must agree.
   const XmlParseStatus& s = whole.status;
   const XmlParseStatus& t = piecewise.status;
   if ((s.status == 0) != (t.status == 0)) {
@@ -127,11 +127,9 @@ void check_pieces(std::u16string_view text, const XmlDocument& whole, std::size_
   xml_free_document(document);
 }
 
-// The piece size from the last input byte: 1 to 64 units, or past the text (one piece).
+// The piece size from the last input byte: 1 to 256 units.
 std::size_t chosen_piece_units(const std::uint8_t* data, std::size_t size) {
-  if (size == 0) return 1;
-  std::uint8_t last = data[size - 1];
-  return last < 192 ? std::size_t{1} + last % 64 : std::size_t{1} << 20;
+  return size == 0 ? 1 : std::size_t{1} + data[size - 1];
 }
 
 }  // namespace
