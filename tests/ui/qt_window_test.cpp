@@ -75,6 +75,16 @@ TEST_F(QtWindowTest, QtTimerRaisesTheTimerEvent) {
   EXPECT_EQ(event_window(), window);
 }
 
+// Qt's default coarse timers may fire up to 5 % early; a window timer never does.
+TEST_F(QtWindowTest, WindowTimersArePrecise) {
+  int window = window_open(kAnyNumber, 0, 0, 100, 100, u"timers", 0);
+  ASSERT_EQ(window_add_timer(window, 1, 1000), 1);
+  ASSERT_EQ(window_add_timer(window, 2, 20), 1);
+  QList<QTimer*> timers = qt->widget(window_handle(window))->findChildren<QTimer*>();
+  ASSERT_EQ(timers.size(), 2);
+  for (QTimer* timer : timers) EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
+}
+
 TEST_F(QtWindowTest, PlatformCloseRaisesCloseAndTheWindowStays) {
   int window = window_open(kAnyNumber, 0, 0, 100, 100, u"close", kWindowSystemMenu);
   QWidget* widget = qt->widget(window_handle(window));
