@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -83,6 +85,26 @@ TEST_F(QtWindowTest, WindowTimersArePrecise) {
   QList<QTimer*> timers = qt->widget(window_handle(window))->findChildren<QTimer*>();
   ASSERT_EQ(timers.size(), 2);
   for (QTimer* timer : timers) EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
+}
+
+// The filter list shows each description as given, once, while "*.*" still lists every file.
+TEST_F(QtWindowTest, OpenFileDialogShowsEachFilterDescriptionOnce) {
+  OpenFileRequest request;
+  request.title = u"Read XML from file";
+  request.filters = {{u"XML text file (*.*)", u"*.*"}, {u"Lists", u"*.lst;*.txt"}};
+  QStringList shown;
+  QString selected;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+    for (int i = 0; types && i < types->count(); ++i) shown << types->itemText(i);
+    selected = dialog->nameFilters().value(0);
+    dialog->reject();
+  });
+  EXPECT_EQ(qt->ask_open_file(request), u"");
+  EXPECT_EQ(shown.join('|').toStdString(), "XML text file (*.*)|Lists");
+  EXPECT_TRUE(selected.endsWith("(*)")) << selected.toStdString();
 }
 
 TEST_F(QtWindowTest, PlatformCloseRaisesCloseAndTheWindowStays) {

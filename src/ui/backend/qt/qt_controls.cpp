@@ -414,8 +414,10 @@ std::u16string QtBackend::ask_open_file(const OpenFileRequest& request) {
   QString start = to_qstring(request.initial_directory);
   if (!request.proposed_name.empty()) start = start.isEmpty() ? to_qstring(request.proposed_name)
                                                               : start + '/' + to_qstring(request.proposed_name);
+  // Qt reads the patterns from each entry's last parentheses; the list shows only the
+  // description, as given.
   QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), to_qstring(request.title), start,
-                                              filters.join(";;"), &selected);
+                                              filters.join(";;"), &selected, QFileDialog::HideNameFilterDetails);
   return path.toStdU16String();
 }
 
