@@ -10,6 +10,8 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -157,6 +159,19 @@ TEST_F(AppQtTest, TabShowsTheFocusOnButtons) {
   press_tab(widget(u"txtOut"));
   ASSERT_EQ(QApplication::focusWidget(), widget(u"cmdCopyAll"));
   EXPECT_NE(widget(u"cmdCopyAll")->grab().toImage(), without_cues);
+}
+
+// The editors hold code aligned with spaces: the desktop's fixed-width font, which their
+// measured text follows; the other controls keep the default font.
+TEST_F(AppQtTest, EditorsUseTheFixedWidthFont) {
+  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  for (std::u16string_view name : {u"txtIn", u"txtOut"}) {
+    EXPECT_EQ(widget(name)->font(), fixed);
+    Size measured = qt->text_extent(gadget_handle(dialog_gadget(application_dialog(), name)), u"iiiiWWWW");
+    EXPECT_EQ(measured.width, QFontMetrics(fixed).horizontalAdvance("iiiiWWWW"));
+  }
+  EXPECT_EQ(widget(u"cmdFile")->font(), QApplication::font(widget(u"cmdFile")));
+  EXPECT_EQ(widget(u"lblIn")->font(), QApplication::font(widget(u"lblIn")));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -181,6 +182,7 @@ NativeHandle QtBackend::create_control(const ControlSpec& spec) {
   if (spec.kind == ControlKind::Text || spec.kind == ControlKind::Frame || spec.kind == ControlKind::Container) {
     control->setFocusPolicy(Qt::NoFocus);
   }
+  if (spec.style.fixed_pitch) control->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   control->setGeometry(spec.geometry.x, spec.geometry.y, spec.geometry.width, spec.geometry.height);
   control->show();
   last_created_[spec.parent.value] = spec.kind;
