@@ -177,7 +177,9 @@ int drop(NativeHandle handle, DropTarget& target, const DragInput& input) {
   int action = vetted_action(handle, target, input, 4);
   DragState match = target.drag;
   target.drag = {};
-  if (action == 0) return 0;
+  // The data is fetched anew at the drop; a source that can no longer deliver what it
+  // offered (it may have ended) drops nothing rather than an empty list.
+  if (action == 0 || (match.kind == MatchKind::Format && !can_deliver(input, match.format))) return 0;
   auto record = std::make_unique<DropRecord>();
   record->format = match.format;
   record->action = action;

@@ -27,8 +27,9 @@ void SplitterControl::adopt_panes(NativeHandle splitter, NativeHandle first, Nat
   Backend* backend = ui_backend();
   if (!backend) return;
   panes_ = {first, second};
-  if (backend->is_control(second)) backend->set_control_parent(second, splitter);
+  // First, then second: the child order, which Tab follows, stays the creation order.
   if (backend->is_control(first)) backend->set_control_parent(first, splitter);
+  if (backend->is_control(second)) backend->set_control_parent(second, splitter);
   geometry::splitter_arrange(geometry_, 0, true);
   place_panes(splitter);
 }

@@ -10,6 +10,10 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QImage>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -69,6 +73,20 @@ class AppQtTest : public ::testing::Test {
     QApplication::sendEvent(frame, &drop);
   }
 
+  // Fills the input (Copy all becomes enabled) and focuses a control as a click does.
+  void paste_and_focus(std::u16string_view name) {
+    QApplication::clipboard()->setText("<r/>");
+    qobject_cast<QPushButton*>(widget(u"cmdPaste"))->click();
+    qt->widget(window_handle(dialog_window(application_dialog())))->activateWindow();
+    widget(name)->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+  }
+
+  static void press_tab(QWidget* receiver) {
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QApplication::sendEvent(receiver, &tab);
+  }
+
   // Asks the window to close, then runs the loop: it handles what is queued first.
   void close_and_run() {
     QCloseEvent close;
@@ -115,6 +133,45 @@ TEST_F(AppQtTest, PasteAndCopyAllUseTheSystemClipboard) {
   EXPECT_EQ(text(u"txtIn"), "");
   EXPECT_EQ(text(u"txtOut"), "");
   EXPECT_FALSE(widget(u"cmdCopyAll")->isEnabled());
+}
+
+// Tab walks the controls in the order the definition creates them; Tab in the input editor
+// types a tab instead.
+TEST_F(AppQtTest, TabFollowsTheDefinitionsOrder) {
+  const std::vector<std::u16string> stops = {u"cmdFile", u"cmdPaste", u"cmdClear", u"txtOut", u"cmdCopyAll", u"txtIn"};
+  paste_and_focus(u"cmdFile");
+  std::vector<std::u16string> order;
+  for (std::size_t i = 0; i < stops.size(); ++i) {
+    QWidget* focused = QApplication::focusWidget();
+    for (const std::u16string& name : stops) {
+      if (focused && widget(name) == focused) order.push_back(name);
+    }
+    press_tab(focused);
+  }
+  EXPECT_EQ(order, stops);
+}
+
+// A Tab that moves the focus shows the keyboard cues: the focused button looks focused.
+TEST_F(AppQtTest, TabShowsTheFocusOnButtons) {
+  paste_and_focus(u"cmdCopyAll");
+  QImage without_cues = widget(u"cmdCopyAll")->grab().toImage();
+  widget(u"txtOut")->setFocus(Qt::MouseFocusReason);
+  press_tab(widget(u"txtOut"));
+  ASSERT_EQ(QApplication::focusWidget(), widget(u"cmdCopyAll"));
+  EXPECT_NE(widget(u"cmdCopyAll")->grab().toImage(), without_cues);
+}
+
+// The editors hold code aligned with spaces: the desktop's fixed-width font, which their
+// measured text follows; the other controls keep the default font.
+TEST_F(AppQtTest, EditorsUseTheFixedWidthFont) {
+  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  for (std::u16string_view name : {u"txtIn", u"txtOut"}) {
+    EXPECT_EQ(widget(name)->font(), fixed);
+    Size measured = qt->text_extent(gadget_handle(dialog_gadget(application_dialog(), name)), u"iiiiWWWW");
+    EXPECT_EQ(measured.width, QFontMetrics(fixed).horizontalAdvance("iiiiWWWW"));
+  }
+  EXPECT_EQ(widget(u"cmdFile")->font(), QApplication::font(widget(u"cmdFile")));
+  EXPECT_EQ(widget(u"lblIn")->font(), QApplication::font(widget(u"lblIn")));
 }
 
 }  // namespace

@@ -106,6 +106,28 @@ TEST_F(DropQtTest, DropsAnywhereInTheFrameReachTheFrame) {
   EXPECT_EQ(text_edit->toPlainText(), QString());
 }
 
+// On X11 the data is fetched from the source again at the drop; a source that has gone
+// by then delivers nothing, and the drop must not pass for a successful one.
+TEST_F(DropQtTest, FilesTheSourceNoLongerDeliversAtTheDropAreRefused) {
+  QWidget* receiver = widget_of(label);
+  QMimeData offered;
+  offered.setUrls({QUrl::fromLocalFile("/tmp/one.xml")});
+  QMimeData gone;
+  const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+  QDragEnterEvent enter(QPoint(5, 5), actions, &offered, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(receiver, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(5, 5), actions, &gone, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(receiver, &drop);
+  EXPECT_FALSE(drop.isAccepted());
+  EXPECT_TRUE(taken_drops().empty());
+  // The next drag starts afresh.
+  EXPECT_TRUE(drag_and_drop(receiver, {5, 5}, {"/tmp/two.xml"}));
+  std::vector<DropSeen> drops = taken_drops();
+  ASSERT_EQ(drops.size(), 1u);
+  EXPECT_EQ(drops[0].files, u"/tmp/two.xml");
+}
+
 TEST_F(DropQtTest, OutsideTheFrameNothingIsDropped) {
   EXPECT_FALSE(drag_and_drop(widget_of(outside), {5, 5}, {"/tmp/one.xml"}));
   EXPECT_FALSE(drag_and_drop(qt->widget(window_handle(window)), {390, 290}, {"/tmp/one.xml"}));

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -73,6 +75,36 @@ TEST_F(QtWindowTest, QtTimerRaisesTheTimerEvent) {
   EXPECT_GE(milliseconds_now() - start, 45);
   EXPECT_EQ(event_object(), 7);
   EXPECT_EQ(event_window(), window);
+}
+
+// Qt's default coarse timers may fire up to 5 % early; a window timer never does.
+TEST_F(QtWindowTest, WindowTimersArePrecise) {
+  int window = window_open(kAnyNumber, 0, 0, 100, 100, u"timers", 0);
+  ASSERT_EQ(window_add_timer(window, 1, 1000), 1);
+  ASSERT_EQ(window_add_timer(window, 2, 20), 1);
+  QList<QTimer*> timers = qt->widget(window_handle(window))->findChildren<QTimer*>();
+  ASSERT_EQ(timers.size(), 2);
+  for (QTimer* timer : timers) EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
+}
+
+// The filter list shows each description as given, once, while "*.*" still lists every file.
+TEST_F(QtWindowTest, OpenFileDialogShowsEachFilterDescriptionOnce) {
+  OpenFileRequest request;
+  request.title = u"Read XML from file";
+  request.filters = {{u"XML text file (*.*)", u"*.*"}, {u"Lists", u"*.lst;*.txt"}};
+  QStringList shown;
+  QString selected;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+    for (int i = 0; types && i < types->count(); ++i) shown << types->itemText(i);
+    selected = dialog->nameFilters().value(0);
+    dialog->reject();
+  });
+  EXPECT_EQ(qt->ask_open_file(request), u"");
+  EXPECT_EQ(shown.join('|').toStdString(), "XML text file (*.*)|Lists");
+  EXPECT_TRUE(selected.endsWith("(*)")) << selected.toStdString();
 }
 
 TEST_F(QtWindowTest, PlatformCloseRaisesCloseAndTheWindowStays) {

@@ -52,8 +52,9 @@ TEST_F(SplitterControlTest, PanesBecomeChildrenOfTheSplitter) {
   int splitter = make_splitter(0);
   NativeHandle control = gadget_handle(splitter);
   EXPECT_EQ(gadget_kind(splitter), kGadgetSplitter);
+  // In creation order, which Tab follows.
   EXPECT_EQ(headless->child_controls(control),
-            (std::vector<NativeHandle>{gadget_handle(second), gadget_handle(first)}));
+            (std::vector<NativeHandle>{gadget_handle(first), gadget_handle(second)}));
   EXPECT_EQ(get_gadget_attribute(splitter, kSplitterFirstGadget), first);
   EXPECT_EQ(get_gadget_attribute(splitter, kSplitterSecondGadget), second);
   EXPECT_EQ(get_gadget_attribute(splitter, 5), 0);

@@ -92,6 +92,7 @@ struct ControlStyle {
   bool multi_line = false;      // button: the caption wraps
   bool read_only = false;       // editor
   bool word_wrap = false;       // editor: lines wrap at the control's width
+  bool fixed_pitch = false;     // the desktop's fixed-width font instead of the default one
   bool separator_grip = false;  // splitter: draw a raised grip on its bar
   bool vertical = false;        // scroll bar, progress bar, track bar
   bool three_state = false;     // check box, list icon, tree: a third, mixed state

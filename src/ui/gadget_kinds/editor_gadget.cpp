@@ -33,6 +33,8 @@ int create_editor_gadget(int number, Rect geometry, const GadgetArguments& argum
   spec.style.tab_stop = true;
   spec.style.read_only = (arguments.flags & kEditorReadOnly) != 0;
   spec.style.word_wrap = (arguments.flags & kEditorWordWrap) != 0;
+  // Editors hold code whose columns are aligned with spaces.
+  spec.style.fixed_pitch = true;
   suppress_events();
   int result = create_gadget(number, kEditorKind, std::move(spec), arguments.flags);
   resume_events();

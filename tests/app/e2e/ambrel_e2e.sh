@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Drives the real ambrel binary on a private X server as a user would: types, clicks, uses
 # the clipboard and the open-file dialog, closes the window. Every wait is bounded.
-# Usage: ambrel_e2e.sh AMBREL AMBREL_DIALOG AMBREL_GEN SCREENSHOT_DIR
+# Files are dropped with a real drag from DRAG_SOURCE (a small Qt program of the tests).
+# Usage: ambrel_e2e.sh AMBREL AMBREL_DIALOG AMBREL_GEN DRAG_SOURCE SCREENSHOT_DIR
 set -euo pipefail
-[ $# -eq 4 ] || { echo "usage: $0 AMBREL AMBREL_DIALOG AMBREL_GEN SCREENSHOT_DIR" >&2; exit 2; }
-ambrel=$1 ambrel_dialog=$2 ambrel_gen=$3 shots=$4
+[ $# -eq 5 ] || { echo "usage: $0 AMBREL AMBREL_DIALOG AMBREL_GEN DRAG_SOURCE SCREENSHOT_DIR" >&2; exit 2; }
+ambrel=$1 ambrel_dialog=$2 ambrel_gen=$3 drag_source=$4 shots=$5
 title='Ambrel v.1.0.0.7'
 work=$(mktemp -d)
 pids=()
@@ -12,6 +13,7 @@ pids=()
 # find a display number whose server is still shutting down).
 cleanup() {
   local i n
+  [ -s "$work/source.pid" ] && pids+=("$(cat "$work/source.pid")")
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
     kill "${pids[i]}" 2>/dev/null || continue
     for ((n = 0; n < 50; n++)); do
@@ -165,6 +167,83 @@ import -window root "$shots/ambrel_e2e.png" || fail "no screenshot"
 step "screenshot saved as $shots/ambrel_e2e.png"
 [ "$(editor_copy txtIn)" = "$(tr -d '\r' <"$work/chosen.xml")" ] || fail "the input does not show the chosen file"
 step "Open … loaded the chosen file and regenerated at once"
+
+# --- Files dropped anywhere on the input frame: the first of them loads at once. Each drop
+# brings another document, several in a row, so that a drop that loads nothing shows.
+# Drags FILE... from a fresh drag source onto the point X Y of the window; prints the answer
+# the source got ("copy", "ignore", ...).
+drag_files_to() {
+  local x=$1 y=$2 source_pid source_window i
+  shift 2
+  # The previous source may still hold the pointer; its data was read at its drop.
+  if [ -s "$work/source.pid" ]; then
+    kill "$(cat "$work/source.pid")" 2>/dev/null || true
+    wait_for 5 bash -c "! kill -0 $(cat "$work/source.pid") 2>/dev/null" || true
+  fi
+  rm -f "$work/drag.out"
+  "$drag_source" "$@" >"$work/drag.out" 2>"$work/drag.log" &
+  source_pid=$!
+  echo "$source_pid" >"$work/source.pid"
+  find_source() { xdotool search --all --onlyvisible --pid "$source_pid" --name '^ambrel drag source$' | head -n1; }
+  source_shown() { [ -n "$(find_source)" ]; }
+  wait_for 10 source_shown || fail "the drag source did not appear: $(cat "$work/drag.log")"
+  source_window=$(find_source)
+  xdotool windowmove --sync "$source_window" 20 20 >/dev/null 2>&1 || true
+  sleep 0.2
+  # A press that lands before the source is ready is lost; press again then.
+  for i in 1 2 3 4 5; do
+    xdotool mousemove --window "$source_window" 30 30 sleep 0.1 mousedown 1 sleep 0.2
+    grep -q pressed "$work/drag.log" && break
+    xdotool mouseup 1 sleep 0.3
+  done
+  # Over the window in small steps, as a hand would; the last steps stay on the target.
+  for i in 40 20 8 2 0; do
+    xdotool mousemove --window "$window" $((x + i)) $((y + i)) sleep 0.08
+  done
+  xdotool mouseup 1
+  wait_for 10 test -s "$work/drag.out" || fail "the drag did not end: $(cat "$work/drag.log")"
+  cat "$work/drag.out"
+}
+# Drops FILE... on a point of control NAME given as fractions (per cent) of its area.
+drop_on() {
+  local name=$1 px=$2 py=$3 g x y cw ch
+  shift 3
+  g=$(geometry_of "$name")
+  read -r x y cw ch <<<"$g"
+  ((${cw:-0} > 0 && ${ch:-0} > 0)) || fail "control $name has no area in the layout ($g)"
+  drag_files_to $((x + cw * px / 100)) $((y + ch * py / 100)) "$@"
+}
+dropped_document() { printf '<dropped%s>\n  <item n="%s">%s</item>\n</dropped%s>\n' "$1" "$1" "$2" "$1"; }
+drops=0
+# Drops on NAME at (PX %, PY %) COUNT files of which the first must load.
+check_drop() {
+  local name=$1 px=$2 py=$3 count=$4 files=() i answer
+  for ((i = 0; i < count; i++)); do
+    drops=$((drops + 1))
+    dropped_document "$drops" "$name $i" >"$work/drop$drops.xml"
+    files+=("$work/drop$drops.xml")
+  done
+  "$ambrel_gen" "${files[0]}" >"$work/drop.expected" || fail "ambrel-gen failed on ${files[0]}"
+  answer=$(drop_on "$name" "$px" "$py" "${files[@]}")
+  [ "$answer" = copy ] || fail "dropping $count file(s) on $name was answered \"$answer\""
+  wait_for 5 copy_all_gives "$work/drop.expected" ||
+    fail "dropping $count file(s) on $name did not load the first: $(clipboard | head -n3)"
+  step "$count file(s) dropped on $name: the first loaded"
+}
+for round in 1 2; do
+  check_drop txtIn 50 50 1
+  check_drop lblIn 20 50 3
+  check_drop frameIn 1 50 1
+  check_drop cmdFile 50 50 3
+  check_drop cmdClear 50 50 1
+  check_drop cmdPaste 50 50 3
+done
+[ "$(editor_copy txtIn)" = "$(cat "$work/drop$((drops - 2)).xml")" ] || fail "the input does not show the dropped file"
+# Outside the frame, files are refused and nothing changes.
+answer=$(drop_on txtOut 50 50 "$work/drop1.xml")
+[ "$answer" = ignore ] || fail "a drop on the output editor was answered \"$answer\""
+copy_all_gives "$work/drop.expected" || fail "a refused drop changed the output"
+step "a drop outside the input frame was refused"
 
 # --- The close box ends the program with exit status 0.
 wmctrl -i -c "$window"

@@ -238,6 +238,8 @@ bool QtBackend::start_timer(NativeHandle handle, int timer, int milliseconds) {
   QTimer*& entry = window->timers[timer];
   if (!entry) {
     entry = new QTimer(window->widget);
+    // Coarse timers (Qt's default) may fire up to 5 % early; a window timer must not.
+    entry->setTimerType(Qt::PreciseTimer);
     QObject::connect(entry, &QTimer::timeout, window->widget, [this, handle, timer] {
       if (sink_) sink_->on_timer(handle, timer);
     });

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -181,6 +182,7 @@ NativeHandle QtBackend::create_control(const ControlSpec& spec) {
   if (spec.kind == ControlKind::Text || spec.kind == ControlKind::Frame || spec.kind == ControlKind::Container) {
     control->setFocusPolicy(Qt::NoFocus);
   }
+  if (spec.style.fixed_pitch) control->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   control->setGeometry(spec.geometry.x, spec.geometry.y, spec.geometry.width, spec.geometry.height);
   control->show();
   last_created_[spec.parent.value] = spec.kind;
@@ -414,8 +416,10 @@ std::u16string QtBackend::ask_open_file(const OpenFileRequest& request) {
   QString start = to_qstring(request.initial_directory);
   if (!request.proposed_name.empty()) start = start.isEmpty() ? to_qstring(request.proposed_name)
                                                               : start + '/' + to_qstring(request.proposed_name);
+  // Qt reads the patterns from each entry's last parentheses; the list shows only the
+  // description, as given.
   QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), to_qstring(request.title), start,
-                                              filters.join(";;"), &selected);
+                                              filters.join(";;"), &selected, QFileDialog::HideNameFilterDetails);
   return path.toStdU16String();
 }
 

@@ -75,6 +75,8 @@ void TopLevelWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::WindowStateChange) report_geometry();
   if (event->type() == QEvent::ActivationChange && isActiveWindow() != was_active_) {
     was_active_ = isActiveWindow();
+    // The keyboard cues last until the window is left.
+    if (!was_active_) setAttribute(Qt::WA_KeyboardFocusChange, false);
     if (BackendSink* sink = backend_.sink()) sink->on_window_activation(handle_, was_active_);
   }
 }
@@ -146,7 +148,16 @@ bool QtControlEvents::filter_tab(QObject* watched, QEvent* event) {
   NativeHandle window = backend_.handle_of(widget->window());
   if (!backend_.is_window(window)) return false;
   bool backward = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
-  return backend_.sink()->on_tab_key(window, backward);
+  if (!backend_.sink()->on_tab_key(window, backward)) return false;
+  show_keyboard_cues(*widget->window());
+  return true;
+}
+
+// Focus frames are drawn only in a window whose focus the keyboard moved; Qt notes that
+// itself only for the Tab keys it handles.
+void QtControlEvents::show_keyboard_cues(QWidget& window) {
+  window.setAttribute(Qt::WA_KeyboardFocusChange);
+  if (QWidget* focused = window.focusWidget()) focused->update();
 }
 
 bool QtControlEvents::filter_drag(QWidget* widget, QEvent* event) {

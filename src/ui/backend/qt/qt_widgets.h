@@ -70,6 +70,7 @@ class QtControlEvents final : public QObject {
  private:
   bool filter_tab(QObject* watched, QEvent* event);
   bool filter_drag(QWidget* widget, QEvent* event);
+  static void show_keyboard_cues(QWidget& window);
 
   QtBackend& backend_;
 };
