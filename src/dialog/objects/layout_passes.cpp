@@ -39,7 +39,8 @@ std::optional<ChildPlacement> resolve(const PendingAllocation& entry) {
     case PendingAllocation::Source::Window: {
       WindowObject* object = find_window_object(entry.number);
       if (object == nullptr) return std::nullopt;
-      return ChildPlacement{object, {0, 0, window_inner_width(entry.number), window_inner_height(entry.number)}};
+      return ChildPlacement{
+          object, {0, 0, window_inner_width(entry.number), window_inner_height(entry.number)}};
     }
     case PendingAllocation::Source::Pane: {
       SplitterObject* splitter = find_splitter_of_pane(entry.number);
@@ -63,7 +64,9 @@ void run_pass(AllocationPass& pass) {
     pass.current = nullptr;
     if (pass.current_destroyed) continue;
     // Reversed, so that the first child is allocated first.
-    for (auto it = placed.rbegin(); it != placed.rend(); ++it) pass.pending.push_back({PendingAllocation::Source::Object, *it, -1});
+    for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
+      pass.pending.push_back({PendingAllocation::Source::Object, *it, -1});
+    }
   }
 }
 
