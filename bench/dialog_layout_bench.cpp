@@ -1,6 +1,7 @@
 // Prints how long the dialog engine takes on the headless backend to lay out the tool's
-// own window again after one size event, and to open and lay out a generated definition
-// of 1,000 gadgets in nested boxes.
+// own window again after one size event, to open and lay out a generated definition
+// of 1,000 gadgets in nested boxes, and to open and relayout splitters and boxes nested
+// 2,000 to 20,000 deep (the time per level should stay flat as the depth grows).
 
 #include <algorithm>
 #include <chrono>
@@ -136,6 +137,51 @@ OpenFigures open_figures() {
   return figures;
 }
 
+std::u16string nested_definition(std::u16string_view open, std::u16string_view close, int depth) {
+  std::u16string text = u"<window name='deep'>";
+  for (int i = 0; i < depth; ++i) text += open;
+  text += u"<button text='x'/>";
+  for (int i = 0; i < depth; ++i) text += close;
+  return text + u"</window>";
+}
+
+struct NestedFigures {
+  double open_us_per_level = -1;
+  double relayout_us_per_level = -1;
+};
+
+NestedFigures nested_figures(std::u16string_view open, std::u16string_view close, int depth) {
+  int document = xml_parse_text(kAnyNumber, nested_definition(open, close, depth));
+  std::int32_t dialog = dialog_create(kAnyNumber);
+  NestedFigures figures;
+  Clock::time_point start = Clock::now();
+  if (dialog_open(dialog, document, u"deep", 0, 0) == 0) return figures;
+  figures.open_us_per_level = microseconds(Clock::now() - start) / depth;
+  drain_events();
+  int window = dialog_window(dialog);
+  start = Clock::now();
+  window_resize(window, kKeepValue, kKeepValue, window_inner_width(window) + 100,
+                window_inner_height(window) + 100);
+  figures.relayout_us_per_level = microseconds(Clock::now() - start) / depth;
+  drain_events();
+  dialog_free(dialog);
+  drain_events();
+  xml_free_document(document);
+  return figures;
+}
+
+void print_nested_figures() {
+  for (int depth : {2000, 5000, 20000}) {
+    NestedFigures splitters =
+        nested_figures(u"<splitter flags='#KV_Splitter_SecondFixed'>", u"<empty/></splitter>", depth);
+    NestedFigures boxes = nested_figures(u"<vbox>", u"</vbox>", depth);
+    std::printf("%5d nested splitters: open %.2f us, relayout %.2f us per level; "
+                "boxes: open %.2f us, relayout %.2f us per level\n",
+                depth, splitters.open_us_per_level, splitters.relayout_us_per_level,
+                boxes.open_us_per_level, boxes.relayout_us_per_level);
+  }
+}
+
 }  // namespace
 }  // namespace ambrel
 
@@ -146,5 +192,6 @@ int main() {
   ambrel::OpenFigures figures = ambrel::open_figures();
   std::printf("open + layout, %d gadgets in nested boxes: best %.2f ms, median %.2f ms (target < 50 ms)\n",
               figures.gadgets, figures.best_ms, figures.median_ms);
+  ambrel::print_nested_figures();
   return 0;
 }

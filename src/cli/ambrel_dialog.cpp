@@ -1,8 +1,11 @@
 // ambrel-dialog: opens a dialog definition for people who write them, and prints its first
 // definition error or its laid-out object tree.
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -33,6 +36,8 @@ namespace {
 constexpr int kOpened = 0;
 constexpr int kDefinitionError = 1;
 constexpr int kCannotRun = 2;
+constexpr int kOutOfMemory = 3;
+constexpr int kXmlParserOutOfMemory = 1;  // the parse status of a parser that ran out of memory
 // Enough rounds of the event pump for Qt to apply sizes and paint before a look.
 constexpr int kSettleRounds = 50;
 
@@ -40,8 +45,9 @@ constexpr const char* kUsage =
     "Usage: ambrel-dialog [--window NAME] [--open WxH] [--resize WxH]... [--proc NAME]...\n"
     "                     [--any-proc] [--qt] [--png FILE] (FILE | --embedded)\n"
     "Opens a window of a dialog definition and prints its laid-out object tree:\n"
-    "\"window NAME W H\", then \"ELEMENT NAME X Y W H\" per object, indented by depth,\n"
-    "with \" gadget X Y W H\" where the gadget sits elsewhere than its allocation.\n"
+    "\"window NAME W H\", then \"ELEMENT NAME X Y W H\" per object, indented by depth\n"
+    "(past 16 levels the indent stays and the line starts with \"[DEPTH] \"), with\n"
+    "\" gadget X Y W H\" where the gadget sits elsewhere than its allocation.\n"
     "\n"
     "  --window NAME  the window to open (default: the first one)\n"
     "  --open WxH     the inner size to open with (raised to what the content needs)\n"
@@ -53,7 +59,9 @@ constexpr const char* kUsage =
     "  --embedded     open the tool's own definition, with its six procedures registered\n"
     "\n"
     "Exit status: 0 when the window opened, 1 with \"error: \" and the definition's first\n"
-    "error on standard output when it did not, 2 when the command cannot run.\n";
+    "error on standard output when it did not, 2 when the command cannot run (a wrong\n"
+    "command line, an unreadable definition, an output that cannot be written),\n"
+    "3 when memory runs out.\n";
 
 void do_nothing() {}
 
@@ -87,9 +95,14 @@ std::unique_ptr<Backend> make_backend(bool qt) {
   return std::make_unique<QtBackend>();
 }
 
+// Lets Qt apply sizes and paint, then takes the events the layout raised: nothing here acts
+// on them, and a queue left to grow makes freeing each gadget at the end slower.
 void settle(bool qt) {
-  if (!qt) return;
-  for (int i = 0; i < kSettleRounds && window_wait_event(0) != 0; ++i) {
+  if (qt) {
+    for (int i = 0; i < kSettleRounds && window_wait_event(0) != 0; ++i) {
+    }
+  }
+  while (take_event() != 0) {
   }
 }
 
@@ -124,8 +137,26 @@ class Session {
   Session& operator=(const Session&) = delete;
 };
 
+// Standard output has failed: say so once; the status tells the caller.
+int output_failed() {
+  std::fprintf(stderr, "ambrel-dialog: cannot write the output: %s\n", std::strerror(errno));
+  return kCannotRun;
+}
+
+// Each tree is written as soon as it is laid out, so the resizes never pile up in memory.
+bool print_outline(const DialogObject& root, int window, std::u16string heading = {}) {
+  return write_utf8(stdout, heading + dialog_outline(root, window));
+}
+
+int out_of_memory() {
+  std::fputs("ambrel-dialog: out of memory\n", stderr);
+  return kOutOfMemory;
+}
+
 int inspect(const DialogOptions& options, std::u16string definition) {
   int document = xml_parse_text(kAnyNumber, definition);
+  // The parser reports memory running out as a malformed text; it is not the definition's fault.
+  if (document == 0 || xml_parse_status(document).status == kXmlParserOutOfMemory) return out_of_memory();
   if (options.embedded) {
     for (std::u16string_view name : kEmbeddedProcedures) runtime_register_procedure(name, do_nothing);
   }
@@ -143,15 +174,14 @@ int inspect(const DialogOptions& options, std::u16string definition) {
   }
   int window = dialog_window(dialog);
   settle(options.qt);
-  std::u16string output = dialog_outline(*dialog_root(dialog), window);
+  if (!print_outline(*dialog_root(dialog), window)) return output_failed();
   for (const InnerSize& size : options.resizes) {
     window_resize(window, kKeepValue, kKeepValue, size.width, size.height);
     settle(options.qt);
-    output += u"resize " + utf8_to_utf16(std::to_string(size.width)) + u" " +
-              utf8_to_utf16(std::to_string(size.height)) + u"\n";
-    output += dialog_outline(*dialog_root(dialog), window);
+    std::u16string heading = u"resize " + utf8_to_utf16(std::to_string(size.width)) + u" " +
+                             utf8_to_utf16(std::to_string(size.height)) + u"\n";
+    if (!print_outline(*dialog_root(dialog), window, std::move(heading))) return output_failed();
   }
-  write_utf8(stdout, output);
   if (!options.png_path.empty() && !save_screenshot(options.png_path, window)) {
     std::fprintf(stderr, "ambrel-dialog: cannot save the screenshot to %s\n", options.png_path.c_str());
     return kCannotRun;
@@ -186,6 +216,15 @@ int run(const std::vector<std::string>& arguments) {
 }  // namespace
 }  // namespace ambrel
 
+// A status of 0 or 1 only counts when what was printed also reached its destination.
 int main(int argc, char** argv) {
-  return ambrel::run(std::vector<std::string>(argv + 1, argv + argc));
+  try {
+    int status = ambrel::run(std::vector<std::string>(argv + 1, argv + argc));
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+      return status == ambrel::kCannotRun ? status : ambrel::output_failed();
+    }
+    return status;
+  } catch (const std::bad_alloc&) {
+    return ambrel::out_of_memory();
+  }
 }

@@ -34,8 +34,17 @@ std::u16string gadget_suffix(const DialogObject& object) {
   return u" gadget " + rectangle(actual.x, actual.y, actual.width, actual.height);
 }
 
+// Deeper levels keep this indent and name their depth instead, so that the text grows
+// with the number of objects, not with the square of their depth.
+constexpr std::size_t kIndentedLevels = 16;
+
+std::u16string indent(std::size_t depth) {
+  if (depth <= kIndentedLevels) return std::u16string(2 * depth, u' ');
+  return std::u16string(2 * kIndentedLevels, u' ') + u"[" + utf8_to_utf16(std::to_string(depth)) + u"] ";
+}
+
 std::u16string object_line(const DialogObject& object, std::size_t depth) {
-  std::u16string line(2 * depth, u' ');
+  std::u16string line = indent(depth);
   line += element_name_of(object.kind());
   line += u" " + name_of(object) + u" ";
   const std::optional<layout::Rect>& area = object.allocation();

@@ -38,8 +38,10 @@ std::int32_t open_hidden_window(const WindowObject& object, const OpenRequest& r
 void lay_out_and_show(WindowObject& root, const OpenRequest& request) {
   std::int32_t window = root.window();
   layout::Size size = layout::window_open_size(request.size, request_tree(root));
-  allocate_tree(root, {0, 0, size.width, size.height});
   window_resize(window, kKeepValue, kKeepValue, size.width, size.height);
+  // The window's size limits may have given it another size than the one asked for, and
+  // then perhaps without a size event: the content follows the size the window has.
+  allocate_tree(root, {0, 0, window_inner_width(window), window_inner_height(window)});
   int flags = static_cast<int>(root.flags());
   if ((root.flags() & kCentringFlags) != 0) {
     window_center(window_handle(window), flags & static_cast<int>(kCentringFlags), request.parent);

@@ -1,10 +1,9 @@
 // The process-wide binding table: event key text -> procedures, newest first.
 
-#include <array>
 #include <list>
 #include <memory>
 #include <string>
-#include <vector>
+#include <unordered_map>
 
 #include "ui/event_state.h"
 
@@ -30,21 +29,18 @@ std::string event_key(int code, int window, int object, int type) {
 
 class BindingTable {
  public:
-  static constexpr std::size_t kBuckets = 1024;
-
   BindingEntry& find_or_add(const std::string& key) {
-    if (BindingEntry* entry = find(key)) return *entry;
-    auto& bucket = buckets_[bucket_of(key)];
-    bucket.push_back(std::make_unique<BindingEntry>());
-    bucket.back()->key = key;
-    return *bucket.back();
+    std::unique_ptr<BindingEntry>& entry = entries_[key];
+    if (!entry) {
+      entry = std::make_unique<BindingEntry>();
+      entry->key = key;
+    }
+    return *entry;
   }
 
   BindingEntry* find(const std::string& key) {
-    for (auto& entry : buckets_[bucket_of(key)]) {
-      if (entry->key == key) return entry.get();
-    }
-    return nullptr;
+    auto it = entries_.find(key);
+    return it == entries_.end() ? nullptr : it->second.get();
   }
 
   // Calls every active procedure of the key. Procedures may bind, unbind or drop bindings
@@ -83,20 +79,12 @@ class BindingTable {
   bool walking() const { return walking_ != 0; }
 
  private:
-  static std::size_t bucket_of(const std::string& key) {
-    std::uint32_t hash = 2166136261u;
-    for (char c : key) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-    return hash % kBuckets;
-  }
-
   template <class Predicate>
   void deactivate_where(Predicate wanted) {
-    for (auto& bucket : buckets_) {
-      for (auto& entry : bucket) {
-        if (!wanted(*entry)) continue;
-        for (Binding& binding : entry->bindings) binding.active = false;
-        has_garbage_ = true;
-      }
+    for (auto& [key, entry] : entries_) {
+      if (!wanted(*entry)) continue;
+      for (Binding& binding : entry->bindings) binding.active = false;
+      has_garbage_ = true;
     }
     collect_if_idle();
   }
@@ -104,13 +92,13 @@ class BindingTable {
   void collect_if_idle() {
     if (walking_ != 0 || !has_garbage_) return;
     has_garbage_ = false;
-    for (auto& bucket : buckets_) {
-      for (auto& entry : bucket) entry->bindings.remove_if([](const Binding& b) { return !b.active; });
-      std::erase_if(bucket, [](const auto& entry) { return entry->bindings.empty(); });
-    }
+    for (auto& [key, entry] : entries_) entry->bindings.remove_if([](const Binding& b) { return !b.active; });
+    std::erase_if(entries_, [](const auto& item) { return item.second->bindings.empty(); });
   }
 
-  std::array<std::vector<std::unique_ptr<BindingEntry>>, kBuckets> buckets_;
+  // A table that grows with the bindings: a dialog binds two pane procedures per splitter,
+  // and a fixed number of chains would make every event's look-up grow with the dialog.
+  std::unordered_map<std::string, std::unique_ptr<BindingEntry>> entries_;
   int walking_ = 0;
   bool has_garbage_ = false;
 };

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "app/embedded_definition.h"
 #include "dialog/layout/grid_cells.h"
@@ -13,6 +14,7 @@
 #include "dialog_fixture.h"
 #include "hostile_text.h"
 #include "live_heap.h"
+#include "small_stack.h"
 
 namespace ambrel {
 namespace {
@@ -170,6 +172,56 @@ TEST_F(DialogHostileTest, LongErrorTextsAreCutAtACharacter) {
     EXPECT_GT(error.size(), 511u - 4);
     EXPECT_EQ(utf16_to_utf8(utf8_to_utf16(error)), error);  // no character cut in two
   }
+}
+
+// Splitters nested thousands deep: each pane follows its splitter within one layout pass,
+// not through a call chain as deep as the nesting, so a small stack is enough. The second
+// pane of each keeps its size (nothing), so every level hands the next its room less the bar.
+TEST_F(DialogHostileTest, DeeplyNestedSplittersLayOutOnASmallStack) {
+  constexpr int kDepth = 2000;
+  const std::u16string definition =
+      u"<window>" + repeated(u"<splitter flags='#KV_Splitter_SecondFixed'>", kDepth) +
+      u"<button name='deep' text='x'/>" + repeated(u"<empty/></splitter>", kDepth) + u"</window>";
+  int opened = 0;
+  Rect at_open;
+  Rect resized;
+  ASSERT_TRUE(run_on_small_stack(256 * 1024, [&] {
+    opened = open(definition);
+    if (opened == 0) return;
+    at_open = headless->control_geometry(handle_of(u"deep"));
+    Size inner = headless->window_client_size(window());
+    headless->user_resize(window(), {inner.width + 50, inner.height + 100});
+    resized = headless->control_geometry(handle_of(u"deep"));
+  }));
+  ASSERT_EQ(opened, 1) << dialog_error_text(dialog);
+  EXPECT_EQ(at_open.height, 24);
+  EXPECT_GT(at_open.width, 0);
+  EXPECT_EQ(resized.height, 124);
+  EXPECT_EQ(resized.width, at_open.width + 50);
+}
+
+// A procedure bound to a splitter frees its dialog while a resize lays the window out: the
+// pass drops what it still had to place in the freed tree (the sanitizer build sees a use
+// after free otherwise).
+std::int32_t dialog_to_free = 0;
+void free_the_dialog() {
+  if (dialog_to_free != 0) dialog_free(std::exchange(dialog_to_free, 0));
+}
+
+TEST_F(DialogHostileTest, ADialogFreedWhileItsLayoutRunsIsLeftAlone) {
+  ASSERT_EQ(open(u"<window><vbox><splitter name='s'><button text='a'/>"
+                 u"<splitter><button text='b'/><button text='c'/></splitter></splitter>"
+                 u"<button name='after' text='d'/></vbox></window>"),
+            1);
+  NativeHandle opened = window();
+  ASSERT_EQ(bind_gadget_event(kEventGadget, free_the_dialog, dialog_window(dialog),
+                              dialog_gadget(dialog, u"s"), kAnyValue),
+            1);
+  dialog_to_free = dialog;
+  headless->user_resize(opened, {700, 600});
+  EXPECT_EQ(dialog_to_free, 0);
+  EXPECT_EQ(dialog_window(dialog), -1);
+  EXPECT_FALSE(headless->is_window(opened));
 }
 
 // Opening the tool's window again and again (each open closes the one before) keeps the

@@ -36,6 +36,7 @@ TEST(ControlTree, ReParentingRefusesCyclesAndUnknownParents) {
   NativeHandle leaf = tree.add_control(ControlKind::Text, inner);
 
   EXPECT_FALSE(tree.set_parent(outer, outer));
+  EXPECT_FALSE(tree.set_parent(leaf, leaf));
   EXPECT_FALSE(tree.set_parent(outer, leaf));
   EXPECT_FALSE(tree.set_parent(outer, NativeHandle{99}));
   EXPECT_FALSE(tree.set_parent(first, second));

@@ -7,6 +7,7 @@
 #include "dialog/layout/size_request.h"
 #include "dialog/name_compare.h"
 #include "dialog/objects/grouped_options.h"
+#include "dialog/objects/layout_passes.h"
 #include "ui/gadget.h"
 
 namespace ambrel {
@@ -98,6 +99,8 @@ void destroy_tree(std::unique_ptr<DialogObject> root) {
   for (std::size_t i = 0; i < order.size(); ++i) {
     for (auto& child : order[i]->take_children()) order.push_back(std::move(child));
   }
+  // An event procedure may free a dialog while its layout runs.
+  forget_pending_allocations(order);
   for (auto it = order.rbegin(); it != order.rend(); ++it) {
     (*it)->Destroy();
     it->reset();

@@ -17,10 +17,7 @@ namespace {
 constexpr std::array<int, 2> kPaneMinimumAttribute{1, 2};
 
 // Bound to the gadget events of every pane container.
-void allocate_splitter_pane() {
-  std::int32_t container = event_object();
-  if (SplitterObject* splitter = find_splitter_of_pane(container)) splitter->allocate_pane(container);
-}
+void allocate_splitter_pane() { allocate_pane_content(event_object()); }
 
 // A pane: a borderless container whose own list is closed at once.
 std::int32_t create_pane_container() {
@@ -100,11 +97,11 @@ void SplitterObject::create_gadgets(std::int32_t window) {
   }
 }
 
-void SplitterObject::allocate_pane(std::int32_t container) {
+std::optional<ChildPlacement> SplitterObject::pane_placement(std::int32_t container) const {
   int index = container == panes_[0] ? 0 : 1;
   DialogObject* child = pane_child(index);
-  if (child == nullptr || container != panes_[index]) return;
-  allocate_tree(*child, {0, 0, gadget_width(container), gadget_height(container)});
+  if (child == nullptr || container != panes_[index]) return std::nullopt;
+  return ChildPlacement{child, {0, 0, gadget_width(container), gadget_height(container)}};
 }
 
 std::unique_ptr<DialogObject> create_splitter_object(BuildContext& context, const XmlNode& node,

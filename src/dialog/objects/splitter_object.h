@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "dialog/build_context.h"
 #include "dialog/objects/dialog_object.h"
@@ -31,8 +32,8 @@ class SplitterObject final : public DialogObject {
   // Creates the pane containers and the splitter gadget; the first pane becomes the
   // current gadget list.
   void create_gadgets(std::int32_t window);
-  // Lays out the content of the pane whose container is `container`.
-  void allocate_pane(std::int32_t container);
+  // The content of the pane whose container is `container`, with the container's size.
+  std::optional<ChildPlacement> pane_placement(std::int32_t container) const;
   std::int32_t pane(int index) const { return panes_[index]; }
 
  private:

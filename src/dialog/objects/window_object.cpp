@@ -13,12 +13,7 @@ namespace {
 
 // Bound to the size event of every dialog window: lays the window out again for its new
 // inner size with the requests measured at open.
-void relayout_window() {
-  std::int32_t window = event_window();
-  WindowObject* object = find_window_object(window);
-  if (object == nullptr) return;
-  allocate_tree(*object, {0, 0, window_inner_width(window), window_inner_height(window)});
-}
+void relayout_window() { allocate_window_content(event_window()); }
 
 }  // namespace
 

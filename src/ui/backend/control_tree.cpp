@@ -36,7 +36,7 @@ NativeHandle ControlTree::add_control(ControlKind kind, NativeHandle parent) {
   if (!siblings) return kNoHandle;
   NativeHandle handle{++last_handle_};
   siblings->push_back(handle);
-  controls_.emplace(handle.value, Control{kind, -1, parent, {}});
+  controls_.emplace(handle.value, Control{kind, -1, parent, window_of_parent(parent), {}});
   return handle;
 }
 
@@ -70,25 +70,48 @@ NativeHandle ControlTree::parent(NativeHandle control) const {
   return entry ? entry->parent : kNoHandle;
 }
 
+NativeHandle ControlTree::window_of_parent(NativeHandle parent) const {
+  if (is_window(parent)) return parent;
+  const Control* entry = find(parent);
+  return entry ? entry->window : kNoHandle;
+}
+
 NativeHandle ControlTree::window_of(NativeHandle control) const {
   const Control* entry = find(control);
-  while (entry) {
-    if (is_window(entry->parent)) return entry->parent;
-    entry = find(entry->parent);
+  return entry && is_window(entry->window) ? entry->window : kNoHandle;
+}
+
+bool ControlTree::lies_above(NativeHandle control, NativeHandle handle) const {
+  // A control without children lies above nothing but itself: no walk up the tree.
+  const Control* entry = find(control);
+  if (entry && entry->children.empty()) return handle == control;
+  for (NativeHandle up = handle; is_control(up); up = parent(up)) {
+    if (up == control) return true;
   }
-  return kNoHandle;
+  return false;
+}
+
+// The control and everything under it now lie in `window`.
+void ControlTree::set_window_under(NativeHandle control, NativeHandle window) {
+  std::vector<NativeHandle> pending{control};
+  while (!pending.empty()) {
+    Control* entry = find(pending.back());
+    pending.pop_back();
+    if (!entry || entry->window == window) continue;
+    entry->window = window;
+    pending.insert(pending.end(), entry->children.begin(), entry->children.end());
+  }
 }
 
 bool ControlTree::set_parent(NativeHandle control, NativeHandle parent) {
   Control* entry = find(control);
   if (!entry || !is_parent(parent)) return false;
   // A control cannot become a child of itself or of its own descendant.
-  for (NativeHandle up = parent; is_control(up); up = this->parent(up)) {
-    if (up == control) return false;
-  }
+  if (lies_above(control, parent)) return false;
   detach(control);
   entry->parent = parent;
   children_of(parent)->push_back(control);
+  set_window_under(control, window_of_parent(parent));
   return true;
 }
 

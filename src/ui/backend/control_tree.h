@@ -55,6 +55,8 @@ class ControlTree {
     ControlKind kind = ControlKind::Container;
     int id = -1;
     NativeHandle parent;
+    // Kept, so that finding it costs the same at any depth of containers.
+    NativeHandle window;
     std::vector<NativeHandle> children;
   };
 
@@ -62,6 +64,10 @@ class ControlTree {
   Control* find(NativeHandle control);
   std::vector<NativeHandle>* children_of(NativeHandle parent);
   const std::vector<NativeHandle>* children_of(NativeHandle parent) const;
+  NativeHandle window_of_parent(NativeHandle parent) const;
+  // Whether `control` is `handle` or one of its ancestors.
+  bool lies_above(NativeHandle control, NativeHandle handle) const;
+  void set_window_under(NativeHandle control, NativeHandle window);
 
   std::uint64_t last_handle_ = 0;
   std::map<std::uint64_t, std::vector<NativeHandle>> windows_;  // each window's children
