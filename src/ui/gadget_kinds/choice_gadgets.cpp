@@ -21,12 +21,8 @@ Size check_measure(const Gadget& gadget) {
 }
 
 constexpr GadgetKind choice_kind(int code) {
-  GadgetKind kind;
-  kind.code = code;
-  kind.natural_size = check_measure;
-  kind.get_state = value_state;
-  kind.set_state = set_value_state;
-  return kind;
+  return {.code = code, .get_state = value_state, .set_state = set_value_state,
+          .natural_size = check_measure};
 }
 
 constexpr GadgetKind kCheckBoxKind = choice_kind(kGadgetCheckBox);

@@ -21,25 +21,12 @@ Size image_measure(const Gadget& gadget) { return {gadget_width(gadget.number), 
 
 Size button_image_measure(const Gadget&) { return button_image_natural_size(kNoPictureSize, ui_system_metrics()); }
 
-constexpr GadgetKind kImageKind = [] {
-  GadgetKind kind;
-  kind.code = kGadgetImage;
-  kind.natural_size = image_measure;
-  return kind;
-}();
+constexpr GadgetKind kImageKind{.code = kGadgetImage, .natural_size = image_measure};
 
-constexpr GadgetKind kButtonImageKind = [] {
-  GadgetKind kind;
-  kind.code = kGadgetButtonImage;
-  kind.natural_size = button_image_measure;
-  return kind;
-}();
+constexpr GadgetKind kButtonImageKind{.code = kGadgetButtonImage,
+    .natural_size = button_image_measure};
 
-constexpr GadgetKind kCanvasKind = [] {
-  GadgetKind kind;
-  kind.code = kGadgetCanvas;
-  return kind;
-}();
+constexpr GadgetKind kCanvasKind{.code = kGadgetCanvas};
 
 }  // namespace
 
