@@ -44,37 +44,37 @@ inline constexpr FlagEntry kButtonFlags[] = {
 };
 
 inline constexpr FlagEntry kCheckBoxFlags[] = {
-    {u"KV_CheckBox_Right", 512u},
-    {u"KV_CheckBox_Center", 768u},
-    {u"KV_CheckBox_ThreeState", 5u},
+    {u"KV_CheckBox_Right", kCheckBoxRight},
+    {u"KV_CheckBox_Center", kCheckBoxCenter},
+    {u"KV_CheckBox_ThreeState", kCheckBoxThreeState},
 };
 
 inline constexpr FlagEntry kImageFlags[] = {
-    {u"KV_Image_Raised", 1u},
-    {u"KV_Image_Border", 512u},
+    {u"KV_Image_Raised", kImageRaised},
+    {u"KV_Image_Border", kImageBorder},
 };
 
 inline constexpr FlagEntry kListViewFlags[] = {
-    {u"KV_ListView_MultiSelect", 2048u},
+    {u"KV_ListView_MultiSelect", kListViewMultiSelect},
     {u"KV_ListView_ClickSelect", 8u},
 };
 
 inline constexpr FlagEntry kListIconFlags[] = {
-    {u"KV_ListIcon_CheckBoxes", 1u},
-    {u"KV_ListIcon_MultiSelect", 4u},
+    {u"KV_ListIcon_CheckBoxes", kListIconCheckBoxes},
+    {u"KV_ListIcon_MultiSelect", kListIconMultiSelect},
     {u"KV_ListIcon_GridLines", 65536u},
     {u"KV_ListIcon_FullRowSelect", 1073741824u},
     {u"KV_ListIcon_HeaderDragDrop", 268435456u},
     {u"KV_ListIcon_AlwaysShowSelection", 8u},
-    {u"KV_ListIcon_ThreeState", 64u},
+    {u"KV_ListIcon_ThreeState", kListIconThreeState},
 };
 
 inline constexpr FlagEntry kTreeFlags[] = {
     {u"KV_Tree_AlwaysShowSelection", 32u},
     {u"KV_Tree_NoLines", 2u},
     {u"KV_Tree_NoButtons", 1u},
-    {u"KV_Tree_CheckBoxes", 256u},
-    {u"KV_Tree_ThreeState", 65536u},
+    {u"KV_Tree_CheckBoxes", kTreeCheckBoxes},
+    {u"KV_Tree_ThreeState", kTreeThreeState},
 };
 
 inline constexpr FlagEntry kContainerFlags[] = {
@@ -86,7 +86,7 @@ inline constexpr FlagEntry kContainerFlags[] = {
 };
 
 inline constexpr FlagEntry kComboBoxFlags[] = {
-    {u"KV_ComboBox_Editable", 66u},
+    {u"KV_ComboBox_Editable", kComboBoxEditable},
     {u"KV_ComboBox_LowerCase", 16384u},
     {u"KV_ComboBox_UpperCase", 8192u},
     {u"KV_ComboBox_Image", 268435456u},
@@ -99,12 +99,12 @@ inline constexpr FlagEntry kTextFlags[] = {
 };
 
 inline constexpr FlagEntry kStringFlags[] = {
-    {u"KV_String_Password", 32u},
-    {u"KV_String_ReadOnly", 2048u},
+    {u"KV_String_Password", kStringPassword},
+    {u"KV_String_ReadOnly", kStringReadOnly},
     {u"KV_String_Numeric", 8192u},
     {u"KV_String_LowerCase", 16u},
     {u"KV_String_UpperCase", 8u},
-    {u"KV_String_BorderLess", 131072u},
+    {u"KV_String_BorderLess", kStringBorderLess},
     {u"KV_String_AutoComplete", 268435456u},
     {u"KV_String_AutoInsert", 1073741824u},
 };
@@ -129,12 +129,12 @@ inline constexpr FlagEntry kEditorFlags[] = {
 };
 
 inline constexpr FlagEntry kScrollBarFlags[] = {
-    {u"KV_ScrollBar_Vertical", 1u},
+    {u"KV_ScrollBar_Vertical", kScrollBarVertical},
 };
 
 inline constexpr FlagEntry kProgressBarFlags[] = {
     {u"KV_ProgressBar_Smooth", 1u},
-    {u"KV_ProgressBar_Vertical", 4u},
+    {u"KV_ProgressBar_Vertical", kProgressBarVertical},
 };
 
 inline constexpr FlagEntry kExplorerListFlags[] = {
@@ -148,7 +148,7 @@ inline constexpr FlagEntry kExplorerListFlags[] = {
     {u"KV_Explorer_NoFolders", 4u},
     {u"KV_Explorer_NoDirectoryChange", 8u},
     {u"KV_Explorer_NoSort", 32u},
-    {u"KV_Explorer_MultiSelect", 2097152u},
+    {u"KV_Explorer_MultiSelect", kExplorerMultiSelect},
     {u"KV_Explorer_GridLines", 4194304u},
     {u"KV_Explorer_HeaderDragDrop", 8388608u},
     {u"KV_Explorer_FullRowSelect", 33554432u},
@@ -168,7 +168,7 @@ inline constexpr FlagEntry kExplorerTreeFlags[] = {
 inline constexpr FlagEntry kExplorerComboFlags[] = {
     {u"KV_Explorer_NoMyDocuments", 512u},
     {u"KV_Explorer_DrivesOnly", 128u},
-    {u"KV_Explorer_Editable", 256u},
+    {u"KV_Explorer_Editable", kExplorerEditable},
 };
 
 inline constexpr FlagEntry kSplitterFlags[] = {
@@ -183,33 +183,33 @@ inline constexpr FlagEntry kButtonImageFlags[] = {
 };
 
 inline constexpr FlagEntry kTrackBarFlags[] = {
-    {u"KV_TrackBar_Ticks", 1u},
-    {u"KV_TrackBar_Vertical", 2u},
+    {u"KV_TrackBar_Ticks", kTrackBarTicks},
+    {u"KV_TrackBar_Vertical", kTrackBarVertical},
 };
 
 inline constexpr FlagEntry kCanvasFlags[] = {
     {u"KV_Canvas_ClipMouse", 2u},
-    {u"KV_Canvas_Border", 1u},
+    {u"KV_Canvas_Border", kCanvasBorder},
     {u"KV_Canvas_Keyboard", 4u},
     {u"KV_Canvas_DrawFocus", 8u},
 };
 
 inline constexpr FlagEntry kCalendarFlags[] = {
-    {u"KV_Calendar_Borderless", 8388608u},
+    {u"KV_Calendar_Borderless", kCalendarBorderless},
 };
 
 inline constexpr FlagEntry kDateFlags[] = {
     {u"KV_Date_UpDown", 1u},
-    {u"KV_Date_CheckBox", 2u},
+    {u"KV_Date_CheckBox", kDateCheckBox},
 };
 
 inline constexpr FlagEntry kSpinFlags[] = {
-    {u"KV_Spin_ReadOnly", 1u},
+    {u"KV_Spin_ReadOnly", kSpinReadOnly},
     {u"KV_Spin_Numeric", 2u},
 };
 
 inline constexpr FlagEntry kHyperLinkFlags[] = {
-    {u"KV_HyperLink_Underline", 1u},
+    {u"KV_HyperLink_Underline", kHyperLinkUnderline},
 };
 
 // The kind's flag table in lookup order; empty for kinds without flags.

@@ -12,10 +12,6 @@ namespace ambrel {
 
 namespace {
 
-constexpr int kCheckBoxRight = 512;
-constexpr int kCheckBoxCenter = 768;
-constexpr int kCheckBoxThreeState = 5;
-
 Size check_measure(const Gadget& gadget) {
   return check_natural_size(gadget_text_extent(gadget.number, get_gadget_text(gadget.number)));
 }

@@ -12,14 +12,6 @@ namespace ambrel {
 
 namespace {
 
-constexpr int kStringPassword = 32;
-constexpr int kStringReadOnly = 2048;
-constexpr int kStringBorderLess = 131072;
-constexpr int kSpinReadOnly = 1;
-constexpr int kDateCheckBox = 2;
-constexpr int kComboBoxEditable = 66;
-constexpr int kExplorerEditable = 256;
-
 Size sample_extent(const Gadget& gadget) { return gadget_text_extent(gadget.number, kLineSample); }
 
 Size string_measure(const Gadget& gadget) {

@@ -10,14 +10,6 @@ namespace ambrel {
 
 namespace {
 
-constexpr int kListViewMultiSelect = 2048;
-constexpr int kListIconCheckBoxes = 1;
-constexpr int kListIconMultiSelect = 4;
-constexpr int kListIconThreeState = 64;
-constexpr int kTreeCheckBoxes = 256;
-constexpr int kTreeThreeState = 65536;
-constexpr int kExplorerMultiSelect = 2097152;
-
 constexpr GadgetKind list_kind(int code) {
   return {.code = code, .get_state = value_state, .set_state = set_value_state,
           .add_item = add_control_item_at};

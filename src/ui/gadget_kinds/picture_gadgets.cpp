@@ -11,10 +11,6 @@ namespace ambrel {
 
 namespace {
 
-constexpr int kImageRaised = 1;
-constexpr int kImageBorder = 512;
-constexpr int kButtonImageToggle = 4099;
-constexpr int kCanvasBorder = 1;
 constexpr Size kNoPictureSize{16, 16};
 
 Size image_measure(const Gadget& gadget) { return {gadget_width(gadget.number), gadget_height(gadget.number)}; }
@@ -40,7 +36,7 @@ int create_image_gadget(int number, Rect geometry, const GadgetArguments& argume
 
 int create_buttonimage_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
   ControlSpec spec = textless_control_spec(ControlKind::ButtonImage, geometry, arguments);
-  spec.style.toggle = has_flag(arguments.flags, kButtonImageToggle);
+  spec.style.toggle = has_flag(arguments.flags, kButtonToggle);
   return create_gadget(number, kButtonImageKind, std::move(spec), arguments.flags);
 }
 

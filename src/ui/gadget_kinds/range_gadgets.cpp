@@ -10,11 +10,6 @@ namespace ambrel {
 
 namespace {
 
-constexpr int kScrollBarVertical = 1;
-constexpr int kProgressBarVertical = 4;
-constexpr int kTrackBarTicks = 1;
-constexpr int kTrackBarVertical = 2;
-
 Size scrollbar_measure(const Gadget& gadget) {
   return scrollbar_natural_size(has_flag(gadget.flags, kScrollBarVertical), ui_system_metrics());
 }

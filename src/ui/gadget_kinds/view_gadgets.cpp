@@ -12,9 +12,6 @@ namespace ambrel {
 
 namespace {
 
-constexpr int kCalendarBorderless = 8388608;
-constexpr int kHyperLinkUnderline = 1;
-
 Size hyperlink_measure(const Gadget& gadget) {
   return hyperlink_natural_size(gadget_text_block(gadget.number, get_gadget_text(gadget.number)));
 }
