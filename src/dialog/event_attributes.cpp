@@ -1,20 +1,22 @@
 #include "dialog/event_attributes.h"
 
+#include "dialog/element_kinds.h"
 #include "dialog/name_compare.h"
+#include "ui/event_codes.h"
 
 namespace ambrel {
 namespace {
 
 constexpr EventAttribute kEventAttributes[] = {
-    {u"ONEVENT", kAnyEventType, 0},
-    {u"ONLEFTCLICK", 0, 0x02},
-    {u"ONRIGHTCLICK", 1, 0x01},
-    {u"ONLEFTDOUBLECLICK", 2, 0x08},
-    {u"ONRIGHTDOUBLECLICK", 3, 0x04},
-    {u"ONCHANGE", 768, 0x10},
-    {u"ONFOCUS", 14000, 0x20},
-    {u"ONLOSTFOCUS", 14001, 0x40},
-    {u"ONDRAGSTART", 14002, 0x80},
+    {u"ONEVENT", kAnyValue, 0},
+    {u"ONLEFTCLICK", kGadgetLeftClick, kAcceptsLeftClick},
+    {u"ONRIGHTCLICK", kGadgetRightClick, kAcceptsRightClick},
+    {u"ONLEFTDOUBLECLICK", kGadgetLeftDoubleClick, kAcceptsLeftDoubleClick},
+    {u"ONRIGHTDOUBLECLICK", kGadgetRightDoubleClick, kAcceptsRightDoubleClick},
+    {u"ONCHANGE", kGadgetChange, kAcceptsChange},
+    {u"ONFOCUS", kGadgetFocus, kAcceptsFocus},
+    {u"ONLOSTFOCUS", kGadgetLostFocus, kAcceptsLostFocus},
+    {u"ONDRAGSTART", kGadgetDragStart, kAcceptsDragStart},
 };
 
 bool is_accepted(const EventAttribute& attribute, std::uint32_t mask) {
@@ -30,38 +32,9 @@ const EventAttribute* find_event_attribute(std::u16string_view name) {
   return nullptr;
 }
 
-std::optional<std::uint32_t> event_mask_of(DialogKind kind) {
-  switch (kind) {
-    case DialogKind::Image: return 0x8F;
-    case DialogKind::ListView: return 0x0A;
-    case DialogKind::ListIcon:
-    case DialogKind::Tree:
-    case DialogKind::ExplorerList:
-    case DialogKind::ExplorerTree: return 0x9F;
-    case DialogKind::ComboBox:
-    case DialogKind::String: return 0x70;
-    case DialogKind::Date:
-    case DialogKind::Spin:
-    case DialogKind::Panel: return 0x10;
-    case DialogKind::Button:
-    case DialogKind::CheckBox:
-    case DialogKind::Option:
-    case DialogKind::Text:
-    case DialogKind::Editor:
-    case DialogKind::Scintilla:
-    case DialogKind::ScrollBar:
-    case DialogKind::ProgressBar:
-    case DialogKind::ExplorerCombo:
-    case DialogKind::Shortcut:
-    case DialogKind::ButtonImage:
-    case DialogKind::TrackBar:
-    case DialogKind::Canvas:
-    case DialogKind::Calendar:
-    case DialogKind::Web:
-    case DialogKind::HyperLink:
-    case DialogKind::IpAddress: return 0;
-    default: return std::nullopt;
-  }
+EventMask event_mask_of(DialogKind kind) {
+  const ElementKind* entry = element_kind_of(kind);
+  return entry == nullptr ? kIgnoresEvents : entry->events;
 }
 
 RuntimeProcedure resolve_event_procedure(std::u16string_view value, DialogError& error) {
@@ -73,7 +46,7 @@ RuntimeProcedure resolve_event_procedure(std::u16string_view value, DialogError&
 void bind_event_attributes(const ElementView& element, DialogKind kind, std::int32_t window,
                            std::int32_t gadget, DialogError& error,
                            const GadgetEventBinder& bind) {
-  std::optional<std::uint32_t> mask = event_mask_of(kind);
+  EventMask mask = event_mask_of(kind);
   if (!mask) return;
   for (int i = 0; i < element.attribute_count; ++i) {
     const EventAttribute* attribute = find_event_attribute(element.attribute_name(i));
@@ -83,7 +56,7 @@ void bind_event_attributes(const ElementView& element, DialogKind kind, std::int
       continue;
     }
     if (RuntimeProcedure procedure = resolve_event_procedure(element.attribute_value(i), error)) {
-      bind(kGadgetEventCode, procedure, window, gadget, attribute->event_type);
+      bind(kEventGadget, procedure, window, gadget, attribute->event_type);
     }
   }
 }

@@ -12,10 +12,23 @@
 
 namespace ambrel {
 
-// The event code of every gadget event.
-inline constexpr std::int32_t kGadgetEventCode = 13100;
-// The event type that matches every gadget event type.
-inline constexpr std::int32_t kAnyEventType = -1;
+// The bits of a kind's event mask: each says that the kind accepts one event attribute.
+enum EventMaskBit : std::uint32_t {
+  kAcceptsRightClick = 0x01,
+  kAcceptsLeftClick = 0x02,
+  kAcceptsRightDoubleClick = 0x04,
+  kAcceptsLeftDoubleClick = 0x08,
+  kAcceptsChange = 0x10,
+  kAcceptsFocus = 0x20,
+  kAcceptsLostFocus = 0x40,
+  kAcceptsDragStart = 0x80,
+};
+
+// A kind's event mask; kinds without one ignore every event attribute.
+using EventMask = std::optional<std::uint32_t>;
+inline constexpr EventMask kIgnoresEvents = std::nullopt;
+// Accepts ONEVENT only.
+inline constexpr EventMask kOnEventOnly = 0u;
 
 // An attribute that binds a runtime procedure to one gadget event type. A kind accepts it
 // when its event mask holds mask_bit; ONEVENT has no bit and is accepted by every kind
@@ -31,7 +44,7 @@ const EventAttribute* find_event_attribute(std::u16string_view name);
 
 // The kind's event mask, or nothing for kinds that ignore event attributes (the window,
 // layout boxes, empty, container, frame, scrollarea, splitter, tab).
-std::optional<std::uint32_t> event_mask_of(DialogKind kind);
+EventMask event_mask_of(DialogKind kind);
 
 // The procedure registered under the attribute value (exactly, "()" included where it was
 // registered so; case does not matter). Anything else, an integer constant included,

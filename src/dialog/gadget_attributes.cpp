@@ -1,12 +1,14 @@
 #include "dialog/gadget_attributes.h"
 
 #include "dialog/attribute_values.h"
+#include "dialog/element_kinds.h"
 
 namespace ambrel {
 
 GadgetAttributes read_gadget_attributes(const ElementView& element, DialogKind kind) {
   GadgetAttributes attributes;
-  std::int32_t default_maximum = kind == DialogKind::TrackBar ? 10 : 100;
+  const ElementKind* entry = element_kind_of(kind);
+  std::int32_t default_maximum = entry == nullptr ? 100 : entry->creation.default_maximum;
   attributes.minimum = read_numeric_attribute(element, u"MIN", 0);
   attributes.maximum = read_numeric_attribute(element, u"MAX", default_maximum);
   attributes.page = read_numeric_attribute(element, u"PAGE", 10);

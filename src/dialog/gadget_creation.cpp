@@ -1,9 +1,8 @@
 #include "dialog/gadget_creation.h"
 
-#include <optional>
-
 #include "dialog/build_context.h"
 #include "dialog/common_attributes.h"
+#include "dialog/element_kinds.h"
 #include "dialog/event_attributes.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
@@ -12,44 +11,6 @@
 
 namespace ambrel {
 namespace {
-
-// The gadget layer's kind code behind each element kind that has a gadget of its own.
-std::optional<int> gadget_kind_code(DialogKind kind) {
-  switch (kind) {
-    case DialogKind::Button: return kGadgetButton;
-    case DialogKind::CheckBox: return kGadgetCheckBox;
-    case DialogKind::Image: return kGadgetImage;
-    case DialogKind::Option: return kGadgetOption;
-    case DialogKind::ListView: return kGadgetListView;
-    case DialogKind::ListIcon: return kGadgetListIcon;
-    case DialogKind::Tree: return kGadgetTree;
-    case DialogKind::Container: return kGadgetContainer;
-    case DialogKind::ComboBox: return kGadgetComboBox;
-    case DialogKind::Text: return kGadgetText;
-    case DialogKind::String: return kGadgetString;
-    case DialogKind::Panel: return kGadgetPanel;
-    case DialogKind::ScrollArea: return kGadgetScrollArea;
-    case DialogKind::Frame: return kGadgetFrame;
-    case DialogKind::Editor: return kGadgetEditor;
-    case DialogKind::Scintilla: return kGadgetScintilla;
-    case DialogKind::ScrollBar: return kGadgetScrollBar;
-    case DialogKind::ProgressBar: return kGadgetProgressBar;
-    case DialogKind::ExplorerList: return kGadgetExplorerList;
-    case DialogKind::ExplorerTree: return kGadgetExplorerTree;
-    case DialogKind::ExplorerCombo: return kGadgetExplorerCombo;
-    case DialogKind::Shortcut: return kGadgetShortcut;
-    case DialogKind::ButtonImage: return kGadgetButtonImage;
-    case DialogKind::TrackBar: return kGadgetTrackBar;
-    case DialogKind::Canvas: return kGadgetCanvas;
-    case DialogKind::Calendar: return kGadgetCalendar;
-    case DialogKind::Date: return kGadgetDate;
-    case DialogKind::Spin: return kGadgetSpin;
-    case DialogKind::Web: return kGadgetWeb;
-    case DialogKind::HyperLink: return kGadgetHyperLink;
-    case DialogKind::IpAddress: return kGadgetIpAddress;
-    default: return std::nullopt;
-  }
-}
 
 // A creation call's result as a gadget number.
 std::int32_t created_number(int result, std::int32_t requested) {
@@ -64,20 +25,33 @@ std::int32_t create_splitter(const GadgetRequest& request) {
   return created_number(result, request.number);
 }
 
+bool takes(const CreationArguments& creation, std::uint8_t argument) {
+  return (creation.takes & argument) != 0;
+}
+
+// Only what the kind's creation takes; the rest keeps the gadget layer's defaults.
+GadgetArguments creation_arguments(const CreationArguments& creation, const GadgetRequest& request) {
+  GadgetArguments arguments;
+  arguments.flags = static_cast<int>(request.flags);
+  if (takes(creation, kTakesText)) arguments.text = request.text;
+  if (takes(creation, kTakesRange)) {
+    arguments.minimum = request.values.minimum;
+    arguments.maximum = request.values.maximum;
+  }
+  if (takes(creation, kTakesPage)) arguments.page = request.values.page;
+  if (takes(creation, kTakesColor)) arguments.color = request.values.color;
+  return arguments;
+}
+
 }  // namespace
 
 std::int32_t create_definition_gadget(const GadgetRequest& request) {
-  if (request.kind == DialogKind::Splitter) return create_splitter(request);
-  std::optional<int> code = gadget_kind_code(request.kind);
-  if (!code) return -1;
-  GadgetArguments arguments;
-  arguments.text = request.text;
-  arguments.flags = static_cast<int>(request.flags);
-  arguments.minimum = request.values.minimum;
-  arguments.maximum = request.values.maximum;
-  arguments.page = request.values.page;
-  arguments.color = request.values.color;
-  return created_number(create_gadget_of_kind(*code, request.number, Rect{}, arguments), request.number);
+  const ElementKind* kind = element_kind_of(request.kind);
+  if (kind == nullptr || kind->gadget == kNoGadget) return -1;
+  if (takes(kind->creation, kTakesPanes)) return create_splitter(request);
+  GadgetArguments arguments = creation_arguments(kind->creation, request);
+  return created_number(create_gadget_of_kind(kind->gadget, request.number, Rect{}, arguments),
+                        request.number);
 }
 
 void bind_definition_events(BuildContext& context, const ElementView& element, DialogKind kind,

@@ -5,10 +5,9 @@
 
 #include "support/object_registry.h"
 #include "ui/backend/backend.h"
+#include "ui/geometry/keep_value.h"
 
 namespace ambrel {
-
-inline constexpr int kKeepValue = -65535;
 
 // Window flags; the caption bits overlap and combine by OR.
 inline constexpr int kWindowScreenCentered = 1;

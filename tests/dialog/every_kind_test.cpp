@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "dialog/element_kinds.h"
 #include "dialog_fixture.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
 #include "ui/measure.h"
@@ -61,6 +62,40 @@ TEST_F(EveryKindTest, EveryGadgetKindIsCreatedWithItsArguments) {
   EXPECT_EQ(text_of(u"listicon"), u"Files");
   EXPECT_EQ(text_of(u"web"), u"about:blank");
   EXPECT_EQ(get_gadget_attribute(dialog_gadget(dialog, u"scrollarea"), kScrollAreaInnerWidth), 300);
+}
+
+// One element per table row that has a gadget, each named after its element.
+std::u16string every_gadget_row() {
+  std::u16string text = u"<window><vbox>";
+  for (const ElementKind& row : element_kinds()) {
+    if (row.gadget == kNoGadget) continue;
+    std::u16string element(row.element);
+    text += u"<" + element + u" name='" + element + u"'>";
+    if (row.kind == DialogKind::Splitter) text += u"<empty/><empty/>";
+    text += u"</" + element + u">";
+  }
+  return text + u"</vbox></window>";
+}
+
+TEST_F(EveryKindTest, EveryRowCreatesTheGadgetAndControlItNames) {
+  ASSERT_EQ(open(every_gadget_row()), 1) << dialog_error_text(dialog);
+  for (const ElementKind& row : element_kinds()) {
+    if (row.gadget == kNoGadget) continue;
+    std::string name(row.element.begin(), row.element.end());
+    int gadget = dialog_gadget(dialog, row.element);
+    EXPECT_EQ(gadget_kind(gadget), row.gadget) << name;
+    EXPECT_EQ(headless->control_kind(gadget_handle(gadget)), row.control) << name;
+  }
+}
+
+// MIN is a creation argument of the ranged kinds only; elsewhere it must not become a state.
+TEST_F(EveryKindTest, ValuesAKindDoesNotTakeLeaveItsGadgetAlone) {
+  ASSERT_EQ(open(u"<window><vbox><checkbox name='check' min='1'/><tree name='tree' min='3'/>"
+                 u"<string name='string' text='s' page='4' color='5'/></vbox></window>"),
+            1);
+  EXPECT_EQ(get_gadget_state(dialog_gadget(dialog, u"check")), 0);
+  EXPECT_EQ(get_gadget_state(dialog_gadget(dialog, u"tree")), 0);
+  EXPECT_EQ(text_of(u"string"), u"s");
 }
 
 TEST_F(EveryKindTest, MeasuredKindsRequestTheirNaturalSize) {

@@ -8,12 +8,12 @@ namespace ambrel::layout {
 namespace {
 
 bool is_vertical(uint32_t flags) {
-  return (flags & kSplitterObjectVertical) != 0;
+  return (flags & geometry::kSplitterVertical) != 0;
 }
 
 // The bar between the panes: a grip bar with the separator flag, else a gap.
 int32_t separator_thickness(uint32_t flags) {
-  return (flags & kSplitterObjectSeparator) != 0 ? 7 : 4;
+  return (flags & geometry::kSplitterSeparator) != 0 ? 7 : 4;
 }
 
 }  // namespace

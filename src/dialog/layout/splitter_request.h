@@ -10,12 +10,9 @@
 #include <string_view>
 
 #include "dialog/layout/layout_types.h"
+#include "ui/geometry/splitter_geometry.h"
 
 namespace ambrel::layout {
-
-// Splitter FLAGS bits the request depends on.
-inline constexpr uint32_t kSplitterObjectVertical = 1;
-inline constexpr uint32_t kSplitterObjectSeparator = 2;
 
 // FIRSTMIN / SECONDMIN "AUTO" or "REQUEST": the pane's minimum comes from its child.
 bool is_request_word(std::u16string_view text);

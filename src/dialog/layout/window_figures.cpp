@@ -13,7 +13,7 @@ struct AxisLimits {
 
 // One axis: a minimum raises the request; AUTO takes the request as it stands.
 AxisLimits limits_on_axis(int32_t request, int16_t minimum, int16_t maximum) {
-  AxisLimits axis{request, kKeepLimit, kKeepLimit};
+  AxisLimits axis{request, kKeepValue, kKeepValue};
   if (minimum == kBoundAuto) {
     axis.minimum = axis.request;
   } else if (minimum != kBoundNotGiven) {

@@ -9,6 +9,7 @@
 
 #include "dialog/layout/layout_types.h"
 #include "dialog/layout/single_child.h"
+#include "ui/geometry/keep_value.h"
 
 namespace ambrel::layout {
 
@@ -18,9 +19,6 @@ inline constexpr int32_t kWindowMargin = 8;
 inline constexpr int16_t kBoundNotGiven = -2;
 inline constexpr int16_t kBoundAuto = -1;
 
-// What window_bounds is given for a limit that stays as it is.
-inline constexpr int32_t kKeepLimit = -65535;
-
 struct WindowBounds {
   int16_t min_width = kBoundNotGiven;
   int16_t min_height = kBoundNotGiven;
@@ -28,12 +26,12 @@ struct WindowBounds {
   int16_t max_height = kBoundNotGiven;
 };
 
-// The limits for window_bounds, as inner sizes; kKeepLimit where not given.
+// The limits for window_bounds, as inner sizes; kKeepValue where not given.
 struct WindowLimits {
-  int32_t min_width = kKeepLimit;
-  int32_t min_height = kKeepLimit;
-  int32_t max_width = kKeepLimit;
-  int32_t max_height = kKeepLimit;
+  int32_t min_width = kKeepValue;
+  int32_t min_height = kKeepValue;
+  int32_t max_width = kKeepValue;
+  int32_t max_height = kKeepValue;
 
   friend bool operator==(const WindowLimits&, const WindowLimits&) = default;
 };

@@ -2,45 +2,20 @@
 
 #include <algorithm>
 
+#include "dialog/element_kinds.h"
 #include "dialog/gadget_attributes.h"
 #include "dialog/gadget_creation.h"
 #include "dialog/layout/gadget_leaf.h"
 #include "ui/gadget.h"
+#include "ui/gadget_kinds/gadget_kinds.h"
 #include "ui/measure.h"
 
 namespace ambrel {
 namespace {
 
-// A text or hyperlink keeps its whole rectangle only with this border flag.
-constexpr std::uint32_t kTextBorderFlag = 131072;
-
-// Kinds whose request starts from the gadget's natural size.
-bool is_measured(DialogKind kind) {
-  switch (kind) {
-    case DialogKind::Button:
-    case DialogKind::CheckBox:
-    case DialogKind::Image:
-    case DialogKind::Option:
-    case DialogKind::ComboBox:
-    case DialogKind::Text:
-    case DialogKind::String:
-    case DialogKind::ExplorerCombo:
-    case DialogKind::Shortcut:
-    case DialogKind::ButtonImage:
-    case DialogKind::Canvas:
-    case DialogKind::Calendar:
-    case DialogKind::Date:
-    case DialogKind::Spin:
-    case DialogKind::HyperLink:
-    case DialogKind::IpAddress:
-      return true;
-    default:
-      return false;
-  }
-}
-
-bool sits_on_text_line(DialogKind kind) {
-  return kind == DialogKind::Text || kind == DialogKind::HyperLink;
+Sizing sizing_of(DialogKind kind) {
+  const ElementKind* entry = element_kind_of(kind);
+  return entry == nullptr ? Sizing::Wish : entry->sizing;
 }
 
 layout::Size natural_of(std::int32_t gadget) {
@@ -48,24 +23,21 @@ layout::Size natural_of(std::int32_t gadget) {
   return {size.width, size.height};
 }
 
-// What the creation call itself does not set: the editor's and the spin's content, the
-// initial state of the ranged kinds.
+// What the creation call itself does not set.
 void set_initial_content(const DialogObject& object, const GadgetAttributes& values) {
   std::int32_t gadget = object.gadget();
-  switch (object.kind()) {
-    case DialogKind::Editor:
+  switch (element_kind_of(object.kind())->content) {
+    case InitialContent::None:
+      break;
+    case InitialContent::Text:
       set_gadget_text(gadget, object.text_or_empty());
       break;
-    case DialogKind::ScrollBar:
-    case DialogKind::ProgressBar:
-    case DialogKind::TrackBar:
+    case InitialContent::State:
       set_gadget_state(gadget, values.value);
       break;
-    case DialogKind::Spin:
+    case InitialContent::StateThenText:
       set_gadget_state(gadget, values.value);
       set_gadget_text(gadget, object.text_or_empty());
-      break;
-    default:
       break;
   }
 }
@@ -73,16 +45,16 @@ void set_initial_content(const DialogObject& object, const GadgetAttributes& val
 }  // namespace
 
 layout::Size GadgetObject::NaturalSize() {
-  if (!is_measured(kind())) return wish();
+  if (sizing_of(kind()) == Sizing::Wish) return wish();
   return layout::measured_natural_size(natural_of(gadget()), wish());
 }
 
 void GadgetObject::Allocate(layout::Rect area, std::vector<ChildPlacement>&) {
   if (gadget() == -1) return;
   layout::Rect placed = area;
-  if (sits_on_text_line(kind())) {
+  if (sizing_of(kind()) == Sizing::TextLine) {
     std::int32_t need = std::max(wish().height, natural_of(gadget()).height);
-    placed = layout::text_gadget_rect(area, need, (flags() & kTextBorderFlag) != 0);
+    placed = layout::text_gadget_rect(area, need, (flags() & kTextBorder) != 0);
   }
   resize_gadget(gadget(), placed.x, placed.y, placed.width, placed.height);
 }

@@ -12,21 +12,13 @@ namespace ambrel {
 
 namespace {
 
-constexpr int kCheckBoxRight = 512;
-constexpr int kCheckBoxCenter = 768;
-constexpr int kCheckBoxThreeState = 5;
-
 Size check_measure(const Gadget& gadget) {
   return check_natural_size(gadget_text_extent(gadget.number, get_gadget_text(gadget.number)));
 }
 
 constexpr GadgetKind choice_kind(int code) {
-  GadgetKind kind;
-  kind.code = code;
-  kind.natural_size = check_measure;
-  kind.get_state = value_state;
-  kind.set_state = set_value_state;
-  return kind;
+  return {.code = code, .get_state = value_state, .set_state = set_value_state,
+          .natural_size = check_measure};
 }
 
 constexpr GadgetKind kCheckBoxKind = choice_kind(kGadgetCheckBox);

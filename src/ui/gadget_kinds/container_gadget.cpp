@@ -16,12 +16,7 @@ constexpr int kSizeChanged = 0;  // the gadget event type of a size change
 
 void container_resized(Gadget& gadget) { raise_gadget_event(gadget, kSizeChanged, true); }
 
-constexpr GadgetKind kContainerKind = [] {
-  GadgetKind kind;
-  kind.code = kGadgetContainer;
-  kind.resized = container_resized;
-  return kind;
-}();
+constexpr GadgetKind kContainerKind{.code = kGadgetContainer, .resized = container_resized};
 
 // Combined border bits draw the strongest of them.
 BorderStyle container_border(int flags) {

@@ -17,12 +17,7 @@ void editor_focus(Gadget& gadget, bool gained) {
   raise_gadget_event(gadget, gained ? kGadgetFocus : kGadgetLostFocus);
 }
 
-constexpr GadgetKind kEditorKind = [] {
-  GadgetKind kind;
-  kind.code = kGadgetEditor;
-  kind.focus = editor_focus;
-  return kind;
-}();
+constexpr GadgetKind kEditorKind{.code = kGadgetEditor, .focus = editor_focus};
 
 }  // namespace
 

@@ -12,14 +12,6 @@ namespace ambrel {
 
 namespace {
 
-constexpr int kStringPassword = 32;
-constexpr int kStringReadOnly = 2048;
-constexpr int kStringBorderLess = 131072;
-constexpr int kSpinReadOnly = 1;
-constexpr int kDateCheckBox = 2;
-constexpr int kComboBoxEditable = 66;
-constexpr int kExplorerEditable = 256;
-
 Size sample_extent(const Gadget& gadget) { return gadget_text_extent(gadget.number, kLineSample); }
 
 Size string_measure(const Gadget& gadget) {
@@ -39,60 +31,23 @@ Size date_measure(const Gadget& gadget) {
 
 Size combobox_measure(const Gadget& gadget) { return combobox_natural_size(sample_extent(gadget)); }
 
-constexpr GadgetKind kStringKind = [] {
-  GadgetKind kind;
-  kind.code = kGadgetString;
-  kind.natural_size = string_measure;
-  kind.focus = raise_focus_event;
-  return kind;
-}();
+constexpr GadgetKind kStringKind{.code = kGadgetString, .focus = raise_focus_event,
+    .natural_size = string_measure};
 
-constexpr GadgetKind kSpinKind = [] {
-  GadgetKind kind;
-  kind.code = kGadgetSpin;
-  kind.natural_size = spin_measure;
-  kind.get_state = value_state;
-  kind.set_state = set_value_state;
-  return kind;
-}();
+constexpr GadgetKind kSpinKind{.code = kGadgetSpin, .get_state = value_state,
+    .set_state = set_value_state, .natural_size = spin_measure};
 
-constexpr GadgetKind kIpAddressKind = [] {
-  GadgetKind kind;
-  kind.code = kGadgetIpAddress;
-  kind.natural_size = address_measure;
-  return kind;
-}();
+constexpr GadgetKind kIpAddressKind{.code = kGadgetIpAddress, .natural_size = address_measure};
 
-constexpr GadgetKind kShortcutKind = [] {
-  GadgetKind kind;
-  kind.code = kGadgetShortcut;
-  kind.natural_size = string_measure;
-  return kind;
-}();
+constexpr GadgetKind kShortcutKind{.code = kGadgetShortcut, .natural_size = string_measure};
 
-constexpr GadgetKind kDateKind = [] {
-  GadgetKind kind;
-  kind.code = kGadgetDate;
-  kind.natural_size = date_measure;
-  return kind;
-}();
+constexpr GadgetKind kDateKind{.code = kGadgetDate, .natural_size = date_measure};
 
-constexpr GadgetKind kComboBoxKind = [] {
-  GadgetKind kind;
-  kind.code = kGadgetComboBox;
-  kind.natural_size = combobox_measure;
-  kind.focus = raise_focus_event;
-  kind.get_state = value_state;
-  kind.set_state = set_value_state;
-  kind.add_item = add_control_item_at;
-  return kind;
-}();
+constexpr GadgetKind kComboBoxKind{.code = kGadgetComboBox, .get_state = value_state,
+    .set_state = set_value_state, .add_item = add_control_item_at, .focus = raise_focus_event,
+    .natural_size = combobox_measure};
 
-constexpr GadgetKind kExplorerComboKind = [] {
-  GadgetKind kind;
-  kind.code = kGadgetExplorerCombo;
-  return kind;
-}();
+constexpr GadgetKind kExplorerComboKind{.code = kGadgetExplorerCombo};
 
 }  // namespace
 

@@ -12,11 +12,7 @@ namespace {
 
 constexpr int kStyleBits = 3;
 
-constexpr GadgetKind kFrameKind = [] {
-  GadgetKind kind;
-  kind.code = kGadgetFrame;
-  return kind;
-}();
+constexpr GadgetKind kFrameKind{.code = kGadgetFrame};
 
 // Styles 1 to 3: an empty box with a sunken, thin or plain border and no caption.
 ControlSpec plain_box(int style) {

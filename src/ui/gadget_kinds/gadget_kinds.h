@@ -72,6 +72,48 @@ inline constexpr int kContainerRaised = 2;
 inline constexpr int kContainerSingle = 4;
 inline constexpr int kContainerDouble = 8;
 
+inline constexpr int kCheckBoxRight = 512;
+inline constexpr int kCheckBoxCenter = 768;
+inline constexpr int kCheckBoxThreeState = 5;
+
+inline constexpr int kStringPassword = 32;
+inline constexpr int kStringReadOnly = 2048;
+inline constexpr int kStringBorderLess = 131072;
+
+inline constexpr int kSpinReadOnly = 1;
+
+inline constexpr int kDateCheckBox = 2;
+
+inline constexpr int kComboBoxEditable = 66;
+
+inline constexpr int kExplorerEditable = 256;
+inline constexpr int kExplorerMultiSelect = 2097152;
+
+inline constexpr int kListViewMultiSelect = 2048;
+
+inline constexpr int kListIconCheckBoxes = 1;
+inline constexpr int kListIconMultiSelect = 4;
+inline constexpr int kListIconThreeState = 64;
+
+inline constexpr int kTreeCheckBoxes = 256;
+inline constexpr int kTreeThreeState = 65536;
+
+inline constexpr int kImageRaised = 1;
+inline constexpr int kImageBorder = 512;
+
+inline constexpr int kCanvasBorder = 1;
+
+inline constexpr int kScrollBarVertical = 1;
+
+inline constexpr int kProgressBarVertical = 4;
+
+inline constexpr int kTrackBarTicks = 1;
+inline constexpr int kTrackBarVertical = 2;
+
+inline constexpr int kCalendarBorderless = 8388608;
+
+inline constexpr int kHyperLinkUnderline = 1;
+
 // What a creation takes besides number and geometry; a kind reads what it needs (the
 // editor ignores the text, the container the text too).
 struct GadgetArguments {

@@ -10,38 +10,18 @@ namespace ambrel {
 
 namespace {
 
-constexpr int kListViewMultiSelect = 2048;
-constexpr int kListIconCheckBoxes = 1;
-constexpr int kListIconMultiSelect = 4;
-constexpr int kListIconThreeState = 64;
-constexpr int kTreeCheckBoxes = 256;
-constexpr int kTreeThreeState = 65536;
-constexpr int kExplorerMultiSelect = 2097152;
-
 constexpr GadgetKind list_kind(int code) {
-  GadgetKind kind;
-  kind.code = code;
-  kind.get_state = value_state;
-  kind.set_state = set_value_state;
-  kind.add_item = add_control_item_at;
-  return kind;
+  return {.code = code, .get_state = value_state, .set_state = set_value_state,
+          .add_item = add_control_item_at};
 }
 
 constexpr GadgetKind kListViewKind = list_kind(kGadgetListView);
 constexpr GadgetKind kListIconKind = list_kind(kGadgetListIcon);
 constexpr GadgetKind kTreeKind = list_kind(kGadgetTree);
 
-constexpr GadgetKind kExplorerListKind = [] {
-  GadgetKind kind;
-  kind.code = kGadgetExplorerList;
-  return kind;
-}();
+constexpr GadgetKind kExplorerListKind{.code = kGadgetExplorerList};
 
-constexpr GadgetKind kExplorerTreeKind = [] {
-  GadgetKind kind;
-  kind.code = kGadgetExplorerTree;
-  return kind;
-}();
+constexpr GadgetKind kExplorerTreeKind{.code = kGadgetExplorerTree};
 
 }  // namespace
 

@@ -45,23 +45,11 @@ void set_scroll_attribute(Gadget& gadget, int attribute, int value) {
   ui_backend()->set_scroll_inner_size(gadget.handle, inner);
 }
 
-constexpr GadgetKind kPanelKind = [] {
-  GadgetKind kind;
-  kind.code = kGadgetPanel;
-  kind.get_state = value_state;
-  kind.set_state = set_value_state;
-  kind.add_item = add_page;
-  kind.get_attribute = panel_attribute;
-  return kind;
-}();
+constexpr GadgetKind kPanelKind{.code = kGadgetPanel, .get_state = value_state,
+    .set_state = set_value_state, .add_item = add_page, .get_attribute = panel_attribute};
 
-constexpr GadgetKind kScrollAreaKind = [] {
-  GadgetKind kind;
-  kind.code = kGadgetScrollArea;
-  kind.get_attribute = scroll_attribute;
-  kind.set_attribute = set_scroll_attribute;
-  return kind;
-}();
+constexpr GadgetKind kScrollAreaKind{.code = kGadgetScrollArea, .get_attribute = scroll_attribute,
+    .set_attribute = set_scroll_attribute};
 
 // Creates the gadget and makes it the current list.
 int create_parent_gadget(int number, const GadgetKind& kind, ControlSpec spec, int flags) {

@@ -11,35 +11,18 @@ namespace ambrel {
 
 namespace {
 
-constexpr int kImageRaised = 1;
-constexpr int kImageBorder = 512;
-constexpr int kButtonImageToggle = 4099;
-constexpr int kCanvasBorder = 1;
 constexpr Size kNoPictureSize{16, 16};
 
 Size image_measure(const Gadget& gadget) { return {gadget_width(gadget.number), gadget_height(gadget.number)}; }
 
 Size button_image_measure(const Gadget&) { return button_image_natural_size(kNoPictureSize, ui_system_metrics()); }
 
-constexpr GadgetKind kImageKind = [] {
-  GadgetKind kind;
-  kind.code = kGadgetImage;
-  kind.natural_size = image_measure;
-  return kind;
-}();
+constexpr GadgetKind kImageKind{.code = kGadgetImage, .natural_size = image_measure};
 
-constexpr GadgetKind kButtonImageKind = [] {
-  GadgetKind kind;
-  kind.code = kGadgetButtonImage;
-  kind.natural_size = button_image_measure;
-  return kind;
-}();
+constexpr GadgetKind kButtonImageKind{.code = kGadgetButtonImage,
+    .natural_size = button_image_measure};
 
-constexpr GadgetKind kCanvasKind = [] {
-  GadgetKind kind;
-  kind.code = kGadgetCanvas;
-  return kind;
-}();
+constexpr GadgetKind kCanvasKind{.code = kGadgetCanvas};
 
 }  // namespace
 
@@ -53,7 +36,7 @@ int create_image_gadget(int number, Rect geometry, const GadgetArguments& argume
 
 int create_buttonimage_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
   ControlSpec spec = textless_control_spec(ControlKind::ButtonImage, geometry, arguments);
-  spec.style.toggle = has_flag(arguments.flags, kButtonImageToggle);
+  spec.style.toggle = has_flag(arguments.flags, kButtonToggle);
   return create_gadget(number, kButtonImageKind, std::move(spec), arguments.flags);
 }
 

@@ -10,30 +10,16 @@ namespace ambrel {
 
 namespace {
 
-constexpr int kScrollBarVertical = 1;
-constexpr int kProgressBarVertical = 4;
-constexpr int kTrackBarTicks = 1;
-constexpr int kTrackBarVertical = 2;
-
 Size scrollbar_measure(const Gadget& gadget) {
   return scrollbar_natural_size(has_flag(gadget.flags, kScrollBarVertical), ui_system_metrics());
 }
 
-constexpr GadgetKind range_kind(int code) {
-  GadgetKind kind;
-  kind.code = code;
-  kind.get_state = value_state;
-  kind.set_state = set_value_state;
-  return kind;
-}
-
-constexpr GadgetKind kScrollBarKind = [] {
-  GadgetKind kind = range_kind(kGadgetScrollBar);
-  kind.natural_size = scrollbar_measure;
-  return kind;
-}();
-constexpr GadgetKind kProgressBarKind = range_kind(kGadgetProgressBar);
-constexpr GadgetKind kTrackBarKind = range_kind(kGadgetTrackBar);
+constexpr GadgetKind kScrollBarKind{.code = kGadgetScrollBar, .get_state = value_state,
+    .set_state = set_value_state, .natural_size = scrollbar_measure};
+constexpr GadgetKind kProgressBarKind{.code = kGadgetProgressBar, .get_state = value_state,
+    .set_state = set_value_state};
+constexpr GadgetKind kTrackBarKind{.code = kGadgetTrackBar, .get_state = value_state,
+    .set_state = set_value_state};
 
 }  // namespace
 

@@ -5,15 +5,16 @@
 // every change of its size; its state is the first pane's size.
 
 #include "ui/backend/backend.h"
+#include "ui/geometry/splitter_geometry.h"
 
 namespace ambrel {
 
 inline constexpr int kGadgetSplitter = 29;
 
-inline constexpr int kSplitterVertical = 1;     // panes side by side, first on the left
-inline constexpr int kSplitterSeparator = 2;    // a 7-pixel bar with a raised grip
-inline constexpr int kSplitterFirstFixed = 4;   // resizing keeps the first pane's size
-inline constexpr int kSplitterSecondFixed = 8;  // resizing keeps the second pane's size
+using geometry::kSplitterFirstFixed;
+using geometry::kSplitterSecondFixed;
+using geometry::kSplitterSeparator;
+using geometry::kSplitterVertical;
 
 // Creates the splitter in the current gadget list and makes the controls of `first` and
 // `second` its panes. Returns the new number for kAnyNumber, 1 for an explicit number, 0

@@ -12,35 +12,16 @@ namespace ambrel {
 
 namespace {
 
-constexpr int kCalendarBorderless = 8388608;
-constexpr int kHyperLinkUnderline = 1;
-
 Size hyperlink_measure(const Gadget& gadget) {
   return hyperlink_natural_size(gadget_text_block(gadget.number, get_gadget_text(gadget.number)));
 }
 
 Size calendar_measure(const Gadget& gadget) { return ui_backend()->control_minimum_size(gadget.handle); }
 
-constexpr GadgetKind plain_kind(int code) {
-  GadgetKind kind;
-  kind.code = code;
-  return kind;
-}
-
-constexpr GadgetKind kScintillaKind = plain_kind(kGadgetScintilla);
-constexpr GadgetKind kWebKind = plain_kind(kGadgetWeb);
-
-constexpr GadgetKind kCalendarKind = [] {
-  GadgetKind kind = plain_kind(kGadgetCalendar);
-  kind.natural_size = calendar_measure;
-  return kind;
-}();
-
-constexpr GadgetKind kHyperLinkKind = [] {
-  GadgetKind kind = plain_kind(kGadgetHyperLink);
-  kind.natural_size = hyperlink_measure;
-  return kind;
-}();
+constexpr GadgetKind kScintillaKind{.code = kGadgetScintilla};
+constexpr GadgetKind kWebKind{.code = kGadgetWeb};
+constexpr GadgetKind kCalendarKind{.code = kGadgetCalendar, .natural_size = calendar_measure};
+constexpr GadgetKind kHyperLinkKind{.code = kGadgetHyperLink, .natural_size = hyperlink_measure};
 
 }  // namespace
 

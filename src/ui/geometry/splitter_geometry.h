@@ -16,10 +16,11 @@
 
 namespace ambrel::geometry {
 
-inline constexpr uint32_t kSplitterVertical = 1;
-inline constexpr uint32_t kSplitterSeparator = 2;
-inline constexpr uint32_t kSplitterFirstFixed = 4;
-inline constexpr uint32_t kSplitterSecondFixed = 8;
+// The splitter's flags.
+inline constexpr uint32_t kSplitterVertical = 1;     // panes side by side, first on the left
+inline constexpr uint32_t kSplitterSeparator = 2;    // a 7-pixel bar with a raised grip
+inline constexpr uint32_t kSplitterFirstFixed = 4;   // resizing keeps the first pane's size
+inline constexpr uint32_t kSplitterSecondFixed = 8;  // resizing keeps the second pane's size
 
 struct SplitterGeometry {
   uint32_t flags = 0;

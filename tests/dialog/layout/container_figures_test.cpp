@@ -51,9 +51,9 @@ TEST(WindowFigures, RequestAndLimits) {
   const std::vector<Row> rows = {
       {"no bounds", {}, {250, 116}, std::nullopt},
       {"minimum raises the request", {300, kBoundNotGiven, kBoundNotGiven, kBoundNotGiven},
-       {300, 116}, WindowLimits{300, kKeepLimit, kKeepLimit, kKeepLimit}},
+       {300, 116}, WindowLimits{300, kKeepValue, kKeepValue, kKeepValue}},
       {"maximum never lowers it", {300, kBoundNotGiven, 200, kBoundNotGiven}, {300, 116},
-       WindowLimits{300, kKeepLimit, 200, kKeepLimit}},
+       WindowLimits{300, kKeepValue, 200, kKeepValue}},
       {"auto takes the request", {kBoundAuto, kBoundAuto, kBoundAuto, -31073}, {250, 116},
        WindowLimits{250, 116, 250, -31073}},
   };
@@ -124,13 +124,13 @@ TEST(PanelFigures, LargestPagePlusStripAndBorders) {
 
 TEST(SplitterRequest, PanesAndBar) {
   EXPECT_EQ(splitter_natural_size(0, {149, 16}, {146, 173}, {}), (Size{149, 193}));
-  EXPECT_EQ(splitter_natural_size(kSplitterObjectVertical, {0, 0}, {142, 173}, {}),
+  EXPECT_EQ(splitter_natural_size(geometry::kSplitterVertical, {0, 0}, {142, 173}, {}),
             (Size{146, 173}));
-  EXPECT_EQ(splitter_natural_size(kSplitterObjectVertical | kSplitterObjectSeparator, {10, 5},
+  EXPECT_EQ(splitter_natural_size(geometry::kSplitterVertical | geometry::kSplitterSeparator, {10, 5},
                                   {20, 9}, {0, 30}),
             (Size{37, 30}));
   EXPECT_EQ(splitter_pane_minimum(0, {149, 16}), 16);
-  EXPECT_EQ(splitter_pane_minimum(kSplitterObjectVertical, {142, 173}), 142);
+  EXPECT_EQ(splitter_pane_minimum(geometry::kSplitterVertical, {142, 173}), 142);
   EXPECT_TRUE(is_request_word(u"Request"));
   EXPECT_TRUE(is_request_word(u"auto"));
   EXPECT_FALSE(is_request_word(u"25"));

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "ui/backend/headless/headless_backend.h"
+#include "ui/backend/headless/headless_kinds.h"
 
 namespace ambrel {
 
@@ -47,18 +48,20 @@ void HeadlessBackend::user_click(NativeHandle target, MouseButton button, Point 
   // platform sends it; a check box toggles and an option is selected first.
   Control* control = find_control(target);
   if (!control || !control->enabled || !control->visible || button != MouseButton::Left) return;
-  switch (tree_.kind(target)) {
-    case ControlKind::CheckBox:
+  switch (headless_value_of(tree_.kind(target))) {
+    case HeadlessValue::Check:
       control->value = control->value == 0 ? 1 : 0;
       break;
-    case ControlKind::Option:
+    case HeadlessValue::Option:
       select_option(target);
       break;
-    case ControlKind::Button:
-    case ControlKind::ButtonImage:
-    case ControlKind::HyperLink:
+    case HeadlessValue::Pressed:
       break;
-    default:
+    // A click on any other kind is no command.
+    case HeadlessValue::None:
+    case HeadlessValue::Page:
+    case HeadlessValue::Ranged:
+    case HeadlessValue::Item:
       return;
   }
   if (sink_) sink_->on_control_command(target, 0);

@@ -3,19 +3,10 @@
 #include <algorithm>
 
 #include "ui/backend/headless/headless_backend.h"
+#include "ui/backend/headless/headless_kinds.h"
 
 namespace ambrel {
 namespace {
-
-bool is_ranged(ControlKind kind) {
-  return kind == ControlKind::ScrollBar || kind == ControlKind::ProgressBar ||
-         kind == ControlKind::TrackBar || kind == ControlKind::Spin;
-}
-
-bool has_items(ControlKind kind) {
-  return kind == ControlKind::ListView || kind == ControlKind::ListIcon || kind == ControlKind::Tree ||
-         kind == ControlKind::ComboBox || kind == ControlKind::ExplorerCombo;
-}
 
 int within(const ControlRange& range, int value) {
   return std::clamp(value, std::min(range.minimum, range.maximum), std::max(range.minimum, range.maximum));
@@ -31,18 +22,18 @@ int HeadlessBackend::control_value(NativeHandle handle) const {
 void HeadlessBackend::set_control_value(NativeHandle handle, int value) {
   Control* control = find_control(handle);
   if (!control) return;
-  switch (tree_.kind(handle)) {
-    case ControlKind::CheckBox:
+  switch (headless_value_of(tree_.kind(handle))) {
+    case HeadlessValue::Check:
       control->value = std::clamp(value, 0, control->style.three_state ? 2 : 1);
       break;
-    case ControlKind::Option:
+    case HeadlessValue::Option:
       if (value != 0) {
         select_option(handle);
       } else {
         control->value = 0;
       }
       break;
-    case ControlKind::Panel: {
+    case HeadlessValue::Page: {
       std::vector<NativeHandle> pages = tree_.children(handle);
       if (value >= 0 && value < static_cast<int>(pages.size())) {
         control->value = value;
@@ -52,11 +43,14 @@ void HeadlessBackend::set_control_value(NativeHandle handle, int value) {
       }
       break;
     }
-    default:
-      if (is_ranged(tree_.kind(handle))) control->value = within(control->range, value);
-      if (has_items(tree_.kind(handle)) && value >= -1 && value < static_cast<int>(control->items.size())) {
-        control->value = value;
-      }
+    case HeadlessValue::Ranged:
+      control->value = within(control->range, value);
+      break;
+    case HeadlessValue::Item:
+      if (value >= -1 && value < static_cast<int>(control->items.size())) control->value = value;
+      break;
+    case HeadlessValue::None:
+    case HeadlessValue::Pressed:
       break;
   }
 }
@@ -74,7 +68,7 @@ void HeadlessBackend::select_option(NativeHandle handle) {
 
 int HeadlessBackend::add_control_item(NativeHandle handle, int position, std::u16string_view text) {
   Control* control = find_control(handle);
-  if (!control || !has_items(tree_.kind(handle))) return -1;
+  if (!control || headless_value_of(tree_.kind(handle)) != HeadlessValue::Item) return -1;
   int count = static_cast<int>(control->items.size());
   int index = position < 0 || position > count ? count : position;
   control->items.insert(control->items.begin() + index, std::u16string(text));

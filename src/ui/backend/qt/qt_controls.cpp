@@ -168,9 +168,37 @@ QWidget* QtBackend::make_control_widget(const ControlSpec& spec, QWidget* parent
     }
     case ControlKind::Splitter:
       return new SplitterWidget(*this, parent);
-    default:
+    case ControlKind::CheckBox:
+    case ControlKind::Option:
+    case ControlKind::String:
+    case ControlKind::Image:
+    case ControlKind::ListView:
+    case ControlKind::ListIcon:
+    case ControlKind::Tree:
+    case ControlKind::ComboBox:
+    case ControlKind::CodeEditor:
+    case ControlKind::ScrollBar:
+    case ControlKind::ProgressBar:
+    case ControlKind::ExplorerList:
+    case ControlKind::ExplorerTree:
+    case ControlKind::ExplorerCombo:
+    case ControlKind::Shortcut:
+    case ControlKind::ButtonImage:
+    case ControlKind::TrackBar:
+    case ControlKind::Canvas:
+    case ControlKind::Calendar:
+    case ControlKind::Date:
+    case ControlKind::Spin:
+    case ControlKind::Web:
+    case ControlKind::HyperLink:
+    case ControlKind::IpAddress:
+    case ControlKind::Panel:
+    case ControlKind::ScrollArea:
       return make_further_widget(spec, parent);
+    case ControlKind::PanelPage:
+      return nullptr;
   }
+  return nullptr;
 }
 
 NativeHandle QtBackend::create_control(const ControlSpec& spec) {

@@ -246,9 +246,17 @@ QWidget* QtBackend::make_further_widget(const ControlSpec& spec, QWidget* parent
       if (style.border == BorderStyle::None) area->setFrameShape(QFrame::NoFrame);
       return area;
     }
-    default:
+    // Made by make_control_widget, or (a panel's page) by add_panel_page.
+    case ControlKind::Text:
+    case ControlKind::Button:
+    case ControlKind::Editor:
+    case ControlKind::Frame:
+    case ControlKind::Container:
+    case ControlKind::Splitter:
+    case ControlKind::PanelPage:
       return nullptr;
   }
+  return nullptr;
 }
 
 std::optional<QString> further_widget_text(const QWidget& widget) {
