@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "support/fast_transcoding.h"
 #include "support/unicode_text.h"
 #include "support/utf8_sequence.h"
 
@@ -26,6 +27,21 @@ bool can_start_no_sequence(unsigned char byte) { return (byte >= 0x80 && byte <=
 char32_t utf32_character(char32_t value) {
   bool character = value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF);
   return character ? value : kReplacementCharacter;
+}
+
+// Decodes the common case through a small buffer, so the text grows by what it receives.
+std::size_t append_fast_run(const unsigned char* bytes, std::size_t size, std::u16string& out) {
+  constexpr std::size_t kChunk = 4096;
+  char16_t units[kChunk];
+  std::size_t taken = 0;
+  while (taken < size) {
+    std::size_t chunk = std::min(kChunk, size - taken);
+    FastRun run = utf8_run_to_utf16(bytes + taken, chunk, units);
+    out.append(units, run.units);
+    taken += run.bytes;
+    if (run.bytes < chunk) break;
+  }
+  return taken;
 }
 
 }  // namespace
@@ -106,7 +122,13 @@ std::size_t TextDecoder::decode_held(const unsigned char* bytes, std::size_t siz
 std::size_t TextDecoder::decode(const unsigned char* bytes, std::size_t size, std::u16string& out) {
   if (ended_) return 0;
   std::size_t position = held_size_ > 0 ? decode_held(bytes, size, out) : 0;
+  // UTF-8 and single-byte text agree on valid UTF-8; lines need the careful rules.
+  bool fast = !one_line_ && (format_ == TextFormat::Utf8 || format_ == TextFormat::Ascii);
   while (!ended_ && position < size) {
+    if (fast) {
+      position += append_fast_run(bytes + position, size - position, out);
+      if (position == size) break;
+    }
     Step next = step(bytes + position, size - position, false, out);
     if (next.outcome == Outcome::NeedMore) {
       held_size_ = size - position;

@@ -9,6 +9,7 @@
 
 #include "support/marked_text_decoder.h"
 #include "support/text_decoding.h"
+#include "support/unicode_text.h"
 
 namespace ambrel {
 namespace {
@@ -75,6 +76,22 @@ TEST(TextDecoding, RandomSplitsOfRandomTextGiveTheSameText) {
     std::u16string whole = decode_whole(bytes);
     for (std::size_t piece : {1u, 2u, 3u, 7u, 16u, 4096u}) {
       ASSERT_EQ(decode_in_pieces(bytes, piece), whole) << "round " << round << ", piece " << piece;
+    }
+  }
+}
+
+// Valid UTF-8 takes the fast path in long pieces; the plain scalar decoder agrees with it.
+TEST(TextDecoding, ValidUtf8DecodesAsTheScalarDecoderDoesInAnyPieces) {
+  std::mt19937 random(99);
+  const std::string fragments[] = {"0123456789abcdefghijklmnopqrstuvwxyz", "\xC3\xA4", "\xE2\x82\xAC",
+                                   "\xF0\x9F\x98\x80", "\xEF\xBF\xBF", "\xF4\x8F\xBF\xBF", "\x7F", "x"};
+  for (int round = 0; round < 50; ++round) {
+    std::string bytes;
+    while (bytes.size() < 10000) bytes += fragments[random() % std::size(fragments)];
+    std::u16string expected = utf8_to_utf16(bytes);
+    for (std::size_t piece : {1u, 5u, 17u, 4096u, 100000u}) {
+      ASSERT_EQ(decode_in_pieces(bytes, piece), expected) << round << " " << piece;
+      ASSERT_EQ(decode_in_pieces("\xEF\xBB\xBF" + bytes, piece), expected) << round << " " << piece;
     }
   }
 }
