@@ -7,16 +7,15 @@
 
 namespace ambrel {
 
-// Buffered reading from an open file: one read per buffer of bytes, and a few bytes of
+// Buffered reading from an open file: one read per 4096 bytes, and a few bytes of
 // look-ahead for decoders that need to see a whole sequence before taking it.
 class ByteSource {
  public:
   static constexpr std::size_t kBufferSize = 4096;
 
-  explicit ByteSource(PlatformFile file, std::size_t buffer_size = kBufferSize)
-      : file_(std::move(file)), buffer_(buffer_size) {}
+  explicit ByteSource(PlatformFile file) : file_(std::move(file)), buffer_(kBufferSize) {}
 
-  // Makes at least `count` (at most the buffer size) unread bytes available unless the
+  // Makes at least `count` (at most kBufferSize) unread bytes available unless the
   // input ends first; returns how many are available.
   std::size_t ensure(std::size_t count) {
     if (end_ - begin_ >= count) return end_ - begin_;

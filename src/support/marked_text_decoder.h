@@ -21,9 +21,6 @@ class MarkedTextDecoder {
 
   bool ended() const { return decoder_.ended(); }
 
-  // The format the mark chose; Ascii until the first four bytes (or the end) were seen.
-  TextFormat format() const { return decoder_.format(); }
-
  private:
   static constexpr std::size_t kLongestMark = 4;
 

@@ -9,7 +9,11 @@ namespace ambrel {
 
 // A file name as the system takes it. On POSIX systems that is the bytes themselves, which
 // need not be UTF-8; a name that went through UTF-16 and back could name another file.
+#if defined(_WIN32)
+using NativePath = std::wstring;
+#else
 using NativePath = std::string;
+#endif
 
 // The system's form of a name the user interface holds as UTF-16.
 NativePath native_path(std::u16string_view path);

@@ -33,7 +33,6 @@ class TextDecoder {
   void finish(std::u16string& out);
 
   bool ended() const { return ended_; }
-  TextFormat format() const { return format_; }
 
  private:
   enum class Outcome { Taken, NeedMore, End };

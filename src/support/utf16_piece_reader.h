@@ -26,9 +26,6 @@ class Utf16PieceReader {
   // The errno value of a read that failed; 0 while none did.
   int error() const { return error_; }
 
-  // The format the byte-order mark chose (Ascii until the first piece).
-  TextFormat format() const { return decoder_.format(); }
-
  private:
   PlatformFile file_;
   std::vector<unsigned char> buffer_;
