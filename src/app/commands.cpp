@@ -9,7 +9,7 @@
 #include "generator/generator.h"
 #include "support/object_registry.h"
 #include "support/requester.h"
-#include "support/text_file.h"
+#include "support/text_loading.h"
 #include "ui/event_codes.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
@@ -24,28 +24,6 @@ std::int32_t command_dialog = 0;
 int gadget_named(std::u16string_view name) { return dialog_gadget(command_dialog, name); }
 
 int main_window() { return dialog_window(command_dialog); }
-
-// The text format a load reads with: the mark's format where it is one the loader reads,
-// otherwise single-byte text (so the bytes after a UTF-16 big-endian or UTF-32 mark).
-TextFormat readable_format(TextFormat detected) {
-  switch (detected) {
-    case TextFormat::Ascii:
-    case TextFormat::Utf8:
-    case TextFormat::Utf16:
-      return detected;
-    default:
-      return TextFormat::Ascii;
-  }
-}
-
-std::u16string read_whole_file(std::u16string_view path) {
-  int file = open_file_for_reading(kAnyNumber, path);
-  if (is_file(file) == 0) return {};
-  TextFormat format = readable_format(detect_text_format(file));
-  std::u16string content = read_text(file, static_cast<std::int32_t>(format) | WholeFile);
-  close_file(file);
-  return content;
-}
 
 void restart_regeneration_timer() {
   window_remove_timer(main_window(), kRegenerationTimer);
@@ -86,8 +64,12 @@ void regenerate() {
 }
 
 void load_xml_file(std::u16string_view path) {
-  if (path.empty() || file_size(path) <= 0) return;
-  set_gadget_text(gadget_named(u"txtIn"), read_whole_file(path));
+  if (path.empty()) return;
+  // A file that is missing, empty, a directory, unreadable or too big for the memory
+  // leaves what the user had in the input.
+  LoadedText loaded = load_text_file(native_path(path));
+  if (loaded.error != 0 || loaded.empty_file) return;
+  set_gadget_text(gadget_named(u"txtIn"), loaded.text);
   regenerate();
 }
 

@@ -20,7 +20,7 @@ inline constexpr int kRegenerationDelay = 1000;
 void regenerate();
 
 // Puts the file's text into the input and regenerates; an empty path, a missing file, a
-// directory or an empty file change nothing. A file that cannot be opened clears the input.
+// directory, an empty file and a file that cannot be opened or read change nothing.
 void load_xml_file(std::u16string_view path);
 
 // Publishes the six procedures under the names the definition binds.

@@ -7,17 +7,16 @@ namespace ambrel {
 // What loading a command's input gave: the text, or why there is none.
 struct LoadedInput {
   bool ok = false;
+  bool out_of_memory = false;  // the reason, when not ok, was that memory ran out
   std::u16string text;
   std::string error;  // the reason, when not ok
 };
 
-// Loads a file the way the desktop tool's load command does: the size check (an empty
-// file gives the empty text), byte-order-mark detection keeping UTF-8, UTF-16 LE and
-// single-byte text (any other mark is read as single-byte text), the whole rest of the
-// file up to a NUL. Needs file_library_init.
+// Loads a file the way the desktop tool's load command does (an empty file gives the empty
+// text; see load_text_file). `path` is the name as the system gave it, in its own bytes.
 LoadedInput load_input_file(const std::string& path);
 
-// Loads standard input the same way, without the size check.
+// Loads standard input the same way.
 LoadedInput load_standard_input();
 
 }  // namespace ambrel

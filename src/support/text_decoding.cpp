@@ -1,5 +1,9 @@
 #include "support/text_decoding.h"
 
+#include <algorithm>
+#include <cstring>
+
+#include "support/fast_transcoding.h"
 #include "support/unicode_text.h"
 #include "support/utf8_sequence.h"
 
@@ -7,7 +11,8 @@ namespace ambrel {
 
 namespace {
 
-constexpr char32_t kEndOfText = 0xFFFFFFFF;
+// The longest sequence any format needs whole before it can be decoded.
+constexpr std::size_t kLongestSequence = 4;
 
 char32_t windows_1252(unsigned char byte) {
   static constexpr char16_t kHighControls[32] = {
@@ -17,77 +22,135 @@ char32_t windows_1252(unsigned char byte) {
   return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
 }
 
-char32_t next_utf16_le_unit(ByteSource& source) {
-  if (source.ensure(2) < 2) return kEndOfText;
-  const unsigned char* bytes = source.data();
-  char32_t unit = char32_t{bytes[0]} | (char32_t{bytes[1]} << 8);
-  source.consume(2);
-  return unit;
+bool can_start_no_sequence(unsigned char byte) { return (byte >= 0x80 && byte <= 0xBF) || byte >= 0xF8; }
+
+char32_t utf32_character(char32_t value) {
+  bool character = value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF);
+  return character ? value : kReplacementCharacter;
 }
 
-bool can_start_no_sequence(unsigned char byte) {
-  return (byte >= 0x80 && byte <= 0xBF) || byte >= 0xF8;
-}
-
-char32_t next_utf8_character(ByteSource& source) {
-  std::size_t available = source.ensure(4);
-  if (available == 0) return kEndOfText;
-  const unsigned char* bytes = source.data();
-  if (can_start_no_sequence(bytes[0])) {
-    source.consume(1);
-    return u'?';
+// Decodes the common case through a small buffer, so the text grows by what it receives.
+std::size_t append_fast_run(const unsigned char* bytes, std::size_t size, std::u16string& out) {
+  constexpr std::size_t kChunk = 4096;
+  char16_t units[kChunk];
+  std::size_t taken = 0;
+  while (taken < size) {
+    std::size_t chunk = std::min(kChunk, size - taken);
+    FastRun run = utf8_run_to_utf16(bytes + taken, chunk, units);
+    out.append(units, run.units);
+    taken += run.bytes;
+    if (run.bytes < chunk) break;
   }
-  Utf8Sequence sequence = read_utf8_sequence(bytes, available);
-  if (sequence.truncated) return kEndOfText;  // only possible at the end of the file
-  source.consume(sequence.length);
-  return sequence.valid ? sequence.code_point : kReplacementCharacter;
-}
-
-char32_t next_single_byte_character(ByteSource& source) {
-  std::size_t available = source.ensure(4);
-  if (available == 0) return kEndOfText;
-  const unsigned char* bytes = source.data();
-  if (bytes[0] >= 0x80) {
-    Utf8Sequence sequence = read_utf8_sequence(bytes, available);
-    if (sequence.valid) {
-      source.consume(sequence.length);
-      return sequence.code_point;
-    }
-  }
-  source.consume(1);
-  return windows_1252(bytes[0]);
-}
-
-template <class NextCharacter>
-std::u16string collect(ByteSource& source, bool one_line, std::size_t reserve,
-                       NextCharacter next) {
-  std::u16string text;
-  text.reserve(reserve);
-  for (;;) {
-    char32_t c = next(source);
-    if (c == kEndOfText || c == 0) break;
-    if (one_line && c == u'\n') {
-      if (!text.empty() && text.back() == u'\r') text.pop_back();
-      break;
-    }
-    append_code_point(text, c);
-  }
-  return text;
+  return taken;
 }
 
 }  // namespace
 
-std::u16string decode_utf16_le(ByteSource& source, bool one_line) {
-  return collect(source, one_line, one_line ? 0 : source.bytes_left_hint() / 2, next_utf16_le_unit);
+TextDecoder::Step TextDecoder::take(char32_t character, std::size_t length, std::u16string& out) const {
+  if (character == 0) return {Outcome::End, length};
+  if (one_line_ && character == u'\n') {
+    if (!out.empty() && out.back() == u'\r') out.pop_back();
+    return {Outcome::End, length};
+  }
+  append_code_point(out, character);
+  return {Outcome::Taken, length};
 }
 
-std::u16string decode_utf8(ByteSource& source, bool one_line) {
-  return collect(source, one_line, one_line ? 0 : source.bytes_left_hint(), next_utf8_character);
+TextDecoder::Step TextDecoder::step(const unsigned char* b, std::size_t size, bool at_end,
+                                    std::u16string& out) const {
+  switch (format_) {
+    case TextFormat::Utf16:
+    case TextFormat::Utf16BigEndian: {
+      if (size < 2) return {Outcome::NeedMore, 0};
+      bool little = format_ == TextFormat::Utf16;
+      char16_t unit = static_cast<char16_t>(little ? b[0] | (b[1] << 8) : (b[0] << 8) | b[1]);
+      if (unit == 0 || (one_line_ && unit == u'\n')) return take(unit, 2, out);
+      out += unit;  // units are copied as they are, lone surrogates included
+      return {Outcome::Taken, 2};
+    }
+    case TextFormat::Utf32:
+    case TextFormat::Utf32BigEndian: {
+      if (size < 4) return {Outcome::NeedMore, 0};
+      bool little = format_ == TextFormat::Utf32;
+      char32_t value = little ? char32_t{b[0]} | char32_t{b[1]} << 8 | char32_t{b[2]} << 16 | char32_t{b[3]} << 24
+                              : char32_t{b[3]} | char32_t{b[2]} << 8 | char32_t{b[1]} << 16 | char32_t{b[0]} << 24;
+      return take(utf32_character(value), 4, out);
+    }
+    case TextFormat::Utf8: {
+      if (can_start_no_sequence(b[0])) return take(u'?', 1, out);
+      Utf8Sequence sequence = read_utf8_sequence(b, size);
+      if (sequence.truncated) return {Outcome::NeedMore, 0};
+      return take(sequence.valid ? sequence.code_point : kReplacementCharacter, sequence.length, out);
+    }
+    default: {
+      if (b[0] < 0x80) return take(b[0], 1, out);
+      Utf8Sequence sequence = read_utf8_sequence(b, size);
+      if (sequence.truncated && !at_end) return {Outcome::NeedMore, 0};
+      if (sequence.valid) return take(sequence.code_point, sequence.length, out);
+      return take(windows_1252(b[0]), 1, out);
+    }
+  }
 }
 
-std::u16string decode_single_byte(ByteSource& source, bool one_line) {
-  return collect(source, one_line, one_line ? 0 : source.bytes_left_hint(),
-                 next_single_byte_character);
+// Finishes the sequence held back from the last piece with the first bytes of this one;
+// returns how many bytes of this piece that took.
+std::size_t TextDecoder::decode_held(const unsigned char* bytes, std::size_t size, std::u16string& out) {
+  unsigned char joined[2 * kLongestSequence];
+  std::size_t borrowed = std::min(size, kLongestSequence);
+  std::memcpy(joined, held_, held_size_);
+  std::memcpy(joined + held_size_, bytes, borrowed);
+  std::size_t joined_size = held_size_ + borrowed;
+  std::size_t position = 0;
+  while (position < held_size_) {
+    Step next = step(joined + position, joined_size - position, false, out);
+    if (next.outcome == Outcome::NeedMore) {  // the whole piece is still too short
+      std::memmove(held_, joined + position, joined_size - position);
+      held_size_ = joined_size - position;
+      return size;
+    }
+    position += next.length;
+    if (next.outcome == Outcome::End) {
+      ended_ = true;
+      break;
+    }
+  }
+  std::size_t taken = position > held_size_ ? position - held_size_ : 0;
+  held_size_ = 0;
+  return taken;
+}
+
+std::size_t TextDecoder::decode(const unsigned char* bytes, std::size_t size, std::u16string& out) {
+  if (ended_) return 0;
+  std::size_t position = held_size_ > 0 ? decode_held(bytes, size, out) : 0;
+  // UTF-8 and single-byte text agree on valid UTF-8; lines need the careful rules.
+  bool fast = !one_line_ && (format_ == TextFormat::Utf8 || format_ == TextFormat::Ascii);
+  while (!ended_ && position < size) {
+    if (fast) {
+      position += append_fast_run(bytes + position, size - position, out);
+      if (position == size) break;
+    }
+    Step next = step(bytes + position, size - position, false, out);
+    if (next.outcome == Outcome::NeedMore) {
+      held_size_ = size - position;
+      std::memcpy(held_, bytes + position, held_size_);
+      return size;
+    }
+    position += next.length;
+    ended_ = next.outcome == Outcome::End;
+  }
+  return position;
+}
+
+void TextDecoder::finish(std::u16string& out) {
+  std::size_t position = 0;
+  while (!ended_ && position < held_size_) {
+    Step next = step(held_ + position, held_size_ - position, true, out);
+    if (next.outcome == Outcome::NeedMore) break;  // a cut unit or sequence is dropped
+    position += next.length;
+    ended_ = next.outcome == Outcome::End;
+  }
+  held_size_ = 0;
+  ended_ = true;
 }
 
 }  // namespace ambrel

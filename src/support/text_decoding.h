@@ -1,24 +1,55 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
-#include "support/byte_source.h"
+#include "support/text_format.h"
 
 namespace ambrel {
 
-// Decoders from a file's bytes to UTF-16. Each stops at the end of the file or at the
-// first NUL character; with `one_line` also after the first LF (which, like a CR just
-// before it, is not part of the text).
+// Turns a file's bytes into UTF-16 a piece at a time, by the rules of one format. The
+// text ends at the first NUL character (which is not part of it); in one-line mode also
+// after the first LF (which, like a CR just before it, is not part of it either).
+// A sequence cut by the end of a piece is held back and finished with the next piece,
+// so any split of the bytes into pieces gives the same text.
+//
+// Per format:
+// - Utf16, Utf16BigEndian: 16-bit units copied as they are; an odd trailing byte is dropped.
+// - Utf32, Utf32BigEndian: 32-bit units; a value that is no character gives U+FFFD; a cut
+//   trailing unit is dropped.
+// - Utf8: a byte that can start no sequence gives "?", another ill-formed sequence gives
+//   U+FFFD for its longest well-begun part; a sequence cut short by the end is dropped.
+// - Ascii (single-byte text): UTF-8 where the bytes form valid UTF-8, every other byte its
+//   Windows-1252 character (the five bytes that code page leaves open stand for U+0081 etc.).
+class TextDecoder {
+ public:
+  explicit TextDecoder(TextFormat format, bool one_line = false) : format_(format), one_line_(one_line) {}
 
-// 16-bit little-endian units, copied as they are; an odd trailing byte is dropped.
-std::u16string decode_utf16_le(ByteSource& source, bool one_line);
+  // Appends the text of `bytes` to `out` and returns how many bytes belong to the text:
+  // all of them, unless the text ended inside the piece (see ended()).
+  std::size_t decode(const unsigned char* bytes, std::size_t size, std::u16string& out);
 
-// UTF-8. A byte that can start no sequence gives "?"; other ill-formed sequences give
-// U+FFFD; a sequence cut short by the end of the file is dropped.
-std::u16string decode_utf8(ByteSource& source, bool one_line);
+  // The bytes have ended: settles what was held back from the last piece.
+  void finish(std::u16string& out);
 
-// Single-byte text: UTF-8 where the bytes form valid UTF-8, every other byte as its
-// Windows-1252 character (the five bytes that code page leaves open stand for U+0081 etc.).
-std::u16string decode_single_byte(ByteSource& source, bool one_line);
+  bool ended() const { return ended_; }
+
+ private:
+  enum class Outcome { Taken, NeedMore, End };
+  struct Step {
+    Outcome outcome;
+    std::size_t length;
+  };
+
+  Step step(const unsigned char* bytes, std::size_t size, bool at_end, std::u16string& out) const;
+  Step take(char32_t character, std::size_t length, std::u16string& out) const;
+  std::size_t decode_held(const unsigned char* bytes, std::size_t size, std::u16string& out);
+
+  TextFormat format_;
+  bool one_line_;
+  bool ended_ = false;
+  unsigned char held_[4] = {};
+  std::size_t held_size_ = 0;
+};
 
 }  // namespace ambrel

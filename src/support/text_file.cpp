@@ -1,30 +1,24 @@
 #include "support/text_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <memory>
 #include <new>
 
+#include "support/byte_order_mark.h"
 #include "support/byte_source.h"
 #include "support/object_registry.h"
 #include "support/text_decoding.h"
-#include "support/unicode_text.h"
 
 namespace ambrel {
 
 namespace {
 
 struct OpenFile {
-  explicit OpenFile(int fd) : source(fd) {}
-  ~OpenFile() { ::close(source.fd()); }
-  OpenFile(const OpenFile&) = delete;
-  OpenFile& operator=(const OpenFile&) = delete;
+  explicit OpenFile(PlatformFile file) : source(std::move(file)) {}
 
   ByteSource source;
   TextFormat default_format = TextFormat::Utf8;
+  int read_error = 0;
 };
 
 std::unique_ptr<ObjectRegistry<OpenFile>>& registry() {
@@ -34,28 +28,28 @@ std::unique_ptr<ObjectRegistry<OpenFile>>& registry() {
 
 OpenFile* find_file(int handle) { return registry() ? registry()->find(handle) : nullptr; }
 
-std::string file_system_path(std::u16string_view path) { return utf16_to_utf8(path); }
-
-int register_file(int handle, int fd) {
-  int number = registry()->insert(handle, std::make_unique<OpenFile>(fd));
+int register_file(int handle, PlatformFile file) {
+  int number = registry()->insert(handle, std::make_unique<OpenFile>(std::move(file)));
   return handle == kAnyNumber ? number : 1;
 }
 
-struct ByteOrderMark {
-  TextFormat format;
-  std::size_t length;
-};
+NativePath without_trailing_slashes(NativePath path) {
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  return path;
+}
 
-// The first rule that matches wins, so the UTF-32 mark is tried before the UTF-16 one.
-ByteOrderMark match_byte_order_mark(const unsigned char* b, std::size_t n) {
-  if (n >= 4 && b[0] == 0xFF && b[1] == 0xFE && b[2] == 0 && b[3] == 0) return {TextFormat::Utf32, 4};
-  if (n >= 2 && b[0] == 0xFF && b[1] == 0xFE) return {TextFormat::Utf16, 2};
-  if (n >= 3 && b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF) return {TextFormat::Utf8, 3};
-  if (n >= 2 && b[0] == 0xFE && b[1] == 0xFF) return {TextFormat::Utf16BigEndian, 2};
-  if (n >= 4 && b[0] == 0 && b[1] == 0 && b[2] == 0xFE && b[3] == 0xFF) {
-    return {TextFormat::Utf32BigEndian, 4};
+// Decodes from the read position until the decoder's text ends or the input does.
+std::u16string decode_from(ByteSource& source, TextDecoder decoder) {
+  std::u16string text;
+  for (;;) {
+    std::size_t available = source.ensure(1);
+    if (available == 0) {
+      decoder.finish(text);
+      return text;
+    }
+    source.consume(decoder.decode(source.data(), available, text));
+    if (decoder.ended()) return text;
   }
-  return {TextFormat::Ascii, 0};
 }
 
 }  // namespace
@@ -64,34 +58,42 @@ void file_library_init() { registry() = std::make_unique<ObjectRegistry<OpenFile
 
 void file_library_end() { registry().reset(); }
 
-std::int64_t file_size(std::u16string_view path) {
+std::int64_t file_size(std::u16string_view path) { return file_size(native_path(path)); }
+
+std::int64_t file_size(const NativePath& path) {
   if (path.empty()) return -1;
-  while (path.size() > 1 && path.back() == u'/') path.remove_suffix(1);
-  struct stat info {};
-  if (::stat(file_system_path(path).c_str(), &info) != 0) return -1;
-  if (S_ISDIR(info.st_mode)) return -2;
-  return static_cast<std::int64_t>(info.st_size);
+  PathInfo info = inspect_path(without_trailing_slashes(path));
+  if (info.error != 0) return -1;
+  if (info.kind == FileKind::Directory) return -2;
+  return info.size;
 }
 
 int open_file_for_reading(int handle, std::u16string_view path) {
+  return open_file_for_reading(handle, native_path(path));
+}
+
+int open_file_for_reading(int handle, const NativePath& path) {
   if (!registry() || !ObjectRegistry<OpenFile>::is_valid_request(handle)) return 0;
-  int fd = ::open(file_system_path(path).c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return 0;
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-    int reason = S_ISDIR(info.st_mode) ? EISDIR : errno;
-    ::close(fd);
-    errno = reason;
+  PlatformFile file = PlatformFile::open_for_reading(path);
+  if (!file.is_open()) {
+    errno = file.error();
     return 0;
   }
-  return register_file(handle, fd);
+  if (file.info().kind == FileKind::Directory) {
+    errno = EISDIR;
+    return 0;
+  }
+  return register_file(handle, std::move(file));
 }
 
 int open_standard_input(int handle) {
   if (!registry() || !ObjectRegistry<OpenFile>::is_valid_request(handle)) return 0;
-  int fd = ::fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0);
-  if (fd < 0) return 0;
-  return register_file(handle, fd);
+  PlatformFile file = PlatformFile::standard_input();
+  if (!file.is_open()) {
+    errno = file.error();
+    return 0;
+  }
+  return register_file(handle, std::move(file));
 }
 
 int is_file(int handle) { return find_file(handle) != nullptr ? 1 : 0; }
@@ -112,14 +114,18 @@ std::u16string read_text(int handle, std::int32_t flags) {
   TextFormat format = code == 0 ? file->default_format : static_cast<TextFormat>(code);
   bool one_line = (flags & WholeFile) == 0;
   try {
-    switch (format) {
-      case TextFormat::Utf16: return decode_utf16_le(file->source, one_line);
-      case TextFormat::Utf8: return decode_utf8(file->source, one_line);
-      default: return decode_single_byte(file->source, one_line);
-    }
+    std::u16string text = decode_from(file->source, TextDecoder(format, one_line));
+    file->read_error = file->source.error();
+    return file->read_error == 0 ? text : std::u16string();
   } catch (const std::bad_alloc&) {
+    file->read_error = ENOMEM;
     return {};
   }
+}
+
+int read_error(int handle) {
+  OpenFile* file = find_file(handle);
+  return file != nullptr ? file->read_error : 0;
 }
 
 void close_file(int handle) {

@@ -1,5 +1,8 @@
 #include "support/unicode_text.h"
 
+#include <algorithm>
+
+#include "support/fast_transcoding.h"
 #include "support/utf8_sequence.h"
 
 namespace ambrel {
@@ -39,43 +42,17 @@ void append_code_point(std::u16string& out, char32_t code_point) {
   out += static_cast<char16_t>(0xDC00 + (code_point & 0x3FF));
 }
 
-namespace {
-
-void append_utf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
-}  // namespace
-
 std::string utf16_to_utf8(std::u16string_view text) {
+  // A slice at a time, so a large text costs what its UTF-8 needs, not three times its length.
+  constexpr std::size_t kSlice = 4096;
+  char bytes[3 * kSlice];
   std::string out;
-  out.reserve(text.size() + text.size() / 2);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char16_t unit = text[i];
-    if (unit < 0x80) {
-      out += static_cast<char>(unit);
-    } else if (is_high_surrogate(unit) && i + 1 < text.size() && is_low_surrogate(text[i + 1])) {
-      append_utf8(out, 0x10000 + ((char32_t{unit} - 0xD800) << 10) + (char32_t{text[i + 1]} - 0xDC00));
-      ++i;
-    } else if (is_high_surrogate(unit) || is_low_surrogate(unit)) {
-      append_utf8(out, kReplacementCharacter);
-    } else {
-      append_utf8(out, unit);
-    }
+  out.reserve(text.size());
+  while (!text.empty()) {
+    std::size_t take = std::min(kSlice, text.size());
+    if (take < text.size() && is_high_surrogate(text[take - 1])) --take;  // keep pairs whole
+    out.append(bytes, utf16_to_utf8_into(text.data(), take, bytes));
+    text.remove_prefix(take);
   }
   return out;
 }

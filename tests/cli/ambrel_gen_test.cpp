@@ -5,11 +5,14 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 namespace {
+
+const std::string kGen = AMBREL_GEN_PATH;
 
 struct Outcome {
   int status;
@@ -41,9 +44,13 @@ class AmbrelGen : public ::testing::Test {
 
   // `arguments` are passed through the shell as they are; standard input is `input`.
   Outcome run(const std::string& arguments, const std::string& input = "") {
+    return shell(kGen + " " + arguments, input);
+  }
+
+  // Runs a shell script with `input` as its standard input, capturing its output.
+  Outcome shell(const std::string& script, const std::string& input = "") {
     std::string in = write("stdin", input);
-    std::string command = std::string(AMBREL_GEN_PATH) + " " + arguments + " <'" + in + "' >'" +
-                          directory_ + "/out' 2>'" + directory_ + "/err'";
+    std::string command = "{ " + script + "\n} <'" + in + "' >'" + directory_ + "/out' 2>'" + directory_ + "/err'";
     int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(directory_ + "/out"),
             read(directory_ + "/err")};
@@ -95,12 +102,12 @@ TEST_F(AmbrelGen, MalformedDocumentIsDeclaredAsFarAsReadAndReported) {
 
 TEST_F(AmbrelGen, UnreadableInputsFailWithOneLineAndNoOutput) {
   Outcome missing = run("'" + directory_ + "/missing.xml'");
-  EXPECT_EQ(missing.status, 2);
+  EXPECT_EQ(missing.status, 3);
   EXPECT_EQ(missing.out, "");
   EXPECT_EQ(missing.err, "ambrel-gen: " + directory_ + "/missing.xml: No such file or directory\n");
 
   Outcome directory = run("'" + directory_ + "'");
-  EXPECT_EQ(directory.status, 2);
+  EXPECT_EQ(directory.status, 3);
   EXPECT_EQ(directory.out, "");
   EXPECT_EQ(directory.err, "ambrel-gen: " + directory_ + ": Is a directory\n");
 
@@ -108,7 +115,7 @@ TEST_F(AmbrelGen, UnreadableInputsFailWithOneLineAndNoOutput) {
     std::string locked = write("locked.xml", kExample);
     ::chmod(locked.c_str(), 0);
     Outcome denied = run("'" + locked + "'");
-    EXPECT_EQ(denied.status, 2);
+    EXPECT_EQ(denied.status, 3);
     EXPECT_EQ(denied.out, "");
     EXPECT_EQ(denied.err, "ambrel-gen: " + locked + ": Permission denied\n");
   }
@@ -127,7 +134,7 @@ TEST_F(AmbrelGen, EmptyInputDeclaresNothingAndSucceeds) {
 TEST_F(AmbrelGen, OptionsAndUsageErrors) {
   Outcome help = run("--help");
   EXPECT_EQ(help.status, 0);
-  EXPECT_EQ(help.out.rfind("Usage: ambrel-gen [FILE|-]\n", 0), 0u);
+  EXPECT_EQ(help.out.rfind("Usage: ambrel-gen [--] [FILE|-]\n", 0), 0u);
   Outcome version = run("--version");
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, std::string("ambrel-gen ") + AMBREL_VERSION + "\n");
@@ -136,6 +143,135 @@ TEST_F(AmbrelGen, OptionsAndUsageErrors) {
   EXPECT_EQ(unknown.out, "");
   EXPECT_EQ(unknown.err, "ambrel-gen: unknown option '--verbose'\nTry 'ambrel-gen --help'.\n");
   EXPECT_EQ(run("a.xml b.xml").status, 2);
+  EXPECT_EQ(run("-- a.xml b.xml").status, 2);
+  // Every exit status is explained.
+  for (const char* line : {"0 ", "1 ", "2 ", "3 ", "4 ", "5 "}) {
+    EXPECT_NE(help.out.find(std::string("\n  ") + line), std::string::npos) << line;
+  }
+}
+
+TEST_F(AmbrelGen, DoubleDashEndsTheOptions) {
+  write("-x.xml", kExample);
+  Outcome result = shell("cd '" + directory_ + "' && " + kGen + " -- -x.xml");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, kExampleDeclarations);
+  EXPECT_EQ(run("-- --help").status, 3);  // a file named "--help", which is missing
+}
+
+TEST_F(AmbrelGen, EachFailureHasItsOwnStatus) {
+  std::string path = write("example.xml", kExample);
+  Outcome full = run("'" + path + "' >/dev/full");
+  EXPECT_EQ(full.status, 4);
+  EXPECT_EQ(full.err.rfind("ambrel-gen: cannot write the declarations: ", 0), 0u) << full.err;
+  EXPECT_EQ(run("'" + directory_ + "/missing.xml'").status, 3);
+  EXPECT_EQ(run("", "<a>").status, 1);
+  EXPECT_EQ(run("--bad").status, 2);
+}
+
+// The declarations of this are bigger than any memory limit below allows.
+std::string deeply_nested(int depth) {
+  std::string text;
+  for (int i = 0; i < depth; ++i) text += "<a>";
+  return text + "1";
+}
+
+// Address sanitizer reserves terabytes of address space, so limits on it cannot be tested there.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kCanLimitMemory = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kCanLimitMemory = false;
+#else
+constexpr bool kCanLimitMemory = true;
+#endif
+#else
+constexpr bool kCanLimitMemory = true;
+#endif
+
+TEST_F(AmbrelGen, RunningOutOfMemoryIsReportedNeverAnAbort) {
+  if (!kCanLimitMemory) GTEST_SKIP() << "address space cannot be limited under the sanitizer";
+  std::string path = write("deep.xml", deeply_nested(30000));
+  Outcome result = shell("ulimit -v 65536; exec " + kGen + " '" + path + "'");
+  EXPECT_EQ(result.status, 5);
+  EXPECT_EQ(result.err, "ambrel-gen: " + path + ": out of memory\n");
+}
+
+TEST_F(AmbrelGen, AFileLargerThanTheMemoryIsAFailureNotAnEmptyDocument) {
+  if (!kCanLimitMemory) GTEST_SKIP() << "address space cannot be limited under the sanitizer";
+  std::string body(32u << 20, 'x');
+  std::string path = write("big.xml", "<r><a>" + body + "</a></r>");
+  Outcome result = shell("ulimit -v 65536; exec " + kGen + " '" + path + "'");
+  // Read in pieces the document fits; whole, it does not: either way, never empty success.
+  if (result.status == 0) {
+    EXPECT_EQ(result.out, "\r\n; /r\r\nStructure XML_R\r\n\ta.s\r\nEndStructure\r\n"
+                          "\r\n; /\r\nStructure XML_MAIN\r\n\tr.XML_R\r\nEndStructure\r\n");
+  } else {
+    EXPECT_EQ(result.status, 5);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "ambrel-gen: " + path + ": out of memory\n");
+  }
+}
+
+TEST_F(AmbrelGen, AHugeSparseFileIsReadUpToItsFirstZeroByte) {
+  std::string path = write("sparse.xml", "<r><a>1</a></r>");
+  std::error_code error;
+  std::filesystem::resize_file(path, std::uintmax_t{64} << 30, error);
+  if (error) GTEST_SKIP() << "no sparse files here: " << error.message();
+  Outcome result = run("'" + path + "'");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "\r\n; /r\r\nStructure XML_R\r\n\ta.q\r\nEndStructure\r\n"
+                        "\r\n; /\r\nStructure XML_MAIN\r\n\tr.XML_R\r\nEndStructure\r\n");
+}
+
+TEST_F(AmbrelGen, PipesFifosAndDevicesAreReadToTheirEnd) {
+  std::string path = write("example.xml", kExample);
+  Outcome piped = run("/dev/stdin", kExample);
+  EXPECT_EQ(piped.status, 0) << piped.err;
+  EXPECT_EQ(piped.out, kExampleDeclarations);
+  Outcome through_cat = shell("cat '" + path + "' | " + kGen + " /dev/stdin");
+  EXPECT_EQ(through_cat.out, kExampleDeclarations);
+
+  std::string fifo = directory_ + "/fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  // The writer gives up after a while should the reader never open the FIFO.
+  Outcome from_fifo = shell(kGen + " '" + fifo + "' & timeout 20 sh -c \"cat '" + path + "' >'" + fifo + "'\"; wait $!");
+  EXPECT_EQ(from_fifo.status, 0) << from_fifo.err;
+  EXPECT_EQ(from_fifo.out, kExampleDeclarations);
+
+  // Random bytes end at their first zero byte: read, and not a document.
+  Outcome random = run("/dev/urandom");
+  EXPECT_EQ(random.status, 1);
+  EXPECT_EQ(random.err.rfind("/dev/urandom:", 0), 0u) << random.err;
+}
+
+TEST_F(AmbrelGen, ADirectoryOnStandardInputIsAReadError) {
+  Outcome result = run("- <'" + directory_ + "'");
+  EXPECT_EQ(result.status, 3);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err, "ambrel-gen: <stdin>: Is a directory\n");
+}
+
+TEST_F(AmbrelGen, FileNamesAreTheSystemsBytes) {
+  std::string path = write("caf\xE9-\xFF.xml", kExample);  // not UTF-8
+  Outcome result = run("'" + path + "'");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, kExampleDeclarations);
+  Outcome cut = run("'" + write("cut\xE9.xml", "<a>") + "'");
+  EXPECT_EQ(cut.err, directory_ + "/cut\xE9.xml:1:4: no element found\n");
+}
+
+TEST_F(AmbrelGen, BigEndianAndUtf32FilesAreDecodedAfterTheirMarks) {
+  const std::u32string document = U"<\u00e4>1</\u00e4>";
+  const std::string expected = "; /\r\nStructure XML_MAIN\r\n\t\xC3\xA4.q\r\nEndStructure\r\n";
+  std::string be16("\xFE\xFF", 2), le32("\xFF\xFE\0\0", 4), be32("\0\0\xFE\xFF", 4);
+  for (char32_t c : document) {
+    be16 += {static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)};
+    le32 += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8), '\0', '\0'};
+    be32 += {'\0', '\0', static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)};
+  }
+  EXPECT_EQ(run("'" + write("be16.xml", be16) + "'").out, expected);
+  EXPECT_EQ(run("'" + write("le32.xml", le32) + "'").out, expected);
+  EXPECT_EQ(run("", be32).out, expected);
 }
 
 }  // namespace

@@ -3,12 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ambrel {
 namespace {
 
 struct Tracked {
+  // Spelled out: clang 14 has no parenthesised aggregate initialisation for make_unique.
+  Tracked(std::vector<std::string>* into, std::string called) : log(into), name(std::move(called)) {}
+  Tracked(const Tracked&) = delete;
+  Tracked& operator=(const Tracked&) = delete;
+
   std::vector<std::string>* log;
   std::string name;
   ~Tracked() { log->push_back("destroy " + name); }

@@ -11,7 +11,9 @@
 #include <string>
 
 #include "support/object_registry.h"
+#include "support/text_loading.h"
 #include "support/unicode_text.h"
+#include "support/utf16_piece_reader.h"
 
 namespace ambrel {
 namespace {
@@ -41,16 +43,16 @@ class TextFileTest : public ::testing::Test {
     std::u16string text;
   };
 
-  // The load command's order: open, detect, keep 24/2/25 only, read the whole rest, close.
+  // The load command's order: open, detect, read the whole rest in that format, close.
   static Loaded load(std::u16string_view path) {
     int file = open_file_for_reading(kAnyNumber, path);
     EXPECT_NE(is_file(file), 0);
     TextFormat detected = detect_text_format(file);
-    TextFormat kept = detected;
-    if (kept != TextFormat::Ascii && kept != TextFormat::Utf8 && kept != TextFormat::Utf16) {
-      kept = TextFormat::Ascii;
-    }
-    std::u16string text = read_text(file, static_cast<std::int32_t>(kept) | WholeFile);
+    std::u16string text = read_text(file, static_cast<std::int32_t>(detected) | WholeFile);
+    EXPECT_EQ(read_error(file), 0);
+    LoadedText whole = load_text_file(native_path(path));
+    EXPECT_EQ(whole.error, 0);
+    EXPECT_EQ(whole.text, text);
     close_file(file);
     EXPECT_EQ(is_file(file), 0);
     return {detected, text};
@@ -68,17 +70,58 @@ TEST_F(TextFileTest, ByteOrderMarksChooseTheFormatAndAreNotPartOfTheText) {
   EXPECT_EQ(utf16.detected, TextFormat::Utf16);
   EXPECT_EQ(utf16.text, u"<a\u00e4\U0001F600");
 
-  Loaded big_endian = load(write("be", std::string("\xFE\xFF\0<\0a", 6)));
+  Loaded big_endian = load(write("be", std::string("\xFE\xFF\0<\0a\xD8\x3D\xDE\x00\0", 11)));
   EXPECT_EQ(big_endian.detected, TextFormat::Utf16BigEndian);
-  EXPECT_EQ(big_endian.text, u"");  // read as single bytes, stopped by the first zero
+  EXPECT_EQ(big_endian.text, u"<a\U0001F600");
 
-  Loaded utf32 = load(write("u32", std::string("\xFF\xFE\0\0<\0\0\0", 8)));
+  Loaded utf32 = load(write("u32", std::string("\xFF\xFE\0\0<\0\0\0\x00\xF6\x01\0\0\xD8\0\0\0\0\x11\0\0\0\0\0z\0\0\0", 28)));
   EXPECT_EQ(utf32.detected, TextFormat::Utf32);
-  EXPECT_EQ(utf32.text, u"<");
+  EXPECT_EQ(utf32.text, u"<\U0001F600\uFFFD\uFFFD");  // a surrogate and a value past U+10FFFF
 
-  Loaded utf32_be = load(write("u32be", std::string("\0\0\xFE\xFF\0\0\0<", 8)));
+  Loaded utf32_be = load(write("u32be", std::string("\0\0\xFE\xFF\0\0\0<\0\0\0\0\0\0\0>", 16)));
   EXPECT_EQ(utf32_be.detected, TextFormat::Utf32BigEndian);
-  EXPECT_EQ(utf32_be.text, u"");
+  EXPECT_EQ(utf32_be.text, u"<");  // ended by the zero character
+}
+
+TEST_F(TextFileTest, NamesAreTheSystemsBytes) {
+  std::string name = directory_ + "/caf\xE9\xFF.xml";  // not UTF-8
+  std::ofstream(name, std::ios::binary) << "<a/>";
+  EXPECT_EQ(file_size(name), 4);
+  int file = open_file_for_reading(kAnyNumber, name);
+  ASSERT_NE(file, 0);
+  EXPECT_EQ(read_text(file, WholeFile), u"<a/>");
+  EXPECT_EQ(load_text_file(name).text, u"<a/>");
+}
+
+TEST_F(TextFileTest, PipesAreReadToTheirEndAndDirectoriesAreErrors) {
+  int ends[2];
+  ASSERT_EQ(::pipe(ends), 0);
+  ASSERT_EQ(::write(ends[1], "\xEF\xBB\xBF<a>\xC3\xA4</a>", 13), 13);
+  ::close(ends[1]);
+  LoadedText piped = load_text_file("/dev/fd/" + std::to_string(ends[0]));
+  ::close(ends[0]);
+  EXPECT_EQ(piped.error, 0);
+  EXPECT_FALSE(piped.empty_file);
+  EXPECT_EQ(piped.text, u"<a>\u00e4</a>");
+
+  EXPECT_EQ(load_text_file(directory_).error, EISDIR);
+  EXPECT_EQ(load_text_file(directory_ + "/missing").error, ENOENT);
+  LoadedText empty = load_text_file(utf16_to_utf8(write("empty", "")));
+  EXPECT_EQ(empty.error, 0);
+  EXPECT_TRUE(empty.empty_file);
+  // A read that fails is an error, not the end of the text.
+  Utf16PieceReader reader(PlatformFile::open_for_reading(directory_));
+  std::u16string piece;
+  EXPECT_FALSE(reader.next(piece));
+  EXPECT_EQ(reader.error(), EISDIR);
+}
+
+TEST_F(TextFileTest, AHugeSparseFileIsReadUpToItsFirstZeroByte) {
+  std::string path = utf16_to_utf8(write("sparse", "<r><a>1</a></r>"));
+  if (::truncate(path.c_str(), off_t{1} << 36) != 0) GTEST_SKIP() << "no sparse files here";
+  LoadedText loaded = load_text_file(path);
+  EXPECT_EQ(loaded.error, 0);
+  EXPECT_EQ(loaded.text, u"<r><a>1</a></r>");
 }
 
 TEST_F(TextFileTest, UnmarkedFilesAreUtf8WhereValidElseWindows1252) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "support/text_case.h"
@@ -36,6 +37,23 @@ TEST(TextCase, MapsEveryUnitToOneUnit) {
   EXPECT_EQ(lower_case_text(u"\u0130\u03a3\u0416"), u"i\u03c3\u0436");
   std::u16string pair = u"\U00010400";  // a Deseret capital: the pair stays as it is
   EXPECT_EQ(lower_case_text(pair), pair);
+}
+
+// Long texts go through the block-wise encoder and its slices; the scalar decoder must
+// bring them back, pairs cut by a slice boundary included.
+TEST(UnicodeText, LongTextsRoundTripThroughUtf8) {
+  std::mt19937 random(7);
+  const std::u16string pieces[] = {u"plain ascii text, long enough for a block", u"\u00e4", u"\u20ac",
+                                   u"\U0001F600", u"<", u"\u007f\u0080"};
+  for (int round = 0; round < 20; ++round) {
+    std::u16string text;
+    while (text.size() < 20000) text += pieces[random() % std::size(pieces)];
+    EXPECT_EQ(utf8_to_utf16(utf16_to_utf8(text)), text) << round;
+    std::u16string lone = text;
+    lone[random() % lone.size()] = static_cast<char16_t>(0xD800 + random() % 0x800);
+    lone[4095] = static_cast<char16_t>(0xD83D);  // a high surrogate at the end of a slice
+    EXPECT_EQ(utf8_to_utf16(utf16_to_utf8(lone)), replace_lone_surrogates(lone)) << round;
+  }
 }
 
 }  // namespace

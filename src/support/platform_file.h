@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace ambrel {
+
+// A file name as the system takes it. On POSIX systems that is the bytes themselves, which
+// need not be UTF-8; a name that went through UTF-16 and back could name another file.
+#if defined(_WIN32)
+using NativePath = std::wstring;
+#else
+using NativePath = std::string;
+#endif
+
+// The system's form of a name the user interface holds as UTF-16.
+NativePath native_path(std::u16string_view path);
+
+enum class FileKind {
+  Regular,    // a file on disk: its size is known before reading
+  Directory,
+  Stream,     // a pipe, FIFO, socket or character device: read to its end
+};
+
+// What the system says about a name, without opening it. `error` is an errno value
+// when the name names nothing (then kind and size are meaningless).
+struct PathInfo {
+  int error = 0;
+  FileKind kind = FileKind::Regular;
+  std::int64_t size = 0;
+};
+PathInfo inspect_path(const NativePath& path);
+
+// An open file for reading. Errors are errno values, also on systems that have others.
+// This and platform_file_posix.cpp are the only places that talk to the system's files.
+class PlatformFile {
+ public:
+  // Opens an existing file (or device, or FIFO: that waits for a writer) for reading, never
+  // refusing other readers; is_open() is false after a failure, error() says why.
+  static PlatformFile open_for_reading(const NativePath& path);
+  // A second handle on the process's standard input.
+  static PlatformFile standard_input();
+
+  PlatformFile(PlatformFile&& other) noexcept;
+  PlatformFile& operator=(PlatformFile&& other) noexcept;
+  PlatformFile(const PlatformFile&) = delete;
+  PlatformFile& operator=(const PlatformFile&) = delete;
+  ~PlatformFile();
+
+  bool is_open() const { return handle_ >= 0; }
+  int error() const { return error_; }
+
+  // Kind and size of the open file; a failure of the query gives a Stream of size 0.
+  PathInfo info() const;
+
+  // Reads up to `size` bytes into `into`: the count read, 0 at the end, -1 on an error
+  // (error() then says which).
+  std::ptrdiff_t read(unsigned char* into, std::size_t size);
+
+ private:
+  PlatformFile(int handle, int error) : handle_(handle), error_(error) {}
+
+  int handle_;
+  int error_;
+};
+
+}  // namespace ambrel
