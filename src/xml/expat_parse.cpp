@@ -4,11 +4,10 @@
 
 #include <algorithm>
 #include <bit>
-#include <climits>
 #include <new>
 #include <string>
 
-#include "xml/error_messages.h"
+#include "xml/expat_status.h"
 #include "xml/tree_builder.h"
 
 namespace ambrel {
@@ -166,19 +165,6 @@ bool parse_pieces(XML_Parser parser, std::u16string_view text, std::size_t piece
   return true;
 }
 
-int clamp_to_int(XML_Size value) {
-  return value > static_cast<XML_Size>(INT_MAX) ? INT_MAX : static_cast<int>(value);
-}
-
-XmlParseStatus failure_status(XML_Parser parser, bool out_of_memory) {
-  XmlParseStatus status{};
-  status.status = out_of_memory ? XML_ERROR_NO_MEMORY : static_cast<int>(XML_GetErrorCode(parser));
-  status.line = clamp_to_int(XML_GetCurrentLineNumber(parser));
-  status.column = clamp_to_int(XML_GetCurrentColumnNumber(parser) + 1);
-  status.message = xml_error_message(status.status);
-  return status;
-}
-
 }  // namespace
 
 bool parse_into(XmlDocument& document, std::u16string_view text, std::size_t piece_units) {
@@ -189,11 +175,11 @@ bool parse_into(XmlDocument& document, std::u16string_view text, std::size_t pie
     ParseSession session{parser, TreeBuilder(document)};
     register_handlers(parser, session);
     if (!parse_pieces(parser, text, piece_units) || session.out_of_memory) {
-      document.status = failure_status(parser, session.out_of_memory);
+      document.status = expat_failure_status(parser, session.out_of_memory);
     }
     session.builder.finish();
   } catch (const std::bad_alloc&) {
-    document.status = failure_status(parser, true);
+    document.status = expat_failure_status(parser, true);
   }
   XML_ParserFree(parser);
   return true;
