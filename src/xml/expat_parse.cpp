@@ -7,6 +7,7 @@
 #include <new>
 #include <string>
 
+#include "support/unicode_text.h"
 #include "xml/expat_status.h"
 #include "xml/tree_builder.h"
 
@@ -153,7 +154,7 @@ bool parse_pieces(XML_Parser parser, std::u16string_view text, std::size_t piece
   const char* bytes = reinterpret_cast<const char*>(text.data());
   std::size_t left = text.size();
   do {
-    std::size_t units = std::min(left, piece_units);
+    std::size_t units = next_piece_units({text.data() + (text.size() - left), left}, piece_units);
     left -= units;
     int is_final = left == 0 ? XML_TRUE : XML_FALSE;
     if (XML_Parse(parser, bytes, static_cast<int>(units * sizeof(char16_t)), is_final) ==
@@ -166,6 +167,18 @@ bool parse_pieces(XML_Parser parser, std::u16string_view text, std::size_t piece
 }
 
 }  // namespace
+
+std::size_t next_piece_units(std::u16string_view rest, std::size_t limit) {
+  std::size_t units = std::min(rest.size(), std::max<std::size_t>(limit, 1));
+  while (units < rest.size()) {
+    char16_t last = rest[units - 1];
+    char16_t next = rest[units];
+    bool joined = (last == u'\r' && next == u'\n') || (is_high_surrogate(last) && is_low_surrogate(next));
+    if (!joined) break;
+    units = units > 1 ? units - 1 : units + 1;
+  }
+  return units;
+}
 
 bool parse_into(XmlDocument& document, std::u16string_view text, std::size_t piece_units) {
   piece_units = std::clamp<std::size_t>(piece_units, 1, kLargestPieceUnits);

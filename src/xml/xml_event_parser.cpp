@@ -135,67 +135,60 @@ XmlEventParser::~XmlEventParser() {
 
 void XmlEventParser::feed(std::u16string_view piece) {
   if (failed_ || finished_ || piece.empty()) return;
-  if (!held_high_surrogate_ && !contains_surrogate(piece)) {
-    parse(piece, false);
-    return;
+  if (held_unit_ != 0) {
+    joined_.assign(1, held_unit_);
+    joined_ += piece;
+    held_unit_ = 0;
+    parse_holding_last(joined_);
+  } else {
+    parse_holding_last(piece);
   }
-  feed_repaired(piece);
 }
 
-// Replaces every unpaired surrogate by U+FFFD, as the parse into a document does for the
-// whole text; a high surrogate at the end of the piece waits for the next one.
-void XmlEventParser::feed_repaired(std::u16string_view piece) {
-  repaired_.clear();
-  if (held_high_surrogate_) {
-    repaired_ += held_unit_;
-    held_high_surrogate_ = false;
+namespace {
+
+// A unit that may pair with the first unit of the next piece.
+bool may_join_next(char16_t unit) { return unit == u'\r' || is_high_surrogate(unit); }
+
+}  // namespace
+
+// The last unit waits for the next piece when it may belong with it, so the parser never
+// sees a CR LF or a surrogate pair split (see next_piece_units).
+void XmlEventParser::parse_holding_last(std::u16string_view units) {
+  if (may_join_next(units.back())) {
+    held_unit_ = units.back();
+    units.remove_suffix(1);
   }
-  repaired_ += piece;
-  std::size_t end = repaired_.size();
-  for (std::size_t i = 0; i < end; ++i) {
-    char16_t unit = repaired_[i];
-    if (is_high_surrogate(unit)) {
-      if (i + 1 == end) {
-        held_high_surrogate_ = true;
-        held_unit_ = unit;
-        --end;
-      } else if (is_low_surrogate(repaired_[i + 1])) {
-        ++i;
-      } else {
-        repaired_[i] = kReplacementCharacter;
-      }
-    } else if (is_low_surrogate(unit)) {
-      repaired_[i] = kReplacementCharacter;
-    }
-  }
-  parse({repaired_.data(), end}, false);
+  parse(units, false);
 }
 
 // Hands the units over in pieces the parser's int sizes and its buffer copy can take.
+// Unpaired surrogates become U+FFFD, as in the parse into a document; no piece ends
+// inside a pair, so each can be repaired on its own.
 void XmlEventParser::parse(std::u16string_view units, bool is_final) {
   do {
-    std::size_t count = std::min(units.size(), kDefaultPieceUnits);
-    bool last = count == units.size();
+    std::u16string_view piece = units.substr(0, next_piece_units(units, kDefaultPieceUnits));
+    units.remove_prefix(piece.size());
+    if (contains_surrogate(piece) && !is_valid_utf16(piece)) {
+      repaired_ = replace_lone_surrogates(piece);
+      piece = repaired_;
+    }
     enum XML_Status result =
-        XML_Parse(parser_, reinterpret_cast<const char*>(units.data()),
-                  static_cast<int>(count * sizeof(char16_t)), last && is_final ? XML_TRUE : XML_FALSE);
+        XML_Parse(parser_, reinterpret_cast<const char*>(piece.data()),
+                  static_cast<int>(piece.size() * sizeof(char16_t)), units.empty() && is_final ? XML_TRUE : XML_FALSE);
     if (result == XML_STATUS_ERROR || handler_failed_) {
       failed_ = true;
       status_ = expat_failure_status(parser_, handler_failed_);
       return;
     }
-    units.remove_prefix(count);
   } while (!units.empty());
 }
 
 XmlParseStatus XmlEventParser::finish() {
   if (!failed_ && !finished_) {
-    if (held_high_surrogate_) {
-      held_high_surrogate_ = false;
-      const char16_t replacement = kReplacementCharacter;
-      parse({&replacement, 1}, false);
-    }
-    if (!failed_) parse(u"", true);
+    char16_t last = held_unit_ != 0 && is_high_surrogate(held_unit_) ? kReplacementCharacter : held_unit_;
+    held_unit_ = 0;
+    parse(last != 0 ? std::u16string_view(&last, 1) : std::u16string_view(), true);
   }
   finished_ = true;
   return status_;

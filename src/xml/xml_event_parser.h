@@ -61,7 +61,7 @@ class XmlEventParser {
  private:
   friend struct XmlEventCallbacks;
 
-  void feed_repaired(std::u16string_view piece);
+  void parse_holding_last(std::u16string_view units);
   void parse(std::u16string_view units, bool is_final);
 
   XmlEventHandler& handler_;
@@ -69,9 +69,9 @@ class XmlEventParser {
   bool failed_ = false;
   bool finished_ = false;
   bool handler_failed_ = false;
-  bool held_high_surrogate_ = false;  // the last piece ended inside a possible pair
-  char16_t held_unit_ = 0;
-  std::u16string repaired_;  // reused for pieces with unpaired surrogates
+  char16_t held_unit_ = 0;    // the last unit fed, until its successor is known; 0: none
+  std::u16string joined_;    // the held unit and the next piece
+  std::u16string repaired_;  // a piece with unpaired surrogates, repaired
   XmlParseStatus status_{};
 };
 
