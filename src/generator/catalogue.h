@@ -27,25 +27,25 @@ using TextEqual = std::equal_to<>;
 // element names from the top, ignoring case), whatever their sibling positions. Its
 // element key is its parent kind's key, "/" and `key_step`.
 struct ElementRecord {
-  int parent = -1;            // the parent kind; ElementCatalogue::kTop for top-level kinds
-  std::u16string key_step;    // the lower-cased element name
-  std::vector<int> children;  // child kinds, in the order they were first met
-  int name_spelling = 0;      // index into `spellings`: the name of the last instance
-  std::vector<std::u16string> spellings;  // every way the name was written
+  // Touched for every instance, so kept together at the front.
   std::int32_t sibling_count = 0;  // instances under the last parent instance that had any
-  NameSet attribute_names;         // lower-cased, of every instance
+  int name_spelling = 0;           // index into `spellings`: the name of the last instance
   bool has_values = false;         // some instance had no child node
   ValueType value_type = ValueType::integer;  // widest class of those instances' texts
-
   // The last instance's marked path is its parent instance's marked path (a number of
   // ElementCatalogue::marked_steps, held by this record), "/", its name and "[]" when it
   // had a sibling index.
-  std::uint32_t marked_parent = PathSteps::kTop;
   bool marked_index = false;
-
-  // Filing state: the lowered path number of the last instance's parent (held by the
-  // record), and the kinds of the children by their key step.
+  std::uint32_t marked_parent = PathSteps::kTop;
+  // Filing state: the lowered path number of the last instance's parent (held).
   std::uint32_t last_parent_path = PathSteps::kTop;
+
+  int parent = -1;            // the parent kind; ElementCatalogue::kTop for top-level kinds
+  std::u16string key_step;    // the lower-cased element name
+  std::vector<int> children;  // child kinds, in the order they were first met
+  std::vector<std::u16string> spellings;  // every way the name was written
+  NameSet attribute_names;                // lower-cased, of every instance
+  // Filing state: the kinds of the children by their key step.
   std::unordered_map<std::u16string, int, TextHash, TextEqual> child_kinds;
 };
 

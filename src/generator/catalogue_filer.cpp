@@ -18,7 +18,8 @@ std::u16string_view text_of(const char16_t* text) {
 CatalogueFiler::CatalogueFiler(ElementCatalogue& catalogue)
     : catalogue_(catalogue), next_serial_(kDocumentSerial + 1) {
   open_.push_back({ElementCatalogue::kTop, 0, 1, kDocumentSerial, PathSteps::kTop, PathSteps::kTop,
-                   true, false, {}});
+                   true, false, {}, kNoName});
+  guesses_.emplace_back();
 }
 
 void CatalogueFiler::open_element(std::u16string_view name, const char16_t* const* attributes,
@@ -28,7 +29,7 @@ void CatalogueFiler::open_element(std::u16string_view name, const char16_t* cons
   Frame& parent = open_[depth_ - 1];
   parent.has_child_node = true;
 
-  ChildName& child = child_name(parent.kind, name);
+  ChildName& child = child_name(parent, name);
   if (child.parent_serial == parent.serial) {
     ++child.count;
   } else {
@@ -48,7 +49,7 @@ void CatalogueFiler::open_element(std::u16string_view name, const char16_t* cons
   add_attributes(child.kind, attributes, attribute_count);
 
   open_[depth_] = {child.kind, child.spelling, child.count, next_serial_++,
-                   PathSteps::kTop, PathSteps::kTop, false, false, {}};
+                   PathSteps::kTop, PathSteps::kTop, false, false, {}, kNoName};
   ++depth_;
 }
 
@@ -83,15 +84,32 @@ void CatalogueFiler::prepare_inheritance(std::size_t depth) {
   frame.inherited = true;
 }
 
-CatalogueFiler::ChildName& CatalogueFiler::child_name(int parent_kind, std::u16string_view name) {
+CatalogueFiler::ChildName& CatalogueFiler::child_name(Frame& parent, std::u16string_view name) {
+  std::uint32_t guess = parent.last_child == kNoName
+                            ? guesses_[static_cast<std::size_t>(parent.kind)].first_child
+                            : child_names_[parent.last_child].next_guess;
+  std::uint32_t number = guess;
+  if (guess == kNoName || child_name_numbers_.text(guess) != name) {
+    number = look_up_child_name(parent.kind, name);
+    if (parent.last_child == kNoName) {
+      guesses_[static_cast<std::size_t>(parent.kind)].first_child = number;
+    } else {
+      child_names_[parent.last_child].next_guess = number;
+    }
+  }
+  parent.last_child = number;
+  return child_names_[number];
+}
+
+std::uint32_t CatalogueFiler::look_up_child_name(int parent_kind, std::u16string_view name) {
   OwnedNames::Found found = child_name_numbers_.find_or_add(static_cast<std::uint32_t>(parent_kind), name);
   if (found.added) {
     int kind = kind_for(parent_kind, name);
     ElementRecord& r = record(kind);
     r.spellings.emplace_back(name);
-    child_names_.push_back({kind, static_cast<int>(r.spellings.size() - 1), kNoInstance, 0});
+    child_names_.push_back({kind, static_cast<int>(r.spellings.size() - 1), kNoInstance, 0, kNoName});
   }
-  return child_names_[found.number];
+  return found.number;
 }
 
 int CatalogueFiler::kind_for(int parent_kind, std::u16string_view name) {
@@ -100,6 +118,7 @@ int CatalogueFiler::kind_for(int parent_kind, std::u16string_view name) {
   auto known = kinds.find(key_step);
   if (known != kinds.end()) return known->second;
   int kind = static_cast<int>(catalogue_.records_.size());
+  guesses_.emplace_back();
   ElementRecord& r = catalogue_.records_.emplace_back();
   r.parent = parent_kind;
   r.key_step = key_step;
@@ -109,11 +128,14 @@ int CatalogueFiler::kind_for(int parent_kind, std::u16string_view name) {
 }
 
 void CatalogueFiler::add_attributes(int kind, const char16_t* const* attributes, std::size_t count) {
+  std::vector<std::uint32_t>& guesses = guesses_[static_cast<std::size_t>(kind)].attributes;
+  if (guesses.size() < count) guesses.resize(count, kNoName);
   for (std::size_t i = 0; i < count; ++i) {
     std::u16string_view name = text_of(attributes[2 * i]);
-    if (attribute_spellings_.find_or_add(static_cast<std::uint32_t>(kind), name).added) {
-      record(kind).attribute_names.add(lower_case_text(name));
-    }
+    if (guesses[i] != kNoName && attribute_spellings_.text(guesses[i]) == name) continue;
+    OwnedNames::Found found = attribute_spellings_.find_or_add(static_cast<std::uint32_t>(kind), name);
+    if (found.added) record(kind).attribute_names.add(lower_case_text(name));
+    guesses[i] = found.number;
   }
 }
 

@@ -43,6 +43,7 @@ class CatalogueFiler {
     bool inherited;
     bool has_child_node;
     ValueTypeScan text;
+    std::uint32_t last_child;  // the child name of the last element child, or kNoName
   };
 
   // One name as written under one parent kind.
@@ -51,11 +52,22 @@ class CatalogueFiler {
     int spelling;
     std::uint64_t parent_serial;  // the parent instance `count` belongs to
     std::int32_t count;
+    std::uint32_t next_guess;     // the child name that followed this one last time
   };
+
+  // Documents repeat their shapes: the child that followed a child last time, and the
+  // attributes an element of the kind had last time, are checked first, which costs a
+  // comparison of the name instead of a lookup.
+  struct KindGuesses {
+    std::uint32_t first_child = kNoName;
+    std::vector<std::uint32_t> attributes;  // attribute spellings by position
+  };
+  static constexpr std::uint32_t kNoName = UINT32_MAX;
 
   ElementRecord& record(int kind) { return catalogue_.record(kind); }
   void prepare_inheritance(std::size_t depth);
-  ChildName& child_name(int parent_kind, std::u16string_view name);
+  ChildName& child_name(Frame& parent, std::u16string_view name);
+  std::uint32_t look_up_child_name(int parent_kind, std::u16string_view name);
   int kind_for(int parent_kind, std::u16string_view name);
   void add_attributes(int kind, const char16_t* const* attributes, std::size_t count);
   void file_text(const Frame& frame);
@@ -67,6 +79,7 @@ class CatalogueFiler {
   std::uint64_t next_serial_;
   OwnedNames child_name_numbers_;  // owner: the parent kind
   std::vector<ChildName> child_names_;
+  std::vector<KindGuesses> guesses_;  // by kind
   OwnedNames attribute_spellings_;  // owner: the kind
   PathSteps lowered_paths_;         // detail: the sibling index
 };

@@ -19,6 +19,11 @@ class OwnedNames {
   };
 
   Found find_or_add(std::uint32_t owner, std::u16string_view text);
+  // The text numbered `number`.
+  std::u16string_view text(std::uint32_t number) const {
+    const Entry& e = entries_[number];
+    return {texts_.data() + e.offset, e.length};
+  }
   std::size_t size() const { return entries_.size(); }
 
  private:

@@ -2,27 +2,22 @@
 
 namespace ambrel {
 
-std::size_t PathSteps::hash(std::uint32_t parent, std::uint32_t kind, std::uint64_t detail) {
+std::uint32_t PathSteps::hash(std::uint32_t parent, std::uint32_t kind, std::uint64_t detail) {
   std::uint64_t h = (std::uint64_t{parent} << 32 | kind) * 0x9E3779B97F4A7C15ull;
   h ^= detail * 0xC2B2AE3D27D4EB4Full;
   h ^= h >> 29;
   h *= 0xFF51AFD7ED558CCDull;
-  h ^= h >> 32;
-  return static_cast<std::size_t>(h);
-}
-
-std::size_t PathSteps::home(std::uint32_t number) const {
-  const Step& s = steps_[number];
-  return hash(s.parent, s.kind, s.detail) & (index_.size() - 1);
+  return static_cast<std::uint32_t>(h >> 32);
 }
 
 std::uint32_t PathSteps::acquire(std::uint32_t parent, std::uint32_t kind, std::uint64_t detail) {
   if (2 * (used_ + 1) > index_.size()) grow();
   std::size_t mask = index_.size() - 1;
-  std::size_t at = hash(parent, kind, detail) & mask;
+  std::uint32_t h = hash(parent, kind, detail);
+  std::size_t at = h & mask;
   for (; index_[at] != 0; at = (at + 1) & mask) {
     Step& s = steps_[index_[at]];
-    if (s.parent == parent && s.kind == kind && s.detail == detail) {
+    if (s.hash == h && s.parent == parent && s.kind == kind && s.detail == detail) {
       ++s.holders;
       return index_[at];
     }
@@ -35,7 +30,7 @@ std::uint32_t PathSteps::acquire(std::uint32_t parent, std::uint32_t kind, std::
     number = free_numbers_.back();
     free_numbers_.pop_back();
   }
-  steps_[number] = {parent, kind, detail, 1};
+  steps_[number] = {parent, kind, detail, 1, h};
   hold(parent);
   index_[at] = number;
   ++used_;

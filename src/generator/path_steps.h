@@ -20,6 +20,7 @@ class PathSteps {
     std::uint32_t kind;
     std::uint64_t detail;
     std::uint32_t holders;  // 0: a free slot
+    std::uint32_t hash;     // of (parent, kind, detail), kept for moving it in the index
   };
 
   // The number of the path (parent, kind, detail), held once more by the caller.
@@ -35,8 +36,8 @@ class PathSteps {
   std::size_t size() const { return used_; }
 
  private:
-  static std::size_t hash(std::uint32_t parent, std::uint32_t kind, std::uint64_t detail);
-  std::size_t home(std::uint32_t number) const;
+  static std::uint32_t hash(std::uint32_t parent, std::uint32_t kind, std::uint64_t detail);
+  std::size_t home(std::uint32_t number) const { return steps_[number].hash & (index_.size() - 1); }
   void grow();
   void erase(std::uint32_t number);
 
