@@ -5,6 +5,7 @@
 #include "generator/catalogue.h"
 #include "generator/catalogue_filer.h"
 #include "generator/declarations.h"
+#include "xml/error_messages.h"
 #include "xml/xml_event_parser.h"
 
 namespace ambrel {
@@ -42,7 +43,7 @@ class FilingHandler final : public XmlEventHandler {
 XmlParseStatus out_of_memory() {
   XmlParseStatus status{};
   status.status = kOutOfMemory;
-  status.message = u"out of memory";
+  status.message = xml_error_message(kOutOfMemory);
   return status;
 }
 

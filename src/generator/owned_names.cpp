@@ -38,7 +38,8 @@ OwnedNames::Found OwnedNames::find_or_add(std::uint32_t owner, std::u16string_vi
       return {index_[at] - 1, false};
     }
   }
-  entries_.reserve(entries_.size() + 1);
+  // Room first, so a failure to grow the text store leaves both unchanged.
+  if (entries_.size() == entries_.capacity()) entries_.reserve(2 * entries_.size() + 16);
   texts_.append(text);
   entries_.push_back({owner, h, texts_.size() - text.size(), text.size()});
   index_[at] = static_cast<std::uint32_t>(entries_.size());

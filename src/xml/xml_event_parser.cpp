@@ -2,12 +2,12 @@
 
 #include <expat.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <new>
 
 #include "support/unicode_text.h"
+#include "xml/error_messages.h"
 #include "xml/expat_parse.h"
 #include "xml/expat_status.h"
 
@@ -131,7 +131,7 @@ XmlEventParser::XmlEventParser(XmlEventHandler& handler)
   if (parser_ == nullptr) {
     failed_ = true;
     status_.status = XML_ERROR_NO_MEMORY;
-    status_.message = u"out of memory";
+    status_.message = xml_error_message(XML_ERROR_NO_MEMORY);
     return;
   }
   XmlEventCallbacks::register_all(parser_, *this);
