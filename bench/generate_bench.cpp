@@ -1,9 +1,14 @@
-// Generates declarations for 25 MB and 100 MB documents of several shapes and prints,
-// per document and from one run, generate_declarations time divided by a bare expat
-// parse of the same text (equal ratios at both sizes show linear cost); then ambrel-gen's
-// throughput and peak memory on a 100 MB UTF-8 file.
+// Generates declarations for documents of several shapes (10 and 40 million UTF-16 units,
+// and 200,000 same-named siblings) and prints, per document and from one run, the cpu
+// time of the event-driven generation (fed in 64 Ki-unit pieces) and of the tree path
+// (parse into a document, walk, print), each divided by a bare parse of the same text by
+// the UTF-16 expat with no handlers (equal ratios at both sizes show linear cost), and
+// the peak memory each needs beyond the text. Each measurement runs in a child process so
+// that its peak is its own. Then ambrel-gen's throughput and peak memory on a 100 MB
+// UTF-8 file.
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -11,12 +16,16 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
+#include <ctime>
 #include <fstream>
 #include <functional>
 #include <string>
 
 #include "expat_baseline.h"
-#include "generator/generator.h"
+#include "generator/catalogue.h"
+#include "generator/declaration_generator.h"
+#include "generator/declarations.h"
 #include "support/unicode_text.h"
 #include "xml/xml_document.h"
 
@@ -81,14 +90,98 @@ void mixed_piece(std::u16string& doc, long i) {
   append(doc, i % 2 == 0 ? "</Entry>\n" : "</entry>\n");
 }
 
-void measure(const char* shape, std::size_t megabytes, void (*piece)(std::u16string&, long)) {
-  std::u16string doc = document(megabytes * kMegabyte, piece);
-  double bare = bare_expat_seconds(doc);
-  auto start = std::chrono::steady_clock::now();
-  std::u16string declarations = ambrel::generate_declarations(doc);
-  double generate = seconds_since(start);
-  std::printf("%-10s %4zu M units: generate %7.3f s, bare expat %6.3f s, ratio %5.2f, output %zu units\n",
-              shape, megabytes, generate, bare, generate / bare, declarations.size());
+// Two hundred thousand records of one name under the root, each with child elements.
+void sibling_piece(std::u16string& doc, long i) {
+  std::string n = std::to_string(i);
+  append(doc, "<item id=\"" + n + "\"><v>" + n + "</v></item>\n");
+}
+
+double cpu_seconds() {
+  timespec now{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// A number from /proc/self/status, in kB.
+long status_kilobytes(const char* field) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  std::size_t length = std::strlen(field);
+  while (std::getline(status, line)) {
+    if (line.compare(0, length, field) == 0) return std::stol(line.substr(length + 1));
+  }
+  return -1;
+}
+
+struct Cost {
+  double cpu_seconds;
+  double peak_megabytes;  // beyond what the process held before
+  std::size_t output_units;
+};
+
+// Runs `work` in a child process, with the peak resident size reset at its start.
+Cost in_child(const std::function<std::size_t()>& work) {
+  malloc_trim(0);
+  int channel[2];
+  if (pipe(channel) != 0) return {};
+  pid_t child = fork();
+  if (child == 0) {
+    close(channel[0]);
+    std::ofstream("/proc/self/clear_refs") << "5";  // resets the peak to the current size
+    long before = status_kilobytes("VmRSS:");
+    double start = cpu_seconds();
+    std::size_t units = work();
+    Cost cost{cpu_seconds() - start, static_cast<double>(status_kilobytes("VmHWM:") - before) / 1024, units};
+    ssize_t written = write(channel[1], &cost, sizeof cost);
+    _exit(written == sizeof cost ? 0 : 1);
+  }
+  close(channel[1]);
+  Cost cost{};
+  if (read(channel[0], &cost, sizeof cost) != sizeof cost) std::printf("  (measurement failed)\n");
+  close(channel[0]);
+  waitpid(child, nullptr, 0);
+  return cost;
+}
+
+std::size_t bare_parse(const std::u16string& doc) {
+  bare_expat_seconds(doc);
+  return 0;
+}
+
+std::size_t event_generation(const std::u16string& doc) {
+  constexpr std::size_t kPieceUnits = 64 * 1024;
+  ambrel::DeclarationGenerator generator;
+  for (std::size_t at = 0; at < doc.size(); at += kPieceUnits) {
+    generator.feed(std::u16string_view(doc).substr(at, kPieceUnits));
+  }
+  return generator.finish().text.size();
+}
+
+std::size_t tree_generation(const std::u16string& doc) {
+  ambrel::xml_library_init();
+  int document = ambrel::xml_parse_text(ambrel::kAnyNumber, doc);
+  ambrel::ElementCatalogue catalogue;
+  ambrel::catalogue_elements(ambrel::xml_main_node(document), catalogue);
+  ambrel::xml_free_document(document);
+  std::size_t units = ambrel::print_declarations(catalogue).size();
+  ambrel::xml_library_end();
+  return units;
+}
+
+void measure(const char* shape, const std::u16string& doc) {
+  Cost bare = in_child([&] { return bare_parse(doc); });
+  Cost events = in_child([&] { return event_generation(doc); });
+  Cost tree = in_child([&] { return tree_generation(doc); });
+  std::printf("%-10s %5.1f M units: bare parse %6.3f s | events %6.3f s = %4.2f x bare, peak +%6.1f MB |"
+              " tree %6.3f s = %4.2f x bare, peak +%7.1f MB | %s output\n",
+              shape, static_cast<double>(doc.size()) / 1e6, bare.cpu_seconds, events.cpu_seconds,
+              events.cpu_seconds / bare.cpu_seconds, events.peak_megabytes, tree.cpu_seconds,
+              tree.cpu_seconds / bare.cpu_seconds, tree.peak_megabytes,
+              events.output_units == tree.output_units ? "same" : "DIFFERENT");
+}
+
+void measure_shape(const char* shape, std::size_t units, void (*piece)(std::u16string&, long)) {
+  measure(shape, document(units, piece));
 }
 
 // Writes a mixed document of about `bytes` bytes as UTF-8, a slice at a time, so that this
@@ -143,13 +236,22 @@ void measure_command(const char* command_path) {
 
 int main() {
   measure_command(AMBREL_GEN_PATH);  // first, while this process is still small
-  ambrel::xml_library_init();
-  for (std::size_t megabytes : {25, 100}) {
-    measure("wide", megabytes, wide_piece);
-    measure("deep", megabytes, deep_piece);
-    measure("attributes", megabytes, attribute_piece);
-    measure("mixed", megabytes, mixed_piece);
+  std::printf("load average at start: %s", [] {
+    std::ifstream load("/proc/loadavg");
+    std::string line;
+    std::getline(load, line);
+    return line + "\n";
+  }().c_str());
+  for (std::size_t millions : {10, 40}) {
+    measure_shape("wide", millions * kMegabyte, wide_piece);
+    measure_shape("deep", millions * kMegabyte, deep_piece);
+    measure_shape("attributes", millions * kMegabyte, attribute_piece);
+    measure_shape("mixed", millions * kMegabyte, mixed_piece);
   }
-  ambrel::xml_library_end();
+  std::u16string siblings;
+  append(siblings, "<root>\n");
+  for (long i = 0; i < 200000; ++i) sibling_piece(siblings, i);
+  append(siblings, "</root>\n");
+  measure("siblings", siblings);
   return 0;
 }

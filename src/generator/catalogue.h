@@ -5,11 +5,10 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
-#include "generator/lowered_path_numbers.h"
 #include "generator/name_set.h"
+#include "generator/path_steps.h"
 #include "generator/value_types.h"
 #include "xml/xml_node.h"
 
@@ -28,48 +27,30 @@ using TextEqual = std::equal_to<>;
 // element names from the top, ignoring case), whatever their sibling positions. Its
 // element key is its parent kind's key, "/" and `key_step`.
 struct ElementRecord {
+  // Touched for every instance, so kept together at the front.
+  std::int32_t sibling_count = 0;  // instances under the last parent instance that had any
+  int name_spelling = 0;           // index into `spellings`: the name of the last instance
+  bool has_values = false;         // some instance had no child node
+  ValueType value_type = ValueType::integer;  // widest class of those instances' texts
+  // The last instance's marked path is its parent instance's marked path (a number of
+  // ElementCatalogue::marked_steps, held by this record), "/", its name and "[]" when it
+  // had a sibling index.
+  bool marked_index = false;
+  std::uint32_t marked_parent = PathSteps::kTop;
+  // Filing state: the lowered path number of the last instance's parent (held).
+  std::uint32_t last_parent_path = PathSteps::kTop;
+
   int parent = -1;            // the parent kind; ElementCatalogue::kTop for top-level kinds
   std::u16string key_step;    // the lower-cased element name
   std::vector<int> children;  // child kinds, in the order they were first met
-  int name_spelling = 0;      // index into `spellings`: the name of the last instance
   std::vector<std::u16string> spellings;  // every way the name was written
-  std::int32_t sibling_count = 0;  // instances under the last parent instance that had any
-  NameSet attribute_names;         // lower-cased, of every instance
-  bool has_values = false;         // some instance had no child node
-  ValueType value_type = ValueType::integer;  // widest class of those instances' texts
-
-  // The last instance's marked path is its parent instance's marked path (a chain of
-  // MarkedStep, -1 for the top), "/", its name and "[]" when it had a sibling index.
-  int marked_parent = -1;
-  bool marked_index = false;
-
-  // Walk state.
-  std::uint32_t last_parent_path = 0;  // lowered path number of the last instance's parent
-  int last_marked_step = -1;           // the step this kind added last, reused when equal
-  struct ChildName {
-    int kind;
-    int spelling;
-  };
-  std::unordered_map<std::u16string, ChildName, TextHash, TextEqual> child_names;  // as written
-  std::unordered_map<std::u16string, int, TextHash, TextEqual> child_kinds;  // by key step
-  std::unordered_set<std::u16string, TextHash, TextEqual> attribute_spellings;
-  // Documents share one stored copy of equal names, so most lookups end at a pointer.
-  static constexpr std::size_t kRecentNames = 8;
-  const char16_t* recent_child_name[kRecentNames] = {};
-  ChildName recent_child[kRecentNames] = {};
-  const char16_t* recent_attribute[kRecentNames] = {};
+  NameSet attribute_names;                // lower-cased, of every instance
+  // Filing state: the kinds of the children by their key step.
+  std::unordered_map<std::u16string, int, TextHash, TextEqual> child_kinds;
 };
 
-// One step of a marked path, shared by every instance whose path prefix is the same.
-struct MarkedStep {
-  int parent;  // -1 for the top
-  int kind;
-  int spelling;
-  bool index;
-};
-
-// The element kinds of one document, filed by catalogue_elements. Kind 0 (kTop) stands
-// for the document itself: its children are the top-level kinds.
+// The element kinds of one document, filed by a CatalogueFiler. Kind 0 (kTop) stands for
+// the document itself: its children are the top-level kinds.
 class ElementCatalogue {
  public:
   static constexpr int kTop = 0;
@@ -85,12 +66,18 @@ class ElementCatalogue {
   // The attribute names joined by "," in the name set's iteration order.
   std::u16string attribute_list(int kind) const;
 
+  // A marked step's detail: the spelling of the name and whether it had a sibling index.
+  static std::uint64_t marked_detail(int spelling, bool index) {
+    return std::uint64_t{static_cast<std::uint32_t>(spelling)} << 1 | (index ? 1u : 0u);
+  }
+
  private:
-  friend class CatalogueWalk;
+  friend class CatalogueFiler;
+
+  ElementRecord& record(int kind) { return records_[static_cast<std::size_t>(kind)]; }
 
   std::deque<ElementRecord> records_;  // a deque keeps records in place while kinds are added
-  std::vector<MarkedStep> marked_steps_;
-  LoweredPathNumbers lowered_paths_;
+  PathSteps marked_steps_;             // detail: marked_detail
 };
 
 // Files `first_node` (a child of the document's root node, such as the main node), its

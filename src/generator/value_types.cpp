@@ -1,37 +1,37 @@
 #include "generator/value_types.h"
 
-#include <cstdint>
-
 namespace ambrel {
 
-ValueType infer_value_type(std::u16string_view value) {
-  std::int32_t digits = 0;
-  std::int32_t separators = 0;
-  std::int32_t invalid = 0;
-  bool separator_seen = false;
-  bool minus_seen = false;
-  for (std::size_t i = 0; i < value.size(); ++i) {
-    char16_t unit = value[i];
-    if (unit >= u'0' && unit <= u'9') {
-      ++digits;
-    } else if (unit == u'.' || unit == u',') {
-      if (digits > 0 && !separator_seen) {
-        ++separators;
-        separator_seen = true;
-      } else {
-        ++invalid;
-      }
-    } else if (unit == u'-' && i == 0 && !minus_seen) {
-      ++digits;
-      minus_seen = true;
-    } else {
-      ++invalid;
+void ValueTypeScan::add(std::u16string_view chars) {
+  std::size_t i = 0;
+  if (!invalid_ && !started_ && !chars.empty()) {
+    started_ = true;
+    if (chars[0] == u'-') {
+      digits_ = true;
+      i = 1;
     }
   }
-  if (invalid > 0) return ValueType::text;
-  if (digits > 0 && separators == 1) return ValueType::decimal;
-  if (digits > 0) return ValueType::integer;
-  return ValueType::text;
+  for (; i < chars.size() && !invalid_; ++i) {
+    char16_t unit = chars[i];
+    if (unit >= u'0' && unit <= u'9') {
+      digits_ = true;
+    } else if ((unit == u'.' || unit == u',') && digits_ && !separator_) {
+      separator_ = true;
+    } else {
+      invalid_ = true;
+    }
+  }
+}
+
+ValueType ValueTypeScan::type() const {
+  if (invalid_ || !digits_) return ValueType::text;
+  return separator_ ? ValueType::decimal : ValueType::integer;
+}
+
+ValueType infer_value_type(std::u16string_view value) {
+  ValueTypeScan scan;
+  scan.add(value);
+  return scan.type();
 }
 
 std::u16string_view type_suffix(ValueType type) {

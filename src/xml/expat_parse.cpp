@@ -4,11 +4,11 @@
 
 #include <algorithm>
 #include <bit>
-#include <climits>
 #include <new>
 #include <string>
 
-#include "xml/error_messages.h"
+#include "support/unicode_text.h"
+#include "xml/expat_status.h"
 #include "xml/tree_builder.h"
 
 namespace ambrel {
@@ -154,7 +154,7 @@ bool parse_pieces(XML_Parser parser, std::u16string_view text, std::size_t piece
   const char* bytes = reinterpret_cast<const char*>(text.data());
   std::size_t left = text.size();
   do {
-    std::size_t units = std::min(left, piece_units);
+    std::size_t units = next_piece_units({text.data() + (text.size() - left), left}, piece_units);
     left -= units;
     int is_final = left == 0 ? XML_TRUE : XML_FALSE;
     if (XML_Parse(parser, bytes, static_cast<int>(units * sizeof(char16_t)), is_final) ==
@@ -166,20 +166,19 @@ bool parse_pieces(XML_Parser parser, std::u16string_view text, std::size_t piece
   return true;
 }
 
-int clamp_to_int(XML_Size value) {
-  return value > static_cast<XML_Size>(INT_MAX) ? INT_MAX : static_cast<int>(value);
-}
-
-XmlParseStatus failure_status(XML_Parser parser, bool out_of_memory) {
-  XmlParseStatus status{};
-  status.status = out_of_memory ? XML_ERROR_NO_MEMORY : static_cast<int>(XML_GetErrorCode(parser));
-  status.line = clamp_to_int(XML_GetCurrentLineNumber(parser));
-  status.column = clamp_to_int(XML_GetCurrentColumnNumber(parser) + 1);
-  status.message = xml_error_message(status.status);
-  return status;
-}
-
 }  // namespace
+
+std::size_t next_piece_units(std::u16string_view rest, std::size_t limit) {
+  std::size_t units = std::min(rest.size(), std::max<std::size_t>(limit, 1));
+  while (units < rest.size()) {
+    char16_t last = rest[units - 1];
+    char16_t next = rest[units];
+    bool joined = (last == u'\r' && next == u'\n') || (is_high_surrogate(last) && is_low_surrogate(next));
+    if (!joined) break;
+    units = units > 1 ? units - 1 : units + 1;
+  }
+  return units;
+}
 
 bool parse_into(XmlDocument& document, std::u16string_view text, std::size_t piece_units) {
   piece_units = std::clamp<std::size_t>(piece_units, 1, kLargestPieceUnits);
@@ -189,11 +188,11 @@ bool parse_into(XmlDocument& document, std::u16string_view text, std::size_t pie
     ParseSession session{parser, TreeBuilder(document)};
     register_handlers(parser, session);
     if (!parse_pieces(parser, text, piece_units) || session.out_of_memory) {
-      document.status = failure_status(parser, session.out_of_memory);
+      document.status = expat_failure_status(parser, session.out_of_memory);
     }
     session.builder.finish();
   } catch (const std::bad_alloc&) {
-    document.status = failure_status(parser, true);
+    document.status = expat_failure_status(parser, true);
   }
   XML_ParserFree(parser);
   return true;

@@ -18,6 +18,11 @@ inline constexpr std::size_t kLargestPieceUnits = std::size_t{1} << 28;
 // input for the whole parse; small pieces keep that copy small at no cost in speed.
 inline constexpr std::size_t kDefaultPieceUnits = std::size_t{1} << 20;
 
+// How many units of `rest` to hand the parser next: at most `limit` (at least 1), but
+// never ending between a CR and an LF or inside a surrogate pair. The parser counts
+// lines per piece it is handed and would count a split CR LF twice.
+std::size_t next_piece_units(std::u16string_view rest, std::size_t limit);
+
 // Runs one parser over `text`, `piece_units` code units per call, and builds the tree of
 // `document` from its events; records the parse status on failure. Returns false when
 // the parser cannot be created (the document is then untouched).

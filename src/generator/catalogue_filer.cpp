@@ -1,0 +1,158 @@
+#include "generator/catalogue_filer.h"
+
+#include "support/text_case.h"
+
+namespace ambrel {
+
+namespace {
+
+constexpr std::uint64_t kNoInstance = 0;
+constexpr std::uint64_t kDocumentSerial = 1;
+
+std::u16string_view text_of(const char16_t* text) {
+  return text == nullptr ? std::u16string_view(u"") : std::u16string_view(text);
+}
+
+}  // namespace
+
+CatalogueFiler::CatalogueFiler(ElementCatalogue& catalogue)
+    : catalogue_(catalogue), next_serial_(kDocumentSerial + 1) {
+  open_.push_back({ElementCatalogue::kTop, 0, 1, kDocumentSerial, PathSteps::kTop, PathSteps::kTop,
+                   true, false, {}, kNoName});
+  guesses_.emplace_back();
+}
+
+void CatalogueFiler::open_element(std::u16string_view name, const char16_t* const* attributes,
+                                  std::size_t attribute_count) {
+  if (depth_ == open_.size()) open_.emplace_back();
+  prepare_inheritance(depth_ - 1);
+  Frame& parent = open_[depth_ - 1];
+  parent.has_child_node = true;
+
+  ChildName& child = child_name(parent, name);
+  if (child.parent_serial == parent.serial) {
+    ++child.count;
+  } else {
+    child.parent_serial = parent.serial;
+    child.count = 1;
+  }
+  ElementRecord& r = record(child.kind);
+  if (r.sibling_count > 0 && r.last_parent_path == parent.lowered_path) {
+    ++r.sibling_count;
+  } else {
+    r.sibling_count = 1;
+    lowered_paths_.replace(r.last_parent_path, parent.lowered_path);
+  }
+  r.name_spelling = child.spelling;
+  catalogue_.marked_steps_.replace(r.marked_parent, parent.marked_step);
+  r.marked_index = child.count > 1;
+  add_attributes(child.kind, attributes, attribute_count);
+
+  open_[depth_] = {child.kind, child.spelling, child.count, next_serial_++,
+                   PathSteps::kTop, PathSteps::kTop, false, false, {}, kNoName};
+  ++depth_;
+}
+
+void CatalogueFiler::add_text(std::u16string_view chars) {
+  Frame& frame = open_[depth_ - 1];
+  if (depth_ > 1 && !frame.has_child_node) frame.text.add(chars);
+}
+
+void CatalogueFiler::add_child_node() { open_[depth_ - 1].has_child_node = true; }
+
+void CatalogueFiler::close_element() {
+  if (depth_ <= 1) return;
+  file_text(open_[depth_ - 1]);
+  pop();
+}
+
+void CatalogueFiler::finish() {
+  while (depth_ > 1) close_element();
+}
+
+// A frame learns its lowered path and marked step only when it gets an element child,
+// so leaves and elements holding only text cost nothing here.
+void CatalogueFiler::prepare_inheritance(std::size_t depth) {
+  Frame& frame = open_[depth];
+  if (frame.inherited) return;
+  const Frame& above = open_[depth - 1];
+  frame.lowered_path = lowered_paths_.acquire(above.lowered_path, static_cast<std::uint32_t>(frame.kind),
+                                              static_cast<std::uint32_t>(frame.index));
+  frame.marked_step = catalogue_.marked_steps_.acquire(
+      above.marked_step, static_cast<std::uint32_t>(frame.kind),
+      ElementCatalogue::marked_detail(frame.spelling, frame.index > 1));
+  frame.inherited = true;
+}
+
+CatalogueFiler::ChildName& CatalogueFiler::child_name(Frame& parent, std::u16string_view name) {
+  std::uint32_t guess = parent.last_child == kNoName
+                            ? guesses_[static_cast<std::size_t>(parent.kind)].first_child
+                            : child_names_[parent.last_child].next_guess;
+  std::uint32_t number = guess;
+  if (guess == kNoName || child_name_numbers_.text(guess) != name) {
+    number = look_up_child_name(parent.kind, name);
+    if (parent.last_child == kNoName) {
+      guesses_[static_cast<std::size_t>(parent.kind)].first_child = number;
+    } else {
+      child_names_[parent.last_child].next_guess = number;
+    }
+  }
+  parent.last_child = number;
+  return child_names_[number];
+}
+
+std::uint32_t CatalogueFiler::look_up_child_name(int parent_kind, std::u16string_view name) {
+  OwnedNames::Found found = child_name_numbers_.find_or_add(static_cast<std::uint32_t>(parent_kind), name);
+  if (found.added) {
+    int kind = kind_for(parent_kind, name);
+    ElementRecord& r = record(kind);
+    r.spellings.emplace_back(name);
+    child_names_.push_back({kind, static_cast<int>(r.spellings.size() - 1), kNoInstance, 0, kNoName});
+  }
+  return found.number;
+}
+
+int CatalogueFiler::kind_for(int parent_kind, std::u16string_view name) {
+  std::u16string key_step = lower_case_text(name);
+  auto& kinds = record(parent_kind).child_kinds;
+  auto known = kinds.find(key_step);
+  if (known != kinds.end()) return known->second;
+  int kind = static_cast<int>(catalogue_.records_.size());
+  guesses_.emplace_back();
+  ElementRecord& r = catalogue_.records_.emplace_back();
+  r.parent = parent_kind;
+  r.key_step = key_step;
+  record(parent_kind).children.push_back(kind);
+  kinds.emplace(std::move(key_step), kind);
+  return kind;
+}
+
+void CatalogueFiler::add_attributes(int kind, const char16_t* const* attributes, std::size_t count) {
+  std::vector<std::uint32_t>& guesses = guesses_[static_cast<std::size_t>(kind)].attributes;
+  if (guesses.size() < count) guesses.resize(count, kNoName);
+  for (std::size_t i = 0; i < count; ++i) {
+    std::u16string_view name = text_of(attributes[2 * i]);
+    if (guesses[i] != kNoName && attribute_spellings_.text(guesses[i]) == name) continue;
+    OwnedNames::Found found = attribute_spellings_.find_or_add(static_cast<std::uint32_t>(kind), name);
+    if (found.added) record(kind).attribute_names.add(lower_case_text(name));
+    guesses[i] = found.number;
+  }
+}
+
+// Only an element without child nodes contributes its text.
+void CatalogueFiler::file_text(const Frame& frame) {
+  if (frame.has_child_node) return;
+  ElementRecord& r = record(frame.kind);
+  ValueType type = frame.text.type();
+  r.value_type = r.has_values ? merge_value_types(r.value_type, type) : type;
+  r.has_values = true;
+}
+
+void CatalogueFiler::pop() {
+  Frame& frame = open_[--depth_];
+  if (!frame.inherited) return;
+  lowered_paths_.release(frame.lowered_path);
+  catalogue_.marked_steps_.release(frame.marked_step);
+}
+
+}  // namespace ambrel

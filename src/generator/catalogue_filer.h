@@ -1,0 +1,87 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "generator/catalogue.h"
+#include "generator/owned_names.h"
+#include "generator/path_steps.h"
+#include "generator/value_types.h"
+
+namespace ambrel {
+
+// Files elements into a catalogue as they are read, in document order: it keeps only the
+// open elements, with what their children inherit, and never the document. Each event
+// costs constant time on average and, once the document's names are known, allocates
+// nothing. Allocation failure throws std::bad_alloc; the catalogue is then not to be used.
+class CatalogueFiler {
+ public:
+  explicit CatalogueFiler(ElementCatalogue& catalogue);
+
+  // An element starts; `attributes` holds `attribute_count` pairs (name, value).
+  void open_element(std::u16string_view name, const char16_t* const* attributes,
+                    std::size_t attribute_count);
+  // Text of the innermost open element (character data, or markup kept as written).
+  void add_text(std::u16string_view chars);
+  // A child node other than an element (comment, CDATA section, processing instruction)
+  // of the innermost open element.
+  void add_child_node();
+  void close_element();
+  // Files the elements still open, as a document cut off here holds them.
+  void finish();
+
+ private:
+  struct Frame {
+    int kind;
+    int spelling;
+    std::int32_t index;             // 1 + preceding siblings with exactly the same name
+    std::uint64_t serial;           // tells instances apart
+    std::uint32_t lowered_path;     // valid once `inherited` is set
+    std::uint32_t marked_step;      // likewise
+    bool inherited;
+    bool has_child_node;
+    ValueTypeScan text;
+    std::uint32_t last_child;  // the child name of the last element child, or kNoName
+  };
+
+  // One name as written under one parent kind.
+  struct ChildName {
+    int kind;
+    int spelling;
+    std::uint64_t parent_serial;  // the parent instance `count` belongs to
+    std::int32_t count;
+    std::uint32_t next_guess;     // the child name that followed this one last time
+  };
+
+  // Documents repeat their shapes: the child that followed a child last time, and the
+  // attributes an element of the kind had last time, are checked first, which costs a
+  // comparison of the name instead of a lookup.
+  struct KindGuesses {
+    std::uint32_t first_child = kNoName;
+    std::vector<std::uint32_t> attributes;  // attribute spellings by position
+  };
+  static constexpr std::uint32_t kNoName = UINT32_MAX;
+
+  ElementRecord& record(int kind) { return catalogue_.record(kind); }
+  void prepare_inheritance(std::size_t depth);
+  ChildName& child_name(Frame& parent, std::u16string_view name);
+  std::uint32_t look_up_child_name(int parent_kind, std::u16string_view name);
+  int kind_for(int parent_kind, std::u16string_view name);
+  void add_attributes(int kind, const char16_t* const* attributes, std::size_t count);
+  void file_text(const Frame& frame);
+  void pop();
+
+  ElementCatalogue& catalogue_;
+  std::vector<Frame> open_;  // [0] is the document; entries past depth_ are kept for reuse
+  std::size_t depth_ = 1;
+  std::uint64_t next_serial_;
+  OwnedNames child_name_numbers_;  // owner: the parent kind
+  std::vector<ChildName> child_names_;
+  std::vector<KindGuesses> guesses_;  // by kind
+  OwnedNames attribute_spellings_;  // owner: the kind
+  PathSteps lowered_paths_;         // detail: the sibling index
+};
+
+}  // namespace ambrel

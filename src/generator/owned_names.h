@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ambrel {
+
+// Numbers names as written (case-sensitive) per owner, such as the child names met under
+// each element kind: the same owner and text always give the same number, numbers count
+// from 0 in order of first sight. One hash of the text per lookup and no allocation once
+// a name is known, so filing a repeated name costs about as much as reading it.
+class OwnedNames {
+ public:
+  struct Found {
+    std::uint32_t number;
+    bool added;  // first sight: the caller sets up what it keeps under the number
+  };
+
+  Found find_or_add(std::uint32_t owner, std::u16string_view text);
+  // The text numbered `number`.
+  std::u16string_view text(std::uint32_t number) const {
+    const Entry& e = entries_[number];
+    return {texts_.data() + e.offset, e.length};
+  }
+  std::size_t size() const { return entries_.size(); }
+
+ private:
+  struct Entry {
+    std::uint32_t owner;
+    std::uint32_t hash;
+    std::size_t offset;  // into texts_
+    std::size_t length;
+  };
+
+  static std::uint64_t hash(std::uint32_t owner, std::u16string_view text);
+  void grow();
+
+  std::vector<Entry> entries_;
+  std::u16string texts_;  // every name once, one after the other
+  std::vector<std::uint32_t> index_ = std::vector<std::uint32_t>(64);  // number + 1, 0: empty
+};
+
+}  // namespace ambrel

@@ -1,0 +1,205 @@
+#include "xml/xml_event_parser.h"
+
+#include <expat.h>
+
+#include <cstdint>
+#include <cstring>
+#include <new>
+
+#include "support/unicode_text.h"
+#include "xml/error_messages.h"
+#include "xml/expat_parse.h"
+#include "xml/expat_status.h"
+
+namespace ambrel {
+
+namespace {
+
+const char16_t* as_utf16(const XML_Char* s) { return reinterpret_cast<const char16_t*>(s); }
+
+std::u16string_view view(const XML_Char* s) {
+  return s == nullptr ? std::u16string_view() : std::u16string_view(as_utf16(s));
+}
+
+// Four units at a time, flagging a lane whose top five bits are 11011; the common case
+// (no surrogate at all) then costs little beside the parse.
+bool contains_surrogate(std::u16string_view text) {
+  constexpr std::uint64_t kTopBits = 0xF800F800F800F800ull;
+  constexpr std::uint64_t kSurrogate = 0xD800D800D800D800ull;
+  constexpr std::uint64_t kLow = 0x0001000100010001ull;
+  constexpr std::uint64_t kHigh = 0x8000800080008000ull;
+  std::size_t i = 0;
+  std::uint64_t found = 0;
+  for (; i + 4 <= text.size(); i += 4) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, sizeof word);
+    std::uint64_t zero_if_surrogate = (word & kTopBits) ^ kSurrogate;
+    found |= (zero_if_surrogate - kLow) & ~zero_if_surrogate & kHigh;
+  }
+  for (; i < text.size(); ++i) found |= (text[i] & 0xF800u) == 0xD800u ? 1u : 0u;
+  return found != 0;
+}
+
+}  // namespace
+
+// The parser's callbacks. After an allocation failure the parse stops and the few events
+// expat may still deliver are dropped.
+struct XmlEventCallbacks {
+  template <class Work>
+  static void deliver(void* user_data, Work&& work) {
+    auto* self = static_cast<XmlEventParser*>(user_data);
+    if (self->handler_failed_) return;
+    try {
+      work(self->handler_);
+    } catch (const std::bad_alloc&) {
+      self->handler_failed_ = true;
+      XML_StopParser(self->parser_, XML_FALSE);
+    }
+  }
+
+  static void XMLCALL start_element(void* user_data, const XML_Char* name, const XML_Char** atts) {
+    deliver(user_data, [&](XmlEventHandler& handler) {
+      std::size_t strings = 0;
+      while (atts[strings] != nullptr) ++strings;
+      handler.start_element(view(name), reinterpret_cast<const char16_t* const*>(atts), strings / 2);
+    });
+  }
+
+  static void XMLCALL end_element(void* user_data, const XML_Char*) {
+    deliver(user_data, [](XmlEventHandler& handler) { handler.end_element(); });
+  }
+
+  static void XMLCALL character_data(void* user_data, const XML_Char* s, int len) {
+    deliver(user_data, [&](XmlEventHandler& handler) {
+      handler.character_data({as_utf16(s), static_cast<std::size_t>(len)});
+    });
+  }
+
+  static void XMLCALL verbatim(void* user_data, const XML_Char* s, int len) {
+    deliver(user_data, [&](XmlEventHandler& handler) {
+      handler.verbatim({as_utf16(s), static_cast<std::size_t>(len)});
+    });
+  }
+
+  static void XMLCALL comment(void* user_data, const XML_Char* data) {
+    deliver(user_data, [&](XmlEventHandler& handler) { handler.comment(view(data)); });
+  }
+
+  static void XMLCALL instruction(void* user_data, const XML_Char* target, const XML_Char* data) {
+    deliver(user_data, [&](XmlEventHandler& handler) { handler.instruction(view(target), view(data)); });
+  }
+
+  static void XMLCALL start_cdata(void* user_data) {
+    deliver(user_data, [](XmlEventHandler& handler) { handler.start_cdata(); });
+  }
+
+  static void XMLCALL end_cdata(void* user_data) {
+    deliver(user_data, [](XmlEventHandler& handler) { handler.end_cdata(); });
+  }
+
+  static void XMLCALL start_doctype(void* user_data, const XML_Char* name, const XML_Char* sysid,
+                                    const XML_Char* pubid, int has_internal_subset) {
+    deliver(user_data, [&](XmlEventHandler& handler) {
+      handler.start_doctype(view(name), view(sysid), view(pubid), has_internal_subset != 0);
+    });
+  }
+
+  static void XMLCALL end_doctype(void* user_data) {
+    deliver(user_data, [](XmlEventHandler& handler) { handler.end_doctype(); });
+  }
+
+  // Registered only so the declaration does not reach the default handler.
+  static void XMLCALL xml_declaration(void*, const XML_Char*, const XML_Char*, int) {}
+
+  // The same set as the parse into a document: the parser behaves differently (what is
+  // reported where, which entity references stay unexpanded) with other sets.
+  static void register_all(XML_Parser parser, XmlEventParser& self) {
+    XML_SetElementHandler(parser, start_element, end_element);
+    XML_SetCharacterDataHandler(parser, character_data);
+    XML_SetDefaultHandler(parser, verbatim);
+    XML_SetCommentHandler(parser, comment);
+    XML_SetCdataSectionHandler(parser, start_cdata, end_cdata);
+    XML_SetDoctypeDeclHandler(parser, start_doctype, end_doctype);
+    XML_SetXmlDeclHandler(parser, xml_declaration);
+    XML_SetProcessingInstructionHandler(parser, instruction);
+    XML_SetUserData(parser, &self);
+  }
+};
+
+XmlEventParser::XmlEventParser(XmlEventHandler& handler)
+    : handler_(handler), parser_(XML_ParserCreate(reinterpret_cast<const XML_Char*>(u"UTF-16"))) {
+  if (parser_ == nullptr) {
+    failed_ = true;
+    status_.status = XML_ERROR_NO_MEMORY;
+    status_.message = xml_error_message(XML_ERROR_NO_MEMORY);
+    return;
+  }
+  XmlEventCallbacks::register_all(parser_, *this);
+}
+
+XmlEventParser::~XmlEventParser() {
+  if (parser_ != nullptr) XML_ParserFree(parser_);
+}
+
+void XmlEventParser::feed(std::u16string_view piece) {
+  if (failed_ || finished_ || piece.empty()) return;
+  if (held_unit_ != 0) {
+    joined_.assign(1, held_unit_);
+    joined_ += piece;
+    held_unit_ = 0;
+    parse_holding_last(joined_);
+  } else {
+    parse_holding_last(piece);
+  }
+}
+
+namespace {
+
+// A unit that may pair with the first unit of the next piece.
+bool may_join_next(char16_t unit) { return unit == u'\r' || is_high_surrogate(unit); }
+
+}  // namespace
+
+// The last unit waits for the next piece when it may belong with it, so the parser never
+// sees a CR LF or a surrogate pair split (see next_piece_units).
+void XmlEventParser::parse_holding_last(std::u16string_view units) {
+  if (may_join_next(units.back())) {
+    held_unit_ = units.back();
+    units.remove_suffix(1);
+  }
+  parse(units, false);
+}
+
+// Hands the units over in pieces the parser's int sizes and its buffer copy can take.
+// Unpaired surrogates become U+FFFD, as in the parse into a document; no piece ends
+// inside a pair, so each can be repaired on its own.
+void XmlEventParser::parse(std::u16string_view units, bool is_final) {
+  do {
+    std::u16string_view piece = units.substr(0, next_piece_units(units, kDefaultPieceUnits));
+    units.remove_prefix(piece.size());
+    if (contains_surrogate(piece) && !is_valid_utf16(piece)) {
+      repaired_ = replace_lone_surrogates(piece);
+      piece = repaired_;
+    }
+    enum XML_Status result =
+        XML_Parse(parser_, reinterpret_cast<const char*>(piece.data()),
+                  static_cast<int>(piece.size() * sizeof(char16_t)), units.empty() && is_final ? XML_TRUE : XML_FALSE);
+    if (result == XML_STATUS_ERROR || handler_failed_) {
+      failed_ = true;
+      status_ = expat_failure_status(parser_, handler_failed_);
+      return;
+    }
+  } while (!units.empty());
+}
+
+XmlParseStatus XmlEventParser::finish() {
+  if (!failed_ && !finished_) {
+    char16_t last = held_unit_ != 0 && is_high_surrogate(held_unit_) ? kReplacementCharacter : held_unit_;
+    held_unit_ = 0;
+    parse(last != 0 ? std::u16string_view(&last, 1) : std::u16string_view(), true);
+  }
+  finished_ = true;
+  return status_;
+}
+
+}  // namespace ambrel
