@@ -27,7 +27,8 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -s /tmp/xvfb.display ] || fail "Xvfb did not start"
-export DISPLAY=:$(head -n 1 /tmp/xvfb.display)
+DISPLAY=:$(head -n 1 /tmp/xvfb.display)
+export DISPLAY
 ambrel >/tmp/ambrel.log 2>&1 &
 ambrel=$!
 window=""

@@ -24,7 +24,7 @@ done
 
 step "the PNG icons are the current rendering of the SVG"
 bash data/icons/render-icons.sh "$work/icons"
-for png in "$work"/icons/*/apps/$id.png; do
+for png in "$work"/icons/*/apps/"$id".png; do
   committed=data/icons/hicolor/${png#"$work"/icons/}
   cmp -s "$png" "$committed" || fail "$committed differs from the SVG; run data/icons/render-icons.sh"
 done
@@ -35,7 +35,7 @@ expected=(
   /usr/bin/ambrel
   /usr/bin/ambrel-dialog
   /usr/bin/ambrel-gen
-  /usr/share/applications/$id.desktop
+  "/usr/share/applications/$id.desktop"
   /usr/share/doc/ambrel/CHANGELOG
   /usr/share/doc/ambrel/LICENSE
 )
@@ -43,11 +43,11 @@ for size in 128 16 22 24 256 32 48 64; do
   expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
 expected+=(
-  /usr/share/icons/hicolor/scalable/apps/$id.svg
+  "/usr/share/icons/hicolor/scalable/apps/$id.svg"
   /usr/share/man/man1/ambrel-dialog.1
   /usr/share/man/man1/ambrel-gen.1
   /usr/share/man/man1/ambrel.1
-  /usr/share/metainfo/$id.metainfo.xml
+  "/usr/share/metainfo/$id.metainfo.xml"
 )
 (cd "$work/dest" && find . ! -type d | sed 's|^\.||' | LC_ALL=C sort) >"$work/installed"
 printf '%s\n' "${expected[@]}" | LC_ALL=C sort >"$work/expected"
