@@ -41,9 +41,12 @@ constexpr int kXmlParserOutOfMemory = 1;  // the parse status of a parser that r
 // Enough rounds of the event pump for Qt to apply sizes and paint before a look.
 constexpr int kSettleRounds = 50;
 
+constexpr const char* kUsageLine =
+    "Usage: ambrel-dialog [OPTION]... [--] (FILE | --embedded)\nTry 'ambrel-dialog --help'.\n";
+
 constexpr const char* kUsage =
     "Usage: ambrel-dialog [--window NAME] [--open WxH] [--resize WxH]... [--proc NAME]...\n"
-    "                     [--any-proc] [--qt] [--png FILE] (FILE | --embedded)\n"
+    "                     [--any-proc] [--qt] [--png FILE] [--] (FILE | --embedded)\n"
     "Opens a window of a dialog definition and prints its laid-out object tree:\n"
     "\"window NAME W H\", then \"ELEMENT NAME X Y W H\" per object, indented by depth\n"
     "(past 16 levels the indent stays and the line starts with \"[DEPTH] \"), with\n"
@@ -57,6 +60,9 @@ constexpr const char* kUsage =
     "  --qt           use Qt instead of the headless backend (offscreen without a display)\n"
     "  --png FILE     save a screenshot of the window at the end (uses Qt)\n"
     "  --embedded     open the tool's own definition, with its six procedures registered\n"
+    "  --help         show this text and exit\n"
+    "  --version      show the version and exit\n"
+    "FILE \"-\" reads the definition from standard input; \"--\" ends the options.\n"
     "\n"
     "Exit status: 0 when the window opened, 1 with \"error: \" and the definition's first\n"
     "error on standard output when it did not, 2 when the command cannot run (a wrong\n"
@@ -195,8 +201,12 @@ int run(const std::vector<std::string>& arguments) {
     std::fputs(kUsage, stdout);
     return kOpened;
   }
+  if (parsed.version) {
+    std::printf("ambrel-dialog %s\n", AMBREL_VERSION);
+    return kOpened;
+  }
   if (!parsed.options) {
-    std::fprintf(stderr, "ambrel-dialog: %s\nTry 'ambrel-dialog --help'.\n", parsed.problem.c_str());
+    std::fprintf(stderr, "ambrel-dialog: %s\n%s", parsed.problem.c_str(), kUsageLine);
     return kCannotRun;
   }
   const DialogOptions& options = *parsed.options;

@@ -34,11 +34,25 @@ ParsedOptions failure(std::string problem) {
 ParsedOptions parse_dialog_options(const std::vector<std::string>& arguments) {
   DialogOptions options;
   bool have_input = false;
+  bool options_ended = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
-    if (argument == "--help") {
+    // "-" alone names standard input; after "--" every argument is a file name.
+    bool is_option = !options_ended && argument.size() > 1 && argument[0] == '-';
+    if (!is_option) {
+      if (have_input) return failure("only one definition can be opened");
+      have_input = true;
+      options.file = argument;
+      continue;
+    }
+    if (argument == "--") {
+      options_ended = true;
+      continue;
+    }
+    if (argument == "--help" || argument == "--version") {
       ParsedOptions parsed;
-      parsed.help = true;
+      parsed.help = argument == "--help";
+      parsed.version = argument == "--version";
       return parsed;
     }
     bool takes_value = argument == "--window" || argument == "--open" || argument == "--resize" ||
@@ -63,11 +77,10 @@ ParsedOptions parse_dialog_options(const std::vector<std::string>& arguments) {
       options.any_procedure = true;
     } else if (argument == "--qt") {
       options.qt = true;
-    } else if (argument == "--embedded" || argument.rfind("--", 0) != 0) {
+    } else if (argument == "--embedded") {
       if (have_input) return failure("only one definition can be opened");
       have_input = true;
-      options.embedded = argument == "--embedded";
-      if (!options.embedded) options.file = argument;
+      options.embedded = true;
     } else {
       return failure("unknown option '" + argument + "'");
     }

@@ -1,25 +1,13 @@
 #!/usr/bin/env bash
-# Installs every build and test dependency from Debian's packages, only what is missing.
+# Installs those of the Debian packages named as arguments that are missing; quiet and
+# without prompts, so that it can run before every build.
 set -euo pipefail
 
-packages=(
-  g++ cmake ninja-build pkg-config
-  libexpat1-dev libpcre2-dev
-  qt6-base-dev libgl-dev
-  fonts-dejavu-core
-  libgtest-dev
-  xvfb openbox wmctrl xdotool xclip x11-utils imagemagick
-  clang libclang-rt-14-dev
-)
-
 missing=()
-for p in "${packages[@]}"; do
+for p in "$@"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
+[ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "setup: installing ${missing[*]}"
 sudo_cmd=()

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# What building and running the programs needs: compiler, CMake, Ninja, expat, PCRE2, Qt.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  libexpat1-dev libpcre2-dev
+  qt6-base-dev libgl-dev
+  fonts-dejavu-core
+)
+
+bash setup-packages.sh "${packages[@]}"

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# What the test command needs: everything setup-run.sh installs, plus the test framework,
+# clang for the fuzzers, a private X server with a window manager and the tools that drive
+# it, and the validators and builders of the Linux package.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(
+  # unit tests, sanitizers and fuzzers
+  libgtest-dev
+  clang libclang-rt-14-dev
+  # the real window on a private X server
+  xvfb openbox wmctrl xdotool xclip x11-utils imagemagick
+  # desktop entry, metadata, icons and manual pages
+  desktop-file-utils appstream librsvg2-bin man-db
+  # the Debian package
+  debhelper dpkg-dev lintian
+)
+
+bash setup-run.sh
+bash setup-packages.sh "${packages[@]}"
