@@ -1,0 +1,24 @@
+// Windows: the invariant locale's tables, so the user's language (a Turkish dotless i,
+// for one) never changes a mapping.
+#include "support/case_mapping.h"
+
+#include <windows.h>
+
+namespace ambrel {
+
+namespace {
+
+char16_t mapped_unit(char16_t unit, DWORD mapping) {
+  wchar_t in = static_cast<wchar_t>(unit);
+  wchar_t out = 0;
+  if (LCMapStringEx(LOCALE_NAME_INVARIANT, mapping, &in, 1, &out, 1, nullptr, nullptr, 0) != 1) return unit;
+  return static_cast<char16_t>(out);
+}
+
+}  // namespace
+
+char16_t unicode_lower_case(char16_t unit) { return mapped_unit(unit, LCMAP_LOWERCASE); }
+
+char16_t unicode_upper_case(char16_t unit) { return mapped_unit(unit, LCMAP_UPPERCASE); }
+
+}  // namespace ambrel
