@@ -3,7 +3,8 @@
 # copies in OUT/dist, a plain zip of them and the installer made by makensis.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out=${1:-build-windows}
+mkdir -p "${1:-build-windows}"
+out=$(realpath "${1:-build-windows}")
 version=$(sed -n 's/^project(ambrel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 bin=$out/build/bin
 dist=$out/dist
@@ -19,8 +20,7 @@ done
 
 zip_file=$out/Ambrel-$version-windows-x64.zip
 rm -f "$zip_file"
-(cd "$dist" && zip -q -X "$OLDPWD/$zip_file" ./*.exe)
+(cd "$dist" && zip -q -X "$zip_file" ./*.exe)
 
-makensis -V2 -DVERSION="$version" -DDIST="$(realpath "$dist")" \
-         -DOUTFILE="$(realpath "$out")/Ambrel-$version-setup.exe" installer/ambrel.nsi
+makensis -V2 -DVERSION="$version" -DDIST="$dist" -DOUTFILE="$out/Ambrel-$version-setup.exe" installer/ambrel.nsi
 echo "windows-package: $zip_file, $out/Ambrel-$version-setup.exe"
