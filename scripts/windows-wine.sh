@@ -10,6 +10,9 @@ wine_prefix() {
     wineserver -w
   fi
   wineserver -p
+  # Start the prefix's services now, away from the output of the programs to come: a
+  # service started by a test would hold on to the pipe ctest reads that test's output from.
+  wineboot >/dev/null 2>&1
 }
 
 # Ends the prefix's wine server and every program still running in it.
