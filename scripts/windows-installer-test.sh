@@ -30,7 +30,6 @@ program_files=${program_files%/}
 before=$(cd "$program_files" && find . | sort)
 
 wine "$setup" /S
-wineserver -w
 installed=$program_files/Ambrel
 for program in ambrel-gen.exe ambrel-dialog.exe uninstall.exe; do
   [ -f "$installed/$program" ] || fail "the installer did not put $program into Program Files"
@@ -57,7 +56,11 @@ done
 grep -q $'\r$' "$work/windows.out" || fail "the output has no CR LF line ends"
 
 wine 'C:\Program Files\Ambrel\uninstall.exe' /S
-wineserver -w  # the uninstaller finishes from a copy of itself
+# The uninstaller finishes from a copy of itself, after the program started has ended.
+for _ in $(seq 120); do
+  [ -e "$installed" ] || break
+  sleep 0.5
+done
 after=$(cd "$program_files" && find . | sort)
 [ "$before" = "$after" ] || fail "the uninstaller left in Program Files: $(diff <(echo "$before") <(echo "$after") | grep '^>' | head -5)"
 if wine reg query "$key" /reg:64 >/dev/null 2>&1; then fail "the uninstall entry is still in the registry"; fi
