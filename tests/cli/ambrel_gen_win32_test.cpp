@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 namespace {
@@ -42,7 +43,7 @@ class AmbrelGenOnWindows : public ::testing::Test {
     ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
   }
   void TearDown() override {
-    for (const wchar_t* name : {L"\\out", L"\\err", L"\\\u03A9\u6F22\U0001F600.xml"}) {
+    for (const wchar_t* name : {L"\\out", L"\\err", L"\\\u03A9\u6F22\U0001F600.xml", L"\\-dash.xml"}) {
       DeleteFileW((folder_ + name).c_str());
     }
     RemoveDirectoryW(folder_.c_str());
@@ -63,7 +64,8 @@ class AmbrelGenOnWindows : public ::testing::Test {
                        FILE_ATTRIBUTE_NORMAL, nullptr);
   }
 
-  Outcome run(const std::wstring& argument) {
+  // Runs the program in the test's folder.
+  Outcome run(std::initializer_list<std::wstring> arguments) {
     HANDLE out = output_file(L"\\out");
     HANDLE err = output_file(L"\\err");
     STARTUPINFOW start{};
@@ -72,10 +74,12 @@ class AmbrelGenOnWindows : public ::testing::Test {
     start.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     start.hStdOutput = out;
     start.hStdError = err;
-    std::wstring command = L"\"" + beside_this_program(L"ambrel-gen.exe") + L"\" \"" + argument + L"\"";
+    std::wstring command = L"\"" + beside_this_program(L"ambrel-gen.exe") + L"\"";
+    for (const std::wstring& argument : arguments) command += L" \"" + argument + L"\"";
     PROCESS_INFORMATION process{};
     Outcome outcome;
-    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &start, &process)) {
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, folder_.c_str(), &start,
+                       &process)) {
       WaitForSingleObject(process.hProcess, INFINITE);
       GetExitCodeProcess(process.hProcess, &outcome.status);
       CloseHandle(process.hThread);
@@ -96,7 +100,7 @@ class AmbrelGenOnWindows : public ::testing::Test {
 TEST_F(AmbrelGenOnWindows, ReadsFilesNamedOutsideTheAnsiCodePageAndPrintsCrLfUnchanged) {
   const std::wstring name = L"\u03A9\u6F22\U0001F600.xml";
   std::wstring path = write(name, "<a x=\"1\"><b y=\"2.5\"/><b/></a>");
-  Outcome run_ok = run(path);
+  Outcome run_ok = run({path});
   EXPECT_EQ(run_ok.status, 0u);
   EXPECT_EQ(run_ok.err, "");
   EXPECT_EQ(run_ok.out,
@@ -104,13 +108,26 @@ TEST_F(AmbrelGenOnWindows, ReadsFilesNamedOutsideTheAnsiCodePageAndPrintsCrLfUnc
             "\r\n; /\r\nStructure XML_MAIN\r\n\ta.XML_A ;    attributes: x\r\nEndStructure\r\n");
 
   DeleteFileW(path.c_str());
-  Outcome missing = run(path);
+  Outcome missing = run({path});
   EXPECT_EQ(missing.status, 3u);
   EXPECT_EQ(missing.out, "");
   // The name comes back in UTF-8, exactly as given.
   EXPECT_NE(missing.err.find("\xCE\xA9\xE6\xBC\xA2\xF0\x9F\x98\x80.xml: No such file or directory\n"),
             std::string::npos)
       << missing.err;
+}
+
+// "--" ends the options also where the program start had to turn the command line into
+// arguments itself.
+TEST_F(AmbrelGenOnWindows, ANameAfterTheEndOfTheOptionsIsAFileEvenWithADash) {
+  write(L"-dash.xml", "<d/>");
+  Outcome unknown = run({L"-dash.xml"});
+  EXPECT_EQ(unknown.status, 2u);
+  EXPECT_NE(unknown.err.find("unknown option '-dash.xml'"), std::string::npos) << unknown.err;
+
+  Outcome named = run({L"--", L"-dash.xml"});
+  EXPECT_EQ(named.status, 0u) << named.err;
+  EXPECT_NE(named.out.find("Structure XML_MAIN\r\n\td."), std::string::npos) << named.out;
 }
 
 }  // namespace

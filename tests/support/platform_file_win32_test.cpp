@@ -1,5 +1,6 @@
-// Windows names through the text file functions: drive roots and "..", names
-// outside the ANSI code page, names longer than MAX_PATH, files other programs hold open.
+// Windows names through the text file functions and the whole-file loader: drive roots and
+// "..", names outside the ANSI code page, names longer than MAX_PATH, files other programs
+// hold open.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -9,6 +10,7 @@
 
 #include "support/object_registry.h"
 #include "support/text_file.h"
+#include "support/text_loading.h"
 
 namespace ambrel {
 namespace {
@@ -130,6 +132,25 @@ TEST_F(WindowsFiles, AFolderIsNotOpenedAsAFile) {
   errno = 0;
   EXPECT_EQ(open_file_for_reading(kAnyNumber, as_u16(folder_)), 0);
   EXPECT_EQ(errno, EISDIR);
+}
+
+TEST_F(WindowsFiles, TheLoaderTakesWideNamesOfAnyLengthAndRefusesFolders) {
+  std::wstring relative;
+  std::wstring path = folder_;
+  while (path.size() < MAX_PATH + 40) {
+    relative += (relative.empty() ? L"" : L"\\") + std::wstring(60, L'e');
+    path = folder(relative);
+  }
+  // UTF-16 big-endian with its mark, under a name outside the ANSI code page.
+  std::wstring file = write(path + L"\\\u03A9.xml", std::string("\xFE\xFF\0<\x03\xA9\0/\0>", 10));
+  LoadedText loaded = load_text_file(file);
+  EXPECT_EQ(loaded.error, 0);
+  EXPECT_EQ(loaded.text, u"<\u03A9/>");
+
+  LoadedText folder_loaded = load_text_file(path);
+  EXPECT_EQ(folder_loaded.error, EISDIR);
+  LoadedText missing = load_text_file(path + L"\\missing.xml");
+  EXPECT_EQ(missing.error, ENOENT);
 }
 
 }  // namespace
