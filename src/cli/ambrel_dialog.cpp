@@ -9,21 +9,18 @@
 #include <string>
 #include <vector>
 
-#include <QPixmap>
-#include <QWidget>
-
 #include "app/embedded_definition.h"
+#include "cli/dialog_backends.h"
 #include "cli/dialog_options.h"
 #include "cli/dialog_outline.h"
 #include "cli/input_loading.h"
+#include "cli/program_start.h"
 #include "cli/utf8_output.h"
 #include "dialog/dialog.h"
 #include "dialog/event_attributes.h"
 #include "dialog/runtime_registry.h"
 #include "support/text_file.h"
 #include "support/unicode_text.h"
-#include "ui/backend/headless/headless_backend.h"
-#include "ui/backend/qt/qt_backend.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/platform.h"
@@ -38,8 +35,6 @@ constexpr int kDefinitionError = 1;
 constexpr int kCannotRun = 2;
 constexpr int kOutOfMemory = 3;
 constexpr int kXmlParserOutOfMemory = 1;  // the parse status of a parser that ran out of memory
-// Enough rounds of the event pump for Qt to apply sizes and paint before a look.
-constexpr int kSettleRounds = 50;
 
 constexpr const char* kUsageLine =
     "Usage: ambrel-dialog [OPTION]... [--] (FILE | --embedded)\nTry 'ambrel-dialog --help'.\n";
@@ -91,37 +86,18 @@ std::vector<std::u16string> event_attribute_values(const XmlNode* root) {
   return values;
 }
 
-std::unique_ptr<Backend> make_backend(bool qt) {
-  if (!qt) return std::make_unique<HeadlessBackend>();
-  const char* display = std::getenv("DISPLAY");
-  const char* wayland = std::getenv("WAYLAND_DISPLAY");
-  if ((display == nullptr || *display == '\0') && (wayland == nullptr || *wayland == '\0')) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  }
-  return std::make_unique<QtBackend>();
-}
-
-// Lets Qt apply sizes and paint, then takes the events the layout raised: nothing here acts
-// on them, and a queue left to grow makes freeing each gadget at the end slower.
+// Lets the toolkit apply sizes and paint, then takes the events the layout raised: nothing
+// here acts on them, and a queue left to grow makes freeing each gadget at the end slower.
 void settle(bool qt) {
-  if (qt) {
-    for (int i = 0; i < kSettleRounds && window_wait_event(0) != 0; ++i) {
-    }
-  }
+  settle_dialog_backend(qt);
   while (take_event() != 0) {
   }
-}
-
-bool save_screenshot(const std::string& path, int window) {
-  auto* qt = dynamic_cast<QtBackend*>(ui_backend());
-  QWidget* widget = qt ? qt->widget(window_handle(window)) : nullptr;
-  return widget && widget->grab().save(QString::fromStdString(path), "PNG");
 }
 
 class Session {
  public:
   explicit Session(bool qt) {
-    use_backend(make_backend(qt));
+    use_backend(make_dialog_backend(qt));
     event_library_init();
     window_library_init();
     gadget_library_init();
@@ -188,7 +164,7 @@ int inspect(const DialogOptions& options, std::u16string definition) {
                              utf8_to_utf16(std::to_string(size.height)) + u"\n";
     if (!print_outline(*dialog_root(dialog), window, std::move(heading))) return output_failed();
   }
-  if (!options.png_path.empty() && !save_screenshot(options.png_path, window)) {
+  if (!options.png_path.empty() && !save_dialog_screenshot(options.png_path, window)) {
     std::fprintf(stderr, "ambrel-dialog: cannot save the screenshot to %s\n", options.png_path.c_str());
     return kCannotRun;
   }
@@ -210,6 +186,10 @@ int run(const std::vector<std::string>& arguments) {
     return kCannotRun;
   }
   const DialogOptions& options = *parsed.options;
+  if (options.qt && !qt_backend_available()) {
+    std::fprintf(stderr, "ambrel-dialog: --qt and --png need Qt, which this build does not have\n");
+    return kCannotRun;
+  }
   Session session(options.qt);
   std::u16string definition(embedded_dialog_definition());
   if (!options.embedded) {
@@ -229,7 +209,7 @@ int run(const std::vector<std::string>& arguments) {
 // A status of 0 or 1 only counts when what was printed also reached its destination.
 int main(int argc, char** argv) {
   try {
-    int status = ambrel::run(std::vector<std::string>(argv + 1, argv + argc));
+    int status = ambrel::run(ambrel::start_program(argc, argv));
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
       return status == ambrel::kCannotRun ? status : ambrel::output_failed();
     }

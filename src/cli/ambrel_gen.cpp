@@ -6,8 +6,10 @@
 #include <new>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/input_loading.h"
+#include "cli/program_start.h"
 #include "cli/utf8_output.h"
 #include "generator/catalogue.h"
 #include "generator/declarations.h"
@@ -107,12 +109,11 @@ int load_and_generate(const std::string& input) {
   }
 }
 
-int run(int argc, char** argv) {
+int run(const std::vector<std::string>& arguments) {
   std::string input = "-";
   bool have_input = false;
   bool options_ended = false;
-  for (int i = 1; i < argc; ++i) {
-    std::string_view argument = argv[i];
+  for (std::string_view argument : arguments) {
     if (!options_ended && argument == "--") {
       options_ended = true;
       continue;
@@ -142,7 +143,7 @@ int main(int argc, char** argv) {
   // Memory can run out before the input is known, too; that is still no abort.
   try {
     ambrel::xml_library_init();
-    int status = ambrel::run(argc, argv);
+    int status = ambrel::run(ambrel::start_program(argc, argv));
     ambrel::xml_library_end();
     return status;
   } catch (const std::bad_alloc&) {

@@ -13,7 +13,8 @@ struct LoadedInput {
 };
 
 // Loads a file the way the desktop tool's load command does (an empty file gives the empty
-// text; see load_text_file). `path` is the name as the system gave it, in its own bytes.
+// text; see load_text_file). `path` is the name as the program start gave it (see
+// native_path_of_argument).
 LoadedInput load_input_file(const std::string& path);
 
 // Loads standard input the same way.

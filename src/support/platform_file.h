@@ -5,6 +5,10 @@
 #include <string>
 #include <string_view>
 
+// The system's side of reading files. Each platform has its own file, chosen by the build:
+// platform_file_posix.cpp and platform_file_win32.cpp are the only places that talk to the
+// system's files.
+
 namespace ambrel {
 
 // A file name as the system takes it. On POSIX systems that is the bytes themselves, which
@@ -17,6 +21,9 @@ using NativePath = std::string;
 
 // The system's form of a name the user interface holds as UTF-16.
 NativePath native_path(std::u16string_view path);
+// The system's form of a command-line argument as the program start gives it: the bytes
+// themselves on POSIX systems, UTF-8 on Windows.
+NativePath native_path_of_argument(const std::string& argument);
 
 enum class FileKind {
   Regular,    // a file on disk: its size is known before reading
@@ -25,7 +32,8 @@ enum class FileKind {
 };
 
 // What the system says about a name, without opening it. `error` is an errno value
-// when the name names nothing (then kind and size are meaningless).
+// when the name names nothing (then kind and size are meaningless). Trailing separators
+// are ignored; on Windows drive roots ("C:", "C:\\"), shares and ".." are directories.
 struct PathInfo {
   int error = 0;
   FileKind kind = FileKind::Regular;
@@ -34,13 +42,13 @@ struct PathInfo {
 PathInfo inspect_path(const NativePath& path);
 
 // An open file for reading. Errors are errno values, also on systems that have others.
-// This and platform_file_posix.cpp are the only places that talk to the system's files.
 class PlatformFile {
  public:
   // Opens an existing file (or device, or FIFO: that waits for a writer) for reading, never
-  // refusing other readers; is_open() is false after a failure, error() says why.
+  // refusing other readers or writers; is_open() is false after a failure, error() says why
+  // (EISDIR where Windows opens no directory as a file).
   static PlatformFile open_for_reading(const NativePath& path);
-  // A second handle on the process's standard input.
+  // A second handle on the process's standard input, reading its bytes unchanged.
   static PlatformFile standard_input();
 
   PlatformFile(PlatformFile&& other) noexcept;

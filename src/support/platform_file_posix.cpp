@@ -18,13 +18,20 @@ PathInfo describe(const struct stat& status) {
   return {0, FileKind::Stream, 0};
 }
 
+NativePath without_trailing_slashes(NativePath path) {
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  return path;
+}
+
 }  // namespace
 
 NativePath native_path(std::u16string_view path) { return utf16_to_utf8(path); }
 
+NativePath native_path_of_argument(const std::string& argument) { return argument; }
+
 PathInfo inspect_path(const NativePath& path) {
   struct stat status {};
-  if (::stat(path.c_str(), &status) != 0) return {errno, FileKind::Regular, 0};
+  if (::stat(without_trailing_slashes(path).c_str(), &status) != 0) return {errno, FileKind::Regular, 0};
   return describe(status);
 }
 

@@ -33,11 +33,6 @@ int register_file(int handle, PlatformFile file) {
   return handle == kAnyNumber ? number : 1;
 }
 
-NativePath without_trailing_slashes(NativePath path) {
-  while (path.size() > 1 && path.back() == '/') path.pop_back();
-  return path;
-}
-
 // Decodes from the read position until the decoder's text ends or the input does.
 std::u16string decode_from(ByteSource& source, TextDecoder decoder) {
   std::u16string text;
@@ -62,7 +57,7 @@ std::int64_t file_size(std::u16string_view path) { return file_size(native_path(
 
 std::int64_t file_size(const NativePath& path) {
   if (path.empty()) return -1;
-  PathInfo info = inspect_path(without_trailing_slashes(path));
+  PathInfo info = inspect_path(path);
   if (info.error != 0) return -1;
   if (info.kind == FileKind::Directory) return -2;
   return info.size;
