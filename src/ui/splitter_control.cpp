@@ -9,12 +9,10 @@ namespace ambrel {
 
 namespace {
 
-Rect rect_of(const geometry::PixelRect& rect) { return {rect.x, rect.y, rect.width, rect.height}; }
-
 // A pane control that still exists, moved to its place.
-void place_pane(Backend& backend, NativeHandle pane, const geometry::PixelRect& rect) {
+void place_pane(Backend& backend, NativeHandle pane, const Rect& rect) {
   if (!backend.is_control(pane)) return;
-  backend.set_control_geometry(pane, rect_of(rect));
+  backend.set_control_geometry(pane, rect);
   backend.repaint_control(pane);
 }
 
@@ -154,8 +152,8 @@ bool SplitterControl::move(NativeHandle splitter, Point position) {
 }
 
 Rect SplitterControl::grip() const {
-  std::optional<geometry::PixelRect> grip = geometry::splitter_grip_rect(geometry_);
-  return grip ? rect_of(*grip) : Rect{};
+  std::optional<Rect> grip = geometry::splitter_grip_rect(geometry_);
+  return grip ? *grip : Rect{};
 }
 
 void SplitterControl::place_panes(NativeHandle splitter) {

@@ -27,6 +27,26 @@ TEST(ControlTree, ControlsNeedAKnownParentAndFindTheirWindowThroughContainers) {
   EXPECT_TRUE(tree.children(NativeHandle{99}).empty());
 }
 
+TEST(ControlTree, OptionsCreatedInARowShareAGroupPerParent) {
+  ControlTree tree;
+  NativeHandle window = tree.add_window();
+  NativeHandle frame = tree.add_control(ControlKind::Frame, window);
+  NativeHandle first = tree.add_control(ControlKind::Option, window);
+  // An option elsewhere does not break the row; another kind in the same parent does.
+  NativeHandle elsewhere = tree.add_control(ControlKind::Option, frame);
+  NativeHandle second = tree.add_control(ControlKind::Option, window);
+  tree.add_control(ControlKind::Button, window);
+  EXPECT_EQ(tree.option_group_for_new(window), tree.option_group(second) + 2);
+  NativeHandle third = tree.add_control(ControlKind::Option, window);
+  EXPECT_NE(tree.option_group(first), 0);
+  EXPECT_EQ(tree.option_group(second), tree.option_group(first));
+  EXPECT_NE(tree.option_group(elsewhere), tree.option_group(first));
+  EXPECT_NE(tree.option_group(third), tree.option_group(first));
+  EXPECT_NE(tree.option_group(third), tree.option_group(elsewhere));
+  EXPECT_EQ(tree.option_group(frame), 0);
+  EXPECT_EQ(tree.option_group_for_new(window), tree.option_group(third));
+}
+
 TEST(ControlTree, ReParentingRefusesCyclesAndUnknownParents) {
   ControlTree tree;
   NativeHandle first = tree.add_window();

@@ -5,11 +5,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QImage>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <QWidget>
 #include <chrono>
+#include <cstdio>
+#include <filesystem>
 #include <thread>
 
 #include "timer_demo.h"
@@ -65,6 +68,20 @@ TEST_F(QtWindowTest, RealTopLevelWindowWithTitleAndClientSize) {
   EXPECT_EQ(window_inner_width(window), 400);
   window_set_title(window, u"Renamed");
   EXPECT_EQ(widget->windowTitle(), QString("Renamed"));
+}
+
+TEST_F(QtWindowTest, SavesAPictureOfTheWindowOnlyForAWindowAndAWritablePath) {
+  int window = window_open(kAnyNumber, 40, 50, 120, 80, u"Picture", kWindowSystemMenu);
+  ASSERT_GT(window, 0);
+  std::string path = (std::filesystem::temp_directory_path() / "ambrel_window_image_test.png").string();
+  std::remove(path.c_str());
+  ASSERT_TRUE(qt->save_window_image(window_handle(window), path));
+  QImage image(QString::fromStdString(path));
+  EXPECT_EQ(image.size(), QSize(120, 80));
+  std::remove(path.c_str());
+  EXPECT_FALSE(qt->save_window_image(kNoHandle, path));
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_FALSE(qt->save_window_image(window_handle(window), "/nonexistent-folder/picture.png"));
 }
 
 TEST_F(QtWindowTest, QtTimerRaisesTheTimerEvent) {

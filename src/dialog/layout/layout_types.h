@@ -1,30 +1,18 @@
 #pragma once
 
-// Plain values shared by every layout calculation of the dialog objects:
-// sizes, rectangles and the expand modes of boxes and grids. Sizes are signed
-// pixels and are never clamped at zero: a container given too little room hands
-// its children zero or negative sizes.
+// Plain values shared by every layout calculation of the dialog objects: the
+// expand modes of boxes and grids, the limits on figures, and the sizes and
+// rectangles every layer shares.
 
 #include <algorithm>
 #include <cstdint>
 
+#include "ui/geometry/point_size_rect.h"
+
 namespace ambrel::layout {
 
-struct Size {
-  int32_t width = 0;
-  int32_t height = 0;
-
-  friend bool operator==(const Size&, const Size&) = default;
-};
-
-struct Rect {
-  int32_t x = 0;
-  int32_t y = 0;
-  int32_t width = 0;
-  int32_t height = 0;
-
-  friend bool operator==(const Rect&, const Rect&) = default;
-};
+using ::ambrel::Rect;
+using ::ambrel::Size;
 
 // How a line of children (a box, a grid's columns or rows) shares extra room.
 enum class ExpandMode : int32_t { Yes = 1, No = 2, Equal = 3, Item = 4 };

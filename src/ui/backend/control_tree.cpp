@@ -34,15 +34,33 @@ NativeHandle ControlTree::add_window() {
 NativeHandle ControlTree::add_control(ControlKind kind, NativeHandle parent) {
   std::vector<NativeHandle>* siblings = children_of(parent);
   if (!siblings) return kNoHandle;
+  int group = 0;
+  if (kind == ControlKind::Option) {
+    group = option_group_for_new(parent);
+    last_option_group_ = std::max(last_option_group_, group);
+  }
   NativeHandle handle{++last_handle_};
   siblings->push_back(handle);
-  controls_.emplace(handle.value, Control{kind, -1, parent, window_of_parent(parent), {}});
+  controls_.emplace(handle.value, Control{kind, -1, group, parent, window_of_parent(parent), {}});
+  last_created_[parent.value] = LastCreated{kind, group};
   return handle;
 }
 
 void ControlTree::remove(NativeHandle handle) {
   windows_.erase(handle.value);
   controls_.erase(handle.value);
+  last_created_.erase(handle.value);
+}
+
+int ControlTree::option_group_for_new(NativeHandle parent) const {
+  auto last = last_created_.find(parent.value);
+  bool continues = last != last_created_.end() && last->second.kind == ControlKind::Option;
+  return continues ? last->second.option_group : last_option_group_ + 1;
+}
+
+int ControlTree::option_group(NativeHandle control) const {
+  const Control* entry = find(control);
+  return entry ? entry->option_group : 0;
 }
 
 void ControlTree::detach(NativeHandle control) {

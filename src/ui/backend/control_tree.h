@@ -1,8 +1,8 @@
 #pragma once
 
 // The bookkeeping every backend keeps the same way, whatever its toolkit: which handles are
-// windows and which are controls, each control's kind, id and parent, and the ordered child
-// list of each window and control. Handles come from here, so windows and controls share
+// windows and which are controls, each control's kind, id, parent and option group, and the
+// ordered child list of each window and control. Handles come from here, so windows and controls share
 // one numbering.
 
 #include <cstdint>
@@ -10,7 +10,8 @@
 #include <map>
 #include <vector>
 
-#include "ui/backend/backend.h"
+#include "ui/backend/backend_controls.h"
+#include "ui/backend/native_handle.h"
 
 namespace ambrel {
 
@@ -39,6 +40,12 @@ class ControlTree {
   // unknown or the new parent is the control itself or lies under it.
   bool set_parent(NativeHandle control, NativeHandle parent);
 
+  // Option groups are decided once here from the creation order (see ControlSpec): the
+  // group an option created now under `parent` joins, and an option's group. Groups are
+  // numbered from 1 across the whole tree; 0 for a control that is no option.
+  int option_group_for_new(NativeHandle parent) const;
+  int option_group(NativeHandle control) const;
+
   std::vector<NativeHandle> children(NativeHandle parent) const;
   // Moves a child to `index` within its parent's children.
   void move_child(NativeHandle child, std::size_t index);
@@ -54,6 +61,7 @@ class ControlTree {
   struct Control {
     ControlKind kind = ControlKind::Container;
     int id = -1;
+    int option_group = 0;
     NativeHandle parent;
     // Kept, so that finding it costs the same at any depth of containers.
     NativeHandle window;
@@ -69,7 +77,15 @@ class ControlTree {
   bool lies_above(NativeHandle control, NativeHandle handle) const;
   void set_window_under(NativeHandle control, NativeHandle window);
 
+  // The control created last under each parent, as far as option grouping needs it.
+  struct LastCreated {
+    ControlKind kind = ControlKind::Container;
+    int option_group = 0;
+  };
+
   std::uint64_t last_handle_ = 0;
+  int last_option_group_ = 0;
+  std::map<std::uint64_t, LastCreated> last_created_;  // by parent
   std::map<std::uint64_t, std::vector<NativeHandle>> windows_;  // each window's children
   std::map<std::uint64_t, Control> controls_;
 };

@@ -11,7 +11,7 @@ int32_t axis_size(const SplitterGeometry& splitter) {
 }
 
 int32_t second_pane_far_edge(const SplitterGeometry& splitter) {
-  const PixelRect& pane = splitter.second_pane;
+  const Rect& pane = splitter.second_pane;
   return splitter_is_vertical(splitter) ? pane.x + pane.width : pane.y + pane.height;
 }
 
@@ -153,15 +153,15 @@ bool splitter_drag(SplitterGeometry& splitter, int32_t x, int32_t y) {
   return true;
 }
 
-std::optional<PixelRect> splitter_grip_rect(const SplitterGeometry& splitter) {
+std::optional<Rect> splitter_grip_rect(const SplitterGeometry& splitter) {
   if ((splitter.flags & kSplitterSeparator) == 0) {
     return std::nullopt;
   }
   const int32_t grip_start = splitter_position(splitter) + 2;
   if (splitter_is_vertical(splitter)) {
-    return PixelRect{grip_start, 0, 3, splitter.first_pane.height};
+    return Rect{grip_start, 0, 3, splitter.first_pane.height};
   }
-  return PixelRect{0, grip_start, splitter.first_pane.width, 3};
+  return Rect{0, grip_start, splitter.first_pane.width, 3};
 }
 
 }  // namespace ambrel::geometry

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "ui/geometry/pixel_rect.h"
+#include "ui/geometry/point_size_rect.h"
 
 namespace ambrel::geometry {
 
@@ -31,8 +31,8 @@ struct SplitterGeometry {
   int32_t second_min = 0;
   int32_t width = 0;
   int32_t height = 0;
-  PixelRect first_pane;
-  PixelRect second_pane;
+  Rect first_pane;
+  Rect second_pane;
   // Where inside the bar the current drag started, and whether the splitter
   // holds the mouse capture.
   int32_t grab_offset = 0;
@@ -81,6 +81,6 @@ bool splitter_drag(SplitterGeometry& splitter, int32_t x, int32_t y);
 
 // The raised grip drawn in a separator bar: 3 pixels, starting 2 pixels past
 // the first pane, along the whole pane. None without the separator flag.
-std::optional<PixelRect> splitter_grip_rect(const SplitterGeometry& splitter);
+std::optional<Rect> splitter_grip_rect(const SplitterGeometry& splitter);
 
 }  // namespace ambrel::geometry

@@ -41,10 +41,6 @@ ChildRequest placed(Size size) {
   return {size, false};
 }
 
-Rect to_rect(geometry::PixelRect pane) {
-  return {pane.x, pane.y, pane.width, pane.height};
-}
-
 const BoxSettings kButtonColumn{BoxDirection::Vertical, 5, ExpandMode::No, 0, LineAlign::Start};
 const BoxSettings kHalves{BoxDirection::Vertical, 5, ExpandMode::Equal, 0, LineAlign::Start};
 constexpr uint32_t kLabelSplitter = geometry::kSplitterFirstFixed;
@@ -145,16 +141,16 @@ TEST_F(EmbeddedWindow, OpenAt500By500) {
   EXPECT_EQ(splitter_in, (Rect{17, 26, 466, 212}));
   EXPECT_EQ(splitter_out, (Rect{17, 270, 466, 212}));
   for (const FramePanes* panes : {&panes_in, &panes_out}) {
-    EXPECT_EQ(to_rect(panes->labels.first_pane), (Rect{0, 0, 466, 25}));
-    EXPECT_EQ(to_rect(panes->labels.second_pane), (Rect{0, 29, 466, 183}));
-    EXPECT_EQ(to_rect(panes->editor.first_pane), (Rect{0, 0, 382, 183}));
-    EXPECT_EQ(to_rect(panes->editor.second_pane), (Rect{386, 0, 80, 183}));
+    EXPECT_EQ(panes->labels.first_pane, (Rect{0, 0, 466, 25}));
+    EXPECT_EQ(panes->labels.second_pane, (Rect{0, 29, 466, 183}));
+    EXPECT_EQ(panes->editor.first_pane, (Rect{0, 0, 382, 183}));
+    EXPECT_EQ(panes->editor.second_pane, (Rect{386, 0, 80, 183}));
   }
   // The pane procedure allocates each pane's child at (0, 0) with the pane's size.
-  const Rect label_pane = to_rect(panes_in.labels.first_pane);
+  const Rect label_pane = panes_in.labels.first_pane;
   EXPECT_EQ(text_gadget_rect(label_pane, std::max(16, kLineHeight + 2), false),
             (Rect{0, 2, 466, 23}));
-  const geometry::PixelRect button_pane = panes_in.editor.second_pane;
+  const Rect button_pane = panes_in.editor.second_pane;
   const std::vector<std::optional<Rect>> buttons =
       box_allocate(kButtonColumn, vbox1, {0, 0, button_pane.width, button_pane.height});
   const std::vector<Rect> expected = {{0, 0, 80, 24},  {0, 29, 80, 24}, {0, 58, 80, 16},
@@ -174,8 +170,8 @@ TEST_F(EmbeddedWindow, ResizeTo700By600GrowsOnlyTheEditors) {
   for (const FramePanes* panes : {&panes_in, &panes_out}) {
     EXPECT_EQ(panes->labels.first_pane.height, 25);
     EXPECT_EQ(panes->labels.second_pane.height, 233);
-    EXPECT_EQ(to_rect(panes->editor.first_pane), (Rect{0, 0, 582, 233}));
-    EXPECT_EQ(to_rect(panes->editor.second_pane), (Rect{586, 0, 80, 233}));
+    EXPECT_EQ(panes->editor.first_pane, (Rect{0, 0, 582, 233}));
+    EXPECT_EQ(panes->editor.second_pane, (Rect{586, 0, 80, 233}));
   }
 }
 

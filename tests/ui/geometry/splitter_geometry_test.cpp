@@ -18,8 +18,8 @@ TEST(SplitterGeometry, FirstFixedKeepsTheLabelRow) {
   SplitterGeometry splitter = made_at_zero(kSplitterFirstFixed, 25, 200);
   EXPECT_TRUE(splitter_resize(splitter, 466, 212));
   EXPECT_EQ(splitter_avail(splitter), 208);
-  EXPECT_EQ(splitter.first_pane, (PixelRect{0, 0, 466, 25}));
-  EXPECT_EQ(splitter.second_pane, (PixelRect{0, 29, 466, 183}));
+  EXPECT_EQ(splitter.first_pane, (Rect{0, 0, 466, 25}));
+  EXPECT_EQ(splitter.second_pane, (Rect{0, 29, 466, 183}));
   splitter_resize(splitter, 466, 500);
   EXPECT_EQ(splitter.first_pane.height, 25);
   EXPECT_EQ(splitter.second_pane.height, 471);
@@ -28,18 +28,18 @@ TEST(SplitterGeometry, FirstFixedKeepsTheLabelRow) {
 TEST(SplitterGeometry, SecondFixedKeepsTheButtonColumn) {
   SplitterGeometry splitter = made_at_zero(kSplitterVertical | kSplitterSecondFixed, 0, 80);
   splitter_resize(splitter, 466, 183);
-  EXPECT_EQ(splitter.first_pane, (PixelRect{0, 0, 382, 183}));
-  EXPECT_EQ(splitter.second_pane, (PixelRect{386, 0, 80, 183}));
+  EXPECT_EQ(splitter.first_pane, (Rect{0, 0, 382, 183}));
+  EXPECT_EQ(splitter.second_pane, (Rect{386, 0, 80, 183}));
   splitter_resize(splitter, 566, 183);
   EXPECT_EQ(splitter.first_pane.width, 482);
-  EXPECT_EQ(splitter.second_pane, (PixelRect{486, 0, 80, 183}));
+  EXPECT_EQ(splitter.second_pane, (Rect{486, 0, 80, 183}));
 }
 
 TEST(SplitterGeometry, NeitherFixedSharesByRatio) {
   SplitterGeometry splitter = made_at_zero(0, 0, 0);
   splitter_resize(splitter, 404, 100);
   EXPECT_EQ(splitter.first_pane.height, 48);
-  EXPECT_EQ(splitter.second_pane, (PixelRect{0, 52, 404, 48}));
+  EXPECT_EQ(splitter.second_pane, (Rect{0, 52, 404, 48}));
 }
 
 TEST(SplitterGeometry, ZeroSizeArrangesNothing) {
@@ -137,7 +137,7 @@ TEST(SplitterGeometry, SeparatorBarHasAGrip) {
   splitter_resize(splitter, 107, 40);
   EXPECT_EQ(splitter.separator, 7);
   EXPECT_EQ(splitter.second_pane.x, 57);
-  EXPECT_EQ(splitter_grip_rect(splitter), (PixelRect{52, 0, 3, 40}));
+  EXPECT_EQ(splitter_grip_rect(splitter), (Rect{52, 0, 3, 40}));
   EXPECT_FALSE(splitter_grip_rect(made_at_zero(0, 0, 0)).has_value());
 }
 

@@ -41,7 +41,6 @@ void HeadlessBackend::destroy_window(NativeHandle handle) {
   std::erase_if(timers_, [handle](const Timer& timer) { return timer.window == handle; });
   if (focus_ && control_window(focus_) == handle) focus_ = kNoHandle;
   if (active_ == handle) active_ = kNoHandle;
-  last_created_.erase(handle.value);
   windows_.erase(handle.value);
   tree_.remove(handle);
 }

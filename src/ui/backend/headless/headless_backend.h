@@ -20,6 +20,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "ui/backend/backend.h"
@@ -44,7 +45,6 @@ class HeadlessBackend final : public Backend {
   void destroy_window(NativeHandle window) override;
   bool is_window(NativeHandle handle) const override;
   void set_window_title(NativeHandle window, std::u16string_view title) override;
-  std::u16string window_title(NativeHandle window) const override;
   Point window_position(NativeHandle window) const override;
   void move_window(NativeHandle window, Point position) override;
   Size window_client_size(NativeHandle window) const override;
@@ -69,7 +69,6 @@ class HeadlessBackend final : public Backend {
   bool is_control(NativeHandle handle) const override;
   ControlKind control_kind(NativeHandle control) const override;
   void set_control_id(NativeHandle control, int id) override;
-  int control_id(NativeHandle control) const override;
   NativeHandle control_parent(NativeHandle control) const override;
   NativeHandle control_window(NativeHandle control) const override;
   void set_control_parent(NativeHandle control, NativeHandle parent) override;
@@ -83,8 +82,6 @@ class HeadlessBackend final : public Backend {
   void set_control_visible(NativeHandle control, bool visible) override;
   bool control_visible(NativeHandle control) const override;
   ControlStyle control_style(NativeHandle control) const override;
-  void set_control_read_only(NativeHandle control, bool read_only) override;
-  void set_control_alignment(NativeHandle control, TextAlignment alignment) override;
   void place_control_below(NativeHandle control, NativeHandle above) override;
   void set_focus(NativeHandle control) override;
   NativeHandle focused_control() const override;
@@ -93,7 +90,6 @@ class HeadlessBackend final : public Backend {
   int control_value(NativeHandle control) const override;
   void set_control_value(NativeHandle control, int value) override;
   int add_control_item(NativeHandle control, int position, std::u16string_view text) override;
-  int control_item_count(NativeHandle control) const override;
   NativeHandle add_panel_page(NativeHandle panel, int position, std::u16string_view title) override;
   Size panel_page_size(NativeHandle panel) const override;
   int panel_tab_height(NativeHandle panel) const override;
@@ -116,9 +112,15 @@ class HeadlessBackend final : public Backend {
   std::u16string ask_open_file(const OpenFileRequest& request) override;
 
   bool enable_drops(NativeHandle target, bool enable) override;
+  bool save_window_image(NativeHandle window, const std::string& png_path) override;
 
   int pump(int timeout_ms) override;
   void post(std::function<void()> task) override;
+
+  // --- What tests inspect beyond the interface.
+  std::u16string window_title(NativeHandle window) const;
+  // The number given by set_control_id; -1 until set.
+  int control_id(NativeHandle control) const;
 
   // --- The virtual clock.
   std::int64_t now() const { return now_; }
@@ -174,7 +176,6 @@ class HeadlessBackend final : public Backend {
     int value = 0;
     std::vector<std::u16string> items;  // list items, or the titles of a panel's pages
     Size inner;                         // scroll area: the area scrolled over
-    int option_group = 0;               // option: the group it is exclusive within
     Rect geometry;
     std::u16string text;
     ControlStyle style;
@@ -207,7 +208,6 @@ class HeadlessBackend final : public Backend {
   Size clamp_to_limits(const Window& window, Size size) const;
   void place_panel_pages(NativeHandle panel);
   void select_option(NativeHandle option);
-  int option_group_for(const ControlSpec& spec);
 
   std::optional<std::int64_t> next_due() const;
   bool fire_next_due(std::int64_t limit);
@@ -229,9 +229,6 @@ class HeadlessBackend final : public Backend {
   std::uint64_t sequence_ = 0;
   std::vector<Timer> timers_;
   std::vector<ScriptedInput> scripted_;
-  // Options join the group of an option created just before them in the same parent.
-  std::map<std::uint64_t, ControlKind> last_created_;  // by parent
-  int last_option_group_ = 0;
 
   std::mutex posted_mutex_;
   std::condition_variable posted_signal_;

@@ -26,16 +26,8 @@ NativeHandle HeadlessBackend::create_control(const ControlSpec& spec) {
   control.style = spec.style;
   control.range = spec.range;
   control.value = spec.kind == ControlKind::ComboBox || spec.kind == ControlKind::ListView ? -1 : spec.range.minimum;
-  if (spec.kind == ControlKind::Option) control.option_group = option_group_for(spec);
-  last_created_[spec.parent.value] = spec.kind;
   controls_.emplace(handle.value, std::move(control));
   return handle;
-}
-
-int HeadlessBackend::option_group_for(const ControlSpec& spec) {
-  auto last = last_created_.find(spec.parent.value);
-  bool continues = last != last_created_.end() && last->second == ControlKind::Option;
-  return continues ? last_option_group_ : ++last_option_group_;
 }
 
 // Destroys controls children first, reporting each.
@@ -44,7 +36,6 @@ void HeadlessBackend::destroy_children(std::vector<NativeHandle> children) {
     if (focus_ == handle) focus_ = kNoHandle;
     if (capture_ == handle) capture_ = kNoHandle;
     if (sink_) sink_->on_control_destroyed(handle);
-    last_created_.erase(handle.value);
     controls_.erase(handle.value);
     tree_.remove(handle);
   });
@@ -117,14 +108,6 @@ bool HeadlessBackend::control_visible(NativeHandle handle) const {
 ControlStyle HeadlessBackend::control_style(NativeHandle handle) const {
   const Control* control = find_control(handle);
   return control ? control->style : ControlStyle{};
-}
-
-void HeadlessBackend::set_control_read_only(NativeHandle handle, bool read_only) {
-  if (Control* control = find_control(handle)) control->style.read_only = read_only;
-}
-
-void HeadlessBackend::set_control_alignment(NativeHandle handle, TextAlignment alignment) {
-  if (Control* control = find_control(handle)) control->style.alignment = alignment;
 }
 
 void HeadlessBackend::place_control_below(NativeHandle handle, NativeHandle above) { tree_.place_after(handle, above); }
@@ -212,6 +195,9 @@ bool HeadlessBackend::enable_drops(NativeHandle target, bool enable) {
   }
   return false;
 }
+
+// Nothing here is drawn, so there is no picture to save.
+bool HeadlessBackend::save_window_image(NativeHandle, const std::string&) { return false; }
 
 bool HeadlessBackend::drops_enabled(NativeHandle target) const {
   if (const Window* window = find_window(target)) return window->drops;

@@ -56,14 +56,12 @@ void HeadlessBackend::set_control_value(NativeHandle handle, int value) {
 }
 
 void HeadlessBackend::select_option(NativeHandle handle) {
-  Control* option = find_control(handle);
+  int group = tree_.option_group(handle);
   for (NativeHandle sibling : tree_.children(tree_.parent(handle))) {
     Control* other = find_control(sibling);
-    if (other && tree_.kind(sibling) == ControlKind::Option && other->option_group == option->option_group) {
-      other->value = 0;
-    }
+    if (other && tree_.option_group(sibling) == group) other->value = 0;
   }
-  option->value = 1;
+  find_control(handle)->value = 1;
 }
 
 int HeadlessBackend::add_control_item(NativeHandle handle, int position, std::u16string_view text) {
@@ -73,11 +71,6 @@ int HeadlessBackend::add_control_item(NativeHandle handle, int position, std::u1
   int index = position < 0 || position > count ? count : position;
   control->items.insert(control->items.begin() + index, std::u16string(text));
   return index;
-}
-
-int HeadlessBackend::control_item_count(NativeHandle handle) const {
-  const Control* control = find_control(handle);
-  return control ? static_cast<int>(control->items.size()) : 0;
 }
 
 NativeHandle HeadlessBackend::add_panel_page(NativeHandle panel, int position, std::u16string_view title) {

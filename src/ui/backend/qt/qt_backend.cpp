@@ -77,7 +77,6 @@ NativeHandle QtBackend::handle_of(const QWidget* widget) const {
 }
 
 void QtBackend::forget_parent(NativeHandle parent) {
-  last_created_.erase(parent.value);
   option_groups_.erase(parent.value);
 }
 
@@ -121,11 +120,6 @@ bool QtBackend::is_window(NativeHandle handle) const { return find_window(handle
 
 void QtBackend::set_window_title(NativeHandle handle, std::u16string_view title) {
   if (WindowInfo* window = find_window(handle)) window->widget->setWindowTitle(to_qstring(title));
-}
-
-std::u16string QtBackend::window_title(NativeHandle handle) const {
-  const WindowInfo* window = find_window(handle);
-  return window ? window->widget->windowTitle().toStdU16String() : std::u16string();
 }
 
 Point QtBackend::window_position(NativeHandle handle) const {

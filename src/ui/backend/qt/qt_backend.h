@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "ui/backend/backend.h"
@@ -33,7 +34,6 @@ class QtBackend final : public Backend {
   void destroy_window(NativeHandle window) override;
   bool is_window(NativeHandle handle) const override;
   void set_window_title(NativeHandle window, std::u16string_view title) override;
-  std::u16string window_title(NativeHandle window) const override;
   Point window_position(NativeHandle window) const override;
   void move_window(NativeHandle window, Point position) override;
   Size window_client_size(NativeHandle window) const override;
@@ -58,7 +58,6 @@ class QtBackend final : public Backend {
   bool is_control(NativeHandle handle) const override;
   ControlKind control_kind(NativeHandle control) const override;
   void set_control_id(NativeHandle control, int id) override;
-  int control_id(NativeHandle control) const override;
   NativeHandle control_parent(NativeHandle control) const override;
   NativeHandle control_window(NativeHandle control) const override;
   void set_control_parent(NativeHandle control, NativeHandle parent) override;
@@ -72,8 +71,6 @@ class QtBackend final : public Backend {
   void set_control_visible(NativeHandle control, bool visible) override;
   bool control_visible(NativeHandle control) const override;
   ControlStyle control_style(NativeHandle control) const override;
-  void set_control_read_only(NativeHandle control, bool read_only) override;
-  void set_control_alignment(NativeHandle control, TextAlignment alignment) override;
   void place_control_below(NativeHandle control, NativeHandle above) override;
   void set_focus(NativeHandle control) override;
   NativeHandle focused_control() const override;
@@ -82,7 +79,6 @@ class QtBackend final : public Backend {
   int control_value(NativeHandle control) const override;
   void set_control_value(NativeHandle control, int value) override;
   int add_control_item(NativeHandle control, int position, std::u16string_view text) override;
-  int control_item_count(NativeHandle control) const override;
   NativeHandle add_panel_page(NativeHandle panel, int position, std::u16string_view title) override;
   Size panel_page_size(NativeHandle panel) const override;
   int panel_tab_height(NativeHandle panel) const override;
@@ -105,6 +101,7 @@ class QtBackend final : public Backend {
   std::u16string ask_open_file(const OpenFileRequest& request) override;
 
   bool enable_drops(NativeHandle target, bool enable) override;
+  bool save_window_image(NativeHandle window, const std::string& png_path) override;
 
   int pump(int timeout_ms) override;
   void post(std::function<void()> task) override;
@@ -137,12 +134,12 @@ class QtBackend final : public Backend {
   QWidget* make_further_widget(const ControlSpec& spec, QWidget* parent);
   // Reports `code` as the command of the control behind `widget`, when it still is ours.
   void report_command(QWidget* widget, int code);
-  // The button group a new option joins: the open one when the control created just before
-  // it in the same parent was an option, else a new one.
+  // The button group a new option joins: the parent's open one when the control tree puts
+  // the option in its group, else a new one.
   QButtonGroup* option_group_for(const ControlSpec& spec, QWidget* parent);
   void destroy_children(std::vector<NativeHandle> children);
   void forget_widget(QWidget* widget);
-  // Drops what option grouping kept about a window or control that is gone.
+  // Drops the open button group of a window or control that is gone.
   void forget_parent(NativeHandle parent);
 
   std::unique_ptr<QApplication> own_application_;
@@ -154,8 +151,11 @@ class QtBackend final : public Backend {
   std::map<std::uint64_t, ControlInfo> controls_;
   std::map<const QWidget*, NativeHandle> handles_;
   bool setting_text_ = false;
-  std::map<std::uint64_t, ControlKind> last_created_;  // by parent
-  std::map<std::uint64_t, QButtonGroup*> option_groups_;  // the open group, by parent
+  struct OpenOptionGroup {
+    int number = 0;  // as the control tree numbers option groups
+    QButtonGroup* buttons = nullptr;
+  };
+  std::map<std::uint64_t, OpenOptionGroup> option_groups_;  // by parent
 };
 
 }  // namespace ambrel

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -213,7 +214,6 @@ NativeHandle QtBackend::create_control(const ControlSpec& spec) {
   if (spec.style.fixed_pitch) control->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   control->setGeometry(spec.geometry.x, spec.geometry.y, spec.geometry.width, spec.geometry.height);
   control->show();
-  last_created_[spec.parent.value] = spec.kind;
   NativeHandle handle = tree_.add_control(spec.kind, spec.parent);
   ControlInfo info;
   info.widget = control;
@@ -250,8 +250,6 @@ bool QtBackend::is_control(NativeHandle handle) const { return find_control(hand
 ControlKind QtBackend::control_kind(NativeHandle handle) const { return tree_.kind(handle); }
 
 void QtBackend::set_control_id(NativeHandle handle, int id) { tree_.set_id(handle, id); }
-
-int QtBackend::control_id(NativeHandle handle) const { return tree_.id(handle); }
 
 NativeHandle QtBackend::control_parent(NativeHandle handle) const { return tree_.parent(handle); }
 
@@ -341,21 +339,6 @@ bool QtBackend::control_visible(NativeHandle handle) const {
 ControlStyle QtBackend::control_style(NativeHandle handle) const {
   const ControlInfo* control = find_control(handle);
   return control ? control->style : ControlStyle{};
-}
-
-void QtBackend::set_control_read_only(NativeHandle handle, bool read_only) {
-  ControlInfo* control = find_control(handle);
-  if (!control) return;
-  control->style.read_only = read_only;
-  if (auto* editor = qobject_cast<QPlainTextEdit*>(control->widget)) editor->setReadOnly(read_only);
-}
-
-void QtBackend::set_control_alignment(NativeHandle handle, TextAlignment alignment) {
-  ControlInfo* control = find_control(handle);
-  if (!control) return;
-  control->style.alignment = alignment;
-  if (auto* label = qobject_cast<QLabel*>(control->widget)) label->setAlignment(qt_alignment(alignment) | Qt::AlignTop);
-  if (auto* button = qobject_cast<QPushButton*>(control->widget)) align_button(*button, alignment);
 }
 
 void QtBackend::place_control_below(NativeHandle handle, NativeHandle above) {
@@ -456,6 +439,11 @@ bool QtBackend::enable_drops(NativeHandle target, bool enable) {
   if (!widget_of_target) return false;
   set_qt_drop_target(*widget_of_target, enable);
   return true;
+}
+
+bool QtBackend::save_window_image(NativeHandle window, const std::string& png_path) {
+  const WindowInfo* info = find_window(window);
+  return info && info->widget->grab().save(QString::fromStdString(png_path), "PNG");
 }
 
 }  // namespace ambrel

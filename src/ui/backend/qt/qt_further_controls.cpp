@@ -102,14 +102,10 @@ void QtBackend::report_command(QWidget* source, int code) {
 }
 
 QButtonGroup* QtBackend::option_group_for(const ControlSpec& spec, QWidget* parent) {
-  auto last = last_created_.find(spec.parent.value);
-  auto open = option_groups_.find(spec.parent.value);
-  bool continues = last != last_created_.end() && last->second == ControlKind::Option &&
-                   open != option_groups_.end();
-  if (continues) return open->second;
-  auto* group = new QButtonGroup(parent);
-  option_groups_[spec.parent.value] = group;
-  return group;
+  int number = tree_.option_group_for_new(spec.parent);
+  OpenOptionGroup& open = option_groups_[spec.parent.value];
+  if (open.buttons == nullptr || open.number != number) open = {number, new QButtonGroup(parent)};
+  return open.buttons;
 }
 
 QWidget* QtBackend::make_further_widget(const ControlSpec& spec, QWidget* parent) {

@@ -94,15 +94,6 @@ int QtBackend::add_control_item(NativeHandle handle, int position, std::u16strin
   return -1;
 }
 
-int QtBackend::control_item_count(NativeHandle handle) const {
-  QWidget* control = is_control(handle) ? widget(handle) : nullptr;
-  if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->count();
-  if (auto* list = qobject_cast<QListWidget*>(control)) return list->count();
-  if (auto* tree = qobject_cast<QTreeWidget*>(control)) return tree->topLevelItemCount();
-  if (auto* panel = qobject_cast<QTabWidget*>(control)) return panel->count();
-  return 0;
-}
-
 NativeHandle QtBackend::add_panel_page(NativeHandle panel_handle, int position, std::u16string_view title) {
   auto* panel = is_control(panel_handle) ? qobject_cast<QTabWidget*>(widget(panel_handle)) : nullptr;
   if (!panel) return kNoHandle;

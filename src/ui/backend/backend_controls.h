@@ -1,0 +1,115 @@
+#pragma once
+
+// Child controls as such: creating and destroying them, their place in the tree, geometry,
+// text, state, style, z-order, focus, repaint, and the mouse capture and cursor the
+// splitter's drag needs.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/backend/native_handle.h"
+#include "ui/geometry/point_size_rect.h"
+
+namespace ambrel {
+
+enum class ControlKind {
+  Text, Button, Editor, Frame, Container, Splitter,
+  CheckBox, Option, String, Image, ListView, ListIcon, Tree, ComboBox, CodeEditor, ScrollBar,
+  ProgressBar, ExplorerList, ExplorerTree, ExplorerCombo, Shortcut, ButtonImage, TrackBar,
+  Canvas, Calendar, Date, Spin, Web, HyperLink, IpAddress, Panel, ScrollArea,
+  // A page of a panel, made by add_panel_page: the parent of that page's controls.
+  PanelPage,
+};
+
+enum class TextAlignment { Left, Center, Right };
+
+enum class BorderStyle { None, Flat, Raised, Single, Sunken };
+
+struct ControlStyle {
+  TextAlignment alignment = TextAlignment::Left;
+  BorderStyle border = BorderStyle::None;
+  bool tab_stop = false;
+  bool default_button = false;  // button: the window's default button
+  bool toggle = false;          // button: stays down when clicked
+  bool multi_line = false;      // button: the caption wraps
+  bool read_only = false;       // editor
+  bool word_wrap = false;       // editor: lines wrap at the control's width
+  bool fixed_pitch = false;     // the desktop's fixed-width font instead of the default one
+  bool separator_grip = false;  // splitter: draw a raised grip on its bar
+  bool vertical = false;        // scroll bar, progress bar, track bar
+  bool three_state = false;     // check box, list icon, tree: a third, mixed state
+  bool check_boxes = false;     // list icon, tree: a check box per item
+  bool multi_select = false;    // list view, list icon, explorer list
+  bool editable = false;        // combo box, explorer combo: the text can be typed
+  bool password = false;        // string: the text is not shown
+  bool ticks = false;           // track bar: tick marks
+  bool underline = false;       // hyperlink: underlined link text
+  int color = -1;               // hyperlink: its text's colour number 0xBBGGRR, -1 the default
+};
+
+// The range of the controls that show a position (scroll bar, progress bar, track bar, spin).
+struct ControlRange {
+  int minimum = 0;
+  int maximum = 0;
+  int page = 0;  // scroll bar: the visible part
+};
+
+// Options created one right after another in the same parent form one group, in which
+// selecting one clears the others; any other control created between them starts a new one.
+struct ControlSpec {
+  ControlKind kind = ControlKind::Container;
+  NativeHandle parent;  // a window or a container control
+  Rect geometry;        // in the parent's client coordinates
+  std::u16string text;
+  ControlStyle style;
+  ControlRange range;
+};
+
+enum class Cursor { Arrow, SizeWestEast, SizeNorthSouth };
+
+class BackendControls {
+ public:
+  virtual ~BackendControls() = default;
+
+  // A new control is visible; kNoHandle on failure.
+  virtual NativeHandle create_control(const ControlSpec& spec) = 0;
+  // Destroys the control and its children (each reported through on_control_destroyed).
+  virtual void destroy_control(NativeHandle control) = 0;
+  virtual bool is_control(NativeHandle handle) const = 0;
+  virtual ControlKind control_kind(NativeHandle control) const = 0;
+  // The control's own number (the gadget number); -1 until set.
+  virtual void set_control_id(NativeHandle control, int id) = 0;
+  virtual NativeHandle control_parent(NativeHandle control) const = 0;
+  // The top-level window the control lives in.
+  virtual NativeHandle control_window(NativeHandle control) const = 0;
+  virtual void set_control_parent(NativeHandle control, NativeHandle parent) = 0;
+  // Direct child controls of a window or control, in creation (tab) order.
+  virtual std::vector<NativeHandle> child_controls(NativeHandle parent) const = 0;
+  virtual Rect control_geometry(NativeHandle control) const = 0;
+  virtual void set_control_geometry(NativeHandle control, Rect geometry) = 0;
+  virtual std::u16string control_text(NativeHandle control) const = 0;
+  // Never reported as a change notification.
+  virtual void set_control_text(NativeHandle control, std::u16string_view text) = 0;
+  virtual void set_control_enabled(NativeHandle control, bool enabled) = 0;
+  virtual bool control_enabled(NativeHandle control) const = 0;
+  virtual void set_control_visible(NativeHandle control, bool visible) = 0;
+  // Visible itself (a control of a hidden window still counts as visible).
+  virtual bool control_visible(NativeHandle control) const = 0;
+  virtual ControlStyle control_style(NativeHandle control) const = 0;
+  // z-order: puts `control` directly below its sibling `above`.
+  virtual void place_control_below(NativeHandle control, NativeHandle above) = 0;
+  virtual void set_focus(NativeHandle control) = 0;
+  // The control that has the keyboard focus, or kNoHandle.
+  virtual NativeHandle focused_control() const = 0;
+  // Asks for a repaint (the splitter after moving its bar).
+  virtual void repaint_control(NativeHandle control) = 0;
+
+  // Mouse capture and cursor (the splitter's drag).
+  virtual void capture_mouse(NativeHandle control) = 0;
+  virtual void release_mouse() = 0;
+  virtual NativeHandle mouse_capture() const = 0;
+  virtual void set_control_cursor(NativeHandle control, Cursor cursor) = 0;
+};
+
+}  // namespace ambrel

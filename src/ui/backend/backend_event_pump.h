@@ -1,0 +1,29 @@
+#pragma once
+
+// Dispatching platform events and running work on the user-interface thread.
+
+#include <functional>
+
+#include "ui/backend/backend_sink.h"
+
+namespace ambrel {
+
+// What the pump returns after dispatching platform events; never an event code.
+inline constexpr int kPlatformEventsDispatched = 1;
+
+class BackendEventPump {
+ public:
+  virtual ~BackendEventPump() = default;
+
+  // Where every report goes; nullptr drops them.
+  virtual void set_sink(BackendSink* sink) = 0;
+  // Dispatches pending platform events. timeout_ms -1 blocks until one was dispatched, 0
+  // does not wait, otherwise waits at most that long. Returns 0 when nothing was
+  // dispatched, else kPlatformEventsDispatched.
+  virtual int pump(int timeout_ms) = 0;
+  // Any thread: runs `task` on the user-interface thread inside a later pump, and wakes a
+  // waiting pump. Tasks run in posting order.
+  virtual void post(std::function<void()> task) = 0;
+};
+
+}  // namespace ambrel
