@@ -164,7 +164,7 @@ int inspect(const DialogOptions& options, std::u16string definition) {
                              utf8_to_utf16(std::to_string(size.height)) + u"\n";
     if (!print_outline(*dialog_root(dialog), window, std::move(heading))) return output_failed();
   }
-  if (!options.png_path.empty() && !save_dialog_screenshot(options.png_path, window)) {
+  if (!options.png_path.empty() && !ui_backend()->save_window_image(window_handle(window), options.png_path)) {
     std::fprintf(stderr, "ambrel-dialog: cannot save the screenshot to %s\n", options.png_path.c_str());
     return kCannotRun;
   }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <memory>
-#include <string>
 
 #include "ui/backend/backend.h"
 
@@ -17,8 +16,5 @@ std::unique_ptr<Backend> make_dialog_backend(bool qt);
 
 // Lets a toolkit apply sizes and paint before the tree is read.
 void settle_dialog_backend(bool qt);
-
-// Saves the window as a PNG picture; false when it cannot.
-bool save_dialog_screenshot(const std::string& path, int window);
 
 }  // namespace ambrel

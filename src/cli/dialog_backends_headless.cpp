@@ -9,6 +9,4 @@ std::unique_ptr<Backend> make_dialog_backend(bool) { return std::make_unique<Hea
 
 void settle_dialog_backend(bool) {}
 
-bool save_dialog_screenshot(const std::string&, int) { return false; }
-
 }  // namespace ambrel

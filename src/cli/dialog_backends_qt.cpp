@@ -1,5 +1,3 @@
-#include <QPixmap>
-#include <QWidget>
 #include <cstdlib>
 
 #include "cli/dialog_backends.h"
@@ -34,12 +32,6 @@ void settle_dialog_backend(bool qt) {
   if (!qt) return;
   for (int i = 0; i < kSettleRounds && window_wait_event(0) != 0; ++i) {
   }
-}
-
-bool save_dialog_screenshot(const std::string& path, int window) {
-  auto* qt = dynamic_cast<QtBackend*>(ui_backend());
-  QWidget* widget = qt ? qt->widget(window_handle(window)) : nullptr;
-  return widget && widget->grab().save(QString::fromStdString(path), "PNG");
 }
 
 }  // namespace ambrel
