@@ -12,7 +12,7 @@
 
 #include "app/embedded_definition.h"
 #include "dialog/dialog.h"
-#include "dialog/runtime_registry.h"
+#include "dialog/definition/runtime_registry.h"
 #include "ui/backend/headless/headless_backend.h"
 #include "ui/events.h"
 #include "ui/gadget.h"

@@ -6,7 +6,7 @@
 
 #include "dialog/dialog.h"
 #include "dialog/objects/dialog_object.h"
-#include "dialog/runtime_registry.h"
+#include "dialog/definition/runtime_registry.h"
 #include "fuzz_text.h"
 #include "support/object_registry.h"
 #include "ui/drop.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "dialog/dialog.h"
-#include "dialog/runtime_registry.h"
+#include "dialog/definition/runtime_registry.h"
 #include "dialog_script.h"
 #include "fuzz_text.h"
 #include "support/object_registry.h"

@@ -6,7 +6,7 @@
 #include "app/commands.h"
 #include "app/embedded_definition.h"
 #include "dialog/dialog.h"
-#include "dialog/runtime_registry.h"
+#include "dialog/definition/runtime_registry.h"
 #include "support/object_registry.h"
 #include "support/requester.h"
 #include "support/text_file.h"

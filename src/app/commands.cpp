@@ -5,7 +5,7 @@
 #include "app/clipboard.h"
 #include "app/embedded_definition.h"
 #include "dialog/dialog.h"
-#include "dialog/runtime_registry.h"
+#include "dialog/definition/runtime_registry.h"
 #include "generator/generator.h"
 #include "support/object_registry.h"
 #include "support/requester.h"

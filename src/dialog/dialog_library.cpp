@@ -2,7 +2,7 @@
 
 #include "dialog/dialog.h"
 #include "dialog/dialog_record.h"
-#include "dialog/object_maps.h"
+#include "dialog/objects/object_maps.h"
 #include "support/object_registry.h"
 #include "ui/window.h"
 
@@ -56,7 +56,7 @@ std::int32_t dialog_window(std::int32_t dialog) {
 std::int32_t dialog_gadget(std::int32_t dialog, std::u16string_view name) {
   DialogRecord* record = find_dialog_record(dialog);
   if (!record || !record->root) return -1;
-  DialogObject* object = record->root->FindByName(name);
+  DialogObject* object = record->root->find_by_name(name);
   return object ? object->gadget() : -1;
 }
 

@@ -3,11 +3,11 @@
 
 #include <algorithm>
 
-#include "dialog/creation_walk.h"
+#include "dialog/objects/creation_walk.h"
 #include "dialog/dialog.h"
 #include "dialog/dialog_record.h"
 #include "dialog/objects/layout_passes.h"
-#include "dialog/window_lookup.h"
+#include "dialog/definition/window_lookup.h"
 #include "ui/window.h"
 #include "xml/xml_document.h"
 
@@ -61,7 +61,7 @@ int build_window(DialogRecord& record, const XmlNode& element, const OpenRequest
 
   BuildContext context{record.error, window, {}, nullptr};
   run_creation_walk(*record.root, element, context);
-  if (!record.error.has_error()) record.root->Finish(context);
+  if (!record.error.has_error()) record.root->finish(context);
   if (record.error.has_error()) {
     tear_down_window(record);
     return 0;

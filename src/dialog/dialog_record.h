@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "dialog/dialog_error.h"
+#include "dialog/definition/dialog_error.h"
 #include "dialog/objects/window_object.h"
 
 namespace ambrel {

@@ -5,7 +5,7 @@
 #include "app/commands.h"
 #include "app/embedded_definition.h"
 #include "app_fixture.h"
-#include "dialog/runtime_registry.h"
+#include "dialog/definition/runtime_registry.h"
 #include "generator/generator.h"
 #include "ui/drop.h"
 

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "app/embedded_definition.h"
-#include "dialog/common_attributes.h"
-#include "dialog/dialog_kind.h"
-#include "dialog/element_view.h"
-#include "dialog/event_attributes.h"
+#include "dialog/definition/common_attributes.h"
+#include "dialog/definition/dialog_kind.h"
+#include "dialog/definition/element_view.h"
+#include "dialog/definition/event_attributes.h"
 #include "xml/xml_document.h"
 
 namespace ambrel {

@@ -7,7 +7,7 @@
 
 #include "../ui/ui_libraries.h"
 #include "dialog/dialog.h"
-#include "dialog/runtime_registry.h"
+#include "dialog/definition/runtime_registry.h"
 #include "xml/xml_document.h"
 
 namespace ambrel {

@@ -160,17 +160,17 @@ TEST_F(DialogOpenTest, HidingAndRefreshingWalkTheWholeTree) {
                  u"<vbox folded='yes'><button name='b' text='B'/></vbox></vbox></window>"),
             1);
   DialogObject* root = const_cast<DialogObject*>(dialog_root(dialog));
-  root->SetHidden(true);
+  root->set_hidden(true);
   EXPECT_FALSE(headless->control_visible(handle_of(u"a")));
   EXPECT_FALSE(headless->control_visible(handle_of(u"b")));
   // Showing skips the folded box and everything in it.
-  root->SetHidden(false);
+  root->set_hidden(false);
   EXPECT_TRUE(headless->control_visible(handle_of(u"a")));
   EXPECT_FALSE(headless->control_visible(handle_of(u"b")));
 
   set_gadget_text(dialog_gadget(dialog, u"a"), u"changed");
   set_gadget_text(dialog_gadget(dialog, u"b"), u"changed");
-  root->RefreshText();
+  root->refresh_text();
   EXPECT_EQ(text_of(u"a"), u"A");
   EXPECT_EQ(text_of(u"b"), u"B");
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/embedded_definition.h"
-#include "dialog/element_kinds.h"
+#include "dialog/definition/element_kinds.h"
 #include "dialog/objects/dialog_object.h"
 #include "dialog_fixture.h"
 #include "tool_procedures.h"

@@ -9,7 +9,7 @@
 
 #include "app/embedded_definition.h"
 #include "dialog/dialog.h"
-#include "dialog/runtime_registry.h"
+#include "dialog/definition/runtime_registry.h"
 #include "dialog_libraries.h"
 #include "tool_procedures.h"
 #include "ui/backend/qt/qt_backend.h"

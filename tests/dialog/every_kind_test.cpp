@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "dialog/element_kinds.h"
+#include "dialog/definition/element_kinds.h"
 #include "dialog_fixture.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
 #include "ui/measure.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/embedded_definition.h"
-#include "dialog/runtime_registry.h"
+#include "dialog/definition/runtime_registry.h"
 
 namespace ambrel {
 

@@ -9,7 +9,7 @@
 
 #include "dialog/dialog.h"
 #include "dialog/objects/dialog_object.h"
-#include "dialog/runtime_registry.h"
+#include "dialog/definition/runtime_registry.h"
 #include "ui/backend/headless/headless_backend.h"
 #include "ui/events.h"
 #include "ui/gadget.h"

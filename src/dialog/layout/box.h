@@ -1,7 +1,7 @@
 #pragma once
 
-// Arithmetic of the hbox and vbox objects: their NaturalSize combines the
-// children's requests along one line, their Allocate shares the line out.
+// Arithmetic of the hbox and vbox objects: their natural_size combines the
+// children's requests along one line, their allocate shares the line out.
 // Children are addressed by their index in the box (creation order).
 
 #include <cstdint>
@@ -39,11 +39,11 @@ struct BoxMeasure {
 // (such as "top/left") are not words and leave the alignment.
 std::optional<LineAlign> parse_line_align(std::u16string_view text);
 
-// The box's NaturalSize from its children's requests; refreshes measure.
+// The box's natural_size from its children's requests; refreshes measure.
 Size box_natural_size(const BoxSettings& settings, std::span<const ChildRequest> children,
                       Size wish, BoxMeasure& measure);
 
-// The rectangle of each child for Allocate(area); folded children get none.
+// The rectangle of each child for allocate(area); folded children get none.
 std::vector<std::optional<Rect>> box_allocate(const BoxSettings& settings,
                                               const BoxMeasure& measure, Rect area);
 

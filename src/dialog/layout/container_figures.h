@@ -3,7 +3,7 @@
 // The room the gadget-owning containers leave their content: the frame
 // (caption on top, thin insets), the container (border allowance), the scroll
 // area (inner size and scroll bar room) and the panel (tab strip and borders).
-// Each object's NaturalSize and Allocate call these; the single-child
+// Each object's natural_size and allocate call these; the single-child
 // placement inside that room is place_single_child.
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-// NaturalSize and Allocate figures of the plain gadget objects (buttons, texts,
+// natural_size and allocate figures of the plain gadget objects (buttons, texts,
 // list views, ...): the leaves of the object tree that only move their gadget.
 // Kinds without a measure (editor, empty, tree, ...) request their WIDTH and
 // HEIGHT as they are and need nothing from here.

@@ -1,7 +1,7 @@
 #pragma once
 
-// Cell placement of the gridbox object: its AddChild puts each child in the
-// next free cell, its spans cover further cells, and its Finish counts the rows.
+// Cell placement of the gridbox object: its add_child puts each child in the
+// next free cell, its spans cover further cells, and its finish counts the rows.
 // The table grows with its children past any nominal row or column limit, but within
 // bounds a definition cannot stretch: at most kMaxGridColumns columns, and a row span is
 // cut where the table would pass kMaxGridCells cells.

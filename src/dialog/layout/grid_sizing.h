@@ -1,7 +1,7 @@
 #pragma once
 
-// Column and row sizing of the gridbox object: its NaturalSize measures the
-// columns and rows in two passes (single cells, then spans), its Allocate
+// Column and row sizing of the gridbox object: its natural_size measures the
+// columns and rows in two passes (single cells, then spans), its allocate
 // shares the given room among them and places each child over its cells.
 
 #include <cstdint>
@@ -29,7 +29,7 @@ struct GridSizes {
   int32_t total_height = 0;
 };
 
-// child_requests holds each child's SizeRequest in the order the children were added.
+// child_requests holds each child's size_request in the order the children were added.
 Size grid_natural_size(const GridTable& table, const GridSettings& settings,
                        std::span<const Size> child_requests, Size wish, GridSizes& sizes);
 

@@ -41,7 +41,7 @@ inline int32_t saturate_figure(int64_t value) {
   return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
-// One child's SizeRequest result as a container sees it.
+// One child's size_request result as a container sees it.
 struct ChildRequest {
   Size size;
   bool folded = false;

@@ -1,7 +1,7 @@
 #pragma once
 
-// NaturalSize of the multibox object, which stacks all its children on one
-// rectangle (its Allocate simply hands every child its own rectangle).
+// natural_size of the multibox object, which stacks all its children on one
+// rectangle (its allocate simply hands every child its own rectangle).
 
 #include <span>
 

@@ -3,7 +3,7 @@
 // The single-child placement shared by the singlebox, window, frame,
 // container, scroll area and tab objects: margins around the child, whether
 // the child fills the room or keeps its request, and where it sits. Also the
-// singlebox's (and tab's) NaturalSize, and the words of the MARGIN, EXPAND and
+// singlebox's (and tab's) natural_size, and the words of the MARGIN, EXPAND and
 // ALIGN attributes of these objects.
 
 #include <cstdint>
@@ -68,7 +68,7 @@ SingleAlign apply_single_align(SingleAlign current, std::u16string_view text);
 // The child's rectangle inside area.
 Rect place_single_child(const SingleChildSettings& settings, Size child_request, Rect area);
 
-// The singlebox's and the tab's NaturalSize.
+// The singlebox's and the tab's natural_size.
 Size singlebox_natural_size(const SingleChildSettings& settings, Size child_request, Size wish);
 
 }  // namespace ambrel::layout

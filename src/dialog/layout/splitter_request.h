@@ -1,9 +1,9 @@
 #pragma once
 
-// NaturalSize of the splitter object: its two children side by side or one
+// natural_size of the splitter object: its two children side by side or one
 // above the other, with the splitter control's bar between them, and the pane
 // minimums that FIRSTMIN / SECONDMIN "AUTO" take from the children. The
-// object's Allocate only resizes the splitter gadget; the control arranges the
+// object's allocate only resizes the splitter gadget; the control arranges the
 // panes itself.
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 // Arithmetic of the window object: its request with the size limits it hands
 // to the window (MINWIDTH, MINHEIGHT, MAXWIDTH, MAXHEIGHT), the inner size a
-// dialog opens with, and the room its Allocate gives its content.
+// dialog opens with, and the room its allocate gives its content.
 
 #include <cstdint>
 #include <optional>
@@ -44,14 +44,14 @@ struct WindowRequest {
 // A numeric bound keeps only its low 16 bits (99999 is held as -31073).
 int16_t window_bound_from_number(int32_t value);
 
-// The window object's NaturalSize and the limits it hands to the window.
+// The window object's natural_size and the limits it hands to the window.
 WindowRequest window_natural_size(const SingleChildSettings& settings, const WindowBounds& bounds,
                                   Size child_request, Size wish);
 
 // The inner size a dialog opens with: the size passed to the open, raised to the request.
 Size window_open_size(Size passed, Size request);
 
-// The content's rectangle for Allocate at inner size: never less than the
+// The content's rectangle for allocate at inner size: never less than the
 // inner area less the margins.
 Rect window_child_rect(const SingleChildSettings& settings, Size child_request, Size inner);
 

@@ -19,24 +19,24 @@ std::vector<layout::Size> child_requests(const DialogObject& object) {
 LineBoxObject::LineBoxObject(DialogKind kind, CommonAttributes common, layout::BoxSettings settings)
     : DialogObject(kind, std::move(common)), settings_(settings) {}
 
-layout::Size LineBoxObject::NaturalSize() {
+layout::Size LineBoxObject::natural_size() {
   std::vector<layout::ChildRequest> requests;
   for (const auto& child : children()) requests.push_back({child->request(), child->folded()});
   return layout::box_natural_size(settings_, requests, wish(), measure_);
 }
 
-void LineBoxObject::Allocate(layout::Rect area, std::vector<ChildPlacement>& placements) {
+void LineBoxObject::allocate(layout::Rect area, std::vector<ChildPlacement>& placements) {
   std::vector<std::optional<layout::Rect>> rects = layout::box_allocate(settings_, measure_, area);
   for (std::size_t i = 0; i < rects.size() && i < children().size(); ++i) {
     if (rects[i]) placements.push_back({children()[i].get(), *rects[i]});
   }
 }
 
-layout::Size MultiBoxObject::NaturalSize() {
+layout::Size MultiBoxObject::natural_size() {
   return layout::multibox_natural_size(child_requests(*this), wish());
 }
 
-void MultiBoxObject::Allocate(layout::Rect area, std::vector<ChildPlacement>& placements) {
+void MultiBoxObject::allocate(layout::Rect area, std::vector<ChildPlacement>& placements) {
   for (const auto& child : children()) placements.push_back({child.get(), area});
 }
 

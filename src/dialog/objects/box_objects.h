@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "dialog/build_context.h"
+#include "dialog/objects/build_context.h"
 #include "dialog/layout/box.h"
 #include "dialog/objects/dialog_object.h"
 
@@ -15,8 +15,8 @@ class LineBoxObject final : public DialogObject {
  public:
   LineBoxObject(DialogKind kind, CommonAttributes common, layout::BoxSettings settings);
 
-  layout::Size NaturalSize() override;
-  void Allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
+  layout::Size natural_size() override;
+  void allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
 
  private:
   layout::BoxSettings settings_;
@@ -27,8 +27,8 @@ class MultiBoxObject final : public DialogObject {
  public:
   using DialogObject::DialogObject;
 
-  layout::Size NaturalSize() override;
-  void Allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
+  layout::Size natural_size() override;
+  void allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
 };
 
 // hbox and vbox.

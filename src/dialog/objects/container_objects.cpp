@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "dialog/gadget_creation.h"
+#include "dialog/objects/gadget_creation.h"
 #include "dialog/objects/layout_attributes.h"
 #include "ui/gadget.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
@@ -44,12 +44,12 @@ std::unique_ptr<DialogObject> create_with_gadget(BuildContext& context, const Xm
 
 // --- frame -----------------------------------------------------------------
 
-layout::Size FrameObject::NaturalSize() {
+layout::Size FrameObject::natural_size() {
   caption_height_ = layout::frame_caption_height(gadget_caption_height(gadget()));
   return layout::frame_natural_size(settings(), child_request(), caption_height_, wish());
 }
 
-void FrameObject::Allocate(layout::Rect area, std::vector<ChildPlacement>& children) {
+void FrameObject::allocate(layout::Rect area, std::vector<ChildPlacement>& children) {
   resize_to(gadget(), area);
   if (!child()) return;
   place_child(layout::frame_child_rect(settings(), child_request(), caption_height_, area), children);
@@ -57,12 +57,12 @@ void FrameObject::Allocate(layout::Rect area, std::vector<ChildPlacement>& child
 
 // --- container -------------------------------------------------------------
 
-layout::Size ContainerObject::NaturalSize() {
+layout::Size ContainerObject::natural_size() {
   allowance_ = layout::container_border_allowance(flags(), ui_system_metrics().border_width);
   return layout::container_natural_size(settings(), child_request(), allowance_, wish());
 }
 
-void ContainerObject::Allocate(layout::Rect area, std::vector<ChildPlacement>& children) {
+void ContainerObject::allocate(layout::Rect area, std::vector<ChildPlacement>& children) {
   resize_to(gadget(), area);
   if (!child()) return;
   place_child(layout::container_child_rect(settings(), child_request(), allowance_,
@@ -70,8 +70,8 @@ void ContainerObject::Allocate(layout::Rect area, std::vector<ChildPlacement>& c
               children);
 }
 
-void ContainerObject::Finish(BuildContext& context) {
-  DialogObject::Finish(context);
+void ContainerObject::finish(BuildContext& context) {
+  DialogObject::finish(context);
   if (gadget() != -1) close_gadget_list();
 }
 
@@ -81,11 +81,11 @@ ScrollAreaObject::ScrollAreaObject(CommonAttributes common, layout::SingleChildS
                                    layout::ScrollAreaSettings scroll)
     : SingleChildObject(DialogKind::ScrollArea, std::move(common), settings), scroll_(scroll) {}
 
-layout::Size ScrollAreaObject::NaturalSize() {
+layout::Size ScrollAreaObject::natural_size() {
   return layout::scroll_area_natural_size(settings(), scroll_, child_request(), wish());
 }
 
-void ScrollAreaObject::Allocate(layout::Rect area, std::vector<ChildPlacement>& children) {
+void ScrollAreaObject::allocate(layout::Rect area, std::vector<ChildPlacement>& children) {
   resize_to(gadget(), area);
   if (!child()) return;
   layout::ScrollAreaPlacement placement = layout::scroll_area_place_child(
@@ -95,28 +95,28 @@ void ScrollAreaObject::Allocate(layout::Rect area, std::vector<ChildPlacement>& 
   place_child(placement.child, children);
 }
 
-void ScrollAreaObject::Finish(BuildContext& context) {
-  DialogObject::Finish(context);
+void ScrollAreaObject::finish(BuildContext& context) {
+  DialogObject::finish(context);
   if (gadget() != -1) close_gadget_list();
 }
 
 // --- panel -----------------------------------------------------------------
 
-layout::Size PanelObject::NaturalSize() {
+layout::Size PanelObject::natural_size() {
   std::vector<layout::Size> requests;
   for (const auto& child : children()) requests.push_back(child->request());
   return layout::panel_natural_size(requests, get_gadget_attribute(gadget(), kPanelTabHeight),
                                     wish());
 }
 
-void PanelObject::Allocate(layout::Rect area, std::vector<ChildPlacement>& children) {
+void PanelObject::allocate(layout::Rect area, std::vector<ChildPlacement>& children) {
   resize_to(gadget(), area);
   layout::Rect page{0, 0, get_gadget_attribute(gadget(), kPanelPageWidth),
                     get_gadget_attribute(gadget(), kPanelPageHeight)};
   for (const auto& child : this->children()) children.push_back({child.get(), page});
 }
 
-void PanelObject::Finish(BuildContext& context) {
+void PanelObject::finish(BuildContext& context) {
   if (gadget() != -1) close_gadget_list();
   context.panels.pop();
 }
@@ -158,7 +158,7 @@ std::unique_ptr<DialogObject> create_panel_object(BuildContext& context, const X
   ElementView element = element_view_of(node);
   auto object =
       std::make_unique<PanelObject>(kind, read_common_attributes(element, kind, context.error));
-  // On the stack even without a gadget, so that Finish pops what was pushed.
+  // On the stack even without a gadget, so that finish pops what was pushed.
   context.panels.push(object.get());
   if (context.error.has_error()) return object;
   object->set_gadget(create_gadget_for(*object, object->flags()));

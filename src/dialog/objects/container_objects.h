@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "dialog/build_context.h"
+#include "dialog/objects/build_context.h"
 #include "dialog/layout/container_figures.h"
 #include "dialog/objects/single_child_object.h"
 
@@ -17,8 +17,8 @@ class FrameObject final : public SingleChildObject {
  public:
   using SingleChildObject::SingleChildObject;
 
-  layout::Size NaturalSize() override;
-  void Allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
+  layout::Size natural_size() override;
+  void allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
 
  private:
   std::int32_t caption_height_ = 0;  // measured at the request pass
@@ -29,10 +29,10 @@ class ContainerObject final : public SingleChildObject {
  public:
   using SingleChildObject::SingleChildObject;
 
-  layout::Size NaturalSize() override;
-  void Allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
+  layout::Size natural_size() override;
+  void allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
   // Closes the gadget list the container opened.
-  void Finish(BuildContext& context) override;
+  void finish(BuildContext& context) override;
 
  private:
   std::int32_t allowance_ = 0;  // border room per axis, measured at the request pass
@@ -43,9 +43,9 @@ class ScrollAreaObject final : public SingleChildObject {
   ScrollAreaObject(CommonAttributes common, layout::SingleChildSettings settings,
                    layout::ScrollAreaSettings scroll);
 
-  layout::Size NaturalSize() override;
-  void Allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
-  void Finish(BuildContext& context) override;
+  layout::Size natural_size() override;
+  void allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
+  void finish(BuildContext& context) override;
 
  private:
   layout::ScrollAreaSettings scroll_;
@@ -56,11 +56,11 @@ class PanelObject final : public DialogObject {
  public:
   using DialogObject::DialogObject;
 
-  layout::Size NaturalSize() override;
-  void Allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
+  layout::Size natural_size() override;
+  void allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
   // Closes its gadget list and leaves the panel stack; grouped options placed directly in
   // a panel (not in one of its tabs) are not created.
-  void Finish(BuildContext& context) override;
+  void finish(BuildContext& context) override;
 };
 
 // One page of the panel on top of the panel stack; it has no gadget of its own. Outside

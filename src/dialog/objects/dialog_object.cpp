@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "dialog/build_context.h"
+#include "dialog/objects/build_context.h"
 #include "dialog/layout/size_request.h"
-#include "dialog/name_compare.h"
+#include "dialog/definition/name_compare.h"
 #include "dialog/objects/grouped_options.h"
 #include "dialog/objects/layout_passes.h"
 #include "ui/gadget.h"
@@ -15,22 +15,22 @@ namespace ambrel {
 DialogObject::DialogObject(DialogKind kind, CommonAttributes common)
     : kind_(kind), common_(std::move(common)) {}
 
-layout::Size DialogObject::SizeRequest() {
+layout::Size DialogObject::size_request() {
   if (folded()) return {};
-  return layout::apply_unwanted_axes(NaturalSize(), wish());
+  return layout::apply_unwanted_axes(natural_size(), wish());
 }
 
-layout::Size DialogObject::NaturalSize() { return wish(); }
+layout::Size DialogObject::natural_size() { return wish(); }
 
-void DialogObject::Allocate(layout::Rect area, std::vector<ChildPlacement>&) {
+void DialogObject::allocate(layout::Rect area, std::vector<ChildPlacement>&) {
   if (gadget_ != -1) resize_gadget(gadget_, area.x, area.y, area.width, area.height);
 }
 
-void DialogObject::AddChild(std::unique_ptr<DialogObject> child, const XmlNode&) {
+void DialogObject::add_child(std::unique_ptr<DialogObject> child, const XmlNode&) {
   adopt(std::move(child));
 }
 
-void DialogObject::Finish(BuildContext&) { create_pending_options(); }
+void DialogObject::finish(BuildContext&) { create_pending_options(); }
 
 DialogObject& DialogObject::adopt(std::unique_ptr<DialogObject> child) {
   child->parent_ = this;
@@ -56,7 +56,7 @@ std::vector<std::unique_ptr<DialogObject>> DialogObject::take_children() {
   return std::exchange(children_, {});
 }
 
-DialogObject* DialogObject::FindByName(std::u16string_view name) {
+DialogObject* DialogObject::find_by_name(std::u16string_view name) {
   std::vector<DialogObject*> stack{this};
   while (!stack.empty()) {
     DialogObject* object = stack.back();
@@ -70,7 +70,7 @@ DialogObject* DialogObject::FindByName(std::u16string_view name) {
   return nullptr;
 }
 
-void DialogObject::SetHidden(bool hidden) {
+void DialogObject::set_hidden(bool hidden) {
   std::vector<DialogObject*> stack{this};
   while (!stack.empty()) {
     DialogObject* object = stack.back();
@@ -81,7 +81,7 @@ void DialogObject::SetHidden(bool hidden) {
   }
 }
 
-void DialogObject::RefreshText() {
+void DialogObject::refresh_text() {
   std::vector<DialogObject*> stack{this};
   while (!stack.empty()) {
     DialogObject* object = stack.back();
@@ -93,7 +93,7 @@ void DialogObject::RefreshText() {
 
 void destroy_tree(std::unique_ptr<DialogObject> root) {
   if (!root) return;
-  // Every object in pre-order; run Destroy in reverse, so children before their parent.
+  // Every object in pre-order; run destroy in reverse, so children before their parent.
   std::vector<std::unique_ptr<DialogObject>> order;
   order.push_back(std::move(root));
   for (std::size_t i = 0; i < order.size(); ++i) {
@@ -102,7 +102,7 @@ void destroy_tree(std::unique_ptr<DialogObject> root) {
   // An event procedure may free a dialog while its layout runs.
   forget_pending_allocations(order);
   for (auto it = order.rbegin(); it != order.rend(); ++it) {
-    (*it)->Destroy();
+    (*it)->destroy();
     it->reset();
   }
 }

@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "dialog/common_attributes.h"
-#include "dialog/dialog_kind.h"
+#include "dialog/definition/common_attributes.h"
+#include "dialog/definition/dialog_kind.h"
 #include "dialog/layout/layout_types.h"
 #include "xml/xml_node.h"
 
@@ -22,14 +22,14 @@ namespace ambrel {
 
 struct BuildContext;
 
-// A grouped option waiting for its parent's Finish; the node lives as long as the open.
+// A grouped option waiting for its parent's finish; the node lives as long as the open.
 struct PendingOption {
   class DialogObject* option = nullptr;
   std::int32_t group = -1;
   const XmlNode* node = nullptr;
 };
 
-// Where an Allocate sends a child.
+// Where an allocate sends a child.
 struct ChildPlacement {
   class DialogObject* child = nullptr;
   layout::Rect area;
@@ -42,32 +42,32 @@ class DialogObject {
   DialogObject(const DialogObject&) = delete;
   DialogObject& operator=(const DialogObject&) = delete;
 
-  // --- Layout. SizeRequest is the same for every kind: a folded object requests 0 x 0
+  // --- Layout. size_request is the same for every kind: a folded object requests 0 x 0
   // without measuring; WIDTH or HEIGHT -1 asks for nothing on that axis. The request
-  // pass calls it children first, so NaturalSize reads the children's cached requests.
-  layout::Size SizeRequest();
+  // pass calls it children first, so natural_size reads the children's cached requests.
+  layout::Size size_request();
   // Plain objects: the WIDTH and HEIGHT attributes.
-  virtual layout::Size NaturalSize();
+  virtual layout::Size natural_size();
   // Places the object's own gadget and tells where each child goes; the allocation pass
   // then allocates those children.
-  virtual void Allocate(layout::Rect area, std::vector<ChildPlacement>& children);
+  virtual void allocate(layout::Rect area, std::vector<ChildPlacement>& children);
 
   // --- Tree building.
   // Takes ownership of the child. Every object keeps what it is given, so nothing leaks;
   // which children a kind lays out is the kind's own rule.
-  virtual void AddChild(std::unique_ptr<DialogObject> child, const XmlNode& node);
+  virtual void add_child(std::unique_ptr<DialogObject> child, const XmlNode& node);
   // After all children were created: grouped options pending on the object first.
-  virtual void Finish(BuildContext& context);
+  virtual void finish(BuildContext& context);
   // Releases what the object registered outside itself (maps, bindings); children first.
-  virtual void Destroy() {}
+  virtual void destroy() {}
 
   // --- Operations over the subtree (explicit stacks).
   // The first object, depth-first in document order, whose NAME equals name (any case).
-  DialogObject* FindByName(std::u16string_view name);
+  DialogObject* find_by_name(std::u16string_view name);
   // Hides or shows every gadget of the subtree; a folded object ignores a request to show.
-  void SetHidden(bool hidden);
+  void set_hidden(bool hidden);
   // Sets every gadget's text again from the TEXT attributes.
-  void RefreshText();
+  void refresh_text();
 
   // --- Fields.
   DialogKind kind() const { return kind_; }
@@ -113,7 +113,7 @@ class DialogObject {
   std::optional<layout::Rect> allocation_;
 };
 
-// Destroys a whole tree without recursion: every object's Destroy runs after its
+// Destroys a whole tree without recursion: every object's destroy runs after its
 // children's, then the objects are freed leaves first.
 void destroy_tree(std::unique_ptr<DialogObject> root);
 

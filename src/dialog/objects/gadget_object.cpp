@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "dialog/element_kinds.h"
-#include "dialog/gadget_attributes.h"
-#include "dialog/gadget_creation.h"
+#include "dialog/definition/element_kinds.h"
+#include "dialog/definition/gadget_attributes.h"
+#include "dialog/objects/gadget_creation.h"
 #include "dialog/layout/gadget_leaf.h"
 #include "ui/gadget.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
@@ -44,12 +44,12 @@ void set_initial_content(const DialogObject& object, const GadgetAttributes& val
 
 }  // namespace
 
-layout::Size GadgetObject::NaturalSize() {
+layout::Size GadgetObject::natural_size() {
   if (sizing_of(kind()) == Sizing::Wish) return wish();
   return layout::measured_natural_size(natural_of(gadget()), wish());
 }
 
-void GadgetObject::Allocate(layout::Rect area, std::vector<ChildPlacement>&) {
+void GadgetObject::allocate(layout::Rect area, std::vector<ChildPlacement>&) {
   if (gadget() == -1) return;
   layout::Rect placed = area;
   if (sizing_of(kind()) == Sizing::TextLine) {

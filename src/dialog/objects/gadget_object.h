@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "dialog/build_context.h"
+#include "dialog/objects/build_context.h"
 #include "dialog/objects/dialog_object.h"
 
 namespace ambrel {
@@ -15,12 +15,12 @@ class GadgetObject final : public DialogObject {
  public:
   using DialogObject::DialogObject;
 
-  layout::Size NaturalSize() override;
-  void Allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
+  layout::Size natural_size() override;
+  void allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
 };
 
 // Creates the object and its gadget with the kind's arguments, then binds its events. An
-// option with a GROUP gets its gadget later, from its parent's Finish.
+// option with a GROUP gets its gadget later, from its parent's finish.
 std::unique_ptr<DialogObject> create_gadget_object(BuildContext& context, const XmlNode& node,
                                                    DialogKind kind);
 

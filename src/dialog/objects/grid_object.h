@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "dialog/build_context.h"
+#include "dialog/objects/build_context.h"
 #include "dialog/layout/grid_cells.h"
 #include "dialog/layout/grid_sizing.h"
 #include "dialog/objects/dialog_object.h"
@@ -16,12 +16,12 @@ class GridObject final : public DialogObject {
  public:
   GridObject(CommonAttributes common, std::int32_t columns, layout::GridSettings settings);
 
-  layout::Size NaturalSize() override;
-  void Allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
+  layout::Size natural_size() override;
+  void allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
   // Places the child in the next free cell with the COLSPAN and ROWSPAN of its element.
-  void AddChild(std::unique_ptr<DialogObject> child, const XmlNode& node) override;
+  void add_child(std::unique_ptr<DialogObject> child, const XmlNode& node) override;
   // Counts the rows in use.
-  void Finish(BuildContext& context) override;
+  void finish(BuildContext& context) override;
 
  private:
   layout::GridTable table_;

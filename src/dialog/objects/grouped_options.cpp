@@ -1,6 +1,6 @@
 #include "dialog/objects/grouped_options.h"
 
-#include "dialog/gadget_creation.h"
+#include "dialog/objects/gadget_creation.h"
 #include "ui/gadget.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-// Options with a GROUP attribute wait on their parent until its Finish, then are created
+// Options with a GROUP attribute wait on their parent until its finish, then are created
 // group by group, so that each group becomes one option group of the platform whatever
 // the order of the elements.
 

@@ -5,7 +5,7 @@
 #include "dialog/layout/attribute_words.h"
 #include "dialog/layout/expand_words.h"
 #include "dialog/layout/splitter_request.h"
-#include "dialog/name_compare.h"
+#include "dialog/definition/name_compare.h"
 
 namespace ambrel {
 namespace {

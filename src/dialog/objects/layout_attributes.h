@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "dialog/element_view.h"
+#include "dialog/definition/element_view.h"
 #include "dialog/layout/box.h"
 #include "dialog/layout/container_figures.h"
 #include "dialog/layout/grid_sizing.h"

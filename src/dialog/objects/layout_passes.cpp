@@ -4,7 +4,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "dialog/object_maps.h"
+#include "dialog/objects/object_maps.h"
 #include "dialog/objects/splitter_object.h"
 #include "dialog/objects/window_object.h"
 #include "ui/window.h"
@@ -23,7 +23,7 @@ struct PendingAllocation {
 
 struct AllocationPass {
   std::vector<PendingAllocation> pending;
-  // The object whose Allocate runs, and whether it was destroyed meanwhile (then the
+  // The object whose allocate runs, and whether it was destroyed meanwhile (then the
   // children it named are gone too).
   DialogObject* current = nullptr;
   bool current_destroyed = false;
@@ -60,7 +60,7 @@ void run_pass(AllocationPass& pass) {
     placed.clear();
     pass.current = next->child;
     pass.current_destroyed = false;
-    next->child->Allocate(next->area, placed);
+    next->child->allocate(next->area, placed);
     pass.current = nullptr;
     if (pass.current_destroyed) continue;
     // Reversed, so that the first child is allocated first.
@@ -104,7 +104,7 @@ layout::Size request_tree(DialogObject& root) {
       continue;
     }
     stack.pop_back();
-    object->set_request(layout::clamp_size(object->SizeRequest()));
+    object->set_request(layout::clamp_size(object->size_request()));
   }
   return root.request();
 }

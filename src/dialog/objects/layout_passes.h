@@ -1,9 +1,9 @@
 #pragma once
 
 // The two layout passes over an object tree, with explicit stacks. The request pass runs
-// children first and caches every object's SizeRequest, which its parent's NaturalSize
+// children first and caches every object's size_request, which its parent's natural_size
 // then reads; the children of a folded object are not measured, as it measures nothing.
-// The allocation pass runs parents first: each Allocate names the rectangles of its
+// The allocation pass runs parents first: each allocate names the rectangles of its
 // children, which are allocated next.
 //
 // Resizing a gadget may raise events whose procedures lay out more (a splitter's panes

@@ -23,11 +23,11 @@ void SingleChildObject::place_child(layout::Rect rect, std::vector<ChildPlacemen
   if (child()) children.push_back({child(), rect});
 }
 
-layout::Size SingleChildObject::NaturalSize() {
+layout::Size SingleChildObject::natural_size() {
   return layout::singlebox_natural_size(settings_, child_request(), wish());
 }
 
-void SingleChildObject::Allocate(layout::Rect area, std::vector<ChildPlacement>& children) {
+void SingleChildObject::allocate(layout::Rect area, std::vector<ChildPlacement>& children) {
   if (!child()) return;
   place_child(layout::place_single_child(settings_, child_request(), area), children);
 }

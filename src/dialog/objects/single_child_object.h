@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "dialog/build_context.h"
+#include "dialog/objects/build_context.h"
 #include "dialog/layout/single_child.h"
 #include "dialog/objects/dialog_object.h"
 
@@ -18,9 +18,9 @@ class SingleChildObject : public DialogObject {
   SingleChildObject(DialogKind kind, CommonAttributes common, layout::SingleChildSettings settings);
 
   // The singlebox's and the tab's: the child's request within the margins.
-  layout::Size NaturalSize() override;
+  layout::Size natural_size() override;
   // The singlebox's and the tab's: the single-child placement inside area.
-  void Allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
+  void allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
 
  protected:
   const layout::SingleChildSettings& settings() const { return settings_; }

@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "dialog/gadget_creation.h"
+#include "dialog/objects/gadget_creation.h"
 #include "dialog/layout/splitter_request.h"
-#include "dialog/object_maps.h"
+#include "dialog/objects/object_maps.h"
 #include "dialog/objects/layout_passes.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
@@ -44,7 +44,7 @@ void SplitterObject::set_pane_minimum(int index, layout::Size request) {
                        layout::splitter_pane_minimum(flags(), request));
 }
 
-layout::Size SplitterObject::NaturalSize() {
+layout::Size SplitterObject::natural_size() {
   std::array<layout::Size, 2> requests{};
   for (int i = 0; i < 2; ++i) {
     if (DialogObject* child = pane_child(i)) requests[i] = child->request();
@@ -53,12 +53,12 @@ layout::Size SplitterObject::NaturalSize() {
   return layout::splitter_natural_size(flags(), requests[0], requests[1], wish());
 }
 
-void SplitterObject::Allocate(layout::Rect area, std::vector<ChildPlacement>&) {
+void SplitterObject::allocate(layout::Rect area, std::vector<ChildPlacement>&) {
   if (gadget() != -1) resize_gadget(gadget(), area.x, area.y, area.width, area.height);
 }
 
-void SplitterObject::AddChild(std::unique_ptr<DialogObject> child, const XmlNode& node) {
-  DialogObject::AddChild(std::move(child), node);
+void SplitterObject::add_child(std::unique_ptr<DialogObject> child, const XmlNode& node) {
+  DialogObject::add_child(std::move(child), node);
   if (pane_children_ == 2) return;
   ++pane_children_;
   if (open_pane_ != OpenPane::None) close_gadget_list();
@@ -66,13 +66,13 @@ void SplitterObject::AddChild(std::unique_ptr<DialogObject> child, const XmlNode
   if (pane_children_ == 1 && open_gadget_list(panes_[1]) != 0) open_pane_ = OpenPane::Second;
 }
 
-void SplitterObject::Finish(BuildContext& context) {
-  DialogObject::Finish(context);
+void SplitterObject::finish(BuildContext& context) {
+  DialogObject::finish(context);
   if (open_pane_ != OpenPane::None) close_gadget_list();
   open_pane_ = OpenPane::None;
 }
 
-void SplitterObject::Destroy() {
+void SplitterObject::destroy() {
   for (std::int32_t pane : panes_) {
     if (pane != -1 && find_splitter_of_pane(pane) == this) unregister_splitter_pane(pane);
   }

@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-#include "dialog/build_context.h"
+#include "dialog/objects/build_context.h"
 #include "dialog/objects/dialog_object.h"
 #include "dialog/objects/layout_attributes.h"
 
@@ -18,16 +18,16 @@ class SplitterObject final : public DialogObject {
  public:
   SplitterObject(CommonAttributes common, PaneMinimum first_minimum, PaneMinimum second_minimum);
 
-  layout::Size NaturalSize() override;
+  layout::Size natural_size() override;
   // Only resizes the splitter gadget; the panes follow through their size events.
-  void Allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
+  void allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
   // The first child closes the first pane's list and opens the second's; the second
   // closes that. A third child and beyond stays owned but gets no pane.
-  void AddChild(std::unique_ptr<DialogObject> child, const XmlNode& node) override;
+  void add_child(std::unique_ptr<DialogObject> child, const XmlNode& node) override;
   // With fewer than two children a pane's list would still be current: it is closed, so
   // the elements after the splitter do not land inside a pane.
-  void Finish(BuildContext& context) override;
-  void Destroy() override;
+  void finish(BuildContext& context) override;
+  void destroy() override;
 
   // Creates the pane containers and the splitter gadget; the first pane becomes the
   // current gadget list.

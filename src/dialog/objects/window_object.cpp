@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "dialog/object_maps.h"
+#include "dialog/objects/object_maps.h"
 #include "dialog/objects/layout_attributes.h"
 #include "dialog/objects/layout_passes.h"
 #include "ui/events.h"
@@ -21,7 +21,7 @@ WindowObject::WindowObject(CommonAttributes common, layout::SingleChildSettings 
                            layout::WindowBounds bounds)
     : SingleChildObject(DialogKind::Window, std::move(common), settings), bounds_(bounds) {}
 
-layout::Size WindowObject::NaturalSize() {
+layout::Size WindowObject::natural_size() {
   layout::WindowRequest request =
       layout::window_natural_size(settings(), bounds_, child_request(), wish());
   if (request.limits) {
@@ -31,7 +31,7 @@ layout::Size WindowObject::NaturalSize() {
   return request.request;
 }
 
-void WindowObject::Allocate(layout::Rect area, std::vector<ChildPlacement>& children) {
+void WindowObject::allocate(layout::Rect area, std::vector<ChildPlacement>& children) {
   if (!child()) return;
   place_child(layout::window_child_rect(settings(), child_request(), {area.width, area.height}),
               children);
@@ -43,7 +43,7 @@ void WindowObject::attach_window(std::int32_t window) {
   bind_event(kEventSizeWindow, relayout_window, window);
 }
 
-void WindowObject::Destroy() {
+void WindowObject::destroy() {
   if (window_ == -1) return;
   if (find_window_object(window_) == this) unregister_window_object(window_);
   unbind_event(kEventSizeWindow, relayout_window, window_);

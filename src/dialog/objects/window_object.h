@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "dialog/dialog_error.h"
+#include "dialog/definition/dialog_error.h"
 #include "dialog/layout/window_figures.h"
 #include "dialog/objects/single_child_object.h"
 
@@ -17,10 +17,10 @@ class WindowObject final : public SingleChildObject {
   WindowObject(CommonAttributes common, layout::SingleChildSettings settings,
                layout::WindowBounds bounds);
 
-  layout::Size NaturalSize() override;
-  void Allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
+  layout::Size natural_size() override;
+  void allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
   // Leaves the window-object map and unbinds the relayout procedure.
-  void Destroy() override;
+  void destroy() override;
 
   std::int32_t window() const { return window_; }
   // Enters the opened window in the window-object map and binds its size event.

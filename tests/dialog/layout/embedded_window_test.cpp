@@ -98,7 +98,7 @@ class EmbeddedWindow : public ::testing::Test {
     window = window_natural_size(window_settings, bounds, content_request, {500, 500});
   }
 
-  // The window's Allocate at inner size, down to each frame's splitter gadget.
+  // The window's allocate at inner size, down to each frame's splitter gadget.
   void allocate(Size inner) {
     content = window_child_rect(window_settings, content_request, inner);
     const std::vector<std::optional<Rect>> halves_rects = box_allocate(kHalves, halves, content);

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "dialog/definition/dialog_error.h"
+#include "dialog/definition/dialog_kind.h"
+#include "dialog/definition/element_view.h"
+#include "dialog/definition/runtime_registry.h"
+
+namespace ambrel {
+
+// The bits of a kind's event mask: each says that the kind accepts one event attribute.
+enum EventMaskBit : std::uint32_t {
+  kAcceptsRightClick = 0x01,
+  kAcceptsLeftClick = 0x02,
+  kAcceptsRightDoubleClick = 0x04,
+  kAcceptsLeftDoubleClick = 0x08,
+  kAcceptsChange = 0x10,
+  kAcceptsFocus = 0x20,
+  kAcceptsLostFocus = 0x40,
+  kAcceptsDragStart = 0x80,
+};
+
+// A kind's event mask; kinds without one ignore every event attribute.
+using EventMask = std::optional<std::uint32_t>;
+inline constexpr EventMask kIgnoresEvents = std::nullopt;
+// Accepts ONEVENT only.
+inline constexpr EventMask kOnEventOnly = 0u;
+
+// An attribute that binds a runtime procedure to one gadget event type. A kind accepts it
+// when its event mask holds mask_bit; ONEVENT has no bit and is accepted by every kind
+// that binds events.
+struct EventAttribute {
+  std::u16string_view name;
+  std::int32_t event_type;
+  std::uint32_t mask_bit;
+};
+
+// The event attribute with the name (compared without case), or null.
+const EventAttribute* find_event_attribute(std::u16string_view name);
+
+// The kind's event mask, or nothing for kinds that ignore event attributes (the window,
+// layout boxes, empty, container, frame, scrollarea, splitter, tab).
+EventMask event_mask_of(DialogKind kind);
+
+// The procedure registered under the attribute value (exactly, "()" included where it was
+// registered so; case does not matter). Anything else, an integer constant included,
+// records the procedure error and gives null.
+RuntimeProcedure resolve_event_procedure(std::u16string_view value, DialogError& error);
+
+// Makes one binding in the window layer: (event code, procedure, window, gadget, type).
+using GadgetEventBinder = std::function<void(std::int32_t event_code, RuntimeProcedure procedure,
+                                             std::int32_t window, std::int32_t gadget,
+                                             std::int32_t event_type)>;
+
+// Binds every event attribute of a gadget's element, in document order, through `bind`.
+// An attribute the kind does not accept, or a value that is not a runtime procedure,
+// records its error and binds nothing; the remaining attributes are still visited.
+// Kinds without an event mask bind nothing and record nothing.
+void bind_event_attributes(const ElementView& element, DialogKind kind, std::int32_t window,
+                           std::int32_t gadget, DialogError& error,
+                           const GadgetEventBinder& bind);
+
+}  // namespace ambrel

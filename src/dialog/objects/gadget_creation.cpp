@@ -1,0 +1,73 @@
+#include "dialog/objects/gadget_creation.h"
+
+#include "dialog/objects/build_context.h"
+#include "dialog/definition/common_attributes.h"
+#include "dialog/definition/element_kinds.h"
+#include "dialog/definition/event_attributes.h"
+#include "ui/events.h"
+#include "ui/gadget.h"
+#include "ui/gadget_kinds/gadget_kinds.h"
+#include "ui/gadget_kinds/splitter_gadget.h"
+
+namespace ambrel {
+namespace {
+
+// A creation call's result as a gadget number.
+std::int32_t created_number(int result, std::int32_t requested) {
+  if (result == 0) return -1;
+  return requested == kAnyNumber ? result : requested;
+}
+
+std::int32_t create_splitter(const GadgetRequest& request) {
+  if (request.panes[0] == -1 || request.panes[1] == -1) return -1;
+  int result = create_splitter_gadget(request.number, Rect{}, request.panes[0], request.panes[1],
+                                      static_cast<int>(request.flags));
+  return created_number(result, request.number);
+}
+
+bool takes(const CreationArguments& creation, std::uint8_t argument) {
+  return (creation.takes & argument) != 0;
+}
+
+// Only what the kind's creation takes; the rest keeps the gadget layer's defaults.
+GadgetArguments creation_arguments(const CreationArguments& creation, const GadgetRequest& request) {
+  GadgetArguments arguments;
+  arguments.flags = static_cast<int>(request.flags);
+  if (takes(creation, kTakesText)) arguments.text = request.text;
+  if (takes(creation, kTakesRange)) {
+    arguments.minimum = request.values.minimum;
+    arguments.maximum = request.values.maximum;
+  }
+  if (takes(creation, kTakesPage)) arguments.page = request.values.page;
+  if (takes(creation, kTakesColor)) arguments.color = request.values.color;
+  return arguments;
+}
+
+}  // namespace
+
+std::int32_t create_definition_gadget(const GadgetRequest& request) {
+  const ElementKind* kind = element_kind_of(request.kind);
+  if (kind == nullptr || kind->gadget == kNoGadget) return -1;
+  if (takes(kind->creation, kTakesPanes)) return create_splitter(request);
+  GadgetArguments arguments = creation_arguments(kind->creation, request);
+  return created_number(create_gadget_of_kind(kind->gadget, request.number, Rect{}, arguments),
+                        request.number);
+}
+
+void bind_definition_events(BuildContext& context, const ElementView& element, DialogKind kind,
+                            std::int32_t gadget) {
+  bind_event_attributes(element, kind, context.window, gadget, context.error,
+                        [](std::int32_t code, RuntimeProcedure procedure, std::int32_t window,
+                           std::int32_t bound_gadget, std::int32_t type) {
+                          bind_gadget_event(code, procedure, window, bound_gadget, type);
+                        });
+}
+
+void apply_gadget_state_attributes(std::int32_t gadget, const ElementView& element) {
+  if (gadget == -1) return;
+  GadgetStateAttributes state = read_gadget_state_attributes(element);
+  if (state.disabled) disable_gadget(gadget, 1);
+  if (state.invisible) hide_gadget(gadget, 1);
+}
+
+}  // namespace ambrel
