@@ -1,9 +1,10 @@
 // Declarations whose names a compiler takes: valid identifiers, distinct structures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <filesystem>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -30,25 +31,37 @@ std::string upper(std::string text) {
   return text;
 }
 
+bool is_identifier(const std::string& name) {
+  if (name.empty() || (name[0] >= '0' && name[0] <= '9')) return false;
+  for (char c : name) {
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
+  }
+  return true;
+}
+
 // What a compiler would object to in `declarations`; empty when nothing.
 std::string identifier_faults(const std::string& declarations) {
-  static const std::regex structure_line("Structure ([A-Za-z_][A-Za-z0-9_]*)\r?");
-  static const std::regex field_line("\t([A-Za-z_][A-Za-z0-9_]*)\\.(q|f|s|[A-Za-z_][A-Za-z0-9_]*)( +; .*)?\r?");
   std::set<std::string> structures;
   std::vector<std::string> referenced;
   std::set<std::string> fields;  // of the current structure
   std::istringstream lines(declarations);
   std::string line;
-  std::smatch match;
   while (std::getline(lines, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.rfind("Structure", 0) == 0) {
-      if (!std::regex_match(line, match, structure_line)) return "structure: " + line;
-      if (!structures.insert(upper(match[1])).second) return "second structure " + std::string(match[1]);
+      std::string name = line.substr(std::min(line.size(), std::size_t{10}));
+      if (line.rfind("Structure ", 0) != 0 || !is_identifier(name)) return "structure: " + line;
+      if (!structures.insert(upper(name)).second) return "second structure " + name;
       fields.clear();
     } else if (line.rfind("\t", 0) == 0) {
-      if (!std::regex_match(line, match, field_line)) return "field: " + line;
-      if (!fields.insert(upper(match[1])).second) return "second field " + std::string(match[1]);
-      if (match[2].length() > 1) referenced.push_back(upper(match[2]));
+      std::string declared = line.substr(1, line.find(' ') == std::string::npos ? std::string::npos : line.find(' ') - 1);
+      std::size_t dot = declared.find('.');
+      if (dot == std::string::npos) return "field: " + line;
+      std::string name = declared.substr(0, dot);
+      std::string type = declared.substr(dot + 1);
+      if (!is_identifier(name) || !is_identifier(type)) return "field: " + line;
+      if (!fields.insert(upper(name)).second) return "second field " + name;
+      if (type.size() > 1) referenced.push_back(upper(type));
     }
   }
   for (const std::string& name : referenced) {
