@@ -29,6 +29,7 @@ using TextEqual = std::equal_to<>;
 struct ElementRecord {
   // Touched for every instance, so kept together at the front.
   std::int32_t sibling_count = 0;  // instances under the last parent instance that had any
+  bool repeated_in_earlier_document = false;  // a list in a document filed before this one
   int name_spelling = 0;           // index into `spellings`: the name of the last instance
   bool has_values = false;         // some instance had no child node
   ValueType value_type = ValueType::integer;  // widest class of those instances' texts
@@ -47,9 +48,13 @@ struct ElementRecord {
   NameSet attribute_names;                // lower-cased, of every instance
   // Filing state: the kinds of the children by their key step.
   std::unordered_map<std::u16string, int, TextHash, TextEqual> child_kinds;
+
+  // Declared with the list mark: in some document, the last parent instance that had
+  // instances of the kind had more than one.
+  bool is_list() const { return repeated_in_earlier_document || sibling_count > 1; }
 };
 
-// The element kinds of one document, filed by a CatalogueFiler. Kind 0 (kTop) stands for
+// The element kinds of one document or of several merged, filed by a CatalogueFiler. Kind 0 (kTop) stands for
 // the document itself: its children are the top-level kinds.
 class ElementCatalogue {
  public:

@@ -7,7 +7,7 @@ namespace ambrel {
 namespace {
 
 constexpr std::uint64_t kNoInstance = 0;
-constexpr std::uint64_t kDocumentSerial = 1;
+constexpr std::uint64_t kFirstDocumentSerial = 1;
 
 std::u16string_view text_of(const char16_t* text) {
   return text == nullptr ? std::u16string_view(u"") : std::u16string_view(text);
@@ -16,9 +16,9 @@ std::u16string_view text_of(const char16_t* text) {
 }  // namespace
 
 CatalogueFiler::CatalogueFiler(ElementCatalogue& catalogue)
-    : catalogue_(catalogue), next_serial_(kDocumentSerial + 1) {
-  open_.push_back({ElementCatalogue::kTop, 0, 1, kDocumentSerial, PathSteps::kTop, PathSteps::kTop,
-                   true, false, {}, kNoName});
+    : catalogue_(catalogue), next_serial_(kFirstDocumentSerial) {
+  open_.emplace_back();
+  start_top_frame();
   guesses_.emplace_back();
 }
 
@@ -68,6 +68,21 @@ void CatalogueFiler::close_element() {
 
 void CatalogueFiler::finish() {
   while (depth_ > 1) close_element();
+}
+
+void CatalogueFiler::start_document() {
+  for (std::size_t kind = 1; kind <= catalogue_.size(); ++kind) {
+    ElementRecord& r = record(static_cast<int>(kind));
+    if (r.sibling_count > 1) r.repeated_in_earlier_document = true;
+    r.sibling_count = 0;  // counting starts afresh under this document's instances
+  }
+  start_top_frame();
+}
+
+// The document's frame: a new serial makes it a parent instance of its own.
+void CatalogueFiler::start_top_frame() {
+  open_[0] = {ElementCatalogue::kTop, 0, 1, next_serial_++, PathSteps::kTop, PathSteps::kTop,
+              true, false, {}, kNoName};
 }
 
 // A frame learns its lowered path and marked step only when it gets an element child,

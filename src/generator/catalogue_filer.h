@@ -31,6 +31,10 @@ class CatalogueFiler {
   void close_element();
   // Files the elements still open, as a document cut off here holds them.
   void finish();
+  // After finish(): what follows is another document filed into the same catalogue. Its top
+  // element is its own parent instance, so nothing counts as repeated across documents, and
+  // a kind stays a list once it was one in any document.
+  void start_document();
 
  private:
   struct Frame {
@@ -65,6 +69,7 @@ class CatalogueFiler {
   static constexpr std::uint32_t kNoName = UINT32_MAX;
 
   ElementRecord& record(int kind) { return catalogue_.record(kind); }
+  void start_top_frame();
   void prepare_inheritance(std::size_t depth);
   ChildName& child_name(Frame& parent, std::u16string_view name);
   std::uint32_t look_up_child_name(int parent_kind, std::u16string_view name);

@@ -1,6 +1,7 @@
 #include "generator/declaration_generator.h"
 
 #include <new>
+#include <optional>
 
 #include "generator/catalogue.h"
 #include "generator/catalogue_filer.h"
@@ -50,26 +51,62 @@ XmlParseStatus out_of_memory() {
 }  // namespace
 
 struct DeclarationGenerator::State {
-  State() : filer(catalogue), handler(filer), parser(handler) {}
+  State() : filer(catalogue), handler(filer) {}
 
   ElementCatalogue catalogue;
   CatalogueFiler filer;
   FilingHandler handler;
-  XmlEventParser parser;
+  std::optional<XmlEventParser> parser;  // of the current document, from its first piece
+  bool any_document_ended = false;
+  bool out_of_memory = false;  // the catalogue is not to be used
+
+  XmlEventParser& current_parser() {
+    if (!parser) {
+      if (any_document_ended) filer.start_document();
+      parser.emplace(handler);
+    }
+    return *parser;
+  }
 };
 
 DeclarationGenerator::DeclarationGenerator() : state_(std::make_unique<State>()) {}
 
 DeclarationGenerator::~DeclarationGenerator() = default;
 
-void DeclarationGenerator::feed(std::u16string_view piece) { state_->parser.feed(piece); }
+void DeclarationGenerator::feed(std::u16string_view piece) {
+  if (state_->out_of_memory) return;
+  try {
+    state_->current_parser().feed(piece);
+  } catch (const std::bad_alloc&) {
+    state_->out_of_memory = true;
+  }
+}
+
+XmlParseStatus DeclarationGenerator::end_document() {
+  if (state_->out_of_memory) return out_of_memory();
+  try {
+    XmlParseStatus status = state_->current_parser().finish();
+    state_->out_of_memory = state_->parser->handler_failed();
+    state_->parser.reset();
+    state_->any_document_ended = true;
+    if (!state_->out_of_memory) state_->filer.finish();
+    return status;
+  } catch (const std::bad_alloc&) {
+    state_->out_of_memory = true;
+    return out_of_memory();
+  }
+}
+
+std::u16string DeclarationGenerator::declarations(const DeclarationStyle& style) const {
+  if (state_->out_of_memory) throw std::bad_alloc();
+  return print_declarations(state_->catalogue, style);
+}
 
 GeneratedDeclarations DeclarationGenerator::finish() {
-  GeneratedDeclarations result{{}, state_->parser.finish()};
-  if (state_->parser.handler_failed()) return result;
+  GeneratedDeclarations result{{}, end_document()};
+  if (state_->out_of_memory) return result;
   try {
-    state_->filer.finish();
-    result.text = print_declarations(state_->catalogue);
+    result.text = declarations();
   } catch (const std::bad_alloc&) {
     result.text.clear();
     result.status = out_of_memory();

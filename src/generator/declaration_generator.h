@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "generator/declarations.h"
 #include "xml/xml_document.h"
 
 namespace ambrel {
@@ -23,6 +24,12 @@ struct GeneratedDeclarations {
 // anywhere, surrogate pairs included), straight from the parser's events: memory holds
 // the catalogue, the open elements and one piece, never the document. The result is the
 // one generate_declarations gives for the whole text. Needs no library start-up.
+//
+// Several documents, one after the other, give one set of declarations covering all of
+// them: a kind's attribute names, texts (hence its type) and list mark gather over every
+// document that has it; each document's top element is its own parent instance (two
+// documents with the same root make no list); the printed name and marked path are those
+// of the last document that has the kind. One document gives exactly its own declarations.
 class DeclarationGenerator {
  public:
   DeclarationGenerator();
@@ -30,9 +37,17 @@ class DeclarationGenerator {
   DeclarationGenerator(const DeclarationGenerator&) = delete;
   DeclarationGenerator& operator=(const DeclarationGenerator&) = delete;
 
-  // The next piece of UTF-16 text. Pieces after a fault are ignored.
+  // The next piece of UTF-16 text of the current document. Pieces after a fault in the
+  // document are ignored.
   void feed(std::u16string_view piece);
-  // Ends the text. Call once; the generator is spent afterwards.
+  // Ends the current document (the empty one when nothing was fed since the last) and gives
+  // its status as xml_parse_status would; what was parsed before a fault stays filed. The
+  // next piece starts another document.
+  XmlParseStatus end_document();
+  // The declarations of every document ended so far. Throws std::bad_alloc when memory ran
+  // out, here or while filing.
+  std::u16string declarations(const DeclarationStyle& style = {}) const;
+  // Ends the current document and gives the declarations with its status.
   GeneratedDeclarations finish();
 
  private:

@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "generator/identifiers.h"
 #include "support/text_case.h"
 
 namespace ambrel {
 
 namespace {
-
-constexpr std::u16string_view kLineEnd = u"\r\n";
 
 // Compares a + "/" with b + "/", code unit by code unit: the order of the structure keys
 // of two sibling kinds and of everything below them.
@@ -25,23 +24,28 @@ bool less_with_slash(std::u16string_view a, std::u16string_view b) {
 
 class DeclarationPrinter {
  public:
-  explicit DeclarationPrinter(const ElementCatalogue& catalogue) : catalogue_(catalogue) {
+  DeclarationPrinter(const ElementCatalogue& catalogue, const DeclarationStyle& style)
+      : catalogue_(catalogue), line_end_(style.lf_line_ends ? u"\n" : u"\r\n") {
+    blocks_ = blocks_in_ascending_key_order();
+    if (style.identifiers) {
+      name_as_identifiers();
+    } else {
+      name_as_written();
+    }
     attribute_lists_.resize(catalogue.size() + 1);
     for (std::size_t kind = 1; kind <= catalogue.size(); ++kind) {
       attribute_lists_[kind] = catalogue.attribute_list(static_cast<int>(kind));
-      std::size_t field = catalogue.element_name(static_cast<int>(kind)).size() +
-                          suffix_length(static_cast<int>(kind));
+      std::size_t field = field_names_[kind].size() + suffix_length(static_cast<int>(kind));
       column_width_ = std::max(column_width_, field);
     }
   }
 
   std::u16string print() {
-    std::vector<int> blocks = blocks_in_ascending_key_order();
     int previous_group = kNoGroup;
-    for (auto kind = blocks.rbegin(); kind != blocks.rend(); ++kind) {
+    for (auto kind = blocks_.rbegin(); kind != blocks_.rend(); ++kind) {
       int group = *kind == ElementCatalogue::kTop ? kNoGroup : record(*kind).parent;
       if (group != previous_group) {
-        out_ += kLineEnd;
+        out_ += line_end_;
         previous_group = group;
       }
       print_block(*kind);
@@ -51,6 +55,7 @@ class DeclarationPrinter {
 
  private:
   static constexpr int kNoGroup = -1;  // the group of the top structure: the empty text
+  static constexpr std::u16string_view kTopName = u"XML_MAIN";
 
   const ElementRecord& record(int kind) const { return catalogue_.record(kind); }
 
@@ -63,7 +68,37 @@ class DeclarationPrinter {
   }
 
   std::size_t suffix_length(int kind) const {
-    return is_structure_field(kind) ? 5 + catalogue_.element_name(kind).size() : 2;
+    return is_structure_field(kind) ? 1 + structure_names_[static_cast<std::size_t>(kind)].size() : 2;
+  }
+
+  void name_as_written() {
+    field_names_.resize(catalogue_.size() + 1);
+    structure_names_.resize(catalogue_.size() + 1);
+    structure_names_[ElementCatalogue::kTop] = kTopName;
+    for (std::size_t kind = 1; kind <= catalogue_.size(); ++kind) {
+      field_names_[kind] = catalogue_.element_name(static_cast<int>(kind));
+      structure_names_[kind] = u"XML_" + upper_case_text(field_names_[kind]);
+    }
+  }
+
+  void name_as_identifiers() {
+    std::vector<int> structures(blocks_.begin() + 1, blocks_.end());  // the top's block comes first
+    structure_names_ = distinct_structure_names(catalogue_, structures, std::u16string(kTopName));
+    structure_names_[ElementCatalogue::kTop] = kTopName;
+    field_names_.resize(catalogue_.size() + 1);
+    for (std::size_t kind = 0; kind <= catalogue_.size(); ++kind) {
+      NameScope fields;
+      for (int field : fields_in_order(static_cast<int>(kind))) {
+        field_names_[static_cast<std::size_t>(field)] = fields.take(identifier_of(catalogue_.element_name(field)));
+      }
+    }
+  }
+
+  std::vector<int> fields_in_order(int kind) const {
+    std::vector<int> fields = record(kind).children;
+    std::sort(fields.begin(), fields.end(),
+              [this](int a, int b) { return record(a).key_step < record(b).key_step; });
+    return fields;
   }
 
   // Structure keys in ascending order: a kind's own key before its child kinds', sibling
@@ -88,31 +123,28 @@ class DeclarationPrinter {
     bool top = kind == ElementCatalogue::kTop;
     out_ += u"; ";
     out_ += top ? std::u16string(u"/") : catalogue_.marked_path(kind);
-    out_ += kLineEnd;
+    out_ += line_end_;
     const std::u16string& attributes = attribute_lists_[static_cast<std::size_t>(kind)];
     if (!attributes.empty()) {
       out_ += u"; attributes: ";
       out_ += attributes;
-      out_ += kLineEnd;
+      out_ += line_end_;
     }
     out_ += u"Structure ";
-    out_ += top ? std::u16string(u"XML_MAIN") : u"XML_" + upper_case_text(catalogue_.element_name(kind));
-    out_ += kLineEnd;
-    std::vector<int> fields = record(kind).children;
-    std::sort(fields.begin(), fields.end(),
-              [this](int a, int b) { return record(a).key_step < record(b).key_step; });
-    for (int field : fields) print_field(field);
+    out_ += structure_names_[static_cast<std::size_t>(kind)];
+    out_ += line_end_;
+    for (int field : fields_in_order(kind)) print_field(field);
     out_ += u"EndStructure";
-    out_ += kLineEnd;
+    out_ += line_end_;
   }
 
   void print_field(int kind) {
-    std::u16string_view name = catalogue_.element_name(kind);
+    const std::u16string& name = field_names_[static_cast<std::size_t>(kind)];
     out_ += u'\t';
     out_ += name;
     if (is_structure_field(kind)) {
-      out_ += u".XML_";
-      out_ += upper_case_text(name);
+      out_ += u'.';
+      out_ += structure_names_[static_cast<std::size_t>(kind)];
     } else {
       out_ += type_suffix(record(kind).value_type);
     }
@@ -122,27 +154,41 @@ class DeclarationPrinter {
       out_ += u" ; ";
       out_ += comment;
     }
-    out_ += kLineEnd;
+    out_ += line_end_;
   }
 
+  // "[]" for a list, then the element's name when the field's differs, then the attributes.
   std::u16string field_comment(int kind) const {
+    std::u16string details;
+    std::u16string_view element_name = catalogue_.element_name(kind);
+    if (field_names_[static_cast<std::size_t>(kind)] != element_name) {
+      details += u"name: ";
+      details += element_name;
+    }
     const std::u16string& attributes = attribute_lists_[static_cast<std::size_t>(kind)];
-    std::u16string comment = attributes.empty() ? std::u16string() : u"attributes: " + attributes;
-    if (record(kind).sibling_count > 1) return comment.empty() ? u"[]" : u"[] " + comment;
-    return comment.empty() ? comment : u"   " + comment;
+    if (!attributes.empty()) {
+      if (!details.empty()) details += u' ';
+      details += u"attributes: " + attributes;
+    }
+    if (record(kind).is_list()) return details.empty() ? u"[]" : u"[] " + details;
+    return details.empty() ? details : u"   " + details;
   }
 
   const ElementCatalogue& catalogue_;
-  std::vector<std::u16string> attribute_lists_;  // by kind
+  std::u16string_view line_end_;
+  std::vector<int> blocks_;                       // in ascending key order
+  std::vector<std::u16string> field_names_;       // by kind
+  std::vector<std::u16string> structure_names_;   // by kind, for kinds that have a block
+  std::vector<std::u16string> attribute_lists_;   // by kind
   std::size_t column_width_ = 0;
   std::u16string out_;
 };
 
 }  // namespace
 
-std::u16string print_declarations(const ElementCatalogue& catalogue) {
+std::u16string print_declarations(const ElementCatalogue& catalogue, const DeclarationStyle& style) {
   if (catalogue.size() == 0) return {};
-  return DeclarationPrinter(catalogue).print();
+  return DeclarationPrinter(catalogue, style).print();
 }
 
 }  // namespace ambrel

@@ -56,6 +56,9 @@ class AmbrelGen : public ::testing::Test {
             read(directory_ + "/err")};
   }
 
+  // Files an output file's writing left beside it.
+  std::string temporary_files() { return shell("cd '" + directory_ + "' && ls -a | grep '[.]h[.]'").out; }
+
   std::string directory_;
 };
 
@@ -134,7 +137,7 @@ TEST_F(AmbrelGen, EmptyInputDeclaresNothingAndSucceeds) {
 TEST_F(AmbrelGen, OptionsAndUsageErrors) {
   Outcome help = run("--help");
   EXPECT_EQ(help.status, 0);
-  EXPECT_EQ(help.out.rfind("Usage: ambrel-gen [--] [FILE|-]\n", 0), 0u);
+  EXPECT_EQ(help.out.rfind("Usage: ambrel-gen [OPTION]... [--] [FILE]...\n", 0), 0u);
   Outcome version = run("--version");
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, std::string("ambrel-gen ") + AMBREL_VERSION + "\n");
@@ -142,8 +145,9 @@ TEST_F(AmbrelGen, OptionsAndUsageErrors) {
   EXPECT_EQ(unknown.status, 2);
   EXPECT_EQ(unknown.out, "");
   EXPECT_EQ(unknown.err, "ambrel-gen: unknown option '--verbose'\nTry 'ambrel-gen --help'.\n");
-  EXPECT_EQ(run("a.xml b.xml").status, 2);
-  EXPECT_EQ(run("-- a.xml b.xml").status, 2);
+  EXPECT_EQ(run("-o").status, 2);
+  EXPECT_EQ(run("-o a.h -o b.h").status, 2);
+  EXPECT_EQ(run("-o a.h -o b.h").out, "");
   // Every exit status is explained.
   for (const char* line : {"0 ", "1 ", "2 ", "3 ", "4 ", "5 "}) {
     EXPECT_NE(help.out.find(std::string("\n  ") + line), std::string::npos) << line;
@@ -258,6 +262,96 @@ TEST_F(AmbrelGen, FileNamesAreTheSystemsBytes) {
   EXPECT_EQ(result.out, kExampleDeclarations);
   Outcome cut = run("'" + write("cut\xE9.xml", "<a>") + "'");
   EXPECT_EQ(cut.err, directory_ + "/cut\xE9.xml:1:4: no element found\n");
+}
+
+TEST_F(AmbrelGen, SeveralInputsGiveOneSetOfDeclarations) {
+  std::string first = write("first.xml", "<a x=\"1\"><b y=\"2.5\"/></a>");
+  std::string second = write("second.xml", "<a><b/></a>");
+  std::string empty = write("empty.xml", "");
+  // Standard input among the files; an empty input is no document.
+  Outcome result = run("'" + first + "' - '" + empty + "' '" + second + "'", "<a><b/></a>");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "\r\n; /a\r\n; attributes: x\r\nStructure XML_A\r\n\tb.s     ;    attributes: y\r\n"
+                        "EndStructure\r\n\r\n; /\r\nStructure XML_MAIN\r\n\ta.XML_A ;    attributes: x\r\nEndStructure\r\n");
+  EXPECT_EQ(result.err, "");
+}
+
+TEST_F(AmbrelGen, EachMalformedInputIsReportedAndContributes) {
+  std::string cut = write("cut.xml", "<a><b>1</b>");
+  std::string whole = write("whole.xml", "<a><c>x</c></a>");
+  Outcome result = run("'" + cut + "' - '" + whole + "'", "<a>\n<d>");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "\r\n; /a\r\nStructure XML_A\r\n\tb.q\r\n\tc.s\r\n\td.s\r\nEndStructure\r\n"
+                        "\r\n; /\r\nStructure XML_MAIN\r\n\ta.XML_A\r\nEndStructure\r\n");
+  EXPECT_EQ(result.err, cut + ":1:12: no element found\n<stdin>:2:4: no element found\n");
+}
+
+TEST_F(AmbrelGen, AnUnreadableInputAmongSeveralWritesNothing) {
+  std::string cut = write("cut.xml", "<a>");
+  std::string good = write("good.xml", kExample);
+  std::string old = write("old.h", "old");
+  Outcome result = run("-o '" + old + "' '" + cut + "' '" + directory_ + "/missing.xml' '" + good + "'");
+  EXPECT_EQ(result.status, 3);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err, cut + ":1:4: no element found\nambrel-gen: " + directory_ +
+                            "/missing.xml: No such file or directory\n");
+  EXPECT_EQ(read(old), "old");
+}
+
+TEST_F(AmbrelGen, LineFeedsAloneOnRequest) {
+  Outcome result = run("--lf", kExample);
+  EXPECT_EQ(result.status, 0);
+  std::string expected;
+  for (char c : kExampleDeclarations) {
+    if (c != '\r') expected += c;
+  }
+  EXPECT_EQ(result.out, expected);
+}
+
+TEST_F(AmbrelGen, IdentifiersOnRequest) {
+  Outcome result = run("--identifiers --lf", "<x:r xmlns:x=\"u\"><a-b>1</a-b></x:r>");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "\n; /x:r\n; attributes: xmlns:x\nStructure XML_X_R\n\ta_b.q       ;    name: a-b\nEndStructure\n"
+                        "\n; /\nStructure XML_MAIN\n\tx_r.XML_X_R ;    name: x:r attributes: xmlns:x\nEndStructure\n");
+}
+
+TEST_F(AmbrelGen, OutputFileIsReplacedWhenComplete) {
+  std::string target = write("out.h", "old");
+  ::chmod(target.c_str(), 0640);
+  Outcome result = run("-o '" + target + "'", kExample);
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(read(target), kExampleDeclarations);
+  struct stat status {};
+  ASSERT_EQ(::stat(target.c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 0777, 0640u);  // the old file's mode
+  std::string fresh = directory_ + "/fresh.h";
+  EXPECT_EQ(run("-o '" + fresh + "' -- -", kExample).status, 0);
+  EXPECT_EQ(read(fresh), kExampleDeclarations);
+  EXPECT_EQ(temporary_files(), "");
+}
+
+TEST_F(AmbrelGen, AFailingWriteLeavesTheOldOutputFileUntouched) {
+  std::string target = write("out.h", "old");
+  std::string big = "<r>";
+  for (int i = 0; i < 2000; ++i) big += "<k" + std::to_string(i) + ">1</k" + std::to_string(i) + ">";
+  std::string input = write("big.xml", big + "</r>");
+  // A file size limit of 4 KiB makes the write fail with EFBIG (the signal is ignored).
+  Outcome full = shell("trap '' XFSZ; ulimit -f 4; exec " + kGen + " -o '" + target + "' '" + input + "'");
+  EXPECT_EQ(full.status, 4);
+  EXPECT_EQ(full.err.rfind("ambrel-gen: cannot write the declarations: File too large", 0), 0u) << full.err;
+  EXPECT_EQ(read(target), "old");
+  Outcome no_folder = run("-o '" + directory_ + "/none/out.h'", kExample);
+  EXPECT_EQ(no_folder.status, 4);
+  EXPECT_EQ(no_folder.err, "ambrel-gen: cannot write the declarations: No such file or directory\n");
+  EXPECT_EQ(run("-o '" + directory_ + "'", kExample).status, 4);  // a folder is no output file
+  EXPECT_EQ(run("-o /dev/full", kExample).status, 4);             // devices are written in place
+  if (::geteuid() != 0) {  // root writes every file
+    ::chmod(target.c_str(), 0444);
+    EXPECT_EQ(run("-o '" + target + "'", kExample).status, 4);
+    EXPECT_EQ(read(target), "old");
+  }
+  EXPECT_EQ(temporary_files(), "");
 }
 
 TEST_F(AmbrelGen, BigEndianAndUtf32FilesAreDecodedAfterTheirMarks) {

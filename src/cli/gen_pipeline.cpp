@@ -1,0 +1,129 @@
+#include "cli/gen_pipeline.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "cli/replacing_file.h"
+#include "cli/utf8_output.h"
+#include "generator/declaration_generator.h"
+#include "support/platform_file.h"
+#include "support/unicode_text.h"
+#include "support/utf16_piece_reader.h"
+
+namespace ambrel {
+
+namespace {
+
+constexpr int kParserOutOfMemory = 1;  // the parse status of a parse that ran out of memory
+
+// How one input went; the worst of all inputs makes the exit status.
+enum class InputOutcome { well_formed, malformed, unreadable, out_of_memory };
+
+std::string shown_name(const std::string& input) { return input == "-" ? "<stdin>" : input; }
+
+// The inputs' faults, one line each, told once the run's outcome is known: a run that
+// runs out of memory or cannot write says only that.
+using Reports = std::vector<std::string>;
+
+void tell(const Reports& reports) {
+  for (const std::string& line : reports) std::fputs(line.c_str(), stderr);
+}
+
+InputOutcome unreadable(const std::string& input, int error, Reports& reports) {
+  reports.push_back("ambrel-gen: " + shown_name(input) + ": " + std::strerror(error) + "\n");
+  return InputOutcome::unreadable;
+}
+
+InputOutcome report_status(const std::string& input, const XmlParseStatus& status, Reports& reports) {
+  if (status.status == 0) return InputOutcome::well_formed;
+  if (status.status == kParserOutOfMemory) return InputOutcome::out_of_memory;
+  std::string message = status.message != nullptr ? utf16_to_utf8(status.message)
+                                                  : "error " + std::to_string(status.status);
+  reports.push_back(shown_name(input) + ":" + std::to_string(status.line) + ":" + std::to_string(status.column) +
+                    ": " + message + "\n");
+  return InputOutcome::malformed;
+}
+
+// Feeds one input's text to the generator as one document. An input whose text is empty
+// (an empty file, a mark alone, a NUL first) is no document and declares nothing.
+InputOutcome file_input(const std::string& input, DeclarationGenerator& generator, Reports& reports) {
+  PlatformFile file = input == "-" ? PlatformFile::standard_input() : PlatformFile::open_for_reading(native_path_of_argument(input));
+  if (!file.is_open()) return unreadable(input, file.error(), reports);
+  PathInfo info = file.info();
+  if (info.kind == FileKind::Directory) return unreadable(input, EISDIR, reports);
+  if (info.kind == FileKind::Regular && info.size == 0) return InputOutcome::well_formed;
+  Utf16PieceReader reader(std::move(file));
+  std::u16string piece;
+  bool fed = false;
+  while (reader.next(piece)) {
+    if (piece.empty()) continue;
+    generator.feed(piece);
+    fed = true;
+  }
+  XmlParseStatus status{};
+  if (fed) status = generator.end_document();
+  if (status.status == kParserOutOfMemory) return InputOutcome::out_of_memory;
+  if (reader.error() != 0) return unreadable(input, reader.error(), reports);  // the cut text's fault is no news
+  return report_status(input, status, reports);
+}
+
+int out_of_memory(const std::string& what) {
+  std::fprintf(stderr, "ambrel-gen: %sout of memory\n", what.empty() ? "" : (what + ": ").c_str());
+  return kGenOutOfMemory;
+}
+
+int write_error(int error) {
+  std::fprintf(stderr, "ambrel-gen: cannot write the declarations: %s\n", std::strerror(error));
+  return kGenWriteError;
+}
+
+int write_declarations(std::u16string_view text, const std::string& output) {
+  if (output.empty()) {
+    if (!write_utf8(stdout, text)) return write_error(errno);
+    return kGenWellFormed;
+  }
+  ReplacingFile file(output);
+  if (file.stream() == nullptr) return write_error(file.error());
+  if (!write_utf8(file.stream(), text)) return write_error(errno);
+  if (!file.commit()) return write_error(file.error());
+  return kGenWellFormed;
+}
+
+}  // namespace
+
+int generate_from_inputs(const GenOptions& options) {
+  DeclarationGenerator generator;
+  Reports reports;
+  bool malformed = false;
+  bool unreadable = false;
+  for (const std::string& input : options.inputs) {
+    InputOutcome outcome = InputOutcome::out_of_memory;
+    try {
+      outcome = file_input(input, generator, reports);
+    } catch (const std::bad_alloc&) {
+    }
+    if (outcome == InputOutcome::out_of_memory) return out_of_memory(shown_name(input));
+    malformed = malformed || outcome == InputOutcome::malformed;
+    unreadable = unreadable || outcome == InputOutcome::unreadable;
+  }
+  if (unreadable) {  // declarations of a part of the inputs would mislead
+    tell(reports);
+    return kGenUnreadableInput;
+  }
+  std::u16string text;
+  try {
+    text = generator.declarations({options.identifiers, options.lf_line_ends});
+  } catch (const std::bad_alloc&) {
+    return out_of_memory(options.inputs.size() == 1 ? shown_name(options.inputs.front()) : std::string());
+  }
+  int written = write_declarations(text, options.output);
+  if (written != kGenWellFormed) return written;
+  tell(reports);
+  return malformed ? kGenMalformed : kGenWellFormed;
+}
+
+}  // namespace ambrel

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace ambrel {
+
+// An output file that takes its target's place only once it is complete: it is written
+// beside the target under a temporary name and renamed over it, so a run that fails or is
+// interrupted never leaves half a file, and the old file stays as it was. A target that
+// exists and is not a regular file (a device, a FIFO) is written directly instead.
+class ReplacingFile {
+ public:
+  // Opens the file for `target` (the name in the system's own bytes); stream() is null
+  // after a failure and error() says why.
+  explicit ReplacingFile(const std::string& target);
+  // Removes the temporary file unless commit() put it in place.
+  ~ReplacingFile();
+  ReplacingFile(const ReplacingFile&) = delete;
+  ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+  std::FILE* stream() const { return stream_; }
+  // Ends the writing: the temporary file, flushed to the disk, takes the target's place.
+  // False after a failure of this or of the writing; error() says why.
+  bool commit();
+  // An errno value; 0 while nothing failed.
+  int error() const { return error_; }
+
+ private:
+  bool fail();
+
+  std::string target_;
+  std::string temporary_;  // empty: writing the target directly
+  std::FILE* stream_ = nullptr;
+  int error_ = 0;
+};
+
+}  // namespace ambrel

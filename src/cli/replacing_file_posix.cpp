@@ -1,0 +1,79 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <vector>
+
+#include "cli/replacing_file.h"
+
+namespace ambrel {
+
+namespace {
+
+// The mode a new file gets: what the target had, or what creating it would give.
+mode_t mode_for(const struct stat* existing) {
+  if (existing != nullptr) return existing->st_mode & 07777;
+  mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+ReplacingFile::ReplacingFile(const std::string& target) : target_(target) {
+  struct stat existing {};
+  bool exists = ::stat(target.c_str(), &existing) == 0;
+  if (exists && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode)) {
+    stream_ = std::fopen(target.c_str(), "wb");
+    if (stream_ == nullptr) error_ = errno;
+    return;
+  }
+  // Renaming would replace a file its owner made read-only; writing to it would not.
+  if (exists && ::access(target.c_str(), W_OK) != 0) {
+    error_ = errno;
+    return;
+  }
+  std::vector<char> name(target.begin(), target.end());
+  for (char c : std::string(".XXXXXX")) name.push_back(c);
+  name.push_back('\0');
+  int handle = ::mkstemp(name.data());
+  if (handle < 0) {
+    error_ = errno;
+    return;
+  }
+  temporary_ = name.data();
+  if (::fchmod(handle, mode_for(exists ? &existing : nullptr)) != 0 ||
+      (stream_ = ::fdopen(handle, "wb")) == nullptr) {
+    error_ = errno;
+    ::close(handle);
+    ::unlink(temporary_.c_str());
+    temporary_.clear();
+  }
+}
+
+ReplacingFile::~ReplacingFile() {
+  if (stream_ != nullptr) std::fclose(stream_);
+  if (!temporary_.empty()) ::unlink(temporary_.c_str());
+}
+
+bool ReplacingFile::commit() {
+  if (stream_ == nullptr) return false;
+  if (std::fflush(stream_) != 0 || std::ferror(stream_) != 0) return fail();
+  if (!temporary_.empty() && ::fsync(::fileno(stream_)) != 0) return fail();
+  int closed = std::fclose(stream_);
+  stream_ = nullptr;
+  if (closed != 0) return fail();
+  if (temporary_.empty()) return true;
+  if (::rename(temporary_.c_str(), target_.c_str()) != 0) return fail();
+  temporary_.clear();
+  return true;
+}
+
+bool ReplacingFile::fail() {
+  if (error_ == 0) error_ = errno != 0 ? errno : EIO;
+  return false;
+}
+
+}  // namespace ambrel
