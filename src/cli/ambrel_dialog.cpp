@@ -6,21 +6,18 @@
 #include <string>
 #include <vector>
 
-#include <QPixmap>
-#include <QWidget>
-
 #include "app/embedded_definition.h"
+#include "cli/dialog_backends.h"
 #include "cli/dialog_options.h"
 #include "cli/dialog_outline.h"
 #include "cli/input_loading.h"
+#include "cli/program_start.h"
 #include "cli/utf8_output.h"
 #include "dialog/dialog.h"
 #include "dialog/event_attributes.h"
 #include "dialog/runtime_registry.h"
 #include "support/text_file.h"
 #include "support/unicode_text.h"
-#include "ui/backend/headless/headless_backend.h"
-#include "ui/backend/qt/qt_backend.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/platform.h"
@@ -33,8 +30,6 @@ namespace {
 constexpr int kOpened = 0;
 constexpr int kDefinitionError = 1;
 constexpr int kCannotRun = 2;
-// Enough rounds of the event pump for Qt to apply sizes and paint before a look.
-constexpr int kSettleRounds = 50;
 
 constexpr const char* kUsage =
     "Usage: ambrel-dialog [--window NAME] [--open WxH] [--resize WxH]... [--proc NAME]...\n"
@@ -77,32 +72,10 @@ std::vector<std::u16string> event_attribute_values(const XmlNode* root) {
   return values;
 }
 
-std::unique_ptr<Backend> make_backend(bool qt) {
-  if (!qt) return std::make_unique<HeadlessBackend>();
-  const char* display = std::getenv("DISPLAY");
-  const char* wayland = std::getenv("WAYLAND_DISPLAY");
-  if ((display == nullptr || *display == '\0') && (wayland == nullptr || *wayland == '\0')) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  }
-  return std::make_unique<QtBackend>();
-}
-
-void settle(bool qt) {
-  if (!qt) return;
-  for (int i = 0; i < kSettleRounds && window_wait_event(0) != 0; ++i) {
-  }
-}
-
-bool save_screenshot(const std::string& path, int window) {
-  auto* qt = dynamic_cast<QtBackend*>(ui_backend());
-  QWidget* widget = qt ? qt->widget(window_handle(window)) : nullptr;
-  return widget && widget->grab().save(QString::fromStdString(path), "PNG");
-}
-
 class Session {
  public:
   explicit Session(bool qt) {
-    use_backend(make_backend(qt));
+    use_backend(make_dialog_backend(qt));
     event_library_init();
     window_library_init();
     gadget_library_init();
@@ -142,17 +115,17 @@ int inspect(const DialogOptions& options, std::u16string definition) {
     return kDefinitionError;
   }
   int window = dialog_window(dialog);
-  settle(options.qt);
+  settle_dialog_backend(options.qt);
   std::u16string output = dialog_outline(*dialog_root(dialog), window);
   for (const InnerSize& size : options.resizes) {
     window_resize(window, kKeepValue, kKeepValue, size.width, size.height);
-    settle(options.qt);
+    settle_dialog_backend(options.qt);
     output += u"resize " + utf8_to_utf16(std::to_string(size.width)) + u" " +
               utf8_to_utf16(std::to_string(size.height)) + u"\n";
     output += dialog_outline(*dialog_root(dialog), window);
   }
   write_utf8(stdout, output);
-  if (!options.png_path.empty() && !save_screenshot(options.png_path, window)) {
+  if (!options.png_path.empty() && !save_dialog_screenshot(options.png_path, window)) {
     std::fprintf(stderr, "ambrel-dialog: cannot save the screenshot to %s\n", options.png_path.c_str());
     return kCannotRun;
   }
@@ -170,6 +143,10 @@ int run(const std::vector<std::string>& arguments) {
     return kCannotRun;
   }
   const DialogOptions& options = *parsed.options;
+  if (options.qt && !qt_backend_available()) {
+    std::fprintf(stderr, "ambrel-dialog: --qt and --png need Qt, which this build does not have\n");
+    return kCannotRun;
+  }
   Session session(options.qt);
   std::u16string definition(embedded_dialog_definition());
   if (!options.embedded) {
@@ -187,5 +164,5 @@ int run(const std::vector<std::string>& arguments) {
 }  // namespace ambrel
 
 int main(int argc, char** argv) {
-  return ambrel::run(std::vector<std::string>(argv + 1, argv + argc));
+  return ambrel::run(ambrel::start_program(argc, argv));
 }

@@ -5,8 +5,10 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/input_loading.h"
+#include "cli/program_start.h"
 #include "cli/utf8_output.h"
 #include "generator/catalogue.h"
 #include "generator/declarations.h"
@@ -66,11 +68,10 @@ int generate(std::u16string text, const std::string& shown_name) {
   return kMalformed;
 }
 
-int run(int argc, char** argv) {
+int run(const std::vector<std::string>& arguments) {
   std::string input = "-";
   bool have_input = false;
-  for (int i = 1; i < argc; ++i) {
-    std::string_view argument = argv[i];
+  for (std::string_view argument : arguments) {
     if (argument == "--help") {
       std::fputs(kUsage, stdout);
       return kWellFormed;
@@ -101,7 +102,7 @@ int run(int argc, char** argv) {
 int main(int argc, char** argv) {
   ambrel::file_library_init();
   ambrel::xml_library_init();
-  int status = ambrel::run(argc, argv);
+  int status = ambrel::run(ambrel::start_program(argc, argv));
   ambrel::xml_library_end();
   ambrel::file_library_end();
   return status;

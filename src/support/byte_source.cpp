@@ -1,10 +1,8 @@
 #include "support/byte_source.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstring>
+
+#include "support/file_access.h"
 
 namespace ambrel {
 
@@ -15,8 +13,7 @@ std::size_t ByteSource::refill(std::size_t count) {
     begin_ = 0;
   }
   while (!at_end_ && end_ < count) {
-    ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
-    if (got < 0 && errno == EINTR) continue;
+    std::ptrdiff_t got = read_descriptor(fd_, buffer_.data() + end_, buffer_.size() - end_);
     if (got <= 0) {
       at_end_ = true;  // a read error ends the text like the end of the file
     } else {
@@ -27,11 +24,8 @@ std::size_t ByteSource::refill(std::size_t count) {
 }
 
 std::size_t ByteSource::bytes_left_hint() const {
-  struct stat info {};
-  if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) return 0;
-  off_t position = ::lseek(fd_, 0, SEEK_CUR);
-  if (position < 0 || position > info.st_size) return 0;
-  return static_cast<std::size_t>(info.st_size - position) + (end_ - begin_);
+  std::int64_t left = bytes_left_in(fd_);
+  return left < 0 ? 0 : static_cast<std::size_t>(left) + (end_ - begin_);
 }
 
 }  // namespace ambrel

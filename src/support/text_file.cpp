@@ -1,14 +1,10 @@
 #include "support/text_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <memory>
 #include <new>
 
 #include "support/byte_source.h"
+#include "support/file_access.h"
 #include "support/object_registry.h"
 #include "support/text_decoding.h"
 #include "support/unicode_text.h"
@@ -19,7 +15,7 @@ namespace {
 
 struct OpenFile {
   explicit OpenFile(int fd) : source(fd) {}
-  ~OpenFile() { ::close(source.fd()); }
+  ~OpenFile() { close_descriptor(source.fd()); }
   OpenFile(const OpenFile&) = delete;
   OpenFile& operator=(const OpenFile&) = delete;
 
@@ -33,8 +29,6 @@ std::unique_ptr<ObjectRegistry<OpenFile>>& registry() {
 }
 
 OpenFile* find_file(int handle) { return registry() ? registry()->find(handle) : nullptr; }
-
-std::string file_system_path(std::u16string_view path) { return utf16_to_utf8(path); }
 
 int register_file(int handle, int fd) {
   int number = registry()->insert(handle, std::make_unique<OpenFile>(fd));
@@ -64,32 +58,16 @@ void file_library_init() { registry() = std::make_unique<ObjectRegistry<OpenFile
 
 void file_library_end() { registry().reset(); }
 
-std::int64_t file_size(std::u16string_view path) {
-  if (path.empty()) return -1;
-  while (path.size() > 1 && path.back() == u'/') path.remove_suffix(1);
-  struct stat info {};
-  if (::stat(file_system_path(path).c_str(), &info) != 0) return -1;
-  if (S_ISDIR(info.st_mode)) return -2;
-  return static_cast<std::int64_t>(info.st_size);
-}
-
 int open_file_for_reading(int handle, std::u16string_view path) {
   if (!registry() || !ObjectRegistry<OpenFile>::is_valid_request(handle)) return 0;
-  int fd = ::open(file_system_path(path).c_str(), O_RDONLY | O_CLOEXEC);
+  int fd = open_read_descriptor(path);
   if (fd < 0) return 0;
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-    int reason = S_ISDIR(info.st_mode) ? EISDIR : errno;
-    ::close(fd);
-    errno = reason;
-    return 0;
-  }
   return register_file(handle, fd);
 }
 
 int open_standard_input(int handle) {
   if (!registry() || !ObjectRegistry<OpenFile>::is_valid_request(handle)) return 0;
-  int fd = ::fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0);
+  int fd = duplicate_standard_input();
   if (fd < 0) return 0;
   return register_file(handle, fd);
 }

@@ -1,0 +1,136 @@
+// Windows names through the text file functions: drive roots and "..", names
+// outside the ANSI code page, names longer than MAX_PATH, files other programs hold open.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cerrno>
+#include <string>
+#include <vector>
+
+#include "support/object_registry.h"
+#include "support/text_file.h"
+
+namespace ambrel {
+namespace {
+
+std::u16string as_u16(const std::wstring& text) { return {text.begin(), text.end()}; }
+
+// Names given to the wide API in the "\\?\" form, which takes any length.
+std::wstring long_form(const std::wstring& path) { return L"\\\\?\\" + path; }
+
+class WindowsFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    file_library_init();
+    wchar_t temp[MAX_PATH + 1];
+    ASSERT_NE(GetTempPathW(MAX_PATH + 1, temp), 0u);
+    folder_ = std::wstring(temp) + L"ambrel_files_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+              std::to_wstring(GetTickCount64());
+    ASSERT_TRUE(CreateDirectoryW(long_form(folder_).c_str(), nullptr));
+    made_.push_back(folder_);
+  }
+  void TearDown() override {
+    file_library_end();
+    for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
+      if (!DeleteFileW(long_form(*it).c_str())) RemoveDirectoryW(long_form(*it).c_str());
+    }
+  }
+
+  std::wstring folder(const std::wstring& name) {
+    std::wstring path = folder_ + L"\\" + name;
+    EXPECT_TRUE(CreateDirectoryW(long_form(path).c_str(), nullptr));
+    made_.push_back(path);
+    return path;
+  }
+
+  std::wstring write(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(long_form(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    made_.push_back(path);
+    return path;
+  }
+
+  static std::u16string load(const std::wstring& path) {
+    int file = open_file_for_reading(kAnyNumber, as_u16(path));
+    if (is_file(file) == 0) return u"(not opened)";
+    std::u16string text = read_text(file, static_cast<std::int32_t>(detect_text_format(file)) | WholeFile);
+    close_file(file);
+    return text;
+  }
+
+  std::wstring folder_;
+  std::vector<std::wstring> made_;
+};
+
+wchar_t unused_drive_letter() {
+  DWORD drives = GetLogicalDrives();
+  for (int i = 25; i >= 0; --i) {
+    if ((drives & (1u << i)) == 0) return static_cast<wchar_t>(L'A' + i);
+  }
+  return 0;
+}
+
+TEST_F(WindowsFiles, DriveRootsAndTheParentCountAsFolders) {
+  EXPECT_EQ(file_size(u"C:"), -2);
+  EXPECT_EQ(file_size(u"C:\\"), -2);
+  EXPECT_EQ(file_size(u".."), -2);
+  EXPECT_EQ(file_size(u""), -1);
+  wchar_t unused = unused_drive_letter();
+  ASSERT_NE(unused, 0);
+  EXPECT_EQ(file_size(as_u16(std::wstring(1, unused) + L":")), -1);
+  EXPECT_EQ(file_size(as_u16(std::wstring(1, unused) + L":\\")), -1);
+  EXPECT_EQ(file_size(as_u16(folder_ + L"\\\\")), -2);
+  EXPECT_EQ(file_size(as_u16(folder_ + L"/")), -2);
+  EXPECT_EQ(file_size(as_u16(folder_ + L"\\missing.xml")), -1);
+}
+
+TEST_F(WindowsFiles, NamesOutsideTheAnsiCodePageAreFoundAndRead) {
+  std::wstring path = write(folder_ + L"\\\u03A9\u6F22\U0001F600.xml", "<a>\xCE\xA9</a>");
+  EXPECT_EQ(file_size(as_u16(path)), 9);
+  EXPECT_EQ(load(path), u"<a>\u03A9</a>");
+}
+
+TEST_F(WindowsFiles, NamesLongerThanMaxPathAreFoundAndRead) {
+  std::wstring relative;
+  std::wstring path = folder_;
+  while (path.size() < MAX_PATH + 40) {
+    relative += (relative.empty() ? L"" : L"\\") + std::wstring(60, L'd');
+    path = folder(relative);
+  }
+  std::wstring file = write(path + L"\\deep.xml", "<deep/>");
+  ASSERT_GT(file.size(), static_cast<std::size_t>(MAX_PATH));
+  EXPECT_EQ(file_size(as_u16(file)), 7);
+  EXPECT_EQ(file_size(as_u16(path)), -2);
+  EXPECT_EQ(load(file), u"<deep/>");
+}
+
+TEST_F(WindowsFiles, FilesOthersReadOrWriteOpenButExclusiveOnesAreRefused) {
+  std::wstring path = write(folder_ + L"\\held.xml", "<held/>");
+  HANDLE writer = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(load(path), u"<held/>");
+  CloseHandle(writer);
+
+  HANDLE exclusive = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                 nullptr);
+  ASSERT_NE(exclusive, INVALID_HANDLE_VALUE);
+  errno = 0;
+  EXPECT_EQ(open_file_for_reading(kAnyNumber, as_u16(path)), 0);
+  EXPECT_EQ(errno, EACCES);
+  CloseHandle(exclusive);
+  EXPECT_EQ(load(path), u"<held/>");
+}
+
+TEST_F(WindowsFiles, AFolderIsNotOpenedAsAFile) {
+  errno = 0;
+  EXPECT_EQ(open_file_for_reading(kAnyNumber, as_u16(folder_)), 0);
+  EXPECT_EQ(errno, EISDIR);
+}
+
+}  // namespace
+}  // namespace ambrel
