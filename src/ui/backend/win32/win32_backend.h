@@ -174,6 +174,7 @@ class Win32Backend final : public Backend {
   bool route_tab_key(const MSG& message);
   void dispatch(MSG& message);
   void run_posted_tasks();
+  void place_new_control(HWND control, const ControlSpec& spec);
   void destroy_children(std::vector<NativeHandle> children);
   void forget_hwnd(HWND hwnd);
   void register_hwnd(HWND hwnd, NativeHandle handle);

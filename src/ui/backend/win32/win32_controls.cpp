@@ -145,9 +145,7 @@ NativeHandle Win32Backend::create_control(const ControlSpec& spec) {
   }
   subclass_control(control, *this);
   MoveWindow(control, spec.geometry.x, spec.geometry.y, spec.geometry.width, spec.geometry.height, FALSE);
-  // A group frame lies below the controls it surrounds, which it would hide otherwise.
-  SetWindowPos(control, spec.kind == ControlKind::Frame ? HWND_BOTTOM : HWND_TOP, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  place_new_control(control, spec);
   ShowWindow(control, SW_SHOWNA);
   last_created_[spec.parent.value] = spec.kind;
   NativeHandle handle = tree_.add_control(spec.kind, spec.parent);
@@ -155,6 +153,20 @@ NativeHandle Win32Backend::create_control(const ControlSpec& spec) {
   if (info.inner) register_hwnd(info.inner, handle);
   controls_.emplace(handle.value, std::move(info));
   return handle;
+}
+
+// Controls keep their creation order in the z-order (option groups and the focus order
+// follow it), but a group frame lies below them all, as it would hide what it surrounds.
+void Win32Backend::place_new_control(HWND control, const ControlSpec& spec) {
+  HWND after = HWND_TOP;
+  if (spec.kind == ControlKind::Frame) {
+    after = HWND_BOTTOM;
+  } else {
+    for (NativeHandle sibling : tree_.children(spec.parent)) {
+      if (tree_.kind(sibling) != ControlKind::Frame) after = find_control(sibling)->hwnd;
+    }
+  }
+  SetWindowPos(control, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 // Children first, each reported.
