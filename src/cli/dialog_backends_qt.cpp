@@ -5,6 +5,7 @@
 #include "cli/dialog_backends.h"
 #include "ui/backend/headless/headless_backend.h"
 #include "ui/backend/qt/qt_backend.h"
+#include "ui/events.h"
 #include "ui/platform.h"
 #include "ui/window.h"
 
