@@ -16,9 +16,9 @@ done
 [ -f "$dist/ambrel.exe" ] && [ -f "$dist/ambrel-gen.exe" ] && [ -f "$dist/ambrel-dialog.exe" ] ||
   { echo "windows-package: the programs are not built in $bin" >&2; exit 1; }
 
-zip_file=$out/Ambrel-$version-windows-x64.zip
+zip_file=$(realpath -m "$out")/Ambrel-$version-windows-x64.zip
 rm -f "$zip_file"
-(cd "$dist" && zip -q -X "$OLDPWD/$zip_file" ./*.exe)
+(cd "$dist" && zip -q -X "$zip_file" ./*.exe)
 
 makensis -V2 -DVERSION="$version" -DDIST="$(realpath "$dist")" \
          -DOUTFILE="$(realpath "$out")/Ambrel-$version-setup.exe" installer/ambrel.nsi
