@@ -10,6 +10,9 @@ wine_prefix() {
     wineserver -w
   fi
   wineserver -p
+  # The session's own processes (services, the desktop) start here, with no pipe of a test
+  # program to inherit and hold open.
+  wineboot </dev/null >/dev/null 2>&1 || true
 }
 
 # Ends the prefix's wine server and every program still running in it.
