@@ -9,7 +9,7 @@ wine_prefix() {
     wineboot -i >/dev/null 2>&1
     wineserver -w
   fi
-  wineserver -p
+  wineserver -p 2>/dev/null || true  # a server of the prefix may be up already
   # The session's own processes (services, the desktop) start here, with no pipe of a test
   # program to inherit and hold open.
   wineboot </dev/null >/dev/null 2>&1 || true
