@@ -12,7 +12,7 @@ wine_prefix() {
   wineserver -p 2>/dev/null || true  # a server of the prefix may be up already
   # The session's own processes (services, the desktop) start here, with no pipe of a test
   # program to inherit and hold open.
-  wineboot </dev/null >/dev/null 2>&1 || true
+  DISPLAY=${AMBREL_WINE_DISPLAY:-${DISPLAY:-}} wineboot </dev/null >/dev/null 2>&1 || true
 }
 
 # Ends the prefix's wine server and every program still running in it.

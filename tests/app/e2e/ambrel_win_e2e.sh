@@ -2,13 +2,14 @@
 # Drives ambrel.exe under Wine on a private X server as a user would: types, clicks, uses the
 # X clipboard and the Win32 open-file dialog, closes the window. Every wait is bounded.
 # Usage: ambrel_win_e2e.sh AMBREL_EXE AMBREL_DIALOG_EXE AMBREL_GEN_EXE SCREENSHOT_DIR
-# Uses the Wine prefix in WINEPREFIX (a private one under SCREENSHOT_DIR when unset).
+# Uses a Wine prefix of its own under SCREENSHOT_DIR, whose session (desktop, clipboard)
+# lives on this test's display and ends with it.
 set -euo pipefail
 [ $# -eq 4 ] || { echo "usage: $0 AMBREL_EXE AMBREL_DIALOG_EXE AMBREL_GEN_EXE SCREENSHOT_DIR" >&2; exit 2; }
 ambrel=$1 ambrel_dialog=$2 ambrel_gen=$3 shots=$4
 title='Ambrel v.1.0.0.7'
 work=$(mktemp -d)
-export WINEPREFIX=${WINEPREFIX:-$shots/wine} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$shots/wine-e2e WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 pids=()
 cleanup() {
   local i n
@@ -19,6 +20,7 @@ cleanup() {
       sleep 0.1
     done
   done
+  wineserver -k 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -48,11 +50,13 @@ export DISPLAY=":$(head -n1 "$work/display")"
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
 wait_for 10 wmctrl -m || fail "openbox did not start on $DISPLAY"
+wineserver -k 2>/dev/null || true
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1
+  wineboot -i </dev/null >/dev/null 2>&1
 fi
 wineserver -p 2>/dev/null || true
+wineboot </dev/null >/dev/null 2>&1 || true
 
 # --- The program; the status file appears when it ends.
 ( wine "$ambrel" >"$work/ambrel.log" 2>&1 & echo $! >"$work/pid"; wait $!; echo $? >"$work/status" ) &
