@@ -54,10 +54,8 @@ Section "${PRODUCT}" SectionPrograms
   SetOutPath "$INSTDIR"
   File "${DIST}/ambrel-gen.exe"
   File "${DIST}/ambrel-dialog.exe"
-!if /FileExists "${DIST}/ambrel.exe"
   File "${DIST}/ambrel.exe"
   CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\ambrel.exe"
-!endif
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
@@ -66,18 +64,14 @@ Section "${PRODUCT}" SectionPrograms
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
-!if /FileExists "${DIST}/ambrel.exe"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\ambrel.exe"
-!endif
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
-!if /FileExists "${DIST}/ambrel.exe"
 Section /o "Desktop shortcut" SectionDesktop
   CreateShortcut "$DESKTOP\${PRODUCT}.lnk" "$INSTDIR\ambrel.exe"
 SectionEnd
-!endif
 
 Section "Uninstall"
   Delete "$INSTDIR\ambrel.exe"

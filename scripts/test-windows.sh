@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows programs (scripts/build-windows.sh) and tests them under Wine: the
 # layer tests through ctest in a private prefix, then the installer in a fresh one
-# (scripts/windows-installer-test.sh) against the Linux ambrel-gen. No display is needed.
+# (scripts/windows-installer-test.sh) against the Linux ambrel-gen. The Win32 backend tests
+# and the end-to-end test of ambrel.exe run on private X servers (Xvfb).
 # Usage: test-windows.sh [LINUX_AMBREL_GEN (default build/bin/ambrel-gen)]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,7 +12,22 @@ source scripts/windows-wine.sh
 started=$SECONDS
 
 bash scripts/build-windows.sh
-trap wine_end EXIT
+# The Win32 backend's tests show real windows: a private X server for them (the end-to-end
+# test starts its own, with a window manager).
+display_pid=
+end_all() {
+  wine_end
+  [ -z "$display_pid" ] || kill "$display_pid" 2>/dev/null || true
+}
+trap end_all EXIT
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+display_pid=$!
+for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
+# Only the tests that show windows get it: a Wine desktop started from a console test would
+# hold ctest's output pipe open.
+export AMBREL_WINE_DISPLAY=":$(head -n1 "$display_file")"
+rm -f "$display_file"
 wine_prefix "$out/wine"
 (cd "$out/build" && ctest --output-on-failure -j"$(nproc)" --timeout 600)
 wine_end

@@ -31,9 +31,11 @@ before=$(cd "$program_files" && find . | sort)
 
 wine "$setup" /S
 installed=$program_files/Ambrel
-for program in ambrel-gen.exe ambrel-dialog.exe uninstall.exe; do
+for program in ambrel.exe ambrel-gen.exe ambrel-dialog.exe uninstall.exe; do
   [ -f "$installed/$program" ] || fail "the installer did not put $program into Program Files"
 done
+start_menu=$(winepath -u 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs' 2>/dev/null)
+[ -f "${start_menu%/}/Ambrel.lnk" ] || fail "no Start-menu entry for ambrel.exe"
 wine reg query "$key" /v DisplayVersion /reg:64 2>/dev/null | grep -q "$version" ||
   fail "no uninstall entry for Ambrel $version in the registry"
 

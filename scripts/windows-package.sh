@@ -10,15 +10,14 @@ bin=$out/build/bin
 dist=$out/dist
 
 rm -rf "$dist" && mkdir -p "$dist"
-# ambrel.exe joins them once the Win32 desktop tool is built.
 for program in ambrel ambrel-gen ambrel-dialog; do
   [ -f "$bin/$program.exe" ] || continue
   x86_64-w64-mingw32-strip -o "$dist/$program.exe" "$bin/$program.exe"
 done
-[ -f "$dist/ambrel-gen.exe" ] && [ -f "$dist/ambrel-dialog.exe" ] ||
+[ -f "$dist/ambrel.exe" ] && [ -f "$dist/ambrel-gen.exe" ] && [ -f "$dist/ambrel-dialog.exe" ] ||
   { echo "windows-package: the programs are not built in $bin" >&2; exit 1; }
 
-zip_file=$out/Ambrel-$version-windows-x64.zip
+zip_file=$(realpath -m "$out")/Ambrel-$version-windows-x64.zip
 rm -f "$zip_file"
 (cd "$dist" && zip -q -X "$zip_file" ./*.exe)
 

@@ -9,6 +9,7 @@ packages=(
   libexpat1-dev libpcre2-dev libgtest-dev
   wine wine64
   nsis zip
+  xvfb openbox wmctrl xdotool xclip imagemagick
 )
 
 bash "$(dirname "$0")/setup-packages.sh" "${packages[@]}"

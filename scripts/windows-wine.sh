@@ -9,10 +9,10 @@ wine_prefix() {
     wineboot -i >/dev/null 2>&1
     wineserver -w
   fi
-  wineserver -p
-  # Start the prefix's services now, away from the output of the programs to come: a
-  # service started by a test would hold on to the pipe ctest reads that test's output from.
-  wineboot >/dev/null 2>&1
+  wineserver -p 2>/dev/null || true  # a server of the prefix may be up already
+  # The session's own processes (services, the desktop) start here, with no pipe of a test
+  # program to inherit and hold open.
+  DISPLAY=${AMBREL_WINE_DISPLAY:-${DISPLAY:-}} wineboot </dev/null >/dev/null 2>&1 || true
 }
 
 # Ends the prefix's wine server and every program still running in it.

@@ -1,0 +1,121 @@
+// Start-up and shutdown of the platform, the event pump and cross-thread posting on Win32.
+
+#include "ui/backend/win32/win32_backend.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "ui/backend/win32/win32_fonts.h"
+#include "ui/backend/win32/win32_window_classes.h"
+
+namespace ambrel {
+
+Win32Backend::Win32Backend() : fonts_(std::make_unique<Win32Fonts>()) {
+  // OLE for the drop targets; a thread that already chose another model keeps it.
+  ole_started_ = SUCCEEDED(OleInitialize(nullptr));
+  INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
+                                    ICC_INTERNET_CLASSES | ICC_LINK_CLASS | ICC_TAB_CLASSES |
+                                    ICC_PROGRESS_CLASS | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS |
+                                    ICC_HOTKEY_CLASS | ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES};
+  InitCommonControlsEx(&controls);
+  rich_edit_library_ = LoadLibraryW(L"Msftedit.dll");
+  register_window_classes();
+  wake_message_ = RegisterWindowMessageW(L"AmbrelRunPostedTasks");
+  wake_window_ = CreateWindowExW(0, kWakeClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 GetModuleHandleW(nullptr), this);
+}
+
+Win32Backend::~Win32Backend() {
+  sink_ = nullptr;
+  while (!windows_.empty()) destroy_window(NativeHandle{windows_.begin()->first});
+  if (wake_window_) DestroyWindow(wake_window_);
+  if (rich_edit_library_) FreeLibrary(rich_edit_library_);
+  if (ole_started_) OleUninitialize();
+}
+
+void Win32Backend::set_sink(BackendSink* sink) { sink_ = sink; }
+
+HWND Win32Backend::hwnd(NativeHandle handle) const {
+  if (const WindowInfo* window = find_window(handle)) return window->hwnd;
+  if (const ControlInfo* control = find_control(handle)) return control->hwnd;
+  return nullptr;
+}
+
+NativeHandle Win32Backend::handle_of(HWND hwnd) const {
+  for (; hwnd; hwnd = GetAncestor(hwnd, GA_PARENT)) {
+    auto it = handles_.find(hwnd);
+    if (it != handles_.end()) return it->second;
+  }
+  return kNoHandle;
+}
+
+void Win32Backend::register_hwnd(HWND hwnd, NativeHandle handle) { handles_[hwnd] = handle; }
+
+void Win32Backend::forget_hwnd(HWND hwnd) { handles_.erase(hwnd); }
+
+bool Win32Backend::route_tab_key(const MSG& message) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || !sink_) return false;
+  if ((GetKeyState(VK_CONTROL) & 0x8000) || (GetKeyState(VK_MENU) & 0x8000)) return false;
+  NativeHandle window = handle_of(GetAncestor(message.hwnd, GA_ROOT));
+  if (!is_window(window)) return false;
+  return sink_->on_tab_key(window, (GetKeyState(VK_SHIFT) & 0x8000) != 0);
+}
+
+void Win32Backend::dispatch(MSG& message) {
+  if (route_tab_key(message)) return;
+  // The character a consumed Tab would make is not wanted either; only a key the ui layer
+  // left is translated.
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+int Win32Backend::pump(int timeout_ms) {
+  MSG message;
+  if (timeout_ms < 0) {
+    if (GetMessageW(&message, nullptr, 0, 0) <= 0) return 0;
+    dispatch(message);
+  } else {
+    if (timeout_ms > 0 && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+      DWORD waited = MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(timeout_ms), QS_ALLINPUT,
+                                                 MWMO_INPUTAVAILABLE);
+      if (waited == WAIT_TIMEOUT) return 0;
+    }
+    if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) return 0;
+    dispatch(message);
+  }
+  // And whatever else is already waiting, so one turn empties the queue.
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) dispatch(message);
+  return kPlatformEventsDispatched;
+}
+
+void Win32Backend::post(std::function<void()> task) {
+  {
+    std::lock_guard lock(posted_mutex_);
+    posted_.push_back(std::move(task));
+  }
+  PostMessageW(wake_window_, wake_message_, 0, 0);
+}
+
+void Win32Backend::run_posted_tasks() {
+  for (;;) {
+    std::function<void()> task;
+    {
+      std::lock_guard lock(posted_mutex_);
+      if (posted_.empty()) return;
+      task = std::move(posted_.front());
+      posted_.pop_front();
+    }
+    task();
+  }
+}
+
+LRESULT Win32Backend::wake_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == wake_message_ && wake_message_ != 0) {
+    run_posted_tasks();
+    return 0;
+  }
+  return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+}  // namespace ambrel

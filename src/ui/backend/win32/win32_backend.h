@@ -1,0 +1,207 @@
+#pragma once
+
+// The platform on the Win32 API: a window is a top-level window of our own class whose
+// client size is the size the ui layer speaks of; controls are the standard and common
+// controls, the rich-text editor of Msftedit.dll and our own container and splitter classes.
+// Starts OLE (drops) and the common controls for the thread that makes it.
+
+#include <windows.h>
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <vector>
+
+#include "ui/backend/backend.h"
+#include "ui/backend/control_tree.h"
+
+namespace ambrel {
+
+class Win32DropTarget;
+class Win32Fonts;
+
+class Win32Backend final : public Backend {
+ public:
+  Win32Backend();
+  ~Win32Backend() override;
+
+  void set_sink(BackendSink* sink) override;
+  BackendSink* sink() const { return sink_; }
+
+  NativeHandle create_window(const WindowSpec& spec) override;
+  void destroy_window(NativeHandle window) override;
+  bool is_window(NativeHandle handle) const override;
+  void set_window_title(NativeHandle window, std::u16string_view title) override;
+  std::u16string window_title(NativeHandle window) const;
+  Point window_position(NativeHandle window) const override;
+  void move_window(NativeHandle window, Point position) override;
+  Size window_client_size(NativeHandle window) const override;
+  void resize_window(NativeHandle window, Size client_size) override;
+  Size window_frame_size(NativeHandle window) const override;
+  void set_window_size_limits(NativeHandle window, Size minimum, Size maximum) override;
+  WindowState window_state(NativeHandle window) const override;
+  void set_window_state(NativeHandle window, WindowState state) override;
+  void show_window(NativeHandle window, bool activate) override;
+  void hide_window(NativeHandle window) override;
+  bool window_visible(NativeHandle window) const override;
+  void activate_window(NativeHandle window) override;
+  NativeHandle active_window() const override;
+  NativeHandle window_owner(NativeHandle window) const override;
+  Rect screen_area() const override;
+
+  bool start_timer(NativeHandle window, int timer, int milliseconds) override;
+  bool stop_timer(NativeHandle window, int timer) override;
+
+  NativeHandle create_control(const ControlSpec& spec) override;
+  void destroy_control(NativeHandle control) override;
+  bool is_control(NativeHandle handle) const override;
+  ControlKind control_kind(NativeHandle control) const override;
+  void set_control_id(NativeHandle control, int id) override;
+  NativeHandle control_parent(NativeHandle control) const override;
+  NativeHandle control_window(NativeHandle control) const override;
+  void set_control_parent(NativeHandle control, NativeHandle parent) override;
+  std::vector<NativeHandle> child_controls(NativeHandle parent) const override;
+  Rect control_geometry(NativeHandle control) const override;
+  void set_control_geometry(NativeHandle control, Rect geometry) override;
+  std::u16string control_text(NativeHandle control) const override;
+  void set_control_text(NativeHandle control, std::u16string_view text) override;
+  void set_control_enabled(NativeHandle control, bool enabled) override;
+  bool control_enabled(NativeHandle control) const override;
+  void set_control_visible(NativeHandle control, bool visible) override;
+  bool control_visible(NativeHandle control) const override;
+  ControlStyle control_style(NativeHandle control) const override;
+  void place_control_below(NativeHandle control, NativeHandle above) override;
+  void set_focus(NativeHandle control) override;
+  NativeHandle focused_control() const override;
+  void repaint_control(NativeHandle control) override;
+
+  int control_value(NativeHandle control) const override;
+  void set_control_value(NativeHandle control, int value) override;
+  int add_control_item(NativeHandle control, int position, std::u16string_view text) override;
+  int control_item_count(NativeHandle control) const;
+  NativeHandle add_panel_page(NativeHandle panel, int position, std::u16string_view title) override;
+  Size panel_page_size(NativeHandle panel) const override;
+  int panel_tab_height(NativeHandle panel) const override;
+  Size scroll_inner_size(NativeHandle area) const override;
+  void set_scroll_inner_size(NativeHandle area, Size size) override;
+  Size control_minimum_size(NativeHandle control) const override;
+
+  Size text_extent(NativeHandle control, std::u16string_view text) const override;
+  Size text_block(NativeHandle control, std::u16string_view text) const override;
+  SystemMetrics system_metrics() const override;
+
+  void capture_mouse(NativeHandle control) override;
+  void release_mouse() override;
+  NativeHandle mouse_capture() const override;
+  void set_control_cursor(NativeHandle control, Cursor cursor) override;
+
+  bool set_clipboard_text(std::u16string_view text) override;
+  std::u16string clipboard_text() const override;
+
+  std::u16string ask_open_file(const OpenFileRequest& request) override;
+
+  bool enable_drops(NativeHandle target, bool enable) override;
+  // Pictures of windows are taken on the other platforms only (ambrel-dialog --png).
+  bool save_window_image(NativeHandle window, const std::string& png_path) override;
+
+  int pump(int timeout_ms) override;
+  void post(std::function<void()> task) override;
+
+  // The window behind a window or control handle (tests drive the real controls with it).
+  HWND hwnd(NativeHandle handle) const;
+  // The handle of a window or control we made, or of its nearest such ancestor.
+  NativeHandle handle_of(HWND hwnd) const;
+
+  // Called by the window procedures of our classes (win32_window_procedures.cpp).
+  LRESULT top_level_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT container_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT splitter_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT wake_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  // Focus changes of every control, through its subclass.
+  void control_focus(HWND hwnd, bool gained);
+  // The drop targets a window's OLE target routes to.
+  // The smallest visible drop target of the window whose rectangle holds the screen point.
+  NativeHandle drop_target_at(NativeHandle window, Point screen) const;
+
+ private:
+  struct WindowInfo {
+    HWND hwnd = nullptr;
+    NativeHandle owner;
+    DWORD style = 0;
+    DWORD ex_style = 0;
+    std::set<int> timers;
+    Size minimum;
+    Size maximum;
+    WindowState hidden_state = WindowState::Normal;
+    Size reported_size;
+    WindowState reported_state = WindowState::Normal;
+    Point reported_position;
+    bool active = false;
+    Win32DropTarget* drop_target = nullptr;  // registered with OLE while it lives
+  };
+  struct ControlInfo {
+    HWND hwnd = nullptr;
+    ControlStyle style;
+    HWND inner = nullptr;  // scroll area: the area it scrolls over; spin: the up-down
+    HCURSOR cursor = nullptr;
+    std::u16string link_caption;  // hyperlink: its caption without the markup
+  };
+
+  WindowInfo* find_window(NativeHandle handle);
+  const WindowInfo* find_window(NativeHandle handle) const;
+  ControlInfo* find_control(NativeHandle handle);
+  const ControlInfo* find_control(NativeHandle handle) const;
+  // Where a parent's new controls live: a scroll area's inner area, else the parent itself.
+  HWND container_hwnd(NativeHandle parent) const;
+  HWND make_control_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
+  // The kinds beyond the five the main window uses (win32_further_controls.cpp).
+  HWND make_further_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
+  // A parent's WM_COMMAND and WM_NOTIFY from its controls, as the sink's commands.
+  bool control_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  bool further_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  void scroll_bar_action(HWND bar, int action);
+  void report_command(HWND control, int code);
+  // A panel's pages fill its page rectangle; only the current one shows.
+  void show_current_page(NativeHandle panel);
+  // What a kind does when its geometry changed (pages, an up-down beside its field).
+  void after_geometry(NativeHandle control);
+  void report_geometry(WindowInfo& window);
+  void report_mouse(NativeHandle target, UINT message, WPARAM wparam, LPARAM lparam);
+  // Tab goes to the ui layer before the focused control; true when it took the key.
+  bool route_tab_key(const MSG& message);
+  void dispatch(MSG& message);
+  void run_posted_tasks();
+  void place_new_control(HWND control, const ControlSpec& spec);
+  void destroy_children(std::vector<NativeHandle> children);
+  void forget_hwnd(HWND hwnd);
+  void register_hwnd(HWND hwnd, NativeHandle handle);
+  // Editor text (win32_editor.cpp).
+  std::u16string editor_text(HWND editor) const;
+  void set_editor_text(HWND editor, std::u16string_view text);
+  // Values of the further kinds (win32_values.cpp).
+  std::u16string further_text(const ControlInfo& control, ControlKind kind) const;
+  bool set_further_text(ControlInfo& control, ControlKind kind, std::u16string_view text);
+  // Drop targets a window needs registered (win32_drops.cpp).
+  void update_drop_registration(NativeHandle window);
+  void revoke_drops(WindowInfo& window);
+
+  BackendSink* sink_ = nullptr;
+  ControlTree tree_;
+  std::unique_ptr<Win32Fonts> fonts_;
+  std::map<std::uint64_t, WindowInfo> windows_;
+  std::map<std::uint64_t, ControlInfo> controls_;
+  std::map<HWND, NativeHandle> handles_;
+  std::set<std::uint64_t> drop_enabled_;
+  std::map<std::uint64_t, ControlKind> last_created_;  // by parent, for option groups
+  HWND wake_window_ = nullptr;
+  UINT wake_message_ = 0;
+  std::mutex posted_mutex_;
+  std::deque<std::function<void()>> posted_;
+  bool setting_text_ = false;
+  bool ole_started_ = false;
+  HMODULE rich_edit_library_ = nullptr;
+};
+
+}  // namespace ambrel

@@ -1,0 +1,43 @@
+// The rich-text editor's text. It keeps paragraphs ended by a lone CR; the ui layer gets
+// CR LF line ends back, however the text was typed or set. Text the program sets is never
+// reported as the user's change: the editor's change events are off meanwhile.
+
+#include <windows.h>
+#include <richedit.h>
+
+#include "ui/backend/win32/win32_backend.h"
+#include "ui/backend/win32/win32_text.h"
+
+namespace ambrel {
+
+std::u16string Win32Backend::editor_text(HWND editor) const {
+  GETTEXTLENGTHEX length_request{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  auto length = static_cast<long>(SendMessageW(editor, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length_request), 0));
+  if (length <= 0) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  GETTEXTEX request{};
+  request.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+  request.flags = GT_DEFAULT;
+  request.codepage = 1200;  // UTF-16
+  auto copied = static_cast<std::size_t>(
+      SendMessageW(editor, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(text.data())));
+  text.resize(std::min(copied, text.size()));
+  return with_crlf(from_wide(text));
+}
+
+void Win32Backend::set_editor_text(HWND editor, std::u16string_view text) {
+  LRESULT mask = SendMessageW(editor, EM_GETEVENTMASK, 0, 0);
+  SendMessageW(editor, EM_SETEVENTMASK, 0, 0);
+  bool was_setting = setting_text_;
+  setting_text_ = true;
+  std::wstring wide = to_wide(text);
+  SETTEXTEX request{ST_DEFAULT | ST_UNICODE, 1200};
+  SendMessageW(editor, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(wide.c_str()));
+  // The caret to the start and the view to the first line.
+  SendMessageW(editor, EM_SETSEL, 0, 0);
+  SendMessageW(editor, EM_SCROLLCARET, 0, 0);
+  setting_text_ = was_setting;
+  SendMessageW(editor, EM_SETEVENTMASK, 0, mask);
+}
+
+}  // namespace ambrel

@@ -1,0 +1,30 @@
+#pragma once
+
+// UTF-16 text between the ui layer (char16_t) and the Win32 API (wchar_t, 16 bits there).
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace ambrel {
+
+inline std::wstring to_wide(std::u16string_view text) {
+  return std::wstring(reinterpret_cast<const wchar_t*>(text.data()), text.size());
+}
+
+inline std::u16string from_wide(std::wstring_view text) {
+  return std::u16string(reinterpret_cast<const char16_t*>(text.data()), text.size());
+}
+
+// A window's whole text (a control's caption, a window's title).
+std::u16string window_text(HWND hwnd);
+
+// Every CR LF, lone CR and lone LF as CR LF: an editor gives its text back this way.
+std::u16string with_crlf(std::u16string_view text);
+
+// A link control's markup: the caption inside one anchor, without the characters the markup
+// would take as its own.
+std::wstring link_markup(std::u16string_view caption);
+
+}  // namespace ambrel

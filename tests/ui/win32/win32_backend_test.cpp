@@ -1,0 +1,197 @@
+// The Win32 backend's own reports and services, driven with real messages: an editor reports
+// the user's edits and never the program's, Tab reaches the ui layer first, timers and posted
+// tasks wake the pump, the clipboard keeps Unicode text and the window keeps its limits.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <thread>
+#include <vector>
+
+#include "ui/backend/win32/win32_backend.h"
+
+namespace ambrel {
+namespace {
+
+class RecordingSink final : public BackendSink {
+ public:
+  void on_close_request(NativeHandle) override { ++close_requests; }
+  void on_window_moved(NativeHandle) override {}
+  void on_window_resized(NativeHandle, WindowState) override { ++resizes; }
+  void on_window_activation(NativeHandle, bool) override {}
+  void on_timer(NativeHandle, int timer) override { timers.push_back(timer); }
+  bool on_tab_key(NativeHandle, bool backward) override {
+    tabs.push_back(backward);
+    return take_tab;
+  }
+  void on_mouse(NativeHandle, const MouseInput&) override {}
+  void on_control_command(NativeHandle control, int code) override { commands.push_back({control, code}); }
+  void on_control_focus(NativeHandle, bool) override {}
+  void on_control_resized(NativeHandle) override {}
+  void on_control_destroyed(NativeHandle control) override { destroyed.push_back(control); }
+  Rect splitter_grip(NativeHandle) override { return {}; }
+  int on_drag(NativeHandle, const DragInput&) override { return 0; }
+
+  struct Command {
+    NativeHandle control;
+    int code;
+  };
+  int close_requests = 0;
+  int resizes = 0;
+  std::vector<int> timers;
+  std::vector<bool> tabs;
+  bool take_tab = false;
+  std::vector<Command> commands;
+  std::vector<NativeHandle> destroyed;
+};
+
+class Win32BackendTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    backend.set_sink(&sink);
+    WindowSpec spec;
+    spec.title = u"test";
+    spec.style = {true, true, true, true, true, false, false};
+    spec.client_size = {400, 300};
+    window = backend.create_window(spec);
+    ASSERT_TRUE(window);
+    backend.show_window(window, true);
+    settle();
+  }
+
+  void settle() {
+    while (backend.pump(0) != 0) {
+    }
+  }
+
+  NativeHandle add(ControlKind kind, std::u16string text = {}, ControlStyle style = {}) {
+    ControlSpec spec;
+    spec.kind = kind;
+    spec.parent = window;
+    spec.geometry = {10, 10, 200, 100};
+    spec.text = std::move(text);
+    spec.style = style;
+    return backend.create_control(spec);
+  }
+
+  RecordingSink sink;
+  Win32Backend backend;
+  NativeHandle window;
+};
+
+TEST_F(Win32BackendTest, AnEditorReportsTheUsersEditsOnly) {
+  NativeHandle editor = add(ControlKind::Editor);
+  backend.set_control_text(editor, u"one\ntwo\rthree");
+  settle();
+  EXPECT_TRUE(sink.commands.empty());
+  EXPECT_EQ(backend.control_text(editor), u"one\r\ntwo\r\nthree");
+  SendMessageW(backend.hwnd(editor), WM_CHAR, L'x', 0);
+  settle();
+  ASSERT_EQ(sink.commands.size(), 1u);
+  EXPECT_EQ(sink.commands[0].control, editor);
+  EXPECT_EQ(sink.commands[0].code, 768);
+  EXPECT_EQ(backend.control_text(editor), u"xone\r\ntwo\r\nthree");
+}
+
+TEST_F(Win32BackendTest, TabGoesToTheUiLayerBeforeTheEditor) {
+  NativeHandle editor = add(ControlKind::Editor);
+  HWND hwnd = backend.hwnd(editor);
+  backend.set_focus(editor);
+  sink.take_tab = true;
+  PostMessageW(hwnd, WM_KEYDOWN, VK_TAB, 1);
+  settle();
+  EXPECT_EQ(sink.tabs, std::vector<bool>{false});
+  EXPECT_EQ(backend.control_text(editor), u"");
+  // A key the ui layer leaves reaches the editor, which types it.
+  sink.take_tab = false;
+  PostMessageW(hwnd, WM_KEYDOWN, VK_TAB, 1);
+  settle();
+  EXPECT_EQ(sink.tabs.size(), 2u);
+  EXPECT_EQ(backend.control_text(editor), u"\t");
+}
+
+TEST_F(Win32BackendTest, AButtonClickIsCommandZero) {
+  NativeHandle button = add(ControlKind::Button, u"Go");
+  SendMessageW(backend.hwnd(button), BM_CLICK, 0, 0);
+  settle();
+  ASSERT_EQ(sink.commands.size(), 1u);
+  EXPECT_EQ(sink.commands[0].code, 0);
+  backend.set_control_text(button, u"Stop");
+  EXPECT_EQ(backend.control_text(button), u"Stop");
+}
+
+TEST_F(Win32BackendTest, TimersAndPostedTasksWakeThePump) {
+  ASSERT_TRUE(backend.start_timer(window, 7, 10));
+  while (sink.timers.empty()) backend.pump(-1);
+  EXPECT_EQ(sink.timers.front(), 7);
+  EXPECT_TRUE(backend.stop_timer(window, 7));
+  EXPECT_FALSE(backend.stop_timer(window, 7));
+  settle();
+  // Nothing queued: a timed wait gives up.
+  EXPECT_EQ(backend.pump(30), 0);
+
+  std::vector<int> ran;
+  std::thread poster([&] {
+    backend.post([&] { ran.push_back(1); });
+    backend.post([&] { ran.push_back(2); });
+  });
+  poster.join();
+  while (ran.size() < 2) backend.pump(-1);
+  EXPECT_EQ(ran, (std::vector<int>{1, 2}));
+}
+
+TEST_F(Win32BackendTest, TheClipboardKeepsUnicodeText) {
+  ASSERT_TRUE(backend.set_clipboard_text(u"Grüße \u4e16\u754c\r\n"));
+  EXPECT_EQ(backend.clipboard_text(), u"Grüße \u4e16\u754c\r\n");
+}
+
+TEST_F(Win32BackendTest, SizeLimitsHoldForTheProgramAndTheUser) {
+  backend.set_window_size_limits(window, {300, 200}, {600, 500});
+  backend.resize_window(window, {100, 100});
+  EXPECT_EQ(backend.window_client_size(window), (Size{300, 200}));
+  backend.resize_window(window, {900, 900});
+  EXPECT_EQ(backend.window_client_size(window), (Size{600, 500}));
+  backend.resize_window(window, {450, 350});
+  EXPECT_EQ(backend.window_client_size(window), (Size{450, 350}));
+}
+
+TEST_F(Win32BackendTest, TheCloseBoxAsksAndClosesNothing) {
+  SendMessageW(backend.hwnd(window), WM_SYSCOMMAND, SC_CLOSE, 0);
+  settle();
+  EXPECT_EQ(sink.close_requests, 1);
+  EXPECT_TRUE(backend.is_window(window));
+}
+
+TEST_F(Win32BackendTest, DestroyingAWindowReportsEachControlChildrenFirst) {
+  NativeHandle container = add(ControlKind::Container);
+  ControlSpec spec;
+  spec.kind = ControlKind::Text;
+  spec.parent = container;
+  spec.text = u"inside";
+  NativeHandle inner = backend.create_control(spec);
+  ASSERT_TRUE(inner);
+  HWND inner_hwnd = backend.hwnd(inner);
+  backend.destroy_window(window);
+  EXPECT_EQ(sink.destroyed, (std::vector<NativeHandle>{inner, container}));
+  EXPECT_FALSE(IsWindow(inner_hwnd));
+  EXPECT_EQ(backend.control_text(inner), u"");
+}
+
+TEST_F(Win32BackendTest, OptionsGroupByRunsOfOptions) {
+  NativeHandle first = add(ControlKind::Option, u"a");
+  NativeHandle second = add(ControlKind::Option, u"b");
+  add(ControlKind::CheckBox, u"c");
+  NativeHandle third = add(ControlKind::Option, u"d");
+  EXPECT_NE(GetWindowLongW(backend.hwnd(first), GWL_STYLE) & WS_GROUP, 0);
+  EXPECT_EQ(GetWindowLongW(backend.hwnd(second), GWL_STYLE) & WS_GROUP, 0);
+  EXPECT_NE(GetWindowLongW(backend.hwnd(third), GWL_STYLE) & WS_GROUP, 0);
+  backend.set_control_value(first, 1);
+  SendMessageW(backend.hwnd(second), BM_CLICK, 0, 0);
+  settle();
+  EXPECT_EQ(backend.control_value(first), 0);
+  EXPECT_EQ(backend.control_value(second), 1);
+}
+
+}  // namespace
+}  // namespace ambrel

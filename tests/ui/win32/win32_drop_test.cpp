@@ -1,0 +1,172 @@
+// Drops through the OLE drop target of a window: a drag reaches the smallest drop-enabled
+// target under the point, in that target's coordinates, with the files of its CF_HDROP;
+// the sink's choice goes back to OLE as the effect, and leaving a target is reported.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "ui/backend/win32/win32_backend.h"
+#include "ui/backend/win32/win32_drop_target.h"
+
+namespace ambrel {
+namespace {
+
+// A data object holding a file list, as the shell hands one over.
+class FileListData final : public IDataObject {
+ public:
+  explicit FileListData(const std::vector<std::wstring>& files) {
+    std::wstring names;
+    for (const std::wstring& file : files) names += file + L'\0';
+    names += L'\0';
+    std::size_t bytes = sizeof(DROPFILES) + names.size() * sizeof(wchar_t);
+    drop_ = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+    auto* header = static_cast<DROPFILES*>(GlobalLock(drop_));
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = TRUE;
+    std::wmemcpy(reinterpret_cast<wchar_t*>(header + 1), names.data(), names.size());
+    GlobalUnlock(drop_);
+  }
+  ~FileListData() { GlobalFree(drop_); }
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+    *object = IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IDataObject) ? this : nullptr;
+    return *object ? S_OK : E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
+    if (format->cfFormat != CF_HDROP || !(format->tymed & TYMED_HGLOBAL)) return DV_E_FORMATETC;
+    medium->tymed = TYMED_HGLOBAL;
+    medium->hGlobal = OleDuplicateData(drop_, CF_HDROP, 0);
+    medium->pUnkForRelease = nullptr;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
+    return format->cfFormat == CF_HDROP ? S_OK : DV_E_FORMATETC;
+  }
+  HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
+
+ private:
+  HGLOBAL drop_ = nullptr;
+};
+
+class DragSink final : public BackendSink {
+ public:
+  void on_close_request(NativeHandle) override {}
+  void on_window_moved(NativeHandle) override {}
+  void on_window_resized(NativeHandle, WindowState) override {}
+  void on_window_activation(NativeHandle, bool) override {}
+  void on_timer(NativeHandle, int) override {}
+  bool on_tab_key(NativeHandle, bool) override { return true; }
+  void on_mouse(NativeHandle, const MouseInput&) override {}
+  void on_control_command(NativeHandle, int) override {}
+  void on_control_focus(NativeHandle, bool) override {}
+  void on_control_resized(NativeHandle) override {}
+  void on_control_destroyed(NativeHandle) override {}
+  Rect splitter_grip(NativeHandle) override { return {}; }
+  int on_drag(NativeHandle target, const DragInput& input) override {
+    targets.push_back(target);
+    drags.push_back(input);
+    return choice;
+  }
+
+  std::vector<NativeHandle> targets;
+  std::vector<DragInput> drags;
+  int choice = kDropCopy;
+};
+
+class Win32DropTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    backend.set_sink(&sink);
+    WindowSpec spec;
+    spec.client_size = {400, 300};
+    spec.platform_position = false;
+    spec.position = {50, 50};
+    window = backend.create_window(spec);
+    ASSERT_TRUE(window);
+    backend.show_window(window, false);
+    frame = add(ControlKind::Frame, {10, 10, 200, 150});
+    editor = add(ControlKind::Editor, {20, 30, 100, 100});
+    ASSERT_TRUE(backend.enable_drops(frame, true));
+    target = new Win32DropTarget(backend, window);
+  }
+  void TearDown() override { target->Release(); }
+
+  NativeHandle add(ControlKind kind, Rect geometry) {
+    ControlSpec spec;
+    spec.kind = kind;
+    spec.parent = window;
+    spec.geometry = geometry;
+    return backend.create_control(spec);
+  }
+
+  // A point of the window's client area, in screen coordinates.
+  POINTL screen(int x, int y) {
+    POINT at{x, y};
+    ClientToScreen(backend.hwnd(window), &at);
+    return {at.x, at.y};
+  }
+
+  DragSink sink;
+  Win32Backend backend;
+  NativeHandle window;
+  NativeHandle frame;
+  NativeHandle editor;
+  Win32DropTarget* target = nullptr;
+};
+
+TEST_F(Win32DropTest, FilesOverTheEditorReachTheFrameAroundIt) {
+  FileListData data({L"C:\\data\\first.xml", L"C:\\data\\second.xml"});
+  DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+  ASSERT_EQ(target->DragEnter(&data, MK_CONTROL, screen(50, 60), &effect), S_OK);
+  EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_COPY));
+  ASSERT_EQ(sink.drags.size(), 1u);
+  EXPECT_EQ(sink.targets[0], frame);
+  EXPECT_EQ(sink.drags[0].phase, DragPhase::Enter);
+  EXPECT_EQ(sink.drags[0].position, (Point{40, 50}));
+  EXPECT_EQ(sink.drags[0].offered_actions, kDropCopy | kDropMove);
+  EXPECT_EQ(sink.drags[0].modifiers, kModifierControl);
+  EXPECT_EQ(sink.drags[0].files, (std::vector<std::u16string>{u"C:\\data\\first.xml", u"C:\\data\\second.xml"}));
+
+  sink.choice = kDropMove;
+  effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+  target->Drop(&data, 0, screen(60, 60), &effect);
+  EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_MOVE));
+  ASSERT_EQ(sink.drags.size(), 2u);
+  EXPECT_EQ(sink.drags[1].phase, DragPhase::Drop);
+  EXPECT_EQ(sink.drags[1].files.size(), 2u);
+}
+
+TEST_F(Win32DropTest, OutsideEveryTargetNothingIsTakenAndTheTargetLeft) {
+  FileListData data({L"C:\\a.xml"});
+  DWORD effect = DROPEFFECT_COPY;
+  target->DragEnter(&data, 0, screen(50, 60), &effect);
+  effect = DROPEFFECT_COPY;
+  target->DragOver(0, screen(300, 250), &effect);
+  EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
+  ASSERT_EQ(sink.drags.size(), 2u);
+  EXPECT_EQ(sink.drags[1].phase, DragPhase::Leave);
+  EXPECT_EQ(sink.targets[1], frame);
+  // A refusing sink gives no effect.
+  sink.choice = 0;
+  effect = DROPEFFECT_COPY;
+  target->DragOver(0, screen(50, 60), &effect);
+  EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
+  EXPECT_EQ(sink.drags.back().phase, DragPhase::Enter);
+}
+
+}  // namespace
+}  // namespace ambrel

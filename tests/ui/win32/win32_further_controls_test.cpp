@@ -1,0 +1,154 @@
+// The further control kinds on the common controls: each is the real control of its class,
+// holds its value within its range, takes items and pages, and reports only the user's
+// actions.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <vector>
+
+#include "ui/backend/win32/win32_backend.h"
+
+namespace ambrel {
+namespace {
+
+class CommandSink final : public BackendSink {
+ public:
+  void on_close_request(NativeHandle) override {}
+  void on_window_moved(NativeHandle) override {}
+  void on_window_resized(NativeHandle, WindowState) override {}
+  void on_window_activation(NativeHandle, bool) override {}
+  void on_timer(NativeHandle, int) override {}
+  bool on_tab_key(NativeHandle, bool) override { return true; }
+  void on_mouse(NativeHandle, const MouseInput&) override {}
+  void on_control_command(NativeHandle, int code) override { codes.push_back(code); }
+  void on_control_focus(NativeHandle, bool) override {}
+  void on_control_resized(NativeHandle) override {}
+  void on_control_destroyed(NativeHandle) override {}
+  Rect splitter_grip(NativeHandle) override { return {}; }
+  int on_drag(NativeHandle, const DragInput&) override { return 0; }
+
+  std::vector<int> codes;
+};
+
+bool has_class(HWND hwnd, const wchar_t* expected) {
+  wchar_t name[64] = {};
+  GetClassNameW(hwnd, name, 64);
+  return lstrcmpiW(name, expected) == 0;
+}
+
+class Win32FurtherControlsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    backend.set_sink(&sink);
+    WindowSpec spec;
+    spec.client_size = {500, 400};
+    window = backend.create_window(spec);
+    ASSERT_TRUE(window);
+  }
+
+  NativeHandle add(ControlKind kind, ControlStyle style = {}, ControlRange range = {}) {
+    ControlSpec spec;
+    spec.kind = kind;
+    spec.parent = window;
+    spec.geometry = {10, 10, 300, 200};
+    spec.text = u"caption";
+    spec.style = style;
+    spec.range = range;
+    return backend.create_control(spec);
+  }
+
+  CommandSink sink;
+  Win32Backend backend;
+  NativeHandle window;
+};
+
+TEST_F(Win32FurtherControlsTest, EachKindIsTheCommonControlOfItsClass) {
+  struct Expected {
+    ControlKind kind;
+    const wchar_t* window_class;
+  };
+  const Expected kinds[] = {
+      {ControlKind::CheckBox, L"Button"},           {ControlKind::Option, L"Button"},
+      {ControlKind::String, L"Edit"},               {ControlKind::ComboBox, L"ComboBox"},
+      {ControlKind::ListView, L"ListBox"},          {ControlKind::ListIcon, L"SysListView32"},
+      {ControlKind::Tree, L"SysTreeView32"},        {ControlKind::Panel, L"SysTabControl32"},
+      {ControlKind::TrackBar, L"msctls_trackbar32"}, {ControlKind::ProgressBar, L"msctls_progress32"},
+      {ControlKind::ScrollBar, L"ScrollBar"},       {ControlKind::Date, L"SysDateTimePick32"},
+      {ControlKind::Calendar, L"SysMonthCal32"},    {ControlKind::Shortcut, L"msctls_hotkey32"},
+      {ControlKind::IpAddress, L"SysIPAddress32"},  {ControlKind::HyperLink, L"SysLink"},
+      {ControlKind::Image, L"Static"},              {ControlKind::Spin, L"Edit"},
+  };
+  for (const Expected& expected : kinds) {
+    NativeHandle control = add(expected.kind);
+    ASSERT_TRUE(control) << static_cast<int>(expected.kind);
+    EXPECT_TRUE(has_class(backend.hwnd(control), expected.window_class)) << static_cast<int>(expected.kind);
+    EXPECT_EQ(backend.control_kind(control), expected.kind);
+  }
+}
+
+TEST_F(Win32FurtherControlsTest, PositionsStayWithinTheirRange) {
+  NativeHandle progress = add(ControlKind::ProgressBar, {}, {0, 50, 0});
+  backend.set_control_value(progress, 80);
+  EXPECT_EQ(backend.control_value(progress), 50);
+  NativeHandle bar = add(ControlKind::ScrollBar, {}, {0, 100, 10});
+  backend.set_control_value(bar, -5);
+  EXPECT_EQ(backend.control_value(bar), 0);
+  backend.set_control_value(bar, 40);
+  EXPECT_EQ(backend.control_value(bar), 40);
+  NativeHandle spin = add(ControlKind::Spin, {}, {1, 9, 0});
+  backend.set_control_value(spin, 4);
+  EXPECT_EQ(backend.control_value(spin), 4);
+  EXPECT_TRUE(sink.codes.empty());
+}
+
+TEST_F(Win32FurtherControlsTest, ItemsAndPages) {
+  NativeHandle combo = add(ControlKind::ComboBox);
+  EXPECT_EQ(backend.add_control_item(combo, -1, u"b"), 0);
+  EXPECT_EQ(backend.add_control_item(combo, 0, u"a"), 0);
+  EXPECT_EQ(backend.add_control_item(combo, 9, u"c"), 2);
+  EXPECT_EQ(backend.control_item_count(combo), 3);
+  backend.set_control_value(combo, 1);
+  EXPECT_EQ(backend.control_value(combo), 1);
+  NativeHandle tree = add(ControlKind::Tree);
+  backend.add_control_item(tree, -1, u"one");
+  backend.add_control_item(tree, -1, u"two");
+  backend.set_control_value(tree, 1);
+  EXPECT_EQ(backend.control_value(tree), 1);
+  EXPECT_EQ(backend.add_control_item(add(ControlKind::ProgressBar), -1, u"x"), -1);
+
+  NativeHandle panel = add(ControlKind::Panel);
+  NativeHandle first = backend.add_panel_page(panel, -1, u"First");
+  NativeHandle second = backend.add_panel_page(panel, -1, u"Second");
+  ASSERT_TRUE(first && second);
+  EXPECT_EQ(backend.control_item_count(panel), 2);
+  EXPECT_GT(backend.panel_tab_height(panel), 0);
+  Size page = backend.panel_page_size(panel);
+  EXPECT_GT(page.width, 250);
+  EXPECT_LT(page.height, 200);
+  backend.set_control_value(panel, 1);
+  EXPECT_FALSE(backend.control_visible(first));
+  EXPECT_TRUE(backend.control_visible(second));
+  EXPECT_EQ(backend.add_panel_page(combo, -1, u"no"), kNoHandle);
+  EXPECT_TRUE(sink.codes.empty());
+}
+
+TEST_F(Win32FurtherControlsTest, UserActionsAreReported) {
+  NativeHandle box = add(ControlKind::CheckBox, ControlStyle{.three_state = true});
+  SendMessageW(backend.hwnd(box), BM_CLICK, 0, 0);
+  EXPECT_EQ(backend.control_value(box), 1);
+  backend.set_control_value(box, 2);
+  EXPECT_EQ(backend.control_value(box), 2);
+  NativeHandle field = add(ControlKind::String);
+  backend.set_control_text(field, u"set");
+  EXPECT_EQ(backend.control_text(field), u"set");
+  SendMessageW(backend.hwnd(field), WM_CHAR, L'x', 0);
+  EXPECT_EQ(sink.codes, (std::vector<int>{0, 768}));
+  NativeHandle link = add(ControlKind::HyperLink);
+  backend.set_control_text(link, u"a <b> link");
+  EXPECT_EQ(backend.control_text(link), u"a <b> link");
+}
+
+}  // namespace
+}  // namespace ambrel
