@@ -42,7 +42,9 @@ class TextLoadingHostileTest : public ::testing::Test {
     return text;
   }
 
-  std::string path_ = ::testing::TempDir() + "hostile_input.xml";
+  // One file per test: ctest runs the tests of this fixture side by side.
+  std::string path_ = ::testing::TempDir() + "hostile_input_" +
+                      ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".xml";
 };
 
 std::string utf16_le_bytes(std::u16string_view text) {
