@@ -170,7 +170,7 @@ TEST(Identifiers, RealFilesUnderUsrShareGiveValidStableNames) {
        it != end && std::chrono::steady_clock::now() < deadline; it.increment(error)) {
     if (error) break;
     if (it->path().extension() != ".xml" || !it->is_regular_file(error)) continue;
-    LoadedText loaded = load_text_file(it->path().string());
+    LoadedText loaded = load_text_file(it->path().native());
     if (loaded.error != 0 || loaded.text.empty()) continue;
     std::string first = with_identifiers(loaded.text);
     ASSERT_EQ(identifier_faults(first), "") << it->path() << "\n" << first;
