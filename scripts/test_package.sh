@@ -65,10 +65,11 @@ dpkg-deb -x "$deb" "$work/unpacked"
 depends=$(dpkg-deb -f "$deb" Depends)
 for program in "$work"/unpacked/usr/bin/*; do
   for library in $(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
-    path=$(ldconfig -p | awk -v l="$library" '$1 == l && /x86-64/ {print $NF; exit}')
+    # awk reads to the end: leaving early would kill ldconfig with SIGPIPE under pipefail.
+    path=$(ldconfig -p | awk -v l="$library" '$1 == l && /x86-64/ && !found {print $NF; found = 1}')
     [ -n "$path" ] || fail "$(basename "$program") needs $library, which this machine lacks"
     # With the merged /usr, ldconfig may name /lib/... where dpkg knows /usr/lib/... or back.
-    owner=$( (dpkg -S "$path" || dpkg -S "/usr$path" || dpkg -S "${path#/usr}") 2>/dev/null | head -n 1 | cut -d: -f1)
+    owner=$( (dpkg -S "$path" || dpkg -S "/usr$path" || dpkg -S "${path#/usr}") 2>/dev/null | sed -n 1p | cut -d: -f1)
     [[ ", $depends," == *", $owner "* || ", $depends," == *", $owner,"* ]] ||
       fail "$(basename "$program") loads $library from $owner, which Depends lacks: $depends"
   done
