@@ -26,6 +26,7 @@
 #include "generator/catalogue.h"
 #include "generator/declaration_generator.h"
 #include "generator/declarations.h"
+#include "process_status.h"
 #include "support/unicode_text.h"
 #include "xml/xml_document.h"
 
@@ -100,17 +101,6 @@ double cpu_seconds() {
   timespec now{};
   clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
   return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-// A number from /proc/self/status, in kB.
-long status_kilobytes(const char* field) {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  std::size_t length = std::strlen(field);
-  while (std::getline(status, line)) {
-    if (line.compare(0, length, field) == 0) return std::stol(line.substr(length + 1));
-  }
-  return -1;
 }
 
 struct Cost {

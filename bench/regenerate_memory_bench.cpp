@@ -7,8 +7,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,20 +15,11 @@
 #include "app/commands.h"
 #include "dialog/dialog.h"
 #include "generator/declaration_generator.h"
+#include "process_status.h"
 #include "ui/backend/headless/headless_backend.h"
 #include "ui/gadget.h"
 
 namespace {
-
-long status_kilobytes(const char* field) {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  std::size_t length = std::strlen(field);
-  while (std::getline(status, line)) {
-    if (line.compare(0, length, field) == 0) return std::stol(line.substr(length + 1));
-  }
-  return -1;
-}
 
 // The peak resident memory `work` adds in a child process, in MiB.
 double extra_peak_mib(const std::function<void()>& work) {
