@@ -62,9 +62,4 @@ bool ReplacingFile::commit() {
   return true;
 }
 
-bool ReplacingFile::fail() {
-  if (error_ == 0) error_ = errno != 0 ? errno : EIO;
-  return false;
-}
-
 }  // namespace ambrel
