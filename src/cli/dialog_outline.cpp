@@ -46,7 +46,10 @@ std::u16string indent(std::size_t depth) {
 std::u16string object_line(const DialogObject& object, std::size_t depth) {
   std::u16string line = indent(depth);
   line += element_name_of(object.kind());
-  line += u" " + name_of(object) + u" ";
+  // Appended piece by piece: a prefix added to a temporary trips GCC 12's -Wrestrict at -O3.
+  line += u' ';
+  line += name_of(object);
+  line += u' ';
   const std::optional<layout::Rect>& area = object.allocation();
   line += area ? rectangle(area->x, area->y, area->width, area->height) : u"- - - -";
   return line + gadget_suffix(object) + u"\n";
