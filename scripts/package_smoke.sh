@@ -29,7 +29,8 @@ done
 [ -s /tmp/xvfb.display ] || fail "Xvfb did not start"
 DISPLAY=:$(head -n 1 /tmp/xvfb.display)
 export DISPLAY
-ambrel >/tmp/ambrel.log 2>&1 &
+# The test command runs Qt offscreen; this window must reach the X server.
+QT_QPA_PLATFORM=xcb ambrel >/tmp/ambrel.log 2>&1 &
 ambrel=$!
 window=""
 for _ in $(seq 100); do
