@@ -14,8 +14,9 @@ namespace ambrel {
 
 class DialogObject;
 
-// Start-up (after the gadget library) and exit (before it ends); the exit frees every dialog.
-void dialog_library_init();
+// Start-up (after the gadget library; true once it runs) and exit (before it ends); the exit
+// frees every dialog.
+bool dialog_library_init();
 void dialog_library_end();
 
 // Creates (or re-creates) a dialog; kAnyNumber gives an automatic number. Returns the

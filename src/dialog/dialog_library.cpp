@@ -30,9 +30,10 @@ void tear_down_window(DialogRecord& record) {
   if (window != -1 && window_exists(window)) window_close(window);
 }
 
-void dialog_library_init() {
+bool dialog_library_init() {
   if (!registry()) registry() = std::make_unique<ObjectRegistry<DialogRecord>>(release_dialog);
   object_maps_init();
+  return true;
 }
 
 void dialog_library_end() {

@@ -85,8 +85,9 @@ std::u16string replace_all(CompiledExpression& expression, std::u16string_view s
 
 }  // namespace
 
-void regex_library_init() {
+bool regex_library_init() {
   registry() = std::make_unique<ObjectRegistry<CompiledExpression>>();
+  return true;
 }
 
 void regex_library_end() { registry().reset(); }

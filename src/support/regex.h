@@ -9,8 +9,8 @@ namespace ambrel {
 // semantics of UTF mode: "." is one character, a surrogate pair included. Text that is
 // not valid UTF-16 is matched as if each unpaired surrogate were U+FFFD.
 
-// Creates the expression registry (start-up) / frees every expression (exit).
-void regex_library_init();
+// Creates the expression registry (start-up; true once it runs) / frees every expression (exit).
+bool regex_library_init();
 void regex_library_end();
 
 // Compiles `pattern` under `handle` (kAnyNumber for an automatic number; an explicit

@@ -18,7 +18,12 @@ bool is_separator(char16_t unit) { return unit == u'\\' || unit == u'/'; }
 
 }  // namespace
 
-void requester_library_init() { installed_dialog() = nullptr; }
+bool requester_library_init() {
+  installed_dialog() = nullptr;
+  return true;
+}
+
+void requester_library_end() { installed_dialog() = nullptr; }
 
 void set_open_file_dialog(OpenFileDialog dialog) { installed_dialog() = std::move(dialog); }
 

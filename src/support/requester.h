@@ -36,8 +36,10 @@ struct RequesterDialogRequest {
 // The chosen full path, or the empty text when the user cancelled.
 using OpenFileDialog = std::function<std::u16string(const RequesterDialogRequest&)>;
 
-// Start-up: forgets any installed dialog.
-void requester_library_init();
+// Start-up (true once it runs) and exit: both forget any installed dialog, whose function
+// object may hold what its installer owns.
+bool requester_library_init();
+void requester_library_end();
 // Installs the platform dialog (an empty function removes it).
 void set_open_file_dialog(OpenFileDialog dialog);
 

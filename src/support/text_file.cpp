@@ -49,7 +49,10 @@ std::u16string decode_from(ByteSource& source, TextDecoder decoder) {
 
 }  // namespace
 
-void file_library_init() { registry() = std::make_unique<ObjectRegistry<OpenFile>>(); }
+bool file_library_init() {
+  registry() = std::make_unique<ObjectRegistry<OpenFile>>();
+  return true;
+}
 
 void file_library_end() { registry().reset(); }
 

@@ -14,8 +14,8 @@ namespace ambrel {
 inline constexpr std::int32_t kTextFormatMask = 0x1F;
 inline constexpr std::int32_t WholeFile = 0x10000;
 
-// Creates the file registry (start-up) / closes every file still open (exit).
-void file_library_init();
+// Creates the file registry (start-up; true once it runs) / closes every file still open (exit).
+bool file_library_init();
 void file_library_end();
 
 // The size in bytes of an existing file; -1 when the path is empty or names nothing;

@@ -253,6 +253,11 @@ int drop_target_drag(NativeHandle handle, const DragInput& input) {
 
 void forget_drop_target(NativeHandle handle) { drop_targets().erase(handle.value); }
 
+bool drop_library_init() {
+  drop_library_end();
+  return true;
+}
+
 void drop_library_end() {
   drop_targets().clear();
   drop_callback() = nullptr;

@@ -57,7 +57,8 @@ void set_drop_callback(DropCallback callback);
 int drop_target_drag(NativeHandle target, const DragInput& input);
 // The target's control or window is gone.
 void forget_drop_target(NativeHandle target);
-// Forgets every target and the veto (exit).
+// Start-up (true once it runs) and exit: both forget every target and the veto.
+bool drop_library_init();
 void drop_library_end();
 
 }  // namespace ambrel

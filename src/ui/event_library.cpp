@@ -17,12 +17,12 @@ std::atomic<bool> running{false};
 
 bool event_library_running() { return running.load(); }
 
-int event_library_init() {
-  if (!ui_backend()) return 0;
+bool event_library_init() {
+  if (!ui_backend()) return false;
   thread_event_state();
   create_binding_table();
   running.store(true);
-  return 1;
+  return true;
 }
 
 void event_library_end() {

@@ -13,8 +13,8 @@ namespace ambrel {
 using EventProcedure = void (*)();
 using EventDataRelease = void (*)(void* data);
 
-// Start-up and exit; the backend must be chosen first (use_backend).
-int event_library_init();
+// Start-up and exit; the backend must be chosen first (use_backend), else the start fails.
+bool event_library_init();
 void event_library_end();
 
 // Queues the event (merged into the queue's last event when that one has the same code,

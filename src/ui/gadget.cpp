@@ -60,10 +60,10 @@ void suppressed(Change change) {
 
 }  // namespace
 
-int gadget_library_init() {
-  if (!ui_backend()) return 0;
+bool gadget_library_init() {
+  if (!ui_backend()) return false;
   if (!library()) library() = std::make_unique<GadgetLibrary>();
-  return 1;
+  return true;
 }
 
 void gadget_library_end() {

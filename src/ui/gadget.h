@@ -13,8 +13,9 @@
 
 namespace ambrel {
 
-// Start-up (after the window library) and exit (before it ends); the exit frees every gadget.
-int gadget_library_init();
+// Start-up (after the window library; false without a backend) and exit (before it ends);
+// the exit frees every gadget.
+bool gadget_library_init();
 void gadget_library_end();
 
 // The common creation path of every kind: creates the control described by `spec` in the

@@ -72,10 +72,10 @@ WindowRecord* find_window_record(int window) {
 
 bool window_library_running() { return library() != nullptr; }
 
-int window_library_init() {
-  if (!ui_backend()) return 0;
+bool window_library_init() {
+  if (!ui_backend()) return false;
   if (!library()) library() = std::make_unique<WindowLibrary>();
-  return 1;
+  return true;
 }
 
 void window_library_end() {

@@ -26,7 +26,8 @@ inline constexpr int kWindowNoActivate = 0x2000000;
 inline constexpr int kWindowStartMaximized = 0x1000000;
 inline constexpr int kWindowStartMinimized = 0x20000000;
 
-int window_library_init();
+// Start-up (false without a backend) and exit; the exit closes every window.
+bool window_library_init();
 void window_library_end();
 
 // Opens a window with the given inner size; returns the new number for -1, else 1; 0 on

@@ -34,8 +34,9 @@ std::unique_ptr<XmlDocument> new_document(std::u16string_view text) {
 
 }  // namespace
 
-void xml_library_init() {
+bool xml_library_init() {
   if (!documents()) documents() = std::make_unique<ObjectRegistry<XmlDocument>>();
+  return true;
 }
 
 void xml_library_end() { documents().reset(); }

@@ -41,8 +41,8 @@ struct XmlDocument {
   XmlParseStatus status{};
 };
 
-// Creates the document registry. Call once before any other operation.
-void xml_library_init();
+// Creates the document registry. Call once before any other operation; true once it runs.
+bool xml_library_init();
 // Frees every document and the registry.
 void xml_library_end();
 

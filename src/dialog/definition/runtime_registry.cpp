@@ -99,8 +99,13 @@ std::int32_t read_variable(const void* address, std::uint8_t type) {
 
 }  // namespace
 
-void runtime_registry_init() {
+bool runtime_registry_init() {
   for (Bucket& bucket : buckets()) bucket.clear();
+  return true;
+}
+
+void runtime_registry_end() {
+  for (Bucket& bucket : buckets()) Bucket().swap(bucket);
 }
 
 void runtime_register_integer(std::u16string_view name, std::int32_t value) {

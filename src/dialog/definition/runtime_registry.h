@@ -27,8 +27,10 @@ inline constexpr std::uint8_t kUnsigned16 = 25;
 // 1024 buckets whose names are compared without regard to case. Registering a name that
 // is present (in any case) overwrites its entry. Single-threaded, unlocked.
 
-// Empties the registry; called once at start-up before anything registers.
-void runtime_registry_init();
+// Empties the registry; called once at start-up before anything registers. True once it runs.
+bool runtime_registry_init();
+// Forgets every name and gives back the memory the names took (exit).
+void runtime_registry_end();
 
 void runtime_register_integer(std::u16string_view name, std::int32_t value);
 void runtime_register_double(std::u16string_view name, double value);
