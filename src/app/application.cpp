@@ -6,10 +6,9 @@
 #include "app/commands.h"
 #include "app/embedded_definition.h"
 #include "dialog/dialog.h"
-#include "dialog/definition/runtime_registry.h"
+#include "services/services.h"
 #include "support/object_registry.h"
 #include "support/requester.h"
-#include "support/text_file.h"
 #include "ui/drop.h"
 #include "ui/event_codes.h"
 #include "ui/events.h"
@@ -26,6 +25,7 @@ constexpr int kBuildNumber = 7;
 constexpr int kFileDropActions = kDropCopy | kDropMove | kDropLink;
 
 std::int32_t main_dialog = 0;
+std::unique_ptr<Services> services;
 
 // The requester's dialog is the backend's; the support layer cannot see it.
 std::u16string ask_backend_for_file(const RequesterDialogRequest& request) {
@@ -39,18 +39,6 @@ std::u16string ask_backend_for_file(const RequesterDialogRequest& request) {
   platform_request.selected_filter = request.selected_filter;
   Backend* backend = ui_backend();
   return backend ? backend->ask_open_file(platform_request) : std::u16string();
-}
-
-void start_services() {
-  event_library_init();
-  window_library_init();
-  gadget_library_init();
-  file_library_init();
-  xml_library_init();
-  runtime_registry_init();
-  dialog_library_init();
-  requester_library_init();
-  set_open_file_dialog(ask_backend_for_file);
 }
 
 // The definition is part of the program, so its parse and open are not checked; the
@@ -71,8 +59,9 @@ std::u16string_view first_line(std::u16string_view text) { return text.substr(0,
 }  // namespace
 
 int application_start(std::unique_ptr<Backend> backend) {
-  if (!use_backend(std::move(backend))) return 1;
-  start_services();
+  services = Services::start(std::move(backend));
+  if (!services) return 1;
+  set_open_file_dialog(ask_backend_for_file);
   register_command_procedures();
   open_main_window();
   return 0;
@@ -97,19 +86,7 @@ void application_end() {
   dialog_free(kAnyNumber);
   set_command_dialog(0);
   main_dialog = 0;
-  set_open_file_dialog(nullptr);
-  drop_library_end();
-  dialog_library_end();
-  xml_library_end();
-  file_library_end();
-  gadget_library_end();
-  window_library_end();
-  event_library_end();
-  // The last event taken may still hold its data.
-  while (take_event() != 0) {
-  }
-  take_event();
-  use_backend(nullptr);
+  services.reset();
 }
 
 int run_application(std::unique_ptr<Backend> backend) {

@@ -12,7 +12,8 @@ namespace ambrel {
 
 // Starts every service on `backend`, publishes the event procedures, opens the main window
 // from the embedded definition, titles it and accepts file drops on its input frame.
-// Returns 0, or 1 when the backend cannot be installed (another one is running).
+// Returns 0, or 1 when the services cannot start (they are running already, or the backend
+// is refused).
 int application_start(std::unique_ptr<Backend> backend);
 
 // The dialog the main window was opened into (0 when the application is not running).

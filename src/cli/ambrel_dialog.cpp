@@ -19,7 +19,7 @@
 #include "dialog/dialog.h"
 #include "dialog/definition/event_attributes.h"
 #include "dialog/definition/runtime_registry.h"
-#include "support/text_file.h"
+#include "services/services.h"
 #include "support/unicode_text.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
@@ -94,31 +94,6 @@ void settle(bool qt) {
   }
 }
 
-class Session {
- public:
-  explicit Session(bool qt) {
-    use_backend(make_dialog_backend(qt));
-    event_library_init();
-    window_library_init();
-    gadget_library_init();
-    xml_library_init();
-    file_library_init();
-    runtime_registry_init();
-    dialog_library_init();
-  }
-  ~Session() {
-    dialog_library_end();
-    file_library_end();
-    xml_library_end();
-    gadget_library_end();
-    window_library_end();
-    event_library_end();
-    use_backend(nullptr);
-  }
-  Session(const Session&) = delete;
-  Session& operator=(const Session&) = delete;
-};
-
 // Standard output has failed: say so once; the status tells the caller.
 int output_failed() {
   std::fprintf(stderr, "ambrel-dialog: cannot write the output: %s\n", std::strerror(errno));
@@ -190,7 +165,11 @@ int run(const std::vector<std::string>& arguments) {
     std::fprintf(stderr, "ambrel-dialog: --qt and --png need Qt, which this build does not have\n");
     return kCannotRun;
   }
-  Session session(options.qt);
+  std::unique_ptr<Services> services = Services::start(make_dialog_backend(options.qt));
+  if (!services) {
+    std::fprintf(stderr, "ambrel-dialog: the window system cannot be started\n");
+    return kCannotRun;
+  }
   std::u16string definition(embedded_dialog_definition());
   if (!options.embedded) {
     LoadedInput input = options.file == "-" ? load_standard_input() : load_input_file(options.file);
