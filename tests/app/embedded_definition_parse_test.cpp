@@ -8,18 +8,18 @@
 #include "dialog/definition/dialog_kind.h"
 #include "dialog/definition/element_view.h"
 #include "dialog/definition/event_attributes.h"
+#include "services_fixture.h"
 #include "xml/xml_document.h"
 
 namespace ambrel {
 namespace {
 
-class EmbeddedDefinitionParseTest : public ::testing::Test {
+class EmbeddedDefinitionParseTest : public ServicesTest {
  protected:
   void SetUp() override {
-    xml_library_init();
+    ASSERT_NO_FATAL_FAILURE(ServicesTest::SetUp());
     document = xml_parse_text(kAnyNumber, embedded_dialog_definition());
   }
-  void TearDown() override { xml_library_end(); }
 
   // Every element in document order, walked with an explicit stack.
   std::vector<const XmlNode*> elements() const {

@@ -6,26 +6,28 @@
 #include <string>
 #include <string_view>
 
+#include "dialog/definition/runtime_registry.h"
 #include "dialog/dialog.h"
-#include "dialog_libraries.h"
+#include "services_fixture.h"
 #include "ui/backend/headless/headless_backend.h"
+#include "ui/events.h"
 #include "ui/gadget.h"
+#include "ui/platform.h"
+#include "ui/window.h"
 #include "xml/xml_document.h"
 
 namespace ambrel {
 
-// Every test runs on a fresh headless backend with all libraries up and one dialog made.
-class DialogTest : public ::testing::Test {
+// Every test runs on a fresh headless backend with every service up and one dialog made.
+class DialogTest : public ServicesTest {
  protected:
   void SetUp() override {
     auto backend = std::make_unique<HeadlessBackend>();
     headless = backend.get();
-    ASSERT_NO_FATAL_FAILURE(start_dialog_libraries(std::move(backend)));
+    ASSERT_NO_FATAL_FAILURE(start_services(std::move(backend)));
     dialog = dialog_create(kAnyNumber);
     ASSERT_NE(dialog, 0);
   }
-
-  void TearDown() override { end_dialog_libraries(); }
 
   // Parses the definition and opens the named window of it at (0, 0).
   int open(std::u16string_view definition, const char16_t* window_name = u"") {

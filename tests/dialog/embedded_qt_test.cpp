@@ -10,7 +10,7 @@
 #include "app/embedded_definition.h"
 #include "dialog/dialog.h"
 #include "dialog/definition/runtime_registry.h"
-#include "dialog_libraries.h"
+#include "services_fixture.h"
 #include "tool_procedures.h"
 #include "ui/backend/qt/qt_backend.h"
 #include "ui/events.h"
@@ -22,20 +22,18 @@
 namespace ambrel {
 namespace {
 
-class EmbeddedQtTest : public ::testing::Test {
+class EmbeddedQtTest : public ServicesTest {
  protected:
   void SetUp() override {
     auto backend = std::make_unique<QtBackend>();
     qt = backend.get();
-    ASSERT_NO_FATAL_FAILURE(start_dialog_libraries(std::move(backend)));
+    ASSERT_NO_FATAL_FAILURE(start_services(std::move(backend)));
     publish_inert_tool_procedures();
     dialog = dialog_create(kAnyNumber);
     int document = xml_parse_text(kAnyNumber, embedded_dialog_definition());
     ASSERT_EQ(dialog_open(dialog, document, u"wndMain", 0, 0), 1) << dialog_error_text(dialog);
     QApplication::processEvents();
   }
-
-  void TearDown() override { end_dialog_libraries(); }
 
   QWidget* widget_of(std::u16string_view name) const {
     return qt->widget(gadget_handle(dialog_gadget(dialog, name)));

@@ -6,23 +6,16 @@
 #include <string_view>
 #include <vector>
 
+#include "services_fixture.h"
 #include "support/regex.h"
 #include "support/unicode_text.h"
 #include "xml/xml_document.h"
 
 namespace ambrel {
 
-class GeneratorTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    xml_library_init();
-    regex_library_init();
-  }
-  void TearDown() override {
-    regex_library_end();
-    xml_library_end();
-  }
-};
+// The generator itself needs no services; the reference walk it is compared with parses
+// documents and strips indexes with an expression.
+using GeneratorTest = ServicesTest;
 
 // The expected text from lines written without their CR LF.
 inline std::u16string lines(const std::vector<std::u16string>& each) {

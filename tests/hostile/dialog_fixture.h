@@ -10,10 +10,10 @@
 #include "dialog/dialog.h"
 #include "dialog/objects/dialog_object.h"
 #include "dialog/definition/runtime_registry.h"
+#include "services_fixture.h"
 #include "ui/backend/headless/headless_backend.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
-#include "ui/platform.h"
 #include "ui/window.h"
 #include "xml/xml_document.h"
 
@@ -22,32 +22,15 @@ namespace ambrel {
 inline void hostile_procedure() {}
 
 // The engine on a fresh headless backend, with a procedure "p()" published.
-class HostileDialogTest : public ::testing::Test {
+class HostileDialogTest : public ServicesTest {
  protected:
   void SetUp() override {
     auto backend = std::make_unique<HeadlessBackend>();
     headless = backend.get();
-    ASSERT_TRUE(use_backend(std::move(backend)));
-    ASSERT_EQ(event_library_init(), 1);
-    ASSERT_EQ(window_library_init(), 1);
-    ASSERT_EQ(gadget_library_init(), 1);
-    xml_library_init();
-    runtime_registry_init();
+    ASSERT_NO_FATAL_FAILURE(start_services(std::move(backend)));
     runtime_register_procedure(u"p()", hostile_procedure);
-    dialog_library_init();
     dialog = dialog_create(kAnyNumber);
     ASSERT_NE(dialog, 0);
-  }
-
-  void TearDown() override {
-    dialog_library_end();
-    xml_library_end();
-    gadget_library_end();
-    window_library_end();
-    event_library_end();
-    while (take_event() != 0) {
-    }
-    use_backend(nullptr);
   }
 
   int open(std::u16string_view definition) {

@@ -12,6 +12,7 @@
 #include "generator/generator.h"
 #include "declarations_check.h"
 #include "hostile_text.h"
+#include "services_fixture.h"
 #include "support/object_registry.h"
 #include "support/text_file.h"
 #include "xml/xml_document.h"
@@ -19,15 +20,10 @@
 namespace ambrel {
 namespace {
 
-class TextLoadingHostileTest : public ::testing::Test {
+class TextLoadingHostileTest : public ServicesTest {
  protected:
-  void SetUp() override {
-    xml_library_init();
-    file_library_init();
-  }
   void TearDown() override {
-    file_library_end();
-    xml_library_end();
+    end_services();
     std::remove(path_.c_str());
   }
 

@@ -6,17 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "services_fixture.h"
 #include "xml/document_parse.h"
 #include "xml/xml_document.h"
 
 namespace ambrel {
 namespace {
 
-class XmlHostileTest : public ::testing::Test {
- protected:
-  void SetUp() override { xml_library_init(); }
-  void TearDown() override { xml_library_end(); }
-};
+using XmlHostileTest = ServicesTest;
 
 // "parent>name" of every element, in document order ("" as the parent of the main node).
 std::u16string outline(const XmlNode* root) {

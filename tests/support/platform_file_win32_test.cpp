@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "services_fixture.h"
 #include "support/object_registry.h"
 #include "support/text_file.h"
 #include "support/text_loading.h"
@@ -20,10 +21,10 @@ std::u16string as_u16(const std::wstring& text) { return {text.begin(), text.end
 // Names given to the wide API in the "\\?\" form, which takes any length.
 std::wstring long_form(const std::wstring& path) { return L"\\\\?\\" + path; }
 
-class WindowsFiles : public ::testing::Test {
+class WindowsFiles : public ServicesTest {
  protected:
   void SetUp() override {
-    file_library_init();
+    ASSERT_NO_FATAL_FAILURE(ServicesTest::SetUp());
     wchar_t temp[MAX_PATH + 1];
     ASSERT_NE(GetTempPathW(MAX_PATH + 1, temp), 0u);
     folder_ = std::wstring(temp) + L"ambrel_files_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
@@ -32,7 +33,7 @@ class WindowsFiles : public ::testing::Test {
     made_.push_back(folder_);
   }
   void TearDown() override {
-    file_library_end();
+    end_services();  // open files could not be deleted
     for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
       if (!DeleteFileW(long_form(*it).c_str())) RemoveDirectoryW(long_form(*it).c_str());
     }

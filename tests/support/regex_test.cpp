@@ -4,18 +4,18 @@
 
 #include <string>
 
+#include "services_fixture.h"
 #include "support/object_registry.h"
 
 namespace ambrel {
 namespace {
 
-class RegexTest : public ::testing::Test {
+class RegexTest : public ServicesTest {
  protected:
   void SetUp() override {
-    regex_library_init();
+    ASSERT_NO_FATAL_FAILURE(ServicesTest::SetUp());
     index_pattern_ = regex_create(kAnyNumber, u"\\[.*?\\]");
   }
-  void TearDown() override { regex_library_end(); }
 
   std::u16string strip(std::u16string_view subject) {
     return regex_replace(index_pattern_, subject, u"");

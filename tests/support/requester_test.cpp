@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "services_fixture.h"
+
 namespace ambrel {
 namespace {
 
@@ -58,17 +60,15 @@ TEST(RequesterDefaultFile, DropsUnusableNamesAndKeepsAtMost259Characters) {
   EXPECT_FALSE(is_usable_file_name(u""));
 }
 
-class RequesterTest : public ::testing::Test {
+class RequesterTest : public ServicesTest {
  protected:
   void SetUp() override {
-    requester_library_init();
+    ASSERT_NO_FATAL_FAILURE(ServicesTest::SetUp());
     set_open_file_dialog([this](const RequesterDialogRequest& request) {
       asked_ = request;
       return answer_;
     });
   }
-  void TearDown() override { requester_library_init(); }
-
   std::u16string answer_;
   std::optional<RequesterDialogRequest> asked_;
 };

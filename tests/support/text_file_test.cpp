@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "services_fixture.h"
 #include "support/object_registry.h"
 #include "support/text_loading.h"
 #include "support/unicode_text.h"
@@ -18,16 +19,16 @@
 namespace ambrel {
 namespace {
 
-class TextFileTest : public ::testing::Test {
+class TextFileTest : public ServicesTest {
  protected:
   void SetUp() override {
-    file_library_init();
+    ASSERT_NO_FATAL_FAILURE(ServicesTest::SetUp());
     char pattern[] = "/tmp/ambrel_text_file_XXXXXX";
     ASSERT_NE(::mkdtemp(pattern), nullptr);
     directory_ = pattern;
   }
   void TearDown() override {
-    file_library_end();
+    end_services();
     std::string command = "rm -rf '" + directory_ + "'";
     ASSERT_EQ(std::system(command.c_str()), 0);
   }

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QUrl>
 
+#include "services_fixture.h"
 #include "ui/backend/qt/qt_backend.h"
 #include "ui/drop.h"
 #include "ui/events.h"
@@ -16,7 +17,6 @@
 #include "ui/gadget_kinds/gadget_kinds.h"
 #include "ui/platform.h"
 #include "ui/window.h"
-#include "ui_libraries.h"
 
 namespace ambrel {
 namespace {
@@ -27,12 +27,12 @@ struct DropSeen {
   std::u16string files;
 };
 
-class DropQtTest : public ::testing::Test {
+class DropQtTest : public ServicesTest {
  protected:
   void SetUp() override {
     auto backend = std::make_unique<QtBackend>();
     qt = backend.get();
-    ASSERT_NO_FATAL_FAILURE(start_ui_libraries(std::move(backend), UiLibraries::kWindowsAndGadgets));
+    ASSERT_NO_FATAL_FAILURE(start_services(std::move(backend)));
     window = window_open(kAnyNumber, 0, 0, 400, 300, u"drops", kWindowSizeGadget);
     // The frame lies below its content, as the dialog engine places it.
     frame = create_frame_gadget(kAnyNumber, {10, 10, 300, 200}, {u"Source"});
@@ -45,11 +45,6 @@ class DropQtTest : public ::testing::Test {
     ASSERT_EQ(enable_gadget_drop(frame, kDropFormatFiles, kDropCopy | kDropMove | kDropLink), 1);
     while (take_event() != 0) {
     }
-  }
-
-  void TearDown() override {
-    drop_library_end();
-    end_ui_libraries(UiLibraries::kWindowsAndGadgets);
   }
 
   QWidget* widget_of(int gadget) { return qt->widget(gadget_handle(gadget)); }

@@ -58,17 +58,12 @@ TEST(DropActionRule, EveryRow) {
 class DropTest : public GadgetTest {
  protected:
   void SetUp() override {
-    GadgetTest::SetUp();
+    ASSERT_NO_FATAL_FAILURE(GadgetTest::SetUp());
     frame = create_frame_gadget(kAnyNumber, {10, 10, 200, 150}, {u"In"});
     editor = create_editor_gadget(kAnyNumber, {20, 30, 100, 100}, {});
     frame_handle = gadget_handle(frame);
     drain();
   }
-  void TearDown() override {
-    drop_library_end();
-    GadgetTest::TearDown();
-  }
-
   int drop_files(int gadget, std::vector<std::u16string> files, int offered = kCopy | kMove | kLink,
                  int modifiers = 0) {
     return headless->user_drop_files(gadget_handle(gadget), std::move(files), {5, 6}, offered, modifiers);

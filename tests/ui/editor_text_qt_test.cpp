@@ -15,6 +15,7 @@
 #include <chrono>
 #include <thread>
 
+#include "services_fixture.h"
 #include "ui/backend/qt/qt_backend.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
@@ -25,27 +26,15 @@
 namespace ambrel {
 namespace {
 
-class EditorTextQtTest : public ::testing::Test {
+class EditorTextQtTest : public ServicesTest {
  protected:
   void SetUp() override {
     auto backend = std::make_unique<QtBackend>();
     qt = backend.get();
-    ASSERT_TRUE(use_backend(std::move(backend)));
-    ASSERT_EQ(event_library_init(), 1);
-    ASSERT_EQ(window_library_init(), 1);
-    ASSERT_EQ(gadget_library_init(), 1);
+    ASSERT_NO_FATAL_FAILURE(start_services(std::move(backend)));
     window = window_open(kAnyNumber, 0, 0, 400, 300, u"editors", kWindowSizeGadget);
     editor = create_editor_gadget(kAnyNumber, {0, 0, 300, 200}, {});
     QApplication::processEvents();
-  }
-
-  void TearDown() override {
-    gadget_library_end();
-    window_library_end();
-    event_library_end();
-    while (take_event() != 0) {
-    }
-    use_backend(nullptr);
   }
 
   QPlainTextEdit& widget() { return *qobject_cast<QPlainTextEdit*>(qt->widget(gadget_handle(editor))); }

@@ -15,20 +15,14 @@ struct TakenEvent {
   friend bool operator==(const TakenEvent&, const TakenEvent&) = default;
 };
 
-// A headless test with the gadget library running and one open window as the gadget list.
+// A headless test with one open window as the gadget list.
 class GadgetTest : public HeadlessTest {
  protected:
   void SetUp() override {
-    HeadlessTest::SetUp();
-    ASSERT_EQ(gadget_library_init(), 1);
+    ASSERT_NO_FATAL_FAILURE(HeadlessTest::SetUp());
     window = window_open(kAnyNumber, 0, 0, 400, 300, u"w", kWindowSizeGadget);
     handle = window_handle(window);
     drain();
-  }
-
-  void TearDown() override {
-    gadget_library_end();
-    HeadlessTest::TearDown();
   }
 
   // Takes every queued event; returns the gadget events among them.

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "services_fixture.h"
 #include "ui/backend/qt/qt_backend.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
@@ -18,27 +19,24 @@
 #include "ui/measure.h"
 #include "ui/platform.h"
 #include "ui/window.h"
-#include "ui_libraries.h"
 
 namespace ambrel {
 namespace {
 
 int change_calls = 0;
 
-class GadgetQtTest : public ::testing::Test {
+class GadgetQtTest : public ServicesTest {
  protected:
   void SetUp() override {
     auto backend = std::make_unique<QtBackend>();
     qt = backend.get();
-    ASSERT_NO_FATAL_FAILURE(start_ui_libraries(std::move(backend), UiLibraries::kWindowsAndGadgets));
+    ASSERT_NO_FATAL_FAILURE(start_services(std::move(backend)));
     window = window_open(kAnyNumber, 0, 0, 400, 300, u"gadgets", kWindowSizeGadget);
     // Focus needs an active window, which the offscreen platform gives only when asked.
     qt->widget(window_handle(window))->activateWindow();
     QApplication::processEvents();
     change_calls = 0;
   }
-
-  void TearDown() override { end_ui_libraries(UiLibraries::kWindowsAndGadgets); }
 
   template <class Widget>
   Widget* widget_of(int gadget) {

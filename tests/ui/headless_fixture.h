@@ -5,21 +5,23 @@
 #include <memory>
 #include <vector>
 
+#include "services_fixture.h"
 #include "ui/backend/headless/headless_backend.h"
-#include "ui_libraries.h"
+#include "ui/events.h"
+#include "ui/gadget.h"
+#include "ui/platform.h"
+#include "ui/window.h"
 
 namespace ambrel {
 
-// Every test starts with a fresh headless backend, both libraries running and an empty queue.
-class HeadlessTest : public ::testing::Test {
+// Every test starts with a fresh headless backend, every service running and an empty queue.
+class HeadlessTest : public ServicesTest {
  protected:
   void SetUp() override {
     auto backend = std::make_unique<HeadlessBackend>();
     headless = backend.get();
-    ASSERT_NO_FATAL_FAILURE(start_ui_libraries(std::move(backend), UiLibraries::kWindows));
+    ASSERT_NO_FATAL_FAILURE(start_services(std::move(backend)));
   }
-
-  void TearDown() override { end_ui_libraries(UiLibraries::kWindows); }
 
   // Takes every queued event; returns their codes in order.
   static std::vector<int> drain() {

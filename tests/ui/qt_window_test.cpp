@@ -15,12 +15,12 @@
 #include <filesystem>
 #include <thread>
 
+#include "services_fixture.h"
 #include "timer_demo.h"
 #include "ui/backend/qt/qt_backend.h"
 #include "ui/events.h"
 #include "ui/platform.h"
 #include "ui/window.h"
-#include "ui_libraries.h"
 
 namespace ambrel {
 namespace {
@@ -30,15 +30,13 @@ std::int64_t milliseconds_now() {
   return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-class QtWindowTest : public ::testing::Test {
+class QtWindowTest : public ServicesTest {
  protected:
   void SetUp() override {
     auto backend = std::make_unique<QtBackend>();
     qt = backend.get();
-    ASSERT_NO_FATAL_FAILURE(start_ui_libraries(std::move(backend), UiLibraries::kWindows));
+    ASSERT_NO_FATAL_FAILURE(start_services(std::move(backend)));
   }
-
-  void TearDown() override { end_ui_libraries(UiLibraries::kWindows); }
 
   // Waits on the real event loop until `code` is taken or five seconds pass.
   static bool wait_for(int code) {

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+#include "services_fixture.h"
 #include "ui/backend/qt/qt_backend.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
@@ -17,25 +18,22 @@
 #include "ui/platform.h"
 #include "ui/splitter_control.h"
 #include "ui/window.h"
-#include "ui_libraries.h"
 
 namespace ambrel {
 namespace {
 
 int splitter_events = 0;
 
-class SplitterQtTest : public ::testing::Test {
+class SplitterQtTest : public ServicesTest {
  protected:
   void SetUp() override {
     auto backend = std::make_unique<QtBackend>();
     qt = backend.get();
-    ASSERT_NO_FATAL_FAILURE(start_ui_libraries(std::move(backend), UiLibraries::kWindowsAndGadgets));
+    ASSERT_NO_FATAL_FAILURE(start_services(std::move(backend)));
     window = window_open(kAnyNumber, 0, 0, 500, 300, u"splitter", kWindowSizeGadget);
     QApplication::processEvents();
     splitter_events = 0;
   }
-
-  void TearDown() override { end_ui_libraries(UiLibraries::kWindowsAndGadgets); }
 
   int make_splitter(int flags, int first_minimum, int second_minimum) {
     first = make_pane();

@@ -5,16 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "services_fixture.h"
 #include "xml/xml_document.h"
 
 namespace ambrel {
 
-// Each test starts with a fresh library and frees every document it leaves behind.
-class XmlTest : public ::testing::Test {
+// Each test starts with fresh services, whose end frees every document it leaves behind.
+class XmlTest : public ServicesTest {
  protected:
-  void SetUp() override { xml_library_init(); }
-  void TearDown() override { xml_library_end(); }
-
   static int parse(std::u16string_view text) { return xml_parse_text(kAnyNumber, text); }
   static const XmlNode* root_of(int handle) { return xml_find_document(handle)->root; }
 };

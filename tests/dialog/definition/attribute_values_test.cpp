@@ -5,14 +5,14 @@
 #include "dialog/definition/common_attributes.h"
 #include "dialog/definition/gadget_attributes.h"
 #include "dialog/definition/runtime_registry.h"
+#include "services_fixture.h"
 #include "test_element.h"
 
 namespace ambrel {
 namespace {
 
-class AttributeValuesTest : public ::testing::Test {
+class AttributeValuesTest : public ServicesTest {
  protected:
-  void SetUp() override { runtime_registry_init(); }
   DialogError error;
 };
 

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "services_fixture.h"
 #include "test_element.h"
 
 namespace ambrel {
@@ -21,10 +22,10 @@ struct Binding {
 void input_changed() {}
 void clicked() {}
 
-class EventAttributesTest : public ::testing::Test {
+class EventAttributesTest : public ServicesTest {
  protected:
   void SetUp() override {
-    runtime_registry_init();
+    ASSERT_NO_FATAL_FAILURE(ServicesTest::SetUp());
     runtime_register_procedure(u"events_txtIn()", input_changed);
     runtime_register_procedure(u"clicked", clicked);
   }

@@ -6,14 +6,13 @@
 
 #include "dialog/definition/flag_tables.h"
 #include "dialog/definition/runtime_registry.h"
+#include "services_fixture.h"
 
 namespace ambrel {
 namespace {
 
-class FlagExpressionTest : public ::testing::Test {
+class FlagExpressionTest : public ServicesTest {
  protected:
-  void SetUp() override { runtime_registry_init(); }
-
   std::uint32_t parse(std::u16string_view expression, DialogKind kind,
                       std::u16string_view element = u"gadget") {
     return parse_flag_expression(expression, kind, element, error);

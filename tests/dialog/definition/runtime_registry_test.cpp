@@ -6,15 +6,14 @@
 #include <cstdint>
 #include <string>
 
+#include "services_fixture.h"
+
 namespace ambrel {
 namespace {
 
 namespace vt = runtime_variable_type;
 
-class RuntimeRegistryTest : public ::testing::Test {
- protected:
-  void SetUp() override { runtime_registry_init(); }
-};
+using RuntimeRegistryTest = ServicesTest;
 
 void do_nothing() {}
 
@@ -130,10 +129,14 @@ TEST_F(RuntimeRegistryTest, ManyMoreNamesThanBucketsStayDistinct) {
   EXPECT_EQ(runtime_value(u"name_4321"), -4321);
 }
 
-TEST_F(RuntimeRegistryTest, InitEmptiesTheRegistry) {
+TEST_F(RuntimeRegistryTest, InitAndEndEmptyTheRegistry) {
   runtime_register_integer(u"a", 1);
-  runtime_registry_init();
+  EXPECT_TRUE(runtime_registry_init());
   EXPECT_EQ(runtime_is_defined(u"a"), 0);
+  EXPECT_EQ(runtime_entry_count(), 0u);
+  runtime_register_integer(u"b", 2);
+  runtime_registry_end();
+  EXPECT_EQ(runtime_is_defined(u"b"), 0);
   EXPECT_EQ(runtime_entry_count(), 0u);
 }
 
