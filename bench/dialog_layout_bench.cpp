@@ -13,10 +13,10 @@
 #include "app/embedded_definition.h"
 #include "dialog/dialog.h"
 #include "dialog/definition/runtime_registry.h"
+#include "services/services.h"
 #include "ui/backend/headless/headless_backend.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
-#include "ui/platform.h"
 #include "ui/window.h"
 #include "xml/xml_document.h"
 
@@ -43,30 +43,10 @@ void drain_events() {
   }
 }
 
-class Session {
- public:
-  Session() {
-    use_backend(std::make_unique<HeadlessBackend>());
-    event_library_init();
-    window_library_init();
-    gadget_library_init();
-    xml_library_init();
-    runtime_registry_init();
-    dialog_library_init();
-    for (std::u16string_view name : kEmbeddedProcedures) runtime_register_procedure(name, do_nothing);
-  }
-  ~Session() {
-    dialog_library_end();
-    xml_library_end();
-    gadget_library_end();
-    window_library_end();
-    event_library_end();
-    drain_events();
-    use_backend(nullptr);
-  }
-  Session(const Session&) = delete;
-  Session& operator=(const Session&) = delete;
-};
+// The tool's window binds these; here they do nothing.
+void publish_embedded_procedures() {
+  for (std::u16string_view name : kEmbeddedProcedures) runtime_register_procedure(name, do_nothing);
+}
 
 // Alternates between two sizes so that every resize is a size change.
 double relayout_microseconds() {
@@ -186,7 +166,9 @@ void print_nested_figures() {
 }  // namespace ambrel
 
 int main() {
-  ambrel::Session session;
+  auto services = ambrel::Services::start(std::make_unique<ambrel::HeadlessBackend>());
+  if (!services) return 1;
+  ambrel::publish_embedded_procedures();
   double relayout = ambrel::relayout_microseconds();
   std::printf("embedded window relayout (one size event): %.1f us (target well under 1000 us)\n", relayout);
   ambrel::OpenFigures figures = ambrel::open_figures();

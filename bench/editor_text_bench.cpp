@@ -8,11 +8,10 @@
 
 #include <QApplication>
 
+#include "services/services.h"
 #include "ui/backend/qt/qt_backend.h"
-#include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
-#include "ui/platform.h"
 #include "ui/window.h"
 
 namespace {
@@ -37,10 +36,8 @@ std::u16string ten_megabytes() {
 int main() {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   using namespace ambrel;
-  use_backend(std::make_unique<QtBackend>());
-  event_library_init();
-  window_library_init();
-  gadget_library_init();
+  std::unique_ptr<Services> services = Services::start(std::make_unique<QtBackend>());
+  if (!services) return 1;
   int window = window_open(kAnyNumber, 0, 0, 800, 600, u"bench", kWindowSizeGadget);
   int editor = create_editor_gadget(kAnyNumber, {0, 0, 800, 600}, {.flags = kEditorReadOnly});
 
@@ -61,10 +58,6 @@ int main() {
   std::printf("build %.1f ms, set and show %.1f ms, read back %.1f ms\n", build, set, get);
   std::printf("set / build ratio %.1f, read back identical: %s\n", set / build, back == text ? "yes" : "no");
 
-  gadget_library_end();
   window_close(window);
-  window_library_end();
-  event_library_end();
-  use_backend(nullptr);
   return back == text ? 0 : 1;
 }

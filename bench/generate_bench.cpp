@@ -20,6 +20,7 @@
 #include <ctime>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "expat_baseline.h"
@@ -27,6 +28,7 @@
 #include "generator/declaration_generator.h"
 #include "generator/declarations.h"
 #include "process_status.h"
+#include "services/services.h"
 #include "support/unicode_text.h"
 #include "xml/xml_document.h"
 
@@ -148,14 +150,13 @@ std::size_t event_generation(const std::u16string& doc) {
 }
 
 std::size_t tree_generation(const std::u16string& doc) {
-  ambrel::xml_library_init();
+  std::unique_ptr<ambrel::Services> services = ambrel::Services::start();
+  if (!services) return 0;
   int document = ambrel::xml_parse_text(ambrel::kAnyNumber, doc);
   ambrel::ElementCatalogue catalogue;
   ambrel::catalogue_elements(ambrel::xml_main_node(document), catalogue);
   ambrel::xml_free_document(document);
-  std::size_t units = ambrel::print_declarations(catalogue).size();
-  ambrel::xml_library_end();
-  return units;
+  return ambrel::print_declarations(catalogue).size();
 }
 
 void measure(const char* shape, const std::u16string& doc) {

@@ -5,9 +5,11 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include "expat_baseline.h"
+#include "services/services.h"
 #include "xml/xml_document.h"
 
 namespace {
@@ -116,9 +118,9 @@ void run(const char* name, const std::u16string& doc) {
 }  // namespace
 
 int main() {
-  ambrel::xml_library_init();
+  std::unique_ptr<ambrel::Services> services = ambrel::Services::start();
+  if (!services) return 1;
   run("wide", wide_document());
   run("deep", deep_document());
-  ambrel::xml_library_end();
   return 0;
 }

@@ -12,13 +12,10 @@
 #include "dialog/dialog.h"
 #include "dialog/definition/runtime_registry.h"
 #include "dialog_script.h"
+#include "fuzz_services.h"
 #include "fuzz_text.h"
 #include "support/object_registry.h"
 #include "ui/backend/headless/headless_backend.h"
-#include "ui/events.h"
-#include "ui/gadget.h"
-#include "ui/platform.h"
-#include "ui/window.h"
 #include "xml/xml_document.h"
 
 namespace {
@@ -29,12 +26,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   using namespace ambrel;
   auto backend = std::make_unique<HeadlessBackend>();
   headless = backend.get();
-  fuzz_require(use_backend(std::move(backend)), "the headless backend");
-  fuzz_require(event_library_init() == 1 && window_library_init() == 1 && gadget_library_init() == 1,
-               "the ui libraries");
-  xml_library_init();
-  runtime_registry_init();
-  dialog_library_init();
+  start_fuzz_services(std::move(backend));
   register_script_procedures();
   runtime_register_integer(u"margin", 8);
   runtime_register_double(u"half", 0.5);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "declarations_shape.h"
+#include "fuzz_services.h"
 #include "fuzz_text.h"
 #include "generator/generator.h"
 #include "literal_generator.h"
@@ -59,9 +60,7 @@ std::u16string load(const std::uint8_t* data, std::size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  ambrel::xml_library_init();
-  ambrel::file_library_init();
-  ambrel::regex_library_init();
+  ambrel::start_fuzz_services();
   index_pattern() = ambrel::regex_create(ambrel::kAnyNumber, u"\\[.*?\\]");
   ambrel::fuzz_require(index_pattern() != 0, "the index pattern");
   input_path() = "/tmp/ambrel_fuzz_generate_" + std::to_string(getpid()) + ".xml";

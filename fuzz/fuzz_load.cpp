@@ -15,6 +15,7 @@
 #include <string_view>
 #include <thread>
 
+#include "fuzz_services.h"
 #include "fuzz_text.h"
 #include "support/object_registry.h"
 #include "support/text_file.h"
@@ -177,7 +178,7 @@ void check_first_line(const std::u16string& whole, const std::u16string& line) {
 }  // namespace ambrel
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  ambrel::file_library_init();
+  ambrel::start_fuzz_services();
   // The loader may stop reading a pipe at a NUL; the writer then gets EPIPE, not a signal.
   std::signal(SIGPIPE, SIG_IGN);
   ambrel::input_path() = "/tmp/ambrel_fuzz_load_" + std::to_string(getpid()) + ".txt";

@@ -3,11 +3,12 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "fuzz_services.h"
 #include "fuzz_text.h"
 #include "support/regex.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  ambrel::regex_library_init();
+  ambrel::start_fuzz_services();
   return 0;
 }
 

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "fuzz_services.h"
 #include "fuzz_text.h"
 #include "support/object_registry.h"
 #include "xml/document_parse.h"
@@ -136,7 +137,7 @@ std::size_t chosen_piece_units(const std::uint8_t* data, std::size_t size) {
 }  // namespace ambrel
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  ambrel::xml_library_init();
+  ambrel::start_fuzz_services();
   return 0;
 }
 
