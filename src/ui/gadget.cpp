@@ -155,6 +155,18 @@ std::u16string get_gadget_text(int gadget) {
   return ui_backend()->control_text(record->handle);
 }
 
+int read_gadget_text(int gadget, const TextPieceHandler& take) {
+  Gadget* record = live_gadget(gadget);
+  if (!record) return 0;
+  if (record->kind->get_text) {
+    std::u16string text = record->kind->get_text(*record);
+    if (!text.empty()) take(text);
+  } else {
+    ui_backend()->read_control_text(record->handle, take);
+  }
+  return 1;
+}
+
 int set_gadget_state(int gadget, int value) {
   Gadget* record = live_gadget(gadget);
   if (!record || !record->kind->set_state) return 0;

@@ -44,6 +44,10 @@ Gadget* find_gadget(int gadget);
 int set_gadget_text(int gadget, const char16_t* text);
 int set_gadget_text(int gadget, std::u16string_view text);
 std::u16string get_gadget_text(int gadget);
+// Hands the text get_gadget_text gives to `take` in pieces, without a copy of the whole
+// where the control allows (see BackendControls::read_control_text); `take` must leave the
+// gadget alone. 0 for an unknown gadget.
+int read_gadget_text(int gadget, const TextPieceHandler& take);
 
 // Through the kind's operations; events are suppressed while state and items change.
 int set_gadget_state(int gadget, int value);

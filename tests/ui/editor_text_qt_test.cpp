@@ -13,10 +13,12 @@
 #include <QTextDocument>
 
 #include <chrono>
+#include <string>
 #include <thread>
 
 #include "services_fixture.h"
 #include "ui/backend/qt/qt_backend.h"
+#include "ui/backend/qt/qt_editor_text.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
@@ -70,6 +72,21 @@ class EditorTextQtTest : public ServicesTest {
     return text;
   }
 
+  struct Read {
+    std::u16string joined;
+    int pieces = 0;
+  };
+  // The gadget's text as read_gadget_text hands it out.
+  static Read read_in_pieces(int gadget) {
+    Read read;
+    read_gadget_text(gadget, [&read](std::u16string_view piece) {
+      EXPECT_FALSE(piece.empty());
+      read.joined += piece;
+      ++read.pieces;
+    });
+    return read;
+  }
+
   QtBackend* qt = nullptr;
   int window = 0;
   int editor = 0;
@@ -86,6 +103,37 @@ TEST_F(EditorTextQtTest, EveryLineBreakComesBackAsCrLfAndOtherCharactersUnchange
   press(Qt::Key_Return, "\r");
   press(Qt::Key_Return, "\r", Qt::ShiftModifier);  // a line separator within the paragraph
   EXPECT_EQ(get_gadget_text(editor), expected + u"x\r\n\r\n");
+}
+
+TEST_F(EditorTextQtTest, TextReadInPiecesIsTheWholeTextAsGivenTypedAndEdited) {
+  std::u16string given = u"a\r\nb\rc\nd\u2028e\u2029f\u00a0g\U0001F600\r";
+  set_gadget_text(editor, given);
+  Read as_given = read_in_pieces(editor);
+  EXPECT_EQ(as_given.joined, get_gadget_text(editor));
+  EXPECT_EQ(as_given.pieces, 1);
+
+  widget().moveCursor(QTextCursor::End);
+  press(Qt::Key_X, "x");
+  press(Qt::Key_Return, "\r", Qt::ShiftModifier);
+  press(Qt::Key_Return, "\r");
+  EXPECT_EQ(read_in_pieces(editor).joined, get_gadget_text(editor));
+
+  // An edited document is read in ranges of 32768 characters: here a paragraph end is the
+  // last character of the first range and a surrogate pair straddles the second boundary.
+  std::u16string lines = std::u16string(32767, u'a') + u"\r\n" + std::u16string(32767, u'b') + u"\U0001F600\r\n";
+  lines += lines_of(1u << 17, u'c') + u"\u00a0z";
+  set_gadget_text(editor, lines);
+  widget().moveCursor(QTextCursor::End);
+  press(Qt::Key_Y, "y");
+  ASSERT_EQ(get_gadget_text(editor), with_crlf_line_ends(lines) + u"y");
+  Read edited = read_in_pieces(editor);
+  EXPECT_EQ(edited.joined, get_gadget_text(editor));
+  EXPECT_GT(edited.pieces, 2);
+
+  set_gadget_text(editor, u"");
+  EXPECT_EQ(read_in_pieces(editor).pieces, 0);
+  int button = create_button_gadget(kAnyNumber, {0, 0, 50, 20}, {u"caption"});
+  EXPECT_EQ(read_in_pieces(button).joined, u"caption");
 }
 
 TEST_F(EditorTextQtTest, ProgramTextShowsItsFirstLineWithTheCaretAtTheStart) {
@@ -127,6 +175,7 @@ TEST_F(EditorTextQtTest, LargeTextReadsBackAtOnceAndIsShownLaterWithoutAChangeEv
   const QTextDocument* before = widget().document();
   set_gadget_text(editor, text);
   EXPECT_EQ(get_gadget_text(editor), text);
+  EXPECT_EQ(read_in_pieces(editor).joined, text);
   ASSERT_TRUE(shown_after(before));
   EXPECT_EQ(widget().document()->characterCount(), static_cast<int>(text.size() - text.size() / 8 + 1));
   EXPECT_EQ(widget().textCursor().position(), 0);
@@ -139,6 +188,7 @@ TEST_F(EditorTextQtTest, KeysTypedBeforeALargeTextIsShownGoIntoThatText) {
   set_gadget_text(editor, text);
   press(Qt::Key_X, "x");  // the text is taken first; the caret is at its start
   EXPECT_EQ(get_gadget_text(editor), u"x" + text);
+  EXPECT_EQ(read_in_pieces(editor).joined, u"x" + text);
   EXPECT_EQ(change_events(), 1);
 }
 

@@ -1,3 +1,4 @@
+#include <string>
 #include <vector>
 
 #include "gadget_fixture.h"
@@ -71,6 +72,30 @@ TEST_F(GadgetRegistryTest, NullTextIsEmpty) {
   int text = create_text_gadget(kAnyNumber, {}, {u"before"});
   EXPECT_EQ(set_gadget_text(text, static_cast<const char16_t*>(nullptr)), 1);
   EXPECT_EQ(get_gadget_text(text), u"");
+}
+
+TEST_F(GadgetRegistryTest, TextReadInPiecesJoinsToTheWholeText) {
+  std::vector<std::u16string> pieces;
+  TextPieceHandler take = [&pieces](std::u16string_view piece) { pieces.emplace_back(piece); };
+  auto joined = [&pieces] {
+    std::u16string whole;
+    for (const std::u16string& piece : pieces) whole += piece;
+    return whole;
+  };
+  int editor = create_editor_gadget(kAnyNumber, {}, {});
+  EXPECT_EQ(read_gadget_text(editor, take), 1);
+  EXPECT_TRUE(pieces.empty());
+
+  headless->set_text_piece_size(3);
+  set_gadget_text(editor, u"<r>\r\n\U0001F600</r>");
+  headless->user_type(gadget_handle(editor), u"\r\n");
+  EXPECT_EQ(read_gadget_text(editor, take), 1);
+  EXPECT_EQ(joined(), get_gadget_text(editor));
+  for (const std::u16string& piece : pieces) EXPECT_TRUE(!piece.empty() && piece.size() <= 3);
+
+  pieces.clear();
+  EXPECT_EQ(read_gadget_text(99, take), 0);
+  EXPECT_TRUE(pieces.empty());
 }
 
 TEST_F(GadgetRegistryTest, FreeingRemovesTheGadgetsQueuedEvents) {

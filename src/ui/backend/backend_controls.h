@@ -4,6 +4,7 @@
 // text, state, style, z-order, focus, repaint, and the mouse capture and cursor the
 // splitter's drag needs.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,6 +69,9 @@ struct ControlSpec {
 
 enum class Cursor { Arrow, SizeWestEast, SizeNorthSouth };
 
+// Takes one piece of a text handed out piece by piece; a piece is valid only during the call.
+using TextPieceHandler = std::function<void(std::u16string_view piece)>;
+
 class BackendControls {
  public:
   virtual ~BackendControls() = default;
@@ -89,6 +93,10 @@ class BackendControls {
   virtual Rect control_geometry(NativeHandle control) const = 0;
   virtual void set_control_geometry(NativeHandle control, Rect geometry) = 0;
   virtual std::u16string control_text(NativeHandle control) const = 0;
+  // Hands the text control_text gives to `take` in successive non-empty pieces (none for the
+  // empty text), without a copy of the whole where the control allows: a large text's
+  // reader keeps one piece at a time. A piece may end within a CR LF or a surrogate pair.
+  virtual void read_control_text(NativeHandle control, const TextPieceHandler& take) const = 0;
   // Never reported as a change notification.
   virtual void set_control_text(NativeHandle control, std::u16string_view text) = 0;
   virtual void set_control_enabled(NativeHandle control, bool enabled) = 0;

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -92,6 +93,30 @@ TEST_F(Win32BackendTest, AnEditorReportsTheUsersEditsOnly) {
   EXPECT_EQ(sink.commands[0].control, editor);
   EXPECT_EQ(sink.commands[0].code, 768);
   EXPECT_EQ(backend.control_text(editor), u"xone\r\ntwo\r\nthree");
+}
+
+TEST_F(Win32BackendTest, TextReadInPiecesIsTheWholeText) {
+  auto read = [this](NativeHandle control) {
+    std::u16string joined;
+    backend.read_control_text(control, [&joined](std::u16string_view piece) {
+      EXPECT_FALSE(piece.empty());
+      joined += piece;
+    });
+    return joined;
+  };
+  NativeHandle editor = add(ControlKind::Editor);
+  EXPECT_EQ(read(editor), u"");
+  // Long enough for many stream buffers, whose ends fall within line ends and surrogate pairs.
+  std::u16string text;
+  for (int i = 0; text.size() < 100000; ++i) {
+    text += u"<x a=\"\U0001F600\">" + std::u16string(i % 7, u'y') + u"</x>\r\n";
+  }
+  backend.set_control_text(editor, text + u"\rend\n");
+  EXPECT_EQ(read(editor), backend.control_text(editor));
+  EXPECT_EQ(read(editor), text + u"\r\nend\r\n");
+  SendMessageW(backend.hwnd(editor), WM_CHAR, L'x', 0);
+  EXPECT_EQ(read(editor), backend.control_text(editor));
+  EXPECT_EQ(read(add(ControlKind::Button, u"caption")), u"caption");
 }
 
 TEST_F(Win32BackendTest, TabGoesToTheUiLayerBeforeTheEditor) {

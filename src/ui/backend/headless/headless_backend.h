@@ -14,6 +14,7 @@
 // the platform would while dispatching the input.
 
 #include <condition_variable>
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -77,6 +78,8 @@ class HeadlessBackend final : public Backend {
   void set_control_geometry(NativeHandle control, Rect geometry) override;
   std::u16string control_text(NativeHandle control) const override;
   void set_control_text(NativeHandle control, std::u16string_view text) override;
+  // In pieces of text_piece_size units of the stored text.
+  void read_control_text(NativeHandle control, const TextPieceHandler& take) const override;
   void set_control_enabled(NativeHandle control, bool enabled) override;
   bool control_enabled(NativeHandle control) const override;
   void set_control_visible(NativeHandle control, bool visible) override;
@@ -121,6 +124,9 @@ class HeadlessBackend final : public Backend {
   std::u16string window_title(NativeHandle window) const;
   // The number given by set_control_id; -1 until set.
   int control_id(NativeHandle control) const;
+  // The largest piece read_control_text hands out (at least 1), so that tests can split a
+  // text where they need.
+  void set_text_piece_size(std::size_t units) { text_piece_size_ = units > 0 ? units : 1; }
 
   // --- The virtual clock.
   std::int64_t now() const { return now_; }
@@ -222,6 +228,7 @@ class HeadlessBackend final : public Backend {
   NativeHandle focus_;
   NativeHandle capture_;
   std::u16string clipboard_;
+  std::size_t text_piece_size_ = std::size_t{1} << 15;
   std::deque<std::u16string> open_file_answers_;
   std::optional<OpenFileRequest> last_open_file_;
 

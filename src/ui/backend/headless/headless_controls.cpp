@@ -83,6 +83,13 @@ std::u16string HeadlessBackend::control_text(NativeHandle handle) const {
   return control ? control->text : std::u16string();
 }
 
+void HeadlessBackend::read_control_text(NativeHandle handle, const TextPieceHandler& take) const {
+  const Control* control = find_control(handle);
+  if (!control) return;
+  std::u16string_view text = control->text;
+  for (std::size_t at = 0; at < text.size(); at += text_piece_size_) take(text.substr(at, text_piece_size_));
+}
+
 void HeadlessBackend::set_control_text(NativeHandle handle, std::u16string_view text) {
   if (Control* control = find_control(handle)) control->text = text;
 }

@@ -66,6 +66,7 @@ class QtBackend final : public Backend {
   void set_control_geometry(NativeHandle control, Rect geometry) override;
   std::u16string control_text(NativeHandle control) const override;
   void set_control_text(NativeHandle control, std::u16string_view text) override;
+  void read_control_text(NativeHandle control, const TextPieceHandler& take) const override;
   void set_control_enabled(NativeHandle control, bool enabled) override;
   bool control_enabled(NativeHandle control) const override;
   void set_control_visible(NativeHandle control, bool visible) override;

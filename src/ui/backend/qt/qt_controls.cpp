@@ -294,6 +294,18 @@ std::u16string QtBackend::control_text(NativeHandle handle) const {
   return widget->windowTitle().toStdU16String();
 }
 
+void QtBackend::read_control_text(NativeHandle handle, const TextPieceHandler& take) const {
+  const ControlInfo* control = find_control(handle);
+  if (!control) return;
+  if (auto* editor = qobject_cast<QPlainTextEdit*>(control->widget)) {
+    QtEditorText::of(*editor).read(take);
+    return;
+  }
+  // Other kinds hold short texts.
+  std::u16string text = control_text(handle);
+  if (!text.empty()) take(text);
+}
+
 void QtBackend::set_control_text(NativeHandle handle, std::u16string_view text) {
   ControlInfo* control = find_control(handle);
   if (!control) return;

@@ -11,6 +11,8 @@
 #include <QThread>
 #include <utility>
 
+#include "ui/backend/crlf_piece_writer.h"
+
 namespace ambrel {
 
 namespace {
@@ -19,6 +21,8 @@ constexpr const char* kKeeperName = "ambrel_editor_text";
 // Below this many characters a document is built at once: too little work to hand off.
 constexpr std::size_t kBackgroundBuildSize = std::size_t{1} << 18;
 constexpr int kTabStopSpaces = 4;
+// The characters read from an edited document at a time.
+constexpr int kReadSize = 1 << 15;
 
 bool is_line_break(char16_t c) { return c == u'\n' || c == u'\r' || c == u'\u2028' || c == u'\u2029'; }
 
@@ -126,6 +130,24 @@ void QtEditorText::build_in_background(unsigned number) {
 std::u16string QtEditorText::get() const {
   if (given_) return *given_;
   return with_crlf_line_ends(view_of(editor_.document()->toRawText()));
+}
+
+void QtEditorText::read(const TextPieceHandler& take) const {
+  if (given_) {
+    if (!given_->empty()) take(*given_);
+    return;
+  }
+  // Range by range: a block can hold the whole text (a document on one line).
+  QTextDocument& document = *editor_.document();
+  QTextCursor range(&document);
+  CrLfPieceWriter writer(take, true);
+  int end = document.characterCount() - 1;  // the last block's separator is not text
+  for (int at = 0; at < end; at += kReadSize) {
+    range.setPosition(at);
+    range.setPosition(end - at > kReadSize ? at + kReadSize : end, QTextCursor::KeepAnchor);
+    writer.write(view_of(range.selectedText()));
+  }
+  writer.finish();
 }
 
 void QtEditorText::take_pending_document() {

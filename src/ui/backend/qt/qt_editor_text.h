@@ -16,6 +16,8 @@
 #include <string_view>
 #include <thread>
 
+#include "ui/backend/backend_controls.h"
+
 class QEvent;
 class QPlainTextEdit;
 class QTextDocument;
@@ -35,6 +37,8 @@ class QtEditorText final : public QObject {
   void set(std::u16string_view text);
   // The whole text with CR LF line ends, however it was set or typed.
   std::u16string get() const;
+  // The text get gives, in pieces (see BackendControls::read_control_text).
+  void read(const TextPieceHandler& take) const;
   // True while the editor takes a text from the program (its change signals are not edits).
   bool taking_text() const { return taking_text_; }
 

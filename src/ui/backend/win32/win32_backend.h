@@ -67,6 +67,7 @@ class Win32Backend final : public Backend {
   void set_control_geometry(NativeHandle control, Rect geometry) override;
   std::u16string control_text(NativeHandle control) const override;
   void set_control_text(NativeHandle control, std::u16string_view text) override;
+  void read_control_text(NativeHandle control, const TextPieceHandler& take) const override;
   void set_control_enabled(NativeHandle control, bool enabled) override;
   bool control_enabled(NativeHandle control) const override;
   void set_control_visible(NativeHandle control, bool visible) override;
@@ -179,6 +180,7 @@ class Win32Backend final : public Backend {
   void register_hwnd(HWND hwnd, NativeHandle handle);
   // Editor text (win32_editor.cpp).
   std::u16string editor_text(HWND editor) const;
+  void read_editor_text(HWND editor, const TextPieceHandler& take) const;
   void set_editor_text(HWND editor, std::u16string_view text);
   // Values of the further kinds (win32_values.cpp).
   std::u16string further_text(const ControlInfo& control, ControlKind kind) const;

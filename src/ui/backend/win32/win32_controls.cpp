@@ -257,6 +257,19 @@ std::u16string Win32Backend::control_text(NativeHandle handle) const {
   }
 }
 
+void Win32Backend::read_control_text(NativeHandle handle, const TextPieceHandler& take) const {
+  const ControlInfo* control = find_control(handle);
+  if (!control) return;
+  ControlKind kind = tree_.kind(handle);
+  if (kind == ControlKind::Editor || kind == ControlKind::CodeEditor) {
+    read_editor_text(control->hwnd, take);
+    return;
+  }
+  // Other kinds hold short texts.
+  std::u16string text = control_text(handle);
+  if (!text.empty()) take(text);
+}
+
 void Win32Backend::set_control_text(NativeHandle handle, std::u16string_view text) {
   ControlInfo* control = find_control(handle);
   if (!control) return;

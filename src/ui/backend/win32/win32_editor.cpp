@@ -5,10 +5,42 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include <cstring>
+#include <exception>
+#include <string>
+
+#include "ui/backend/crlf_piece_writer.h"
 #include "ui/backend/win32/win32_backend.h"
 #include "ui/backend/win32/win32_text.h"
 
 namespace ambrel {
+
+namespace {
+
+// What the editor's stream-out hands over, buffer by buffer.
+struct StreamedText {
+  CrLfPieceWriter& writer;
+  std::string bytes;  // a buffer's UTF-16 bytes, and an odd byte kept for the next one
+  std::exception_ptr failure;  // nothing may unwind through the editor's own frames
+};
+
+DWORD CALLBACK take_streamed_text(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* taken) {
+  auto& streamed = *reinterpret_cast<StreamedText*>(cookie);
+  *taken = size;
+  try {
+    streamed.bytes.append(reinterpret_cast<const char*>(buffer), static_cast<std::size_t>(size));
+    std::u16string units(streamed.bytes.size() / 2, u'\0');
+    std::memcpy(units.data(), streamed.bytes.data(), units.size() * 2);
+    streamed.bytes.erase(0, units.size() * 2);
+    streamed.writer.write(units);
+    return 0;
+  } catch (...) {
+    streamed.failure = std::current_exception();
+    return 1;
+  }
+}
+
+}  // namespace
 
 std::u16string Win32Backend::editor_text(HWND editor) const {
   GETTEXTLENGTHEX length_request{GTL_NUMCHARS | GTL_PRECISE, 1200};
@@ -23,6 +55,16 @@ std::u16string Win32Backend::editor_text(HWND editor) const {
       SendMessageW(editor, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(text.data())));
   text.resize(std::min(copied, text.size()));
   return with_crlf(from_wide(text));
+}
+
+// Streamed out a buffer at a time, so that a large text is never copied whole.
+void Win32Backend::read_editor_text(HWND editor, const TextPieceHandler& take) const {
+  CrLfPieceWriter writer(take, false);
+  StreamedText streamed{writer, {}, {}};
+  EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&streamed), 0, take_streamed_text};
+  SendMessageW(editor, EM_STREAMOUT, SF_TEXT | SF_UNICODE, reinterpret_cast<LPARAM>(&stream));
+  if (streamed.failure) std::rethrow_exception(streamed.failure);
+  writer.finish();
 }
 
 void Win32Backend::set_editor_text(HWND editor, std::u16string_view text) {

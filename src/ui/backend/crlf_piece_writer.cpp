@@ -1,0 +1,52 @@
+#include "ui/backend/crlf_piece_writer.h"
+
+#include <algorithm>
+
+namespace ambrel {
+
+namespace {
+
+constexpr std::u16string_view kCrLfBreaks = u"\r\n";
+constexpr std::u16string_view kAllBreaks = u"\r\n\u2028\u2029";
+
+}  // namespace
+
+CrLfPieceWriter::CrLfPieceWriter(const TextPieceHandler& take, bool separators)
+    : take_(take), breaks_(separators ? kAllBreaks : kCrLfBreaks) {
+  piece_.reserve(kPieceSize + 1);
+}
+
+void CrLfPieceWriter::write(std::u16string_view text) {
+  if (after_cr_ && !text.empty()) {
+    if (text.front() == u'\n') text.remove_prefix(1);
+    after_cr_ = false;
+  }
+  while (!text.empty()) {
+    std::size_t room = kPieceSize - piece_.size();
+    std::size_t run = std::min({text.find_first_of(breaks_), text.size(), room});
+    piece_.append(text.substr(0, run));
+    text.remove_prefix(run);
+    if (run < room && !text.empty()) {
+      // text.front() is a line break.
+      piece_.append(u"\r\n");
+      bool cr = text.front() == u'\r';
+      text.remove_prefix(1);
+      if (cr && text.empty()) {
+        after_cr_ = true;
+      } else if (cr && text.front() == u'\n') {
+        text.remove_prefix(1);
+      }
+    }
+    if (piece_.size() >= kPieceSize) hand_on();
+  }
+}
+
+void CrLfPieceWriter::finish() { hand_on(); }
+
+void CrLfPieceWriter::hand_on() {
+  if (piece_.empty()) return;
+  take_(piece_);
+  piece_.clear();
+}
+
+}  // namespace ambrel
