@@ -1,12 +1,13 @@
 #include "app/commands.h"
 
+#include <new>
 #include <string>
 
 #include "app/clipboard.h"
 #include "app/embedded_definition.h"
 #include "dialog/dialog.h"
 #include "dialog/definition/runtime_registry.h"
-#include "generator/generator.h"
+#include "generator/declaration_generator.h"
 #include "support/object_registry.h"
 #include "support/requester.h"
 #include "support/text_loading.h"
@@ -47,6 +48,17 @@ void clear() {
   regenerate();
 }
 
+// Fed from the editor piece by piece, so that a large input is not copied whole first.
+std::u16string declarations_of_input() {
+  try {
+    DeclarationGenerator generator;
+    read_gadget_text(gadget_named(u"txtIn"), [&generator](std::u16string_view piece) { generator.feed(piece); });
+    return generator.finish().text;
+  } catch (const std::bad_alloc&) {
+    return {};
+  }
+}
+
 void paste() {
   set_gadget_text(gadget_named(u"txtIn"), clipboard_get_text());
   regenerate();
@@ -58,7 +70,7 @@ void set_command_dialog(std::int32_t dialog) { command_dialog = dialog; }
 
 void regenerate() {
   window_remove_timer(main_window(), kRegenerationTimer);
-  std::u16string declarations = generate_declarations(get_gadget_text(gadget_named(u"txtIn")));
+  std::u16string declarations = declarations_of_input();
   set_gadget_text(gadget_named(u"txtOut"), declarations);
   disable_gadget(gadget_named(u"cmdCopyAll"), declarations.empty() ? 1 : 0);
 }

@@ -96,6 +96,23 @@ TEST_F(AppTest, MalformedInputDeclaresWhatWasParsed) {
   EXPECT_FALSE(enabled(u"cmdCopyAll"));
 }
 
+TEST_F(AppTest, InputReadInPiecesDeclaresWhatTheWholeTextDeclares) {
+  // Piece size 1 splits every CR LF and surrogate pair; 3 and 5 split them at varying places.
+  const std::u16string well_formed =
+      u"<?xml version=\"1.0\"?>\r\n<r a=\"\U0001F600\">\r\n <x>1.5</x>\r\n <x>\U0001F601 \u00e9</x>\r\n"
+      u" <y/>\r\n <!-- c --><![CDATA[d\r\ne]]>\r\n</r>\r\n";
+  const std::u16string malformed = u"<r>\r\n<x>1</x>\r\n<x>\U0001F600</x><oops\r\n";
+  for (const std::u16string& input : {well_formed, malformed}) {
+    for (std::size_t piece_size : {1, 3, 5, 1 << 15}) {
+      headless->set_text_piece_size(piece_size);
+      set_gadget_text(gadget(u"txtIn"), input);
+      regenerate();
+      EXPECT_EQ(text(u"txtOut"), generate_declarations(input)) << piece_size;
+      EXPECT_TRUE(enabled(u"cmdCopyAll"));
+    }
+  }
+}
+
 TEST_F(AppTest, ClosingWhileARegenerationIsPendingEndsTheLoop) {
   at(0, [this] { headless->user_type(handle(u"txtIn"), u"<a/>"); });
   run_until_closed_at(500);
