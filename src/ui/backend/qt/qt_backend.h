@@ -131,8 +131,15 @@ class QtBackend final : public Backend {
   const ControlInfo* find_control(NativeHandle handle) const;
   QWidget* container_widget(NativeHandle parent) const;
   QWidget* make_control_widget(const ControlSpec& spec, QWidget* parent);
-  // The kinds beyond the five the main window uses (qt_further_controls.cpp).
-  QWidget* make_further_widget(const ControlSpec& spec, QWidget* parent);
+  // The kinds beyond the five the main window uses, one file per gadget family
+  // (qt_<family>_controls.cpp); each makes nothing for a kind of another family.
+  QWidget* make_choice_widget(const ControlSpec& spec, QWidget* parent);
+  QWidget* make_field_widget(const ControlSpec& spec, QWidget* parent);
+  QWidget* make_list_widget(const ControlSpec& spec, QWidget* parent);
+  QWidget* make_page_widget(const ControlSpec& spec, QWidget* parent);
+  QWidget* make_picture_widget(const ControlSpec& spec, QWidget* parent);
+  QWidget* make_range_widget(const ControlSpec& spec, QWidget* parent);
+  QWidget* make_view_widget(const ControlSpec& spec, QWidget* parent);
   // Reports `code` as the command of the control behind `widget`, when it still is ours.
   void report_command(QWidget* widget, int code);
   // The button group a new option joins: the parent's open one when the control tree puts

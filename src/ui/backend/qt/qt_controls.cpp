@@ -17,9 +17,9 @@
 #include <utility>
 
 #include "ui/backend/qt/qt_backend.h"
-#include "ui/backend/qt/qt_further_widgets.h"
 #include "ui/backend/qt/qt_drop_routing.h"
 #include "ui/backend/qt/qt_editor_text.h"
+#include "ui/backend/qt/qt_family_widgets.h"
 #include "ui/backend/qt/qt_widgets.h"
 
 namespace ambrel {
@@ -171,35 +171,46 @@ QWidget* QtBackend::make_control_widget(const ControlSpec& spec, QWidget* parent
       return new SplitterWidget(*this, parent);
     case ControlKind::CheckBox:
     case ControlKind::Option:
+      return make_choice_widget(spec, parent);
     case ControlKind::String:
-    case ControlKind::Image:
+    case ControlKind::Spin:
+    case ControlKind::IpAddress:
+    case ControlKind::Shortcut:
+    case ControlKind::Date:
+    case ControlKind::ComboBox:
+    case ControlKind::ExplorerCombo:
+      return make_field_widget(spec, parent);
     case ControlKind::ListView:
     case ControlKind::ListIcon:
     case ControlKind::Tree:
-    case ControlKind::ComboBox:
-    case ControlKind::CodeEditor:
-    case ControlKind::ScrollBar:
-    case ControlKind::ProgressBar:
     case ControlKind::ExplorerList:
     case ControlKind::ExplorerTree:
-    case ControlKind::ExplorerCombo:
-    case ControlKind::Shortcut:
-    case ControlKind::ButtonImage:
-    case ControlKind::TrackBar:
-    case ControlKind::Canvas:
-    case ControlKind::Calendar:
-    case ControlKind::Date:
-    case ControlKind::Spin:
-    case ControlKind::Web:
-    case ControlKind::HyperLink:
-    case ControlKind::IpAddress:
+      return make_list_widget(spec, parent);
     case ControlKind::Panel:
     case ControlKind::ScrollArea:
-      return make_further_widget(spec, parent);
+      return make_page_widget(spec, parent);
+    case ControlKind::Image:
+    case ControlKind::ButtonImage:
+    case ControlKind::Canvas:
+      return make_picture_widget(spec, parent);
+    case ControlKind::ScrollBar:
+    case ControlKind::ProgressBar:
+    case ControlKind::TrackBar:
+      return make_range_widget(spec, parent);
+    case ControlKind::CodeEditor:
+    case ControlKind::Web:
+    case ControlKind::Calendar:
+    case ControlKind::HyperLink:
+      return make_view_widget(spec, parent);
     case ControlKind::PanelPage:
       return nullptr;
   }
   return nullptr;
+}
+
+void QtBackend::report_command(QWidget* source, int code) {
+  NativeHandle handle = handle_of(source);
+  if (sink_ && widget(handle) == source) sink_->on_control_command(handle, code);
 }
 
 NativeHandle QtBackend::create_control(const ControlSpec& spec) {
@@ -287,7 +298,7 @@ std::u16string QtBackend::control_text(NativeHandle handle) const {
   if (!control) return {};
   QWidget* widget = control->widget;
   if (auto* editor = qobject_cast<QPlainTextEdit*>(widget)) return QtEditorText::of(*editor).get();
-  if (std::optional<QString> text = further_widget_text(*widget)) return text->toStdU16String();
+  if (std::optional<QString> text = family_widget_text(*widget)) return text->toStdU16String();
   if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdU16String();
   if (auto* button = qobject_cast<QPushButton*>(widget)) return button_caption(*button).toStdU16String();
   if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title().toStdU16String();
@@ -317,7 +328,7 @@ void QtBackend::set_control_text(NativeHandle handle, std::u16string_view text) 
     return;
   }
   QString value = to_qstring(text);
-  if (set_further_widget_text(*widget, value)) {
+  if (set_family_widget_text(*widget, value)) {
     return;
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(value);

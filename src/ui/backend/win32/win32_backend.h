@@ -157,12 +157,35 @@ class Win32Backend final : public Backend {
   // Where a parent's new controls live: a scroll area's inner area, else the parent itself.
   HWND container_hwnd(NativeHandle parent) const;
   HWND make_control_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
-  // The kinds beyond the five the main window uses (win32_further_controls.cpp).
-  HWND make_further_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
+  // The kinds beyond the five the main window uses, one file per gadget family
+  // (win32_<family>_controls.cpp); each makes nothing for a kind of another family.
+  HWND make_choice_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
+  HWND make_field_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
+  HWND make_list_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
+  HWND make_page_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
+  HWND make_picture_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
+  HWND make_range_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
+  HWND make_view_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
   // A parent's WM_COMMAND and WM_NOTIFY from its controls, as the sink's commands.
   bool control_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
-  bool further_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
-  void scroll_bar_action(HWND bar, int action);
+  // A notification or scroll action from one of our controls, as the families read it.
+  struct ControlNotice {
+    UINT message = 0;  // WM_COMMAND, WM_NOTIFY, WM_HSCROLL or WM_VSCROLL
+    UINT code = 0;     // the notification code; a scroll message's action
+    HWND source = nullptr;
+    NativeHandle control;
+    ControlKind kind = ControlKind::Text;
+  };
+  bool family_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  // Each reports a notice that is the user's action on a control of its family, and says
+  // whether it was.
+  bool choice_notice(const ControlNotice& notice);
+  bool field_notice(const ControlNotice& notice);
+  bool list_notice(const ControlNotice& notice);
+  bool page_notice(const ControlNotice& notice);
+  bool picture_notice(const ControlNotice& notice);
+  bool range_notice(const ControlNotice& notice);
+  bool view_notice(const ControlNotice& notice);
   void report_command(HWND control, int code);
   // A panel's pages fill its page rectangle; only the current one shows.
   void show_current_page(NativeHandle panel);
@@ -182,9 +205,10 @@ class Win32Backend final : public Backend {
   std::u16string editor_text(HWND editor) const;
   void read_editor_text(HWND editor, const TextPieceHandler& take) const;
   void set_editor_text(HWND editor, std::u16string_view text);
-  // Values of the further kinds (win32_values.cpp).
-  std::u16string further_text(const ControlInfo& control, ControlKind kind) const;
-  bool set_further_text(ControlInfo& control, ControlKind kind, std::u16string_view text);
+  // The text of a control of the gadget families (win32_values.cpp); set_family_text is
+  // false where that is the window text.
+  std::u16string family_text(const ControlInfo& control, ControlKind kind) const;
+  bool set_family_text(ControlInfo& control, ControlKind kind, std::u16string_view text);
   // Drop targets a window needs registered (win32_drops.cpp).
   void update_drop_registration(NativeHandle window);
   void revoke_drops(WindowInfo& window);

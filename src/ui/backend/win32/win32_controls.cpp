@@ -127,9 +127,42 @@ HWND Win32Backend::make_control_window(const ControlSpec& spec, HWND parent, Con
     }
     case ControlKind::Splitter:
       return create_child(kSplitterClass, u"", 0, WS_EX_CONTROLPARENT, parent, this);
-    default:
-      return make_further_window(spec, parent, info);
+    case ControlKind::CheckBox:
+    case ControlKind::Option:
+      return make_choice_window(spec, parent, info);
+    case ControlKind::String:
+    case ControlKind::Spin:
+    case ControlKind::IpAddress:
+    case ControlKind::Shortcut:
+    case ControlKind::Date:
+    case ControlKind::ComboBox:
+    case ControlKind::ExplorerCombo:
+      return make_field_window(spec, parent, info);
+    case ControlKind::ListView:
+    case ControlKind::ListIcon:
+    case ControlKind::Tree:
+    case ControlKind::ExplorerList:
+    case ControlKind::ExplorerTree:
+      return make_list_window(spec, parent, info);
+    case ControlKind::Panel:
+    case ControlKind::ScrollArea:
+      return make_page_window(spec, parent, info);
+    case ControlKind::Image:
+    case ControlKind::ButtonImage:
+    case ControlKind::Canvas:
+      return make_picture_window(spec, parent, info);
+    case ControlKind::ScrollBar:
+    case ControlKind::ProgressBar:
+    case ControlKind::TrackBar:
+      return make_range_window(spec, parent, info);
+    case ControlKind::Web:
+    case ControlKind::Calendar:
+    case ControlKind::HyperLink:
+      return make_view_window(spec, parent, info);
+    case ControlKind::PanelPage:  // made by add_panel_page
+      return nullptr;
   }
+  return nullptr;
 }
 
 NativeHandle Win32Backend::create_control(const ControlSpec& spec) {
@@ -253,7 +286,7 @@ std::u16string Win32Backend::control_text(NativeHandle handle) const {
     case ControlKind::Splitter:
       return window_text(control->hwnd);
     default:
-      return further_text(*control, kind);
+      return family_text(*control, kind);
   }
 }
 
@@ -279,7 +312,7 @@ void Win32Backend::set_control_text(NativeHandle handle, std::u16string_view tex
     return;
   }
   setting_text_ = true;
-  if (!set_further_text(*control, kind, text)) SetWindowTextW(control->hwnd, to_wide(text).c_str());
+  if (!set_family_text(*control, kind, text)) SetWindowTextW(control->hwnd, to_wide(text).c_str());
   setting_text_ = false;
 }
 
@@ -341,7 +374,7 @@ void Win32Backend::report_command(HWND source, int code) {
 }
 
 bool Win32Backend::control_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
-  if (message != WM_COMMAND || lparam == 0) return further_notification(message, wparam, lparam, result);
+  if (message != WM_COMMAND || lparam == 0) return family_notification(message, wparam, lparam, result);
   auto source = reinterpret_cast<HWND>(lparam);
   auto it = handles_.find(source);
   if (it == handles_.end()) return false;
@@ -353,7 +386,35 @@ bool Win32Backend::control_notification(UINT message, WPARAM wparam, LPARAM lpar
     report_command(source, kChange);
   }
   if (kind == ControlKind::Button || kind == ControlKind::Editor || kind == ControlKind::CodeEditor) return true;
-  return further_notification(message, wparam, lparam, result);
+  return family_notification(message, wparam, lparam, result);
+}
+
+// Notifications while the program changes a control are its own and ignored; a scroll
+// action always comes from the user.
+bool Win32Backend::family_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+  result = 0;
+  ControlNotice notice;
+  notice.message = message;
+  if (message == WM_NOTIFY) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lparam);
+    notice.source = header->hwndFrom;
+    notice.code = header->code;
+  } else if (message == WM_COMMAND) {
+    notice.source = reinterpret_cast<HWND>(lparam);
+    notice.code = HIWORD(wparam);
+  } else if (message == WM_HSCROLL || message == WM_VSCROLL) {
+    notice.source = reinterpret_cast<HWND>(lparam);
+    notice.code = LOWORD(wparam);
+  } else {
+    return false;
+  }
+  bool scroll = message == WM_HSCROLL || message == WM_VSCROLL;
+  auto it = handles_.find(notice.source);
+  if (!notice.source || it == handles_.end() || (setting_text_ && !scroll)) return false;
+  notice.control = it->second;
+  notice.kind = tree_.kind(it->second);
+  return choice_notice(notice) || field_notice(notice) || list_notice(notice) || page_notice(notice) ||
+         picture_notice(notice) || range_notice(notice) || view_notice(notice);
 }
 
 LRESULT Win32Backend::container_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -1,6 +1,6 @@
-// Values, items, pages and scrolled areas of the further controls. The program's changes
-// are made with the notifications they cause ignored, so they are never reported as the
-// user's.
+// Values, items, pages and scrolled areas of the gadget families' controls. The program's
+// changes are made with the notifications they cause ignored, so they are never reported
+// as the user's.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -308,7 +308,7 @@ Size Win32Backend::control_minimum_size(NativeHandle handle) const {
   return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-std::u16string Win32Backend::further_text(const ControlInfo& control, ControlKind kind) const {
+std::u16string Win32Backend::family_text(const ControlInfo& control, ControlKind kind) const {
   if (kind == ControlKind::HyperLink) return control.link_caption;
   if (kind == ControlKind::ListView || kind == ControlKind::ExplorerList) {
     auto row = SendMessageW(control.hwnd, LB_GETCURSEL, 0, 0);
@@ -321,7 +321,7 @@ std::u16string Win32Backend::further_text(const ControlInfo& control, ControlKin
   return window_text(control.hwnd);
 }
 
-bool Win32Backend::set_further_text(ControlInfo& control, ControlKind kind, std::u16string_view text) {
+bool Win32Backend::set_family_text(ControlInfo& control, ControlKind kind, std::u16string_view text) {
   if (kind == ControlKind::HyperLink) {
     control.link_caption = std::u16string(text);
     SetWindowTextW(control.hwnd, link_markup(text).c_str());

@@ -1,10 +1,11 @@
-// The further control kinds on the common controls: each is the real control of its class,
-// holds its value within its range, takes items and pages, and reports only the user's
-// actions.
+// The controls of the gadget families on the common controls: each is the real control of
+// its class, holds its value within its range, takes items and pages, and reports only the
+// user's actions.
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <vector>
 
@@ -38,7 +39,7 @@ bool has_class(HWND hwnd, const wchar_t* expected) {
   return lstrcmpiW(name, expected) == 0;
 }
 
-class Win32FurtherControlsTest : public ::testing::Test {
+class Win32FamilyControlsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     backend.set_sink(&sink);
@@ -64,7 +65,7 @@ class Win32FurtherControlsTest : public ::testing::Test {
   NativeHandle window;
 };
 
-TEST_F(Win32FurtherControlsTest, EachKindIsTheCommonControlOfItsClass) {
+TEST_F(Win32FamilyControlsTest, EachKindIsTheCommonControlOfItsClass) {
   struct Expected {
     ControlKind kind;
     const wchar_t* window_class;
@@ -88,7 +89,7 @@ TEST_F(Win32FurtherControlsTest, EachKindIsTheCommonControlOfItsClass) {
   }
 }
 
-TEST_F(Win32FurtherControlsTest, PositionsStayWithinTheirRange) {
+TEST_F(Win32FamilyControlsTest, PositionsStayWithinTheirRange) {
   NativeHandle progress = add(ControlKind::ProgressBar, {}, {0, 50, 0});
   backend.set_control_value(progress, 80);
   EXPECT_EQ(backend.control_value(progress), 50);
@@ -103,7 +104,7 @@ TEST_F(Win32FurtherControlsTest, PositionsStayWithinTheirRange) {
   EXPECT_TRUE(sink.codes.empty());
 }
 
-TEST_F(Win32FurtherControlsTest, ItemsAndPages) {
+TEST_F(Win32FamilyControlsTest, ItemsAndPages) {
   NativeHandle combo = add(ControlKind::ComboBox);
   EXPECT_EQ(backend.add_control_item(combo, -1, u"b"), 0);
   EXPECT_EQ(backend.add_control_item(combo, 0, u"a"), 0);
@@ -134,7 +135,7 @@ TEST_F(Win32FurtherControlsTest, ItemsAndPages) {
   EXPECT_TRUE(sink.codes.empty());
 }
 
-TEST_F(Win32FurtherControlsTest, UserActionsAreReported) {
+TEST_F(Win32FamilyControlsTest, UserActionsAreReported) {
   NativeHandle box = add(ControlKind::CheckBox, ControlStyle{.three_state = true});
   SendMessageW(backend.hwnd(box), BM_CLICK, 0, 0);
   EXPECT_EQ(backend.control_value(box), 1);
@@ -148,6 +149,43 @@ TEST_F(Win32FurtherControlsTest, UserActionsAreReported) {
   NativeHandle link = add(ControlKind::HyperLink);
   backend.set_control_text(link, u"a <b> link");
   EXPECT_EQ(backend.control_text(link), u"a <b> link");
+}
+
+// What each family's controls tell their parent, as the controls send it.
+TEST_F(Win32FamilyControlsTest, FamilyNotificationsBecomeTheirCommands) {
+  HWND parent = backend.hwnd(window);
+  auto command = [&](NativeHandle control, WORD code) {
+    SendMessageW(parent, WM_COMMAND, MAKEWPARAM(0, code), reinterpret_cast<LPARAM>(backend.hwnd(control)));
+  };
+  auto notify = [&](NativeHandle control, UINT code) {
+    NMHDR header{backend.hwnd(control), 0, code};
+    SendMessageW(parent, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+  };
+  NativeHandle list = add(ControlKind::ListView);
+  command(list, LBN_SELCHANGE);
+  command(list, LBN_DBLCLK);
+  NativeHandle tree = add(ControlKind::Tree);
+  notify(tree, NM_CLICK);
+  notify(tree, NM_DBLCLK);
+  command(add(ControlKind::ComboBox), CBN_SELCHANGE);
+  notify(add(ControlKind::Date), DTN_DATETIMECHANGE);
+  command(add(ControlKind::ButtonImage), BN_CLICKED);
+  notify(add(ControlKind::HyperLink), NM_RETURN);
+  NativeHandle panel = add(ControlKind::Panel);
+  backend.add_panel_page(panel, -1, u"First");
+  notify(panel, TCN_SELCHANGE);
+  EXPECT_EQ(sink.codes, (std::vector<int>{0, 2, 0, 2, 768, 768, 0, 0, 768}));
+
+  // A scroll bar moves only as its parent is told, and each action is reported.
+  sink.codes.clear();
+  NativeHandle bar = add(ControlKind::ScrollBar, ControlStyle{.vertical = true}, {0, 100, 10});
+  SendMessageW(parent, WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), reinterpret_cast<LPARAM>(backend.hwnd(bar)));
+  SendMessageW(parent, WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), reinterpret_cast<LPARAM>(backend.hwnd(bar)));
+  EXPECT_EQ(backend.control_value(bar), 11);
+  // Another kind's notification code is no command.
+  notify(list, NM_CLICK);
+  command(tree, LBN_DBLCLK);
+  EXPECT_EQ(sink.codes, (std::vector<int>{0, 0}));
 }
 
 }  // namespace

@@ -1,0 +1,38 @@
+// The page family on Win32: the panel is a tab control whose pages add_panel_page makes (a
+// page change by the user shows the new page and is reported as command 768); the scroll
+// area is one of our containers scrolling over another.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "ui/backend/win32/win32_backend.h"
+#include "ui/backend/win32/win32_family_controls.h"
+#include "ui/backend/win32/win32_window_classes.h"
+
+namespace ambrel {
+
+HWND Win32Backend::make_page_window(const ControlSpec& spec, HWND parent, ControlInfo& info) {
+  switch (spec.kind) {
+    case ControlKind::Panel:
+      return family_child(WC_TABCONTROLW, u"", WS_CLIPCHILDREN | tab_stop_bit(spec.style), WS_EX_CONTROLPARENT,
+                          parent);
+    case ControlKind::ScrollArea: {
+      HWND area = family_child(kContainerClass, u"", WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL,
+                               WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT, parent, this);
+      if (!area) return nullptr;
+      info.inner = family_child(kContainerClass, u"", WS_VISIBLE, WS_EX_CONTROLPARENT, area, this);
+      return area;
+    }
+    default:
+      return nullptr;
+  }
+}
+
+bool Win32Backend::page_notice(const ControlNotice& notice) {
+  if (notice.kind != ControlKind::Panel || notice.message != WM_NOTIFY || notice.code != TCN_SELCHANGE) return false;
+  show_current_page(notice.control);
+  report_command(notice.source, kChangeCommand);
+  return true;
+}
+
+}  // namespace ambrel
