@@ -17,5 +17,5 @@ cmake --build build-asan -j"$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-asan && ctest --output-on-failure -j"$jobs" --timeout 900)
-bash scripts/fuzz_smoke.sh
+bash scripts/fuzz_smoke.sh 30
 bash scripts/test-windows.sh build/bin/ambrel-gen
