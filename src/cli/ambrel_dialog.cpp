@@ -52,8 +52,9 @@ constexpr const char* kUsage =
     "  --resize WxH   resize the window and print the tree again (repeatable)\n"
     "  --proc NAME    register a runtime procedure that does nothing under NAME\n"
     "  --any-proc     register one under every event attribute value of the definition\n"
-    "  --qt           use Qt instead of the headless backend (offscreen without a display)\n"
-    "  --png FILE     save a screenshot of the window at the end (uses Qt)\n"
+    "  --qt           draw with the platform's toolkit instead of the headless backend:\n"
+    "                 Qt (offscreen without a display), on Windows the Win32 API\n"
+    "  --png FILE     save a screenshot of the window at the end (implies --qt)\n"
     "  --embedded     open the tool's own definition, with its six procedures registered\n"
     "  --help         show this text and exit\n"
     "  --version      show the version and exit\n"
@@ -88,8 +89,8 @@ std::vector<std::u16string> event_attribute_values(const XmlNode* root) {
 
 // Lets the toolkit apply sizes and paint, then takes the events the layout raised: nothing
 // here acts on them, and a queue left to grow makes freeing each gadget at the end slower.
-void settle(bool qt) {
-  settle_dialog_backend(qt);
+void settle(bool toolkit) {
+  settle_dialog_backend(toolkit);
   while (take_event() != 0) {
   }
 }
@@ -130,11 +131,11 @@ int inspect(const DialogOptions& options, std::u16string definition) {
     return kDefinitionError;
   }
   int window = dialog_window(dialog);
-  settle(options.qt);
+  settle(options.toolkit);
   if (!print_outline(*dialog_root(dialog), window)) return output_failed();
   for (const InnerSize& size : options.resizes) {
     window_resize(window, kKeepValue, kKeepValue, size.width, size.height);
-    settle(options.qt);
+    settle(options.toolkit);
     std::u16string heading = u"resize " + utf8_to_utf16(std::to_string(size.width)) + u" " +
                              utf8_to_utf16(std::to_string(size.height)) + u"\n";
     if (!print_outline(*dialog_root(dialog), window, std::move(heading))) return output_failed();
@@ -161,11 +162,11 @@ int run(const std::vector<std::string>& arguments) {
     return kCannotRun;
   }
   const DialogOptions& options = *parsed.options;
-  if (options.qt && !qt_backend_available()) {
-    std::fprintf(stderr, "ambrel-dialog: --qt and --png need Qt, which this build does not have\n");
+  if (options.toolkit && !toolkit_backend_available()) {
+    std::fprintf(stderr, "ambrel-dialog: --qt and --png need a toolkit, which this build does not have\n");
     return kCannotRun;
   }
-  std::unique_ptr<Services> services = Services::start(make_dialog_backend(options.qt));
+  std::unique_ptr<Services> services = Services::start(make_dialog_backend(options.toolkit));
   if (!services) {
     std::fprintf(stderr, "ambrel-dialog: the window system cannot be started\n");
     return kCannotRun;

@@ -6,15 +6,16 @@
 
 namespace ambrel {
 
-// The backends ambrel-dialog draws on: the headless one always, Qt where the build has
-// it (dialog_backends_qt.cpp; dialog_backends_headless.cpp for builds without Qt).
+// The backends ambrel-dialog draws on: the headless one always, and the platform's real
+// toolkit where the build has one: Qt (dialog_backends_qt.cpp) or Win32
+// (dialog_backends_win32.cpp); dialog_backends_headless.cpp for builds with neither.
 
-// False when this build cannot draw with Qt (--qt, --png).
-bool qt_backend_available();
+// False when this build has no real toolkit to draw with (--qt, --png).
+bool toolkit_backend_available();
 
-std::unique_ptr<Backend> make_dialog_backend(bool qt);
+std::unique_ptr<Backend> make_dialog_backend(bool toolkit);
 
 // Lets a toolkit apply sizes and paint before the tree is read.
-void settle_dialog_backend(bool qt);
+void settle_dialog_backend(bool toolkit);
 
 }  // namespace ambrel

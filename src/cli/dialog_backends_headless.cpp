@@ -3,7 +3,7 @@
 
 namespace ambrel {
 
-bool qt_backend_available() { return false; }
+bool toolkit_backend_available() { return false; }
 
 std::unique_ptr<Backend> make_dialog_backend(bool) { return std::make_unique<HeadlessBackend>(); }
 

@@ -16,10 +16,10 @@ constexpr int kSettleRounds = 50;
 
 }  // namespace
 
-bool qt_backend_available() { return true; }
+bool toolkit_backend_available() { return true; }
 
-std::unique_ptr<Backend> make_dialog_backend(bool qt) {
-  if (!qt) return std::make_unique<HeadlessBackend>();
+std::unique_ptr<Backend> make_dialog_backend(bool toolkit) {
+  if (!toolkit) return std::make_unique<HeadlessBackend>();
   const char* display = std::getenv("DISPLAY");
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
   if ((display == nullptr || *display == '\0') && (wayland == nullptr || *wayland == '\0')) {
@@ -28,8 +28,8 @@ std::unique_ptr<Backend> make_dialog_backend(bool qt) {
   return std::make_unique<QtBackend>();
 }
 
-void settle_dialog_backend(bool qt) {
-  if (!qt) return;
+void settle_dialog_backend(bool toolkit) {
+  if (!toolkit) return;
   for (int i = 0; i < kSettleRounds && window_wait_event(0) != 0; ++i) {
   }
 }

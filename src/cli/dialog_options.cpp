@@ -72,11 +72,11 @@ ParsedOptions parse_dialog_options(const std::vector<std::string>& arguments) {
       options.procedures.push_back(utf8_to_utf16(arguments[++i]));
     } else if (argument == "--png") {
       options.png_path = arguments[++i];
-      options.qt = true;
+      options.toolkit = true;
     } else if (argument == "--any-proc") {
       options.any_procedure = true;
     } else if (argument == "--qt") {
-      options.qt = true;
+      options.toolkit = true;
     } else if (argument == "--embedded") {
       if (have_input) return failure("only one definition can be opened");
       have_input = true;

@@ -19,7 +19,7 @@ struct DialogOptions {
   std::vector<InnerSize> resizes;
   std::vector<std::u16string> procedures;
   bool any_procedure = false;
-  bool qt = false;
+  bool toolkit = false;  // draw with the platform's toolkit, not the headless backend
   std::string png_path;  // empty: no screenshot
   bool embedded = false;
   std::string file;

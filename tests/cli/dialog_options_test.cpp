@@ -28,7 +28,7 @@ TEST(DialogOptions, DoubleDashEndsTheOptions) {
   ParsedOptions parsed = parse_dialog_options({"--qt", "--", "--help"});
   ASSERT_TRUE(parsed.options);
   EXPECT_FALSE(parsed.help);
-  EXPECT_TRUE(parsed.options->qt);
+  EXPECT_TRUE(parsed.options->toolkit);
   EXPECT_EQ(parsed.options->file, "--help");
   EXPECT_FALSE(parsed.options->embedded);
 

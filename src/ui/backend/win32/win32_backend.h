@@ -104,7 +104,7 @@ class Win32Backend final : public Backend {
   std::u16string ask_open_file(const OpenFileRequest& request) override;
 
   bool enable_drops(NativeHandle target, bool enable) override;
-  // Pictures of windows are taken on the other platforms only (ambrel-dialog --png).
+  // The client area as it is on the screen (win32_window_image.cpp).
   bool save_window_image(NativeHandle window, const std::string& png_path) override;
 
   int pump(int timeout_ms) override;

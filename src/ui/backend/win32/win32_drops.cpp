@@ -77,6 +77,4 @@ void Win32Backend::revoke_drops(WindowInfo& window) {
   window.drop_target = nullptr;
 }
 
-bool Win32Backend::save_window_image(NativeHandle, const std::string&) { return false; }
-
 }  // namespace ambrel
