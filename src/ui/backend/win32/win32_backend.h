@@ -119,6 +119,7 @@ class Win32Backend final : public Backend {
   LRESULT top_level_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT container_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT splitter_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT scroll_area_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT wake_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   // Focus changes of every control, through its subclass.
   void control_focus(HWND hwnd, bool gained);
@@ -148,6 +149,7 @@ class Win32Backend final : public Backend {
     HWND inner = nullptr;  // scroll area: the area it scrolls over; spin: the up-down
     HCURSOR cursor = nullptr;
     std::u16string link_caption;  // hyperlink: its caption without the markup
+    std::wstring folder;          // explorer kinds: the folder shown
   };
 
   WindowInfo* find_window(NativeHandle handle);
@@ -166,6 +168,13 @@ class Win32Backend final : public Backend {
   HWND make_picture_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
   HWND make_range_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
   HWND make_view_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
+  // A scroll area with its inner area in info.inner (win32_scroll_area.cpp).
+  HWND make_scroll_area(const ControlSpec& spec, HWND parent, ControlInfo& info);
+  // The folder an explorer kind shows, its text or the home folder, filled in
+  // (win32_explorer.cpp); other kinds are left alone.
+  void show_explorer_folder(ControlKind kind, ControlInfo& control, std::u16string_view folder);
+  // An explorer tree's branch about to open gets its subfolders.
+  bool explorer_notification(UINT message, LPARAM lparam);
   // A parent's WM_COMMAND and WM_NOTIFY from its controls, as the sink's commands.
   bool control_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
   // A notification or scroll action from one of our controls, as the families read it.

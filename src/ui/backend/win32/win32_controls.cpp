@@ -173,6 +173,7 @@ NativeHandle Win32Backend::create_control(const ControlSpec& spec) {
   HWND control = make_control_window(spec, parent, info);
   if (!control) return kNoHandle;
   info.hwnd = control;
+  show_explorer_folder(spec.kind, info, spec.text);
   if (spec.kind != ControlKind::Editor && spec.kind != ControlKind::CodeEditor) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->gui()), FALSE);
   }
@@ -374,13 +375,14 @@ void Win32Backend::report_command(HWND source, int code) {
 }
 
 bool Win32Backend::control_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+  result = 0;
+  if (explorer_notification(message, lparam)) return true;
   if (message != WM_COMMAND || lparam == 0) return family_notification(message, wparam, lparam, result);
   auto source = reinterpret_cast<HWND>(lparam);
   auto it = handles_.find(source);
   if (it == handles_.end()) return false;
   ControlKind kind = tree_.kind(it->second);
   int code = HIWORD(wparam);
-  result = 0;
   if (kind == ControlKind::Button && code == BN_CLICKED) report_command(source, kClick);
   if ((kind == ControlKind::Editor || kind == ControlKind::CodeEditor) && code == EN_CHANGE && !setting_text_) {
     report_command(source, kChange);

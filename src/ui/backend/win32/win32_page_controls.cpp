@@ -1,13 +1,13 @@
 // The page family on Win32: the panel is a tab control whose pages add_panel_page makes (a
 // page change by the user shows the new page and is reported as command 768); the scroll
-// area is one of our containers scrolling over another.
+// area is a window of our own class scrolling over one of our containers
+// (win32_scroll_area.cpp).
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include "ui/backend/win32/win32_backend.h"
 #include "ui/backend/win32/win32_family_controls.h"
-#include "ui/backend/win32/win32_window_classes.h"
 
 namespace ambrel {
 
@@ -16,13 +16,8 @@ HWND Win32Backend::make_page_window(const ControlSpec& spec, HWND parent, Contro
     case ControlKind::Panel:
       return family_child(WC_TABCONTROLW, u"", WS_CLIPCHILDREN | tab_stop_bit(spec.style), WS_EX_CONTROLPARENT,
                           parent);
-    case ControlKind::ScrollArea: {
-      HWND area = family_child(kContainerClass, u"", WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL,
-                               WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT, parent, this);
-      if (!area) return nullptr;
-      info.inner = family_child(kContainerClass, u"", WS_VISIBLE, WS_EX_CONTROLPARENT, area, this);
-      return area;
-    }
+    case ControlKind::ScrollArea:
+      return make_scroll_area(spec, parent, info);
     default:
       return nullptr;
   }

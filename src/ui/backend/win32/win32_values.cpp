@@ -1,4 +1,4 @@
-// Values, items, pages and scrolled areas of the gadget families' controls. The program's
+// Values, items and pages of the gadget families' controls. The program's
 // changes are made with the notifications they cause ignored, so they are never reported
 // as the user's.
 
@@ -272,26 +272,6 @@ int Win32Backend::panel_tab_height(NativeHandle panel_handle) const {
   RECT rect{};
   if (!SendMessageW(panel->hwnd, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rect))) return 0;
   return rect.bottom;
-}
-
-Size Win32Backend::scroll_inner_size(NativeHandle handle) const {
-  const ControlInfo* area = find_control(handle);
-  if (!area || tree_.kind(handle) != ControlKind::ScrollArea) return {};
-  RECT rect{};
-  GetWindowRect(area->inner, &rect);
-  return {rect.right - rect.left, rect.bottom - rect.top};
-}
-
-void Win32Backend::set_scroll_inner_size(NativeHandle handle, Size size) {
-  const ControlInfo* area = find_control(handle);
-  if (!area || tree_.kind(handle) != ControlKind::ScrollArea) return;
-  SetWindowPos(area->inner, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  RECT client{};
-  GetClientRect(area->hwnd, &client);
-  SCROLLINFO horizontal{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE, 0, size.width, static_cast<UINT>(client.right), 0, 0};
-  SetScrollInfo(area->hwnd, SB_HORZ, &horizontal, TRUE);
-  SCROLLINFO vertical{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE, 0, size.height, static_cast<UINT>(client.bottom), 0, 0};
-  SetScrollInfo(area->hwnd, SB_VERT, &vertical, TRUE);
 }
 
 Size Win32Backend::control_minimum_size(NativeHandle handle) const {

@@ -57,6 +57,7 @@ bool register_window_classes() {
   return register_class(kTopLevelClass, procedure<&Win32Backend::top_level_message>, CS_DBLCLKS, arrow) &&
          register_class(kContainerClass, procedure<&Win32Backend::container_message>, 0, arrow) &&
          register_class(kSplitterClass, procedure<&Win32Backend::splitter_message>, CS_DBLCLKS, nullptr) &&
+         register_class(kScrollAreaClass, procedure<&Win32Backend::scroll_area_message>, 0, arrow) &&
          register_class(kWakeClass, procedure<&Win32Backend::wake_message>, 0, nullptr);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // Our own window classes: the top-level window, the container (also a panel's page and a
-// scroll area's inner area), the splitter and the hidden window posted tasks wake. Each
+// scroll area's inner area), the scroll area, the splitter and the hidden window posted
+// tasks wake. Each
 // window keeps its backend in GWLP_USERDATA, handed over through CreateWindowExW's last
 // argument.
 
@@ -14,6 +15,7 @@ class Win32Backend;
 inline constexpr const wchar_t* kTopLevelClass = L"AmbrelWindow";
 inline constexpr const wchar_t* kContainerClass = L"AmbrelContainer";
 inline constexpr const wchar_t* kSplitterClass = L"AmbrelSplitter";
+inline constexpr const wchar_t* kScrollAreaClass = L"AmbrelScrollArea";
 inline constexpr const wchar_t* kWakeClass = L"AmbrelWake";
 
 // Registers the classes once per process; false when one cannot be registered.
