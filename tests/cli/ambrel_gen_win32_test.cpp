@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -43,15 +44,31 @@ class AmbrelGenOnWindows : public ::testing::Test {
     ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
   }
   void TearDown() override {
+    for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
+      if (!DeleteFileW((L"\\\\?\\" + *it).c_str())) RemoveDirectoryW((L"\\\\?\\" + *it).c_str());
+    }
     for (const wchar_t* name : {L"\\out", L"\\err", L"\\\u03A9\u6F22\U0001F600.xml", L"\\-dash.xml"}) {
       DeleteFileW((folder_ + name).c_str());
     }
     RemoveDirectoryW(folder_.c_str());
   }
 
+  // Folders inside each other under the test's folder until the path is longer than
+  // MAX_PATH, which only the "\\?\" form of a name can reach.
+  std::wstring deep_folder() {
+    std::wstring path = folder_;
+    while (path.size() < MAX_PATH + 40) {
+      path += L"\\" + std::wstring(60, L'd');
+      EXPECT_TRUE(CreateDirectoryW((L"\\\\?\\" + path).c_str(), nullptr));
+      made_.push_back(path);
+    }
+    return path;
+  }
+
   std::wstring write(const std::wstring& name, const std::string& bytes) {
-    std::wstring path = folder_ + L"\\" + name;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    std::wstring path = name.find(L'\\') == std::wstring::npos ? folder_ + L"\\" + name : name;
+    if (path.size() >= MAX_PATH) made_.push_back(path);
+    HANDLE file = CreateFileW((L"\\\\?\\" + path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
@@ -95,6 +112,7 @@ class AmbrelGenOnWindows : public ::testing::Test {
   }
 
   std::wstring folder_;
+  std::vector<std::wstring> made_;  // removed last first
 };
 
 TEST_F(AmbrelGenOnWindows, ReadsFilesNamedOutsideTheAnsiCodePageAndPrintsCrLfUnchanged) {
@@ -128,6 +146,34 @@ TEST_F(AmbrelGenOnWindows, ANameAfterTheEndOfTheOptionsIsAFileEvenWithADash) {
   Outcome named = run({L"--", L"-dash.xml"});
   EXPECT_EQ(named.status, 0u) << named.err;
   EXPECT_NE(named.out.find("Structure XML_MAIN\r\n\td."), std::string::npos) << named.out;
+}
+
+// What the Linux program survives, with the same results: a name longer than MAX_PATH is
+// read, a folder and a file another program holds exclusively are refused with a reason.
+TEST_F(AmbrelGenOnWindows, LongNamesAreReadFoldersAndExclusivelyHeldFilesRefused) {
+  std::wstring deep = deep_folder();
+  std::wstring long_name = write(deep + L"\\long.xml", "<long v=\"1\"/>");
+  ASSERT_GT(long_name.size(), static_cast<std::size_t>(MAX_PATH));
+  Outcome read_long = run({long_name});
+  EXPECT_EQ(read_long.status, 0u) << read_long.err;
+  EXPECT_NE(read_long.out.find("Structure XML_MAIN\r\n\tlong.s "), std::string::npos) << read_long.out;
+
+  Outcome folder = run({deep});
+  EXPECT_EQ(folder.status, 3u);
+  EXPECT_EQ(folder.out, "");
+  EXPECT_NE(folder.err.find(": Is a directory\n"), std::string::npos) << folder.err;
+
+  std::wstring held = write(L"held.xml", "<held/>");
+  made_.push_back(held);
+  HANDLE exclusive = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(exclusive, INVALID_HANDLE_VALUE);
+  Outcome refused = run({held});
+  CloseHandle(exclusive);
+  EXPECT_EQ(refused.status, 3u);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_NE(refused.err.find("held.xml: Permission denied\n"), std::string::npos) << refused.err;
+  // Once let go, it is read as any file.
+  EXPECT_EQ(run({held}).status, 0u);
 }
 
 }  // namespace
