@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Drives ambrel.exe under Wine on a private X server as a user would: types, clicks, uses the
 # X clipboard and the Win32 open-file dialog, closes the window. Every wait is bounded.
-# Usage: ambrel_win_e2e.sh AMBREL_EXE AMBREL_DIALOG_EXE AMBREL_GEN_EXE SCREENSHOT_DIR
+# Usage: ambrel_win_e2e.sh AMBREL_EXE AMBREL_DIALOG_EXE AMBREL_GEN_EXE CLIPBOARD_TEXT_EXE SCREENSHOT_DIR
 # Uses a Wine prefix of its own under SCREENSHOT_DIR, whose session (desktop, clipboard)
 # lives on this test's display and ends with it.
 set -euo pipefail
-[ $# -eq 4 ] || { echo "usage: $0 AMBREL_EXE AMBREL_DIALOG_EXE AMBREL_GEN_EXE SCREENSHOT_DIR" >&2; exit 2; }
-ambrel=$1 ambrel_dialog=$2 ambrel_gen=$3 shots=$4
+[ $# -eq 5 ] || { echo "usage: $0 AMBREL_EXE AMBREL_DIALOG_EXE AMBREL_GEN_EXE CLIPBOARD_TEXT_EXE SCREENSHOT_DIR" >&2; exit 2; }
+ambrel=$1 ambrel_dialog=$2 ambrel_gen=$3 clipboard_text=$4 shots=$5
 title='Ambrel v.1.0.0.7'
 work=$(mktemp -d)
 export WINEPREFIX=$shots/wine-e2e WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -57,6 +57,17 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 wineserver -p 2>/dev/null || true
 wineboot </dev/null >/dev/null 2>&1 || true
+
+# --- ambrel-dialog.exe draws the tool's window with the Win32 backend and saves its picture.
+mkdir -p "$shots"
+png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4, $5 * 16777216 + $6 * 65536 + $7 * 256 + $8 }'; }
+rm -f "$shots/ambrel_dialog_win32.png"
+wine "$ambrel_dialog" --embedded --open 640x480 --png "$(winepath -w "$shots/ambrel_dialog_win32.png" 2>/dev/null)" \
+  2>"$work/dialog.log" | tr -d '\r' >"$work/dialog_tree.txt" || fail "ambrel-dialog.exe --png failed: $(cat "$work/dialog.log")"
+drawn=$(awk 'NR == 1 { print $3, $4 }' "$work/dialog_tree.txt")
+[ "$(png_size "$shots/ambrel_dialog_win32.png")" = "$drawn" ] ||
+  fail "the picture is $(png_size "$shots/ambrel_dialog_win32.png"), the window $drawn"
+step "ambrel-dialog.exe --png saved the ${drawn/ /x} window as $shots/ambrel_dialog_win32.png"
 
 # --- The program; the status file appears when it ends.
 ( wine "$ambrel" >"$work/ambrel.log" 2>&1 & echo $! >"$work/pid"; wait $!; echo $? >"$work/status" ) &
@@ -123,6 +134,12 @@ if copy_all_gives "$work/typed.expected" && (($(now_ms) - typed_at < 600)); then
 fi
 wait_for 10 copy_all_gives "$work/typed.expected" || fail "typing did not yield the declarations"
 step "typed XML declared after $(($(now_ms) - typed_at)) ms; Copy all gave exactly the output"
+# Inside Wine the clipboard holds the output byte for byte, CR LF line ends included.
+wine "$clipboard_text" 2>/dev/null >"$work/windows_clipboard" || fail "no Unicode text on the Windows clipboard"
+cmp -s "$work/windows_clipboard" "$work/typed.expected" ||
+  fail "the Windows clipboard differs from ambrel-gen.exe's output"
+grep -q $'\r$' "$work/windows_clipboard" || fail "the Windows clipboard has no CR LF line ends"
+step "the Windows clipboard holds ambrel-gen.exe's output byte for byte, CR LF included"
 
 # --- Clear empties both editors and disables Copy all.
 click cmdClear
@@ -154,7 +171,6 @@ xdotool type --delay 5 "$(winepath -w "$work/chosen.xml" 2>/dev/null)"
 xdotool key Return
 wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Read XML from file\$'" || fail "the open-file dialog did not close"
 copy_all_gives "$work/opened.expected" || fail "Open did not load the chosen file at once"
-mkdir -p "$shots"
 import -window root "$shots/ambrel_win_e2e.png" || fail "no screenshot"
 step "Open ... loaded the chosen file; screenshot saved as $shots/ambrel_win_e2e.png"
 
