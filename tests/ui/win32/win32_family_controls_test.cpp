@@ -9,29 +9,11 @@
 
 #include <vector>
 
+#include "command_sink.h"
 #include "ui/backend/win32/win32_backend.h"
 
 namespace ambrel {
 namespace {
-
-class CommandSink final : public BackendSink {
- public:
-  void on_close_request(NativeHandle) override {}
-  void on_window_moved(NativeHandle) override {}
-  void on_window_resized(NativeHandle, WindowState) override {}
-  void on_window_activation(NativeHandle, bool) override {}
-  void on_timer(NativeHandle, int) override {}
-  bool on_tab_key(NativeHandle, bool) override { return true; }
-  void on_mouse(NativeHandle, const MouseInput&) override {}
-  void on_control_command(NativeHandle, int code) override { codes.push_back(code); }
-  void on_control_focus(NativeHandle, bool) override {}
-  void on_control_resized(NativeHandle) override {}
-  void on_control_destroyed(NativeHandle) override {}
-  Rect splitter_grip(NativeHandle) override { return {}; }
-  int on_drag(NativeHandle, const DragInput&) override { return 0; }
-
-  std::vector<int> codes;
-};
 
 bool has_class(HWND hwnd, const wchar_t* expected) {
   wchar_t name[64] = {};
