@@ -8,99 +8,38 @@ set -euo pipefail
 ambrel=$1 ambrel_dialog=$2 ambrel_gen=$3 drag_source=$4 shots=$5
 title='Ambrel v.1.0.0.7'
 work=$(mktemp -d)
-pids=()
-# Ends what it started, newest first, each gone before the next (the next run may otherwise
-# find a display number whose server is still shutting down).
+e2e_label=e2e program_log=$work/ambrel.log layout=$work/layout.txt click_settle=0.15
+source "$(dirname "$0")/e2e_lib.sh"
 cleanup() {
-  local i n
   [ -s "$work/source.pid" ] && pids+=("$(cat "$work/source.pid")")
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null || continue
-    for ((n = 0; n < 50; n++)); do
-      kill -0 "${pids[i]}" 2>/dev/null || break
-      sleep 0.1
-    done
-  done
+  stop_started
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-  echo "e2e: FAIL: $*" >&2
-  [ -s "$work/ambrel.log" ] && sed 's/^/ambrel: /' "$work/ambrel.log" >&2
-  exit 1
-}
-step() { echo "e2e: $*"; }
-now_ms() { date +%s%3N; }
 
-# Polls `$@` every 0.1 s for at most $timeout seconds.
-wait_for() {
-  local timeout=$1; shift
-  local end=$(($(now_ms) + timeout * 1000))
-  until "$@" >/dev/null 2>&1; do
-    (($(now_ms) < end)) || return 1
-    sleep 0.1
-  done
-}
-
-# --- A private display (the server picks a free number) with a window manager.
+# --- A private display with a window manager.
 unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
 # In a sanitizer build, leak reports about the display's system libraries are not ours.
 export LSAN_OPTIONS="suppressions=$(dirname "$0")/system_leaks.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-exec 3>&-
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wait_for 10 wmctrl -m || fail "openbox did not start on $DISPLAY: $(cat "$work/openbox.log" "$work/xvfb.log")"
+start_display
 
 # --- The program; the status file appears when it ends.
 ( "$ambrel" >"$work/ambrel.log" 2>&1 & echo $! >"$work/pid"; wait $!; echo $? >"$work/status" ) &
 wait_for 5 test -s "$work/pid" || fail "ambrel did not start"
 pids+=("$(cat "$work/pid")")
-find_window() { xdotool search --onlyvisible --name "^${title//./\\.}\$" | head -n1; }
-wait_for 15 find_window || fail "no window titled \"$title\" appeared"
-window=$(find_window)
+wait_for 15 titled_shown "$title" || fail "no window titled \"$title\" appeared"
+window=$(find_titled "$title")
 wmctrl -l | grep -q " $title\$" || fail "the window manager does not list \"$title\""
 step "window \"$title\" is up"
 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
 
 # --- Where the controls are: the same definition laid out at the window's real size on the
-# same display. Positions are relative to their platform parent: the window, or the pane of
-# the nearest splitter, whose second pane ends where the splitter ends.
+# same display.
 size=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { print $2 }')
 "$ambrel_dialog" --qt --embedded --open "$size" >"$work/layout.txt" 2>"$work/layout.log" ||
   fail "ambrel-dialog could not lay out the window: $(cat "$work/layout.log")"
 [ "$(awk 'NR == 1 { print $3 "x" $4 }' "$work/layout.txt")" = "$size" ] ||
   fail "the laid-out window is not $size: $(head -n1 "$work/layout.txt")"
-geometry_of() {
-  awk -v want="$1" '
-    {
-      match($0, /^ */); d = RLENGTH / 2
-      if ($1 == "window") { kind[0] = "window"; cx[0] = 0; cy[0] = 0; ax[0] = 0; ay[0] = 0; next }
-      p = d - 1
-      if (kind[p] == "splitter") {
-        if (++panes[p] == 1) { ox = ax[p]; oy = ay[p] } else { ox = ax[p] + w[p] - $5; oy = ay[p] + h[p] - $6 }
-      } else { ox = cx[p]; oy = cy[p] }
-      kind[d] = $1; cx[d] = ox; cy[d] = oy; ax[d] = ox + $3; ay[d] = oy + $4; w[d] = $5; h[d] = $6; panes[d] = 0
-      if ($2 == want) {
-        if ($7 == "gadget") print ox + $8, oy + $9, $10, $11; else print ax[d], ay[d], $5, $6
-        exit
-      }
-    }' "$work/layout.txt"
-}
-click() {
-  local g x y cw ch
-  g=$(geometry_of "$1")
-  read -r x y cw ch <<<"$g"
-  ((${cw:-0} > 0 && ${ch:-0} > 0)) || fail "control $1 has no area in the layout ($g)"
-  xdotool mousemove --window "$window" $((x + cw / 2)) $((y + ch / 2)) sleep 0.05 click 1
-  sleep 0.15
-}
-clipboard() { timeout 3 xclip -o -selection clipboard 2>/dev/null || true; }
-set_clipboard() { printf '%s' "$1" | timeout 3 xclip -i -selection clipboard >/dev/null 2>&1; }
 # Clicks Copy all and tells whether the clipboard then holds exactly the bytes of file $1.
 copy_all_gives() {
   set_clipboard sentinel
@@ -153,14 +92,7 @@ opened=$'<config>\r\n  <entry name="a">on</entry>\r\n  <entry name="b">off</entr
 printf '%s' "$opened" >"$work/chosen.xml"
 declarations_of "$opened" opened
 click cmdFile
-find_dialog() { xdotool search --onlyvisible --name '^Read XML from file$' | head -n1; }
-wait_for 10 find_dialog || fail "the open-file dialog did not appear"
-dialog=$(find_dialog)
-xdotool windowactivate --sync "$dialog" >/dev/null 2>&1 || true
-sleep 0.3
-xdotool type --delay 5 "$work/chosen.xml"
-xdotool key Return
-wait_for 5 bash -c "! xdotool search --onlyvisible --name '^Read XML from file\$'" || fail "the open-file dialog did not close"
+choose_in_open_dialog "Read XML from file" "$work/chosen.xml" 10
 copy_all_gives "$work/opened.expected" || fail "Open did not load the chosen file at once"
 mkdir -p "$shots"
 import -window root "$shots/ambrel_e2e.png" || fail "no screenshot"
@@ -226,7 +158,7 @@ check_drop() {
   "$ambrel_gen" "${files[0]}" >"$work/drop.expected" || fail "ambrel-gen failed on ${files[0]}"
   answer=$(drop_on "$name" "$px" "$py" "${files[@]}")
   [ "$answer" = copy ] || fail "dropping $count file(s) on $name was answered \"$answer\""
-  wait_for 5 copy_all_gives "$work/drop.expected" ||
+  wait_for 10 copy_all_gives "$work/drop.expected" ||
     fail "dropping $count file(s) on $name did not load the first: $(clipboard | head -n3)"
   step "$count file(s) dropped on $name: the first loaded"
 }

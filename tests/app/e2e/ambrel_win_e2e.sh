@@ -10,46 +10,17 @@ ambrel=$1 ambrel_dialog=$2 ambrel_gen=$3 clipboard_text=$4 shots=$5
 title='Ambrel v.1.0.0.7'
 work=$(mktemp -d)
 export WINEPREFIX=$shots/wine-e2e WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-pids=()
+e2e_label=e2e-win program_log=$work/ambrel.log layout=$work/layout.txt click_settle=0.3
+source "$(dirname "$0")/e2e_lib.sh"
 cleanup() {
-  local i n
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null || continue
-    for ((n = 0; n < 50; n++)); do
-      kill -0 "${pids[i]}" 2>/dev/null || break
-      sleep 0.1
-    done
-  done
+  stop_started
   wineserver -k 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-  echo "e2e-win: FAIL: $*" >&2
-  [ -s "$work/ambrel.log" ] && sed 's/^/ambrel.exe: /' "$work/ambrel.log" >&2
-  exit 1
-}
-step() { echo "e2e-win: $*"; }
-now_ms() { date +%s%3N; }
-wait_for() {
-  local timeout=$1; shift
-  local end=$(($(now_ms) + timeout * 1000))
-  until "$@" >/dev/null 2>&1; do
-    (($(now_ms) < end)) || return 1
-    sleep 0.1
-  done
-}
 
 # --- A private display with a window manager, and the prefix ready before the clock runs.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-exec 3>&-
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wait_for 10 wmctrl -m || fail "openbox did not start on $DISPLAY"
+start_display
 wineserver -k 2>/dev/null || true
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
@@ -73,9 +44,8 @@ step "ambrel-dialog.exe --png saved the ${drawn/ /x} window as $shots/ambrel_dia
 ( wine "$ambrel" >"$work/ambrel.log" 2>&1 & echo $! >"$work/pid"; wait $!; echo $? >"$work/status" ) &
 wait_for 5 test -s "$work/pid" || fail "ambrel.exe did not start"
 pids+=("$(cat "$work/pid")")
-find_window() { xdotool search --onlyvisible --name "^${title//./\\.}\$" | head -n1; }
-wait_for 60 find_window || fail "no window titled \"$title\" appeared"
-window=$(find_window)
+wait_for 60 titled_shown "$title" || fail "no window titled \"$title\" appeared"
+window=$(find_titled "$title")
 wmctrl -l | grep -q " $title\$" || fail "the window manager does not list \"$title\""
 step "window \"$title\" is up"
 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
@@ -85,32 +55,6 @@ sleep 0.5
 size=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { print $2 }')
 wine "$ambrel_dialog" --embedded --open "$size" 2>"$work/layout.log" | tr -d '\r' >"$work/layout.txt" ||
   fail "ambrel-dialog.exe could not lay out the window: $(cat "$work/layout.log")"
-geometry_of() {
-  awk -v want="$1" '
-    {
-      match($0, /^ */); d = RLENGTH / 2
-      if ($1 == "window") { kind[0] = "window"; cx[0] = 0; cy[0] = 0; ax[0] = 0; ay[0] = 0; next }
-      p = d - 1
-      if (kind[p] == "splitter") {
-        if (++panes[p] == 1) { ox = ax[p]; oy = ay[p] } else { ox = ax[p] + w[p] - $5; oy = ay[p] + h[p] - $6 }
-      } else { ox = cx[p]; oy = cy[p] }
-      kind[d] = $1; cx[d] = ox; cy[d] = oy; ax[d] = ox + $3; ay[d] = oy + $4; w[d] = $5; h[d] = $6; panes[d] = 0
-      if ($2 == want) {
-        if ($7 == "gadget") print ox + $8, oy + $9, $10, $11; else print ax[d], ay[d], $5, $6
-        exit
-      }
-    }' "$work/layout.txt"
-}
-click() {
-  local g x y cw ch
-  g=$(geometry_of "$1")
-  read -r x y cw ch <<<"$g"
-  ((${cw:-0} > 0 && ${ch:-0} > 0)) || fail "control $1 has no area in the layout ($g)"
-  xdotool mousemove --window "$window" $((x + cw / 2)) $((y + ch / 2)) sleep 0.05 click 1
-  sleep 0.3
-}
-clipboard() { timeout 3 xclip -o -selection clipboard 2>/dev/null || true; }
-set_clipboard() { printf '%s' "$1" | timeout 3 xclip -i -selection clipboard >/dev/null 2>&1; }
 # Wine hands the X clipboard the text with LF line ends (it takes the CR of each CR LF out
 # on the way), so the bytes compared are ambrel-gen.exe's with the same conversion.
 copy_all_gives() {
@@ -162,14 +106,7 @@ opened=$'<config>\r\n  <entry name="a">on</entry>\r\n  <entry name="b">off</entr
 printf '%s' "$opened" >"$work/chosen.xml"
 declarations_of "$opened" opened
 click cmdFile
-find_dialog() { xdotool search --onlyvisible --name '^Read XML from file$' | head -n1; }
-wait_for 20 find_dialog || fail "the open-file dialog did not appear"
-dialog=$(find_dialog)
-xdotool windowactivate --sync "$dialog" >/dev/null 2>&1 || true
-sleep 0.5
-xdotool type --delay 5 "$(winepath -w "$work/chosen.xml" 2>/dev/null)"
-xdotool key Return
-wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Read XML from file\$'" || fail "the open-file dialog did not close"
+choose_in_open_dialog "Read XML from file" "$(winepath -w "$work/chosen.xml" 2>/dev/null)" 20
 copy_all_gives "$work/opened.expected" || fail "Open did not load the chosen file at once"
 import -window root "$shots/ambrel_win_e2e.png" || fail "no screenshot"
 step "Open ... loaded the chosen file; screenshot saved as $shots/ambrel_win_e2e.png"

@@ -1,0 +1,109 @@
+# Sourced by the end-to-end scripts: a private display, bounded waits, clicks on the controls
+# of the laid-out window, the X clipboard and the open-file dialog.
+# The sourcing script sets: e2e_label (prefix of its lines), program_log (a file whose lines
+# a failure shows), work (its temporary folder), click_settle (seconds the program gets after
+# a click) and, before clicking, window and layout.
+pids=()
+
+step() { echo "$e2e_label: $*"; }
+fail() {
+  echo "$e2e_label: FAIL: $*" >&2
+  [ -s "$program_log" ] && sed "s/^/$(basename "$program_log" .log): /" "$program_log" >&2
+  exit 1
+}
+now_ms() { date +%s%3N; }
+
+# Polls `$@` every 0.1 s for at most $timeout seconds.
+wait_for() {
+  local timeout=$1; shift
+  local end=$(($(now_ms) + timeout * 1000))
+  until "$@" >/dev/null 2>&1; do
+    (($(now_ms) < end)) || return 1
+    sleep 0.1
+  done
+}
+
+# Ends what was started, newest first, each gone before the next (the next run may otherwise
+# find a display number whose server is still shutting down).
+stop_started() {
+  local i n
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    kill "${pids[i]}" 2>/dev/null || continue
+    for ((n = 0; n < 50; n++)); do
+      kill -0 "${pids[i]}" 2>/dev/null || break
+      sleep 0.1
+    done
+  done
+}
+
+# Xvfb on a free display number (the server picks it), and openbox on it.
+start_display() {
+  exec 3>"$work/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  pids+=($!)
+  exec 3>&-
+  wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
+  export DISPLAY=":$(head -n1 "$work/display")"
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  pids+=($!)
+  wait_for 10 wmctrl -m || fail "openbox did not start on $DISPLAY: $(cat "$work/openbox.log" "$work/xvfb.log")"
+}
+
+find_titled() { xdotool search --onlyvisible --name "^${1//./\\.}\$" | head -n1; }
+titled_shown() { [ -n "$(find_titled "$1")" ]; }
+titled_gone() { ! titled_shown "$1"; }
+
+# The platform-parent-relative area "X Y W H" of control $1 in $layout (ambrel-dialog's tree):
+# relative to the window, or to the pane of the nearest splitter, whose second pane ends
+# where the splitter ends.
+geometry_of() {
+  awk -v want="$1" '
+    {
+      match($0, /^ */); d = RLENGTH / 2
+      if ($1 == "window") { kind[0] = "window"; cx[0] = 0; cy[0] = 0; ax[0] = 0; ay[0] = 0; next }
+      p = d - 1
+      if (kind[p] == "splitter") {
+        if (++panes[p] == 1) { ox = ax[p]; oy = ay[p] } else { ox = ax[p] + w[p] - $5; oy = ay[p] + h[p] - $6 }
+      } else { ox = cx[p]; oy = cy[p] }
+      kind[d] = $1; cx[d] = ox; cy[d] = oy; ax[d] = ox + $3; ay[d] = oy + $4; w[d] = $5; h[d] = $6; panes[d] = 0
+      if ($2 == want) {
+        if ($7 == "gadget") print ox + $8, oy + $9, $10, $11; else print ax[d], ay[d], $5, $6
+        exit
+      }
+    }' "$layout"
+}
+# Clicks the middle of control $1, then lets the program settle.
+click() {
+  local g x y cw ch
+  g=$(geometry_of "$1")
+  read -r x y cw ch <<<"$g"
+  ((${cw:-0} > 0 && ${ch:-0} > 0)) || fail "control $1 has no area in the layout ($g)"
+  xdotool mousemove --window "$window" $((x + cw / 2)) $((y + ch / 2)) sleep 0.05 click 1
+  sleep "$click_settle"
+}
+clipboard() { timeout 3 xclip -o -selection clipboard 2>/dev/null || true; }
+set_clipboard() { printf '%s' "$1" | timeout 3 xclip -i -selection clipboard >/dev/null 2>&1; }
+
+# Types PATH into the open-file dialog titled TITLE and accepts it; waits at most SECONDS
+# for the dialog to close. The keys only count once the dialog holds the keyboard, and a
+# Return can be taken by the name completer's popup, so both are tried again.
+choose_in_open_dialog() {
+  local title=$1 path=$2 seconds=$3 dialog attempt
+  wait_for "$seconds" titled_shown "$title" || fail "the open-file dialog did not appear"
+  for attempt in 1 2 3; do
+    dialog=$(find_titled "$title")
+    [ -n "$dialog" ] || return 0
+    xdotool windowactivate --sync "$dialog" >/dev/null 2>&1 || true
+    wait_for "$seconds" bash -c "[ \"\$(xdotool getactivewindow)\" = $dialog ]" || true
+    sleep 0.3
+    xdotool key --clearmodifiers ctrl+a
+    xdotool type --delay 5 "$path"
+    sleep 0.3
+    xdotool key Return
+    wait_for "$seconds" titled_gone "$title" && return 0
+    xdotool key Return
+    wait_for 2 titled_gone "$title" && return 0
+    step "the open-file dialog is still open after attempt $attempt; typing the name again"
+  done
+  fail "the open-file dialog did not close"
+}
