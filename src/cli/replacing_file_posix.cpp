@@ -4,6 +4,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "cli/replacing_file.h"
@@ -20,22 +22,35 @@ mode_t mode_for(const struct stat* existing) {
   return 0666 & ~mask;
 }
 
+// A link is written through, not replaced: the file it names takes the output. A
+// dangling link gives an empty name, and that file is then made by writing through it.
+std::string through_links(const std::string& target) {
+  struct stat link {};
+  if (::lstat(target.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return target;
+  char* resolved = ::realpath(target.c_str(), nullptr);
+  if (resolved == nullptr) return {};
+  std::string name = resolved;
+  std::free(resolved);
+  return name;
+}
+
 }  // namespace
 
-ReplacingFile::ReplacingFile(const std::string& target) : target_(target) {
+ReplacingFile::ReplacingFile(const std::string& target) : target_(through_links(target)) {
   struct stat existing {};
   bool exists = ::stat(target.c_str(), &existing) == 0;
-  if (exists && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode)) {
+  if (target_.empty() || (exists && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode))) {
+    target_ = target;
     stream_ = std::fopen(target.c_str(), "wb");
     if (stream_ == nullptr) error_ = errno;
     return;
   }
   // Renaming would replace a file its owner made read-only; writing to it would not.
-  if (exists && ::access(target.c_str(), W_OK) != 0) {
+  if (exists && ::access(target_.c_str(), W_OK) != 0) {
     error_ = errno;
     return;
   }
-  std::vector<char> name(target.begin(), target.end());
+  std::vector<char> name(target_.begin(), target_.end());
   for (char c : std::string(".XXXXXX")) name.push_back(c);
   name.push_back('\0');
   int handle = ::mkstemp(name.data());

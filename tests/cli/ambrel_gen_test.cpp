@@ -331,6 +331,25 @@ TEST_F(AmbrelGen, OutputFileIsReplacedWhenComplete) {
   EXPECT_EQ(temporary_files(), "");
 }
 
+// The file a link names gets the output; the link stays a link, even a dangling one.
+TEST_F(AmbrelGen, AnOutputFileNamedThroughALinkIsWrittenThroughIt) {
+  std::string real = write("real.h", "old");
+  std::string link = directory_ + "/link.h";
+  ASSERT_EQ(::symlink("real.h", link.c_str()), 0);
+  EXPECT_EQ(run("-o '" + link + "'", kExample).status, 0);
+  EXPECT_EQ(read(real), kExampleDeclarations);
+  struct stat status {};
+  ASSERT_EQ(::lstat(link.c_str(), &status), 0);
+  EXPECT_TRUE(S_ISLNK(status.st_mode));
+  std::string dangling = directory_ + "/dangling.h";
+  ASSERT_EQ(::symlink("made.h", dangling.c_str()), 0);
+  EXPECT_EQ(run("-o '" + dangling + "'", kExample).status, 0);
+  EXPECT_EQ(read(directory_ + "/made.h"), kExampleDeclarations);
+  ASSERT_EQ(::lstat(dangling.c_str(), &status), 0);
+  EXPECT_TRUE(S_ISLNK(status.st_mode));
+  EXPECT_EQ(temporary_files(), "");
+}
+
 TEST_F(AmbrelGen, AFailingWriteLeavesTheOldOutputFileUntouched) {
   std::string target = write("out.h", "old");
   std::string big = "<r>";
