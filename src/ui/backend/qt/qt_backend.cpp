@@ -7,15 +7,12 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "ui/backend/qt/qt_text.h"
 #include "ui/backend/qt/qt_widgets.h"
 
 namespace ambrel {
 
 namespace {
-
-QString to_qstring(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 Qt::WindowFlags window_flags(const WindowStyle& style) {
   Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;

@@ -19,7 +19,7 @@ QButtonGroup* QtBackend::option_group_for(const ControlSpec& spec, QWidget* pare
 }
 
 QWidget* QtBackend::make_choice_widget(const ControlSpec& spec, QWidget* parent) {
-  QString text = family_qstring(spec.text);
+  QString text = to_qstring(spec.text);
   switch (spec.kind) {
     case ControlKind::CheckBox: {
       auto* box = new QCheckBox(text, parent);

@@ -20,15 +20,12 @@
 #include "ui/backend/qt/qt_drop_routing.h"
 #include "ui/backend/qt/qt_editor_text.h"
 #include "ui/backend/qt/qt_family_widgets.h"
+#include "ui/backend/qt/qt_text.h"
 #include "ui/backend/qt/qt_widgets.h"
 
 namespace ambrel {
 
 namespace {
-
-QString to_qstring(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 Qt::Alignment qt_alignment(TextAlignment alignment) {
   switch (alignment) {

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string_view>
 
+#include "ui/backend/qt/qt_text.h"
+
 class QWidget;
 
 namespace ambrel {
@@ -16,10 +18,6 @@ namespace ambrel {
 inline constexpr int kClickCommand = 0;
 inline constexpr int kDoubleClickCommand = 2;
 inline constexpr int kChangeCommand = 768;
-
-inline QString family_qstring(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Each returns the widget's text when it is one of its family's, nothing otherwise; each
 // setter returns false for a widget not of its family.

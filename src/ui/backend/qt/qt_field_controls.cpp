@@ -15,7 +15,7 @@
 namespace ambrel {
 
 QWidget* QtBackend::make_field_widget(const ControlSpec& spec, QWidget* parent) {
-  QString text = family_qstring(spec.text);
+  QString text = to_qstring(spec.text);
   const ControlStyle& style = spec.style;
   switch (spec.kind) {
     case ControlKind::String:

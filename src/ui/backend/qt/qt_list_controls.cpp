@@ -22,7 +22,7 @@ QWidget* make_file_view(const ControlSpec& spec, QWidget* parent, bool folders_o
   auto* view = new QTreeView(parent);
   auto* model = new QFileSystemModel(view);
   if (folders_only) model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-  QString path = spec.text.empty() ? QDir::homePath() : family_qstring(spec.text);
+  QString path = spec.text.empty() ? QDir::homePath() : to_qstring(spec.text);
   view->setModel(model);
   view->setRootIndex(model->setRootPath(path));
   if (spec.style.multi_select) view->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -34,7 +34,7 @@ QTreeWidget* make_item_tree(const ControlSpec& spec, QWidget* parent, bool with_
   tree->setColumnCount(1);
   tree->setHeaderHidden(!with_header);
   if (with_header) {
-    tree->setHeaderLabels({family_qstring(spec.text)});
+    tree->setHeaderLabels({to_qstring(spec.text)});
     tree->setColumnWidth(0, kFirstColumnWidth);
     tree->setRootIsDecorated(false);
   }

@@ -14,14 +14,11 @@
 #include <QTreeWidget>
 
 #include "ui/backend/qt/qt_backend.h"
+#include "ui/backend/qt/qt_text.h"
 
 namespace ambrel {
 
 namespace {
-
-QString to_qstring(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 int insert_position(int position, int count) { return position < 0 || position > count ? count : position; }
 

@@ -31,9 +31,9 @@ QLabel* make_link(const ControlSpec& spec, QWidget* parent) {
     style += QStringLiteral(" color: %1;").arg(color.name());
   }
   auto* label = new QLabel(parent);
-  label->setProperty(kLinkCaption, family_qstring(spec.text));
+  label->setProperty(kLinkCaption, to_qstring(spec.text));
   label->setProperty(kLinkStyle, style);
-  label->setText(link_markup(family_qstring(spec.text), style));
+  label->setText(link_markup(to_qstring(spec.text), style));
   label->setTextFormat(Qt::RichText);
   return label;
 }
@@ -50,7 +50,7 @@ QWidget* QtBackend::make_view_widget(const ControlSpec& spec, QWidget* parent) {
     }
     case ControlKind::Web: {
       auto* page = new QTextBrowser(parent);
-      page->setPlainText(family_qstring(spec.text));
+      page->setPlainText(to_qstring(spec.text));
       return page;
     }
     case ControlKind::Calendar: {
