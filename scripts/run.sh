@@ -7,7 +7,7 @@ bash scripts/setup-run.sh
 # configured, so that this and scripts/test.sh share build/ without reconfiguring it.
 tests=OFF
 dpkg-query -W -f='${Status}' libgtest-dev 2>/dev/null | grep -q 'install ok installed' && tests=ON
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAMBREL_TESTS="$tests" >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DAMBREL_TESTS="$tests" >/dev/null
 cmake --build build -j"$(nproc)" --target ambrel ambrel-gen ambrel-dialog
 
 if [ -x build/bin/ambrel ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
