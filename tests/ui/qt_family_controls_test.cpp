@@ -30,6 +30,7 @@
 #include <QTreeWidget>
 #include <vector>
 
+#include "ignoring_sink.h"
 #include "ui/backend/qt/qt_backend.h"
 
 namespace ambrel {
@@ -39,21 +40,9 @@ constexpr int kClick = 0;
 constexpr int kDoubleClick = 2;
 constexpr int kChange = 768;
 
-class CommandSink final : public BackendSink {
+class CommandSink final : public IgnoringSink {
  public:
-  void on_close_request(NativeHandle) override {}
-  void on_window_moved(NativeHandle) override {}
-  void on_window_resized(NativeHandle, WindowState) override {}
-  void on_window_activation(NativeHandle, bool) override {}
-  void on_timer(NativeHandle, int) override {}
-  bool on_tab_key(NativeHandle, bool) override { return false; }
-  void on_mouse(NativeHandle, const MouseInput&) override {}
   void on_control_command(NativeHandle, int code) override { codes.push_back(code); }
-  void on_control_focus(NativeHandle, bool) override {}
-  void on_control_resized(NativeHandle) override {}
-  void on_control_destroyed(NativeHandle) override {}
-  Rect splitter_grip(NativeHandle) override { return {}; }
-  int on_drag(NativeHandle, const DragInput&) override { return 0; }
 
   std::vector<int> codes;
 };

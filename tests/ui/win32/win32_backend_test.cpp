@@ -10,29 +10,23 @@
 #include <thread>
 #include <vector>
 
+#include "ignoring_sink.h"
 #include "ui/backend/win32/win32_backend.h"
 
 namespace ambrel {
 namespace {
 
-class RecordingSink final : public BackendSink {
+class RecordingSink final : public IgnoringSink {
  public:
   void on_close_request(NativeHandle) override { ++close_requests; }
-  void on_window_moved(NativeHandle) override {}
   void on_window_resized(NativeHandle, WindowState) override { ++resizes; }
-  void on_window_activation(NativeHandle, bool) override {}
   void on_timer(NativeHandle, int timer) override { timers.push_back(timer); }
   bool on_tab_key(NativeHandle, bool backward) override {
     tabs.push_back(backward);
     return take_tab;
   }
-  void on_mouse(NativeHandle, const MouseInput&) override {}
   void on_control_command(NativeHandle control, int code) override { commands.push_back({control, code}); }
-  void on_control_focus(NativeHandle, bool) override {}
-  void on_control_resized(NativeHandle) override {}
   void on_control_destroyed(NativeHandle control) override { destroyed.push_back(control); }
-  Rect splitter_grip(NativeHandle) override { return {}; }
-  int on_drag(NativeHandle, const DragInput&) override { return 0; }
 
   struct Command {
     NativeHandle control;

@@ -10,26 +10,16 @@
 #include <vector>
 
 #include "file_list_data.h"
+#include "ignoring_sink.h"
 #include "ui/backend/win32/win32_backend.h"
 #include "ui/backend/win32/win32_drop_target.h"
 
 namespace ambrel {
 namespace {
 
-class DragSink final : public BackendSink {
+class DragSink final : public IgnoringSink {
  public:
-  void on_close_request(NativeHandle) override {}
-  void on_window_moved(NativeHandle) override {}
-  void on_window_resized(NativeHandle, WindowState) override {}
-  void on_window_activation(NativeHandle, bool) override {}
-  void on_timer(NativeHandle, int) override {}
   bool on_tab_key(NativeHandle, bool) override { return true; }
-  void on_mouse(NativeHandle, const MouseInput&) override {}
-  void on_control_command(NativeHandle, int) override {}
-  void on_control_focus(NativeHandle, bool) override {}
-  void on_control_resized(NativeHandle) override {}
-  void on_control_destroyed(NativeHandle) override {}
-  Rect splitter_grip(NativeHandle) override { return {}; }
   int on_drag(NativeHandle target, const DragInput& input) override {
     targets.push_back(target);
     drags.push_back(input);
