@@ -12,50 +12,25 @@
 #include "support/object_registry.h"
 #include "support/text_file.h"
 #include "support/text_loading.h"
+#include "win32_scratch_folder.h"
 
 namespace ambrel {
 namespace {
 
 std::u16string as_u16(const std::wstring& text) { return {text.begin(), text.end()}; }
 
-// Names given to the wide API in the "\\?\" form, which takes any length.
-std::wstring long_form(const std::wstring& path) { return L"\\\\?\\" + path; }
-
 class WindowsFiles : public ServicesTest {
  protected:
   void SetUp() override {
     ASSERT_NO_FATAL_FAILURE(ServicesTest::SetUp());
-    wchar_t temp[MAX_PATH + 1];
-    ASSERT_NE(GetTempPathW(MAX_PATH + 1, temp), 0u);
-    folder_ = std::wstring(temp) + L"ambrel_files_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-              std::to_wstring(GetTickCount64());
-    ASSERT_TRUE(CreateDirectoryW(long_form(folder_).c_str(), nullptr));
-    made_.push_back(folder_);
+    ASSERT_TRUE(scratch_.create(L"ambrel_files_"));
+    folder_ = scratch_.path();
   }
-  void TearDown() override {
-    end_services();  // open files could not be deleted
-    for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
-      if (!DeleteFileW(long_form(*it).c_str())) RemoveDirectoryW(long_form(*it).c_str());
-    }
-  }
+  // Open files could not be deleted: the services end before the scratch folder goes.
+  void TearDown() override { end_services(); }
 
-  std::wstring folder(const std::wstring& name) {
-    std::wstring path = folder_ + L"\\" + name;
-    EXPECT_TRUE(CreateDirectoryW(long_form(path).c_str(), nullptr));
-    made_.push_back(path);
-    return path;
-  }
-
-  std::wstring write(const std::wstring& path, const std::string& bytes) {
-    HANDLE file = CreateFileW(long_form(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    EXPECT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    made_.push_back(path);
-    return path;
-  }
+  std::wstring folder(const std::wstring& name) { return scratch_.make_folder(folder_ + L"\\" + name); }
+  std::wstring write(const std::wstring& path, const std::string& bytes) { return scratch_.write(path, bytes); }
 
   static std::u16string load(const std::wstring& path) {
     int file = open_file_for_reading(kAnyNumber, as_u16(path));
@@ -65,8 +40,8 @@ class WindowsFiles : public ServicesTest {
     return text;
   }
 
+  Win32ScratchFolder scratch_;
   std::wstring folder_;
-  std::vector<std::wstring> made_;
 };
 
 wchar_t unused_drive_letter() {

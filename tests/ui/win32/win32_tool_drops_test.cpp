@@ -18,53 +18,32 @@
 #include "ui/backend/win32/win32_drop_target.h"
 #include "ui/gadget.h"
 #include "ui/window.h"
+#include "win32_scratch_folder.h"
 
 namespace ambrel {
 namespace {
 
 constexpr char16_t kDocument[] = u"<before><v>1</v></before>";
 
-std::wstring long_form(const std::wstring& path) { return L"\\\\?\\" + path; }
-
 class Win32ToolDropsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    wchar_t temp[MAX_PATH + 1] = {};
-    ASSERT_NE(GetTempPathW(MAX_PATH + 1, temp), 0u);
-    folder_ = std::wstring(temp) + L"ambrel_drops_" + std::to_wstring(GetCurrentProcessId());
-    ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
-    made_.push_back(folder_);
+    ASSERT_TRUE(scratch_.create(L"ambrel_drops_"));
+    folder_ = scratch_.path();
 
     auto backend = std::make_unique<Win32Backend>();
     win32 = backend.get();
     ASSERT_EQ(application_start(std::move(backend)), 0);
     set_gadget_text(gadget(u"txtIn"), kDocument);
   }
-  void TearDown() override {
-    application_end();
-    for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
-      if (!DeleteFileW(long_form(*it).c_str())) RemoveDirectoryW(long_form(*it).c_str());
-    }
-  }
+  // The tool ends before the scratch folder goes: it may hold a dropped file open.
+  void TearDown() override { application_end(); }
 
   int gadget(std::u16string_view name) { return dialog_gadget(application_dialog(), name); }
   std::u16string text(std::u16string_view name) { return get_gadget_text(gadget(name)); }
 
-  std::wstring make_folder(const std::wstring& path) {
-    EXPECT_TRUE(CreateDirectoryW(long_form(path).c_str(), nullptr));
-    made_.push_back(path);
-    return path;
-  }
-  std::wstring write(const std::wstring& path, const std::string& bytes) {
-    HANDLE file = CreateFileW(long_form(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
-    EXPECT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    made_.push_back(path);
-    return path;
-  }
+  std::wstring make_folder(const std::wstring& path) { return scratch_.make_folder(path); }
+  std::wstring write(const std::wstring& path, const std::string& bytes) { return scratch_.write(path, bytes); }
 
   // Drops the file on the middle of the input frame, then lets the tool take the drop: the
   // close request posted after it ends the event loop once the drop is handled.
@@ -86,8 +65,8 @@ class Win32ToolDropsTest : public ::testing::Test {
   }
 
   Win32Backend* win32 = nullptr;
+  Win32ScratchFolder scratch_;
   std::wstring folder_;
-  std::vector<std::wstring> made_;  // removed last first
 };
 
 TEST_F(Win32ToolDropsTest, FoldersHeldAndMissingFilesLeaveTheInput) {
