@@ -72,16 +72,16 @@ void gadget_library_end() {
   library().reset();
 }
 
-int create_gadget(int number, const GadgetKind& kind, ControlSpec spec, int flags,
+int create_gadget(int number, const GadgetKind& kind, ControlRequest request, int flags,
                   std::unique_ptr<GadgetExtra> extra) {
   Backend* backend = ui_backend();
   if (!library() || !backend || !ObjectRegistry<Gadget>::is_valid_request(number)) return 0;
   // Freed before the new control exists: the old gadget may be the container it would go into.
   if (number != kAnyNumber) library()->registry.free(number);
-  spec.parent = current_gadget_parent();
-  spec.geometry.width = std::max(spec.geometry.width, 0);
-  spec.geometry.height = std::max(spec.geometry.height, 0);
-  NativeHandle handle = backend->create_control(spec);
+  request.parent = current_gadget_parent();
+  request.geometry.width = std::max(request.geometry.width, 0);
+  request.geometry.height = std::max(request.geometry.height, 0);
+  NativeHandle handle = backend->create_control(request);
   if (!handle) return 0;
 
   auto gadget = std::make_unique<Gadget>();

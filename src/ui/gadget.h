@@ -18,10 +18,10 @@ namespace ambrel {
 bool gadget_library_init();
 void gadget_library_end();
 
-// The common creation path of every kind: creates the control described by `spec` in the
+// The common creation path of every kind: creates the control described by `request` in the
 // current gadget list and registers it. Returns the new number for kAnyNumber, else 1; 0
 // when there is no current list or the control cannot be made (no number is taken then).
-int create_gadget(int number, const GadgetKind& kind, ControlSpec spec, int flags,
+int create_gadget(int number, const GadgetKind& kind, ControlRequest request, int flags,
                   std::unique_ptr<GadgetExtra> extra = nullptr);
 
 // Pushes the container gadget's control as the current gadget list; 0 when unknown.

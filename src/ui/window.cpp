@@ -104,14 +104,14 @@ int window_open(int number, int x, int y, int inner_width, int inner_height, con
   if (number != kAnyNumber) window_close(number);
 
   WindowOpenPlan plan = plan_window_open(flags);
-  WindowSpec spec;
-  spec.title = title ? title : u"";
-  spec.style = plan.style;
-  spec.platform_position = x == kKeepValue || (y == kKeepValue && plan.centring == 0);
-  spec.position = {x, y == kKeepValue ? 0 : y};
-  spec.client_size = {std::max(inner_width, 0), std::max(inner_height, 0)};
-  spec.owner = owner;
-  NativeHandle handle = backend->create_window(spec);
+  WindowRequest request;
+  request.title = title ? title : u"";
+  request.style = plan.style;
+  request.platform_position = x == kKeepValue || (y == kKeepValue && plan.centring == 0);
+  request.position = {x, y == kKeepValue ? 0 : y};
+  request.client_size = {std::max(inner_width, 0), std::max(inner_height, 0)};
+  request.owner = owner;
+  NativeHandle handle = backend->create_window(request);
   if (!handle) return 0;
 
   bool automatic = number == kAnyNumber;

@@ -63,9 +63,9 @@ class GadgetKindOperationsTest : public GadgetTest {
   void SetUp() override {
     GadgetTest::SetUp();
     freed_kinds = 0;
-    ControlSpec spec;
-    spec.kind = ControlKind::Container;
-    gadget = create_gadget(kAnyNumber, kCounterKind, spec, 0, std::make_unique<Counter>());
+    ControlRequest request;
+    request.kind = ControlKind::Container;
+    gadget = create_gadget(kAnyNumber, kCounterKind, request, 0, std::make_unique<Counter>());
     ASSERT_NE(gadget, 0);
   }
 

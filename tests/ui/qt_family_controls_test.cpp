@@ -51,22 +51,22 @@ class QtFamilyControlsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     backend.set_sink(&sink);
-    WindowSpec spec;
-    spec.client_size = {500, 400};
-    window = backend.create_window(spec);
+    WindowRequest request;
+    request.client_size = {500, 400};
+    window = backend.create_window(request);
     ASSERT_TRUE(window);
   }
 
   NativeHandle add(ControlKind kind, ControlStyle style = {}, ControlRange range = {},
                    std::u16string_view text = u"caption") {
-    ControlSpec spec;
-    spec.kind = kind;
-    spec.parent = window;
-    spec.geometry = {10, 10, 300, 200};
-    spec.text = text;
-    spec.style = style;
-    spec.range = range;
-    return backend.create_control(spec);
+    ControlRequest request;
+    request.kind = kind;
+    request.parent = window;
+    request.geometry = {10, 10, 300, 200};
+    request.text = text;
+    request.style = style;
+    request.range = range;
+    return backend.create_control(request);
   }
 
   template <class Widget>

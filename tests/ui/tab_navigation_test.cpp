@@ -6,12 +6,12 @@ namespace {
 class TabNavigationTest : public HeadlessTest {
  protected:
   NativeHandle add(ControlKind kind, NativeHandle parent, bool tab_stop, bool read_only = false) {
-    ControlSpec spec;
-    spec.kind = kind;
-    spec.parent = parent;
-    spec.style.tab_stop = tab_stop;
-    spec.style.read_only = read_only;
-    return headless->create_control(spec);
+    ControlRequest request;
+    request.kind = kind;
+    request.parent = parent;
+    request.style.tab_stop = tab_stop;
+    request.style.read_only = read_only;
+    return headless->create_control(request);
   }
 };
 

@@ -74,11 +74,11 @@ TEST_F(WindowEventsTest, MovesAreReported) {
 }
 
 TEST_F(WindowEventsTest, ActivationGivesTheFocusBack) {
-  ControlSpec spec;
-  spec.kind = ControlKind::Editor;
-  spec.parent = handle;
-  NativeHandle first = headless->create_control(spec);
-  NativeHandle second = headless->create_control(spec);
+  ControlRequest request;
+  request.kind = ControlKind::Editor;
+  request.parent = handle;
+  NativeHandle first = headless->create_control(request);
+  NativeHandle second = headless->create_control(request);
   headless->set_focus(second);
   int other = window_open(kAnyNumber, 0, 0, 10, 10, u"o", 0);
   EXPECT_EQ(drain(), (std::vector<int>{kEventDeactivateWindow, kEventActivateWindow}));

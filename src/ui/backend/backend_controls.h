@@ -58,7 +58,7 @@ struct ControlRange {
 
 // Options created one right after another in the same parent form one group, in which
 // selecting one clears the others; any other control created between them starts a new one.
-struct ControlSpec {
+struct ControlRequest {
   ControlKind kind = ControlKind::Container;
   NativeHandle parent;  // a window or a container control
   Rect geometry;        // in the parent's client coordinates
@@ -77,7 +77,7 @@ class BackendControls {
   virtual ~BackendControls() = default;
 
   // A new control is visible; kNoHandle on failure.
-  virtual NativeHandle create_control(const ControlSpec& spec) = 0;
+  virtual NativeHandle create_control(const ControlRequest& request) = 0;
   // Destroys the control and its children (each reported through on_control_destroyed).
   virtual void destroy_control(NativeHandle control) = 0;
   virtual bool is_control(NativeHandle handle) const = 0;

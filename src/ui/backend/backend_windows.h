@@ -24,7 +24,7 @@ struct WindowStyle {
   bool tool = false;
 };
 
-struct WindowSpec {
+struct WindowRequest {
   std::u16string title;
   WindowStyle style;
   bool platform_position = true;  // false: place the frame's top-left at `position`
@@ -38,7 +38,7 @@ class BackendWindows {
   virtual ~BackendWindows() = default;
 
   // A new window is hidden; kNoHandle on failure.
-  virtual NativeHandle create_window(const WindowSpec& spec) = 0;
+  virtual NativeHandle create_window(const WindowRequest& request) = 0;
   // Destroys the window and its controls (each reported through on_control_destroyed).
   virtual void destroy_window(NativeHandle window) = 0;
   virtual bool is_window(NativeHandle handle) const = 0;

@@ -40,7 +40,7 @@ class ControlTree {
   // unknown or the new parent is the control itself or lies under it.
   bool set_parent(NativeHandle control, NativeHandle parent);
 
-  // Option groups are decided once here from the creation order (see ControlSpec): the
+  // Option groups are decided once here from the creation order (see ControlRequest): the
   // group an option created now under `parent` joins, and an option's group. Groups are
   // numbered from 1 across the whole tree; 0 for a control that is no option.
   int option_group_for_new(NativeHandle parent) const;

@@ -37,16 +37,16 @@ TextAlignment caption_alignment(int flags) {
 
 int create_button_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
   int flags = arguments.flags;
-  ControlSpec spec;
-  spec.kind = ControlKind::Button;
-  spec.geometry = geometry;
-  spec.text = arguments.text;
-  spec.style.alignment = caption_alignment(flags);
-  spec.style.tab_stop = true;
-  spec.style.toggle = (flags & kButtonToggle) == kButtonToggle;
-  spec.style.default_button = (flags & kTypeBits) == kButtonDefault;
-  spec.style.multi_line = (flags & kButtonMultiLine) != 0;
-  return create_gadget(number, kButtonKind, std::move(spec), flags);
+  ControlRequest request;
+  request.kind = ControlKind::Button;
+  request.geometry = geometry;
+  request.text = arguments.text;
+  request.style.alignment = caption_alignment(flags);
+  request.style.tab_stop = true;
+  request.style.toggle = (flags & kButtonToggle) == kButtonToggle;
+  request.style.default_button = (flags & kTypeBits) == kButtonDefault;
+  request.style.multi_line = (flags & kButtonMultiLine) != 0;
+  return create_gadget(number, kButtonKind, std::move(request), flags);
 }
 
 }  // namespace ambrel

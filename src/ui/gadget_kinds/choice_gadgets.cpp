@@ -33,14 +33,14 @@ TextAlignment check_alignment(int flags) {
 }  // namespace
 
 int create_checkbox_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = control_spec(ControlKind::CheckBox, geometry, arguments);
-  spec.style.alignment = check_alignment(arguments.flags);
-  spec.style.three_state = has_flag(arguments.flags, kCheckBoxThreeState);
-  return create_gadget(number, kCheckBoxKind, std::move(spec), arguments.flags);
+  ControlRequest request = control_request(ControlKind::CheckBox, geometry, arguments);
+  request.style.alignment = check_alignment(arguments.flags);
+  request.style.three_state = has_flag(arguments.flags, kCheckBoxThreeState);
+  return create_gadget(number, kCheckBoxKind, std::move(request), arguments.flags);
 }
 
 int create_option_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  return create_gadget(number, kOptionKind, control_spec(ControlKind::Option, geometry, arguments),
+  return create_gadget(number, kOptionKind, control_request(ControlKind::Option, geometry, arguments),
                        arguments.flags);
 }
 

@@ -30,11 +30,11 @@ BorderStyle container_border(int flags) {
 }  // namespace
 
 int create_container_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec;
-  spec.kind = ControlKind::Container;
-  spec.geometry = geometry;
-  spec.style.border = container_border(arguments.flags);
-  int result = create_gadget(number, kContainerKind, std::move(spec), arguments.flags);
+  ControlRequest request;
+  request.kind = ControlKind::Container;
+  request.geometry = geometry;
+  request.style.border = container_border(arguments.flags);
+  int result = create_gadget(number, kContainerKind, std::move(request), arguments.flags);
   if (result == 0) return 0;
   open_gadget_list(number == kAnyNumber ? result : number);
   return result;

@@ -22,16 +22,16 @@ constexpr GadgetKind kEditorKind{.code = kGadgetEditor, .focus = editor_focus};
 }  // namespace
 
 int create_editor_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec;
-  spec.kind = ControlKind::Editor;
-  spec.geometry = geometry;
-  spec.style.tab_stop = true;
-  spec.style.read_only = (arguments.flags & kEditorReadOnly) != 0;
-  spec.style.word_wrap = (arguments.flags & kEditorWordWrap) != 0;
+  ControlRequest request;
+  request.kind = ControlKind::Editor;
+  request.geometry = geometry;
+  request.style.tab_stop = true;
+  request.style.read_only = (arguments.flags & kEditorReadOnly) != 0;
+  request.style.word_wrap = (arguments.flags & kEditorWordWrap) != 0;
   // Editors hold code whose columns are aligned with spaces.
-  spec.style.fixed_pitch = true;
+  request.style.fixed_pitch = true;
   suppress_events();
-  int result = create_gadget(number, kEditorKind, std::move(spec), arguments.flags);
+  int result = create_gadget(number, kEditorKind, std::move(request), arguments.flags);
   resume_events();
   return result;
 }

@@ -52,44 +52,44 @@ constexpr GadgetKind kExplorerComboKind{.code = kGadgetExplorerCombo};
 }  // namespace
 
 int create_string_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = control_spec(ControlKind::String, geometry, arguments);
-  spec.style.password = has_flag(arguments.flags, kStringPassword);
-  spec.style.read_only = has_flag(arguments.flags, kStringReadOnly);
-  if (!has_flag(arguments.flags, kStringBorderLess)) spec.style.border = BorderStyle::Sunken;
-  return create_gadget(number, kStringKind, std::move(spec), arguments.flags);
+  ControlRequest request = control_request(ControlKind::String, geometry, arguments);
+  request.style.password = has_flag(arguments.flags, kStringPassword);
+  request.style.read_only = has_flag(arguments.flags, kStringReadOnly);
+  if (!has_flag(arguments.flags, kStringBorderLess)) request.style.border = BorderStyle::Sunken;
+  return create_gadget(number, kStringKind, std::move(request), arguments.flags);
 }
 
 int create_spin_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = textless_control_spec(ControlKind::Spin, geometry, arguments);
-  spec.style.read_only = has_flag(arguments.flags, kSpinReadOnly);
-  return create_gadget(number, kSpinKind, std::move(spec), arguments.flags);
+  ControlRequest request = textless_control_request(ControlKind::Spin, geometry, arguments);
+  request.style.read_only = has_flag(arguments.flags, kSpinReadOnly);
+  return create_gadget(number, kSpinKind, std::move(request), arguments.flags);
 }
 
 int create_ipaddress_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = textless_control_spec(ControlKind::IpAddress, geometry, arguments);
-  return create_gadget(number, kIpAddressKind, std::move(spec), arguments.flags);
+  ControlRequest request = textless_control_request(ControlKind::IpAddress, geometry, arguments);
+  return create_gadget(number, kIpAddressKind, std::move(request), arguments.flags);
 }
 
 int create_shortcut_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = textless_control_spec(ControlKind::Shortcut, geometry, arguments);
-  return create_gadget(number, kShortcutKind, std::move(spec), arguments.flags);
+  ControlRequest request = textless_control_request(ControlKind::Shortcut, geometry, arguments);
+  return create_gadget(number, kShortcutKind, std::move(request), arguments.flags);
 }
 
 int create_date_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  return create_gadget(number, kDateKind, control_spec(ControlKind::Date, geometry, arguments),
+  return create_gadget(number, kDateKind, control_request(ControlKind::Date, geometry, arguments),
                        arguments.flags);
 }
 
 int create_combobox_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = textless_control_spec(ControlKind::ComboBox, geometry, arguments);
-  spec.style.editable = has_flag(arguments.flags, kComboBoxEditable);
-  return create_gadget(number, kComboBoxKind, std::move(spec), arguments.flags);
+  ControlRequest request = textless_control_request(ControlKind::ComboBox, geometry, arguments);
+  request.style.editable = has_flag(arguments.flags, kComboBoxEditable);
+  return create_gadget(number, kComboBoxKind, std::move(request), arguments.flags);
 }
 
 int create_explorercombo_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = control_spec(ControlKind::ExplorerCombo, geometry, arguments);
-  spec.style.editable = has_flag(arguments.flags, kExplorerEditable);
-  return create_gadget(number, kExplorerComboKind, std::move(spec), arguments.flags);
+  ControlRequest request = control_request(ControlKind::ExplorerCombo, geometry, arguments);
+  request.style.editable = has_flag(arguments.flags, kExplorerEditable);
+  return create_gadget(number, kExplorerComboKind, std::move(request), arguments.flags);
 }
 
 }  // namespace ambrel

@@ -15,36 +15,36 @@ constexpr int kStyleBits = 3;
 constexpr GadgetKind kFrameKind{.code = kGadgetFrame};
 
 // Styles 1 to 3: an empty box with a sunken, thin or plain border and no caption.
-ControlSpec plain_box(int style) {
-  ControlSpec spec;
-  spec.kind = ControlKind::Text;
+ControlRequest plain_box(int style) {
+  ControlRequest request;
+  request.kind = ControlKind::Text;
   switch (style) {
     case kFrameDouble:
-      spec.style.border = BorderStyle::Sunken;
+      request.style.border = BorderStyle::Sunken;
       break;
     case kFrameSingle:
-      spec.style.border = BorderStyle::Single;
+      request.style.border = BorderStyle::Single;
       break;
     default:
-      spec.style.border = BorderStyle::Flat;
+      request.style.border = BorderStyle::Flat;
       break;
   }
-  return spec;
+  return request;
 }
 
 }  // namespace
 
 int create_frame_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
   int style = arguments.flags & kStyleBits;
-  ControlSpec spec;
+  ControlRequest request;
   if (style != 0) {
-    spec = plain_box(style);
+    request = plain_box(style);
   } else {
-    spec.kind = ControlKind::Frame;
-    spec.text = arguments.text;
+    request.kind = ControlKind::Frame;
+    request.text = arguments.text;
   }
-  spec.geometry = geometry;
-  return create_gadget(number, kFrameKind, std::move(spec), arguments.flags);
+  request.geometry = geometry;
+  return create_gadget(number, kFrameKind, std::move(request), arguments.flags);
 }
 
 }  // namespace ambrel

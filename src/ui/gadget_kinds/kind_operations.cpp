@@ -17,20 +17,20 @@ void raise_focus_event(Gadget& gadget, bool gained) {
   raise_gadget_event(gadget, gained ? kGadgetFocus : kGadgetLostFocus);
 }
 
-ControlSpec control_spec(ControlKind kind, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec;
-  spec.kind = kind;
-  spec.geometry = geometry;
-  spec.text = arguments.text;
-  spec.range = {arguments.minimum, arguments.maximum, arguments.page};
-  spec.style.tab_stop = true;
-  return spec;
+ControlRequest control_request(ControlKind kind, Rect geometry, const GadgetArguments& arguments) {
+  ControlRequest request;
+  request.kind = kind;
+  request.geometry = geometry;
+  request.text = arguments.text;
+  request.range = {arguments.minimum, arguments.maximum, arguments.page};
+  request.style.tab_stop = true;
+  return request;
 }
 
-ControlSpec textless_control_spec(ControlKind kind, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = control_spec(kind, geometry, arguments);
-  spec.text.clear();
-  return spec;
+ControlRequest textless_control_request(ControlKind kind, Rect geometry, const GadgetArguments& arguments) {
+  ControlRequest request = control_request(kind, geometry, arguments);
+  request.text.clear();
+  return request;
 }
 
 }  // namespace ambrel

@@ -1,7 +1,7 @@
 #pragma once
 
 // Operations that several gadget kinds share: a control's value as the gadget's state, its
-// items, the focus events of fields, and a control spec filled from the common arguments.
+// items, the focus events of fields, and a control request filled from the common arguments.
 
 #include <string_view>
 
@@ -16,10 +16,10 @@ int add_control_item_at(Gadget& gadget, int position, std::u16string_view text);
 // Raises 14000 or 14001.
 void raise_focus_event(Gadget& gadget, bool gained);
 
-// A spec of the kind with the arguments' text and range, geometry as given.
-ControlSpec control_spec(ControlKind kind, Rect geometry, const GadgetArguments& arguments);
+// A request of the kind with the arguments' text and range, geometry as given.
+ControlRequest control_request(ControlKind kind, Rect geometry, const GadgetArguments& arguments);
 // The same for kinds whose text argument is no caption: the control starts without text.
-ControlSpec textless_control_spec(ControlKind kind, Rect geometry, const GadgetArguments& arguments);
+ControlRequest textless_control_request(ControlKind kind, Rect geometry, const GadgetArguments& arguments);
 
 inline bool has_flag(int flags, int flag) { return (flags & flag) == flag; }
 

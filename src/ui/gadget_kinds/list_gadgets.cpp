@@ -26,34 +26,34 @@ constexpr GadgetKind kExplorerTreeKind{.code = kGadgetExplorerTree};
 }  // namespace
 
 int create_listview_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = textless_control_spec(ControlKind::ListView, geometry, arguments);
-  spec.style.multi_select = has_flag(arguments.flags, kListViewMultiSelect);
-  return create_gadget(number, kListViewKind, std::move(spec), arguments.flags);
+  ControlRequest request = textless_control_request(ControlKind::ListView, geometry, arguments);
+  request.style.multi_select = has_flag(arguments.flags, kListViewMultiSelect);
+  return create_gadget(number, kListViewKind, std::move(request), arguments.flags);
 }
 
 int create_listicon_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = control_spec(ControlKind::ListIcon, geometry, arguments);
-  spec.style.check_boxes = has_flag(arguments.flags, kListIconCheckBoxes);
-  spec.style.multi_select = has_flag(arguments.flags, kListIconMultiSelect);
-  spec.style.three_state = has_flag(arguments.flags, kListIconThreeState);
-  return create_gadget(number, kListIconKind, std::move(spec), arguments.flags);
+  ControlRequest request = control_request(ControlKind::ListIcon, geometry, arguments);
+  request.style.check_boxes = has_flag(arguments.flags, kListIconCheckBoxes);
+  request.style.multi_select = has_flag(arguments.flags, kListIconMultiSelect);
+  request.style.three_state = has_flag(arguments.flags, kListIconThreeState);
+  return create_gadget(number, kListIconKind, std::move(request), arguments.flags);
 }
 
 int create_tree_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = textless_control_spec(ControlKind::Tree, geometry, arguments);
-  spec.style.check_boxes = has_flag(arguments.flags, kTreeCheckBoxes);
-  spec.style.three_state = has_flag(arguments.flags, kTreeThreeState);
-  return create_gadget(number, kTreeKind, std::move(spec), arguments.flags);
+  ControlRequest request = textless_control_request(ControlKind::Tree, geometry, arguments);
+  request.style.check_boxes = has_flag(arguments.flags, kTreeCheckBoxes);
+  request.style.three_state = has_flag(arguments.flags, kTreeThreeState);
+  return create_gadget(number, kTreeKind, std::move(request), arguments.flags);
 }
 
 int create_explorerlist_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = control_spec(ControlKind::ExplorerList, geometry, arguments);
-  spec.style.multi_select = has_flag(arguments.flags, kExplorerMultiSelect);
-  return create_gadget(number, kExplorerListKind, std::move(spec), arguments.flags);
+  ControlRequest request = control_request(ControlKind::ExplorerList, geometry, arguments);
+  request.style.multi_select = has_flag(arguments.flags, kExplorerMultiSelect);
+  return create_gadget(number, kExplorerListKind, std::move(request), arguments.flags);
 }
 
 int create_explorertree_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  return create_gadget(number, kExplorerTreeKind, control_spec(ControlKind::ExplorerTree, geometry, arguments),
+  return create_gadget(number, kExplorerTreeKind, control_request(ControlKind::ExplorerTree, geometry, arguments),
                        arguments.flags);
 }
 

@@ -52,8 +52,8 @@ constexpr GadgetKind kScrollAreaKind{.code = kGadgetScrollArea, .get_attribute =
     .set_attribute = set_scroll_attribute};
 
 // Creates the gadget and makes it the current list.
-int create_parent_gadget(int number, const GadgetKind& kind, ControlSpec spec, int flags) {
-  int result = create_gadget(number, kind, std::move(spec), flags);
+int create_parent_gadget(int number, const GadgetKind& kind, ControlRequest request, int flags) {
+  int result = create_gadget(number, kind, std::move(request), flags);
   if (result != 0) open_gadget_list(number == kAnyNumber ? result : number);
   return result;
 }
@@ -61,15 +61,15 @@ int create_parent_gadget(int number, const GadgetKind& kind, ControlSpec spec, i
 }  // namespace
 
 int create_panel_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = textless_control_spec(ControlKind::Panel, geometry, arguments);
-  return create_parent_gadget(number, kPanelKind, std::move(spec), arguments.flags);
+  ControlRequest request = textless_control_request(ControlKind::Panel, geometry, arguments);
+  return create_parent_gadget(number, kPanelKind, std::move(request), arguments.flags);
 }
 
 int create_scrollarea_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = textless_control_spec(ControlKind::ScrollArea, geometry, arguments);
-  spec.style.tab_stop = false;
-  if (arguments.flags != 0) spec.style.border = BorderStyle::Sunken;
-  return create_parent_gadget(number, kScrollAreaKind, std::move(spec), arguments.flags);
+  ControlRequest request = textless_control_request(ControlKind::ScrollArea, geometry, arguments);
+  request.style.tab_stop = false;
+  if (arguments.flags != 0) request.style.border = BorderStyle::Sunken;
+  return create_parent_gadget(number, kScrollAreaKind, std::move(request), arguments.flags);
 }
 
 }  // namespace ambrel

@@ -27,23 +27,23 @@ constexpr GadgetKind kCanvasKind{.code = kGadgetCanvas};
 }  // namespace
 
 int create_image_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = textless_control_spec(ControlKind::Image, geometry, arguments);
-  spec.style.tab_stop = false;
-  if (has_flag(arguments.flags, kImageBorder)) spec.style.border = BorderStyle::Sunken;
-  if (has_flag(arguments.flags, kImageRaised)) spec.style.border = BorderStyle::Raised;
-  return create_gadget(number, kImageKind, std::move(spec), arguments.flags);
+  ControlRequest request = textless_control_request(ControlKind::Image, geometry, arguments);
+  request.style.tab_stop = false;
+  if (has_flag(arguments.flags, kImageBorder)) request.style.border = BorderStyle::Sunken;
+  if (has_flag(arguments.flags, kImageRaised)) request.style.border = BorderStyle::Raised;
+  return create_gadget(number, kImageKind, std::move(request), arguments.flags);
 }
 
 int create_buttonimage_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = textless_control_spec(ControlKind::ButtonImage, geometry, arguments);
-  spec.style.toggle = has_flag(arguments.flags, kButtonToggle);
-  return create_gadget(number, kButtonImageKind, std::move(spec), arguments.flags);
+  ControlRequest request = textless_control_request(ControlKind::ButtonImage, geometry, arguments);
+  request.style.toggle = has_flag(arguments.flags, kButtonToggle);
+  return create_gadget(number, kButtonImageKind, std::move(request), arguments.flags);
 }
 
 int create_canvas_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = textless_control_spec(ControlKind::Canvas, geometry, arguments);
-  if (has_flag(arguments.flags, kCanvasBorder)) spec.style.border = BorderStyle::Sunken;
-  return create_gadget(number, kCanvasKind, std::move(spec), arguments.flags);
+  ControlRequest request = textless_control_request(ControlKind::Canvas, geometry, arguments);
+  if (has_flag(arguments.flags, kCanvasBorder)) request.style.border = BorderStyle::Sunken;
+  return create_gadget(number, kCanvasKind, std::move(request), arguments.flags);
 }
 
 }  // namespace ambrel

@@ -24,23 +24,23 @@ constexpr GadgetKind kTrackBarKind{.code = kGadgetTrackBar, .get_state = value_s
 }  // namespace
 
 int create_scrollbar_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = textless_control_spec(ControlKind::ScrollBar, geometry, arguments);
-  spec.style.vertical = has_flag(arguments.flags, kScrollBarVertical);
-  return create_gadget(number, kScrollBarKind, std::move(spec), arguments.flags);
+  ControlRequest request = textless_control_request(ControlKind::ScrollBar, geometry, arguments);
+  request.style.vertical = has_flag(arguments.flags, kScrollBarVertical);
+  return create_gadget(number, kScrollBarKind, std::move(request), arguments.flags);
 }
 
 int create_progressbar_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = textless_control_spec(ControlKind::ProgressBar, geometry, arguments);
-  spec.style.tab_stop = false;
-  spec.style.vertical = has_flag(arguments.flags, kProgressBarVertical);
-  return create_gadget(number, kProgressBarKind, std::move(spec), arguments.flags);
+  ControlRequest request = textless_control_request(ControlKind::ProgressBar, geometry, arguments);
+  request.style.tab_stop = false;
+  request.style.vertical = has_flag(arguments.flags, kProgressBarVertical);
+  return create_gadget(number, kProgressBarKind, std::move(request), arguments.flags);
 }
 
 int create_trackbar_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = textless_control_spec(ControlKind::TrackBar, geometry, arguments);
-  spec.style.vertical = has_flag(arguments.flags, kTrackBarVertical);
-  spec.style.ticks = has_flag(arguments.flags, kTrackBarTicks);
-  return create_gadget(number, kTrackBarKind, std::move(spec), arguments.flags);
+  ControlRequest request = textless_control_request(ControlKind::TrackBar, geometry, arguments);
+  request.style.vertical = has_flag(arguments.flags, kTrackBarVertical);
+  request.style.ticks = has_flag(arguments.flags, kTrackBarTicks);
+  return create_gadget(number, kTrackBarKind, std::move(request), arguments.flags);
 }
 
 }  // namespace ambrel

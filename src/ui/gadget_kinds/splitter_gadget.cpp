@@ -65,13 +65,13 @@ constexpr GadgetKind kSplitterKind = [] {
 }  // namespace
 
 int create_splitter_gadget(int number, Rect geometry, int first, int second, int flags) {
-  ControlSpec spec;
-  spec.kind = ControlKind::Splitter;
-  spec.geometry = geometry;
-  spec.style.separator_grip = (flags & kSplitterSeparator) != 0;
+  ControlRequest request;
+  request.kind = ControlKind::Splitter;
+  request.geometry = geometry;
+  request.style.separator_grip = (flags & kSplitterSeparator) != 0;
   auto control = std::make_unique<SplitterControl>(flags, Size{geometry.width, geometry.height});
   SplitterControl* splitter = control.get();
-  int result = create_gadget(number, kSplitterKind, std::move(spec), flags, std::move(control));
+  int result = create_gadget(number, kSplitterKind, std::move(request), flags, std::move(control));
   if (result == 0) return 0;
   NativeHandle handle = gadget_handle(number == kAnyNumber ? result : number);
   splitter->adopt_panes(handle, gadget_handle(first), gadget_handle(second));

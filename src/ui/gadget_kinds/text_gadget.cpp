@@ -33,13 +33,13 @@ TextAlignment text_alignment(int flags) {
 }  // namespace
 
 int create_text_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec;
-  spec.kind = ControlKind::Text;
-  spec.geometry = geometry;
-  spec.text = arguments.text;
-  spec.style.alignment = text_alignment(arguments.flags);
-  if ((arguments.flags & kTextBorder) != 0) spec.style.border = BorderStyle::Sunken;
-  return create_gadget(number, kTextKind, std::move(spec), arguments.flags);
+  ControlRequest request;
+  request.kind = ControlKind::Text;
+  request.geometry = geometry;
+  request.text = arguments.text;
+  request.style.alignment = text_alignment(arguments.flags);
+  if ((arguments.flags & kTextBorder) != 0) request.style.border = BorderStyle::Sunken;
+  return create_gadget(number, kTextKind, std::move(request), arguments.flags);
 }
 
 }  // namespace ambrel

@@ -26,25 +26,25 @@ constexpr GadgetKind kHyperLinkKind{.code = kGadgetHyperLink, .natural_size = hy
 }  // namespace
 
 int create_scintilla_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = textless_control_spec(ControlKind::CodeEditor, geometry, arguments);
-  return create_gadget(number, kScintillaKind, std::move(spec), arguments.flags);
+  ControlRequest request = textless_control_request(ControlKind::CodeEditor, geometry, arguments);
+  return create_gadget(number, kScintillaKind, std::move(request), arguments.flags);
 }
 
 int create_web_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  return create_gadget(number, kWebKind, control_spec(ControlKind::Web, geometry, arguments), arguments.flags);
+  return create_gadget(number, kWebKind, control_request(ControlKind::Web, geometry, arguments), arguments.flags);
 }
 
 int create_calendar_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = textless_control_spec(ControlKind::Calendar, geometry, arguments);
-  if (!has_flag(arguments.flags, kCalendarBorderless)) spec.style.border = BorderStyle::Single;
-  return create_gadget(number, kCalendarKind, std::move(spec), arguments.flags);
+  ControlRequest request = textless_control_request(ControlKind::Calendar, geometry, arguments);
+  if (!has_flag(arguments.flags, kCalendarBorderless)) request.style.border = BorderStyle::Single;
+  return create_gadget(number, kCalendarKind, std::move(request), arguments.flags);
 }
 
 int create_hyperlink_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlSpec spec = control_spec(ControlKind::HyperLink, geometry, arguments);
-  spec.style.underline = has_flag(arguments.flags, kHyperLinkUnderline);
-  spec.style.color = arguments.color;
-  return create_gadget(number, kHyperLinkKind, std::move(spec), arguments.flags);
+  ControlRequest request = control_request(ControlKind::HyperLink, geometry, arguments);
+  request.style.underline = has_flag(arguments.flags, kHyperLinkUnderline);
+  request.style.color = arguments.color;
+  return create_gadget(number, kHyperLinkKind, std::move(request), arguments.flags);
 }
 
 }  // namespace ambrel

@@ -45,11 +45,11 @@ class Win32BackendTest : public ::testing::Test {
  protected:
   void SetUp() override {
     backend.set_sink(&sink);
-    WindowSpec spec;
-    spec.title = u"test";
-    spec.style = {true, true, true, true, true, false, false};
-    spec.client_size = {400, 300};
-    window = backend.create_window(spec);
+    WindowRequest request;
+    request.title = u"test";
+    request.style = {true, true, true, true, true, false, false};
+    request.client_size = {400, 300};
+    window = backend.create_window(request);
     ASSERT_TRUE(window);
     backend.show_window(window, true);
     settle();
@@ -61,13 +61,13 @@ class Win32BackendTest : public ::testing::Test {
   }
 
   NativeHandle add(ControlKind kind, std::u16string text = {}, ControlStyle style = {}) {
-    ControlSpec spec;
-    spec.kind = kind;
-    spec.parent = window;
-    spec.geometry = {10, 10, 200, 100};
-    spec.text = std::move(text);
-    spec.style = style;
-    return backend.create_control(spec);
+    ControlRequest request;
+    request.kind = kind;
+    request.parent = window;
+    request.geometry = {10, 10, 200, 100};
+    request.text = std::move(text);
+    request.style = style;
+    return backend.create_control(request);
   }
 
   RecordingSink sink;
@@ -184,11 +184,11 @@ TEST_F(Win32BackendTest, TheCloseBoxAsksAndClosesNothing) {
 
 TEST_F(Win32BackendTest, DestroyingAWindowReportsEachControlChildrenFirst) {
   NativeHandle container = add(ControlKind::Container);
-  ControlSpec spec;
-  spec.kind = ControlKind::Text;
-  spec.parent = container;
-  spec.text = u"inside";
-  NativeHandle inner = backend.create_control(spec);
+  ControlRequest request;
+  request.kind = ControlKind::Text;
+  request.parent = container;
+  request.text = u"inside";
+  NativeHandle inner = backend.create_control(request);
   ASSERT_TRUE(inner);
   HWND inner_hwnd = backend.hwnd(inner);
   backend.destroy_window(window);

@@ -35,11 +35,11 @@ class Win32DropTest : public ::testing::Test {
  protected:
   void SetUp() override {
     backend.set_sink(&sink);
-    WindowSpec spec;
-    spec.client_size = {400, 300};
-    spec.platform_position = false;
-    spec.position = {50, 50};
-    window = backend.create_window(spec);
+    WindowRequest request;
+    request.client_size = {400, 300};
+    request.platform_position = false;
+    request.position = {50, 50};
+    window = backend.create_window(request);
     ASSERT_TRUE(window);
     backend.show_window(window, false);
     frame = add(ControlKind::Frame, {10, 10, 200, 150});
@@ -50,11 +50,11 @@ class Win32DropTest : public ::testing::Test {
   void TearDown() override { target->Release(); }
 
   NativeHandle add(ControlKind kind, Rect geometry) {
-    ControlSpec spec;
-    spec.kind = kind;
-    spec.parent = window;
-    spec.geometry = geometry;
-    return backend.create_control(spec);
+    ControlRequest request;
+    request.kind = kind;
+    request.parent = window;
+    request.geometry = geometry;
+    return backend.create_control(request);
   }
 
   // A point of the window's client area, in screen coordinates.

@@ -87,9 +87,9 @@ class Win32ExplorerTest : public ::testing::Test {
     SetFileAttributesW((folder + L"\\secret.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
 
     backend.set_sink(&sink);
-    WindowSpec spec;
-    spec.client_size = {400, 300};
-    window = backend.create_window(spec);
+    WindowRequest request;
+    request.client_size = {400, 300};
+    window = backend.create_window(request);
     ASSERT_TRUE(window);
   }
 
@@ -111,12 +111,12 @@ class Win32ExplorerTest : public ::testing::Test {
   }
 
   HWND add(ControlKind kind, const std::wstring& path) {
-    ControlSpec spec;
-    spec.kind = kind;
-    spec.parent = window;
-    spec.geometry = {10, 10, 300, 200};
-    spec.text = u16(path);
-    return backend.hwnd(backend.create_control(spec));
+    ControlRequest request;
+    request.kind = kind;
+    request.parent = window;
+    request.geometry = {10, 10, 300, 200};
+    request.text = u16(path);
+    return backend.hwnd(backend.create_control(request));
   }
 
   std::wstring folder;

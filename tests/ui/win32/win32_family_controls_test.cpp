@@ -25,21 +25,21 @@ class Win32FamilyControlsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     backend.set_sink(&sink);
-    WindowSpec spec;
-    spec.client_size = {500, 400};
-    window = backend.create_window(spec);
+    WindowRequest request;
+    request.client_size = {500, 400};
+    window = backend.create_window(request);
     ASSERT_TRUE(window);
   }
 
   NativeHandle add(ControlKind kind, ControlStyle style = {}, ControlRange range = {}) {
-    ControlSpec spec;
-    spec.kind = kind;
-    spec.parent = window;
-    spec.geometry = {10, 10, 300, 200};
-    spec.text = u"caption";
-    spec.style = style;
-    spec.range = range;
-    return backend.create_control(spec);
+    ControlRequest request;
+    request.kind = kind;
+    request.parent = window;
+    request.geometry = {10, 10, 300, 200};
+    request.text = u"caption";
+    request.style = style;
+    request.range = range;
+    return backend.create_control(request);
   }
 
   CommandSink sink;

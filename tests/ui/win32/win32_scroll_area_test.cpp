@@ -18,9 +18,9 @@ class Win32ScrollAreaTest : public ::testing::Test {
  protected:
   void SetUp() override {
     backend.set_sink(&sink);
-    WindowSpec spec;
-    spec.client_size = {400, 300};
-    window = backend.create_window(spec);
+    WindowRequest request;
+    request.client_size = {400, 300};
+    window = backend.create_window(request);
     ASSERT_TRUE(window);
     area = add(ControlKind::ScrollArea, window, {10, 10, 200, 150});
     ASSERT_TRUE(area);
@@ -30,12 +30,12 @@ class Win32ScrollAreaTest : public ::testing::Test {
   }
 
   NativeHandle add(ControlKind kind, NativeHandle parent, Rect geometry) {
-    ControlSpec spec;
-    spec.kind = kind;
-    spec.parent = parent;
-    spec.geometry = geometry;
-    spec.text = u"Go";
-    return backend.create_control(spec);
+    ControlRequest request;
+    request.kind = kind;
+    request.parent = parent;
+    request.geometry = geometry;
+    request.text = u"Go";
+    return backend.create_control(request);
   }
 
   HWND area_hwnd() { return backend.hwnd(area); }

@@ -32,13 +32,13 @@ class Win32WindowImageTest : public ::testing::Test {
  protected:
   void SetUp() override {
     backend.set_sink(&sink);
-    WindowSpec spec;
-    spec.title = u"picture";
-    spec.style.caption = true;
-    spec.client_size = {321, 123};
-    window = backend.create_window(spec);
+    WindowRequest request;
+    request.title = u"picture";
+    request.style.caption = true;
+    request.client_size = {321, 123};
+    window = backend.create_window(request);
     ASSERT_TRUE(window);
-    ControlSpec button;
+    ControlRequest button;
     button.kind = ControlKind::Button;
     button.parent = window;
     button.geometry = {10, 10, 120, 30};

@@ -19,16 +19,16 @@ const HeadlessBackend::Window* HeadlessBackend::find_window(NativeHandle handle)
   return it == windows_.end() ? nullptr : &it->second;
 }
 
-NativeHandle HeadlessBackend::create_window(const WindowSpec& spec) {
-  if (spec.client_size.width < 0 || spec.client_size.height < 0) return kNoHandle;
+NativeHandle HeadlessBackend::create_window(const WindowRequest& request) {
+  if (request.client_size.width < 0 || request.client_size.height < 0) return kNoHandle;
   Window window;
-  window.title = spec.title;
-  window.style = spec.style;
+  window.title = request.title;
+  window.style = request.style;
   // The platform's own choice of position: a cascade origin near the screen's corner.
-  window.position = spec.platform_position ? Point{screen_.x + 32, screen_.y + 32} : spec.position;
-  window.client_size = spec.client_size;
-  window.normal_size = spec.client_size;
-  window.owner = is_window(spec.owner) ? spec.owner : kNoHandle;
+  window.position = request.platform_position ? Point{screen_.x + 32, screen_.y + 32} : request.position;
+  window.client_size = request.client_size;
+  window.normal_size = request.client_size;
+  window.owner = is_window(request.owner) ? request.owner : kNoHandle;
   NativeHandle handle = tree_.add_window();
   windows_.emplace(handle.value, std::move(window));
   return handle;

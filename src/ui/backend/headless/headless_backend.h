@@ -42,7 +42,7 @@ class HeadlessBackend final : public Backend {
 
   void set_sink(BackendSink* sink) override;
 
-  NativeHandle create_window(const WindowSpec& spec) override;
+  NativeHandle create_window(const WindowRequest& request) override;
   void destroy_window(NativeHandle window) override;
   bool is_window(NativeHandle handle) const override;
   void set_window_title(NativeHandle window, std::u16string_view title) override;
@@ -65,7 +65,7 @@ class HeadlessBackend final : public Backend {
   bool start_timer(NativeHandle window, int timer, int milliseconds) override;
   bool stop_timer(NativeHandle window, int timer) override;
 
-  NativeHandle create_control(const ControlSpec& spec) override;
+  NativeHandle create_control(const ControlRequest& request) override;
   void destroy_control(NativeHandle control) override;
   bool is_control(NativeHandle handle) const override;
   ControlKind control_kind(NativeHandle control) const override;

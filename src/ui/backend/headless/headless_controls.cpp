@@ -17,15 +17,15 @@ const HeadlessBackend::Control* HeadlessBackend::find_control(NativeHandle handl
   return it == controls_.end() ? nullptr : &it->second;
 }
 
-NativeHandle HeadlessBackend::create_control(const ControlSpec& spec) {
-  NativeHandle handle = tree_.add_control(spec.kind, spec.parent);
+NativeHandle HeadlessBackend::create_control(const ControlRequest& request) {
+  NativeHandle handle = tree_.add_control(request.kind, request.parent);
   if (!handle) return kNoHandle;
   Control control;
-  control.geometry = spec.geometry;
-  control.text = spec.text;
-  control.style = spec.style;
-  control.range = spec.range;
-  control.value = spec.kind == ControlKind::ComboBox || spec.kind == ControlKind::ListView ? -1 : spec.range.minimum;
+  control.geometry = request.geometry;
+  control.text = request.text;
+  control.style = request.style;
+  control.range = request.range;
+  control.value = request.kind == ControlKind::ComboBox || request.kind == ControlKind::ListView ? -1 : request.range.minimum;
   controls_.emplace(handle.value, std::move(control));
   return handle;
 }

@@ -75,10 +75,10 @@ int HeadlessBackend::add_control_item(NativeHandle handle, int position, std::u1
 
 NativeHandle HeadlessBackend::add_panel_page(NativeHandle panel, int position, std::u16string_view title) {
   if (!is_control(panel) || tree_.kind(panel) != ControlKind::Panel) return kNoHandle;
-  ControlSpec spec;
-  spec.kind = ControlKind::PanelPage;
-  spec.parent = panel;
-  NativeHandle page = create_control(spec);
+  ControlRequest request;
+  request.kind = ControlKind::PanelPage;
+  request.parent = panel;
+  NativeHandle page = create_control(request);
   Control* control = find_control(panel);
   int count = static_cast<int>(control->items.size());
   int index = position < 0 || position > count ? count : position;

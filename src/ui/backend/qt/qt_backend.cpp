@@ -84,16 +84,16 @@ void QtBackend::forget_widget(QWidget* widget) {
   widget->deleteLater();
 }
 
-NativeHandle QtBackend::create_window(const WindowSpec& spec) {
+NativeHandle QtBackend::create_window(const WindowRequest& request) {
   NativeHandle handle = tree_.add_window();
-  auto* window = new TopLevelWindow(*this, handle, spec.client_size);
-  window->setWindowFlags(window_flags(spec.style));
-  window->setWindowTitle(to_qstring(spec.title));
-  window->resize(spec.client_size.width, spec.client_size.height);
-  if (!spec.platform_position) window->move(spec.position.x, spec.position.y);
+  auto* window = new TopLevelWindow(*this, handle, request.client_size);
+  window->setWindowFlags(window_flags(request.style));
+  window->setWindowTitle(to_qstring(request.title));
+  window->resize(request.client_size.width, request.client_size.height);
+  if (!request.platform_position) window->move(request.position.x, request.position.y);
   WindowInfo info;
   info.widget = window;
-  info.owner = is_window(spec.owner) ? spec.owner : kNoHandle;
+  info.owner = is_window(request.owner) ? request.owner : kNoHandle;
   windows_.emplace(handle.value, std::move(info));
   handles_[window] = handle;
   return handle;

@@ -30,7 +30,7 @@ class QtBackend final : public Backend {
   void set_sink(BackendSink* sink) override;
   BackendSink* sink() const { return sink_; }
 
-  NativeHandle create_window(const WindowSpec& spec) override;
+  NativeHandle create_window(const WindowRequest& request) override;
   void destroy_window(NativeHandle window) override;
   bool is_window(NativeHandle handle) const override;
   void set_window_title(NativeHandle window, std::u16string_view title) override;
@@ -53,7 +53,7 @@ class QtBackend final : public Backend {
   bool start_timer(NativeHandle window, int timer, int milliseconds) override;
   bool stop_timer(NativeHandle window, int timer) override;
 
-  NativeHandle create_control(const ControlSpec& spec) override;
+  NativeHandle create_control(const ControlRequest& request) override;
   void destroy_control(NativeHandle control) override;
   bool is_control(NativeHandle handle) const override;
   ControlKind control_kind(NativeHandle control) const override;
@@ -130,21 +130,21 @@ class QtBackend final : public Backend {
   ControlInfo* find_control(NativeHandle handle);
   const ControlInfo* find_control(NativeHandle handle) const;
   QWidget* container_widget(NativeHandle parent) const;
-  QWidget* make_control_widget(const ControlSpec& spec, QWidget* parent);
+  QWidget* make_control_widget(const ControlRequest& request, QWidget* parent);
   // The kinds beyond the five the main window uses, one file per gadget family
   // (qt_<family>_controls.cpp); each makes nothing for a kind of another family.
-  QWidget* make_choice_widget(const ControlSpec& spec, QWidget* parent);
-  QWidget* make_field_widget(const ControlSpec& spec, QWidget* parent);
-  QWidget* make_list_widget(const ControlSpec& spec, QWidget* parent);
-  QWidget* make_page_widget(const ControlSpec& spec, QWidget* parent);
-  QWidget* make_picture_widget(const ControlSpec& spec, QWidget* parent);
-  QWidget* make_range_widget(const ControlSpec& spec, QWidget* parent);
-  QWidget* make_view_widget(const ControlSpec& spec, QWidget* parent);
+  QWidget* make_choice_widget(const ControlRequest& request, QWidget* parent);
+  QWidget* make_field_widget(const ControlRequest& request, QWidget* parent);
+  QWidget* make_list_widget(const ControlRequest& request, QWidget* parent);
+  QWidget* make_page_widget(const ControlRequest& request, QWidget* parent);
+  QWidget* make_picture_widget(const ControlRequest& request, QWidget* parent);
+  QWidget* make_range_widget(const ControlRequest& request, QWidget* parent);
+  QWidget* make_view_widget(const ControlRequest& request, QWidget* parent);
   // Reports `code` as the command of the control behind `widget`, when it still is ours.
   void report_command(QWidget* widget, int code);
   // The button group a new option joins: the parent's open one when the control tree puts
   // the option in its group, else a new one.
-  QButtonGroup* option_group_for(const ControlSpec& spec, QWidget* parent);
+  QButtonGroup* option_group_for(const ControlRequest& request, QWidget* parent);
   void destroy_children(std::vector<NativeHandle> children);
   void forget_widget(QWidget* widget);
   // Drops the open button group of a window or control that is gone.

@@ -11,25 +11,25 @@
 
 namespace ambrel {
 
-QButtonGroup* QtBackend::option_group_for(const ControlSpec& spec, QWidget* parent) {
-  int number = tree_.option_group_for_new(spec.parent);
-  OpenOptionGroup& open = option_groups_[spec.parent.value];
+QButtonGroup* QtBackend::option_group_for(const ControlRequest& request, QWidget* parent) {
+  int number = tree_.option_group_for_new(request.parent);
+  OpenOptionGroup& open = option_groups_[request.parent.value];
   if (open.buttons == nullptr || open.number != number) open = {number, new QButtonGroup(parent)};
   return open.buttons;
 }
 
-QWidget* QtBackend::make_choice_widget(const ControlSpec& spec, QWidget* parent) {
-  QString text = to_qstring(spec.text);
-  switch (spec.kind) {
+QWidget* QtBackend::make_choice_widget(const ControlRequest& request, QWidget* parent) {
+  QString text = to_qstring(request.text);
+  switch (request.kind) {
     case ControlKind::CheckBox: {
       auto* box = new QCheckBox(text, parent);
-      box->setTristate(spec.style.three_state);
+      box->setTristate(request.style.three_state);
       QObject::connect(box, &QCheckBox::clicked, box, [this, box] { report_command(box, kClickCommand); });
       return box;
     }
     case ControlKind::Option: {
       auto* option = new QRadioButton(text, parent);
-      option_group_for(spec, parent)->addButton(option);
+      option_group_for(request, parent)->addButton(option);
       QObject::connect(option, &QRadioButton::clicked, option,
                        [this, option] { report_command(option, kClickCommand); });
       return option;

@@ -121,23 +121,23 @@ QWidget* QtBackend::container_widget(NativeHandle parent) const {
   return parent_widget;
 }
 
-QWidget* QtBackend::make_control_widget(const ControlSpec& spec, QWidget* parent) {
-  QString text = to_qstring(spec.text);
-  switch (spec.kind) {
+QWidget* QtBackend::make_control_widget(const ControlRequest& request, QWidget* parent) {
+  QString text = to_qstring(request.text);
+  switch (request.kind) {
     case ControlKind::Text: {
       auto* label = new QLabel(text, parent);
       label->setTextFormat(Qt::PlainText);
       label->setWordWrap(true);
-      label->setAlignment(qt_alignment(spec.style.alignment) | Qt::AlignTop);
-      label->setFrameStyle(frame_shape(spec.style.border));
+      label->setAlignment(qt_alignment(request.style.alignment) | Qt::AlignTop);
+      label->setFrameStyle(frame_shape(request.style.border));
       return label;
     }
     case ControlKind::Button: {
       auto* button = new QPushButton(text, parent);
-      button->setCheckable(spec.style.toggle);
-      button->setDefault(spec.style.default_button);
-      if (spec.style.multi_line) show_caption_wrapped(*button);
-      if (spec.style.alignment != TextAlignment::Center) align_button(*button, spec.style.alignment);
+      button->setCheckable(request.style.toggle);
+      button->setDefault(request.style.default_button);
+      if (request.style.multi_line) show_caption_wrapped(*button);
+      if (request.style.alignment != TextAlignment::Center) align_button(*button, request.style.alignment);
       QObject::connect(button, &QPushButton::clicked, button, [this, button] {
         NativeHandle handle = handle_of(button);
         if (sink_ && widget(handle) == button) sink_->on_control_command(handle, 0);
@@ -147,9 +147,9 @@ QWidget* QtBackend::make_control_widget(const ControlSpec& spec, QWidget* parent
     case ControlKind::Editor: {
       auto* editor = new QPlainTextEdit(parent);
       QtEditorText& editor_text = QtEditorText::of(*editor);
-      editor_text.set(spec.text);
-      editor->setReadOnly(spec.style.read_only);
-      editor->setLineWrapMode(spec.style.word_wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+      editor_text.set(request.text);
+      editor->setReadOnly(request.style.read_only);
+      editor->setLineWrapMode(request.style.word_wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
       QObject::connect(editor, &QPlainTextEdit::textChanged, editor, [this, editor, &editor_text] {
         NativeHandle handle = handle_of(editor);
         bool program = setting_text_ || editor_text.taking_text();
@@ -161,14 +161,14 @@ QWidget* QtBackend::make_control_widget(const ControlSpec& spec, QWidget* parent
       return new QGroupBox(text, parent);
     case ControlKind::Container: {
       auto* container = new QFrame(parent);
-      container->setFrameStyle(frame_shape(spec.style.border));
+      container->setFrameStyle(frame_shape(request.style.border));
       return container;
     }
     case ControlKind::Splitter:
       return new SplitterWidget(*this, parent);
     case ControlKind::CheckBox:
     case ControlKind::Option:
-      return make_choice_widget(spec, parent);
+      return make_choice_widget(request, parent);
     case ControlKind::String:
     case ControlKind::Spin:
     case ControlKind::IpAddress:
@@ -176,29 +176,29 @@ QWidget* QtBackend::make_control_widget(const ControlSpec& spec, QWidget* parent
     case ControlKind::Date:
     case ControlKind::ComboBox:
     case ControlKind::ExplorerCombo:
-      return make_field_widget(spec, parent);
+      return make_field_widget(request, parent);
     case ControlKind::ListView:
     case ControlKind::ListIcon:
     case ControlKind::Tree:
     case ControlKind::ExplorerList:
     case ControlKind::ExplorerTree:
-      return make_list_widget(spec, parent);
+      return make_list_widget(request, parent);
     case ControlKind::Panel:
     case ControlKind::ScrollArea:
-      return make_page_widget(spec, parent);
+      return make_page_widget(request, parent);
     case ControlKind::Image:
     case ControlKind::ButtonImage:
     case ControlKind::Canvas:
-      return make_picture_widget(spec, parent);
+      return make_picture_widget(request, parent);
     case ControlKind::ScrollBar:
     case ControlKind::ProgressBar:
     case ControlKind::TrackBar:
-      return make_range_widget(spec, parent);
+      return make_range_widget(request, parent);
     case ControlKind::CodeEditor:
     case ControlKind::Web:
     case ControlKind::Calendar:
     case ControlKind::HyperLink:
-      return make_view_widget(spec, parent);
+      return make_view_widget(request, parent);
     case ControlKind::PanelPage:
       return nullptr;
   }
@@ -210,22 +210,22 @@ void QtBackend::report_command(QWidget* source, int code) {
   if (sink_ && widget(handle) == source) sink_->on_control_command(handle, code);
 }
 
-NativeHandle QtBackend::create_control(const ControlSpec& spec) {
-  QWidget* parent = container_widget(spec.parent);
-  if (!parent || !tree_.is_parent(spec.parent)) return kNoHandle;
-  QWidget* control = make_control_widget(spec, parent);
+NativeHandle QtBackend::create_control(const ControlRequest& request) {
+  QWidget* parent = container_widget(request.parent);
+  if (!parent || !tree_.is_parent(request.parent)) return kNoHandle;
+  QWidget* control = make_control_widget(request, parent);
   if (!control) return kNoHandle;
-  control->setFocusPolicy(spec.style.tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
-  if (spec.kind == ControlKind::Text || spec.kind == ControlKind::Frame || spec.kind == ControlKind::Container) {
+  control->setFocusPolicy(request.style.tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
+  if (request.kind == ControlKind::Text || request.kind == ControlKind::Frame || request.kind == ControlKind::Container) {
     control->setFocusPolicy(Qt::NoFocus);
   }
-  if (spec.style.fixed_pitch) control->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  control->setGeometry(spec.geometry.x, spec.geometry.y, spec.geometry.width, spec.geometry.height);
+  if (request.style.fixed_pitch) control->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  control->setGeometry(request.geometry.x, request.geometry.y, request.geometry.width, request.geometry.height);
   control->show();
-  NativeHandle handle = tree_.add_control(spec.kind, spec.parent);
+  NativeHandle handle = tree_.add_control(request.kind, request.parent);
   ControlInfo info;
   info.widget = control;
-  info.style = spec.style;
+  info.style = request.style;
   controls_.emplace(handle.value, std::move(info));
   handles_[control] = handle;
   return handle;

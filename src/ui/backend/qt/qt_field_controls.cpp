@@ -14,22 +14,22 @@
 
 namespace ambrel {
 
-QWidget* QtBackend::make_field_widget(const ControlSpec& spec, QWidget* parent) {
-  QString text = to_qstring(spec.text);
-  const ControlStyle& style = spec.style;
-  switch (spec.kind) {
+QWidget* QtBackend::make_field_widget(const ControlRequest& request, QWidget* parent) {
+  QString text = to_qstring(request.text);
+  const ControlStyle& style = request.style;
+  switch (request.kind) {
     case ControlKind::String:
     case ControlKind::IpAddress: {
       auto* field = new QLineEdit(text, parent);
       field->setReadOnly(style.read_only);
       if (style.password) field->setEchoMode(QLineEdit::Password);
-      if (spec.kind == ControlKind::IpAddress) field->setInputMask(QStringLiteral("000.000.000.000;_"));
+      if (request.kind == ControlKind::IpAddress) field->setInputMask(QStringLiteral("000.000.000.000;_"));
       QObject::connect(field, &QLineEdit::textEdited, field, [this, field] { report_command(field, kChangeCommand); });
       return field;
     }
     case ControlKind::Spin: {
       auto* spin = new QSpinBox(parent);
-      spin->setRange(spec.range.minimum, spec.range.maximum);
+      spin->setRange(request.range.minimum, request.range.maximum);
       spin->setReadOnly(style.read_only);
       QObject::connect(spin, &QSpinBox::valueChanged, spin, [this, spin] { report_command(spin, kChangeCommand); });
       return spin;
@@ -46,7 +46,7 @@ QWidget* QtBackend::make_field_widget(const ControlSpec& spec, QWidget* parent) 
     case ControlKind::ExplorerCombo: {
       auto* combo = new QComboBox(parent);
       combo->setEditable(style.editable);
-      if (spec.kind == ControlKind::ExplorerCombo) combo->addItem(text.isEmpty() ? QDir::homePath() : text);
+      if (request.kind == ControlKind::ExplorerCombo) combo->addItem(text.isEmpty() ? QDir::homePath() : text);
       QObject::connect(combo, &QComboBox::activated, combo, [this, combo] { report_command(combo, kChangeCommand); });
       return combo;
     }

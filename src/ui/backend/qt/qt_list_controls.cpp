@@ -18,37 +18,37 @@ namespace {
 // A list icon's first column, as wide as the dialog engine creates it.
 constexpr int kFirstColumnWidth = 300;
 
-QWidget* make_file_view(const ControlSpec& spec, QWidget* parent, bool folders_only) {
+QWidget* make_file_view(const ControlRequest& request, QWidget* parent, bool folders_only) {
   auto* view = new QTreeView(parent);
   auto* model = new QFileSystemModel(view);
   if (folders_only) model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-  QString path = spec.text.empty() ? QDir::homePath() : to_qstring(spec.text);
+  QString path = request.text.empty() ? QDir::homePath() : to_qstring(request.text);
   view->setModel(model);
   view->setRootIndex(model->setRootPath(path));
-  if (spec.style.multi_select) view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  if (request.style.multi_select) view->setSelectionMode(QAbstractItemView::ExtendedSelection);
   return view;
 }
 
-QTreeWidget* make_item_tree(const ControlSpec& spec, QWidget* parent, bool with_header) {
+QTreeWidget* make_item_tree(const ControlRequest& request, QWidget* parent, bool with_header) {
   auto* tree = new QTreeWidget(parent);
   tree->setColumnCount(1);
   tree->setHeaderHidden(!with_header);
   if (with_header) {
-    tree->setHeaderLabels({to_qstring(spec.text)});
+    tree->setHeaderLabels({to_qstring(request.text)});
     tree->setColumnWidth(0, kFirstColumnWidth);
     tree->setRootIsDecorated(false);
   }
-  if (spec.style.multi_select) tree->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  if (request.style.multi_select) tree->setSelectionMode(QAbstractItemView::ExtendedSelection);
   return tree;
 }
 
 }  // namespace
 
-QWidget* QtBackend::make_list_widget(const ControlSpec& spec, QWidget* parent) {
-  switch (spec.kind) {
+QWidget* QtBackend::make_list_widget(const ControlRequest& request, QWidget* parent) {
+  switch (request.kind) {
     case ControlKind::ListView: {
       auto* list = new QListWidget(parent);
-      if (spec.style.multi_select) list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+      if (request.style.multi_select) list->setSelectionMode(QAbstractItemView::ExtendedSelection);
       QObject::connect(list, &QListWidget::itemClicked, list, [this, list] { report_command(list, kClickCommand); });
       QObject::connect(list, &QListWidget::itemDoubleClicked, list,
                        [this, list] { report_command(list, kDoubleClickCommand); });
@@ -56,16 +56,16 @@ QWidget* QtBackend::make_list_widget(const ControlSpec& spec, QWidget* parent) {
     }
     case ControlKind::ListIcon:
     case ControlKind::Tree: {
-      QTreeWidget* tree = make_item_tree(spec, parent, spec.kind == ControlKind::ListIcon);
+      QTreeWidget* tree = make_item_tree(request, parent, request.kind == ControlKind::ListIcon);
       QObject::connect(tree, &QTreeWidget::itemClicked, tree, [this, tree] { report_command(tree, kClickCommand); });
       QObject::connect(tree, &QTreeWidget::itemDoubleClicked, tree,
                        [this, tree] { report_command(tree, kDoubleClickCommand); });
       return tree;
     }
     case ControlKind::ExplorerList:
-      return make_file_view(spec, parent, false);
+      return make_file_view(request, parent, false);
     case ControlKind::ExplorerTree:
-      return make_file_view(spec, parent, true);
+      return make_file_view(request, parent, true);
     default:
       return nullptr;
   }

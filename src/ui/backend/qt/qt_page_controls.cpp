@@ -10,8 +10,8 @@
 
 namespace ambrel {
 
-QWidget* QtBackend::make_page_widget(const ControlSpec& spec, QWidget* parent) {
-  switch (spec.kind) {
+QWidget* QtBackend::make_page_widget(const ControlRequest& request, QWidget* parent) {
+  switch (request.kind) {
     case ControlKind::Panel: {
       auto* panel = new QTabWidget(parent);
       QObject::connect(panel, &QTabWidget::currentChanged, panel,
@@ -22,7 +22,7 @@ QWidget* QtBackend::make_page_widget(const ControlSpec& spec, QWidget* parent) {
       auto* area = new QScrollArea(parent);
       area->setWidgetResizable(false);
       area->setWidget(new QWidget);
-      if (spec.style.border == BorderStyle::None) area->setFrameShape(QFrame::NoFrame);
+      if (request.style.border == BorderStyle::None) area->setFrameShape(QFrame::NoFrame);
       return area;
     }
     default:

@@ -9,17 +9,17 @@
 
 namespace ambrel {
 
-QWidget* QtBackend::make_picture_widget(const ControlSpec& spec, QWidget* parent) {
-  switch (spec.kind) {
+QWidget* QtBackend::make_picture_widget(const ControlRequest& request, QWidget* parent) {
+  switch (request.kind) {
     case ControlKind::Image:
     case ControlKind::Canvas: {
       auto* area = new QLabel(parent);
-      if (spec.style.border != BorderStyle::None) area->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+      if (request.style.border != BorderStyle::None) area->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
       return area;
     }
     case ControlKind::ButtonImage: {
       auto* button = new QPushButton(parent);
-      button->setCheckable(spec.style.toggle);
+      button->setCheckable(request.style.toggle);
       QObject::connect(button, &QPushButton::clicked, button,
                        [this, button] { report_command(button, kClickCommand); });
       return button;

@@ -16,11 +16,11 @@ Qt::Orientation orientation(const ControlStyle& style) { return style.vertical ?
 
 }  // namespace
 
-QWidget* QtBackend::make_range_widget(const ControlSpec& spec, QWidget* parent) {
-  const ControlRange& range = spec.range;
-  switch (spec.kind) {
+QWidget* QtBackend::make_range_widget(const ControlRequest& request, QWidget* parent) {
+  const ControlRange& range = request.range;
+  switch (request.kind) {
     case ControlKind::ScrollBar: {
-      auto* bar = new QScrollBar(orientation(spec.style), parent);
+      auto* bar = new QScrollBar(orientation(request.style), parent);
       bar->setRange(range.minimum, range.maximum);
       bar->setPageStep(range.page);
       QObject::connect(bar, &QScrollBar::actionTriggered, bar, [this, bar] { report_command(bar, kClickCommand); });
@@ -28,15 +28,15 @@ QWidget* QtBackend::make_range_widget(const ControlSpec& spec, QWidget* parent) 
     }
     case ControlKind::ProgressBar: {
       auto* bar = new QProgressBar(parent);
-      bar->setOrientation(orientation(spec.style));
+      bar->setOrientation(orientation(request.style));
       bar->setRange(range.minimum, range.maximum);
       bar->setTextVisible(false);
       return bar;
     }
     case ControlKind::TrackBar: {
-      auto* slider = new QSlider(orientation(spec.style), parent);
+      auto* slider = new QSlider(orientation(request.style), parent);
       slider->setRange(range.minimum, range.maximum);
-      if (spec.style.ticks) slider->setTickPosition(QSlider::TicksBelow);
+      if (request.style.ticks) slider->setTickPosition(QSlider::TicksBelow);
       QObject::connect(slider, &QSlider::actionTriggered, slider,
                        [this, slider] { report_command(slider, kClickCommand); });
       return slider;

@@ -24,24 +24,24 @@ QString link_markup(const QString& caption, const QString& style) {
   return QStringLiteral("<a href=\"link\" style=\"%1\">%2</a>").arg(style, caption.toHtmlEscaped());
 }
 
-QLabel* make_link(const ControlSpec& spec, QWidget* parent) {
-  QString style = QStringLiteral("text-decoration: %1;").arg(spec.style.underline ? "underline" : "none");
-  if (spec.style.color >= 0) {
-    QColor color(spec.style.color & 0xFF, (spec.style.color >> 8) & 0xFF, (spec.style.color >> 16) & 0xFF);
+QLabel* make_link(const ControlRequest& request, QWidget* parent) {
+  QString style = QStringLiteral("text-decoration: %1;").arg(request.style.underline ? "underline" : "none");
+  if (request.style.color >= 0) {
+    QColor color(request.style.color & 0xFF, (request.style.color >> 8) & 0xFF, (request.style.color >> 16) & 0xFF);
     style += QStringLiteral(" color: %1;").arg(color.name());
   }
   auto* label = new QLabel(parent);
-  label->setProperty(kLinkCaption, to_qstring(spec.text));
+  label->setProperty(kLinkCaption, to_qstring(request.text));
   label->setProperty(kLinkStyle, style);
-  label->setText(link_markup(to_qstring(spec.text), style));
+  label->setText(link_markup(to_qstring(request.text), style));
   label->setTextFormat(Qt::RichText);
   return label;
 }
 
 }  // namespace
 
-QWidget* QtBackend::make_view_widget(const ControlSpec& spec, QWidget* parent) {
-  switch (spec.kind) {
+QWidget* QtBackend::make_view_widget(const ControlRequest& request, QWidget* parent) {
+  switch (request.kind) {
     case ControlKind::CodeEditor: {
       auto* editor = new QPlainTextEdit(parent);
       editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -50,16 +50,16 @@ QWidget* QtBackend::make_view_widget(const ControlSpec& spec, QWidget* parent) {
     }
     case ControlKind::Web: {
       auto* page = new QTextBrowser(parent);
-      page->setPlainText(to_qstring(spec.text));
+      page->setPlainText(to_qstring(request.text));
       return page;
     }
     case ControlKind::Calendar: {
       auto* calendar = new QCalendarWidget(parent);
-      calendar->setGridVisible(spec.style.border != BorderStyle::None);
+      calendar->setGridVisible(request.style.border != BorderStyle::None);
       return calendar;
     }
     case ControlKind::HyperLink: {
-      QLabel* link = make_link(spec, parent);
+      QLabel* link = make_link(request, parent);
       QObject::connect(link, &QLabel::linkActivated, link, [this, link] { report_command(link, kClickCommand); });
       return link;
     }

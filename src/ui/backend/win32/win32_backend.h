@@ -30,7 +30,7 @@ class Win32Backend final : public Backend {
   void set_sink(BackendSink* sink) override;
   BackendSink* sink() const { return sink_; }
 
-  NativeHandle create_window(const WindowSpec& spec) override;
+  NativeHandle create_window(const WindowRequest& request) override;
   void destroy_window(NativeHandle window) override;
   bool is_window(NativeHandle handle) const override;
   void set_window_title(NativeHandle window, std::u16string_view title) override;
@@ -54,7 +54,7 @@ class Win32Backend final : public Backend {
   bool start_timer(NativeHandle window, int timer, int milliseconds) override;
   bool stop_timer(NativeHandle window, int timer) override;
 
-  NativeHandle create_control(const ControlSpec& spec) override;
+  NativeHandle create_control(const ControlRequest& request) override;
   void destroy_control(NativeHandle control) override;
   bool is_control(NativeHandle handle) const override;
   ControlKind control_kind(NativeHandle control) const override;
@@ -158,18 +158,18 @@ class Win32Backend final : public Backend {
   const ControlInfo* find_control(NativeHandle handle) const;
   // Where a parent's new controls live: a scroll area's inner area, else the parent itself.
   HWND container_hwnd(NativeHandle parent) const;
-  HWND make_control_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
+  HWND make_control_window(const ControlRequest& request, HWND parent, ControlInfo& info);
   // The kinds beyond the five the main window uses, one file per gadget family
   // (win32_<family>_controls.cpp); each makes nothing for a kind of another family.
-  HWND make_choice_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
-  HWND make_field_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
-  HWND make_list_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
-  HWND make_page_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
-  HWND make_picture_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
-  HWND make_range_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
-  HWND make_view_window(const ControlSpec& spec, HWND parent, ControlInfo& info);
+  HWND make_choice_window(const ControlRequest& request, HWND parent, ControlInfo& info);
+  HWND make_field_window(const ControlRequest& request, HWND parent, ControlInfo& info);
+  HWND make_list_window(const ControlRequest& request, HWND parent, ControlInfo& info);
+  HWND make_page_window(const ControlRequest& request, HWND parent, ControlInfo& info);
+  HWND make_picture_window(const ControlRequest& request, HWND parent, ControlInfo& info);
+  HWND make_range_window(const ControlRequest& request, HWND parent, ControlInfo& info);
+  HWND make_view_window(const ControlRequest& request, HWND parent, ControlInfo& info);
   // A scroll area with its inner area in info.inner (win32_scroll_area.cpp).
-  HWND make_scroll_area(const ControlSpec& spec, HWND parent, ControlInfo& info);
+  HWND make_scroll_area(const ControlRequest& request, HWND parent, ControlInfo& info);
   // The folder an explorer kind shows, its text or the home folder, filled in
   // (win32_explorer.cpp); other kinds are left alone.
   void show_explorer_folder(ControlKind kind, ControlInfo& control, std::u16string_view folder);
@@ -206,7 +206,7 @@ class Win32Backend final : public Backend {
   bool route_tab_key(const MSG& message);
   void dispatch(MSG& message);
   void run_posted_tasks();
-  void place_new_control(HWND control, const ControlSpec& spec);
+  void place_new_control(HWND control, const ControlRequest& request);
   void destroy_children(std::vector<NativeHandle> children);
   void forget_hwnd(HWND hwnd);
   void register_hwnd(HWND hwnd, NativeHandle handle);

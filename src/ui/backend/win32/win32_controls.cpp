@@ -92,18 +92,18 @@ HWND Win32Backend::container_hwnd(NativeHandle parent) const {
   return hwnd(parent);
 }
 
-HWND Win32Backend::make_control_window(const ControlSpec& spec, HWND parent, ControlInfo& info) {
-  const ControlStyle& style = spec.style;
+HWND Win32Backend::make_control_window(const ControlRequest& request, HWND parent, ControlInfo& info) {
+  const ControlStyle& style = request.style;
   DWORD tab_stop = style.tab_stop ? WS_TABSTOP : 0;
-  switch (spec.kind) {
+  switch (request.kind) {
     case ControlKind::Text: {
       auto [bits, ex_bits] = border_bits(style.border);
-      return create_child(L"Static", spec.text, SS_NOPREFIX | static_alignment(style.alignment) | bits, ex_bits, parent);
+      return create_child(L"Static", request.text, SS_NOPREFIX | static_alignment(style.alignment) | bits, ex_bits, parent);
     }
     case ControlKind::Button: {
       DWORD kind = style.toggle ? BS_AUTOCHECKBOX | BS_PUSHLIKE : style.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
       DWORD bits = kind | button_alignment(style.alignment) | (style.multi_line ? BS_MULTILINE : 0) | tab_stop;
-      return create_child(L"Button", spec.text, bits, 0, parent);
+      return create_child(L"Button", request.text, bits, 0, parent);
     }
     case ControlKind::Editor:
     case ControlKind::CodeEditor: {
@@ -114,22 +114,22 @@ HWND Win32Backend::make_control_window(const ControlSpec& spec, HWND parent, Con
       SendMessageW(editor, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->fixed()), FALSE);
       // Wrap at the control's width, or never.
       SendMessageW(editor, EM_SETTARGETDEVICE, 0, style.word_wrap ? 0 : 1);
-      set_editor_text(editor, spec.text);
+      set_editor_text(editor, request.text);
       SendMessageW(editor, EM_SETEVENTMASK, 0, ENM_CHANGE);
       return editor;
     }
     case ControlKind::Frame:
-      return create_child(L"Button", spec.text, BS_GROUPBOX, 0, parent);
+      return create_child(L"Button", request.text, BS_GROUPBOX, 0, parent);
     case ControlKind::Container: {
       auto [bits, ex_bits] = border_bits(style.border);
-      return create_child(kContainerClass, spec.text, bits, ex_bits | WS_EX_CONTROLPARENT, parent,
+      return create_child(kContainerClass, request.text, bits, ex_bits | WS_EX_CONTROLPARENT, parent,
                           this);
     }
     case ControlKind::Splitter:
       return create_child(kSplitterClass, u"", 0, WS_EX_CONTROLPARENT, parent, this);
     case ControlKind::CheckBox:
     case ControlKind::Option:
-      return make_choice_window(spec, parent, info);
+      return make_choice_window(request, parent, info);
     case ControlKind::String:
     case ControlKind::Spin:
     case ControlKind::IpAddress:
@@ -137,52 +137,52 @@ HWND Win32Backend::make_control_window(const ControlSpec& spec, HWND parent, Con
     case ControlKind::Date:
     case ControlKind::ComboBox:
     case ControlKind::ExplorerCombo:
-      return make_field_window(spec, parent, info);
+      return make_field_window(request, parent, info);
     case ControlKind::ListView:
     case ControlKind::ListIcon:
     case ControlKind::Tree:
     case ControlKind::ExplorerList:
     case ControlKind::ExplorerTree:
-      return make_list_window(spec, parent, info);
+      return make_list_window(request, parent, info);
     case ControlKind::Panel:
     case ControlKind::ScrollArea:
-      return make_page_window(spec, parent, info);
+      return make_page_window(request, parent, info);
     case ControlKind::Image:
     case ControlKind::ButtonImage:
     case ControlKind::Canvas:
-      return make_picture_window(spec, parent, info);
+      return make_picture_window(request, parent, info);
     case ControlKind::ScrollBar:
     case ControlKind::ProgressBar:
     case ControlKind::TrackBar:
-      return make_range_window(spec, parent, info);
+      return make_range_window(request, parent, info);
     case ControlKind::Web:
     case ControlKind::Calendar:
     case ControlKind::HyperLink:
-      return make_view_window(spec, parent, info);
+      return make_view_window(request, parent, info);
     case ControlKind::PanelPage:  // made by add_panel_page
       return nullptr;
   }
   return nullptr;
 }
 
-NativeHandle Win32Backend::create_control(const ControlSpec& spec) {
-  HWND parent = container_hwnd(spec.parent);
-  if (!parent || !tree_.is_parent(spec.parent) || spec.kind == ControlKind::PanelPage) return kNoHandle;
+NativeHandle Win32Backend::create_control(const ControlRequest& request) {
+  HWND parent = container_hwnd(request.parent);
+  if (!parent || !tree_.is_parent(request.parent) || request.kind == ControlKind::PanelPage) return kNoHandle;
   ControlInfo info;
-  info.style = spec.style;
-  HWND control = make_control_window(spec, parent, info);
+  info.style = request.style;
+  HWND control = make_control_window(request, parent, info);
   if (!control) return kNoHandle;
   info.hwnd = control;
-  show_explorer_folder(spec.kind, info, spec.text);
-  if (spec.kind != ControlKind::Editor && spec.kind != ControlKind::CodeEditor) {
+  show_explorer_folder(request.kind, info, request.text);
+  if (request.kind != ControlKind::Editor && request.kind != ControlKind::CodeEditor) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->gui()), FALSE);
   }
   subclass_control(control, *this);
-  MoveWindow(control, spec.geometry.x, spec.geometry.y, spec.geometry.width, spec.geometry.height, FALSE);
-  place_new_control(control, spec);
+  MoveWindow(control, request.geometry.x, request.geometry.y, request.geometry.width, request.geometry.height, FALSE);
+  place_new_control(control, request);
   ShowWindow(control, SW_SHOWNA);
-  last_created_[spec.parent.value] = spec.kind;
-  NativeHandle handle = tree_.add_control(spec.kind, spec.parent);
+  last_created_[request.parent.value] = request.kind;
+  NativeHandle handle = tree_.add_control(request.kind, request.parent);
   register_hwnd(control, handle);
   if (info.inner) register_hwnd(info.inner, handle);
   controls_.emplace(handle.value, std::move(info));
@@ -191,12 +191,12 @@ NativeHandle Win32Backend::create_control(const ControlSpec& spec) {
 
 // Controls keep their creation order in the z-order (option groups and the focus order
 // follow it), but a group frame lies below them all, as it would hide what it surrounds.
-void Win32Backend::place_new_control(HWND control, const ControlSpec& spec) {
+void Win32Backend::place_new_control(HWND control, const ControlRequest& request) {
   HWND after = HWND_TOP;
-  if (spec.kind == ControlKind::Frame) {
+  if (request.kind == ControlKind::Frame) {
     after = HWND_BOTTOM;
   } else {
-    for (NativeHandle sibling : tree_.children(spec.parent)) {
+    for (NativeHandle sibling : tree_.children(request.parent)) {
       if (tree_.kind(sibling) != ControlKind::Frame) after = find_control(sibling)->hwnd;
     }
   }

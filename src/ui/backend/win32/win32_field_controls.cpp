@@ -12,30 +12,30 @@ namespace ambrel {
 namespace {
 
 // The up-down is a sibling of its edit, which the control stands for; it keeps the value.
-HWND make_spin(const ControlSpec& spec, HWND parent, HWND& up_down) {
-  HWND field = family_child(L"Edit", u"", ES_NUMBER | ES_AUTOHSCROLL | tab_stop_bit(spec.style), WS_EX_CLIENTEDGE,
+HWND make_spin(const ControlRequest& request, HWND parent, HWND& up_down) {
+  HWND field = family_child(L"Edit", u"", ES_NUMBER | ES_AUTOHSCROLL | tab_stop_bit(request.style), WS_EX_CLIENTEDGE,
                             parent);
   if (!field) return nullptr;
   up_down = family_child(UPDOWN_CLASSW, u"", UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0,
                          parent);
   SendMessageW(up_down, UDM_SETBUDDY, reinterpret_cast<WPARAM>(field), 0);
-  SendMessageW(up_down, UDM_SETRANGE32, static_cast<WPARAM>(spec.range.minimum), spec.range.maximum);
-  SendMessageW(up_down, UDM_SETPOS32, 0, spec.range.minimum);
+  SendMessageW(up_down, UDM_SETRANGE32, static_cast<WPARAM>(request.range.minimum), request.range.maximum);
+  SendMessageW(up_down, UDM_SETPOS32, 0, request.range.minimum);
   ShowWindow(up_down, SW_SHOWNA);
   return field;
 }
 
 }  // namespace
 
-HWND Win32Backend::make_field_window(const ControlSpec& spec, HWND parent, ControlInfo& info) {
-  const ControlStyle& style = spec.style;
+HWND Win32Backend::make_field_window(const ControlRequest& request, HWND parent, ControlInfo& info) {
+  const ControlStyle& style = request.style;
   DWORD tab_stop = tab_stop_bit(style);
-  switch (spec.kind) {
+  switch (request.kind) {
     case ControlKind::String:
-      return family_child(L"Edit", spec.text, ES_AUTOHSCROLL | (style.password ? ES_PASSWORD : 0) | tab_stop,
+      return family_child(L"Edit", request.text, ES_AUTOHSCROLL | (style.password ? ES_PASSWORD : 0) | tab_stop,
                           WS_EX_CLIENTEDGE, parent);
     case ControlKind::Spin:
-      return make_spin(spec, parent, info.inner);
+      return make_spin(request, parent, info.inner);
     case ControlKind::Shortcut:
       return family_child(HOTKEY_CLASSW, u"", tab_stop, 0, parent);
     case ControlKind::Date:

@@ -15,13 +15,13 @@ namespace {
 // A list icon's first column, as wide as the dialog engine creates it.
 constexpr int kFirstColumnWidth = 300;
 
-HWND make_list_icon(const ControlSpec& spec, HWND parent) {
-  DWORD style = LVS_REPORT | LVS_SHOWSELALWAYS | (spec.style.multi_select ? 0 : LVS_SINGLESEL) | tab_stop_bit(spec.style);
+HWND make_list_icon(const ControlRequest& request, HWND parent) {
+  DWORD style = LVS_REPORT | LVS_SHOWSELALWAYS | (request.style.multi_select ? 0 : LVS_SINGLESEL) | tab_stop_bit(request.style);
   HWND list = family_child(WC_LISTVIEWW, u"", style, WS_EX_CLIENTEDGE, parent);
   if (!list) return nullptr;
-  DWORD extended = LVS_EX_FULLROWSELECT | (spec.style.check_boxes ? LVS_EX_CHECKBOXES : 0);
+  DWORD extended = LVS_EX_FULLROWSELECT | (request.style.check_boxes ? LVS_EX_CHECKBOXES : 0);
   SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
-  std::wstring title = to_wide(spec.text);
+  std::wstring title = to_wide(request.text);
   LVCOLUMNW column{};
   column.mask = LVCF_TEXT | LVCF_WIDTH;
   column.cx = kFirstColumnWidth;
@@ -38,10 +38,10 @@ bool is_common_list(ControlKind kind) {
 
 }  // namespace
 
-HWND Win32Backend::make_list_window(const ControlSpec& spec, HWND parent, ControlInfo&) {
-  const ControlStyle& style = spec.style;
+HWND Win32Backend::make_list_window(const ControlRequest& request, HWND parent, ControlInfo&) {
+  const ControlStyle& style = request.style;
   DWORD tab_stop = tab_stop_bit(style);
-  switch (spec.kind) {
+  switch (request.kind) {
     case ControlKind::ListView:
     case ControlKind::ExplorerList:
       return family_child(
@@ -49,7 +49,7 @@ HWND Win32Backend::make_list_window(const ControlSpec& spec, HWND parent, Contro
           LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | (style.multi_select ? LBS_EXTENDEDSEL : 0) | tab_stop,
           WS_EX_CLIENTEDGE, parent);
     case ControlKind::ListIcon:
-      return make_list_icon(spec, parent);
+      return make_list_icon(request, parent);
     case ControlKind::Tree:
     case ControlKind::ExplorerTree:
       return family_child(WC_TREEVIEWW, u"",

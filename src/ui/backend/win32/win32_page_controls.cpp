@@ -11,13 +11,13 @@
 
 namespace ambrel {
 
-HWND Win32Backend::make_page_window(const ControlSpec& spec, HWND parent, ControlInfo& info) {
-  switch (spec.kind) {
+HWND Win32Backend::make_page_window(const ControlRequest& request, HWND parent, ControlInfo& info) {
+  switch (request.kind) {
     case ControlKind::Panel:
-      return family_child(WC_TABCONTROLW, u"", WS_CLIPCHILDREN | tab_stop_bit(spec.style), WS_EX_CONTROLPARENT,
+      return family_child(WC_TABCONTROLW, u"", WS_CLIPCHILDREN | tab_stop_bit(request.style), WS_EX_CONTROLPARENT,
                           parent);
     case ControlKind::ScrollArea:
-      return make_scroll_area(spec, parent, info);
+      return make_scroll_area(request, parent, info);
     default:
       return nullptr;
   }

@@ -9,14 +9,14 @@
 
 namespace ambrel {
 
-HWND Win32Backend::make_picture_window(const ControlSpec& spec, HWND parent, ControlInfo&) {
-  switch (spec.kind) {
+HWND Win32Backend::make_picture_window(const ControlRequest& request, HWND parent, ControlInfo&) {
+  switch (request.kind) {
     case ControlKind::Image:
-      return family_child(L"Static", spec.text, SS_NOPREFIX | SS_LEFT, 0, parent);
+      return family_child(L"Static", request.text, SS_NOPREFIX | SS_LEFT, 0, parent);
     case ControlKind::Canvas:
       return family_child(kContainerClass, u"", 0, 0, parent, this);
     case ControlKind::ButtonImage:
-      return family_child(L"Button", spec.text, BS_PUSHBUTTON | tab_stop_bit(spec.style), 0, parent);
+      return family_child(L"Button", request.text, BS_PUSHBUTTON | tab_stop_bit(request.style), 0, parent);
     default:
       return nullptr;
   }

@@ -33,9 +33,9 @@ void set_range(HWND control, ControlKind kind, const ControlRange& range) {
   }
 }
 
-HWND make_bar(const ControlSpec& spec, HWND parent) {
-  const ControlStyle& style = spec.style;
-  switch (spec.kind) {
+HWND make_bar(const ControlRequest& request, HWND parent) {
+  const ControlStyle& style = request.style;
+  switch (request.kind) {
     case ControlKind::ScrollBar:
       return family_child(L"ScrollBar", u"", style.vertical ? SBS_VERT : SBS_HORZ, 0, parent);
     case ControlKind::ProgressBar:
@@ -83,9 +83,9 @@ void move_scroll_bar(HWND bar, int action) {
 
 }  // namespace
 
-HWND Win32Backend::make_range_window(const ControlSpec& spec, HWND parent, ControlInfo&) {
-  HWND bar = make_bar(spec, parent);
-  if (bar) set_range(bar, spec.kind, spec.range);
+HWND Win32Backend::make_range_window(const ControlRequest& request, HWND parent, ControlInfo&) {
+  HWND bar = make_bar(request, parent);
+  if (bar) set_range(bar, request.kind, request.range);
   return bar;
 }
 

@@ -92,8 +92,8 @@ void fit_bars(HWND area, HWND inner) {
 
 }  // namespace
 
-HWND Win32Backend::make_scroll_area(const ControlSpec& spec, HWND parent, ControlInfo& info) {
-  DWORD edge = spec.style.border == BorderStyle::None ? 0 : WS_EX_CLIENTEDGE;
+HWND Win32Backend::make_scroll_area(const ControlRequest& request, HWND parent, ControlInfo& info) {
+  DWORD edge = request.style.border == BorderStyle::None ? 0 : WS_EX_CLIENTEDGE;
   HWND area = CreateWindowExW(edge | WS_EX_CONTROLPARENT, kScrollAreaClass, L"",
                               WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL, 0, 0, 0, 0,
                               parent, nullptr, GetModuleHandleW(nullptr), this);

@@ -10,16 +10,16 @@
 
 namespace ambrel {
 
-HWND Win32Backend::make_view_window(const ControlSpec& spec, HWND parent, ControlInfo& info) {
-  DWORD tab_stop = tab_stop_bit(spec.style);
-  switch (spec.kind) {
+HWND Win32Backend::make_view_window(const ControlRequest& request, HWND parent, ControlInfo& info) {
+  DWORD tab_stop = tab_stop_bit(request.style);
+  switch (request.kind) {
     case ControlKind::Web:
-      return family_child(L"Static", spec.text, SS_NOPREFIX | SS_LEFT, 0, parent);
+      return family_child(L"Static", request.text, SS_NOPREFIX | SS_LEFT, 0, parent);
     case ControlKind::Calendar:
       return family_child(MONTHCAL_CLASSW, u"", tab_stop, 0, parent);
     case ControlKind::HyperLink: {
-      info.link_caption = spec.text;
-      std::wstring markup = link_markup(spec.text);
+      info.link_caption = request.text;
+      std::wstring markup = link_markup(request.text);
       return CreateWindowExW(0, WC_LINK, markup.c_str(), WS_CHILD | WS_CLIPSIBLINGS | tab_stop, 0, 0, 0, 0, parent,
                              nullptr, GetModuleHandleW(nullptr), nullptr);
     }

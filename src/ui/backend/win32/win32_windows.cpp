@@ -69,16 +69,16 @@ const Win32Backend::WindowInfo* Win32Backend::find_window(NativeHandle handle) c
   return it == windows_.end() ? nullptr : &it->second;
 }
 
-NativeHandle Win32Backend::create_window(const WindowSpec& spec) {
+NativeHandle Win32Backend::create_window(const WindowRequest& request) {
   WindowInfo info;
-  info.style = window_style(spec.style);
-  info.ex_style = spec.style.tool ? WS_EX_TOOLWINDOW : 0;
-  info.owner = is_window(spec.owner) ? spec.owner : kNoHandle;
-  Size frame = frame_size(spec.client_size, info.style, info.ex_style);
-  int x = spec.platform_position ? CW_USEDEFAULT : spec.position.x;
-  int y = spec.platform_position ? CW_USEDEFAULT : spec.position.y;
+  info.style = window_style(request.style);
+  info.ex_style = request.style.tool ? WS_EX_TOOLWINDOW : 0;
+  info.owner = is_window(request.owner) ? request.owner : kNoHandle;
+  Size frame = frame_size(request.client_size, info.style, info.ex_style);
+  int x = request.platform_position ? CW_USEDEFAULT : request.position.x;
+  int y = request.platform_position ? CW_USEDEFAULT : request.position.y;
   HWND owner = info.owner ? find_window(info.owner)->hwnd : nullptr;
-  std::wstring title = to_wide(spec.title);
+  std::wstring title = to_wide(request.title);
   info.hwnd = CreateWindowExW(info.ex_style, kTopLevelClass, title.c_str(), info.style, x, y, frame.width,
                               frame.height, owner, nullptr, GetModuleHandleW(nullptr), this);
   if (!info.hwnd) return kNoHandle;
