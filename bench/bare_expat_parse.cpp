@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
   for (;;) {
     ssize_t got = read(file, buffer.data(), buffer.size());
     if (got < 0) return 3;
-    ok = XML_Parse(parser, buffer.data(), static_cast<int>(got), got == 0 ? XML_TRUE : XML_FALSE) == XML_STATUS_OK;
+    ok = XML_Parse(parser, buffer.data(), static_cast<int>(got), got == 0 ? XML_TRUE : XML_FALSE) ==
+         XML_STATUS_OK;
     if (!ok || got == 0) break;
   }
   XML_ParserFree(parser);

@@ -39,8 +39,7 @@ double microseconds(Clock::duration duration) {
 }
 
 void drain_events() {
-  while (take_event() != 0) {
-  }
+  while (take_event() != 0) {}
 }
 
 // The tool's window binds these; here they do nothing.
@@ -68,7 +67,8 @@ double relayout_microseconds() {
 }
 
 std::u16string generated_definition() {
-  std::u16string text = u"<window name='big' text='Many gadgets' flags='#KV_Window_SizeGadget'><vbox>";
+  std::u16string text =
+      u"<window name='big' text='Many gadgets' flags='#KV_Window_SizeGadget'><vbox>";
   int serial = 0;
   for (int row = 0; row < kRows; ++row) {
     text += u"<hbox expand='equal'>";
@@ -107,7 +107,8 @@ OpenFigures open_figures() {
       return figures;
     }
     times.push_back(microseconds(took) / 1000.0);
-    figures.gadgets = dialog_gadget(dialog, u"g999") != -1 ? kRows * kColumns * kGadgetsPerColumn : 0;
+    figures.gadgets =
+        dialog_gadget(dialog, u"g999") != -1 ? kRows * kColumns * kGadgetsPerColumn : 0;
     dialog_free(dialog);
     drain_events();
   }
@@ -152,13 +153,14 @@ NestedFigures nested_figures(std::u16string_view open, std::u16string_view close
 
 void print_nested_figures() {
   for (int depth : {2000, 5000, 20000}) {
-    NestedFigures splitters =
-        nested_figures(u"<splitter flags='#KV_Splitter_SecondFixed'>", u"<empty/></splitter>", depth);
+    NestedFigures splitters = nested_figures(u"<splitter flags='#KV_Splitter_SecondFixed'>",
+                                             u"<empty/></splitter>", depth);
     NestedFigures boxes = nested_figures(u"<vbox>", u"</vbox>", depth);
-    std::printf("%5d nested splitters: open %.2f us, relayout %.2f us per level; "
-                "boxes: open %.2f us, relayout %.2f us per level\n",
-                depth, splitters.open_us_per_level, splitters.relayout_us_per_level,
-                boxes.open_us_per_level, boxes.relayout_us_per_level);
+    std::printf(
+        "%5d nested splitters: open %.2f us, relayout %.2f us per level; "
+        "boxes: open %.2f us, relayout %.2f us per level\n",
+        depth, splitters.open_us_per_level, splitters.relayout_us_per_level,
+        boxes.open_us_per_level, boxes.relayout_us_per_level);
   }
 }
 
@@ -170,10 +172,12 @@ int main() {
   if (!services) return 1;
   ambrel::publish_embedded_procedures();
   double relayout = ambrel::relayout_microseconds();
-  std::printf("embedded window relayout (one size event): %.1f us (target well under 1000 us)\n", relayout);
+  std::printf("embedded window relayout (one size event): %.1f us (target well under 1000 us)\n",
+              relayout);
   ambrel::OpenFigures figures = ambrel::open_figures();
-  std::printf("open + layout, %d gadgets in nested boxes: best %.2f ms, median %.2f ms (target < 50 ms)\n",
-              figures.gadgets, figures.best_ms, figures.median_ms);
+  std::printf(
+      "open + layout, %d gadgets in nested boxes: best %.2f ms, median %.2f ms (target < 50 ms)\n",
+      figures.gadgets, figures.best_ms, figures.median_ms);
   ambrel::print_nested_figures();
   return 0;
 }

@@ -49,7 +49,8 @@ Cost cost_of(const std::function<void()>& work) {
   long before = status_kilobytes("VmRSS:");
   Clock::time_point start = Clock::now();
   work();
-  return {milliseconds_since(start), static_cast<double>(status_kilobytes("VmHWM:") - before) / 1024};
+  return {milliseconds_since(start),
+          static_cast<double>(status_kilobytes("VmHWM:") - before) / 1024};
 }
 
 // Reading the editor's text whole and in pieces; false when the two differ.
@@ -58,10 +59,11 @@ bool compare_reads(int editor, const char* state) {
   Cost whole = cost_of([&] { whole_size = ambrel::get_gadget_text(editor).size(); });
   std::size_t pieces_size = 0;
   Cost pieces = cost_of([&] {
-    ambrel::read_gadget_text(editor, [&](std::u16string_view piece) { pieces_size += piece.size(); });
+    ambrel::read_gadget_text(editor,
+                             [&](std::u16string_view piece) { pieces_size += piece.size(); });
   });
-  std::printf("%s: read whole %.1f ms, +%.1f MiB | in pieces %.1f ms, +%.1f MiB\n", state, whole.milliseconds,
-              whole.extra_mib, pieces.milliseconds, pieces.extra_mib);
+  std::printf("%s: read whole %.1f ms, +%.1f MiB | in pieces %.1f ms, +%.1f MiB\n", state,
+              whole.milliseconds, whole.extra_mib, pieces.milliseconds, pieces.extra_mib);
   return whole_size == pieces_size;
 }
 
@@ -92,14 +94,16 @@ int main() {
 
   std::printf("editor text: %zu UTF-16 units (%zu bytes)\n", text.size(), text.size() * 2);
   std::printf("build %.1f ms, set and show %.1f ms, read back %.1f ms\n", build, set, get);
-  std::printf("set / build ratio %.1f, read back identical: %s\n", set / build, back == text ? "yes" : "no");
+  std::printf("set / build ratio %.1f, read back identical: %s\n", set / build,
+              back == text ? "yes" : "no");
   bool same = back == text;
   back.clear();
   back.shrink_to_fit();
 
   same = compare_reads(editor, "as given") && same;
   auto* widget = static_cast<QPlainTextEdit*>(qt->widget(gadget_handle(editor)));
-  while (widget->document()->characterCount() < 2) QApplication::processEvents();  // built in the background
+  while (widget->document()->characterCount() < 2)
+    QApplication::processEvents();                  // built in the background
   QTextCursor(widget->document()).insertText("x");  // an edit: now read from the document
   same = compare_reads(editor, "edited") && same;
 

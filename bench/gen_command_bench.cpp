@@ -31,7 +31,9 @@ struct Run {
   double peak_mib = 0;
 };
 
-double seconds(const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6; }
+double seconds(const timeval& t) {
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
+}
 
 // Runs `argv` with its output to /dev/null; `address_limit` bytes of address space when not 0.
 Run run(const std::vector<std::string>& argv, rlim_t address_limit = 0) {
@@ -52,7 +54,8 @@ Run run(const std::vector<std::string>& argv, rlim_t address_limit = 0) {
   int status = 0;
   rusage usage{};
   wait4(child, &status, 0, &usage);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, seconds(usage.ru_utime) + seconds(usage.ru_stime),
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+          seconds(usage.ru_utime) + seconds(usage.ru_stime),
           static_cast<double>(usage.ru_maxrss) / 1024};
 }
 
@@ -64,10 +67,12 @@ void write_catalogue(const std::string& path, std::uint64_t bytes, long first_re
   std::string record;
   for (long i = first_record; written < bytes; ++i) {
     std::string n = std::to_string(i);
-    record = "  <book id=\"bk" + n + "\" lang=\"en\">\n    <author>Author " + n + "</author>\n    <title>Title " +
-             n + "</title>\n    <price>" + std::to_string(i % 90) + ".95</price>\n    <stock>" +
-             std::to_string(i % 17) + "</stock>\n    <!-- checked -->\n    <tags><tag>a</tag><tag>b</tag></tags>\n"
-             "    <blurb><![CDATA[<b>Stra\xc3\x9f" "e</b>]]></blurb>\n  </book>\n";
+    record = "  <book id=\"bk" + n + "\" lang=\"en\">\n    <author>Author " + n +
+             "</author>\n    <title>Title " + n + "</title>\n    <price>" + std::to_string(i % 90) +
+             ".95</price>\n    <stock>" + std::to_string(i % 17) +
+             "</stock>\n    <!-- checked -->\n    <tags><tag>a</tag><tag>b</tag></tags>\n"
+             "    <blurb><![CDATA[<b>Stra\xc3\x9f"
+             "e</b>]]></blurb>\n  </book>\n";
     out << record;
     written += record.size();
   }
@@ -89,30 +94,37 @@ void compare_with_expat(const std::string& gen, const std::string& expat, const 
                         const std::string& label) {
   Run bare = run({expat, path});
   Run ours = run({gen, path});
-  std::printf("%-28s bare expat %7.2f s cpu | ambrel-gen %7.2f s cpu = %4.2f x bare (target <= 1.5) | "
-              "peak %6.1f MiB (target <= 64) | exit %d/%d\n",
-              label.c_str(), bare.cpu_seconds, ours.cpu_seconds, ours.cpu_seconds / bare.cpu_seconds, ours.peak_mib,
-              bare.status, ours.status);
+  std::printf(
+      "%-28s bare expat %7.2f s cpu | ambrel-gen %7.2f s cpu = %4.2f x bare (target <= 1.5) | "
+      "peak %6.1f MiB (target <= 64) | exit %d/%d\n",
+      label.c_str(), bare.cpu_seconds, ours.cpu_seconds, ours.cpu_seconds / bare.cpu_seconds,
+      ours.peak_mib, bare.status, ours.status);
 }
 
-void compare_with_trang(const std::string& gen, const std::string& path, const std::string& folder) {
+void compare_with_trang(const std::string& gen, const std::string& path,
+                        const std::string& folder) {
   if (std::system("command -v trang >/dev/null 2>&1") != 0) {
     std::printf("trang: skipped, trang is not installed\n");
     return;
   }
   Run ours = run({gen, path});
   Run trang = run({"trang", "-I", "xml", "-O", "xsd", path, folder + "/out.xsd"});
-  std::printf("trang XSD of the 20 MB file  trang %7.2f s cpu, peak %6.1f MiB (exit %d) | ambrel-gen %5.2f s cpu "
-              "= %5.1f x less (target >= 10)\n",
-              trang.cpu_seconds, trang.peak_mib, trang.status, ours.cpu_seconds, trang.cpu_seconds / ours.cpu_seconds);
+  std::printf(
+      "trang XSD of the 20 MB file  trang %7.2f s cpu, peak %6.1f MiB (exit %d) | ambrel-gen %5.2f "
+      "s cpu "
+      "= %5.1f x less (target >= 10)\n",
+      trang.cpu_seconds, trang.peak_mib, trang.status, ours.cpu_seconds,
+      trang.cpu_seconds / ours.cpu_seconds);
 }
 
 void four_gigabytes(const std::string& gen, const std::string& folder) {
   std::string path = folder + "/4g.xml";
   write_catalogue(path, 4000 * kMegabyte);
   Run limited = run({gen, path}, rlim_t{256} << 20);
-  std::printf("%-28s under ulimit -v 256 MiB: exit %d, %7.2f s cpu, peak %6.1f MiB (target <= 64)\n",
-              ("4 GB file (" + file_size(path) + ")").c_str(), limited.status, limited.cpu_seconds, limited.peak_mib);
+  std::printf(
+      "%-28s under ulimit -v 256 MiB: exit %d, %7.2f s cpu, peak %6.1f MiB (target <= 64)\n",
+      ("4 GB file (" + file_size(path) + ")").c_str(), limited.status, limited.cpu_seconds,
+      limited.peak_mib);
   std::filesystem::remove(path);
 }
 
@@ -124,9 +136,12 @@ void merge_against_one(const std::string& gen, const std::string& folder) {
   }
   Run merged = run(argv);
   Run one = run({gen, folder + "/200m.xml"});
-  std::printf("100 files of 2 MB merged      %7.2f s cpu, peak %6.1f MiB | one 200 MB file %7.2f s cpu, peak %6.1f MiB "
-              "(exit %d/%d)\n",
-              merged.cpu_seconds, merged.peak_mib, one.cpu_seconds, one.peak_mib, merged.status, one.status);
+  std::printf(
+      "100 files of 2 MB merged      %7.2f s cpu, peak %6.1f MiB | one 200 MB file %7.2f s cpu, "
+      "peak %6.1f MiB "
+      "(exit %d/%d)\n",
+      merged.cpu_seconds, merged.peak_mib, one.cpu_seconds, one.peak_mib, merged.status,
+      one.status);
   for (std::size_t i = 1; i < argv.size(); ++i) std::filesystem::remove(argv[i]);
 }
 
@@ -149,7 +164,8 @@ int main(int argc, char** argv) {
   write_siblings(folder + "/siblings.xml", 200000);
   compare_with_expat(gen, expat, folder + "/20m.xml", "20 MB catalogue");
   compare_with_expat(gen, expat, folder + "/200m.xml", "200 MB catalogue");
-  compare_with_expat(gen, expat, folder + "/siblings.xml", "200,000 siblings (" + file_size(folder + "/siblings.xml") + ")");
+  compare_with_expat(gen, expat, folder + "/siblings.xml",
+                     "200,000 siblings (" + file_size(folder + "/siblings.xml") + ")");
   compare_with_trang(gen, folder + "/20m.xml", folder);
   merge_against_one(gen, folder);
   if (!skip_huge) four_gigabytes(gen, folder);

@@ -46,7 +46,8 @@ void append(std::u16string& out, const std::string& ascii) {
 }
 
 // Repeats `piece(i)` until the text has `units` code units, inside one root element.
-std::u16string document(std::size_t units, const std::function<void(std::u16string&, long)>& piece) {
+std::u16string document(std::size_t units,
+                        const std::function<void(std::u16string&, long)>& piece) {
   std::u16string doc;
   doc.reserve(units + 4096);
   append(doc, "<?xml version=\"1.0\"?>\n<root>\n");
@@ -58,15 +59,16 @@ std::u16string document(std::size_t units, const std::function<void(std::u16stri
 // A million-odd sibling records under one parent.
 void wide_piece(std::u16string& doc, long i) {
   std::string n = std::to_string(i);
-  append(doc, "  <item id=\"" + n + "\" kind=\"part\">\n    <name>Part " + n + "</name>\n    <qty>" +
-                  std::to_string(i % 50) + "</qty>\n    <price>" + std::to_string(i % 90) +
-                  ".5</price>\n  </item>\n");
+  append(doc, "  <item id=\"" + n + "\" kind=\"part\">\n    <name>Part " + n +
+                  "</name>\n    <qty>" + std::to_string(i % 50) + "</qty>\n    <price>" +
+                  std::to_string(i % 90) + ".5</price>\n  </item>\n");
 }
 
 // Chains 2000 levels deep: long marked paths and a long path comment for every level.
 void deep_piece(std::u16string& doc, long i) {
   constexpr int kDepth = 2000;
-  for (int level = 0; level < kDepth; ++level) append(doc, "<s n=\"" + std::to_string(i) + "\"><t>x</t>");
+  for (int level = 0; level < kDepth; ++level)
+    append(doc, "<s n=\"" + std::to_string(i) + "\"><t>x</t>");
   for (int level = 0; level < kDepth; ++level) append(doc, "</s>");
   doc += u'\n';
 }
@@ -75,7 +77,8 @@ void deep_piece(std::u16string& doc, long i) {
 void attribute_piece(std::u16string& doc, long i) {
   append(doc, "<rec");
   for (int a = 0; a < 30; ++a) {
-    append(doc, (a % 3 == 0 ? " Attr" : " attr") + std::to_string(a) + "=\"" + std::to_string(i + a) + "\"");
+    append(doc, (a % 3 == 0 ? " Attr" : " attr") + std::to_string(a) + "=\"" +
+                    std::to_string(i + a) + "\"");
   }
   append(doc, "/>\n");
 }
@@ -123,7 +126,8 @@ Cost in_child(const std::function<std::size_t()>& work) {
     long before = status_kilobytes("VmRSS:");
     double start = cpu_seconds();
     std::size_t units = work();
-    Cost cost{cpu_seconds() - start, static_cast<double>(status_kilobytes("VmHWM:") - before) / 1024, units};
+    Cost cost{cpu_seconds() - start,
+              static_cast<double>(status_kilobytes("VmHWM:") - before) / 1024, units};
     ssize_t written = write(channel[1], &cost, sizeof cost);
     _exit(written == sizeof cost ? 0 : 1);
   }
@@ -163,12 +167,13 @@ void measure(const char* shape, const std::u16string& doc) {
   Cost bare = in_child([&] { return bare_parse(doc); });
   Cost events = in_child([&] { return event_generation(doc); });
   Cost tree = in_child([&] { return tree_generation(doc); });
-  std::printf("%-10s %5.1f M units: bare parse %6.3f s | events %6.3f s = %4.2f x bare, peak +%6.1f MB |"
-              " tree %6.3f s = %4.2f x bare, peak +%7.1f MB | %s output\n",
-              shape, static_cast<double>(doc.size()) / 1e6, bare.cpu_seconds, events.cpu_seconds,
-              events.cpu_seconds / bare.cpu_seconds, events.peak_megabytes, tree.cpu_seconds,
-              tree.cpu_seconds / bare.cpu_seconds, tree.peak_megabytes,
-              events.output_units == tree.output_units ? "same" : "DIFFERENT");
+  std::printf(
+      "%-10s %5.1f M units: bare parse %6.3f s | events %6.3f s = %4.2f x bare, peak +%6.1f MB |"
+      " tree %6.3f s = %4.2f x bare, peak +%7.1f MB | %s output\n",
+      shape, static_cast<double>(doc.size()) / 1e6, bare.cpu_seconds, events.cpu_seconds,
+      events.cpu_seconds / bare.cpu_seconds, events.peak_megabytes, tree.cpu_seconds,
+      tree.cpu_seconds / bare.cpu_seconds, tree.peak_megabytes,
+      events.output_units == tree.output_units ? "same" : "DIFFERENT");
 }
 
 void measure_shape(const char* shape, std::size_t units, void (*piece)(std::u16string&, long)) {
@@ -218,21 +223,25 @@ void measure_command(const char* command_path) {
   posix_spawn_file_actions_destroy(&actions);
   std::remove(path.c_str());
   double peak = static_cast<double>(usage.ru_maxrss) * 1024;
-  std::printf("ambrel-gen on a %.0f MB UTF-8 file: exit %d, %.2f s, %.1f MB/s, peak %.0f MB = %.2f x file size\n",
-              file_bytes / 1e6, WEXITSTATUS(status), seconds, file_bytes / 1e6 / seconds, peak / 1e6,
-              peak / file_bytes);
+  std::printf(
+      "ambrel-gen on a %.0f MB UTF-8 file: exit %d, %.2f s, %.1f MB/s, peak %.0f MB = %.2f x file "
+      "size\n",
+      file_bytes / 1e6, WEXITSTATUS(status), seconds, file_bytes / 1e6 / seconds, peak / 1e6,
+      peak / file_bytes);
 }
 
 }  // namespace
 
 int main() {
   measure_command(AMBREL_GEN_PATH);  // first, while this process is still small
-  std::printf("load average at start: %s", [] {
-    std::ifstream load("/proc/loadavg");
-    std::string line;
-    std::getline(load, line);
-    return line + "\n";
-  }().c_str());
+  std::printf("load average at start: %s",
+              [] {
+                std::ifstream load("/proc/loadavg");
+                std::string line;
+                std::getline(load, line);
+                return line + "\n";
+              }()
+                  .c_str());
   for (std::size_t millions : {10, 40}) {
     measure_shape("wide", millions * kMegabyte, wide_piece);
     measure_shape("deep", millions * kMegabyte, deep_piece);

@@ -69,10 +69,10 @@ int main() {
   double generation = seconds_since(start);
 
   QApplication::clipboard()->setText(QString::fromStdU16String(text));
-  auto* input_editor = qobject_cast<QPlainTextEdit*>(
-      qt->widget(ambrel::gadget_handle(ambrel::dialog_gadget(ambrel::application_dialog(), u"txtIn"))));
-  auto* paste = qobject_cast<QPushButton*>(
-      qt->widget(ambrel::gadget_handle(ambrel::dialog_gadget(ambrel::application_dialog(), u"cmdPaste"))));
+  auto* input_editor = qobject_cast<QPlainTextEdit*>(qt->widget(
+      ambrel::gadget_handle(ambrel::dialog_gadget(ambrel::application_dialog(), u"txtIn"))));
+  auto* paste = qobject_cast<QPushButton*>(qt->widget(
+      ambrel::gadget_handle(ambrel::dialog_gadget(ambrel::application_dialog(), u"cmdPaste"))));
   const QTextDocument* before = input_editor->document();
   start = Clock::now();
   paste->click();
@@ -103,13 +103,17 @@ int main() {
   std::u16string edited = ambrel::get_gadget_text(input);
   double get_edited = seconds_since(start);
 
-  std::printf("paste of %zu characters (%.1f MB as UTF-8)\n", text.size(), static_cast<double>(text.size()) / (1 << 20));
+  std::printf("paste of %zu characters (%.1f MB as UTF-8)\n", text.size(),
+              static_cast<double>(text.size()) / (1 << 20));
   std::printf("generation alone:             %.3f s\n", generation);
-  std::printf("paste command (window busy):  %.3f s  (%.2f x the generation)\n", unresponsive, unresponsive / generation);
-  std::printf("input shown in the editor after: %.3f s  (longest event-loop turn meanwhile %.3f s)\n", shown,
-              longest_turn);
-  std::printf("  clipboard read %.3f s, input set %.3f s, input read back %.3f s (after an edit %.3f s)\n",
-              clipboard_read, set_input, get_input, get_edited);
+  std::printf("paste command (window busy):  %.3f s  (%.2f x the generation)\n", unresponsive,
+              unresponsive / generation);
+  std::printf(
+      "input shown in the editor after: %.3f s  (longest event-loop turn meanwhile %.3f s)\n",
+      shown, longest_turn);
+  std::printf(
+      "  clipboard read %.3f s, input set %.3f s, input read back %.3f s (after an edit %.3f s)\n",
+      clipboard_read, set_input, get_input, get_edited);
   std::printf("read back exact: %s\n", edited == read_back + u"x" ? "yes" : "no");
   std::printf("output characters: %zu\n", alone.size());
   ambrel::application_end();

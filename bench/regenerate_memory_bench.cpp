@@ -46,8 +46,8 @@ std::u16string catalogue_of(std::size_t bytes) {
   for (int i = 0; text.size() < bytes; ++i) {
     std::string digits = std::to_string(i);
     std::u16string n(digits.begin(), digits.end());
-    text += u"  <book id=\"" + n + u"\"><title>Title " + n + u"</title><price>" + n + u".5</price><count>" + n +
-            u"</count></book>\r\n";
+    text += u"  <book id=\"" + n + u"\"><title>Title " + n + u"</title><price>" + n +
+            u".5</price><count>" + n + u"</count></book>\r\n";
   }
   return text + u"</catalog>\r\n";
 }
@@ -68,9 +68,12 @@ int main() {
     }
     generator.finish();
   });
-  std::printf("regeneration of a %zu-character paste (editor's text %.1f MiB as UTF-16):\n", text.size(), text_mib);
-  std::printf("  extra peak of regenerate: %.1f MiB | generation alone (catalogue, parser, a piece): %.1f MiB\n",
-              regenerate, alone);
+  std::printf("regeneration of a %zu-character paste (editor's text %.1f MiB as UTF-16):\n",
+              text.size(), text_mib);
+  std::printf(
+      "  extra peak of regenerate: %.1f MiB | generation alone (catalogue, parser, a piece): %.1f "
+      "MiB\n",
+      regenerate, alone);
   ambrel::application_end();
   return 0;
 }

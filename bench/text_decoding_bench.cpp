@@ -44,8 +44,9 @@ std::string document(const std::string& accent) {
   std::string doc = "<catalog>\n";
   for (long i = 0; doc.size() < kBytes; ++i) {
     std::string n = std::to_string(i);
-    doc += "  <book id=\"bk" + n + "\">\n    <author>Author" + accent + " " + n + "</author>\n    <title>Title " +
-           n + accent + "</title>\n    <price>" + std::to_string(i % 100) + ".95</price>\n  </book>\n";
+    doc += "  <book id=\"bk" + n + "\">\n    <author>Author" + accent + " " + n +
+           "</author>\n    <title>Title " + n + accent + "</title>\n    <price>" +
+           std::to_string(i % 100) + ".95</price>\n  </book>\n";
   }
   doc.resize(kBytes);
   return doc;
@@ -74,26 +75,31 @@ void report(const char* what, double rate, double baseline) {
 int main() {
   std::printf("text decoding, %zu MB inputs, best of %d rounds\n", kBytes >> 20, kRounds);
   std::string ascii = document("");
-  std::string utf8 = document("\xC3\xA9\xE2\x82\xAC");    // é€ in every text: about 4 % of the bytes
-  std::string latin1 = document("\xE9\xE8");              // bytes that are not UTF-8: the careful path
+  std::string utf8 = document("\xC3\xA9\xE2\x82\xAC");  // é€ in every text: about 4 % of the bytes
+  std::string latin1 = document("\xE9\xE8");  // bytes that are not UTF-8: the careful path
   std::vector<char> copy(kBytes + 1);
 
-  double memcpy_rate = megabytes_per_second(kBytes, [&] { std::memcpy(copy.data(), ascii.data(), kBytes); });
+  double memcpy_rate =
+      megabytes_per_second(kBytes, [&] { std::memcpy(copy.data(), ascii.data(), kBytes); });
   report("memcpy", memcpy_rate, memcpy_rate);
-  report("strlen", megabytes_per_second(kBytes, [&] { sink = std::strlen(ascii.c_str()); }), memcpy_rate);
-  report("decode ASCII, 64 KiB pieces", megabytes_per_second(kBytes, [&] { decode_in_pieces(ascii); }),
+  report("strlen", megabytes_per_second(kBytes, [&] { sink = std::strlen(ascii.c_str()); }),
          memcpy_rate);
+  report("decode ASCII, 64 KiB pieces",
+         megabytes_per_second(kBytes, [&] { decode_in_pieces(ascii); }), memcpy_rate);
   report("decode UTF-8 (4 % multi-byte), 64 KiB pieces",
          megabytes_per_second(kBytes, [&] { decode_in_pieces(utf8); }), memcpy_rate);
   report("decode Windows-1252 text, 64 KiB pieces",
          megabytes_per_second(kBytes, [&] { decode_in_pieces(latin1); }), memcpy_rate);
 
   std::u16string text = utf8_to_utf16(utf8);
-  report("encode UTF-16 to UTF-8, 64 Ki-unit slices", megabytes_per_second(kBytes, [&] {
-           for (std::size_t at = 0; at < text.size(); at += 65536) {
-             sink = sink + utf16_to_utf8(std::u16string_view(text).substr(at, 65536)).size();
-           }
-         }),
+  report("encode UTF-16 to UTF-8, 64 Ki-unit slices",
+         megabytes_per_second(
+             kBytes,
+             [&] {
+               for (std::size_t at = 0; at < text.size(); at += 65536) {
+                 sink = sink + utf16_to_utf8(std::u16string_view(text).substr(at, 65536)).size();
+               }
+             }),
          memcpy_rate);
   report("encode UTF-16 to UTF-8, whole text into new memory",
          megabytes_per_second(kBytes, [&] { sink = utf16_to_utf8(text).size(); }), memcpy_rate);
@@ -105,11 +111,13 @@ int main() {
     return 1;
   }
   ::close(fd);
-  report("read + decode a UTF-8 file (page cache)", megabytes_per_second(kBytes, [&] {
-           Utf16PieceReader reader(PlatformFile::open_for_reading(path));
-           std::u16string piece;
-           while (reader.next(piece)) sink = sink + piece.size();
-         }),
+  report("read + decode a UTF-8 file (page cache)",
+         megabytes_per_second(kBytes,
+                              [&] {
+                                Utf16PieceReader reader(PlatformFile::open_for_reading(path));
+                                std::u16string piece;
+                                while (reader.next(piece)) sink = sink + piece.size();
+                              }),
          memcpy_rate);
   ::unlink(path);
   return 0;

@@ -34,8 +34,8 @@ std::u16string wide_document() {
   for (long i = 0; doc.size() < kDocumentUnits; ++i) {
     std::string n = std::to_string(i);
     append_ascii(doc, "  <book id=\"bk" + n + "\" lang=\"en\">\n    <author>Author " +
-                          std::to_string(i % 1000) + "</author>\n    <title>The title of book " + n +
-                          "</title>\n    <price>" + std::to_string(i % 100) +
+                          std::to_string(i % 1000) + "</author>\n    <title>The title of book " +
+                          n + "</title>\n    <price>" + std::to_string(i % 100) +
                           ".95</price>\n    <date>2024-01-" + std::to_string(i % 28 + 1) +
                           "</date>\n  </book>\n");
   }
@@ -90,9 +90,10 @@ void measure_memory(const std::u16string& doc) {
   int handle = ambrel::xml_parse_text(kAnyNumber, doc);
   long peak = status_bytes("VmHWM");
   long after = status_bytes("VmRSS");
-  std::printf("  peak memory during the parse: %.2f bytes per input byte "
-              "(includes expat's own copy of the input)\n",
-              static_cast<double>(peak - before) / input_bytes);
+  std::printf(
+      "  peak memory during the parse: %.2f bytes per input byte "
+      "(includes expat's own copy of the input)\n",
+      static_cast<double>(peak - before) / input_bytes);
   std::printf("  parsed tree kept afterwards:  %.2f bytes per input byte\n",
               static_cast<double>(after - before) / input_bytes);
   ambrel::xml_free_document(handle);

@@ -83,11 +83,13 @@ bool DialogScript::open() {
   fuzz_require(error.size() < 512, "error texts fit their buffer");
   if (opened == 0) {
     // Not every failure has a text: a window number out of range fails the open silently.
-    fuzz_require(dialog_window(dialog_) == -1 && dialog_root(dialog_) == nullptr, "nothing left open");
+    fuzz_require(dialog_window(dialog_) == -1 && dialog_root(dialog_) == nullptr,
+                 "nothing left open");
     return false;
   }
   fuzz_require(error.empty(), "no error after a successful open");
-  fuzz_require(dialog_root(dialog_) != nullptr && dialog_window(dialog_) != -1, "a window and its tree");
+  fuzz_require(dialog_root(dialog_) != nullptr && dialog_window(dialog_) != -1,
+               "a window and its tree");
   int number = dialog_window(dialog_);
   for (int code : {kEventTimer, kEventWindowDrop, kEventGadgetDrop, kEventSizeWindow}) {
     bind_event(code, scripted_procedure, number);
@@ -120,14 +122,29 @@ void DialogScript::procedure_step() {
   int window_number = event_window();
   int object = event_object();
   switch (pick(8)) {
-    case 0: break;
-    case 1: window_resize(window_number, 0, 0, pick_size(), pick_size()); break;
-    case 2: window_close(window_number); break;
-    case 3: reopen(); break;
-    case 4: free_dialog(); break;
-    case 5: window_wait_event(static_cast<int>(pick(100))); break;
-    case 6: backend_.user_press_tab(window(), pick(2) == 1); break;
-    default: library_step(object); break;
+    case 0:
+      break;
+    case 1:
+      window_resize(window_number, 0, 0, pick_size(), pick_size());
+      break;
+    case 2:
+      window_close(window_number);
+      break;
+    case 3:
+      reopen();
+      break;
+    case 4:
+      free_dialog();
+      break;
+    case 5:
+      window_wait_event(static_cast<int>(pick(100)));
+      break;
+    case 6:
+      backend_.user_press_tab(window(), pick(2) == 1);
+      break;
+    default:
+      library_step(object);
+      break;
   }
   --depth_;
 }
@@ -140,9 +157,12 @@ unsigned DialogScript::pick(unsigned choices) {
 // Mostly ordinary sizes; now and then 0, negative or far past any screen.
 int DialogScript::pick_size() {
   switch (pick(8)) {
-    case 0: return -static_cast<int>(pick(100));
-    case 1: return static_cast<int>(pick(40000)) * 997;
-    default: return static_cast<int>(pick(1500));
+    case 0:
+      return -static_cast<int>(pick(100));
+    case 1:
+      return static_cast<int>(pick(40000)) * 997;
+    default:
+      return static_cast<int>(pick(1500));
   }
 }
 
@@ -178,10 +198,13 @@ int DialogScript::pick_gadget() { return gadget_number_of(pick_control()); }
 
 void DialogScript::user_step() {
   switch (pick(14)) {
-    case 0: backend_.user_resize(window(), {pick_size(), pick_size()}); break;
+    case 0:
+      backend_.user_resize(window(), {pick_size(), pick_size()});
+      break;
     case 1: {
       NativeHandle control = pick_control();
-      backend_.user_click(control, pick(3) == 0 ? MouseButton::Right : MouseButton::Left, pick_point(control));
+      backend_.user_click(control, pick(3) == 0 ? MouseButton::Right : MouseButton::Left,
+                          pick_point(control));
       break;
     }
     case 2: {
@@ -189,16 +212,36 @@ void DialogScript::user_step() {
       backend_.user_double_click(control, pick_point(control));
       break;
     }
-    case 3: type_text(); break;
-    case 4: backend_.user_focus(pick_control()); break;
-    case 5: backend_.user_press_tab(window(), pick(2) == 1); break;
-    case 6: drag_splitter(); break;
-    case 7: backend_.advance_clock(pick(3000)); break;
-    case 8: drop_files(); break;
-    case 9: change_window_state(); break;
-    case 10: window_wait_event(static_cast<int>(pick(500))); break;
-    case 11: procedure_step(); break;
-    case 12: library_step(pick_gadget()); break;
+    case 3:
+      type_text();
+      break;
+    case 4:
+      backend_.user_focus(pick_control());
+      break;
+    case 5:
+      backend_.user_press_tab(window(), pick(2) == 1);
+      break;
+    case 6:
+      drag_splitter();
+      break;
+    case 7:
+      backend_.advance_clock(pick(3000));
+      break;
+    case 8:
+      drop_files();
+      break;
+    case 9:
+      change_window_state();
+      break;
+    case 10:
+      window_wait_event(static_cast<int>(pick(500)));
+      break;
+    case 11:
+      procedure_step();
+      break;
+    case 12:
+      library_step(pick_gadget());
+      break;
     default: {
       int number = dialog_ == 0 ? -1 : dialog_window(dialog_);
       window_add_timer(number, static_cast<int>(pick(4)), static_cast<int>(pick(2000)));
@@ -246,13 +289,27 @@ void DialogScript::drop_files() {
 void DialogScript::change_window_state() {
   NativeHandle handle = window();
   switch (pick(7)) {
-    case 0: backend_.user_minimize(handle); break;
-    case 1: backend_.user_maximize(handle); break;
-    case 2: backend_.user_restore(handle); break;
-    case 3: backend_.user_activate(handle); break;
-    case 4: backend_.user_move(handle, {pick_size(), pick_size()}); break;
-    case 5: window_show(dialog_ == 0 ? -1 : dialog_window(dialog_), static_cast<int>(pick(2)), 0); break;
-    default: backend_.user_close(handle); break;
+    case 0:
+      backend_.user_minimize(handle);
+      break;
+    case 1:
+      backend_.user_maximize(handle);
+      break;
+    case 2:
+      backend_.user_restore(handle);
+      break;
+    case 3:
+      backend_.user_activate(handle);
+      break;
+    case 4:
+      backend_.user_move(handle, {pick_size(), pick_size()});
+      break;
+    case 5:
+      window_show(dialog_ == 0 ? -1 : dialog_window(dialog_), static_cast<int>(pick(2)), 0);
+      break;
+    default:
+      backend_.user_close(handle);
+      break;
   }
 }
 
@@ -260,15 +317,33 @@ void DialogScript::change_window_state() {
 void DialogScript::library_step(int gadget) {
   int number = dialog_ == 0 ? -1 : dialog_window(dialog_);
   switch (pick(9)) {
-    case 0: hide_gadget(gadget, static_cast<int>(pick(2))); break;
-    case 1: disable_gadget(gadget, static_cast<int>(pick(2))); break;
-    case 2: free_gadget(gadget); break;
-    case 3: set_gadget_text(gadget, u"x\r\ny"); break;
-    case 4: set_gadget_state(gadget, static_cast<int>(pick(5)) - 1); break;
-    case 5: resize_gadget(gadget, pick_size(), pick_size(), pick_size(), pick_size()); break;
-    case 6: window_bounds(number, pick_size(), pick_size(), pick_size(), pick_size()); break;
-    case 7: window_remove_timer(number, static_cast<int>(pick(4))); break;
-    default: backend_.user_focus(gadget_handle(gadget)); break;
+    case 0:
+      hide_gadget(gadget, static_cast<int>(pick(2)));
+      break;
+    case 1:
+      disable_gadget(gadget, static_cast<int>(pick(2)));
+      break;
+    case 2:
+      free_gadget(gadget);
+      break;
+    case 3:
+      set_gadget_text(gadget, u"x\r\ny");
+      break;
+    case 4:
+      set_gadget_state(gadget, static_cast<int>(pick(5)) - 1);
+      break;
+    case 5:
+      resize_gadget(gadget, pick_size(), pick_size(), pick_size(), pick_size());
+      break;
+    case 6:
+      window_bounds(number, pick_size(), pick_size(), pick_size(), pick_size());
+      break;
+    case 7:
+      window_remove_timer(number, static_cast<int>(pick(4)));
+      break;
+    default:
+      backend_.user_focus(gadget_handle(gadget));
+      break;
   }
 }
 
@@ -285,8 +360,7 @@ void DialogScript::free_dialog() {
 }
 
 void DialogScript::drain_events() {
-  for (int taken = 0; taken < 10000 && take_event() != 0; ++taken) {
-  }
+  for (int taken = 0; taken < 10000 && take_event() != 0; ++taken) {}
 }
 
 void DialogScript::check() const {
@@ -296,9 +370,9 @@ void DialogScript::check() const {
 }
 
 void register_script_procedures() {
-  for (const char16_t* name : {u"events_cmdCopyAll()", u"events_cmdFile()", u"events_txtOut()",
-                               u"events_txtIn()", u"events_cmdClear()", u"events_cmdPaste()", u"p()",
-                               u"q()"}) {
+  for (const char16_t* name :
+       {u"events_cmdCopyAll()", u"events_cmdFile()", u"events_txtOut()", u"events_txtIn()",
+        u"events_cmdClear()", u"events_cmdPaste()", u"p()", u"q()"}) {
     runtime_register_procedure(name, scripted_procedure);
   }
 }

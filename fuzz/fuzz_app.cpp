@@ -64,10 +64,14 @@ class Session {
 
   std::u16string offered_path(unsigned choice) const {
     switch (choice % 5) {
-      case 0: return u"";
-      case 1: return u"/nonexistent/ambrel.xml";
-      case 2: return u"/tmp";
-      default: return std::u16string(file_path().begin(), file_path().end());
+      case 0:
+        return u"";
+      case 1:
+        return u"/nonexistent/ambrel.xml";
+      case 2:
+        return u"/tmp";
+      default:
+        return std::u16string(file_path().begin(), file_path().end());
     }
   }
 
@@ -78,25 +82,48 @@ class Session {
 
   void run(unsigned what, unsigned a, unsigned b) {
     static const char16_t* const kButtons[] = {u"cmdFile", u"cmdPaste", u"cmdClear", u"cmdCopyAll"};
-    static const char16_t* const kTargets[] = {u"frameIn", u"txtIn", u"lblIn", u"cmdFile", u"txtOut"};
+    static const char16_t* const kTargets[] = {u"frameIn", u"txtIn", u"lblIn", u"cmdFile",
+                                               u"txtOut"};
     switch (what) {
-      case 0: backend_.user_type(handle(a % 2 == 0 ? u"txtIn" : u"txtOut"), piece_of_file(a / 2, b)); break;
-      case 1: backend_.user_click(handle(kButtons[a % 4]), MouseButton::Left, {1, 1}); break;
-      case 2: backend_.answer_open_file(offered_path(a)); break;
+      case 0:
+        backend_.user_type(handle(a % 2 == 0 ? u"txtIn" : u"txtOut"), piece_of_file(a / 2, b));
+        break;
+      case 1:
+        backend_.user_click(handle(kButtons[a % 4]), MouseButton::Left, {1, 1});
+        break;
+      case 2:
+        backend_.answer_open_file(offered_path(a));
+        break;
       case 3: {
         std::vector<std::u16string> files;
         for (unsigned n = b % 4; n > 0; --n, a /= 5) files.push_back(offered_path(a));
-        backend_.user_drop_files(handle(kTargets[b / 4 % 5]), files, {2, 2}, static_cast<int>(a % 8),
-                                 static_cast<int>(b / 32 % 64));
+        backend_.user_drop_files(handle(kTargets[b / 4 % 5]), files, {2, 2},
+                                 static_cast<int>(a % 8), static_cast<int>(b / 32 % 64));
         break;
       }
-      case 4: backend_.user_press_tab(main_window(), a % 2 == 1); break;
-      case 5: backend_.user_focus(handle(kTargets[a % 5])); break;
-      case 6: backend_.user_resize(main_window(), {static_cast<int>(a % 2000), static_cast<int>(b % 2000)}); break;
-      case 7: backend_.set_clipboard_text(piece_of_file(a, b)); break;
-      case 8: backend_.user_click(handle(kTargets[a % 5]), MouseButton::Right, {1, 1}); break;
-      case 9: backend_.user_double_click(handle(kTargets[a % 5]), {1, 1}); break;
-      default: backend_.user_minimize(main_window()); backend_.user_restore(main_window()); break;
+      case 4:
+        backend_.user_press_tab(main_window(), a % 2 == 1);
+        break;
+      case 5:
+        backend_.user_focus(handle(kTargets[a % 5]));
+        break;
+      case 6:
+        backend_.user_resize(main_window(),
+                             {static_cast<int>(a % 2000), static_cast<int>(b % 2000)});
+        break;
+      case 7:
+        backend_.set_clipboard_text(piece_of_file(a, b));
+        break;
+      case 8:
+        backend_.user_click(handle(kTargets[a % 5]), MouseButton::Right, {1, 1});
+        break;
+      case 9:
+        backend_.user_double_click(handle(kTargets[a % 5]), {1, 1});
+        break;
+      default:
+        backend_.user_minimize(main_window());
+        backend_.user_restore(main_window());
+        break;
     }
   }
 

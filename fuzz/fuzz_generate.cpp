@@ -49,7 +49,8 @@ std::u16string load(const std::uint8_t* data, std::size_t size) {
   FILE* file = std::fopen(input_path().c_str(), "wb");
   fuzz_require(file != nullptr && std::fwrite(data, 1, size, file) == size, "write the input");
   std::fclose(file);
-  int handle = open_file_for_reading(kAnyNumber, std::u16string(input_path().begin(), input_path().end()));
+  int handle =
+      open_file_for_reading(kAnyNumber, std::u16string(input_path().begin(), input_path().end()));
   fuzz_require(is_file(handle) != 0, "open the input");
   TextFormat format = kept_format(detect_text_format(handle));
   std::u16string text = read_text(handle, static_cast<std::int32_t>(format) | WholeFile);
@@ -76,7 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz_require(fault == nullptr, fault);
   fuzz_require(generate_declarations(text) == declarations, "no state between generations");
   if (text.size() <= kLiteralLimitUnits) {
-    fuzz_require(literal_declarations(text, index_pattern()) == declarations, "the literal walk agrees");
+    fuzz_require(literal_declarations(text, index_pattern()) == declarations,
+                 "the literal walk agrees");
   }
   return 0;
 }

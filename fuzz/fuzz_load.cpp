@@ -31,7 +31,9 @@ std::string& input_path() {
 
 void remove_input_file() { unlink(input_path().c_str()); }
 
-std::u16string path_text(const std::string& path) { return std::u16string(path.begin(), path.end()); }
+std::u16string path_text(const std::string& path) {
+  return std::u16string(path.begin(), path.end());
+}
 
 struct Loaded {
   TextFormat format;
@@ -90,11 +92,15 @@ TextFormat expected_format(std::string_view b) {
 std::size_t mark_length(TextFormat format) {
   switch (format) {
     case TextFormat::Utf32:
-    case TextFormat::Utf32BigEndian: return 4;
-    case TextFormat::Utf8: return 3;
+    case TextFormat::Utf32BigEndian:
+      return 4;
+    case TextFormat::Utf8:
+      return 3;
     case TextFormat::Utf16:
-    case TextFormat::Utf16BigEndian: return 2;
-    default: return 0;
+    case TextFormat::Utf16BigEndian:
+      return 2;
+    default:
+      return 0;
   }
 }
 
@@ -104,9 +110,11 @@ bool is_valid_utf8(std::string_view bytes) {
   while (i < bytes.size()) {
     auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
     unsigned char lead = byte(i);
-    std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                                       : lead >= 0xF0 && lead <= 0xF4                         ? 4
-                                                                                              : 0;
+    std::size_t length = lead < 0x80                    ? 1
+                         : lead >= 0xC2 && lead <= 0xDF ? 2
+                         : lead >= 0xE0 && lead <= 0xEF ? 3
+                         : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                        : 0;
     if (length == 0 || i + length > bytes.size()) return false;
     for (std::size_t k = 1; k < length; ++k) {
       if ((byte(i + k) & 0xC0) != 0x80) return false;
@@ -147,7 +155,8 @@ std::string_view up_to_nul(std::string_view bytes) { return bytes.substr(0, byte
 void check_byte_text(std::string_view body, const std::u16string& text) {
   std::string_view prefix = up_to_nul(body);
   fuzz_require(is_valid_utf16(text), "decoded text is well-formed");
-  if (is_valid_utf8(prefix)) fuzz_require(text == utf8_to_utf16(prefix), "valid UTF-8 decodes exactly");
+  if (is_valid_utf8(prefix))
+    fuzz_require(text == utf8_to_utf16(prefix), "valid UTF-8 decodes exactly");
 }
 
 void check_wide(std::string_view body, TextFormat format, const std::u16string& text) {
@@ -162,15 +171,20 @@ void check_whole_text(std::string_view bytes, const Loaded& loaded) {
   std::string_view body = bytes.substr(mark_length(loaded.format));
   switch (loaded.format) {
     case TextFormat::Utf8:
-    case TextFormat::Ascii: check_byte_text(body, loaded.text); break;
-    default: check_wide(body, loaded.format, loaded.text); break;
+    case TextFormat::Ascii:
+      check_byte_text(body, loaded.text);
+      break;
+    default:
+      check_wide(body, loaded.format, loaded.text);
+      break;
   }
 }
 
 void check_first_line(const std::u16string& whole, const std::u16string& line) {
   std::size_t end = whole.find(u'\n');
   std::u16string expected = whole.substr(0, end);
-  if (end != std::u16string::npos && !expected.empty() && expected.back() == u'\r') expected.pop_back();
+  if (end != std::u16string::npos && !expected.empty() && expected.back() == u'\r')
+    expected.pop_back();
   fuzz_require(line == expected, "a line is the text up to its first LF");
 }
 

@@ -91,7 +91,8 @@ void require_same_node(const XmlNode& whole, const XmlNode& piecewise, bool malf
   fuzz_require(whole.sibling_index == piecewise.sibling_index, "pieces: same sibling index");
   fuzz_require(whole.attribute_count == piecewise.attribute_count, "pieces: same attribute count");
   for (std::int32_t i = 0; i < 2 * whole.attribute_count; ++i) {
-    fuzz_require(same_string(whole.attributes[i], piecewise.attributes[i]), "pieces: same attributes");
+    fuzz_require(same_string(whole.attributes[i], piecewise.attributes[i]),
+                 "pieces: same attributes");
   }
 }
 
@@ -102,12 +103,13 @@ void require_same_tree(const XmlDocument& whole, const XmlDocument& piecewise) {
   const XmlParseStatus& s = whole.status;
   const XmlParseStatus& t = piecewise.status;
   if ((s.status == 0) != (t.status == 0)) {
-    std::fprintf(stderr, "whole: status %d at %d:%d; pieces: status %d at %d:%d\n", s.status, s.line, s.column,
-                 t.status, t.line, t.column);
+    std::fprintf(stderr, "whole: status %d at %d:%d; pieces: status %d at %d:%d\n", s.status,
+                 s.line, s.column, t.status, t.line, t.column);
     fuzz_require(false, "pieces: well-formed in both or in neither");
   }
   fuzz_require(whole.line_ending == piecewise.line_ending, "pieces: same line ending");
-  fuzz_require((whole.main_node == nullptr) == (piecewise.main_node == nullptr), "pieces: same main node");
+  fuzz_require((whole.main_node == nullptr) == (piecewise.main_node == nullptr),
+               "pieces: same main node");
   std::vector<std::pair<const XmlNode*, const XmlNode*>> pending{{whole.root, piecewise.root}};
   while (!pending.empty()) {
     auto [a, b] = pending.back();
@@ -115,7 +117,8 @@ void require_same_tree(const XmlDocument& whole, const XmlDocument& piecewise) {
     require_same_node(*a, *b, whole.status.status != 0);
     const XmlNode* x = a->first_child;
     const XmlNode* y = b->first_child;
-    for (; x != nullptr && y != nullptr; x = x->next_sibling, y = y->next_sibling) pending.emplace_back(x, y);
+    for (; x != nullptr && y != nullptr; x = x->next_sibling, y = y->next_sibling)
+      pending.emplace_back(x, y);
     fuzz_require(x == nullptr && y == nullptr, "pieces: same number of children");
   }
 }

@@ -54,7 +54,9 @@ void open_main_window() {
   enable_gadget_drop(dialog_gadget(main_dialog, u"frameIn"), kDropFormatFiles, kFileDropActions);
 }
 
-std::u16string_view first_line(std::u16string_view text) { return text.substr(0, text.find(u'\n')); }
+std::u16string_view first_line(std::u16string_view text) {
+  return text.substr(0, text.find(u'\n'));
+}
 
 }  // namespace
 

@@ -52,7 +52,8 @@ void clear() {
 std::u16string declarations_of_input() {
   try {
     DeclarationGenerator generator;
-    read_gadget_text(gadget_named(u"txtIn"), [&generator](std::u16string_view piece) { generator.feed(piece); });
+    read_gadget_text(gadget_named(u"txtIn"),
+                     [&generator](std::u16string_view piece) { generator.feed(piece); });
     return generator.finish().text;
   } catch (const std::bad_alloc&) {
     return {};

@@ -11,7 +11,8 @@ void apply_desktop_identity() {
   // and no SVG plugin is needed.
   QIcon icon;
   for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-    icon.addFile(QStringLiteral(":/icons/%1/%2.png").arg(size).arg(QString::fromLatin1(kDesktopId)));
+    icon.addFile(
+        QStringLiteral(":/icons/%1/%2.png").arg(size).arg(QString::fromLatin1(kDesktopId)));
   }
   QGuiApplication::setWindowIcon(icon);
 }

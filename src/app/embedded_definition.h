@@ -18,7 +18,7 @@ inline constexpr std::u16string_view kClearProcedure = u"events_cmdClear()";
 inline constexpr std::u16string_view kPasteProcedure = u"events_cmdPaste()";
 // All six, so that tools and tests can publish them without the application.
 inline constexpr std::array<std::u16string_view, 6> kEmbeddedProcedures{
-    kCopyAllProcedure, kOpenFileProcedure, kOutputEventProcedure,
-    kInputEventProcedure, kClearProcedure, kPasteProcedure};
+    kCopyAllProcedure,    kOpenFileProcedure, kOutputEventProcedure,
+    kInputEventProcedure, kClearProcedure,    kPasteProcedure};
 
 }  // namespace ambrel

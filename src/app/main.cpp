@@ -11,8 +11,8 @@
 #include "ui/backend/qt/qt_backend.h"
 
 int main(int argc, char** argv) {
-  ambrel::CommandLineOutcome line =
-      ambrel::read_command_line(std::vector<std::string_view>(argv + 1, argv + argc), AMBREL_VERSION);
+  ambrel::CommandLineOutcome line = ambrel::read_command_line(
+      std::vector<std::string_view>(argv + 1, argv + argc), AMBREL_VERSION);
   std::fputs(line.standard_output.c_str(), stdout);
   std::fputs(line.standard_error.c_str(), stderr);
   if (!line.open_window) return line.exit_status;

@@ -91,8 +91,7 @@ std::vector<std::u16string> event_attribute_values(const XmlNode* root) {
 // here acts on them, and a queue left to grow makes freeing each gadget at the end slower.
 void settle(bool toolkit) {
   settle_dialog_backend(toolkit);
-  while (take_event() != 0) {
-  }
+  while (take_event() != 0) {}
 }
 
 // Standard output has failed: say so once; the status tells the caller.
@@ -114,11 +113,14 @@ int out_of_memory() {
 int inspect(const DialogOptions& options, std::u16string definition) {
   int document = xml_parse_text(kAnyNumber, definition);
   // The parser reports memory running out as a malformed text; it is not the definition's fault.
-  if (document == 0 || xml_parse_status(document).status == kXmlParserOutOfMemory) return out_of_memory();
+  if (document == 0 || xml_parse_status(document).status == kXmlParserOutOfMemory)
+    return out_of_memory();
   if (options.embedded) {
-    for (std::u16string_view name : kEmbeddedProcedures) runtime_register_procedure(name, do_nothing);
+    for (std::u16string_view name : kEmbeddedProcedures)
+      runtime_register_procedure(name, do_nothing);
   }
-  for (const std::u16string& name : options.procedures) runtime_register_procedure(name, do_nothing);
+  for (const std::u16string& name : options.procedures)
+    runtime_register_procedure(name, do_nothing);
   if (options.any_procedure) {
     for (const std::u16string& name : event_attribute_values(xml_main_node(document))) {
       runtime_register_procedure(name, do_nothing);
@@ -140,8 +142,10 @@ int inspect(const DialogOptions& options, std::u16string definition) {
                              utf8_to_utf16(std::to_string(size.height)) + u"\n";
     if (!print_outline(*dialog_root(dialog), window, std::move(heading))) return output_failed();
   }
-  if (!options.png_path.empty() && !ui_backend()->save_window_image(window_handle(window), options.png_path)) {
-    std::fprintf(stderr, "ambrel-dialog: cannot save the screenshot to %s\n", options.png_path.c_str());
+  if (!options.png_path.empty() &&
+      !ui_backend()->save_window_image(window_handle(window), options.png_path)) {
+    std::fprintf(stderr, "ambrel-dialog: cannot save the screenshot to %s\n",
+                 options.png_path.c_str());
     return kCannotRun;
   }
   return kOpened;
@@ -163,7 +167,8 @@ int run(const std::vector<std::string>& arguments) {
   }
   const DialogOptions& options = *parsed.options;
   if (options.toolkit && !toolkit_backend_available()) {
-    std::fprintf(stderr, "ambrel-dialog: --qt and --png need a toolkit, which this build does not have\n");
+    std::fprintf(stderr,
+                 "ambrel-dialog: --qt and --png need a toolkit, which this build does not have\n");
     return kCannotRun;
   }
   std::unique_ptr<Services> services = Services::start(make_dialog_backend(options.toolkit));

@@ -30,8 +30,7 @@ std::unique_ptr<Backend> make_dialog_backend(bool toolkit) {
 
 void settle_dialog_backend(bool toolkit) {
   if (!toolkit) return;
-  for (int i = 0; i < kSettleRounds && window_wait_event(0) != 0; ++i) {
-  }
+  for (int i = 0; i < kSettleRounds && window_wait_event(0) != 0; ++i) {}
 }
 
 }  // namespace ambrel

@@ -26,7 +26,8 @@ struct DialogOptions {
 };
 
 struct ParsedOptions {
-  std::optional<DialogOptions> options;  // none: help or the version was asked for, or the line is wrong
+  std::optional<DialogOptions>
+      options;  // none: help or the version was asked for, or the line is wrong
   bool help = false;
   bool version = false;
   std::string problem;

@@ -40,7 +40,8 @@ constexpr std::size_t kIndentedLevels = 16;
 
 std::u16string indent(std::size_t depth) {
   if (depth <= kIndentedLevels) return std::u16string(2 * depth, u' ');
-  return std::u16string(2 * kIndentedLevels, u' ') + u"[" + utf8_to_utf16(std::to_string(depth)) + u"] ";
+  return std::u16string(2 * kIndentedLevels, u' ') + u"[" + utf8_to_utf16(std::to_string(depth)) +
+         u"] ";
 }
 
 std::u16string object_line(const DialogObject& object, std::size_t depth) {

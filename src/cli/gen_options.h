@@ -16,7 +16,8 @@ struct GenOptions {
 };
 
 struct ParsedGenOptions {
-  std::optional<GenOptions> options;  // none: help or the version was asked for, or the line is wrong
+  std::optional<GenOptions>
+      options;  // none: help or the version was asked for, or the line is wrong
   bool help = false;
   bool version = false;
   std::string problem;

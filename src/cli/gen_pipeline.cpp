@@ -38,20 +38,23 @@ InputOutcome unreadable(const std::string& input, int error, Reports& reports) {
   return InputOutcome::unreadable;
 }
 
-InputOutcome report_status(const std::string& input, const XmlParseStatus& status, Reports& reports) {
+InputOutcome report_status(const std::string& input, const XmlParseStatus& status,
+                           Reports& reports) {
   if (status.status == 0) return InputOutcome::well_formed;
   if (status.status == kParserOutOfMemory) return InputOutcome::out_of_memory;
   std::string message = status.message != nullptr ? utf16_to_utf8(status.message)
                                                   : "error " + std::to_string(status.status);
-  reports.push_back(shown_name(input) + ":" + std::to_string(status.line) + ":" + std::to_string(status.column) +
-                    ": " + message + "\n");
+  reports.push_back(shown_name(input) + ":" + std::to_string(status.line) + ":" +
+                    std::to_string(status.column) + ": " + message + "\n");
   return InputOutcome::malformed;
 }
 
 // Feeds one input's text to the generator as one document. An input whose text is empty
 // (an empty file, a mark alone, a NUL first) is no document and declares nothing.
-InputOutcome file_input(const std::string& input, DeclarationGenerator& generator, Reports& reports) {
-  PlatformFile file = input == "-" ? PlatformFile::standard_input() : PlatformFile::open_for_reading(native_path_of_argument(input));
+InputOutcome file_input(const std::string& input, DeclarationGenerator& generator,
+                        Reports& reports) {
+  PlatformFile file = input == "-" ? PlatformFile::standard_input()
+                                   : PlatformFile::open_for_reading(native_path_of_argument(input));
   if (!file.is_open()) return unreadable(input, file.error(), reports);
   PathInfo info = file.info();
   if (info.kind == FileKind::Directory) return unreadable(input, EISDIR, reports);
@@ -67,7 +70,8 @@ InputOutcome file_input(const std::string& input, DeclarationGenerator& generato
   XmlParseStatus status{};
   if (fed) status = generator.end_document();
   if (status.status == kParserOutOfMemory) return InputOutcome::out_of_memory;
-  if (reader.error() != 0) return unreadable(input, reader.error(), reports);  // the cut text's fault is no news
+  if (reader.error() != 0)
+    return unreadable(input, reader.error(), reports);  // the cut text's fault is no news
   return report_status(input, status, reports);
 }
 
@@ -104,8 +108,7 @@ int generate_from_inputs(const GenOptions& options) {
     InputOutcome outcome = InputOutcome::out_of_memory;
     try {
       outcome = file_input(input, generator, reports);
-    } catch (const std::bad_alloc&) {
-    }
+    } catch (const std::bad_alloc&) {}
     if (outcome == InputOutcome::out_of_memory) return out_of_memory(shown_name(input));
     malformed = malformed || outcome == InputOutcome::malformed;
     unreadable = unreadable || outcome == InputOutcome::unreadable;
@@ -118,7 +121,8 @@ int generate_from_inputs(const GenOptions& options) {
   try {
     text = generator.declarations({options.identifiers, options.lf_line_ends});
   } catch (const std::bad_alloc&) {
-    return out_of_memory(options.inputs.size() == 1 ? shown_name(options.inputs.front()) : std::string());
+    return out_of_memory(options.inputs.size() == 1 ? shown_name(options.inputs.front())
+                                                    : std::string());
   }
   int written = write_declarations(text, options.output);
   if (written != kGenWellFormed) return written;

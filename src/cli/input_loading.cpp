@@ -16,7 +16,9 @@ LoadedInput from_loaded(LoadedText loaded) {
 
 }  // namespace
 
-LoadedInput load_input_file(const std::string& path) { return from_loaded(load_text_file(native_path_of_argument(path))); }
+LoadedInput load_input_file(const std::string& path) {
+  return from_loaded(load_text_file(native_path_of_argument(path)));
+}
 
 LoadedInput load_standard_input() { return from_loaded(load_text(PlatformFile::standard_input())); }
 

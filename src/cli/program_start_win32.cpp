@@ -31,7 +31,8 @@ std::vector<std::string> utf16_arguments() {
   if (wide == nullptr) return arguments;
   for (int i = 1; i < count; ++i) {
     std::wstring_view argument(wide[i]);
-    arguments.push_back(utf16_to_utf8({reinterpret_cast<const char16_t*>(argument.data()), argument.size()}));
+    arguments.push_back(
+        utf16_to_utf8({reinterpret_cast<const char16_t*>(argument.data()), argument.size()}));
   }
   LocalFree(wide);
   return arguments;

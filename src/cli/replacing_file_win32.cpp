@@ -14,12 +14,16 @@ namespace {
 int errno_of_last_error() {
   switch (GetLastError()) {
     case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND: return ENOENT;
+    case ERROR_PATH_NOT_FOUND:
+      return ENOENT;
     case ERROR_ACCESS_DENIED:
-    case ERROR_SHARING_VIOLATION: return EACCES;
+    case ERROR_SHARING_VIOLATION:
+      return EACCES;
     case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL: return ENOSPC;
-    default: return EIO;
+    case ERROR_HANDLE_DISK_FULL:
+      return ENOSPC;
+    default:
+      return EIO;
   }
 }
 
@@ -35,7 +39,8 @@ ReplacingFile::ReplacingFile(const std::string& target) : target_(target) {
   }
   // A name in the same folder, so the final move is a rename on one volume.
   for (unsigned attempt = 0; attempt < 100 && stream_ == nullptr; ++attempt) {
-    std::string name = target + "." + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(attempt);
+    std::string name =
+        target + "." + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(attempt);
     stream_ = _wfopen(wide(name).c_str(), L"wbx");
     if (stream_ != nullptr) temporary_ = name;
   }

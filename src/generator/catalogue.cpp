@@ -19,7 +19,8 @@ std::u16string ElementCatalogue::marked_path(int kind) const {
     std::uint64_t detail;
   };
   std::vector<Shown> steps{{kind, marked_detail(r.name_spelling, r.marked_index)}};
-  for (std::uint32_t at = r.marked_parent; at != PathSteps::kTop; at = marked_steps_.step(at).parent) {
+  for (std::uint32_t at = r.marked_parent; at != PathSteps::kTop;
+       at = marked_steps_.step(at).parent) {
     const PathSteps::Step& step = marked_steps_.step(at);
     steps.push_back({static_cast<int>(step.kind), step.detail});
   }

@@ -30,8 +30,8 @@ struct ElementRecord {
   // Touched for every instance, so kept together at the front.
   std::int32_t sibling_count = 0;  // instances under the last parent instance that had any
   bool repeated_in_earlier_document = false;  // a list in a document filed before this one
-  int name_spelling = 0;           // index into `spellings`: the name of the last instance
-  bool has_values = false;         // some instance had no child node
+  int name_spelling = 0;    // index into `spellings`: the name of the last instance
+  bool has_values = false;  // some instance had no child node
   ValueType value_type = ValueType::integer;  // widest class of those instances' texts
   // The last instance's marked path is its parent instance's marked path (a number of
   // ElementCatalogue::marked_steps, held by this record), "/", its name and "[]" when it
@@ -54,8 +54,8 @@ struct ElementRecord {
   bool is_list() const { return repeated_in_earlier_document || sibling_count > 1; }
 };
 
-// The element kinds of one document or of several merged, filed by a CatalogueFiler. Kind 0 (kTop) stands for
-// the document itself: its children are the top-level kinds.
+// The element kinds of one document or of several merged, filed by a CatalogueFiler. Kind 0 (kTop)
+// stands for the document itself: its children are the top-level kinds.
 class ElementCatalogue {
  public:
   static constexpr int kTop = 0;

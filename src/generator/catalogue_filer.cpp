@@ -48,8 +48,9 @@ void CatalogueFiler::open_element(std::u16string_view name, const char16_t* cons
   r.marked_index = child.count > 1;
   add_attributes(child.kind, attributes, attribute_count);
 
-  open_[depth_] = {child.kind, child.spelling, child.count, next_serial_++,
-                   PathSteps::kTop, PathSteps::kTop, false, false, {}, kNoName};
+  open_[depth_] = {
+      child.kind, child.spelling, child.count, next_serial_++, PathSteps::kTop, PathSteps::kTop,
+      false,      false,          {},          kNoName};
   ++depth_;
 }
 
@@ -81,8 +82,16 @@ void CatalogueFiler::start_document() {
 
 // The document's frame: a new serial makes it a parent instance of its own.
 void CatalogueFiler::start_top_frame() {
-  open_[0] = {ElementCatalogue::kTop, 0, 1, next_serial_++, PathSteps::kTop, PathSteps::kTop,
-              true, false, {}, kNoName};
+  open_[0] = {ElementCatalogue::kTop,
+              0,
+              1,
+              next_serial_++,
+              PathSteps::kTop,
+              PathSteps::kTop,
+              true,
+              false,
+              {},
+              kNoName};
 }
 
 // A frame learns its lowered path and marked step only when it gets an element child,
@@ -91,8 +100,9 @@ void CatalogueFiler::prepare_inheritance(std::size_t depth) {
   Frame& frame = open_[depth];
   if (frame.inherited) return;
   const Frame& above = open_[depth - 1];
-  frame.lowered_path = lowered_paths_.acquire(above.lowered_path, static_cast<std::uint32_t>(frame.kind),
-                                              static_cast<std::uint32_t>(frame.index));
+  frame.lowered_path =
+      lowered_paths_.acquire(above.lowered_path, static_cast<std::uint32_t>(frame.kind),
+                             static_cast<std::uint32_t>(frame.index));
   frame.marked_step = catalogue_.marked_steps_.acquire(
       above.marked_step, static_cast<std::uint32_t>(frame.kind),
       ElementCatalogue::marked_detail(frame.spelling, frame.index > 1));
@@ -117,12 +127,14 @@ CatalogueFiler::ChildName& CatalogueFiler::child_name(Frame& parent, std::u16str
 }
 
 std::uint32_t CatalogueFiler::look_up_child_name(int parent_kind, std::u16string_view name) {
-  OwnedNames::Found found = child_name_numbers_.find_or_add(static_cast<std::uint32_t>(parent_kind), name);
+  OwnedNames::Found found =
+      child_name_numbers_.find_or_add(static_cast<std::uint32_t>(parent_kind), name);
   if (found.added) {
     int kind = kind_for(parent_kind, name);
     ElementRecord& r = record(kind);
     r.spellings.emplace_back(name);
-    child_names_.push_back({kind, static_cast<int>(r.spellings.size() - 1), kNoInstance, 0, kNoName});
+    child_names_.push_back(
+        {kind, static_cast<int>(r.spellings.size() - 1), kNoInstance, 0, kNoName});
   }
   return found.number;
 }
@@ -142,13 +154,15 @@ int CatalogueFiler::kind_for(int parent_kind, std::u16string_view name) {
   return kind;
 }
 
-void CatalogueFiler::add_attributes(int kind, const char16_t* const* attributes, std::size_t count) {
+void CatalogueFiler::add_attributes(int kind, const char16_t* const* attributes,
+                                    std::size_t count) {
   std::vector<std::uint32_t>& guesses = guesses_[static_cast<std::size_t>(kind)].attributes;
   if (guesses.size() < count) guesses.resize(count, kNoName);
   for (std::size_t i = 0; i < count; ++i) {
     std::u16string_view name = text_of(attributes[2 * i]);
     if (guesses[i] != kNoName && attribute_spellings_.text(guesses[i]) == name) continue;
-    OwnedNames::Found found = attribute_spellings_.find_or_add(static_cast<std::uint32_t>(kind), name);
+    OwnedNames::Found found =
+        attribute_spellings_.find_or_add(static_cast<std::uint32_t>(kind), name);
     if (found.added) record(kind).attribute_names.add(lower_case_text(name));
     guesses[i] = found.number;
   }

@@ -40,10 +40,10 @@ class CatalogueFiler {
   struct Frame {
     int kind;
     int spelling;
-    std::int32_t index;             // 1 + preceding siblings with exactly the same name
-    std::uint64_t serial;           // tells instances apart
-    std::uint32_t lowered_path;     // valid once `inherited` is set
-    std::uint32_t marked_step;      // likewise
+    std::int32_t index;          // 1 + preceding siblings with exactly the same name
+    std::uint64_t serial;        // tells instances apart
+    std::uint32_t lowered_path;  // valid once `inherited` is set
+    std::uint32_t marked_step;   // likewise
     bool inherited;
     bool has_child_node;
     ValueTypeScan text;
@@ -56,7 +56,7 @@ class CatalogueFiler {
     int spelling;
     std::uint64_t parent_serial;  // the parent instance `count` belongs to
     std::int32_t count;
-    std::uint32_t next_guess;     // the child name that followed this one last time
+    std::uint32_t next_guess;  // the child name that followed this one last time
   };
 
   // Documents repeat their shapes: the child that followed a child last time, and the
@@ -85,8 +85,8 @@ class CatalogueFiler {
   OwnedNames child_name_numbers_;  // owner: the parent kind
   std::vector<ChildName> child_names_;
   std::vector<KindGuesses> guesses_;  // by kind
-  OwnedNames attribute_spellings_;  // owner: the kind
-  PathSteps lowered_paths_;         // detail: the sibling index
+  OwnedNames attribute_spellings_;    // owner: the kind
+  PathSteps lowered_paths_;           // detail: the sibling index
 };
 
 }  // namespace ambrel

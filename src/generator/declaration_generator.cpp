@@ -34,7 +34,8 @@ class FilingHandler final : public XmlEventHandler {
   void start_cdata() override { filer_.add_child_node(); }
   void end_cdata() override {}
   // Only outside the document element, where nothing is filed.
-  void start_doctype(std::u16string_view, std::u16string_view, std::u16string_view, bool) override {}
+  void start_doctype(std::u16string_view, std::u16string_view, std::u16string_view, bool) override {
+  }
   void end_doctype() override {}
 
  private:

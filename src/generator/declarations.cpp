@@ -64,11 +64,13 @@ class DeclarationPrinter {
   // Kinds that fill structures print a block; a kind that is sometimes childless is a
   // leaf field of its parent but still gets the block of its own child kinds.
   bool has_block(int kind) const {
-    return kind == ElementCatalogue::kTop || is_structure_field(kind) || !record(kind).children.empty();
+    return kind == ElementCatalogue::kTop || is_structure_field(kind) ||
+           !record(kind).children.empty();
   }
 
   std::size_t suffix_length(int kind) const {
-    return is_structure_field(kind) ? 1 + structure_names_[static_cast<std::size_t>(kind)].size() : 2;
+    return is_structure_field(kind) ? 1 + structure_names_[static_cast<std::size_t>(kind)].size()
+                                    : 2;
   }
 
   void name_as_written() {
@@ -89,7 +91,8 @@ class DeclarationPrinter {
     for (std::size_t kind = 0; kind <= catalogue_.size(); ++kind) {
       NameScope fields;
       for (int field : fields_in_order(static_cast<int>(kind))) {
-        field_names_[static_cast<std::size_t>(field)] = fields.take(identifier_of(catalogue_.element_name(field)));
+        field_names_[static_cast<std::size_t>(field)] =
+            fields.take(identifier_of(catalogue_.element_name(field)));
       }
     }
   }
@@ -176,17 +179,18 @@ class DeclarationPrinter {
 
   const ElementCatalogue& catalogue_;
   std::u16string_view line_end_;
-  std::vector<int> blocks_;                       // in ascending key order
-  std::vector<std::u16string> field_names_;       // by kind
-  std::vector<std::u16string> structure_names_;   // by kind, for kinds that have a block
-  std::vector<std::u16string> attribute_lists_;   // by kind
+  std::vector<int> blocks_;                      // in ascending key order
+  std::vector<std::u16string> field_names_;      // by kind
+  std::vector<std::u16string> structure_names_;  // by kind, for kinds that have a block
+  std::vector<std::u16string> attribute_lists_;  // by kind
   std::size_t column_width_ = 0;
   std::u16string out_;
 };
 
 }  // namespace
 
-std::u16string print_declarations(const ElementCatalogue& catalogue, const DeclarationStyle& style) {
+std::u16string print_declarations(const ElementCatalogue& catalogue,
+                                  const DeclarationStyle& style) {
   if (catalogue.size() == 0) return {};
   return DeclarationPrinter(catalogue, style).print();
 }

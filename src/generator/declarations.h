@@ -20,6 +20,7 @@ struct DeclarationStyle {
 // instances all have child nodes (and for every kind that has child kinds), children
 // first, the top structure "XML_MAIN" last. Every line ends with CR LF. Empty when the
 // catalogue holds no kind.
-std::u16string print_declarations(const ElementCatalogue& catalogue, const DeclarationStyle& style = {});
+std::u16string print_declarations(const ElementCatalogue& catalogue,
+                                  const DeclarationStyle& style = {});
 
 }  // namespace ambrel

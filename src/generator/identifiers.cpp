@@ -14,8 +14,8 @@ namespace {
 constexpr int kMostParentSteps = 4;
 
 bool is_identifier_unit(char16_t unit) {
-  return (unit >= u'a' && unit <= u'z') || (unit >= u'A' && unit <= u'Z') || (unit >= u'0' && unit <= u'9') ||
-         unit == u'_';
+  return (unit >= u'a' && unit <= u'z') || (unit >= u'A' && unit <= u'Z') ||
+         (unit >= u'0' && unit <= u'9') || unit == u'_';
 }
 
 std::u16string upper_ascii(std::u16string text) {
@@ -31,8 +31,7 @@ class StructureNaming {
       : catalogue_(catalogue), kinds_(kinds), parent_steps_(catalogue.size() + 1, 0) {}
 
   std::vector<std::u16string> names(const std::u16string& top_name) {
-    for (int round = 0; round < kMostParentSteps && lengthen_colliding(top_name); ++round) {
-    }
+    for (int round = 0; round < kMostParentSteps && lengthen_colliding(top_name); ++round) {}
     NameScope scope;
     scope.take(top_name);
     std::vector<std::u16string> result(catalogue_.size() + 1);
@@ -50,13 +49,15 @@ class StructureNaming {
       if (steps_left-- == 0) break;
     }
     std::u16string name = u"XML";
-    for (auto step = steps.rbegin(); step != steps.rend(); ++step) name += u'_' + identifier_of(*step);
+    for (auto step = steps.rbegin(); step != steps.rend(); ++step)
+      name += u'_' + identifier_of(*step);
     return upper_ascii(std::move(name));
   }
 
   bool has_parent_left(int kind) const {
     int parents = 0;
-    for (int at = catalogue_.record(kind).parent; at != ElementCatalogue::kTop; at = catalogue_.record(at).parent) {
+    for (int at = catalogue_.record(kind).parent; at != ElementCatalogue::kTop;
+         at = catalogue_.record(at).parent) {
       if (++parents > parent_steps_[static_cast<std::size_t>(kind)]) return true;
     }
     return false;

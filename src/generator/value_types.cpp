@@ -36,9 +36,12 @@ ValueType infer_value_type(std::u16string_view value) {
 
 std::u16string_view type_suffix(ValueType type) {
   switch (type) {
-    case ValueType::integer: return u".q";
-    case ValueType::decimal: return u".f";
-    case ValueType::text: return u".s";
+    case ValueType::integer:
+      return u".q";
+    case ValueType::decimal:
+      return u".f";
+    case ValueType::text:
+      return u".s";
   }
   return u".s";
 }

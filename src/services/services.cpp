@@ -25,8 +25,7 @@ std::atomic<bool> owner_alive{false};
 // The last event taken may still hold its data; taking until the queue is empty releases it.
 void end_events() {
   event_library_end();
-  while (take_event() != 0) {
-  }
+  while (take_event() != 0) {}
 }
 
 void remove_backend() { use_backend(nullptr); }

@@ -12,7 +12,9 @@ namespace {
 char16_t mapped_unit(char16_t unit, DWORD mapping) {
   wchar_t in = static_cast<wchar_t>(unit);
   wchar_t out = 0;
-  if (LCMapStringEx(L"en-US", mapping | LCMAP_LINGUISTIC_CASING, &in, 1, &out, 1, nullptr, nullptr, 0) != 1) return unit;
+  if (LCMapStringEx(L"en-US", mapping | LCMAP_LINGUISTIC_CASING, &in, 1, &out, 1, nullptr, nullptr,
+                    0) != 1)
+    return unit;
   return static_cast<char16_t>(out);
 }
 

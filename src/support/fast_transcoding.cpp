@@ -46,15 +46,17 @@ std::size_t multibyte_sequence(const unsigned char* b, std::size_t size, char16_
   }
   if (lead >= 0xE0 && lead <= 0xEF) {
     if (size < 3 || !continues(b[1]) || !continues(b[2])) return 0;
-    if ((lead == 0xE0 && b[1] < 0xA0) || (lead == 0xED && b[1] > 0x9F)) return 0;  // overlong, surrogate
+    if ((lead == 0xE0 && b[1] < 0xA0) || (lead == 0xED && b[1] > 0x9F))
+      return 0;  // overlong, surrogate
     out[0] = static_cast<char16_t>(((lead & 0x0F) << 12) | ((b[1] & 0x3F) << 6) | (b[2] & 0x3F));
     return 3;
   }
   if (lead >= 0xF0 && lead <= 0xF4) {
     if (size < 4 || !continues(b[1]) || !continues(b[2]) || !continues(b[3])) return 0;
-    if ((lead == 0xF0 && b[1] < 0x90) || (lead == 0xF4 && b[1] > 0x8F)) return 0;  // overlong, too big
-    char32_t c = (char32_t{lead} & 0x07) << 18 | (char32_t{b[1]} & 0x3F) << 12 | (char32_t{b[2]} & 0x3F) << 6 |
-                 (char32_t{b[3]} & 0x3F);
+    if ((lead == 0xF0 && b[1] < 0x90) || (lead == 0xF4 && b[1] > 0x8F))
+      return 0;  // overlong, too big
+    char32_t c = (char32_t{lead} & 0x07) << 18 | (char32_t{b[1]} & 0x3F) << 12 |
+                 (char32_t{b[2]} & 0x3F) << 6 | (char32_t{b[3]} & 0x3F);
     out[0] = static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
     out[1] = static_cast<char16_t>(0xDC00 + (c & 0x3FF));
     return 4;

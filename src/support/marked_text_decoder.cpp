@@ -14,7 +14,8 @@ void MarkedTextDecoder::start(std::u16string& out) {
   decoder_.decode(head_ + mark.length, head_size_ - mark.length, out);
 }
 
-std::size_t MarkedTextDecoder::decode(const unsigned char* bytes, std::size_t size, std::u16string& out) {
+std::size_t MarkedTextDecoder::decode(const unsigned char* bytes, std::size_t size,
+                                      std::u16string& out) {
   std::size_t taken = 0;
   if (!started_) {
     taken = std::min(size, kLongestMark - head_size_);

@@ -26,9 +26,9 @@ NativePath native_path(std::u16string_view path);
 NativePath native_path_of_argument(const std::string& argument);
 
 enum class FileKind {
-  Regular,    // a file on disk: its size is known before reading
+  Regular,  // a file on disk: its size is known before reading
   Directory,
-  Stream,     // a pipe, FIFO, socket or character device: read to its end
+  Stream,  // a pipe, FIFO, socket or character device: read to its end
 };
 
 // What the system says about a name, without opening it. `error` is an errno value

@@ -14,7 +14,8 @@ namespace {
 
 PathInfo describe(const struct stat& status) {
   if (S_ISDIR(status.st_mode)) return {0, FileKind::Directory, 0};
-  if (S_ISREG(status.st_mode)) return {0, FileKind::Regular, static_cast<std::int64_t>(status.st_size)};
+  if (S_ISREG(status.st_mode))
+    return {0, FileKind::Regular, static_cast<std::int64_t>(status.st_size)};
   return {0, FileKind::Stream, 0};
 }
 
@@ -31,7 +32,8 @@ NativePath native_path_of_argument(const std::string& argument) { return argumen
 
 PathInfo inspect_path(const NativePath& path) {
   struct stat status {};
-  if (::stat(without_trailing_slashes(path).c_str(), &status) != 0) return {errno, FileKind::Regular, 0};
+  if (::stat(without_trailing_slashes(path).c_str(), &status) != 0)
+    return {errno, FileKind::Regular, 0};
   return describe(status);
 }
 

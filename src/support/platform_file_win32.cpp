@@ -37,10 +37,14 @@ std::wstring wide_name(const NativePath& path) {
   return name;
 }
 
-bool names_existing_drive(const std::wstring& name) { return GetDriveTypeW(name.c_str()) > DRIVE_NO_ROOT_DIR; }
+bool names_existing_drive(const std::wstring& name) {
+  return GetDriveTypeW(name.c_str()) > DRIVE_NO_ROOT_DIR;
+}
 
 // "C:" and "C:\" name a drive's root, which FindFirstFileW cannot look up.
-bool is_drive_root(const NativePath& path) { return (path.size() == 2 || path.size() == 3) && path[1] == L':'; }
+bool is_drive_root(const NativePath& path) {
+  return (path.size() == 2 || path.size() == 3) && path[1] == L':';
+}
 
 PathInfo inspect_drive_root(NativePath root) {
   if (root.size() == 2) root += L'\\';
@@ -64,14 +68,19 @@ int errno_from(DWORD error) {
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_NAME:
     case ERROR_BAD_NETPATH:
-    case ERROR_BAD_NET_NAME: return ENOENT;
+    case ERROR_BAD_NET_NAME:
+      return ENOENT;
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION: return EACCES;
-    case ERROR_FILENAME_EXCED_RANGE: return ENAMETOOLONG;
+    case ERROR_LOCK_VIOLATION:
+      return EACCES;
+    case ERROR_FILENAME_EXCED_RANGE:
+      return ENAMETOOLONG;
     case ERROR_NOT_ENOUGH_MEMORY:
-    case ERROR_OUTOFMEMORY: return ENOMEM;
-    default: return EIO;
+    case ERROR_OUTOFMEMORY:
+      return ENOMEM;
+    default:
+      return EIO;
   }
 }
 
@@ -99,14 +108,16 @@ PathInfo inspect_path(const NativePath& path) {
   if (search == INVALID_HANDLE_VALUE) return inspect_unfound(trimmed);
   FindClose(search);
   if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return directory();
-  auto size = static_cast<std::int64_t>((static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow);
+  auto size = static_cast<std::int64_t>((static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) |
+                                        found.nFileSizeLow);
   return {0, FileKind::Regular, size};
 }
 
 PlatformFile PlatformFile::open_for_reading(const NativePath& path) {
   std::wstring name = wide_name(path);
-  HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(name.c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     DWORD error = GetLastError();
     return PlatformFile(-1, is_directory(name) ? EISDIR : errno_from(error));
@@ -146,9 +157,12 @@ PathInfo PlatformFile::info() const {
   struct _stati64 status {};
   if (handle_ < 0 || _fstati64(handle_, &status) != 0) return {0, FileKind::Stream, 0};
   switch (status.st_mode & _S_IFMT) {
-    case _S_IFREG: return {0, FileKind::Regular, static_cast<std::int64_t>(status.st_size)};
-    case _S_IFDIR: return directory();
-    default: return {0, FileKind::Stream, 0};  // pipes and character devices
+    case _S_IFREG:
+      return {0, FileKind::Regular, static_cast<std::int64_t>(status.st_size)};
+    case _S_IFDIR:
+      return directory();
+    default:
+      return {0, FileKind::Stream, 0};  // pipes and character devices
   }
 }
 

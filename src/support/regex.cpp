@@ -30,16 +30,14 @@ std::unique_ptr<ObjectRegistry<CompiledExpression>>& registry() {
   return expressions;
 }
 
-PCRE2_SPTR units_of(std::u16string_view text) {
-  return reinterpret_cast<PCRE2_SPTR>(text.data());
-}
+PCRE2_SPTR units_of(std::u16string_view text) { return reinterpret_cast<PCRE2_SPTR>(text.data()); }
 
 // Every search runs on valid UTF-16, so PCRE2 never has to check it again.
 std::unique_ptr<CompiledExpression> compile(std::u16string_view pattern) {
   int error = 0;
   PCRE2_SIZE error_offset = 0;
-  pcre2_code* code = pcre2_compile(units_of(pattern), pattern.size(), PCRE2_UTF | PCRE2_NO_UTF_CHECK,
-                                   &error, &error_offset, nullptr);
+  pcre2_code* code = pcre2_compile(units_of(pattern), pattern.size(),
+                                   PCRE2_UTF | PCRE2_NO_UTF_CHECK, &error, &error_offset, nullptr);
   if (code == nullptr) return nullptr;
   auto expression = std::make_unique<CompiledExpression>();
   expression->code.reset(code);
@@ -93,7 +91,8 @@ bool regex_library_init() {
 void regex_library_end() { registry().reset(); }
 
 int regex_create(int handle, std::u16string_view pattern) {
-  if (!registry() || pattern.data() == nullptr || !ObjectRegistry<CompiledExpression>::is_valid_request(handle)) {
+  if (!registry() || pattern.data() == nullptr ||
+      !ObjectRegistry<CompiledExpression>::is_valid_request(handle)) {
     return 0;
   }
   try {

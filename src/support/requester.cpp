@@ -45,7 +45,8 @@ std::vector<RequesterFilter> split_filter_string(std::u16string_view filter) {
 bool is_usable_file_name(std::u16string_view name) {
   if (name.empty()) return false;
   for (char16_t unit : name) {
-    if (unit < 32 || std::u16string_view(u"\"*/:<>?\\|").find(unit) != std::u16string_view::npos) return false;
+    if (unit < 32 || std::u16string_view(u"\"*/:<>?\\|").find(unit) != std::u16string_view::npos)
+      return false;
   }
   return true;
 }

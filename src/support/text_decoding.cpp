@@ -22,7 +22,9 @@ char32_t windows_1252(unsigned char byte) {
   return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
 }
 
-bool can_start_no_sequence(unsigned char byte) { return (byte >= 0x80 && byte <= 0xBF) || byte >= 0xF8; }
+bool can_start_no_sequence(unsigned char byte) {
+  return (byte >= 0x80 && byte <= 0xBF) || byte >= 0xF8;
+}
 
 char32_t utf32_character(char32_t value) {
   bool character = value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF);
@@ -46,7 +48,8 @@ std::size_t append_fast_run(const unsigned char* bytes, std::size_t size, std::u
 
 }  // namespace
 
-TextDecoder::Step TextDecoder::take(char32_t character, std::size_t length, std::u16string& out) const {
+TextDecoder::Step TextDecoder::take(char32_t character, std::size_t length,
+                                    std::u16string& out) const {
   if (character == 0) return {Outcome::End, length};
   if (one_line_ && character == u'\n') {
     if (!out.empty() && out.back() == u'\r') out.pop_back();
@@ -72,15 +75,18 @@ TextDecoder::Step TextDecoder::step(const unsigned char* b, std::size_t size, bo
     case TextFormat::Utf32BigEndian: {
       if (size < 4) return {Outcome::NeedMore, 0};
       bool little = format_ == TextFormat::Utf32;
-      char32_t value = little ? char32_t{b[0]} | char32_t{b[1]} << 8 | char32_t{b[2]} << 16 | char32_t{b[3]} << 24
-                              : char32_t{b[3]} | char32_t{b[2]} << 8 | char32_t{b[1]} << 16 | char32_t{b[0]} << 24;
+      char32_t value =
+          little
+              ? char32_t{b[0]} | char32_t{b[1]} << 8 | char32_t{b[2]} << 16 | char32_t{b[3]} << 24
+              : char32_t{b[3]} | char32_t{b[2]} << 8 | char32_t{b[1]} << 16 | char32_t{b[0]} << 24;
       return take(utf32_character(value), 4, out);
     }
     case TextFormat::Utf8: {
       if (can_start_no_sequence(b[0])) return take(u'?', 1, out);
       Utf8Sequence sequence = read_utf8_sequence(b, size);
       if (sequence.truncated) return {Outcome::NeedMore, 0};
-      return take(sequence.valid ? sequence.code_point : kReplacementCharacter, sequence.length, out);
+      return take(sequence.valid ? sequence.code_point : kReplacementCharacter, sequence.length,
+                  out);
     }
     default: {
       if (b[0] < 0x80) return take(b[0], 1, out);
@@ -94,7 +100,8 @@ TextDecoder::Step TextDecoder::step(const unsigned char* b, std::size_t size, bo
 
 // Finishes the sequence held back from the last piece with the first bytes of this one;
 // returns how many bytes of this piece that took.
-std::size_t TextDecoder::decode_held(const unsigned char* bytes, std::size_t size, std::u16string& out) {
+std::size_t TextDecoder::decode_held(const unsigned char* bytes, std::size_t size,
+                                     std::u16string& out) {
   unsigned char joined[2 * kLongestSequence];
   std::size_t borrowed = std::min(size, kLongestSequence);
   std::memcpy(joined, held_, held_size_);

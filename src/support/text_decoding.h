@@ -23,7 +23,8 @@ namespace ambrel {
 //   Windows-1252 character (the five bytes that code page leaves open stand for U+0081 etc.).
 class TextDecoder {
  public:
-  explicit TextDecoder(TextFormat format, bool one_line = false) : format_(format), one_line_(one_line) {}
+  explicit TextDecoder(TextFormat format, bool one_line = false)
+      : format_(format), one_line_(one_line) {}
 
   // Appends the text of `bytes` to `out` and returns how many bytes belong to the text:
   // all of them, unless the text ended inside the piece (see ended()).

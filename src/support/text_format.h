@@ -10,7 +10,7 @@ enum class TextFormat : std::int32_t {
   Utf8 = 2,
   Utf16 = 25,  // little-endian
   Utf16BigEndian = 4,
-  Utf32 = 5,   // little-endian
+  Utf32 = 5,  // little-endian
   Utf32BigEndian = 6,
 };
 

@@ -30,6 +30,8 @@ LoadedText load_text(PlatformFile file) {
   }
 }
 
-LoadedText load_text_file(const NativePath& path) { return load_text(PlatformFile::open_for_reading(path)); }
+LoadedText load_text_file(const NativePath& path) {
+  return load_text(PlatformFile::open_for_reading(path));
+}
 
 }  // namespace ambrel

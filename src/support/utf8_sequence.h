@@ -9,7 +9,7 @@ struct Utf8Sequence {
   char32_t code_point;  // when valid
   std::size_t length;   // bytes taken: the whole sequence, or its longest ill-formed start (>= 1)
   bool valid;
-  bool truncated;       // ill-formed only because `bytes` ended inside a well-begun sequence
+  bool truncated;  // ill-formed only because `bytes` ended inside a well-begun sequence
 };
 
 // Decodes the sequence at the start of `bytes` (size >= 1). Overlong forms, surrogates and

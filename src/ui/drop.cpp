@@ -35,8 +35,8 @@ struct DragState {
 };
 
 struct DropTarget {
-  int target_kind = 0;  // the gadget kind, 0 for a window
-  int object = 0;       // gadget or window number
+  int target_kind = 0;              // the gadget kind, 0 for a window
+  int object = 0;                   // gadget or window number
   std::vector<Acceptance> formats;  // newest first
   std::vector<Acceptance> private_types;
   DragState drag;
@@ -54,7 +54,8 @@ DropCallback& drop_callback() {
 
 // Overwrites the entry's actions, inserts it first, or with actions 0 removes it.
 void accept(std::vector<Acceptance>& list, int key, int actions) {
-  auto entry = std::find_if(list.begin(), list.end(), [key](const Acceptance& a) { return a.key == key; });
+  auto entry =
+      std::find_if(list.begin(), list.end(), [key](const Acceptance& a) { return a.key == key; });
   if (actions == 0) {
     if (entry != list.end()) list.erase(entry);
   } else if (entry != list.end()) {
@@ -77,7 +78,8 @@ void lower_overlapping_frames(Backend& backend, NativeHandle target) {
 }
 
 // Registers, updates or removes one acceptance of the native target; 1 on success.
-int change_acceptance(NativeHandle handle, int target_kind, int object, bool private_type, int key, int actions) {
+int change_acceptance(NativeHandle handle, int target_kind, int object, bool private_type, int key,
+                      int actions) {
   Backend* backend = ui_backend();
   if (!backend || !handle) return 0;
   actions &= kAllActions;
@@ -142,11 +144,13 @@ DragState match_drag(const DropTarget& target, const DragInput& input) {
   return {};
 }
 
-int vetted_action(NativeHandle handle, const DropTarget& target, const DragInput& input, int phase) {
+int vetted_action(NativeHandle handle, const DropTarget& target, const DragInput& input,
+                  int phase) {
   if (target.drag.kind == MatchKind::None) return 0;
   int action = choose_drop_action(input.offered_actions & target.drag.actions, input.modifiers);
   if (action != 0 && drop_callback() &&
-      drop_callback()(handle, phase, target.drag.format, action, input.position.x, input.position.y) == 0) {
+      drop_callback()(handle, phase, target.drag.format, action, input.position.x,
+                      input.position.y) == 0) {
     action = 0;
   }
   return action;
@@ -166,7 +170,8 @@ void release_drop_record(void* data) { delete static_cast<DropRecord*>(data); }
 
 void raise_drop_event(const DropTarget& target, std::unique_ptr<DropRecord> record) {
   if (target.target_kind == 0) {
-    raise_event(kEventWindowDrop, target.object, target.object, 0, record.release(), release_drop_record);
+    raise_event(kEventWindowDrop, target.object, target.object, 0, record.release(),
+                release_drop_record);
     return;
   }
   int window = window_number_of(gadget_handle(target.object));
@@ -179,7 +184,8 @@ int drop(NativeHandle handle, DropTarget& target, const DragInput& input) {
   target.drag = {};
   // The data is fetched anew at the drop; a source that can no longer deliver what it
   // offered (it may have ended) drops nothing rather than an empty list.
-  if (action == 0 || (match.kind == MatchKind::Format && !can_deliver(input, match.format))) return 0;
+  if (action == 0 || (match.kind == MatchKind::Format && !can_deliver(input, match.format)))
+    return 0;
   auto record = std::make_unique<DropRecord>();
   record->format = match.format;
   record->action = action;
@@ -198,7 +204,9 @@ int drop(NativeHandle handle, DropTarget& target, const DragInput& input) {
 
 }  // namespace
 
-int enable_gadget_drop(int gadget, int format, int actions) { return enable_on_gadget(gadget, false, format, actions); }
+int enable_gadget_drop(int gadget, int format, int actions) {
+  return enable_on_gadget(gadget, false, format, actions);
+}
 
 int enable_private_drop(int gadget, int private_type, int actions) {
   return enable_on_gadget(gadget, true, private_type, actions);
@@ -212,7 +220,8 @@ int choose_drop_action(int available, int modifiers) {
   int keys = modifiers & kCountedModifiers;
   bool link_keys = keys == (kModifierControl | kModifierShift) || keys == kModifierAlt;
   if ((available & kDropLink) && link_keys) return kDropLink;
-  if ((available & kDropMove) && (keys == kModifierShift || !(available & kDropCopy))) return kDropMove;
+  if ((available & kDropMove) && (keys == kModifierShift || !(available & kDropCopy)))
+    return kDropMove;
   if (available & kDropCopy) return kDropCopy;
   if (available & kDropLink) return kDropLink;
   return 0;

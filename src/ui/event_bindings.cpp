@@ -73,8 +73,12 @@ class BindingTable {
     return false;
   }
 
-  void drop_window(int window) { deactivate_where([window](const BindingEntry& e) { return e.window == window; }); }
-  void drop_all() { deactivate_where([](const BindingEntry&) { return true; }); }
+  void drop_window(int window) {
+    deactivate_where([window](const BindingEntry& e) { return e.window == window; });
+  }
+  void drop_all() {
+    deactivate_where([](const BindingEntry&) { return true; });
+  }
 
   bool walking() const { return walking_ != 0; }
 
@@ -92,7 +96,8 @@ class BindingTable {
   void collect_if_idle() {
     if (walking_ != 0 || !has_garbage_) return;
     has_garbage_ = false;
-    for (auto& [key, entry] : entries_) entry->bindings.remove_if([](const Binding& b) { return !b.active; });
+    for (auto& [key, entry] : entries_)
+      entry->bindings.remove_if([](const Binding& b) { return !b.active; });
     std::erase_if(entries_, [](const auto& item) { return item.second->bindings.empty(); });
   }
 
@@ -159,8 +164,10 @@ void drop_window_bindings(int window) {
 
 void dispatch_bound_procedures(int code, int window, int object, int type) {
   const std::string keys[] = {
-      event_key(code, window, object, type),         event_key(code, window, object, kAnyValue),
-      event_key(code, window, kAnyValue, kAnyValue), event_key(code, kAnyValue, kAnyValue, kAnyValue),
+      event_key(code, window, object, type),
+      event_key(code, window, object, kAnyValue),
+      event_key(code, window, kAnyValue, kAnyValue),
+      event_key(code, kAnyValue, kAnyValue, kAnyValue),
       event_key(code, kAnyValue, object, type),
   };
   for (const std::string& key : keys) {

@@ -45,7 +45,8 @@ int post_event(int code, int object, int window, int type, void* data, EventData
   Backend* backend = ui_backend();
   if (!running.load() || !backend) return 0;
   backend->post([code, object, window, type, payload = std::move(payload)]() mutable {
-    if (event_library_running()) raise_event_with(code, object, window, type, kEventForced, std::move(payload));
+    if (event_library_running())
+      raise_event_with(code, object, window, type, kEventForced, std::move(payload));
   });
   return 1;
 }

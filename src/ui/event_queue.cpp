@@ -21,7 +21,8 @@ bool matches(int wanted, int value) { return wanted == kAnyValue || wanted == va
 
 }  // namespace
 
-void raise_event_with(int code, int object, int window, int type, std::uint32_t flags, SharedPayload payload) {
+void raise_event_with(int code, int object, int window, int type, std::uint32_t flags,
+                      SharedPayload payload) {
   EventState& state = thread_event_state();
   if (state.suppression != 0 && (flags & kEventForced) == 0) return;
   // A merged event leaves the tail its own data; the new data lives only for the dispatch.
@@ -51,8 +52,8 @@ void raise_event_forced(int code, int object, int window, int type) {
 void remove_queued_events(int code, int object, int window, int type) {
   EventState& state = thread_event_state();
   std::erase_if(state.queue, [&](const EventNode& node) {
-    return matches(code, node.code) && matches(object, node.object) && matches(window, node.window) &&
-           matches(type, node.type);
+    return matches(code, node.code) && matches(object, node.object) &&
+           matches(window, node.window) && matches(type, node.type);
   });
 }
 

@@ -58,7 +58,8 @@ struct EventState {
 EventState& thread_event_state();
 
 // Raises with an already shared payload (the posted events' path).
-void raise_event_with(int code, int object, int window, int type, std::uint32_t flags, SharedPayload payload);
+void raise_event_with(int code, int object, int window, int type, std::uint32_t flags,
+                      SharedPayload payload);
 
 // Calls the procedures bound to the event that is current now, in the five-key order.
 void dispatch_bound_procedures(int code, int window, int object, int type);

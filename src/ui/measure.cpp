@@ -66,7 +66,8 @@ Size check_natural_size(Size extent) {
 }
 
 Size string_natural_size(Size sample_extent, const SystemMetrics& metrics) {
-  return {2 * metrics.edge_width, std::max(sample_extent.height + 2 * metrics.edge_height, kFieldMinimumHeight)};
+  return {2 * metrics.edge_width,
+          std::max(sample_extent.height + 2 * metrics.edge_height, kFieldMinimumHeight)};
 }
 
 Size spin_natural_size(Size sample_extent, const SystemMetrics& metrics) {

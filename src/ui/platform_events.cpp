@@ -82,7 +82,8 @@ void PlatformEvents::on_window_activation(NativeHandle window, bool active) {
   Backend& backend = *ui_backend();
   if (active) {
     NativeHandle focus = record->remembered_focus;
-    if (backend.is_control(focus) && backend.control_window(focus) == window) backend.set_focus(focus);
+    if (backend.is_control(focus) && backend.control_window(focus) == window)
+      backend.set_focus(focus);
     raise_event(kEventActivateWindow, 0, number, 0);
     return;
   }
@@ -119,9 +120,13 @@ void PlatformEvents::on_mouse(NativeHandle target, const MouseInput& input) {
 }
 
 // Controls are gadgets; what each kind makes of a report is the gadget layer's business.
-void PlatformEvents::on_control_command(NativeHandle control, int code) { gadget_control_command(control, code); }
+void PlatformEvents::on_control_command(NativeHandle control, int code) {
+  gadget_control_command(control, code);
+}
 
-void PlatformEvents::on_control_focus(NativeHandle control, bool gained) { gadget_control_focus(control, gained); }
+void PlatformEvents::on_control_focus(NativeHandle control, bool gained) {
+  gadget_control_focus(control, gained);
+}
 
 void PlatformEvents::on_control_resized(NativeHandle control) { gadget_control_resized(control); }
 
@@ -135,6 +140,8 @@ Rect PlatformEvents::splitter_grip(NativeHandle splitter) {
   return gadget && gadget->kind->grip ? gadget->kind->grip(*gadget) : Rect{};
 }
 
-int PlatformEvents::on_drag(NativeHandle target, const DragInput& input) { return drop_target_drag(target, input); }
+int PlatformEvents::on_drag(NativeHandle target, const DragInput& input) {
+  return drop_target_drag(target, input);
+}
 
 }  // namespace ambrel

@@ -19,7 +19,8 @@ void place_pane(Backend& backend, NativeHandle pane, const Rect& rect) {
 }  // namespace
 
 SplitterControl::SplitterControl(int flags, Size size)
-    : geometry_(geometry::splitter_create(static_cast<std::uint32_t>(flags), size.width, size.height)) {}
+    : geometry_(
+          geometry::splitter_create(static_cast<std::uint32_t>(flags), size.width, size.height)) {}
 
 void SplitterControl::adopt_panes(NativeHandle splitter, NativeHandle first, NativeHandle second) {
   Backend* backend = ui_backend();
@@ -128,7 +129,8 @@ bool SplitterControl::mouse(NativeHandle splitter, const MouseInput& input) {
 
 void SplitterControl::press(NativeHandle splitter, Point position) {
   Backend* backend = ui_backend();
-  if (backend && geometry::splitter_press(geometry_, position.x, position.y)) backend->capture_mouse(splitter);
+  if (backend && geometry::splitter_press(geometry_, position.x, position.y))
+    backend->capture_mouse(splitter);
 }
 
 // The capture is released only when the splitter holds it: a button-up after a click
@@ -143,8 +145,10 @@ bool SplitterControl::move(NativeHandle splitter, Point position) {
   Backend* backend = ui_backend();
   if (!backend) return false;
   // A capture the platform took away ends the drag.
-  if (geometry_.captured && backend->mouse_capture() != splitter) geometry::splitter_release(geometry_);
-  bool on_bar = geometry_.captured || geometry::splitter_hit_test(geometry_, position.x, position.y).has_value();
+  if (geometry_.captured && backend->mouse_capture() != splitter)
+    geometry::splitter_release(geometry_);
+  bool on_bar = geometry_.captured ||
+                geometry::splitter_hit_test(geometry_, position.x, position.y).has_value();
   backend->set_control_cursor(splitter, on_bar ? bar_cursor() : Cursor::Arrow);
   if (!geometry::splitter_drag(geometry_, position.x, position.y)) return false;
   place_panes(splitter);

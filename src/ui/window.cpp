@@ -97,8 +97,8 @@ int window_number_of(NativeHandle handle) {
   return it == library()->numbers.end() ? -1 : it->second;
 }
 
-int window_open(int number, int x, int y, int inner_width, int inner_height, const char16_t* title, int flags,
-                NativeHandle owner) {
+int window_open(int number, int x, int y, int inner_width, int inner_height, const char16_t* title,
+                int flags, NativeHandle owner) {
   Backend* backend = ui_backend();
   if (!library() || !backend || !ObjectRegistry<WindowRecord>::is_valid_request(number)) return 0;
   if (number != kAnyNumber) window_close(number);
@@ -156,11 +156,13 @@ int window_resize(int window, int x, int y, int inner_width, int inner_height) {
   if (!record) return 0;
   Backend* backend = ui_backend();
   NativeHandle handle = record->handle;
-  if (backend->window_state(handle) == WindowState::Maximized) backend->set_window_state(handle, WindowState::Normal);
+  if (backend->window_state(handle) == WindowState::Maximized)
+    backend->set_window_state(handle, WindowState::Normal);
   if (!backend->is_window(handle)) return 1;
   Point position = backend->window_position(handle);
   if (x != kKeepValue || y != kKeepValue) {
-    backend->move_window(handle, {x == kKeepValue ? position.x : x, y == kKeepValue ? position.y : y});
+    backend->move_window(handle,
+                         {x == kKeepValue ? position.x : x, y == kKeepValue ? position.y : y});
   }
   if (!backend->is_window(handle)) return 1;
   Size size = backend->window_client_size(handle);
@@ -235,7 +237,10 @@ int window_inner_height(int window) {
 int window_add_timer(int window, int timer, int milliseconds) {
   WindowRecord* record = find_window_record(window);
   if (!record) return 0;
-  return ui_backend()->start_timer(record->handle, timer, std::max(milliseconds, kMinimumTimerInterval)) ? 1 : 0;
+  return ui_backend()->start_timer(record->handle, timer,
+                                   std::max(milliseconds, kMinimumTimerInterval))
+             ? 1
+             : 0;
 }
 
 int window_remove_timer(int window, int timer) {

@@ -32,8 +32,8 @@ void window_library_end();
 
 // Opens a window with the given inner size; returns the new number for -1, else 1; 0 on
 // failure. A null title is the empty one. `owner` is a native window or kNoHandle.
-int window_open(int number, int x, int y, int inner_width, int inner_height, const char16_t* title, int flags,
-                NativeHandle owner = kNoHandle);
+int window_open(int number, int x, int y, int inner_width, int inner_height, const char16_t* title,
+                int flags, NativeHandle owner = kNoHandle);
 // Closes one window, or every window for -1.
 int window_close(int window);
 int window_exists(int window);

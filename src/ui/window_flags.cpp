@@ -28,12 +28,14 @@ WindowOpenPlan plan_window_open(int flags) {
   plan.no_activate = (style & bits(kWindowNoActivate)) != 0;
   plan.invisible = (style & bits(kWindowInvisible)) != 0;
   // Nothing but placement and visibility asked for: a window with a plain title bar.
-  std::uint32_t placement_only = bits(kWindowScreenCentered | kWindowWindowCentered | kWindowNoGadgets | kWindowInvisible);
+  std::uint32_t placement_only =
+      bits(kWindowScreenCentered | kWindowWindowCentered | kWindowNoGadgets | kWindowInvisible);
   if ((style & ~placement_only) == 0) style |= kCaption;
   bool tool = (style & bits(kWindowTool)) != 0;
   if (tool) {
     style |= kCaption;
-    style &= ~(kMinimizeBoxBit | kMaximizeBoxBit | bits(kWindowStartMaximized) | bits(kWindowStartMinimized));
+    style &= ~(kMinimizeBoxBit | kMaximizeBoxBit | bits(kWindowStartMaximized) |
+               bits(kWindowStartMinimized));
   }
 
   plan.style.caption = (style & kCaption) == kCaption;

@@ -173,7 +173,8 @@ std::size_t next_piece_units(std::u16string_view rest, std::size_t limit) {
   while (units < rest.size()) {
     char16_t last = rest[units - 1];
     char16_t next = rest[units];
-    bool joined = (last == u'\r' && next == u'\n') || (is_high_surrogate(last) && is_low_surrogate(next));
+    bool joined =
+        (last == u'\r' && next == u'\n') || (is_high_surrogate(last) && is_low_surrogate(next));
     if (!joined) break;
     units = units > 1 ? units - 1 : units + 1;
   }

@@ -11,7 +11,8 @@ struct NodePool::Slab {
   // The records follow the header.
   XmlNode* nodes() { return reinterpret_cast<XmlNode*>(this + 1); }
 };
-static_assert(sizeof(void*) % alignof(XmlNode) == 0, "records right behind the slab header stay aligned");
+static_assert(sizeof(void*) % alignof(XmlNode) == 0,
+              "records right behind the slab header stay aligned");
 
 NodePool::~NodePool() {
   while (newest_ != nullptr) {
@@ -23,10 +24,9 @@ NodePool::~NodePool() {
 
 XmlNode* NodePool::allocate() {
   if (used_ == capacity_) {
-    std::size_t capacity = newest_ == nullptr ? kFirstSlabNodes
-                                              : std::min(capacity_ * 2, kLargestSlabNodes);
-    auto* slab = static_cast<Slab*>(
-        ::operator new(sizeof(Slab) + capacity * sizeof(XmlNode)));
+    std::size_t capacity =
+        newest_ == nullptr ? kFirstSlabNodes : std::min(capacity_ * 2, kLargestSlabNodes);
+    auto* slab = static_cast<Slab*>(::operator new(sizeof(Slab) + capacity * sizeof(XmlNode)));
     slab->older = newest_;
     newest_ = slab;
     capacity_ = capacity;

@@ -18,9 +18,7 @@ std::unique_ptr<ObjectRegistry<XmlDocument>>& documents() {
   return registry;
 }
 
-XmlDocument* find(int handle) {
-  return documents() ? documents()->find(handle) : nullptr;
-}
+XmlDocument* find(int handle) { return documents() ? documents()->find(handle) : nullptr; }
 
 // A document with its root node, ready for the parser.
 std::unique_ptr<XmlDocument> new_document(std::u16string_view text) {
@@ -66,7 +64,8 @@ int xml_parse_text(int handle, std::u16string_view text) {
 }
 
 int xml_parse_text(int handle, const char16_t* text) {
-  return xml_parse_text(handle, text == nullptr ? std::u16string_view() : std::u16string_view(text));
+  return xml_parse_text(handle,
+                        text == nullptr ? std::u16string_view() : std::u16string_view(text));
 }
 
 int xml_is_document(int handle) { return find(handle) != nullptr ? 1 : 0; }

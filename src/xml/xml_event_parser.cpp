@@ -61,7 +61,8 @@ struct XmlEventCallbacks {
     deliver(user_data, [&](XmlEventHandler& handler) {
       std::size_t strings = 0;
       while (atts[strings] != nullptr) ++strings;
-      handler.start_element(view(name), reinterpret_cast<const char16_t* const*>(atts), strings / 2);
+      handler.start_element(view(name), reinterpret_cast<const char16_t* const*>(atts),
+                            strings / 2);
     });
   }
 
@@ -86,7 +87,8 @@ struct XmlEventCallbacks {
   }
 
   static void XMLCALL instruction(void* user_data, const XML_Char* target, const XML_Char* data) {
-    deliver(user_data, [&](XmlEventHandler& handler) { handler.instruction(view(target), view(data)); });
+    deliver(user_data,
+            [&](XmlEventHandler& handler) { handler.instruction(view(target), view(data)); });
   }
 
   static void XMLCALL start_cdata(void* user_data) {
@@ -181,9 +183,9 @@ void XmlEventParser::parse(std::u16string_view units, bool is_final) {
       repaired_ = replace_lone_surrogates(piece);
       piece = repaired_;
     }
-    enum XML_Status result =
-        XML_Parse(parser_, reinterpret_cast<const char*>(piece.data()),
-                  static_cast<int>(piece.size() * sizeof(char16_t)), units.empty() && is_final ? XML_TRUE : XML_FALSE);
+    enum XML_Status result = XML_Parse(parser_, reinterpret_cast<const char*>(piece.data()),
+                                       static_cast<int>(piece.size() * sizeof(char16_t)),
+                                       units.empty() && is_final ? XML_TRUE : XML_FALSE);
     if (result == XML_STATUS_ERROR || handler_failed_) {
       failed_ = true;
       status_ = expat_failure_status(parser_, handler_failed_);
@@ -194,7 +196,8 @@ void XmlEventParser::parse(std::u16string_view units, bool is_final) {
 
 XmlParseStatus XmlEventParser::finish() {
   if (!failed_ && !finished_) {
-    char16_t last = held_unit_ != 0 && is_high_surrogate(held_unit_) ? kReplacementCharacter : held_unit_;
+    char16_t last =
+        held_unit_ != 0 && is_high_surrogate(held_unit_) ? kReplacementCharacter : held_unit_;
     held_unit_ = 0;
     parse(last != 0 ? std::u16string_view(&last, 1) : std::u16string_view(), true);
   }

@@ -69,7 +69,7 @@ class XmlEventParser {
   bool failed_ = false;
   bool finished_ = false;
   bool handler_failed_ = false;
-  char16_t held_unit_ = 0;    // the last unit fed, until its successor is known; 0: none
+  char16_t held_unit_ = 0;   // the last unit fed, until its successor is known; 0: none
   std::u16string joined_;    // the held unit and the next piece
   std::u16string repaired_;  // a piece with unpaired surrogates, repaired
   XmlParseStatus status_{};

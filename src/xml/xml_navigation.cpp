@@ -13,12 +13,18 @@ std::u16string copy_of(const char16_t* s) { return s == nullptr ? std::u16string
 
 std::u16string_view path_base(const XmlNode& node) {
   switch (node.kind) {
-    case XmlNodeKind::root: return {};
-    case XmlNodeKind::element: return node.name == nullptr ? u"" : node.name;
-    case XmlNodeKind::comment: return u"#comment";
-    case XmlNodeKind::cdata: return u"#cdata";
-    case XmlNodeKind::doctype: return u"#dtd";
-    case XmlNodeKind::instruction: return u"#instruction";
+    case XmlNodeKind::root:
+      return {};
+    case XmlNodeKind::element:
+      return node.name == nullptr ? u"" : node.name;
+    case XmlNodeKind::comment:
+      return u"#comment";
+    case XmlNodeKind::cdata:
+      return u"#cdata";
+    case XmlNodeKind::doctype:
+      return u"#dtd";
+    case XmlNodeKind::instruction:
+      return u"#instruction";
   }
   return {};
 }

@@ -19,12 +19,12 @@ enum class XmlNodeKind : std::int16_t {
 // to; readers never write through these pointers. The dialog engine reads kind, name,
 // first_child, next_sibling, attribute_count and attributes directly.
 struct XmlNode {
-  XmlNode* parent;            // null only for the root node
-  XmlNode* first_child;       // null when the node has no children
+  XmlNode* parent;       // null only for the root node
+  XmlNode* first_child;  // null when the node has no children
   XmlNode* previous_sibling;
   XmlNode* next_sibling;
-  const char16_t* name;       // element name or instruction target; null for other kinds
-  const char16_t* text;       // accumulated text; null when empty
+  const char16_t* name;  // element name or instruction target; null for other kinds
+  const char16_t* text;  // accumulated text; null when empty
   // 2 * attribute_count entries: name, value, name, value ... in start-tag order, then any
   // defaulted from the document type declaration. Null when attribute_count is 0.
   const char16_t* const* attributes;

@@ -99,7 +99,8 @@ TEST_F(AppTest, MalformedInputDeclaresWhatWasParsed) {
 TEST_F(AppTest, InputReadInPiecesDeclaresWhatTheWholeTextDeclares) {
   // Piece size 1 splits every CR LF and surrogate pair; 3 and 5 split them at varying places.
   const std::u16string well_formed =
-      u"<?xml version=\"1.0\"?>\r\n<r a=\"\U0001F600\">\r\n <x>1.5</x>\r\n <x>\U0001F601 \u00e9</x>\r\n"
+      u"<?xml version=\"1.0\"?>\r\n<r a=\"\U0001F600\">\r\n <x>1.5</x>\r\n <x>\U0001F601 "
+      u"\u00e9</x>\r\n"
       u" <y/>\r\n <!-- c --><![CDATA[d\r\ne]]>\r\n</r>\r\n";
   const std::u16string malformed = u"<r>\r\n<x>1</x>\r\n<x>\U0001F600</x><oops\r\n";
   for (const std::u16string& input : {well_formed, malformed}) {

@@ -42,7 +42,9 @@ class AppFilesTest : public AppTest {
 
   // Drops the files on the input frame at `time`; the loop loads the first.
   void drop_at(std::int64_t time, std::vector<std::u16string> files) {
-    at(time, [this, files] { headless->user_drop_files(handle(u"frameIn"), files, {5, 5}, kDropCopy, 0); });
+    at(time, [this, files] {
+      headless->user_drop_files(handle(u"frameIn"), files, {5, 5}, kDropCopy, 0);
+    });
   }
 
   // Puts a known state in both panes, to see that a load changes nothing.

@@ -47,7 +47,9 @@ class AppTest : public ::testing::Test {
   }
 
   // Clicks a button of the main window.
-  void click(std::u16string_view name) { headless->user_click(handle(name), MouseButton::Left, {1, 1}); }
+  void click(std::u16string_view name) {
+    headless->user_click(handle(name), MouseButton::Left, {1, 1});
+  }
 
   HeadlessBackend* headless = nullptr;
   bool running = true;

@@ -52,7 +52,9 @@ class AppQtTest : public ::testing::Test {
   QWidget* widget(std::u16string_view name) {
     return qt->widget(gadget_handle(dialog_gadget(application_dialog(), name)));
   }
-  QString text(std::u16string_view name) { return qobject_cast<QPlainTextEdit*>(widget(name))->toPlainText(); }
+  QString text(std::u16string_view name) {
+    return qobject_cast<QPlainTextEdit*>(widget(name))->toPlainText();
+  }
 
   QString write(const std::string& name, const std::string& bytes) {
     std::ofstream(directory / name, std::ios::binary) << bytes;
@@ -67,9 +69,11 @@ class AppQtTest : public ::testing::Test {
     for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
     data.setUrls(urls);
     QPoint at(frame->width() / 2, 6);
-    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                          Qt::NoModifier);
     QApplication::sendEvent(frame, &enter);
-    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                    Qt::NoModifier);
     QApplication::sendEvent(frame, &drop);
   }
 
@@ -128,7 +132,8 @@ TEST_F(AppQtTest, PasteAndCopyAllUseTheSystemClipboard) {
   EXPECT_TRUE(widget(u"cmdCopyAll")->isEnabled());
   QApplication::clipboard()->setText("other");
   qobject_cast<QPushButton*>(widget(u"cmdCopyAll"))->click();
-  EXPECT_EQ(QApplication::clipboard()->text().toStdU16String(), generate_declarations(u"<r><x>1</x><x>2</x></r>"));
+  EXPECT_EQ(QApplication::clipboard()->text().toStdU16String(),
+            generate_declarations(u"<r><x>1</x><x>2</x></r>"));
   qobject_cast<QPushButton*>(widget(u"cmdClear"))->click();
   EXPECT_EQ(text(u"txtIn"), "");
   EXPECT_EQ(text(u"txtOut"), "");
@@ -138,7 +143,8 @@ TEST_F(AppQtTest, PasteAndCopyAllUseTheSystemClipboard) {
 // Tab walks the controls in the order the definition creates them; Tab in the input editor
 // types a tab instead.
 TEST_F(AppQtTest, TabFollowsTheDefinitionsOrder) {
-  const std::vector<std::u16string> stops = {u"cmdFile", u"cmdPaste", u"cmdClear", u"txtOut", u"cmdCopyAll", u"txtIn"};
+  const std::vector<std::u16string> stops = {u"cmdFile", u"cmdPaste",   u"cmdClear",
+                                             u"txtOut",  u"cmdCopyAll", u"txtIn"};
   paste_and_focus(u"cmdFile");
   std::vector<std::u16string> order;
   for (std::size_t i = 0; i < stops.size(); ++i) {
@@ -167,7 +173,8 @@ TEST_F(AppQtTest, EditorsUseTheFixedWidthFont) {
   const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   for (std::u16string_view name : {u"txtIn", u"txtOut"}) {
     EXPECT_EQ(widget(name)->font(), fixed);
-    Size measured = qt->text_extent(gadget_handle(dialog_gadget(application_dialog(), name)), u"iiiiWWWW");
+    Size measured =
+        qt->text_extent(gadget_handle(dialog_gadget(application_dialog(), name)), u"iiiiWWWW");
     EXPECT_EQ(measured.width, QFontMetrics(fixed).horizontalAdvance("iiiiWWWW"));
   }
   EXPECT_EQ(widget(u"cmdFile")->font(), QApplication::font(widget(u"cmdFile")));

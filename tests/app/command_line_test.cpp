@@ -11,7 +11,8 @@ CommandLineOutcome read(std::vector<std::string_view> arguments) {
 }
 
 TEST(CommandLine, NoArgumentsOrOnlyTheEndOfOptionsOpenTheWindow) {
-  for (const auto& arguments : {std::vector<std::string_view>{}, std::vector<std::string_view>{"--"}}) {
+  for (const auto& arguments :
+       {std::vector<std::string_view>{}, std::vector<std::string_view>{"--"}}) {
     CommandLineOutcome outcome = read(arguments);
     EXPECT_TRUE(outcome.open_window);
     EXPECT_EQ(outcome.standard_output, "");

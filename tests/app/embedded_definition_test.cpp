@@ -28,7 +28,8 @@ std::vector<Tag> scan_tags(std::u16string_view text) {
     std::u16string_view tag = text.substr(position + 1, end - position - 1);
     bool closing = tag.front() == u'/';
     bool empty = tag.back() == u'/';
-    std::u16string name(tag.substr(closing ? 1 : 0, tag.find_first_of(u" />", 1) - (closing ? 1 : 0)));
+    std::u16string name(
+        tag.substr(closing ? 1 : 0, tag.find_first_of(u" />", 1) - (closing ? 1 : 0)));
     if (closing) {
       EXPECT_EQ(open.back(), name);
       open.pop_back();

@@ -50,21 +50,25 @@ class AmbrelGen : public ::testing::Test {
   // Runs a shell script with `input` as its standard input, capturing its output.
   Outcome shell(const std::string& script, const std::string& input = "") {
     std::string in = write("stdin", input);
-    std::string command = "{ " + script + "\n} <'" + in + "' >'" + directory_ + "/out' 2>'" + directory_ + "/err'";
+    std::string command =
+        "{ " + script + "\n} <'" + in + "' >'" + directory_ + "/out' 2>'" + directory_ + "/err'";
     int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(directory_ + "/out"),
             read(directory_ + "/err")};
   }
 
   // Files an output file's writing left beside it.
-  std::string temporary_files() { return shell("cd '" + directory_ + "' && ls -a | grep '[.]h[.]'").out; }
+  std::string temporary_files() {
+    return shell("cd '" + directory_ + "' && ls -a | grep '[.]h[.]'").out;
+  }
 
   std::string directory_;
 };
 
 const std::string kExample = "<a x=\"1\"><b y=\"2.5\"/><b/></a>";
 const std::string kExampleDeclarations =
-    "\r\n; /a\r\n; attributes: x\r\nStructure XML_A\r\n\tb.s     ; [] attributes: y\r\nEndStructure\r\n"
+    "\r\n; /a\r\n; attributes: x\r\nStructure XML_A\r\n\tb.s     ; [] attributes: "
+    "y\r\nEndStructure\r\n"
     "\r\n; /\r\nStructure XML_MAIN\r\n\ta.XML_A ;    attributes: x\r\nEndStructure\r\n";
 
 TEST_F(AmbrelGen, PrintsTheDeclarationsOfAFileOrStandardInput) {
@@ -79,7 +83,10 @@ TEST_F(AmbrelGen, PrintsTheDeclarationsOfAFileOrStandardInput) {
 
 TEST_F(AmbrelGen, DecodesByByteOrderMarkAndWritesUtf8) {
   // "<ä>1</ä>" in UTF-16 little-endian with its mark.
-  std::string utf16("\xFF\xFE<\0\xE4\0>\0" "1\0<\0/\0\xE4\0>\0", 18);
+  std::string utf16(
+      "\xFF\xFE<\0\xE4\0>\0"
+      "1\0<\0/\0\xE4\0>\0",
+      18);
   std::string expected = "; /\r\nStructure XML_MAIN\r\n\t\xC3\xA4.q\r\nEndStructure\r\n";
   EXPECT_EQ(run("'" + write("utf16.xml", utf16) + "'").out, expected);
   EXPECT_EQ(run("'" + write("latin1.xml", "<\xE4>1</\xE4>") + "'").out, expected);
@@ -90,8 +97,9 @@ TEST_F(AmbrelGen, MalformedDocumentIsDeclaredAsFarAsReadAndReported) {
   std::string path = write("cut.xml", "<a><b>1</b>");
   Outcome result = run("'" + path + "'");
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.out, "\r\n; /a\r\nStructure XML_A\r\n\tb.q\r\nEndStructure\r\n"
-                        "\r\n; /\r\nStructure XML_MAIN\r\n\ta.XML_A\r\nEndStructure\r\n");
+  EXPECT_EQ(result.out,
+            "\r\n; /a\r\nStructure XML_A\r\n\tb.q\r\nEndStructure\r\n"
+            "\r\n; /\r\nStructure XML_MAIN\r\n\ta.XML_A\r\nEndStructure\r\n");
   EXPECT_EQ(result.err, path + ":1:12: no element found\n");
 
   Outcome mismatched = run("", "<a>\n<b>x</a>");
@@ -207,8 +215,9 @@ TEST_F(AmbrelGen, AFileLargerThanTheMemoryIsAFailureNotAnEmptyDocument) {
   Outcome result = shell("ulimit -v 65536; exec " + kGen + " '" + path + "'");
   // Read in pieces the document fits; whole, it does not: either way, never empty success.
   if (result.status == 0) {
-    EXPECT_EQ(result.out, "\r\n; /r\r\nStructure XML_R\r\n\ta.s\r\nEndStructure\r\n"
-                          "\r\n; /\r\nStructure XML_MAIN\r\n\tr.XML_R\r\nEndStructure\r\n");
+    EXPECT_EQ(result.out,
+              "\r\n; /r\r\nStructure XML_R\r\n\ta.s\r\nEndStructure\r\n"
+              "\r\n; /\r\nStructure XML_MAIN\r\n\tr.XML_R\r\nEndStructure\r\n");
   } else {
     EXPECT_EQ(result.status, 5);
     EXPECT_EQ(result.out, "");
@@ -223,8 +232,9 @@ TEST_F(AmbrelGen, AHugeSparseFileIsReadUpToItsFirstZeroByte) {
   if (error) GTEST_SKIP() << "no sparse files here: " << error.message();
   Outcome result = run("'" + path + "'");
   EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(result.out, "\r\n; /r\r\nStructure XML_R\r\n\ta.q\r\nEndStructure\r\n"
-                        "\r\n; /\r\nStructure XML_MAIN\r\n\tr.XML_R\r\nEndStructure\r\n");
+  EXPECT_EQ(result.out,
+            "\r\n; /r\r\nStructure XML_R\r\n\ta.q\r\nEndStructure\r\n"
+            "\r\n; /\r\nStructure XML_MAIN\r\n\tr.XML_R\r\nEndStructure\r\n");
 }
 
 TEST_F(AmbrelGen, PipesFifosAndDevicesAreReadToTheirEnd) {
@@ -238,7 +248,8 @@ TEST_F(AmbrelGen, PipesFifosAndDevicesAreReadToTheirEnd) {
   std::string fifo = directory_ + "/fifo";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   // The writer gives up after a while should the reader never open the FIFO.
-  Outcome from_fifo = shell(kGen + " '" + fifo + "' & timeout 20 sh -c \"cat '" + path + "' >'" + fifo + "'\"; wait $!");
+  Outcome from_fifo = shell(kGen + " '" + fifo + "' & timeout 20 sh -c \"cat '" + path + "' >'" +
+                            fifo + "'\"; wait $!");
   EXPECT_EQ(from_fifo.status, 0) << from_fifo.err;
   EXPECT_EQ(from_fifo.out, kExampleDeclarations);
 
@@ -271,8 +282,10 @@ TEST_F(AmbrelGen, SeveralInputsGiveOneSetOfDeclarations) {
   // Standard input among the files; an empty input is no document.
   Outcome result = run("'" + first + "' - '" + empty + "' '" + second + "'", "<a><b/></a>");
   EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(result.out, "\r\n; /a\r\n; attributes: x\r\nStructure XML_A\r\n\tb.s     ;    attributes: y\r\n"
-                        "EndStructure\r\n\r\n; /\r\nStructure XML_MAIN\r\n\ta.XML_A ;    attributes: x\r\nEndStructure\r\n");
+  EXPECT_EQ(result.out,
+            "\r\n; /a\r\n; attributes: x\r\nStructure XML_A\r\n\tb.s     ;    attributes: y\r\n"
+            "EndStructure\r\n\r\n; /\r\nStructure XML_MAIN\r\n\ta.XML_A ;    attributes: "
+            "x\r\nEndStructure\r\n");
   EXPECT_EQ(result.err, "");
 }
 
@@ -281,8 +294,9 @@ TEST_F(AmbrelGen, EachMalformedInputIsReportedAndContributes) {
   std::string whole = write("whole.xml", "<a><c>x</c></a>");
   Outcome result = run("'" + cut + "' - '" + whole + "'", "<a>\n<d>");
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.out, "\r\n; /a\r\nStructure XML_A\r\n\tb.q\r\n\tc.s\r\n\td.s\r\nEndStructure\r\n"
-                        "\r\n; /\r\nStructure XML_MAIN\r\n\ta.XML_A\r\nEndStructure\r\n");
+  EXPECT_EQ(result.out,
+            "\r\n; /a\r\nStructure XML_A\r\n\tb.q\r\n\tc.s\r\n\td.s\r\nEndStructure\r\n"
+            "\r\n; /\r\nStructure XML_MAIN\r\n\ta.XML_A\r\nEndStructure\r\n");
   EXPECT_EQ(result.err, cut + ":1:12: no element found\n<stdin>:2:4: no element found\n");
 }
 
@@ -290,7 +304,8 @@ TEST_F(AmbrelGen, AnUnreadableInputAmongSeveralWritesNothing) {
   std::string cut = write("cut.xml", "<a>");
   std::string good = write("good.xml", kExample);
   std::string old = write("old.h", "old");
-  Outcome result = run("-o '" + old + "' '" + cut + "' '" + directory_ + "/missing.xml' '" + good + "'");
+  Outcome result =
+      run("-o '" + old + "' '" + cut + "' '" + directory_ + "/missing.xml' '" + good + "'");
   EXPECT_EQ(result.status, 3);
   EXPECT_EQ(result.out, "");
   EXPECT_EQ(result.err, cut + ":1:4: no element found\nambrel-gen: " + directory_ +
@@ -311,8 +326,11 @@ TEST_F(AmbrelGen, LineFeedsAloneOnRequest) {
 TEST_F(AmbrelGen, IdentifiersOnRequest) {
   Outcome result = run("--identifiers --lf", "<x:r xmlns:x=\"u\"><a-b>1</a-b></x:r>");
   EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(result.out, "\n; /x:r\n; attributes: xmlns:x\nStructure XML_X_R\n\ta_b.q       ;    name: a-b\nEndStructure\n"
-                        "\n; /\nStructure XML_MAIN\n\tx_r.XML_X_R ;    name: x:r attributes: xmlns:x\nEndStructure\n");
+  EXPECT_EQ(result.out,
+            "\n; /x:r\n; attributes: xmlns:x\nStructure XML_X_R\n\ta_b.q       ;    name: "
+            "a-b\nEndStructure\n"
+            "\n; /\nStructure XML_MAIN\n\tx_r.XML_X_R ;    name: x:r attributes: "
+            "xmlns:x\nEndStructure\n");
 }
 
 TEST_F(AmbrelGen, OutputFileIsReplacedWhenComplete) {
@@ -353,19 +371,23 @@ TEST_F(AmbrelGen, AnOutputFileNamedThroughALinkIsWrittenThroughIt) {
 TEST_F(AmbrelGen, AFailingWriteLeavesTheOldOutputFileUntouched) {
   std::string target = write("out.h", "old");
   std::string big = "<r>";
-  for (int i = 0; i < 2000; ++i) big += "<k" + std::to_string(i) + ">1</k" + std::to_string(i) + ">";
+  for (int i = 0; i < 2000; ++i)
+    big += "<k" + std::to_string(i) + ">1</k" + std::to_string(i) + ">";
   std::string input = write("big.xml", big + "</r>");
   // A file size limit of 4 KiB makes the write fail with EFBIG (the signal is ignored).
-  Outcome full = shell("trap '' XFSZ; ulimit -f 4; exec " + kGen + " -o '" + target + "' '" + input + "'");
+  Outcome full =
+      shell("trap '' XFSZ; ulimit -f 4; exec " + kGen + " -o '" + target + "' '" + input + "'");
   EXPECT_EQ(full.status, 4);
-  EXPECT_EQ(full.err.rfind("ambrel-gen: cannot write the declarations: File too large", 0), 0u) << full.err;
+  EXPECT_EQ(full.err.rfind("ambrel-gen: cannot write the declarations: File too large", 0), 0u)
+      << full.err;
   EXPECT_EQ(read(target), "old");
   Outcome no_folder = run("-o '" + directory_ + "/none/out.h'", kExample);
   EXPECT_EQ(no_folder.status, 4);
-  EXPECT_EQ(no_folder.err, "ambrel-gen: cannot write the declarations: No such file or directory\n");
+  EXPECT_EQ(no_folder.err,
+            "ambrel-gen: cannot write the declarations: No such file or directory\n");
   EXPECT_EQ(run("-o '" + directory_ + "'", kExample).status, 4);  // a folder is no output file
   EXPECT_EQ(run("-o /dev/full", kExample).status, 4);             // devices are written in place
-  if (::geteuid() != 0) {  // root writes every file
+  if (::geteuid() != 0) {                                         // root writes every file
     ::chmod(target.c_str(), 0444);
     EXPECT_EQ(run("-o '" + target + "'", kExample).status, 4);
     EXPECT_EQ(read(target), "old");

@@ -23,12 +23,14 @@ std::wstring beside_this_program(const std::wstring& name) {
 }
 
 std::string read_all(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   std::string bytes;
   char buffer[4096];
   DWORD got = 0;
-  while (file != INVALID_HANDLE_VALUE && ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+  while (file != INVALID_HANDLE_VALUE && ReadFile(file, buffer, sizeof buffer, &got, nullptr) &&
+         got > 0) {
     bytes.append(buffer, got);
   }
   CloseHandle(file);
@@ -47,7 +49,8 @@ class AmbrelGenOnWindows : public ::testing::Test {
     for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
       if (!DeleteFileW((L"\\\\?\\" + *it).c_str())) RemoveDirectoryW((L"\\\\?\\" + *it).c_str());
     }
-    for (const wchar_t* name : {L"\\out", L"\\err", L"\\\u03A9\u6F22\U0001F600.xml", L"\\-dash.xml"}) {
+    for (const wchar_t* name :
+         {L"\\out", L"\\err", L"\\\u03A9\u6F22\U0001F600.xml", L"\\-dash.xml"}) {
       DeleteFileW((folder_ + name).c_str());
     }
     RemoveDirectoryW(folder_.c_str());
@@ -68,7 +71,8 @@ class AmbrelGenOnWindows : public ::testing::Test {
   std::wstring write(const std::wstring& name, const std::string& bytes) {
     std::wstring path = name.find(L'\\') == std::wstring::npos ? folder_ + L"\\" + name : name;
     if (path.size() >= MAX_PATH) made_.push_back(path);
-    HANDLE file = CreateFileW((L"\\\\?\\" + path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW((L"\\\\?\\" + path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
@@ -77,8 +81,8 @@ class AmbrelGenOnWindows : public ::testing::Test {
 
   HANDLE output_file(const wchar_t* name) {
     SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    return CreateFileW((folder_ + name).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileW((folder_ + name).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited,
+                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   }
 
   // Runs the program in the test's folder.
@@ -95,8 +99,8 @@ class AmbrelGenOnWindows : public ::testing::Test {
     for (const std::wstring& argument : arguments) command += L" \"" + argument + L"\"";
     PROCESS_INFORMATION process{};
     Outcome outcome;
-    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, folder_.c_str(), &start,
-                       &process)) {
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, folder_.c_str(),
+                       &start, &process)) {
       WaitForSingleObject(process.hProcess, INFINITE);
       GetExitCodeProcess(process.hProcess, &outcome.status);
       CloseHandle(process.hThread);
@@ -122,7 +126,8 @@ TEST_F(AmbrelGenOnWindows, ReadsFilesNamedOutsideTheAnsiCodePageAndPrintsCrLfUnc
   EXPECT_EQ(run_ok.status, 0u);
   EXPECT_EQ(run_ok.err, "");
   EXPECT_EQ(run_ok.out,
-            "\r\n; /a\r\n; attributes: x\r\nStructure XML_A\r\n\tb.s     ; [] attributes: y\r\nEndStructure\r\n"
+            "\r\n; /a\r\n; attributes: x\r\nStructure XML_A\r\n\tb.s     ; [] attributes: "
+            "y\r\nEndStructure\r\n"
             "\r\n; /\r\nStructure XML_MAIN\r\n\ta.XML_A ;    attributes: x\r\nEndStructure\r\n");
 
   DeleteFileW(path.c_str());
@@ -130,8 +135,9 @@ TEST_F(AmbrelGenOnWindows, ReadsFilesNamedOutsideTheAnsiCodePageAndPrintsCrLfUnc
   EXPECT_EQ(missing.status, 3u);
   EXPECT_EQ(missing.out, "");
   // The name comes back in UTF-8, exactly as given.
-  EXPECT_NE(missing.err.find("\xCE\xA9\xE6\xBC\xA2\xF0\x9F\x98\x80.xml: No such file or directory\n"),
-            std::string::npos)
+  EXPECT_NE(
+      missing.err.find("\xCE\xA9\xE6\xBC\xA2\xF0\x9F\x98\x80.xml: No such file or directory\n"),
+      std::string::npos)
       << missing.err;
 }
 
@@ -156,7 +162,8 @@ TEST_F(AmbrelGenOnWindows, LongNamesAreReadFoldersAndExclusivelyHeldFilesRefused
   ASSERT_GT(long_name.size(), static_cast<std::size_t>(MAX_PATH));
   Outcome read_long = run({long_name});
   EXPECT_EQ(read_long.status, 0u) << read_long.err;
-  EXPECT_NE(read_long.out.find("Structure XML_MAIN\r\n\tlong.s "), std::string::npos) << read_long.out;
+  EXPECT_NE(read_long.out.find("Structure XML_MAIN\r\n\tlong.s "), std::string::npos)
+      << read_long.out;
 
   Outcome folder = run({deep});
   EXPECT_EQ(folder.status, 3u);
@@ -165,7 +172,8 @@ TEST_F(AmbrelGenOnWindows, LongNamesAreReadFoldersAndExclusivelyHeldFilesRefused
 
   std::wstring held = write(L"held.xml", "<held/>");
   made_.push_back(held);
-  HANDLE exclusive = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE exclusive = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(exclusive, INVALID_HANDLE_VALUE);
   Outcome refused = run({held});
   CloseHandle(exclusive);

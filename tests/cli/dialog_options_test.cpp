@@ -32,8 +32,10 @@ TEST(DialogOptions, DoubleDashEndsTheOptions) {
   EXPECT_EQ(parsed.options->file, "--help");
   EXPECT_FALSE(parsed.options->embedded);
 
-  EXPECT_EQ(parse_dialog_options({"--", "a.xml", "b.xml"}).problem, "only one definition can be opened");
-  EXPECT_EQ(parse_dialog_options({"--embedded", "--", "a.xml"}).problem, "only one definition can be opened");
+  EXPECT_EQ(parse_dialog_options({"--", "a.xml", "b.xml"}).problem,
+            "only one definition can be opened");
+  EXPECT_EQ(parse_dialog_options({"--embedded", "--", "a.xml"}).problem,
+            "only one definition can be opened");
   EXPECT_EQ(parse_dialog_options({"--"}).problem, "no definition given (FILE or --embedded)");
 }
 

@@ -32,7 +32,8 @@ ToolRun run_tool(const std::string& arguments, const std::string& setup = "",
                  const std::string& destination = "") {
   const std::string out = destination.empty() ? temp_path("limits.out") : destination;
   const std::string err = temp_path("limits.err");
-  std::string command = std::string(AMBREL_DIALOG_PATH) + " " + arguments + " >" + out + " 2>" + err;
+  std::string command =
+      std::string(AMBREL_DIALOG_PATH) + " " + arguments + " >" + out + " 2>" + err;
   if (!setup.empty()) command = setup + "; " + command;
   int result = std::system(("sh -c '" + command + "'").c_str());
   ToolRun run;
@@ -58,9 +59,9 @@ std::string repeated(const std::string& piece, int count) {
 // so the printed tree grows with the number of objects, not with the square of their depth.
 TEST(AmbrelDialogLimits, DeepNestingKeepsLinesShort) {
   constexpr int kDepth = 3000;
-  std::string path = definition_file(
-      "deep.xml", "<window>" + repeated("<vbox>", kDepth) + "<empty name='e'/>" +
-                      repeated("</vbox>", kDepth) + "</window>");
+  std::string path =
+      definition_file("deep.xml", "<window>" + repeated("<vbox>", kDepth) + "<empty name='e'/>" +
+                                      repeated("</vbox>", kDepth) + "</window>");
   ToolRun run = run_tool(path);
   ASSERT_EQ(run.status, 0) << run.errors;
   std::istringstream lines(run.output);
@@ -73,13 +74,15 @@ TEST(AmbrelDialogLimits, DeepNestingKeepsLinesShort) {
   EXPECT_EQ(count, kDepth + 2);
   EXPECT_NE(run.output.find("\n" + std::string(32, ' ') + "vbox - 8 8 "), std::string::npos);
   EXPECT_NE(run.output.find("\n" + std::string(32, ' ') + "[17] vbox - 8 8 "), std::string::npos);
-  EXPECT_NE(run.output.find("\n" + std::string(32, ' ') + "[3001] empty e 8 8 "), std::string::npos);
+  EXPECT_NE(run.output.find("\n" + std::string(32, ' ') + "[3001] empty e 8 8 "),
+            std::string::npos);
 }
 
 TEST(AmbrelDialogLimits, AnOutputThatCannotBeWrittenIsAnError) {
   ToolRun run = run_tool("--embedded", "", "/dev/full");
   EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.errors.find("ambrel-dialog: cannot write the output"), std::string::npos) << run.errors;
+  EXPECT_NE(run.errors.find("ambrel-dialog: cannot write the output"), std::string::npos)
+      << run.errors;
 }
 
 // Under an address-space limit just large enough for the tool's own window, a definition of
@@ -91,11 +94,12 @@ TEST(AmbrelDialogLimits, RunningOutOfMemoryEndsWithAMessage) {
 #else
   int limit_kb = 0;
   for (int kb = 100 * 1024; kb <= 600 * 1024 && limit_kb == 0; kb += 25 * 1024) {
-    if (run_tool("--embedded", "ulimit -v " + std::to_string(kb), "/dev/null").status == 0) limit_kb = kb;
+    if (run_tool("--embedded", "ulimit -v " + std::to_string(kb), "/dev/null").status == 0)
+      limit_kb = kb;
   }
   ASSERT_NE(limit_kb, 0) << "the tool's own window does not open under 600 MB";
-  std::string path = definition_file("many.xml", "<window><vbox>" + repeated("<empty/>", 400000) +
-                                                      "</vbox></window>");
+  std::string path = definition_file(
+      "many.xml", "<window><vbox>" + repeated("<empty/>", 400000) + "</vbox></window>");
   for (int kb : {limit_kb, limit_kb + 20 * 1024}) {
     ToolRun run = run_tool(path, "ulimit -v " + std::to_string(kb), "/dev/null");
     EXPECT_EQ(run.status, 3) << kb << " KB: " << run.errors;

@@ -32,8 +32,8 @@ TEST(AmbrelDialogQtTool, OpensEveryKindAndSavesAScreenshot) {
   std::string picture = ::testing::TempDir() + "every_kind.png";
   std::ofstream(definition, std::ios::binary) << kEveryKind;
   std::remove(picture.c_str());
-  std::string command = std::string(AMBREL_DIALOG_PATH) + " --qt --png " + picture + " " + definition +
-                        " 2>/dev/null";
+  std::string command = std::string(AMBREL_DIALOG_PATH) + " --qt --png " + picture + " " +
+                        definition + " 2>/dev/null";
   FILE* pipe = popen(command.c_str(), "r");
   ASSERT_NE(pipe, nullptr);
   std::string output;
@@ -44,7 +44,8 @@ TEST(AmbrelDialogQtTool, OpensEveryKindAndSavesAScreenshot) {
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0) << output;
   EXPECT_EQ(output.rfind("window w ", 0), 0u);
-  for (const char* element : {"calendar calendar", "panel panel", "hyperlink hyperlink", "splitter splitter"}) {
+  for (const char* element :
+       {"calendar calendar", "panel panel", "hyperlink hyperlink", "splitter splitter"}) {
     EXPECT_NE(output.find(element), std::string::npos) << element;
   }
   std::ifstream png(picture, std::ios::binary);

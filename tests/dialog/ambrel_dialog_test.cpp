@@ -65,17 +65,20 @@ TEST(AmbrelDialogTool, PrintsTheTreeAgainAfterEachResize) {
 }
 
 TEST(AmbrelDialogTool, OpensLargerThanTheRequestWhenAsked) {
-  ToolRun run = run_tool("--open 200x100 " + definition_file("empty.xml", "<window><empty/></window>"));
+  ToolRun run =
+      run_tool("--open 200x100 " + definition_file("empty.xml", "<window><empty/></window>"));
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.output, "window - 200 100\n  empty - 8 8 184 84\n");
 }
 
 TEST(AmbrelDialogTool, ReportsTheFirstDefinitionError) {
   std::string flags = definition_file(
-      "flags.xml", "<window><vbox><button flags='#KV_Nope'/><button flags='#Other'/></vbox></window>");
+      "flags.xml",
+      "<window><vbox><button flags='#KV_Nope'/><button flags='#Other'/></vbox></window>");
   ToolRun run = run_tool(flags);
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.output, "error: '#KV_Nope' flag is not supported for the following gadget: button\n");
+  EXPECT_EQ(run.output,
+            "error: '#KV_Nope' flag is not supported for the following gadget: button\n");
 
   run = run_tool("--window main " + definition_file("unnamed.xml", "<window/>"));
   EXPECT_EQ(run.status, 1);
@@ -83,7 +86,8 @@ TEST(AmbrelDialogTool, ReportsTheFirstDefinitionError) {
 }
 
 TEST(AmbrelDialogTool, RegistersProceduresOnRequest) {
-  std::string path = definition_file("proc.xml", "<window><button name='b' OnEvent='go()'/></window>");
+  std::string path =
+      definition_file("proc.xml", "<window><button name='b' OnEvent='go()'/></window>");
   ToolRun run = run_tool(path);
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.output, "error: 'go()' is not a runtime procedure.\n");

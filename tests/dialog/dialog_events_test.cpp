@@ -42,14 +42,16 @@ TEST_F(DialogEventsTest, OnEventOnAnEditorBindsEveryTypeAndIgnoresCase) {
 }
 
 TEST_F(DialogEventsTest, SettingTheEditorTextAtOpenCallsNothing) {
-  ASSERT_EQ(open(u"<window><editor name='txtIn' text='start' OnEvent='events_txtIn()'/></window>"), 1);
+  ASSERT_EQ(open(u"<window><editor name='txtIn' text='start' OnEvent='events_txtIn()'/></window>"),
+            1);
   EXPECT_EQ(text_of(u"txtIn"), u"start");
   EXPECT_TRUE(calls.empty());
 }
 
 TEST_F(DialogEventsTest, OnChangeOnAnEditorIsRefusedAsWritten) {
   EXPECT_EQ(open(u"<window><Editor name='txtIn' OnChange='events_txtIn()'/></window>"), 0);
-  EXPECT_EQ(dialog_error_text(dialog), "'OnChange' is not supported for the following gadget: Editor");
+  EXPECT_EQ(dialog_error_text(dialog),
+            "'OnChange' is not supported for the following gadget: Editor");
   EXPECT_EQ(dialog_window(dialog), -1);
 }
 
@@ -76,8 +78,7 @@ TEST_F(DialogEventsTest, AClickCallsTheBoundProcedureBeforeTheWaitReturns) {
                  u"</window>"),
             1);
   NativeHandle button = handle_of(u"cmdPaste");
-  while (take_event() != 0) {
-  }
+  while (take_event() != 0) {}
   headless->schedule(5, [&] { headless->user_click(button, MouseButton::Left, {2, 2}); });
   inside_wait = true;
   window_wait_event(-1);

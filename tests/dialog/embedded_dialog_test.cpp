@@ -56,19 +56,19 @@ std::vector<std::u16string> outline(const DialogObject& root) {
 
 TEST_F(EmbeddedDialogTest, BuildsTheObjectsOfTheMainWindow) {
   std::vector<std::u16string> expected = {
-      u"window wndMain",     u"vbox vbox",          u"frame frameIn",     u"splitter splitter1",
-      u"text lblIn",         u"splitter splitter3", u"editor txtIn",      u"vbox vbox1",
-      u"button cmdFile",     u"button cmdPaste",    u"empty empty1",      u"button cmdClear",
-      u"empty empty4",       u"text text1",         u"frame frameOut",    u"splitter splitter2",
-      u"text lblOut",        u"splitter splitter4", u"editor txtOut",     u"vbox vbox2",
+      u"window wndMain",   u"vbox vbox",          u"frame frameIn",  u"splitter splitter1",
+      u"text lblIn",       u"splitter splitter3", u"editor txtIn",   u"vbox vbox1",
+      u"button cmdFile",   u"button cmdPaste",    u"empty empty1",   u"button cmdClear",
+      u"empty empty4",     u"text text1",         u"frame frameOut", u"splitter splitter2",
+      u"text lblOut",      u"splitter splitter4", u"editor txtOut",  u"vbox vbox2",
       u"button cmdCopyAll"};
   EXPECT_EQ(outline(*dialog_root(dialog)), expected);
 }
 
 TEST_F(EmbeddedDialogTest, CreatesTheGadgetsInDocumentOrderWithTheirTexts) {
-  const std::vector<std::u16string_view> order = {u"frameIn",  u"lblIn",  u"txtIn",  u"cmdFile",
-                                                  u"cmdPaste", u"cmdClear", u"text1", u"frameOut",
-                                                  u"lblOut",   u"txtOut", u"cmdCopyAll"};
+  const std::vector<std::u16string_view> order = {
+      u"frameIn", u"lblIn",    u"txtIn",  u"cmdFile", u"cmdPaste",  u"cmdClear",
+      u"text1",   u"frameOut", u"lblOut", u"txtOut",  u"cmdCopyAll"};
   int previous = -1;
   for (std::u16string_view name : order) {
     int gadget = dialog_gadget(dialog, name);

@@ -39,11 +39,11 @@ class EmbeddedQtTest : public ServicesTest {
     return qt->widget(gadget_handle(dialog_gadget(dialog, name)));
   }
 
-  void send(std::u16string_view splitter, QEvent::Type type, QPoint position, Qt::MouseButton button,
-            Qt::MouseButtons buttons) {
+  void send(std::u16string_view splitter, QEvent::Type type, QPoint position,
+            Qt::MouseButton button, Qt::MouseButtons buttons) {
     QWidget* target = widget_of(splitter);
-    QMouseEvent event(type, QPointF(position), QPointF(target->mapToGlobal(position)), button, buttons,
-                      Qt::NoModifier);
+    QMouseEvent event(type, QPointF(position), QPointF(target->mapToGlobal(position)), button,
+                      buttons, Qt::NoModifier);
     QApplication::sendEvent(target, &event);
   }
 

@@ -79,7 +79,8 @@ TEST(EmbeddedWindowTool, OpensAt500By500AsDesigned) {
 
 TEST(EmbeddedWindowTool, GrowsOnlyTheEditors) {
   int status = -1;
-  EXPECT_EQ(run_tool("--embedded --resize 700x600", status), kAt500By500 + "resize 700 600\n" + kAt700By600);
+  EXPECT_EQ(run_tool("--embedded --resize 700x600", status),
+            kAt500By500 + "resize 700 600\n" + kAt700By600);
   EXPECT_EQ(status, 0);
 }
 

@@ -21,7 +21,8 @@ const std::u16string kEveryKind =
     u"<text name='text' text='t'/><string name='string' text='s'/>"
     u"<panel name='panel'><tab text='One'><editor name='editor' text='e'/></tab>"
     u"<tab text='Two'><scintilla name='scintilla'/></tab></panel>"
-    u"<scrollarea name='scrollarea' innerwidth='300'><scrollbar name='scrollbar' max='50' value='30'/>"
+    u"<scrollarea name='scrollarea' innerwidth='300'><scrollbar name='scrollbar' max='50' "
+    u"value='30'/>"
     u"</scrollarea>"
     u"<frame name='frame' text='F'><progressbar name='progressbar' min='5'/></frame>"
     u"<explorerlist name='explorerlist'/><explorertree name='explorertree'/>"
@@ -34,25 +35,40 @@ const std::u16string kEveryKind =
 
 TEST_F(EveryKindTest, EveryGadgetKindIsCreatedWithItsArguments) {
   ASSERT_EQ(open(kEveryKind), 1) << dialog_error_text(dialog);
-  const std::pair<std::u16string_view, int> kinds[] = {
-      {u"button", kGadgetButton},         {u"checkbox", kGadgetCheckBox},
-      {u"image", kGadgetImage},           {u"option", kGadgetOption},
-      {u"listview", kGadgetListView},     {u"listicon", kGadgetListIcon},
-      {u"tree", kGadgetTree},             {u"container", kGadgetContainer},
-      {u"combobox", kGadgetComboBox},     {u"text", kGadgetText},
-      {u"string", kGadgetString},         {u"panel", kGadgetPanel},
-      {u"editor", kGadgetEditor},         {u"scintilla", kGadgetScintilla},
-      {u"scrollarea", kGadgetScrollArea}, {u"scrollbar", kGadgetScrollBar},
-      {u"frame", kGadgetFrame},           {u"progressbar", kGadgetProgressBar},
-      {u"explorerlist", kGadgetExplorerList}, {u"explorertree", kGadgetExplorerTree},
-      {u"explorercombo", kGadgetExplorerCombo}, {u"shortcut", kGadgetShortcut},
-      {u"buttonimage", kGadgetButtonImage}, {u"trackbar", kGadgetTrackBar},
-      {u"canvas", kGadgetCanvas},         {u"calendar", kGadgetCalendar},
-      {u"date", kGadgetDate},             {u"spin", kGadgetSpin},
-      {u"web", kGadgetWeb},               {u"hyperlink", kGadgetHyperLink},
-      {u"ipaddress", kGadgetIpAddress}};
+  const std::pair<std::u16string_view, int> kinds[] = {{u"button", kGadgetButton},
+                                                       {u"checkbox", kGadgetCheckBox},
+                                                       {u"image", kGadgetImage},
+                                                       {u"option", kGadgetOption},
+                                                       {u"listview", kGadgetListView},
+                                                       {u"listicon", kGadgetListIcon},
+                                                       {u"tree", kGadgetTree},
+                                                       {u"container", kGadgetContainer},
+                                                       {u"combobox", kGadgetComboBox},
+                                                       {u"text", kGadgetText},
+                                                       {u"string", kGadgetString},
+                                                       {u"panel", kGadgetPanel},
+                                                       {u"editor", kGadgetEditor},
+                                                       {u"scintilla", kGadgetScintilla},
+                                                       {u"scrollarea", kGadgetScrollArea},
+                                                       {u"scrollbar", kGadgetScrollBar},
+                                                       {u"frame", kGadgetFrame},
+                                                       {u"progressbar", kGadgetProgressBar},
+                                                       {u"explorerlist", kGadgetExplorerList},
+                                                       {u"explorertree", kGadgetExplorerTree},
+                                                       {u"explorercombo", kGadgetExplorerCombo},
+                                                       {u"shortcut", kGadgetShortcut},
+                                                       {u"buttonimage", kGadgetButtonImage},
+                                                       {u"trackbar", kGadgetTrackBar},
+                                                       {u"canvas", kGadgetCanvas},
+                                                       {u"calendar", kGadgetCalendar},
+                                                       {u"date", kGadgetDate},
+                                                       {u"spin", kGadgetSpin},
+                                                       {u"web", kGadgetWeb},
+                                                       {u"hyperlink", kGadgetHyperLink},
+                                                       {u"ipaddress", kGadgetIpAddress}};
   for (const auto& [name, kind] : kinds) {
-    EXPECT_EQ(gadget_kind(dialog_gadget(dialog, name)), kind) << std::string(name.begin(), name.end());
+    EXPECT_EQ(gadget_kind(dialog_gadget(dialog, name)), kind)
+        << std::string(name.begin(), name.end());
   }
   EXPECT_EQ(get_gadget_state(dialog_gadget(dialog, u"scrollbar")), 30);
   EXPECT_EQ(get_gadget_state(dialog_gadget(dialog, u"progressbar")), 5);
@@ -117,22 +133,25 @@ TEST_F(EveryKindTest, TabContentGoesOntoItsOwnPage) {
   EXPECT_EQ(headless->control_parent(handle_of(u"editor")), pages[0]);
   EXPECT_EQ(headless->control_parent(handle_of(u"scintilla")), pages[1]);
   // After the panel the window's list is current again.
-  EXPECT_EQ(headless->control_parent(handle_of(u"scrollarea")), window_handle(dialog_window(dialog)));
+  EXPECT_EQ(headless->control_parent(handle_of(u"scrollarea")),
+            window_handle(dialog_window(dialog)));
   EXPECT_EQ(headless->control_parent(handle_of(u"scrollbar")), handle_of(u"scrollarea"));
 }
 
 TEST_F(EveryKindTest, TabsOutsideAPanelAndPanelsInsideTabsStaySound) {
-  ASSERT_EQ(open(u"<window><vbox><tab text='lost'><button name='a'/></tab>"
-                 u"<panel name='outer'><tab text='1'><panel name='inner'><tab text='x'>"
-                 u"<button name='b'/></tab></panel></tab><tab text='2'><button name='c'/></tab></panel>"
-                 u"<button name='d'/></vbox></window>"),
-            1);
+  ASSERT_EQ(
+      open(u"<window><vbox><tab text='lost'><button name='a'/></tab>"
+           u"<panel name='outer'><tab text='1'><panel name='inner'><tab text='x'>"
+           u"<button name='b'/></tab></panel></tab><tab text='2'><button name='c'/></tab></panel>"
+           u"<button name='d'/></vbox></window>"),
+      1);
   NativeHandle window = window_handle(dialog_window(dialog));
   EXPECT_EQ(headless->control_parent(handle_of(u"a")), window);
   std::vector<NativeHandle> outer_pages = headless->child_controls(handle_of(u"outer"));
   ASSERT_EQ(outer_pages.size(), 2u);
   EXPECT_EQ(headless->control_parent(handle_of(u"inner")), outer_pages[0]);
-  EXPECT_EQ(headless->control_parent(headless->control_parent(handle_of(u"b"))), handle_of(u"inner"));
+  EXPECT_EQ(headless->control_parent(headless->control_parent(handle_of(u"b"))),
+            handle_of(u"inner"));
   EXPECT_EQ(headless->control_parent(handle_of(u"c")), outer_pages[1]);
   EXPECT_EQ(headless->control_parent(handle_of(u"d")), window);
 }

@@ -55,7 +55,8 @@ TEST_F(WindowBoundsTest, ContentFillsUnderEveryCombinationOfBounds) {
         std::u16string(u"minwidth='300'"), std::u16string(u"minwidth='auto' minheight='200'"),
         std::u16string(u"minwidth='400' maxwidth='200'")}) {
     std::string where(bounds.begin(), bounds.end());
-    ASSERT_EQ(open(u"<window " + bounds + u"><empty width='50' height='20'/></window>"), 1) << where;
+    ASSERT_EQ(open(u"<window " + bounds + u"><empty width='50' height='20'/></window>"), 1)
+        << where;
     expect_filled(dialog, where);
     headless->user_resize(window_handle(dialog_window(dialog)), {600, 700});
     expect_filled(dialog, where + ", resized");

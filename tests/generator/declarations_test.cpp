@@ -13,9 +13,9 @@ using Declarations = GeneratorTest;
 
 TEST_F(Declarations, LeafListWithAttributesAndColumnWidth) {
   EXPECT_DECLARES(u"<a x=\"1\"><b y=\"2.5\"/><b/></a>",
-                  {u"", u"; /a", u"; attributes: x", u"Structure XML_A", u"\tb.s     ; [] attributes: y",
-                   u"EndStructure", u"", u"; /", u"Structure XML_MAIN", u"\ta.XML_A ;    attributes: x",
-                   u"EndStructure"});
+                  {u"", u"; /a", u"; attributes: x", u"Structure XML_A",
+                   u"\tb.s     ; [] attributes: y", u"EndStructure", u"", u"; /",
+                   u"Structure XML_MAIN", u"\ta.XML_A ;    attributes: x", u"EndStructure"});
 }
 
 TEST_F(Declarations, SingleLeafHasNoLeadingBlankLine) {
@@ -23,8 +23,9 @@ TEST_F(Declarations, SingleLeafHasNoLeadingBlankLine) {
 }
 
 TEST_F(Declarations, MissingEndTagDeclaresWhatWasParsed) {
-  std::vector<std::u16string> expected{u"",  u"; /a", u"Structure XML_A", u"\tb.q", u"EndStructure",
-                                       u"",  u"; /",  u"Structure XML_MAIN", u"\ta.XML_A", u"EndStructure"};
+  std::vector<std::u16string> expected{
+      u"", u"; /a", u"Structure XML_A",    u"\tb.q",     u"EndStructure",
+      u"", u"; /",  u"Structure XML_MAIN", u"\ta.XML_A", u"EndStructure"};
   EXPECT_DECLARES(u"<a><b>1</b>", expected);
   EXPECT_DECLARES(u"<a><b>1</b></a>", expected);
 }
@@ -39,80 +40,139 @@ TEST_F(Declarations, NoElementGivesNothing) {
 
 TEST_F(Declarations, MixedCaseNamesKeepTheirCaseInFields) {
   EXPECT_DECLARES(u"<Root><Item x=\"1\"><Val>5</Val><Val>-2,5</Val></Item></Root>",
-                  {u"", u"; /Root/Item", u"; attributes: x", u"Structure XML_ITEM", u"\tVal.f         ; []",
-                   u"EndStructure", u"", u"; /Root", u"Structure XML_ROOT", u"\tItem.XML_ITEM ;    attributes: x",
-                   u"EndStructure", u"", u"; /", u"Structure XML_MAIN", u"\tRoot.XML_ROOT", u"EndStructure"});
+                  {u"", u"; /Root/Item", u"; attributes: x", u"Structure XML_ITEM",
+                   u"\tVal.f         ; []", u"EndStructure", u"", u"; /Root", u"Structure XML_ROOT",
+                   u"\tItem.XML_ITEM ;    attributes: x", u"EndStructure", u"", u"; /",
+                   u"Structure XML_MAIN", u"\tRoot.XML_ROOT", u"EndStructure"});
 }
 
 TEST_F(Declarations, AttributesFollowTheNameSetOrder) {
-  EXPECT_DECLARES(u"<item id=\"7\" name=\"Bolt\" type=\"hex\"/>",
-                  {u"; /", u"Structure XML_MAIN", u"\titem.s ;    attributes: id,type,name", u"EndStructure"});
+  EXPECT_DECLARES(
+      u"<item id=\"7\" name=\"Bolt\" type=\"hex\"/>",
+      {u"; /", u"Structure XML_MAIN", u"\titem.s ;    attributes: id,type,name", u"EndStructure"});
 }
 
 TEST_F(Declarations, SameNameUnderDifferentParentsPrintsTwoStructures) {
   EXPECT_DECLARES(u"<r><a><item><x>1</x></item></a><b><item><y>2</y></item></b></r>",
-                  {u"", u"; /r/b/item", u"Structure XML_ITEM", u"\ty.q", u"EndStructure",
-                   u"", u"; /r/b", u"Structure XML_B", u"\titem.XML_ITEM", u"EndStructure",
-                   u"", u"; /r/a/item", u"Structure XML_ITEM", u"\tx.q", u"EndStructure",
-                   u"", u"; /r/a", u"Structure XML_A", u"\titem.XML_ITEM", u"EndStructure",
-                   u"", u"; /r", u"Structure XML_R", u"\ta.XML_A", u"\tb.XML_B", u"EndStructure",
-                   u"", u"; /", u"Structure XML_MAIN", u"\tr.XML_R", u"EndStructure"});
+                  {u"",
+                   u"; /r/b/item",
+                   u"Structure XML_ITEM",
+                   u"\ty.q",
+                   u"EndStructure",
+                   u"",
+                   u"; /r/b",
+                   u"Structure XML_B",
+                   u"\titem.XML_ITEM",
+                   u"EndStructure",
+                   u"",
+                   u"; /r/a/item",
+                   u"Structure XML_ITEM",
+                   u"\tx.q",
+                   u"EndStructure",
+                   u"",
+                   u"; /r/a",
+                   u"Structure XML_A",
+                   u"\titem.XML_ITEM",
+                   u"EndStructure",
+                   u"",
+                   u"; /r",
+                   u"Structure XML_R",
+                   u"\ta.XML_A",
+                   u"\tb.XML_B",
+                   u"EndStructure",
+                   u"",
+                   u"; /",
+                   u"Structure XML_MAIN",
+                   u"\tr.XML_R",
+                   u"EndStructure"});
 }
 
 TEST_F(Declarations, BlocksOfOneGroupShareABlankLine) {
-  EXPECT_DECLARES(u"<r><a><x/></a><b><y/></b></r>",
-                  {u"", u"; /r/b", u"Structure XML_B", u"\ty.s", u"EndStructure",
-                   u"; /r/a", u"Structure XML_A", u"\tx.s", u"EndStructure",
-                   u"", u"; /r", u"Structure XML_R", u"\ta.XML_A", u"\tb.XML_B", u"EndStructure",
-                   u"", u"; /", u"Structure XML_MAIN", u"\tr.XML_R", u"EndStructure"});
+  EXPECT_DECLARES(u"<r><a><x/></a><b><y/></b></r>", {u"",
+                                                     u"; /r/b",
+                                                     u"Structure XML_B",
+                                                     u"\ty.s",
+                                                     u"EndStructure",
+                                                     u"; /r/a",
+                                                     u"Structure XML_A",
+                                                     u"\tx.s",
+                                                     u"EndStructure",
+                                                     u"",
+                                                     u"; /r",
+                                                     u"Structure XML_R",
+                                                     u"\ta.XML_A",
+                                                     u"\tb.XML_B",
+                                                     u"EndStructure",
+                                                     u"",
+                                                     u"; /",
+                                                     u"Structure XML_MAIN",
+                                                     u"\tr.XML_R",
+                                                     u"EndStructure"});
 }
 
 // "-" sorts below "/", so the structure of b-c comes after that of b in descending key
 // order while its field comes after b's.
 TEST_F(Declarations, KeyOrderIsCodeUnitOrderOfWholeKeys) {
-  EXPECT_DECLARES(u"<r><b-c><y/></b-c><b><x/></b></r>",
-                  {u"", u"; /r/b", u"Structure XML_B", u"\tx.s", u"EndStructure",
-                   u"; /r/b-c", u"Structure XML_B-C", u"\ty.s", u"EndStructure",
-                   u"", u"; /r", u"Structure XML_R", u"\tb.XML_B", u"\tb-c.XML_B-C", u"EndStructure",
-                   u"", u"; /", u"Structure XML_MAIN", u"\tr.XML_R", u"EndStructure"});
+  EXPECT_DECLARES(u"<r><b-c><y/></b-c><b><x/></b></r>", {u"",
+                                                         u"; /r/b",
+                                                         u"Structure XML_B",
+                                                         u"\tx.s",
+                                                         u"EndStructure",
+                                                         u"; /r/b-c",
+                                                         u"Structure XML_B-C",
+                                                         u"\ty.s",
+                                                         u"EndStructure",
+                                                         u"",
+                                                         u"; /r",
+                                                         u"Structure XML_R",
+                                                         u"\tb.XML_B",
+                                                         u"\tb-c.XML_B-C",
+                                                         u"EndStructure",
+                                                         u"",
+                                                         u"; /",
+                                                         u"Structure XML_MAIN",
+                                                         u"\tr.XML_R",
+                                                         u"EndStructure"});
 }
 
 TEST_F(Declarations, ChildNodesWithoutElementsMakeAnEmptyStructure) {
   EXPECT_DECLARES(u"<a><![CDATA[5]]></a><!--after--><?pi data?>",
-                  {u"", u"; /a", u"Structure XML_A", u"EndStructure",
-                   u"", u"; /", u"Structure XML_MAIN", u"\ta.XML_A", u"EndStructure"});
+                  {u"", u"; /a", u"Structure XML_A", u"EndStructure", u"", u"; /",
+                   u"Structure XML_MAIN", u"\ta.XML_A", u"EndStructure"});
   // A comment child keeps an instance's text out, but the kind stays a leaf.
   EXPECT_DECLARES(u"<a><b>1</b><b><!--x--></b></a>",
-                  {u"", u"; /a", u"Structure XML_A", u"\tb.q     ; []", u"EndStructure",
-                   u"", u"; /", u"Structure XML_MAIN", u"\ta.XML_A", u"EndStructure"});
+                  {u"", u"; /a", u"Structure XML_A", u"\tb.q     ; []", u"EndStructure", u"",
+                   u"; /", u"Structure XML_MAIN", u"\ta.XML_A", u"EndStructure"});
 }
 
 TEST_F(Declarations, SiblingCountIsThatOfTheLastParentInstance) {
   EXPECT_DECLARES(u"<r><g><i/><i/></g><g><i/></g></r>",
-                  {u"", u"; /r/g[]", u"Structure XML_G", u"\ti.s", u"EndStructure",
-                   u"", u"; /r", u"Structure XML_R", u"\tg.XML_G ; []", u"EndStructure",
-                   u"", u"; /", u"Structure XML_MAIN", u"\tr.XML_R", u"EndStructure"});
+                  {u"", u"; /r/g[]", u"Structure XML_G", u"\ti.s", u"EndStructure", u"", u"; /r",
+                   u"Structure XML_R", u"\tg.XML_G ; []", u"EndStructure", u"", u"; /",
+                   u"Structure XML_MAIN", u"\tr.XML_R", u"EndStructure"});
 }
 
 // The second g is childless, so g is a leaf field of r, yet it still heads the block of
 // its child kind i, whose count of 2 stands.
 TEST_F(Declarations, KindThatIsSometimesChildlessHeadsItsOwnBlock) {
-  EXPECT_DECLARES(u"<r><g a=\"1\"><i/><i/></g><g/></r>",
-                  {u"", u"; /r/g[]", u"; attributes: a", u"Structure XML_G", u"\ti.s     ; []",
-                   u"EndStructure", u"", u"; /r", u"Structure XML_R", u"\tg.s     ; [] attributes: a",
-                   u"EndStructure", u"", u"; /", u"Structure XML_MAIN", u"\tr.XML_R", u"EndStructure"});
+  EXPECT_DECLARES(
+      u"<r><g a=\"1\"><i/><i/></g><g/></r>",
+      {u"", u"; /r/g[]", u"; attributes: a", u"Structure XML_G", u"\ti.s     ; []", u"EndStructure",
+       u"", u"; /r", u"Structure XML_R", u"\tg.s     ; [] attributes: a", u"EndStructure", u"",
+       u"; /", u"Structure XML_MAIN", u"\tr.XML_R", u"EndStructure"});
 }
 
 TEST_F(Declarations, NamesDifferingInCaseAreOneKind) {
-  EXPECT_DECLARES(u"<p><B X=\"1\"/><b x=\"2\"/></p>",
-                  {u"", u"; /p", u"Structure XML_P", u"\tb.s     ; [] attributes: x", u"EndStructure",
-                   u"", u"; /", u"Structure XML_MAIN", u"\tp.XML_P", u"EndStructure"});
+  EXPECT_DECLARES(
+      u"<p><B X=\"1\"/><b x=\"2\"/></p>",
+      {u"", u"; /p", u"Structure XML_P", u"\tb.s     ; [] attributes: x", u"EndStructure", u"",
+       u"; /", u"Structure XML_MAIN", u"\tp.XML_P", u"EndStructure"});
   // p and P have the same lower-cased path, so their children count as one run.
   EXPECT_DECLARES(u"<r><p><x><i/></x></p><P><x><i/></x></P></r>",
-                  {u"", u"; /r/P/x", u"Structure XML_X", u"\ti.s     ; []", u"EndStructure",
-                   u"", u"; /r/P", u"Structure XML_P", u"\tx.XML_X ; []", u"EndStructure",
-                   u"", u"; /r", u"Structure XML_R", u"\tP.XML_P ; []", u"EndStructure",
-                   u"", u"; /", u"Structure XML_MAIN", u"\tr.XML_R", u"EndStructure"});
+                  {u"", u"; /r/P/x", u"Structure XML_X",    u"\ti.s     ; []", u"EndStructure",
+                   u"", u"; /r/P",   u"Structure XML_P",    u"\tx.XML_X ; []", u"EndStructure",
+                   u"", u"; /r",     u"Structure XML_R",    u"\tP.XML_P ; []", u"EndStructure",
+                   u"", u"; /",      u"Structure XML_MAIN", u"\tr.XML_R",      u"EndStructure"});
 }
 
 TEST_F(Declarations, NonAsciiNamesAreUpperCasedInStructureNames) {

@@ -53,8 +53,9 @@ GeneratedDeclarations in_pieces_of(std::u16string_view text, std::size_t size) {
 
 std::string described(const GeneratedDeclarations& result) {
   std::ostringstream out;
-  out << "status " << result.status.status << " at " << result.status.line << ":" << result.status.column
-      << " (" << (result.status.message != nullptr ? shown(result.status.message) : "no message") << ")\n"
+  out << "status " << result.status.status << " at " << result.status.line << ":"
+      << result.status.column << " ("
+      << (result.status.message != nullptr ? shown(result.status.message) : "no message") << ")\n"
       << shown(result.text);
   return out.str();
 }
@@ -71,7 +72,8 @@ class EventCatalogue : public GeneratorTest {
   }
 
   // Every way of producing the declarations of `text` agrees.
-  void expect_all_agree(std::u16string_view text, const std::string& context, bool with_literal = true) {
+  void expect_all_agree(std::u16string_view text, const std::string& context,
+                        bool with_literal = true) {
     GeneratedDeclarations tree = from_tree(text);
     EXPECT_SAME_RESULT(generate_declarations_with_status(text), tree, context + " whole");
     if (with_literal) {
@@ -133,7 +135,8 @@ TEST_F(EventCatalogue, PieceSizesDoNotChangeTheResult) {
   std::u16string broken = u"<r>\n<a>1</a>\n<b></a>\n</r>";
   GeneratedDeclarations expected = from_tree(broken);
   EXPECT_EQ(expected.status.status, 7);  // mismatched tag
-  for (std::size_t size : {1, 2, 5, 100}) EXPECT_SAME_RESULT(in_pieces_of(broken, size), expected, "broken");
+  for (std::size_t size : {1, 2, 5, 100})
+    EXPECT_SAME_RESULT(in_pieces_of(broken, size), expected, "broken");
 }
 
 // The parser counts lines per piece it is handed, so a CR LF split between two pieces
@@ -143,15 +146,17 @@ TEST_F(EventCatalogue, LineBreaksSplitBetweenPiecesCountOnce) {
     std::u16string text;
     int fault_line;
   };
-  for (const Case& c : {Case{u"<?xml version=\"1.0\"?>\r\n\r\n<r>\r\n<a>1</a>\r\n</r>\r\n\r\n<!", 7},
-                        Case{u"<r>\r\n<a>1</a>\r\n\r\n<b>\r\n</a></r>", 5}}) {
+  for (const Case& c :
+       {Case{u"<?xml version=\"1.0\"?>\r\n\r\n<r>\r\n<a>1</a>\r\n</r>\r\n\r\n<!", 7},
+        Case{u"<r>\r\n<a>1</a>\r\n\r\n<b>\r\n</a></r>", 5}}) {
     const std::u16string& text = c.text;
     GeneratedDeclarations whole = from_tree(text);
     EXPECT_EQ(whole.status.line, c.fault_line) << shown(text);
     for (std::size_t size : {1, 2, 3, 4, 5}) {
       EXPECT_SAME_RESULT(in_pieces_of(text, size), whole, "pieces of " + std::to_string(size));
       int document = parse_text_in_pieces(kAnyNumber, text, size);
-      EXPECT_EQ(xml_parse_status(document).line, whole.status.line) << "tree parse in pieces of " << size;
+      EXPECT_EQ(xml_parse_status(document).line, whole.status.line)
+          << "tree parse in pieces of " << size;
       xml_free_document(document);
     }
   }
@@ -160,15 +165,18 @@ TEST_F(EventCatalogue, LineBreaksSplitBetweenPiecesCountOnce) {
 // Surrogates are read as pairs across piece ends; unpaired ones, also one that ends the
 // text, become U+FFFD as in the parse into a document.
 TEST_F(EventCatalogue, SurrogatesSplitBetweenPieces) {
-  for (std::u16string text : {u"<r><a>\U0001F600</a><b>x\xD800</b><c>\xDC00</c></r>", u"<r>\U0001F600</r>\xD83D"}) {
+  for (std::u16string text :
+       {u"<r><a>\U0001F600</a><b>x\xD800</b><c>\xDC00</c></r>", u"<r>\U0001F600</r>\xD83D"}) {
     for (std::size_t size : {1, 2, 3}) {
-      EXPECT_SAME_RESULT(in_pieces_of(text, size), from_tree(text), shown(replace_lone_surrogates(text)));
+      EXPECT_SAME_RESULT(in_pieces_of(text, size), from_tree(text),
+                         shown(replace_lone_surrogates(text)));
     }
   }
 }
 
 TEST_F(EventCatalogue, ChildNodesOtherThanElementsMakeAStructure) {
-  for (std::u16string_view only_child : {u"<!--c-->", u"<![CDATA[5]]>", u"<?pi 5?>", u"<![CDATA[]]>"}) {
+  for (std::u16string_view only_child :
+       {u"<!--c-->", u"<![CDATA[5]]>", u"<?pi 5?>", u"<![CDATA[]]>"}) {
     std::u16string text = u"<r><a>" + std::u16string(only_child) + u"</a><b>5</b></r>";
     std::u16string declarations = generate_declarations(text);
     EXPECT_NE(declarations.find(u"\ta.XML_A\r\n"), std::u16string::npos) << shown(text);
@@ -183,7 +191,8 @@ TEST_F(EventCatalogue, EntityReferencesOfTheInternalSubsetStayText) {
   std::u16string text =
       u"<!DOCTYPE r [<!ENTITY n \"5\"><!ATTLIST a d CDATA \"x\">]><r><a>&n;</a><b>&#53;</b></r>";
   std::u16string declarations = generate_declarations(text);
-  EXPECT_NE(declarations.find(u"\ta.s     ;    attributes: d\r\n"), std::u16string::npos) << shown(declarations);
+  EXPECT_NE(declarations.find(u"\ta.s     ;    attributes: d\r\n"), std::u16string::npos)
+      << shown(declarations);
   EXPECT_NE(declarations.find(u"\tb.q\r\n"), std::u16string::npos) << shown(declarations);
   expect_all_agree(text, shown(text));
 }
@@ -194,16 +203,22 @@ TEST_F(EventCatalogue, RealFilesUnderUsrShareAgree) {
   auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
   int compared = 0;
   std::error_code error;
-  for (fs::recursive_directory_iterator it("/usr/share", fs::directory_options::skip_permission_denied, error), end;
-       it != end && compared < 300 && std::chrono::steady_clock::now() < deadline; it.increment(error)) {
+  for (fs::recursive_directory_iterator
+           it("/usr/share", fs::directory_options::skip_permission_denied, error),
+       end;
+       it != end && compared < 300 && std::chrono::steady_clock::now() < deadline;
+       it.increment(error)) {
     if (error) break;
     const fs::path& path = it->path();
-    if (path.extension() != ".xml" || !it->is_regular_file(error) || it->file_size(error) > (1u << 20)) continue;
+    if (path.extension() != ".xml" || !it->is_regular_file(error) ||
+        it->file_size(error) > (1u << 20))
+      continue;
     std::ifstream in(path, std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::u16string text = utf8_to_utf16(bytes);
     expect_all_agree(text, path.string(), text.size() < 20000);
-    EXPECT_SAME_RESULT(in_pieces_of(text, 4093), generate_declarations_with_status(text), path.string());
+    EXPECT_SAME_RESULT(in_pieces_of(text, 4093), generate_declarations_with_status(text),
+                       path.string());
     if (HasFailure()) return;
     ++compared;
   }
@@ -216,8 +231,9 @@ TEST_F(EventCatalogue, RealFilesUnderUsrShareAgree) {
 // Needs no start-up of the XML library: runs outside the fixture that starts it.
 TEST(DeclarationGenerator, NeedsNoLibraryStartUp) {
   GeneratedDeclarations result = generate_declarations_with_status(u"<a><b>1</b>");
-  EXPECT_EQ(shown(result.text), shown(lines({u"", u"; /a", u"Structure XML_A", u"\tb.q", u"EndStructure", u"",
-                                             u"; /", u"Structure XML_MAIN", u"\ta.XML_A", u"EndStructure"})));
+  EXPECT_EQ(shown(result.text),
+            shown(lines({u"", u"; /a", u"Structure XML_A", u"\tb.q", u"EndStructure", u"", u"; /",
+                         u"Structure XML_MAIN", u"\ta.XML_A", u"EndStructure"})));
   EXPECT_EQ(result.status.status, 3);  // no element found: the end tag is missing
   EXPECT_EQ(result.status.line, 1);
   EXPECT_EQ(result.status.column, 12);

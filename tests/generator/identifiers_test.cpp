@@ -54,7 +54,8 @@ std::string identifier_faults(const std::string& declarations) {
       if (!structures.insert(upper(name)).second) return "second structure " + name;
       fields.clear();
     } else if (line.rfind("\t", 0) == 0) {
-      std::string declared = line.substr(1, line.find(' ') == std::string::npos ? std::string::npos : line.find(' ') - 1);
+      std::string declared = line.substr(
+          1, line.find(' ') == std::string::npos ? std::string::npos : line.find(' ') - 1);
       std::size_t dot = declared.find('.');
       if (dot == std::string::npos) return "field: " + line;
       std::string name = declared.substr(0, dot);
@@ -90,33 +91,63 @@ TEST(Identifiers, NameScopeNumbersNamesTakenIgnoringCase) {
 }
 
 TEST(Identifiers, NamesAreMadeValidAndTheOriginalsStayInTheComments) {
-  EXPECT_EQ(with_identifiers(u"<xsl:stylesheet xmlns:xsl=\"u\"><xsl:template match=\"/\">t</xsl:template>"
-                             u"<cc:Work xmlns:cc=\"w\"><sub-class-of/></cc:Work></xsl:stylesheet>"),
-            shown(lines({u"", u"; /xsl:stylesheet/cc:Work", u"; attributes: xmlns:cc", u"Structure XML_CC_WORK",
-                         u"\tsub_class_of.s                    ;    name: sub-class-of", u"EndStructure", u"",
-                         u"; /xsl:stylesheet", u"; attributes: xmlns:xsl", u"Structure XML_XSL_STYLESHEET",
-                         u"\tcc_Work.XML_CC_WORK               ;    name: cc:Work attributes: xmlns:cc",
-                         u"\txsl_template.s                    ;    name: xsl:template attributes: match",
-                         u"EndStructure", u"", u"; /", u"Structure XML_MAIN",
-                         u"\txsl_stylesheet.XML_XSL_STYLESHEET ;    name: xsl:stylesheet attributes: xmlns:xsl",
-                         u"EndStructure"})));
+  EXPECT_EQ(
+      with_identifiers(u"<xsl:stylesheet xmlns:xsl=\"u\"><xsl:template match=\"/\">t</xsl:template>"
+                       u"<cc:Work xmlns:cc=\"w\"><sub-class-of/></cc:Work></xsl:stylesheet>"),
+      shown(lines(
+          {u"", u"; /xsl:stylesheet/cc:Work", u"; attributes: xmlns:cc", u"Structure XML_CC_WORK",
+           u"\tsub_class_of.s                    ;    name: sub-class-of", u"EndStructure", u"",
+           u"; /xsl:stylesheet", u"; attributes: xmlns:xsl", u"Structure XML_XSL_STYLESHEET",
+           u"\tcc_Work.XML_CC_WORK               ;    name: cc:Work attributes: xmlns:cc",
+           u"\txsl_template.s                    ;    name: xsl:template attributes: match",
+           u"EndStructure", u"", u"; /", u"Structure XML_MAIN",
+           u"\txsl_stylesheet.XML_XSL_STYLESHEET ;    name: xsl:stylesheet attributes: xmlns:xsl",
+           u"EndStructure"})));
 }
 
 TEST(Identifiers, StructuresOfOneNameInSeveralPlacesAreNamedFromTheirPath) {
-  std::string text = with_identifiers(u"<r><a><item><x>1</x></item></a><b><item><y>2</y></item></b></r>");
-  EXPECT_EQ(text, shown(lines({u"", u"; /r/b/item", u"Structure XML_B_ITEM", u"\ty.q", u"EndStructure", u"",
-                               u"; /r/b", u"Structure XML_B", u"\titem.XML_B_ITEM", u"EndStructure", u"",
-                               u"; /r/a/item", u"Structure XML_A_ITEM", u"\tx.q", u"EndStructure", u"",
-                               u"; /r/a", u"Structure XML_A", u"\titem.XML_A_ITEM", u"EndStructure", u"",
-                               u"; /r", u"Structure XML_R", u"\ta.XML_A", u"\tb.XML_B", u"EndStructure", u"",
-                               u"; /", u"Structure XML_MAIN", u"\tr.XML_R", u"EndStructure"})));
+  std::string text =
+      with_identifiers(u"<r><a><item><x>1</x></item></a><b><item><y>2</y></item></b></r>");
+  EXPECT_EQ(text, shown(lines({u"",
+                               u"; /r/b/item",
+                               u"Structure XML_B_ITEM",
+                               u"\ty.q",
+                               u"EndStructure",
+                               u"",
+                               u"; /r/b",
+                               u"Structure XML_B",
+                               u"\titem.XML_B_ITEM",
+                               u"EndStructure",
+                               u"",
+                               u"; /r/a/item",
+                               u"Structure XML_A_ITEM",
+                               u"\tx.q",
+                               u"EndStructure",
+                               u"",
+                               u"; /r/a",
+                               u"Structure XML_A",
+                               u"\titem.XML_A_ITEM",
+                               u"EndStructure",
+                               u"",
+                               u"; /r",
+                               u"Structure XML_R",
+                               u"\ta.XML_A",
+                               u"\tb.XML_B",
+                               u"EndStructure",
+                               u"",
+                               u"; /",
+                               u"Structure XML_MAIN",
+                               u"\tr.XML_R",
+                               u"EndStructure"})));
 }
 
 TEST(Identifiers, CollisionsAfterMappingCaseOrWithTheTopAreResolved) {
   // "a-b" and "a.b" map to one name; "main" would be the top structure's.
   for (std::u16string_view text :
-       {u"<r><a-b><x>1</x></a-b><a.b><y>1</y></a.b><A_B>3</A_B></r>", u"<main><x><y>1</y></x></main>",
-        u"<r><p><q><s><t><u><k><v>1</v></k></u></t></s></q></p><P2><q><s><t><u><k><w>1</w></k></u></t></s></q></P2></r>",
+       {u"<r><a-b><x>1</x></a-b><a.b><y>1</y></a.b><A_B>3</A_B></r>",
+        u"<main><x><y>1</y></x></main>",
+        u"<r><p><q><s><t><u><k><v>1</v></k></u></t></s></q></p><P2><q><s><t><u><k><w>1</w></k></"
+        u"u></t></s></q></P2></r>",
         u"<a><a><a><a><a><a><a><a><a><a>1</a></a></a></a></a></a></a></a></a></a>"}) {
     std::string declarations = with_identifiers(text);
     EXPECT_EQ(identifier_faults(declarations), "") << declarations;
@@ -166,7 +197,9 @@ TEST(Identifiers, RealFilesUnderUsrShareGiveValidStableNames) {
   auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
   int checked = 0;
   std::error_code error;
-  for (fs::recursive_directory_iterator it("/usr/share", fs::directory_options::skip_permission_denied, error), end;
+  for (fs::recursive_directory_iterator
+           it("/usr/share", fs::directory_options::skip_permission_denied, error),
+       end;
        it != end && std::chrono::steady_clock::now() < deadline; it.increment(error)) {
     if (error) break;
     if (it->path().extension() != ".xml" || !it->is_regular_file(error)) continue;

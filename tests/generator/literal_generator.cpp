@@ -56,7 +56,8 @@ void visit(XmlNode* node, Catalogue& catalogue, int pattern, std::vector<XmlNode
   r.marked_path = regex_replace(pattern, path, u"[]");
   r.name = xml_node_name(node);
   if (xml_examine_attributes(node) == 1) {
-    while (xml_next_attribute(node) == 1) r.attribute_names.add(lower_case_text(xml_attribute_name(node)));
+    while (xml_next_attribute(node) == 1)
+      r.attribute_names.add(lower_case_text(xml_attribute_name(node)));
   }
   if (xml_child_count(node) > 0) {
     pending.push_back(xml_child_node(node, 1));
@@ -131,7 +132,8 @@ std::u16string print(std::map<std::u16string, LiteralStructure>& table, std::siz
       } else if (!c.empty()) {
         c = u"   " + c;
       }
-      if (!c.empty()) c = std::u16string(width - (f.name.size() + f.suffix.size()), u' ') + u" ; " + c;
+      if (!c.empty())
+        c = std::u16string(width - (f.name.size() + f.suffix.size()), u' ') + u" ; " + c;
       out += u"\t" + f.name + f.suffix + c + u"\r\n";
     }
     out += u"EndStructure\r\n";

@@ -30,7 +30,9 @@ Merged merged(const std::vector<std::u16string>& documents) {
   return result;
 }
 
-std::string merged_text(const std::vector<std::u16string>& documents) { return shown(merged(documents).text); }
+std::string merged_text(const std::vector<std::u16string>& documents) {
+  return shown(merged(documents).text);
+}
 
 TEST(Merge, OneDocumentAndCopiesOfItDeclareTheSame) {
   const std::u16string document = u"<r><g a=\"1\"><i>1</i><i>2,5</i></g><g><i>x</i></g></r>";
@@ -43,12 +45,13 @@ TEST(Merge, OneDocumentAndCopiesOfItDeclareTheSame) {
 
 TEST(Merge, ComplementarySamplesGiveTheUnion) {
   std::u16string first = u"<shop><item id=\"1\"><qty>2</qty></item></shop>";
-  std::u16string second = u"<shop><item code=\"x\"><price>1.5</price><qty>3</qty></item><note>n</note></shop>";
-  std::string expected = shown(lines({u"", u"; /shop/item", u"; attributes: id,code", u"Structure XML_ITEM",
-                                      u"\tprice.f", u"\tqty.q", u"EndStructure", u"", u"; /shop",
-                                      u"Structure XML_SHOP", u"\titem.XML_ITEM ;    attributes: id,code",
-                                      u"\tnote.s", u"EndStructure", u"", u"; /", u"Structure XML_MAIN",
-                                      u"\tshop.XML_SHOP", u"EndStructure"}));
+  std::u16string second =
+      u"<shop><item code=\"x\"><price>1.5</price><qty>3</qty></item><note>n</note></shop>";
+  std::string expected = shown(
+      lines({u"", u"; /shop/item", u"; attributes: id,code", u"Structure XML_ITEM", u"\tprice.f",
+             u"\tqty.q", u"EndStructure", u"", u"; /shop", u"Structure XML_SHOP",
+             u"\titem.XML_ITEM ;    attributes: id,code", u"\tnote.s", u"EndStructure", u"", u"; /",
+             u"Structure XML_MAIN", u"\tshop.XML_SHOP", u"EndStructure"}));
   EXPECT_EQ(merged_text({first, second}), expected);
   EXPECT_EQ(merged_text({second, first}), expected);
 }
@@ -61,16 +64,17 @@ TEST(Merge, TypesWidenOverDocuments) {
 
 TEST(Merge, AKindThatIsALeafInOneSampleAndAStructureInAnother) {
   std::string expected =
-      shown(lines({u"", u"; /r/a", u"Structure XML_A", u"\tb.q", u"EndStructure", u"", u"; /r", u"Structure XML_R",
-                   u"\ta.q", u"EndStructure", u"", u"; /", u"Structure XML_MAIN", u"\tr.XML_R", u"EndStructure"}));
+      shown(lines({u"", u"; /r/a", u"Structure XML_A", u"\tb.q", u"EndStructure", u"", u"; /r",
+                   u"Structure XML_R", u"\ta.q", u"EndStructure", u"", u"; /",
+                   u"Structure XML_MAIN", u"\tr.XML_R", u"EndStructure"}));
   // The text of the childless instance makes it a typed leaf field; its children still get a block.
   EXPECT_EQ(merged_text({u"<r><a>1</a></r>", u"<r><a><b>2</b></a></r>"}), expected);
   EXPECT_EQ(merged_text({u"<r><a><b>2</b></a></r>", u"<r><a>1</a></r>"}), expected);
 }
 
 TEST(Merge, AttributeNamesKeepTheSetOrderWhateverTheDocumentOrder) {
-  std::string expected = shown(lines({u"; /", u"Structure XML_MAIN", u"\titem.s ;    attributes: id,type,name",
-                                      u"EndStructure"}));
+  std::string expected = shown(lines(
+      {u"; /", u"Structure XML_MAIN", u"\titem.s ;    attributes: id,type,name", u"EndStructure"}));
   EXPECT_EQ(merged_text({u"<item name=\"a\"/>", u"<item id=\"1\" type=\"t\"/>"}), expected);
   EXPECT_EQ(merged_text({u"<item type=\"t\" id=\"1\"/>", u"<item NAME=\"a\"/>"}), expected);
 }
@@ -91,7 +95,7 @@ TEST(Merge, TheLastDocumentThatHasAKindNamesItAndMarksItsPath) {
   std::string text = merged_text({first, second, u"<root><other/></root>"});
   EXPECT_NE(text.find("; /root/g\r\nStructure XML_G\r\n\ti.q\r\n"), std::string::npos) << text;
   EXPECT_NE(text.find("\tg.XML_G"), std::string::npos) << text;
-  EXPECT_NE(text.find("\told.s"), std::string::npos) << text;   // kinds of earlier documents stay
+  EXPECT_NE(text.find("\told.s"), std::string::npos) << text;  // kinds of earlier documents stay
   EXPECT_NE(text.find("\tother.s"), std::string::npos) << text;
   EXPECT_EQ(text.find("Root"), std::string::npos) << text;
 }
@@ -100,15 +104,16 @@ TEST(Merge, AMalformedDocumentContributesWhatWasParsedAndTheNextStartsAfresh) {
   Merged result = merged({u"<r><a>1</a><b", u"<r><c>2</c></r>", u"", u"<x/>"});
   EXPECT_EQ(result.statuses, (std::vector<int>{5, 0, 3, 0}));  // unclosed token, -, no element, -
   EXPECT_EQ(shown(result.text),
-            shown(lines({u"", u"; /r", u"Structure XML_R", u"\ta.q", u"\tc.q", u"EndStructure", u"", u"; /",
-                         u"Structure XML_MAIN", u"\tr.XML_R", u"\tx.s", u"EndStructure"})));
+            shown(lines({u"", u"; /r", u"Structure XML_R", u"\ta.q", u"\tc.q", u"EndStructure", u"",
+                         u"; /", u"Structure XML_MAIN", u"\tr.XML_R", u"\tx.s", u"EndStructure"})));
 }
 
 // Two copies of a document declare what it declares alone, malformed or not.
 TEST(Merge, RandomDocumentsTwiceDeclareWhatTheyDeclareOnce) {
   for (std::uint32_t seed = 1; seed <= 1500; ++seed) {
     std::u16string document = RandomDocument(seed, seed % 2 == 0).make();
-    ASSERT_EQ(merged_text({document, document}), shown(generate_declarations(document))) << shown(document);
+    ASSERT_EQ(merged_text({document, document}), shown(generate_declarations(document)))
+        << shown(document);
   }
 }
 

@@ -43,7 +43,9 @@ TEST(PathSteps, MatchesAModelUnderRandomHoldsAndReleases) {
   std::map<Key, std::pair<std::uint32_t, int>> model;  // number, holds
   std::vector<Key> held;
   std::mt19937 random(3);
-  auto pick = [&](std::uint32_t n) { return std::uniform_int_distribution<std::uint32_t>(0, n - 1)(random); };
+  auto pick = [&](std::uint32_t n) {
+    return std::uniform_int_distribution<std::uint32_t>(0, n - 1)(random);
+  };
   for (int round = 0; round < 200000; ++round) {
     if (held.empty() || pick(5) < 3) {
       Key key{PathSteps::kTop, pick(40), pick(40)};

@@ -16,7 +16,8 @@ namespace ambrel {
 // document.
 class RandomDocument {
  public:
-  explicit RandomDocument(std::uint32_t seed, bool varied = false) : random_(seed), varied_(varied) {}
+  explicit RandomDocument(std::uint32_t seed, bool varied = false)
+      : random_(seed), varied_(varied) {}
 
   std::u16string make() {
     std::u16string text;
@@ -51,7 +52,8 @@ class RandomDocument {
       }
     }
     if (varied_ && pick(8) == 0) text += u"\r\n<?after?><!--tail-->\n";
-    if (pick(6) == 0) text.resize(static_cast<std::size_t>(pick(static_cast<int>(text.size()) + 1)));
+    if (pick(6) == 0)
+      text.resize(static_cast<std::size_t>(pick(static_cast<int>(text.size()) + 1)));
     return text;
   }
 
@@ -60,10 +62,14 @@ class RandomDocument {
 
   std::u16string prolog() {
     std::u16string out;
-    if (pick(3) == 0) out += pick(2) == 0 ? u"<?xml version=\"1.0\"?>\r\n" : u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n";
+    if (pick(3) == 0)
+      out += pick(2) == 0 ? u"<?xml version=\"1.0\"?>\r\n"
+                          : u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n";
     if (pick(3) == 0) {
-      out += u"<!DOCTYPE r [\n<!ENTITY e \"5\">\r\n<!ENTITY t \"text\"><!ATTLIST item dflt CDATA \"d\">"
-             u"<!ATTLIST A Dflt CDATA \"x\">]>\n";
+      out +=
+          u"<!DOCTYPE r [\n<!ENTITY e \"5\">\r\n<!ENTITY t \"text\"><!ATTLIST item dflt CDATA "
+          u"\"d\">"
+          u"<!ATTLIST A Dflt CDATA \"x\">]>\n";
     } else if (pick(6) == 0) {
       out += u"<!DOCTYPE r SYSTEM \"r.dtd\">";
     }
@@ -71,30 +77,49 @@ class RandomDocument {
   }
 
   std::u16string varied_markup() {
-    static const std::u16string kMarkup[] = {
-        u"<?pi some data?>", u"<?pi?>", u"&e;", u"&t;", u"&amp;", u"&#49;", u"&#x1F600;", u"\r\n", u"\r",
-        u"1\r\n2", u"\U0001F600", u"\xD800x", u"x\xDC00", u"&undeclared;", u"<", u"&", u"</zz>", u"]]>",
-        u"<!--", u"<\U00010400/>"};
+    static const std::u16string kMarkup[] = {u"<?pi some data?>",
+                                             u"<?pi?>",
+                                             u"&e;",
+                                             u"&t;",
+                                             u"&amp;",
+                                             u"&#49;",
+                                             u"&#x1F600;",
+                                             u"\r\n",
+                                             u"\r",
+                                             u"1\r\n2",
+                                             u"\U0001F600",
+                                             u"\xD800x",
+                                             u"x\xDC00",
+                                             u"&undeclared;",
+                                             u"<",
+                                             u"&",
+                                             u"</zz>",
+                                             u"]]>",
+                                             u"<!--",
+                                             u"<\U00010400/>"};
     return kMarkup[pick(static_cast<int>(std::size(kMarkup)))];
   }
 
   std::u16string name() {
-    static const std::u16string kNames[] = {u"a",   u"A",    u"b",  u"B",   u"item", u"Item",
-                                            u"ITEM", u"\u00e4", u"\u00c4", u"x-y", u"x.y", u"x",
-                                            u"p:q", u"b-c",  u"b.c", u"\u65e5\u672c", u"Val"};
+    static const std::u16string kNames[] = {
+        u"a",   u"A",   u"b", u"B",   u"item", u"Item", u"ITEM",         u"\u00e4", u"\u00c4",
+        u"x-y", u"x.y", u"x", u"p:q", u"b-c",  u"b.c",  u"\u65e5\u672c", u"Val"};
     return kNames[pick(static_cast<int>(std::size(kNames)))];
   }
 
   std::u16string value() {
-    static const std::u16string kValues[] = {u"", u"1", u"-5", u"2.5", u"1,5", u"abc", u" 1", u"007", u"\n"};
-    static const std::u16string kVariedValues[] = {u"&e;", u"1&#48;", u"\r\n", u"3\r", u"\U0001F600", u"-&#46;5"};
-    if (varied_ && pick(4) == 0) return kVariedValues[pick(static_cast<int>(std::size(kVariedValues)))];
+    static const std::u16string kValues[] = {u"",    u"1",  u"-5",  u"2.5", u"1,5",
+                                             u"abc", u" 1", u"007", u"\n"};
+    static const std::u16string kVariedValues[] = {u"&e;", u"1&#48;",     u"\r\n",
+                                                   u"3\r", u"\U0001F600", u"-&#46;5"};
+    if (varied_ && pick(4) == 0)
+      return kVariedValues[pick(static_cast<int>(std::size(kVariedValues)))];
     return kValues[pick(static_cast<int>(std::size(kValues)))];
   }
 
   std::u16string attributes() {
-    static const std::u16string kAttributes[] = {u"id", u"ID", u"Id", u"name", u"type", u"x", u"X",
-                                                 u"\u00fc", u"\u00dc"};
+    static const std::u16string kAttributes[] = {u"id", u"ID", u"Id",     u"name",  u"type",
+                                                 u"x",  u"X",  u"\u00fc", u"\u00dc"};
     std::u16string out;
     for (const std::u16string& attribute : kAttributes) {
       if (pick(5) == 0) out += u" " + attribute + u"=\"v\"";

@@ -34,13 +34,15 @@ TEST(ValueTypes, MergedTypeIsTheWidest) {
 
 // Every split of a text into two pieces classifies as the whole text does.
 TEST(ValueTypes, ScanInPiecesMatchesTheWholeText) {
-  for (std::u16string_view value : {u"", u"-", u"-5", u"-.", u"1.5", u"1,5,", u"1-2", u"--1", u".5", u"007", u"a1"}) {
+  for (std::u16string_view value :
+       {u"", u"-", u"-5", u"-.", u"1.5", u"1,5,", u"1-2", u"--1", u".5", u"007", u"a1"}) {
     for (std::size_t cut = 0; cut <= value.size(); ++cut) {
       ValueTypeScan scan;
       scan.add(value.substr(0, cut));
       scan.add(u"");
       scan.add(value.substr(cut));
-      EXPECT_EQ(scan.type(), infer_value_type(value)) << std::string(value.begin(), value.end()) << " cut " << cut;
+      EXPECT_EQ(scan.type(), infer_value_type(value))
+          << std::string(value.begin(), value.end()) << " cut " << cut;
     }
   }
 }

@@ -39,7 +39,9 @@ class HostileDialogTest : public ServicesTest {
   }
 
   NativeHandle window() const { return window_handle(dialog_window(dialog)); }
-  NativeHandle handle_of(std::u16string_view name) const { return gadget_handle(dialog_gadget(dialog, name)); }
+  NativeHandle handle_of(std::u16string_view name) const {
+    return gadget_handle(dialog_gadget(dialog, name));
+  }
 
   // The number of objects in the tree, counted with an explicit stack.
   std::size_t object_count() const {

@@ -24,7 +24,8 @@ using DialogHostileTest = HostileDialogTest;
 std::u16string buttons(int count, std::u16string_view prefix = u"b") {
   std::u16string out;
   for (int i = 0; i < count; ++i) {
-    out += u"<button name='" + std::u16string(prefix) + utf8_to_utf16(std::to_string(i)) + u"' text='x'/>";
+    out += u"<button name='" + std::u16string(prefix) + utf8_to_utf16(std::to_string(i)) +
+           u"' text='x'/>";
   }
   return out;
 }
@@ -35,7 +36,8 @@ std::u16string numbered(std::u16string_view prefix, int i) {
 
 TEST_F(DialogHostileTest, ThousandsOfObjectsOpenFollowResizesAndFree) {
   std::u16string rows;
-  for (int i = 0; i < 1000; ++i) rows += u"<hbox>" + buttons(4, numbered(u"r", i) + u"_") + u"</hbox>";
+  for (int i = 0; i < 1000; ++i)
+    rows += u"<hbox>" + buttons(4, numbered(u"r", i) + u"_") + u"</hbox>";
   ASSERT_EQ(open(u"<window><vbox>" + rows + u"</vbox></window>"), 1) << dialog_error_text(dialog);
   EXPECT_EQ(object_count(), 5002u);
   Rect first = headless->control_geometry(handle_of(u"r0_0"));
@@ -68,21 +70,24 @@ TEST_F(DialogHostileTest, BoxesGrowPastAHundredChildren) {
   EXPECT_EQ(headless->control_geometry(handle_of(u"b149")).x, left.x + left.width);
   // A multibox gives every child, the 150th too, its whole rectangle.
   ASSERT_EQ(open(u"<window><multibox>" + buttons(150) + u"</multibox></window>"), 1);
-  EXPECT_EQ(headless->control_geometry(handle_of(u"b149")), headless->control_geometry(handle_of(u"b0")));
+  EXPECT_EQ(headless->control_geometry(handle_of(u"b149")),
+            headless->control_geometry(handle_of(u"b0")));
 }
 
 // Grids have no 15-column or 70-row limit either: the cell table grows.
 TEST_F(DialogHostileTest, GridsGrowPastFifteenColumnsAndSeventyRows) {
   ASSERT_EQ(open(u"<window><gridbox columns='20'>" + buttons(45) + u"</gridbox></window>"), 1);
   Rect b0 = headless->control_geometry(handle_of(u"b0"));
-  EXPECT_GT(headless->control_geometry(handle_of(u"b19")).x, headless->control_geometry(handle_of(u"b18")).x);
+  EXPECT_GT(headless->control_geometry(handle_of(u"b19")).x,
+            headless->control_geometry(handle_of(u"b18")).x);
   Rect b20 = headless->control_geometry(handle_of(u"b20"));
   EXPECT_EQ(b20.x, b0.x);
   EXPECT_GT(b20.y, b0.y);
   ASSERT_EQ(open(u"<window><gridbox columns='1'>" + buttons(100) + u"</gridbox></window>"), 1);
   for (int i = 70; i < 100; ++i) {
     ASSERT_GT(headless->control_geometry(handle_of(numbered(u"b", i))).y,
-              headless->control_geometry(handle_of(numbered(u"b", i - 1))).y) << i;
+              headless->control_geometry(handle_of(numbered(u"b", i - 1))).y)
+        << i;
   }
 }
 
@@ -95,19 +100,23 @@ TEST_F(DialogHostileTest, HugeColumnCountsAndSpansAreCut) {
   layout::GridPlacement tall = layout::grid_add_child(table, 1, 2147483647);
   EXPECT_EQ(tall.row_span, static_cast<int32_t>(layout::kMaxGridCells / layout::kMaxGridColumns));
   EXPECT_LE(table.cells.size(), layout::kMaxGridCells);
-  ASSERT_EQ(open(u"<window><gridbox columns='100000000'><text name='a' text='a' colspan='100000000'/>"
-                 u"</gridbox></window>"),
-            1);
-  ASSERT_EQ(open(u"<window><gridbox columns='2'><text text='a'/><text name='b' text='b' rowspan='2147483647'/>"
+  ASSERT_EQ(
+      open(u"<window><gridbox columns='100000000'><text name='a' text='a' colspan='100000000'/>"
+           u"</gridbox></window>"),
+      1);
+  ASSERT_EQ(open(u"<window><gridbox columns='2'><text text='a'/><text name='b' text='b' "
+                 u"rowspan='2147483647'/>"
                  u"<text name='c' text='c'/></gridbox></window>"),
             1);
-  EXPECT_GT(headless->control_geometry(handle_of(u"c")).y, headless->control_geometry(handle_of(u"b")).y);
+  EXPECT_GT(headless->control_geometry(handle_of(u"c")).y,
+            headless->control_geometry(handle_of(u"b")).y);
 }
 
 // Sizes, spacings and margins of any magnitude are clamped to the layout limit instead of
 // wrapping (which was undefined and placed children at negative positions).
 TEST_F(DialogHostileTest, HugeSizesSpacingsAndMarginsAreClampedNotWrapped) {
-  ASSERT_EQ(open(u"<window><vbox spacing='5'><button name='a' height='2147483647'/><button name='b'/></vbox></window>"),
+  ASSERT_EQ(open(u"<window><vbox spacing='5'><button name='a' height='2147483647'/><button "
+                 u"name='b'/></vbox></window>"),
             1);
   Rect a = headless->control_geometry(handle_of(u"a"));
   // The window is held to the limit too, so the box shares a little less than that.
@@ -115,15 +124,20 @@ TEST_F(DialogHostileTest, HugeSizesSpacingsAndMarginsAreClampedNotWrapped) {
   EXPECT_LE(a.height, layout::kLayoutLimit);
   EXPECT_EQ(headless->control_geometry(handle_of(u"b")).y, a.y + a.height + 5);
   for (const std::u16string& definition :
-       {std::u16string(u"<window><frame text='f'><button name='a' width='2147483647'/></frame></window>"),
-        std::u16string(u"<window margin='99999999999'><button name='a' width='2147483647'/></window>"),
-        std::u16string(u"<window><gridbox colspacing='2147483647'><button name='a' width='2147483647'/>"
-                       u"<button width='2147483647'/></gridbox></window>"),
+       {std::u16string(
+            u"<window><frame text='f'><button name='a' width='2147483647'/></frame></window>"),
+        std::u16string(
+            u"<window margin='99999999999'><button name='a' width='2147483647'/></window>"),
+        std::u16string(
+            u"<window><gridbox colspacing='2147483647'><button name='a' width='2147483647'/>"
+            u"<button width='2147483647'/></gridbox></window>"),
         u"<window><hbox spacing='2147483647'>" + repeated(u"<button width='99999999999'/>", 3000) +
             u"<button name='a'/></hbox></window>"}) {
     ASSERT_EQ(open(definition), 1) << shown_units(definition.substr(0, 80));
-    EXPECT_GE(headless->control_geometry(handle_of(u"a")).x, 0) << shown_units(definition.substr(0, 80));
-    EXPECT_GE(headless->control_geometry(handle_of(u"a")).width, 0) << shown_units(definition.substr(0, 80));
+    EXPECT_GE(headless->control_geometry(handle_of(u"a")).x, 0)
+        << shown_units(definition.substr(0, 80));
+    EXPECT_GE(headless->control_geometry(handle_of(u"a")).width, 0)
+        << shown_units(definition.substr(0, 80));
   }
 }
 
@@ -131,9 +145,11 @@ TEST_F(DialogHostileTest, HugeSizesSpacingsAndMarginsAreClampedNotWrapped) {
 // follows is not created inside a pane; a third child is created beside the splitter and
 // gets no room.
 TEST_F(DialogHostileTest, SplittersWithZeroOneOrThreeChildrenKeepTheListsBalanced) {
-  for (const std::u16string& content : {std::u16string(), std::u16string(u"<text text='t'/>"),
-                                        std::u16string(u"<text text='t'/><text text='u'/><button name='third'/>")}) {
-    ASSERT_EQ(open(u"<window><vbox><splitter>" + content + u"</splitter><button name='after' text='a'/></vbox></window>"),
+  for (const std::u16string& content :
+       {std::u16string(), std::u16string(u"<text text='t'/>"),
+        std::u16string(u"<text text='t'/><text text='u'/><button name='third'/>")}) {
+    ASSERT_EQ(open(u"<window><vbox><splitter>" + content +
+                   u"</splitter><button name='after' text='a'/></vbox></window>"),
               1);
     EXPECT_EQ(headless->control_parent(handle_of(u"after")), window());
     EXPECT_GT(headless->control_geometry(handle_of(u"after")).width, 0);
@@ -147,8 +163,10 @@ TEST_F(DialogHostileTest, TabsWithoutPanelsAndPanelsInTabsOpenAndLeaveTheListsBa
                  u"<button name='after' text='a'/></vbox></window>"),
             1);
   EXPECT_EQ(headless->control_parent(handle_of(u"in")), window());
-  EXPECT_GT(headless->control_geometry(handle_of(u"after")).y, headless->control_geometry(handle_of(u"in")).y);
-  ASSERT_EQ(open(u"<window><vbox><panel><tab text='t'><panel><tab text='u'><button text='x'/></tab></panel></tab>"
+  EXPECT_GT(headless->control_geometry(handle_of(u"after")).y,
+            headless->control_geometry(handle_of(u"in")).y);
+  ASSERT_EQ(open(u"<window><vbox><panel><tab text='t'><panel><tab text='u'><button "
+                 u"text='x'/></tab></panel></tab>"
                  u"</panel><button name='after' text='a'/></vbox></window>"),
             1);
   EXPECT_EQ(headless->control_parent(handle_of(u"after")), window());
@@ -237,8 +255,7 @@ TEST_F(DialogHostileTest, ReopeningTheToolsWindowHoldsNoMemory) {
     headless->user_resize(window(), {800, 700});
     dialog_free(dialog);
     dialog = dialog_create(kAnyNumber);
-    while (take_event() != 0) {
-    }
+    while (take_event() != 0) {}
     return opened;
   };
   for (int i = 0; i < 20; ++i) ASSERT_TRUE(open_resize_free());

@@ -40,7 +40,8 @@ TEST_F(GeneratorHostileTest, DeepNestingIsDeclaredOnASmallStackAndCutNestingAlik
 }
 
 TEST_F(GeneratorHostileTest, AMillionSiblingsAreOneListField) {
-  std::u16string declarations = generate_declarations(u"<r>" + repeated(u"<i>7</i>", 1000000) + u"</r>");
+  std::u16string declarations =
+      generate_declarations(u"<r>" + repeated(u"<i>7</i>", 1000000) + u"</r>");
   std::u16string expected =
       u"\r\n; /r\r\nStructure XML_R\r\n\ti.q     ; []\r\nEndStructure\r\n"
       u"\r\n; /\r\nStructure XML_MAIN\r\n\tr.XML_R\r\nEndStructure\r\n";
@@ -50,7 +51,8 @@ TEST_F(GeneratorHostileTest, AMillionSiblingsAreOneListField) {
 TEST_F(GeneratorHostileTest, AHundredThousandChildKindsComeOutInCodeUnitOrder) {
   constexpr int kKinds = 100000;
   std::u16string document = u"<r>";
-  for (int i = kKinds - 1; i >= 0; --i) document += u"<n" + utf8_to_utf16(std::to_string(i)) + u"/>";
+  for (int i = kKinds - 1; i >= 0; --i)
+    document += u"<n" + utf8_to_utf16(std::to_string(i)) + u"/>";
   std::u16string declarations = generate_declarations(document + u"</r>");
   ASSERT_TRUE(well_formed(declarations));
   std::vector<std::u16string> fields;
@@ -78,7 +80,8 @@ TEST_F(GeneratorHostileTest, HugeAttributeSetsAreListedOnceEach) {
   ASSERT_TRUE(well_formed(declarations));
   std::size_t list = declarations.find(u"attributes: ");
   ASSERT_NE(list, std::u16string::npos);
-  std::u16string names = declarations.substr(list + 12, declarations.find(u"\r\n", list) - list - 12);
+  std::u16string names =
+      declarations.substr(list + 12, declarations.find(u"\r\n", list) - list - 12);
   std::vector<std::u16string> each;
   for (std::size_t from = 0, comma; from <= names.size(); from = comma + 1) {
     comma = std::min(names.find(u',', from), names.size());
@@ -94,7 +97,8 @@ TEST_F(GeneratorHostileTest, MegabyteNamesAndTenMegabyteTextsKeepTheirColumnsAnd
   std::u16string declarations = generate_declarations(u"<r><" + name + u"><x/></" + name + u"><v>" +
                                                       repeated(u"9", 10000000) + u".5</v></r>");
   ASSERT_TRUE(well_formed(declarations));
-  EXPECT_NE(declarations.find(u"Structure XML_" + repeated(u"N", 1000000) + u"\r\n"), std::u16string::npos);
+  EXPECT_NE(declarations.find(u"Structure XML_" + repeated(u"N", 1000000) + u"\r\n"),
+            std::u16string::npos);
   // Field lines are padded to the long name's column only when they carry a comment.
   EXPECT_NE(declarations.find(u"\r\n\t" + name + u".XML_" + repeated(u"N", 1000000) + u"\r\n"),
             std::u16string::npos);
@@ -105,9 +109,11 @@ TEST_F(GeneratorHostileTest, EntityTricksNeitherAmplifyNorReadFiles) {
   std::u16string laughs = u"<!DOCTYPE r [<!ENTITY l0 'ha'>";
   for (int i = 1; i <= 9; ++i) {
     std::u16string previous = u"&l" + utf8_to_utf16(std::to_string(i - 1)) + u";";
-    laughs += u"<!ENTITY l" + utf8_to_utf16(std::to_string(i)) + u" '" + repeated(previous, 10) + u"'>";
+    laughs +=
+        u"<!ENTITY l" + utf8_to_utf16(std::to_string(i)) + u" '" + repeated(previous, 10) + u"'>";
   }
-  laughs += u"<!ENTITY file SYSTEM 'file:///etc/passwd'><!ENTITY % p SYSTEM 'file:///etc/passwd'>%p;]>";
+  laughs +=
+      u"<!ENTITY file SYSTEM 'file:///etc/passwd'><!ENTITY % p SYSTEM 'file:///etc/passwd'>%p;]>";
   // In content the references stay as written: a text, not a billion of them.
   std::u16string in_content = generate_declarations(laughs + u"<r><a>&l9;</a><b>&file;</b></r>");
   EXPECT_EQ(in_content,
@@ -132,9 +138,9 @@ TEST_F(GeneratorHostileTest, LoneSurrogatesAreTextButEndTheDocumentInNames) {
               u"\r\n; /\r\nStructure XML_MAIN\r\n\tr.XML_R\r\nEndStructure\r\n")
         << shown_units(in_text);
     // In a name or after the document: no name character, so what came before is declared.
-    for (const std::u16string& document : {u"<r><a>1</a><b" + bad + u"/><c/></r>",
-                                           u"<r><a>1</a><b x" + bad + u"='1'/><c/></r>",
-                                           u"<r><a>1</a><c/></r>" + bad}) {
+    for (const std::u16string& document :
+         {u"<r><a>1</a><b" + bad + u"/><c/></r>", u"<r><a>1</a><b x" + bad + u"='1'/><c/></r>",
+          u"<r><a>1</a><c/></r>" + bad}) {
       std::u16string declarations = generate_declarations(document);
       EXPECT_TRUE(well_formed(declarations)) << shown_units(document);
       EXPECT_NE(declarations.find(u"\ta.q"), std::u16string::npos) << shown_units(document);
@@ -142,15 +148,19 @@ TEST_F(GeneratorHostileTest, LoneSurrogatesAreTextButEndTheDocumentInNames) {
     }
   }
   // A pair is one character of text, not a digit.
-  EXPECT_NE(generate_declarations(u"<r><a>\U00010437</a></r>").find(u"\ta.s"), std::u16string::npos);
+  EXPECT_NE(generate_declarations(u"<r><a>\U00010437</a></r>").find(u"\ta.s"),
+            std::u16string::npos);
 }
 
 TEST_F(GeneratorHostileTest, EveryCutOfARichDocumentIsDeclaredInShape) {
   const std::u16string document =
-      u"\xFEFF<?xml version='1.0'?>\r\n<!DOCTYPE cat [<!ENTITY e 'v'><!ATTLIST item kind CDATA 'part'>]>\r\n"
-      u"<!-- prolog --><cat xmlns:p='u' p:v='2'>\r\n <item id='1'><name>Bolt &e;</name><price>1,5</price>"
+      u"\xFEFF<?xml version='1.0'?>\r\n<!DOCTYPE cat [<!ENTITY e 'v'><!ATTLIST item kind CDATA "
+      u"'part'>]>\r\n"
+      u"<!-- prolog --><cat xmlns:p='u' p:v='2'>\r\n <item id='1'><name>Bolt "
+      u"&e;</name><price>1,5</price>"
       u"<tags><t>a</t><t>b</t></tags></item>\r\n <item id='2'><name><![CDATA[Nut <M4>]]></name>"
-      u"<price>-2</price><?pi x?><tags/></item>\r\n <Item ID='3'><name/><price>\U0001F600</price></Item>"
+      u"<price>-2</price><?pi x?><tags/></item>\r\n <Item "
+      u"ID='3'><name/><price>\U0001F600</price></Item>"
       u"</cat>\r\n<!-- epilog -->";
   const std::u16string whole = generate_declarations(document);
   ASSERT_TRUE(well_formed(whole));

@@ -16,9 +16,13 @@ std::u16string catalogue_document() {
   std::u16string document = u"<?xml version='1.0'?>\r\n<catalog>\r\n";
   for (int i = 0; i < 200; ++i) {
     std::u16string n = utf8_to_utf16(std::to_string(i));
-    document += u"  <book id='b" + n + u"' lang='en'>\r\n    <title>Title " + n + u"</title>\r\n"
-                u"    <price>" + n + u".95</price>\r\n    <tags><tag>x</tag><tag>y</tag></tags>\r\n"
-                u"    <!-- note " + n + u" --><stock>" + n + u"</stock>\r\n  </book>\r\n";
+    document += u"  <book id='b" + n + u"' lang='en'>\r\n    <title>Title " + n +
+                u"</title>\r\n"
+                u"    <price>" +
+                n +
+                u".95</price>\r\n    <tags><tag>x</tag><tag>y</tag></tags>\r\n"
+                u"    <!-- note " +
+                n + u" --><stock>" + n + u"</stock>\r\n  </book>\r\n";
   }
   return document + u"</catalog>\r\n";
 }

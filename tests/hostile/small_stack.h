@@ -19,7 +19,8 @@ inline bool run_on_small_stack(std::size_t bytes, const std::function<void()>& w
     (*static_cast<const std::function<void()>*>(argument))();
     return nullptr;
   };
-  bool started = pthread_create(&thread, &attributes, body, const_cast<std::function<void()>*>(&work)) == 0;
+  bool started =
+      pthread_create(&thread, &attributes, body, const_cast<std::function<void()>*>(&work)) == 0;
   pthread_attr_destroy(&attributes);
   return started && pthread_join(thread, nullptr) == 0;
 }

@@ -55,8 +55,10 @@ std::string utf16_le_bytes(std::u16string_view text) {
 TEST_F(TextLoadingHostileTest, RandomBytesBehindEveryMarkLoadAndDeclareInShape) {
   std::mt19937 random(20261208);
   const std::string marks[] = {"", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF", "\xFF\xFE\x00\x00"};
-  const std::string pieces[] = {"<r>", "</r>", "<a x='1'>", "</a>", "1,5", "\xC3\xA4", "\xED\xA0\x80",
-                                "\xF4\x90\x80\x80", "\xC0\xAF", "\xE2\x82", "\x80", "\xFF", "<b/>", "\r\n"};
+  const std::string pieces[] = {"<r>",      "</r>",     "<a x='1'>",    "</a>",
+                                "1,5",      "\xC3\xA4", "\xED\xA0\x80", "\xF4\x90\x80\x80",
+                                "\xC0\xAF", "\xE2\x82", "\x80",         "\xFF",
+                                "<b/>",     "\r\n"};
   for (int round = 0; round < 400; ++round) {
     const std::string& mark = marks[round % 5];
     std::string body;
@@ -80,8 +82,8 @@ TEST_F(TextLoadingHostileTest, EncodedSurrogatesInUtf8BecomeReplacementMarks) {
 }
 
 TEST_F(TextLoadingHostileTest, ALoneSurrogateInAUtf16FileTakesNoMarkupWithIt) {
-  std::u16string text = load("\xFF\xFE" + utf16_le_bytes(u"<r><a>1</a><b>") + std::string("\x00\xD8", 2) +
-                             utf16_le_bytes(u"</b><c/></r>"));
+  std::u16string text = load("\xFF\xFE" + utf16_le_bytes(u"<r><a>1</a><b>") +
+                             std::string("\x00\xD8", 2) + utf16_le_bytes(u"</b><c/></r>"));
   ASSERT_FALSE(is_valid_utf16(text));
   EXPECT_EQ(generate_declarations(text),
             u"\r\n; /r\r\nStructure XML_R\r\n\ta.q\r\n\tb.s\r\n\tc.s\r\nEndStructure\r\n"

@@ -23,7 +23,8 @@ std::u16string outline(const XmlNode* root) {
     const XmlNode* node = pending.back();
     pending.pop_back();
     if (node->kind == XmlNodeKind::element) {
-      out += std::u16string(node->parent->name ? node->parent->name : u"") + u">" + node->name + u" ";
+      out +=
+          std::u16string(node->parent->name ? node->parent->name : u"") + u">" + node->name + u" ";
     }
     std::vector<const XmlNode*> children;
     for (const XmlNode* child = node->first_child; child != nullptr; child = child->next_sibling) {
@@ -43,7 +44,8 @@ TEST_F(XmlHostileTest, AnUnpairedSurrogateIsOneReplacementCharacter) {
       ASSERT_NE(document, nullptr);
       EXPECT_EQ(document->status.status, 0);
       EXPECT_EQ(outline(document->root), u">r r>b r>c ");
-      EXPECT_EQ(xml_node_text(document->main_node->first_child), std::u16string(bad.size(), u'\xFFFD'));
+      EXPECT_EQ(xml_node_text(document->main_node->first_child),
+                std::u16string(bad.size(), u'\xFFFD'));
       xml_free_document(handle);
     }
   }

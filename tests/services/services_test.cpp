@@ -116,8 +116,7 @@ void count_release(void*) { ++releases; }
 TEST(ServicesOwner, EndingReleasesTheDataOfTheTakenAndTheQueuedEvents) {
   std::unique_ptr<Services> services = Services::start(std::make_unique<HeadlessBackend>());
   ASSERT_NE(services, nullptr);
-  while (take_event() != 0) {
-  }
+  while (take_event() != 0) {}
   static int taken = 0;
   static int queued = 0;
   releases = 0;

@@ -11,7 +11,8 @@ namespace {
 
 struct Tracked {
   // Spelled out: clang 14 has no parenthesised aggregate initialisation for make_unique.
-  Tracked(std::vector<std::string>* into, std::string called) : log(into), name(std::move(called)) {}
+  Tracked(std::vector<std::string>* into, std::string called)
+      : log(into), name(std::move(called)) {}
   Tracked(const Tracked&) = delete;
   Tracked& operator=(const Tracked&) = delete;
 
@@ -45,8 +46,9 @@ TEST(ObjectRegistry, RejectsNumbersOutOfRange) {
 
 TEST(ObjectRegistry, RecreatingAnExplicitNumberReleasesTheOldObjectFirst) {
   std::vector<std::string> log;
-  ObjectRegistry<Tracked> registry(
-      [&](int number, Tracked& object) { log.push_back("release " + std::to_string(number) + " " + object.name); });
+  ObjectRegistry<Tracked> registry([&](int number, Tracked& object) {
+    log.push_back("release " + std::to_string(number) + " " + object.name);
+  });
   registry.insert(3, std::make_unique<Tracked>(&log, "old"));
   registry.insert(3, std::make_unique<Tracked>(&log, "new"));
   ASSERT_GE(log.size(), 2u);

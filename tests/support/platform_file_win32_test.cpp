@@ -29,13 +29,18 @@ class WindowsFiles : public ServicesTest {
   // Open files could not be deleted: the services end before the scratch folder goes.
   void TearDown() override { end_services(); }
 
-  std::wstring folder(const std::wstring& name) { return scratch_.make_folder(folder_ + L"\\" + name); }
-  std::wstring write(const std::wstring& path, const std::string& bytes) { return scratch_.write(path, bytes); }
+  std::wstring folder(const std::wstring& name) {
+    return scratch_.make_folder(folder_ + L"\\" + name);
+  }
+  std::wstring write(const std::wstring& path, const std::string& bytes) {
+    return scratch_.write(path, bytes);
+  }
 
   static std::u16string load(const std::wstring& path) {
     int file = open_file_for_reading(kAnyNumber, as_u16(path));
     if (is_file(file) == 0) return u"(not opened)";
-    std::u16string text = read_text(file, static_cast<std::int32_t>(detect_text_format(file)) | WholeFile);
+    std::u16string text =
+        read_text(file, static_cast<std::int32_t>(detect_text_format(file)) | WholeFile);
     close_file(file);
     return text;
   }
@@ -88,14 +93,15 @@ TEST_F(WindowsFiles, NamesLongerThanMaxPathAreFoundAndRead) {
 
 TEST_F(WindowsFiles, FilesOthersReadOrWriteOpenButExclusiveOnesAreRefused) {
   std::wstring path = write(folder_ + L"\\held.xml", "<held/>");
-  HANDLE writer = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE writer =
+      CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(writer, INVALID_HANDLE_VALUE);
   EXPECT_EQ(load(path), u"<held/>");
   CloseHandle(writer);
 
-  HANDLE exclusive = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                 nullptr);
+  HANDLE exclusive = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(exclusive, INVALID_HANDLE_VALUE);
   errno = 0;
   EXPECT_EQ(open_file_for_reading(kAnyNumber, as_u16(path)), 0);

@@ -17,7 +17,8 @@ TEST(RequesterFilters, PairsDescriptionsWithPatterns) {
             (std::vector<RequesterFilter>{{u"XML", u"*.xml"}, {u"All files", u"*.*"}}));
   // A trailing bar ends the list; a description left without a pattern is no filter.
   EXPECT_EQ(split_filter_string(u"XML|*.xml|"), (std::vector<RequesterFilter>{{u"XML", u"*.xml"}}));
-  EXPECT_EQ(split_filter_string(u"XML|*.xml|Orphan"), (std::vector<RequesterFilter>{{u"XML", u"*.xml"}}));
+  EXPECT_EQ(split_filter_string(u"XML|*.xml|Orphan"),
+            (std::vector<RequesterFilter>{{u"XML", u"*.xml"}}));
   EXPECT_TRUE(split_filter_string(u"").empty());
   EXPECT_TRUE(split_filter_string(u"only a description").empty());
   EXPECT_EQ(split_filter_string(u"||"), (std::vector<RequesterFilter>{{u"", u""}}));
@@ -75,7 +76,8 @@ class RequesterTest : public ServicesTest {
 
 TEST_F(RequesterTest, AsksTheInstalledDialogWithTheSplitRequest) {
   answer_ = u"/tmp/chosen.xml";
-  EXPECT_EQ(open_file_requester(u"Read XML from file", u"/srv/in.xml", u"XML|*.xml|All|*.*", 1), u"/tmp/chosen.xml");
+  EXPECT_EQ(open_file_requester(u"Read XML from file", u"/srv/in.xml", u"XML|*.xml|All|*.*", 1),
+            u"/tmp/chosen.xml");
   ASSERT_TRUE(asked_);
   EXPECT_EQ(asked_->title, u"Read XML from file");
   EXPECT_EQ(asked_->initial_directory, u"/srv");

@@ -75,7 +75,9 @@ TEST_F(TextFileTest, ByteOrderMarksChooseTheFormatAndAreNotPartOfTheText) {
   EXPECT_EQ(big_endian.detected, TextFormat::Utf16BigEndian);
   EXPECT_EQ(big_endian.text, u"<a\U0001F600");
 
-  Loaded utf32 = load(write("u32", std::string("\xFF\xFE\0\0<\0\0\0\x00\xF6\x01\0\0\xD8\0\0\0\0\x11\0\0\0\0\0z\0\0\0", 28)));
+  Loaded utf32 = load(write(
+      "u32",
+      std::string("\xFF\xFE\0\0<\0\0\0\x00\xF6\x01\0\0\xD8\0\0\0\0\x11\0\0\0\0\0z\0\0\0", 28)));
   EXPECT_EQ(utf32.detected, TextFormat::Utf32);
   EXPECT_EQ(utf32.text, u"<\U0001F600\uFFFD\uFFFD");  // a surrogate and a value past U+10FFFF
 
@@ -148,7 +150,11 @@ TEST_F(TextFileTest, ReadingStopsAtNulAndDropsCutShortUnits) {
 TEST_F(TextFileTest, Utf8ReadTurnsBadBytesIntoMarks) {
   // A byte that starts no sequence gives "?", a broken sequence U+FFFD, and decoding
   // goes on at the byte that broke it.
-  Loaded bad = load(write("bad8", "\xEF\xBB\xBF" "a\x80" "b\xE2\x41" "c\xC0\xAF"));
+  Loaded bad = load(write("bad8",
+                          "\xEF\xBB\xBF"
+                          "a\x80"
+                          "b\xE2\x41"
+                          "c\xC0\xAF"));
   EXPECT_EQ(bad.text, u"a?b\uFFFDAc\uFFFD?");
 }
 

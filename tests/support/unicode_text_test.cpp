@@ -25,9 +25,12 @@ TEST(UnicodeText, Utf8RoundTripAndLoneSurrogates) {
 }
 
 TEST(UnicodeText, IllFormedUtf8GivesOneReplacementPerMaximalPart) {
-  EXPECT_EQ(utf8_to_utf16("\xE2\x82" "A"), u"\uFFFD" u"A");
-  EXPECT_EQ(utf8_to_utf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");  // encoded surrogate
-  EXPECT_EQ(utf8_to_utf16("\xC0\xAF"), u"\uFFFD\uFFFD");            // overlong
+  EXPECT_EQ(utf8_to_utf16("\xE2\x82"
+                          "A"),
+            u"\uFFFD"
+            u"A");
+  EXPECT_EQ(utf8_to_utf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");            // encoded surrogate
+  EXPECT_EQ(utf8_to_utf16("\xC0\xAF"), u"\uFFFD\uFFFD");                      // overlong
   EXPECT_EQ(utf8_to_utf16("\xF4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD");  // above U+10FFFF
 }
 
@@ -43,8 +46,12 @@ TEST(TextCase, MapsEveryUnitToOneUnit) {
 // bring them back, pairs cut by a slice boundary included.
 TEST(UnicodeText, LongTextsRoundTripThroughUtf8) {
   std::mt19937 random(7);
-  const std::u16string pieces[] = {u"plain ascii text, long enough for a block", u"\u00e4", u"\u20ac",
-                                   u"\U0001F600", u"<", u"\u007f\u0080"};
+  const std::u16string pieces[] = {u"plain ascii text, long enough for a block",
+                                   u"\u00e4",
+                                   u"\u20ac",
+                                   u"\U0001F600",
+                                   u"<",
+                                   u"\u007f\u0080"};
   for (int round = 0; round < 20; ++round) {
     std::u16string text;
     while (text.size() < 20000) text += pieces[random() % std::size(pieces)];

@@ -112,7 +112,8 @@ TEST(ControlTree, DeepNestingIsWalkedWithoutRecursion) {
   ControlTree tree;
   NativeHandle window = tree.add_window();
   NativeHandle parent = window;
-  for (int depth = 0; depth < 100000; ++depth) parent = tree.add_control(ControlKind::Container, parent);
+  for (int depth = 0; depth < 100000; ++depth)
+    parent = tree.add_control(ControlKind::Container, parent);
   EXPECT_EQ(tree.window_of(parent), window);
   int destroyed = 0;
   tree.destroy_children_first(tree.children(window), [&](NativeHandle handle) {

@@ -35,8 +35,8 @@ TEST(CrLfPieceWriterTest, EverySplitIntoThreeReadsGivesTheSameLineEnds) {
   const std::u16string without_separators = u"a\r\nb\r\nc\r\nd\u2028e\u2029\r\n\r\n\r\n\r\nf\r\n";
   for (std::size_t first = 0; first <= kMixed.size(); ++first) {
     for (std::size_t second = first; second <= kMixed.size(); ++second) {
-      std::vector<std::u16string_view> reads{kMixed.substr(0, first), kMixed.substr(first, second - first),
-                                             kMixed.substr(second)};
+      std::vector<std::u16string_view> reads{
+          kMixed.substr(0, first), kMixed.substr(first, second - first), kMixed.substr(second)};
       EXPECT_EQ(write_split(reads, true).joined, with_separators) << first << ' ' << second;
       EXPECT_EQ(write_split(reads, false).joined, without_separators) << first << ' ' << second;
     }
@@ -54,7 +54,8 @@ TEST(CrLfPieceWriterTest, PiecesStaySmallEvenForOneLongLineAndNoneIsEmpty) {
   std::u16string lines;
   for (std::size_t i = 0; lines.size() < 2 * kSize; ++i) lines += u"ab\n";
   std::vector<std::u16string_view> reads;
-  for (std::size_t at = 0; at < lines.size(); at += 7) reads.push_back(std::u16string_view(lines).substr(at, 7));
+  for (std::size_t at = 0; at < lines.size(); at += 7)
+    reads.push_back(std::u16string_view(lines).substr(at, 7));
   Written gathered = write_split(reads, false);
   ASSERT_GE(gathered.sizes.size(), 2u);
   for (std::size_t i = 0; i + 1 < gathered.sizes.size(); ++i) {

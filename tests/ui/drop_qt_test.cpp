@@ -43,8 +43,7 @@ class DropQtTest : public ServicesTest {
     window_show(window, 0, 0);
     QApplication::processEvents();
     ASSERT_EQ(enable_gadget_drop(frame, kDropFormatFiles, kDropCopy | kDropMove | kDropLink), 1);
-    while (take_event() != 0) {
-    }
+    while (take_event() != 0) {}
   }
 
   QWidget* widget_of(int gadget) { return qt->widget(gadget_handle(gadget)); }
@@ -86,9 +85,10 @@ TEST_F(DropQtTest, DropsAnywhereInTheFrameReachTheFrame) {
   ASSERT_NE(text_edit, nullptr);
   const QStringList files = {"/tmp/one.xml", "/tmp/two.xml", "/tmp/three.xml"};
   // Over the editor, the label, a button and the frame's own caption.
-  const std::vector<std::pair<QWidget*, QPoint>> places = {
-      {text_edit->viewport(), {30, 30}}, {widget_of(label), {5, 5}}, {widget_of(button), {5, 5}},
-      {widget_of(frame), {20, 4}}};
+  const std::vector<std::pair<QWidget*, QPoint>> places = {{text_edit->viewport(), {30, 30}},
+                                                           {widget_of(label), {5, 5}},
+                                                           {widget_of(button), {5, 5}},
+                                                           {widget_of(frame), {20, 4}}};
   for (const auto& [receiver, at] : places) {
     EXPECT_TRUE(drag_and_drop(receiver, at, files));
     std::vector<DropSeen> drops = taken_drops();
@@ -138,8 +138,10 @@ TEST_F(DropQtTest, ModifierKeysChooseTheAction) {
   };
   EXPECT_EQ(action_of(Qt::CopyAction | Qt::MoveAction, Qt::NoModifier), kDropCopy);
   EXPECT_EQ(action_of(Qt::CopyAction | Qt::MoveAction, Qt::ShiftModifier), kDropMove);
-  EXPECT_EQ(action_of(Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::AltModifier), kDropLink);
-  EXPECT_EQ(action_of(Qt::CopyAction | Qt::LinkAction, Qt::ControlModifier | Qt::ShiftModifier), kDropLink);
+  EXPECT_EQ(action_of(Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::AltModifier),
+            kDropLink);
+  EXPECT_EQ(action_of(Qt::CopyAction | Qt::LinkAction, Qt::ControlModifier | Qt::ShiftModifier),
+            kDropLink);
   EXPECT_EQ(action_of(Qt::MoveAction, Qt::NoModifier), kDropMove);
 }
 

@@ -66,7 +66,8 @@ class DropTest : public GadgetTest {
   }
   int drop_files(int gadget, std::vector<std::u16string> files, int offered = kCopy | kMove | kLink,
                  int modifiers = 0) {
-    return headless->user_drop_files(gadget_handle(gadget), std::move(files), {5, 6}, offered, modifiers);
+    return headless->user_drop_files(gadget_handle(gadget), std::move(files), {5, 6}, offered,
+                                     modifiers);
   }
 
   int frame = 0;
@@ -219,7 +220,9 @@ TEST_F(DropTest, DataOfASuppressedDropIsReleased) {
 TEST_F(DropTest, AFrameOverlappingAnotherTargetGoesBelowIt) {
   ASSERT_EQ(enable_gadget_drop(editor, kDropFormatFiles, kCopy), 1);
   std::vector<NativeHandle> order = headless->child_controls(handle);
-  auto position = [&](NativeHandle h) { return std::find(order.begin(), order.end(), h) - order.begin(); };
+  auto position = [&](NativeHandle h) {
+    return std::find(order.begin(), order.end(), h) - order.begin();
+  };
   EXPECT_GT(position(frame_handle), position(gadget_handle(editor)));
 }
 

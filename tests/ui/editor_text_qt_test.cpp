@@ -39,7 +39,9 @@ class EditorTextQtTest : public ServicesTest {
     QApplication::processEvents();
   }
 
-  QPlainTextEdit& widget() { return *qobject_cast<QPlainTextEdit*>(qt->widget(gadget_handle(editor))); }
+  QPlainTextEdit& widget() {
+    return *qobject_cast<QPlainTextEdit*>(qt->widget(gadget_handle(editor)));
+  }
 
   // Runs the event loop until the editor shows a document other than `before` (at most 20 s).
   bool shown_after(const QTextDocument* before) {
@@ -55,7 +57,8 @@ class EditorTextQtTest : public ServicesTest {
     QApplication::processEvents();
     int changes = 0;
     while (int code = take_event()) {
-      if (code == kEventGadget && event_object() == editor && event_type() == kGadgetChange) ++changes;
+      if (code == kEventGadget && event_object() == editor && event_type() == kGadgetChange)
+        ++changes;
     }
     return changes;
   }
@@ -120,7 +123,8 @@ TEST_F(EditorTextQtTest, TextReadInPiecesIsTheWholeTextAsGivenTypedAndEdited) {
 
   // An edited document is read in ranges of 32768 characters: here a paragraph end is the
   // last character of the first range and a surrogate pair straddles the second boundary.
-  std::u16string lines = std::u16string(32767, u'a') + u"\r\n" + std::u16string(32767, u'b') + u"\U0001F600\r\n";
+  std::u16string lines =
+      std::u16string(32767, u'a') + u"\r\n" + std::u16string(32767, u'b') + u"\U0001F600\r\n";
   lines += lines_of(1u << 17, u'c') + u"\u00a0z";
   set_gadget_text(editor, lines);
   widget().moveCursor(QTextCursor::End);
@@ -160,7 +164,9 @@ TEST_F(EditorTextQtTest, UndoTakesBackTheUsersEditsButNotTheProgramsText) {
 }
 
 TEST_F(EditorTextQtTest, TabStopIsFourSpacesOfTheEditorsFont) {
-  auto four_spaces = [this] { return 4 * QFontMetricsF(widget().font()).horizontalAdvance(QChar(u' ')); };
+  auto four_spaces = [this] {
+    return 4 * QFontMetricsF(widget().font()).horizontalAdvance(QChar(u' '));
+  };
   EXPECT_DOUBLE_EQ(widget().tabStopDistance(), four_spaces());
   set_gadget_text(editor, u"\tfield");
   EXPECT_DOUBLE_EQ(widget().tabStopDistance(), four_spaces());
@@ -177,7 +183,8 @@ TEST_F(EditorTextQtTest, LargeTextReadsBackAtOnceAndIsShownLaterWithoutAChangeEv
   EXPECT_EQ(get_gadget_text(editor), text);
   EXPECT_EQ(read_in_pieces(editor).joined, text);
   ASSERT_TRUE(shown_after(before));
-  EXPECT_EQ(widget().document()->characterCount(), static_cast<int>(text.size() - text.size() / 8 + 1));
+  EXPECT_EQ(widget().document()->characterCount(),
+            static_cast<int>(text.size() - text.size() / 8 + 1));
   EXPECT_EQ(widget().textCursor().position(), 0);
   EXPECT_EQ(change_events(), 0);
   EXPECT_EQ(get_gadget_text(editor), text);

@@ -70,7 +70,8 @@ TEST_F(EventQueueTest, DataNobodyCanTakeIsReleasedAtOnce) {
   void* seen_during_dispatch = nullptr;
   static void** seen = nullptr;
   seen = &seen_during_dispatch;
-  bind_event(kEventGadgetDrop, [] { *seen = event_data(); }, 1);
+  bind_event(
+      kEventGadgetDrop, [] { *seen = event_data(); }, 1);
   raise_event(kEventGadgetDrop, 1, 1, 0, merged, count_release);
   // The merged event's procedures saw its own data, which then went.
   EXPECT_EQ(seen_during_dispatch, merged);
@@ -98,7 +99,8 @@ TEST_F(EventQueueTest, RemovalMatchesEveryFieldWithWildcards) {
 }
 
 TEST_F(EventQueueTest, SuppressedEventsAreLostUnlessForced) {
-  bind_event(kEventGadget, [] { calls.push_back("gadget"); }, kAnyValue);
+  bind_event(
+      kEventGadget, [] { calls.push_back("gadget"); }, kAnyValue);
   suppress_events();
   suppress_events();
   raise_event(kEventGadget, 1, 1, kGadgetChange);

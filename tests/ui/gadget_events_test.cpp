@@ -17,7 +17,8 @@ class GadgetEventsTest : public GadgetTest {
 
 TEST_F(GadgetEventsTest, ProgramTextRaisesNothing) {
   int editor = create_editor_gadget(kAnyNumber, {}, {});
-  bind_gadget_event(kEventGadget, [] { ++change_calls; }, window, editor, kGadgetChange);
+  bind_gadget_event(
+      kEventGadget, [] { ++change_calls; }, window, editor, kGadgetChange);
   EXPECT_EQ(set_gadget_text(editor, u"set by the program"), 1);
   EXPECT_EQ(get_gadget_text(editor), u"set by the program");
   EXPECT_EQ(change_calls, 0);
@@ -26,12 +27,14 @@ TEST_F(GadgetEventsTest, ProgramTextRaisesNothing) {
 
 TEST_F(GadgetEventsTest, EveryTypedCharacterRaisesOneChange) {
   int editor = create_editor_gadget(kAnyNumber, {}, {});
-  bind_gadget_event(kEventGadget, [] { ++change_calls; }, window, editor, kGadgetChange);
+  bind_gadget_event(
+      kEventGadget, [] { ++change_calls; }, window, editor, kGadgetChange);
   headless->user_type(gadget_handle(editor), u"ab");
   headless->user_type(gadget_handle(editor), u"c");
   EXPECT_EQ(change_calls, 3);
   // Consecutive equal events merge in the queue; the bound procedure still ran for each.
-  EXPECT_EQ(drain_gadget_events(), (std::vector<TakenEvent>{{editor, kGadgetFocus}, {editor, kGadgetChange}}));
+  EXPECT_EQ(drain_gadget_events(),
+            (std::vector<TakenEvent>{{editor, kGadgetFocus}, {editor, kGadgetChange}}));
   EXPECT_EQ(get_gadget_text(editor), u"abc");
 }
 

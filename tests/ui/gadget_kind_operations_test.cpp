@@ -41,11 +41,16 @@ constexpr GadgetKind kCounterKind = [] {
   kind.add_item = [](Gadget& gadget, int position, std::u16string_view text) {
     probe(gadget);
     auto& items = counter(gadget).items;
-    items.insert(items.begin() + std::min<std::size_t>(position, items.size()), std::u16string(text));
+    items.insert(items.begin() + std::min<std::size_t>(position, items.size()),
+                 std::u16string(text));
     return static_cast<int>(items.size());
   };
-  kind.get_attribute = [](const Gadget& gadget, int attribute) { return attribute * 100 + counter(gadget).state; };
-  kind.set_attribute = [](Gadget& gadget, int attribute, int value) { counter(gadget).state = attribute + value; };
+  kind.get_attribute = [](const Gadget& gadget, int attribute) {
+    return attribute * 100 + counter(gadget).state;
+  };
+  kind.set_attribute = [](Gadget& gadget, int attribute, int value) {
+    counter(gadget).state = attribute + value;
+  };
   kind.hide = [](Gadget& gadget, bool hidden) { counter(gadget).hidden = hidden; };
   kind.resize = [](Gadget& gadget, int x, int y, int width, int height) {
     counter(gadget).resized_to = {x, y, width, height};

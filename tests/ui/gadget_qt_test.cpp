@@ -64,7 +64,8 @@ class GadgetQtTest : public ServicesTest {
 };
 
 TEST_F(GadgetQtTest, TextIsAWrappingLabelWithItsAlignmentAndBorder) {
-  int text = create_text_gadget(kAnyNumber, {1, 2, 150, 20}, {u"Source XML", kTextRight | kTextBorder});
+  int text =
+      create_text_gadget(kAnyNumber, {1, 2, 150, 20}, {u"Source XML", kTextRight | kTextBorder});
   auto* label = widget_of<QLabel>(text);
   ASSERT_NE(label, nullptr);
   EXPECT_EQ(label->text(), QString("Source XML"));
@@ -83,10 +84,12 @@ TEST_F(GadgetQtTest, ButtonIsAPushButtonWithItsFlags) {
   EXPECT_TRUE(button->isDefault());
   EXPECT_FALSE(button->isCheckable());
   EXPECT_TRUE(button->styleSheet().contains("left"));
-  auto* toggle = widget_of<QPushButton>(create_button_gadget(kAnyNumber, {}, {u"t", kButtonToggle}));
+  auto* toggle =
+      widget_of<QPushButton>(create_button_gadget(kAnyNumber, {}, {u"t", kButtonToggle}));
   EXPECT_TRUE(toggle->isCheckable());
   EXPECT_FALSE(toggle->isDefault());
-  int multi = create_button_gadget(kAnyNumber, {0, 0, 60, 60}, {u"a caption that wraps", kButtonMultiLine});
+  int multi =
+      create_button_gadget(kAnyNumber, {0, 0, 60, 60}, {u"a caption that wraps", kButtonMultiLine});
   auto* caption = widget_of<QPushButton>(multi)->findChild<QLabel*>();
   ASSERT_NE(caption, nullptr);
   EXPECT_TRUE(caption->wordWrap());
@@ -117,7 +120,8 @@ TEST_F(GadgetQtTest, EditorIsAPlainTextEditWithItsFlags) {
 
 TEST_F(GadgetQtTest, TypingRaisesOneChangePerKeyAndProgramTextNone) {
   int editor = create_editor_gadget(kAnyNumber, {0, 0, 200, 100}, {});
-  bind_gadget_event(kEventGadget, [] { ++change_calls; }, window, editor, kGadgetChange);
+  bind_gadget_event(
+      kEventGadget, [] { ++change_calls; }, window, editor, kGadgetChange);
   set_gadget_text(editor, u"line one\r\nline two");
   EXPECT_EQ(change_calls, 0);
   EXPECT_TRUE(gadget_event_types(editor).empty());
@@ -158,7 +162,8 @@ TEST_F(GadgetQtTest, FrameIsAGroupBoxBehindItsContent) {
 }
 
 TEST_F(GadgetQtTest, ContainerHoldsItsGadgetsAndReportsSizeChangesForced) {
-  int container = create_container_gadget(kAnyNumber, {0, 0, 100, 100}, {.flags = kContainerDouble});
+  int container =
+      create_container_gadget(kAnyNumber, {0, 0, 100, 100}, {.flags = kContainerDouble});
   int inside = create_button_gadget(kAnyNumber, {}, {u"in"});
   close_gadget_list();
   QWidget* pane = qt->widget(gadget_handle(container));
@@ -178,12 +183,14 @@ TEST_F(GadgetQtTest, NaturalSizesFollowTheRealFont) {
   SystemMetrics metrics = ui_system_metrics();
   QFontMetrics button_font(widget_of<QPushButton>(open)->font());
   Size button = gadget_natural_size(open);
-  EXPECT_EQ(button.width, button_font.horizontalAdvance("  Open ...") + 10 + 2 * metrics.edge_width);
+  EXPECT_EQ(button.width,
+            button_font.horizontalAdvance("  Open ...") + 10 + 2 * metrics.edge_width);
   EXPECT_EQ(button.height, std::max(button_font.height() + 2 * metrics.edge_height, 24));
   QFontMetrics label_font(widget_of<QLabel>(label)->font());
   Size text = gadget_natural_size(label);
   EXPECT_GE(text.width, label_font.horizontalAdvance("the second line") + 2);
-  EXPECT_LT(text.width, label_font.horizontalAdvance("the second line") + 2 + label_font.averageCharWidth());
+  EXPECT_LT(text.width,
+            label_font.horizontalAdvance("the second line") + 2 + label_font.averageCharWidth());
   EXPECT_GE(text.height, 2 * label_font.height() + 2);
   EXPECT_GE(gadget_caption_height(create_frame_gadget(kAnyNumber, {}, {u"Input"})), 10);
 }

@@ -52,13 +52,15 @@ TEST_F(GadgetRegistryTest, CreationFailsWithoutAGadgetList) {
 }
 
 TEST_F(GadgetRegistryTest, CreatesEveryKindOfTheTableByCode) {
-  for (int kind : {kGadgetButton, kGadgetText, kGadgetFrame, kGadgetContainer, kGadgetEditor,
-                   kGadgetCheckBox, kGadgetOption, kGadgetString, kGadgetSpin, kGadgetIpAddress,
-                   kGadgetShortcut, kGadgetDate, kGadgetComboBox, kGadgetExplorerCombo,
-                   kGadgetListView, kGadgetListIcon, kGadgetTree, kGadgetExplorerList,
-                   kGadgetExplorerTree, kGadgetScrollBar, kGadgetProgressBar, kGadgetTrackBar,
-                   kGadgetImage, kGadgetButtonImage, kGadgetCanvas, kGadgetScintilla, kGadgetWeb,
-                   kGadgetCalendar, kGadgetHyperLink, kGadgetPanel, kGadgetScrollArea}) {
+  for (int kind :
+       {kGadgetButton,      kGadgetText,          kGadgetFrame,        kGadgetContainer,
+        kGadgetEditor,      kGadgetCheckBox,      kGadgetOption,       kGadgetString,
+        kGadgetSpin,        kGadgetIpAddress,     kGadgetShortcut,     kGadgetDate,
+        kGadgetComboBox,    kGadgetExplorerCombo, kGadgetListView,     kGadgetListIcon,
+        kGadgetTree,        kGadgetExplorerList,  kGadgetExplorerTree, kGadgetScrollBar,
+        kGadgetProgressBar, kGadgetTrackBar,      kGadgetImage,        kGadgetButtonImage,
+        kGadgetCanvas,      kGadgetScintilla,     kGadgetWeb,          kGadgetCalendar,
+        kGadgetHyperLink,   kGadgetPanel,         kGadgetScrollArea}) {
     int gadget = create_gadget_of_kind(kind, kAnyNumber, {1, 2, 30, 40}, {u"x"});
     ASSERT_NE(gadget, 0) << kind;
     EXPECT_EQ(gadget_kind(gadget), kind);
@@ -132,7 +134,8 @@ TEST_F(GadgetRegistryTest, ClosingTheWindowFreesItsGadgets) {
 
 TEST_F(GadgetRegistryTest, AGadgetMayFreeItselfFromItsOwnProcedure) {
   freed_self = create_editor_gadget(kAnyNumber, {}, {});
-  bind_gadget_event(kEventGadget, [] { free_gadget(freed_self); }, window, freed_self, kAnyValue);
+  bind_gadget_event(
+      kEventGadget, [] { free_gadget(freed_self); }, window, freed_self, kAnyValue);
   headless->user_type(gadget_handle(freed_self), u"abc");
   EXPECT_EQ(is_gadget(freed_self), 0);
   EXPECT_TRUE(drain_gadget_events().empty());

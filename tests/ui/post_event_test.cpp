@@ -13,7 +13,8 @@ using PostEventTest = HeadlessTest;
 TEST_F(PostEventTest, WorkerEventIsRaisedForcedOnTheUserInterfaceThread) {
   int window = window_open(kAnyNumber, 0, 0, 10, 10, u"p", 0);
   drain();
-  bind_event(kEventGadgetDrop, [] { procedure_thread = std::this_thread::get_id(); }, window);
+  bind_event(
+      kEventGadgetDrop, [] { procedure_thread = std::this_thread::get_id(); }, window);
   suppress_events();
   static int payload = 0;
   releases = 0;

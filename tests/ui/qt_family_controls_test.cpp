@@ -76,8 +76,12 @@ class QtFamilyControlsTest : public ::testing::Test {
     return control ? qobject_cast<Widget*>(backend.widget(control)) : nullptr;
   }
 
-  std::u16string text_of(QWidget* widget) const { return backend.control_text(backend.handle_of(widget)); }
-  void set_text(QWidget* widget, std::u16string_view text) { backend.set_control_text(backend.handle_of(widget), text); }
+  std::u16string text_of(QWidget* widget) const {
+    return backend.control_text(backend.handle_of(widget));
+  }
+  void set_text(QWidget* widget, std::u16string_view text) {
+    backend.set_control_text(backend.handle_of(widget), text);
+  }
 
   CommandSink sink;
   QtBackend backend;
@@ -109,7 +113,8 @@ TEST_F(QtFamilyControlsTest, ChoicesAreCheckBoxesAndGroupedOptions) {
 }
 
 TEST_F(QtFamilyControlsTest, FieldsHonourTheirFlagsAndKeepTheirText) {
-  auto* field = add_widget<QLineEdit>(ControlKind::String, ControlStyle{.read_only = true, .password = true});
+  auto* field =
+      add_widget<QLineEdit>(ControlKind::String, ControlStyle{.read_only = true, .password = true});
   ASSERT_NE(field, nullptr);
   EXPECT_TRUE(field->isReadOnly());
   EXPECT_EQ(field->echoMode(), QLineEdit::Password);
@@ -169,7 +174,8 @@ TEST_F(QtFamilyControlsTest, ListsReportClicksAndDoubleClicks) {
   auto* tree = add_widget<QTreeWidget>(ControlKind::Tree);
   ASSERT_NE(tree, nullptr);
   EXPECT_TRUE(tree->isHeaderHidden());
-  auto* files = add_widget<QTreeView>(ControlKind::ExplorerList, ControlStyle{.multi_select = true}, {}, u"");
+  auto* files =
+      add_widget<QTreeView>(ControlKind::ExplorerList, ControlStyle{.multi_select = true}, {}, u"");
   ASSERT_NE(files, nullptr);
   EXPECT_EQ(files->selectionMode(), QAbstractItemView::ExtendedSelection);
   EXPECT_NE(add_widget<QTreeView>(ControlKind::ExplorerTree, {}, {}, u""), nullptr);
@@ -198,7 +204,8 @@ TEST_F(QtFamilyControlsTest, PagesAreTabsAndAScrolledArea) {
   ASSERT_NE(bare, nullptr);
   EXPECT_NE(bare->widget(), nullptr);
   EXPECT_EQ(bare->frameShape(), QFrame::NoFrame);
-  auto* framed = add_widget<QScrollArea>(ControlKind::ScrollArea, ControlStyle{.border = BorderStyle::Single});
+  auto* framed =
+      add_widget<QScrollArea>(ControlKind::ScrollArea, ControlStyle{.border = BorderStyle::Single});
   ASSERT_NE(framed, nullptr);
   EXPECT_NE(framed->frameShape(), QFrame::NoFrame);
 }
@@ -218,7 +225,8 @@ TEST_F(QtFamilyControlsTest, PicturesAreLabelsAndAButton) {
 }
 
 TEST_F(QtFamilyControlsTest, RangesKeepTheirOrientationAndReportActions) {
-  auto* bar = add_widget<QScrollBar>(ControlKind::ScrollBar, ControlStyle{.vertical = true}, {0, 100, 10});
+  auto* bar =
+      add_widget<QScrollBar>(ControlKind::ScrollBar, ControlStyle{.vertical = true}, {0, 100, 10});
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(bar->orientation(), Qt::Vertical);
   EXPECT_EQ(bar->maximum(), 100);
@@ -227,7 +235,8 @@ TEST_F(QtFamilyControlsTest, RangesKeepTheirOrientationAndReportActions) {
   ASSERT_NE(progress, nullptr);
   EXPECT_EQ(progress->orientation(), Qt::Horizontal);
   EXPECT_EQ(progress->maximum(), 50);
-  auto* slider = add_widget<QSlider>(ControlKind::TrackBar, ControlStyle{.ticks = true}, {0, 10, 0});
+  auto* slider =
+      add_widget<QSlider>(ControlKind::TrackBar, ControlStyle{.ticks = true}, {0, 10, 0});
   ASSERT_NE(slider, nullptr);
   EXPECT_EQ(slider->tickPosition(), QSlider::TicksBelow);
 
@@ -249,12 +258,14 @@ TEST_F(QtFamilyControlsTest, ViewsShowCodePagesDatesAndLinks) {
   EXPECT_EQ(text_of(page), u"about:blank");
   set_text(page, u"other");
   EXPECT_EQ(page->toPlainText(), QString("other"));
-  auto* calendar = add_widget<QCalendarWidget>(ControlKind::Calendar, ControlStyle{.border = BorderStyle::Single});
+  auto* calendar = add_widget<QCalendarWidget>(ControlKind::Calendar,
+                                               ControlStyle{.border = BorderStyle::Single});
   ASSERT_NE(calendar, nullptr);
   EXPECT_TRUE(calendar->isGridVisible());
 
   // The caption is kept apart from the markup the label shows, so it comes back as set.
-  auto* link = add_widget<QLabel>(ControlKind::HyperLink, ControlStyle{.underline = true, .color = 0x0000FF});
+  auto* link = add_widget<QLabel>(ControlKind::HyperLink,
+                                  ControlStyle{.underline = true, .color = 0x0000FF});
   ASSERT_NE(link, nullptr);
   EXPECT_TRUE(link->text().contains("underline"));
   EXPECT_TRUE(link->text().contains("#ff0000"));

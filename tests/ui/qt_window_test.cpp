@@ -51,7 +51,8 @@ class QtWindowTest : public ServicesTest {
 };
 
 TEST_F(QtWindowTest, RealTopLevelWindowWithTitleAndClientSize) {
-  int window = window_open(kAnyNumber, 40, 50, 320, 240, u"Ambrel \u00e9", kWindowSizeGadget | kWindowSystemMenu);
+  int window = window_open(kAnyNumber, 40, 50, 320, 240, u"Ambrel \u00e9",
+                           kWindowSizeGadget | kWindowSystemMenu);
   ASSERT_GT(window, 0);
   QWidget* widget = qt->widget(window_handle(window));
   ASSERT_NE(widget, nullptr);
@@ -71,7 +72,8 @@ TEST_F(QtWindowTest, RealTopLevelWindowWithTitleAndClientSize) {
 TEST_F(QtWindowTest, SavesAPictureOfTheWindowOnlyForAWindowAndAWritablePath) {
   int window = window_open(kAnyNumber, 40, 50, 120, 80, u"Picture", kWindowSystemMenu);
   ASSERT_GT(window, 0);
-  std::string path = (std::filesystem::temp_directory_path() / "ambrel_window_image_test.png").string();
+  std::string path =
+      (std::filesystem::temp_directory_path() / "ambrel_window_image_test.png").string();
   std::remove(path.c_str());
   ASSERT_TRUE(qt->save_window_image(window_handle(window), path));
   QImage image(QString::fromStdString(path));

@@ -28,7 +28,8 @@ class SplitterControlTest : public GadgetTest {
     int splitter = create_splitter_gadget(kAnyNumber, {}, first, second, flags);
     set_gadget_attribute(splitter, kSplitterFirstMinimum, first_minimum);
     set_gadget_attribute(splitter, kSplitterSecondMinimum, second_minimum);
-    bind_gadget_event(kEventGadget, [] { ++splitter_events; }, window, splitter, 0);
+    bind_gadget_event(
+        kEventGadget, [] { ++splitter_events; }, window, splitter, 0);
     return splitter;
   }
 
@@ -40,7 +41,8 @@ class SplitterControlTest : public GadgetTest {
 
   Rect pane_rect(int pane) const { return headless->control_geometry(gadget_handle(pane)); }
 
-  void mouse(int splitter, MouseAction action, Point position, MouseButton button = MouseButton::None) {
+  void mouse(int splitter, MouseAction action, Point position,
+             MouseButton button = MouseButton::None) {
     headless->user_mouse(gadget_handle(splitter), {action, button, position, 0});
   }
 

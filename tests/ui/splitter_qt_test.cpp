@@ -41,7 +41,8 @@ class SplitterQtTest : public ServicesTest {
     int splitter = create_splitter_gadget(kAnyNumber, {}, first, second, flags);
     set_gadget_attribute(splitter, kSplitterFirstMinimum, first_minimum);
     set_gadget_attribute(splitter, kSplitterSecondMinimum, second_minimum);
-    bind_gadget_event(kEventGadget, [] { ++splitter_events; }, window, splitter, 0);
+    bind_gadget_event(
+        kEventGadget, [] { ++splitter_events; }, window, splitter, 0);
     return splitter;
   }
 
@@ -53,10 +54,11 @@ class SplitterQtTest : public ServicesTest {
 
   QWidget* widget_of(int gadget) const { return qt->widget(gadget_handle(gadget)); }
 
-  void send(int splitter, QEvent::Type type, QPoint position, Qt::MouseButton button, Qt::MouseButtons buttons) {
+  void send(int splitter, QEvent::Type type, QPoint position, Qt::MouseButton button,
+            Qt::MouseButtons buttons) {
     QWidget* target = widget_of(splitter);
-    QMouseEvent event(type, QPointF(position), QPointF(target->mapToGlobal(position)), button, buttons,
-                      Qt::NoModifier);
+    QMouseEvent event(type, QPointF(position), QPointF(target->mapToGlobal(position)), button,
+                      buttons, Qt::NoModifier);
     QApplication::sendEvent(target, &event);
   }
 

@@ -33,7 +33,8 @@ TimerDemoReport run_timer_demo(const std::function<std::int64_t()>& clock,
   script(window_handle(demo_window));
   while (result.tick_times.size() < kGiveUpAfterTicks) {
     int code = window_wait_event_forever();
-    if (code == kEventTimer && event_object() == kDemoTimer) result.tick_times.push_back(clock() - start);
+    if (code == kEventTimer && event_object() == kDemoTimer)
+      result.tick_times.push_back(clock() - start);
     if (code == kEventCloseWindow && event_window() == demo_window) {
       result.left_on_close_request = true;
       break;

@@ -21,7 +21,8 @@ class TimerTest : public HeadlessTest {
 };
 
 TEST_F(TimerTest, FiresOnlyAsTheClockAdvancesAndRepeats) {
-  bind_event(kEventTimer, [] { ticks.push_back(clock_source->now()); }, window);
+  bind_event(
+      kEventTimer, [] { ticks.push_back(clock_source->now()); }, window);
   ASSERT_EQ(window_add_timer(window, 117, 100), 1);
   headless->advance_clock(99);
   EXPECT_TRUE(ticks.empty());

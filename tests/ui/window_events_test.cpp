@@ -14,7 +14,8 @@ class WindowEventsTest : public HeadlessTest {
     HeadlessTest::SetUp();
     size_calls = 0;
     other_size_calls = 0;
-    window = window_open(kAnyNumber, 0, 0, 300, 200, u"w", kWindowSizeGadget | kWindowMaximizeGadget);
+    window =
+        window_open(kAnyNumber, 0, 0, 300, 200, u"w", kWindowSizeGadget | kWindowMaximizeGadget);
     handle = window_handle(window);
     drain();
   }
@@ -24,8 +25,9 @@ class WindowEventsTest : public HeadlessTest {
 };
 
 TEST_F(WindowEventsTest, OpeningRaisesNoMoveOrSizeEvents) {
-  int maximized = window_open(kAnyNumber, kKeepValue, 0, 300, 200, u"m",
-                              kWindowMaximizeGadget | kWindowStartMaximized | kWindowScreenCentered);
+  int maximized =
+      window_open(kAnyNumber, kKeepValue, 0, 300, 200, u"m",
+                  kWindowMaximizeGadget | kWindowStartMaximized | kWindowScreenCentered);
   EXPECT_EQ(headless->window_state(window_handle(maximized)), WindowState::Maximized);
   // Only the activation changes are reported while a window opens.
   EXPECT_EQ(drain(), (std::vector<int>{kEventDeactivateWindow, kEventActivateWindow}));
@@ -40,9 +42,11 @@ TEST_F(WindowEventsTest, CloseRequestLeavesTheWindowOpen) {
 }
 
 TEST_F(WindowEventsTest, DragResizeKeepsOneSizeEventButCallsEveryTime) {
-  bind_event(kEventSizeWindow, [] { ++size_calls; }, window);
+  bind_event(
+      kEventSizeWindow, [] { ++size_calls; }, window);
   int other = window_open(kAnyNumber, 0, 0, 100, 100, u"o", kWindowSizeGadget);
-  bind_event(kEventSizeWindow, [] { ++other_size_calls; }, other);
+  bind_event(
+      kEventSizeWindow, [] { ++other_size_calls; }, other);
   drain();
   raise_event(kEventTimer, 1, window, 0);
   for (int step = 1; step <= 20; ++step) headless->user_resize(handle, {300 + step, 200 + step});
@@ -63,7 +67,8 @@ TEST_F(WindowEventsTest, MinimizeMaximizeAndRestore) {
   headless->user_restore(handle);
   headless->user_maximize(handle);
   headless->user_restore(handle);
-  EXPECT_EQ(drain(), (std::vector<int>{kEventRestoreWindow, kEventMaximizeWindow, kEventRestoreWindow, kEventSizeWindow}));
+  EXPECT_EQ(drain(), (std::vector<int>{kEventRestoreWindow, kEventMaximizeWindow,
+                                       kEventRestoreWindow, kEventSizeWindow}));
   EXPECT_EQ(window_inner_width(window), 300);
 }
 
@@ -93,8 +98,8 @@ TEST_F(WindowEventsTest, ClicksOnTheWindowsOwnArea) {
   headless->user_click(handle, MouseButton::Left, {5, 5});
   headless->user_click(handle, MouseButton::Right, {5, 5});
   headless->user_double_click(handle, {5, 5});
-  EXPECT_EQ(drain(), (std::vector<int>{kEventLeftClick, kEventRightClick, kEventLeftClick, kEventLeftDoubleClick,
-                                       kEventLeftClick}));
+  EXPECT_EQ(drain(), (std::vector<int>{kEventLeftClick, kEventRightClick, kEventLeftClick,
+                                       kEventLeftDoubleClick, kEventLeftClick}));
 }
 
 }  // namespace

@@ -46,22 +46,25 @@ TEST_F(WindowTest, UnknownWindowsAnswerZeroAndChangeNothing) {
 }
 
 TEST_F(WindowTest, FlagsChooseTheFrame) {
-  WindowOpenPlan plain = plan_window_open(kWindowScreenCentered | kWindowInvisible | kWindowNoGadgets);
+  WindowOpenPlan plain =
+      plan_window_open(kWindowScreenCentered | kWindowInvisible | kWindowNoGadgets);
   EXPECT_TRUE(plain.style.caption);
   EXPECT_FALSE(plain.style.close_box);
   EXPECT_TRUE(plain.invisible);
   EXPECT_FALSE(plain.becomes_gadget_list);
   EXPECT_EQ(plain.centring, kWindowScreenCentered);
 
-  WindowOpenPlan full = plan_window_open(kWindowMinimizeGadget | kWindowMaximizeGadget | kWindowSizeGadget |
-                                         kWindowStartMaximized | kWindowNoActivate);
+  WindowOpenPlan full =
+      plan_window_open(kWindowMinimizeGadget | kWindowMaximizeGadget | kWindowSizeGadget |
+                       kWindowStartMaximized | kWindowNoActivate);
   EXPECT_TRUE(full.style.caption && full.style.close_box && full.style.sizable);
   EXPECT_TRUE(full.style.minimize_box && full.style.maximize_box);
   EXPECT_EQ(full.start_state, WindowState::Maximized);
   EXPECT_TRUE(full.no_activate);
   EXPECT_TRUE(full.becomes_gadget_list);
 
-  WindowOpenPlan tool = plan_window_open(kWindowTool | kWindowMinimizeGadget | kWindowStartMinimized);
+  WindowOpenPlan tool =
+      plan_window_open(kWindowTool | kWindowMinimizeGadget | kWindowStartMinimized);
   EXPECT_TRUE(tool.style.tool && tool.style.caption);
   EXPECT_FALSE(tool.style.minimize_box);
   EXPECT_EQ(tool.start_state, WindowState::Normal);
@@ -90,7 +93,8 @@ TEST_F(WindowTest, CentringOnTheScreenAndOnAnotherWindow) {
   // Larger than the screen: centred as if screen-sized.
   int huge = window_open(kAnyNumber, 0, 0, 3000, 400, u"h", kWindowScreenCentered);
   EXPECT_EQ(headless->window_position(window_handle(huge)), (Point{0, 340}));
-  int child = window_open(kAnyNumber, 0, kKeepValue, 100, 100, u"c", kWindowWindowCentered, window_handle(main));
+  int child = window_open(kAnyNumber, 0, kKeepValue, 100, 100, u"c", kWindowWindowCentered,
+                          window_handle(main));
   EXPECT_EQ(headless->window_position(window_handle(child)), (Point{910, 490}));
   window_resize(main, -400, -400, kKeepValue, kKeepValue);
   EXPECT_EQ(window_center(window_handle(child), kWindowWindowCentered, window_handle(main)), 1);

@@ -14,7 +14,8 @@ using ParseTreeTest = XmlTest;
 std::u16string text_of(const XmlNode* node) { return xml_node_text(node); }
 
 TEST_F(ParseTreeTest, EmptyAndNullTextGiveALiveDocumentWithOnlyARoot) {
-  for (int handle : {parse(u""), xml_parse_text(kAnyNumber, static_cast<const char16_t*>(nullptr))}) {
+  for (int handle :
+       {parse(u""), xml_parse_text(kAnyNumber, static_cast<const char16_t*>(nullptr))}) {
     ASSERT_NE(handle, 0);
     EXPECT_NE(xml_is_document(handle), 0);
     EXPECT_EQ(xml_main_node(handle), nullptr);
@@ -90,8 +91,7 @@ TEST_F(ParseTreeTest, NamesAndAttributesAreKeptAsWrittenInTagOrder) {
 }
 
 TEST_F(ParseTreeTest, DefaultedAttributesFollowTheWrittenOnes) {
-  const XmlNode* r = xml_main_node(
-      parse(u"<!DOCTYPE r [<!ATTLIST r d CDATA 'dv'>]><r w='1'/>"));
+  const XmlNode* r = xml_main_node(parse(u"<!DOCTYPE r [<!ATTLIST r d CDATA 'dv'>]><r w='1'/>"));
   ASSERT_EQ(r->attribute_count, 2);
   EXPECT_EQ(std::u16string(r->attributes[0]), u"w");
   EXPECT_EQ(std::u16string(r->attributes[2]), u"d");
@@ -158,8 +158,9 @@ TEST_F(ParseTreeTest, CommentAndInstructionDataTakeTheLineEndingStyle) {
 TEST_F(ParseTreeTest, LongTextsAndWideAttributeTablesSurviveTheirOwnBlocks) {
   std::u16string long_text(5000, u'x');
   std::u16string doc = u"<r";
-  for (int i = 0; i < 200; ++i) doc += u" a" + std::u16string(1, static_cast<char16_t>(u'A' + i % 26)) +
-                                        std::u16string(i / 26 + 1, u'q') + u"='" + long_text.substr(0, 600) + u"'";
+  for (int i = 0; i < 200; ++i)
+    doc += u" a" + std::u16string(1, static_cast<char16_t>(u'A' + i % 26)) +
+           std::u16string(i / 26 + 1, u'q') + u"='" + long_text.substr(0, 600) + u"'";
   doc += u">" + long_text + u"<c>short</c>" + long_text + u"</r>";
   int handle = parse(doc);
   ASSERT_EQ(xml_parse_status(handle).status, 0);

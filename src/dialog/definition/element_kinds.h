@@ -22,7 +22,7 @@ namespace ambrel {
 // Creates the object of one element (and its gadget); reads the element's attributes and
 // records their errors on the context. May return null.
 using ObjectCreator = std::unique_ptr<DialogObject> (*)(BuildContext& context, const XmlNode& node,
-                                                       DialogKind kind);
+                                                        DialogKind kind);
 
 // The gadget-layer kind code of kinds without a gadget of their own.
 inline constexpr int kNoGadget = 0;

@@ -44,8 +44,7 @@ RuntimeProcedure resolve_event_procedure(std::u16string_view value, DialogError&
 }
 
 void bind_event_attributes(const ElementView& element, DialogKind kind, std::int32_t window,
-                           std::int32_t gadget, DialogError& error,
-                           const GadgetEventBinder& bind) {
+                           std::int32_t gadget, DialogError& error, const GadgetEventBinder& bind) {
   EventMask mask = event_mask_of(kind);
   if (!mask) return;
   for (int i = 0; i < element.attribute_count; ++i) {

@@ -52,16 +52,15 @@ EventMask event_mask_of(DialogKind kind);
 RuntimeProcedure resolve_event_procedure(std::u16string_view value, DialogError& error);
 
 // Makes one binding in the window layer: (event code, procedure, window, gadget, type).
-using GadgetEventBinder = std::function<void(std::int32_t event_code, RuntimeProcedure procedure,
-                                             std::int32_t window, std::int32_t gadget,
-                                             std::int32_t event_type)>;
+using GadgetEventBinder =
+    std::function<void(std::int32_t event_code, RuntimeProcedure procedure, std::int32_t window,
+                       std::int32_t gadget, std::int32_t event_type)>;
 
 // Binds every event attribute of a gadget's element, in document order, through `bind`.
 // An attribute the kind does not accept, or a value that is not a runtime procedure,
 // records its error and binds nothing; the remaining attributes are still visited.
 // Kinds without an event mask bind nothing and record nothing.
 void bind_event_attributes(const ElementView& element, DialogKind kind, std::int32_t window,
-                           std::int32_t gadget, DialogError& error,
-                           const GadgetEventBinder& bind);
+                           std::int32_t gadget, DialogError& error, const GadgetEventBinder& bind);
 
 }  // namespace ambrel

@@ -36,10 +36,8 @@ inline constexpr FlagEntry kWindowFlags[] = {
 };
 
 inline constexpr FlagEntry kButtonFlags[] = {
-    {u"KV_Button_Right", kButtonRight},
-    {u"KV_Button_Left", kButtonLeft},
-    {u"KV_Button_Default", kButtonDefault},
-    {u"KV_Button_MultiLine", kButtonMultiLine},
+    {u"KV_Button_Right", kButtonRight},     {u"KV_Button_Left", kButtonLeft},
+    {u"KV_Button_Default", kButtonDefault}, {u"KV_Button_MultiLine", kButtonMultiLine},
     {u"KV_Button_Toggle", kButtonToggle},
 };
 
@@ -78,10 +76,8 @@ inline constexpr FlagEntry kTreeFlags[] = {
 };
 
 inline constexpr FlagEntry kContainerFlags[] = {
-    {u"KV_Container_BorderLess", kContainerBorderLess},
-    {u"KV_Container_Flat", kContainerFlat},
-    {u"KV_Container_Raised", kContainerRaised},
-    {u"KV_Container_Single", kContainerSingle},
+    {u"KV_Container_BorderLess", kContainerBorderLess}, {u"KV_Container_Flat", kContainerFlat},
+    {u"KV_Container_Raised", kContainerRaised},         {u"KV_Container_Single", kContainerSingle},
     {u"KV_Container_Double", kContainerDouble},
 };
 
@@ -110,10 +106,8 @@ inline constexpr FlagEntry kStringFlags[] = {
 };
 
 inline constexpr FlagEntry kScrollAreaFlags[] = {
-    {u"KV_ScrollArea_Flat", 1u},
-    {u"KV_ScrollArea_Raised", 2u},
-    {u"KV_ScrollArea_Single", 4u},
-    {u"KV_ScrollArea_BorderLess", 8u},
+    {u"KV_ScrollArea_Flat", 1u},    {u"KV_ScrollArea_Raised", 2u},
+    {u"KV_ScrollArea_Single", 4u},  {u"KV_ScrollArea_BorderLess", 8u},
     {u"KV_ScrollArea_Center", 16u},
 };
 
@@ -155,14 +149,10 @@ inline constexpr FlagEntry kExplorerListFlags[] = {
 };
 
 inline constexpr FlagEntry kExplorerTreeFlags[] = {
-    {u"KV_Explorer_BorderLess", 1048576u},
-    {u"KV_Explorer_AlwaysShowSelection", 16777216u},
-    {u"KV_Explorer_NoLines", 67108864u},
-    {u"KV_Explorer_NoButtons", 134217728u},
-    {u"KV_Explorer_NoMyDocuments", 512u},
-    {u"KV_Explorer_NoFiles", 1u},
-    {u"KV_Explorer_NoDriveRequester", 16u},
-    {u"KV_Explorer_AutoSort", 64u},
+    {u"KV_Explorer_BorderLess", 1048576u},  {u"KV_Explorer_AlwaysShowSelection", 16777216u},
+    {u"KV_Explorer_NoLines", 67108864u},    {u"KV_Explorer_NoButtons", 134217728u},
+    {u"KV_Explorer_NoMyDocuments", 512u},   {u"KV_Explorer_NoFiles", 1u},
+    {u"KV_Explorer_NoDriveRequester", 16u}, {u"KV_Explorer_AutoSort", 64u},
 };
 
 inline constexpr FlagEntry kExplorerComboFlags[] = {

@@ -85,15 +85,23 @@ std::int32_t read_variable(const void* address, std::uint8_t type) {
   if (address == nullptr) return 0;
   namespace vt = runtime_variable_type;
   switch (type) {
-    case vt::kSigned8: return load<std::int8_t>(address);
-    case vt::kSigned16: return load<std::int16_t>(address);
+    case vt::kSigned8:
+      return load<std::int8_t>(address);
+    case vt::kSigned16:
+      return load<std::int16_t>(address);
     case vt::kSigned32:
-    case vt::kInteger32: return load<std::int32_t>(address);
-    case vt::kFloat32: return truncate_to_int32(load<float>(address));
-    case vt::kUnsigned8: return load<std::uint8_t>(address);
-    case vt::kFloat64: return truncate_to_int32(load<double>(address));
-    case vt::kUnsigned16: return load<std::uint16_t>(address);
-    default: return 0;
+    case vt::kInteger32:
+      return load<std::int32_t>(address);
+    case vt::kFloat32:
+      return truncate_to_int32(load<float>(address));
+    case vt::kUnsigned8:
+      return load<std::uint8_t>(address);
+    case vt::kFloat64:
+      return truncate_to_int32(load<double>(address));
+    case vt::kUnsigned16:
+      return load<std::uint16_t>(address);
+    default:
+      return 0;
   }
 }
 
@@ -151,11 +159,15 @@ std::int32_t runtime_value(std::u16string_view name) {
   const RuntimeEntry* entry = find_entry(name);
   if (entry == nullptr) return 0;
   switch (entry->kind) {
-    case RuntimeEntryKind::Integer: return entry->integer;
-    case RuntimeEntryKind::Floating: return truncate_to_int32(entry->floating);
-    case RuntimeEntryKind::Variable: return read_variable(entry->address, entry->variable_type);
+    case RuntimeEntryKind::Integer:
+      return entry->integer;
+    case RuntimeEntryKind::Floating:
+      return truncate_to_int32(entry->floating);
+    case RuntimeEntryKind::Variable:
+      return read_variable(entry->address, entry->variable_type);
     case RuntimeEntryKind::Address:
-    case RuntimeEntryKind::Procedure: return 0;
+    case RuntimeEntryKind::Procedure:
+      return 0;
   }
   return 0;
 }

@@ -80,8 +80,6 @@ int32_t read_decimal(std::u16string_view text) {
   return static_cast<int32_t>(value);
 }
 
-bool is_auto_word(std::u16string_view text) {
-  return equals_ignoring_case(text, "AUTO");
-}
+bool is_auto_word(std::u16string_view text) { return equals_ignoring_case(text, "AUTO"); }
 
 }  // namespace ambrel::layout

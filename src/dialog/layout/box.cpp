@@ -121,7 +121,8 @@ std::vector<std::optional<Rect>> box_allocate(const BoxSettings& settings,
     return placed_rects;
   }
   const bool horizontal = is_horizontal(settings);
-  const LineSizes line = share_line(settings, measure, horizontal ? area.width : area.height, placed);
+  const LineSizes line =
+      share_line(settings, measure, horizontal ? area.width : area.height, placed);
   int64_t position = int64_t{horizontal ? area.x : area.y} + line.shift;
   for (std::size_t i = 0; i < count; ++i) {
     if (measure.folded[i]) {

@@ -23,15 +23,14 @@ int32_t vertical_margins(const SingleChildSettings& settings) {
 
 }  // namespace
 
-int32_t frame_caption_height(int32_t text_height) {
-  return std::max(text_height, 10);
-}
+int32_t frame_caption_height(int32_t text_height) { return std::max(text_height, 10); }
 
 Size frame_natural_size(const SingleChildSettings& settings, Size child_request,
                         int32_t caption_height, Size wish) {
-  return {std::max(wish.width, horizontal_margins(settings) + child_request.width + 2 * kFrameInset),
-          std::max(wish.height, vertical_margins(settings) + kFrameInset + child_request.height +
-                                    caption_height)};
+  return {
+      std::max(wish.width, horizontal_margins(settings) + child_request.width + 2 * kFrameInset),
+      std::max(wish.height,
+               vertical_margins(settings) + kFrameInset + child_request.height + caption_height)};
 }
 
 Rect frame_child_rect(const SingleChildSettings& settings, Size child_request,
@@ -70,16 +69,16 @@ std::optional<Scrolling> parse_scrolling(std::u16string_view text) {
   return std::nullopt;
 }
 
-Size scroll_area_natural_size(const SingleChildSettings& settings,
-                              const ScrollAreaSettings& scroll, Size child_request, Size wish) {
+Size scroll_area_natural_size(const SingleChildSettings& settings, const ScrollAreaSettings& scroll,
+                              Size child_request, Size wish) {
   switch (scroll.scrolling) {
     case Scrolling::VerticalOnly:
-      return {std::max(wish.width,
-                       horizontal_margins(settings) + child_request.width + kScrollBarRoom),
-              wish.height};
+      return {
+          std::max(wish.width, horizontal_margins(settings) + child_request.width + kScrollBarRoom),
+          wish.height};
     case Scrolling::HorizontalOnly:
-      return {wish.width, std::max(wish.height, vertical_margins(settings) +
-                                                    child_request.height + kScrollBarRoom)};
+      return {wish.width, std::max(wish.height, vertical_margins(settings) + child_request.height +
+                                                    kScrollBarRoom)};
     case Scrolling::Both:
       break;
   }

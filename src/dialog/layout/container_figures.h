@@ -66,8 +66,8 @@ struct ScrollAreaSettings {
 // SCROLLING: "HORIZONTAL" or "VERTICAL"; other values leave both.
 std::optional<Scrolling> parse_scrolling(std::u16string_view text);
 
-Size scroll_area_natural_size(const SingleChildSettings& settings,
-                              const ScrollAreaSettings& scroll, Size child_request, Size wish);
+Size scroll_area_natural_size(const SingleChildSettings& settings, const ScrollAreaSettings& scroll,
+                              Size child_request, Size wish);
 
 struct ScrollAreaPlacement {
   Rect child;

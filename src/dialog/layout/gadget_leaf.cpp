@@ -5,8 +5,7 @@
 namespace ambrel::layout {
 
 Size measured_natural_size(Size gadget_natural, Size wish) {
-  return {std::max(gadget_natural.width, wish.width),
-          std::max(gadget_natural.height, wish.height)};
+  return {std::max(gadget_natural.width, wish.width), std::max(gadget_natural.height, wish.height)};
 }
 
 int32_t list_view_natural_height(int32_t height, int32_t row, int32_t edges) {

@@ -47,9 +47,7 @@ AxisPlacement place_on_axis(int32_t start, int32_t room, int32_t request, bool e
 
 }  // namespace
 
-Margins uniform_margins(int32_t margin) {
-  return {margin, margin, margin, margin};
-}
+Margins uniform_margins(int32_t margin) { return {margin, margin, margin, margin}; }
 
 SingleChildSettings single_child_settings(int32_t margin) {
   SingleChildSettings settings;
@@ -114,14 +112,12 @@ SingleAlign apply_single_align(SingleAlign current, std::u16string_view text) {
 
 Rect place_single_child(const SingleChildSettings& settings, Size child_request, Rect area) {
   const Margins& m = settings.margins;
-  const AxisPlacement across =
-      place_on_axis(area.x + m.left, area.width - m.left - m.right, child_request.width,
-                    settings.expand.horizontal, settings.expand_width_limit,
-                    settings.align.horizontal);
-  const AxisPlacement down =
-      place_on_axis(area.y + m.top, area.height - m.top - m.bottom, child_request.height,
-                    settings.expand.vertical, settings.expand_height_limit,
-                    settings.align.vertical);
+  const AxisPlacement across = place_on_axis(
+      area.x + m.left, area.width - m.left - m.right, child_request.width,
+      settings.expand.horizontal, settings.expand_width_limit, settings.align.horizontal);
+  const AxisPlacement down = place_on_axis(area.y + m.top, area.height - m.top - m.bottom,
+                                           child_request.height, settings.expand.vertical,
+                                           settings.expand_height_limit, settings.align.vertical);
   return {across.position, down.position, across.size, down.size};
 }
 

@@ -7,9 +7,7 @@
 namespace ambrel::layout {
 namespace {
 
-bool is_vertical(uint32_t flags) {
-  return (flags & geometry::kSplitterVertical) != 0;
-}
+bool is_vertical(uint32_t flags) { return (flags & geometry::kSplitterVertical) != 0; }
 
 // The bar between the panes: a grip bar with the separator flag, else a gap.
 int32_t separator_thickness(uint32_t flags) {
@@ -28,9 +26,10 @@ int32_t splitter_pane_minimum(uint32_t flags, Size child_request) {
 
 Size splitter_natural_size(uint32_t flags, Size first, Size second, Size wish) {
   const int32_t bar = separator_thickness(flags);
-  const Size panes = is_vertical(flags)
-                         ? Size{first.width + second.width + bar, std::max(first.height, second.height)}
-                         : Size{std::max(first.width, second.width), first.height + second.height + bar};
+  const Size panes =
+      is_vertical(flags)
+          ? Size{first.width + second.width + bar, std::max(first.height, second.height)}
+          : Size{std::max(first.width, second.width), first.height + second.height + bar};
   return {std::max(panes.width, wish.width), std::max(panes.height, wish.height)};
 }
 

@@ -59,7 +59,8 @@ Size window_open_size(Size passed, Size request) {
 }
 
 Rect window_child_rect(const SingleChildSettings& settings, Size child_request, Size inner) {
-  const Rect placed = place_single_child(settings, child_request, {0, 0, inner.width, inner.height});
+  const Rect placed =
+      place_single_child(settings, child_request, {0, 0, inner.width, inner.height});
   const Margins& m = settings.margins;
   return {placed.x, placed.y, std::max(inner.width - m.left - m.right, placed.width),
           std::max(inner.height - m.top - m.bottom, placed.height)};

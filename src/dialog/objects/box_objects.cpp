@@ -43,8 +43,8 @@ void MultiBoxObject::allocate(layout::Rect area, std::vector<ChildPlacement>& pl
 std::unique_ptr<DialogObject> create_line_box_object(BuildContext& context, const XmlNode& node,
                                                      DialogKind kind) {
   ElementView element = element_view_of(node);
-  layout::BoxDirection direction = kind == DialogKind::HBox ? layout::BoxDirection::Horizontal
-                                                            : layout::BoxDirection::Vertical;
+  layout::BoxDirection direction =
+      kind == DialogKind::HBox ? layout::BoxDirection::Horizontal : layout::BoxDirection::Vertical;
   return std::make_unique<LineBoxObject>(kind, read_common_attributes(element, kind, context.error),
                                          read_box_settings(element, direction));
 }

@@ -11,7 +11,6 @@
 namespace ambrel {
 namespace {
 
-
 std::int32_t create_gadget_for(const DialogObject& object, std::uint32_t flags) {
   GadgetRequest request;
   request.kind = object.kind();
@@ -52,7 +51,8 @@ layout::Size FrameObject::natural_size() {
 void FrameObject::allocate(layout::Rect area, std::vector<ChildPlacement>& children) {
   resize_to(gadget(), area);
   if (!child()) return;
-  place_child(layout::frame_child_rect(settings(), child_request(), caption_height_, area), children);
+  place_child(layout::frame_child_rect(settings(), child_request(), caption_height_, area),
+              children);
 }
 
 // --- container -------------------------------------------------------------
@@ -90,8 +90,10 @@ void ScrollAreaObject::allocate(layout::Rect area, std::vector<ChildPlacement>& 
   if (!child()) return;
   layout::ScrollAreaPlacement placement = layout::scroll_area_place_child(
       settings(), scroll_, child_request(), {area.width, area.height});
-  if (placement.inner_width) set_gadget_attribute(gadget(), kScrollAreaInnerWidth, *placement.inner_width);
-  if (placement.inner_height) set_gadget_attribute(gadget(), kScrollAreaInnerHeight, *placement.inner_height);
+  if (placement.inner_width)
+    set_gadget_attribute(gadget(), kScrollAreaInnerWidth, *placement.inner_width);
+  if (placement.inner_height)
+    set_gadget_attribute(gadget(), kScrollAreaInnerHeight, *placement.inner_height);
   place_child(placement.child, children);
 }
 

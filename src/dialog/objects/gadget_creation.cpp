@@ -30,7 +30,8 @@ bool takes(const CreationArguments& creation, std::uint8_t argument) {
 }
 
 // Only what the kind's creation takes; the rest keeps the gadget layer's defaults.
-GadgetArguments creation_arguments(const CreationArguments& creation, const GadgetRequest& request) {
+GadgetArguments creation_arguments(const CreationArguments& creation,
+                                   const GadgetRequest& request) {
   GadgetArguments arguments;
   arguments.flags = static_cast<int>(request.flags);
   if (takes(creation, kTakesText)) arguments.text = request.text;

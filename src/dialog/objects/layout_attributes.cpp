@@ -28,7 +28,8 @@ std::int16_t read_bound(std::u16string_view value) {
 layout::BoxSettings read_box_settings(const ElementView& element, layout::BoxDirection direction) {
   layout::BoxSettings settings;
   settings.direction = direction;
-  for_each_value(element, u"SPACING", [&](auto value) { settings.spacing = layout::read_figure(value); });
+  for_each_value(element, u"SPACING",
+                 [&](auto value) { settings.spacing = layout::read_figure(value); });
   for_each_value(element, u"EXPAND", [&](auto value) {
     if (std::optional<layout::ExpandChoice> choice = layout::parse_line_expand(value)) {
       settings.expand = choice->mode;
@@ -45,7 +46,8 @@ layout::BoxSettings read_box_settings(const ElementView& element, layout::BoxDir
 
 GridAttributes read_grid_attributes(const ElementView& element) {
   GridAttributes grid;
-  for_each_value(element, u"COLUMNS", [&](auto value) { grid.columns = layout::read_decimal(value); });
+  for_each_value(element, u"COLUMNS",
+                 [&](auto value) { grid.columns = layout::read_decimal(value); });
   for_each_value(element, u"COLSPACING",
                  [&](auto value) { grid.settings.column_spacing = layout::read_figure(value); });
   for_each_value(element, u"ROWSPACING",

@@ -127,7 +127,8 @@ void forget_pending_allocations(const std::vector<std::unique_ptr<DialogObject>>
   std::unordered_set<const DialogObject*> gone;
   for (const auto& object : objects) gone.insert(object.get());
   std::erase_if(pass->pending, [&](const PendingAllocation& entry) {
-    return entry.source == PendingAllocation::Source::Object && gone.contains(entry.placement.child);
+    return entry.source == PendingAllocation::Source::Object &&
+           gone.contains(entry.placement.child);
   });
   if (gone.contains(pass->current)) pass->current_destroyed = true;
 }

@@ -19,7 +19,8 @@ layout::Size SingleChildObject::child_request() const {
   return child() ? child()->request() : layout::Size{};
 }
 
-void SingleChildObject::place_child(layout::Rect rect, std::vector<ChildPlacement>& children) const {
+void SingleChildObject::place_child(layout::Rect rect,
+                                    std::vector<ChildPlacement>& children) const {
   if (child()) children.push_back({child(), rect});
 }
 

@@ -87,7 +87,8 @@ void SplitterObject::create_gadgets(std::int32_t window) {
   request.panes = panes_;
   set_gadget(create_definition_gadget(request));
   for (int i = 0; i < 2; ++i) {
-    if (minimums_[i].size) set_gadget_attribute(gadget(), kPaneMinimumAttribute[i], *minimums_[i].size);
+    if (minimums_[i].size)
+      set_gadget_attribute(gadget(), kPaneMinimumAttribute[i], *minimums_[i].size);
   }
   if (open_gadget_list(panes_[0]) != 0) open_pane_ = OpenPane::First;
   for (std::int32_t pane : panes_) {
@@ -108,9 +109,9 @@ std::unique_ptr<DialogObject> create_splitter_object(BuildContext& context, cons
                                                      DialogKind kind) {
   ElementView element = element_view_of(node);
   CommonAttributes common = read_common_attributes(element, kind, context.error);
-  auto splitter = std::make_unique<SplitterObject>(std::move(common),
-                                                   read_pane_minimum(element, u"FIRSTMIN"),
-                                                   read_pane_minimum(element, u"SECONDMIN"));
+  auto splitter =
+      std::make_unique<SplitterObject>(std::move(common), read_pane_minimum(element, u"FIRSTMIN"),
+                                       read_pane_minimum(element, u"SECONDMIN"));
   if (!context.error.has_error()) splitter->create_gadgets(context.window);
   return splitter;
 }

@@ -25,7 +25,8 @@ class BackendControlValues {
   virtual int add_control_item(NativeHandle control, int position, std::u16string_view text) = 0;
   // Adds a page titled `title` to a panel at position (-1: at the end) and returns the page:
   // a control of kind PanelPage, the parent of the page's content. kNoHandle for other kinds.
-  virtual NativeHandle add_panel_page(NativeHandle panel, int position, std::u16string_view title) = 0;
+  virtual NativeHandle add_panel_page(NativeHandle panel, int position,
+                                      std::u16string_view title) = 0;
   // The inner size of a panel's pages, and the height of its tab strip.
   virtual Size panel_page_size(NativeHandle panel) const = 0;
   virtual int panel_tab_height(NativeHandle panel) const = 0;

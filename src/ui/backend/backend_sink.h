@@ -40,7 +40,7 @@ struct DragInput {
   bool has_text = false;
   std::u16string text;
   int private_type = 0;  // a drag this program started carries its type number; 0: none
-  Point position;  // in the target's client coordinates
+  Point position;        // in the target's client coordinates
   int offered_actions = 0;
   int modifiers = 0;
 };

@@ -66,7 +66,8 @@ int ControlTree::option_group(NativeHandle control) const {
 void ControlTree::detach(NativeHandle control) {
   const Control* entry = find(control);
   if (!entry) return;
-  if (std::vector<NativeHandle>* siblings = children_of(entry->parent)) std::erase(*siblings, control);
+  if (std::vector<NativeHandle>* siblings = children_of(entry->parent))
+    std::erase(*siblings, control);
 }
 
 ControlKind ControlTree::kind(NativeHandle control) const {
@@ -143,7 +144,8 @@ void ControlTree::move_child(NativeHandle child, std::size_t index) {
   std::vector<NativeHandle>* siblings = entry ? children_of(entry->parent) : nullptr;
   if (!siblings) return;
   std::erase(*siblings, child);
-  siblings->insert(siblings->begin() + static_cast<std::ptrdiff_t>(std::min(index, siblings->size())), child);
+  siblings->insert(
+      siblings->begin() + static_cast<std::ptrdiff_t>(std::min(index, siblings->size())), child);
 }
 
 bool ControlTree::place_after(NativeHandle control, NativeHandle sibling) {
@@ -168,7 +170,8 @@ void ControlTree::destroy_children_first(std::vector<NativeHandle> roots,
     }
     if (!expanded) {
       stack.back().second = true;
-      for (auto it = entry->children.rbegin(); it != entry->children.rend(); ++it) stack.emplace_back(*it, false);
+      for (auto it = entry->children.rbegin(); it != entry->children.rend(); ++it)
+        stack.emplace_back(*it, false);
       continue;
     }
     stack.pop_back();

@@ -2,8 +2,8 @@
 
 // The bookkeeping every backend keeps the same way, whatever its toolkit: which handles are
 // windows and which are controls, each control's kind, id, parent and option group, and the
-// ordered child list of each window and control. Handles come from here, so windows and controls share
-// one numbering.
+// ordered child list of each window and control. Handles come from here, so windows and controls
+// share one numbering.
 
 #include <cstdint>
 #include <functional>
@@ -55,7 +55,8 @@ class ControlTree {
   // Calls `destroy` for every control under and including `roots`, children before their
   // parent. `destroy` must remove the control; what it destroys itself is skipped. Iterative,
   // as a document may nest controls deeply.
-  void destroy_children_first(std::vector<NativeHandle> roots, const std::function<void(NativeHandle)>& destroy);
+  void destroy_children_first(std::vector<NativeHandle> roots,
+                              const std::function<void(NativeHandle)>& destroy);
 
  private:
   struct Control {
@@ -85,7 +86,7 @@ class ControlTree {
 
   std::uint64_t last_handle_ = 0;
   int last_option_group_ = 0;
-  std::map<std::uint64_t, LastCreated> last_created_;  // by parent
+  std::map<std::uint64_t, LastCreated> last_created_;           // by parent
   std::map<std::uint64_t, std::vector<NativeHandle>> windows_;  // each window's children
   std::map<std::uint64_t, Control> controls_;
 };

@@ -17,7 +17,9 @@ Size check_measure(const Gadget& gadget) {
 }
 
 constexpr GadgetKind choice_kind(int code) {
-  return {.code = code, .get_state = value_state, .set_state = set_value_state,
+  return {.code = code,
+          .get_state = value_state,
+          .set_state = set_value_state,
           .natural_size = check_measure};
 }
 
@@ -40,8 +42,8 @@ int create_checkbox_gadget(int number, Rect geometry, const GadgetArguments& arg
 }
 
 int create_option_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  return create_gadget(number, kOptionKind, control_request(ControlKind::Option, geometry, arguments),
-                       arguments.flags);
+  return create_gadget(number, kOptionKind,
+                       control_request(ControlKind::Option, geometry, arguments), arguments.flags);
 }
 
 }  // namespace ambrel

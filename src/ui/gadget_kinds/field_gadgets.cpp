@@ -18,10 +18,13 @@ Size string_measure(const Gadget& gadget) {
   return string_natural_size(sample_extent(gadget), ui_system_metrics());
 }
 
-Size spin_measure(const Gadget& gadget) { return spin_natural_size(sample_extent(gadget), ui_system_metrics()); }
+Size spin_measure(const Gadget& gadget) {
+  return spin_natural_size(sample_extent(gadget), ui_system_metrics());
+}
 
 Size address_measure(const Gadget& gadget) {
-  return address_natural_size(gadget_text_extent(gadget.number, kWidestAddress), ui_system_metrics());
+  return address_natural_size(gadget_text_extent(gadget.number, kWidestAddress),
+                              ui_system_metrics());
 }
 
 Size date_measure(const Gadget& gadget) {
@@ -31,11 +34,13 @@ Size date_measure(const Gadget& gadget) {
 
 Size combobox_measure(const Gadget& gadget) { return combobox_natural_size(sample_extent(gadget)); }
 
-constexpr GadgetKind kStringKind{.code = kGadgetString, .focus = raise_focus_event,
-    .natural_size = string_measure};
+constexpr GadgetKind kStringKind{
+    .code = kGadgetString, .focus = raise_focus_event, .natural_size = string_measure};
 
-constexpr GadgetKind kSpinKind{.code = kGadgetSpin, .get_state = value_state,
-    .set_state = set_value_state, .natural_size = spin_measure};
+constexpr GadgetKind kSpinKind{.code = kGadgetSpin,
+                               .get_state = value_state,
+                               .set_state = set_value_state,
+                               .natural_size = spin_measure};
 
 constexpr GadgetKind kIpAddressKind{.code = kGadgetIpAddress, .natural_size = address_measure};
 
@@ -43,9 +48,12 @@ constexpr GadgetKind kShortcutKind{.code = kGadgetShortcut, .natural_size = stri
 
 constexpr GadgetKind kDateKind{.code = kGadgetDate, .natural_size = date_measure};
 
-constexpr GadgetKind kComboBoxKind{.code = kGadgetComboBox, .get_state = value_state,
-    .set_state = set_value_state, .add_item = add_control_item_at, .focus = raise_focus_event,
-    .natural_size = combobox_measure};
+constexpr GadgetKind kComboBoxKind{.code = kGadgetComboBox,
+                                   .get_state = value_state,
+                                   .set_state = set_value_state,
+                                   .add_item = add_control_item_at,
+                                   .focus = raise_focus_event,
+                                   .natural_size = combobox_measure};
 
 constexpr GadgetKind kExplorerComboKind{.code = kGadgetExplorerCombo};
 

@@ -7,7 +7,9 @@ namespace ambrel {
 
 int value_state(const Gadget& gadget) { return ui_backend()->control_value(gadget.handle); }
 
-void set_value_state(Gadget& gadget, int value) { ui_backend()->set_control_value(gadget.handle, value); }
+void set_value_state(Gadget& gadget, int value) {
+  ui_backend()->set_control_value(gadget.handle, value);
+}
 
 int add_control_item_at(Gadget& gadget, int position, std::u16string_view text) {
   return ui_backend()->add_control_item(gadget.handle, position, text);
@@ -27,7 +29,8 @@ ControlRequest control_request(ControlKind kind, Rect geometry, const GadgetArgu
   return request;
 }
 
-ControlRequest textless_control_request(ControlKind kind, Rect geometry, const GadgetArguments& arguments) {
+ControlRequest textless_control_request(ControlKind kind, Rect geometry,
+                                        const GadgetArguments& arguments) {
   ControlRequest request = control_request(kind, geometry, arguments);
   request.text.clear();
   return request;

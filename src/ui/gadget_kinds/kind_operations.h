@@ -19,7 +19,8 @@ void raise_focus_event(Gadget& gadget, bool gained);
 // A request of the kind with the arguments' text and range, geometry as given.
 ControlRequest control_request(ControlKind kind, Rect geometry, const GadgetArguments& arguments);
 // The same for kinds whose text argument is no caption: the control starts without text.
-ControlRequest textless_control_request(ControlKind kind, Rect geometry, const GadgetArguments& arguments);
+ControlRequest textless_control_request(ControlKind kind, Rect geometry,
+                                        const GadgetArguments& arguments);
 
 inline bool has_flag(int flags, int flag) { return (flags & flag) == flag; }
 

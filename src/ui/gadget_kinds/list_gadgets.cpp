@@ -11,7 +11,9 @@ namespace ambrel {
 namespace {
 
 constexpr GadgetKind list_kind(int code) {
-  return {.code = code, .get_state = value_state, .set_state = set_value_state,
+  return {.code = code,
+          .get_state = value_state,
+          .set_state = set_value_state,
           .add_item = add_control_item_at};
 }
 
@@ -53,7 +55,8 @@ int create_explorerlist_gadget(int number, Rect geometry, const GadgetArguments&
 }
 
 int create_explorertree_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  return create_gadget(number, kExplorerTreeKind, control_request(ControlKind::ExplorerTree, geometry, arguments),
+  return create_gadget(number, kExplorerTreeKind,
+                       control_request(ControlKind::ExplorerTree, geometry, arguments),
                        arguments.flags);
 }
 

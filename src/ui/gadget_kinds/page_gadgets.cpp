@@ -24,10 +24,14 @@ int add_page(Gadget& gadget, int position, std::u16string_view title) {
 int panel_attribute(const Gadget& gadget, int attribute) {
   Backend* backend = ui_backend();
   switch (attribute) {
-    case kPanelPageWidth: return backend->panel_page_size(gadget.handle).width;
-    case kPanelPageHeight: return backend->panel_page_size(gadget.handle).height;
-    case kPanelTabHeight: return backend->panel_tab_height(gadget.handle);
-    default: return 0;
+    case kPanelPageWidth:
+      return backend->panel_page_size(gadget.handle).width;
+    case kPanelPageHeight:
+      return backend->panel_page_size(gadget.handle).height;
+    case kPanelTabHeight:
+      return backend->panel_tab_height(gadget.handle);
+    default:
+      return 0;
   }
 }
 
@@ -45,11 +49,15 @@ void set_scroll_attribute(Gadget& gadget, int attribute, int value) {
   ui_backend()->set_scroll_inner_size(gadget.handle, inner);
 }
 
-constexpr GadgetKind kPanelKind{.code = kGadgetPanel, .get_state = value_state,
-    .set_state = set_value_state, .add_item = add_page, .get_attribute = panel_attribute};
+constexpr GadgetKind kPanelKind{.code = kGadgetPanel,
+                                .get_state = value_state,
+                                .set_state = set_value_state,
+                                .add_item = add_page,
+                                .get_attribute = panel_attribute};
 
-constexpr GadgetKind kScrollAreaKind{.code = kGadgetScrollArea, .get_attribute = scroll_attribute,
-    .set_attribute = set_scroll_attribute};
+constexpr GadgetKind kScrollAreaKind{.code = kGadgetScrollArea,
+                                     .get_attribute = scroll_attribute,
+                                     .set_attribute = set_scroll_attribute};
 
 // Creates the gadget and makes it the current list.
 int create_parent_gadget(int number, const GadgetKind& kind, ControlRequest request, int flags) {

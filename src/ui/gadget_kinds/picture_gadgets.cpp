@@ -13,14 +13,18 @@ namespace {
 
 constexpr Size kNoPictureSize{16, 16};
 
-Size image_measure(const Gadget& gadget) { return {gadget_width(gadget.number), gadget_height(gadget.number)}; }
+Size image_measure(const Gadget& gadget) {
+  return {gadget_width(gadget.number), gadget_height(gadget.number)};
+}
 
-Size button_image_measure(const Gadget&) { return button_image_natural_size(kNoPictureSize, ui_system_metrics()); }
+Size button_image_measure(const Gadget&) {
+  return button_image_natural_size(kNoPictureSize, ui_system_metrics());
+}
 
 constexpr GadgetKind kImageKind{.code = kGadgetImage, .natural_size = image_measure};
 
 constexpr GadgetKind kButtonImageKind{.code = kGadgetButtonImage,
-    .natural_size = button_image_measure};
+                                      .natural_size = button_image_measure};
 
 constexpr GadgetKind kCanvasKind{.code = kGadgetCanvas};
 

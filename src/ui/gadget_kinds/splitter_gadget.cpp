@@ -13,7 +13,9 @@ namespace {
 
 constexpr int kArranged = 0;  // the gadget event type after a drag step or a size change
 
-SplitterControl& control_of(const Gadget& gadget) { return static_cast<SplitterControl&>(*gadget.extra); }
+SplitterControl& control_of(const Gadget& gadget) {
+  return static_cast<SplitterControl&>(*gadget.extra);
+}
 
 // The panes go back to the splitter's parent: freeing the splitter does not free them.
 void splitter_free(Gadget& gadget) {
@@ -22,9 +24,13 @@ void splitter_free(Gadget& gadget) {
 
 int splitter_get_state(const Gadget& gadget) { return control_of(gadget).state(); }
 
-void splitter_set_state(Gadget& gadget, int value) { control_of(gadget).set_state(gadget.handle, value); }
+void splitter_set_state(Gadget& gadget, int value) {
+  control_of(gadget).set_state(gadget.handle, value);
+}
 
-int splitter_get_attribute(const Gadget& gadget, int attribute) { return control_of(gadget).attribute(attribute); }
+int splitter_get_attribute(const Gadget& gadget, int attribute) {
+  return control_of(gadget).attribute(attribute);
+}
 
 void splitter_set_attribute(Gadget& gadget, int attribute, int value) {
   control_of(gadget).set_attribute(gadget.handle, attribute, value);

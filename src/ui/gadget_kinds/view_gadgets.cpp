@@ -16,7 +16,9 @@ Size hyperlink_measure(const Gadget& gadget) {
   return hyperlink_natural_size(gadget_text_block(gadget.number, get_gadget_text(gadget.number)));
 }
 
-Size calendar_measure(const Gadget& gadget) { return ui_backend()->control_minimum_size(gadget.handle); }
+Size calendar_measure(const Gadget& gadget) {
+  return ui_backend()->control_minimum_size(gadget.handle);
+}
 
 constexpr GadgetKind kScintillaKind{.code = kGadgetScintilla};
 constexpr GadgetKind kWebKind{.code = kGadgetWeb};
@@ -31,7 +33,8 @@ int create_scintilla_gadget(int number, Rect geometry, const GadgetArguments& ar
 }
 
 int create_web_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  return create_gadget(number, kWebKind, control_request(ControlKind::Web, geometry, arguments), arguments.flags);
+  return create_gadget(number, kWebKind, control_request(ControlKind::Web, geometry, arguments),
+                       arguments.flags);
 }
 
 int create_calendar_gadget(int number, Rect geometry, const GadgetArguments& arguments) {

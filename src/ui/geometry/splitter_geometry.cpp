@@ -131,9 +131,7 @@ bool splitter_press(SplitterGeometry& splitter, int32_t x, int32_t y) {
   return true;
 }
 
-void splitter_release(SplitterGeometry& splitter) {
-  splitter.captured = false;
-}
+void splitter_release(SplitterGeometry& splitter) { splitter.captured = false; }
 
 bool splitter_drag(SplitterGeometry& splitter, int32_t x, int32_t y) {
   if (!splitter.captured) {

@@ -45,7 +45,8 @@ class DragSource final : public QWidget {
     offered->setText(files_.join('\n'));
     auto* drag = new QDrag(this);
     drag->setMimeData(offered);
-    Qt::DropAction action = drag->exec(Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::CopyAction);
+    Qt::DropAction action =
+        drag->exec(Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::CopyAction);
     std::printf("%s\n", action_name(action));
     std::fflush(stdout);
     // The target fetches the data after the drag has ended here, so the source stays until

@@ -32,8 +32,8 @@ class EventAttributesTest : public ServicesTest {
 
   void bind(const TestElement& element, DialogKind kind) {
     bind_event_attributes(element.view(), kind, 5, 77, error,
-                          [this](std::int32_t code, RuntimeProcedure procedure,
-                                 std::int32_t window, std::int32_t gadget, std::int32_t type) {
+                          [this](std::int32_t code, RuntimeProcedure procedure, std::int32_t window,
+                                 std::int32_t gadget, std::int32_t type) {
                             bindings.push_back({code, procedure, window, gadget, type});
                           });
   }
@@ -111,9 +111,9 @@ TEST_F(EventAttributesTest, FocusAttributesOnAString) {
 }
 
 TEST_F(EventAttributesTest, AfterAnErrorLaterAttributesAreStillBoundButTheFirstErrorStays) {
-  TestElement image(u"image", {{u"OnChange", u"clicked"},
-                               {u"OnLeftClick", u"nothing()"},
-                               {u"OnRightClick", u"clicked"}});
+  TestElement image(
+      u"image",
+      {{u"OnChange", u"clicked"}, {u"OnLeftClick", u"nothing()"}, {u"OnRightClick", u"clicked"}});
   bind(image, DialogKind::Image);
   EXPECT_EQ(error.text(), "'OnChange' is not supported for the following gadget: image");
   EXPECT_EQ(bindings, (std::vector<Binding>{{13100, clicked, 5, 77, 1}}));
@@ -121,9 +121,9 @@ TEST_F(EventAttributesTest, AfterAnErrorLaterAttributesAreStillBoundButTheFirstE
 
 TEST_F(EventAttributesTest, KindsWithoutEventsIgnoreEventAttributes) {
   TestElement splitter(u"splitter", {{u"OnEvent", u"unknown()"}, {u"OnChange", u"x"}});
-  for (DialogKind kind : {DialogKind::Splitter, DialogKind::VBox, DialogKind::Window,
-                          DialogKind::Frame, DialogKind::Tab, DialogKind::Empty,
-                          DialogKind::Container, DialogKind::ScrollArea}) {
+  for (DialogKind kind :
+       {DialogKind::Splitter, DialogKind::VBox, DialogKind::Window, DialogKind::Frame,
+        DialogKind::Tab, DialogKind::Empty, DialogKind::Container, DialogKind::ScrollArea}) {
     bind(splitter, kind);
   }
   EXPECT_TRUE(bindings.empty());

@@ -55,7 +55,8 @@ TEST_F(FlagExpressionTest, NameLongerThan128EndsParsingKeepingEarlierFlags) {
 
 TEST_F(FlagExpressionTest, FlagOfAnotherKindRecordsTheFlagError) {
   EXPECT_EQ(parse(u"#KV_Editor_ReadOnly|#KV_Text_Right", DialogKind::Editor, u"Editor"), 2048u);
-  EXPECT_EQ(error.text(), "'#KV_Text_Right' flag is not supported for the following gadget: Editor");
+  EXPECT_EQ(error.text(),
+            "'#KV_Text_Right' flag is not supported for the following gadget: Editor");
 }
 
 TEST_F(FlagExpressionTest, FirstErrorIsKeptAndLaterFlagsStillCount) {

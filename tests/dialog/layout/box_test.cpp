@@ -61,7 +61,11 @@ TEST(Box, SharesTheLine) {
   at_end.align = LineAlign::End;
   const std::vector<Row> rows = {
       {"too little room", hbox(ExpandMode::Yes, 5), widths({100, 50}), 77, {{0, 49}, {54, 24}}},
-      {"yes mode", hbox(ExpandMode::Yes, 0), widths({10, 20, 30}), 100, {{0, 23}, {23, 33}, {56, 43}}},
+      {"yes mode",
+       hbox(ExpandMode::Yes, 0),
+       widths({10, 20, 30}),
+       100,
+       {{0, 23}, {23, 33}, {56, 43}}},
       {"item 2", item2, widths({10, 20, 30}), 100, {{0, 10}, {10, 60}, {70, 30}}},
       {"item matching nobody", item_none, widths({10, 20, 30}), 100, {{0, 10}, {10, 20}, {30, 30}}},
       {"no mode centred", centred, widths({10, 20}), 100, {{35, 10}, {45, 20}}},
@@ -88,8 +92,7 @@ TEST(Box, EqualModeRequestsTheLargestChildEach) {
 TEST(Box, FoldedChildrenTakeNoPlaceAndNoGap) {
   BoxMeasure measure;
   const BoxSettings settings{BoxDirection::Vertical, 5, ExpandMode::Equal, 0, LineAlign::Start};
-  const std::vector<ChildRequest> children = {
-      {{10, 10}, false}, {{0, 0}, true}, {{10, 10}, false}};
+  const std::vector<ChildRequest> children = {{{10, 10}, false}, {{0, 0}, true}, {{10, 10}, false}};
   EXPECT_EQ(box_natural_size(settings, children, {}, measure), (Size{10, 25}));
   EXPECT_EQ(measure.folded_count, 1);
   const std::vector<std::optional<Rect>> rects = box_allocate(settings, measure, {0, 0, 50, 105});

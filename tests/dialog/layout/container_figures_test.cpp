@@ -50,11 +50,17 @@ TEST(WindowFigures, RequestAndLimits) {
   };
   const std::vector<Row> rows = {
       {"no bounds", {}, {250, 116}, std::nullopt},
-      {"minimum raises the request", {300, kBoundNotGiven, kBoundNotGiven, kBoundNotGiven},
-       {300, 116}, WindowLimits{300, kKeepValue, kKeepValue, kKeepValue}},
-      {"maximum never lowers it", {300, kBoundNotGiven, 200, kBoundNotGiven}, {300, 116},
+      {"minimum raises the request",
+       {300, kBoundNotGiven, kBoundNotGiven, kBoundNotGiven},
+       {300, 116},
+       WindowLimits{300, kKeepValue, kKeepValue, kKeepValue}},
+      {"maximum never lowers it",
+       {300, kBoundNotGiven, 200, kBoundNotGiven},
+       {300, 116},
        WindowLimits{300, kKeepValue, 200, kKeepValue}},
-      {"auto takes the request", {kBoundAuto, kBoundAuto, kBoundAuto, -31073}, {250, 116},
+      {"auto takes the request",
+       {kBoundAuto, kBoundAuto, kBoundAuto, -31073},
+       {250, 116},
        WindowLimits{250, 116, 250, -31073}},
   };
   for (const Row& row : rows) {
@@ -77,8 +83,7 @@ TEST(FrameFigures, CaptionAndInsets) {
   EXPECT_EQ(frame_caption_height(8), 10);
   EXPECT_EQ(frame_caption_height(13), 13);
   EXPECT_EQ(frame_natural_size(settings, {149, 193}, 13, {}), (Size{167, 220}));
-  EXPECT_EQ(frame_child_rect(settings, {149, 193}, 13, {8, 8, 484, 239}),
-            (Rect{17, 26, 466, 212}));
+  EXPECT_EQ(frame_child_rect(settings, {149, 193}, 13, {8, 8, 484, 239}), (Rect{17, 26, 466, 212}));
 }
 
 TEST(ContainerFigures, BorderAllowance) {
@@ -126,8 +131,8 @@ TEST(SplitterRequest, PanesAndBar) {
   EXPECT_EQ(splitter_natural_size(0, {149, 16}, {146, 173}, {}), (Size{149, 193}));
   EXPECT_EQ(splitter_natural_size(geometry::kSplitterVertical, {0, 0}, {142, 173}, {}),
             (Size{146, 173}));
-  EXPECT_EQ(splitter_natural_size(geometry::kSplitterVertical | geometry::kSplitterSeparator, {10, 5},
-                                  {20, 9}, {0, 30}),
+  EXPECT_EQ(splitter_natural_size(geometry::kSplitterVertical | geometry::kSplitterSeparator,
+                                  {10, 5}, {20, 9}, {0, 30}),
             (Size{37, 30}));
   EXPECT_EQ(splitter_pane_minimum(0, {149, 16}), 16);
   EXPECT_EQ(splitter_pane_minimum(geometry::kSplitterVertical, {142, 173}), 142);

@@ -28,18 +28,14 @@ int32_t text_width(std::u16string_view text) {
 }
 
 // A single-line text gadget: its block plus 2 each way.
-Size text_natural(std::u16string_view text) {
-  return {text_width(text) + 2, kLineHeight + 2};
-}
+Size text_natural(std::u16string_view text) { return {text_width(text) + 2, kLineHeight + 2}; }
 
 // A push button: its extent plus padding and edges, at least 24 high.
 Size button_natural(std::u16string_view caption) {
   return {text_width(caption) + 10 + 2 * kEdge, std::max(kLineHeight + 2 * kEdge, 24)};
 }
 
-ChildRequest placed(Size size) {
-  return {size, false};
-}
+ChildRequest placed(Size size) { return {size, false}; }
 
 const BoxSettings kButtonColumn{BoxDirection::Vertical, 5, ExpandMode::No, 0, LineAlign::Start};
 const BoxSettings kHalves{BoxDirection::Vertical, 5, ExpandMode::Equal, 0, LineAlign::Start};

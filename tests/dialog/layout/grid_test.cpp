@@ -37,10 +37,7 @@ TEST(GridCells, PlacesChildrenAroundSpans) {
        {{0, 0, 1, 1}, {1, 0, 1, 1}, {2, 0, 1, 1}, {0, 1, 1, 1}, {1, 1, 1, 1}},
        2},
       {"column span fills the row", filled(2, {{2, 1}, {1, 1}}), {{0, 0, 2, 1}, {0, 1, 1, 1}}, 2},
-      {"column span cut at the edge",
-       filled(3, {{1, 1}, {5, 1}}),
-       {{0, 0, 1, 1}, {1, 0, 2, 1}},
-       1},
+      {"column span cut at the edge", filled(3, {{1, 1}, {5, 1}}), {{0, 0, 1, 1}, {1, 0, 2, 1}}, 1},
       {"row span covers the cell below",
        filled(2, {{1, 2}, {1, 1}, {1, 1}}),
        {{0, 0, 1, 2}, {1, 0, 1, 1}, {1, 1, 1, 1}},
@@ -66,10 +63,8 @@ TEST(GridSizing, SpanningChildWidensItsColumns) {
     std::vector<int32_t> widths;
   };
   const std::vector<Row> rows = {
-      {{ExpandMode::No, 0}, {30, 65}},
-      {{ExpandMode::Equal, 0}, {47, 47}},
-      {{ExpandMode::Yes, 0}, {42, 52}},
-      {{ExpandMode::Item, 0}, {55, 40}},
+      {{ExpandMode::No, 0}, {30, 65}},   {{ExpandMode::Equal, 0}, {47, 47}},
+      {{ExpandMode::Yes, 0}, {42, 52}},  {{ExpandMode::Item, 0}, {55, 40}},
       {{ExpandMode::Item, 5}, {30, 65}},
   };
   for (const Row& row : rows) {
@@ -144,8 +139,8 @@ TEST(GridAllocate, SpansCoverTheirLinesAndGaps) {
   GridSettings settings;
   settings.row_expand = {ExpandMode::Equal, 0};
   GridSizes sizes;
-  grid_natural_size(table, settings, std::vector<Size>{{10, 10}, {20, 10}, {20, 10}, {10, 10}},
-                    {}, sizes);
+  grid_natural_size(table, settings, std::vector<Size>{{10, 10}, {20, 10}, {20, 10}, {10, 10}}, {},
+                    sizes);
   const std::vector<Rect> rects = grid_allocate(table, settings, sizes, {100, 200, 35, 40});
   EXPECT_EQ(rects[0], (Rect{100, 200, 10, 25}));
   EXPECT_EQ(rects[1], (Rect{115, 200, 20, 10}));

@@ -82,8 +82,8 @@ TEST(SplitterGeometry, HitTestCoversTheBarAndReachesIntoTheFirstPane) {
     int32_t x;
     std::optional<int32_t> offset;
   };
-  for (const Row& row : {Row{46, std::nullopt}, Row{47, -3}, Row{50, 0}, Row{53, 3},
-                         Row{54, std::nullopt}}) {
+  for (const Row& row :
+       {Row{46, std::nullopt}, Row{47, -3}, Row{50, 0}, Row{53, 3}, Row{54, std::nullopt}}) {
     EXPECT_EQ(splitter_hit_test(splitter, row.x, 999), row.offset) << row.x;
   }
 }

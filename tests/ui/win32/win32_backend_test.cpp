@@ -25,7 +25,9 @@ class RecordingSink final : public IgnoringSink {
     tabs.push_back(backward);
     return take_tab;
   }
-  void on_control_command(NativeHandle control, int code) override { commands.push_back({control, code}); }
+  void on_control_command(NativeHandle control, int code) override {
+    commands.push_back({control, code});
+  }
   void on_control_destroyed(NativeHandle control) override { destroyed.push_back(control); }
 
   struct Command {
@@ -56,8 +58,7 @@ class Win32BackendTest : public ::testing::Test {
   }
 
   void settle() {
-    while (backend.pump(0) != 0) {
-    }
+    while (backend.pump(0) != 0) {}
   }
 
   NativeHandle add(ControlKind kind, std::u16string text = {}, ControlStyle style = {}) {

@@ -83,7 +83,8 @@ TEST_F(Win32DropTest, FilesOverTheEditorReachTheFrameAroundIt) {
   EXPECT_EQ(sink.drags[0].position, (Point{40, 50}));
   EXPECT_EQ(sink.drags[0].offered_actions, kDropCopy | kDropMove);
   EXPECT_EQ(sink.drags[0].modifiers, kModifierControl);
-  EXPECT_EQ(sink.drags[0].files, (std::vector<std::u16string>{u"C:\\data\\first.xml", u"C:\\data\\second.xml"}));
+  EXPECT_EQ(sink.drags[0].files,
+            (std::vector<std::u16string>{u"C:\\data\\first.xml", u"C:\\data\\second.xml"}));
 
   sink.choice = kDropMove;
   effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;

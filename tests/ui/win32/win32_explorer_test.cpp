@@ -22,7 +22,9 @@ std::vector<std::wstring> list_rows(HWND list) {
   std::vector<std::wstring> rows;
   auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
   for (LRESULT row = 0; row < count; ++row) {
-    std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0)), L'\0');
+    std::wstring text(
+        static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0)),
+        L'\0');
     SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
     rows.push_back(text);
   }
@@ -43,19 +45,21 @@ std::wstring item_text(HWND tree, HTREEITEM item) {
 // The names of the items under one (or at the root).
 std::vector<std::wstring> tree_level(HWND tree, HTREEITEM under) {
   std::vector<std::wstring> names;
-  auto item = reinterpret_cast<HTREEITEM>(
-      SendMessageW(tree, TVM_GETNEXTITEM, under ? TVGN_CHILD : TVGN_ROOT, reinterpret_cast<LPARAM>(under)));
-  for (; item; item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
+  auto item = reinterpret_cast<HTREEITEM>(SendMessageW(
+      tree, TVM_GETNEXTITEM, under ? TVGN_CHILD : TVGN_ROOT, reinterpret_cast<LPARAM>(under)));
+  for (; item; item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT,
+                                                               reinterpret_cast<LPARAM>(item)))) {
     names.push_back(item_text(tree, item));
   }
   return names;
 }
 
 HTREEITEM find_item(HWND tree, HTREEITEM under, const std::wstring& name) {
-  auto item = reinterpret_cast<HTREEITEM>(
-      SendMessageW(tree, TVM_GETNEXTITEM, under ? TVGN_CHILD : TVGN_ROOT, reinterpret_cast<LPARAM>(under)));
+  auto item = reinterpret_cast<HTREEITEM>(SendMessageW(
+      tree, TVM_GETNEXTITEM, under ? TVGN_CHILD : TVGN_ROOT, reinterpret_cast<LPARAM>(under)));
   while (item && item_text(tree, item) != name) {
-    item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
+    item = reinterpret_cast<HTREEITEM>(
+        SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
   }
   return item;
 }
@@ -94,18 +98,23 @@ class Win32ExplorerTest : public ::testing::Test {
   }
 
   void TearDown() override {
-    for (const wchar_t* file : {L"\\b.xml", L"\\A.txt", L"\\Alpha\\in-alpha.txt", L"\\secret.txt"}) {
+    for (const wchar_t* file :
+         {L"\\b.xml", L"\\A.txt", L"\\Alpha\\in-alpha.txt", L"\\secret.txt"}) {
       SetFileAttributesW((folder + file).c_str(), FILE_ATTRIBUTE_NORMAL);
       DeleteFileW((folder + file).c_str());
     }
-    for (const wchar_t* sub : {L"\\Alpha\\inner\\deepest", L"\\Alpha\\inner", L"\\Alpha", L"\\beta", L"\\empty", L""}) {
+    for (const wchar_t* sub :
+         {L"\\Alpha\\inner\\deepest", L"\\Alpha\\inner", L"\\Alpha", L"\\beta", L"\\empty", L""}) {
       RemoveDirectoryW((folder + sub).c_str());
     }
   }
 
-  void make_folder(const std::wstring& sub) { ASSERT_TRUE(CreateDirectoryW((folder + sub).c_str(), nullptr)); }
+  void make_folder(const std::wstring& sub) {
+    ASSERT_TRUE(CreateDirectoryW((folder + sub).c_str(), nullptr));
+  }
   void make_file(const std::wstring& name) {
-    HANDLE file = CreateFileW((folder + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW((folder + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     CloseHandle(file);
   }
@@ -128,7 +137,8 @@ class Win32ExplorerTest : public ::testing::Test {
 TEST_F(Win32ExplorerTest, TheListShowsTheFoldersEntriesFoldersFirst) {
   HWND list = add(ControlKind::ExplorerList, folder);
   ASSERT_NE(list, nullptr);
-  EXPECT_EQ(list_rows(list), (std::vector<std::wstring>{L"Alpha", L"beta", L"empty", L"A.txt", L"b.xml"}));
+  EXPECT_EQ(list_rows(list),
+            (std::vector<std::wstring>{L"Alpha", L"beta", L"empty", L"A.txt", L"b.xml"}));
   // A path ending in a separator names the same folder.
   EXPECT_EQ(list_rows(add(ControlKind::ExplorerList, folder + L"\\Alpha\\")),
             (std::vector<std::wstring>{L"inner", L"in-alpha.txt"}));

@@ -53,20 +53,30 @@ TEST_F(Win32FamilyControlsTest, EachKindIsTheCommonControlOfItsClass) {
     const wchar_t* window_class;
   };
   const Expected kinds[] = {
-      {ControlKind::CheckBox, L"Button"},           {ControlKind::Option, L"Button"},
-      {ControlKind::String, L"Edit"},               {ControlKind::ComboBox, L"ComboBox"},
-      {ControlKind::ListView, L"ListBox"},          {ControlKind::ListIcon, L"SysListView32"},
-      {ControlKind::Tree, L"SysTreeView32"},        {ControlKind::Panel, L"SysTabControl32"},
-      {ControlKind::TrackBar, L"msctls_trackbar32"}, {ControlKind::ProgressBar, L"msctls_progress32"},
-      {ControlKind::ScrollBar, L"ScrollBar"},       {ControlKind::Date, L"SysDateTimePick32"},
-      {ControlKind::Calendar, L"SysMonthCal32"},    {ControlKind::Shortcut, L"msctls_hotkey32"},
-      {ControlKind::IpAddress, L"SysIPAddress32"},  {ControlKind::HyperLink, L"SysLink"},
-      {ControlKind::Image, L"Static"},              {ControlKind::Spin, L"Edit"},
+      {ControlKind::CheckBox, L"Button"},
+      {ControlKind::Option, L"Button"},
+      {ControlKind::String, L"Edit"},
+      {ControlKind::ComboBox, L"ComboBox"},
+      {ControlKind::ListView, L"ListBox"},
+      {ControlKind::ListIcon, L"SysListView32"},
+      {ControlKind::Tree, L"SysTreeView32"},
+      {ControlKind::Panel, L"SysTabControl32"},
+      {ControlKind::TrackBar, L"msctls_trackbar32"},
+      {ControlKind::ProgressBar, L"msctls_progress32"},
+      {ControlKind::ScrollBar, L"ScrollBar"},
+      {ControlKind::Date, L"SysDateTimePick32"},
+      {ControlKind::Calendar, L"SysMonthCal32"},
+      {ControlKind::Shortcut, L"msctls_hotkey32"},
+      {ControlKind::IpAddress, L"SysIPAddress32"},
+      {ControlKind::HyperLink, L"SysLink"},
+      {ControlKind::Image, L"Static"},
+      {ControlKind::Spin, L"Edit"},
   };
   for (const Expected& expected : kinds) {
     NativeHandle control = add(expected.kind);
     ASSERT_TRUE(control) << static_cast<int>(expected.kind);
-    EXPECT_TRUE(has_class(backend.hwnd(control), expected.window_class)) << static_cast<int>(expected.kind);
+    EXPECT_TRUE(has_class(backend.hwnd(control), expected.window_class))
+        << static_cast<int>(expected.kind);
     EXPECT_EQ(backend.control_kind(control), expected.kind);
   }
 }
@@ -137,7 +147,8 @@ TEST_F(Win32FamilyControlsTest, UserActionsAreReported) {
 TEST_F(Win32FamilyControlsTest, FamilyNotificationsBecomeTheirCommands) {
   HWND parent = backend.hwnd(window);
   auto command = [&](NativeHandle control, WORD code) {
-    SendMessageW(parent, WM_COMMAND, MAKEWPARAM(0, code), reinterpret_cast<LPARAM>(backend.hwnd(control)));
+    SendMessageW(parent, WM_COMMAND, MAKEWPARAM(0, code),
+                 reinterpret_cast<LPARAM>(backend.hwnd(control)));
   };
   auto notify = [&](NativeHandle control, UINT code) {
     NMHDR header{backend.hwnd(control), 0, code};
@@ -161,8 +172,10 @@ TEST_F(Win32FamilyControlsTest, FamilyNotificationsBecomeTheirCommands) {
   // A scroll bar moves only as its parent is told, and each action is reported.
   sink.codes.clear();
   NativeHandle bar = add(ControlKind::ScrollBar, ControlStyle{.vertical = true}, {0, 100, 10});
-  SendMessageW(parent, WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), reinterpret_cast<LPARAM>(backend.hwnd(bar)));
-  SendMessageW(parent, WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), reinterpret_cast<LPARAM>(backend.hwnd(bar)));
+  SendMessageW(parent, WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0),
+               reinterpret_cast<LPARAM>(backend.hwnd(bar)));
+  SendMessageW(parent, WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0),
+               reinterpret_cast<LPARAM>(backend.hwnd(bar)));
   EXPECT_EQ(backend.control_value(bar), 11);
   // Another kind's notification code is no command.
   notify(list, NM_CLICK);

@@ -56,7 +56,8 @@ class Win32ScrollAreaTest : public ::testing::Test {
 
   bool bar_in_use(int which) {
     SCROLLINFO info = bar(which);
-    return (GetWindowLongW(area_hwnd(), GWL_STYLE) & (which == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) != 0 &&
+    return (GetWindowLongW(area_hwnd(), GWL_STYLE) &
+            (which == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) != 0 &&
            static_cast<int>(info.nPage) <= info.nMax - info.nMin;
   }
 

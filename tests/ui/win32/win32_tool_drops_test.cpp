@@ -43,7 +43,9 @@ class Win32ToolDropsTest : public ::testing::Test {
   std::u16string text(std::u16string_view name) { return get_gadget_text(gadget(name)); }
 
   std::wstring make_folder(const std::wstring& path) { return scratch_.make_folder(path); }
-  std::wstring write(const std::wstring& path, const std::string& bytes) { return scratch_.write(path, bytes); }
+  std::wstring write(const std::wstring& path, const std::string& bytes) {
+    return scratch_.write(path, bytes);
+  }
 
   // Drops the file on the middle of the input frame, then lets the tool take the drop: the
   // close request posted after it ends the event loop once the drop is handled.
@@ -75,7 +77,8 @@ TEST_F(Win32ToolDropsTest, FoldersHeldAndMissingFilesLeaveTheInput) {
   EXPECT_EQ(text(u"txtOut"), u"");
 
   std::wstring held = write(folder_ + L"\\held.xml", "<held/>");
-  HANDLE exclusive = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE exclusive = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(exclusive, INVALID_HANDLE_VALUE);
   drop(held);
   CloseHandle(exclusive);
@@ -88,7 +91,8 @@ TEST_F(Win32ToolDropsTest, FoldersHeldAndMissingFilesLeaveTheInput) {
 
 TEST_F(Win32ToolDropsTest, ALongNameOutsideTheAnsiCodePageIsLoaded) {
   std::wstring path = folder_;
-  while (path.size() < MAX_PATH + 40) path = make_folder(path + L"\\" + std::wstring(60, L'\u03A9'));
+  while (path.size() < MAX_PATH + 40)
+    path = make_folder(path + L"\\" + std::wstring(60, L'\u03A9'));
   std::wstring file = write(path + L"\\\u6F22\U0001F600.xml", "<deep>\xCE\xA9</deep>");
   drop(file);
   EXPECT_EQ(text(u"txtIn"), u"<deep>\u03A9</deep>");

@@ -29,7 +29,8 @@ bool has_class(HWND hwnd, const wchar_t* expected) {
 
 SIZE extent_in_font(HWND control, const std::wstring& text) {
   HDC dc = GetDC(control);
-  HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
   SIZE extent{};
   GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
   SelectObject(dc, previous);
@@ -63,8 +64,7 @@ class Win32ToolWindowTest : public ::testing::Test {
   void TearDown() override { application_end(); }
 
   void settle() {
-    while (win32->pump(0) != 0) {
-    }
+    while (win32->pump(0) != 0) {}
   }
   int gadget(std::u16string_view name) { return dialog_gadget(application_dialog(), name); }
   HWND control(std::u16string_view name) { return win32->hwnd(gadget_handle(gadget(name))); }
@@ -101,7 +101,8 @@ TEST_F(Win32ToolWindowTest, OpensAt500By500WithRealControls) {
   EXPECT_TRUE(has_class(control(u"splitter1"), L"AmbrelSplitter"));
   EXPECT_NE(GetWindowLongW(control(u"txtOut"), GWL_STYLE) & ES_READONLY, 0);
   EXPECT_FALSE(IsWindowEnabled(control(u"cmdCopyAll")));
-  EXPECT_EQ(win32->window_title(window_handle(dialog_window(application_dialog()))), u"Ambrel v.1.0.0.7");
+  EXPECT_EQ(win32->window_title(window_handle(dialog_window(application_dialog()))),
+            u"Ambrel v.1.0.0.7");
 }
 
 TEST_F(Win32ToolWindowTest, NaturalSizesComeFromTheControlsFontsAndTheSystemMetrics) {
@@ -116,7 +117,8 @@ TEST_F(Win32ToolWindowTest, NaturalSizesComeFromTheControlsFontsAndTheSystemMetr
   // A label's block is as the platform's text drawing computes it.
   HWND label = control(u"lblIn");
   HDC dc = GetDC(label);
-  HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+  HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
   RECT block{0, 0, 0, 0};
   DrawTextW(dc, L"Source XML (CTRL + V)", -1, &block, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
   SelectObject(dc, previous);
@@ -134,7 +136,8 @@ TEST_F(Win32ToolWindowTest, TheMinimumSizeIsHeldThroughTheTrackingSizes) {
   RECT frame{0, 0, 0, 0};
   AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
-  Size minimum{limits.ptMinTrackSize.x - (frame.right - frame.left), limits.ptMinTrackSize.y - (frame.bottom - frame.top)};
+  Size minimum{limits.ptMinTrackSize.x - (frame.right - frame.left),
+               limits.ptMinTrackSize.y - (frame.bottom - frame.top)};
   EXPECT_GT(minimum.width, 300);
   EXPECT_GT(minimum.height, 200);
   user_resize({300, 200});

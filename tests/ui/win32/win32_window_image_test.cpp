@@ -18,7 +18,8 @@ namespace {
 
 std::uint32_t big_endian(const std::string& bytes, std::size_t at) {
   std::uint32_t value = 0;
-  for (std::size_t i = 0; i < 4; ++i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+  for (std::size_t i = 0; i < 4; ++i)
+    value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
   return value;
 }
 
@@ -56,8 +57,7 @@ class Win32WindowImageTest : public ::testing::Test {
 TEST_F(Win32WindowImageTest, APngOfTheClientAreasSize) {
   EXPECT_FALSE(backend.save_window_image(window, picture));  // not on the screen yet
   backend.show_window(window, true);
-  while (backend.pump(0) != 0) {
-  }
+  while (backend.pump(0) != 0) {}
   ASSERT_TRUE(backend.save_window_image(window, picture));
   std::ifstream file(picture, std::ios::binary);
   std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};

@@ -25,7 +25,8 @@ NativeHandle HeadlessBackend::create_window(const WindowRequest& request) {
   window.title = request.title;
   window.style = request.style;
   // The platform's own choice of position: a cascade origin near the screen's corner.
-  window.position = request.platform_position ? Point{screen_.x + 32, screen_.y + 32} : request.position;
+  window.position =
+      request.platform_position ? Point{screen_.x + 32, screen_.y + 32} : request.position;
   window.client_size = request.client_size;
   window.normal_size = request.client_size;
   window.owner = is_window(request.owner) ? request.owner : kNoHandle;
@@ -45,7 +46,9 @@ void HeadlessBackend::destroy_window(NativeHandle handle) {
   tree_.remove(handle);
 }
 
-bool HeadlessBackend::is_window(NativeHandle handle) const { return find_window(handle) != nullptr; }
+bool HeadlessBackend::is_window(NativeHandle handle) const {
+  return find_window(handle) != nullptr;
+}
 
 void HeadlessBackend::set_window_title(NativeHandle handle, std::u16string_view title) {
   if (Window* window = find_window(handle)) window->title = title;
@@ -94,10 +97,13 @@ void HeadlessBackend::change_size(NativeHandle handle, Size client_size) {
 
 void HeadlessBackend::resize_window(NativeHandle handle, Size client_size) {
   // As on a desktop, the size limits bind the program's resizing too.
-  if (const Window* window = find_window(handle)) change_size(handle, clamp_to_limits(*window, client_size));
+  if (const Window* window = find_window(handle))
+    change_size(handle, clamp_to_limits(*window, client_size));
 }
 
-Size HeadlessBackend::window_frame_size(NativeHandle handle) const { return window_client_size(handle); }
+Size HeadlessBackend::window_frame_size(NativeHandle handle) const {
+  return window_client_size(handle);
+}
 
 void HeadlessBackend::set_window_size_limits(NativeHandle handle, Size minimum, Size maximum) {
   Window* window = find_window(handle);
@@ -170,7 +176,8 @@ bool HeadlessBackend::start_timer(NativeHandle window, int timer, int millisecon
 }
 
 bool HeadlessBackend::stop_timer(NativeHandle window, int timer) {
-  return std::erase_if(timers_, [&](const Timer& t) { return t.window == window && t.number == timer; }) != 0;
+  return std::erase_if(
+             timers_, [&](const Timer& t) { return t.window == window && t.number == timer; }) != 0;
 }
 
 void HeadlessBackend::schedule(std::int64_t delay, std::function<void()> input) {
@@ -190,13 +197,15 @@ bool HeadlessBackend::fire_next_due(std::int64_t limit) {
   auto timer = std::min_element(timers_.begin(), timers_.end(), [](const Timer& a, const Timer& b) {
     return a.due != b.due ? a.due < b.due : a.sequence < b.sequence;
   });
-  auto input = std::min_element(scripted_.begin(), scripted_.end(), [](const auto& a, const auto& b) {
-    return a.due != b.due ? a.due < b.due : a.sequence < b.sequence;
-  });
+  auto input =
+      std::min_element(scripted_.begin(), scripted_.end(), [](const auto& a, const auto& b) {
+        return a.due != b.due ? a.due < b.due : a.sequence < b.sequence;
+      });
   bool timer_ready = timer != timers_.end() && timer->due <= limit;
   bool input_ready = input != scripted_.end() && input->due <= limit;
   if (timer_ready && input_ready) {
-    bool timer_first = timer->due != input->due ? timer->due < input->due : timer->sequence < input->sequence;
+    bool timer_first =
+        timer->due != input->due ? timer->due < input->due : timer->sequence < input->sequence;
     (timer_first ? input_ready : timer_ready) = false;
   }
   if (timer_ready) {
@@ -220,8 +229,7 @@ bool HeadlessBackend::fire_next_due(std::int64_t limit) {
 
 void HeadlessBackend::advance_clock(std::int64_t milliseconds) {
   std::int64_t target = now_ + std::max<std::int64_t>(milliseconds, 0);
-  while (fire_next_due(target)) {
-  }
+  while (fire_next_due(target)) {}
   now_ = target;
 }
 

@@ -25,7 +25,9 @@ NativeHandle HeadlessBackend::create_control(const ControlRequest& request) {
   control.text = request.text;
   control.style = request.style;
   control.range = request.range;
-  control.value = request.kind == ControlKind::ComboBox || request.kind == ControlKind::ListView ? -1 : request.range.minimum;
+  control.value = request.kind == ControlKind::ComboBox || request.kind == ControlKind::ListView
+                      ? -1
+                      : request.range.minimum;
   controls_.emplace(handle.value, std::move(control));
   return handle;
 }
@@ -47,7 +49,9 @@ void HeadlessBackend::destroy_control(NativeHandle handle) {
   destroy_children({handle});
 }
 
-bool HeadlessBackend::is_control(NativeHandle handle) const { return find_control(handle) != nullptr; }
+bool HeadlessBackend::is_control(NativeHandle handle) const {
+  return find_control(handle) != nullptr;
+}
 
 ControlKind HeadlessBackend::control_kind(NativeHandle handle) const { return tree_.kind(handle); }
 
@@ -55,13 +59,21 @@ void HeadlessBackend::set_control_id(NativeHandle handle, int id) { tree_.set_id
 
 int HeadlessBackend::control_id(NativeHandle handle) const { return tree_.id(handle); }
 
-NativeHandle HeadlessBackend::control_parent(NativeHandle handle) const { return tree_.parent(handle); }
+NativeHandle HeadlessBackend::control_parent(NativeHandle handle) const {
+  return tree_.parent(handle);
+}
 
-NativeHandle HeadlessBackend::control_window(NativeHandle handle) const { return tree_.window_of(handle); }
+NativeHandle HeadlessBackend::control_window(NativeHandle handle) const {
+  return tree_.window_of(handle);
+}
 
-void HeadlessBackend::set_control_parent(NativeHandle handle, NativeHandle parent) { tree_.set_parent(handle, parent); }
+void HeadlessBackend::set_control_parent(NativeHandle handle, NativeHandle parent) {
+  tree_.set_parent(handle, parent);
+}
 
-std::vector<NativeHandle> HeadlessBackend::child_controls(NativeHandle parent) const { return tree_.children(parent); }
+std::vector<NativeHandle> HeadlessBackend::child_controls(NativeHandle parent) const {
+  return tree_.children(parent);
+}
 
 Rect HeadlessBackend::control_geometry(NativeHandle handle) const {
   const Control* control = find_control(handle);
@@ -87,7 +99,8 @@ void HeadlessBackend::read_control_text(NativeHandle handle, const TextPieceHand
   const Control* control = find_control(handle);
   if (!control) return;
   std::u16string_view text = control->text;
-  for (std::size_t at = 0; at < text.size(); at += text_piece_size_) take(text.substr(at, text_piece_size_));
+  for (std::size_t at = 0; at < text.size(); at += text_piece_size_)
+    take(text.substr(at, text_piece_size_));
 }
 
 void HeadlessBackend::set_control_text(NativeHandle handle, std::u16string_view text) {
@@ -117,7 +130,9 @@ ControlStyle HeadlessBackend::control_style(NativeHandle handle) const {
   return control ? control->style : ControlStyle{};
 }
 
-void HeadlessBackend::place_control_below(NativeHandle handle, NativeHandle above) { tree_.place_after(handle, above); }
+void HeadlessBackend::place_control_below(NativeHandle handle, NativeHandle above) {
+  tree_.place_after(handle, above);
+}
 
 void HeadlessBackend::change_focus(NativeHandle handle) {
   if (focus_ == handle) return;
@@ -189,7 +204,9 @@ std::u16string HeadlessBackend::ask_open_file(const OpenFileRequest& request) {
   return answer;
 }
 
-void HeadlessBackend::answer_open_file(std::u16string path) { open_file_answers_.push_back(std::move(path)); }
+void HeadlessBackend::answer_open_file(std::u16string path) {
+  open_file_answers_.push_back(std::move(path));
+}
 
 bool HeadlessBackend::enable_drops(NativeHandle target, bool enable) {
   if (Window* window = find_window(target)) {

@@ -12,7 +12,9 @@ void HeadlessBackend::user_close(NativeHandle window) {
   if (is_window(window) && sink_) sink_->on_close_request(window);
 }
 
-void HeadlessBackend::user_move(NativeHandle window, Point position) { move_window(window, position); }
+void HeadlessBackend::user_move(NativeHandle window, Point position) {
+  move_window(window, position);
+}
 
 void HeadlessBackend::user_resize(NativeHandle handle, Size client_size) {
   Window* window = find_window(handle);
@@ -29,11 +31,17 @@ void HeadlessBackend::user_resize(NativeHandle handle, Size client_size) {
   if (sink_) sink_->on_window_resized(handle, WindowState::Normal);
 }
 
-void HeadlessBackend::user_minimize(NativeHandle window) { set_window_state(window, WindowState::Minimized); }
+void HeadlessBackend::user_minimize(NativeHandle window) {
+  set_window_state(window, WindowState::Minimized);
+}
 
-void HeadlessBackend::user_maximize(NativeHandle window) { set_window_state(window, WindowState::Maximized); }
+void HeadlessBackend::user_maximize(NativeHandle window) {
+  set_window_state(window, WindowState::Maximized);
+}
 
-void HeadlessBackend::user_restore(NativeHandle window) { set_window_state(window, WindowState::Normal); }
+void HeadlessBackend::user_restore(NativeHandle window) {
+  set_window_state(window, WindowState::Normal);
+}
 
 void HeadlessBackend::user_activate(NativeHandle window) { activate_window(window); }
 
@@ -76,7 +84,8 @@ void HeadlessBackend::user_double_click(NativeHandle target, Point position) {
 void HeadlessBackend::user_type(NativeHandle handle, std::u16string_view text) {
   Control* control = find_control(handle);
   ControlKind kind = tree_.kind(handle);
-  bool types = control && (kind == ControlKind::Editor || kind == ControlKind::String || kind == ControlKind::CodeEditor);
+  bool types = control && (kind == ControlKind::Editor || kind == ControlKind::String ||
+                           kind == ControlKind::CodeEditor);
   if (!types || control->style.read_only || !control->enabled) return;
   change_focus(handle);
   for (char16_t unit : text) {
@@ -96,8 +105,8 @@ void HeadlessBackend::user_press_tab(NativeHandle window, bool backward) {
 
 void HeadlessBackend::user_focus(NativeHandle control) { set_focus(control); }
 
-int HeadlessBackend::user_drop_files(NativeHandle target, std::vector<std::u16string> files, Point position,
-                                     int offered_actions, int modifiers) {
+int HeadlessBackend::user_drop_files(NativeHandle target, std::vector<std::u16string> files,
+                                     Point position, int offered_actions, int modifiers) {
   if (!drops_enabled(target) || !sink_) return 0;
   DragInput input;
   input.files = std::move(files);

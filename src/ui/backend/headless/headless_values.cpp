@@ -9,7 +9,8 @@ namespace ambrel {
 namespace {
 
 int within(const ControlRange& range, int value) {
-  return std::clamp(value, std::min(range.minimum, range.maximum), std::max(range.minimum, range.maximum));
+  return std::clamp(value, std::min(range.minimum, range.maximum),
+                    std::max(range.minimum, range.maximum));
 }
 
 }  // namespace
@@ -73,7 +74,8 @@ int HeadlessBackend::add_control_item(NativeHandle handle, int position, std::u1
   return index;
 }
 
-NativeHandle HeadlessBackend::add_panel_page(NativeHandle panel, int position, std::u16string_view title) {
+NativeHandle HeadlessBackend::add_panel_page(NativeHandle panel, int position,
+                                             std::u16string_view title) {
   if (!is_control(panel) || tree_.kind(panel) != ControlKind::Panel) return kNoHandle;
   ControlRequest request;
   request.kind = ControlKind::PanelPage;

@@ -73,9 +73,7 @@ NativeHandle QtBackend::handle_of(const QWidget* widget) const {
   return kNoHandle;
 }
 
-void QtBackend::forget_parent(NativeHandle parent) {
-  option_groups_.erase(parent.value);
-}
+void QtBackend::forget_parent(NativeHandle parent) { option_groups_.erase(parent.value); }
 
 void QtBackend::forget_widget(QWidget* widget) {
   handles_.erase(widget);
@@ -141,7 +139,8 @@ void QtBackend::resize_window(NativeHandle handle, Size client_size) {
   if (!window) return;
   window->widget->resize(client_size.width, client_size.height);
   // A hidden widget only notes the size; the layer still hears of it at once.
-  if (auto* top = dynamic_cast<TopLevelWindow*>(window->widget); top && !top->isVisible()) top->report_geometry();
+  if (auto* top = dynamic_cast<TopLevelWindow*>(window->widget); top && !top->isVisible())
+    top->report_geometry();
 }
 
 Size QtBackend::window_frame_size(NativeHandle handle) const {
@@ -171,7 +170,8 @@ WindowState QtBackend::window_state(NativeHandle handle) const {
 void QtBackend::set_window_state(NativeHandle handle, WindowState state) {
   WindowInfo* window = find_window(handle);
   if (!window) return;
-  Qt::WindowStates states = window->widget->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+  Qt::WindowStates states =
+      window->widget->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
   if (state == WindowState::Minimized) states |= Qt::WindowMinimized;
   if (state == WindowState::Maximized) states |= Qt::WindowMaximized;
   window->widget->setWindowState(states);
@@ -263,7 +263,8 @@ int QtBackend::pump(int timeout_ms) {
     wake.setSingleShot(true);
     QObject::connect(&wake, &QTimer::timeout, [&timed_out] { timed_out = true; });
     wake.start(timeout_ms);
-    dispatched = loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents) && !timed_out;
+    dispatched =
+        loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents) && !timed_out;
   }
   // Widgets of closed windows go here, outside every event handler.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -24,7 +24,8 @@ QWidget* QtBackend::make_choice_widget(const ControlRequest& request, QWidget* p
     case ControlKind::CheckBox: {
       auto* box = new QCheckBox(text, parent);
       box->setTristate(request.style.three_state);
-      QObject::connect(box, &QCheckBox::clicked, box, [this, box] { report_command(box, kClickCommand); });
+      QObject::connect(box, &QCheckBox::clicked, box,
+                       [this, box] { report_command(box, kClickCommand); });
       return box;
     }
     case ControlKind::Option: {

@@ -93,12 +93,15 @@ void align_button(QPushButton& button, TextAlignment alignment) {
     label->setAlignment(qt_alignment(alignment) | Qt::AlignVCenter);
     return;
   }
-  const char* side = alignment == TextAlignment::Left ? "left" : alignment == TextAlignment::Right ? "right" : "center";
+  const char* side = alignment == TextAlignment::Left    ? "left"
+                     : alignment == TextAlignment::Right ? "right"
+                                                         : "center";
   button.setStyleSheet(QString("text-align: %1;").arg(side));
 }
 
 QString qt_filter(const FileFilter& filter) {
-  QString pattern = filter.pattern == u"*.*" ? QString("*") : to_qstring(filter.pattern).replace(';', ' ');
+  QString pattern =
+      filter.pattern == u"*.*" ? QString("*") : to_qstring(filter.pattern).replace(';', ' ');
   return to_qstring(filter.description) + " (" + pattern + ")";
 }
 
@@ -137,7 +140,8 @@ QWidget* QtBackend::make_control_widget(const ControlRequest& request, QWidget* 
       button->setCheckable(request.style.toggle);
       button->setDefault(request.style.default_button);
       if (request.style.multi_line) show_caption_wrapped(*button);
-      if (request.style.alignment != TextAlignment::Center) align_button(*button, request.style.alignment);
+      if (request.style.alignment != TextAlignment::Center)
+        align_button(*button, request.style.alignment);
       QObject::connect(button, &QPushButton::clicked, button, [this, button] {
         NativeHandle handle = handle_of(button);
         if (sink_ && widget(handle) == button) sink_->on_control_command(handle, 0);
@@ -149,7 +153,8 @@ QWidget* QtBackend::make_control_widget(const ControlRequest& request, QWidget* 
       QtEditorText& editor_text = QtEditorText::of(*editor);
       editor_text.set(request.text);
       editor->setReadOnly(request.style.read_only);
-      editor->setLineWrapMode(request.style.word_wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+      editor->setLineWrapMode(request.style.word_wrap ? QPlainTextEdit::WidgetWidth
+                                                      : QPlainTextEdit::NoWrap);
       QObject::connect(editor, &QPlainTextEdit::textChanged, editor, [this, editor, &editor_text] {
         NativeHandle handle = handle_of(editor);
         bool program = setting_text_ || editor_text.taking_text();
@@ -216,11 +221,14 @@ NativeHandle QtBackend::create_control(const ControlRequest& request) {
   QWidget* control = make_control_widget(request, parent);
   if (!control) return kNoHandle;
   control->setFocusPolicy(request.style.tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
-  if (request.kind == ControlKind::Text || request.kind == ControlKind::Frame || request.kind == ControlKind::Container) {
+  if (request.kind == ControlKind::Text || request.kind == ControlKind::Frame ||
+      request.kind == ControlKind::Container) {
     control->setFocusPolicy(Qt::NoFocus);
   }
-  if (request.style.fixed_pitch) control->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  control->setGeometry(request.geometry.x, request.geometry.y, request.geometry.width, request.geometry.height);
+  if (request.style.fixed_pitch)
+    control->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  control->setGeometry(request.geometry.x, request.geometry.y, request.geometry.width,
+                       request.geometry.height);
   control->show();
   NativeHandle handle = tree_.add_control(request.kind, request.parent);
   ControlInfo info;
@@ -261,7 +269,9 @@ void QtBackend::set_control_id(NativeHandle handle, int id) { tree_.set_id(handl
 
 NativeHandle QtBackend::control_parent(NativeHandle handle) const { return tree_.parent(handle); }
 
-NativeHandle QtBackend::control_window(NativeHandle handle) const { return tree_.window_of(handle); }
+NativeHandle QtBackend::control_window(NativeHandle handle) const {
+  return tree_.window_of(handle);
+}
 
 void QtBackend::set_control_parent(NativeHandle handle, NativeHandle parent) {
   ControlInfo* control = find_control(handle);
@@ -272,7 +282,9 @@ void QtBackend::set_control_parent(NativeHandle handle, NativeHandle parent) {
   control->widget->setVisible(visible);
 }
 
-std::vector<NativeHandle> QtBackend::child_controls(NativeHandle parent) const { return tree_.children(parent); }
+std::vector<NativeHandle> QtBackend::child_controls(NativeHandle parent) const {
+  return tree_.children(parent);
+}
 
 Rect QtBackend::control_geometry(NativeHandle handle) const {
   const ControlInfo* control = find_control(handle);
@@ -297,7 +309,8 @@ std::u16string QtBackend::control_text(NativeHandle handle) const {
   if (auto* editor = qobject_cast<QPlainTextEdit*>(widget)) return QtEditorText::of(*editor).get();
   if (std::optional<QString> text = family_widget_text(*widget)) return text->toStdU16String();
   if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdU16String();
-  if (auto* button = qobject_cast<QPushButton*>(widget)) return button_caption(*button).toStdU16String();
+  if (auto* button = qobject_cast<QPushButton*>(widget))
+    return button_caption(*button).toStdU16String();
   if (auto* frame = qobject_cast<QGroupBox*>(widget)) return frame->title().toStdU16String();
   return widget->windowTitle().toStdU16String();
 }
@@ -364,7 +377,8 @@ ControlStyle QtBackend::control_style(NativeHandle handle) const {
 void QtBackend::place_control_below(NativeHandle handle, NativeHandle above) {
   ControlInfo* control = find_control(handle);
   QWidget* sibling = widget(above);
-  if (!control || !sibling || handle == above || control_parent(above) != control_parent(handle)) return;
+  if (!control || !sibling || handle == above || control_parent(above) != control_parent(handle))
+    return;
   control->widget->stackUnder(sibling);
 }
 
@@ -420,7 +434,7 @@ NativeHandle QtBackend::mouse_capture() const {
 void QtBackend::set_control_cursor(NativeHandle handle, Cursor cursor) {
   ControlInfo* control = find_control(handle);
   if (!control) return;
-  Qt::CursorShape shape = cursor == Cursor::SizeWestEast    ? Qt::SizeHorCursor
+  Qt::CursorShape shape = cursor == Cursor::SizeWestEast     ? Qt::SizeHorCursor
                           : cursor == Cursor::SizeNorthSouth ? Qt::SizeVerCursor
                                                              : Qt::ArrowCursor;
   control->widget->setCursor(shape);
@@ -445,12 +459,14 @@ std::u16string QtBackend::ask_open_file(const OpenFileRequest& request) {
                          ? filters[request.selected_filter]
                          : QString();
   QString start = to_qstring(request.initial_directory);
-  if (!request.proposed_name.empty()) start = start.isEmpty() ? to_qstring(request.proposed_name)
-                                                              : start + '/' + to_qstring(request.proposed_name);
+  if (!request.proposed_name.empty())
+    start = start.isEmpty() ? to_qstring(request.proposed_name)
+                            : start + '/' + to_qstring(request.proposed_name);
   // Qt reads the patterns from each entry's last parentheses; the list shows only the
   // description, as given.
-  QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), to_qstring(request.title), start,
-                                              filters.join(";;"), &selected, QFileDialog::HideNameFilterDetails);
+  QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(),
+                                              to_qstring(request.title), start, filters.join(";;"),
+                                              &selected, QFileDialog::HideNameFilterDetails);
   return path.toStdU16String();
 }
 

@@ -51,8 +51,11 @@ QWidget* target_at(QWidget& receiver, QPoint at) {
   QPoint global = receiver.mapToGlobal(at);
   QWidget* best = nullptr;
   auto consider = [&](QWidget* candidate) {
-    if (!is_drop_target(*candidate) || !candidate->rect().contains(candidate->mapFromGlobal(global))) return;
-    if (!best || candidate->width() * candidate->height() < best->width() * best->height()) best = candidate;
+    if (!is_drop_target(*candidate) ||
+        !candidate->rect().contains(candidate->mapFromGlobal(global)))
+      return;
+    if (!best || candidate->width() * candidate->height() < best->width() * best->height())
+      best = candidate;
   };
   consider(window);
   for (QWidget* child : window->findChildren<QWidget*>()) consider(child);

@@ -24,7 +24,9 @@ constexpr int kTabStopSpaces = 4;
 // The characters read from an edited document at a time.
 constexpr int kReadSize = 1 << 15;
 
-bool is_line_break(char16_t c) { return c == u'\n' || c == u'\r' || c == u'\u2028' || c == u'\u2029'; }
+bool is_line_break(char16_t c) {
+  return c == u'\n' || c == u'\r' || c == u'\u2028' || c == u'\u2029';
+}
 
 std::u16string_view view_of(const QString& text) {
   return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
@@ -35,11 +37,14 @@ QString document_lines(std::u16string_view crlf) {
   QString lines;
   lines.reserve(static_cast<qsizetype>(crlf.size()));
   std::size_t start = 0;
-  for (std::size_t cr = crlf.find(u'\r'); cr != std::u16string_view::npos; cr = crlf.find(u'\r', start)) {
-    lines.append(reinterpret_cast<const QChar*>(crlf.data() + start), static_cast<qsizetype>(cr - start));
+  for (std::size_t cr = crlf.find(u'\r'); cr != std::u16string_view::npos;
+       cr = crlf.find(u'\r', start)) {
+    lines.append(reinterpret_cast<const QChar*>(crlf.data() + start),
+                 static_cast<qsizetype>(cr - start));
     start = cr + 1;
   }
-  lines.append(reinterpret_cast<const QChar*>(crlf.data() + start), static_cast<qsizetype>(crlf.size() - start));
+  lines.append(reinterpret_cast<const QChar*>(crlf.data() + start),
+               static_cast<qsizetype>(crlf.size() - start));
   return lines;
 }
 
@@ -107,7 +112,8 @@ void QtEditorText::set(std::u16string_view text) {
   unbuilt_ = std::move(lines);
   unsigned number = ++build_number_;
   QMetaObject::invokeMethod(
-      this, [this, number] {
+      this,
+      [this, number] {
         if (number == build_number_) build_in_background(number);
       },
       Qt::QueuedConnection);
@@ -115,16 +121,18 @@ void QtEditorText::set(std::u16string_view text) {
 
 void QtEditorText::build_in_background(unsigned number) {
   if (!unbuilt_) return;
-  builder_ = std::thread([this, number, lines = *std::exchange(unbuilt_, std::nullopt), home = thread()] {
-    QTextDocument* document = new_document(lines);
-    document->moveToThread(home);
-    built_ = document;
-    QMetaObject::invokeMethod(
-        this, [this, number] {
-          if (number == build_number_) take_pending_document();
-        },
-        Qt::QueuedConnection);
-  });
+  builder_ =
+      std::thread([this, number, lines = *std::exchange(unbuilt_, std::nullopt), home = thread()] {
+        QTextDocument* document = new_document(lines);
+        document->moveToThread(home);
+        built_ = document;
+        QMetaObject::invokeMethod(
+            this,
+            [this, number] {
+              if (number == build_number_) take_pending_document();
+            },
+            Qt::QueuedConnection);
+      });
 }
 
 std::u16string QtEditorText::get() const {
@@ -178,7 +186,8 @@ void QtEditorText::take_document(QTextDocument* document) {
 }
 
 void QtEditorText::fit_tab_stop() {
-  editor_.setTabStopDistance(kTabStopSpaces * QFontMetricsF(editor_.font()).horizontalAdvance(QChar(u' ')));
+  editor_.setTabStopDistance(kTabStopSpaces *
+                             QFontMetricsF(editor_.font()).horizontalAdvance(QChar(u' ')));
 }
 
 bool QtEditorText::eventFilter(QObject* watched, QEvent* event) {

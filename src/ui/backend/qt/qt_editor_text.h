@@ -56,7 +56,7 @@ class QtEditorText final : public QObject {
 
   QPlainTextEdit& editor_;
   std::optional<std::u16string> given_;  // the program's text, until the user edits
-  std::optional<QString> unbuilt_;  // a large text whose build has not started yet
+  std::optional<QString> unbuilt_;       // a large text whose build has not started yet
   std::thread builder_;
   QTextDocument* built_ = nullptr;  // written by the builder, read after joining it
   unsigned build_number_ = 0;

@@ -23,15 +23,18 @@ QWidget* QtBackend::make_field_widget(const ControlRequest& request, QWidget* pa
       auto* field = new QLineEdit(text, parent);
       field->setReadOnly(style.read_only);
       if (style.password) field->setEchoMode(QLineEdit::Password);
-      if (request.kind == ControlKind::IpAddress) field->setInputMask(QStringLiteral("000.000.000.000;_"));
-      QObject::connect(field, &QLineEdit::textEdited, field, [this, field] { report_command(field, kChangeCommand); });
+      if (request.kind == ControlKind::IpAddress)
+        field->setInputMask(QStringLiteral("000.000.000.000;_"));
+      QObject::connect(field, &QLineEdit::textEdited, field,
+                       [this, field] { report_command(field, kChangeCommand); });
       return field;
     }
     case ControlKind::Spin: {
       auto* spin = new QSpinBox(parent);
       spin->setRange(request.range.minimum, request.range.maximum);
       spin->setReadOnly(style.read_only);
-      QObject::connect(spin, &QSpinBox::valueChanged, spin, [this, spin] { report_command(spin, kChangeCommand); });
+      QObject::connect(spin, &QSpinBox::valueChanged, spin,
+                       [this, spin] { report_command(spin, kChangeCommand); });
       return spin;
     }
     case ControlKind::Shortcut:
@@ -39,15 +42,18 @@ QWidget* QtBackend::make_field_widget(const ControlRequest& request, QWidget* pa
     case ControlKind::Date: {
       auto* date = new QDateEdit(parent);
       date->setCalendarPopup(true);
-      QObject::connect(date, &QDateEdit::dateChanged, date, [this, date] { report_command(date, kChangeCommand); });
+      QObject::connect(date, &QDateEdit::dateChanged, date,
+                       [this, date] { report_command(date, kChangeCommand); });
       return date;
     }
     case ControlKind::ComboBox:
     case ControlKind::ExplorerCombo: {
       auto* combo = new QComboBox(parent);
       combo->setEditable(style.editable);
-      if (request.kind == ControlKind::ExplorerCombo) combo->addItem(text.isEmpty() ? QDir::homePath() : text);
-      QObject::connect(combo, &QComboBox::activated, combo, [this, combo] { report_command(combo, kChangeCommand); });
+      if (request.kind == ControlKind::ExplorerCombo)
+        combo->addItem(text.isEmpty() ? QDir::homePath() : text);
+      QObject::connect(combo, &QComboBox::activated, combo,
+                       [this, combo] { report_command(combo, kChangeCommand); });
       return combo;
     }
     default:
@@ -59,7 +65,8 @@ std::optional<QString> field_widget_text(const QWidget& widget) {
   if (auto* field = qobject_cast<const QLineEdit*>(&widget)) return field->text();
   if (auto* combo = qobject_cast<const QComboBox*>(&widget)) return combo->currentText();
   if (auto* spin = qobject_cast<const QSpinBox*>(&widget)) return spin->text();
-  if (auto* keys = qobject_cast<const QKeySequenceEdit*>(&widget)) return keys->keySequence().toString();
+  if (auto* keys = qobject_cast<const QKeySequenceEdit*>(&widget))
+    return keys->keySequence().toString();
   if (auto* date = qobject_cast<const QDateEdit*>(&widget)) return date->text();
   return std::nullopt;
 }

@@ -49,7 +49,8 @@ QWidget* QtBackend::make_list_widget(const ControlRequest& request, QWidget* par
     case ControlKind::ListView: {
       auto* list = new QListWidget(parent);
       if (request.style.multi_select) list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-      QObject::connect(list, &QListWidget::itemClicked, list, [this, list] { report_command(list, kClickCommand); });
+      QObject::connect(list, &QListWidget::itemClicked, list,
+                       [this, list] { report_command(list, kClickCommand); });
       QObject::connect(list, &QListWidget::itemDoubleClicked, list,
                        [this, list] { report_command(list, kDoubleClickCommand); });
       return list;
@@ -57,7 +58,8 @@ QWidget* QtBackend::make_list_widget(const ControlRequest& request, QWidget* par
     case ControlKind::ListIcon:
     case ControlKind::Tree: {
       QTreeWidget* tree = make_item_tree(request, parent, request.kind == ControlKind::ListIcon);
-      QObject::connect(tree, &QTreeWidget::itemClicked, tree, [this, tree] { report_command(tree, kClickCommand); });
+      QObject::connect(tree, &QTreeWidget::itemClicked, tree,
+                       [this, tree] { report_command(tree, kClickCommand); });
       QObject::connect(tree, &QTreeWidget::itemDoubleClicked, tree,
                        [this, tree] { report_command(tree, kDoubleClickCommand); });
       return tree;

@@ -14,7 +14,8 @@ QWidget* QtBackend::make_picture_widget(const ControlRequest& request, QWidget* 
     case ControlKind::Image:
     case ControlKind::Canvas: {
       auto* area = new QLabel(parent);
-      if (request.style.border != BorderStyle::None) area->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+      if (request.style.border != BorderStyle::None)
+        area->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
       return area;
     }
     case ControlKind::ButtonImage: {

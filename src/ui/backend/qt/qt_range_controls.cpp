@@ -12,7 +12,9 @@ namespace ambrel {
 
 namespace {
 
-Qt::Orientation orientation(const ControlStyle& style) { return style.vertical ? Qt::Vertical : Qt::Horizontal; }
+Qt::Orientation orientation(const ControlStyle& style) {
+  return style.vertical ? Qt::Vertical : Qt::Horizontal;
+}
 
 }  // namespace
 
@@ -23,7 +25,8 @@ QWidget* QtBackend::make_range_widget(const ControlRequest& request, QWidget* pa
       auto* bar = new QScrollBar(orientation(request.style), parent);
       bar->setRange(range.minimum, range.maximum);
       bar->setPageStep(range.page);
-      QObject::connect(bar, &QScrollBar::actionTriggered, bar, [this, bar] { report_command(bar, kClickCommand); });
+      QObject::connect(bar, &QScrollBar::actionTriggered, bar,
+                       [this, bar] { report_command(bar, kClickCommand); });
       return bar;
     }
     case ControlKind::ProgressBar: {

@@ -20,7 +20,9 @@ namespace ambrel {
 
 namespace {
 
-int insert_position(int position, int count) { return position < 0 || position > count ? count : position; }
+int insert_position(int position, int count) {
+  return position < 0 || position > count ? count : position;
+}
 
 int tree_row(const QTreeWidget& tree) {
   QTreeWidgetItem* item = tree.currentItem();
@@ -32,7 +34,10 @@ int tree_row(const QTreeWidget& tree) {
 int QtBackend::control_value(NativeHandle handle) const {
   QWidget* control = is_control(handle) ? widget(handle) : nullptr;
   if (!control) return 0;
-  if (auto* box = qobject_cast<QCheckBox*>(control)) return static_cast<int>(box->checkState()) == Qt::PartiallyChecked ? 2 : box->isChecked() ? 1 : 0;
+  if (auto* box = qobject_cast<QCheckBox*>(control))
+    return static_cast<int>(box->checkState()) == Qt::PartiallyChecked ? 2
+           : box->isChecked()                                          ? 1
+                                                                       : 0;
   if (auto* option = qobject_cast<QRadioButton*>(control)) return option->isChecked() ? 1 : 0;
   if (auto* slider = qobject_cast<QAbstractSlider*>(control)) return slider->value();
   if (auto* bar = qobject_cast<QProgressBar*>(control)) return bar->value();
@@ -49,7 +54,9 @@ void QtBackend::set_control_value(NativeHandle handle, int value) {
   if (!control) return;
   QSignalBlocker quiet(control);
   if (auto* box = qobject_cast<QCheckBox*>(control)) {
-    box->setCheckState(value == 2 && box->isTristate() ? Qt::PartiallyChecked : value != 0 ? Qt::Checked : Qt::Unchecked);
+    box->setCheckState(value == 2 && box->isTristate() ? Qt::PartiallyChecked
+                       : value != 0                    ? Qt::Checked
+                                                       : Qt::Unchecked);
   } else if (auto* option = qobject_cast<QRadioButton*>(control)) {
     option->setChecked(value != 0);
   } else if (auto* slider = qobject_cast<QAbstractSlider*>(control)) {
@@ -91,8 +98,10 @@ int QtBackend::add_control_item(NativeHandle handle, int position, std::u16strin
   return -1;
 }
 
-NativeHandle QtBackend::add_panel_page(NativeHandle panel_handle, int position, std::u16string_view title) {
-  auto* panel = is_control(panel_handle) ? qobject_cast<QTabWidget*>(widget(panel_handle)) : nullptr;
+NativeHandle QtBackend::add_panel_page(NativeHandle panel_handle, int position,
+                                       std::u16string_view title) {
+  auto* panel =
+      is_control(panel_handle) ? qobject_cast<QTabWidget*>(widget(panel_handle)) : nullptr;
   if (!panel) return kNoHandle;
   auto* page = new QWidget;
   {
@@ -110,13 +119,15 @@ NativeHandle QtBackend::add_panel_page(NativeHandle panel_handle, int position, 
 // The pages fill the panel less its tab strip and the frame around them, the room the
 // dialog engine reserves for them.
 Size QtBackend::panel_page_size(NativeHandle panel_handle) const {
-  auto* panel = is_control(panel_handle) ? qobject_cast<QTabWidget*>(widget(panel_handle)) : nullptr;
+  auto* panel =
+      is_control(panel_handle) ? qobject_cast<QTabWidget*>(widget(panel_handle)) : nullptr;
   if (!panel) return {};
   return {panel->width() - 4, panel->height() - panel_tab_height(panel_handle) - 2};
 }
 
 int QtBackend::panel_tab_height(NativeHandle panel_handle) const {
-  auto* panel = is_control(panel_handle) ? qobject_cast<QTabWidget*>(widget(panel_handle)) : nullptr;
+  auto* panel =
+      is_control(panel_handle) ? qobject_cast<QTabWidget*>(widget(panel_handle)) : nullptr;
   return panel ? panel->tabBar()->sizeHint().height() : 0;
 }
 

@@ -25,9 +25,11 @@ QString link_markup(const QString& caption, const QString& style) {
 }
 
 QLabel* make_link(const ControlRequest& request, QWidget* parent) {
-  QString style = QStringLiteral("text-decoration: %1;").arg(request.style.underline ? "underline" : "none");
+  QString style =
+      QStringLiteral("text-decoration: %1;").arg(request.style.underline ? "underline" : "none");
   if (request.style.color >= 0) {
-    QColor color(request.style.color & 0xFF, (request.style.color >> 8) & 0xFF, (request.style.color >> 16) & 0xFF);
+    QColor color(request.style.color & 0xFF, (request.style.color >> 8) & 0xFF,
+                 (request.style.color >> 16) & 0xFF);
     style += QStringLiteral(" color: %1;").arg(color.name());
   }
   auto* label = new QLabel(parent);
@@ -60,7 +62,8 @@ QWidget* QtBackend::make_view_widget(const ControlRequest& request, QWidget* par
     }
     case ControlKind::HyperLink: {
       QLabel* link = make_link(request, parent);
-      QObject::connect(link, &QLabel::linkActivated, link, [this, link] { report_command(link, kClickCommand); });
+      QObject::connect(link, &QLabel::linkActivated, link,
+                       [this, link] { report_command(link, kClickCommand); });
       return link;
     }
     default:

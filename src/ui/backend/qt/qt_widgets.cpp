@@ -85,11 +85,18 @@ void TopLevelWindow::report_mouse(QMouseEvent* event, MouseAction action) {
   if (BackendSink* sink = backend_.sink()) sink->on_mouse(handle_, mouse_input(event, action));
 }
 
-void TopLevelWindow::mousePressEvent(QMouseEvent* event) { report_mouse(event, MouseAction::Press); }
-void TopLevelWindow::mouseReleaseEvent(QMouseEvent* event) { report_mouse(event, MouseAction::Release); }
-void TopLevelWindow::mouseDoubleClickEvent(QMouseEvent* event) { report_mouse(event, MouseAction::DoubleClick); }
+void TopLevelWindow::mousePressEvent(QMouseEvent* event) {
+  report_mouse(event, MouseAction::Press);
+}
+void TopLevelWindow::mouseReleaseEvent(QMouseEvent* event) {
+  report_mouse(event, MouseAction::Release);
+}
+void TopLevelWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+  report_mouse(event, MouseAction::DoubleClick);
+}
 
-SplitterWidget::SplitterWidget(QtBackend& backend, QWidget* parent) : QWidget(parent), backend_(backend) {
+SplitterWidget::SplitterWidget(QtBackend& backend, QWidget* parent)
+    : QWidget(parent), backend_(backend) {
   setMouseTracking(true);
 }
 
@@ -107,13 +114,20 @@ void SplitterWidget::paintEvent(QPaintEvent*) {
 }
 
 void SplitterWidget::report_mouse(QMouseEvent* event, MouseAction action) {
-  if (BackendSink* sink = backend_.sink()) sink->on_mouse(backend_.handle_of(this), mouse_input(event, action));
+  if (BackendSink* sink = backend_.sink())
+    sink->on_mouse(backend_.handle_of(this), mouse_input(event, action));
 }
 
-void SplitterWidget::mousePressEvent(QMouseEvent* event) { report_mouse(event, MouseAction::Press); }
-void SplitterWidget::mouseReleaseEvent(QMouseEvent* event) { report_mouse(event, MouseAction::Release); }
+void SplitterWidget::mousePressEvent(QMouseEvent* event) {
+  report_mouse(event, MouseAction::Press);
+}
+void SplitterWidget::mouseReleaseEvent(QMouseEvent* event) {
+  report_mouse(event, MouseAction::Release);
+}
 void SplitterWidget::mouseMoveEvent(QMouseEvent* event) { report_mouse(event, MouseAction::Move); }
-void SplitterWidget::mouseDoubleClickEvent(QMouseEvent* event) { report_mouse(event, MouseAction::DoubleClick); }
+void SplitterWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  report_mouse(event, MouseAction::DoubleClick);
+}
 
 bool QtControlEvents::eventFilter(QObject* watched, QEvent* event) {
   BackendSink* sink = backend_.sink();
@@ -125,7 +139,8 @@ bool QtControlEvents::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusOut: {
       auto* widget = qobject_cast<QWidget*>(watched);
       NativeHandle control = backend_.handle_of(widget);
-      if (widget && backend_.widget(control) == widget) sink->on_control_focus(control, event->type() == QEvent::FocusIn);
+      if (widget && backend_.widget(control) == widget)
+        sink->on_control_focus(control, event->type() == QEvent::FocusIn);
       return false;
     }
     case QEvent::DragEnter:

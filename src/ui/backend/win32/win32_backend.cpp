@@ -77,8 +77,8 @@ int Win32Backend::pump(int timeout_ms) {
     dispatch(message);
   } else {
     if (timeout_ms > 0 && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
-      DWORD waited = MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(timeout_ms), QS_ALLINPUT,
-                                                 MWMO_INPUTAVAILABLE);
+      DWORD waited = MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(timeout_ms),
+                                                 QS_ALLINPUT, MWMO_INPUTAVAILABLE);
       if (waited == WAIT_TIMEOUT) return 0;
     }
     if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) return 0;

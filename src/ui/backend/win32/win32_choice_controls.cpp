@@ -11,13 +11,15 @@ HWND Win32Backend::make_choice_window(const ControlRequest& request, HWND parent
   DWORD tab_stop = tab_stop_bit(request.style);
   switch (request.kind) {
     case ControlKind::CheckBox:
-      return family_child(L"Button", request.text, (request.style.three_state ? BS_AUTO3STATE : BS_AUTOCHECKBOX) | tab_stop,
+      return family_child(L"Button", request.text,
+                          (request.style.three_state ? BS_AUTO3STATE : BS_AUTOCHECKBOX) | tab_stop,
                           0, parent);
     case ControlKind::Option: {
       // An option after a control of another kind starts a new group.
       auto last = last_created_.find(request.parent.value);
       bool continues = last != last_created_.end() && last->second == ControlKind::Option;
-      return family_child(L"Button", request.text, BS_AUTORADIOBUTTON | (continues ? 0 : WS_GROUP) | tab_stop, 0, parent);
+      return family_child(L"Button", request.text,
+                          BS_AUTORADIOBUTTON | (continues ? 0 : WS_GROUP) | tab_stop, 0, parent);
     }
     default:
       return nullptr;

@@ -59,17 +59,19 @@ std::pair<DWORD, DWORD> border_bits(BorderStyle border) {
 }
 
 DWORD editor_style(const ControlStyle& style) {
-  DWORD bits = WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL | ES_NOOLEDRAGDROP;
+  DWORD bits =
+      WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL | ES_NOOLEDRAGDROP;
   if (!style.word_wrap) bits |= WS_HSCROLL | ES_AUTOHSCROLL;
   if (style.read_only) bits |= ES_READONLY;
   return bits;
 }
 
-HWND create_child(const wchar_t* window_class, std::u16string_view text, DWORD style, DWORD ex_style, HWND parent,
-                  void* data = nullptr) {
+HWND create_child(const wchar_t* window_class, std::u16string_view text, DWORD style,
+                  DWORD ex_style, HWND parent, void* data = nullptr) {
   std::wstring caption = to_wide(text);
-  return CreateWindowExW(ex_style, window_class, caption.c_str(), WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0,
-                         parent, nullptr, GetModuleHandleW(nullptr), data);
+  return CreateWindowExW(ex_style, window_class, caption.c_str(),
+                         WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, parent, nullptr,
+                         GetModuleHandleW(nullptr), data);
 }
 
 }  // namespace
@@ -92,22 +94,28 @@ HWND Win32Backend::container_hwnd(NativeHandle parent) const {
   return hwnd(parent);
 }
 
-HWND Win32Backend::make_control_window(const ControlRequest& request, HWND parent, ControlInfo& info) {
+HWND Win32Backend::make_control_window(const ControlRequest& request, HWND parent,
+                                       ControlInfo& info) {
   const ControlStyle& style = request.style;
   DWORD tab_stop = style.tab_stop ? WS_TABSTOP : 0;
   switch (request.kind) {
     case ControlKind::Text: {
       auto [bits, ex_bits] = border_bits(style.border);
-      return create_child(L"Static", request.text, SS_NOPREFIX | static_alignment(style.alignment) | bits, ex_bits, parent);
+      return create_child(L"Static", request.text,
+                          SS_NOPREFIX | static_alignment(style.alignment) | bits, ex_bits, parent);
     }
     case ControlKind::Button: {
-      DWORD kind = style.toggle ? BS_AUTOCHECKBOX | BS_PUSHLIKE : style.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-      DWORD bits = kind | button_alignment(style.alignment) | (style.multi_line ? BS_MULTILINE : 0) | tab_stop;
+      DWORD kind = style.toggle           ? BS_AUTOCHECKBOX | BS_PUSHLIKE
+                   : style.default_button ? BS_DEFPUSHBUTTON
+                                          : BS_PUSHBUTTON;
+      DWORD bits = kind | button_alignment(style.alignment) |
+                   (style.multi_line ? BS_MULTILINE : 0) | tab_stop;
       return create_child(L"Button", request.text, bits, 0, parent);
     }
     case ControlKind::Editor:
     case ControlKind::CodeEditor: {
-      HWND editor = create_child(MSFTEDIT_CLASS, u"", editor_style(style) | tab_stop, WS_EX_CLIENTEDGE, parent);
+      HWND editor = create_child(MSFTEDIT_CLASS, u"", editor_style(style) | tab_stop,
+                                 WS_EX_CLIENTEDGE, parent);
       if (!editor) return nullptr;
       SendMessageW(editor, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
       SendMessageW(editor, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
@@ -122,8 +130,8 @@ HWND Win32Backend::make_control_window(const ControlRequest& request, HWND paren
       return create_child(L"Button", request.text, BS_GROUPBOX, 0, parent);
     case ControlKind::Container: {
       auto [bits, ex_bits] = border_bits(style.border);
-      return create_child(kContainerClass, request.text, bits, ex_bits | WS_EX_CONTROLPARENT, parent,
-                          this);
+      return create_child(kContainerClass, request.text, bits, ex_bits | WS_EX_CONTROLPARENT,
+                          parent, this);
     }
     case ControlKind::Splitter:
       return create_child(kSplitterClass, u"", 0, WS_EX_CONTROLPARENT, parent, this);
@@ -167,7 +175,8 @@ HWND Win32Backend::make_control_window(const ControlRequest& request, HWND paren
 
 NativeHandle Win32Backend::create_control(const ControlRequest& request) {
   HWND parent = container_hwnd(request.parent);
-  if (!parent || !tree_.is_parent(request.parent) || request.kind == ControlKind::PanelPage) return kNoHandle;
+  if (!parent || !tree_.is_parent(request.parent) || request.kind == ControlKind::PanelPage)
+    return kNoHandle;
   ControlInfo info;
   info.style = request.style;
   HWND control = make_control_window(request, parent, info);
@@ -178,7 +187,8 @@ NativeHandle Win32Backend::create_control(const ControlRequest& request) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->gui()), FALSE);
   }
   subclass_control(control, *this);
-  MoveWindow(control, request.geometry.x, request.geometry.y, request.geometry.width, request.geometry.height, FALSE);
+  MoveWindow(control, request.geometry.x, request.geometry.y, request.geometry.width,
+             request.geometry.height, FALSE);
   place_new_control(control, request);
   ShowWindow(control, SW_SHOWNA);
   last_created_[request.parent.value] = request.kind;
@@ -236,9 +246,13 @@ ControlKind Win32Backend::control_kind(NativeHandle handle) const { return tree_
 
 void Win32Backend::set_control_id(NativeHandle handle, int id) { tree_.set_id(handle, id); }
 
-NativeHandle Win32Backend::control_parent(NativeHandle handle) const { return tree_.parent(handle); }
+NativeHandle Win32Backend::control_parent(NativeHandle handle) const {
+  return tree_.parent(handle);
+}
 
-NativeHandle Win32Backend::control_window(NativeHandle handle) const { return tree_.window_of(handle); }
+NativeHandle Win32Backend::control_window(NativeHandle handle) const {
+  return tree_.window_of(handle);
+}
 
 void Win32Backend::set_control_parent(NativeHandle handle, NativeHandle parent) {
   ControlInfo* control = find_control(handle);
@@ -251,7 +265,9 @@ void Win32Backend::set_control_parent(NativeHandle handle, NativeHandle parent) 
   update_drop_registration(tree_.window_of(handle));
 }
 
-std::vector<NativeHandle> Win32Backend::child_controls(NativeHandle parent) const { return tree_.children(parent); }
+std::vector<NativeHandle> Win32Backend::child_controls(NativeHandle parent) const {
+  return tree_.children(parent);
+}
 
 Rect Win32Backend::control_geometry(NativeHandle handle) const {
   const ControlInfo* control = find_control(handle);
@@ -269,7 +285,8 @@ void Win32Backend::set_control_geometry(NativeHandle handle, Rect geometry) {
   MoveWindow(control->hwnd, geometry.x, geometry.y, geometry.width, geometry.height, TRUE);
   after_geometry(handle);
   Rect now = control_geometry(handle);
-  if ((old.width != now.width || old.height != now.height) && sink_) sink_->on_control_resized(handle);
+  if ((old.width != now.width || old.height != now.height) && sink_)
+    sink_->on_control_resized(handle);
 }
 
 std::u16string Win32Backend::control_text(NativeHandle handle) const {
@@ -327,7 +344,8 @@ bool Win32Backend::control_enabled(NativeHandle handle) const {
 }
 
 void Win32Backend::set_control_visible(NativeHandle handle, bool visible) {
-  if (ControlInfo* control = find_control(handle)) ShowWindow(control->hwnd, visible ? SW_SHOWNA : SW_HIDE);
+  if (ControlInfo* control = find_control(handle))
+    ShowWindow(control->hwnd, visible ? SW_SHOWNA : SW_HIDE);
 }
 
 bool Win32Backend::control_visible(NativeHandle handle) const {
@@ -343,7 +361,8 @@ ControlStyle Win32Backend::control_style(NativeHandle handle) const {
 void Win32Backend::place_control_below(NativeHandle handle, NativeHandle above) {
   ControlInfo* control = find_control(handle);
   const ControlInfo* sibling = find_control(above);
-  if (!control || !sibling || handle == above || control_parent(above) != control_parent(handle)) return;
+  if (!control || !sibling || handle == above || control_parent(above) != control_parent(handle))
+    return;
   SetWindowPos(control->hwnd, sibling->hwnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -374,26 +393,31 @@ void Win32Backend::report_command(HWND source, int code) {
   if (control && control->hwnd == source) sink_->on_control_command(it->second, code);
 }
 
-bool Win32Backend::control_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+bool Win32Backend::control_notification(UINT message, WPARAM wparam, LPARAM lparam,
+                                        LRESULT& result) {
   result = 0;
   if (explorer_notification(message, lparam)) return true;
-  if (message != WM_COMMAND || lparam == 0) return family_notification(message, wparam, lparam, result);
+  if (message != WM_COMMAND || lparam == 0)
+    return family_notification(message, wparam, lparam, result);
   auto source = reinterpret_cast<HWND>(lparam);
   auto it = handles_.find(source);
   if (it == handles_.end()) return false;
   ControlKind kind = tree_.kind(it->second);
   int code = HIWORD(wparam);
   if (kind == ControlKind::Button && code == BN_CLICKED) report_command(source, kClick);
-  if ((kind == ControlKind::Editor || kind == ControlKind::CodeEditor) && code == EN_CHANGE && !setting_text_) {
+  if ((kind == ControlKind::Editor || kind == ControlKind::CodeEditor) && code == EN_CHANGE &&
+      !setting_text_) {
     report_command(source, kChange);
   }
-  if (kind == ControlKind::Button || kind == ControlKind::Editor || kind == ControlKind::CodeEditor) return true;
+  if (kind == ControlKind::Button || kind == ControlKind::Editor || kind == ControlKind::CodeEditor)
+    return true;
   return family_notification(message, wparam, lparam, result);
 }
 
 // Notifications while the program changes a control are its own and ignored; a scroll
 // action always comes from the user.
-bool Win32Backend::family_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+bool Win32Backend::family_notification(UINT message, WPARAM wparam, LPARAM lparam,
+                                       LRESULT& result) {
   result = 0;
   ControlNotice notice;
   notice.message = message;
@@ -415,8 +439,9 @@ bool Win32Backend::family_notification(UINT message, WPARAM wparam, LPARAM lpara
   if (!notice.source || it == handles_.end() || (setting_text_ && !scroll)) return false;
   notice.control = it->second;
   notice.kind = tree_.kind(it->second);
-  return choice_notice(notice) || field_notice(notice) || list_notice(notice) || page_notice(notice) ||
-         picture_notice(notice) || range_notice(notice) || view_notice(notice);
+  return choice_notice(notice) || field_notice(notice) || list_notice(notice) ||
+         page_notice(notice) || picture_notice(notice) || range_notice(notice) ||
+         view_notice(notice);
 }
 
 LRESULT Win32Backend::container_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -72,7 +72,8 @@ void Win32DropTarget::leave_current() {
   current_ = kNoHandle;
   DragInput input;
   input.phase = DragPhase::Leave;
-  if (BackendSink* sink = backend_.sink(); sink && (backend_.is_window(left) || backend_.is_control(left))) {
+  if (BackendSink* sink = backend_.sink();
+      sink && (backend_.is_window(left) || backend_.is_control(left))) {
     sink->on_drag(left, input);
   }
 }
@@ -87,7 +88,8 @@ DWORD Win32DropTarget::route(DragPhase phase, DWORD keys, POINTL at, DWORD offer
   ScreenToClient(backend_.hwnd(target), &client);
   input.position = {client.x, client.y};
   // OLE's effect bits and key-state bits are the ones the ui layer counts with.
-  input.offered_actions = static_cast<int>(offered & (DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK));
+  input.offered_actions =
+      static_cast<int>(offered & (DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK));
   input.modifiers = static_cast<int>(keys & (MK_SHIFT | MK_CONTROL | MK_ALT));
   if (phase == DragPhase::Drop) {
     current_ = kNoHandle;
@@ -97,8 +99,9 @@ DWORD Win32DropTarget::route(DragPhase phase, DWORD keys, POINTL at, DWORD offer
   }
   input.phase = phase;
   int action = sink->on_drag(target, input);
-  return action == kDropCopy || action == kDropMove || action == kDropLink ? static_cast<DWORD>(action)
-                                                                          : DROPEFFECT_NONE;
+  return action == kDropCopy || action == kDropMove || action == kDropLink
+             ? static_cast<DWORD>(action)
+             : DROPEFFECT_NONE;
 }
 
 HRESULT Win32DropTarget::DragEnter(IDataObject* data, DWORD keys, POINTL at, DWORD* effect) {

@@ -15,13 +15,15 @@ class Win32Backend;
 
 class Win32DropTarget final : public IDropTarget {
  public:
-  Win32DropTarget(Win32Backend& backend, NativeHandle window) : backend_(backend), window_(window) {}
+  Win32DropTarget(Win32Backend& backend, NativeHandle window)
+      : backend_(backend), window_(window) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
   ULONG STDMETHODCALLTYPE AddRef() override;
   ULONG STDMETHODCALLTYPE Release() override;
 
-  HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL at, DWORD* effect) override;
+  HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL at,
+                                      DWORD* effect) override;
   HRESULT STDMETHODCALLTYPE DragOver(DWORD keys, POINTL at, DWORD* effect) override;
   HRESULT STDMETHODCALLTYPE DragLeave() override;
   HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keys, POINTL at, DWORD* effect) override;
@@ -35,7 +37,7 @@ class Win32DropTarget final : public IDropTarget {
   Win32Backend& backend_;
   NativeHandle window_;
   ULONG references_ = 1;
-  DragInput data_;  // files and text of the drag in progress
+  DragInput data_;        // files and text of the drag in progress
   NativeHandle current_;  // the target that got the last enter
 };
 

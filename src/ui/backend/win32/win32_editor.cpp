@@ -20,7 +20,7 @@ namespace {
 // What the editor's stream-out hands over, buffer by buffer.
 struct StreamedText {
   CrLfPieceWriter& writer;
-  std::string bytes;  // a buffer's UTF-16 bytes, and an odd byte kept for the next one
+  std::string bytes;           // a buffer's UTF-16 bytes, and an odd byte kept for the next one
   std::exception_ptr failure;  // nothing may unwind through the editor's own frames
 };
 
@@ -44,15 +44,17 @@ DWORD CALLBACK take_streamed_text(DWORD_PTR cookie, LPBYTE buffer, LONG size, LO
 
 std::u16string Win32Backend::editor_text(HWND editor) const {
   GETTEXTLENGTHEX length_request{GTL_NUMCHARS | GTL_PRECISE, 1200};
-  auto length = static_cast<long>(SendMessageW(editor, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length_request), 0));
+  auto length = static_cast<long>(
+      SendMessageW(editor, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length_request), 0));
   if (length <= 0) return {};
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   GETTEXTEX request{};
   request.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
   request.flags = GT_DEFAULT;
   request.codepage = 1200;  // UTF-16
-  auto copied = static_cast<std::size_t>(
-      SendMessageW(editor, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(text.data())));
+  auto copied = static_cast<std::size_t>(SendMessageW(editor, EM_GETTEXTEX,
+                                                      reinterpret_cast<WPARAM>(&request),
+                                                      reinterpret_cast<LPARAM>(text.data())));
   text.resize(std::min(copied, text.size()));
   return with_crlf(from_wide(text));
 }
@@ -74,7 +76,8 @@ void Win32Backend::set_editor_text(HWND editor, std::u16string_view text) {
   setting_text_ = true;
   std::wstring wide = to_wide(text);
   SETTEXTEX request{ST_DEFAULT | ST_UNICODE, 1200};
-  SendMessageW(editor, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(wide.c_str()));
+  SendMessageW(editor, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&request),
+               reinterpret_cast<LPARAM>(wide.c_str()));
   // The caret to the start and the view to the first line.
   SendMessageW(editor, EM_SETSEL, 0, 0);
   SendMessageW(editor, EM_SCROLLCARET, 0, 0);

@@ -39,12 +39,14 @@ std::vector<FolderEntry> folder_entries(const std::wstring& folder, bool folders
   if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
   pattern += L'*';
   WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+  HANDLE search =
+      FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
   if (search == INVALID_HANDLE_VALUE) return entries;
   do {
     std::wstring name = found.cFileName;
     bool folder_entry = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    if (name == L"." || name == L".." || (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0) continue;
+    if (name == L"." || name == L".." || (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0)
+      continue;
     if (folders_only && !folder_entry) continue;
     entries.push_back({std::move(name), folder_entry});
   } while (FindNextFileW(search, &found));
@@ -55,7 +57,8 @@ std::vector<FolderEntry> folder_entries(const std::wstring& folder, bool folders
 
 std::wstring home_folder() {
   wchar_t path[MAX_PATH] = {};
-  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_PROFILE, nullptr, SHGFP_TYPE_CURRENT, path))) return L"C:\\";
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_PROFILE, nullptr, SHGFP_TYPE_CURRENT, path)))
+    return L"C:\\";
   return path;
 }
 
@@ -93,7 +96,7 @@ std::wstring item_text(HWND tree, HTREEITEM item) {
 std::wstring item_folder(HWND tree, HTREEITEM item, const std::wstring& root) {
   std::vector<std::wstring> names;
   for (; item; item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_PARENT,
-                                                                reinterpret_cast<LPARAM>(item)))) {
+                                                               reinterpret_cast<LPARAM>(item)))) {
     names.push_back(item_text(tree, item));
   }
   std::wstring folder = root;
@@ -109,14 +112,17 @@ void fill_branch(HWND tree, const NMTREEVIEWW& change, const std::wstring& root)
   data.mask = TVIF_PARAM | TVIF_CHILDREN;
   data.hItem = item;
   data.lParam = kBranchFilled;
-  data.cChildren = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)) != 0 ? 1 : 0;
+  data.cChildren =
+      SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)) != 0 ? 1 : 0;
   SendMessageW(tree, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&data));
 }
 
 }  // namespace
 
-void Win32Backend::show_explorer_folder(ControlKind kind, ControlInfo& control, std::u16string_view folder) {
-  if (kind != ControlKind::ExplorerList && kind != ControlKind::ExplorerTree && kind != ControlKind::ExplorerCombo) {
+void Win32Backend::show_explorer_folder(ControlKind kind, ControlInfo& control,
+                                        std::u16string_view folder) {
+  if (kind != ControlKind::ExplorerList && kind != ControlKind::ExplorerTree &&
+      kind != ControlKind::ExplorerCombo) {
     return;
   }
   control.folder = folder.empty() ? home_folder() : to_wide(folder);
@@ -140,7 +146,8 @@ bool Win32Backend::explorer_notification(UINT message, LPARAM lparam) {
   auto it = handles_.find(header->hwndFrom);
   if (it == handles_.end() || tree_.kind(it->second) != ControlKind::ExplorerTree) return false;
   const auto* change = reinterpret_cast<const NMTREEVIEWW*>(lparam);
-  if (change->action == TVE_EXPAND) fill_branch(header->hwndFrom, *change, find_control(it->second)->folder);
+  if (change->action == TVE_EXPAND)
+    fill_branch(header->hwndFrom, *change, find_control(it->second)->folder);
   return true;  // the branch opens (the answer to the notification is 0)
 }
 

@@ -21,11 +21,12 @@ inline constexpr int kChangeCommand = 768;
 inline DWORD tab_stop_bit(const ControlStyle& style) { return style.tab_stop ? WS_TABSTOP : 0; }
 
 // A child of `parent` clipped by its siblings, hidden and without size until it is placed.
-inline HWND family_child(const wchar_t* window_class, std::u16string_view text, DWORD style, DWORD ex_style,
-                         HWND parent, void* data = nullptr) {
+inline HWND family_child(const wchar_t* window_class, std::u16string_view text, DWORD style,
+                         DWORD ex_style, HWND parent, void* data = nullptr) {
   std::wstring caption = to_wide(text);
-  return CreateWindowExW(ex_style, window_class, caption.c_str(), WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0,
-                         parent, nullptr, GetModuleHandleW(nullptr), data);
+  return CreateWindowExW(ex_style, window_class, caption.c_str(),
+                         WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, parent, nullptr,
+                         GetModuleHandleW(nullptr), data);
 }
 
 }  // namespace ambrel

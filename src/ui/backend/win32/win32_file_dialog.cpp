@@ -54,7 +54,8 @@ std::u16string Win32Backend::ask_open_file(const OpenFileRequest& request) {
   dialog.nMaxFile = static_cast<DWORD>(path.size());
   dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
   dialog.lpstrInitialDir = directory.empty() ? nullptr : directory.c_str();
-  dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  dialog.Flags =
+      OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   bool chosen = GetOpenFileNameW(&dialog) != 0;
   for (HWND window : disabled) {
     if (IsWindow(window)) EnableWindow(window, TRUE);

@@ -16,7 +16,8 @@ namespace {
 constexpr int kFirstColumnWidth = 300;
 
 HWND make_list_icon(const ControlRequest& request, HWND parent) {
-  DWORD style = LVS_REPORT | LVS_SHOWSELALWAYS | (request.style.multi_select ? 0 : LVS_SINGLESEL) | tab_stop_bit(request.style);
+  DWORD style = LVS_REPORT | LVS_SHOWSELALWAYS | (request.style.multi_select ? 0 : LVS_SINGLESEL) |
+                tab_stop_bit(request.style);
   HWND list = family_child(WC_LISTVIEWW, u"", style, WS_EX_CLIENTEDGE, parent);
   if (!list) return nullptr;
   DWORD extended = LVS_EX_FULLROWSELECT | (request.style.check_boxes ? LVS_EX_CHECKBOXES : 0);
@@ -30,10 +31,13 @@ HWND make_list_icon(const ControlRequest& request, HWND parent) {
   return list;
 }
 
-bool is_list_box(ControlKind kind) { return kind == ControlKind::ListView || kind == ControlKind::ExplorerList; }
+bool is_list_box(ControlKind kind) {
+  return kind == ControlKind::ListView || kind == ControlKind::ExplorerList;
+}
 
 bool is_common_list(ControlKind kind) {
-  return kind == ControlKind::ListIcon || kind == ControlKind::Tree || kind == ControlKind::ExplorerTree;
+  return kind == ControlKind::ListIcon || kind == ControlKind::Tree ||
+         kind == ControlKind::ExplorerTree;
 }
 
 }  // namespace
@@ -44,10 +48,10 @@ HWND Win32Backend::make_list_window(const ControlRequest& request, HWND parent, 
   switch (request.kind) {
     case ControlKind::ListView:
     case ControlKind::ExplorerList:
-      return family_child(
-          L"ListBox", u"",
-          LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | (style.multi_select ? LBS_EXTENDEDSEL : 0) | tab_stop,
-          WS_EX_CLIENTEDGE, parent);
+      return family_child(L"ListBox", u"",
+                          LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
+                              (style.multi_select ? LBS_EXTENDEDSEL : 0) | tab_stop,
+                          WS_EX_CLIENTEDGE, parent);
     case ControlKind::ListIcon:
       return make_list_icon(request, parent);
     case ControlKind::Tree:

@@ -14,7 +14,8 @@ class FontContext {
  public:
   FontContext(HWND control, HFONT fallback) : window_(control) {
     dc_ = GetDC(window_);
-    HFONT font = control ? reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)) : nullptr;
+    HFONT font =
+        control ? reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)) : nullptr;
     previous_ = SelectObject(dc_, font ? font : fallback);
   }
   ~FontContext() {
@@ -45,13 +46,15 @@ Size Win32Backend::text_block(NativeHandle handle, std::u16string_view text) con
   FontContext context(hwnd(handle), fonts_->gui());
   std::wstring wide = to_wide(text);
   RECT block{0, 0, 0, 0};
-  DrawTextW(context.dc(), wide.c_str(), static_cast<int>(wide.size()), &block, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
+  DrawTextW(context.dc(), wide.c_str(), static_cast<int>(wide.size()), &block,
+            DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
   return {block.right, block.bottom};
 }
 
 SystemMetrics Win32Backend::system_metrics() const {
-  return {GetSystemMetrics(SM_CXEDGE),   GetSystemMetrics(SM_CYEDGE),   GetSystemMetrics(SM_CXBORDER),
-          GetSystemMetrics(SM_CYBORDER), GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CYHSCROLL)};
+  return {GetSystemMetrics(SM_CXEDGE),    GetSystemMetrics(SM_CYEDGE),
+          GetSystemMetrics(SM_CXBORDER),  GetSystemMetrics(SM_CYBORDER),
+          GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CYHSCROLL)};
 }
 
 }  // namespace ambrel

@@ -14,8 +14,8 @@ namespace ambrel {
 HWND Win32Backend::make_page_window(const ControlRequest& request, HWND parent, ControlInfo& info) {
   switch (request.kind) {
     case ControlKind::Panel:
-      return family_child(WC_TABCONTROLW, u"", WS_CLIPCHILDREN | tab_stop_bit(request.style), WS_EX_CONTROLPARENT,
-                          parent);
+      return family_child(WC_TABCONTROLW, u"", WS_CLIPCHILDREN | tab_stop_bit(request.style),
+                          WS_EX_CONTROLPARENT, parent);
     case ControlKind::ScrollArea:
       return make_scroll_area(request, parent, info);
     default:
@@ -24,7 +24,9 @@ HWND Win32Backend::make_page_window(const ControlRequest& request, HWND parent, 
 }
 
 bool Win32Backend::page_notice(const ControlNotice& notice) {
-  if (notice.kind != ControlKind::Panel || notice.message != WM_NOTIFY || notice.code != TCN_SELCHANGE) return false;
+  if (notice.kind != ControlKind::Panel || notice.message != WM_NOTIFY ||
+      notice.code != TCN_SELCHANGE)
+    return false;
   show_current_page(notice.control);
   report_command(notice.source, kChangeCommand);
   return true;

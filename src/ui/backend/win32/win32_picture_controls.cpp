@@ -16,14 +16,16 @@ HWND Win32Backend::make_picture_window(const ControlRequest& request, HWND paren
     case ControlKind::Canvas:
       return family_child(kContainerClass, u"", 0, 0, parent, this);
     case ControlKind::ButtonImage:
-      return family_child(L"Button", request.text, BS_PUSHBUTTON | tab_stop_bit(request.style), 0, parent);
+      return family_child(L"Button", request.text, BS_PUSHBUTTON | tab_stop_bit(request.style), 0,
+                          parent);
     default:
       return nullptr;
   }
 }
 
 bool Win32Backend::picture_notice(const ControlNotice& notice) {
-  if (notice.kind != ControlKind::ButtonImage || notice.message != WM_COMMAND || notice.code != BN_CLICKED) {
+  if (notice.kind != ControlKind::ButtonImage || notice.message != WM_COMMAND ||
+      notice.code != BN_CLICKED) {
     return false;
   }
   report_command(notice.source, kClickCommand);

@@ -16,8 +16,13 @@ namespace {
 void set_range(HWND control, ControlKind kind, const ControlRange& range) {
   switch (kind) {
     case ControlKind::ScrollBar: {
-      SCROLLINFO info{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE, range.minimum, range.maximum,
-                      static_cast<UINT>(std::max(range.page, 0)), 0, 0};
+      SCROLLINFO info{sizeof(SCROLLINFO),
+                      SIF_RANGE | SIF_PAGE,
+                      range.minimum,
+                      range.maximum,
+                      static_cast<UINT>(std::max(range.page, 0)),
+                      0,
+                      0};
       SetScrollInfo(control, SB_CTL, &info, TRUE);
       break;
     }
@@ -42,8 +47,8 @@ HWND make_bar(const ControlRequest& request, HWND parent) {
       return family_child(PROGRESS_CLASSW, u"", style.vertical ? PBS_VERTICAL : 0, 0, parent);
     case ControlKind::TrackBar:
       return family_child(TRACKBAR_CLASSW, u"",
-                          (style.vertical ? TBS_VERT : TBS_HORZ) | (style.ticks ? TBS_AUTOTICKS : TBS_NOTICKS) |
-                              tab_stop_bit(style),
+                          (style.vertical ? TBS_VERT : TBS_HORZ) |
+                              (style.ticks ? TBS_AUTOTICKS : TBS_NOTICKS) | tab_stop_bit(style),
                           0, parent);
     default:
       return nullptr;
@@ -91,8 +96,10 @@ HWND Win32Backend::make_range_window(const ControlRequest& request, HWND parent,
 
 bool Win32Backend::range_notice(const ControlNotice& notice) {
   bool scrolled = notice.message == WM_HSCROLL || notice.message == WM_VSCROLL;
-  if (!scrolled || (notice.kind != ControlKind::ScrollBar && notice.kind != ControlKind::TrackBar)) return false;
-  if (notice.kind == ControlKind::ScrollBar) move_scroll_bar(notice.source, static_cast<int>(notice.code));
+  if (!scrolled || (notice.kind != ControlKind::ScrollBar && notice.kind != ControlKind::TrackBar))
+    return false;
+  if (notice.kind == ControlKind::ScrollBar)
+    move_scroll_bar(notice.source, static_cast<int>(notice.code));
   report_command(notice.source, kClickCommand);
   return true;
 }

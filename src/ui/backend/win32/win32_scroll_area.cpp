@@ -27,8 +27,13 @@ Size window_size(HWND hwnd) {
 // One bar's range is the inner extent and its page what of it shows; a bar whose page
 // holds the whole range hides itself.
 void set_bar(HWND area, int bar, int extent, int visible) {
-  SCROLLINFO info{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE, 0, std::max(extent, 1) - 1,
-                  static_cast<UINT>(std::max(visible, 1)), 0, 0};
+  SCROLLINFO info{sizeof(SCROLLINFO),
+                  SIF_RANGE | SIF_PAGE,
+                  0,
+                  std::max(extent, 1) - 1,
+                  static_cast<UINT>(std::max(visible, 1)),
+                  0,
+                  0};
   SetScrollInfo(area, bar, &info, TRUE);
 }
 
@@ -94,12 +99,14 @@ void fit_bars(HWND area, HWND inner) {
 
 HWND Win32Backend::make_scroll_area(const ControlRequest& request, HWND parent, ControlInfo& info) {
   DWORD edge = request.style.border == BorderStyle::None ? 0 : WS_EX_CLIENTEDGE;
-  HWND area = CreateWindowExW(edge | WS_EX_CONTROLPARENT, kScrollAreaClass, L"",
-                              WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL, 0, 0, 0, 0,
-                              parent, nullptr, GetModuleHandleW(nullptr), this);
+  HWND area =
+      CreateWindowExW(edge | WS_EX_CONTROLPARENT, kScrollAreaClass, L"",
+                      WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL, 0, 0,
+                      0, 0, parent, nullptr, GetModuleHandleW(nullptr), this);
   if (!area) return nullptr;
-  info.inner = CreateWindowExW(WS_EX_CONTROLPARENT, kContainerClass, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE, 0,
-                               0, 0, 0, area, nullptr, GetModuleHandleW(nullptr), this);
+  info.inner = CreateWindowExW(WS_EX_CONTROLPARENT, kContainerClass, L"",
+                               WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE, 0, 0, 0, 0, area, nullptr,
+                               GetModuleHandleW(nullptr), this);
   if (!info.inner) {
     DestroyWindow(area);
     return nullptr;
@@ -113,7 +120,8 @@ LRESULT Win32Backend::scroll_area_message(HWND hwnd, UINT message, WPARAM wparam
   HWND inner = GetWindow(hwnd, GW_CHILD);
   bool own_bar = (message == WM_HSCROLL || message == WM_VSCROLL) && lparam == 0;
   if (own_bar && inner) {
-    if (move_bar(hwnd, message == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(wparam))) place_inner(hwnd, inner);
+    if (move_bar(hwnd, message == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(wparam)))
+      place_inner(hwnd, inner);
     return 0;
   }
   if (message == WM_MOUSEWHEEL && inner) {
@@ -122,7 +130,8 @@ LRESULT Win32Backend::scroll_area_message(HWND hwnd, UINT message, WPARAM wparam
     int notches = GET_WHEEL_DELTA_WPARAM(wparam) / WHEEL_DELTA;
     int action = notches > 0 ? SB_LINEUP : SB_LINEDOWN;
     bool moved = false;
-    for (int step = 0; step < 3 * std::abs(notches); ++step) moved = move_bar(hwnd, SB_VERT, action) || moved;
+    for (int step = 0; step < 3 * std::abs(notches); ++step)
+      moved = move_bar(hwnd, SB_VERT, action) || moved;
     if (moved) {
       place_inner(hwnd, inner);
       return 0;

@@ -25,7 +25,8 @@ LRESULT Win32Backend::splitter_message(HWND hwnd, UINT message, WPARAM wparam, L
     }
     case WM_SETCURSOR:
       if (LOWORD(lparam) == HTCLIENT) {
-        SetCursor(control->cursor ? control->cursor : LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
+        SetCursor(control->cursor ? control->cursor
+                                  : LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
         return TRUE;
       }
       break;
@@ -64,7 +65,9 @@ void Win32Backend::set_control_cursor(NativeHandle handle, Cursor cursor) {
   ControlInfo* control = find_control(handle);
   if (!control) return;
   // IDC_SIZEWE, IDC_SIZENS, IDC_ARROW.
-  int resource = cursor == Cursor::SizeWestEast ? 32644 : cursor == Cursor::SizeNorthSouth ? 32645 : 32512;
+  int resource = cursor == Cursor::SizeWestEast     ? 32644
+                 : cursor == Cursor::SizeNorthSouth ? 32645
+                                                    : 32512;
   control->cursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(resource));
   POINT at;
   if (GetCursorPos(&at) && WindowFromPoint(at) == control->hwnd) SetCursor(control->cursor);

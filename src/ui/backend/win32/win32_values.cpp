@@ -13,13 +13,17 @@ namespace ambrel {
 
 namespace {
 
-int insert_position(int position, int count) { return position < 0 || position > count ? count : position; }
+int insert_position(int position, int count) {
+  return position < 0 || position > count ? count : position;
+}
 
 int tree_row(HWND tree) {
   auto selected = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
   int row = 0;
-  for (auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)); item;
-       item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item))), ++row) {
+  for (auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+       item; item = reinterpret_cast<HTREEITEM>(
+                 SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item))),
+            ++row) {
     if (item == selected) return row;
   }
   return -1;
@@ -28,7 +32,8 @@ int tree_row(HWND tree) {
 HTREEITEM tree_item(HWND tree, int row) {
   auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
   for (; item && row > 0; --row) {
-    item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
+    item = reinterpret_cast<HTREEITEM>(
+        SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
   }
   return row < 0 ? nullptr : item;
 }
@@ -74,7 +79,8 @@ int Win32Backend::control_value(NativeHandle handle) const {
     case ControlKind::ExplorerList:
       return static_cast<int>(SendMessageW(hwnd, LB_GETCURSEL, 0, 0));
     case ControlKind::ListIcon:
-      return static_cast<int>(SendMessageW(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+      return static_cast<int>(
+          SendMessageW(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     case ControlKind::Tree:
     case ControlKind::ExplorerTree:
       return tree_row(hwnd);
@@ -94,7 +100,11 @@ void Win32Backend::set_control_value(NativeHandle handle, int value) {
   switch (tree_.kind(handle)) {
     case ControlKind::CheckBox: {
       bool mixed = value == 2 && control->style.three_state;
-      SendMessageW(hwnd, BM_SETCHECK, mixed ? BST_INDETERMINATE : value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+      SendMessageW(hwnd, BM_SETCHECK,
+                   mixed        ? BST_INDETERMINATE
+                   : value != 0 ? BST_CHECKED
+                                : BST_UNCHECKED,
+                   0);
       break;
     }
     case ControlKind::Option:
@@ -109,7 +119,8 @@ void Win32Backend::set_control_value(NativeHandle handle, int value) {
     case ControlKind::ProgressBar: {
       PBRANGE range{};
       SendMessageW(hwnd, PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
-      SendMessageW(hwnd, PBM_SETPOS, static_cast<WPARAM>(clamp_to_range(value, range.iLow, range.iHigh)), 0);
+      SendMessageW(hwnd, PBM_SETPOS,
+                   static_cast<WPARAM>(clamp_to_range(value, range.iLow, range.iHigh)), 0);
       break;
     }
     case ControlKind::TrackBar:
@@ -129,14 +140,18 @@ void Win32Backend::set_control_value(NativeHandle handle, int value) {
     case ControlKind::ListIcon: {
       LVITEMW item{};
       item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-      SendMessageW(hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+      SendMessageW(hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                   reinterpret_cast<LPARAM>(&item));
       item.state = item.stateMask;
-      if (value >= 0) SendMessageW(hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(value), reinterpret_cast<LPARAM>(&item));
+      if (value >= 0)
+        SendMessageW(hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(value),
+                     reinterpret_cast<LPARAM>(&item));
       break;
     }
     case ControlKind::Tree:
     case ControlKind::ExplorerTree:
-      SendMessageW(hwnd, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(tree_item(hwnd, value)));
+      SendMessageW(hwnd, TVM_SELECTITEM, TVGN_CARET,
+                   reinterpret_cast<LPARAM>(tree_item(hwnd, value)));
       break;
     case ControlKind::Panel:
       SendMessageW(hwnd, TCM_SETCURSEL, static_cast<WPARAM>(value), 0);
@@ -161,18 +176,21 @@ int Win32Backend::add_control_item(NativeHandle handle, int position, std::u16st
   switch (tree_.kind(handle)) {
     case ControlKind::ComboBox:
     case ControlKind::ExplorerCombo:
-      added = static_cast<int>(SendMessageW(hwnd, CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.c_str())));
+      added = static_cast<int>(SendMessageW(hwnd, CB_INSERTSTRING, static_cast<WPARAM>(index),
+                                            reinterpret_cast<LPARAM>(item.c_str())));
       break;
     case ControlKind::ListView:
     case ControlKind::ExplorerList:
-      added = static_cast<int>(SendMessageW(hwnd, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.c_str())));
+      added = static_cast<int>(SendMessageW(hwnd, LB_INSERTSTRING, static_cast<WPARAM>(index),
+                                            reinterpret_cast<LPARAM>(item.c_str())));
       break;
     case ControlKind::ListIcon: {
       LVITEMW row{};
       row.mask = LVIF_TEXT;
       row.iItem = index;
       row.pszText = item.data();
-      added = static_cast<int>(SendMessageW(hwnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row)));
+      added =
+          static_cast<int>(SendMessageW(hwnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row)));
       break;
     }
     case ControlKind::Tree:
@@ -216,11 +234,12 @@ int Win32Backend::control_item_count(NativeHandle handle) const {
   }
 }
 
-NativeHandle Win32Backend::add_panel_page(NativeHandle panel_handle, int position, std::u16string_view title) {
+NativeHandle Win32Backend::add_panel_page(NativeHandle panel_handle, int position,
+                                          std::u16string_view title) {
   ControlInfo* panel = find_control(panel_handle);
   if (!panel || tree_.kind(panel_handle) != ControlKind::Panel) return kNoHandle;
-  HWND page = CreateWindowExW(WS_EX_CONTROLPARENT, kContainerClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0,
-                              0, 0, 0, panel->hwnd, nullptr, GetModuleHandleW(nullptr), this);
+  HWND page = CreateWindowExW(WS_EX_CONTROLPARENT, kContainerClass, L"", WS_CHILD | WS_CLIPSIBLINGS,
+                              0, 0, 0, 0, panel->hwnd, nullptr, GetModuleHandleW(nullptr), this);
   if (!page) return kNoHandle;
   SendMessageW(page, WM_SETFONT, SendMessageW(panel->hwnd, WM_GETFONT, 0, 0), FALSE);
   std::wstring caption = to_wide(title);
@@ -253,7 +272,8 @@ void Win32Backend::show_current_page(NativeHandle panel_handle) {
   for (NativeHandle page : tree_.children(panel_handle)) {
     const ControlInfo* info = find_control(page);
     if (!info || tree_.kind(page) != ControlKind::PanelPage) continue;
-    MoveWindow(info->hwnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+    MoveWindow(info->hwnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+               TRUE);
     ShowWindow(info->hwnd, index == current ? SW_SHOWNA : SW_HIDE);
     ++index;
   }
@@ -293,15 +313,20 @@ std::u16string Win32Backend::family_text(const ControlInfo& control, ControlKind
   if (kind == ControlKind::ListView || kind == ControlKind::ExplorerList) {
     auto row = SendMessageW(control.hwnd, LB_GETCURSEL, 0, 0);
     if (row < 0) return {};
-    std::wstring text(static_cast<std::size_t>(SendMessageW(control.hwnd, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0)) + 1, L'\0');
-    auto copied = SendMessageW(control.hwnd, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
+    std::wstring text(static_cast<std::size_t>(
+                          SendMessageW(control.hwnd, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0)) +
+                          1,
+                      L'\0');
+    auto copied = SendMessageW(control.hwnd, LB_GETTEXT, static_cast<WPARAM>(row),
+                               reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)));
     return from_wide(text);
   }
   return window_text(control.hwnd);
 }
 
-bool Win32Backend::set_family_text(ControlInfo& control, ControlKind kind, std::u16string_view text) {
+bool Win32Backend::set_family_text(ControlInfo& control, ControlKind kind,
+                                   std::u16string_view text) {
   if (kind == ControlKind::HyperLink) {
     control.link_caption = std::u16string(text);
     SetWindowTextW(control.hwnd, link_markup(text).c_str());
@@ -316,7 +341,8 @@ void Win32Backend::after_geometry(NativeHandle handle) {
   ControlKind kind = tree_.kind(handle);
   if (kind == ControlKind::Panel) show_current_page(handle);
   // The up-down keeps to its field's right edge.
-  if (kind == ControlKind::Spin) SendMessageW(control->inner, UDM_SETBUDDY, reinterpret_cast<WPARAM>(control->hwnd), 0);
+  if (kind == ControlKind::Spin)
+    SendMessageW(control->inner, UDM_SETBUDDY, reinterpret_cast<WPARAM>(control->hwnd), 0);
 }
 
 }  // namespace ambrel

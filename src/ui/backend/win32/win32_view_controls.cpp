@@ -20,8 +20,8 @@ HWND Win32Backend::make_view_window(const ControlRequest& request, HWND parent, 
     case ControlKind::HyperLink: {
       info.link_caption = request.text;
       std::wstring markup = link_markup(request.text);
-      return CreateWindowExW(0, WC_LINK, markup.c_str(), WS_CHILD | WS_CLIPSIBLINGS | tab_stop, 0, 0, 0, 0, parent,
-                             nullptr, GetModuleHandleW(nullptr), nullptr);
+      return CreateWindowExW(0, WC_LINK, markup.c_str(), WS_CHILD | WS_CLIPSIBLINGS | tab_stop, 0,
+                             0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     }
     default:
       return nullptr;
@@ -30,7 +30,8 @@ HWND Win32Backend::make_view_window(const ControlRequest& request, HWND parent, 
 
 bool Win32Backend::view_notice(const ControlNotice& notice) {
   bool activated = notice.code == NM_CLICK || notice.code == NM_RETURN;
-  if (notice.kind != ControlKind::HyperLink || notice.message != WM_NOTIFY || !activated) return false;
+  if (notice.kind != ControlKind::HyperLink || notice.message != WM_NOTIFY || !activated)
+    return false;
   report_command(notice.source, kClickCommand);
   return true;
 }

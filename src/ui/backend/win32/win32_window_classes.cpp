@@ -54,10 +54,13 @@ LRESULT CALLBACK control_subclass(HWND hwnd, UINT message, WPARAM wparam, LPARAM
 
 bool register_window_classes() {
   HCURSOR arrow = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-  return register_class(kTopLevelClass, procedure<&Win32Backend::top_level_message>, CS_DBLCLKS, arrow) &&
+  return register_class(kTopLevelClass, procedure<&Win32Backend::top_level_message>, CS_DBLCLKS,
+                        arrow) &&
          register_class(kContainerClass, procedure<&Win32Backend::container_message>, 0, arrow) &&
-         register_class(kSplitterClass, procedure<&Win32Backend::splitter_message>, CS_DBLCLKS, nullptr) &&
-         register_class(kScrollAreaClass, procedure<&Win32Backend::scroll_area_message>, 0, arrow) &&
+         register_class(kSplitterClass, procedure<&Win32Backend::splitter_message>, CS_DBLCLKS,
+                        nullptr) &&
+         register_class(kScrollAreaClass, procedure<&Win32Backend::scroll_area_message>, 0,
+                        arrow) &&
          register_class(kWakeClass, procedure<&Win32Backend::wake_message>, 0, nullptr);
 }
 

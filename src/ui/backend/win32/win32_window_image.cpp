@@ -13,13 +13,16 @@ namespace ambrel {
 namespace {
 
 // GDI+'s PNG encoder.
-constexpr CLSID kPngEncoder = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+constexpr CLSID kPngEncoder = {
+    0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
 
 std::wstring wide_path(const std::string& utf8) {
-  int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
+                                   static_cast<int>(utf8.size()), nullptr, 0);
   if (length <= 0) return {};
   std::wstring path(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()), path.data(), length);
+  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()),
+                      path.data(), length);
   return path;
 }
 
@@ -46,8 +49,10 @@ bool save_png(HBITMAP bitmap, const std::wstring& path) {
   GdiPlus gdi_plus;
   if (!gdi_plus.started()) return false;
   Gdiplus::GpBitmap* image = nullptr;
-  if (Gdiplus::DllExports::GdipCreateBitmapFromHBITMAP(bitmap, nullptr, &image) != Gdiplus::Ok) return false;
-  bool saved = Gdiplus::DllExports::GdipSaveImageToFile(image, path.c_str(), &kPngEncoder, nullptr) == Gdiplus::Ok;
+  if (Gdiplus::DllExports::GdipCreateBitmapFromHBITMAP(bitmap, nullptr, &image) != Gdiplus::Ok)
+    return false;
+  bool saved = Gdiplus::DllExports::GdipSaveImageToFile(image, path.c_str(), &kPngEncoder,
+                                                        nullptr) == Gdiplus::Ok;
   Gdiplus::DllExports::GdipDisposeImage(image);
   return saved;
 }
@@ -58,7 +63,8 @@ HBITMAP capture_client(HWND window) {
   RECT client{};
   GetClientRect(window, &client);
   if (client.right <= 0 || client.bottom <= 0) return nullptr;
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   HDC screen = GetDC(window);
   if (!screen) return nullptr;
   HDC memory = CreateCompatibleDC(screen);

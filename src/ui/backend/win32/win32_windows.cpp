@@ -79,8 +79,9 @@ NativeHandle Win32Backend::create_window(const WindowRequest& request) {
   int y = request.platform_position ? CW_USEDEFAULT : request.position.y;
   HWND owner = info.owner ? find_window(info.owner)->hwnd : nullptr;
   std::wstring title = to_wide(request.title);
-  info.hwnd = CreateWindowExW(info.ex_style, kTopLevelClass, title.c_str(), info.style, x, y, frame.width,
-                              frame.height, owner, nullptr, GetModuleHandleW(nullptr), this);
+  info.hwnd =
+      CreateWindowExW(info.ex_style, kTopLevelClass, title.c_str(), info.style, x, y, frame.width,
+                      frame.height, owner, nullptr, GetModuleHandleW(nullptr), this);
   if (!info.hwnd) return kNoHandle;
   info.reported_size = client_size(info.hwnd);
   info.reported_position = {};
@@ -112,7 +113,8 @@ void Win32Backend::destroy_window(NativeHandle handle) {
 bool Win32Backend::is_window(NativeHandle handle) const { return find_window(handle) != nullptr; }
 
 void Win32Backend::set_window_title(NativeHandle handle, std::u16string_view title) {
-  if (WindowInfo* window = find_window(handle)) SetWindowTextW(window->hwnd, to_wide(title).c_str());
+  if (WindowInfo* window = find_window(handle))
+    SetWindowTextW(window->hwnd, to_wide(title).c_str());
 }
 
 std::u16string Win32Backend::window_title(NativeHandle handle) const {
@@ -130,7 +132,8 @@ Point Win32Backend::window_position(NativeHandle handle) const {
 
 void Win32Backend::move_window(NativeHandle handle, Point position) {
   if (WindowInfo* window = find_window(handle)) {
-    SetWindowPos(window->hwnd, nullptr, position.x, position.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window->hwnd, nullptr, position.x, position.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 
@@ -144,7 +147,8 @@ void Win32Backend::resize_window(NativeHandle handle, Size size) {
   WindowInfo* window = find_window(handle);
   if (!window) return;
   Size frame = frame_size(size, window->style, window->ex_style);
-  SetWindowPos(window->hwnd, nullptr, 0, 0, frame.width, frame.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(window->hwnd, nullptr, 0, 0, frame.width, frame.height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Size Win32Backend::window_frame_size(NativeHandle handle) const {
@@ -167,7 +171,8 @@ void Win32Backend::set_window_size_limits(NativeHandle handle, Size minimum, Siz
   wanted.height = std::max(wanted.height, minimum.height);
   if (maximum.width > 0) wanted.width = std::min(wanted.width, maximum.width);
   if (maximum.height > 0) wanted.height = std::min(wanted.height, maximum.height);
-  if (wanted != size && !IsIconic(window->hwnd) && !IsZoomed(window->hwnd)) resize_window(handle, wanted);
+  if (wanted != size && !IsIconic(window->hwnd) && !IsZoomed(window->hwnd))
+    resize_window(handle, wanted);
 }
 
 WindowState Win32Backend::window_state(NativeHandle handle) const {
@@ -233,7 +238,9 @@ bool Win32Backend::start_timer(NativeHandle handle, int timer, int milliseconds)
   WindowInfo* window = find_window(handle);
   if (!window || milliseconds <= 0) return false;
   // SetTimer with a number already running replaces it, interval and all.
-  if (!SetTimer(window->hwnd, static_cast<UINT_PTR>(timer), static_cast<UINT>(milliseconds), nullptr)) return false;
+  if (!SetTimer(window->hwnd, static_cast<UINT_PTR>(timer), static_cast<UINT>(milliseconds),
+                nullptr))
+    return false;
   window->timers.insert(timer);
   return true;
 }
@@ -274,8 +281,10 @@ void Win32Backend::report_mouse(NativeHandle target, UINT message, WPARAM wparam
       input.action = MouseAction::Move;
       break;
   }
-  if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_LBUTTONDBLCLK) input.button = MouseButton::Left;
-  if (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP || message == WM_RBUTTONDBLCLK) input.button = MouseButton::Right;
+  if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_LBUTTONDBLCLK)
+    input.button = MouseButton::Left;
+  if (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP || message == WM_RBUTTONDBLCLK)
+    input.button = MouseButton::Right;
   input.position = {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
   if (wparam & MK_SHIFT) input.modifiers |= kModifierShift;
   if (wparam & MK_CONTROL) input.modifiers |= kModifierControl;
@@ -316,7 +325,8 @@ LRESULT Win32Backend::top_level_message(HWND hwnd, UINT message, WPARAM wparam, 
       break;
     }
     case WM_TIMER:
-      if (window->timers.contains(static_cast<int>(wparam)) && sink_) sink_->on_timer(handle, static_cast<int>(wparam));
+      if (window->timers.contains(static_cast<int>(wparam)) && sink_)
+        sink_->on_timer(handle, static_cast<int>(wparam));
       return 0;
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
