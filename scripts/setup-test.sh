@@ -6,8 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(
-  # unit tests, sanitizers and fuzzers
-  libgtest-dev
+  # unit tests, sanitizers and fuzzers, the format check
+  libgtest-dev clang-format
   clang libclang-rt-14-dev
   # the real window on a private X server
   xvfb openbox wmctrl xdotool xclip x11-utils imagemagick

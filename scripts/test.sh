@@ -11,6 +11,7 @@ stage_done() {
 }
 bash scripts/setup-test.sh
 stage_done "set-up"
+bash scripts/check-format.sh
 
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
