@@ -12,7 +12,7 @@ packages=(
   # the real window on a private X server
   xvfb openbox wmctrl xdotool xclip x11-utils imagemagick
   # desktop entry, metadata, icons and manual pages
-  desktop-file-utils appstream librsvg2-bin man-db
+  desktop-file-utils appstream appstream-util librsvg2-bin man-db
   # the Debian package
   debhelper dpkg-dev lintian
 )

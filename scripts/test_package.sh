@@ -17,6 +17,8 @@ step "desktop entry, AppStream metadata, manual pages"
 desktop-file-validate "data/$id.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "data/$id.metainfo.xml" >"$work/appstream.log" 2>&1 ||
   { cat "$work/appstream.log"; fail "appstreamcli validate"; }
+appstream-util validate --nonet "data/$id.metainfo.xml" >"$work/appstream.log" 2>&1 ||
+  { cat "$work/appstream.log"; fail "appstream-util validate"; }
 for page in man/*.1; do
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
   [ -z "$warnings" ] || { echo "$warnings"; fail "man --warnings $page"; }
