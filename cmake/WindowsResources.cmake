@@ -1,19 +1,20 @@
 # Windows resources of the programs: a version resource saying Ambrel and the project's
-# version, and the application icon where a program has one.
+# version, the manifest every program has (common controls 6, the supported systems, UTF-8
+# as the active code page, long paths), and the application icon where a program has one.
 
-# ambrel_windows_resources(TARGET DESCRIPTION [ICON file.ico] [MANIFEST file.manifest])
+# ambrel_windows_resources(TARGET DESCRIPTION [ICON file.ico])
 function(ambrel_windows_resources target description)
-  cmake_parse_arguments(PARSE_ARGV 2 arg "" "ICON;MANIFEST" "")
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "ICON" "")
   set(AMBREL_PROGRAM ${target})
   set(AMBREL_DESCRIPTION "${description}")
-  set(AMBREL_ICON_LINE "")
+  set(AMBREL_RESOURCE_LINES "")
   if(arg_ICON)
-    set(AMBREL_ICON_LINE "1 ICON \"${arg_ICON}\"")
+    set(AMBREL_RESOURCE_LINES "1 ICON \"${arg_ICON}\"")
     set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/resources/${target}.rc PROPERTIES OBJECT_DEPENDS ${arg_ICON})
   endif()
-  if(arg_MANIFEST)
-    string(APPEND AMBREL_ICON_LINE "\n1 24 \"${arg_MANIFEST}\"")
-  endif()
+  set(manifest ${CMAKE_CURRENT_BINARY_DIR}/resources/${target}.manifest)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/program.manifest.in ${manifest} @ONLY)
+  string(APPEND AMBREL_RESOURCE_LINES "\n1 24 \"${manifest}\"")
   set(rc ${CMAKE_CURRENT_BINARY_DIR}/resources/${target}.rc)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/version.rc.in ${rc} @ONLY)
   target_sources(${target} PRIVATE ${rc})

@@ -1,14 +1,17 @@
-; The Ambrel installer: the programs under Program Files, a Start-menu entry and an optional
-; desktop shortcut for the desktop tool, and an uninstaller listed in Apps & features.
-; makensis -DVERSION=1.0.0.7 -DDIST=<folder with the .exe files> -DOUTFILE=<setup.exe>
-; (scripts/windows-package.sh). /S installs and uninstalls silently.
+; The Ambrel installer: the programs and their licence under Program Files, a Start-menu
+; entry and an optional desktop shortcut for the desktop tool, and an uninstaller listed in
+; Apps & features. Pages: welcome, licence, folder, components, progress, and a finish page
+; that offers to run Ambrel.
+; makensis -DVERSION=1.0.0.7 -DDIST=<folder with the .exe files and LICENSE>
+;          -DICON=<ambrel.ico> -DOUTFILE=<setup.exe>   (scripts/windows-package.sh)
+; /S installs and uninstalls silently.
 ; A 64-bit installer for the 64-bit programs (it also runs under a Wine without 32-bit support).
 Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 
-!ifndef VERSION | DIST | OUTFILE
-  !error "define VERSION, DIST and OUTFILE"
+!ifndef VERSION | DIST | ICON | OUTFILE
+  !error "define VERSION, DIST, ICON and OUTFILE"
 !endif
 
 !define PRODUCT "Ambrel"
@@ -27,10 +30,20 @@ VIAddVersionKey "CompanyName" "${PRODUCT}"
 VIAddVersionKey "LegalCopyright" "${PRODUCT}"
 
 !include "MUI2.nsh"
+!include "FileFunc.nsh"
 
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_COMPONENTSPAGE_SMALLDESC
+!define MUI_FINISHPAGE_RUN "$INSTDIR\ambrel.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Run ${PRODUCT}"
+
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_LICENSE "${DIST}/LICENSE.txt"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
@@ -55,6 +68,7 @@ Section "${PRODUCT}" SectionPrograms
   File "${DIST}/ambrel-gen.exe"
   File "${DIST}/ambrel-dialog.exe"
   File "${DIST}/ambrel.exe"
+  File "${DIST}/LICENSE.txt"
   CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\ambrel.exe"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
@@ -67,14 +81,26 @@ Section "${PRODUCT}" SectionPrograms
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\ambrel.exe"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  ; What Apps & features shows as the size, in KiB.
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  IntFmt $0 "0x%08X" $0
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" "$0"
 SectionEnd
 
 Section /o "Desktop shortcut" SectionDesktop
   CreateShortcut "$DESKTOP\${PRODUCT}.lnk" "$INSTDIR\ambrel.exe"
 SectionEnd
 
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+  !insertmacro MUI_DESCRIPTION_TEXT ${SectionPrograms} \
+    "The desktop tool (ambrel.exe), the command-line generator (ambrel-gen.exe), the dialog definition checker (ambrel-dialog.exe), a Start-menu entry and the uninstaller."
+  !insertmacro MUI_DESCRIPTION_TEXT ${SectionDesktop} \
+    "A shortcut to Ambrel on the desktop."
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
+
 Section "Uninstall"
   Delete "$INSTDIR\ambrel.exe"
+  Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\ambrel-gen.exe"
   Delete "$INSTDIR\ambrel-dialog.exe"
   Delete "$INSTDIR\uninstall.exe"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Tests the Windows installer in a fresh private Wine prefix: a silent install puts the
-# programs under Program Files and registers the uninstaller; the installed ambrel-gen.exe
-# prints byte for byte what the Linux ambrel-gen prints for the same files, with the same
-# exit status; a silent uninstall leaves nothing behind in Program Files or the registry.
+# programs and the licence under Program Files and registers the uninstaller with its
+# size; the installed ambrel-gen.exe prints byte for byte what the Linux ambrel-gen prints
+# for the same files, with the same exit status; a silent uninstall leaves nothing behind
+# in Program Files or the registry.
 # Usage: windows-installer-test.sh LINUX_AMBREL_GEN [OUT (default build-windows)]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -31,13 +32,15 @@ before=$(cd "$program_files" && find . | sort)
 
 wine "$setup" /S
 installed=$program_files/Ambrel
-for program in ambrel.exe ambrel-gen.exe ambrel-dialog.exe uninstall.exe; do
-  [ -f "$installed/$program" ] || fail "the installer did not put $program into Program Files"
+for file in ambrel.exe ambrel-gen.exe ambrel-dialog.exe LICENSE.txt uninstall.exe; do
+  [ -f "$installed/$file" ] || fail "the installer did not put $file into Program Files"
 done
 start_menu=$(winepath -u 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs' 2>/dev/null)
 [ -f "${start_menu%/}/Ambrel.lnk" ] || fail "no Start-menu entry for ambrel.exe"
 wine reg query "$key" /v DisplayVersion /reg:64 2>/dev/null | grep -q "$version" ||
   fail "no uninstall entry for Ambrel $version in the registry"
+wine reg query "$key" /v EstimatedSize /reg:64 2>/dev/null | grep -qE 'REG_DWORD\s+0x0*[1-9a-f]' ||
+  fail "the uninstall entry has no EstimatedSize"
 
 # The installed program against the Linux one, on the sample and the generator's corpus
 # (encodings, byte-order marks, malformed documents).

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Packs the Windows programs built in OUT/build/bin (default build-windows): stripped
-# copies in OUT/dist, a plain zip of them and the installer made by makensis.
+# copies and the licence (with CR LF line ends) in OUT/dist, a zip of them in one folder
+# named like the release, and the installer made by makensis.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mkdir -p "${1:-build-windows}"
@@ -17,9 +18,15 @@ done
 [ -f "$dist/ambrel.exe" ] && [ -f "$dist/ambrel-gen.exe" ] && [ -f "$dist/ambrel-dialog.exe" ] ||
   { echo "windows-package: the programs are not built in $bin" >&2; exit 1; }
 
-zip_file=$(realpath -m "$out")/Ambrel-$version-windows-x64.zip
-rm -f "$zip_file"
-(cd "$dist" && zip -q -X "$zip_file" ./*.exe)
+sed 's/$/\r/' LICENSE > "$dist/LICENSE.txt"
 
-makensis -V2 -DVERSION="$version" -DDIST="$dist" -DOUTFILE="$out/Ambrel-$version-setup.exe" installer/ambrel.nsi
+release=Ambrel-$version
+zip_file=$out/$release-windows-x64.zip
+rm -f "$zip_file" && rm -rf "${out:?}/zip" && mkdir -p "$out/zip/$release"
+cp "$dist"/*.exe "$dist/LICENSE.txt" "$out/zip/$release/"
+(cd "$out/zip" && zip -q -X -r "$zip_file" "$release")
+rm -rf "${out:?}/zip"
+
+makensis -V2 -DVERSION="$version" -DDIST="$dist" -DICON="$out/build/resources/ambrel.ico" \
+  -DOUTFILE="$out/$release-setup.exe" installer/ambrel.nsi
 echo "windows-package: $zip_file, $out/Ambrel-$version-setup.exe"
