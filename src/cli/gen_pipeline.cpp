@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/replacing_file.h"
+#include "cli/shown_path.h"
 #include "cli/utf8_output.h"
 #include "generator/declaration_generator.h"
 #include "support/platform_file.h"
@@ -23,7 +24,9 @@ constexpr int kParserOutOfMemory = 1;  // the parse status of a parse that ran o
 // How one input went; the worst of all inputs makes the exit status.
 enum class InputOutcome { well_formed, malformed, unreadable, out_of_memory };
 
-std::string shown_name(const std::string& input) { return input == "-" ? "<stdin>" : input; }
+std::string shown_name(const std::string& input) {
+  return input == "-" ? "<stdin>" : shown_path(input);
+}
 
 // The inputs' faults, one line each, told once the run's outcome is known: a run that
 // runs out of memory or cannot write says only that.
@@ -80,20 +83,22 @@ int out_of_memory(const std::string& what) {
   return kGenOutOfMemory;
 }
 
-int write_error(int error) {
-  std::fprintf(stderr, "ambrel-gen: cannot write the declarations: %s\n", std::strerror(error));
+int write_error(const std::string& output, int error) {
+  std::string shown = output.empty() ? "standard output" : shown_path(output);
+  std::fprintf(stderr, "ambrel-gen: cannot write the declarations to %s: %s\n", shown.c_str(),
+               std::strerror(error));
   return kGenWriteError;
 }
 
 int write_declarations(std::u16string_view text, const std::string& output) {
   if (output.empty()) {
-    if (!write_utf8(stdout, text)) return write_error(errno);
+    if (!write_utf8(stdout, text)) return write_error(output, errno);
     return kGenWellFormed;
   }
   ReplacingFile file(output);
-  if (file.stream() == nullptr) return write_error(file.error());
-  if (!write_utf8(file.stream(), text)) return write_error(errno);
-  if (!file.commit()) return write_error(file.error());
+  if (file.stream() == nullptr) return write_error(output, file.error());
+  if (!write_utf8(file.stream(), text)) return write_error(output, errno);
+  if (!file.commit()) return write_error(output, file.error());
   return kGenWellFormed;
 }
 

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace ambrel {
+
+// A file name as the programs' messages write it: as given, so the user recognises it, and
+// an empty name, which would vanish from the message, as ''.
+std::string shown_path(const std::string& name);
+
+}  // namespace ambrel
