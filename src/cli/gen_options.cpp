@@ -22,7 +22,7 @@ const char* const kGenUsage =
     "\n"
     "  -o FILE        write the declarations to FILE, replacing it only once they are all\n"
     "                 written (through a temporary file beside it): after any failure\n"
-    "                 FILE is as it was\n"
+    "                 FILE is as it was. \"-\" is standard output\n"
     "  --identifiers  make every field and structure name a valid identifier (letters,\n"
     "                 digits and \"_\", not starting with a digit): other characters become\n"
     "                 \"_\", so xsl:template gives xsl_template; structures whose names would\n"
@@ -82,7 +82,8 @@ ParsedGenOptions parse_gen_options(const std::vector<std::string>& arguments) {
     } else if (argument == "-o") {
       if (have_output) return failure("only one output FILE can be given");
       if (i + 1 == arguments.size() || arguments[i + 1].empty()) return failure("-o needs a FILE");
-      options.output = arguments[++i];
+      // "-" is standard output, as it is standard input among the inputs.
+      if (arguments[++i] != "-") options.output = arguments[i];
       have_output = true;
     } else {
       return failure("unknown option '" + argument + "'");

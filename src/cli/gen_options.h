@@ -10,7 +10,7 @@ namespace ambrel {
 
 struct GenOptions {
   std::vector<std::string> inputs;  // in the order given; "-" is standard input
-  std::string output;               // -o FILE; empty: standard output
+  std::string output;               // -o FILE; empty (or -o -): standard output
   bool identifiers = false;
   bool lf_line_ends = false;
 };

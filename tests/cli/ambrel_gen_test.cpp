@@ -363,6 +363,16 @@ TEST_F(AmbrelGen, OutputFileIsReplacedWhenComplete) {
   EXPECT_EQ(temporary_files(), "");
 }
 
+// As "-" is standard input among the inputs; a file named "-" is still reached as ./-.
+TEST_F(AmbrelGen, OutputDashIsStandardOutput) {
+  Outcome result = shell("cd '" + directory_ + "' && " + kGen + " -o -", kExample);
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, kExampleDeclarations);
+  EXPECT_FALSE(std::filesystem::exists(directory_ + "/-"));
+  EXPECT_EQ(shell("cd '" + directory_ + "' && " + kGen + " -o ./-", kExample).out, "");
+  EXPECT_EQ(read(directory_ + "/-"), kExampleDeclarations);
+}
+
 // The file a link names gets the output; the link stays a link, even a dangling one.
 TEST_F(AmbrelGen, AnOutputFileNamedThroughALinkIsWrittenThroughIt) {
   std::string real = write("real.h", "old");
