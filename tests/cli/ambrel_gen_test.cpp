@@ -178,6 +178,15 @@ TEST_F(AmbrelGen, OptionsAndUsageErrors) {
   }
 }
 
+TEST_F(AmbrelGen, HelpAndVersionThatCannotBeWrittenFail) {
+  for (const char* option : {"--help", "--version"}) {
+    Outcome full = run(std::string(option) + " >/dev/full");
+    EXPECT_EQ(full.status, 4) << option;
+    EXPECT_EQ(full.err, "ambrel-gen: cannot write to standard output: No space left on device\n")
+        << option;
+  }
+}
+
 TEST_F(AmbrelGen, DoubleDashEndsTheOptions) {
   write("-x.xml", kExample);
   Outcome result = shell("cd '" + directory_ + "' && " + kGen + " -- -x.xml");
