@@ -59,9 +59,7 @@ InputOutcome file_input(const std::string& input, DeclarationGenerator& generato
   PlatformFile file = input == "-" ? PlatformFile::standard_input()
                                    : PlatformFile::open_for_reading(native_path_of_argument(input));
   if (!file.is_open()) return unreadable(input, file.error(), reports);
-  PathInfo info = file.info();
-  if (info.kind == FileKind::Directory) return unreadable(input, EISDIR, reports);
-  if (info.kind == FileKind::Regular && info.size == 0) return InputOutcome::well_formed;
+  if (file.info().kind == FileKind::Directory) return unreadable(input, EISDIR, reports);
   Utf16PieceReader reader(std::move(file));
   std::u16string piece;
   bool fed = false;

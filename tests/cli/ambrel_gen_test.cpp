@@ -282,6 +282,14 @@ TEST_F(AmbrelGen, PipesFifosAndDevicesAreReadToTheirEnd) {
   EXPECT_EQ(random.err.rfind("/dev/urandom:", 0), 0u) << random.err;
 }
 
+// Files under /proc and /sys say they hold 0 bytes; only reading tells.
+TEST_F(AmbrelGen, FilesThatReportNoSizeAreReadToTheirEnd) {
+  // The environment of ambrel-gen itself: this one entry, which is a document.
+  Outcome result = shell("env -i '<a>1</a><!--=-->' " + kGen + " /proc/self/environ");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "; /\r\nStructure XML_MAIN\r\n\ta.q\r\nEndStructure\r\n");
+}
+
 TEST_F(AmbrelGen, ADirectoryOnStandardInputIsAReadError) {
   Outcome result = run("- <'" + directory_ + "'");
   EXPECT_EQ(result.status, 3);
