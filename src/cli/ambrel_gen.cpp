@@ -9,6 +9,7 @@
 
 #include "cli/gen_options.h"
 #include "cli/gen_pipeline.h"
+#include "cli/output_input_clash.h"
 #include "cli/program_start.h"
 
 namespace ambrel {
@@ -33,6 +34,8 @@ int run(const std::vector<std::string>& arguments) {
   if (parsed.help) return print(kGenUsage);
   if (parsed.version) return print(std::string("ambrel-gen ") + AMBREL_VERSION + "\n");
   if (!parsed.options) return usage_error(parsed.problem);
+  std::string clash = output_input_clash(*parsed.options);
+  if (!clash.empty()) return usage_error(clash);
   return generate_from_inputs(*parsed.options);
 }
 

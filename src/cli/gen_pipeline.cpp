@@ -24,10 +24,6 @@ constexpr int kParserOutOfMemory = 1;  // the parse status of a parse that ran o
 // How one input went; the worst of all inputs makes the exit status.
 enum class InputOutcome { well_formed, malformed, unreadable, out_of_memory };
 
-std::string shown_name(const std::string& input) {
-  return input == "-" ? "<stdin>" : shown_path(input);
-}
-
 // The inputs' faults, one line each, told once the run's outcome is known: a run that
 // runs out of memory or cannot write says only that.
 using Reports = std::vector<std::string>;
@@ -37,7 +33,7 @@ void tell(const Reports& reports) {
 }
 
 InputOutcome unreadable(const std::string& input, int error, Reports& reports) {
-  reports.push_back("ambrel-gen: " + shown_name(input) + ": " + std::strerror(error) + "\n");
+  reports.push_back("ambrel-gen: " + shown_input(input) + ": " + std::strerror(error) + "\n");
   return InputOutcome::unreadable;
 }
 
@@ -47,7 +43,7 @@ InputOutcome report_status(const std::string& input, const XmlParseStatus& statu
   if (status.status == kParserOutOfMemory) return InputOutcome::out_of_memory;
   std::string message = status.message != nullptr ? utf16_to_utf8(status.message)
                                                   : "error " + std::to_string(status.status);
-  reports.push_back(shown_name(input) + ":" + std::to_string(status.line) + ":" +
+  reports.push_back(shown_input(input) + ":" + std::to_string(status.line) + ":" +
                     std::to_string(status.column) + ": " + message + "\n");
   return InputOutcome::malformed;
 }
@@ -112,7 +108,7 @@ int generate_from_inputs(const GenOptions& options) {
     try {
       outcome = file_input(input, generator, reports);
     } catch (const std::bad_alloc&) {}
-    if (outcome == InputOutcome::out_of_memory) return out_of_memory(shown_name(input));
+    if (outcome == InputOutcome::out_of_memory) return out_of_memory(shown_input(input));
     malformed = malformed || outcome == InputOutcome::malformed;
     unreadable = unreadable || outcome == InputOutcome::unreadable;
   }
@@ -124,7 +120,7 @@ int generate_from_inputs(const GenOptions& options) {
   try {
     text = generator.declarations({options.identifiers, options.lf_line_ends});
   } catch (const std::bad_alloc&) {
-    return out_of_memory(options.inputs.size() == 1 ? shown_name(options.inputs.front())
+    return out_of_memory(options.inputs.size() == 1 ? shown_input(options.inputs.front())
                                                     : std::string());
   }
   int written = write_declarations(text, options.output);

@@ -4,4 +4,8 @@ namespace ambrel {
 
 std::string shown_path(const std::string& name) { return name.empty() ? "''" : name; }
 
+std::string shown_input(const std::string& input) {
+  return input == "-" ? "<stdin>" : shown_path(input);
+}
+
 }  // namespace ambrel

@@ -8,4 +8,7 @@ namespace ambrel {
 // an empty name, which would vanish from the message, as ''.
 std::string shown_path(const std::string& name);
 
+// An input as the messages write it: standard input ("-") as <stdin>, a file by shown_path.
+std::string shown_input(const std::string& input);
+
 }  // namespace ambrel

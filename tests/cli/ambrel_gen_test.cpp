@@ -380,6 +380,29 @@ TEST_F(AmbrelGen, OutputFileIsReplacedWhenComplete) {
   EXPECT_EQ(temporary_files(), "");
 }
 
+// However it is named: the same name, another spelling, a link, a hard link, standard input.
+TEST_F(AmbrelGen, AnOutputThatIsAnInputIsRefusedBeforeAnythingIsWritten) {
+  for (const char* name : {"a.xml", "b.xml", "c.xml"}) write(name, kExample);
+  ASSERT_EQ(::symlink("a.xml", (directory_ + "/soft.xml").c_str()), 0);
+  ASSERT_EQ(::link((directory_ + "/a.xml").c_str(), (directory_ + "/hard.xml").c_str()), 0);
+  struct Case {
+    std::string arguments;
+    std::string problem;
+  };
+  for (const Case& c : {Case{"-o a.xml a.xml", "the output a.xml is the input a.xml"},
+                        Case{"-o ./b.xml c.xml b.xml", "the output ./b.xml is the input b.xml"},
+                        Case{"-o soft.xml b.xml a.xml", "the output soft.xml is the input a.xml"},
+                        Case{"-o a.xml hard.xml", "the output a.xml is the input hard.xml"},
+                        Case{"-o a.xml - <a.xml", "the output a.xml is the input <stdin>"}}) {
+    Outcome result = shell("cd '" + directory_ + "' && " + kGen + " " + c.arguments);
+    EXPECT_EQ(result.status, 2) << c.arguments;
+    EXPECT_EQ(result.out, "") << c.arguments;
+    EXPECT_EQ(result.err, "ambrel-gen: " + c.problem + "\nTry 'ambrel-gen --help'.\n");
+  }
+  for (const char* name : {"a.xml", "b.xml", "c.xml"})
+    EXPECT_EQ(read(directory_ + "/" + name), kExample) << name;
+}
+
 // As "-" is standard input among the inputs; a file named "-" is still reached as ./-.
 TEST_F(AmbrelGen, OutputDashIsStandardOutput) {
   Outcome result = shell("cd '" + directory_ + "' && " + kGen + " -o -", kExample);
