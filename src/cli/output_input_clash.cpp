@@ -18,7 +18,8 @@ std::optional<FileIdentity> identity_of_input(const std::string& input) {
 
 std::string output_input_clash(const GenOptions& options) {
   if (options.output.empty()) return {};
-  std::optional<FileIdentity> output = file_on_disk_identity(native_path_of_argument(options.output));
+  std::optional<FileIdentity> output =
+      file_on_disk_identity(native_path_of_argument(options.output));
   if (!output) return {};
   for (const std::string& input : options.inputs) {
     if (identity_of_input(input) == output) {

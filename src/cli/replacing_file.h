@@ -11,6 +11,10 @@ namespace ambrel {
 // exists and is not a regular file (a device, a FIFO) is written directly instead.
 class ReplacingFile {
  public:
+  // The start of a temporary file's name: short, so that it fits beside a target whose name
+  // is as long as a folder allows, and hidden.
+  static constexpr const char* kTemporaryPrefix = ".ambrel-";
+
   // Opens the file for `target` (the name in the system's own bytes); stream() is null
   // after a failure and error() says why.
   explicit ReplacingFile(const std::string& target);

@@ -34,6 +34,12 @@ std::string through_links(const std::string& target) {
   return name;
 }
 
+// The folder part of a name, with its final "/"; empty for a name in the current folder.
+std::string folder_of(const std::string& path) {
+  std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
 }  // namespace
 
 ReplacingFile::ReplacingFile(const std::string& target) : target_(through_links(target)) {
@@ -50,8 +56,8 @@ ReplacingFile::ReplacingFile(const std::string& target) : target_(through_links(
     error_ = errno;
     return;
   }
-  std::vector<char> name(target_.begin(), target_.end());
-  for (char c : std::string(".XXXXXX")) name.push_back(c);
+  std::string pattern = folder_of(target_) + kTemporaryPrefix + "XXXXXX";
+  std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   int handle = ::mkstemp(name.data());
   if (handle < 0) {

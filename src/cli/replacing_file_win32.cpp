@@ -29,6 +29,13 @@ int errno_of_last_error() {
 
 std::wstring wide(const std::string& name) { return native_path_of_argument(name); }
 
+// The folder part of a name, with its final separator or drive ("C:out.h"); empty for a
+// name in the current folder.
+std::string folder_of(const std::string& path) {
+  std::size_t end = path.find_last_of("\\/:");
+  return end == std::string::npos ? std::string() : path.substr(0, end + 1);
+}
+
 }  // namespace
 
 ReplacingFile::ReplacingFile(const std::string& target) : target_(target) {
@@ -39,8 +46,8 @@ ReplacingFile::ReplacingFile(const std::string& target) : target_(target) {
   }
   // A name in the same folder, so the final move is a rename on one volume.
   for (unsigned attempt = 0; attempt < 100 && stream_ == nullptr; ++attempt) {
-    std::string name =
-        target + "." + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(attempt);
+    std::string name = folder_of(target) + kTemporaryPrefix +
+                       std::to_string(GetCurrentProcessId()) + "-" + std::to_string(attempt);
     stream_ = _wfopen(wide(name).c_str(), L"wbx");
     if (stream_ != nullptr) temporary_ = name;
   }

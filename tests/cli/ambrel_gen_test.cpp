@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -30,6 +31,7 @@ class AmbrelGen : public ::testing::Test {
   void TearDown() override { std::system(("rm -rf '" + directory_ + "'").c_str()); }
 
   std::string write(const std::string& name, const std::string& bytes) {
+    made_.insert(name);
     std::string path = directory_ + "/" + name;
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
@@ -57,12 +59,22 @@ class AmbrelGen : public ::testing::Test {
             read(directory_ + "/err")};
   }
 
-  // Files an output file's writing left beside it.
-  std::string temporary_files() {
-    return shell("cd '" + directory_ + "' && ls -a | grep '[.]h[.]'").out;
+  // The names in the test's folder that neither the test nor the run's `outputs` made:
+  // what an output file's writing left beside it.
+  std::string leftovers(std::initializer_list<std::string> outputs = {}) {
+    std::set<std::string> known = made_;
+    known.insert(outputs);
+    known.insert({"out", "err"});  // the shell's
+    std::string names;
+    for (const auto& entry : std::filesystem::directory_iterator(directory_)) {
+      std::string name = entry.path().filename().string();
+      if (known.count(name) == 0) names += name + " ";
+    }
+    return names;
   }
 
   std::string directory_;
+  std::set<std::string> made_;
 };
 
 const std::string kExample = "<a x=\"1\"><b y=\"2.5\"/><b/></a>";
@@ -377,7 +389,7 @@ TEST_F(AmbrelGen, OutputFileIsReplacedWhenComplete) {
   std::string fresh = directory_ + "/fresh.h";
   EXPECT_EQ(run("-o '" + fresh + "' -- -", kExample).status, 0);
   EXPECT_EQ(read(fresh), kExampleDeclarations);
-  EXPECT_EQ(temporary_files(), "");
+  EXPECT_EQ(leftovers({"fresh.h"}), "");
 }
 
 // However it is named: the same name, another spelling, a link, a hard link, standard input.
@@ -401,6 +413,17 @@ TEST_F(AmbrelGen, AnOutputThatIsAnInputIsRefusedBeforeAnythingIsWritten) {
   }
   for (const char* name : {"a.xml", "b.xml", "c.xml"})
     EXPECT_EQ(read(directory_ + "/" + name), kExample) << name;
+}
+
+TEST_F(AmbrelGen, AnOutputFileMayHaveTheLongestNameAFolderTakes) {
+  const std::string longest = std::string(251, 'n') + ".txt";  // 255 bytes
+  const std::string target = directory_ + "/" + longest;
+  for (const char* round : {"new", "replaced"}) {
+    Outcome result = run("-o '" + target + "'", kExample);
+    EXPECT_EQ(result.status, 0) << round << ": " << result.err;
+    EXPECT_EQ(read(target), kExampleDeclarations) << round;
+  }
+  EXPECT_EQ(leftovers({longest}), "");
 }
 
 // As "-" is standard input among the inputs; a file named "-" is still reached as ./-.
@@ -429,7 +452,7 @@ TEST_F(AmbrelGen, AnOutputFileNamedThroughALinkIsWrittenThroughIt) {
   EXPECT_EQ(read(directory_ + "/made.h"), kExampleDeclarations);
   ASSERT_EQ(::lstat(dangling.c_str(), &status), 0);
   EXPECT_TRUE(S_ISLNK(status.st_mode));
-  EXPECT_EQ(temporary_files(), "");
+  EXPECT_EQ(leftovers({"link.h", "dangling.h", "made.h"}), "");
 }
 
 TEST_F(AmbrelGen, AFailingWriteLeavesTheOldOutputFileUntouched) {
@@ -452,7 +475,7 @@ TEST_F(AmbrelGen, AFailingWriteLeavesTheOldOutputFileUntouched) {
     EXPECT_EQ(run("-o '" + target + "'", kExample).status, 4);
     EXPECT_EQ(read(target), "old");
   }
-  EXPECT_EQ(temporary_files(), "");
+  EXPECT_EQ(leftovers(), "");
 }
 
 TEST_F(AmbrelGen, BigEndianAndUtf32FilesAreDecodedAfterTheirMarks) {
