@@ -7,7 +7,8 @@ namespace ambrel {
 
 // An output file that takes its target's place only once it is complete: it is written
 // beside the target under a temporary name and renamed over it, so a run that fails or is
-// interrupted never leaves half a file, and the old file stays as it was. A target that
+// interrupted never leaves half a file, and the old file stays as it was. The new file keeps
+// the old one's mode, and its owner and group where the system permits. A target that
 // exists and is not a regular file (a device, a FIFO) is written directly instead.
 class ReplacingFile {
  public:

@@ -22,6 +22,14 @@ mode_t mode_for(const struct stat* existing) {
   return 0666 & ~mask;
 }
 
+// Gives the new file the old one's owner and group where that is permitted (root may give
+// it to anyone, others only a group they belong to); false when the group could not be
+// kept either. Before the mode, which a change of owner may clear bits of.
+bool take_owner_of(int handle, const struct stat& existing) {
+  return ::fchown(handle, existing.st_uid, existing.st_gid) == 0 ||
+         ::fchown(handle, static_cast<uid_t>(-1), existing.st_gid) == 0;
+}
+
 // A link is written through, not replaced: the file it names takes the output. A
 // dangling link gives an empty name, and that file is then made by writing through it.
 std::string through_links(const std::string& target) {
@@ -65,6 +73,7 @@ ReplacingFile::ReplacingFile(const std::string& target) : target_(through_links(
     return;
   }
   temporary_ = name.data();
+  if (exists) take_owner_of(handle, existing);
   if (::fchmod(handle, mode_for(exists ? &existing : nullptr)) != 0 ||
       (stream_ = ::fdopen(handle, "wb")) == nullptr) {
     error_ = errno;

@@ -415,6 +415,23 @@ TEST_F(AmbrelGen, AnOutputThatIsAnInputIsRefusedBeforeAnythingIsWritten) {
     EXPECT_EQ(read(directory_ + "/" + name), kExample) << name;
 }
 
+TEST_F(AmbrelGen, AReplacedFileStaysItsOwnersWithItsGroupAndMode) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can write a file of another user";
+  std::string target = write("theirs.h", "old");
+  const uid_t nobody = 65534;
+  const gid_t nogroup = 65534;
+  ASSERT_EQ(::chown(target.c_str(), nobody, nogroup), 0);
+  ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+  Outcome result = run("-o '" + target + "'", kExample);
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(read(target), kExampleDeclarations);
+  struct stat status {};
+  ASSERT_EQ(::stat(target.c_str(), &status), 0);
+  EXPECT_EQ(status.st_uid, nobody);
+  EXPECT_EQ(status.st_gid, nogroup);
+  EXPECT_EQ(status.st_mode & 07777, 0640u);
+}
+
 TEST_F(AmbrelGen, AnOutputFileMayHaveTheLongestNameAFolderTakes) {
   const std::string longest = std::string(251, 'n') + ".txt";  // 255 bytes
   const std::string target = directory_ + "/" + longest;
