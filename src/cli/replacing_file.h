@@ -9,7 +9,9 @@ namespace ambrel {
 // beside the target under a temporary name and renamed over it, so a run that fails or is
 // interrupted never leaves half a file, and the old file stays as it was. The new file keeps
 // the old one's mode, and its owner and group where the system permits. A target that
-// exists and is not a regular file (a device, a FIFO) is written directly instead.
+// exists and is not a regular file (a device, a FIFO) is written directly instead, and so
+// is one that names a descriptor the process has (/dev/stdout, /dev/fd/N): that is
+// written as it was opened, to the end of a log the shell appends to, say.
 class ReplacingFile {
  public:
   // The start of a temporary file's name: short, so that it fits beside a target whose name

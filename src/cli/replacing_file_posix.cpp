@@ -3,9 +3,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/replacing_file.h"
@@ -30,32 +31,80 @@ bool take_owner_of(int handle, const struct stat& existing) {
          ::fchown(handle, static_cast<uid_t>(-1), existing.st_gid) == 0;
 }
 
-// A link is written through, not replaced: the file it names takes the output. A
-// dangling link gives an empty name, and that file is then made by writing through it.
-std::string through_links(const std::string& target) {
-  struct stat link {};
-  if (::lstat(target.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return target;
-  char* resolved = ::realpath(target.c_str(), nullptr);
-  if (resolved == nullptr) return {};
-  std::string name = resolved;
-  std::free(resolved);
-  return name;
-}
-
 // The folder part of a name, with its final "/"; empty for a name in the current folder.
 std::string folder_of(const std::string& path) {
   std::size_t slash = path.rfind('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// The descriptor of this process a name stands for (/dev/stdout, /dev/fd/N,
+// /proc/self/fd/N and the like); -1 for any other name. Opening such a name would open the
+// file behind the descriptor anew, truncating what the shell meant to append to.
+int descriptor_named(const std::string& path) {
+  for (const auto& [name, descriptor] :
+       {std::pair{"/dev/stdin", 0}, std::pair{"/dev/stdout", 1}, std::pair{"/dev/stderr", 2}}) {
+    if (path == name) return descriptor;
+  }
+  const std::string folders[] = {"/dev/fd/", "/proc/self/fd/", "/proc/thread-self/fd/",
+                                 "/proc/" + std::to_string(::getpid()) + "/fd/"};
+  for (const std::string& folder : folders) {
+    if (path.size() <= folder.size() || path.compare(0, folder.size(), folder) != 0) continue;
+    int descriptor = -1;
+    const char* end = path.data() + path.size();
+    auto [stop, problem] = std::from_chars(path.data() + folder.size(), end, descriptor);
+    return problem == std::errc() && stop == end ? descriptor : -1;
+  }
+  return -1;
+}
+
+// Where the output goes: a descriptor of this process, or the file at `path`.
+struct OutputTarget {
+  int descriptor = -1;
+  std::string path;
+};
+
+// Follows links one at a time, so that one to /dev/stdout is seen for what it is. A link
+// is written through, not replaced: the file it names, or would name, takes the output.
+OutputTarget follow_links(std::string path) {
+  constexpr int kMostLinks = 40;  // as the system's own limit; opening a longer chain fails
+  for (int links = 0; links < kMostLinks; ++links) {
+    int descriptor = descriptor_named(path);
+    if (descriptor >= 0) return {descriptor, {}};
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) break;
+    std::vector<char> content(static_cast<std::size_t>(status.st_size) + 1);
+    ssize_t length = ::readlink(path.c_str(), content.data(), content.size());
+    if (length <= 0 || static_cast<std::size_t>(length) >= content.size()) break;
+    std::string next(content.data(), static_cast<std::size_t>(length));
+    path = next.front() == '/' ? next : folder_of(path) + next;
+  }
+  return {-1, path};
+}
+
+// A stream on a copy of the descriptor, so that closing it leaves the descriptor open;
+// null with errno set after a failure.
+std::FILE* stream_on_copy_of(int descriptor) {
+  int handle = ::fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
+  if (handle < 0) return nullptr;
+  std::FILE* stream = ::fdopen(handle, "wb");
+  if (stream == nullptr) ::close(handle);
+  return stream;
+}
+
 }  // namespace
 
-ReplacingFile::ReplacingFile(const std::string& target) : target_(through_links(target)) {
+ReplacingFile::ReplacingFile(const std::string& target) {
+  OutputTarget output = follow_links(target);
+  if (output.descriptor >= 0) {
+    stream_ = stream_on_copy_of(output.descriptor);
+    if (stream_ == nullptr) error_ = errno;
+    return;
+  }
+  target_ = output.path;
   struct stat existing {};
-  bool exists = ::stat(target.c_str(), &existing) == 0;
-  if (target_.empty() || (exists && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode))) {
-    target_ = target;
-    stream_ = std::fopen(target.c_str(), "wb");
+  bool exists = ::stat(target_.c_str(), &existing) == 0;
+  if (exists && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode)) {
+    stream_ = std::fopen(target_.c_str(), "wb");
     if (stream_ == nullptr) error_ = errno;
     return;
   }

@@ -1,3 +1,5 @@
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <cerrno>
@@ -36,9 +38,28 @@ std::string folder_of(const std::string& path) {
   return end == std::string::npos ? std::string() : path.substr(0, end + 1);
 }
 
+// A device (NUL, CON, COM1, ...) as a stream written directly: a temporary name beside it
+// would name the device again. Null for anything else, a file on disk above all.
+std::FILE* device_stream(const std::string& target) {
+  HANDLE device =
+      CreateFileW(wide(target).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                  OPEN_EXISTING, 0, nullptr);
+  if (device == INVALID_HANDLE_VALUE) return nullptr;
+  if (GetFileType(device) != FILE_TYPE_DISK) {
+    int handle = _open_osfhandle(reinterpret_cast<intptr_t>(device), _O_WRONLY | _O_BINARY);
+    std::FILE* stream = handle >= 0 ? _fdopen(handle, "wb") : nullptr;
+    if (stream != nullptr) return stream;
+    if (handle >= 0) _close(handle);
+  }
+  CloseHandle(device);
+  return nullptr;
+}
+
 }  // namespace
 
 ReplacingFile::ReplacingFile(const std::string& target) : target_(target) {
+  stream_ = device_stream(target);
+  if (stream_ != nullptr) return;
   DWORD attributes = GetFileAttributesW(wide(target).c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
     error_ = EACCES;  // renaming would replace a file its owner made read-only
@@ -65,6 +86,7 @@ bool ReplacingFile::commit() {
   int closed = std::fclose(stream_);
   stream_ = nullptr;
   if (closed != 0) return fail();
+  if (temporary_.empty()) return true;
   if (!MoveFileExW(wide(temporary_).c_str(), wide(target_).c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     error_ = errno_of_last_error();

@@ -443,6 +443,27 @@ TEST_F(AmbrelGen, AnOutputFileMayHaveTheLongestNameAFolderTakes) {
   EXPECT_EQ(leftovers({longest}), "");
 }
 
+// What the shell opened is written where it points (appended to, here), never replaced:
+// /dev/stdout names the log itself when it is one.
+TEST_F(AmbrelGen, AnOutputReachedThroughADescriptorIsWrittenDirectly) {
+  std::string log = directory_ + "/log";
+  ASSERT_EQ(::symlink("/dev/stdout", (directory_ + "/to-stdout").c_str()), 0);
+  for (const std::string& redirected :
+       {std::string("-o /dev/stdout >>"), std::string("-o /proc/self/fd/1 >>"),
+        std::string("-o /dev/stderr 2>>"), std::string("-o /dev/fd/3 3>>"),
+        "-o '" + directory_ + "/to-stdout' >>"}) {
+    std::ofstream(log, std::ios::binary) << "earlier\n";
+    Outcome result = run(redirected + "'" + log + "'", kExample);
+    EXPECT_EQ(result.status, 0) << redirected << ": " << result.err;
+    EXPECT_EQ(read(log), "earlier\n" + kExampleDeclarations) << redirected;
+  }
+  EXPECT_EQ(leftovers({"log", "to-stdout"}), "");
+  Outcome closed = run("-o /dev/fd/9", kExample);
+  EXPECT_EQ(closed.status, 4);
+  EXPECT_EQ(closed.err,
+            "ambrel-gen: cannot write the declarations to /dev/fd/9: Bad file descriptor\n");
+}
+
 // As "-" is standard input among the inputs; a file named "-" is still reached as ./-.
 TEST_F(AmbrelGen, OutputDashIsStandardOutput) {
   Outcome result = shell("cd '" + directory_ + "' && " + kGen + " -o -", kExample);

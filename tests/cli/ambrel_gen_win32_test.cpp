@@ -184,4 +184,15 @@ TEST_F(AmbrelGenOnWindows, LongNamesAreReadFoldersAndExclusivelyHeldFilesRefused
   EXPECT_EQ(run({held}).status, 0u);
 }
 
+// A device is written as it is: a temporary file beside it would be the device again.
+TEST_F(AmbrelGenOnWindows, DevicesAreWrittenDirectly) {
+  std::wstring input = write(L"device.xml", "<a>1</a>");
+  made_.push_back(input);
+  for (const wchar_t* device : {L"NUL", L"nul", L"CON"}) {
+    Outcome result = run({L"-o", device, input});
+    EXPECT_EQ(result.status, 0u) << result.err;
+    EXPECT_EQ(result.out, "");
+  }
+}
+
 }  // namespace
