@@ -5,10 +5,13 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "cli/removal_on_signal.h"
 #include "cli/replacing_file.h"
 
 namespace ambrel {
@@ -91,7 +94,71 @@ std::FILE* stream_on_copy_of(int descriptor) {
   return stream;
 }
 
+// An unnamed file in the folder (O_TMPFILE), which no end of the process can leave behind;
+// -1 where the system or the file system has none, or its name for linking it in is missing.
+int unnamed_file_in(const std::string& folder) {
+#ifdef O_TMPFILE
+  if (::access("/proc/self/fd", X_OK) != 0) return -1;
+  return ::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+#else
+  static_cast<void>(folder);
+  return -1;
+#endif
+}
+
 }  // namespace
+
+// The file written in the target's place. It has a name only while it must: from the start
+// where the system offers no unnamed files, else from the moment it is complete until it
+// takes the target's place. While it has one, signals that end the process remove it.
+struct ReplacingFile::Temporary {
+  std::string folder;  // the target's, with its final "/"; empty for the current folder
+  std::string name;    // empty while it has none
+  std::optional<RemovalOnSignal> removal;
+
+  // Makes a named file as mkstemp does; -1 with errno set after a failure.
+  int make_named() {
+    std::string pattern = folder + kTemporaryPrefix + "XXXXXX";
+    HeldSignals held;
+    int handle = ::mkstemp(pattern.data());
+    if (handle >= 0) guard(std::move(pattern));
+    return handle;
+  }
+
+  // Gives the unnamed file `handle` a name; false with errno set after a failure.
+  bool name_unnamed(int handle) {
+    std::string open_name = "/proc/self/fd/" + std::to_string(handle);
+    std::string prefix = folder + kTemporaryPrefix + std::to_string(::getpid()) + "-";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      std::string candidate = prefix + std::to_string(attempt);
+      HeldSignals held;
+      if (::linkat(AT_FDCWD, open_name.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW) ==
+          0) {
+        guard(std::move(candidate));
+        return true;
+      }
+      if (errno != EEXIST) return false;
+    }
+    return false;
+  }
+
+  void guard(std::string made) {
+    name = std::move(made);
+    removal.emplace(name);
+  }
+
+  // Takes the target's place; false with errno set after a failure.
+  bool replace(const std::string& target) {
+    if (::rename(name.c_str(), target.c_str()) != 0) return false;
+    removal.reset();
+    name.clear();
+    return true;
+  }
+
+  ~Temporary() {
+    if (!name.empty()) ::unlink(name.c_str());
+  }
+};
 
 ReplacingFile::ReplacingFile(const std::string& target) {
   OutputTarget output = follow_links(target);
@@ -113,40 +180,40 @@ ReplacingFile::ReplacingFile(const std::string& target) {
     error_ = errno;
     return;
   }
-  std::string pattern = folder_of(target_) + kTemporaryPrefix + "XXXXXX";
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  int handle = ::mkstemp(name.data());
+  temporary_ = std::make_unique<Temporary>();
+  temporary_->folder = folder_of(target_);
+  int handle = unnamed_file_in(temporary_->folder);
+  if (handle < 0) handle = temporary_->make_named();
   if (handle < 0) {
-    error_ = errno;
+    fail();
+    temporary_.reset();
     return;
   }
-  temporary_ = name.data();
   if (exists) take_owner_of(handle, existing);
   if (::fchmod(handle, mode_for(exists ? &existing : nullptr)) != 0 ||
       (stream_ = ::fdopen(handle, "wb")) == nullptr) {
-    error_ = errno;
+    fail();
     ::close(handle);
-    ::unlink(temporary_.c_str());
-    temporary_.clear();
+    temporary_.reset();
   }
 }
 
 ReplacingFile::~ReplacingFile() {
   if (stream_ != nullptr) std::fclose(stream_);
-  if (!temporary_.empty()) ::unlink(temporary_.c_str());
 }
 
 bool ReplacingFile::commit() {
   if (stream_ == nullptr) return false;
   if (std::fflush(stream_) != 0 || std::ferror(stream_) != 0) return fail();
-  if (!temporary_.empty() && ::fsync(::fileno(stream_)) != 0) return fail();
+  if (temporary_ && ::fsync(::fileno(stream_)) != 0) return fail();
+  if (temporary_ && temporary_->name.empty() && !temporary_->name_unnamed(::fileno(stream_)))
+    return fail();
   int closed = std::fclose(stream_);
   stream_ = nullptr;
   if (closed != 0) return fail();
-  if (temporary_.empty()) return true;
-  if (::rename(temporary_.c_str(), target_.c_str()) != 0) return fail();
-  temporary_.clear();
+  if (!temporary_) return true;
+  if (!temporary_->replace(target_)) return fail();
+  temporary_.reset();
   return true;
 }
 
