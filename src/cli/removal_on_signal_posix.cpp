@@ -19,7 +19,6 @@ extern "C" void remove_and_end(int signal) {
   ::raise(signal);
 }
 
-
 }  // namespace
 
 RemovalOnSignal::RemovalOnSignal(std::string path) : path_(std::move(path)) {
@@ -36,7 +35,8 @@ RemovalOnSignal::RemovalOnSignal(std::string path) : path_(std::move(path)) {
 }
 
 RemovalOnSignal::~RemovalOnSignal() {
-  for (std::size_t i = 0; i < std::size(kRemovalSignals); ++i) sigaction(kRemovalSignals[i], &previous_[i], nullptr);
+  for (std::size_t i = 0; i < std::size(kRemovalSignals); ++i)
+    sigaction(kRemovalSignals[i], &previous_[i], nullptr);
   removal_path.store(nullptr);
 }
 

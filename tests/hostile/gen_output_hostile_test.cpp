@@ -57,8 +57,7 @@ class GenOutputHostileTest : public ::testing::Test {
   std::set<std::string> leftovers() const {
     std::set<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder_)) {
-      if (entry.path() != input_ && entry.path() != target_)
-        names.insert(entry.path().filename());
+      if (entry.path() != input_ && entry.path() != target_) names.insert(entry.path().filename());
     }
     return names;
   }
@@ -78,8 +77,7 @@ class GenOutputHostileTest : public ::testing::Test {
   // Runs ambrel-gen -o on the input, started by `starter` (programs that exec it in their
   // place), and sends `signal` while it writes (stopped first, so that the signal cannot
   // come after the writing); false when the run ended before.
-  bool interrupt_while_writing(int signal, int& status,
-                               std::vector<std::string> starter = {}) {
+  bool interrupt_while_writing(int signal, int& status, std::vector<std::string> starter = {}) {
     std::vector<std::string> arguments = std::move(starter);
     arguments.insert(arguments.end(), {kGen, "-o", target_.string(), input_.string()});
     std::vector<char*> argv;
@@ -140,8 +138,6 @@ bool unnamed_files_here(const fs::path& folder) {
 #endif
 }
 
-
-
 TEST_F(GenOutputHostileTest, ASignalWhileWritingLeavesTheOldFileAndNothingBesideIt) {
   std::vector<int> signals{SIGINT, SIGTERM, SIGHUP};
   if (unnamed_files_here(folder_)) signals.push_back(SIGKILL);
@@ -179,8 +175,7 @@ TEST_F(GenOutputHostileTest, AFullDiskLeavesTheOldFileAndNothingBesideIt) {
     GTEST_SKIP() << "no mount namespace for a small file system here";
   EXPECT_EQ(read(folder_ / "report"), "4\nold\nout.txt\n");
   EXPECT_EQ(read(folder_ / "err"), "ambrel-gen: cannot write the declarations to " +
-                                       small.string() +
-                                       "/out.txt: No space left on device\n");
+                                       small.string() + "/out.txt: No space left on device\n");
 }
 
 }  // namespace
