@@ -203,6 +203,36 @@ TEST_F(AmbrelGenOnWindows, LongNamesAreReadFoldersAndExclusivelyHeldFilesRefused
   EXPECT_EQ(run({held}).status, 0u);
 }
 
+// However the output is named (another case, another spelling, a hard link), it may not be
+// an input; "-" is standard output.
+TEST_F(AmbrelGenOnWindows, AnOutputThatIsAnInputIsRefusedAndDashIsStandardOutput) {
+  std::wstring input = write(L"a.xml", "<a>1</a>");
+  made_.push_back(input);
+  std::wstring hard = folder_ + L"\\hard.xml";
+  ASSERT_TRUE(CreateHardLinkW(hard.c_str(), input.c_str(), nullptr));
+  made_.push_back(hard);
+  Outcome same = run({L"-o", L"A.XML", L"a.xml"});
+  EXPECT_EQ(same.status, 2u);
+  EXPECT_EQ(same.err,
+            "ambrel-gen: the output A.XML is the input a.xml\nTry 'ambrel-gen --help'.\n");
+  EXPECT_EQ(run({L"-o", L".\\a.xml", L"hard.xml"}).status, 2u);
+  EXPECT_EQ(read_all(input), "<a>1</a>");
+  Outcome dash = run({L"-o", L"-", L"a.xml"});
+  EXPECT_EQ(dash.status, 0u) << dash.err;
+  EXPECT_EQ(dash.out, "; /\r\nStructure XML_MAIN\r\n\ta.q\r\nEndStructure\r\n");
+}
+
+TEST_F(AmbrelGenOnWindows, AnOutputFileMayHaveTheLongestNameAFolderTakes) {
+  made_.push_back(write(L"in.xml", "<a>1</a>"));
+  const std::wstring longest = std::wstring(251, L'n') + L".txt";  // 255 characters
+  made_.push_back(folder_ + L"\\" + longest);
+  for (int round = 0; round < 2; ++round) {  // new, then replaced
+    Outcome result = run({L"-o", longest, L"in.xml"});
+    EXPECT_EQ(result.status, 0u) << round << ": " << result.err;
+    EXPECT_EQ(read_all(made_.back()), "; /\r\nStructure XML_MAIN\r\n\ta.q\r\nEndStructure\r\n");
+  }
+}
+
 // A device is written as it is: a temporary file beside it would be the device again.
 TEST_F(AmbrelGenOnWindows, DevicesAreWrittenDirectly) {
   std::wstring input = write(L"device.xml", "<a>1</a>");
