@@ -160,6 +160,13 @@ TEST_F(AmbrelGenOnWindows, ReadsFilesNamedOutsideTheAnsiCodePageAndPrintsCrLfUnc
       << missing.err;
 }
 
+TEST_F(AmbrelGenOnWindows, SlashQuestionMarkShowsTheHelp) {
+  Outcome help = run({L"/?"});
+  EXPECT_EQ(help.status, 0u);
+  EXPECT_EQ(help.out.rfind("Usage: ambrel-gen [OPTION]... [--] [FILE]...\n", 0), 0u) << help.out;
+  EXPECT_EQ(run({L"--", L"/?"}).status, 3u);  // a file of that name, which cannot exist
+}
+
 // "--" ends the options also where the program start had to turn the command line into
 // arguments itself.
 TEST_F(AmbrelGenOnWindows, ANameAfterTheEndOfTheOptionsIsAFileEvenWithADash) {
