@@ -9,7 +9,6 @@
 #include <optional>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "cli/removal_on_signal.h"
 #include "cli/replacing_file.h"
@@ -66,6 +65,21 @@ struct OutputTarget {
   std::string path;
 };
 
+// What the link `path` holds; none when it is no link (or names nothing).
+std::optional<std::string> link_content(const std::string& path) {
+  // Not by the size the link reports: some file systems report none.
+  for (std::size_t size = 256; size <= (1u << 16); size *= 2) {
+    std::string content(size, '\0');
+    ssize_t length = ::readlink(path.c_str(), content.data(), size);
+    if (length <= 0) return std::nullopt;
+    if (static_cast<std::size_t>(length) < size) {
+      content.resize(static_cast<std::size_t>(length));
+      return content;
+    }
+  }
+  return std::nullopt;
+}
+
 // Follows links one at a time, so that one to /dev/stdout is seen for what it is. A link
 // is written through, not replaced: the file it names, or would name, takes the output.
 OutputTarget follow_links(std::string path) {
@@ -73,13 +87,9 @@ OutputTarget follow_links(std::string path) {
   for (int links = 0; links < kMostLinks; ++links) {
     int descriptor = descriptor_named(path);
     if (descriptor >= 0) return {descriptor, {}};
-    struct stat status {};
-    if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) break;
-    std::vector<char> content(static_cast<std::size_t>(status.st_size) + 1);
-    ssize_t length = ::readlink(path.c_str(), content.data(), content.size());
-    if (length <= 0 || static_cast<std::size_t>(length) >= content.size()) break;
-    std::string next(content.data(), static_cast<std::size_t>(length));
-    path = next.front() == '/' ? next : folder_of(path) + next;
+    std::optional<std::string> next = link_content(path);
+    if (!next) break;
+    path = next->front() == '/' ? *next : folder_of(path) + *next;
   }
   return {-1, path};
 }
@@ -115,6 +125,23 @@ struct ReplacingFile::Temporary {
   std::string folder;  // the target's, with its final "/"; empty for the current folder
   std::string name;    // empty while it has none
   std::optional<RemovalOnSignal> removal;
+
+  // Makes the file as a stream, with the owner, group and mode of the file `existing`
+  // describes, or those a new file gets; null with errno set after a failure.
+  std::FILE* open(const struct stat* existing) {
+    int handle = unnamed_file_in(folder);
+    if (handle < 0) handle = make_named();
+    if (handle < 0) return nullptr;
+    if (existing != nullptr) take_owner_of(handle, *existing);
+    std::FILE* stream =
+        ::fchmod(handle, mode_for(existing)) == 0 ? ::fdopen(handle, "wb") : nullptr;
+    if (stream == nullptr) {
+      int error = errno;
+      ::close(handle);
+      errno = error;
+    }
+    return stream;
+  }
 
   // Makes a named file as mkstemp does; -1 with errno set after a failure.
   int make_named() {
@@ -182,18 +209,9 @@ ReplacingFile::ReplacingFile(const std::string& target) {
   }
   temporary_ = std::make_unique<Temporary>();
   temporary_->folder = folder_of(target_);
-  int handle = unnamed_file_in(temporary_->folder);
-  if (handle < 0) handle = temporary_->make_named();
-  if (handle < 0) {
+  stream_ = temporary_->open(exists ? &existing : nullptr);
+  if (stream_ == nullptr) {
     fail();
-    temporary_.reset();
-    return;
-  }
-  if (exists) take_owner_of(handle, existing);
-  if (::fchmod(handle, mode_for(exists ? &existing : nullptr)) != 0 ||
-      (stream_ = ::fdopen(handle, "wb")) == nullptr) {
-    fail();
-    ::close(handle);
     temporary_.reset();
   }
 }
