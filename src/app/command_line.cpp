@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "support/program_arguments.h"
+
 namespace ambrel {
 namespace {
 
@@ -33,18 +35,18 @@ CommandLineOutcome finish(std::string text) {
 
 CommandLineOutcome read_command_line(const std::vector<std::string_view>& arguments,
                                      std::string_view version) {
-  bool options_ended = false;
-  for (std::string_view argument : arguments) {
-    bool is_option = !options_ended && argument.size() > 1 && argument[0] == '-';
-    if (!is_option) return wrong("unexpected argument '" + std::string(argument) + "'");
-    if (argument == "--") {
-      options_ended = true;
-    } else if (argument == "--help") {
-      return finish(std::string(kUsageLine) + std::string(kHelp));
-    } else if (argument == "--version") {
-      return finish("ambrel " + std::string(version) + "\n");
-    } else {
-      return wrong("unknown option '" + std::string(argument) + "'");
+  std::vector<std::string> line(arguments.begin(), arguments.end());
+  for (const Argument& argument : read_arguments(line, {})) {
+    switch (argument.kind) {
+      case Argument::Kind::option:  // none: the tool has no options of its own
+      case Argument::Kind::operand:
+        return wrong("unexpected argument '" + argument.text + "'");
+      case Argument::Kind::help:
+        return finish(std::string(kUsageLine) + std::string(kHelp));
+      case Argument::Kind::version:
+        return finish("ambrel " + std::string(version) + "\n");
+      case Argument::Kind::wrong:
+        return wrong(argument.text);
     }
   }
   CommandLineOutcome outcome;

@@ -15,6 +15,7 @@
 #include "cli/dialog_outline.h"
 #include "cli/input_loading.h"
 #include "cli/program_start.h"
+#include "cli/shown_path.h"
 #include "cli/utf8_output.h"
 #include "dialog/dialog.h"
 #include "dialog/definition/event_attributes.h"
@@ -180,7 +181,8 @@ int run(const std::vector<std::string>& arguments) {
   if (!options.embedded) {
     LoadedInput input = options.file == "-" ? load_standard_input() : load_input_file(options.file);
     if (!input.ok) {
-      std::fprintf(stderr, "ambrel-dialog: %s: %s\n", options.file.c_str(), input.error.c_str());
+      std::fprintf(stderr, "ambrel-dialog: %s: %s\n", shown_path(options.file).c_str(),
+                   input.error.c_str());
       return kCannotRun;
     }
     definition = std::move(input.text);

@@ -7,6 +7,8 @@
 namespace ambrel {
 namespace {
 
+constexpr const char* kOneDefinition = "only one definition can be opened";
+
 // "WxH" with two non-negative decimal numbers.
 std::optional<InnerSize> parse_size(const std::string& text) {
   std::size_t cross = text.find('x');
@@ -23,10 +25,43 @@ std::optional<InnerSize> parse_size(const std::string& text) {
   return size;
 }
 
-ParsedOptions failure(std::string problem) {
-  ParsedOptions parsed;
-  parsed.problem = std::move(problem);
-  return parsed;
+constexpr ProgramOption kDialogOptions[] = {{"--window", "a value"},
+                                            {"--open", "a value"},
+                                            {"--resize", "a value"},
+                                            {"--proc", "a value"},
+                                            {"--png", "a value"},
+                                            {"--any-proc"},
+                                            {"--qt"},
+                                            {"--embedded"}};
+
+// Takes one option into `options`; what is wrong with it, or empty.
+std::string take_option(const Argument& option, DialogOptions& options, bool& have_input) {
+  const std::string& value = option.text;
+  if (option.name == "--window") {
+    options.window_name = utf8_to_utf16(value);
+  } else if (option.name == "--open" || option.name == "--resize") {
+    std::optional<InnerSize> size = parse_size(value);
+    if (!size) return "not a size WxH: '" + value + "'";
+    if (option.name == "--open") {
+      options.open_size = *size;
+    } else {
+      options.resizes.push_back(*size);
+    }
+  } else if (option.name == "--proc") {
+    options.procedures.push_back(utf8_to_utf16(value));
+  } else if (option.name == "--png") {
+    options.png_path = value;
+    options.toolkit = true;
+  } else if (option.name == "--any-proc") {
+    options.any_procedure = true;
+  } else if (option.name == "--qt") {
+    options.toolkit = true;
+  } else {  // --embedded
+    if (have_input) return kOneDefinition;
+    have_input = true;
+    options.embedded = true;
+  }
+  return {};
 }
 
 }  // namespace
@@ -34,61 +69,26 @@ ParsedOptions failure(std::string problem) {
 ParsedOptions parse_dialog_options(const std::vector<std::string>& arguments) {
   DialogOptions options;
   bool have_input = false;
-  bool options_ended = false;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    // "-" alone names standard input; after "--" every argument is a file name.
-    bool is_option = !options_ended && argument.size() > 1 && argument[0] == '-';
-    if (!is_option) {
-      if (have_input) return failure("only one definition can be opened");
-      have_input = true;
-      options.file = argument;
-      continue;
-    }
-    if (argument == "--") {
-      options_ended = true;
-      continue;
-    }
-    if (argument == "--help" || argument == "--version") {
-      ParsedOptions parsed;
-      parsed.help = argument == "--help";
-      parsed.version = argument == "--version";
-      return parsed;
-    }
-    bool takes_value = argument == "--window" || argument == "--open" || argument == "--resize" ||
-                       argument == "--proc" || argument == "--png";
-    if (takes_value && i + 1 == arguments.size()) return failure(argument + " needs a value");
-    if (argument == "--window") {
-      options.window_name = utf8_to_utf16(arguments[++i]);
-    } else if (argument == "--open" || argument == "--resize") {
-      std::optional<InnerSize> size = parse_size(arguments[++i]);
-      if (!size) return failure("not a size WxH: '" + arguments[i] + "'");
-      if (argument == "--open") {
-        options.open_size = *size;
-      } else {
-        options.resizes.push_back(*size);
+  for (const Argument& argument : read_arguments(arguments, kDialogOptions)) {
+    switch (argument.kind) {
+      case Argument::Kind::option: {
+        std::string problem = take_option(argument, options, have_input);
+        if (!problem.empty()) return ParsedOptions::wrong(std::move(problem));
+        break;
       }
-    } else if (argument == "--proc") {
-      options.procedures.push_back(utf8_to_utf16(arguments[++i]));
-    } else if (argument == "--png") {
-      options.png_path = arguments[++i];
-      options.toolkit = true;
-    } else if (argument == "--any-proc") {
-      options.any_procedure = true;
-    } else if (argument == "--qt") {
-      options.toolkit = true;
-    } else if (argument == "--embedded") {
-      if (have_input) return failure("only one definition can be opened");
-      have_input = true;
-      options.embedded = true;
-    } else {
-      return failure("unknown option '" + argument + "'");
+      case Argument::Kind::operand:
+        if (have_input) return ParsedOptions::wrong(kOneDefinition);
+        have_input = true;
+        options.file = argument.text;
+        break;
+      case Argument::Kind::help:
+      case Argument::Kind::version:
+      case Argument::Kind::wrong:
+        return ParsedOptions::ending_with(argument);
     }
   }
-  if (!have_input) return failure("no definition given (FILE or --embedded)");
-  ParsedOptions parsed;
-  parsed.options = std::move(options);
-  return parsed;
+  if (!have_input) return ParsedOptions::wrong("no definition given (FILE or --embedded)");
+  return ParsedOptions::of(std::move(options));
 }
 
 }  // namespace ambrel

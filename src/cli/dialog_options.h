@@ -2,9 +2,10 @@
 
 // The command line of ambrel-dialog.
 
-#include <optional>
 #include <string>
 #include <vector>
+
+#include "support/program_arguments.h"
 
 namespace ambrel {
 
@@ -25,13 +26,7 @@ struct DialogOptions {
   std::string file;
 };
 
-struct ParsedOptions {
-  std::optional<DialogOptions>
-      options;  // none: help or the version was asked for, or the line is wrong
-  bool help = false;
-  bool version = false;
-  std::string problem;
-};
+using ParsedOptions = ParsedCommandLine<DialogOptions>;
 
 ParsedOptions parse_dialog_options(const std::vector<std::string>& arguments);
 

@@ -18,11 +18,13 @@ const char* const kGenUsage =
     "Files are decoded by their byte-order mark (UTF-8, UTF-16 or UTF-32, either byte\n"
     "order); without one as UTF-8 where the bytes are valid UTF-8, otherwise as\n"
     "Windows-1252. The text ends at the end of the input or at its first zero character.\n"
-    "Pipes and devices are read to their end. An empty input declares nothing.\n"
+    "Pipes, devices and files that report no size (under /proc) are read to their end.\n"
+    "An empty input declares nothing.\n"
     "\n"
     "  -o FILE        write the declarations to FILE, replacing it only once they are all\n"
     "                 written (through a temporary file beside it): after any failure\n"
-    "                 FILE is as it was\n"
+    "                 FILE is as it was. FILE cannot be one of the inputs; \"-\" is\n"
+    "                 standard output\n"
     "  --identifiers  make every field and structure name a valid identifier (letters,\n"
     "                 digits and \"_\", not starting with a digit): other characters become\n"
     "                 \"_\", so xsl:template gives xsl_template; structures whose names would\n"
@@ -48,10 +50,22 @@ const char* const kGenUsage =
 
 namespace {
 
-ParsedGenOptions failure(std::string problem) {
-  ParsedGenOptions parsed;
-  parsed.problem = std::move(problem);
-  return parsed;
+constexpr ProgramOption kGenOptions[] = {{"-o", "a FILE"}, {"--identifiers"}, {"--lf"}};
+
+// Takes one option into `options`; what is wrong with it, or empty.
+std::string take_option(const Argument& option, GenOptions& options, bool& have_output) {
+  if (option.name == "--identifiers") {
+    options.identifiers = true;
+  } else if (option.name == "--lf") {
+    options.lf_line_ends = true;
+  } else {  // -o
+    if (have_output) return "only one output FILE can be given";
+    if (option.text.empty()) return "-o needs a FILE";
+    // "-" is standard output, as it is standard input among the inputs.
+    if (option.text != "-") options.output = option.text;
+    have_output = true;
+  }
+  return {};
 }
 
 }  // namespace
@@ -59,39 +73,24 @@ ParsedGenOptions failure(std::string problem) {
 ParsedGenOptions parse_gen_options(const std::vector<std::string>& arguments) {
   GenOptions options;
   bool have_output = false;
-  bool options_ended = false;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    // "-" alone names standard input; after "--" every argument is a file name.
-    if (options_ended || argument == "-" || argument.empty() || argument[0] != '-') {
-      options.inputs.push_back(argument);
-    } else if (argument == "--") {
-      options_ended = true;
-    } else if (argument == "--help") {
-      ParsedGenOptions parsed;
-      parsed.help = true;
-      return parsed;
-    } else if (argument == "--version") {
-      ParsedGenOptions parsed;
-      parsed.version = true;
-      return parsed;
-    } else if (argument == "--identifiers") {
-      options.identifiers = true;
-    } else if (argument == "--lf") {
-      options.lf_line_ends = true;
-    } else if (argument == "-o") {
-      if (have_output) return failure("only one output FILE can be given");
-      if (i + 1 == arguments.size() || arguments[i + 1].empty()) return failure("-o needs a FILE");
-      options.output = arguments[++i];
-      have_output = true;
-    } else {
-      return failure("unknown option '" + argument + "'");
+  for (const Argument& argument : read_arguments(arguments, kGenOptions)) {
+    switch (argument.kind) {
+      case Argument::Kind::option: {
+        std::string problem = take_option(argument, options, have_output);
+        if (!problem.empty()) return ParsedGenOptions::wrong(std::move(problem));
+        break;
+      }
+      case Argument::Kind::operand:
+        options.inputs.push_back(argument.text);
+        break;
+      case Argument::Kind::help:
+      case Argument::Kind::version:
+      case Argument::Kind::wrong:
+        return ParsedGenOptions::ending_with(argument);
     }
   }
   if (options.inputs.empty()) options.inputs.emplace_back("-");
-  ParsedGenOptions parsed;
-  parsed.options = std::move(options);
-  return parsed;
+  return ParsedGenOptions::of(std::move(options));
 }
 
 }  // namespace ambrel

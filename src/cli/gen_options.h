@@ -2,26 +2,21 @@
 
 // The command line of ambrel-gen.
 
-#include <optional>
 #include <string>
 #include <vector>
+
+#include "support/program_arguments.h"
 
 namespace ambrel {
 
 struct GenOptions {
   std::vector<std::string> inputs;  // in the order given; "-" is standard input
-  std::string output;               // -o FILE; empty: standard output
+  std::string output;               // -o FILE; empty (or -o -): standard output
   bool identifiers = false;
   bool lf_line_ends = false;
 };
 
-struct ParsedGenOptions {
-  std::optional<GenOptions>
-      options;  // none: help or the version was asked for, or the line is wrong
-  bool help = false;
-  bool version = false;
-  std::string problem;
-};
+using ParsedGenOptions = ParsedCommandLine<GenOptions>;
 
 // Without any FILE, the one input is standard input.
 ParsedGenOptions parse_gen_options(const std::vector<std::string>& arguments);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/replacing_file.h"
+#include "cli/shown_path.h"
 #include "cli/utf8_output.h"
 #include "generator/declaration_generator.h"
 #include "support/platform_file.h"
@@ -23,8 +24,6 @@ constexpr int kParserOutOfMemory = 1;  // the parse status of a parse that ran o
 // How one input went; the worst of all inputs makes the exit status.
 enum class InputOutcome { well_formed, malformed, unreadable, out_of_memory };
 
-std::string shown_name(const std::string& input) { return input == "-" ? "<stdin>" : input; }
-
 // The inputs' faults, one line each, told once the run's outcome is known: a run that
 // runs out of memory or cannot write says only that.
 using Reports = std::vector<std::string>;
@@ -34,7 +33,7 @@ void tell(const Reports& reports) {
 }
 
 InputOutcome unreadable(const std::string& input, int error, Reports& reports) {
-  reports.push_back("ambrel-gen: " + shown_name(input) + ": " + std::strerror(error) + "\n");
+  reports.push_back("ambrel-gen: " + shown_input(input) + ": " + std::strerror(error) + "\n");
   return InputOutcome::unreadable;
 }
 
@@ -44,7 +43,7 @@ InputOutcome report_status(const std::string& input, const XmlParseStatus& statu
   if (status.status == kParserOutOfMemory) return InputOutcome::out_of_memory;
   std::string message = status.message != nullptr ? utf16_to_utf8(status.message)
                                                   : "error " + std::to_string(status.status);
-  reports.push_back(shown_name(input) + ":" + std::to_string(status.line) + ":" +
+  reports.push_back(shown_input(input) + ":" + std::to_string(status.line) + ":" +
                     std::to_string(status.column) + ": " + message + "\n");
   return InputOutcome::malformed;
 }
@@ -56,9 +55,7 @@ InputOutcome file_input(const std::string& input, DeclarationGenerator& generato
   PlatformFile file = input == "-" ? PlatformFile::standard_input()
                                    : PlatformFile::open_for_reading(native_path_of_argument(input));
   if (!file.is_open()) return unreadable(input, file.error(), reports);
-  PathInfo info = file.info();
-  if (info.kind == FileKind::Directory) return unreadable(input, EISDIR, reports);
-  if (info.kind == FileKind::Regular && info.size == 0) return InputOutcome::well_formed;
+  if (file.info().kind == FileKind::Directory) return unreadable(input, EISDIR, reports);
   Utf16PieceReader reader(std::move(file));
   std::u16string piece;
   bool fed = false;
@@ -80,20 +77,22 @@ int out_of_memory(const std::string& what) {
   return kGenOutOfMemory;
 }
 
-int write_error(int error) {
-  std::fprintf(stderr, "ambrel-gen: cannot write the declarations: %s\n", std::strerror(error));
+int write_error(const std::string& output, int error) {
+  std::string shown = output.empty() ? "standard output" : shown_path(output);
+  std::fprintf(stderr, "ambrel-gen: cannot write the declarations to %s: %s\n", shown.c_str(),
+               std::strerror(error));
   return kGenWriteError;
 }
 
 int write_declarations(std::u16string_view text, const std::string& output) {
   if (output.empty()) {
-    if (!write_utf8(stdout, text)) return write_error(errno);
+    if (!write_utf8(stdout, text)) return write_error(output, errno);
     return kGenWellFormed;
   }
   ReplacingFile file(output);
-  if (file.stream() == nullptr) return write_error(file.error());
-  if (!write_utf8(file.stream(), text)) return write_error(errno);
-  if (!file.commit()) return write_error(file.error());
+  if (file.stream() == nullptr) return write_error(output, file.error());
+  if (!write_utf8(file.stream(), text)) return write_error(output, errno);
+  if (!file.commit()) return write_error(output, file.error());
   return kGenWellFormed;
 }
 
@@ -109,7 +108,7 @@ int generate_from_inputs(const GenOptions& options) {
     try {
       outcome = file_input(input, generator, reports);
     } catch (const std::bad_alloc&) {}
-    if (outcome == InputOutcome::out_of_memory) return out_of_memory(shown_name(input));
+    if (outcome == InputOutcome::out_of_memory) return out_of_memory(shown_input(input));
     malformed = malformed || outcome == InputOutcome::malformed;
     unreadable = unreadable || outcome == InputOutcome::unreadable;
   }
@@ -121,7 +120,7 @@ int generate_from_inputs(const GenOptions& options) {
   try {
     text = generator.declarations({options.identifiers, options.lf_line_ends});
   } catch (const std::bad_alloc&) {
-    return out_of_memory(options.inputs.size() == 1 ? shown_name(options.inputs.front())
+    return out_of_memory(options.inputs.size() == 1 ? shown_input(options.inputs.front())
                                                     : std::string());
   }
   int written = write_declarations(text, options.output);

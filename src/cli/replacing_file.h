@@ -1,16 +1,27 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace ambrel {
 
 // An output file that takes its target's place only once it is complete: it is written
-// beside the target under a temporary name and renamed over it, so a run that fails or is
-// interrupted never leaves half a file, and the old file stays as it was. A target that
-// exists and is not a regular file (a device, a FIFO) is written directly instead.
+// beside the target as a temporary file and renamed over it, so a run that fails or is
+// interrupted never leaves half a file, and the old file stays as it was. Nor is the
+// temporary file left: it has no name until it is complete where the system allows
+// (O_TMPFILE), SIGINT, SIGTERM and SIGHUP remove it while it has one, and on Windows the
+// system deletes it with its handle until it is complete. The new file keeps
+// the old one's mode, and its owner and group where the system permits. A target that
+// exists and is not a regular file (a device, a FIFO) is written directly instead, and so
+// is one that names a descriptor the process has (/dev/stdout, /dev/fd/N): that is
+// written as it was opened, to the end of a log the shell appends to, say.
 class ReplacingFile {
  public:
+  // The start of a temporary file's name: short, so that it fits beside a target whose name
+  // is as long as a folder allows, and hidden.
+  static constexpr const char* kTemporaryPrefix = ".ambrel-";
+
   // Opens the file for `target` (the name in the system's own bytes); stream() is null
   // after a failure and error() says why.
   explicit ReplacingFile(const std::string& target);
@@ -27,10 +38,12 @@ class ReplacingFile {
   int error() const { return error_; }
 
  private:
+  struct Temporary;  // the file that takes the target's place, as each system makes it
+
   bool fail();
 
   std::string target_;
-  std::string temporary_;  // empty: writing the target directly
+  std::unique_ptr<Temporary> temporary_;  // null: writing the target directly
   std::FILE* stream_ = nullptr;
   int error_ = 0;
 };

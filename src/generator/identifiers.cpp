@@ -99,11 +99,13 @@ std::u16string identifier_of(std::u16string_view name) {
 }
 
 std::u16string NameScope::take(std::u16string name) {
-  std::u16string chosen = name;
-  for (int number = 2; !taken_.insert(upper_ascii(chosen)).second; ++number) {
-    chosen = name + u'_' + utf8_to_utf16(std::to_string(number));
+  std::u16string key = upper_ascii(name);
+  if (taken_.insert(key).second) return name;
+  int& number = next_number_.try_emplace(key, 2).first->second;
+  for (;;) {
+    std::u16string suffix = u'_' + utf8_to_utf16(std::to_string(number++));
+    if (taken_.insert(key + suffix).second) return name + suffix;
   }
-  return chosen;
 }
 
 std::vector<std::u16string> distinct_structure_names(const ElementCatalogue& catalogue,

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -21,10 +22,14 @@ std::u16string identifier_of(std::u16string_view name);
 class NameScope {
  public:
   // `name` itself when it is free, else `name` with the first free "_2", "_3", ...; taken.
+  // Each number is tried once per name, so many equal names cost no more than as many
+  // different ones.
   std::u16string take(std::u16string name);
 
  private:
   std::unordered_set<std::u16string> taken_;  // upper-cased
+  // By upper-cased name: the number its next "_N" is looked for from; those below are taken.
+  std::unordered_map<std::u16string, int> next_number_;
 };
 
 // A structure name for each of `kinds` (the kinds that print a structure, in ascending key

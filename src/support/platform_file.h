@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,18 @@ struct PathInfo {
 };
 PathInfo inspect_path(const NativePath& path);
 
+// Which file on which device a file on disk is, however it is named (links, hard links,
+// other spellings), so that two names of one file can be told from two files.
+struct FileIdentity {
+  std::uint64_t device = 0;
+  std::uint64_t node = 0;
+  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+// The identity of the file on disk `path` reaches through links; none when it names
+// nothing, a directory, or anything that is no file on disk (a device, a pipe).
+std::optional<FileIdentity> file_on_disk_identity(const NativePath& path);
+
 // An open file for reading. Errors are errno values, also on systems that have others.
 class PlatformFile {
  public:
@@ -62,6 +75,8 @@ class PlatformFile {
 
   // Kind and size of the open file; a failure of the query gives a Stream of size 0.
   PathInfo info() const;
+  // As file_on_disk_identity for the open file.
+  std::optional<FileIdentity> identity() const;
 
   // Reads up to `size` bytes into `into`: the count read, 0 at the end, -1 on an error
   // (error() then says which).

@@ -19,6 +19,12 @@ PathInfo describe(const struct stat& status) {
   return {0, FileKind::Stream, 0};
 }
 
+std::optional<FileIdentity> identity_of(const struct stat& status) {
+  if (!S_ISREG(status.st_mode)) return std::nullopt;
+  return FileIdentity{static_cast<std::uint64_t>(status.st_dev),
+                      static_cast<std::uint64_t>(status.st_ino)};
+}
+
 NativePath without_trailing_slashes(NativePath path) {
   while (path.size() > 1 && path.back() == '/') path.pop_back();
   return path;
@@ -35,6 +41,12 @@ PathInfo inspect_path(const NativePath& path) {
   if (::stat(without_trailing_slashes(path).c_str(), &status) != 0)
     return {errno, FileKind::Regular, 0};
   return describe(status);
+}
+
+std::optional<FileIdentity> file_on_disk_identity(const NativePath& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) return std::nullopt;
+  return identity_of(status);
 }
 
 PlatformFile PlatformFile::open_for_reading(const NativePath& path) {
@@ -70,6 +82,12 @@ PathInfo PlatformFile::info() const {
   struct stat status {};
   if (handle_ < 0 || ::fstat(handle_, &status) != 0) return {0, FileKind::Stream, 0};
   return describe(status);
+}
+
+std::optional<FileIdentity> PlatformFile::identity() const {
+  struct stat status {};
+  if (handle_ < 0 || ::fstat(handle_, &status) != 0) return std::nullopt;
+  return identity_of(status);
 }
 
 std::ptrdiff_t PlatformFile::read(unsigned char* into, std::size_t size) {

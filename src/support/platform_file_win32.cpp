@@ -89,6 +89,17 @@ bool is_directory(const std::wstring& name) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+std::optional<FileIdentity> identity_of(HANDLE file) {
+  BY_HANDLE_FILE_INFORMATION about{};
+  if (GetFileType(file) != FILE_TYPE_DISK || !GetFileInformationByHandle(file, &about) ||
+      (about.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    return std::nullopt;
+  }
+  return FileIdentity{
+      about.dwVolumeSerialNumber,
+      (static_cast<std::uint64_t>(about.nFileIndexHigh) << 32) | about.nFileIndexLow};
+}
+
 }  // namespace
 
 NativePath native_path(std::u16string_view path) { return {path.begin(), path.end()}; }
@@ -111,6 +122,17 @@ PathInfo inspect_path(const NativePath& path) {
   auto size = static_cast<std::int64_t>((static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) |
                                         found.nFileSizeLow);
   return {0, FileKind::Regular, size};
+}
+
+std::optional<FileIdentity> file_on_disk_identity(const NativePath& path) {
+  // No access asked: only the file's information is read, whoever holds it.
+  HANDLE file = CreateFileW(wide_name(path).c_str(), 0,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::optional<FileIdentity> identity = identity_of(file);
+  CloseHandle(file);
+  return identity;
 }
 
 PlatformFile PlatformFile::open_for_reading(const NativePath& path) {
@@ -164,6 +186,11 @@ PathInfo PlatformFile::info() const {
     default:
       return {0, FileKind::Stream, 0};  // pipes and character devices
   }
+}
+
+std::optional<FileIdentity> PlatformFile::identity() const {
+  if (handle_ < 0) return std::nullopt;
+  return identity_of(reinterpret_cast<HANDLE>(_get_osfhandle(handle_)));
 }
 
 std::ptrdiff_t PlatformFile::read(unsigned char* into, std::size_t size) {

@@ -15,15 +15,15 @@ LoadedText failure(int error) { return {error, false, {}}; }
 
 LoadedText load_text(PlatformFile file) {
   if (!file.is_open()) return failure(file.error());
-  PathInfo info = file.info();
-  if (info.kind == FileKind::Directory) return failure(EISDIR);
-  if (info.kind == FileKind::Regular && info.size == 0) return {0, true, {}};
+  FileKind kind = file.info().kind;
+  if (kind == FileKind::Directory) return failure(EISDIR);
   try {
     Utf16PieceReader reader(std::move(file));
     LoadedText loaded;
     std::u16string piece;
     while (reader.next(piece)) loaded.text += piece;
     if (reader.error() != 0) return failure(reader.error());
+    loaded.empty_file = kind == FileKind::Regular && !reader.read_a_byte();
     return loaded;
   } catch (const std::bad_alloc&) {
     return failure(ENOMEM);

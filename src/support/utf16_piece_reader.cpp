@@ -16,6 +16,7 @@ bool Utf16PieceReader::next(std::u16string& piece) {
     done_ = true;
     return !piece.empty();
   }
+  read_a_byte_ = true;
   decoder_.decode(buffer_.data(), static_cast<std::size_t>(got), piece);
   done_ = decoder_.ended();
   return true;

@@ -26,11 +26,16 @@ class Utf16PieceReader {
   // The errno value of a read that failed; 0 while none did.
   int error() const { return error_; }
 
+  // Whether any byte was read: what tells an empty file, as some files (those under /proc
+  // and /sys) report a size of 0 whatever they hold.
+  bool read_a_byte() const { return read_a_byte_; }
+
  private:
   PlatformFile file_;
   std::vector<unsigned char> buffer_;
   MarkedTextDecoder decoder_;
   bool done_ = false;
+  bool read_a_byte_ = false;
   int error_ = 0;
 };
 

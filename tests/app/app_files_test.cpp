@@ -109,6 +109,13 @@ TEST_F(AppFilesTest, DirectoriesMissingAndEmptyFilesChangeNothing) {
   run_until_closed_at(60);
 }
 
+TEST_F(AppFilesTest, AFileThatReportsNoSizeIsLoadedAsFarAsItReads) {
+  prefill();
+  drop_at(10, {u"/proc/self/status"});
+  at(20, [this] { EXPECT_EQ(text(u"txtIn").rfind(u"Name:\t", 0), 0u); });
+  run_until_closed_at(30);
+}
+
 TEST_F(AppFilesTest, ByteOrderMarksChooseTheDecoding) {
   load_xml_file(write("utf8.xml", "\xEF\xBB\xBF<caf\xC3\xA9>1</caf\xC3\xA9>"));
   EXPECT_EQ(text(u"txtIn"), u"<caf\u00e9>1</caf\u00e9>");

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -30,6 +31,7 @@ class AmbrelGen : public ::testing::Test {
   void TearDown() override { std::system(("rm -rf '" + directory_ + "'").c_str()); }
 
   std::string write(const std::string& name, const std::string& bytes) {
+    made_.insert(name);
     std::string path = directory_ + "/" + name;
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
@@ -57,12 +59,22 @@ class AmbrelGen : public ::testing::Test {
             read(directory_ + "/err")};
   }
 
-  // Files an output file's writing left beside it.
-  std::string temporary_files() {
-    return shell("cd '" + directory_ + "' && ls -a | grep '[.]h[.]'").out;
+  // The names in the test's folder that neither the test nor the run's `outputs` made:
+  // what an output file's writing left beside it.
+  std::string leftovers(std::initializer_list<std::string> outputs = {}) {
+    std::set<std::string> known = made_;
+    known.insert(outputs);
+    known.insert({"out", "err"});  // the shell's
+    std::string names;
+    for (const auto& entry : std::filesystem::directory_iterator(directory_)) {
+      std::string name = entry.path().filename().string();
+      if (known.count(name) == 0) names += name + " ";
+    }
+    return names;
   }
 
   std::string directory_;
+  std::set<std::string> made_;
 };
 
 const std::string kExample = "<a x=\"1\"><b y=\"2.5\"/><b/></a>";
@@ -132,6 +144,22 @@ TEST_F(AmbrelGen, UnreadableInputsFailWithOneLineAndNoOutput) {
   }
 }
 
+TEST_F(AmbrelGen, MessagesNameTheFileTheyAreAbout) {
+  Outcome empty_name = run("''");
+  EXPECT_EQ(empty_name.status, 3);
+  EXPECT_EQ(empty_name.err, "ambrel-gen: '': No such file or directory\n");
+  std::string folderless = directory_ + "/none/out.h";
+  Outcome no_folder = run("-o '" + folderless + "'", kExample);
+  EXPECT_EQ(no_folder.status, 4);
+  EXPECT_EQ(no_folder.err, "ambrel-gen: cannot write the declarations to " + folderless +
+                               ": No such file or directory\n");
+  Outcome full = run(">/dev/full", kExample);
+  EXPECT_EQ(full.status, 4);
+  EXPECT_EQ(full.err,
+            "ambrel-gen: cannot write the declarations to standard output: No space left on "
+            "device\n");
+}
+
 TEST_F(AmbrelGen, EmptyInputDeclaresNothingAndSucceeds) {
   Outcome file = run("'" + write("empty.xml", "") + "'");
   EXPECT_EQ(file.status, 0);
@@ -162,6 +190,15 @@ TEST_F(AmbrelGen, OptionsAndUsageErrors) {
   }
 }
 
+TEST_F(AmbrelGen, HelpAndVersionThatCannotBeWrittenFail) {
+  for (const char* option : {"--help", "--version"}) {
+    Outcome full = run(std::string(option) + " >/dev/full");
+    EXPECT_EQ(full.status, 4) << option;
+    EXPECT_EQ(full.err, "ambrel-gen: cannot write to standard output: No space left on device\n")
+        << option;
+  }
+}
+
 TEST_F(AmbrelGen, DoubleDashEndsTheOptions) {
   write("-x.xml", kExample);
   Outcome result = shell("cd '" + directory_ + "' && " + kGen + " -- -x.xml");
@@ -172,9 +209,7 @@ TEST_F(AmbrelGen, DoubleDashEndsTheOptions) {
 
 TEST_F(AmbrelGen, EachFailureHasItsOwnStatus) {
   std::string path = write("example.xml", kExample);
-  Outcome full = run("'" + path + "' >/dev/full");
-  EXPECT_EQ(full.status, 4);
-  EXPECT_EQ(full.err.rfind("ambrel-gen: cannot write the declarations: ", 0), 0u) << full.err;
+  EXPECT_EQ(run("'" + path + "' >/dev/full").status, 4);
   EXPECT_EQ(run("'" + directory_ + "/missing.xml'").status, 3);
   EXPECT_EQ(run("", "<a>").status, 1);
   EXPECT_EQ(run("--bad").status, 2);
@@ -257,6 +292,14 @@ TEST_F(AmbrelGen, PipesFifosAndDevicesAreReadToTheirEnd) {
   Outcome random = run("/dev/urandom");
   EXPECT_EQ(random.status, 1);
   EXPECT_EQ(random.err.rfind("/dev/urandom:", 0), 0u) << random.err;
+}
+
+// Files under /proc and /sys say they hold 0 bytes; only reading tells.
+TEST_F(AmbrelGen, FilesThatReportNoSizeAreReadToTheirEnd) {
+  // The environment of ambrel-gen itself: this one entry, which is a document.
+  Outcome result = shell("env -i '<a>1</a><!--=-->' " + kGen + " /proc/self/environ");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "; /\r\nStructure XML_MAIN\r\n\ta.q\r\nEndStructure\r\n");
 }
 
 TEST_F(AmbrelGen, ADirectoryOnStandardInputIsAReadError) {
@@ -346,7 +389,89 @@ TEST_F(AmbrelGen, OutputFileIsReplacedWhenComplete) {
   std::string fresh = directory_ + "/fresh.h";
   EXPECT_EQ(run("-o '" + fresh + "' -- -", kExample).status, 0);
   EXPECT_EQ(read(fresh), kExampleDeclarations);
-  EXPECT_EQ(temporary_files(), "");
+  EXPECT_EQ(leftovers({"fresh.h"}), "");
+}
+
+// However it is named: the same name, another spelling, a link, a hard link, standard input.
+TEST_F(AmbrelGen, AnOutputThatIsAnInputIsRefusedBeforeAnythingIsWritten) {
+  for (const char* name : {"a.xml", "b.xml", "c.xml"}) write(name, kExample);
+  ASSERT_EQ(::symlink("a.xml", (directory_ + "/soft.xml").c_str()), 0);
+  ASSERT_EQ(::link((directory_ + "/a.xml").c_str(), (directory_ + "/hard.xml").c_str()), 0);
+  struct Case {
+    std::string arguments;
+    std::string problem;
+  };
+  for (const Case& c : {Case{"-o a.xml a.xml", "the output a.xml is the input a.xml"},
+                        Case{"-o ./b.xml c.xml b.xml", "the output ./b.xml is the input b.xml"},
+                        Case{"-o soft.xml b.xml a.xml", "the output soft.xml is the input a.xml"},
+                        Case{"-o a.xml hard.xml", "the output a.xml is the input hard.xml"},
+                        Case{"-o a.xml - <a.xml", "the output a.xml is the input <stdin>"}}) {
+    Outcome result = shell("cd '" + directory_ + "' && " + kGen + " " + c.arguments);
+    EXPECT_EQ(result.status, 2) << c.arguments;
+    EXPECT_EQ(result.out, "") << c.arguments;
+    EXPECT_EQ(result.err, "ambrel-gen: " + c.problem + "\nTry 'ambrel-gen --help'.\n");
+  }
+  for (const char* name : {"a.xml", "b.xml", "c.xml"})
+    EXPECT_EQ(read(directory_ + "/" + name), kExample) << name;
+}
+
+TEST_F(AmbrelGen, AReplacedFileStaysItsOwnersWithItsGroupAndMode) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can write a file of another user";
+  std::string target = write("theirs.h", "old");
+  const uid_t nobody = 65534;
+  const gid_t nogroup = 65534;
+  ASSERT_EQ(::chown(target.c_str(), nobody, nogroup), 0);
+  ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+  Outcome result = run("-o '" + target + "'", kExample);
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(read(target), kExampleDeclarations);
+  struct stat status {};
+  ASSERT_EQ(::stat(target.c_str(), &status), 0);
+  EXPECT_EQ(status.st_uid, nobody);
+  EXPECT_EQ(status.st_gid, nogroup);
+  EXPECT_EQ(status.st_mode & 07777, 0640u);
+}
+
+TEST_F(AmbrelGen, AnOutputFileMayHaveTheLongestNameAFolderTakes) {
+  const std::string longest = std::string(251, 'n') + ".txt";  // 255 bytes
+  const std::string target = directory_ + "/" + longest;
+  for (const char* round : {"new", "replaced"}) {
+    Outcome result = run("-o '" + target + "'", kExample);
+    EXPECT_EQ(result.status, 0) << round << ": " << result.err;
+    EXPECT_EQ(read(target), kExampleDeclarations) << round;
+  }
+  EXPECT_EQ(leftovers({longest}), "");
+}
+
+// What the shell opened is written where it points (appended to, here), never replaced:
+// /dev/stdout names the log itself when it is one.
+TEST_F(AmbrelGen, AnOutputReachedThroughADescriptorIsWrittenDirectly) {
+  std::string log = directory_ + "/log";
+  ASSERT_EQ(::symlink("/dev/stdout", (directory_ + "/to-stdout").c_str()), 0);
+  for (const std::string& redirected :
+       {std::string("-o /dev/stdout >>"), std::string("-o /proc/self/fd/1 >>"),
+        std::string("-o /dev/stderr 2>>"), std::string("-o /dev/fd/3 3>>"),
+        "-o '" + directory_ + "/to-stdout' >>"}) {
+    std::ofstream(log, std::ios::binary) << "earlier\n";
+    Outcome result = run(redirected + "'" + log + "'", kExample);
+    EXPECT_EQ(result.status, 0) << redirected << ": " << result.err;
+    EXPECT_EQ(read(log), "earlier\n" + kExampleDeclarations) << redirected;
+  }
+  EXPECT_EQ(leftovers({"log", "to-stdout"}), "");
+  Outcome closed = run("-o /dev/fd/9", kExample);
+  EXPECT_EQ(closed.status, 4);
+  EXPECT_EQ(closed.err,
+            "ambrel-gen: cannot write the declarations to /dev/fd/9: Bad file descriptor\n");
+}
+
+// As "-" is standard input among the inputs; a file named "-" is still reached as ./-.
+TEST_F(AmbrelGen, OutputDashIsStandardOutput) {
+  Outcome result = shell("cd '" + directory_ + "' && " + kGen + " -o -", kExample);
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, kExampleDeclarations);
+  EXPECT_FALSE(std::filesystem::exists(directory_ + "/-"));
+  EXPECT_EQ(shell("cd '" + directory_ + "' && " + kGen + " -o ./-", kExample).out, "");
+  EXPECT_EQ(read(directory_ + "/-"), kExampleDeclarations);
 }
 
 // The file a link names gets the output; the link stays a link, even a dangling one.
@@ -365,7 +490,7 @@ TEST_F(AmbrelGen, AnOutputFileNamedThroughALinkIsWrittenThroughIt) {
   EXPECT_EQ(read(directory_ + "/made.h"), kExampleDeclarations);
   ASSERT_EQ(::lstat(dangling.c_str(), &status), 0);
   EXPECT_TRUE(S_ISLNK(status.st_mode));
-  EXPECT_EQ(temporary_files(), "");
+  EXPECT_EQ(leftovers({"link.h", "dangling.h", "made.h"}), "");
 }
 
 TEST_F(AmbrelGen, AFailingWriteLeavesTheOldOutputFileUntouched) {
@@ -378,13 +503,9 @@ TEST_F(AmbrelGen, AFailingWriteLeavesTheOldOutputFileUntouched) {
   Outcome full =
       shell("trap '' XFSZ; ulimit -f 4; exec " + kGen + " -o '" + target + "' '" + input + "'");
   EXPECT_EQ(full.status, 4);
-  EXPECT_EQ(full.err.rfind("ambrel-gen: cannot write the declarations: File too large", 0), 0u)
-      << full.err;
+  EXPECT_EQ(full.err,
+            "ambrel-gen: cannot write the declarations to " + target + ": File too large\n");
   EXPECT_EQ(read(target), "old");
-  Outcome no_folder = run("-o '" + directory_ + "/none/out.h'", kExample);
-  EXPECT_EQ(no_folder.status, 4);
-  EXPECT_EQ(no_folder.err,
-            "ambrel-gen: cannot write the declarations: No such file or directory\n");
   EXPECT_EQ(run("-o '" + directory_ + "'", kExample).status, 4);  // a folder is no output file
   EXPECT_EQ(run("-o /dev/full", kExample).status, 4);             // devices are written in place
   if (::geteuid() != 0) {                                         // root writes every file
@@ -392,7 +513,7 @@ TEST_F(AmbrelGen, AFailingWriteLeavesTheOldOutputFileUntouched) {
     EXPECT_EQ(run("-o '" + target + "'", kExample).status, 4);
     EXPECT_EQ(read(target), "old");
   }
-  EXPECT_EQ(temporary_files(), "");
+  EXPECT_EQ(leftovers(), "");
 }
 
 TEST_F(AmbrelGen, BigEndianAndUtf32FilesAreDecodedAfterTheirMarks) {

@@ -85,8 +85,9 @@ class AmbrelGenOnWindows : public ::testing::Test {
                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   }
 
-  // Runs the program in the test's folder.
-  Outcome run(std::initializer_list<std::wstring> arguments) {
+  // Starts the program in the test's folder, its output going to the files out and err;
+  // a null process when it cannot start.
+  PROCESS_INFORMATION start(std::initializer_list<std::wstring> arguments) {
     HANDLE out = output_file(L"\\out");
     HANDLE err = output_file(L"\\err");
     STARTUPINFOW start{};
@@ -98,21 +99,39 @@ class AmbrelGenOnWindows : public ::testing::Test {
     std::wstring command = L"\"" + beside_this_program(L"ambrel-gen.exe") + L"\"";
     for (const std::wstring& argument : arguments) command += L" \"" + argument + L"\"";
     PROCESS_INFORMATION process{};
-    Outcome outcome;
     if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, folder_.c_str(),
                        &start, &process)) {
-      WaitForSingleObject(process.hProcess, INFINITE);
-      GetExitCodeProcess(process.hProcess, &outcome.status);
       CloseHandle(process.hThread);
-      CloseHandle(process.hProcess);
-    } else {
-      outcome.status = 0xFFFFFFFF;
     }
     CloseHandle(out);
     CloseHandle(err);
+    return process;
+  }
+
+  Outcome finish(const PROCESS_INFORMATION& process) {
+    Outcome outcome;
+    outcome.status = 0xFFFFFFFF;
+    if (process.hProcess != nullptr) {
+      WaitForSingleObject(process.hProcess, INFINITE);
+      GetExitCodeProcess(process.hProcess, &outcome.status);
+      CloseHandle(process.hProcess);
+    }
     outcome.out = read_all(folder_ + L"\\out");
     outcome.err = read_all(folder_ + L"\\err");
     return outcome;
+  }
+
+  Outcome run(std::initializer_list<std::wstring> arguments) { return finish(start(arguments)); }
+
+  // The names in the test's folder that match `pattern`.
+  std::vector<std::wstring> names_matching(const std::wstring& pattern) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((folder_ + L"\\" + pattern).c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
+      names.emplace_back(found.cFileName);
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    return names;
   }
 
   std::wstring folder_;
@@ -139,6 +158,13 @@ TEST_F(AmbrelGenOnWindows, ReadsFilesNamedOutsideTheAnsiCodePageAndPrintsCrLfUnc
       missing.err.find("\xCE\xA9\xE6\xBC\xA2\xF0\x9F\x98\x80.xml: No such file or directory\n"),
       std::string::npos)
       << missing.err;
+}
+
+TEST_F(AmbrelGenOnWindows, SlashQuestionMarkShowsTheHelp) {
+  Outcome help = run({L"/?"});
+  EXPECT_EQ(help.status, 0u);
+  EXPECT_EQ(help.out.rfind("Usage: ambrel-gen [OPTION]... [--] [FILE]...\n", 0), 0u) << help.out;
+  EXPECT_EQ(run({L"--", L"/?"}).status, 3u);  // a file of that name, which cannot exist
 }
 
 // "--" ends the options also where the program start had to turn the command line into
@@ -182,6 +208,84 @@ TEST_F(AmbrelGenOnWindows, LongNamesAreReadFoldersAndExclusivelyHeldFilesRefused
   EXPECT_NE(refused.err.find("held.xml: Permission denied\n"), std::string::npos) << refused.err;
   // Once let go, it is read as any file.
   EXPECT_EQ(run({held}).status, 0u);
+}
+
+// However the output is named (another case, another spelling, a hard link), it may not be
+// an input; "-" is standard output.
+TEST_F(AmbrelGenOnWindows, AnOutputThatIsAnInputIsRefusedAndDashIsStandardOutput) {
+  std::wstring input = write(L"a.xml", "<a>1</a>");
+  made_.push_back(input);
+  std::wstring hard = folder_ + L"\\hard.xml";
+  ASSERT_TRUE(CreateHardLinkW(hard.c_str(), input.c_str(), nullptr));
+  made_.push_back(hard);
+  Outcome same = run({L"-o", L"A.XML", L"a.xml"});
+  EXPECT_EQ(same.status, 2u);
+  EXPECT_EQ(same.err,
+            "ambrel-gen: the output A.XML is the input a.xml\nTry 'ambrel-gen --help'.\n");
+  EXPECT_EQ(run({L"-o", L".\\a.xml", L"hard.xml"}).status, 2u);
+  EXPECT_EQ(read_all(input), "<a>1</a>");
+  Outcome dash = run({L"-o", L"-", L"a.xml"});
+  EXPECT_EQ(dash.status, 0u) << dash.err;
+  EXPECT_EQ(dash.out, "; /\r\nStructure XML_MAIN\r\n\ta.q\r\nEndStructure\r\n");
+}
+
+TEST_F(AmbrelGenOnWindows, AnOutputFileMayHaveTheLongestNameAFolderTakes) {
+  made_.push_back(write(L"in.xml", "<a>1</a>"));
+  const std::wstring longest = std::wstring(251, L'n') + L".txt";  // 255 characters
+  made_.push_back(folder_ + L"\\" + longest);
+  for (int round = 0; round < 2; ++round) {  // new, then replaced
+    Outcome result = run({L"-o", longest, L"in.xml"});
+    EXPECT_EQ(result.status, 0u) << round << ": " << result.err;
+    EXPECT_EQ(read_all(made_.back()), "; /\r\nStructure XML_MAIN\r\n\ta.q\r\nEndStructure\r\n");
+  }
+}
+
+// A device is written as it is: a temporary file beside it would be the device again.
+TEST_F(AmbrelGenOnWindows, DevicesAreWrittenDirectly) {
+  std::wstring input = write(L"device.xml", "<a>1</a>");
+  made_.push_back(input);
+  std::vector<std::wstring> devices{L"NUL", L"nul"};
+  // CON is the console this test runs in, if it has one that takes text (ctest gives none).
+  HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
+                               OPEN_EXISTING, 0, nullptr);
+  DWORD written = 0;
+  if (console != INVALID_HANDLE_VALUE && WriteFile(console, "\r", 1, &written, nullptr))
+    devices.push_back(L"CON");
+  CloseHandle(console);
+  for (const std::wstring& device : devices) {
+    Outcome result = run({L"-o", device, input});
+    EXPECT_EQ(result.status, 0u) << result.err;
+    EXPECT_EQ(result.out, "");
+  }
+}
+
+// Ended from outside while it writes: the system deletes the unfinished temporary file.
+TEST_F(AmbrelGenOnWindows, ARunEndedWhileItWritesLeavesTheOldFileAndNothingBesideIt) {
+  // Elements nested this deep declare some 16 MB: each path comment names every level above.
+  std::string deep;
+  for (int i = 0; i < 4000; ++i) deep += "<a>";
+  deep += "1";
+  for (int i = 0; i < 4000; ++i) deep += "</a>";
+  made_.push_back(write(L"deep.xml", deep));
+  made_.push_back(write(L"old.txt", "old"));
+  bool ended_while_writing = false;
+  for (int attempt = 0; attempt < 20 && !ended_while_writing; ++attempt) {
+    PROCESS_INFORMATION process = start({L"-o", L"old.txt", L"deep.xml"});
+    ASSERT_NE(process.hProcess, nullptr);
+    while (!ended_while_writing && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
+      if (names_matching(L".ambrel-*").empty()) continue;
+      ended_while_writing = TerminateProcess(process.hProcess, 9) != 0;
+    }
+    finish(process);
+  }
+  ASSERT_TRUE(ended_while_writing) << "the writing of the declarations was never seen";
+  EXPECT_EQ(read_all(folder_ + L"\\old.txt"), "old");
+  EXPECT_EQ(names_matching(L".ambrel-*"), std::vector<std::wstring>{});
+  // Left to finish, the run puts the whole file in the old one's place.
+  Outcome finished = run({L"-o", L"old.txt", L"deep.xml"});
+  EXPECT_EQ(finished.status, 0u) << finished.err;
+  EXPECT_EQ(read_all(folder_ + L"\\old.txt").rfind("\r\n; /a/a/a/", 0), 0u);
+  EXPECT_EQ(names_matching(L".ambrel-*"), std::vector<std::wstring>{});
 }
 
 }  // namespace

@@ -14,9 +14,10 @@ struct ToolRun {
   int status = -1;
 };
 
-ToolRun run_tool(const std::string& arguments) {
+// `output` is what reaches standard output; `streams` can send standard error there instead.
+ToolRun run_tool(const std::string& arguments, const std::string& streams = "2>/dev/null") {
   ToolRun run;
-  std::string command = std::string(AMBREL_DIALOG_PATH) + " " + arguments + " 2>/dev/null";
+  std::string command = std::string(AMBREL_DIALOG_PATH) + " " + arguments + " " + streams;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
   char buffer[4096];
@@ -107,6 +108,9 @@ TEST(AmbrelDialogTool, RefusesAWrongCommandLine) {
   EXPECT_EQ(run_tool("--open 10 --embedded").status, 2);
   EXPECT_EQ(run_tool("--embedded other.xml").status, 2);
   EXPECT_EQ(run_tool("/nonexistent/definition.xml").status, 2);
+  // An empty name is shown, not left out of the message.
+  EXPECT_EQ(run_tool("''", "2>&1 >/dev/null").output,
+            "ambrel-dialog: '': No such file or directory\n");
 }
 
 }  // namespace

@@ -88,6 +88,12 @@ TEST(Identifiers, NameScopeNumbersNamesTakenIgnoringCase) {
   EXPECT_EQ(shown(scope.take(u"A_B")), "A_B_2");
   EXPECT_EQ(shown(scope.take(u"a_b_2")), "a_b_2_2");
   EXPECT_EQ(shown(scope.take(u"a_b")), "a_b_3");
+  // A number taken in its own right is passed over, now and later.
+  EXPECT_EQ(shown(scope.take(u"c_3")), "c_3");
+  EXPECT_EQ(shown(scope.take(u"c")), "c");
+  EXPECT_EQ(shown(scope.take(u"c")), "c_2");
+  EXPECT_EQ(shown(scope.take(u"C")), "C_4");
+  EXPECT_EQ(shown(scope.take(u"c")), "c_5");
 }
 
 TEST(Identifiers, NamesAreMadeValidAndTheOriginalsStayInTheComments) {

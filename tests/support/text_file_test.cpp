@@ -112,6 +112,10 @@ TEST_F(TextFileTest, PipesAreReadToTheirEndAndDirectoriesAreErrors) {
   LoadedText empty = load_text_file(utf16_to_utf8(write("empty", "")));
   EXPECT_EQ(empty.error, 0);
   EXPECT_TRUE(empty.empty_file);
+  // Files under /proc say they hold 0 bytes; only reading tells.
+  LoadedText status = load_text_file("/proc/self/status");
+  EXPECT_FALSE(status.empty_file);
+  EXPECT_EQ(status.text.rfind(u"Name:\t", 0), 0u);
   // A read that fails is an error, not the end of the text.
   Utf16PieceReader reader(PlatformFile::open_for_reading(directory_));
   std::u16string piece;
