@@ -37,10 +37,10 @@ class XmlEventHandler {
   virtual void end_doctype() = 0;
 };
 
-// One parse of a UTF-16 text handed over in pieces of any size, with the parser set up
-// and unpaired surrogates read as U+FFFD exactly as xml_parse_text does, so the events
-// and the final status are those of parsing the whole text into a document. Memory does
-// not grow with the text: only a piece at a time is copied.
+// One parse of a UTF-16 text handed over in pieces of any size, unpaired surrogates read
+// as U+FFFD; the events and the final status do not depend on where the pieces are cut.
+// xml_parse_text builds its trees through it, and the generator files straight from it.
+// Memory does not grow with the text: only a piece at a time is copied.
 class XmlEventParser {
  public:
   explicit XmlEventParser(XmlEventHandler& handler);
@@ -54,9 +54,13 @@ class XmlEventParser {
   // when well-formed. "out of memory" when the parser could not even be created.
   XmlParseStatus finish();
 
+  // False when the parser could not be created; nothing is parsed then.
+  bool created() const { return parser_ != nullptr; }
   // True after the handler signalled allocation failure; its own state may then be
   // incomplete.
   bool handler_failed() const { return handler_failed_; }
+  // The status of a parse stopped here because memory ran out outside the handler.
+  XmlParseStatus out_of_memory_status() const;
 
  private:
   friend struct XmlEventCallbacks;
