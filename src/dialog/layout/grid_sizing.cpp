@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "dialog/layout/line_sharing.h"
+
 namespace ambrel::layout {
 namespace {
 
@@ -57,26 +59,11 @@ void widen_span(Axis axis, int32_t first, int32_t span, int32_t need) {
 // The sizes the lines of one axis get from avail pixels of room.
 std::vector<int32_t> share_axis(const std::vector<int32_t>& measured, int32_t spacing,
                                 ExpandChoice expand, int32_t total, int32_t avail) {
-  const int32_t count = static_cast<int32_t>(measured.size());
-  std::vector<int32_t> shared = measured;
-  if (count == 0) {
-    return shared;
+  if (measured.empty()) {
+    return measured;
   }
-  if (expand.mode == ExpandMode::Equal) {
-    std::fill(shared.begin(), shared.end(),
-              saturate_figure((avail - int64_t{count - 1} * spacing) / count));
-  } else if (avail > 0 && avail < total) {
-    for (int32_t& size : shared) {
-      size = static_cast<int32_t>(int64_t{size} * avail / total);
-    }
-  } else if (expand.mode == ExpandMode::Yes) {
-    for (int32_t& size : shared) {
-      size += (avail - total) / count;
-    }
-  } else if (expand.mode == ExpandMode::Item && expand.item >= 0 && expand.item < count) {
-    shared[expand.item] += avail - total;
-  }
-  return shared;
+  const LineRequest line{measured, total, static_cast<int32_t>(measured.size()), spacing, expand};
+  return share_line(line, avail).sizes;
 }
 
 // Offset of line index from the axis start, and the extent of span lines.
