@@ -26,16 +26,18 @@ SharedLine share_line(const LineRequest& line, int32_t avail) {
     }
     return shared;
   }
-  const int32_t extra = avail - line.requested_total;
-  shared.extra = extra;
+  // In 64 bits: a room below zero less a saturated total does not fit in 32.
+  const int64_t extra = int64_t{avail} - line.requested_total;
+  shared.extra = saturate_figure(extra);
   const int32_t count = static_cast<int32_t>(shared.sizes.size());
   if (line.expand.mode == ExpandMode::Yes) {
     for (int32_t& size : shared.sizes) {
-      size += extra / line.placed;
+      size = saturate_figure(size + extra / line.placed);
     }
   } else if (line.expand.mode == ExpandMode::Item && line.expand.item >= 0 &&
              line.expand.item < count) {
-    shared.sizes[static_cast<std::size_t>(line.expand.item)] += extra;
+    int32_t& size = shared.sizes[static_cast<std::size_t>(line.expand.item)];
+    size = saturate_figure(size + extra);
   }
   return shared;
 }
