@@ -48,10 +48,10 @@ bool parse_into(XmlDocument& document, std::u16string_view text, std::size_t pie
       text.remove_prefix(piece.size());
       parser.feed(piece);
     }
-    document.status = parser.finish();
+    document.parse_result = parser.finish();
     builder.finish();
   } catch (const std::bad_alloc&) {
-    document.status = parser.out_of_memory_status();
+    document.parse_result = parser.out_of_memory_result();
   }
   return true;
 }
@@ -96,9 +96,9 @@ XmlNode* xml_main_node(int handle) {
 
 const XmlDocument* xml_find_document(int handle) { return find(handle); }
 
-XmlParseStatus xml_parse_status(int handle) {
+XmlParseResult xml_parse_result(int handle) {
   XmlDocument* document = find(handle);
-  return document != nullptr ? document->status : XmlParseStatus{};
+  return document != nullptr ? document->parse_result : XmlParseResult{};
 }
 
 void xml_free_document(int handle) {

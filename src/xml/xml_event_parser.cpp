@@ -9,7 +9,6 @@
 #include <new>
 
 #include "support/unicode_text.h"
-#include "xml/error_messages.h"
 #include "xml/expat_status.h"
 
 namespace ambrel {
@@ -161,8 +160,7 @@ XmlEventParser::XmlEventParser(XmlEventHandler& handler)
     : handler_(handler), parser_(XML_ParserCreate(reinterpret_cast<const XML_Char*>(u"UTF-16"))) {
   if (parser_ == nullptr) {
     failed_ = true;
-    status_.status = XML_ERROR_NO_MEMORY;
-    status_.message = xml_error_message(XML_ERROR_NO_MEMORY);
+    result_.status = XmlStatus::out_of_memory;
     return;
   }
   XmlEventCallbacks::register_all(parser_, *this);
@@ -217,18 +215,18 @@ void XmlEventParser::parse(std::u16string_view units, bool is_final) {
                                        units.empty() && is_final ? XML_TRUE : XML_FALSE);
     if (result == XML_STATUS_ERROR || handler_failed_) {
       failed_ = true;
-      status_ = expat_failure_status(parser_, handler_failed_);
+      result_ = expat_failure_result(parser_, handler_failed_);
       return;
     }
   } while (!units.empty());
 }
 
-XmlParseStatus XmlEventParser::out_of_memory_status() const {
-  if (parser_ == nullptr) return status_;
-  return expat_failure_status(parser_, true);
+XmlParseResult XmlEventParser::out_of_memory_result() const {
+  if (parser_ == nullptr) return result_;
+  return expat_failure_result(parser_, true);
 }
 
-XmlParseStatus XmlEventParser::finish() {
+XmlParseResult XmlEventParser::finish() {
   if (!failed_ && !finished_) {
     char16_t last =
         held_unit_ != 0 && is_high_surrogate(held_unit_) ? kReplacementCharacter : held_unit_;
@@ -236,7 +234,7 @@ XmlParseStatus XmlEventParser::finish() {
     parse(last != 0 ? std::u16string_view(&last, 1) : std::u16string_view(), true);
   }
   finished_ = true;
-  return status_;
+  return result_;
 }
 
 }  // namespace ambrel

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "xml/xml_document.h"
+#include "xml/parse_result.h"
 
 struct XML_ParserStruct;
 
@@ -50,17 +50,17 @@ class XmlEventParser {
 
   // The next piece of the text. Ignored once the parse has failed or was finished.
   void feed(std::u16string_view piece);
-  // Ends the text and returns the status xml_parse_status would give for it: all zero
-  // when well-formed. "out of memory" when the parser could not even be created.
-  XmlParseStatus finish();
+  // Ends the text and returns how its parse ended: ok when well-formed, out_of_memory when
+  // the parser could not even be created.
+  XmlParseResult finish();
 
   // False when the parser could not be created; nothing is parsed then.
   bool created() const { return parser_ != nullptr; }
   // True after the handler signalled allocation failure; its own state may then be
   // incomplete.
   bool handler_failed() const { return handler_failed_; }
-  // The status of a parse stopped here because memory ran out outside the handler.
-  XmlParseStatus out_of_memory_status() const;
+  // The result of a parse stopped here because memory ran out outside the handler.
+  XmlParseResult out_of_memory_result() const;
 
  private:
   friend struct XmlEventCallbacks;
@@ -76,7 +76,7 @@ class XmlEventParser {
   char16_t held_unit_ = 0;   // the last unit fed, until its successor is known; 0: none
   std::u16string joined_;    // the held unit and the next piece
   std::u16string repaired_;  // a piece with unpaired surrogates, repaired
-  XmlParseStatus status_{};
+  XmlParseResult result_;
 };
 
 }  // namespace ambrel
