@@ -186,11 +186,11 @@ TEST_F(ParseTreeTest, ExplicitNumbersReplaceTheirDocument) {
   EXPECT_EQ(xml_main_node(automatic), nullptr);
 }
 
-TEST_F(ParseTreeTest, NothingIsParsedBeforeInitOrAfterEnd) {
-  xml_library_end();
+TEST_F(ParseTreeTest, NothingIsParsedWhileTheServicesAreDown) {
+  end_services();
   EXPECT_EQ(parse(u"<a/>"), 0);
   EXPECT_EQ(xml_is_document(1), 0);
-  xml_library_init();
+  ASSERT_NO_FATAL_FAILURE(start_services());
   EXPECT_NE(parse(u"<a/>"), 0);
 }
 
