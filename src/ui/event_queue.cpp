@@ -15,6 +15,13 @@ std::shared_ptr<EventState>& running_state() {
 
 EventState* state_if_running() { return running_state().get(); }
 
+// The current event; none while the library is not running.
+const CurrentEvent& current() {
+  static const CurrentEvent none;
+  const EventState* state = state_if_running();
+  return state ? state->current : none;
+}
+
 bool merges_into_tail(const EventState& state, int code, int object, int window, int type) {
   if (state.queue.empty() || code > 0xFFFF) return false;
   const EventNode& tail = state.queue.back();
@@ -35,10 +42,7 @@ void end_event_state() {
   ending.reset();
 }
 
-int current_event_code() {
-  const EventState* state = state_if_running();
-  return state ? state->current.code : 0;
-}
+int current_event_code() { return current().code; }
 
 void raise_event_with(int code, int object, int window, int type, std::uint32_t flags,
                       SharedPayload payload) {
@@ -89,24 +93,13 @@ void resume_events() {
   if (state && state->suppression > 0) --state->suppression;
 }
 
-int event_window() {
-  const EventState* state = state_if_running();
-  return state ? state->current.window : 0;
-}
-
-int event_object() {
-  const EventState* state = state_if_running();
-  return state ? state->current.object : 0;
-}
-
-int event_type() {
-  const EventState* state = state_if_running();
-  return state ? state->current.type : -1;
-}
+int event_window() { return current().window; }
+int event_object() { return current().object; }
+int event_type() { return current().type; }
 
 void* event_data() {
-  const EventState* state = state_if_running();
-  return state && state->current.payload ? state->current.payload->data() : nullptr;
+  const SharedPayload& payload = current().payload;
+  return payload ? payload->data() : nullptr;
 }
 
 int take_event() {
