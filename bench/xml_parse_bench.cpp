@@ -65,7 +65,7 @@ double model_seconds(const std::u16string& doc) {
   auto start = std::chrono::steady_clock::now();
   int handle = ambrel::xml_parse_text(kAnyNumber, doc);
   double seconds = seconds_since(start);
-  if (ambrel::xml_parse_status(handle).status != 0) std::printf("  (model parse failed)\n");
+  if (!ambrel::xml_parse_result(handle).ok()) std::printf("  (model parse failed)\n");
   ambrel::xml_free_document(handle);
   return seconds;
 }

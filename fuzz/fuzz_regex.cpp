@@ -2,18 +2,18 @@
 // split at NUL units into pattern, subject and replacement.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
-#include "fuzz_services.h"
 #include "fuzz_text.h"
+#include "services/services.h"
 #include "support/regex.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  ambrel::start_fuzz_services();
-  return 0;
-}
-
+// Each input runs on services of its own, so that their end, which frees every expression,
+// is part of what is checked.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace ambrel;
+  std::unique_ptr<Services> services = Services::start();
+  fuzz_require(services != nullptr, "the services start");
   std::vector<std::u16string> pieces = split_at_nul(fuzz_text(data, size), 3);
   const std::u16string& pattern = pieces[0];
   const std::u16string& subject = pieces[1];
@@ -29,15 +29,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz_require(regex_replace(kExplicit, subject, u"").size() <= subject.size(), "removal shrinks");
 
   // Re-creating under the same number frees the old expression; an automatic one lives
-  // beside it until freed with the library.
+  // beside it until the services end.
   int automatic = regex_create(-1, pattern);
   fuzz_require(automatic != 0, "a pattern that compiled once compiles again");
   fuzz_require(regex_replace(automatic, subject, replacement) ==
                    regex_replace(kExplicit, subject, replacement),
                "same pattern, same result");
   regex_create(kExplicit, pattern);
-  regex_library_end();
-  regex_library_init();
-  fuzz_require(regex_replace(automatic, subject, u"").empty(), "freed with the library");
+  services.reset();
+  services = Services::start();
+  fuzz_require(regex_replace(automatic, subject, u"").empty(), "freed with the services");
   return 0;
 }

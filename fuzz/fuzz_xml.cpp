@@ -100,11 +100,12 @@ void require_same_node(const XmlNode& whole, const XmlNode& piecewise, bool malf
 // the parser names can depend on the cut as well (see the finding), so of the status only
 // success must agree.
 void require_same_tree(const XmlDocument& whole, const XmlDocument& piecewise) {
-  const XmlParseStatus& s = whole.status;
-  const XmlParseStatus& t = piecewise.status;
-  if ((s.status == 0) != (t.status == 0)) {
-    std::fprintf(stderr, "whole: status %d at %d:%d; pieces: status %d at %d:%d\n", s.status,
-                 s.line, s.column, t.status, t.line, t.column);
+  const XmlParseResult& s = whole.parse_result;
+  const XmlParseResult& t = piecewise.parse_result;
+  if (s.ok() != t.ok()) {
+    std::fprintf(stderr, "whole: status %d at %d:%d; pieces: status %d at %d:%d\n",
+                 static_cast<int>(s.status), s.line, s.column, static_cast<int>(t.status), t.line,
+                 t.column);
     fuzz_require(false, "pieces: well-formed in both or in neither");
   }
   fuzz_require(whole.line_ending == piecewise.line_ending, "pieces: same line ending");
@@ -114,7 +115,7 @@ void require_same_tree(const XmlDocument& whole, const XmlDocument& piecewise) {
   while (!pending.empty()) {
     auto [a, b] = pending.back();
     pending.pop_back();
-    require_same_node(*a, *b, whole.status.status != 0);
+    require_same_node(*a, *b, !whole.parse_result.ok());
     const XmlNode* x = a->first_child;
     const XmlNode* y = b->first_child;
     for (; x != nullptr && y != nullptr; x = x->next_sibling, y = y->next_sibling)
@@ -153,9 +154,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz_require(parsed != nullptr && parsed->root != nullptr, "a root node");
   XmlNode* main_node = xml_main_node(document);
   fuzz_require(main_node == nullptr || main_node->parent == parsed->root, "main node under root");
-  XmlParseStatus status = xml_parse_status(document);
-  fuzz_require((status.status == 0) == (status.message == nullptr) || status.status > 40,
-               "a message exactly for known errors");
+  XmlParseResult status = xml_parse_result(document);
+  fuzz_require(
+      status.ok() == (status.description() == nullptr) || static_cast<int>(status.status) > 40,
+      "a message exactly for known errors");
   check_tree(parsed->root);
   check_pieces(text, *parsed, chosen_piece_units(data, size));
   if (text.size() <= 2048) check_pieces(text, *parsed, 1);

@@ -35,7 +35,6 @@ constexpr int kOpened = 0;
 constexpr int kDefinitionError = 1;
 constexpr int kCannotRun = 2;
 constexpr int kOutOfMemory = 3;
-constexpr int kXmlParserOutOfMemory = 1;  // the parse status of a parser that ran out of memory
 
 constexpr const char* kUsageLine =
     "Usage: ambrel-dialog [OPTION]... [--] (FILE | --embedded)\nTry 'ambrel-dialog --help'.\n";
@@ -114,7 +113,7 @@ int out_of_memory() {
 int inspect(const DialogOptions& options, std::u16string definition) {
   int document = xml_parse_text(kAnyNumber, definition);
   // The parser reports memory running out as a malformed text; it is not the definition's fault.
-  if (document == 0 || xml_parse_status(document).status == kXmlParserOutOfMemory)
+  if (document == 0 || xml_parse_result(document).status == XmlStatus::out_of_memory)
     return out_of_memory();
   if (options.embedded) {
     for (std::u16string_view name : kEmbeddedProcedures)

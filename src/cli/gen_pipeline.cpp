@@ -19,8 +19,6 @@ namespace ambrel {
 
 namespace {
 
-constexpr int kParserOutOfMemory = 1;  // the parse status of a parse that ran out of memory
-
 // How one input went; the worst of all inputs makes the exit status.
 enum class InputOutcome { well_formed, malformed, unreadable, out_of_memory };
 
@@ -37,14 +35,15 @@ InputOutcome unreadable(const std::string& input, int error, Reports& reports) {
   return InputOutcome::unreadable;
 }
 
-InputOutcome report_status(const std::string& input, const XmlParseStatus& status,
-                           Reports& reports) {
-  if (status.status == 0) return InputOutcome::well_formed;
-  if (status.status == kParserOutOfMemory) return InputOutcome::out_of_memory;
-  std::string message = status.message != nullptr ? utf16_to_utf8(status.message)
-                                                  : "error " + std::to_string(status.status);
-  reports.push_back(shown_input(input) + ":" + std::to_string(status.line) + ":" +
-                    std::to_string(status.column) + ": " + message + "\n");
+InputOutcome report_parse(const std::string& input, const XmlParseResult& parse, Reports& reports) {
+  if (parse.ok()) return InputOutcome::well_formed;
+  if (parse.status == XmlStatus::out_of_memory) return InputOutcome::out_of_memory;
+  const char16_t* description = parse.description();
+  std::string message = description != nullptr
+                            ? utf16_to_utf8(description)
+                            : "error " + std::to_string(static_cast<int>(parse.status));
+  reports.push_back(shown_input(input) + ":" + std::to_string(parse.line) + ":" +
+                    std::to_string(parse.column) + ": " + message + "\n");
   return InputOutcome::malformed;
 }
 
@@ -64,12 +63,12 @@ InputOutcome file_input(const std::string& input, DeclarationGenerator& generato
     generator.feed(piece);
     fed = true;
   }
-  XmlParseStatus status{};
-  if (fed) status = generator.end_document();
-  if (status.status == kParserOutOfMemory) return InputOutcome::out_of_memory;
+  XmlParseResult parse;
+  if (fed) parse = generator.end_document();
+  if (parse.status == XmlStatus::out_of_memory) return InputOutcome::out_of_memory;
   if (reader.error() != 0)
     return unreadable(input, reader.error(), reports);  // the cut text's fault is no news
-  return report_status(input, status, reports);
+  return report_parse(input, parse, reports);
 }
 
 int out_of_memory(const std::string& what) {

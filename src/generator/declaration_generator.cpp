@@ -6,14 +6,11 @@
 #include "generator/catalogue.h"
 #include "generator/catalogue_filer.h"
 #include "generator/declarations.h"
-#include "xml/error_messages.h"
 #include "xml/xml_event_parser.h"
 
 namespace ambrel {
 
 namespace {
-
-constexpr int kOutOfMemory = 1;
 
 // Turns parser events into filing steps: only elements, their texts and whether they
 // have other child nodes matter to the catalogue.
@@ -42,12 +39,7 @@ class FilingHandler final : public XmlEventHandler {
   CatalogueFiler& filer_;
 };
 
-XmlParseStatus out_of_memory() {
-  XmlParseStatus status{};
-  status.status = kOutOfMemory;
-  status.message = xml_error_message(kOutOfMemory);
-  return status;
-}
+XmlParseResult out_of_memory() { return {XmlStatus::out_of_memory}; }
 
 }  // namespace
 
@@ -83,15 +75,15 @@ void DeclarationGenerator::feed(std::u16string_view piece) {
   }
 }
 
-XmlParseStatus DeclarationGenerator::end_document() {
+XmlParseResult DeclarationGenerator::end_document() {
   if (state_->out_of_memory) return out_of_memory();
   try {
-    XmlParseStatus status = state_->current_parser().finish();
+    XmlParseResult result = state_->current_parser().finish();
     state_->out_of_memory = state_->parser->handler_failed();
     state_->parser.reset();
     state_->any_document_ended = true;
     if (!state_->out_of_memory) state_->filer.finish();
-    return status;
+    return result;
   } catch (const std::bad_alloc&) {
     state_->out_of_memory = true;
     return out_of_memory();
@@ -110,7 +102,7 @@ GeneratedDeclarations DeclarationGenerator::finish() {
     result.text = declarations();
   } catch (const std::bad_alloc&) {
     result.text.clear();
-    result.status = out_of_memory();
+    result.parse_result = out_of_memory();
   }
   return result;
 }

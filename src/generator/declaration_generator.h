@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "generator/declarations.h"
-#include "xml/xml_document.h"
+#include "xml/parse_result.h"
 
 namespace ambrel {
 
@@ -15,9 +15,9 @@ struct GeneratedDeclarations {
   // of what was parsed before the fault; empty when no element was parsed, and empty
   // when memory ran out while filing or printing.
   std::u16string text;
-  // As xml_parse_status reports it after xml_parse_text of the same whole text: all zero
-  // when well-formed; status 1 ("out of memory") when memory ran out anywhere.
-  XmlParseStatus status;
+  // As xml_parse_result reports it after xml_parse_text of the same whole text: ok when
+  // well-formed; out_of_memory when memory ran out anywhere.
+  XmlParseResult parse_result;
 };
 
 // Generates declarations from an XML text handed over in pieces of any size (split
@@ -41,9 +41,9 @@ class DeclarationGenerator {
   // document are ignored.
   void feed(std::u16string_view piece);
   // Ends the current document (the empty one when nothing was fed since the last) and gives
-  // its status as xml_parse_status would; what was parsed before a fault stays filed. The
-  // next piece starts another document.
-  XmlParseStatus end_document();
+  // its parse result as xml_parse_result would; what was parsed before a fault stays filed.
+  // The next piece starts another document.
+  XmlParseResult end_document();
   // The declarations of every document ended so far. Throws std::bad_alloc when memory ran
   // out, here or while filing.
   std::u16string declarations(const DeclarationStyle& style = {}) const;

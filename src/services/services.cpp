@@ -22,12 +22,6 @@ namespace {
 // The services are process-wide, so two owners would end each other's.
 std::atomic<bool> owner_alive{false};
 
-// The last event taken may still hold its data; taking until the queue is empty releases it.
-void end_events() {
-  event_library_end();
-  while (take_event() != 0) {}
-}
-
 void remove_backend() { use_backend(nullptr); }
 
 }  // namespace
@@ -62,7 +56,7 @@ bool Services::start_all(std::unique_ptr<Backend> backend) {
 
 bool Services::start_user_interface(std::unique_ptr<Backend> backend) {
   if (!note_start(use_backend(std::move(backend)), remove_backend)) return false;
-  if (!note_start(event_library_init(), end_events)) return false;
+  if (!note_start(event_library_init(), event_library_end)) return false;
   if (!note_start(window_library_init(), window_library_end)) return false;
   if (!note_start(gadget_library_init(), gadget_library_end)) return false;
   if (!note_start(drop_library_init(), drop_library_end)) return false;

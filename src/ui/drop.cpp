@@ -228,8 +228,8 @@ int choose_drop_action(int available, int modifiers) {
 }
 
 std::u16string event_drop_files() {
-  const CurrentEvent& current = thread_event_state().current;
-  if (current.code != kEventGadgetDrop && current.code != kEventWindowDrop) return {};
+  int code = current_event_code();
+  if (code != kEventGadgetDrop && code != kEventWindowDrop) return {};
   const auto* record = static_cast<const DropRecord*>(event_data());
   if (!record || record->format != kDropFormatFiles || record->data.size() < 2) return {};
   // The list ends in two zero units; every zero but the last becomes a line feed.

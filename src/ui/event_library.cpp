@@ -19,7 +19,7 @@ bool event_library_running() { return running.load(); }
 
 bool event_library_init() {
   if (!ui_backend()) return false;
-  thread_event_state();
+  start_event_state();
   create_binding_table();
   running.store(true);
   return true;
@@ -28,6 +28,7 @@ bool event_library_init() {
 void event_library_end() {
   running.store(false);
   destroy_binding_table();
+  end_event_state();
 }
 
 int window_wait_event(int milliseconds) {

@@ -1,15 +1,26 @@
+#include <memory>
 #include <utility>
 
 #include "ui/event_state.h"
 
 namespace ambrel {
 
-EventState& thread_event_state() {
-  thread_local EventState state;
+namespace {
+
+// Shared so that a dispatch keeps the state it started on when a procedure ends the library.
+std::shared_ptr<EventState>& running_state() {
+  static std::shared_ptr<EventState> state;
   return state;
 }
 
-namespace {
+EventState* state_if_running() { return running_state().get(); }
+
+// The current event; none while the library is not running.
+const CurrentEvent& current() {
+  static const CurrentEvent none;
+  const EventState* state = state_if_running();
+  return state ? state->current : none;
+}
 
 bool merges_into_tail(const EventState& state, int code, int object, int window, int type) {
   if (state.queue.empty() || code > 0xFFFF) return false;
@@ -21,9 +32,23 @@ bool matches(int wanted, int value) { return wanted == kAnyValue || wanted == va
 
 }  // namespace
 
+void start_event_state() {
+  if (!running_state()) running_state() = std::make_shared<EventState>();
+}
+
+void end_event_state() {
+  // Released from a local: data released now that raises or takes an event finds no state.
+  std::shared_ptr<EventState> ending = std::move(running_state());
+  ending.reset();
+}
+
+int current_event_code() { return current().code; }
+
 void raise_event_with(int code, int object, int window, int type, std::uint32_t flags,
                       SharedPayload payload) {
-  EventState& state = thread_event_state();
+  const std::shared_ptr<EventState> running = running_state();
+  if (!running) return;
+  EventState& state = *running;
   if (state.suppression != 0 && (flags & kEventForced) == 0) return;
   // A merged event leaves the tail its own data; the new data lives only for the dispatch.
   if (!merges_into_tail(state, code, object, window, type)) {
@@ -50,32 +75,37 @@ void raise_event_forced(int code, int object, int window, int type) {
 }
 
 void remove_queued_events(int code, int object, int window, int type) {
-  EventState& state = thread_event_state();
-  std::erase_if(state.queue, [&](const EventNode& node) {
+  EventState* state = state_if_running();
+  if (!state) return;
+  std::erase_if(state->queue, [&](const EventNode& node) {
     return matches(code, node.code) && matches(object, node.object) &&
            matches(window, node.window) && matches(type, node.type);
   });
 }
 
-void suppress_events() { ++thread_event_state().suppression; }
-
-void resume_events() {
-  // An unbalanced resume must not leave the thread suppressing for good.
-  int& suppression = thread_event_state().suppression;
-  if (suppression > 0) --suppression;
+void suppress_events() {
+  if (EventState* state = state_if_running()) ++state->suppression;
 }
 
-int event_window() { return thread_event_state().current.window; }
-int event_object() { return thread_event_state().current.object; }
-int event_type() { return thread_event_state().current.type; }
+void resume_events() {
+  // An unbalanced resume must not leave the events suppressed for good.
+  EventState* state = state_if_running();
+  if (state && state->suppression > 0) --state->suppression;
+}
+
+int event_window() { return current().window; }
+int event_object() { return current().object; }
+int event_type() { return current().type; }
 
 void* event_data() {
-  const SharedPayload& payload = thread_event_state().current.payload;
+  const SharedPayload& payload = current().payload;
   return payload ? payload->data() : nullptr;
 }
 
 int take_event() {
-  EventState& state = thread_event_state();
+  EventState* running = state_if_running();
+  if (!running) return 0;
+  EventState& state = *running;
   ++state.takes;
   state.current.code = 0;
   state.current.payload.reset();

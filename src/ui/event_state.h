@@ -1,6 +1,6 @@
 #pragma once
 
-// The per-thread event state behind events.h.
+// The event state behind events.h, owned by the running event library.
 
 #include <cstdint>
 #include <deque>
@@ -55,7 +55,14 @@ struct EventState {
   std::uint64_t takes = 0;  // counts take_event calls, to notice takes inside a dispatch
 };
 
-EventState& thread_event_state();
+// Creates the state (the event library's start) / drops it with the data of every event
+// still queued or current (its end). Ending inside a dispatch is safe: the dispatch keeps
+// the state it runs on until it returns.
+void start_event_state();
+void end_event_state();
+
+// The code of the current event; 0 when there is none or the library is not running.
+int current_event_code();
 
 // Raises with an already shared payload (the posted events' path).
 void raise_event_with(int code, int object, int window, int type, std::uint32_t flags,

@@ -2,9 +2,9 @@
 
 // The event queue, the current event and the binding table.
 //
-// Each thread has its own queue, current event and suppression counter. The binding table
-// is process-wide and used from the user-interface thread only; post_event is the way in
-// for other threads.
+// The queue, the current event, the suppression counter and the binding table live while
+// the event library runs and are used from the user-interface thread only; post_event is
+// the way in for other threads.
 
 #include "ui/event_codes.h"
 
@@ -14,19 +14,21 @@ using EventProcedure = void (*)();
 using EventDataRelease = void (*)(void* data);
 
 // Start-up and exit; the backend must be chosen first (use_backend), else the start fails.
+// The end drops the events still queued and the current one, releasing their data.
 bool event_library_init();
 void event_library_end();
 
 // Queues the event (merged into the queue's last event when that one has the same code,
-// object, window and type) and calls its bound procedures at once. Does nothing while the
-// calling thread suppresses events. The data, when given, is released through `release`
-// exactly once: after the next event was taken when this one was taken, otherwise as soon
-// as it is clear nobody will take it (merged, suppressed, removed, dropped with its window).
+// object, window and type) and calls its bound procedures at once. Does nothing while
+// events are suppressed or the library is not running. The data, when given, is released
+// through `release` exactly once: after the next event was taken when this one was taken,
+// otherwise as soon as it is clear nobody will take it (merged, suppressed, removed,
+// dropped with its window or with the library).
 void raise_event(int code, int object, int window, int type, void* data = nullptr,
                  EventDataRelease release = nullptr);
 // The same, also while events are suppressed.
 void raise_event_forced(int code, int object, int window, int type);
-// Removes queued events of the calling thread; kAnyValue matches every value.
+// Removes queued events; kAnyValue matches every value.
 void remove_queued_events(int code, int object, int window, int type);
 
 void suppress_events();

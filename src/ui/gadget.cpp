@@ -63,6 +63,7 @@ void suppressed(Change change) {
 bool gadget_library_init() {
   if (!ui_backend()) return false;
   if (!library()) library() = std::make_unique<GadgetLibrary>();
+  start_gadget_lists();
   return true;
 }
 
@@ -70,6 +71,7 @@ void gadget_library_end() {
   if (!library()) return;
   library()->registry.free_all();
   library().reset();
+  end_gadget_lists();
 }
 
 int create_gadget(int number, const GadgetKind& kind, ControlRequest request, int flags,

@@ -1,6 +1,7 @@
 #include "ui/gadget_list.h"
 
 #include <map>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -19,15 +20,22 @@ struct GadgetListState {
   std::map<std::uint64_t, GadgetList> saved;  // by native window
 };
 
-GadgetListState& state() {
-  thread_local GadgetListState gadget_lists;
-  return gadget_lists;
+std::unique_ptr<GadgetListState>& running_lists() {
+  static std::unique_ptr<GadgetListState> lists;
+  return lists;
 }
 
 }  // namespace
 
+void start_gadget_lists() {
+  if (!running_lists()) running_lists() = std::make_unique<GadgetListState>();
+}
+
+void end_gadget_lists() { running_lists().reset(); }
+
 NativeHandle use_gadget_list(NativeHandle window) {
-  GadgetListState& lists = state();
+  if (!running_lists()) return kNoHandle;
+  GadgetListState& lists = *running_lists();
   NativeHandle previous = lists.current.parent;
   if (lists.window) lists.saved[lists.window.value] = std::move(lists.current);
   lists.window = window;
@@ -42,25 +50,32 @@ NativeHandle use_gadget_list(NativeHandle window) {
 }
 
 void push_gadget_parent(NativeHandle container) {
-  GadgetList& list = state().current;
+  if (!running_lists()) return;
+  GadgetList& list = running_lists()->current;
   list.earlier.push_back(list.parent);
   list.parent = container;
 }
 
-void replace_gadget_parent(NativeHandle parent) { state().current.parent = parent; }
+void replace_gadget_parent(NativeHandle parent) {
+  if (running_lists()) running_lists()->current.parent = parent;
+}
 
 bool pop_gadget_parent() {
-  GadgetList& list = state().current;
+  if (!running_lists()) return false;
+  GadgetList& list = running_lists()->current;
   if (list.earlier.empty()) return false;
   list.parent = list.earlier.back();
   list.earlier.pop_back();
   return true;
 }
 
-NativeHandle current_gadget_parent() { return state().current.parent; }
+NativeHandle current_gadget_parent() {
+  return running_lists() ? running_lists()->current.parent : kNoHandle;
+}
 
 void forget_gadget_list(NativeHandle window) {
-  GadgetListState& lists = state();
+  if (!running_lists()) return;
+  GadgetListState& lists = *running_lists();
   lists.saved.erase(window.value);
   if (lists.window == window) {
     lists.window = kNoHandle;

@@ -1,12 +1,17 @@
 #pragma once
 
-// The thread's current gadget list: the native window or container into which new gadgets
-// go, with the stack of earlier parents. Each window keeps its own list, so switching
-// between windows resumes where each one was left.
+// The current gadget list: the native window or container into which new gadgets go, with
+// the stack of earlier parents. Each window keeps its own list, so switching between
+// windows resumes where each one was left. The lists live while the gadget library runs;
+// without them there is no current parent and the calls below do nothing.
 
 #include "ui/backend/backend.h"
 
 namespace ambrel {
+
+// Start and end of the lists, with the gadget library.
+void start_gadget_lists();
+void end_gadget_lists();
 
 // Makes `window` the current list; returns the previous current parent.
 NativeHandle use_gadget_list(NativeHandle window);

@@ -4,8 +4,6 @@
 
 #include <climits>
 
-#include "xml/error_messages.h"
-
 namespace ambrel {
 
 namespace {
@@ -16,13 +14,18 @@ int clamp_to_int(XML_Size value) {
 
 }  // namespace
 
-XmlParseStatus expat_failure_status(XML_ParserStruct* parser, bool out_of_memory) {
-  XmlParseStatus status{};
-  status.status = out_of_memory ? XML_ERROR_NO_MEMORY : static_cast<int>(XML_GetErrorCode(parser));
-  status.line = clamp_to_int(XML_GetCurrentLineNumber(parser));
-  status.column = clamp_to_int(XML_GetCurrentColumnNumber(parser) + 1);
-  status.message = xml_error_message(status.status);
-  return status;
+static_assert(static_cast<int>(XmlStatus::out_of_memory) == XML_ERROR_NO_MEMORY &&
+                  static_cast<int>(XmlStatus::reserved_namespace_name) ==
+                      XML_ERROR_RESERVED_NAMESPACE_URI,
+              "the statuses are numbered as the parser numbers its errors");
+
+XmlParseResult expat_failure_result(XML_ParserStruct* parser, bool out_of_memory) {
+  XmlParseResult result;
+  result.status =
+      out_of_memory ? XmlStatus::out_of_memory : static_cast<XmlStatus>(XML_GetErrorCode(parser));
+  result.line = clamp_to_int(XML_GetCurrentLineNumber(parser));
+  result.column = clamp_to_int(XML_GetCurrentColumnNumber(parser) + 1);
+  return result;
 }
 
 }  // namespace ambrel

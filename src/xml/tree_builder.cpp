@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <new>
+#include <string>
 
 namespace ambrel {
 
@@ -10,9 +11,9 @@ TreeBuilder::TreeBuilder(XmlDocument& document) : document_(document) {
   push(document.root);
 }
 
-void TreeBuilder::open_element(std::u16string_view name, const char16_t* const* attributes,
-                               std::size_t attribute_strings) {
-  if (attribute_strings / 2 > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
+void TreeBuilder::start_element(std::u16string_view name, const char16_t* const* attributes,
+                                std::size_t attribute_count) {
+  if (attribute_count > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
     throw std::bad_alloc();
   }
   make_room();
@@ -23,15 +24,76 @@ void TreeBuilder::open_element(std::u16string_view name, const char16_t* const* 
     stored_name = names_.intern(name, document_.strings);
     parent.element_names.add({stored_name, name.size()});
   }
-  const char16_t* const* table = store_attributes(attributes, attribute_strings);
+  const char16_t* const* table = store_attributes(attributes, attribute_count * 2);
 
   XmlNode* node = link_new_node(XmlNodeKind::element);
   node->name = stored_name;
   node->attributes = table;
-  node->attribute_count = static_cast<std::int32_t>(attribute_strings / 2);
+  node->attribute_count = static_cast<std::int32_t>(attribute_count);
   node->sibling_index = seen.count;
   if (document_.main_node == nullptr) document_.main_node = node;
   push(node);
+}
+
+void TreeBuilder::end_element() { close(); }
+
+void TreeBuilder::character_data(std::u16string_view chars) {
+  open_[depth_ - 1].text.append_lines(chars, document_.line_ending);
+}
+
+void TreeBuilder::verbatim(std::u16string_view chars) { open_[depth_ - 1].text.append(chars); }
+
+void TreeBuilder::comment(std::u16string_view data) {
+  open(XmlNodeKind::comment);
+  character_data(data);
+  close();
+}
+
+void TreeBuilder::instruction(std::u16string_view target, std::u16string_view data) {
+  open(XmlNodeKind::instruction, target);
+  character_data(data);
+  close();
+}
+
+void TreeBuilder::start_cdata() { open(XmlNodeKind::cdata); }
+
+void TreeBuilder::end_cdata() { close(); }
+
+namespace {
+
+// Identifiers are quoted with apostrophes when they hold a double quotation mark.
+void append_quoted(std::u16string& out, std::u16string_view identifier) {
+  char16_t quote = identifier.find(u'"') == std::u16string_view::npos ? u'"' : u'\'';
+  out += u' ';
+  out += quote;
+  out += identifier;
+  out += quote;
+}
+
+std::u16string compose_doctype(std::u16string_view name, std::u16string_view system_id,
+                               std::u16string_view public_id, bool has_internal_subset) {
+  std::u16string text = u"<!DOCTYPE ";
+  text += name;
+  if (!system_id.empty()) text += public_id.empty() ? u" SYSTEM" : u" PUBLIC";
+  if (!public_id.empty()) append_quoted(text, public_id);
+  if (!system_id.empty()) append_quoted(text, system_id);
+  text += has_internal_subset ? u" [" : u">";
+  return text;
+}
+
+}  // namespace
+
+void TreeBuilder::start_doctype(std::u16string_view name, std::u16string_view system_id,
+                                std::u16string_view public_id, bool has_internal_subset) {
+  open(XmlNodeKind::doctype);
+  verbatim(compose_doctype(name, system_id, public_id, has_internal_subset));
+  if (!has_internal_subset) close();
+}
+
+void TreeBuilder::end_doctype() {
+  if (open_[depth_ - 1].node->kind != XmlNodeKind::doctype) return;
+  verbatim(u"]>");
+  close();
 }
 
 void TreeBuilder::open(XmlNodeKind kind, std::u16string_view name) {
@@ -52,16 +114,6 @@ void TreeBuilder::close() {
   closing.node->text = closing.text.store_in(document_.strings);
   --depth_;
 }
-
-void TreeBuilder::append_text(std::u16string_view chars) {
-  open_[depth_ - 1].text.append_lines(chars, document_.line_ending);
-}
-
-void TreeBuilder::append_verbatim(std::u16string_view chars) {
-  open_[depth_ - 1].text.append(chars);
-}
-
-XmlNodeKind TreeBuilder::current_kind() const { return open_[depth_ - 1].node->kind; }
 
 void TreeBuilder::finish() {
   for (std::size_t i = 0; i < depth_; ++i) {

@@ -10,33 +10,34 @@
 #include "xml/sibling_names.h"
 #include "xml/text_buffer.h"
 #include "xml/xml_document.h"
+#include "xml/xml_event_parser.h"
 
 namespace ambrel {
 
-// Builds a document's tree from parser events: opens and closes nodes, links them in
-// document order and accumulates their texts. Open nodes are kept on an explicit stack,
-// so nesting depth is bounded by memory, not by the call stack.
+// Builds a document's tree from the parser's events: opens and closes nodes, links them
+// in document order and accumulates their texts. Open nodes are kept on an explicit
+// stack, so nesting depth is bounded by memory, not by the call stack.
 // Allocation failure throws std::bad_alloc; the tree stays consistent.
-class TreeBuilder {
+class TreeBuilder final : public XmlEventHandler {
  public:
   // Starts at the document's root node.
   explicit TreeBuilder(XmlDocument& document);
 
-  // Opens an element named `name` whose attribute strings are `attributes`
-  // (name, value, ... `attribute_strings` in all).
-  void open_element(std::u16string_view name, const char16_t* const* attributes,
-                    std::size_t attribute_strings);
-  // Opens a node of another kind; `name` is stored only for instructions.
-  void open(XmlNodeKind kind, std::u16string_view name = {});
-  // Closes the innermost open node (never the root).
-  void close();
-
-  // Character data: each LF is written in the document's line-ending style.
-  void append_text(std::u16string_view chars);
-  // Markup passed through verbatim.
-  void append_verbatim(std::u16string_view chars);
-
-  XmlNodeKind current_kind() const;
+  void start_element(std::u16string_view name, const char16_t* const* attributes,
+                     std::size_t attribute_count) override;
+  void end_element() override;
+  // Each LF is written in the document's line-ending style.
+  void character_data(std::u16string_view chars) override;
+  void verbatim(std::u16string_view chars) override;
+  void comment(std::u16string_view data) override;
+  void instruction(std::u16string_view target, std::u16string_view data) override;
+  void start_cdata() override;
+  void end_cdata() override;
+  // The declaration is kept as written up to its internal subset, which stays open (and
+  // gathers the subset's markup) until end_doctype.
+  void start_doctype(std::u16string_view name, std::u16string_view system_id,
+                     std::u16string_view public_id, bool has_internal_subset) override;
+  void end_doctype() override;
 
   // Stores the texts of the nodes still open (the root, and after a failed parse the
   // elements whose end was never reached).
@@ -51,6 +52,10 @@ class TreeBuilder {
     std::array<std::int32_t, 6> kind_counts{};  // siblings so far by kind (elements aside)
   };
 
+  // Opens a node of a kind other than element; `name` is stored only for instructions.
+  void open(XmlNodeKind kind, std::u16string_view name = {});
+  // Closes the innermost open node (never the root).
+  void close();
   void make_room();
   XmlNode* link_new_node(XmlNodeKind kind);
   void push(XmlNode* node);

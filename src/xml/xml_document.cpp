@@ -1,13 +1,14 @@
 #include "xml/xml_document.h"
 
+#include <algorithm>
 #include <memory>
 #include <new>
 
 #include "support/object_registry.h"
-#include "support/unicode_text.h"
 #include "xml/document_parse.h"
-#include "xml/expat_parse.h"
 #include "xml/line_endings.h"
+#include "xml/tree_builder.h"
+#include "xml/xml_event_parser.h"
 
 namespace ambrel {
 
@@ -30,6 +31,31 @@ std::unique_ptr<XmlDocument> new_document(std::u16string_view text) {
   return document;
 }
 
+// The whole text in one call: the parser splits it in pieces of its own.
+constexpr std::size_t kWholeText = std::u16string_view::npos;
+
+// Builds the tree of `document` from one parse of `text`, handed over `piece_units` code
+// units at a time, and records the parse status. Returns false when no parser could be
+// created (the document is then untouched).
+bool parse_into(XmlDocument& document, std::u16string_view text, std::size_t piece_units) {
+  piece_units = std::max<std::size_t>(piece_units, 1);
+  TreeBuilder builder(document);
+  XmlEventParser parser(builder);
+  if (!parser.created()) return false;
+  try {
+    while (!text.empty()) {
+      std::u16string_view piece = text.substr(0, piece_units);
+      text.remove_prefix(piece.size());
+      parser.feed(piece);
+    }
+    document.parse_result = parser.finish();
+    builder.finish();
+  } catch (const std::bad_alloc&) {
+    document.parse_result = parser.out_of_memory_result();
+  }
+  return true;
+}
+
 }  // namespace
 
 bool xml_library_init() {
@@ -42,13 +68,6 @@ void xml_library_end() { documents().reset(); }
 int parse_text_in_pieces(int handle, std::u16string_view text, std::size_t piece_units) {
   if (!documents() || !ObjectRegistry<XmlDocument>::is_valid_request(handle)) return 0;
   try {
-    // expat pairs a high surrogate with whatever unit follows it, markup included, so an
-    // unpaired one is read as U+FFFD, as everywhere else in the system.
-    std::u16string repaired;
-    if (!is_valid_utf16(text)) {
-      repaired = replace_lone_surrogates(text);
-      text = repaired;
-    }
     std::unique_ptr<XmlDocument> document = new_document(text);
     if (!parse_into(*document, text, piece_units)) return 0;
     int number = documents()->insert(handle, std::move(document));
@@ -60,7 +79,7 @@ int parse_text_in_pieces(int handle, std::u16string_view text, std::size_t piece
 }
 
 int xml_parse_text(int handle, std::u16string_view text) {
-  return parse_text_in_pieces(handle, text, kDefaultPieceUnits);
+  return parse_text_in_pieces(handle, text, kWholeText);
 }
 
 int xml_parse_text(int handle, const char16_t* text) {
@@ -77,9 +96,9 @@ XmlNode* xml_main_node(int handle) {
 
 const XmlDocument* xml_find_document(int handle) { return find(handle); }
 
-XmlParseStatus xml_parse_status(int handle) {
+XmlParseResult xml_parse_result(int handle) {
   XmlDocument* document = find(handle);
-  return document != nullptr ? document->status : XmlParseStatus{};
+  return document != nullptr ? document->parse_result : XmlParseResult{};
 }
 
 void xml_free_document(int handle) {

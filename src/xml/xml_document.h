@@ -6,6 +6,7 @@
 
 #include "support/object_registry.h"
 #include "xml/node_pool.h"
+#include "xml/parse_result.h"
 #include "xml/string_arena.h"
 #include "xml/xml_navigation.h"
 #include "xml/xml_node.h"
@@ -20,14 +21,6 @@ inline constexpr int kXmlEncodingUtf8 = 2;
 // The style of the input's first line break; every LF of parsed text is written back in it.
 enum class XmlLineEnding : std::int32_t { none = 0, crlf = 1, lf = 2, cr = 4 };
 
-// What a parse left behind: all zero (and no message) after a well-formed text.
-struct XmlParseStatus {
-  int status;               // the parser's error code; 1 "out of memory", 3 "no element found" ...
-  int line;                 // from 1
-  int column;               // from 1
-  const char16_t* message;  // static text for codes 1 to 40, else null
-};
-
 // One parsed text. Written only by xml_parse_text, read-only afterwards.
 struct XmlDocument {
   explicit XmlDocument(std::size_t text_bytes) : strings(text_bytes) {}
@@ -38,7 +31,7 @@ struct XmlDocument {
   XmlNode* main_node = nullptr;  // the first element opened (the document element), or null
   int encoding = kXmlEncodingUtf16;
   XmlLineEnding line_ending = XmlLineEnding::crlf;
-  XmlParseStatus status{};
+  XmlParseResult parse_result;
 };
 
 // Creates the document registry. Call once before any other operation; true once it runs.
@@ -49,7 +42,7 @@ void xml_library_end();
 // Parses `text` into a new document under `handle` (kAnyNumber for an automatic number;
 // an explicit number frees the document it held). Returns the automatic number, or 1 for
 // an explicit number, also when the text is malformed: the document then holds what was
-// parsed before the fault (see xml_parse_status). Returns 0 only when no document could
+// parsed before the fault (see xml_parse_result). Returns 0 only when no document could
 // be created. Texts of any length are accepted.
 int xml_parse_text(int handle, std::u16string_view text);
 // The same for a zero-terminated text; null is parsed as the empty text.
@@ -64,8 +57,8 @@ XmlNode* xml_main_node(int handle);
 // The document under `handle`, or null.
 const XmlDocument* xml_find_document(int handle);
 
-// The status a parse left behind; all zero for an unknown handle.
-XmlParseStatus xml_parse_status(int handle);
+// What the parse of the document left behind; ok for an unknown handle.
+XmlParseResult xml_parse_result(int handle);
 
 // Frees the document and everything it owns; kAnyNumber frees every document.
 void xml_free_document(int handle);

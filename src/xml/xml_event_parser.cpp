@@ -2,18 +2,44 @@
 
 #include <expat.h>
 
+#include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <new>
 
 #include "support/unicode_text.h"
-#include "xml/error_messages.h"
-#include "xml/expat_parse.h"
 #include "xml/expat_status.h"
 
 namespace ambrel {
 
+static_assert(sizeof(XML_Char) == sizeof(char16_t),
+              "expat must be the UTF-16 build, compiled with XML_UNICODE");
+static_assert(std::endian::native == std::endian::little,
+              "the text is handed to the parser as UTF-16LE bytes");
+
 namespace {
+
+// The largest piece handed to the parser in one call (2 MiB). The parser copies each piece
+// into a buffer of its own, so small pieces keep that copy small at no cost in speed (and
+// far below the 1 GiB where its int-sized buffer doubling overflows).
+constexpr std::size_t kPieceUnits = std::size_t{1} << 20;
+
+// How many units of `rest` to hand the parser next: at most `limit` (at least 1), but
+// never ending between a CR and an LF or inside a surrogate pair. The parser counts
+// lines per piece it is handed and would count a split CR LF twice.
+std::size_t next_piece_units(std::u16string_view rest, std::size_t limit) {
+  std::size_t units = std::min(rest.size(), std::max<std::size_t>(limit, 1));
+  while (units < rest.size()) {
+    char16_t last = rest[units - 1];
+    char16_t next = rest[units];
+    bool joined =
+        (last == u'\r' && next == u'\n') || (is_high_surrogate(last) && is_low_surrogate(next));
+    if (!joined) break;
+    units = units > 1 ? units - 1 : units + 1;
+  }
+  return units;
+}
 
 const char16_t* as_utf16(const XML_Char* s) { return reinterpret_cast<const char16_t*>(s); }
 
@@ -113,11 +139,13 @@ struct XmlEventCallbacks {
   // Registered only so the declaration does not reach the default handler.
   static void XMLCALL xml_declaration(void*, const XML_Char*, const XML_Char*, int) {}
 
-  // The same set as the parse into a document: the parser behaves differently (what is
-  // reported where, which entity references stay unexpanded) with other sets.
+  // The parser behaves differently with other sets (what is reported where, which entity
+  // references stay unexpanded), so every handler is registered whatever the handler uses.
   static void register_all(XML_Parser parser, XmlEventParser& self) {
     XML_SetElementHandler(parser, start_element, end_element);
     XML_SetCharacterDataHandler(parser, character_data);
+    // The non-expanding form: references to entities of the internal subset stay in the
+    // text as written.
     XML_SetDefaultHandler(parser, verbatim);
     XML_SetCommentHandler(parser, comment);
     XML_SetCdataSectionHandler(parser, start_cdata, end_cdata);
@@ -132,8 +160,7 @@ XmlEventParser::XmlEventParser(XmlEventHandler& handler)
     : handler_(handler), parser_(XML_ParserCreate(reinterpret_cast<const XML_Char*>(u"UTF-16"))) {
   if (parser_ == nullptr) {
     failed_ = true;
-    status_.status = XML_ERROR_NO_MEMORY;
-    status_.message = xml_error_message(XML_ERROR_NO_MEMORY);
+    result_.status = XmlStatus::out_of_memory;
     return;
   }
   XmlEventCallbacks::register_all(parser_, *this);
@@ -177,7 +204,7 @@ void XmlEventParser::parse_holding_last(std::u16string_view units) {
 // inside a pair, so each can be repaired on its own.
 void XmlEventParser::parse(std::u16string_view units, bool is_final) {
   do {
-    std::u16string_view piece = units.substr(0, next_piece_units(units, kDefaultPieceUnits));
+    std::u16string_view piece = units.substr(0, next_piece_units(units, kPieceUnits));
     units.remove_prefix(piece.size());
     if (contains_surrogate(piece) && !is_valid_utf16(piece)) {
       repaired_ = replace_lone_surrogates(piece);
@@ -188,13 +215,18 @@ void XmlEventParser::parse(std::u16string_view units, bool is_final) {
                                        units.empty() && is_final ? XML_TRUE : XML_FALSE);
     if (result == XML_STATUS_ERROR || handler_failed_) {
       failed_ = true;
-      status_ = expat_failure_status(parser_, handler_failed_);
+      result_ = expat_failure_result(parser_, handler_failed_);
       return;
     }
   } while (!units.empty());
 }
 
-XmlParseStatus XmlEventParser::finish() {
+XmlParseResult XmlEventParser::out_of_memory_result() const {
+  if (parser_ == nullptr) return result_;
+  return expat_failure_result(parser_, true);
+}
+
+XmlParseResult XmlEventParser::finish() {
   if (!failed_ && !finished_) {
     char16_t last =
         held_unit_ != 0 && is_high_surrogate(held_unit_) ? kReplacementCharacter : held_unit_;
@@ -202,7 +234,7 @@ XmlParseStatus XmlEventParser::finish() {
     parse(last != 0 ? std::u16string_view(&last, 1) : std::u16string_view(), true);
   }
   finished_ = true;
-  return status_;
+  return result_;
 }
 
 }  // namespace ambrel

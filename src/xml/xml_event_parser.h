@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "xml/xml_document.h"
+#include "xml/parse_result.h"
 
 struct XML_ParserStruct;
 
@@ -37,10 +37,10 @@ class XmlEventHandler {
   virtual void end_doctype() = 0;
 };
 
-// One parse of a UTF-16 text handed over in pieces of any size, with the parser set up
-// and unpaired surrogates read as U+FFFD exactly as xml_parse_text does, so the events
-// and the final status are those of parsing the whole text into a document. Memory does
-// not grow with the text: only a piece at a time is copied.
+// One parse of a UTF-16 text handed over in pieces of any size, unpaired surrogates read
+// as U+FFFD; the events and the final status do not depend on where the pieces are cut.
+// xml_parse_text builds its trees through it, and the generator files straight from it.
+// Memory does not grow with the text: only a piece at a time is copied.
 class XmlEventParser {
  public:
   explicit XmlEventParser(XmlEventHandler& handler);
@@ -50,13 +50,17 @@ class XmlEventParser {
 
   // The next piece of the text. Ignored once the parse has failed or was finished.
   void feed(std::u16string_view piece);
-  // Ends the text and returns the status xml_parse_status would give for it: all zero
-  // when well-formed. "out of memory" when the parser could not even be created.
-  XmlParseStatus finish();
+  // Ends the text and returns how its parse ended: ok when well-formed, out_of_memory when
+  // the parser could not even be created.
+  XmlParseResult finish();
 
+  // False when the parser could not be created; nothing is parsed then.
+  bool created() const { return parser_ != nullptr; }
   // True after the handler signalled allocation failure; its own state may then be
   // incomplete.
   bool handler_failed() const { return handler_failed_; }
+  // The result of a parse stopped here because memory ran out outside the handler.
+  XmlParseResult out_of_memory_result() const;
 
  private:
   friend struct XmlEventCallbacks;
@@ -72,7 +76,7 @@ class XmlEventParser {
   char16_t held_unit_ = 0;   // the last unit fed, until its successor is known; 0: none
   std::u16string joined_;    // the held unit and the next piece
   std::u16string repaired_;  // a piece with unpaired surrogates, repaired
-  XmlParseStatus status_{};
+  XmlParseResult result_;
 };
 
 }  // namespace ambrel

@@ -49,7 +49,7 @@ class EmbeddedDefinitionParseTest : public ServicesTest {
 
 TEST_F(EmbeddedDefinitionParseTest, ParsesWithoutErrorIntoTheExpectedElements) {
   ASSERT_NE(document, 0);
-  EXPECT_EQ(xml_parse_status(document).status, 0);
+  EXPECT_EQ(xml_parse_result(document).status, XmlStatus::ok);
   std::vector<const XmlNode*> all = elements();
   ASSERT_EQ(all.size(), 22u);
   EXPECT_EQ(std::u16string_view(all[0]->name), u"dialogs");

@@ -1,6 +1,8 @@
 // Definitions with every element kind, grouped options, and panels with their tabs.
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "dialog/definition/element_kinds.h"
 #include "dialog_fixture.h"
@@ -174,6 +176,22 @@ TEST_F(EveryKindTest, GroupedOptionsAreCreatedAfterTheOtherChildrenInGroupOrder)
   EXPECT_EQ(get_gadget_state(a), 0);
   EXPECT_EQ(get_gadget_state(b), 1);
   EXPECT_EQ(get_gadget_state(c), 1);
+}
+
+TEST_F(EveryKindTest, ManyGroupsAreCreatedInTheOrderTheyFirstAppear) {
+  ASSERT_EQ(open(u"<window><vbox><option name='a' group='30'/><option name='b' group='1'/>"
+                 u"<option name='c' group='30'/><option name='d' group='2'/>"
+                 u"<option name='e' group='1'/><option name='f' group='2'/></vbox></window>"),
+            1);
+  std::vector<int> created;
+  for (std::u16string_view name : {u"a", u"c", u"b", u"e", u"d", u"f"})
+    created.push_back(dialog_gadget(dialog, name));
+  EXPECT_TRUE(std::is_sorted(created.begin(), created.end()));
+  // Each group is a platform group of its own: choosing in one leaves the others.
+  for (int gadget : created) set_gadget_state(gadget, 1);
+  std::vector<int> states;
+  for (int gadget : created) states.push_back(get_gadget_state(gadget));
+  EXPECT_EQ(states, (std::vector<int>{0, 1, 0, 1, 0, 1}));
 }
 
 TEST_F(EveryKindTest, GroupedOptionsApplyTheirOwnStateAndGetNoBinding) {

@@ -10,6 +10,8 @@
 #include "ui/backend/headless/headless_backend.h"
 #include "ui/event_codes.h"
 #include "ui/events.h"
+#include "ui/gadget.h"
+#include "ui/gadget_kinds/gadget_kinds.h"
 #include "ui/platform.h"
 #include "ui/window.h"
 #include "xml/xml_document.h"
@@ -126,6 +128,36 @@ TEST(ServicesOwner, EndingReleasesTheDataOfTheTakenAndTheQueuedEvents) {
   EXPECT_EQ(releases, 0);
   services.reset();
   EXPECT_EQ(releases, 2);
+}
+
+TEST(ServicesOwner, ARunLeavesNoEventOrGadgetListStateToTheNext) {
+  std::unique_ptr<Services> services = Services::start(std::make_unique<HeadlessBackend>());
+  ASSERT_NE(services, nullptr);
+  int first = window_open(kAnyNumber, 0, 0, 100, 80, u"first", 0);
+  ASSERT_NE(first, 0);
+  // Left open: a container's list, suppressed events, an event taken and one queued.
+  ASSERT_NE(create_container_gadget(kAnyNumber, {}, {}), 0);
+  window_open(kAnyNumber, 0, 0, 100, 80, u"second", 0);
+  suppress_events();
+  raise_event_forced(kEventTimer, 1, first, 0);
+  raise_event_forced(kEventTimer, 2, first, 0);
+  ASSERT_NE(take_event(), 0);
+  services.reset();
+
+  services = Services::start(std::make_unique<HeadlessBackend>());
+  ASSERT_NE(services, nullptr);
+  EXPECT_EQ(take_event(), 0);
+  EXPECT_EQ(event_object(), 0);
+  // The new backend numbers its windows afresh: this window's list is a new one.
+  int window = window_open(kAnyNumber, 0, 0, 100, 80, u"again", 0);
+  ASSERT_NE(window, 0);
+  int button = create_button_gadget(kAnyNumber, {}, {u"b"});
+  ASSERT_NE(button, 0);
+  EXPECT_EQ(ui_backend()->control_parent(gadget_handle(button)), window_handle(window));
+  while (take_event() != 0) {}
+  raise_event(kEventTimer, 3, window, 0);
+  EXPECT_EQ(take_event(), kEventTimer);
+  EXPECT_EQ(event_object(), 3);
 }
 
 }  // namespace

@@ -69,7 +69,7 @@ TEST_F(RegexTest, FailuresGiveZeroOrTheEmptyText) {
   EXPECT_EQ(regex_replace(7, u"banana", u"o"), u"bonono");
   EXPECT_EQ(regex_create(7, u"["), 0);
   EXPECT_EQ(regex_replace(7, u"banana", u"o"), u"");
-  regex_library_end();
+  end_services();
   EXPECT_EQ(regex_replace(index_pattern_, u"/a[2]", u""), u"");
   EXPECT_EQ(regex_create(kAnyNumber, u"a"), 0);
 }

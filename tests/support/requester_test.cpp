@@ -95,7 +95,7 @@ TEST_F(RequesterTest, CancelGivesTheEmptyText) {
 
 TEST_F(RequesterTest, WithoutADialogNothingIsChosen) {
   answer_ = u"/tmp/chosen.xml";
-  requester_library_init();
+  set_open_file_dialog(nullptr);
   EXPECT_EQ(open_file_requester(u"t", u"", u"All|*.*", 0), u"");
   EXPECT_FALSE(asked_);
 }

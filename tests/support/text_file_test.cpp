@@ -207,7 +207,7 @@ TEST_F(TextFileTest, OpenRefusesDirectoriesAndMissingFilesButNotOtherReaders) {
   EXPECT_EQ(read_text(second, WholeFile), u"<a/>");
   EXPECT_EQ(open_file_for_reading(3, path), 1);
   EXPECT_NE(is_file(3), 0);
-  file_library_end();  // closes all three
+  end_services();  // closes all three
   EXPECT_EQ(is_file(first), 0);
   EXPECT_EQ(read_text(first, WholeFile), u"");
   EXPECT_EQ(detect_text_format(first), TextFormat::Ascii);

@@ -84,8 +84,27 @@ TEST(ControlTree, SiblingsKeepTheOrderTheyAreMovedTo) {
   EXPECT_EQ(tree.children(window), (Handles{a, b, c}));
   tree.move_child(a, 100);
   EXPECT_EQ(tree.children(window), (Handles{b, c, a}));
+  tree.move_child(a, 2);  // where it is already
+  EXPECT_EQ(tree.children(window), (Handles{b, c, a}));
   tree.detach(b);
   EXPECT_EQ(tree.children(window), (Handles{c, a}));
+  tree.detach(a);  // the newest
+  EXPECT_EQ(tree.children(window), (Handles{c}));
+}
+
+TEST(ControlTree, TheLastChildOfAnotherKindIsFoundFromTheEnd) {
+  ControlTree tree;
+  NativeHandle window = tree.add_window();
+  EXPECT_EQ(tree.last_child_except(window, ControlKind::Frame), kNoHandle);
+  NativeHandle first = tree.add_control(ControlKind::Frame, window);
+  EXPECT_EQ(tree.last_child_except(window, ControlKind::Frame), kNoHandle);
+  NativeHandle text = tree.add_control(ControlKind::Text, window);
+  tree.add_control(ControlKind::Frame, window);
+  tree.add_control(ControlKind::Frame, window);
+  EXPECT_EQ(tree.last_child_except(window, ControlKind::Frame), text);
+  EXPECT_EQ(tree.last_child_except(window, ControlKind::Text), tree.children(window).back());
+  EXPECT_NE(tree.last_child_except(window, ControlKind::Text), first);
+  EXPECT_EQ(tree.last_child_except(NativeHandle{99}, ControlKind::Frame), kNoHandle);
 }
 
 TEST(ControlTree, DestroysChildrenBeforeParentsAndSkipsWhatAVisitAlreadyRemoved) {

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 
@@ -175,6 +176,26 @@ TEST_F(GadgetQtTest, ContainerHoldsItsGadgetsAndReportsSizeChangesForced) {
   resume_events();
   EXPECT_EQ(pane->size(), QSize(150, 120));
   EXPECT_EQ(gadget_event_types(container), (std::vector<int>{0}));
+}
+
+TEST_F(GadgetQtTest, FreedGadgetsVanishAtOnceAndAreDeletedByTheEventLoop) {
+  int container = create_container_gadget(kAnyNumber, {0, 0, 100, 100}, {});
+  int inside = create_button_gadget(kAnyNumber, {0, 0, 50, 20}, {u"in"});
+  close_gadget_list();
+  int label = create_text_gadget(kAnyNumber, {0, 0, 50, 20}, {u"label"});
+  qt->widget(window_handle(window))->show();
+  QPointer<QWidget> pane = qt->widget(gadget_handle(container));
+  QPointer<QWidget> button = qt->widget(gadget_handle(inside));
+  QPointer<QWidget> text = qt->widget(gadget_handle(label));
+  free_gadget(label);
+  free_gadget(container);
+  EXPECT_EQ(is_gadget(inside), 0);
+  ASSERT_TRUE(pane && button && text);  // deleted later: a procedure may free from its event
+  EXPECT_FALSE(pane->isVisible());
+  EXPECT_FALSE(text->isVisible());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(pane || button || text);
+  EXPECT_NE(window_exists(window), 0);
 }
 
 TEST_F(GadgetQtTest, NaturalSizesFollowTheRealFont) {

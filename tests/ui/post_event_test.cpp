@@ -35,7 +35,7 @@ TEST_F(PostEventTest, WorkerEventIsRaisedForcedOnTheUserInterfaceThread) {
 }
 
 TEST_F(PostEventTest, PostingWithoutTheLibraryReleasesTheData) {
-  event_library_end();
+  end_services();
   releases = 0;
   static int payload = 0;
   EXPECT_EQ(post_event(kEventTimer, 1, 1, 0, &payload, [](void*) { ++releases; }), 0);

@@ -11,25 +11,25 @@ namespace {
 using ParseStatusTest = XmlTest;
 
 TEST_F(ParseStatusTest, WellFormedTextLeavesAnEmptyStatus) {
-  XmlParseStatus status = xml_parse_status(parse(u"<a>x</a>"));
-  EXPECT_EQ(status.status, 0);
+  XmlParseResult status = xml_parse_result(parse(u"<a>x</a>"));
+  EXPECT_EQ(status.status, XmlStatus::ok);
   EXPECT_EQ(status.line, 0);
   EXPECT_EQ(status.column, 0);
-  EXPECT_EQ(status.message, nullptr);
+  EXPECT_EQ(status.description(), nullptr);
 }
 
 TEST_F(ParseStatusTest, EmptyTextHasNoElement) {
-  XmlParseStatus status = xml_parse_status(parse(u""));
-  EXPECT_EQ(status.status, 3);
-  EXPECT_EQ(std::u16string(status.message), u"no element found");
+  XmlParseResult status = xml_parse_result(parse(u""));
+  EXPECT_EQ(status.status, XmlStatus::no_element);
+  EXPECT_EQ(std::u16string(status.description()), u"no element found");
 }
 
 TEST_F(ParseStatusTest, MismatchedTagKeepsWhatWasBuiltWithItsPosition) {
   int handle = parse(u"<a>\n <b>x</a>");
   ASSERT_NE(xml_is_document(handle), 0);
-  XmlParseStatus status = xml_parse_status(handle);
-  EXPECT_EQ(status.status, 7);
-  EXPECT_EQ(std::u16string(status.message), u"mismatched tag");
+  XmlParseResult status = xml_parse_result(handle);
+  EXPECT_EQ(status.status, XmlStatus::mismatched_tag);
+  EXPECT_EQ(std::u16string(status.description()), u"mismatched tag");
   EXPECT_EQ(status.line, 2);
   EXPECT_EQ(status.column, 8);
   const XmlNode* a = xml_main_node(handle);
@@ -43,22 +43,23 @@ TEST_F(ParseStatusTest, MismatchedTagKeepsWhatWasBuiltWithItsPosition) {
 
 TEST_F(ParseStatusTest, JunkAfterTheDocumentElementKeepsTheFirstElementOnly) {
   int handle = parse(u"<a/><b/>");
-  EXPECT_EQ(xml_parse_status(handle).status, 9);
+  EXPECT_EQ(xml_parse_result(handle).status, XmlStatus::junk_after_document_element);
   EXPECT_EQ(xml_child_count(root_of(handle)), 1);
   EXPECT_EQ(xml_node_name(xml_main_node(handle)), u"a");
 }
 
 TEST_F(ParseStatusTest, FaultyFirstMarkupLeavesNoMainNode) {
   int handle = parse(u"<1a/>");
-  EXPECT_EQ(xml_parse_status(handle).status, 4);
-  EXPECT_EQ(std::u16string(xml_parse_status(handle).message), u"not well-formed (invalid token)");
+  EXPECT_EQ(xml_parse_result(handle).status, XmlStatus::invalid_token);
+  EXPECT_EQ(std::u16string(xml_parse_result(handle).description()),
+            u"not well-formed (invalid token)");
   EXPECT_EQ(xml_main_node(handle), nullptr);
 }
 
 TEST_F(ParseStatusTest, UnknownHandlesHaveNoStatus) {
-  XmlParseStatus status = xml_parse_status(12345);
-  EXPECT_EQ(status.status, 0);
-  EXPECT_EQ(status.message, nullptr);
+  XmlParseResult status = xml_parse_result(12345);
+  EXPECT_EQ(status.status, XmlStatus::ok);
+  EXPECT_EQ(status.description(), nullptr);
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ TEST_F(ParseTreeTest, DefaultedAttributesFollowTheWrittenOnes) {
 
 TEST_F(ParseTreeTest, XmlDeclarationLeavesNoTraceAndDoesNotChangeTheEncoding) {
   int handle = parse(u"<?xml version=\"1.0\" encoding=\"UTF-8\"?><a>\u00e9</a>");
-  EXPECT_EQ(xml_parse_status(handle).status, 0);
+  EXPECT_EQ(xml_parse_result(handle).status, XmlStatus::ok);
   const XmlNode* root = root_of(handle);
   EXPECT_EQ(root->first_child, xml_main_node(handle));
   EXPECT_EQ(root->text, nullptr);
@@ -114,7 +114,7 @@ TEST_F(ParseTreeTest, DoctypeIsRecomposedAndItsEntitiesAreNotExpandedInText) {
   ASSERT_EQ(root->first_child->kind, XmlNodeKind::doctype);
   EXPECT_EQ(text_of(root->first_child), u"<!DOCTYPE r [<!ENTITY e 'v'>]>");
   EXPECT_EQ(text_of(xml_main_node(handle)), u"&e;&");
-  EXPECT_EQ(xml_parse_status(handle).status, 0);
+  EXPECT_EQ(xml_parse_result(handle).status, XmlStatus::ok);
 }
 
 TEST_F(ParseTreeTest, DoctypeIdentifiersAreQuotedSoTheyStayReadable) {
@@ -163,7 +163,7 @@ TEST_F(ParseTreeTest, LongTextsAndWideAttributeTablesSurviveTheirOwnBlocks) {
            std::u16string(i / 26 + 1, u'q') + u"='" + long_text.substr(0, 600) + u"'";
   doc += u">" + long_text + u"<c>short</c>" + long_text + u"</r>";
   int handle = parse(doc);
-  ASSERT_EQ(xml_parse_status(handle).status, 0);
+  ASSERT_EQ(xml_parse_result(handle).status, XmlStatus::ok);
   const XmlNode* r = xml_main_node(handle);
   EXPECT_EQ(r->attribute_count, 200);
   EXPECT_EQ(std::u16string(r->attributes[399]), long_text.substr(0, 600));
@@ -186,11 +186,11 @@ TEST_F(ParseTreeTest, ExplicitNumbersReplaceTheirDocument) {
   EXPECT_EQ(xml_main_node(automatic), nullptr);
 }
 
-TEST_F(ParseTreeTest, NothingIsParsedBeforeInitOrAfterEnd) {
-  xml_library_end();
+TEST_F(ParseTreeTest, NothingIsParsedWhileTheServicesAreDown) {
+  end_services();
   EXPECT_EQ(parse(u"<a/>"), 0);
   EXPECT_EQ(xml_is_document(1), 0);
-  xml_library_init();
+  ASSERT_NO_FATAL_FAILURE(start_services());
   EXPECT_NE(parse(u"<a/>"), 0);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dialog/layout/attribute_words.h"
+#include "dialog/layout/line_sharing.h"
 
 namespace ambrel::layout {
 namespace {
@@ -19,51 +20,21 @@ int32_t cross_of(const BoxSettings& settings, Size size) {
   return is_horizontal(settings) ? size.height : size.width;
 }
 
-// A child's share of too little room, in proportion to its request. The
-// product is taken in 64 bits; the quotient never exceeds the request.
-int32_t proportional_share(int32_t request, int32_t avail, int32_t requested_main) {
-  return static_cast<int32_t>(int64_t{request} * avail / requested_main);
-}
-
-// Main-axis size of every placed child, and the offset of the whole line.
-struct LineSizes {
-  std::vector<int32_t> sizes;
-  int32_t shift = 0;
-};
-
-LineSizes share_line(const BoxSettings& settings, const BoxMeasure& measure, int32_t avail,
-                     int32_t placed) {
-  const std::size_t count = measure.child_requests.size();
-  LineSizes line{std::vector<int32_t>(count, 0), 0};
-  if (settings.expand == ExpandMode::Equal) {
-    std::fill(line.sizes.begin(), line.sizes.end(),
-              saturate_figure((avail - int64_t{placed - 1} * settings.spacing) / placed));
-    return line;
+// How far the whole line moves when the box does not stretch its children and room is
+// left over.
+int32_t line_shift(const BoxSettings& settings, int32_t extra) {
+  if (settings.expand != ExpandMode::No) {
+    return 0;
   }
-  if (avail > 0 && avail < measure.requested_main) {
-    for (std::size_t i = 0; i < count; ++i) {
-      line.sizes[i] = proportional_share(measure.child_requests[i], avail, measure.requested_main);
-    }
-    return line;
+  switch (settings.align) {
+    case LineAlign::Start:
+      return 0;
+    case LineAlign::Center:
+      return extra / 2;
+    case LineAlign::End:
+      return extra;
   }
-  const int32_t extra = avail - measure.requested_main;
-  for (std::size_t i = 0; i < count; ++i) {
-    line.sizes[i] = measure.child_requests[i];
-    if (settings.expand == ExpandMode::Yes) {
-      line.sizes[i] += extra / placed;
-    } else if (settings.expand == ExpandMode::Item &&
-               static_cast<int64_t>(i) == settings.expand_item) {
-      line.sizes[i] += extra;
-    }
-  }
-  if (settings.expand == ExpandMode::No) {
-    if (settings.align == LineAlign::Center) {
-      line.shift = extra / 2;
-    } else if (settings.align == LineAlign::End) {
-      line.shift = extra;
-    }
-  }
-  return line;
+  return 0;
 }
 
 }  // namespace
@@ -121,9 +92,13 @@ std::vector<std::optional<Rect>> box_allocate(const BoxSettings& settings,
     return placed_rects;
   }
   const bool horizontal = is_horizontal(settings);
-  const LineSizes line =
-      share_line(settings, measure, horizontal ? area.width : area.height, placed);
-  int64_t position = int64_t{horizontal ? area.x : area.y} + line.shift;
+  const LineRequest request{measure.child_requests,
+                            measure.requested_main,
+                            placed,
+                            settings.spacing,
+                            {settings.expand, settings.expand_item}};
+  const SharedLine line = share_line(request, horizontal ? area.width : area.height);
+  int64_t position = int64_t{horizontal ? area.x : area.y} + line_shift(settings, line.extra);
   for (std::size_t i = 0; i < count; ++i) {
     if (measure.folded[i]) {
       continue;

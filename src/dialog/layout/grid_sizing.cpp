@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "dialog/layout/line_sharing.h"
+
 namespace ambrel::layout {
 namespace {
 
@@ -57,37 +59,39 @@ void widen_span(Axis axis, int32_t first, int32_t span, int32_t need) {
 // The sizes the lines of one axis get from avail pixels of room.
 std::vector<int32_t> share_axis(const std::vector<int32_t>& measured, int32_t spacing,
                                 ExpandChoice expand, int32_t total, int32_t avail) {
-  const int32_t count = static_cast<int32_t>(measured.size());
-  std::vector<int32_t> shared = measured;
-  if (count == 0) {
-    return shared;
+  if (measured.empty()) {
+    return measured;
   }
-  if (expand.mode == ExpandMode::Equal) {
-    std::fill(shared.begin(), shared.end(),
-              saturate_figure((avail - int64_t{count - 1} * spacing) / count));
-  } else if (avail > 0 && avail < total) {
-    for (int32_t& size : shared) {
-      size = static_cast<int32_t>(int64_t{size} * avail / total);
-    }
-  } else if (expand.mode == ExpandMode::Yes) {
-    for (int32_t& size : shared) {
-      size += (avail - total) / count;
-    }
-  } else if (expand.mode == ExpandMode::Item && expand.item >= 0 && expand.item < count) {
-    shared[expand.item] += avail - total;
-  }
-  return shared;
+  const LineRequest line{measured, total, static_cast<int32_t>(measured.size()), spacing, expand};
+  return share_line(line, avail).sizes;
 }
 
-// Offset of line index from the axis start, and the extent of span lines.
-int32_t line_offset(const std::vector<int32_t>& sizes, int32_t spacing, int32_t index) {
-  return saturate_figure(int64_t{index} * spacing + sum_of(sizes, 0, index));
-}
+// The lines of one axis as allocated, with the sum of the sizes before each line taken
+// once, so that placing every child costs the same however many lines come before it.
+class AllocatedAxis {
+ public:
+  AllocatedAxis(const std::vector<int32_t>& sizes, int32_t spacing)
+      : sums_before_(sizes.size() + 1, 0), spacing_(spacing) {
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+      sums_before_[i + 1] = sums_before_[i] + sizes[i];
+    }
+  }
 
-int32_t span_extent(const std::vector<int32_t>& sizes, int32_t spacing, int32_t first,
-                    int32_t span) {
-  return saturate_figure(sum_of(sizes, first, span) + int64_t{span - 1} * spacing);
-}
+  // Offset of line index from the axis start.
+  int32_t offset(int32_t index) const {
+    return saturate_figure(int64_t{index} * spacing_ + sums_before_[index]);
+  }
+
+  // Extent of span lines from first, with the gaps between them.
+  int32_t extent(int32_t first, int32_t span) const {
+    return saturate_figure(sums_before_[first + span] - sums_before_[first] +
+                           int64_t{span - 1} * spacing_);
+  }
+
+ private:
+  std::vector<int64_t> sums_before_;
+  int32_t spacing_;
+};
 
 // Rows the children reach; equal to the finished row count, and a guard when a
 // child was added after grid_finish.
@@ -145,13 +149,14 @@ std::vector<Rect> grid_allocate(const GridTable& table, const GridSettings& sett
                  sizes.total_width, area.width);
   const std::vector<int32_t> heights = share_axis(
       measured_heights, settings.row_spacing, settings.row_expand, sizes.total_height, area.height);
+  const AllocatedAxis columns(widths, settings.column_spacing);
+  const AllocatedAxis rows(heights, settings.row_spacing);
   std::vector<Rect> rects;
   rects.reserve(table.children.size());
   for (const GridPlacement& cell : table.children) {
-    rects.push_back({area.x + line_offset(widths, settings.column_spacing, cell.column),
-                     area.y + line_offset(heights, settings.row_spacing, cell.row),
-                     span_extent(widths, settings.column_spacing, cell.column, cell.column_span),
-                     span_extent(heights, settings.row_spacing, cell.row, cell.row_span)});
+    rects.push_back({area.x + columns.offset(cell.column), area.y + rows.offset(cell.row),
+                     columns.extent(cell.column, cell.column_span),
+                     rows.extent(cell.row, cell.row_span)});
   }
   return rects;
 }

@@ -1,5 +1,8 @@
 #include "dialog/objects/grouped_options.h"
 
+#include <cstdint>
+#include <unordered_map>
+
 #include "dialog/objects/gadget_creation.h"
 #include "ui/gadget.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
@@ -27,15 +30,18 @@ void create_option(const PendingOption& entry) {
 }  // namespace
 
 void create_grouped_options(const std::vector<PendingOption>& pending) {
-  std::vector<bool> created(pending.size(), false);
-  for (std::size_t first = 0; first < pending.size(); ++first) {
-    if (created[first]) continue;
+  // The entries of each group in list order, the groups in the order they first appear:
+  // sorted once, so that a list of many small groups costs no more than one large group.
+  std::vector<std::vector<const PendingOption*>> groups;
+  std::unordered_map<std::int32_t, std::size_t> index_of_group;
+  for (const PendingOption& entry : pending) {
+    auto [found, added] = index_of_group.try_emplace(entry.group, groups.size());
+    if (added) groups.emplace_back();
+    groups[found->second].push_back(&entry);
+  }
+  for (const std::vector<const PendingOption*>& group : groups) {
     start_new_option_group();
-    for (std::size_t i = first; i < pending.size(); ++i) {
-      if (created[i] || pending[i].group != pending[first].group) continue;
-      create_option(pending[i]);
-      created[i] = true;
-    }
+    for (const PendingOption* entry : group) create_option(*entry);
   }
 }
 

@@ -1,6 +1,7 @@
 #include "ui/backend/control_tree.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace ambrel {
@@ -66,8 +67,12 @@ int ControlTree::option_group(NativeHandle control) const {
 void ControlTree::detach(NativeHandle control) {
   const Control* entry = find(control);
   if (!entry) return;
-  if (std::vector<NativeHandle>* siblings = children_of(entry->parent))
-    std::erase(*siblings, control);
+  std::vector<NativeHandle>* siblings = children_of(entry->parent);
+  if (!siblings) return;
+  // A control is in the list once, and the one taken out is most often the newest (a
+  // control made and freed at once): searched from the end, that costs nothing.
+  auto found = std::find(siblings->rbegin(), siblings->rend(), control);
+  if (found != siblings->rend()) siblings->erase(std::next(found).base());
 }
 
 ControlKind ControlTree::kind(NativeHandle control) const {
@@ -139,11 +144,19 @@ std::vector<NativeHandle> ControlTree::children(NativeHandle parent) const {
   return list ? *list : std::vector<NativeHandle>{};
 }
 
+NativeHandle ControlTree::last_child_except(NativeHandle parent, ControlKind kind) const {
+  const std::vector<NativeHandle>* list = children_of(parent);
+  if (!list) return kNoHandle;
+  auto found = std::find_if(list->rbegin(), list->rend(),
+                            [&](NativeHandle child) { return this->kind(child) != kind; });
+  return found == list->rend() ? kNoHandle : *found;
+}
+
 void ControlTree::move_child(NativeHandle child, std::size_t index) {
   const Control* entry = find(child);
   std::vector<NativeHandle>* siblings = entry ? children_of(entry->parent) : nullptr;
   if (!siblings) return;
-  std::erase(*siblings, child);
+  detach(child);
   siblings->insert(
       siblings->begin() + static_cast<std::ptrdiff_t>(std::min(index, siblings->size())), child);
 }

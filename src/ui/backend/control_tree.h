@@ -47,6 +47,8 @@ class ControlTree {
   int option_group(NativeHandle control) const;
 
   std::vector<NativeHandle> children(NativeHandle parent) const;
+  // The last of the children that is not of `kind`, found from the end; kNoHandle when none.
+  NativeHandle last_child_except(NativeHandle parent, ControlKind kind) const;
   // Moves a child to `index` within its parent's children.
   void move_child(NativeHandle child, std::size_t index);
   // Puts a control right after a sibling; false when they are not siblings.

@@ -129,14 +129,13 @@ TEST_F(RuntimeRegistryTest, ManyMoreNamesThanBucketsStayDistinct) {
   EXPECT_EQ(runtime_value(u"name_4321"), -4321);
 }
 
-TEST_F(RuntimeRegistryTest, InitAndEndEmptyTheRegistry) {
+TEST_F(RuntimeRegistryTest, TheEndOfTheServicesEmptiesTheRegistry) {
   runtime_register_integer(u"a", 1);
-  EXPECT_TRUE(runtime_registry_init());
+  end_services();
   EXPECT_EQ(runtime_is_defined(u"a"), 0);
   EXPECT_EQ(runtime_entry_count(), 0u);
-  runtime_register_integer(u"b", 2);
-  runtime_registry_end();
-  EXPECT_EQ(runtime_is_defined(u"b"), 0);
+  ASSERT_NO_FATAL_FAILURE(start_services());
+  EXPECT_EQ(runtime_is_defined(u"a"), 0);
   EXPECT_EQ(runtime_entry_count(), 0u);
 }
 

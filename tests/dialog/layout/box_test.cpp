@@ -118,6 +118,16 @@ TEST(Box, LargeRequestsDoNotOverflowTheProportionalShare) {
             (Spans{{0, 500'000'000}, {500'000'000, 500'000'000}}));
 }
 
+TEST(Box, RoomBelowZeroShrinksALineWhoseTotalSaturates) {
+  BoxMeasure measure;
+  const BoxSettings settings = hbox(ExpandMode::Yes, 0);
+  box_natural_size(settings, widths({1'000'000'000, 1'000'000'000, 1'000'000'000}), {}, measure);
+  ASSERT_EQ(measure.requested_main, INT32_MAX);
+  // Each child gives up a third of the 2^31 + 99 pixels missing.
+  EXPECT_EQ(spans(box_allocate(settings, measure, {0, 0, -100, 1})),
+            (Spans{{0, 284'172'085}, {284'172'085, 284'172'085}, {568'344'170, 284'172'085}}));
+}
+
 TEST(BoxWords, ExpandAndAlign) {
   EXPECT_EQ(parse_line_expand(u"no"), (ExpandChoice{ExpandMode::No, 0}));
   EXPECT_EQ(parse_line_expand(u"Equal"), (ExpandChoice{ExpandMode::Equal, 0}));

@@ -13,6 +13,12 @@ int within(const ControlRange& range, int value) {
                     std::max(range.minimum, range.maximum));
 }
 
+// Where a panel of this size holds its pages: inside its frame, below its tab strip.
+Rect page_area(Rect panel) {
+  constexpr int kTabHeight = HeadlessBackend::kTabHeight;
+  return {2, kTabHeight, panel.width - 4, panel.height - kTabHeight - 2};
+}
+
 }  // namespace
 
 int HeadlessBackend::control_value(NativeHandle handle) const {
@@ -88,13 +94,14 @@ NativeHandle HeadlessBackend::add_panel_page(NativeHandle panel, int position,
   // The page goes where its title went; only the current page shows.
   tree_.move_child(page, static_cast<std::size_t>(index));
   find_control(page)->visible = count == 0;
-  place_panel_pages(panel);
+  // The other pages are in place already: placing them all again would make adding
+  // pages one by one quadratic.
+  set_control_geometry(page, page_area(control->geometry));
   return page;
 }
 
 void HeadlessBackend::place_panel_pages(NativeHandle panel) {
-  Rect area = find_control(panel)->geometry;
-  Rect page{2, kTabHeight, area.width - 4, area.height - kTabHeight - 2};
+  Rect page = page_area(find_control(panel)->geometry);
   for (NativeHandle handle : tree_.children(panel)) set_control_geometry(handle, page);
 }
 

@@ -249,8 +249,9 @@ void QtBackend::destroy_children(std::vector<NativeHandle> children) {
     controls_.erase(handle.value);
     tree_.remove(handle);
     forget_parent(handle);
-    // Qt would delete it with its parent; re-parent to nothing so the order stays ours.
-    widget->setParent(nullptr);
+    // Left in its parent, hidden, until deleted: taking it out of the window would walk the
+    // window's whole focus chain, for every control freed. Should the parent go first, Qt
+    // deletes it with the parent and drops its pending deletion.
     forget_widget(widget);
   });
 }

@@ -205,10 +205,8 @@ void Win32Backend::place_new_control(HWND control, const ControlRequest& request
   HWND after = HWND_TOP;
   if (request.kind == ControlKind::Frame) {
     after = HWND_BOTTOM;
-  } else {
-    for (NativeHandle sibling : tree_.children(request.parent)) {
-      if (tree_.kind(sibling) != ControlKind::Frame) after = find_control(sibling)->hwnd;
-    }
+  } else if (NativeHandle sibling = tree_.last_child_except(request.parent, ControlKind::Frame)) {
+    after = find_control(sibling)->hwnd;
   }
   SetWindowPos(control, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

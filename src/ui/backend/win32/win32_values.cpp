@@ -48,6 +48,12 @@ RECT page_rect(HWND panel) {
   return rect;
 }
 
+// Gives a page the panel's page rectangle, shown when its tab is the current one.
+void place_page(HWND page, const RECT& rect, bool current) {
+  MoveWindow(page, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+  ShowWindow(page, current ? SW_SHOWNA : SW_HIDE);
+}
+
 int clamp_to_range(int value, int minimum, int maximum) {
   return minimum <= maximum ? std::clamp(value, minimum, maximum) : value;
 }
@@ -247,19 +253,28 @@ NativeHandle Win32Backend::add_panel_page(NativeHandle panel_handle, int positio
   item.mask = TCIF_TEXT;
   item.pszText = caption.data();
   int count = control_item_count(panel_handle);
+  int index = insert_position(position, count);
   bool was_setting = setting_text_;
   setting_text_ = true;
-  SendMessageW(panel->hwnd, TCM_INSERTITEMW, static_cast<WPARAM>(insert_position(position, count)),
+  SendMessageW(panel->hwnd, TCM_INSERTITEMW, static_cast<WPARAM>(index),
                reinterpret_cast<LPARAM>(&item));
   setting_text_ = was_setting;
   NativeHandle handle = tree_.add_control(ControlKind::PanelPage, panel_handle);
   // The tab control's pages keep the order of its tabs.
-  tree_.move_child(handle, static_cast<std::size_t>(insert_position(position, count)));
+  tree_.move_child(handle, static_cast<std::size_t>(index));
+  HWND panel_hwnd = panel->hwnd;
   ControlInfo info;
   info.hwnd = page;
   controls_.emplace(handle.value, std::move(info));
   register_hwnd(page, handle);
-  show_current_page(panel_handle);
+  if (index < count) {
+    show_current_page(panel_handle);  // the tabs after it moved
+  } else {
+    // Appended: the other pages keep their place, and placing them all again would make
+    // adding pages one by one quadratic.
+    place_page(page, page_rect(panel_hwnd),
+               index == static_cast<int>(SendMessageW(panel_hwnd, TCM_GETCURSEL, 0, 0)));
+  }
   return handle;
 }
 
@@ -272,9 +287,7 @@ void Win32Backend::show_current_page(NativeHandle panel_handle) {
   for (NativeHandle page : tree_.children(panel_handle)) {
     const ControlInfo* info = find_control(page);
     if (!info || tree_.kind(page) != ControlKind::PanelPage) continue;
-    MoveWindow(info->hwnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-               TRUE);
-    ShowWindow(info->hwnd, index == current ? SW_SHOWNA : SW_HIDE);
+    place_page(info->hwnd, rect, index == current);
     ++index;
   }
 }
