@@ -24,6 +24,7 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,7 +51,8 @@ struct Probe {
   QString lines;       // LF line ends, as the document keeps them
   QString crlf_lines;  // only for the cases that need it
   std::u16string expected_crlf;
-  qsizetype expected_characters = 0;  // the document's characterCount() when it holds the text
+  qsizetype expected_characters = 0;    // the document's characterCount() when it holds the text
+  std::unique_ptr<QTextDocument> kept;  // a document that stays off the editor
 };
 
 // The time of the case's own step and of showing its result; `check` says whether the
@@ -144,6 +146,27 @@ Figures built_then_attached(Probe& probe, bool undo, bool layout_first,
 void insert_pieces(QTextDocument& document, const QString& text) {
   QTextCursor cursor(&document);
   for (QStringView piece : pieces_of(text)) cursor.insertText(piece.toString());
+}
+
+// Piece by piece into the shown editor at its end, the event loop turning (and the editor
+// painting) after each piece, as a load spread over the loop's turns would; the check notes
+// the longest turn.
+Figures inserted_in_turns(Probe& probe) {
+  QTextCursor cursor(probe.editor.document());
+  double longest_turn = 0;
+  Figures figures = filled(probe, [&] {
+    for (QStringView piece : pieces_of(probe.lines)) {
+      Clock::time_point turn = Clock::now();
+      cursor.movePosition(QTextCursor::End);
+      cursor.insertText(piece.toString());
+      show(probe.editor);
+      longest_turn = std::max(longest_turn, seconds_since(turn));
+    }
+  });
+  char note[64];
+  std::snprintf(note, sizeof note, "; longest turn %.3f s", longest_turn);
+  figures.check += note;
+  return figures;
 }
 
 std::u16string crlf_of(QStringView text) {
@@ -293,6 +316,8 @@ const std::vector<Case>& cases() {
       {"insert-shown", "insertText in pieces into the shown editor's document, undo off",
        [](Probe& p) { p.editor.document()->setUndoRedoEnabled(false); },
        [](Probe& p) { return filled(p, [&] { insert_pieces(*p.editor.document(), p.lines); }); }},
+      {"insert-turns", "insertText in pieces at the end of the shown editor, a paint after each",
+       [](Probe& p) { p.editor.document()->setUndoRedoEnabled(false); }, inserted_in_turns},
       {"detached-whole", "insertText whole into a detached document, then setDocument", nothing,
        [](Probe& p) {
          return built_then_attached(p, false, false,
@@ -301,11 +326,10 @@ const std::vector<Case>& cases() {
       {"detached-only", "insertText whole into a detached document, never attached", nothing,
        [](Probe& p) {
          Clock::time_point start = Clock::now();
-         QTextDocument document;
-         document.setUndoRedoEnabled(false);
-         QTextCursor(&document).insertText(p.lines);
+         p.kept.reset(detached_document(false));
+         QTextCursor(p.kept.get()).insertText(p.lines);
          Figures figures{seconds_since(start)};
-         figures.check = holds_text(p, document);
+         figures.check = holds_text(p, *p.kept);
          return figures;
        }},
       {"detached-pieces", "insertText in pieces into a detached document, then setDocument",
@@ -415,7 +439,7 @@ int run_one(int argc, char** argv, const Case& probe_case, std::size_t megabytes
   show(editor);
 
   std::string utf8 = catalogue_text(megabytes * kMegabyte);
-  Probe probe{editor, QString::fromUtf8(utf8), {}, {}};
+  Probe probe{editor, QString::fromUtf8(utf8), {}, {}, 0, {}};
   ambrel::bench::CaseFigures result;
   result.input_bytes = utf8.size();
   utf8 = std::string();
