@@ -460,8 +460,8 @@ const std::vector<Case>& cases() {
        [](Probe& p) {
          return cleared(p, [&] { stream_in(p.editor.control, L"", 0, SF_TEXT | SF_UNICODE); });
        }},
-      {"clear-recreate", "a new control in place of the filled one (the backend's set before)",
-       backend_filled,
+      {"clear-recreate", "a new control in place of one filled by a stream-in without undo",
+       streamed_without_undo,
        [](Probe& p) {
          return cleared(p, [&] {
            DestroyWindow(p.editor.control);
