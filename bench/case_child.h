@@ -18,14 +18,11 @@
 #include <string>
 #include <vector>
 
+#include "probe_table.h"
+
 extern char** environ;
 
 namespace ambrel::bench {
-
-struct ChildResult {
-  std::string line;  // empty: ended for overrunning, or it died
-  std::string over;  // what it overran: "over 300 s", "over 6144 MiB"
-};
 
 inline long resident_mib(pid_t process) {
   std::ifstream status("/proc/" + std::to_string(process) + "/status");

@@ -1,10 +1,12 @@
 #pragma once
 
-// What the editor probes share: their options, the one line a child prints for its case, and
-// the table row the parent makes of it. Plain C++, for the Linux and the Windows probe alike.
+// What the editor probes share: their options, their main, the one line a child prints for
+// its case, and the tables the parent makes of them. Plain C++, for the Linux and the Windows
+// probe alike; each probe brings its cases and its way of running a child.
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,6 +56,13 @@ inline void print_table_header() {
   std::printf("%-20s %8s %8s %8s %9s %9s %6s %6s  %s\n", "case", "step s", "show s", "s/MB",
               "peak MiB", "held MiB", "peak/B", "held/B", "check");
 }
+
+// What a child left: its line, or what it overran ("over 300 s", "over 6144 MiB") when it was
+// ended for it.
+struct ChildResult {
+  std::string line;
+  std::string over;
+};
 
 // The row of a case from its child's line; `over` says what the child overran, when it left
 // no line.
@@ -108,6 +117,48 @@ inline bool parse_probe_options(int argc, char** argv, ProbeOptions& options) {
     }
   }
   return options.limit_seconds > 0 && options.memory_cap_mib > 0 && !options.sizes.empty();
+}
+
+// Every wanted case at every size, one table per size, each row from a child that `run_child`
+// (case name, size) runs; `load` says how busy the machine is.
+template <class Case>
+void print_tables(const std::vector<Case>& cases, const ProbeOptions& options, const char* unit,
+                  const std::function<std::string()>& load,
+                  const std::function<ChildResult(const char*, std::size_t)>& run_child) {
+  for (const Case& probe_case : cases) {
+    if (wanted(options.cases, probe_case.name))
+      std::printf("  %-20s %s\n", probe_case.name, probe_case.what);
+  }
+  for (std::size_t size : options.sizes) {
+    std::printf("\n%zu %s  (load %s)\n", size, unit, load().c_str());
+    print_table_header();
+    for (const Case& probe_case : cases) {
+      if (!wanted(options.cases, probe_case.name)) continue;
+      ChildResult child = run_child(probe_case.name, size);
+      print_table_row(probe_case.name, child.line, child.over);
+    }
+  }
+}
+
+// A probe's main: with "--case NAME SIZE" it runs that case here (`run_one`); otherwise the
+// options over `options` choose what `run_tables` prints.
+template <class Case>
+int probe_main(int argc, char** argv, const std::vector<Case>& cases, ProbeOptions options,
+               const char* unit, const std::function<int(const Case&, std::size_t)>& run_one,
+               const std::function<void(const ProbeOptions&)>& run_tables) {
+  if (argc == 4 && std::string(argv[1]) == "--case") {
+    for (const Case& probe_case : cases) {
+      if (probe_case.name == std::string(argv[2]))
+        return run_one(probe_case, std::strtoul(argv[3], nullptr, 10));
+    }
+    return 2;
+  }
+  if (!parse_probe_options(argc, argv, options)) {
+    std::fprintf(stderr, "usage: %s %s (sizes in %s)\n", argv[0], kProbeUsage, unit);
+    return 2;
+  }
+  run_tables(options);
+  return 0;
 }
 
 }  // namespace ambrel::bench

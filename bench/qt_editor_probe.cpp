@@ -21,7 +21,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -460,48 +459,23 @@ int run_one(int argc, char** argv, const Case& probe_case, std::size_t megabytes
   return 0;
 }
 
-// --- The parent: every case at every size, one table per size.
-
-int run_all(const ambrel::bench::ProbeOptions& options) {
-  std::printf("QPlainTextEdit (%s), catalogue XML, one child process per row\n",
-              std::getenv("DISPLAY") ? "on the display" : "offscreen");
-  for (const Case& probe_case : cases()) {
-    if (ambrel::bench::wanted(options.cases, probe_case.name))
-      std::printf("  %-18s %s\n", probe_case.name, probe_case.what);
-  }
-  for (std::size_t megabytes : options.sizes) {
-    std::printf("\n%zu MB  (load %s)\n", megabytes, load_average().c_str());
-    ambrel::bench::print_table_header();
-    for (const Case& probe_case : cases()) {
-      if (!ambrel::bench::wanted(options.cases, probe_case.name)) continue;
-      ambrel::bench::ChildResult child = ambrel::bench::run_case_child(
-          {"bench_qt_editor_probe", "--case", probe_case.name, std::to_string(megabytes)},
-          options.limit_seconds, options.memory_cap_mib);
-      ambrel::bench::print_table_row(probe_case.name, child.line, child.over);
-    }
-  }
-  return 0;
-}
-
-const Case* case_named(const char* name) {
-  for (const Case& probe_case : cases()) {
-    if (std::strcmp(probe_case.name, name) == 0) return &probe_case;
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 4 && std::strcmp(argv[1], "--case") == 0) {
-    const Case* probe_case = case_named(argv[2]);
-    if (!probe_case) return 2;
-    return run_one(argc, argv, *probe_case, std::stoul(argv[3]));
-  }
-  ambrel::bench::ProbeOptions options{{1, 10, 50, 200}, {}, 300, 6144};
-  if (!ambrel::bench::parse_probe_options(argc, argv, options)) {
-    std::fprintf(stderr, "usage: %s %s (sizes in MB)\n", argv[0], ambrel::bench::kProbeUsage);
-    return 2;
-  }
-  return run_all(options);
+  using namespace ambrel::bench;
+  return probe_main<Case>(
+      argc, argv, cases(), {{1, 10, 50, 200}, {}, 300, 6144}, "MB",
+      [&](const Case& probe_case, std::size_t megabytes) {
+        return run_one(argc, argv, probe_case, megabytes);
+      },
+      [](const ProbeOptions& options) {
+        std::printf("QPlainTextEdit (%s), catalogue XML, one child process per row\n",
+                    std::getenv("DISPLAY") ? "on the display" : "offscreen");
+        print_tables<Case>(
+            cases(), options, "MB", load_average, [&](const char* name, std::size_t megabytes) {
+              return run_case_child(
+                  {"bench_qt_editor_probe", "--case", name, std::to_string(megabytes)},
+                  options.limit_seconds, options.memory_cap_mib);
+            });
+      });
 }

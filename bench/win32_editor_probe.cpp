@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -538,11 +539,6 @@ std::string machine_load() {
   return one + " " + five + " " + fifteen;
 }
 
-struct ChildResult {
-  std::string line;
-  std::string over;  // what it overran
-};
-
 long long working_set_mib(HANDLE process) {
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof(counters);
@@ -570,8 +566,8 @@ std::string wait_within(HANDLE child, const ambrel::bench::ProbeOptions& options
 
 // This program again with --case NAME KILOBYTES, its standard output through a pipe (large
 // enough for its one line).
-ChildResult run_child(const char* name, std::size_t kilobytes,
-                      const ambrel::bench::ProbeOptions& options) {
+ambrel::bench::ChildResult run_child(const char* name, std::size_t kilobytes,
+                                     const ambrel::bench::ProbeOptions& options) {
   SECURITY_ATTRIBUTES inheritable{sizeof(inheritable), nullptr, TRUE};
   HANDLE read_end = nullptr, write_end = nullptr;
   if (!CreatePipe(&read_end, &write_end, &inheritable, 1 << 16)) return {};
@@ -590,7 +586,7 @@ ChildResult run_child(const char* name, std::size_t kilobytes,
   BOOL started = CreateProcessW(program, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
                                 nullptr, &startup, &child);
   CloseHandle(write_end);
-  ChildResult result;
+  ambrel::bench::ChildResult result;
   if (started) {
     result.over = wait_within(child.hProcess, options);
     char buffer[512];
@@ -605,43 +601,17 @@ ChildResult run_child(const char* name, std::size_t kilobytes,
   return result;
 }
 
-int run_all(const ambrel::bench::ProbeOptions& options) {
-  std::printf("rich edit (Msftedit, plain text), catalogue XML, one child process per row\n");
-  for (const Case& probe_case : cases()) {
-    if (ambrel::bench::wanted(options.cases, probe_case.name))
-      std::printf("  %-20s %s\n", probe_case.name, probe_case.what);
-  }
-  for (std::size_t kilobytes : options.sizes) {
-    std::printf("\n%zu KB  (load %s)\n", kilobytes, machine_load().c_str());
-    ambrel::bench::print_table_header();
-    for (const Case& probe_case : cases()) {
-      if (!ambrel::bench::wanted(options.cases, probe_case.name)) continue;
-      ChildResult child = run_child(probe_case.name, kilobytes, options);
-      ambrel::bench::print_table_row(probe_case.name, child.line, child.over);
-    }
-  }
-  return 0;
-}
-
-const Case* case_named(const char* name) {
-  for (const Case& probe_case : cases()) {
-    if (std::strcmp(probe_case.name, name) == 0) return &probe_case;
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 4 && std::strcmp(argv[1], "--case") == 0) {
-    const Case* probe_case = case_named(argv[2]);
-    if (!probe_case) return 2;
-    return run_one(*probe_case, std::strtoul(argv[3], nullptr, 10));
-  }
-  ambrel::bench::ProbeOptions options{{100, 300, 1000, 10000, 50000}, {}, 120, 4096};
-  if (!ambrel::bench::parse_probe_options(argc, argv, options)) {
-    std::fprintf(stderr, "usage: %s %s (sizes in KB)\n", argv[0], ambrel::bench::kProbeUsage);
-    return 2;
-  }
-  return run_all(options);
+  using namespace ambrel::bench;
+  return probe_main<Case>(
+      argc, argv, cases(), {{100, 300, 1000, 10000, 50000}, {}, 120, 4096}, "KB", run_one,
+      [](const ProbeOptions& options) {
+        std::printf("rich edit (Msftedit, plain text), catalogue XML, one child process per row\n");
+        print_tables<Case>(cases(), options, "KB", machine_load,
+                           [&](const char* name, std::size_t kilobytes) {
+                             return run_child(name, kilobytes, options);
+                           });
+      });
 }

@@ -86,7 +86,8 @@ shows_text() { [ -n "$(text_time "$1" "$2")" ]; }
 # --- The program and its watcher.
 start_program() {
   rm -f "$work/status" "$work/pid"
-  ( "${program[@]}" >"$work/ambrel.log" 2>&1 & echo $! >"$work/pid"; wait $!; echo $? >"$work/status" ) &
+  # (The shell's own word on a program killed for overrunning is not wanted in the table.)
+  ( "${program[@]}" >"$work/ambrel.log" 2>&1 & echo $! >"$work/pid"; wait $!; echo $? >"$work/status" ) 2>/dev/null &
   wait_for 10 test -s "$work/pid" || fail "the program did not start"
   wait_for 60 titled_shown "$title" || fail "no window titled \"$title\" appeared"
   window=$(find_titled "$title")
@@ -178,7 +179,8 @@ open_file() {
     xdotool key Return
     end=$((start + 2000))
     while (($(now_ms) < end)); do
-      if titled_gone "Read XML from file" || ! answering_lately; then
+      # (xdotool complains of a dialog that goes while it looks.)
+      if titled_gone "Read XML from file" 2>/dev/null || ! answering_lately; then
         echo "$start"
         return 0
       fi
