@@ -71,11 +71,11 @@ double show(QPlainTextEdit& editor) {
   return seconds_since(start);
 }
 
-std::vector<QStringView> pieces_of(const QString& text) {
+std::vector<QStringView> pieces_of(const QString& text, qsizetype size = kPieceSize) {
   std::vector<QStringView> pieces;
   qsizetype start = 0;
   while (start < text.size()) {
-    qsizetype end = std::min(start + kPieceSize, text.size());
+    qsizetype end = std::min(start + size, text.size());
     qsizetype line_end = text.indexOf(u'\n', end - 1);  // pieces end after a line
     end = line_end < 0 ? text.size() : line_end + 1;
     pieces.emplace_back(QStringView(text).mid(start, end - start));
@@ -150,11 +150,11 @@ void insert_pieces(QTextDocument& document, const QString& text) {
 // Piece by piece into the shown editor at its end, the event loop turning (and the editor
 // painting) after each piece, as a load spread over the loop's turns would; the check notes
 // the longest turn.
-Figures inserted_in_turns(Probe& probe) {
+Figures inserted_in_turns(Probe& probe, qsizetype piece_size) {
   QTextCursor cursor(probe.editor.document());
   double longest_turn = 0;
   Figures figures = filled(probe, [&] {
-    for (QStringView piece : pieces_of(probe.lines)) {
+    for (QStringView piece : pieces_of(probe.lines, piece_size)) {
       Clock::time_point turn = Clock::now();
       cursor.movePosition(QTextCursor::End);
       cursor.insertText(piece.toString());
@@ -316,7 +316,11 @@ const std::vector<Case>& cases() {
        [](Probe& p) { p.editor.document()->setUndoRedoEnabled(false); },
        [](Probe& p) { return filled(p, [&] { insert_pieces(*p.editor.document(), p.lines); }); }},
       {"insert-turns", "insertText in pieces at the end of the shown editor, a paint after each",
-       [](Probe& p) { p.editor.document()->setUndoRedoEnabled(false); }, inserted_in_turns},
+       [](Probe& p) { p.editor.document()->setUndoRedoEnabled(false); },
+       [](Probe& p) { return inserted_in_turns(p, kPieceSize); }},
+      {"insert-turns-1m", "the same in pieces of 1 Mi characters",
+       [](Probe& p) { p.editor.document()->setUndoRedoEnabled(false); },
+       [](Probe& p) { return inserted_in_turns(p, 1024 * 1024); }},
       {"detached-whole", "insertText whole into a detached document, then setDocument", nothing,
        [](Probe& p) {
          return built_then_attached(p, false, false,
