@@ -42,7 +42,7 @@ windows_bin=${2:+$(cd "$2" && pwd)}
 here=$(cd "$(dirname "$0")" && pwd)
 title='Ambrel v.1.0.0.7'
 work=$(mktemp -d)
-e2e_label=window-bench program_log=$work/ambrel.log layout=$work/layout.txt click_settle=0
+e2e_label=window-bench program_log=$work/ambrel.log layout=$work/layout.txt
 source "$here/../tests/app/e2e/e2e_lib.sh"
 source "$here/../scripts/windows-wine.sh"
 
@@ -162,7 +162,7 @@ paste_file() {
 # The dialog is moved off the window first, so that it covers neither pane. A Return that the
 # name completer takes leaves the dialog up with the program idle: Return again then.
 open_file() {
-  local path=$1 dialog attempt start end
+  local path=$1 dialog start end
   [ -n "$windows_bin" ] && path=$(winepath -w "$path" 2>/dev/null)
   point_at cmdFile
   xdotool click 1
@@ -174,7 +174,7 @@ open_file() {
   xdotool key --clearmodifiers ctrl+a
   xdotool type --delay 5 "$path"
   sleep 0.5
-  for attempt in 1 2 3; do
+  for _ in 1 2 3; do
     start=$(now_ms)
     xdotool key Return
     end=$((start + 2000))
