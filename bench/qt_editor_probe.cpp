@@ -147,6 +147,12 @@ void insert_pieces(QTextDocument& document, const QString& text) {
   for (QStringView piece : pieces_of(text)) cursor.insertText(piece.toString());
 }
 
+Figures detached_in_pieces(Probe& probe, bool undo, bool layout_first) {
+  return built_then_attached(probe, undo, layout_first, [&](QTextDocument& document) {
+    insert_pieces(document, probe.lines);
+  });
+}
+
 // Piece by piece into the shown editor at its end, the event loop turning (and the editor
 // painting) after each piece, as a load spread over the loop's turns would; the check notes
 // the longest turn.
@@ -336,21 +342,11 @@ const std::vector<Case>& cases() {
          return figures;
        }},
       {"detached-pieces", "insertText in pieces into a detached document, then setDocument",
-       nothing,
-       [](Probe& p) {
-         return built_then_attached(p, false, false,
-                                    [&](QTextDocument& d) { insert_pieces(d, p.lines); });
-       }},
+       nothing, [](Probe& p) { return detached_in_pieces(p, false, false); }},
       {"detached-undo", "the same with the document's undo stack on", nothing,
-       [](Probe& p) {
-         return built_then_attached(p, true, false,
-                                    [&](QTextDocument& d) { insert_pieces(d, p.lines); });
-       }},
+       [](Probe& p) { return detached_in_pieces(p, true, false); }},
       {"detached-layout", "the same with the layout set before the text", nothing,
-       [](Probe& p) {
-         return built_then_attached(p, false, true,
-                                    [&](QTextDocument& d) { insert_pieces(d, p.lines); });
-       }},
+       [](Probe& p) { return detached_in_pieces(p, false, true); }},
       {"detached-set", "setPlainText on a detached document, then setDocument", nothing,
        [](Probe& p) {
          return built_then_attached(p, false, false,

@@ -155,6 +155,10 @@ void stream_in(HWND control, const wchar_t* text, std::size_t size, WPARAM flags
   SendMessageW(control, EM_STREAMIN, flags, reinterpret_cast<LPARAM>(&stream));
 }
 
+void stream_in_whole(HWND control, const std::wstring& text) {
+  stream_in(control, text.data(), text.size(), SF_TEXT | SF_UNICODE);
+}
+
 void set_text_ex(HWND control, const std::wstring& text) {
   SETTEXTEX request{ST_DEFAULT | ST_UNICODE, 1200};
   SendMessageW(control, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&request),
@@ -317,9 +321,16 @@ Figures typed_key(Probe& probe) {
 void backend_filled(Probe& p) { set_text_ex(p.editor.control, p.crlf_text); }
 void streamed_without_undo(Probe& p) {
   SendMessageW(p.editor.control, EM_SETUNDOLIMIT, 0, 0);
-  stream_in(p.editor.control, p.crlf_text.data(), p.crlf_text.size(), SF_TEXT | SF_UNICODE);
+  stream_in_whole(p.editor.control, p.crlf_text);
 }
 void nothing(Probe&) {}
+Figures emptied_by_wm_settext(Probe& p) {
+  return cleared(
+      p, [&] { SendMessageW(p.editor.control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"")); });
+}
+Figures streamed(Probe& p) {
+  return filled(p, [&] { stream_in_whole(p.editor.control, p.crlf_text); });
+}
 
 struct Case {
   const char* name;
@@ -343,19 +354,9 @@ const std::vector<Case>& cases() {
                         reinterpret_cast<LPARAM>(p.crlf_text.c_str()));
          });
        }},
-      {"streamin", "EM_STREAMIN SF_TEXT|SF_UNICODE, one stream", nothing,
-       [](Probe& p) {
-         return filled(p, [&] {
-           stream_in(p.editor.control, p.crlf_text.data(), p.crlf_text.size(),
-                     SF_TEXT | SF_UNICODE);
-         });
-       }},
+      {"streamin", "EM_STREAMIN SF_TEXT|SF_UNICODE, one stream", nothing, streamed},
       {"streamin-lf", "the same of LF text", nothing,
-       [](Probe& p) {
-         return filled(p, [&] {
-           stream_in(p.editor.control, p.lf_text.data(), p.lf_text.size(), SF_TEXT | SF_UNICODE);
-         });
-       }},
+       [](Probe& p) { return filled(p, [&] { stream_in_whole(p.editor.control, p.lf_text); }); }},
       {"streamin-longlines", "one stream of the text with a line end only every 100 lines",
        [](Probe& p) {
          std::size_t lines = 0;
@@ -365,18 +366,12 @@ const std::vector<Case>& cases() {
          }
          p.expected_characters = static_cast<long>(p.crlf_text.size() - lines / 100);
        },
-       [](Probe& p) {
-         return filled(p, [&] {
-           stream_in(p.editor.control, p.crlf_text.data(), p.crlf_text.size(),
-                     SF_TEXT | SF_UNICODE);
-         });
-       }},
+       streamed},
       {"streamin-noredraw", "one stream between WM_SETREDRAW FALSE and TRUE", nothing,
        [](Probe& p) {
          return filled(p, [&] {
            SendMessageW(p.editor.control, WM_SETREDRAW, FALSE, 0);
-           stream_in(p.editor.control, p.crlf_text.data(), p.crlf_text.size(),
-                     SF_TEXT | SF_UNICODE);
+           stream_in_whole(p.editor.control, p.crlf_text);
            SendMessageW(p.editor.control, WM_SETREDRAW, TRUE, 0);
          });
        }},
@@ -384,8 +379,7 @@ const std::vector<Case>& cases() {
        [](Probe& p) {
          return filled(p, [&] {
            ShowWindow(p.editor.control, SW_HIDE);
-           stream_in(p.editor.control, p.crlf_text.data(), p.crlf_text.size(),
-                     SF_TEXT | SF_UNICODE);
+           stream_in_whole(p.editor.control, p.crlf_text);
            ShowWindow(p.editor.control, SW_SHOW);
          });
        }},
@@ -396,19 +390,9 @@ const std::vector<Case>& cases() {
          SendMessageW(p.editor.control, EM_SETTEXTMODE,
                       TM_PLAINTEXT | TM_SINGLELEVELUNDO | TM_MULTICODEPAGE, 0);
        },
-       [](Probe& p) {
-         return filled(p, [&] {
-           stream_in(p.editor.control, p.crlf_text.data(), p.crlf_text.size(),
-                     SF_TEXT | SF_UNICODE);
-         });
-       }},
+       streamed},
       {"streamin-nolimit", "one stream without EM_EXLIMITTEXT", nothing,
-       [](Probe& p) {
-         return filled(p, [&] {
-           stream_in(p.editor.control, p.crlf_text.data(), p.crlf_text.size(),
-                     SF_TEXT | SF_UNICODE);
-         });
-       },
+       [](Probe& p) { return filled(p, [&] { stream_in_whole(p.editor.control, p.crlf_text); }); },
        false},
       {"streamin-append", "EM_STREAMIN SFF_SELECTION at the end, 64 Ki pieces, undo off",
        [](Probe& p) { SendMessageW(p.editor.control, EM_SETUNDOLIMIT, 0, 0); },
@@ -437,11 +421,7 @@ const std::vector<Case>& cases() {
        backend_filled,
        [](Probe& p) { return cleared(p, [&] { set_text_ex(p.editor.control, L""); }); }},
       {"clear-wm-settext", "WM_SETTEXT \"\" after the backend's set", backend_filled,
-       [](Probe& p) {
-         return cleared(p, [&] {
-           SendMessageW(p.editor.control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
-         });
-       }},
+       emptied_by_wm_settext},
       {"clear-replacesel", "EM_SETSEL all, EM_REPLACESEL \"\" after the backend's set",
        backend_filled,
        [](Probe& p) {
@@ -451,11 +431,7 @@ const std::vector<Case>& cases() {
          });
        }},
       {"clear-streamed", "WM_SETTEXT \"\" after a stream-in without undo", streamed_without_undo,
-       [](Probe& p) {
-         return cleared(p, [&] {
-           SendMessageW(p.editor.control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
-         });
-       }},
+       emptied_by_wm_settext},
       {"clear-streamed-empty", "EM_STREAMIN of nothing after a stream-in without undo",
        streamed_without_undo,
        [](Probe& p) {
