@@ -1,6 +1,6 @@
 #pragma once
 
-// Memory figures of this process as the kernel counts them.
+// Figures of this process and of the machine as the kernel counts them.
 
 #include <cstring>
 #include <fstream>
@@ -15,4 +15,12 @@ inline long status_kilobytes(const char* field) {
     if (line.compare(0, length, field) == 0) return std::stol(line.substr(length + 1));
   }
   return -1;
+}
+
+// The machine's load averages over 1, 5 and 15 minutes, as "0.52 0.61 0.70".
+inline std::string load_average() {
+  std::ifstream loadavg("/proc/loadavg");
+  std::string one, five, fifteen;
+  loadavg >> one >> five >> fifteen;
+  return one + " " + five + " " + fifteen;
 }

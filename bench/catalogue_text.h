@@ -1,0 +1,42 @@
+#pragma once
+
+// A document of the shape people paste and open: a pretty-printed catalogue of records with
+// attributes, nested elements, numbers, dates, an entity and a non-ASCII letter, in short
+// lines. Plain C++, so that the Linux and the Windows benchmarks measure the same text.
+
+#include <cstddef>
+#include <string>
+
+namespace ambrel::bench {
+
+// About `bytes` bytes of UTF-8 (never less), each line ended by `line_end`.
+inline std::string catalogue_text(std::size_t bytes, const std::string& line_end = "\n") {
+  std::string text;
+  text.reserve(bytes + 1024);
+  auto line = [&](const std::string& content) {
+    text += content;
+    text += line_end;
+  };
+  line("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
+  line("<catalog generated=\"2024-05-01T12:00:00\" source=\"export\">");
+  for (long i = 0; text.size() < bytes; ++i) {
+    std::string n = std::to_string(i);
+    std::string price = std::to_string(5 + i % 90) + "." + std::to_string(10 + i % 89);
+    line("  <book id=\"bk" + n + "\" lang=\"" + (i % 3 == 0 ? "fr" : "en") + "\" available=\"" +
+         (i % 2 == 0 ? "true" : "false") + "\">");
+    line("    <title>The collected stories, volume " + n + "</title>");
+    line("    <author><name>Author " + std::to_string(i % 977) + "</name><born>" +
+         std::to_string(1900 + i % 100) + "</born></author>");
+    line("    <price currency=\"EUR\">" + price + "</price>");
+    line("    <stock>" + std::to_string(i % 250) + "</stock>");
+    line("    <published>20" + std::to_string(10 + i % 14) + "-0" + std::to_string(1 + i % 9) +
+         "-1" + std::to_string(i % 10) + "</published>");
+    line("    <tags><tag>fiction</tag><tag>caf\xC3\xA9 culture</tag></tags>");
+    line("    <description>Stories told &amp; retold, part " + n + ".</description>");
+    line("  </book>");
+  }
+  line("</catalog>");
+  return text;
+}
+
+}  // namespace ambrel::bench
