@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "dialog/definition/element_kinds.h"
+#include "dialog/element_kinds.h"
 #include "support/unicode_text.h"
 #include "ui/gadget.h"
 #include "ui/platform.h"

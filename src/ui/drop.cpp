@@ -35,9 +35,9 @@ struct DragState {
 };
 
 struct DropTarget {
-  int target_kind = 0;              // the gadget kind, 0 for a window
-  int object = 0;                   // gadget or window number
-  std::vector<Acceptance> formats;  // newest first
+  GadgetKindCode target_kind = GadgetKindCode::None;  // None for a window
+  int object = 0;                                     // gadget or window number
+  std::vector<Acceptance> formats;                    // newest first
   std::vector<Acceptance> private_types;
   DragState drag;
 };
@@ -78,8 +78,8 @@ void lower_overlapping_frames(Backend& backend, NativeHandle target) {
 }
 
 // Registers, updates or removes one acceptance of the native target; 1 on success.
-int change_acceptance(NativeHandle handle, int target_kind, int object, bool private_type, int key,
-                      int actions) {
+int change_acceptance(NativeHandle handle, GadgetKindCode target_kind, int object,
+                      bool private_type, int key, int actions) {
   Backend* backend = ui_backend();
   if (!backend || !handle) return 0;
   actions &= kAllActions;
@@ -110,9 +110,10 @@ int change_acceptance(NativeHandle handle, int target_kind, int object, bool pri
 int enable_on_gadget(int gadget, bool private_type, int key, int actions) {
   NativeHandle handle = gadget_handle(gadget);
   if (!handle) return 0;
-  int kind = ambrel::gadget_kind(gadget);
+  GadgetKindCode kind = ambrel::gadget_kind(gadget);
   if (!change_acceptance(handle, kind, gadget, private_type, key, actions)) return 0;
-  if (actions != 0 && kind != kGadgetFrame) lower_overlapping_frames(*ui_backend(), handle);
+  if (actions != 0 && kind != GadgetKindCode::Frame)
+    lower_overlapping_frames(*ui_backend(), handle);
   return 1;
 }
 
@@ -169,7 +170,7 @@ std::u16string file_list_data(const std::vector<std::u16string>& files) {
 void release_drop_record(void* data) { delete static_cast<DropRecord*>(data); }
 
 void raise_drop_event(const DropTarget& target, std::unique_ptr<DropRecord> record) {
-  if (target.target_kind == 0) {
+  if (target.target_kind == GadgetKindCode::None) {
     raise_event(kEventWindowDrop, target.object, target.object, 0, record.release(),
                 release_drop_record);
     return;
@@ -213,7 +214,8 @@ int enable_private_drop(int gadget, int private_type, int actions) {
 }
 
 int enable_window_drop(int window, int format, int actions) {
-  return change_acceptance(window_handle(window), 0, window, false, format, actions);
+  return change_acceptance(window_handle(window), GadgetKindCode::None, window, false, format,
+                           actions);
 }
 
 int choose_drop_action(int available, int modifiers) {

@@ -115,9 +115,9 @@ Gadget* find_gadget(int gadget) { return library() ? library()->registry.find(ga
 
 int is_gadget(int gadget) { return find_gadget(gadget) ? 1 : 0; }
 
-int gadget_kind(int gadget) {
+GadgetKindCode gadget_kind(int gadget) {
   Gadget* record = find_gadget(gadget);
-  return record ? record->kind->code : 0;
+  return record ? record->kind->code : GadgetKindCode::None;
 }
 
 NativeHandle gadget_handle(int gadget) {
@@ -264,14 +264,14 @@ void raise_gadget_event(const Gadget& gadget, int type, bool forced) {
   }
 }
 
-bool gadget_control_command(NativeHandle control, int code) {
+bool gadget_control_command(NativeHandle control, ControlCommand command) {
   Gadget* gadget = gadget_of_control(control);
   if (!gadget) return false;
   int number = gadget->number;
   int window = window_number_of(control);
-  if (gadget->kind->command && gadget->kind->command(*gadget, code)) return true;
+  if (gadget->kind->command && gadget->kind->command(*gadget, command)) return true;
   // The handler may have freed the gadget; an event for it would name nothing.
-  if (is_gadget(number)) raise_event(kEventGadget, number, window, code);
+  if (is_gadget(number)) raise_event(kEventGadget, number, window, static_cast<int>(command));
   return true;
 }
 

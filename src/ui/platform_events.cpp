@@ -120,8 +120,8 @@ void PlatformEvents::on_mouse(NativeHandle target, const MouseInput& input) {
 }
 
 // Controls are gadgets; what each kind makes of a report is the gadget layer's business.
-void PlatformEvents::on_control_command(NativeHandle control, int code) {
-  gadget_control_command(control, code);
+void PlatformEvents::on_control_command(NativeHandle control, ControlCommand command) {
+  gadget_control_command(control, command);
 }
 
 void PlatformEvents::on_control_focus(NativeHandle control, bool gained) {

@@ -15,7 +15,7 @@ class PlatformEvents final : public BackendSink {
   void on_timer(NativeHandle window, int timer) override;
   bool on_tab_key(NativeHandle window, bool backward) override;
   void on_mouse(NativeHandle target, const MouseInput& input) override;
-  void on_control_command(NativeHandle control, int code) override;
+  void on_control_command(NativeHandle control, ControlCommand command) override;
   void on_control_focus(NativeHandle control, bool gained) override;
   void on_control_resized(NativeHandle control) override;
   void on_control_destroyed(NativeHandle control) override;

@@ -6,22 +6,12 @@
 #include "support/object_registry.h"
 #include "ui/backend/backend.h"
 #include "ui/geometry/keep_value.h"
+#include "ui/kind_flags.h"
 
 namespace ambrel {
 
-// Window flags; the caption bits overlap and combine by OR.
-inline constexpr int kWindowScreenCentered = 1;
-inline constexpr int kWindowWindowCentered = 2;
-inline constexpr int kWindowTool = 4;
-inline constexpr int kWindowNoGadgets = 8;
-inline constexpr int kWindowTitleBar = 0xC00000;
-inline constexpr int kWindowSystemMenu = 0xC80000;
-inline constexpr int kWindowSizeGadget = 0xC40000;
-inline constexpr int kWindowMinimizeGadget = 0xCA0000;
-inline constexpr int kWindowMaximizeGadget = 0xC90000;
-inline constexpr int kWindowInvisible = 0x10000000;
-inline constexpr int kWindowBorderLess = static_cast<int>(0x80000000u);
-inline constexpr int kWindowNoActivate = 0x2000000;
+// The window flags are the window's rows of kinds.def (kWindowScreenCentered ...); the
+// caption bits overlap and combine by OR.
 // Start states, as the platform style bits say them.
 inline constexpr int kWindowStartMaximized = 0x1000000;
 inline constexpr int kWindowStartMinimized = 0x20000000;

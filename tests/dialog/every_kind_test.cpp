@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "dialog/definition/element_kinds.h"
+#include "dialog/element_kinds.h"
 #include "dialog_fixture.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
 #include "ui/measure.h"
@@ -35,37 +35,38 @@ const std::u16string kEveryKind =
 
 TEST_F(EveryKindTest, EveryGadgetKindIsCreatedWithItsArguments) {
   ASSERT_EQ(open(kEveryKind), 1) << dialog_error_text(dialog);
-  const std::pair<std::u16string_view, int> kinds[] = {{u"button", kGadgetButton},
-                                                       {u"checkbox", kGadgetCheckBox},
-                                                       {u"image", kGadgetImage},
-                                                       {u"option", kGadgetOption},
-                                                       {u"listview", kGadgetListView},
-                                                       {u"listicon", kGadgetListIcon},
-                                                       {u"tree", kGadgetTree},
-                                                       {u"container", kGadgetContainer},
-                                                       {u"combobox", kGadgetComboBox},
-                                                       {u"text", kGadgetText},
-                                                       {u"string", kGadgetString},
-                                                       {u"panel", kGadgetPanel},
-                                                       {u"editor", kGadgetEditor},
-                                                       {u"scintilla", kGadgetScintilla},
-                                                       {u"scrollarea", kGadgetScrollArea},
-                                                       {u"scrollbar", kGadgetScrollBar},
-                                                       {u"frame", kGadgetFrame},
-                                                       {u"progressbar", kGadgetProgressBar},
-                                                       {u"explorerlist", kGadgetExplorerList},
-                                                       {u"explorertree", kGadgetExplorerTree},
-                                                       {u"explorercombo", kGadgetExplorerCombo},
-                                                       {u"shortcut", kGadgetShortcut},
-                                                       {u"buttonimage", kGadgetButtonImage},
-                                                       {u"trackbar", kGadgetTrackBar},
-                                                       {u"canvas", kGadgetCanvas},
-                                                       {u"calendar", kGadgetCalendar},
-                                                       {u"date", kGadgetDate},
-                                                       {u"spin", kGadgetSpin},
-                                                       {u"web", kGadgetWeb},
-                                                       {u"hyperlink", kGadgetHyperLink},
-                                                       {u"ipaddress", kGadgetIpAddress}};
+  const std::pair<std::u16string_view, GadgetKindCode> kinds[] = {
+      {u"button", GadgetKindCode::Button},
+      {u"checkbox", GadgetKindCode::CheckBox},
+      {u"image", GadgetKindCode::Image},
+      {u"option", GadgetKindCode::Option},
+      {u"listview", GadgetKindCode::ListView},
+      {u"listicon", GadgetKindCode::ListIcon},
+      {u"tree", GadgetKindCode::Tree},
+      {u"container", GadgetKindCode::Container},
+      {u"combobox", GadgetKindCode::ComboBox},
+      {u"text", GadgetKindCode::Text},
+      {u"string", GadgetKindCode::String},
+      {u"panel", GadgetKindCode::Panel},
+      {u"editor", GadgetKindCode::Editor},
+      {u"scintilla", GadgetKindCode::CodeEditor},
+      {u"scrollarea", GadgetKindCode::ScrollArea},
+      {u"scrollbar", GadgetKindCode::ScrollBar},
+      {u"frame", GadgetKindCode::Frame},
+      {u"progressbar", GadgetKindCode::ProgressBar},
+      {u"explorerlist", GadgetKindCode::ExplorerList},
+      {u"explorertree", GadgetKindCode::ExplorerTree},
+      {u"explorercombo", GadgetKindCode::ExplorerCombo},
+      {u"shortcut", GadgetKindCode::Shortcut},
+      {u"buttonimage", GadgetKindCode::ButtonImage},
+      {u"trackbar", GadgetKindCode::TrackBar},
+      {u"canvas", GadgetKindCode::Canvas},
+      {u"calendar", GadgetKindCode::Calendar},
+      {u"date", GadgetKindCode::Date},
+      {u"spin", GadgetKindCode::Spin},
+      {u"web", GadgetKindCode::Web},
+      {u"hyperlink", GadgetKindCode::HyperLink},
+      {u"ipaddress", GadgetKindCode::IpAddress}};
   for (const auto& [name, kind] : kinds) {
     EXPECT_EQ(gadget_kind(dialog_gadget(dialog, name)), kind)
         << std::string(name.begin(), name.end());
@@ -84,7 +85,7 @@ TEST_F(EveryKindTest, EveryGadgetKindIsCreatedWithItsArguments) {
 std::u16string every_gadget_row() {
   std::u16string text = u"<window><vbox>";
   for (const ElementKind& row : element_kinds()) {
-    if (row.gadget == kNoGadget) continue;
+    if (!row.gadget) continue;
     std::u16string element(row.element);
     text += u"<" + element + u" name='" + element + u"'>";
     if (row.kind == DialogKind::Splitter) text += u"<empty/><empty/>";
@@ -96,10 +97,10 @@ std::u16string every_gadget_row() {
 TEST_F(EveryKindTest, EveryRowCreatesTheGadgetAndControlItNames) {
   ASSERT_EQ(open(every_gadget_row()), 1) << dialog_error_text(dialog);
   for (const ElementKind& row : element_kinds()) {
-    if (row.gadget == kNoGadget) continue;
+    if (!row.gadget) continue;
     std::string name(row.element.begin(), row.element.end());
     int gadget = dialog_gadget(dialog, row.element);
-    EXPECT_EQ(gadget_kind(gadget), row.gadget) << name;
+    EXPECT_EQ(gadget_kind(gadget), *row.gadget) << name;
     EXPECT_EQ(headless->control_kind(gadget_handle(gadget)), row.control) << name;
   }
 }

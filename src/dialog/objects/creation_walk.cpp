@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "dialog/definition/element_kinds.h"
+#include "dialog/element_kinds.h"
 #include "dialog/objects/gadget_creation.h"
 
 namespace ambrel {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "dialog/definition/element_kinds.h"
+#include "dialog/element_kinds.h"
 #include "dialog/definition/gadget_attributes.h"
 #include "dialog/objects/gadget_creation.h"
 #include "dialog/layout/gadget_leaf.h"

@@ -49,13 +49,13 @@ void set_scroll_attribute(Gadget& gadget, int attribute, int value) {
   ui_backend()->set_scroll_inner_size(gadget.handle, inner);
 }
 
-constexpr GadgetKind kPanelKind{.code = kGadgetPanel,
+constexpr GadgetKind kPanelKind{.code = GadgetKindCode::Panel,
                                 .get_state = value_state,
                                 .set_state = set_value_state,
                                 .add_item = add_page,
                                 .get_attribute = panel_attribute};
 
-constexpr GadgetKind kScrollAreaKind{.code = kGadgetScrollArea,
+constexpr GadgetKind kScrollAreaKind{.code = GadgetKindCode::ScrollArea,
                                      .get_attribute = scroll_attribute,
                                      .set_attribute = set_scroll_attribute};
 

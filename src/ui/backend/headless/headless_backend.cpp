@@ -168,6 +168,9 @@ NativeHandle HeadlessBackend::window_owner(NativeHandle handle) const {
 
 Rect HeadlessBackend::screen_area() const { return screen_; }
 
+// Nothing here is drawn, so there is no picture to save.
+bool HeadlessBackend::save_window_image(NativeHandle, const std::string&) { return false; }
+
 bool HeadlessBackend::start_timer(NativeHandle window, int timer, int milliseconds) {
   if (!is_window(window) || milliseconds <= 0) return false;
   stop_timer(window, timer);

@@ -35,8 +35,6 @@ class HeadlessBackend final : public Backend {
   static constexpr int kLineHeight = 13;
   // A panel's tab strip: a line of text with 4 px above and below.
   static constexpr int kTabHeight = kLineHeight + 8;
-  // A calendar shows 7 columns of 3-unit days by a title, a weekday row and 6 weeks.
-  static constexpr Size kCalendarSize{7 * 3 * kCharWidth + 4, 8 * kLineHeight + 4};
 
   explicit HeadlessBackend(Rect screen = {0, 0, 1920, 1080});
 

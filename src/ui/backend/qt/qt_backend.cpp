@@ -1,4 +1,4 @@
-// Windows, timers, the event pump and cross-thread posting on Qt.
+// Windows, timers, window images, the event pump and cross-thread posting on Qt.
 
 #include "ui/backend/qt/qt_backend.h"
 
@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "ui/backend/qt/qt_drops.h"
 #include "ui/backend/qt/qt_text.h"
 #include "ui/backend/qt/qt_widgets.h"
 
@@ -37,6 +38,7 @@ QtBackend::QtBackend() {
   }
   post_receiver_ = std::make_unique<QObject>();
   control_events_ = std::make_unique<QtControlEvents>(*this);
+  drop_routing_ = std::make_unique<QtDropRouting>(*this);
   QApplication::instance()->installEventFilter(control_events_.get());
 }
 
@@ -248,6 +250,11 @@ bool QtBackend::stop_timer(NativeHandle handle, int timer) {
   it->second->deleteLater();
   window->timers.erase(it);
   return true;
+}
+
+bool QtBackend::save_window_image(NativeHandle window, const std::string& png_path) {
+  const WindowInfo* info = find_window(window);
+  return info && info->widget->grab().save(QString::fromStdString(png_path), "PNG");
 }
 
 int QtBackend::pump(int timeout_ms) {

@@ -15,12 +15,14 @@
 class QApplication;
 class QButtonGroup;
 class QObject;
+class QPlainTextEdit;
 class QTimer;
 class QWidget;
 
 namespace ambrel {
 
 class QtControlEvents;
+class QtDropRouting;
 
 class QtBackend final : public Backend {
  public:
@@ -111,8 +113,8 @@ class QtBackend final : public Backend {
   QWidget* widget(NativeHandle handle) const;
   // The handle of a widget we made, or of the nearest such ancestor.
   NativeHandle handle_of(const QWidget* widget) const;
-  // True while the program itself changes an editor's text.
-  bool setting_text() const { return setting_text_; }
+  // Where drags go within a window (qt_drops.cpp).
+  QtDropRouting& drop_routing() { return *drop_routing_; }
 
  private:
   struct WindowInfo {
@@ -130,18 +132,19 @@ class QtBackend final : public Backend {
   ControlInfo* find_control(NativeHandle handle);
   const ControlInfo* find_control(NativeHandle handle) const;
   QWidget* container_widget(NativeHandle parent) const;
-  QWidget* make_control_widget(const ControlRequest& request, QWidget* parent);
-  // The kinds beyond the five the main window uses, one file per gadget family
-  // (qt_<family>_controls.cpp); each makes nothing for a kind of another family.
-  QWidget* make_choice_widget(const ControlRequest& request, QWidget* parent);
-  QWidget* make_field_widget(const ControlRequest& request, QWidget* parent);
-  QWidget* make_list_widget(const ControlRequest& request, QWidget* parent);
-  QWidget* make_page_widget(const ControlRequest& request, QWidget* parent);
-  QWidget* make_picture_widget(const ControlRequest& request, QWidget* parent);
-  QWidget* make_range_widget(const ControlRequest& request, QWidget* parent);
-  QWidget* make_view_widget(const ControlRequest& request, QWidget* parent);
-  // Reports `code` as the command of the control behind `widget`, when it still is ours.
-  void report_command(QWidget* widget, int code);
+  // The widget of each kind, made in the file of its family (qt_<family>_controls.cpp);
+  // nothing for a kind made otherwise (a panel's page).
+  QWidget* make_widget(BasicKind kind, const ControlRequest& request, QWidget* parent);
+  QWidget* make_widget(ChoiceKind kind, const ControlRequest& request, QWidget* parent);
+  QWidget* make_widget(FieldKind kind, const ControlRequest& request, QWidget* parent);
+  QWidget* make_widget(ListKind kind, const ControlRequest& request, QWidget* parent);
+  QWidget* make_widget(PageKind kind, const ControlRequest& request, QWidget* parent);
+  QWidget* make_widget(PictureKind kind, const ControlRequest& request, QWidget* parent);
+  QWidget* make_widget(RangeKind kind, const ControlRequest& request, QWidget* parent);
+  QWidget* make_widget(ViewKind kind, const ControlRequest& request, QWidget* parent);
+  QPlainTextEdit* make_editor(const ControlRequest& request, QWidget* parent);
+  // Reports the command of the control behind `widget`, when it still is ours.
+  void report_command(QWidget* widget, ControlCommand command);
   // The button group a new option joins: the parent's open one when the control tree puts
   // the option in its group, else a new one.
   QButtonGroup* option_group_for(const ControlRequest& request, QWidget* parent);
@@ -153,6 +156,7 @@ class QtBackend final : public Backend {
   std::unique_ptr<QApplication> own_application_;
   std::unique_ptr<QObject> post_receiver_;
   std::unique_ptr<QtControlEvents> control_events_;
+  std::unique_ptr<QtDropRouting> drop_routing_;
   BackendSink* sink_ = nullptr;
   ControlTree tree_;
   std::map<std::uint64_t, WindowInfo> windows_;

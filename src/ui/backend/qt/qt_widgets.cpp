@@ -6,7 +6,7 @@
 #include <QStyleOptionButton>
 
 #include "ui/backend/qt/qt_backend.h"
-#include "ui/backend/qt/qt_drop_routing.h"
+#include "ui/backend/qt/qt_drops.h"
 
 namespace ambrel {
 
@@ -18,6 +18,8 @@ WindowState state_of(const QWidget& widget) {
   return WindowState::Normal;
 }
 
+}  // namespace
+
 int modifier_bits(Qt::KeyboardModifiers modifiers) {
   int bits = 0;
   if (modifiers & Qt::ShiftModifier) bits |= kModifierShift;
@@ -25,8 +27,6 @@ int modifier_bits(Qt::KeyboardModifiers modifiers) {
   if (modifiers & Qt::AltModifier) bits |= kModifierAlt;
   return bits;
 }
-
-}  // namespace
 
 MouseInput mouse_input(QMouseEvent* event, MouseAction action) {
   MouseInput input;
@@ -176,7 +176,7 @@ void QtControlEvents::show_keyboard_cues(QWidget& window) {
 }
 
 bool QtControlEvents::filter_drag(QWidget* widget, QEvent* event) {
-  return widget && route_qt_drag(backend_, *widget, *event);
+  return widget && backend_.drop_routing().route(*widget, *event);
 }
 
 }  // namespace ambrel

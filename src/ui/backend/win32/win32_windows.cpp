@@ -104,7 +104,6 @@ void Win32Backend::destroy_window(NativeHandle handle) {
   HWND hwnd = window->hwnd;
   windows_.erase(handle.value);
   tree_.remove(handle);
-  last_created_.erase(handle.value);
   drop_enabled_.erase(handle.value);
   forget_hwnd(hwnd);
   DestroyWindow(hwnd);

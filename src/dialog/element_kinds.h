@@ -1,8 +1,9 @@
 #pragma once
 
-// Every element kind a definition may use, one row each: what the engine, the gadget layer
-// and the backends know about that kind. Element names are matched without regard to case.
-// A new kind adds its row here; the code that differs per kind reads the row.
+// Every element kind a definition may use, one row each, as kinds.def lists them: how the
+// engine builds the kind's object and gadget. Element names are matched without regard to
+// case. What the definition reads per kind (flags, event attributes, creation arguments)
+// comes from the same list through dialog/definition.
 
 #include <cstdint>
 #include <memory>
@@ -10,22 +11,20 @@
 #include <span>
 #include <string_view>
 
-#include "dialog/objects/build_context.h"
 #include "dialog/definition/dialog_kind.h"
-#include "dialog/definition/event_attributes.h"
-#include "dialog/definition/flag_tables.h"
-#include "dialog/objects/dialog_object.h"
-#include "ui/backend/backend.h"
+#include "ui/backend/backend_controls.h"
+#include "ui/gadget_kind.h"
 
 namespace ambrel {
+
+struct BuildContext;
+class DialogObject;
+struct XmlNode;
 
 // Creates the object of one element (and its gadget); reads the element's attributes and
 // records their errors on the context. May return null.
 using ObjectCreator = std::unique_ptr<DialogObject> (*)(BuildContext& context, const XmlNode& node,
                                                         DialogKind kind);
-
-// The gadget-layer kind code of kinds without a gadget of their own.
-inline constexpr int kNoGadget = 0;
 
 // How a leaf gadget's request starts.
 enum class Sizing : std::uint8_t {
@@ -42,29 +41,14 @@ enum class InitialContent : std::uint8_t {
   StateThenText,  // VALUE as its state, then TEXT as its content
 };
 
-// Which element values the creation call takes besides number and FLAGS.
-inline constexpr std::uint8_t kTakesText = 0x01;
-inline constexpr std::uint8_t kTakesRange = 0x02;  // MIN and MAX
-inline constexpr std::uint8_t kTakesPage = 0x04;
-inline constexpr std::uint8_t kTakesColor = 0x08;
-inline constexpr std::uint8_t kTakesPanes = 0x10;  // the splitter's two pane containers
-
-struct CreationArguments {
-  std::uint8_t takes = 0;
-  std::int32_t default_maximum = 100;  // MAX when the element has none
-};
-
 struct ElementKind {
   std::u16string_view element;  // lower case, as the inspector prints it
   DialogKind kind;
   // Null for "window", which only an open creates.
   ObjectCreator create;
-  int gadget;                          // the gadget layer's kind code, or kNoGadget
-  std::optional<ControlKind> control;  // what the backends create for the gadget
+  std::optional<GadgetKindCode> gadget;  // the gadget layer's kind, for kinds with a gadget
+  std::optional<ControlKind> control;    // what the backends create for the gadget
   Sizing sizing;
-  EventMask events;
-  std::span<const FlagEntry> flags;
-  CreationArguments creation;
   InitialContent content;
 };
 

@@ -1,0 +1,139 @@
+// The basic family on Win32: the text is a static control, the button a push button (a
+// click is command Click), the editor the rich-text editor (the user's changes are command
+// Change), the frame a group box, the container and the splitter windows of our own
+// classes.
+
+#include <windows.h>
+
+#include <utility>
+
+#include "ui/backend/win32/win32_backend.h"
+#include "ui/backend/win32/win32_family_controls.h"
+#include "ui/backend/win32/win32_window_classes.h"
+
+namespace ambrel {
+
+namespace {
+
+DWORD static_alignment(TextAlignment alignment) {
+  switch (alignment) {
+    case TextAlignment::Center:
+      return SS_CENTER;
+    case TextAlignment::Right:
+      return SS_RIGHT;
+    case TextAlignment::Left:
+      break;
+  }
+  return SS_LEFT;
+}
+
+DWORD button_alignment(TextAlignment alignment) {
+  switch (alignment) {
+    case TextAlignment::Left:
+      return BS_LEFT;
+    case TextAlignment::Right:
+      return BS_RIGHT;
+    case TextAlignment::Center:
+      break;
+  }
+  return BS_CENTER;
+}
+
+// The border bits of a text or container: {style, extended style}.
+std::pair<DWORD, DWORD> border_bits(BorderStyle border) {
+  switch (border) {
+    case BorderStyle::Flat:
+      return {WS_BORDER, 0};
+    case BorderStyle::Raised:
+      return {WS_DLGFRAME, 0};
+    case BorderStyle::Single:
+      return {0, WS_EX_STATICEDGE};
+    case BorderStyle::Sunken:
+      return {0, WS_EX_CLIENTEDGE};
+    case BorderStyle::None:
+      break;
+  }
+  return {0, 0};
+}
+
+}  // namespace
+
+HWND Win32Backend::make_window(BasicKind kind, const ControlRequest& request, HWND parent,
+                               ControlInfo&) {
+  const ControlStyle& style = request.style;
+  switch (kind) {
+    case BasicKind::Text: {
+      auto [bits, ex_bits] = border_bits(style.border);
+      return family_child(L"Static", request.text,
+                          SS_NOPREFIX | static_alignment(style.alignment) | bits, ex_bits, parent);
+    }
+    case BasicKind::Button: {
+      DWORD type = style.toggle           ? BS_AUTOCHECKBOX | BS_PUSHLIKE
+                   : style.default_button ? BS_DEFPUSHBUTTON
+                                          : BS_PUSHBUTTON;
+      DWORD bits = type | button_alignment(style.alignment) |
+                   (style.multi_line ? BS_MULTILINE : 0) | tab_stop_bit(style);
+      return family_child(L"Button", request.text, bits, 0, parent);
+    }
+    case BasicKind::Editor:
+      return make_editor(request, parent);
+    case BasicKind::Frame:
+      return family_child(L"Button", request.text, BS_GROUPBOX, 0, parent);
+    case BasicKind::Container: {
+      auto [bits, ex_bits] = border_bits(style.border);
+      return family_child(kContainerClass, request.text, bits, ex_bits | WS_EX_CONTROLPARENT,
+                          parent, this);
+    }
+    case BasicKind::Splitter:
+      return family_child(kSplitterClass, u"", 0, WS_EX_CONTROLPARENT, parent, this);
+  }
+  return nullptr;
+}
+
+bool Win32Backend::family_notice(BasicKind kind, const ControlNotice& notice) {
+  switch (kind) {
+    case BasicKind::Button:
+      if (notice.message != WM_COMMAND) return false;
+      if (notice.code == BN_CLICKED) report_command(notice.source, ControlCommand::Click);
+      return true;
+    case BasicKind::Editor:
+      return editor_notice(notice);
+    case BasicKind::Text:
+    case BasicKind::Frame:
+    case BasicKind::Container:
+    case BasicKind::Splitter:
+      break;
+  }
+  return false;
+}
+
+std::u16string Win32Backend::family_text(BasicKind kind, const ControlInfo& control) const {
+  switch (kind) {
+    case BasicKind::Editor:
+      return editor_text(control.hwnd);
+    case BasicKind::Text:
+    case BasicKind::Button:
+    case BasicKind::Frame:
+    case BasicKind::Container:
+    case BasicKind::Splitter:
+      break;
+  }
+  return window_text(control.hwnd);
+}
+
+bool Win32Backend::set_family_text(BasicKind kind, ControlInfo& control, std::u16string_view text) {
+  switch (kind) {
+    case BasicKind::Editor:
+      set_editor_text(control.hwnd, text);
+      return true;
+    case BasicKind::Text:
+    case BasicKind::Button:
+    case BasicKind::Frame:
+    case BasicKind::Container:
+    case BasicKind::Splitter:
+      break;
+  }
+  return false;
+}
+
+}  // namespace ambrel
