@@ -2,6 +2,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/commands.h"
 #include "app/embedded_definition.h"
@@ -54,10 +55,6 @@ void open_main_window() {
   enable_gadget_drop(dialog_gadget(main_dialog, u"frameIn"), kDropFormatFiles, kFileDropActions);
 }
 
-std::u16string_view first_line(std::u16string_view text) {
-  return text.substr(0, text.find(u'\n'));
-}
-
 }  // namespace
 
 int application_start(std::unique_ptr<Backend> backend) {
@@ -76,8 +73,8 @@ void application_run_loop() {
     int code = window_wait_event_forever();
     if (code == kEventCloseWindow) return;
     if (code == kEventGadgetDrop) {
-      std::u16string files = event_drop_files();
-      load_xml_file(first_line(files));
+      std::vector<std::u16string> files = event_drop_file_list();
+      if (!files.empty()) load_xml_file(files.front());
     } else if (code == kEventTimer) {
       regenerate();
     }

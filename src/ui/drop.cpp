@@ -145,26 +145,15 @@ DragState match_drag(const DropTarget& target, const DragInput& input) {
   return {};
 }
 
-int vetted_action(NativeHandle handle, const DropTarget& target, const DragInput& input,
-                  int phase) {
+int vetted_action(NativeHandle handle, const DropTarget& target, const DragInput& input) {
   if (target.drag.kind == MatchKind::None) return 0;
   int action = choose_drop_action(input.offered_actions & target.drag.actions, input.modifiers);
   if (action != 0 && drop_callback() &&
-      drop_callback()(handle, phase, target.drag.format, action, input.position.x,
+      drop_callback()(handle, input.phase, target.drag.format, action, input.position.x,
                       input.position.y) == 0) {
     action = 0;
   }
   return action;
-}
-
-std::u16string file_list_data(const std::vector<std::u16string>& files) {
-  std::u16string data;
-  for (const std::u16string& file : files) {
-    data += file;
-    data += u'\0';
-  }
-  data += u'\0';
-  return data;
 }
 
 void release_drop_record(void* data) { delete static_cast<DropRecord*>(data); }
@@ -180,7 +169,7 @@ void raise_drop_event(const DropTarget& target, std::unique_ptr<DropRecord> reco
 }
 
 int drop(NativeHandle handle, DropTarget& target, const DragInput& input) {
-  int action = vetted_action(handle, target, input, 4);
+  int action = vetted_action(handle, target, input);
   DragState match = target.drag;
   target.drag = {};
   // The data is fetched anew at the drop; a source that can no longer deliver what it
@@ -195,7 +184,7 @@ int drop(NativeHandle handle, DropTarget& target, const DragInput& input) {
   if (match.kind == MatchKind::PrivateType) {
     record->private_type = match.matched;
   } else if (match.format == kDropFormatFiles) {
-    record->data = file_list_data(input.files);
+    record->files = input.files;
   } else {
     record->data = input.text + u'\0';
   }
@@ -229,15 +218,21 @@ int choose_drop_action(int available, int modifiers) {
   return 0;
 }
 
-std::u16string event_drop_files() {
+std::vector<std::u16string> event_drop_file_list() {
   const CurrentEvent& current = thread_event_state().current;
   if (current.code != kEventGadgetDrop && current.code != kEventWindowDrop) return {};
   const auto* record = static_cast<const DropRecord*>(event_data());
-  if (!record || record->format != kDropFormatFiles || record->data.size() < 2) return {};
-  // The list ends in two zero units; every zero but the last becomes a line feed.
-  std::u16string files(record->data, 0, record->data.size() - 2);
-  std::replace(files.begin(), files.end(), u'\0', u'\n');
-  return files;
+  if (!record || record->format != kDropFormatFiles) return {};
+  return record->files;
+}
+
+std::u16string event_drop_files() {
+  std::u16string joined;
+  for (const std::u16string& file : event_drop_file_list()) {
+    if (!joined.empty()) joined += u'\n';
+    joined += file;
+  }
+  return joined;
 }
 
 void set_drop_callback(DropCallback callback) { drop_callback() = callback; }
@@ -249,12 +244,12 @@ int drop_target_drag(NativeHandle handle, const DragInput& input) {
   switch (input.phase) {
     case DragPhase::Enter:
       target.drag = match_drag(target, input);
-      return vetted_action(handle, target, input, 1);
+      return vetted_action(handle, target, input);
     case DragPhase::Over:
-      return vetted_action(handle, target, input, 2);
+      return vetted_action(handle, target, input);
     case DragPhase::Leave:
       target.drag = {};
-      if (drop_callback()) drop_callback()(handle, 3, 0, 0, 0, 0);
+      if (drop_callback()) drop_callback()(handle, DragPhase::Leave, 0, 0, 0, 0);
       return 0;
     case DragPhase::Drop:
       return drop(handle, target, input);

@@ -41,7 +41,7 @@ inline constexpr int kDropCopy = 1;
 inline constexpr int kDropMove = 2;
 inline constexpr int kDropLink = 4;
 
-enum class DragPhase { Enter, Over, Leave, Drop };
+enum class DragPhase { Enter = 1, Over = 2, Leave = 3, Drop = 4 };
 
 struct DragInput {
   DragPhase phase = DragPhase::Enter;
