@@ -14,7 +14,7 @@
 #include "ui/event_codes.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 #include "ui/window.h"
 #include "xml/xml_document.h"
 
@@ -30,16 +30,16 @@ std::unique_ptr<Services> services;
 
 // The requester's dialog is the backend's; the support layer cannot see it.
 std::u16string ask_backend_for_file(const RequesterDialogRequest& request) {
-  OpenFileRequest platform_request;
-  platform_request.title = request.title;
-  platform_request.initial_directory = request.initial_directory;
-  platform_request.proposed_name = request.proposed_name;
+  OpenFileRequest file_request;
+  file_request.title = request.title;
+  file_request.initial_directory = request.initial_directory;
+  file_request.proposed_name = request.proposed_name;
   for (const RequesterFilter& filter : request.filters) {
-    platform_request.filters.push_back({filter.description, filter.pattern});
+    file_request.filters.push_back({filter.description, filter.pattern});
   }
-  platform_request.selected_filter = request.selected_filter;
-  Backend* backend = ui_backend();
-  return backend ? backend->ask_open_file(platform_request) : std::u16string();
+  file_request.selected_filter = request.selected_filter;
+  BackendDesktop* desktop = ui_desktop();
+  return desktop ? desktop->ask_open_file(file_request) : std::u16string();
 }
 
 // The definition is part of the program, so its parse and open are not checked; the

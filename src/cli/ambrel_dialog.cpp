@@ -23,7 +23,7 @@
 #include "support/unicode_text.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 #include "ui/window.h"
 #include "xml/xml_document.h"
 
@@ -143,7 +143,7 @@ int inspect(const DialogOptions& options, std::u16string definition) {
     if (!print_outline(*dialog_root(dialog), window, std::move(heading))) return output_failed();
   }
   if (!options.png_path.empty() &&
-      !ui_backend()->save_window_image(window_handle(window), options.png_path)) {
+      !ui_desktop()->save_window_image(window_handle(window), options.png_path)) {
     std::fprintf(stderr, "ambrel-dialog: cannot save the screenshot to %s\n",
                  options.png_path.c_str());
     return kCannotRun;

@@ -2,7 +2,7 @@
 #include "ui/backend/headless/headless_backend.h"
 #include "ui/backend/win32/win32_backend.h"
 #include "ui/events.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 #include "ui/window.h"
 
 namespace ambrel {

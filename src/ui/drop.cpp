@@ -9,7 +9,7 @@
 #include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 #include "ui/window.h"
 
 namespace ambrel {
@@ -66,7 +66,7 @@ void accept(std::vector<Acceptance>& list, int key, int actions) {
 }
 
 // A group frame sharing the target's place would take its drags, so it goes below it.
-void lower_overlapping_frames(Backend& backend, NativeHandle target) {
+void lower_overlapping_frames(BackendControls& backend, NativeHandle target) {
   Rect area = backend.control_geometry(target);
   for (NativeHandle sibling : backend.child_controls(backend.control_parent(target))) {
     if (sibling == target || backend.control_kind(sibling) != ControlKind::Frame) continue;
@@ -80,14 +80,14 @@ void lower_overlapping_frames(Backend& backend, NativeHandle target) {
 // Registers, updates or removes one acceptance of the native target; 1 on success.
 int change_acceptance(NativeHandle handle, GadgetKindCode target_kind, int object,
                       bool private_type, int key, int actions) {
-  Backend* backend = ui_backend();
-  if (!backend || !handle) return 0;
+  BackendDesktop* desktop = ui_desktop();
+  if (!desktop || !handle) return 0;
   actions &= kAllActions;
   auto& targets = drop_targets();
   auto found = targets.find(handle.value);
   if (found == targets.end()) {
     if (actions == 0) return 1;
-    if (!backend->enable_drops(handle, true)) return 0;
+    if (!desktop->enable_drops(handle, true)) return 0;
     found = targets.emplace(handle.value, DropTarget{target_kind, object, {}, {}, {}}).first;
   }
   DropTarget& target = found->second;
@@ -101,7 +101,7 @@ int change_acceptance(NativeHandle handle, GadgetKindCode target_kind, int objec
     accept(target.formats, key, actions);
   }
   if (target.formats.empty() && target.private_types.empty()) {
-    backend->enable_drops(handle, false);
+    desktop->enable_drops(handle, false);
     targets.erase(found);
   }
   return 1;
@@ -113,7 +113,7 @@ int enable_on_gadget(int gadget, bool private_type, int key, int actions) {
   GadgetKindCode kind = ambrel::gadget_kind(gadget);
   if (!change_acceptance(handle, kind, gadget, private_type, key, actions)) return 0;
   if (actions != 0 && kind != GadgetKindCode::Frame)
-    lower_overlapping_frames(*ui_backend(), handle);
+    lower_overlapping_frames(*ui_controls(), handle);
   return 1;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-// What the platform reports about gadget controls, turned into kind operations and gadget
-// events. The platform sink calls these; each returns false when the control is no gadget.
+// What the backend reports about gadget controls, turned into kind operations and gadget
+// events. The backend's sink (backend_events.h) calls these; each returns false when the
+// control is no gadget.
 
 #include "ui/backend/backend.h"
 

@@ -6,7 +6,7 @@
 
 #include "gadget_fixture.h"
 #include "ui/measure.h"
-#include "ui/platform_events.h"
+#include "ui/backend_events.h"
 
 namespace ambrel {
 namespace {
@@ -104,8 +104,8 @@ TEST_F(GadgetKindOperationsTest, AttributesHideResizeAndMeasureGoThroughTheKind)
 }
 
 TEST_F(GadgetKindOperationsTest, CommandsTheKindDoesNotTakeBecomeGadgetEvents) {
-  platform_events().on_control_command(gadget_handle(gadget), ControlCommand{1});
-  platform_events().on_control_command(gadget_handle(gadget), ControlCommand{9});
+  backend_events().on_control_command(gadget_handle(gadget), ControlCommand{1});
+  backend_events().on_control_command(gadget_handle(gadget), ControlCommand{9});
   EXPECT_EQ(extra().state, 9);
   EXPECT_EQ(drain_gadget_events(), (std::vector<TakenEvent>{{gadget, 9}}));
 }

@@ -6,7 +6,7 @@
 
 #include "gadget_fixture.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
-#include "ui/platform_events.h"
+#include "ui/backend_events.h"
 #include "ui/splitter_control.h"
 
 namespace ambrel {
@@ -179,11 +179,11 @@ TEST_F(SplitterControlTest, ALostCaptureEndsTheDrag) {
 TEST_F(SplitterControlTest, TheSeparatorShowsAGripBesideTheFirstPane) {
   int plain = make_splitter(kSplitterVertical);
   resize_gadget(plain, 0, 0, 404, 100);
-  EXPECT_EQ(platform_events().splitter_grip(gadget_handle(plain)), Rect{});
+  EXPECT_EQ(backend_events().splitter_grip(gadget_handle(plain)), Rect{});
   int grip = make_splitter(kSplitterVertical | kSplitterSeparator);
   resize_gadget(grip, 0, 0, 407, 100);
   EXPECT_EQ(pane_rect(second), (Rect{207, 0, 200, 100}));
-  EXPECT_EQ(platform_events().splitter_grip(gadget_handle(grip)), (Rect{202, 0, 3, 100}));
+  EXPECT_EQ(backend_events().splitter_grip(gadget_handle(grip)), (Rect{202, 0, 3, 100}));
   EXPECT_TRUE(headless->control_style(gadget_handle(grip)).separator_grip);
 }
 

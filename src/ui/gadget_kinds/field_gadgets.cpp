@@ -6,7 +6,7 @@
 
 #include "ui/gadget_kinds/kind_operations.h"
 #include "ui/measure.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 
 namespace ambrel {
 

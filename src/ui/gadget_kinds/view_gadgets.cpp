@@ -6,7 +6,7 @@
 
 #include "ui/gadget_kinds/kind_operations.h"
 #include "ui/measure.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 
 namespace ambrel {
 
@@ -17,7 +17,7 @@ Size hyperlink_measure(const Gadget& gadget) {
 }
 
 Size calendar_measure(const Gadget& gadget) {
-  return ui_backend()->control_minimum_size(gadget.handle);
+  return ui_control_values()->control_minimum_size(gadget.handle);
 }
 
 constexpr GadgetKind kScintillaKind{.code = GadgetKindCode::CodeEditor};

@@ -247,21 +247,21 @@ bool HeadlessBackend::run_posted_tasks() {
 }
 
 int HeadlessBackend::pump(int timeout_ms) {
-  if (run_posted_tasks()) return kPlatformEventsDispatched;
+  if (run_posted_tasks()) return kBackendEventsDispatched;
   if (timeout_ms == 0) return 0;
   std::optional<std::int64_t> due = next_due();
   if (timeout_ms > 0) {
     std::int64_t limit = now_ + timeout_ms;
     if (due && *due <= limit) {
       advance_clock(*due - now_);
-      return kPlatformEventsDispatched;
+      return kBackendEventsDispatched;
     }
     now_ = limit;
-    return run_posted_tasks() ? kPlatformEventsDispatched : 0;
+    return run_posted_tasks() ? kBackendEventsDispatched : 0;
   }
   if (due) {
     advance_clock(*due - now_);
-    return kPlatformEventsDispatched;
+    return kBackendEventsDispatched;
   }
   // Nothing can happen on the virtual clock: only another thread can wake us.
   {
@@ -269,7 +269,7 @@ int HeadlessBackend::pump(int timeout_ms) {
     posted_signal_.wait(lock, [this] { return !posted_.empty(); });
   }
   run_posted_tasks();
-  return kPlatformEventsDispatched;
+  return kBackendEventsDispatched;
 }
 
 void HeadlessBackend::post(std::function<void()> task) {

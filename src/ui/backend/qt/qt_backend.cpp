@@ -275,7 +275,7 @@ int QtBackend::pump(int timeout_ms) {
   }
   // Widgets of closed windows go here, outside every event handler.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  return dispatched ? kPlatformEventsDispatched : 0;
+  return dispatched ? kBackendEventsDispatched : 0;
 }
 
 void QtBackend::post(std::function<void()> task) {

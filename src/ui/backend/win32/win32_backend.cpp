@@ -86,7 +86,7 @@ int Win32Backend::pump(int timeout_ms) {
   }
   // And whatever else is already waiting, so one turn empties the queue.
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) dispatch(message);
-  return kPlatformEventsDispatched;
+  return kBackendEventsDispatched;
 }
 
 void Win32Backend::post(std::function<void()> task) {

@@ -1,12 +1,12 @@
 #pragma once
 
-// Turns what the platform reports into events: the one BackendSink of the ui layer.
+// Turns what the backend reports into events: the one BackendSink of the ui layer.
 
 #include "ui/backend/backend.h"
 
 namespace ambrel {
 
-class PlatformEvents final : public BackendSink {
+class BackendEvents final : public BackendSink {
  public:
   void on_close_request(NativeHandle window) override;
   void on_window_moved(NativeHandle window) override;
@@ -23,6 +23,6 @@ class PlatformEvents final : public BackendSink {
   int on_drag(NativeHandle target, const DragInput& input) override;
 };
 
-PlatformEvents& platform_events();
+BackendEvents& backend_events();
 
 }  // namespace ambrel
