@@ -35,6 +35,8 @@ constexpr int kDefinitionError = 1;
 constexpr int kCannotRun = 2;
 constexpr int kOutOfMemory = 3;
 constexpr int kXmlParserOutOfMemory = 1;  // the parse status of a parser that ran out of memory
+// Enough turns of the event pump for a toolkit to apply sizes and paint before a look.
+constexpr int kSettleRounds = 50;
 
 constexpr const char* kUsageLine =
     "Usage: ambrel-dialog [OPTION]... [--] (FILE | --embedded)\nTry 'ambrel-dialog --help'.\n";
@@ -90,7 +92,7 @@ std::vector<std::u16string> event_attribute_values(const XmlNode* root) {
 // Lets the toolkit apply sizes and paint, then takes the events the layout raised: nothing
 // here acts on them, and a queue left to grow makes freeing each gadget at the end slower.
 void settle(bool toolkit) {
-  settle_dialog_backend(toolkit);
+  for (int round = 0; toolkit && round < kSettleRounds && window_wait_event(0) != 0; ++round) {}
   while (take_event() != 0) {}
 }
 

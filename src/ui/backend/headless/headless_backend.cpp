@@ -236,18 +236,8 @@ void HeadlessBackend::advance_clock(std::int64_t milliseconds) {
   now_ = target;
 }
 
-bool HeadlessBackend::run_posted_tasks() {
-  std::deque<std::function<void()>> tasks;
-  {
-    std::lock_guard lock(posted_mutex_);
-    tasks.swap(posted_);
-  }
-  for (auto& task : tasks) task();
-  return !tasks.empty();
-}
-
 int HeadlessBackend::pump(int timeout_ms) {
-  if (run_posted_tasks()) return kBackendEventsDispatched;
+  if (posted_.run()) return kBackendEventsDispatched;
   if (timeout_ms == 0) return 0;
   std::optional<std::int64_t> due = next_due();
   if (timeout_ms > 0) {
@@ -257,27 +247,18 @@ int HeadlessBackend::pump(int timeout_ms) {
       return kBackendEventsDispatched;
     }
     now_ = limit;
-    return run_posted_tasks() ? kBackendEventsDispatched : 0;
+    return posted_.run() ? kBackendEventsDispatched : 0;
   }
   if (due) {
     advance_clock(*due - now_);
     return kBackendEventsDispatched;
   }
   // Nothing can happen on the virtual clock: only another thread can wake us.
-  {
-    std::unique_lock lock(posted_mutex_);
-    posted_signal_.wait(lock, [this] { return !posted_.empty(); });
-  }
-  run_posted_tasks();
+  posted_.wait();
+  posted_.run();
   return kBackendEventsDispatched;
 }
 
-void HeadlessBackend::post(std::function<void()> task) {
-  {
-    std::lock_guard lock(posted_mutex_);
-    posted_.push_back(std::move(task));
-  }
-  posted_signal_.notify_all();
-}
+void HeadlessBackend::post(std::function<void()> task) { posted_.add(std::move(task)); }
 
 }  // namespace ambrel

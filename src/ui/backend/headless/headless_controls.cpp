@@ -53,26 +53,10 @@ bool HeadlessBackend::is_control(NativeHandle handle) const {
   return find_control(handle) != nullptr;
 }
 
-ControlKind HeadlessBackend::control_kind(NativeHandle handle) const { return tree_.kind(handle); }
-
-void HeadlessBackend::set_control_id(NativeHandle handle, int id) { tree_.set_id(handle, id); }
-
 int HeadlessBackend::control_id(NativeHandle handle) const { return tree_.id(handle); }
-
-NativeHandle HeadlessBackend::control_parent(NativeHandle handle) const {
-  return tree_.parent(handle);
-}
-
-NativeHandle HeadlessBackend::control_window(NativeHandle handle) const {
-  return tree_.window_of(handle);
-}
 
 void HeadlessBackend::set_control_parent(NativeHandle handle, NativeHandle parent) {
   tree_.set_parent(handle, parent);
-}
-
-std::vector<NativeHandle> HeadlessBackend::child_controls(NativeHandle parent) const {
-  return tree_.children(parent);
 }
 
 Rect HeadlessBackend::control_geometry(NativeHandle handle) const {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "ui/backend/backend.h"
-#include "ui/backend/control_tree.h"
+#include "ui/backend/control_tree_backend.h"
 
 class QApplication;
 class QButtonGroup;
@@ -24,7 +24,7 @@ namespace ambrel {
 class QtControlEvents;
 class QtDropRouting;
 
-class QtBackend final : public Backend {
+class QtBackend final : public ControlTreeBackend {
  public:
   QtBackend();
   ~QtBackend() override;
@@ -58,12 +58,7 @@ class QtBackend final : public Backend {
   NativeHandle create_control(const ControlRequest& request) override;
   void destroy_control(NativeHandle control) override;
   bool is_control(NativeHandle handle) const override;
-  ControlKind control_kind(NativeHandle control) const override;
-  void set_control_id(NativeHandle control, int id) override;
-  NativeHandle control_parent(NativeHandle control) const override;
-  NativeHandle control_window(NativeHandle control) const override;
   void set_control_parent(NativeHandle control, NativeHandle parent) override;
-  std::vector<NativeHandle> child_controls(NativeHandle parent) const override;
   Rect control_geometry(NativeHandle control) const override;
   void set_control_geometry(NativeHandle control, Rect geometry) override;
   std::u16string control_text(NativeHandle control) const override;
@@ -158,7 +153,6 @@ class QtBackend final : public Backend {
   std::unique_ptr<QtControlEvents> control_events_;
   std::unique_ptr<QtDropRouting> drop_routing_;
   BackendSink* sink_ = nullptr;
-  ControlTree tree_;
   std::map<std::uint64_t, WindowInfo> windows_;
   std::map<std::uint64_t, ControlInfo> controls_;
   std::map<const QWidget*, NativeHandle> handles_;

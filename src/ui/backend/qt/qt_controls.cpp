@@ -84,16 +84,6 @@ void QtBackend::destroy_control(NativeHandle handle) {
 
 bool QtBackend::is_control(NativeHandle handle) const { return find_control(handle) != nullptr; }
 
-ControlKind QtBackend::control_kind(NativeHandle handle) const { return tree_.kind(handle); }
-
-void QtBackend::set_control_id(NativeHandle handle, int id) { tree_.set_id(handle, id); }
-
-NativeHandle QtBackend::control_parent(NativeHandle handle) const { return tree_.parent(handle); }
-
-NativeHandle QtBackend::control_window(NativeHandle handle) const {
-  return tree_.window_of(handle);
-}
-
 void QtBackend::set_control_parent(NativeHandle handle, NativeHandle parent) {
   ControlInfo* control = find_control(handle);
   QWidget* parent_widget = widget(parent);
@@ -101,10 +91,6 @@ void QtBackend::set_control_parent(NativeHandle handle, NativeHandle parent) {
   bool visible = !control->widget->isHidden();
   control->widget->setParent(parent_widget);
   control->widget->setVisible(visible);
-}
-
-std::vector<NativeHandle> QtBackend::child_controls(NativeHandle parent) const {
-  return tree_.children(parent);
 }
 
 Rect QtBackend::control_geometry(NativeHandle handle) const {

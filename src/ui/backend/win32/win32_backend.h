@@ -7,22 +7,21 @@
 
 #include <windows.h>
 
-#include <deque>
 #include <map>
 #include <memory>
-#include <mutex>
 #include <set>
 #include <vector>
 
 #include "ui/backend/backend.h"
-#include "ui/backend/control_tree.h"
+#include "ui/backend/control_tree_backend.h"
+#include "ui/backend/posted_tasks.h"
 
 namespace ambrel {
 
 class Win32DropTarget;
 class Win32Fonts;
 
-class Win32Backend final : public Backend {
+class Win32Backend final : public ControlTreeBackend {
  public:
   Win32Backend();
   ~Win32Backend() override;
@@ -57,12 +56,7 @@ class Win32Backend final : public Backend {
   NativeHandle create_control(const ControlRequest& request) override;
   void destroy_control(NativeHandle control) override;
   bool is_control(NativeHandle handle) const override;
-  ControlKind control_kind(NativeHandle control) const override;
-  void set_control_id(NativeHandle control, int id) override;
-  NativeHandle control_parent(NativeHandle control) const override;
-  NativeHandle control_window(NativeHandle control) const override;
   void set_control_parent(NativeHandle control, NativeHandle parent) override;
-  std::vector<NativeHandle> child_controls(NativeHandle parent) const override;
   Rect control_geometry(NativeHandle control) const override;
   void set_control_geometry(NativeHandle control, Rect geometry) override;
   std::u16string control_text(NativeHandle control) const override;
@@ -249,7 +243,6 @@ class Win32Backend final : public Backend {
   // Tab goes to the ui layer before the focused control; true when it took the key.
   bool route_tab_key(const MSG& message);
   void dispatch(MSG& message);
-  void run_posted_tasks();
   void place_new_control(HWND control, const ControlRequest& request);
   void destroy_children(std::vector<NativeHandle> children);
   void forget_hwnd(HWND hwnd);
@@ -263,7 +256,6 @@ class Win32Backend final : public Backend {
   void revoke_drops(WindowInfo& window);
 
   BackendSink* sink_ = nullptr;
-  ControlTree tree_;
   std::unique_ptr<Win32Fonts> fonts_;
   std::map<std::uint64_t, WindowInfo> windows_;
   std::map<std::uint64_t, ControlInfo> controls_;
@@ -271,8 +263,7 @@ class Win32Backend final : public Backend {
   std::set<std::uint64_t> drop_enabled_;
   HWND wake_window_ = nullptr;
   UINT wake_message_ = 0;
-  std::mutex posted_mutex_;
-  std::deque<std::function<void()>> posted_;
+  PostedTasks posted_;
   bool setting_text_ = false;
   bool ole_started_ = false;
   HMODULE rich_edit_library_ = nullptr;

@@ -96,18 +96,6 @@ void Win32Backend::destroy_control(NativeHandle handle) {
 
 bool Win32Backend::is_control(NativeHandle handle) const { return find_control(handle) != nullptr; }
 
-ControlKind Win32Backend::control_kind(NativeHandle handle) const { return tree_.kind(handle); }
-
-void Win32Backend::set_control_id(NativeHandle handle, int id) { tree_.set_id(handle, id); }
-
-NativeHandle Win32Backend::control_parent(NativeHandle handle) const {
-  return tree_.parent(handle);
-}
-
-NativeHandle Win32Backend::control_window(NativeHandle handle) const {
-  return tree_.window_of(handle);
-}
-
 void Win32Backend::set_control_parent(NativeHandle handle, NativeHandle parent) {
   ControlInfo* control = find_control(handle);
   HWND parent_hwnd = container_hwnd(parent);
@@ -117,10 +105,6 @@ void Win32Backend::set_control_parent(NativeHandle handle, NativeHandle parent) 
   SetParent(control->hwnd, parent_hwnd);
   update_drop_registration(old_window);
   update_drop_registration(tree_.window_of(handle));
-}
-
-std::vector<NativeHandle> Win32Backend::child_controls(NativeHandle parent) const {
-  return tree_.children(parent);
 }
 
 Rect Win32Backend::control_geometry(NativeHandle handle) const {

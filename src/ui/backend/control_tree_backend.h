@@ -1,0 +1,30 @@
+#pragma once
+
+// A backend that keeps its windows and controls in a ControlTree answers from it what is
+// kept there alike, whatever its toolkit: a control's kind, number, parent, window and
+// children.
+
+#include <vector>
+
+#include "ui/backend/backend.h"
+#include "ui/backend/control_tree.h"
+
+namespace ambrel {
+
+class ControlTreeBackend : public Backend {
+ public:
+  ControlKind control_kind(NativeHandle control) const final { return tree_.kind(control); }
+  void set_control_id(NativeHandle control, int id) final { tree_.set_id(control, id); }
+  NativeHandle control_parent(NativeHandle control) const final { return tree_.parent(control); }
+  NativeHandle control_window(NativeHandle control) const final {
+    return tree_.window_of(control);
+  }
+  std::vector<NativeHandle> child_controls(NativeHandle parent) const final {
+    return tree_.children(parent);
+  }
+
+ protected:
+  ControlTree tree_;
+};
+
+}  // namespace ambrel
