@@ -9,16 +9,6 @@ HeadlessBackend::HeadlessBackend(Rect screen) : screen_(screen) {}
 
 void HeadlessBackend::set_sink(BackendSink* sink) { sink_ = sink; }
 
-HeadlessBackend::Window* HeadlessBackend::find_window(NativeHandle handle) {
-  auto it = windows_.find(handle.value);
-  return it == windows_.end() ? nullptr : &it->second;
-}
-
-const HeadlessBackend::Window* HeadlessBackend::find_window(NativeHandle handle) const {
-  auto it = windows_.find(handle.value);
-  return it == windows_.end() ? nullptr : &it->second;
-}
-
 NativeHandle HeadlessBackend::create_window(const WindowRequest& request) {
   if (request.client_size.width < 0 || request.client_size.height < 0) return kNoHandle;
   Window window;

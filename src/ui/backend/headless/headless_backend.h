@@ -195,10 +195,10 @@ class HeadlessBackend final : public ControlTreeBackend {
     std::function<void()> input;
   };
 
-  Window* find_window(NativeHandle handle);
-  const Window* find_window(NativeHandle handle) const;
-  Control* find_control(NativeHandle handle);
-  const Control* find_control(NativeHandle handle) const;
+  Window* find_window(NativeHandle handle) { return find_record(windows_, handle); }
+  const Window* find_window(NativeHandle handle) const { return find_record(windows_, handle); }
+  Control* find_control(NativeHandle handle) { return find_record(controls_, handle); }
+  const Control* find_control(NativeHandle handle) const { return find_record(controls_, handle); }
   void destroy_children(std::vector<NativeHandle> children);
   void change_activation(NativeHandle window);
   void change_focus(NativeHandle control);

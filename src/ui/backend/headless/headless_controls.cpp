@@ -9,16 +9,6 @@
 
 namespace ambrel {
 
-HeadlessBackend::Control* HeadlessBackend::find_control(NativeHandle handle) {
-  auto it = controls_.find(handle.value);
-  return it == controls_.end() ? nullptr : &it->second;
-}
-
-const HeadlessBackend::Control* HeadlessBackend::find_control(NativeHandle handle) const {
-  auto it = controls_.find(handle.value);
-  return it == controls_.end() ? nullptr : &it->second;
-}
-
 NativeHandle HeadlessBackend::create_control(const ControlRequest& request) {
   NativeHandle handle = tree_.add_control(request.kind, request.parent);
   if (!handle) return kNoHandle;

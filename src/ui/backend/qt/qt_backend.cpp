@@ -51,16 +51,6 @@ QtBackend::~QtBackend() {
 
 void QtBackend::set_sink(BackendSink* sink) { sink_ = sink; }
 
-QtBackend::WindowInfo* QtBackend::find_window(NativeHandle handle) {
-  auto it = windows_.find(handle.value);
-  return it == windows_.end() ? nullptr : &it->second;
-}
-
-const QtBackend::WindowInfo* QtBackend::find_window(NativeHandle handle) const {
-  auto it = windows_.find(handle.value);
-  return it == windows_.end() ? nullptr : &it->second;
-}
-
 QWidget* QtBackend::widget(NativeHandle handle) const {
   if (const WindowInfo* window = find_window(handle)) return window->widget;
   if (const ControlInfo* control = find_control(handle)) return control->widget;

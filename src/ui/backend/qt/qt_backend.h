@@ -122,10 +122,12 @@ class QtBackend final : public ControlTreeBackend {
     ControlStyle style;
   };
 
-  WindowInfo* find_window(NativeHandle handle);
-  const WindowInfo* find_window(NativeHandle handle) const;
-  ControlInfo* find_control(NativeHandle handle);
-  const ControlInfo* find_control(NativeHandle handle) const;
+  WindowInfo* find_window(NativeHandle handle) { return find_record(windows_, handle); }
+  const WindowInfo* find_window(NativeHandle handle) const { return find_record(windows_, handle); }
+  ControlInfo* find_control(NativeHandle handle) { return find_record(controls_, handle); }
+  const ControlInfo* find_control(NativeHandle handle) const {
+    return find_record(controls_, handle);
+  }
   QWidget* container_widget(NativeHandle parent) const;
   // The widget of each kind, made in the file of its family (qt_<family>_controls.cpp);
   // nothing for a kind made otherwise (a panel's page).

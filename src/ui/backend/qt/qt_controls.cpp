@@ -13,16 +13,6 @@
 
 namespace ambrel {
 
-QtBackend::ControlInfo* QtBackend::find_control(NativeHandle handle) {
-  auto it = controls_.find(handle.value);
-  return it == controls_.end() ? nullptr : &it->second;
-}
-
-const QtBackend::ControlInfo* QtBackend::find_control(NativeHandle handle) const {
-  auto it = controls_.find(handle.value);
-  return it == controls_.end() ? nullptr : &it->second;
-}
-
 // A scroll area's controls live in the area it scrolls over.
 QWidget* QtBackend::container_widget(NativeHandle parent) const {
   QWidget* parent_widget = widget(parent);

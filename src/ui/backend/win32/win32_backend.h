@@ -146,10 +146,12 @@ class Win32Backend final : public ControlTreeBackend {
     std::wstring folder;          // explorer kinds: the folder shown
   };
 
-  WindowInfo* find_window(NativeHandle handle);
-  const WindowInfo* find_window(NativeHandle handle) const;
-  ControlInfo* find_control(NativeHandle handle);
-  const ControlInfo* find_control(NativeHandle handle) const;
+  WindowInfo* find_window(NativeHandle handle) { return find_record(windows_, handle); }
+  const WindowInfo* find_window(NativeHandle handle) const { return find_record(windows_, handle); }
+  ControlInfo* find_control(NativeHandle handle) { return find_record(controls_, handle); }
+  const ControlInfo* find_control(NativeHandle handle) const {
+    return find_record(controls_, handle);
+  }
   // Where a parent's new controls live: a scroll area's inner area, else the parent itself.
   HWND container_hwnd(NativeHandle parent) const;
   // A notification or scroll action from one of our controls, as the families read it.
@@ -239,7 +241,9 @@ class Win32Backend final : public ControlTreeBackend {
   // A panel's pages fill its page rectangle; only the current one shows.
   void show_current_page(NativeHandle panel);
   void report_geometry(WindowInfo& window);
-  void report_mouse(NativeHandle target, UINT message, WPARAM wparam, LPARAM lparam);
+  // Reports a button message, or a move when `moves` asks for them too; false for other
+  // messages.
+  bool report_mouse(NativeHandle target, UINT message, WPARAM wparam, LPARAM lparam, bool moves);
   // Tab goes to the ui layer before the focused control; true when it took the key.
   bool route_tab_key(const MSG& message);
   void dispatch(MSG& message);

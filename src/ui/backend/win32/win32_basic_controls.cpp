@@ -15,28 +15,25 @@ namespace ambrel {
 
 namespace {
 
-DWORD static_alignment(TextAlignment alignment) {
-  switch (alignment) {
-    case TextAlignment::Center:
-      return SS_CENTER;
-    case TextAlignment::Right:
-      return SS_RIGHT;
-    case TextAlignment::Left:
-      break;
-  }
-  return SS_LEFT;
-}
+// The style bit of an alignment, from a control class's three.
+struct AlignmentBits {
+  DWORD left;
+  DWORD center;
+  DWORD right;
+};
+constexpr AlignmentBits kStaticAlignment{SS_LEFT, SS_CENTER, SS_RIGHT};
+constexpr AlignmentBits kButtonAlignment{BS_LEFT, BS_CENTER, BS_RIGHT};
 
-DWORD button_alignment(TextAlignment alignment) {
+DWORD alignment_bit(TextAlignment alignment, const AlignmentBits& bits) {
   switch (alignment) {
     case TextAlignment::Left:
-      return BS_LEFT;
-    case TextAlignment::Right:
-      return BS_RIGHT;
+      return bits.left;
     case TextAlignment::Center:
-      break;
+      return bits.center;
+    case TextAlignment::Right:
+      return bits.right;
   }
-  return BS_CENTER;
+  return bits.left;
 }
 
 // The border bits of a text or container: {style, extended style}.
@@ -65,13 +62,14 @@ HWND Win32Backend::make_window(BasicKind kind, const ControlRequest& request, HW
     case BasicKind::Text: {
       auto [bits, ex_bits] = border_bits(style.border);
       return family_child(L"Static", request.text,
-                          SS_NOPREFIX | static_alignment(style.alignment) | bits, ex_bits, parent);
+                          SS_NOPREFIX | alignment_bit(style.alignment, kStaticAlignment) | bits,
+                          ex_bits, parent);
     }
     case BasicKind::Button: {
       DWORD type = style.toggle           ? BS_AUTOCHECKBOX | BS_PUSHLIKE
                    : style.default_button ? BS_DEFPUSHBUTTON
                                           : BS_PUSHBUTTON;
-      DWORD bits = type | button_alignment(style.alignment) |
+      DWORD bits = type | alignment_bit(style.alignment, kButtonAlignment) |
                    (style.multi_line ? BS_MULTILINE : 0) | tab_stop_bit(style);
       return family_child(L"Button", request.text, bits, 0, parent);
     }

@@ -11,16 +11,6 @@
 
 namespace ambrel {
 
-Win32Backend::ControlInfo* Win32Backend::find_control(NativeHandle handle) {
-  auto it = controls_.find(handle.value);
-  return it == controls_.end() ? nullptr : &it->second;
-}
-
-const Win32Backend::ControlInfo* Win32Backend::find_control(NativeHandle handle) const {
-  auto it = controls_.find(handle.value);
-  return it == controls_.end() ? nullptr : &it->second;
-}
-
 HWND Win32Backend::container_hwnd(NativeHandle parent) const {
   if (const ControlInfo* control = find_control(parent)) {
     if (tree_.kind(parent) == ControlKind::ScrollArea && control->inner) return control->inner;
