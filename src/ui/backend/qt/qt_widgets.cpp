@@ -129,28 +129,22 @@ void SplitterWidget::mouseDoubleClickEvent(QMouseEvent* event) {
   report_mouse(event, MouseAction::DoubleClick);
 }
 
+// Of Qt's many event types, the few watched here.
 bool QtControlEvents::eventFilter(QObject* watched, QEvent* event) {
   BackendSink* sink = backend_.sink();
   if (!sink) return false;
-  switch (event->type()) {
-    case QEvent::KeyPress:
-      return filter_tab(watched, event);
-    case QEvent::FocusIn:
-    case QEvent::FocusOut: {
-      auto* widget = qobject_cast<QWidget*>(watched);
-      NativeHandle control = backend_.handle_of(widget);
-      if (widget && backend_.widget(control) == widget)
-        sink->on_control_focus(control, event->type() == QEvent::FocusIn);
-      return false;
-    }
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::DragLeave:
-    case QEvent::Drop:
-      return filter_drag(qobject_cast<QWidget*>(watched), event);
-    default:
-      return false;
+  QEvent::Type type = event->type();
+  if (type == QEvent::KeyPress) return filter_tab(watched, event);
+  if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    NativeHandle control = backend_.handle_of(widget);
+    if (widget && backend_.widget(control) == widget)
+      sink->on_control_focus(control, type == QEvent::FocusIn);
+    return false;
   }
+  bool drag = type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::DragLeave ||
+              type == QEvent::Drop;
+  return drag && filter_drag(qobject_cast<QWidget*>(watched), event);
 }
 
 // Tab keys go to the window layer first; what it leaves reaches the focused control.
