@@ -15,28 +15,15 @@
 namespace ambrel {
 namespace {
 
-constexpr ElementKind element_row(std::u16string_view element, DialogKind kind,
-                                  ObjectCreator create) {
-  return {element, kind, create, std::nullopt, std::nullopt, Sizing::Wish, InitialContent::None};
-}
-
-constexpr ElementKind gadget_row(std::u16string_view element, DialogKind kind, ObjectCreator create,
-                                 GadgetKindCode gadget, ControlKind control, Sizing sizing,
-                                 InitialContent content) {
-  return {element, kind, create, gadget, control, sizing, content};
-}
-
 constexpr std::array kElementKinds = {
 #define AMBREL_ELEMENT(Name, element, code, object) \
-  element_row(u"" #element, DialogKind::Name, object),
-#define AMBREL_GADGET_KIND(Family, Name, element, code, gadget, object, sizing, events, creation, \
-                           content)                                                               \
-  gadget_row(u"" #element, DialogKind::Name, object, GadgetKindCode::Name, ControlKind::Name,     \
-             Sizing::sizing, InitialContent::content),
+  ElementKind{u"" #element, DialogKind::Name, object},
+#define AMBREL_GADGET_KIND(Family, Name, element, code, gadget, object, ...) \
+  ElementKind{u"" #element, DialogKind::Name, object},
 #include "kinds/kinds.def"
 };
 
-// The row of each kind code, so that lookups by kind (made per layout pass) take no search.
+// The row of each kind code, found without a search; two rows with one code stop the build.
 constexpr std::uint8_t kNoRow = std::numeric_limits<std::uint8_t>::max();
 constexpr auto kRowOfKind = [] {
   std::array<std::uint8_t, std::numeric_limits<std::uint8_t>::max() + 1> rows{};

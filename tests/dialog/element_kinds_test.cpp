@@ -6,7 +6,9 @@
 #include <string>
 
 #include "dialog/definition/event_attributes.h"
+#include "dialog/definition/gadget_attributes.h"
 #include "dialog/element_kinds.h"
+#include "dialog/objects/gadget_creation.h"
 
 namespace ambrel {
 namespace {
@@ -34,15 +36,12 @@ TEST(ElementKindsTest, EveryRowIsFoundByItsNameInAnyCaseAndByItsKind) {
   EXPECT_EQ(element_kind_of(static_cast<DialogKind>(255)), nullptr);
 }
 
-TEST(ElementKindsTest, OnlyKindsWithAGadgetHaveAControlEventsOrContent) {
+TEST(ElementKindsTest, OnlyKindsWithAGadgetTakeEventsOrCreationArguments) {
   for (const ElementKind& row : element_kinds()) {
     std::string name(row.element.begin(), row.element.end());
-    bool has_gadget = row.gadget.has_value();
-    EXPECT_EQ(row.control.has_value(), has_gadget) << name;
-    if (!has_gadget) {
+    if (!gadget_kind_code_of(row.kind)) {
       EXPECT_FALSE(event_mask_of(row.kind).has_value()) << name;
-      EXPECT_EQ(row.content, InitialContent::None) << name;
-      EXPECT_EQ(row.sizing, Sizing::Wish) << name;
+      EXPECT_EQ(creation_arguments_of(row.kind).takes, 0) << name;
     }
     // Only the window is made by the open rather than by its row.
     EXPECT_EQ(row.create == nullptr, row.kind == DialogKind::Window) << name;
@@ -84,7 +83,8 @@ TEST(ElementKindsTest, TheCodesKeepTheirNumbers) {
     ASSERT_NE(row, nullptr);
     std::string name(expected.element.begin(), expected.element.end());
     EXPECT_EQ(static_cast<int>(row->kind), expected.kind) << name;
-    EXPECT_EQ(static_cast<int>(row->gadget.value_or(GadgetKindCode::None)), expected.gadget)
+    EXPECT_EQ(static_cast<int>(gadget_kind_code_of(row->kind).value_or(GadgetKindCode::None)),
+              expected.gadget)
         << name;
   }
 }

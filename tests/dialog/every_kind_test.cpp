@@ -3,6 +3,7 @@
 #include <string>
 
 #include "dialog/element_kinds.h"
+#include "dialog/objects/gadget_creation.h"
 #include "dialog_fixture.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
 #include "ui/measure.h"
@@ -81,11 +82,23 @@ TEST_F(EveryKindTest, EveryGadgetKindIsCreatedWithItsArguments) {
   EXPECT_EQ(get_gadget_attribute(dialog_gadget(dialog, u"scrollarea"), kScrollAreaInnerWidth), 300);
 }
 
+// What each element with a gadget makes, as the list of kinds says.
+struct MadeKinds {
+  DialogKind kind;
+  GadgetKindCode gadget;
+  ControlKind control;
+};
+constexpr MadeKinds kMadeKinds[] = {
+#define AMBREL_GADGET_KIND(Family, Name, ...) \
+  {DialogKind::Name, GadgetKindCode::Name, ControlKind::Name},
+#include "kinds/kinds.def"
+};
+
 // One element per table row that has a gadget, each named after its element.
 std::u16string every_gadget_row() {
   std::u16string text = u"<window><vbox>";
   for (const ElementKind& row : element_kinds()) {
-    if (!row.gadget) continue;
+    if (!gadget_kind_code_of(row.kind)) continue;
     std::u16string element(row.element);
     text += u"<" + element + u" name='" + element + u"'>";
     if (row.kind == DialogKind::Splitter) text += u"<empty/><empty/>";
@@ -96,12 +109,12 @@ std::u16string every_gadget_row() {
 
 TEST_F(EveryKindTest, EveryRowCreatesTheGadgetAndControlItNames) {
   ASSERT_EQ(open(every_gadget_row()), 1) << dialog_error_text(dialog);
-  for (const ElementKind& row : element_kinds()) {
-    if (!row.gadget) continue;
-    std::string name(row.element.begin(), row.element.end());
-    int gadget = dialog_gadget(dialog, row.element);
-    EXPECT_EQ(gadget_kind(gadget), *row.gadget) << name;
-    EXPECT_EQ(headless->control_kind(gadget_handle(gadget)), row.control) << name;
+  for (const MadeKinds& made : kMadeKinds) {
+    std::u16string_view element = element_name_of(made.kind);
+    std::string name(element.begin(), element.end());
+    int gadget = dialog_gadget(dialog, element);
+    EXPECT_EQ(gadget_kind(gadget), made.gadget) << name;
+    EXPECT_EQ(headless->control_kind(gadget_handle(gadget)), made.control) << name;
   }
 }
 

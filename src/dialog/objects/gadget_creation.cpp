@@ -2,7 +2,6 @@
 
 #include "dialog/objects/build_context.h"
 #include "dialog/definition/common_attributes.h"
-#include "dialog/element_kinds.h"
 #include "dialog/definition/event_attributes.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
@@ -39,15 +38,28 @@ GadgetArguments creation_arguments(const CreationArguments& creation,
 
 }  // namespace
 
+std::optional<GadgetKindCode> gadget_kind_code_of(DialogKind kind) {
+  switch (kind) {
+#define AMBREL_ELEMENT(Name, ...) \
+  case DialogKind::Name:          \
+    return std::nullopt;
+#define AMBREL_GADGET_KIND(Family, Name, ...) \
+  case DialogKind::Name:                      \
+    return GadgetKindCode::Name;
+#include "kinds/kinds.def"
+  }
+  return std::nullopt;
+}
+
 std::int32_t create_definition_gadget(const GadgetRequest& request) {
-  const ElementKind* kind = element_kind_of(request.kind);
-  if (kind == nullptr || !kind->gadget) return -1;
+  std::optional<GadgetKindCode> gadget = gadget_kind_code_of(request.kind);
+  if (!gadget) return -1;
   CreationArguments creation = creation_arguments_of(request.kind);
   // A splitter without both panes is not made.
   bool pane_missing = request.panes[0] == -1 || request.panes[1] == -1;
   if (takes(creation, kTakesPanes) && pane_missing) return -1;
   GadgetArguments arguments = creation_arguments(creation, request);
-  return created_number(create_gadget_of_kind(*kind->gadget, request.number, Rect{}, arguments),
+  return created_number(create_gadget_of_kind(*gadget, request.number, Rect{}, arguments),
                         request.number);
 }
 

@@ -1,4 +1,4 @@
-#include "dialog/objects/creation_walk.h"
+#include "dialog/creation_walk.h"
 
 #include <memory>
 #include <utility>
