@@ -6,15 +6,9 @@
 #include "support/object_registry.h"
 #include "ui/backend/backend.h"
 #include "ui/geometry/keep_value.h"
-#include "ui/kind_flags.h"
+#include "ui/window_flags.h"
 
 namespace ambrel {
-
-// The window flags are the window's rows of kinds.def (kWindowScreenCentered ...); the
-// caption bits overlap and combine by OR.
-// Start states, as the platform style bits say them.
-inline constexpr int kWindowStartMaximized = 0x1000000;
-inline constexpr int kWindowStartMinimized = 0x20000000;
 
 // Start-up (false without a backend) and exit; the exit closes every window.
 bool window_library_init();
