@@ -105,33 +105,15 @@ bool Win32Backend::family_notice(BasicKind kind, const ControlNotice& notice) {
   return false;
 }
 
+// Of the basic kinds only the editor's text is not its window text.
 std::u16string Win32Backend::family_text(BasicKind kind, const ControlInfo& control) const {
-  switch (kind) {
-    case BasicKind::Editor:
-      return editor_text(control.hwnd);
-    case BasicKind::Text:
-    case BasicKind::Button:
-    case BasicKind::Frame:
-    case BasicKind::Container:
-    case BasicKind::Splitter:
-      break;
-  }
-  return window_text(control.hwnd);
+  return kind == BasicKind::Editor ? editor_text(control.hwnd) : window_text(control.hwnd);
 }
 
 bool Win32Backend::set_family_text(BasicKind kind, ControlInfo& control, std::u16string_view text) {
-  switch (kind) {
-    case BasicKind::Editor:
-      set_editor_text(control.hwnd, text);
-      return true;
-    case BasicKind::Text:
-    case BasicKind::Button:
-    case BasicKind::Frame:
-    case BasicKind::Container:
-    case BasicKind::Splitter:
-      break;
-  }
-  return false;
+  if (kind != BasicKind::Editor) return false;
+  set_editor_text(control.hwnd, text);
+  return true;
 }
 
 }  // namespace ambrel

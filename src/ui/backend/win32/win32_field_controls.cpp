@@ -45,6 +45,26 @@ HWND make_folder_combo(const ControlRequest& request, HWND parent, std::wstring&
   return combo;
 }
 
+// Where a field keeps its value and items: the up-down beside its edit, its combo box, or
+// nowhere.
+enum class FieldStore { None, UpDown, ComboBox };
+
+FieldStore store_of(FieldKind kind) {
+  switch (kind) {
+    case FieldKind::Spin:
+      return FieldStore::UpDown;
+    case FieldKind::ComboBox:
+    case FieldKind::ExplorerCombo:
+      return FieldStore::ComboBox;
+    case FieldKind::String:
+    case FieldKind::Shortcut:
+    case FieldKind::Date:
+    case FieldKind::IpAddress:
+      break;
+  }
+  return FieldStore::None;
+}
+
 }  // namespace
 
 HWND Win32Backend::make_window(FieldKind kind, const ControlRequest& request, HWND parent,
@@ -96,85 +116,46 @@ bool Win32Backend::family_notice(FieldKind kind, const ControlNotice& notice) {
 
 // A spin's number, a combo box's chosen item (-1 none).
 int Win32Backend::family_value(FieldKind kind, const ControlInfo& control) const {
-  switch (kind) {
-    case FieldKind::Spin:
+  switch (store_of(kind)) {
+    case FieldStore::UpDown:
       return static_cast<int>(SendMessageW(control.inner, UDM_GETPOS32, 0, 0));
-    case FieldKind::ComboBox:
-    case FieldKind::ExplorerCombo:
+    case FieldStore::ComboBox:
       return static_cast<int>(SendMessageW(control.hwnd, CB_GETCURSEL, 0, 0));
-    case FieldKind::String:
-    case FieldKind::Shortcut:
-    case FieldKind::Date:
-    case FieldKind::IpAddress:
+    case FieldStore::None:
       break;
   }
   return 0;
 }
 
 void Win32Backend::set_family_value(FieldKind kind, NativeHandle, ControlInfo& control, int value) {
-  switch (kind) {
-    case FieldKind::Spin:
+  switch (store_of(kind)) {
+    case FieldStore::UpDown:
       SendMessageW(control.inner, UDM_SETPOS32, 0, value);
       return;
-    case FieldKind::ComboBox:
-    case FieldKind::ExplorerCombo:
+    case FieldStore::ComboBox:
       SendMessageW(control.hwnd, CB_SETCURSEL, static_cast<WPARAM>(value), 0);
       return;
-    case FieldKind::String:
-    case FieldKind::Shortcut:
-    case FieldKind::Date:
-    case FieldKind::IpAddress:
+    case FieldStore::None:
       return;
   }
 }
 
 int Win32Backend::family_item_count(FieldKind kind, const ControlInfo& control) const {
-  switch (kind) {
-    case FieldKind::ComboBox:
-    case FieldKind::ExplorerCombo:
-      return static_cast<int>(SendMessageW(control.hwnd, CB_GETCOUNT, 0, 0));
-    case FieldKind::String:
-    case FieldKind::Spin:
-    case FieldKind::Shortcut:
-    case FieldKind::Date:
-    case FieldKind::IpAddress:
-      break;
-  }
-  return 0;
+  if (store_of(kind) != FieldStore::ComboBox) return 0;
+  return static_cast<int>(SendMessageW(control.hwnd, CB_GETCOUNT, 0, 0));
 }
 
 int Win32Backend::add_family_item(FieldKind kind, ControlInfo& control, int index,
                                   std::wstring& item) {
-  switch (kind) {
-    case FieldKind::ComboBox:
-    case FieldKind::ExplorerCombo:
-      return static_cast<int>(SendMessageW(control.hwnd, CB_INSERTSTRING,
-                                           static_cast<WPARAM>(index),
-                                           reinterpret_cast<LPARAM>(item.c_str())));
-    case FieldKind::String:
-    case FieldKind::Spin:
-    case FieldKind::Shortcut:
-    case FieldKind::Date:
-    case FieldKind::IpAddress:
-      break;
-  }
-  return -1;
+  if (store_of(kind) != FieldStore::ComboBox) return -1;
+  return static_cast<int>(SendMessageW(control.hwnd, CB_INSERTSTRING, static_cast<WPARAM>(index),
+                                       reinterpret_cast<LPARAM>(item.c_str())));
 }
 
 // The up-down keeps to its field's right edge.
 void Win32Backend::after_geometry(FieldKind kind, NativeHandle, ControlInfo& control) {
-  switch (kind) {
-    case FieldKind::Spin:
-      SendMessageW(control.inner, UDM_SETBUDDY, reinterpret_cast<WPARAM>(control.hwnd), 0);
-      return;
-    case FieldKind::String:
-    case FieldKind::Shortcut:
-    case FieldKind::Date:
-    case FieldKind::IpAddress:
-    case FieldKind::ComboBox:
-    case FieldKind::ExplorerCombo:
-      return;
-  }
+  if (store_of(kind) == FieldStore::UpDown)
+    SendMessageW(control.inner, UDM_SETBUDDY, reinterpret_cast<WPARAM>(control.hwnd), 0);
 }
 
 }  // namespace ambrel
