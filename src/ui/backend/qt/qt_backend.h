@@ -139,6 +139,7 @@ class QtBackend final : public ControlTreeBackend {
   QWidget* make_widget(PictureKind kind, const ControlRequest& request, QWidget* parent);
   QWidget* make_widget(RangeKind kind, const ControlRequest& request, QWidget* parent);
   QWidget* make_widget(ViewKind kind, const ControlRequest& request, QWidget* parent);
+  // The editor, reporting the user's edits (never the program's) as command Change.
   QPlainTextEdit* make_editor(const ControlRequest& request, QWidget* parent);
   // Reports the command of the control behind `widget`, when it still is ours.
   void report_command(QWidget* widget, ControlCommand command);
