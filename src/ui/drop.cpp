@@ -66,14 +66,14 @@ void accept(std::vector<Acceptance>& list, int key, int actions) {
 }
 
 // A group frame sharing the target's place would take its drags, so it goes below it.
-void lower_overlapping_frames(BackendControls& backend, NativeHandle target) {
-  Rect area = backend.control_geometry(target);
-  for (NativeHandle sibling : backend.child_controls(backend.control_parent(target))) {
-    if (sibling == target || backend.control_kind(sibling) != ControlKind::Frame) continue;
-    Rect other = backend.control_geometry(sibling);
+void lower_overlapping_frames(BackendControls& controls, NativeHandle target) {
+  Rect area = controls.control_geometry(target);
+  for (NativeHandle sibling : controls.child_controls(controls.control_parent(target))) {
+    if (sibling == target || controls.control_kind(sibling) != ControlKind::Frame) continue;
+    Rect other = controls.control_geometry(sibling);
     bool overlaps = other.x < area.x + area.width && area.x < other.x + other.width &&
                     other.y < area.y + area.height && area.y < other.y + other.height;
-    if (overlaps) backend.place_control_below(sibling, target);
+    if (overlaps) controls.place_control_below(sibling, target);
   }
 }
 
