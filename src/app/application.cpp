@@ -2,6 +2,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/commands.h"
 #include "app/embedded_definition.h"
@@ -13,7 +14,7 @@
 #include "ui/event_codes.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 #include "ui/window.h"
 #include "xml/xml_document.h"
 
@@ -29,16 +30,16 @@ std::unique_ptr<Services> services;
 
 // The requester's dialog is the backend's; the support layer cannot see it.
 std::u16string ask_backend_for_file(const RequesterDialogRequest& request) {
-  OpenFileRequest platform_request;
-  platform_request.title = request.title;
-  platform_request.initial_directory = request.initial_directory;
-  platform_request.proposed_name = request.proposed_name;
+  OpenFileRequest file_request;
+  file_request.title = request.title;
+  file_request.initial_directory = request.initial_directory;
+  file_request.proposed_name = request.proposed_name;
   for (const RequesterFilter& filter : request.filters) {
-    platform_request.filters.push_back({filter.description, filter.pattern});
+    file_request.filters.push_back({filter.description, filter.pattern});
   }
-  platform_request.selected_filter = request.selected_filter;
-  Backend* backend = ui_backend();
-  return backend ? backend->ask_open_file(platform_request) : std::u16string();
+  file_request.selected_filter = request.selected_filter;
+  BackendDesktop* desktop = ui_desktop();
+  return desktop ? desktop->ask_open_file(file_request) : std::u16string();
 }
 
 // The definition is part of the program, so its parse and open are not checked; the
@@ -52,10 +53,6 @@ void open_main_window() {
   for (char c : std::to_string(kBuildNumber)) title += static_cast<char16_t>(c);
   window_set_title(dialog_window(main_dialog), title.c_str());
   enable_gadget_drop(dialog_gadget(main_dialog, u"frameIn"), kDropFormatFiles, kFileDropActions);
-}
-
-std::u16string_view first_line(std::u16string_view text) {
-  return text.substr(0, text.find(u'\n'));
 }
 
 }  // namespace
@@ -76,8 +73,8 @@ void application_run_loop() {
     int code = window_wait_event_forever();
     if (code == kEventCloseWindow) return;
     if (code == kEventGadgetDrop) {
-      std::u16string files = event_drop_files();
-      load_xml_file(first_line(files));
+      std::vector<std::u16string> files = event_drop_file_list();
+      if (!files.empty()) load_xml_file(files.front());
     } else if (code == kEventTimer) {
       regenerate();
     }

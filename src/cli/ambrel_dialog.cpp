@@ -24,7 +24,7 @@
 #include "support/unicode_text.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 #include "ui/window.h"
 #include "xml/xml_document.h"
 
@@ -35,6 +35,8 @@ constexpr int kOpened = 0;
 constexpr int kDefinitionError = 1;
 constexpr int kCannotRun = 2;
 constexpr int kOutOfMemory = 3;
+// Enough turns of the event pump for a toolkit to apply sizes and paint before a look.
+constexpr int kSettleRounds = 50;
 
 constexpr const char* kUsageLine =
     "Usage: ambrel-dialog [OPTION]... [--] (FILE | --embedded)\nTry 'ambrel-dialog --help'.\n";
@@ -90,7 +92,7 @@ std::vector<std::u16string> event_attribute_values(const XmlNode* root) {
 // Lets the toolkit apply sizes and paint, then takes the events the layout raised: nothing
 // here acts on them, and a queue left to grow makes freeing each gadget at the end slower.
 void settle(bool toolkit) {
-  settle_dialog_backend(toolkit);
+  for (int round = 0; toolkit && round < kSettleRounds && window_wait_event(0) != 0; ++round) {}
   while (take_event() != 0) {}
 }
 
@@ -143,7 +145,7 @@ int inspect(const DialogOptions& options, std::u16string definition) {
     if (!print_outline(*dialog_root(dialog), window, std::move(heading))) return output_failed();
   }
   if (!options.png_path.empty() &&
-      !ui_backend()->save_window_image(window_handle(window), options.png_path)) {
+      !ui_desktop()->save_window_image(window_handle(window), options.png_path)) {
     std::fprintf(stderr, "ambrel-dialog: cannot save the screenshot to %s\n",
                  options.png_path.c_str());
     return kCannotRun;

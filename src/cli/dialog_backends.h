@@ -15,7 +15,4 @@ bool toolkit_backend_available();
 
 std::unique_ptr<Backend> make_dialog_backend(bool toolkit);
 
-// Lets a toolkit apply sizes and paint before the tree is read.
-void settle_dialog_backend(bool toolkit);
-
 }  // namespace ambrel

@@ -7,6 +7,4 @@ bool toolkit_backend_available() { return false; }
 
 std::unique_ptr<Backend> make_dialog_backend(bool) { return std::make_unique<HeadlessBackend>(); }
 
-void settle_dialog_backend(bool) {}
-
 }  // namespace ambrel

@@ -3,18 +3,8 @@
 #include "cli/dialog_backends.h"
 #include "ui/backend/headless/headless_backend.h"
 #include "ui/backend/qt/qt_backend.h"
-#include "ui/events.h"
-#include "ui/platform.h"
-#include "ui/window.h"
 
 namespace ambrel {
-
-namespace {
-
-// Enough rounds of the event pump for Qt to apply sizes and paint before a look.
-constexpr int kSettleRounds = 50;
-
-}  // namespace
 
 bool toolkit_backend_available() { return true; }
 
@@ -26,11 +16,6 @@ std::unique_ptr<Backend> make_dialog_backend(bool toolkit) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
   }
   return std::make_unique<QtBackend>();
-}
-
-void settle_dialog_backend(bool toolkit) {
-  if (!toolkit) return;
-  for (int i = 0; i < kSettleRounds && window_wait_event(0) != 0; ++i) {}
 }
 
 }  // namespace ambrel

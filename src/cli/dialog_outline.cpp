@@ -3,10 +3,10 @@
 #include <string_view>
 #include <vector>
 
-#include "dialog/definition/element_kinds.h"
+#include "dialog/element_kinds.h"
 #include "support/unicode_text.h"
 #include "ui/gadget.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 #include "ui/window.h"
 
 namespace ambrel {
@@ -25,7 +25,7 @@ std::u16string name_of(const DialogObject& object) {
 // The gadget's own rectangle when it is not where the layout put the object.
 std::u16string gadget_suffix(const DialogObject& object) {
   if (object.gadget() == -1) return {};
-  Rect actual = ui_backend()->control_geometry(gadget_handle(object.gadget()));
+  Rect actual = ui_controls()->control_geometry(gadget_handle(object.gadget()));
   const std::optional<layout::Rect>& allocated = object.allocation();
   if (allocated && allocated->x == actual.x && allocated->y == actual.y &&
       allocated->width == actual.width && allocated->height == actual.height) {

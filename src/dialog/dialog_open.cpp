@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "dialog/objects/creation_walk.h"
+#include "dialog/creation_walk.h"
 #include "dialog/dialog.h"
 #include "dialog/dialog_record.h"
 #include "dialog/objects/layout_passes.h"

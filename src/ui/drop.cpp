@@ -9,7 +9,7 @@
 #include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 #include "ui/window.h"
 
 namespace ambrel {
@@ -35,9 +35,9 @@ struct DragState {
 };
 
 struct DropTarget {
-  int target_kind = 0;              // the gadget kind, 0 for a window
-  int object = 0;                   // gadget or window number
-  std::vector<Acceptance> formats;  // newest first
+  GadgetKindCode target_kind = GadgetKindCode::None;  // None for a window
+  int object = 0;                                     // gadget or window number
+  std::vector<Acceptance> formats;                    // newest first
   std::vector<Acceptance> private_types;
   DragState drag;
 };
@@ -66,28 +66,28 @@ void accept(std::vector<Acceptance>& list, int key, int actions) {
 }
 
 // A group frame sharing the target's place would take its drags, so it goes below it.
-void lower_overlapping_frames(Backend& backend, NativeHandle target) {
-  Rect area = backend.control_geometry(target);
-  for (NativeHandle sibling : backend.child_controls(backend.control_parent(target))) {
-    if (sibling == target || backend.control_kind(sibling) != ControlKind::Frame) continue;
-    Rect other = backend.control_geometry(sibling);
+void lower_overlapping_frames(BackendControls& controls, NativeHandle target) {
+  Rect area = controls.control_geometry(target);
+  for (NativeHandle sibling : controls.child_controls(controls.control_parent(target))) {
+    if (sibling == target || controls.control_kind(sibling) != ControlKind::Frame) continue;
+    Rect other = controls.control_geometry(sibling);
     bool overlaps = other.x < area.x + area.width && area.x < other.x + other.width &&
                     other.y < area.y + area.height && area.y < other.y + other.height;
-    if (overlaps) backend.place_control_below(sibling, target);
+    if (overlaps) controls.place_control_below(sibling, target);
   }
 }
 
 // Registers, updates or removes one acceptance of the native target; 1 on success.
-int change_acceptance(NativeHandle handle, int target_kind, int object, bool private_type, int key,
-                      int actions) {
-  Backend* backend = ui_backend();
-  if (!backend || !handle) return 0;
+int change_acceptance(NativeHandle handle, GadgetKindCode target_kind, int object,
+                      bool private_type, int key, int actions) {
+  BackendDesktop* desktop = ui_desktop();
+  if (!desktop || !handle) return 0;
   actions &= kAllActions;
   auto& targets = drop_targets();
   auto found = targets.find(handle.value);
   if (found == targets.end()) {
     if (actions == 0) return 1;
-    if (!backend->enable_drops(handle, true)) return 0;
+    if (!desktop->enable_drops(handle, true)) return 0;
     found = targets.emplace(handle.value, DropTarget{target_kind, object, {}, {}, {}}).first;
   }
   DropTarget& target = found->second;
@@ -101,7 +101,7 @@ int change_acceptance(NativeHandle handle, int target_kind, int object, bool pri
     accept(target.formats, key, actions);
   }
   if (target.formats.empty() && target.private_types.empty()) {
-    backend->enable_drops(handle, false);
+    desktop->enable_drops(handle, false);
     targets.erase(found);
   }
   return 1;
@@ -110,9 +110,10 @@ int change_acceptance(NativeHandle handle, int target_kind, int object, bool pri
 int enable_on_gadget(int gadget, bool private_type, int key, int actions) {
   NativeHandle handle = gadget_handle(gadget);
   if (!handle) return 0;
-  int kind = ambrel::gadget_kind(gadget);
+  GadgetKindCode kind = ambrel::gadget_kind(gadget);
   if (!change_acceptance(handle, kind, gadget, private_type, key, actions)) return 0;
-  if (actions != 0 && kind != kGadgetFrame) lower_overlapping_frames(*ui_backend(), handle);
+  if (actions != 0 && kind != GadgetKindCode::Frame)
+    lower_overlapping_frames(*ui_controls(), handle);
   return 1;
 }
 
@@ -144,32 +145,21 @@ DragState match_drag(const DropTarget& target, const DragInput& input) {
   return {};
 }
 
-int vetted_action(NativeHandle handle, const DropTarget& target, const DragInput& input,
-                  int phase) {
+int vetted_action(NativeHandle handle, const DropTarget& target, const DragInput& input) {
   if (target.drag.kind == MatchKind::None) return 0;
   int action = choose_drop_action(input.offered_actions & target.drag.actions, input.modifiers);
   if (action != 0 && drop_callback() &&
-      drop_callback()(handle, phase, target.drag.format, action, input.position.x,
+      drop_callback()(handle, input.phase, target.drag.format, action, input.position.x,
                       input.position.y) == 0) {
     action = 0;
   }
   return action;
 }
 
-std::u16string file_list_data(const std::vector<std::u16string>& files) {
-  std::u16string data;
-  for (const std::u16string& file : files) {
-    data += file;
-    data += u'\0';
-  }
-  data += u'\0';
-  return data;
-}
-
 void release_drop_record(void* data) { delete static_cast<DropRecord*>(data); }
 
 void raise_drop_event(const DropTarget& target, std::unique_ptr<DropRecord> record) {
-  if (target.target_kind == 0) {
+  if (target.target_kind == GadgetKindCode::None) {
     raise_event(kEventWindowDrop, target.object, target.object, 0, record.release(),
                 release_drop_record);
     return;
@@ -179,7 +169,7 @@ void raise_drop_event(const DropTarget& target, std::unique_ptr<DropRecord> reco
 }
 
 int drop(NativeHandle handle, DropTarget& target, const DragInput& input) {
-  int action = vetted_action(handle, target, input, 4);
+  int action = vetted_action(handle, target, input);
   DragState match = target.drag;
   target.drag = {};
   // The data is fetched anew at the drop; a source that can no longer deliver what it
@@ -194,7 +184,7 @@ int drop(NativeHandle handle, DropTarget& target, const DragInput& input) {
   if (match.kind == MatchKind::PrivateType) {
     record->private_type = match.matched;
   } else if (match.format == kDropFormatFiles) {
-    record->data = file_list_data(input.files);
+    record->files = input.files;
   } else {
     record->data = input.text + u'\0';
   }
@@ -213,7 +203,8 @@ int enable_private_drop(int gadget, int private_type, int actions) {
 }
 
 int enable_window_drop(int window, int format, int actions) {
-  return change_acceptance(window_handle(window), 0, window, false, format, actions);
+  return change_acceptance(window_handle(window), GadgetKindCode::None, window, false, format,
+                           actions);
 }
 
 int choose_drop_action(int available, int modifiers) {
@@ -227,15 +218,21 @@ int choose_drop_action(int available, int modifiers) {
   return 0;
 }
 
-std::u16string event_drop_files() {
+std::vector<std::u16string> event_drop_file_list() {
   int code = current_event_code();
   if (code != kEventGadgetDrop && code != kEventWindowDrop) return {};
   const auto* record = static_cast<const DropRecord*>(event_data());
-  if (!record || record->format != kDropFormatFiles || record->data.size() < 2) return {};
-  // The list ends in two zero units; every zero but the last becomes a line feed.
-  std::u16string files(record->data, 0, record->data.size() - 2);
-  std::replace(files.begin(), files.end(), u'\0', u'\n');
-  return files;
+  if (!record || record->format != kDropFormatFiles) return {};
+  return record->files;
+}
+
+std::u16string event_drop_files() {
+  std::u16string joined;
+  for (const std::u16string& file : event_drop_file_list()) {
+    if (!joined.empty()) joined += u'\n';
+    joined += file;
+  }
+  return joined;
 }
 
 void set_drop_callback(DropCallback callback) { drop_callback() = callback; }
@@ -247,12 +244,12 @@ int drop_target_drag(NativeHandle handle, const DragInput& input) {
   switch (input.phase) {
     case DragPhase::Enter:
       target.drag = match_drag(target, input);
-      return vetted_action(handle, target, input, 1);
+      return vetted_action(handle, target, input);
     case DragPhase::Over:
-      return vetted_action(handle, target, input, 2);
+      return vetted_action(handle, target, input);
     case DragPhase::Leave:
       target.drag = {};
-      if (drop_callback()) drop_callback()(handle, 3, 0, 0, 0, 0);
+      if (drop_callback()) drop_callback()(handle, DragPhase::Leave, 0, 0, 0, 0);
       return 0;
     case DragPhase::Drop:
       return drop(handle, target, input);

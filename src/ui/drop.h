@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/backend/backend.h"
 
@@ -39,18 +40,21 @@ struct DropRecord {
   int action = 0;
   int x = 0;  // in the target's client coordinates
   int y = 0;
-  // Files: each path followed by a zero unit, then one more; text: the text and a zero.
-  std::u16string data;
+  std::vector<std::u16string> files;  // a file drop's paths
+  std::u16string data;                // a text drop's text and a zero
   std::size_t data_length() const { return data.size() * sizeof(char16_t); }
 };
 
-// The current event's dropped file paths joined by line feeds (none after the last); the
-// empty text when the current event carries no file drop.
+// The current event's dropped file paths; none when the current event carries no file drop.
+std::vector<std::u16string> event_drop_file_list();
+// The same joined by line feeds (none after the last); the empty text when the current
+// event carries no file drop.
 std::u16string event_drop_files();
 
-// The one optional veto: called as (target, phase 1 enter / 2 over / 3 leave / 4 drop,
-// format, proposed action, x, y); a zero result refuses the drop. nullptr removes it.
-using DropCallback = int (*)(NativeHandle target, int phase, int format, int action, int x, int y);
+// The one optional veto: called as (target, phase, format, proposed action, x, y); a zero
+// result refuses the drop. nullptr removes it.
+using DropCallback = int (*)(NativeHandle target, DragPhase phase, int format, int action, int x,
+                             int y);
 void set_drop_callback(DropCallback callback);
 
 // The platform's drag reports, from the ui layer's sink: the action chosen (0 refuses).

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/backend/backend_sink.h"
+
 namespace ambrel {
 
 // Event codes raised by the window and gadget layers.
@@ -22,12 +24,12 @@ inline constexpr int kEventCloseWindow = 13116;
 inline constexpr int kEventMoveWindow = 13117;
 inline constexpr int kEventSizeWindow = 13118;
 
-// Types of gadget events.
-inline constexpr int kGadgetLeftClick = 0;
+// Types of gadget events; a control's commands become the types of their numbers.
+inline constexpr int kGadgetLeftClick = static_cast<int>(ControlCommand::Click);
 inline constexpr int kGadgetRightClick = 1;
-inline constexpr int kGadgetLeftDoubleClick = 2;
+inline constexpr int kGadgetLeftDoubleClick = static_cast<int>(ControlCommand::DoubleClick);
 inline constexpr int kGadgetRightDoubleClick = 3;
-inline constexpr int kGadgetChange = 768;
+inline constexpr int kGadgetChange = static_cast<int>(ControlCommand::Change);
 inline constexpr int kGadgetFocus = 14000;
 inline constexpr int kGadgetLostFocus = 14001;
 inline constexpr int kGadgetDragStart = 14002;

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "ui/event_state.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 
 namespace ambrel {
 
@@ -18,7 +18,7 @@ std::atomic<bool> running{false};
 bool event_library_running() { return running.load(); }
 
 bool event_library_init() {
-  if (!ui_backend()) return false;
+  if (!ui_event_pump()) return false;
   start_event_state();
   create_binding_table();
   running.store(true);
@@ -33,9 +33,9 @@ void event_library_end() {
 
 int window_wait_event(int milliseconds) {
   if (int code = take_event()) return code;
-  Backend* backend = ui_backend();
-  if (!backend) return 0;
-  return backend->pump(milliseconds < 0 ? -1 : milliseconds);
+  BackendEventPump* pump = ui_event_pump();
+  if (!pump) return 0;
+  return pump->pump(milliseconds < 0 ? -1 : milliseconds);
 }
 
 int window_wait_event_forever() { return window_wait_event(-1); }
@@ -43,9 +43,9 @@ int window_wait_event_forever() { return window_wait_event(-1); }
 int post_event(int code, int object, int window, int type, void* data, EventDataRelease release) {
   SharedPayload payload;
   if (data) payload = std::make_shared<EventPayload>(data, release);
-  Backend* backend = ui_backend();
-  if (!running.load() || !backend) return 0;
-  backend->post([code, object, window, type, payload = std::move(payload)]() mutable {
+  BackendEventPump* pump = ui_event_pump();
+  if (!running.load() || !pump) return 0;
+  pump->post([code, object, window, type, payload = std::move(payload)]() mutable {
     if (event_library_running())
       raise_event_with(code, object, window, type, kEventForced, std::move(payload));
   });

@@ -10,7 +10,7 @@
 #include "ui/events.h"
 #include "ui/gadget_list.h"
 #include "ui/gadget_reports.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 #include "ui/window.h"
 
 namespace ambrel {
@@ -33,17 +33,17 @@ void release_gadget(int number, Gadget& gadget) {
   library()->numbers.erase(gadget.handle.value);
   if (gadget.kind->free) gadget.kind->free(gadget);
   remove_queued_events(kEventGadget, number, kAnyValue, kAnyValue);
-  Backend* backend = ui_backend();
-  if (gadget.native_gone || !backend) return;
-  backend->set_control_id(gadget.handle, -1);
+  BackendControls* controls = ui_controls();
+  if (gadget.native_gone || !controls) return;
+  controls->set_control_id(gadget.handle, -1);
   // Reports the control's children, whose gadgets go through gadget_control_destroyed.
-  backend->destroy_control(gadget.handle);
+  controls->destroy_control(gadget.handle);
 }
 
 GadgetLibrary::GadgetLibrary() : registry(release_gadget) {}
 
 // The gadget and the backend it lives on, or nullptr for an unknown number.
-Gadget* live_gadget(int gadget) { return ui_backend() ? find_gadget(gadget) : nullptr; }
+Gadget* live_gadget(int gadget) { return ui_controls() ? find_gadget(gadget) : nullptr; }
 
 Gadget* gadget_of_control(NativeHandle control) {
   int number = gadget_number_of(control);
@@ -61,7 +61,7 @@ void suppressed(Change change) {
 }  // namespace
 
 bool gadget_library_init() {
-  if (!ui_backend()) return false;
+  if (!ui_controls()) return false;
   if (!library()) library() = std::make_unique<GadgetLibrary>();
   start_gadget_lists();
   return true;
@@ -76,14 +76,14 @@ void gadget_library_end() {
 
 int create_gadget(int number, const GadgetKind& kind, ControlRequest request, int flags,
                   std::unique_ptr<GadgetExtra> extra) {
-  Backend* backend = ui_backend();
-  if (!library() || !backend || !ObjectRegistry<Gadget>::is_valid_request(number)) return 0;
+  BackendControls* controls = ui_controls();
+  if (!library() || !controls || !ObjectRegistry<Gadget>::is_valid_request(number)) return 0;
   // Freed before the new control exists: the old gadget may be the container it would go into.
   if (number != kAnyNumber) library()->registry.free(number);
   request.parent = current_gadget_parent();
   request.geometry.width = std::max(request.geometry.width, 0);
   request.geometry.height = std::max(request.geometry.height, 0);
-  NativeHandle handle = backend->create_control(request);
+  NativeHandle handle = controls->create_control(request);
   if (!handle) return 0;
 
   auto gadget = std::make_unique<Gadget>();
@@ -95,7 +95,7 @@ int create_gadget(int number, const GadgetKind& kind, ControlRequest request, in
   int assigned = library()->registry.insert(number, std::move(gadget));
   record->number = assigned;
   library()->numbers[handle.value] = assigned;
-  backend->set_control_id(handle, assigned);
+  controls->set_control_id(handle, assigned);
   return number == kAnyNumber ? assigned : 1;
 }
 
@@ -117,9 +117,9 @@ Gadget* find_gadget(int gadget) { return library() ? library()->registry.find(ga
 
 int is_gadget(int gadget) { return find_gadget(gadget) ? 1 : 0; }
 
-int gadget_kind(int gadget) {
+GadgetKindCode gadget_kind(int gadget) {
   Gadget* record = find_gadget(gadget);
-  return record ? record->kind->code : 0;
+  return record ? record->kind->code : GadgetKindCode::None;
 }
 
 NativeHandle gadget_handle(int gadget) {
@@ -144,7 +144,7 @@ int set_gadget_text(int gadget, std::u16string_view text) {
     if (record->kind->set_text) {
       record->kind->set_text(*record, text);
     } else {
-      ui_backend()->set_control_text(record->handle, text);
+      ui_controls()->set_control_text(record->handle, text);
     }
   });
   return 1;
@@ -154,7 +154,7 @@ std::u16string get_gadget_text(int gadget) {
   Gadget* record = live_gadget(gadget);
   if (!record) return {};
   if (record->kind->get_text) return record->kind->get_text(*record);
-  return ui_backend()->control_text(record->handle);
+  return ui_controls()->control_text(record->handle);
 }
 
 int read_gadget_text(int gadget, const TextPieceHandler& take) {
@@ -164,7 +164,7 @@ int read_gadget_text(int gadget, const TextPieceHandler& take) {
     std::u16string text = record->kind->get_text(*record);
     if (!text.empty()) take(text);
   } else {
-    ui_backend()->read_control_text(record->handle, take);
+    ui_controls()->read_control_text(record->handle, take);
   }
   return 1;
 }
@@ -207,7 +207,7 @@ int set_gadget_attribute(int gadget, int attribute, int value) {
 int disable_gadget(int gadget, int state) {
   Gadget* record = live_gadget(gadget);
   if (!record) return 0;
-  ui_backend()->set_control_enabled(record->handle, state == 0);
+  ui_controls()->set_control_enabled(record->handle, state == 0);
   return 1;
 }
 
@@ -217,7 +217,7 @@ int hide_gadget(int gadget, int state) {
   if (record->kind->hide) {
     record->kind->hide(*record, state != 0);
   } else {
-    ui_backend()->set_control_visible(record->handle, state == 0);
+    ui_controls()->set_control_visible(record->handle, state == 0);
   }
   return 1;
 }
@@ -229,31 +229,32 @@ int resize_gadget(int gadget, int x, int y, int width, int height) {
     record->kind->resize(*record, x, y, width, height);
     return 1;
   }
-  Backend* backend = ui_backend();
-  Rect geometry = backend->control_geometry(record->handle);
+  BackendControls* controls = ui_controls();
+  Rect geometry = controls->control_geometry(record->handle);
   if (x != kKeepValue) geometry.x = x;
   if (y != kKeepValue) geometry.y = y;
   if (width != kKeepValue) geometry.width = std::max(width, 0);
   if (height != kKeepValue) geometry.height = std::max(height, 0);
   // May report a size change whose bound procedure frees the gadget; nothing follows.
-  backend->set_control_geometry(record->handle, geometry);
+  controls->set_control_geometry(record->handle, geometry);
   return 1;
 }
 
 int gadget_width(int gadget) {
   Gadget* record = live_gadget(gadget);
-  return record ? ui_backend()->control_geometry(record->handle).width : 0;
+  return record ? ui_controls()->control_geometry(record->handle).width : 0;
 }
 
 int gadget_height(int gadget) {
   Gadget* record = live_gadget(gadget);
-  return record ? ui_backend()->control_geometry(record->handle).height : 0;
+  return record ? ui_controls()->control_geometry(record->handle).height : 0;
 }
 
 NativeHandle gadget_window_of(NativeHandle control) {
-  Backend* backend = ui_backend();
-  if (!backend) return kNoHandle;
-  NativeHandle window = backend->is_window(control) ? control : backend->control_window(control);
+  BackendWindows* windows = ui_windows();
+  if (!windows) return kNoHandle;
+  NativeHandle window =
+      windows->is_window(control) ? control : ui_controls()->control_window(control);
   return window_number_of(window) == -1 ? kNoHandle : window;
 }
 
@@ -266,14 +267,14 @@ void raise_gadget_event(const Gadget& gadget, int type, bool forced) {
   }
 }
 
-bool gadget_control_command(NativeHandle control, int code) {
+bool gadget_control_command(NativeHandle control, ControlCommand command) {
   Gadget* gadget = gadget_of_control(control);
   if (!gadget) return false;
   int number = gadget->number;
   int window = window_number_of(control);
-  if (gadget->kind->command && gadget->kind->command(*gadget, code)) return true;
+  if (gadget->kind->command && gadget->kind->command(*gadget, command)) return true;
   // The handler may have freed the gadget; an event for it would name nothing.
-  if (is_gadget(number)) raise_event(kEventGadget, number, window, code);
+  if (is_gadget(number)) raise_event(kEventGadget, number, window, static_cast<int>(command));
   return true;
 }
 

@@ -32,8 +32,8 @@ void close_gadget_list();
 // Frees one gadget, or every gadget for kAnyNumber; its queued gadget events go with it.
 int free_gadget(int gadget);
 int is_gadget(int gadget);
-// The kind code, or 0.
-int gadget_kind(int gadget);
+// The kind code, or None.
+GadgetKindCode gadget_kind(int gadget);
 NativeHandle gadget_handle(int gadget);
 // The number of the gadget a control belongs to, or -1.
 int gadget_number_of(NativeHandle control);

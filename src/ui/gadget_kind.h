@@ -12,6 +12,13 @@
 
 namespace ambrel {
 
+// The gadget layer's code of each gadget kind (kinds.def); None names no gadget (a window).
+enum class GadgetKindCode : int {
+  None = 0,
+#define AMBREL_GADGET_KIND(Family, Name, element, code, gadget, ...) Name = gadget,
+#include "kinds/kinds.def"
+};
+
 // Kind-specific values a kind keeps with its gadget (a splitter's ratio, a panel's pages).
 class GadgetExtra {
  public:
@@ -31,7 +38,7 @@ struct Gadget {
 };
 
 struct GadgetKind {
-  int code = 0;  // the gadget-layer kind code
+  GadgetKindCode code = GadgetKindCode::None;
 
   void (*free)(Gadget& gadget) = nullptr;
   std::u16string (*get_text)(const Gadget& gadget) = nullptr;
@@ -44,9 +51,9 @@ struct GadgetKind {
   void (*hide)(Gadget& gadget, bool hidden) = nullptr;
   // Takes the raw arguments, kKeepValue included.
   void (*resize)(Gadget& gadget, int x, int y, int width, int height) = nullptr;
-  // A command notification of the control; true when the kind took it, false to let it
-  // become a gadget event with the code as type. The gadget may be freed inside.
-  bool (*command)(Gadget& gadget, int code) = nullptr;
+  // A command of the control; true when the kind took it, false to let it become a gadget
+  // event with the command's number as type. The gadget may be freed inside.
+  bool (*command)(Gadget& gadget, ControlCommand command) = nullptr;
   // The control gained or lost the keyboard focus. The gadget may be freed inside.
   void (*focus)(Gadget& gadget, bool gained) = nullptr;
   // The control's size changed. The gadget may be freed inside.

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "ui/gadget.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 
 namespace ambrel {
 
@@ -22,7 +22,7 @@ constexpr int kMinimumCaptionHeight = 10;
 }  // namespace
 
 Size gadget_natural_size(int gadget) {
-  Gadget* record = ui_backend() ? find_gadget(gadget) : nullptr;
+  Gadget* record = ui_text_metrics() ? find_gadget(gadget) : nullptr;
   if (!record || !record->kind->natural_size) return {};
   return record->kind->natural_size(*record);
 }
@@ -33,20 +33,20 @@ int gadget_caption_height(int gadget) {
 }
 
 Size gadget_text_extent(int gadget, std::u16string_view text) {
-  Backend* backend = ui_backend();
-  Gadget* record = backend ? find_gadget(gadget) : nullptr;
-  return record ? backend->text_extent(record->handle, text) : Size{};
+  BackendTextMetrics* metrics = ui_text_metrics();
+  Gadget* record = metrics ? find_gadget(gadget) : nullptr;
+  return record ? metrics->text_extent(record->handle, text) : Size{};
 }
 
 Size gadget_text_block(int gadget, std::u16string_view text) {
-  Backend* backend = ui_backend();
-  Gadget* record = backend ? find_gadget(gadget) : nullptr;
-  return record ? backend->text_block(record->handle, text) : Size{};
+  BackendTextMetrics* metrics = ui_text_metrics();
+  Gadget* record = metrics ? find_gadget(gadget) : nullptr;
+  return record ? metrics->text_block(record->handle, text) : Size{};
 }
 
 SystemMetrics ui_system_metrics() {
-  Backend* backend = ui_backend();
-  return backend ? backend->system_metrics() : SystemMetrics{};
+  BackendTextMetrics* metrics = ui_text_metrics();
+  return metrics ? metrics->system_metrics() : SystemMetrics{};
 }
 
 Size button_natural_size(Size extent, const SystemMetrics& metrics) {

@@ -3,17 +3,17 @@
 #include <optional>
 
 #include "ui/gadget.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 
 namespace ambrel {
 
 namespace {
 
 // A pane control that still exists, moved to its place.
-void place_pane(Backend& backend, NativeHandle pane, const Rect& rect) {
-  if (!backend.is_control(pane)) return;
-  backend.set_control_geometry(pane, rect);
-  backend.repaint_control(pane);
+void place_pane(BackendControls& controls, NativeHandle pane, const Rect& rect) {
+  if (!controls.is_control(pane)) return;
+  controls.set_control_geometry(pane, rect);
+  controls.repaint_control(pane);
 }
 
 }  // namespace
@@ -23,24 +23,24 @@ SplitterControl::SplitterControl(int flags, Size size)
           geometry::splitter_create(static_cast<std::uint32_t>(flags), size.width, size.height)) {}
 
 void SplitterControl::adopt_panes(NativeHandle splitter, NativeHandle first, NativeHandle second) {
-  Backend* backend = ui_backend();
-  if (!backend) return;
+  BackendControls* controls = ui_controls();
+  if (!controls) return;
   panes_ = {first, second};
   // First, then second: the child order, which Tab follows, stays the creation order.
-  if (backend->is_control(first)) backend->set_control_parent(first, splitter);
-  if (backend->is_control(second)) backend->set_control_parent(second, splitter);
+  if (controls->is_control(first)) controls->set_control_parent(first, splitter);
+  if (controls->is_control(second)) controls->set_control_parent(second, splitter);
   geometry::splitter_arrange(geometry_, 0, true);
   place_panes(splitter);
 }
 
 void SplitterControl::release_panes(NativeHandle splitter) {
-  Backend* backend = ui_backend();
-  if (!backend || !backend->is_control(splitter)) return;
-  NativeHandle parent = backend->control_parent(splitter);
+  BackendControls* controls = ui_controls();
+  if (!controls || !controls->is_control(splitter)) return;
+  NativeHandle parent = controls->control_parent(splitter);
   for (NativeHandle pane : panes_) {
-    if (!backend->is_control(pane) || backend->control_parent(pane) != splitter) continue;
-    backend->set_control_parent(pane, parent);
-    backend->repaint_control(pane);
+    if (!controls->is_control(pane) || controls->control_parent(pane) != splitter) continue;
+    controls->set_control_parent(pane, parent);
+    controls->repaint_control(pane);
   }
 }
 
@@ -87,24 +87,24 @@ void SplitterControl::set_attribute(NativeHandle splitter, int attribute, int va
 }
 
 void SplitterControl::replace_pane(NativeHandle splitter, int index, int gadget) {
-  Backend* backend = ui_backend();
-  if (!backend) return;
+  BackendControls* controls = ui_controls();
+  if (!controls) return;
   NativeHandle old = panes_[static_cast<std::size_t>(index)];
-  if (backend->is_control(old) && backend->control_parent(old) == splitter) {
-    backend->set_control_parent(old, backend->control_parent(splitter));
-    backend->repaint_control(old);
+  if (controls->is_control(old) && controls->control_parent(old) == splitter) {
+    controls->set_control_parent(old, controls->control_parent(splitter));
+    controls->repaint_control(old);
   }
   NativeHandle pane = gadget_handle(gadget);
   panes_[static_cast<std::size_t>(index)] = pane;
-  if (backend->is_control(pane)) backend->set_control_parent(pane, splitter);
+  if (controls->is_control(pane)) controls->set_control_parent(pane, splitter);
   geometry::splitter_arrange(geometry_, 0, true);
   place_panes(splitter);
 }
 
 bool SplitterControl::resized(NativeHandle splitter) {
-  Backend* backend = ui_backend();
-  if (!backend) return false;
-  Rect rect = backend->control_geometry(splitter);
+  BackendControls* controls = ui_controls();
+  if (!controls) return false;
+  Rect rect = controls->control_geometry(splitter);
   if (!geometry::splitter_resize(geometry_, rect.width, rect.height)) return false;
   place_panes(splitter);
   return true;
@@ -128,28 +128,28 @@ bool SplitterControl::mouse(NativeHandle splitter, const MouseInput& input) {
 }
 
 void SplitterControl::press(NativeHandle splitter, Point position) {
-  Backend* backend = ui_backend();
-  if (backend && geometry::splitter_press(geometry_, position.x, position.y))
-    backend->capture_mouse(splitter);
+  BackendControls* controls = ui_controls();
+  if (controls && geometry::splitter_press(geometry_, position.x, position.y))
+    controls->capture_mouse(splitter);
 }
 
 // The capture is released only when the splitter holds it: a button-up after a click
 // elsewhere must not end another control's capture.
 void SplitterControl::release(NativeHandle splitter) {
   geometry::splitter_release(geometry_);
-  Backend* backend = ui_backend();
-  if (backend && backend->mouse_capture() == splitter) backend->release_mouse();
+  BackendControls* controls = ui_controls();
+  if (controls && controls->mouse_capture() == splitter) controls->release_mouse();
 }
 
 bool SplitterControl::move(NativeHandle splitter, Point position) {
-  Backend* backend = ui_backend();
-  if (!backend) return false;
+  BackendControls* controls = ui_controls();
+  if (!controls) return false;
   // A capture the platform took away ends the drag.
-  if (geometry_.captured && backend->mouse_capture() != splitter)
+  if (geometry_.captured && controls->mouse_capture() != splitter)
     geometry::splitter_release(geometry_);
   bool on_bar = geometry_.captured ||
                 geometry::splitter_hit_test(geometry_, position.x, position.y).has_value();
-  backend->set_control_cursor(splitter, on_bar ? bar_cursor() : Cursor::Arrow);
+  controls->set_control_cursor(splitter, on_bar ? bar_cursor() : Cursor::Arrow);
   if (!geometry::splitter_drag(geometry_, position.x, position.y)) return false;
   place_panes(splitter);
   return true;
@@ -161,11 +161,11 @@ Rect SplitterControl::grip() const {
 }
 
 void SplitterControl::place_panes(NativeHandle splitter) {
-  Backend* backend = ui_backend();
-  if (!backend) return;
-  place_pane(*backend, panes_[1], geometry_.second_pane);
-  place_pane(*backend, panes_[0], geometry_.first_pane);
-  backend->repaint_control(splitter);
+  BackendControls* controls = ui_controls();
+  if (!controls) return;
+  place_pane(*controls, panes_[1], geometry_.second_pane);
+  place_pane(*controls, panes_[0], geometry_.first_pane);
+  controls->repaint_control(splitter);
 }
 
 Cursor SplitterControl::bar_cursor() const {

@@ -7,23 +7,23 @@ namespace ambrel {
 
 namespace {
 
-bool types_tab(const Backend& backend, NativeHandle control) {
-  return backend.is_control(control) && backend.control_kind(control) == ControlKind::Editor &&
-         !backend.control_style(control).read_only && backend.control_enabled(control);
+bool types_tab(const BackendControls& controls, NativeHandle control) {
+  return controls.is_control(control) && controls.control_kind(control) == ControlKind::Editor &&
+         !controls.control_style(control).read_only && controls.control_enabled(control);
 }
 
 // Tab stops among all descendants, in child order; a hidden or disabled container hides
 // its children too. Iterative: definitions may nest deeply.
-std::vector<NativeHandle> tab_stops(const Backend& backend, NativeHandle window) {
+std::vector<NativeHandle> tab_stops(const BackendControls& controls, NativeHandle window) {
   std::vector<NativeHandle> stops;
-  std::vector<NativeHandle> pending = backend.child_controls(window);
+  std::vector<NativeHandle> pending = controls.child_controls(window);
   std::reverse(pending.begin(), pending.end());
   while (!pending.empty()) {
     NativeHandle control = pending.back();
     pending.pop_back();
-    if (!backend.control_visible(control) || !backend.control_enabled(control)) continue;
-    if (backend.control_style(control).tab_stop) stops.push_back(control);
-    std::vector<NativeHandle> children = backend.child_controls(control);
+    if (!controls.control_visible(control) || !controls.control_enabled(control)) continue;
+    if (controls.control_style(control).tab_stop) stops.push_back(control);
+    std::vector<NativeHandle> children = controls.child_controls(control);
     pending.insert(pending.end(), children.rbegin(), children.rend());
   }
   return stops;
@@ -31,10 +31,10 @@ std::vector<NativeHandle> tab_stops(const Backend& backend, NativeHandle window)
 
 }  // namespace
 
-bool handle_tab_key(Backend& backend, NativeHandle window, bool backward) {
-  NativeHandle focused = backend.focused_control();
-  if (!backward && types_tab(backend, focused)) return false;
-  std::vector<NativeHandle> stops = tab_stops(backend, window);
+bool handle_tab_key(BackendControls& controls, NativeHandle window, bool backward) {
+  NativeHandle focused = controls.focused_control();
+  if (!backward && types_tab(controls, focused)) return false;
+  std::vector<NativeHandle> stops = tab_stops(controls, window);
   if (stops.empty()) return true;
   auto at = std::find(stops.begin(), stops.end(), focused);
   std::size_t next = 0;
@@ -44,7 +44,7 @@ bool handle_tab_key(Backend& backend, NativeHandle window, bool backward) {
     std::size_t index = static_cast<std::size_t>(at - stops.begin());
     next = backward ? (index + stops.size() - 1) % stops.size() : (index + 1) % stops.size();
   }
-  backend.set_focus(stops[next]);
+  controls.set_focus(stops[next]);
   return true;
 }
 

@@ -7,7 +7,7 @@
 #include "support/object_registry.h"
 #include "ui/event_state.h"
 #include "ui/gadget_list.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 #include "ui/window_flags.h"
 #include "ui/window_registry.h"
 
@@ -31,15 +31,14 @@ std::unique_ptr<WindowLibrary>& library() {
 }
 
 void release_window(int number, WindowRecord& record) {
-  Backend* backend = ui_backend();
+  BackendWindows* windows = ui_windows();
   drop_window_bindings(number);
-  WindowLibrary& windows = *library();
-  // From here on the platform's reports about this window raise nothing.
-  windows.numbers.erase(record.handle.value);
-  if (backend->is_window(record.owner) && backend->window_visible(record.owner)) {
-    backend->activate_window(record.owner);
+  // From here on the backend's reports about this window raise nothing.
+  library()->numbers.erase(record.handle.value);
+  if (windows->is_window(record.owner) && windows->window_visible(record.owner)) {
+    windows->activate_window(record.owner);
   }
-  backend->destroy_window(record.handle);
+  windows->destroy_window(record.handle);
   forget_gadget_list(record.handle);
   remove_queued_events(kAnyValue, kAnyValue, number, kAnyValue);
 }
@@ -57,7 +56,7 @@ int track_size(int value, int current, bool maximum) {
 void apply_size_limits(const WindowRecord& record) {
   Size minimum = record.minimum;
   if ((record.flags & kWindowTool) != 0 && minimum.width == 0) minimum.width = 1;
-  ui_backend()->set_window_size_limits(record.handle, minimum, record.maximum);
+  ui_windows()->set_window_size_limits(record.handle, minimum, record.maximum);
 }
 
 Point centred_in(Rect area, Size size) {
@@ -73,7 +72,7 @@ WindowRecord* find_window_record(int window) {
 bool window_library_running() { return library() != nullptr; }
 
 bool window_library_init() {
-  if (!ui_backend()) return false;
+  if (!ui_windows()) return false;
   if (!library()) library() = std::make_unique<WindowLibrary>();
   return true;
 }
@@ -90,17 +89,17 @@ NativeHandle window_handle(int window) {
 }
 
 int window_number_of(NativeHandle handle) {
-  Backend* backend = ui_backend();
-  if (!library() || !backend) return -1;
-  if (backend->is_control(handle)) handle = backend->control_window(handle);
+  BackendControls* controls = ui_controls();
+  if (!library() || !controls) return -1;
+  if (controls->is_control(handle)) handle = controls->control_window(handle);
   auto it = library()->numbers.find(handle.value);
   return it == library()->numbers.end() ? -1 : it->second;
 }
 
 int window_open(int number, int x, int y, int inner_width, int inner_height, const char16_t* title,
                 int flags, NativeHandle owner) {
-  Backend* backend = ui_backend();
-  if (!library() || !backend || !ObjectRegistry<WindowRecord>::is_valid_request(number)) return 0;
+  BackendWindows* windows = ui_windows();
+  if (!library() || !windows || !ObjectRegistry<WindowRecord>::is_valid_request(number)) return 0;
   if (number != kAnyNumber) window_close(number);
 
   WindowOpenPlan plan = plan_window_open(flags);
@@ -111,14 +110,14 @@ int window_open(int number, int x, int y, int inner_width, int inner_height, con
   request.position = {x, y == kKeepValue ? 0 : y};
   request.client_size = {std::max(inner_width, 0), std::max(inner_height, 0)};
   request.owner = owner;
-  NativeHandle handle = backend->create_window(request);
+  NativeHandle handle = windows->create_window(request);
   if (!handle) return 0;
 
   bool automatic = number == kAnyNumber;
   auto record = std::make_unique<WindowRecord>();
   record->handle = handle;
   record->flags = flags;
-  record->owner = backend->window_owner(handle);
+  record->owner = windows->window_owner(handle);
   NativeHandle owner_window = record->owner;
   apply_size_limits(*record);
   number = library()->registry.insert(number, std::move(record));
@@ -126,8 +125,8 @@ int window_open(int number, int x, int y, int inner_width, int inner_height, con
 
   if (plan.centring != 0) window_center(handle, plan.centring, owner_window);
   if (!plan.invisible) {
-    backend->set_window_state(handle, plan.start_state);
-    backend->show_window(handle, !plan.no_activate);
+    windows->set_window_state(handle, plan.start_state);
+    windows->show_window(handle, !plan.no_activate);
   }
   if (plan.becomes_gadget_list) use_gadget_list(handle);
   // A window the platform destroyed while it was shown (a procedure closed it) is gone.
@@ -147,28 +146,28 @@ int window_exists(int window) { return find_window_record(window) ? 1 : 0; }
 int window_set_title(int window, const char16_t* title) {
   WindowRecord* record = find_window_record(window);
   if (!record || !title) return 0;
-  ui_backend()->set_window_title(record->handle, title);
+  ui_windows()->set_window_title(record->handle, title);
   return 1;
 }
 
 int window_resize(int window, int x, int y, int inner_width, int inner_height) {
   WindowRecord* record = find_window_record(window);
   if (!record) return 0;
-  Backend* backend = ui_backend();
+  BackendWindows* windows = ui_windows();
   NativeHandle handle = record->handle;
-  if (backend->window_state(handle) == WindowState::Maximized)
-    backend->set_window_state(handle, WindowState::Normal);
-  if (!backend->is_window(handle)) return 1;
-  Point position = backend->window_position(handle);
+  if (windows->window_state(handle) == WindowState::Maximized)
+    windows->set_window_state(handle, WindowState::Normal);
+  if (!windows->is_window(handle)) return 1;
+  Point position = windows->window_position(handle);
   if (x != kKeepValue || y != kKeepValue) {
-    backend->move_window(handle,
+    windows->move_window(handle,
                          {x == kKeepValue ? position.x : x, y == kKeepValue ? position.y : y});
   }
-  if (!backend->is_window(handle)) return 1;
-  Size size = backend->window_client_size(handle);
+  if (!windows->is_window(handle)) return 1;
+  Size size = windows->window_client_size(handle);
   if (inner_width != kKeepValue) size.width = std::max(inner_width, 0);
   if (inner_height != kKeepValue) size.height = std::max(inner_height, 0);
-  backend->resize_window(handle, size);
+  windows->resize_window(handle, size);
   return 1;
 }
 
@@ -180,64 +179,64 @@ int window_bounds(int window, int min_width, int min_height, int max_width, int 
   record->maximum = {track_size(max_width, record->maximum.width, true),
                      track_size(max_height, record->maximum.height, true)};
   apply_size_limits(*record);
-  Backend* backend = ui_backend();
-  if (backend->window_state(record->handle) == WindowState::Normal) {
-    backend->resize_window(record->handle, backend->window_client_size(record->handle));
+  BackendWindows* windows = ui_windows();
+  if (windows->window_state(record->handle) == WindowState::Normal) {
+    windows->resize_window(record->handle, windows->window_client_size(record->handle));
   }
   return 1;
 }
 
 int window_center(NativeHandle window, int flags, NativeHandle other) {
-  Backend* backend = ui_backend();
-  if (!backend || !backend->is_window(window)) return 0;
-  Rect screen = backend->screen_area();
-  Size size = backend->window_frame_size(window);
+  BackendWindows* windows = ui_windows();
+  if (!windows || !windows->is_window(window)) return 0;
+  Rect screen = windows->screen_area();
+  Size size = windows->window_frame_size(window);
   if ((flags & kWindowScreenCentered) != 0) {
     size = {std::min(size.width, screen.width), std::min(size.height, screen.height)};
-    backend->move_window(window, centred_in(screen, size));
+    windows->move_window(window, centred_in(screen, size));
     return 1;
   }
   if ((flags & kWindowWindowCentered) == 0) return 0;
-  NativeHandle reference = backend->is_window(other) ? other : backend->active_window();
+  NativeHandle reference = windows->is_window(other) ? other : windows->active_window();
   if (!reference || reference == window) return 0;
-  Point origin = backend->window_position(reference);
-  Size extent = backend->window_frame_size(reference);
+  Point origin = windows->window_position(reference);
+  Size extent = windows->window_frame_size(reference);
   Point position = centred_in({origin.x, origin.y, extent.width, extent.height}, size);
-  backend->move_window(window, {std::max(position.x, 0), std::max(position.y, 0)});
+  windows->move_window(window, {std::max(position.x, 0), std::max(position.y, 0)});
   return 1;
 }
 
 int window_show(int window, int hidden, int flags) {
   WindowRecord* record = find_window_record(window);
   if (!record) return 0;
-  Backend* backend = ui_backend();
+  BackendWindows* windows = ui_windows();
   NativeHandle handle = record->handle;
   NativeHandle owner = record->owner;
   if (hidden != 0) {
-    backend->hide_window(handle);
-    if (backend->is_window(owner)) backend->activate_window(owner);
+    windows->hide_window(handle);
+    if (windows->is_window(owner)) windows->activate_window(owner);
     return 1;
   }
   int centring = flags & (kWindowScreenCentered | kWindowWindowCentered);
   if (centring != 0) window_center(handle, centring, owner);
-  backend->show_window(handle, (flags & kWindowNoActivate) == 0);
+  windows->show_window(handle, (flags & kWindowNoActivate) == 0);
   return 1;
 }
 
 int window_inner_width(int window) {
   WindowRecord* record = find_window_record(window);
-  return record ? ui_backend()->window_client_size(record->handle).width : 0;
+  return record ? ui_windows()->window_client_size(record->handle).width : 0;
 }
 
 int window_inner_height(int window) {
   WindowRecord* record = find_window_record(window);
-  return record ? ui_backend()->window_client_size(record->handle).height : 0;
+  return record ? ui_windows()->window_client_size(record->handle).height : 0;
 }
 
 int window_add_timer(int window, int timer, int milliseconds) {
   WindowRecord* record = find_window_record(window);
   if (!record) return 0;
-  return ui_backend()->start_timer(record->handle, timer,
+  return ui_windows()->start_timer(record->handle, timer,
                                    std::max(milliseconds, kMinimumTimerInterval))
              ? 1
              : 0;
@@ -246,7 +245,7 @@ int window_add_timer(int window, int timer, int milliseconds) {
 int window_remove_timer(int window, int timer) {
   WindowRecord* record = find_window_record(window);
   if (!record) return 0;
-  return ui_backend()->stop_timer(record->handle, timer) ? 1 : 0;
+  return ui_windows()->stop_timer(record->handle, timer) ? 1 : 0;
 }
 
 }  // namespace ambrel

@@ -6,25 +6,9 @@
 #include "support/object_registry.h"
 #include "ui/backend/backend.h"
 #include "ui/geometry/keep_value.h"
+#include "ui/window_flags.h"
 
 namespace ambrel {
-
-// Window flags; the caption bits overlap and combine by OR.
-inline constexpr int kWindowScreenCentered = 1;
-inline constexpr int kWindowWindowCentered = 2;
-inline constexpr int kWindowTool = 4;
-inline constexpr int kWindowNoGadgets = 8;
-inline constexpr int kWindowTitleBar = 0xC00000;
-inline constexpr int kWindowSystemMenu = 0xC80000;
-inline constexpr int kWindowSizeGadget = 0xC40000;
-inline constexpr int kWindowMinimizeGadget = 0xCA0000;
-inline constexpr int kWindowMaximizeGadget = 0xC90000;
-inline constexpr int kWindowInvisible = 0x10000000;
-inline constexpr int kWindowBorderLess = static_cast<int>(0x80000000u);
-inline constexpr int kWindowNoActivate = 0x2000000;
-// Start states, as the platform style bits say them.
-inline constexpr int kWindowStartMaximized = 0x1000000;
-inline constexpr int kWindowStartMinimized = 0x20000000;
 
 // Start-up (false without a backend) and exit; the exit closes every window.
 bool window_library_init();

@@ -2,8 +2,6 @@
 
 #include <cstdint>
 
-#include "ui/window.h"
-
 namespace ambrel {
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-// The window registry behind window.h, shared with the platform-event translation.
+// The window registry behind window.h, shared with backend_events.cpp.
 
 #include "ui/backend/backend.h"
 

@@ -94,6 +94,16 @@ TEST_F(AppFilesTest, ThreeDroppedFilesLoadOnlyTheFirst) {
   run_until_closed_at(20);
 }
 
+// A POSIX file name may hold a line feed; the first dropped file is still loaded whole.
+TEST_F(AppFilesTest, ADroppedFileWhoseNameHoldsALineFeedLoads) {
+  std::u16string first = write("two\nlines.xml", "<lf/>");
+  if (!fs::exists(fs::path(first))) GTEST_SKIP() << "no line feed in this system's file names";
+  std::u16string second = write("lines.xml", "<other/>");
+  drop_at(10, {first, second});
+  at(11, [this] { EXPECT_EQ(text(u"txtIn"), u"<lf/>"); });
+  run_until_closed_at(20);
+}
+
 TEST_F(AppFilesTest, DirectoriesMissingAndEmptyFilesChangeNothing) {
   prefill();
   std::u16string empty = write("empty.xml", "");

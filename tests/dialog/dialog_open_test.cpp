@@ -57,7 +57,7 @@ TEST_F(DialogOpenTest, UnknownElementsAndNonElementsAreSkippedSilently) {
   EXPECT_EQ(dialog_gadget(dialog, u"inside"), -1);
   EXPECT_EQ(dialog_gadget(dialog, u"g"), -1);
   int button = dialog_gadget(dialog, u"B");
-  EXPECT_EQ(gadget_kind(button), kGadgetButton);
+  EXPECT_EQ(gadget_kind(button), GadgetKindCode::Button);
   EXPECT_EQ(get_gadget_text(button), u"Go");
 }
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/embedded_definition.h"
-#include "dialog/definition/element_kinds.h"
+#include "dialog/element_kinds.h"
 #include "dialog/objects/dialog_object.h"
 #include "dialog_fixture.h"
 #include "tool_procedures.h"
@@ -75,9 +75,9 @@ TEST_F(EmbeddedDialogTest, CreatesTheGadgetsInDocumentOrderWithTheirTexts) {
     EXPECT_GT(gadget, previous) << std::string(name.begin(), name.end());
     previous = gadget;
   }
-  EXPECT_EQ(gadget_kind(dialog_gadget(dialog, u"frameIn")), kGadgetFrame);
-  EXPECT_EQ(gadget_kind(dialog_gadget(dialog, u"txtIn")), kGadgetEditor);
-  EXPECT_EQ(gadget_kind(dialog_gadget(dialog, u"lblIn")), kGadgetText);
+  EXPECT_EQ(gadget_kind(dialog_gadget(dialog, u"frameIn")), GadgetKindCode::Frame);
+  EXPECT_EQ(gadget_kind(dialog_gadget(dialog, u"txtIn")), GadgetKindCode::Editor);
+  EXPECT_EQ(gadget_kind(dialog_gadget(dialog, u"lblIn")), GadgetKindCode::Text);
   EXPECT_EQ(text_of(u"lblIn"), u"Source XML (CTRL + V)");
   EXPECT_EQ(text_of(u"cmdFile"), u"  Open ...");
   EXPECT_EQ(text_of(u"cmdCopyAll"), u"  Copy all");

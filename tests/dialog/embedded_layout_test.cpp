@@ -6,7 +6,7 @@
 #include "dialog/objects/dialog_object.h"
 #include "dialog_fixture.h"
 #include "tool_procedures.h"
-#include "ui/gadget_kinds/splitter_gadget.h"
+#include "ui/gadget_kinds/gadget_kinds.h"
 
 namespace ambrel {
 namespace {
@@ -74,7 +74,7 @@ TEST_F(EmbeddedLayoutTest, TheLabelRowKeepsItsMinimums) {
 TEST_F(EmbeddedLayoutTest, FreeingTheDialogTakesSplittersAndPanesAlong) {
   int splitter = dialog_gadget(dialog, u"splitter1");
   int editor = dialog_gadget(dialog, u"txtIn");
-  ASSERT_EQ(gadget_kind(splitter), kGadgetSplitter);
+  ASSERT_EQ(gadget_kind(splitter), GadgetKindCode::Splitter);
   dialog_free(dialog);
   EXPECT_EQ(is_gadget(splitter), 0);
   EXPECT_EQ(is_gadget(editor), 0);

@@ -15,7 +15,7 @@
 #include "ui/backend/qt/qt_backend.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 #include "ui/window.h"
 #include "xml/xml_document.h"
 

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "dialog/definition/element_kinds.h"
+#include "dialog/element_kinds.h"
+#include "dialog/objects/gadget_creation.h"
 #include "dialog_fixture.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
 #include "ui/measure.h"
@@ -37,37 +38,38 @@ const std::u16string kEveryKind =
 
 TEST_F(EveryKindTest, EveryGadgetKindIsCreatedWithItsArguments) {
   ASSERT_EQ(open(kEveryKind), 1) << dialog_error_text(dialog);
-  const std::pair<std::u16string_view, int> kinds[] = {{u"button", kGadgetButton},
-                                                       {u"checkbox", kGadgetCheckBox},
-                                                       {u"image", kGadgetImage},
-                                                       {u"option", kGadgetOption},
-                                                       {u"listview", kGadgetListView},
-                                                       {u"listicon", kGadgetListIcon},
-                                                       {u"tree", kGadgetTree},
-                                                       {u"container", kGadgetContainer},
-                                                       {u"combobox", kGadgetComboBox},
-                                                       {u"text", kGadgetText},
-                                                       {u"string", kGadgetString},
-                                                       {u"panel", kGadgetPanel},
-                                                       {u"editor", kGadgetEditor},
-                                                       {u"scintilla", kGadgetScintilla},
-                                                       {u"scrollarea", kGadgetScrollArea},
-                                                       {u"scrollbar", kGadgetScrollBar},
-                                                       {u"frame", kGadgetFrame},
-                                                       {u"progressbar", kGadgetProgressBar},
-                                                       {u"explorerlist", kGadgetExplorerList},
-                                                       {u"explorertree", kGadgetExplorerTree},
-                                                       {u"explorercombo", kGadgetExplorerCombo},
-                                                       {u"shortcut", kGadgetShortcut},
-                                                       {u"buttonimage", kGadgetButtonImage},
-                                                       {u"trackbar", kGadgetTrackBar},
-                                                       {u"canvas", kGadgetCanvas},
-                                                       {u"calendar", kGadgetCalendar},
-                                                       {u"date", kGadgetDate},
-                                                       {u"spin", kGadgetSpin},
-                                                       {u"web", kGadgetWeb},
-                                                       {u"hyperlink", kGadgetHyperLink},
-                                                       {u"ipaddress", kGadgetIpAddress}};
+  const std::pair<std::u16string_view, GadgetKindCode> kinds[] = {
+      {u"button", GadgetKindCode::Button},
+      {u"checkbox", GadgetKindCode::CheckBox},
+      {u"image", GadgetKindCode::Image},
+      {u"option", GadgetKindCode::Option},
+      {u"listview", GadgetKindCode::ListView},
+      {u"listicon", GadgetKindCode::ListIcon},
+      {u"tree", GadgetKindCode::Tree},
+      {u"container", GadgetKindCode::Container},
+      {u"combobox", GadgetKindCode::ComboBox},
+      {u"text", GadgetKindCode::Text},
+      {u"string", GadgetKindCode::String},
+      {u"panel", GadgetKindCode::Panel},
+      {u"editor", GadgetKindCode::Editor},
+      {u"scintilla", GadgetKindCode::CodeEditor},
+      {u"scrollarea", GadgetKindCode::ScrollArea},
+      {u"scrollbar", GadgetKindCode::ScrollBar},
+      {u"frame", GadgetKindCode::Frame},
+      {u"progressbar", GadgetKindCode::ProgressBar},
+      {u"explorerlist", GadgetKindCode::ExplorerList},
+      {u"explorertree", GadgetKindCode::ExplorerTree},
+      {u"explorercombo", GadgetKindCode::ExplorerCombo},
+      {u"shortcut", GadgetKindCode::Shortcut},
+      {u"buttonimage", GadgetKindCode::ButtonImage},
+      {u"trackbar", GadgetKindCode::TrackBar},
+      {u"canvas", GadgetKindCode::Canvas},
+      {u"calendar", GadgetKindCode::Calendar},
+      {u"date", GadgetKindCode::Date},
+      {u"spin", GadgetKindCode::Spin},
+      {u"web", GadgetKindCode::Web},
+      {u"hyperlink", GadgetKindCode::HyperLink},
+      {u"ipaddress", GadgetKindCode::IpAddress}};
   for (const auto& [name, kind] : kinds) {
     EXPECT_EQ(gadget_kind(dialog_gadget(dialog, name)), kind)
         << std::string(name.begin(), name.end());
@@ -82,11 +84,23 @@ TEST_F(EveryKindTest, EveryGadgetKindIsCreatedWithItsArguments) {
   EXPECT_EQ(get_gadget_attribute(dialog_gadget(dialog, u"scrollarea"), kScrollAreaInnerWidth), 300);
 }
 
+// What each element with a gadget makes, as the list of kinds says.
+struct MadeKinds {
+  DialogKind kind;
+  GadgetKindCode gadget;
+  ControlKind control;
+};
+constexpr MadeKinds kMadeKinds[] = {
+#define AMBREL_GADGET_KIND(Family, Name, ...) \
+  {DialogKind::Name, GadgetKindCode::Name, ControlKind::Name},
+#include "kinds/kinds.def"
+};
+
 // One element per table row that has a gadget, each named after its element.
 std::u16string every_gadget_row() {
   std::u16string text = u"<window><vbox>";
   for (const ElementKind& row : element_kinds()) {
-    if (row.gadget == kNoGadget) continue;
+    if (!gadget_kind_code_of(row.kind)) continue;
     std::u16string element(row.element);
     text += u"<" + element + u" name='" + element + u"'>";
     if (row.kind == DialogKind::Splitter) text += u"<empty/><empty/>";
@@ -97,12 +111,12 @@ std::u16string every_gadget_row() {
 
 TEST_F(EveryKindTest, EveryRowCreatesTheGadgetAndControlItNames) {
   ASSERT_EQ(open(every_gadget_row()), 1) << dialog_error_text(dialog);
-  for (const ElementKind& row : element_kinds()) {
-    if (row.gadget == kNoGadget) continue;
-    std::string name(row.element.begin(), row.element.end());
-    int gadget = dialog_gadget(dialog, row.element);
-    EXPECT_EQ(gadget_kind(gadget), row.gadget) << name;
-    EXPECT_EQ(headless->control_kind(gadget_handle(gadget)), row.control) << name;
+  for (const MadeKinds& made : kMadeKinds) {
+    std::u16string_view element = element_name_of(made.kind);
+    std::string name(element.begin(), element.end());
+    int gadget = dialog_gadget(dialog, element);
+    EXPECT_EQ(gadget_kind(gadget), made.gadget) << name;
+    EXPECT_EQ(headless->control_kind(gadget_handle(gadget)), made.control) << name;
   }
 }
 

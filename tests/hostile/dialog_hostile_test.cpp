@@ -11,7 +11,7 @@
 #include "app/embedded_definition.h"
 #include "dialog/layout/grid_cells.h"
 #include "dialog/layout/layout_types.h"
-#include "dialog_fixture.h"
+#include "hostile_dialog_fixture.h"
 #include "hostile_text.h"
 #include "live_heap.h"
 #include "small_stack.h"

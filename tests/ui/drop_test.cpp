@@ -94,6 +94,17 @@ TEST_F(DropTest, ThreeFilesMakeOneEventWithThreeLines) {
   EXPECT_EQ(event_drop_files(), u"");
 }
 
+TEST_F(DropTest, TheFilesStayAListWhateverTheirNamesHold) {
+  ASSERT_EQ(enable_gadget_drop(frame, kDropFormatFiles, 7), 1);
+  drop_files(frame, {u"/a/two\nlines.xml", u"/b/one.xml"});
+  ASSERT_EQ(take_event(), kEventGadgetDrop);
+  EXPECT_EQ(event_drop_file_list(),
+            (std::vector<std::u16string>{u"/a/two\nlines.xml", u"/b/one.xml"}));
+  raise_event(kEventGadget, editor, window, 0);
+  ASSERT_EQ(take_event(), kEventGadget);
+  EXPECT_TRUE(event_drop_file_list().empty());
+}
+
 TEST_F(DropTest, OneFileHasNoLineFeedAndOtherEventsNoFiles) {
   ASSERT_EQ(enable_gadget_drop(frame, kDropFormatFiles, 7), 1);
   drop_files(frame, {u"/only.xml"});
@@ -198,13 +209,21 @@ TEST_F(DropTest, WindowTargetsRaiseTheWindowDrop) {
   EXPECT_EQ(enable_gadget_drop(editor + 1000, kDropFormatFiles, kCopy), 0);
 }
 
-int refuse_drops(NativeHandle, int phase, int, int, int, int) { return phase == 4 ? 0 : 1; }
+std::vector<int> vetted_phases;
+
+int refuse_drops(NativeHandle, DragPhase phase, int, int, int, int) {
+  vetted_phases.push_back(static_cast<int>(phase));
+  return phase == DragPhase::Drop ? 0 : 1;
+}
 
 TEST_F(DropTest, TheVetoRefusesTheDrop) {
   ASSERT_EQ(enable_gadget_drop(frame, kDropFormatFiles, kCopy), 1);
   set_drop_callback(refuse_drops);
+  vetted_phases.clear();
   EXPECT_EQ(drop_files(frame, {u"/f"}), 0);
   EXPECT_EQ(take_event(), 0);
+  // Enter, over and drop, by the numbers the veto's callers know them by.
+  EXPECT_EQ(vetted_phases, (std::vector<int>{1, 2, 4}));
   set_drop_callback(nullptr);
   EXPECT_EQ(drop_files(frame, {u"/f"}), kCopy);
 }

@@ -6,7 +6,7 @@
 
 #include "gadget_fixture.h"
 #include "ui/measure.h"
-#include "ui/platform_events.h"
+#include "ui/backend_events.h"
 
 namespace ambrel {
 namespace {
@@ -31,7 +31,7 @@ int freed_kinds = 0;
 
 constexpr GadgetKind kCounterKind = [] {
   GadgetKind kind;
-  kind.code = 90;
+  kind.code = GadgetKindCode{90};
   kind.free = [](Gadget&) { ++freed_kinds; };
   kind.get_state = [](const Gadget& gadget) { return counter(gadget).state; };
   kind.set_state = [](Gadget& gadget, int value) {
@@ -55,9 +55,9 @@ constexpr GadgetKind kCounterKind = [] {
   kind.resize = [](Gadget& gadget, int x, int y, int width, int height) {
     counter(gadget).resized_to = {x, y, width, height};
   };
-  kind.command = [](Gadget& gadget, int code) {
-    counter(gadget).state = code;
-    return code == 1;
+  kind.command = [](Gadget& gadget, ControlCommand command) {
+    counter(gadget).state = static_cast<int>(command);
+    return command == ControlCommand{1};
   };
   kind.natural_size = [](const Gadget& gadget) { return Size{counter(gadget).state, 1}; };
   return kind;
@@ -104,8 +104,8 @@ TEST_F(GadgetKindOperationsTest, AttributesHideResizeAndMeasureGoThroughTheKind)
 }
 
 TEST_F(GadgetKindOperationsTest, CommandsTheKindDoesNotTakeBecomeGadgetEvents) {
-  platform_events().on_control_command(gadget_handle(gadget), 1);
-  platform_events().on_control_command(gadget_handle(gadget), 9);
+  backend_events().on_control_command(gadget_handle(gadget), ControlCommand{1});
+  backend_events().on_control_command(gadget_handle(gadget), ControlCommand{9});
   EXPECT_EQ(extra().state, 9);
   EXPECT_EQ(drain_gadget_events(), (std::vector<TakenEvent>{{gadget, 9}}));
 }

@@ -21,7 +21,7 @@ TEST_F(GadgetRegistryTest, AutomaticAndExplicitNumbers) {
   EXPECT_EQ(create_text_gadget(7, {}, {u"second"}), 1);
   EXPECT_FALSE(headless->is_control(first));
   EXPECT_EQ(get_gadget_text(7), u"second");
-  EXPECT_EQ(gadget_kind(7), kGadgetText);
+  EXPECT_EQ(gadget_kind(7), GadgetKindCode::Text);
   EXPECT_EQ(gadget_number_of(gadget_handle(7)), 7);
   EXPECT_EQ(create_text_gadget(-2, {}, {}), 0);
 }
@@ -40,7 +40,7 @@ TEST_F(GadgetRegistryTest, UnknownNumbersAnswerZero) {
   EXPECT_EQ(resize_gadget(99, 0, 0, 1, 1), 0);
   EXPECT_EQ(gadget_width(99), 0);
   EXPECT_EQ(open_gadget_list(99), 0);
-  EXPECT_EQ(gadget_kind(99), 0);
+  EXPECT_EQ(gadget_kind(99), GadgetKindCode::None);
   EXPECT_EQ(gadget_handle(99), kNoHandle);
 }
 
@@ -48,26 +48,29 @@ TEST_F(GadgetRegistryTest, CreationFailsWithoutAGadgetList) {
   window_close(window);
   EXPECT_EQ(create_button_gadget(3, {}, {u"b"}), 0);
   EXPECT_EQ(is_gadget(3), 0);
-  EXPECT_EQ(create_gadget_of_kind(kGadgetText, 4, {}, {u"t"}), 0);
+  EXPECT_EQ(create_gadget_of_kind(GadgetKindCode::Text, 4, {}, {u"t"}), 0);
 }
 
 TEST_F(GadgetRegistryTest, CreatesEveryKindOfTheTableByCode) {
-  for (int kind :
-       {kGadgetButton,      kGadgetText,          kGadgetFrame,        kGadgetContainer,
-        kGadgetEditor,      kGadgetCheckBox,      kGadgetOption,       kGadgetString,
-        kGadgetSpin,        kGadgetIpAddress,     kGadgetShortcut,     kGadgetDate,
-        kGadgetComboBox,    kGadgetExplorerCombo, kGadgetListView,     kGadgetListIcon,
-        kGadgetTree,        kGadgetExplorerList,  kGadgetExplorerTree, kGadgetScrollBar,
-        kGadgetProgressBar, kGadgetTrackBar,      kGadgetImage,        kGadgetButtonImage,
-        kGadgetCanvas,      kGadgetScintilla,     kGadgetWeb,          kGadgetCalendar,
-        kGadgetHyperLink,   kGadgetPanel,         kGadgetScrollArea}) {
+  for (GadgetKindCode kind :
+       {GadgetKindCode::Button,       GadgetKindCode::Text,          GadgetKindCode::Frame,
+        GadgetKindCode::Container,    GadgetKindCode::Editor,        GadgetKindCode::CheckBox,
+        GadgetKindCode::Option,       GadgetKindCode::String,        GadgetKindCode::Spin,
+        GadgetKindCode::IpAddress,    GadgetKindCode::Shortcut,      GadgetKindCode::Date,
+        GadgetKindCode::ComboBox,     GadgetKindCode::ExplorerCombo, GadgetKindCode::ListView,
+        GadgetKindCode::ListIcon,     GadgetKindCode::Tree,          GadgetKindCode::ExplorerList,
+        GadgetKindCode::ExplorerTree, GadgetKindCode::ScrollBar,     GadgetKindCode::ProgressBar,
+        GadgetKindCode::TrackBar,     GadgetKindCode::Image,         GadgetKindCode::ButtonImage,
+        GadgetKindCode::Canvas,       GadgetKindCode::CodeEditor,    GadgetKindCode::Web,
+        GadgetKindCode::Calendar,     GadgetKindCode::HyperLink,     GadgetKindCode::Panel,
+        GadgetKindCode::ScrollArea}) {
     int gadget = create_gadget_of_kind(kind, kAnyNumber, {1, 2, 30, 40}, {u"x"});
-    ASSERT_NE(gadget, 0) << kind;
+    ASSERT_NE(gadget, 0) << static_cast<int>(kind);
     EXPECT_EQ(gadget_kind(gadget), kind);
     EXPECT_EQ(headless->control_geometry(gadget_handle(gadget)), (Rect{1, 2, 30, 40}));
     EXPECT_EQ(headless->control_window(gadget_handle(gadget)), handle);
   }
-  EXPECT_EQ(create_gadget_of_kind(24, kAnyNumber, {}, {}), 0);
+  EXPECT_EQ(create_gadget_of_kind(GadgetKindCode{24}, kAnyNumber, {}, {}), 0);
 }
 
 TEST_F(GadgetRegistryTest, NullTextIsEmpty) {

@@ -22,7 +22,7 @@ TEST_F(PostEventTest, WorkerEventIsRaisedForcedOnTheUserInterfaceThread) {
     EXPECT_EQ(post_event(kEventGadgetDrop, 3, window, 0, &payload, [](void*) { ++releases; }), 1);
   });
   // Blocks until the worker's event arrives, however late.
-  EXPECT_EQ(window_wait_event(-1), kPlatformEventsDispatched);
+  EXPECT_EQ(window_wait_event(-1), kBackendEventsDispatched);
   worker.join();
   resume_events();
   EXPECT_EQ(procedure_thread, std::this_thread::get_id());

@@ -42,7 +42,9 @@ constexpr int kChange = 768;
 
 class CommandSink final : public IgnoringSink {
  public:
-  void on_control_command(NativeHandle, int code) override { codes.push_back(code); }
+  void on_control_command(NativeHandle, ControlCommand command) override {
+    codes.push_back(static_cast<int>(command));
+  }
 
   std::vector<int> codes;
 };

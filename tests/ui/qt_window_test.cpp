@@ -19,7 +19,7 @@
 #include "timer_demo.h"
 #include "ui/backend/qt/qt_backend.h"
 #include "ui/events.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 #include "ui/window.h"
 
 namespace ambrel {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "gadget_fixture.h"
-#include "ui/gadget_kinds/splitter_gadget.h"
-#include "ui/platform_events.h"
+#include "ui/gadget_kinds/gadget_kinds.h"
+#include "ui/backend_events.h"
 #include "ui/splitter_control.h"
 
 namespace ambrel {
@@ -25,7 +25,8 @@ class SplitterControlTest : public GadgetTest {
   int make_splitter(int flags, int first_minimum = 0, int second_minimum = 0) {
     first = make_pane();
     second = make_pane();
-    int splitter = create_splitter_gadget(kAnyNumber, {}, first, second, flags);
+    int splitter =
+        create_splitter_gadget(kAnyNumber, {}, {.flags = flags, .panes = {first, second}});
     set_gadget_attribute(splitter, kSplitterFirstMinimum, first_minimum);
     set_gadget_attribute(splitter, kSplitterSecondMinimum, second_minimum);
     bind_gadget_event(
@@ -53,7 +54,7 @@ class SplitterControlTest : public GadgetTest {
 TEST_F(SplitterControlTest, PanesBecomeChildrenOfTheSplitter) {
   int splitter = make_splitter(0);
   NativeHandle control = gadget_handle(splitter);
-  EXPECT_EQ(gadget_kind(splitter), kGadgetSplitter);
+  EXPECT_EQ(gadget_kind(splitter), GadgetKindCode::Splitter);
   // In creation order, which Tab follows.
   EXPECT_EQ(headless->child_controls(control),
             (std::vector<NativeHandle>{gadget_handle(first), gadget_handle(second)}));
@@ -178,11 +179,11 @@ TEST_F(SplitterControlTest, ALostCaptureEndsTheDrag) {
 TEST_F(SplitterControlTest, TheSeparatorShowsAGripBesideTheFirstPane) {
   int plain = make_splitter(kSplitterVertical);
   resize_gadget(plain, 0, 0, 404, 100);
-  EXPECT_EQ(platform_events().splitter_grip(gadget_handle(plain)), Rect{});
+  EXPECT_EQ(backend_events().splitter_grip(gadget_handle(plain)), Rect{});
   int grip = make_splitter(kSplitterVertical | kSplitterSeparator);
   resize_gadget(grip, 0, 0, 407, 100);
   EXPECT_EQ(pane_rect(second), (Rect{207, 0, 200, 100}));
-  EXPECT_EQ(platform_events().splitter_grip(gadget_handle(grip)), (Rect{202, 0, 3, 100}));
+  EXPECT_EQ(backend_events().splitter_grip(gadget_handle(grip)), (Rect{202, 0, 3, 100}));
   EXPECT_TRUE(headless->control_style(gadget_handle(grip)).separator_grip);
 }
 

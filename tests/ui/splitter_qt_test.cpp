@@ -14,8 +14,8 @@
 #include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
-#include "ui/gadget_kinds/splitter_gadget.h"
-#include "ui/platform.h"
+#include "ui/gadget_kinds/gadget_kinds.h"
+#include "ui/ui_backend.h"
 #include "ui/splitter_control.h"
 #include "ui/window.h"
 
@@ -38,7 +38,8 @@ class SplitterQtTest : public ServicesTest {
   int make_splitter(int flags, int first_minimum, int second_minimum) {
     first = make_pane();
     second = make_pane();
-    int splitter = create_splitter_gadget(kAnyNumber, {}, first, second, flags);
+    int splitter =
+        create_splitter_gadget(kAnyNumber, {}, {.flags = flags, .panes = {first, second}});
     set_gadget_attribute(splitter, kSplitterFirstMinimum, first_minimum);
     set_gadget_attribute(splitter, kSplitterSecondMinimum, second_minimum);
     bind_gadget_event(

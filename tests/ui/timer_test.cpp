@@ -54,7 +54,7 @@ TEST_F(TimerTest, RemovedAndRestartedTimers) {
 
 TEST_F(TimerTest, BlockingWaitRunsUntilTheNextTimerAndClosingStopsIt) {
   window_add_timer(window, 5, 250);
-  EXPECT_EQ(window_wait_event(-1), kPlatformEventsDispatched);
+  EXPECT_EQ(window_wait_event(-1), kBackendEventsDispatched);
   EXPECT_EQ(headless->now(), 250);
   EXPECT_EQ(window_wait_event(-1), kEventTimer);
   EXPECT_EQ(window_wait_event(100), 0);

@@ -1,6 +1,5 @@
 #include "dialog/definition/event_attributes.h"
 
-#include "dialog/definition/element_kinds.h"
 #include "dialog/definition/name_compare.h"
 #include "ui/event_codes.h"
 
@@ -33,8 +32,16 @@ const EventAttribute* find_event_attribute(std::u16string_view name) {
 }
 
 EventMask event_mask_of(DialogKind kind) {
-  const ElementKind* entry = element_kind_of(kind);
-  return entry == nullptr ? kIgnoresEvents : entry->events;
+  switch (kind) {
+#define AMBREL_ELEMENT(Name, ...) \
+  case DialogKind::Name:          \
+    return kIgnoresEvents;
+#define AMBREL_GADGET_KIND(Family, Name, element, code, gadget, object, sizing, events, ...) \
+  case DialogKind::Name:                                                                     \
+    return events;
+#include "kinds/kinds.def"
+  }
+  return kIgnoresEvents;
 }
 
 RuntimeProcedure resolve_event_procedure(std::u16string_view value, DialogError& error) {

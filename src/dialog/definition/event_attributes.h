@@ -29,6 +29,14 @@ using EventMask = std::optional<std::uint32_t>;
 inline constexpr EventMask kIgnoresEvents = std::nullopt;
 // Accepts ONEVENT only.
 inline constexpr EventMask kOnEventOnly = 0u;
+// The masks kinds.def gives its kinds.
+inline constexpr EventMask kClickEvents = kAcceptsLeftClick | kAcceptsRightClick |
+                                          kAcceptsLeftDoubleClick | kAcceptsRightDoubleClick |
+                                          kAcceptsDragStart;
+inline constexpr EventMask kItemEvents = *kClickEvents | kAcceptsChange;
+inline constexpr EventMask kLeftClickEvents = kAcceptsLeftClick | kAcceptsLeftDoubleClick;
+inline constexpr EventMask kFieldEvents = kAcceptsChange | kAcceptsFocus | kAcceptsLostFocus;
+inline constexpr EventMask kChangeEvents = kAcceptsChange;
 
 // An attribute that binds a runtime procedure to one gadget event type. A kind accepts it
 // when its event mask holds mask_bit; ONEVENT has no bit and is accepted by every kind

@@ -1,16 +1,40 @@
 #include "dialog/definition/gadget_attributes.h"
 
 #include "dialog/definition/attribute_values.h"
-#include "dialog/definition/element_kinds.h"
 
 namespace ambrel {
+namespace {
+
+// The creation columns of kinds.def.
+constexpr CreationArguments kFlagsOnly{};
+constexpr CreationArguments kText{kTakesText};
+constexpr CreationArguments kTextAndColor{kTakesText | kTakesColor};
+constexpr CreationArguments kRange{kTakesRange};
+constexpr CreationArguments kRangeToTen{kTakesRange, 10};
+constexpr CreationArguments kRangeAndPage{kTakesRange | kTakesPage};
+constexpr CreationArguments kPanes{kTakesPanes};
+
+}  // namespace
+
+CreationArguments creation_arguments_of(DialogKind kind) {
+  switch (kind) {
+#define AMBREL_ELEMENT(Name, ...) \
+  case DialogKind::Name:          \
+    return kFlagsOnly;
+#define AMBREL_GADGET_KIND(Family, Name, element, code, gadget, object, sizing, events, creation, \
+                           content)                                                               \
+  case DialogKind::Name:                                                                          \
+    return creation;
+#include "kinds/kinds.def"
+  }
+  return kFlagsOnly;
+}
 
 GadgetAttributes read_gadget_attributes(const ElementView& element, DialogKind kind) {
   GadgetAttributes attributes;
-  const ElementKind* entry = element_kind_of(kind);
-  std::int32_t default_maximum = entry == nullptr ? 100 : entry->creation.default_maximum;
   attributes.minimum = read_numeric_attribute(element, u"MIN", 0);
-  attributes.maximum = read_numeric_attribute(element, u"MAX", default_maximum);
+  attributes.maximum =
+      read_numeric_attribute(element, u"MAX", creation_arguments_of(kind).default_maximum);
   attributes.page = read_numeric_attribute(element, u"PAGE", 10);
   attributes.value = read_numeric_attribute(element, u"VALUE", attributes.minimum);
   attributes.color = read_numeric_attribute(element, u"COLOR", 0xFF0000);

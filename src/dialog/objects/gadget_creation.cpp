@@ -2,12 +2,10 @@
 
 #include "dialog/objects/build_context.h"
 #include "dialog/definition/common_attributes.h"
-#include "dialog/definition/element_kinds.h"
 #include "dialog/definition/event_attributes.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
-#include "ui/gadget_kinds/splitter_gadget.h"
 
 namespace ambrel {
 namespace {
@@ -16,13 +14,6 @@ namespace {
 std::int32_t created_number(int result, std::int32_t requested) {
   if (result == 0) return -1;
   return requested == kAnyNumber ? result : requested;
-}
-
-std::int32_t create_splitter(const GadgetRequest& request) {
-  if (request.panes[0] == -1 || request.panes[1] == -1) return -1;
-  int result = create_splitter_gadget(request.number, Rect{}, request.panes[0], request.panes[1],
-                                      static_cast<int>(request.flags));
-  return created_number(result, request.number);
 }
 
 bool takes(const CreationArguments& creation, std::uint8_t argument) {
@@ -41,17 +32,34 @@ GadgetArguments creation_arguments(const CreationArguments& creation,
   }
   if (takes(creation, kTakesPage)) arguments.page = request.values.page;
   if (takes(creation, kTakesColor)) arguments.color = request.values.color;
+  if (takes(creation, kTakesPanes)) arguments.panes = request.panes;
   return arguments;
 }
 
 }  // namespace
 
+std::optional<GadgetKindCode> gadget_kind_code_of(DialogKind kind) {
+  switch (kind) {
+#define AMBREL_ELEMENT(Name, ...) \
+  case DialogKind::Name:          \
+    return std::nullopt;
+#define AMBREL_GADGET_KIND(Family, Name, ...) \
+  case DialogKind::Name:                      \
+    return GadgetKindCode::Name;
+#include "kinds/kinds.def"
+  }
+  return std::nullopt;
+}
+
 std::int32_t create_definition_gadget(const GadgetRequest& request) {
-  const ElementKind* kind = element_kind_of(request.kind);
-  if (kind == nullptr || kind->gadget == kNoGadget) return -1;
-  if (takes(kind->creation, kTakesPanes)) return create_splitter(request);
-  GadgetArguments arguments = creation_arguments(kind->creation, request);
-  return created_number(create_gadget_of_kind(kind->gadget, request.number, Rect{}, arguments),
+  std::optional<GadgetKindCode> gadget = gadget_kind_code_of(request.kind);
+  if (!gadget) return -1;
+  CreationArguments creation = creation_arguments_of(request.kind);
+  // A splitter without both panes is not made.
+  bool pane_missing = request.panes[0] == -1 || request.panes[1] == -1;
+  if (takes(creation, kTakesPanes) && pane_missing) return -1;
+  GadgetArguments arguments = creation_arguments(creation, request);
+  return created_number(create_gadget_of_kind(*gadget, request.number, Rect{}, arguments),
                         request.number);
 }
 

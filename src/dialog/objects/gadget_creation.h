@@ -6,12 +6,14 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "dialog/definition/dialog_kind.h"
 #include "dialog/definition/element_view.h"
 #include "dialog/definition/gadget_attributes.h"
 #include "support/object_registry.h"
+#include "ui/gadget_kind.h"
 
 namespace ambrel {
 
@@ -27,6 +29,10 @@ struct GadgetRequest {
 // The new gadget's number (the explicit one when one was asked for), or -1 when the
 // gadget layer could not create it or has no gadget of that kind.
 std::int32_t create_definition_gadget(const GadgetRequest& request);
+
+// The gadget layer's kind of an element kind (kinds.def), or nothing for kinds without a
+// gadget.
+std::optional<GadgetKindCode> gadget_kind_code_of(DialogKind kind);
 
 struct BuildContext;
 

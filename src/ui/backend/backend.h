@@ -1,11 +1,12 @@
 #pragma once
 
-// The only way the ui layer reaches the platform. Two implementations exist: the Qt one
-// (real windows and controls) and the headless one (in-memory, fixed metrics, virtual clock,
-// scripted input). Everything the platform reports comes back through BackendSink.
+// The only way the ui layer reaches the platform. Three implementations exist: the Qt one
+// and the Win32 one (real windows and controls) and the headless one (in-memory, fixed
+// metrics, virtual clock, scripted input). Everything the platform reports comes back
+// through BackendSink.
 //
 // A program holds one Backend; code that needs only one role of it takes that role's
-// interface. Windows and controls are named by NativeHandle.
+// interface (ui_backend.h hands out each). Windows and controls are named by NativeHandle.
 //
 // All members but post are called on the user-interface thread only.
 

@@ -34,8 +34,8 @@ class BackendControlValues {
   // live in that area.
   virtual Size scroll_inner_size(NativeHandle area) const = 0;
   virtual void set_scroll_inner_size(NativeHandle area, Size size) = 0;
-  // The smallest size at which a control shows its content as the platform draws it (the
-  // calendar measures itself with it).
+  // The smallest size at which a control shows its content as the platform draws it, for the
+  // kinds whose natural size is the platform's own.
   virtual Size control_minimum_size(NativeHandle control) const = 0;
 };
 

@@ -9,47 +9,11 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/backend/control_kinds.h"
 #include "ui/backend/native_handle.h"
 #include "ui/geometry/point_size_rect.h"
 
 namespace ambrel {
-
-enum class ControlKind {
-  Text,
-  Button,
-  Editor,
-  Frame,
-  Container,
-  Splitter,
-  CheckBox,
-  Option,
-  String,
-  Image,
-  ListView,
-  ListIcon,
-  Tree,
-  ComboBox,
-  CodeEditor,
-  ScrollBar,
-  ProgressBar,
-  ExplorerList,
-  ExplorerTree,
-  ExplorerCombo,
-  Shortcut,
-  ButtonImage,
-  TrackBar,
-  Canvas,
-  Calendar,
-  Date,
-  Spin,
-  Web,
-  HyperLink,
-  IpAddress,
-  Panel,
-  ScrollArea,
-  // A page of a panel, made by add_panel_page: the parent of that page's controls.
-  PanelPage,
-};
 
 enum class TextAlignment { Left, Center, Right };
 

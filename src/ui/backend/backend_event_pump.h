@@ -9,7 +9,7 @@
 namespace ambrel {
 
 // What the pump returns after dispatching platform events; never an event code.
-inline constexpr int kPlatformEventsDispatched = 1;
+inline constexpr int kBackendEventsDispatched = 1;
 
 class BackendEventPump {
  public:
@@ -19,7 +19,7 @@ class BackendEventPump {
   virtual void set_sink(BackendSink* sink) = 0;
   // Dispatches pending platform events. timeout_ms -1 blocks until one was dispatched, 0
   // does not wait, otherwise waits at most that long. Returns 0 when nothing was
-  // dispatched, else kPlatformEventsDispatched.
+  // dispatched, else kBackendEventsDispatched.
   virtual int pump(int timeout_ms) = 0;
   // Any thread: runs `task` on the user-interface thread inside a later pump, and wakes a
   // waiting pump. Tasks run in posting order.

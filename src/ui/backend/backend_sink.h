@@ -27,12 +27,21 @@ struct MouseInput {
   int modifiers = 0;
 };
 
+// What a control reports as its command: the user's action on it (never what the program
+// set). The gadget layer passes a command its kind does not take on as the gadget event type
+// of the same number; a platform notification without a name here keeps its own number.
+enum class ControlCommand : int {
+  Click = 0,  // a button pushed, a box or option clicked, an item chosen, a bar moved
+  DoubleClick = 2,
+  Change = 768,  // the user changed the content
+};
+
 // Drop action bits.
 inline constexpr int kDropCopy = 1;
 inline constexpr int kDropMove = 2;
 inline constexpr int kDropLink = 4;
 
-enum class DragPhase { Enter, Over, Leave, Drop };
+enum class DragPhase { Enter = 1, Over = 2, Leave = 3, Drop = 4 };
 
 struct DragInput {
   DragPhase phase = DragPhase::Enter;
@@ -66,9 +75,8 @@ class BackendSink {
   // Mouse on a window's own area or on a custom control (the splitter).
   virtual void on_mouse(NativeHandle target, const MouseInput& input) = 0;
 
-  // Controls. `code` is the notification: 0 for a button click, 768 for a change the user
-  // made to an editor's text (never for text the program set).
-  virtual void on_control_command(NativeHandle control, int code) = 0;
+  // Controls.
+  virtual void on_control_command(NativeHandle control, ControlCommand command) = 0;
   virtual void on_control_focus(NativeHandle control, bool gained) = 0;
   virtual void on_control_resized(NativeHandle control) = 0;
   // The control is gone, either by destroy_control or with its window or parent; reported

@@ -53,10 +53,14 @@ void ControlTree::remove(NativeHandle handle) {
   last_created_.erase(handle.value);
 }
 
-int ControlTree::option_group_for_new(NativeHandle parent) const {
+bool ControlTree::continues_option_group(NativeHandle parent) const {
   auto last = last_created_.find(parent.value);
-  bool continues = last != last_created_.end() && last->second.kind == ControlKind::Option;
-  return continues ? last->second.option_group : last_option_group_ + 1;
+  return last != last_created_.end() && last->second.kind == ControlKind::Option;
+}
+
+int ControlTree::option_group_for_new(NativeHandle parent) const {
+  if (!continues_option_group(parent)) return last_option_group_ + 1;
+  return last_created_.at(parent.value).option_group;
 }
 
 int ControlTree::option_group(NativeHandle control) const {

@@ -15,6 +15,12 @@
 
 namespace ambrel {
 
+// Where an item asked for at `position` goes among `count` items: -1, or a place past the
+// end, appends it.
+inline int insert_position(int position, int count) {
+  return position < 0 || position > count ? count : position;
+}
+
 class ControlTree {
  public:
   NativeHandle add_window();
@@ -44,6 +50,8 @@ class ControlTree {
   // group an option created now under `parent` joins, and an option's group. Groups are
   // numbered from 1 across the whole tree; 0 for a control that is no option.
   int option_group_for_new(NativeHandle parent) const;
+  // Whether an option created now under `parent` joins the group of the option before it.
+  bool continues_option_group(NativeHandle parent) const;
   int option_group(NativeHandle control) const;
 
   std::vector<NativeHandle> children(NativeHandle parent) const;

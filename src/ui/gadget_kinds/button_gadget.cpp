@@ -19,7 +19,7 @@ Size button_measure(const Gadget& gadget) {
   return button_natural_size(extent, ui_system_metrics());
 }
 
-constexpr GadgetKind kButtonKind{.code = kGadgetButton, .natural_size = button_measure};
+constexpr GadgetKind kButtonKind{.code = GadgetKindCode::Button, .natural_size = button_measure};
 
 // Both alignment bits together centre, as neither does.
 TextAlignment caption_alignment(int flags) {

@@ -16,15 +16,15 @@ Size check_measure(const Gadget& gadget) {
   return check_natural_size(gadget_text_extent(gadget.number, get_gadget_text(gadget.number)));
 }
 
-constexpr GadgetKind choice_kind(int code) {
+constexpr GadgetKind choice_kind(GadgetKindCode code) {
   return {.code = code,
           .get_state = value_state,
           .set_state = set_value_state,
           .natural_size = check_measure};
 }
 
-constexpr GadgetKind kCheckBoxKind = choice_kind(kGadgetCheckBox);
-constexpr GadgetKind kOptionKind = choice_kind(kGadgetOption);
+constexpr GadgetKind kCheckBoxKind = choice_kind(GadgetKindCode::CheckBox);
+constexpr GadgetKind kOptionKind = choice_kind(GadgetKindCode::Option);
 
 TextAlignment check_alignment(int flags) {
   if (has_flag(flags, kCheckBoxCenter)) return TextAlignment::Center;

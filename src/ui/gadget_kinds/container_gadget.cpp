@@ -16,7 +16,8 @@ constexpr int kSizeChanged = 0;  // the gadget event type of a size change
 
 void container_resized(Gadget& gadget) { raise_gadget_event(gadget, kSizeChanged, true); }
 
-constexpr GadgetKind kContainerKind{.code = kGadgetContainer, .resized = container_resized};
+constexpr GadgetKind kContainerKind{.code = GadgetKindCode::Container,
+                                    .resized = container_resized};
 
 // Combined border bits draw the strongest of them.
 BorderStyle container_border(int flags) {
@@ -29,6 +30,7 @@ BorderStyle container_border(int flags) {
 
 }  // namespace
 
+// Becomes the current gadget list; close it with close_gadget_list.
 int create_container_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
   ControlRequest request;
   request.kind = ControlKind::Container;

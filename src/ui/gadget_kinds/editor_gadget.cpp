@@ -17,10 +17,11 @@ void editor_focus(Gadget& gadget, bool gained) {
   raise_gadget_event(gadget, gained ? kGadgetFocus : kGadgetLostFocus);
 }
 
-constexpr GadgetKind kEditorKind{.code = kGadgetEditor, .focus = editor_focus};
+constexpr GadgetKind kEditorKind{.code = GadgetKindCode::Editor, .focus = editor_focus};
 
 }  // namespace
 
+// Created with events suppressed throughout; its content is set with set_gadget_text.
 int create_editor_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
   ControlRequest request;
   request.kind = ControlKind::Editor;

@@ -6,7 +6,7 @@
 
 #include "ui/gadget_kinds/kind_operations.h"
 #include "ui/measure.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 
 namespace ambrel {
 
@@ -35,27 +35,29 @@ Size date_measure(const Gadget& gadget) {
 Size combobox_measure(const Gadget& gadget) { return combobox_natural_size(sample_extent(gadget)); }
 
 constexpr GadgetKind kStringKind{
-    .code = kGadgetString, .focus = raise_focus_event, .natural_size = string_measure};
+    .code = GadgetKindCode::String, .focus = raise_focus_event, .natural_size = string_measure};
 
-constexpr GadgetKind kSpinKind{.code = kGadgetSpin,
+constexpr GadgetKind kSpinKind{.code = GadgetKindCode::Spin,
                                .get_state = value_state,
                                .set_state = set_value_state,
                                .natural_size = spin_measure};
 
-constexpr GadgetKind kIpAddressKind{.code = kGadgetIpAddress, .natural_size = address_measure};
+constexpr GadgetKind kIpAddressKind{.code = GadgetKindCode::IpAddress,
+                                    .natural_size = address_measure};
 
-constexpr GadgetKind kShortcutKind{.code = kGadgetShortcut, .natural_size = string_measure};
+constexpr GadgetKind kShortcutKind{.code = GadgetKindCode::Shortcut,
+                                   .natural_size = string_measure};
 
-constexpr GadgetKind kDateKind{.code = kGadgetDate, .natural_size = date_measure};
+constexpr GadgetKind kDateKind{.code = GadgetKindCode::Date, .natural_size = date_measure};
 
-constexpr GadgetKind kComboBoxKind{.code = kGadgetComboBox,
+constexpr GadgetKind kComboBoxKind{.code = GadgetKindCode::ComboBox,
                                    .get_state = value_state,
                                    .set_state = set_value_state,
                                    .add_item = add_control_item_at,
                                    .focus = raise_focus_event,
                                    .natural_size = combobox_measure};
 
-constexpr GadgetKind kExplorerComboKind{.code = kGadgetExplorerCombo};
+constexpr GadgetKind kExplorerComboKind{.code = GadgetKindCode::ExplorerCombo};
 
 }  // namespace
 
@@ -83,6 +85,7 @@ int create_shortcut_gadget(int number, Rect geometry, const GadgetArguments& arg
   return create_gadget(number, kShortcutKind, std::move(request), arguments.flags);
 }
 
+// The text is the date mask.
 int create_date_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
   return create_gadget(number, kDateKind, control_request(ControlKind::Date, geometry, arguments),
                        arguments.flags);
@@ -94,9 +97,10 @@ int create_combobox_gadget(int number, Rect geometry, const GadgetArguments& arg
   return create_gadget(number, kComboBoxKind, std::move(request), arguments.flags);
 }
 
+// The text is the initial path.
 int create_explorercombo_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
   ControlRequest request = control_request(ControlKind::ExplorerCombo, geometry, arguments);
-  request.style.editable = has_flag(arguments.flags, kExplorerEditable);
+  request.style.editable = has_flag(arguments.flags, kExplorerComboEditable);
   return create_gadget(number, kExplorerComboKind, std::move(request), arguments.flags);
 }
 

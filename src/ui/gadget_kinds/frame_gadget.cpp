@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kStyleBits = 3;
 
-constexpr GadgetKind kFrameKind{.code = kGadgetFrame};
+constexpr GadgetKind kFrameKind{.code = GadgetKindCode::Frame};
 
 // Styles 1 to 3: an empty box with a sunken, thin or plain border and no caption.
 ControlRequest plain_box(int style) {
@@ -34,6 +34,7 @@ ControlRequest plain_box(int style) {
 
 }  // namespace
 
+// A captioned group frame; styles 1 to 3 make a plain bordered box without caption instead.
 int create_frame_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
   int style = arguments.flags & kStyleBits;
   ControlRequest request;

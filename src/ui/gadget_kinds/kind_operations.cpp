@@ -1,18 +1,18 @@
 #include "ui/gadget_kinds/kind_operations.h"
 
 #include "ui/event_codes.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 
 namespace ambrel {
 
-int value_state(const Gadget& gadget) { return ui_backend()->control_value(gadget.handle); }
+int value_state(const Gadget& gadget) { return ui_control_values()->control_value(gadget.handle); }
 
 void set_value_state(Gadget& gadget, int value) {
-  ui_backend()->set_control_value(gadget.handle, value);
+  ui_control_values()->set_control_value(gadget.handle, value);
 }
 
 int add_control_item_at(Gadget& gadget, int position, std::u16string_view text) {
-  return ui_backend()->add_control_item(gadget.handle, position, text);
+  return ui_control_values()->add_control_item(gadget.handle, position, text);
 }
 
 void raise_focus_event(Gadget& gadget, bool gained) {

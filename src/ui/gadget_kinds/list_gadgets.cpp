@@ -10,20 +10,20 @@ namespace ambrel {
 
 namespace {
 
-constexpr GadgetKind list_kind(int code) {
+constexpr GadgetKind list_kind(GadgetKindCode code) {
   return {.code = code,
           .get_state = value_state,
           .set_state = set_value_state,
           .add_item = add_control_item_at};
 }
 
-constexpr GadgetKind kListViewKind = list_kind(kGadgetListView);
-constexpr GadgetKind kListIconKind = list_kind(kGadgetListIcon);
-constexpr GadgetKind kTreeKind = list_kind(kGadgetTree);
+constexpr GadgetKind kListViewKind = list_kind(GadgetKindCode::ListView);
+constexpr GadgetKind kListIconKind = list_kind(GadgetKindCode::ListIcon);
+constexpr GadgetKind kTreeKind = list_kind(GadgetKindCode::Tree);
 
-constexpr GadgetKind kExplorerListKind{.code = kGadgetExplorerList};
+constexpr GadgetKind kExplorerListKind{.code = GadgetKindCode::ExplorerList};
 
-constexpr GadgetKind kExplorerTreeKind{.code = kGadgetExplorerTree};
+constexpr GadgetKind kExplorerTreeKind{.code = GadgetKindCode::ExplorerTree};
 
 }  // namespace
 
@@ -33,6 +33,7 @@ int create_listview_gadget(int number, Rect geometry, const GadgetArguments& arg
   return create_gadget(number, kListViewKind, std::move(request), arguments.flags);
 }
 
+// The text is the first column's title.
 int create_listicon_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
   ControlRequest request = control_request(ControlKind::ListIcon, geometry, arguments);
   request.style.check_boxes = has_flag(arguments.flags, kListIconCheckBoxes);
@@ -50,7 +51,7 @@ int create_tree_gadget(int number, Rect geometry, const GadgetArguments& argumen
 
 int create_explorerlist_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
   ControlRequest request = control_request(ControlKind::ExplorerList, geometry, arguments);
-  request.style.multi_select = has_flag(arguments.flags, kExplorerMultiSelect);
+  request.style.multi_select = has_flag(arguments.flags, kExplorerListMultiSelect);
   return create_gadget(number, kExplorerListKind, std::move(request), arguments.flags);
 }
 

@@ -8,54 +8,54 @@
 #include "ui/gadget_kinds/kind_operations.h"
 #include "support/object_registry.h"
 #include "ui/gadget_list.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 
 namespace ambrel {
 
 namespace {
 
 int add_page(Gadget& gadget, int position, std::u16string_view title) {
-  NativeHandle page = ui_backend()->add_panel_page(gadget.handle, position, title);
+  NativeHandle page = ui_control_values()->add_panel_page(gadget.handle, position, title);
   if (!page) return 0;
   replace_gadget_parent(page);
   return 1;
 }
 
 int panel_attribute(const Gadget& gadget, int attribute) {
-  Backend* backend = ui_backend();
+  BackendControlValues* values = ui_control_values();
   switch (attribute) {
     case kPanelPageWidth:
-      return backend->panel_page_size(gadget.handle).width;
+      return values->panel_page_size(gadget.handle).width;
     case kPanelPageHeight:
-      return backend->panel_page_size(gadget.handle).height;
+      return values->panel_page_size(gadget.handle).height;
     case kPanelTabHeight:
-      return backend->panel_tab_height(gadget.handle);
+      return values->panel_tab_height(gadget.handle);
     default:
       return 0;
   }
 }
 
 int scroll_attribute(const Gadget& gadget, int attribute) {
-  Size inner = ui_backend()->scroll_inner_size(gadget.handle);
+  Size inner = ui_control_values()->scroll_inner_size(gadget.handle);
   if (attribute == kScrollAreaInnerWidth) return inner.width;
   if (attribute == kScrollAreaInnerHeight) return inner.height;
   return 0;
 }
 
 void set_scroll_attribute(Gadget& gadget, int attribute, int value) {
-  Size inner = ui_backend()->scroll_inner_size(gadget.handle);
+  Size inner = ui_control_values()->scroll_inner_size(gadget.handle);
   if (attribute == kScrollAreaInnerWidth) inner.width = value;
   if (attribute == kScrollAreaInnerHeight) inner.height = value;
-  ui_backend()->set_scroll_inner_size(gadget.handle, inner);
+  ui_control_values()->set_scroll_inner_size(gadget.handle, inner);
 }
 
-constexpr GadgetKind kPanelKind{.code = kGadgetPanel,
+constexpr GadgetKind kPanelKind{.code = GadgetKindCode::Panel,
                                 .get_state = value_state,
                                 .set_state = set_value_state,
                                 .add_item = add_page,
                                 .get_attribute = panel_attribute};
 
-constexpr GadgetKind kScrollAreaKind{.code = kGadgetScrollArea,
+constexpr GadgetKind kScrollAreaKind{.code = GadgetKindCode::ScrollArea,
                                      .get_attribute = scroll_attribute,
                                      .set_attribute = set_scroll_attribute};
 

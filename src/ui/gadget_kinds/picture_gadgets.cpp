@@ -21,12 +21,12 @@ Size button_image_measure(const Gadget&) {
   return button_image_natural_size(kNoPictureSize, ui_system_metrics());
 }
 
-constexpr GadgetKind kImageKind{.code = kGadgetImage, .natural_size = image_measure};
+constexpr GadgetKind kImageKind{.code = GadgetKindCode::Image, .natural_size = image_measure};
 
-constexpr GadgetKind kButtonImageKind{.code = kGadgetButtonImage,
+constexpr GadgetKind kButtonImageKind{.code = GadgetKindCode::ButtonImage,
                                       .natural_size = button_image_measure};
 
-constexpr GadgetKind kCanvasKind{.code = kGadgetCanvas};
+constexpr GadgetKind kCanvasKind{.code = GadgetKindCode::Canvas};
 
 }  // namespace
 
@@ -40,7 +40,7 @@ int create_image_gadget(int number, Rect geometry, const GadgetArguments& argume
 
 int create_buttonimage_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
   ControlRequest request = textless_control_request(ControlKind::ButtonImage, geometry, arguments);
-  request.style.toggle = has_flag(arguments.flags, kButtonToggle);
+  request.style.toggle = has_flag(arguments.flags, kButtonImageToggle);
   return create_gadget(number, kButtonImageKind, std::move(request), arguments.flags);
 }
 

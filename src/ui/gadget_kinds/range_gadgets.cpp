@@ -14,14 +14,14 @@ Size scrollbar_measure(const Gadget& gadget) {
   return scrollbar_natural_size(has_flag(gadget.flags, kScrollBarVertical), ui_system_metrics());
 }
 
-constexpr GadgetKind kScrollBarKind{.code = kGadgetScrollBar,
+constexpr GadgetKind kScrollBarKind{.code = GadgetKindCode::ScrollBar,
                                     .get_state = value_state,
                                     .set_state = set_value_state,
                                     .natural_size = scrollbar_measure};
 constexpr GadgetKind kProgressBarKind{
-    .code = kGadgetProgressBar, .get_state = value_state, .set_state = set_value_state};
+    .code = GadgetKindCode::ProgressBar, .get_state = value_state, .set_state = set_value_state};
 constexpr GadgetKind kTrackBarKind{
-    .code = kGadgetTrackBar, .get_state = value_state, .set_state = set_value_state};
+    .code = GadgetKindCode::TrackBar, .get_state = value_state, .set_state = set_value_state};
 
 }  // namespace
 

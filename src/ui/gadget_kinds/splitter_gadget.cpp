@@ -1,10 +1,13 @@
-#include "ui/gadget_kinds/splitter_gadget.h"
+// The splitter gadget: two existing gadgets as panes with a bar between them that the user
+// drags (see ui/splitter_control.h). Its gadget event (type 0) follows every drag step and
+// every change of its size; its state is the first pane's size.
 
 #include <memory>
 #include <utility>
 
 #include "support/object_registry.h"
 #include "ui/gadget.h"
+#include "ui/gadget_kinds/gadget_kinds.h"
 #include "ui/splitter_control.h"
 
 namespace ambrel {
@@ -56,7 +59,7 @@ Rect splitter_grip(const Gadget& gadget) { return control_of(gadget).grip(); }
 
 constexpr GadgetKind kSplitterKind = [] {
   GadgetKind kind;
-  kind.code = kGadgetSplitter;
+  kind.code = GadgetKindCode::Splitter;
   kind.free = splitter_free;
   kind.get_state = splitter_get_state;
   kind.set_state = splitter_set_state;
@@ -70,7 +73,9 @@ constexpr GadgetKind kSplitterKind = [] {
 
 }  // namespace
 
-int create_splitter_gadget(int number, Rect geometry, int first, int second, int flags) {
+// The gadgets of arguments.panes become its panes.
+int create_splitter_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
+  int flags = arguments.flags;
   ControlRequest request;
   request.kind = ControlKind::Splitter;
   request.geometry = geometry;
@@ -80,7 +85,8 @@ int create_splitter_gadget(int number, Rect geometry, int first, int second, int
   int result = create_gadget(number, kSplitterKind, std::move(request), flags, std::move(control));
   if (result == 0) return 0;
   NativeHandle handle = gadget_handle(number == kAnyNumber ? result : number);
-  splitter->adopt_panes(handle, gadget_handle(first), gadget_handle(second));
+  splitter->adopt_panes(handle, gadget_handle(arguments.panes[0]),
+                        gadget_handle(arguments.panes[1]));
   return result;
 }
 

@@ -17,7 +17,7 @@ Size text_measure(const Gadget& gadget) {
   return text_natural_size(block, (gadget.flags & kTextBorder) != 0, ui_system_metrics());
 }
 
-constexpr GadgetKind kTextKind{.code = kGadgetText, .natural_size = text_measure};
+constexpr GadgetKind kTextKind{.code = GadgetKindCode::Text, .natural_size = text_measure};
 
 TextAlignment text_alignment(int flags) {
   switch (flags & kAlignmentBits) {

@@ -6,7 +6,7 @@
 
 #include "ui/gadget_kinds/kind_operations.h"
 #include "ui/measure.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 
 namespace ambrel {
 
@@ -17,13 +17,15 @@ Size hyperlink_measure(const Gadget& gadget) {
 }
 
 Size calendar_measure(const Gadget& gadget) {
-  return ui_backend()->control_minimum_size(gadget.handle);
+  return ui_control_values()->control_minimum_size(gadget.handle);
 }
 
-constexpr GadgetKind kScintillaKind{.code = kGadgetScintilla};
-constexpr GadgetKind kWebKind{.code = kGadgetWeb};
-constexpr GadgetKind kCalendarKind{.code = kGadgetCalendar, .natural_size = calendar_measure};
-constexpr GadgetKind kHyperLinkKind{.code = kGadgetHyperLink, .natural_size = hyperlink_measure};
+constexpr GadgetKind kScintillaKind{.code = GadgetKindCode::CodeEditor};
+constexpr GadgetKind kWebKind{.code = GadgetKindCode::Web};
+constexpr GadgetKind kCalendarKind{.code = GadgetKindCode::Calendar,
+                                   .natural_size = calendar_measure};
+constexpr GadgetKind kHyperLinkKind{.code = GadgetKindCode::HyperLink,
+                                    .natural_size = hyperlink_measure};
 
 }  // namespace
 
@@ -32,6 +34,7 @@ int create_scintilla_gadget(int number, Rect geometry, const GadgetArguments& ar
   return create_gadget(number, kScintillaKind, std::move(request), arguments.flags);
 }
 
+// The text is the initial address.
 int create_web_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
   return create_gadget(number, kWebKind, control_request(ControlKind::Web, geometry, arguments),
                        arguments.flags);

@@ -12,7 +12,9 @@ namespace ambrel {
 class CommandSink final : public IgnoringSink {
  public:
   bool on_tab_key(NativeHandle, bool) override { return true; }
-  void on_control_command(NativeHandle, int code) override { codes.push_back(code); }
+  void on_control_command(NativeHandle, ControlCommand command) override {
+    codes.push_back(static_cast<int>(command));
+  }
 
   std::vector<int> codes;
 };

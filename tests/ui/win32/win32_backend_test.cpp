@@ -25,8 +25,8 @@ class RecordingSink final : public IgnoringSink {
     tabs.push_back(backward);
     return take_tab;
   }
-  void on_control_command(NativeHandle control, int code) override {
-    commands.push_back({control, code});
+  void on_control_command(NativeHandle control, ControlCommand command) override {
+    commands.push_back({control, static_cast<int>(command)});
   }
   void on_control_destroyed(NativeHandle control) override { destroyed.push_back(control); }
 

@@ -9,16 +9,6 @@ HeadlessBackend::HeadlessBackend(Rect screen) : screen_(screen) {}
 
 void HeadlessBackend::set_sink(BackendSink* sink) { sink_ = sink; }
 
-HeadlessBackend::Window* HeadlessBackend::find_window(NativeHandle handle) {
-  auto it = windows_.find(handle.value);
-  return it == windows_.end() ? nullptr : &it->second;
-}
-
-const HeadlessBackend::Window* HeadlessBackend::find_window(NativeHandle handle) const {
-  auto it = windows_.find(handle.value);
-  return it == windows_.end() ? nullptr : &it->second;
-}
-
 NativeHandle HeadlessBackend::create_window(const WindowRequest& request) {
   if (request.client_size.width < 0 || request.client_size.height < 0) return kNoHandle;
   Window window;
@@ -168,6 +158,9 @@ NativeHandle HeadlessBackend::window_owner(NativeHandle handle) const {
 
 Rect HeadlessBackend::screen_area() const { return screen_; }
 
+// Nothing here is drawn, so there is no picture to save.
+bool HeadlessBackend::save_window_image(NativeHandle, const std::string&) { return false; }
+
 bool HeadlessBackend::start_timer(NativeHandle window, int timer, int milliseconds) {
   if (!is_window(window) || milliseconds <= 0) return false;
   stop_timer(window, timer);
@@ -233,48 +226,29 @@ void HeadlessBackend::advance_clock(std::int64_t milliseconds) {
   now_ = target;
 }
 
-bool HeadlessBackend::run_posted_tasks() {
-  std::deque<std::function<void()>> tasks;
-  {
-    std::lock_guard lock(posted_mutex_);
-    tasks.swap(posted_);
-  }
-  for (auto& task : tasks) task();
-  return !tasks.empty();
-}
-
 int HeadlessBackend::pump(int timeout_ms) {
-  if (run_posted_tasks()) return kPlatformEventsDispatched;
+  if (posted_.run()) return kBackendEventsDispatched;
   if (timeout_ms == 0) return 0;
   std::optional<std::int64_t> due = next_due();
   if (timeout_ms > 0) {
     std::int64_t limit = now_ + timeout_ms;
     if (due && *due <= limit) {
       advance_clock(*due - now_);
-      return kPlatformEventsDispatched;
+      return kBackendEventsDispatched;
     }
     now_ = limit;
-    return run_posted_tasks() ? kPlatformEventsDispatched : 0;
+    return posted_.run() ? kBackendEventsDispatched : 0;
   }
   if (due) {
     advance_clock(*due - now_);
-    return kPlatformEventsDispatched;
+    return kBackendEventsDispatched;
   }
   // Nothing can happen on the virtual clock: only another thread can wake us.
-  {
-    std::unique_lock lock(posted_mutex_);
-    posted_signal_.wait(lock, [this] { return !posted_.empty(); });
-  }
-  run_posted_tasks();
-  return kPlatformEventsDispatched;
+  posted_.wait();
+  posted_.run();
+  return kBackendEventsDispatched;
 }
 
-void HeadlessBackend::post(std::function<void()> task) {
-  {
-    std::lock_guard lock(posted_mutex_);
-    posted_.push_back(std::move(task));
-  }
-  posted_signal_.notify_all();
-}
+void HeadlessBackend::post(std::function<void()> task) { posted_.add(std::move(task)); }
 
 }  // namespace ambrel

@@ -13,30 +13,27 @@
 // User input is scripted through the user_* members; each reports to the sink at once, as
 // the platform would while dispatching the input.
 
-#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "ui/backend/backend.h"
-#include "ui/backend/control_tree.h"
+#include "ui/backend/control_tree_backend.h"
+#include "ui/backend/posted_tasks.h"
 
 namespace ambrel {
 
-class HeadlessBackend final : public Backend {
+class HeadlessBackend final : public ControlTreeBackend {
  public:
   static constexpr int kCharWidth = 7;
   static constexpr int kLineHeight = 13;
   // A panel's tab strip: a line of text with 4 px above and below.
   static constexpr int kTabHeight = kLineHeight + 8;
-  // A calendar shows 7 columns of 3-unit days by a title, a weekday row and 6 weeks.
-  static constexpr Size kCalendarSize{7 * 3 * kCharWidth + 4, 8 * kLineHeight + 4};
 
   explicit HeadlessBackend(Rect screen = {0, 0, 1920, 1080});
 
@@ -68,12 +65,7 @@ class HeadlessBackend final : public Backend {
   NativeHandle create_control(const ControlRequest& request) override;
   void destroy_control(NativeHandle control) override;
   bool is_control(NativeHandle handle) const override;
-  ControlKind control_kind(NativeHandle control) const override;
-  void set_control_id(NativeHandle control, int id) override;
-  NativeHandle control_parent(NativeHandle control) const override;
-  NativeHandle control_window(NativeHandle control) const override;
   void set_control_parent(NativeHandle control, NativeHandle parent) override;
-  std::vector<NativeHandle> child_controls(NativeHandle parent) const override;
   Rect control_geometry(NativeHandle control) const override;
   void set_control_geometry(NativeHandle control, Rect geometry) override;
   std::u16string control_text(NativeHandle control) const override;
@@ -203,10 +195,10 @@ class HeadlessBackend final : public Backend {
     std::function<void()> input;
   };
 
-  Window* find_window(NativeHandle handle);
-  const Window* find_window(NativeHandle handle) const;
-  Control* find_control(NativeHandle handle);
-  const Control* find_control(NativeHandle handle) const;
+  Window* find_window(NativeHandle handle) { return find_record(windows_, handle); }
+  const Window* find_window(NativeHandle handle) const { return find_record(windows_, handle); }
+  Control* find_control(NativeHandle handle) { return find_record(controls_, handle); }
+  const Control* find_control(NativeHandle handle) const { return find_record(controls_, handle); }
   void destroy_children(std::vector<NativeHandle> children);
   void change_activation(NativeHandle window);
   void change_focus(NativeHandle control);
@@ -217,11 +209,9 @@ class HeadlessBackend final : public Backend {
 
   std::optional<std::int64_t> next_due() const;
   bool fire_next_due(std::int64_t limit);
-  bool run_posted_tasks();
 
   BackendSink* sink_ = nullptr;
   Rect screen_;
-  ControlTree tree_;
   std::map<std::uint64_t, Window> windows_;
   std::map<std::uint64_t, Control> controls_;
   NativeHandle active_;
@@ -237,9 +227,7 @@ class HeadlessBackend final : public Backend {
   std::vector<Timer> timers_;
   std::vector<ScriptedInput> scripted_;
 
-  std::mutex posted_mutex_;
-  std::condition_variable posted_signal_;
-  std::deque<std::function<void()>> posted_;
+  PostedTasks posted_;
 };
 
 }  // namespace ambrel

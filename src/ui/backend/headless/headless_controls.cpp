@@ -1,21 +1,13 @@
-// Controls, measurement, clipboard, file dialog and drop targets of the headless backend.
+// The controls of the headless backend: creation, the place in the tree, geometry, text,
+// state, z-order, focus and the mouse capture.
 
 #include <algorithm>
 #include <utility>
 
 #include "ui/backend/headless/headless_backend.h"
+#include "ui/backend/headless/headless_kinds.h"
 
 namespace ambrel {
-
-HeadlessBackend::Control* HeadlessBackend::find_control(NativeHandle handle) {
-  auto it = controls_.find(handle.value);
-  return it == controls_.end() ? nullptr : &it->second;
-}
-
-const HeadlessBackend::Control* HeadlessBackend::find_control(NativeHandle handle) const {
-  auto it = controls_.find(handle.value);
-  return it == controls_.end() ? nullptr : &it->second;
-}
 
 NativeHandle HeadlessBackend::create_control(const ControlRequest& request) {
   NativeHandle handle = tree_.add_control(request.kind, request.parent);
@@ -25,9 +17,7 @@ NativeHandle HeadlessBackend::create_control(const ControlRequest& request) {
   control.text = request.text;
   control.style = request.style;
   control.range = request.range;
-  control.value = request.kind == ControlKind::ComboBox || request.kind == ControlKind::ListView
-                      ? -1
-                      : request.range.minimum;
+  control.value = headless_kind_of(request.kind).starts_without_item ? -1 : request.range.minimum;
   controls_.emplace(handle.value, std::move(control));
   return handle;
 }
@@ -53,26 +43,10 @@ bool HeadlessBackend::is_control(NativeHandle handle) const {
   return find_control(handle) != nullptr;
 }
 
-ControlKind HeadlessBackend::control_kind(NativeHandle handle) const { return tree_.kind(handle); }
-
-void HeadlessBackend::set_control_id(NativeHandle handle, int id) { tree_.set_id(handle, id); }
-
 int HeadlessBackend::control_id(NativeHandle handle) const { return tree_.id(handle); }
-
-NativeHandle HeadlessBackend::control_parent(NativeHandle handle) const {
-  return tree_.parent(handle);
-}
-
-NativeHandle HeadlessBackend::control_window(NativeHandle handle) const {
-  return tree_.window_of(handle);
-}
 
 void HeadlessBackend::set_control_parent(NativeHandle handle, NativeHandle parent) {
   tree_.set_parent(handle, parent);
-}
-
-std::vector<NativeHandle> HeadlessBackend::child_controls(NativeHandle parent) const {
-  return tree_.children(parent);
 }
 
 Rect HeadlessBackend::control_geometry(NativeHandle handle) const {
@@ -150,28 +124,6 @@ NativeHandle HeadlessBackend::focused_control() const { return focus_; }
 
 void HeadlessBackend::repaint_control(NativeHandle) {}
 
-Size HeadlessBackend::text_extent(NativeHandle, std::u16string_view text) const {
-  return {static_cast<int>(text.size()) * kCharWidth, kLineHeight};
-}
-
-Size HeadlessBackend::text_block(NativeHandle, std::u16string_view text) const {
-  int lines = 0;
-  int widest = 0;
-  std::size_t start = 0;
-  for (;;) {
-    std::size_t end = text.find_first_of(u"\r\n", start);
-    std::size_t line_end = end == std::u16string_view::npos ? text.size() : end;
-    widest = std::max(widest, static_cast<int>(line_end - start));
-    ++lines;
-    if (end == std::u16string_view::npos) break;
-    start = end + 1;
-    if (text[end] == u'\r' && start < text.size() && text[start] == u'\n') ++start;
-  }
-  return {widest * kCharWidth, lines * kLineHeight};
-}
-
-SystemMetrics HeadlessBackend::system_metrics() const { return {2, 2, 1, 1, 17, 17}; }
-
 void HeadlessBackend::capture_mouse(NativeHandle handle) {
   if (is_control(handle)) capture_ = handle;
 }
@@ -187,46 +139,6 @@ void HeadlessBackend::set_control_cursor(NativeHandle handle, Cursor cursor) {
 Cursor HeadlessBackend::control_cursor(NativeHandle handle) const {
   const Control* control = find_control(handle);
   return control ? control->cursor : Cursor::Arrow;
-}
-
-bool HeadlessBackend::set_clipboard_text(std::u16string_view text) {
-  clipboard_ = text;
-  return true;
-}
-
-std::u16string HeadlessBackend::clipboard_text() const { return clipboard_; }
-
-std::u16string HeadlessBackend::ask_open_file(const OpenFileRequest& request) {
-  last_open_file_ = request;
-  if (open_file_answers_.empty()) return {};
-  std::u16string answer = std::move(open_file_answers_.front());
-  open_file_answers_.pop_front();
-  return answer;
-}
-
-void HeadlessBackend::answer_open_file(std::u16string path) {
-  open_file_answers_.push_back(std::move(path));
-}
-
-bool HeadlessBackend::enable_drops(NativeHandle target, bool enable) {
-  if (Window* window = find_window(target)) {
-    window->drops = enable;
-    return true;
-  }
-  if (Control* control = find_control(target)) {
-    control->drops = enable;
-    return true;
-  }
-  return false;
-}
-
-// Nothing here is drawn, so there is no picture to save.
-bool HeadlessBackend::save_window_image(NativeHandle, const std::string&) { return false; }
-
-bool HeadlessBackend::drops_enabled(NativeHandle target) const {
-  if (const Window* window = find_window(target)) return window->drops;
-  const Control* control = find_control(target);
-  return control && control->drops;
 }
 
 }  // namespace ambrel

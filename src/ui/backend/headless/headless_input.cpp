@@ -56,7 +56,7 @@ void HeadlessBackend::user_click(NativeHandle target, MouseButton button, Point 
   // platform sends it; a check box toggles and an option is selected first.
   Control* control = find_control(target);
   if (!control || !control->enabled || !control->visible || button != MouseButton::Left) return;
-  switch (headless_value_of(tree_.kind(target))) {
+  switch (headless_kind_of(tree_.kind(target)).value) {
     case HeadlessValue::Check:
       control->value = control->value == 0 ? 1 : 0;
       break;
@@ -72,7 +72,7 @@ void HeadlessBackend::user_click(NativeHandle target, MouseButton button, Point 
     case HeadlessValue::Item:
       return;
   }
-  if (sink_) sink_->on_control_command(target, 0);
+  if (sink_) sink_->on_control_command(target, ControlCommand::Click);
 }
 
 void HeadlessBackend::user_double_click(NativeHandle target, Point position) {
@@ -83,9 +83,7 @@ void HeadlessBackend::user_double_click(NativeHandle target, Point position) {
 
 void HeadlessBackend::user_type(NativeHandle handle, std::u16string_view text) {
   Control* control = find_control(handle);
-  ControlKind kind = tree_.kind(handle);
-  bool types = control && (kind == ControlKind::Editor || kind == ControlKind::String ||
-                           kind == ControlKind::CodeEditor);
+  bool types = control && headless_kind_of(tree_.kind(handle)).takes_typing;
   if (!types || control->style.read_only || !control->enabled) return;
   change_focus(handle);
   for (char16_t unit : text) {
@@ -93,7 +91,7 @@ void HeadlessBackend::user_type(NativeHandle handle, std::u16string_view text) {
     control = find_control(handle);
     if (!control) return;
     control->text.push_back(unit);
-    if (sink_) sink_->on_control_command(handle, 768);
+    if (sink_) sink_->on_control_command(handle, ControlCommand::Change);
   }
 }
 

@@ -1,51 +1,65 @@
 #include "ui/backend/headless/headless_kinds.h"
 
+#include "ui/backend/headless/headless_backend.h"
+
 namespace ambrel {
 
-HeadlessValue headless_value_of(ControlKind kind) {
+namespace {
+
+using B = HeadlessBackend;
+
+// A calendar shows 7 columns of 3-unit days by a title, a weekday row and 6 weeks.
+constexpr Size kCalendarSize{7 * 3 * B::kCharWidth + 4, 8 * B::kLineHeight + 4};
+
+}  // namespace
+
+HeadlessKind headless_kind_of(ControlKind kind) {
   switch (kind) {
     case ControlKind::Button:
     case ControlKind::ButtonImage:
     case ControlKind::HyperLink:
-      return HeadlessValue::Pressed;
+      return {.value = HeadlessValue::Pressed};
     case ControlKind::CheckBox:
-      return HeadlessValue::Check;
+      return {.value = HeadlessValue::Check};
     case ControlKind::Option:
-      return HeadlessValue::Option;
+      return {.value = HeadlessValue::Option};
     case ControlKind::Panel:
-      return HeadlessValue::Page;
+      return {.value = HeadlessValue::Page};
     case ControlKind::ScrollBar:
     case ControlKind::ProgressBar:
     case ControlKind::TrackBar:
     case ControlKind::Spin:
-      return HeadlessValue::Ranged;
+      return {.value = HeadlessValue::Ranged};
     case ControlKind::ListView:
+    case ControlKind::ComboBox:
+      return {.value = HeadlessValue::Item, .starts_without_item = true};
     case ControlKind::ListIcon:
     case ControlKind::Tree:
-    case ControlKind::ComboBox:
     case ControlKind::ExplorerCombo:
-      return HeadlessValue::Item;
-    case ControlKind::Text:
+      return {.value = HeadlessValue::Item};
     case ControlKind::Editor:
+    case ControlKind::String:
+    case ControlKind::CodeEditor:
+      return {.takes_typing = true};
+    case ControlKind::Calendar:
+      return {.minimum = kCalendarSize};
+    case ControlKind::Text:
     case ControlKind::Frame:
     case ControlKind::Container:
     case ControlKind::Splitter:
-    case ControlKind::String:
     case ControlKind::Image:
-    case ControlKind::CodeEditor:
     case ControlKind::ExplorerList:
     case ControlKind::ExplorerTree:
     case ControlKind::Shortcut:
     case ControlKind::Canvas:
-    case ControlKind::Calendar:
     case ControlKind::Date:
     case ControlKind::Web:
     case ControlKind::IpAddress:
     case ControlKind::ScrollArea:
     case ControlKind::PanelPage:
-      return HeadlessValue::None;
+      break;
   }
-  return HeadlessValue::None;
+  return {};
 }
 
 }  // namespace ambrel

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the headless backend does with a control's value and a click on it, by kind: the
-// one place the headless backend lists every control kind.
+// What the headless backend does with a control by its kind: the one place the headless
+// backend lists every control kind.
 
 #include "ui/backend/backend.h"
 
@@ -17,6 +17,16 @@ enum class HeadlessValue {
   Item,     // an item index, or -1
 };
 
-HeadlessValue headless_value_of(ControlKind kind);
+struct HeadlessKind {
+  HeadlessValue value = HeadlessValue::None;
+  // The value starts at -1, no item chosen, rather than at the range's minimum.
+  bool starts_without_item = false;
+  // The user types into it, one change command per UTF-16 unit.
+  bool takes_typing = false;
+  // The smallest size at which it shows its content; 0 x 0 for kinds that draw nothing fixed.
+  Size minimum{};
+};
+
+HeadlessKind headless_kind_of(ControlKind kind);
 
 }  // namespace ambrel

@@ -29,7 +29,7 @@ int HeadlessBackend::control_value(NativeHandle handle) const {
 void HeadlessBackend::set_control_value(NativeHandle handle, int value) {
   Control* control = find_control(handle);
   if (!control) return;
-  switch (headless_value_of(tree_.kind(handle))) {
+  switch (headless_kind_of(tree_.kind(handle)).value) {
     case HeadlessValue::Check:
       control->value = std::clamp(value, 0, control->style.three_state ? 2 : 1);
       break;
@@ -73,9 +73,8 @@ void HeadlessBackend::select_option(NativeHandle handle) {
 
 int HeadlessBackend::add_control_item(NativeHandle handle, int position, std::u16string_view text) {
   Control* control = find_control(handle);
-  if (!control || headless_value_of(tree_.kind(handle)) != HeadlessValue::Item) return -1;
-  int count = static_cast<int>(control->items.size());
-  int index = position < 0 || position > count ? count : position;
+  if (!control || headless_kind_of(tree_.kind(handle)).value != HeadlessValue::Item) return -1;
+  int index = insert_position(position, static_cast<int>(control->items.size()));
   control->items.insert(control->items.begin() + index, std::u16string(text));
   return index;
 }
@@ -89,7 +88,7 @@ NativeHandle HeadlessBackend::add_panel_page(NativeHandle panel, int position,
   NativeHandle page = create_control(request);
   Control* control = find_control(panel);
   int count = static_cast<int>(control->items.size());
-  int index = position < 0 || position > count ? count : position;
+  int index = insert_position(position, count);
   control->items.insert(control->items.begin() + index, std::u16string(title));
   // The page goes where its title went; only the current page shows.
   tree_.move_child(page, static_cast<std::size_t>(index));
@@ -128,7 +127,7 @@ void HeadlessBackend::set_scroll_inner_size(NativeHandle area, Size size) {
 
 Size HeadlessBackend::control_minimum_size(NativeHandle handle) const {
   const Control* control = find_control(handle);
-  return control && tree_.kind(handle) == ControlKind::Calendar ? kCalendarSize : Size{};
+  return control ? headless_kind_of(tree_.kind(handle)).minimum : Size{};
 }
 
 }  // namespace ambrel

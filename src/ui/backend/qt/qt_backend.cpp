@@ -1,4 +1,4 @@
-// Windows, timers, the event pump and cross-thread posting on Qt.
+// Windows, timers, window images, the event pump and cross-thread posting on Qt.
 
 #include "ui/backend/qt/qt_backend.h"
 
@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "ui/backend/qt/qt_drops.h"
 #include "ui/backend/qt/qt_text.h"
 #include "ui/backend/qt/qt_widgets.h"
 
@@ -37,6 +38,7 @@ QtBackend::QtBackend() {
   }
   post_receiver_ = std::make_unique<QObject>();
   control_events_ = std::make_unique<QtControlEvents>(*this);
+  drop_routing_ = std::make_unique<QtDropRouting>(*this);
   QApplication::instance()->installEventFilter(control_events_.get());
 }
 
@@ -48,16 +50,6 @@ QtBackend::~QtBackend() {
 }
 
 void QtBackend::set_sink(BackendSink* sink) { sink_ = sink; }
-
-QtBackend::WindowInfo* QtBackend::find_window(NativeHandle handle) {
-  auto it = windows_.find(handle.value);
-  return it == windows_.end() ? nullptr : &it->second;
-}
-
-const QtBackend::WindowInfo* QtBackend::find_window(NativeHandle handle) const {
-  auto it = windows_.find(handle.value);
-  return it == windows_.end() ? nullptr : &it->second;
-}
 
 QWidget* QtBackend::widget(NativeHandle handle) const {
   if (const WindowInfo* window = find_window(handle)) return window->widget;
@@ -250,6 +242,11 @@ bool QtBackend::stop_timer(NativeHandle handle, int timer) {
   return true;
 }
 
+bool QtBackend::save_window_image(NativeHandle window, const std::string& png_path) {
+  const WindowInfo* info = find_window(window);
+  return info && info->widget->grab().save(QString::fromStdString(png_path), "PNG");
+}
+
 int QtBackend::pump(int timeout_ms) {
   QEventLoop loop;
   bool dispatched = false;
@@ -268,7 +265,7 @@ int QtBackend::pump(int timeout_ms) {
   }
   // Widgets of closed windows go here, outside every event handler.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  return dispatched ? kPlatformEventsDispatched : 0;
+  return dispatched ? kBackendEventsDispatched : 0;
 }
 
 void QtBackend::post(std::function<void()> task) {

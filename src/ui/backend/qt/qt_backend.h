@@ -10,19 +10,21 @@
 #include <vector>
 
 #include "ui/backend/backend.h"
-#include "ui/backend/control_tree.h"
+#include "ui/backend/control_tree_backend.h"
 
 class QApplication;
 class QButtonGroup;
 class QObject;
+class QPlainTextEdit;
 class QTimer;
 class QWidget;
 
 namespace ambrel {
 
 class QtControlEvents;
+class QtDropRouting;
 
-class QtBackend final : public Backend {
+class QtBackend final : public ControlTreeBackend {
  public:
   QtBackend();
   ~QtBackend() override;
@@ -56,12 +58,7 @@ class QtBackend final : public Backend {
   NativeHandle create_control(const ControlRequest& request) override;
   void destroy_control(NativeHandle control) override;
   bool is_control(NativeHandle handle) const override;
-  ControlKind control_kind(NativeHandle control) const override;
-  void set_control_id(NativeHandle control, int id) override;
-  NativeHandle control_parent(NativeHandle control) const override;
-  NativeHandle control_window(NativeHandle control) const override;
   void set_control_parent(NativeHandle control, NativeHandle parent) override;
-  std::vector<NativeHandle> child_controls(NativeHandle parent) const override;
   Rect control_geometry(NativeHandle control) const override;
   void set_control_geometry(NativeHandle control, Rect geometry) override;
   std::u16string control_text(NativeHandle control) const override;
@@ -111,8 +108,8 @@ class QtBackend final : public Backend {
   QWidget* widget(NativeHandle handle) const;
   // The handle of a widget we made, or of the nearest such ancestor.
   NativeHandle handle_of(const QWidget* widget) const;
-  // True while the program itself changes an editor's text.
-  bool setting_text() const { return setting_text_; }
+  // Where drags go within a window (qt_drops.cpp).
+  QtDropRouting& drop_routing() { return *drop_routing_; }
 
  private:
   struct WindowInfo {
@@ -125,23 +122,27 @@ class QtBackend final : public Backend {
     ControlStyle style;
   };
 
-  WindowInfo* find_window(NativeHandle handle);
-  const WindowInfo* find_window(NativeHandle handle) const;
-  ControlInfo* find_control(NativeHandle handle);
-  const ControlInfo* find_control(NativeHandle handle) const;
+  WindowInfo* find_window(NativeHandle handle) { return find_record(windows_, handle); }
+  const WindowInfo* find_window(NativeHandle handle) const { return find_record(windows_, handle); }
+  ControlInfo* find_control(NativeHandle handle) { return find_record(controls_, handle); }
+  const ControlInfo* find_control(NativeHandle handle) const {
+    return find_record(controls_, handle);
+  }
   QWidget* container_widget(NativeHandle parent) const;
-  QWidget* make_control_widget(const ControlRequest& request, QWidget* parent);
-  // The kinds beyond the five the main window uses, one file per gadget family
-  // (qt_<family>_controls.cpp); each makes nothing for a kind of another family.
-  QWidget* make_choice_widget(const ControlRequest& request, QWidget* parent);
-  QWidget* make_field_widget(const ControlRequest& request, QWidget* parent);
-  QWidget* make_list_widget(const ControlRequest& request, QWidget* parent);
-  QWidget* make_page_widget(const ControlRequest& request, QWidget* parent);
-  QWidget* make_picture_widget(const ControlRequest& request, QWidget* parent);
-  QWidget* make_range_widget(const ControlRequest& request, QWidget* parent);
-  QWidget* make_view_widget(const ControlRequest& request, QWidget* parent);
-  // Reports `code` as the command of the control behind `widget`, when it still is ours.
-  void report_command(QWidget* widget, int code);
+  // The widget of each kind, made in the file of its family (qt_<family>_controls.cpp);
+  // nothing for a kind made otherwise (a panel's page).
+  QWidget* make_widget(BasicKind kind, const ControlRequest& request, QWidget* parent);
+  QWidget* make_widget(ChoiceKind kind, const ControlRequest& request, QWidget* parent);
+  QWidget* make_widget(FieldKind kind, const ControlRequest& request, QWidget* parent);
+  QWidget* make_widget(ListKind kind, const ControlRequest& request, QWidget* parent);
+  QWidget* make_widget(PageKind kind, const ControlRequest& request, QWidget* parent);
+  QWidget* make_widget(PictureKind kind, const ControlRequest& request, QWidget* parent);
+  QWidget* make_widget(RangeKind kind, const ControlRequest& request, QWidget* parent);
+  QWidget* make_widget(ViewKind kind, const ControlRequest& request, QWidget* parent);
+  // The editor, reporting the user's edits (never the program's) as command Change.
+  QPlainTextEdit* make_editor(const ControlRequest& request, QWidget* parent);
+  // Reports the command of the control behind `widget`, when it still is ours.
+  void report_command(QWidget* widget, ControlCommand command);
   // The button group a new option joins: the parent's open one when the control tree puts
   // the option in its group, else a new one.
   QButtonGroup* option_group_for(const ControlRequest& request, QWidget* parent);
@@ -153,8 +154,8 @@ class QtBackend final : public Backend {
   std::unique_ptr<QApplication> own_application_;
   std::unique_ptr<QObject> post_receiver_;
   std::unique_ptr<QtControlEvents> control_events_;
+  std::unique_ptr<QtDropRouting> drop_routing_;
   BackendSink* sink_ = nullptr;
-  ControlTree tree_;
   std::map<std::uint64_t, WindowInfo> windows_;
   std::map<std::uint64_t, ControlInfo> controls_;
   std::map<const QWidget*, NativeHandle> handles_;

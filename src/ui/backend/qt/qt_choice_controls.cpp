@@ -1,4 +1,4 @@
-// The choice family on Qt: check box and option, reporting a click as command 0. Options
+// The choice family on Qt: check box and option, reporting a click as command Click. Options
 // the control tree puts in one group share a QButtonGroup, so selecting one clears the
 // others.
 
@@ -18,44 +18,62 @@ QButtonGroup* QtBackend::option_group_for(const ControlRequest& request, QWidget
   return open.buttons;
 }
 
-QWidget* QtBackend::make_choice_widget(const ControlRequest& request, QWidget* parent) {
+QWidget* QtBackend::make_widget(ChoiceKind kind, const ControlRequest& request, QWidget* parent) {
   QString text = to_qstring(request.text);
-  switch (request.kind) {
-    case ControlKind::CheckBox: {
+  switch (kind) {
+    case ChoiceKind::CheckBox: {
       auto* box = new QCheckBox(text, parent);
       box->setTristate(request.style.three_state);
       QObject::connect(box, &QCheckBox::clicked, box,
-                       [this, box] { report_command(box, kClickCommand); });
+                       [this, box] { report_command(box, ControlCommand::Click); });
       return box;
     }
-    case ControlKind::Option: {
+    case ChoiceKind::Option: {
       auto* option = new QRadioButton(text, parent);
       option_group_for(request, parent)->addButton(option);
       QObject::connect(option, &QRadioButton::clicked, option,
-                       [this, option] { report_command(option, kClickCommand); });
+                       [this, option] { report_command(option, ControlCommand::Click); });
       return option;
     }
-    default:
-      return nullptr;
   }
+  return nullptr;
 }
 
-// The caption; a push button's is the button kinds' own (qt_controls.cpp).
-std::optional<QString> choice_widget_text(const QWidget& widget) {
-  if (auto* box = qobject_cast<const QCheckBox*>(&widget)) return box->text();
-  if (auto* option = qobject_cast<const QRadioButton*>(&widget)) return option->text();
-  return std::nullopt;
+// Both are buttons with their caption.
+std::u16string widget_text(ChoiceKind, QWidget& widget) {
+  return static_cast<const QAbstractButton&>(widget).text().toStdU16String();
 }
 
-bool set_choice_widget_text(QWidget& widget, const QString& text) {
-  if (auto* box = qobject_cast<QCheckBox*>(&widget)) {
-    box->setText(text);
-  } else if (auto* option = qobject_cast<QRadioButton*>(&widget)) {
-    option->setText(text);
-  } else {
-    return false;
+void set_widget_text(ChoiceKind, QWidget& widget, std::u16string_view text) {
+  static_cast<QAbstractButton&>(widget).setText(to_qstring(text));
+}
+
+// 1 checked, 0 not, 2 a three-state box's mixed mark.
+int widget_value(ChoiceKind kind, const QWidget& widget) {
+  switch (kind) {
+    case ChoiceKind::CheckBox: {
+      Qt::CheckState state = static_cast<const QCheckBox&>(widget).checkState();
+      return state == Qt::PartiallyChecked ? 2 : state == Qt::Checked ? 1 : 0;
+    }
+    case ChoiceKind::Option:
+      return static_cast<const QRadioButton&>(widget).isChecked() ? 1 : 0;
   }
-  return true;
+  return 0;
+}
+
+void set_widget_value(ChoiceKind kind, QWidget& widget, int value) {
+  switch (kind) {
+    case ChoiceKind::CheckBox: {
+      auto& box = static_cast<QCheckBox&>(widget);
+      box.setCheckState(value == 2 && box.isTristate() ? Qt::PartiallyChecked
+                        : value != 0                   ? Qt::Checked
+                                                       : Qt::Unchecked);
+      return;
+    }
+    case ChoiceKind::Option:
+      static_cast<QRadioButton&>(widget).setChecked(value != 0);
+      return;
+  }
 }
 
 }  // namespace ambrel

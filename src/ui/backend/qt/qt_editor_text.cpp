@@ -191,22 +191,13 @@ void QtEditorText::fit_tab_stop() {
 }
 
 bool QtEditorText::eventFilter(QObject* watched, QEvent* event) {
-  switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::ShortcutOverride:
-    case QEvent::InputMethod:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::DragEnter:
-      // The user's input must reach the text the program gave, not the one before it.
-      take_pending_document();
-      break;
-    case QEvent::FontChange:
-      if (watched == &editor_) fit_tab_stop();
-      break;
-    default:
-      break;
-  }
+  QEvent::Type type = event->type();
+  bool input = type == QEvent::KeyPress || type == QEvent::ShortcutOverride ||
+               type == QEvent::InputMethod || type == QEvent::MouseButtonPress ||
+               type == QEvent::MouseButtonDblClick || type == QEvent::DragEnter;
+  // The user's input must reach the text the program gave, not the one before it.
+  if (input) take_pending_document();
+  if (type == QEvent::FontChange && watched == &editor_) fit_tab_stop();
   return QObject::eventFilter(watched, event);
 }
 

@@ -1,6 +1,6 @@
 // The list family on Qt: list view, list icon (a list with a titled first column), tree,
 // and the explorer's file list and folder tree over the file system. Clicks on an item are
-// reported as command 0, double clicks as 2.
+// reported as command Click, double clicks as DoubleClick.
 
 #include <QDir>
 #include <QFileSystemModel>
@@ -8,6 +8,7 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
+#include "ui/backend/control_tree.h"
 #include "ui/backend/qt/qt_backend.h"
 #include "ui/backend/qt/qt_family_widgets.h"
 
@@ -42,35 +43,93 @@ QTreeWidget* make_item_tree(const ControlRequest& request, QWidget* parent, bool
   return tree;
 }
 
+int tree_row(const QTreeWidget& tree) {
+  QTreeWidgetItem* item = tree.currentItem();
+  return item ? tree.indexOfTopLevelItem(item) : -1;
+}
+
 }  // namespace
 
-QWidget* QtBackend::make_list_widget(const ControlRequest& request, QWidget* parent) {
-  switch (request.kind) {
-    case ControlKind::ListView: {
+QWidget* QtBackend::make_widget(ListKind kind, const ControlRequest& request, QWidget* parent) {
+  switch (kind) {
+    case ListKind::ListView: {
       auto* list = new QListWidget(parent);
       if (request.style.multi_select) list->setSelectionMode(QAbstractItemView::ExtendedSelection);
       QObject::connect(list, &QListWidget::itemClicked, list,
-                       [this, list] { report_command(list, kClickCommand); });
+                       [this, list] { report_command(list, ControlCommand::Click); });
       QObject::connect(list, &QListWidget::itemDoubleClicked, list,
-                       [this, list] { report_command(list, kDoubleClickCommand); });
+                       [this, list] { report_command(list, ControlCommand::DoubleClick); });
       return list;
     }
-    case ControlKind::ListIcon:
-    case ControlKind::Tree: {
-      QTreeWidget* tree = make_item_tree(request, parent, request.kind == ControlKind::ListIcon);
+    case ListKind::ListIcon:
+    case ListKind::Tree: {
+      QTreeWidget* tree = make_item_tree(request, parent, kind == ListKind::ListIcon);
       QObject::connect(tree, &QTreeWidget::itemClicked, tree,
-                       [this, tree] { report_command(tree, kClickCommand); });
+                       [this, tree] { report_command(tree, ControlCommand::Click); });
       QObject::connect(tree, &QTreeWidget::itemDoubleClicked, tree,
-                       [this, tree] { report_command(tree, kDoubleClickCommand); });
+                       [this, tree] { report_command(tree, ControlCommand::DoubleClick); });
       return tree;
     }
-    case ControlKind::ExplorerList:
+    case ListKind::ExplorerList:
       return make_file_view(request, parent, false);
-    case ControlKind::ExplorerTree:
+    case ListKind::ExplorerTree:
       return make_file_view(request, parent, true);
-    default:
-      return nullptr;
   }
+  return nullptr;
+}
+
+// The current item (-1 none); the explorer's views hold none.
+int widget_value(ListKind kind, const QWidget& widget) {
+  switch (kind) {
+    case ListKind::ListView:
+      return static_cast<const QListWidget&>(widget).currentRow();
+    case ListKind::ListIcon:
+    case ListKind::Tree:
+      return tree_row(static_cast<const QTreeWidget&>(widget));
+    case ListKind::ExplorerList:
+    case ListKind::ExplorerTree:
+      break;
+  }
+  return 0;
+}
+
+void set_widget_value(ListKind kind, QWidget& widget, int value) {
+  switch (kind) {
+    case ListKind::ListView:
+      static_cast<QListWidget&>(widget).setCurrentRow(value);
+      return;
+    case ListKind::ListIcon:
+    case ListKind::Tree: {
+      auto& tree = static_cast<QTreeWidget&>(widget);
+      tree.setCurrentItem(tree.topLevelItem(value));
+      return;
+    }
+    case ListKind::ExplorerList:
+    case ListKind::ExplorerTree:
+      return;
+  }
+}
+
+int add_widget_item(ListKind kind, QWidget& widget, int position, const QString& item) {
+  switch (kind) {
+    case ListKind::ListView: {
+      auto& list = static_cast<QListWidget&>(widget);
+      int index = insert_position(position, list.count());
+      list.insertItem(index, item);
+      return index;
+    }
+    case ListKind::ListIcon:
+    case ListKind::Tree: {
+      auto& tree = static_cast<QTreeWidget&>(widget);
+      int index = insert_position(position, tree.topLevelItemCount());
+      tree.insertTopLevelItem(index, new QTreeWidgetItem(QStringList{item}));
+      return index;
+    }
+    case ListKind::ExplorerList:
+    case ListKind::ExplorerTree:
+      break;
+  }
+  return -1;
 }
 
 }  // namespace ambrel

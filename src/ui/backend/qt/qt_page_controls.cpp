@@ -1,5 +1,5 @@
 // The page family on Qt: the panel is a QTabWidget whose pages add_panel_page makes (a
-// page change by the user is command 768); the scroll area scrolls over an inner widget
+// page change by the user is command Change); the scroll area scrolls over an inner widget
 // of the size the layout gives it.
 
 #include <QScrollArea>
@@ -10,23 +10,47 @@
 
 namespace ambrel {
 
-QWidget* QtBackend::make_page_widget(const ControlRequest& request, QWidget* parent) {
-  switch (request.kind) {
-    case ControlKind::Panel: {
+QWidget* QtBackend::make_widget(PageKind kind, const ControlRequest& request, QWidget* parent) {
+  switch (kind) {
+    case PageKind::Panel: {
       auto* panel = new QTabWidget(parent);
       QObject::connect(panel, &QTabWidget::currentChanged, panel,
-                       [this, panel] { report_command(panel, kChangeCommand); });
+                       [this, panel] { report_command(panel, ControlCommand::Change); });
       return panel;
     }
-    case ControlKind::ScrollArea: {
+    case PageKind::ScrollArea: {
       auto* area = new QScrollArea(parent);
       area->setWidgetResizable(false);
       area->setWidget(new QWidget);
       if (request.style.border == BorderStyle::None) area->setFrameShape(QFrame::NoFrame);
       return area;
     }
-    default:
-      return nullptr;
+    case PageKind::PanelPage:  // made by add_panel_page
+      break;
+  }
+  return nullptr;
+}
+
+// The panel's current page.
+int widget_value(PageKind kind, const QWidget& widget) {
+  switch (kind) {
+    case PageKind::Panel:
+      return static_cast<const QTabWidget&>(widget).currentIndex();
+    case PageKind::ScrollArea:
+    case PageKind::PanelPage:
+      break;
+  }
+  return 0;
+}
+
+void set_widget_value(PageKind kind, QWidget& widget, int value) {
+  switch (kind) {
+    case PageKind::Panel:
+      static_cast<QTabWidget&>(widget).setCurrentIndex(value);
+      return;
+    case PageKind::ScrollArea:
+    case PageKind::PanelPage:
+      return;
   }
 }
 

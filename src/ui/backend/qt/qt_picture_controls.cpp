@@ -1,5 +1,5 @@
 // The picture family on Qt: image and canvas are labels (framed when their flags ask for a
-// border); the button image is a push button, reporting a click as command 0.
+// border); the button image is a push button, reporting a click as command Click.
 
 #include <QLabel>
 #include <QPushButton>
@@ -9,24 +9,46 @@
 
 namespace ambrel {
 
-QWidget* QtBackend::make_picture_widget(const ControlRequest& request, QWidget* parent) {
-  switch (request.kind) {
-    case ControlKind::Image:
-    case ControlKind::Canvas: {
+QWidget* QtBackend::make_widget(PictureKind kind, const ControlRequest& request, QWidget* parent) {
+  switch (kind) {
+    case PictureKind::Image:
+    case PictureKind::Canvas: {
       auto* area = new QLabel(parent);
       if (request.style.border != BorderStyle::None)
         area->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
       return area;
     }
-    case ControlKind::ButtonImage: {
+    case PictureKind::ButtonImage: {
       auto* button = new QPushButton(parent);
       button->setCheckable(request.style.toggle);
       QObject::connect(button, &QPushButton::clicked, button,
-                       [this, button] { report_command(button, kClickCommand); });
+                       [this, button] { report_command(button, ControlCommand::Click); });
       return button;
     }
-    default:
-      return nullptr;
+  }
+  return nullptr;
+}
+
+std::u16string widget_text(PictureKind kind, QWidget& widget) {
+  switch (kind) {
+    case PictureKind::Image:
+    case PictureKind::Canvas:
+      return static_cast<const QLabel&>(widget).text().toStdU16String();
+    case PictureKind::ButtonImage:
+      return static_cast<const QPushButton&>(widget).text().toStdU16String();
+  }
+  return {};
+}
+
+void set_widget_text(PictureKind kind, QWidget& widget, std::u16string_view text) {
+  switch (kind) {
+    case PictureKind::Image:
+    case PictureKind::Canvas:
+      static_cast<QLabel&>(widget).setText(to_qstring(text));
+      return;
+    case PictureKind::ButtonImage:
+      static_cast<QPushButton&>(widget).setText(to_qstring(text));
+      return;
   }
 }
 

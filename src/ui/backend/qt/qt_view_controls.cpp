@@ -1,6 +1,6 @@
 // The view family on Qt: code editor, web page (its text shown plainly), calendar and
 // hyperlink. The hyperlink is a label showing its caption as a link in its style, and
-// reports a click on it as command 0.
+// reports a click on it as command Click.
 
 #include <QCalendarWidget>
 #include <QColor>
@@ -10,6 +10,7 @@
 #include <QTextBrowser>
 
 #include "ui/backend/qt/qt_backend.h"
+#include "ui/backend/qt/qt_editor_text.h"
 #include "ui/backend/qt/qt_family_widgets.h"
 
 namespace ambrel {
@@ -42,54 +43,66 @@ QLabel* make_link(const ControlRequest& request, QWidget* parent) {
 
 }  // namespace
 
-QWidget* QtBackend::make_view_widget(const ControlRequest& request, QWidget* parent) {
-  switch (request.kind) {
-    case ControlKind::CodeEditor: {
+QWidget* QtBackend::make_widget(ViewKind kind, const ControlRequest& request, QWidget* parent) {
+  switch (kind) {
+    case ViewKind::CodeEditor: {
       auto* editor = new QPlainTextEdit(parent);
       editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
       editor->setLineWrapMode(QPlainTextEdit::NoWrap);
       return editor;
     }
-    case ControlKind::Web: {
+    case ViewKind::Web: {
       auto* page = new QTextBrowser(parent);
       page->setPlainText(to_qstring(request.text));
       return page;
     }
-    case ControlKind::Calendar: {
+    case ViewKind::Calendar: {
       auto* calendar = new QCalendarWidget(parent);
       calendar->setGridVisible(request.style.border != BorderStyle::None);
       return calendar;
     }
-    case ControlKind::HyperLink: {
+    case ViewKind::HyperLink: {
       QLabel* link = make_link(request, parent);
       QObject::connect(link, &QLabel::linkActivated, link,
-                       [this, link] { report_command(link, kClickCommand); });
+                       [this, link] { report_command(link, ControlCommand::Click); });
       return link;
     }
-    default:
-      return nullptr;
   }
+  return nullptr;
 }
 
-// The code editor's text is every editor's (qt_editor_text.h); only the hyperlink and the
-// web page have their own.
-std::optional<QString> view_widget_text(const QWidget& widget) {
-  QVariant caption = widget.property(kLinkCaption);
-  if (caption.isValid()) return caption.toString();
-  if (auto* page = qobject_cast<const QTextBrowser*>(&widget)) return page->toPlainText();
-  return std::nullopt;
+// The code editor's text is every editor's (qt_editor_text.h).
+std::u16string widget_text(ViewKind kind, QWidget& widget) {
+  switch (kind) {
+    case ViewKind::CodeEditor:
+      return QtEditorText::of(static_cast<QPlainTextEdit&>(widget)).get();
+    case ViewKind::Web:
+      return static_cast<const QTextBrowser&>(widget).toPlainText().toStdU16String();
+    case ViewKind::Calendar:
+      break;
+    case ViewKind::HyperLink:
+      return widget.property(kLinkCaption).toString().toStdU16String();
+  }
+  return window_title_text(widget);
 }
 
-bool set_view_widget_text(QWidget& widget, const QString& text) {
-  if (widget.property(kLinkCaption).isValid()) {
-    widget.setProperty(kLinkCaption, text);
-    static_cast<QLabel&>(widget).setText(link_markup(text, widget.property(kLinkStyle).toString()));
-  } else if (auto* page = qobject_cast<QTextBrowser*>(&widget)) {
-    page->setPlainText(text);
-  } else {
-    return false;
+void set_widget_text(ViewKind kind, QWidget& widget, std::u16string_view text) {
+  switch (kind) {
+    case ViewKind::CodeEditor:
+      QtEditorText::of(static_cast<QPlainTextEdit&>(widget)).set(text);
+      return;
+    case ViewKind::Web:
+      static_cast<QTextBrowser&>(widget).setPlainText(to_qstring(text));
+      return;
+    case ViewKind::Calendar:
+      set_window_title_text(widget, text);
+      return;
+    case ViewKind::HyperLink:
+      widget.setProperty(kLinkCaption, to_qstring(text));
+      static_cast<QLabel&>(widget).setText(
+          link_markup(to_qstring(text), widget.property(kLinkStyle).toString()));
+      return;
   }
-  return true;
 }
 
 }  // namespace ambrel

@@ -6,7 +6,7 @@
 #include <QStyleOptionButton>
 
 #include "ui/backend/qt/qt_backend.h"
-#include "ui/backend/qt/qt_drop_routing.h"
+#include "ui/backend/qt/qt_drops.h"
 
 namespace ambrel {
 
@@ -18,6 +18,8 @@ WindowState state_of(const QWidget& widget) {
   return WindowState::Normal;
 }
 
+}  // namespace
+
 int modifier_bits(Qt::KeyboardModifiers modifiers) {
   int bits = 0;
   if (modifiers & Qt::ShiftModifier) bits |= kModifierShift;
@@ -25,8 +27,6 @@ int modifier_bits(Qt::KeyboardModifiers modifiers) {
   if (modifiers & Qt::AltModifier) bits |= kModifierAlt;
   return bits;
 }
-
-}  // namespace
 
 MouseInput mouse_input(QMouseEvent* event, MouseAction action) {
   MouseInput input;
@@ -129,28 +129,22 @@ void SplitterWidget::mouseDoubleClickEvent(QMouseEvent* event) {
   report_mouse(event, MouseAction::DoubleClick);
 }
 
+// Of Qt's many event types, the few watched here.
 bool QtControlEvents::eventFilter(QObject* watched, QEvent* event) {
   BackendSink* sink = backend_.sink();
   if (!sink) return false;
-  switch (event->type()) {
-    case QEvent::KeyPress:
-      return filter_tab(watched, event);
-    case QEvent::FocusIn:
-    case QEvent::FocusOut: {
-      auto* widget = qobject_cast<QWidget*>(watched);
-      NativeHandle control = backend_.handle_of(widget);
-      if (widget && backend_.widget(control) == widget)
-        sink->on_control_focus(control, event->type() == QEvent::FocusIn);
-      return false;
-    }
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::DragLeave:
-    case QEvent::Drop:
-      return filter_drag(qobject_cast<QWidget*>(watched), event);
-    default:
-      return false;
+  QEvent::Type type = event->type();
+  if (type == QEvent::KeyPress) return filter_tab(watched, event);
+  if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    NativeHandle control = backend_.handle_of(widget);
+    if (widget && backend_.widget(control) == widget)
+      sink->on_control_focus(control, type == QEvent::FocusIn);
+    return false;
   }
+  bool drag = type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::DragLeave ||
+              type == QEvent::Drop;
+  return drag && filter_drag(qobject_cast<QWidget*>(watched), event);
 }
 
 // Tab keys go to the window layer first; what it leaves reaches the focused control.
@@ -176,7 +170,7 @@ void QtControlEvents::show_keyboard_cues(QWidget& window) {
 }
 
 bool QtControlEvents::filter_drag(QWidget* widget, QEvent* event) {
-  return widget && route_qt_drag(backend_, *widget, *event);
+  return widget && backend_.drop_routing().route(*widget, *event);
 }
 
 }  // namespace ambrel

@@ -77,4 +77,7 @@ class QtControlEvents final : public QObject {
 
 MouseInput mouse_input(QMouseEvent* event, MouseAction action);
 
+// Shift, Control and Alt as the backend's kModifier bits.
+int modifier_bits(Qt::KeyboardModifiers modifiers);
+
 }  // namespace ambrel

@@ -86,33 +86,18 @@ int Win32Backend::pump(int timeout_ms) {
   }
   // And whatever else is already waiting, so one turn empties the queue.
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) dispatch(message);
-  return kPlatformEventsDispatched;
+  return kBackendEventsDispatched;
 }
 
 void Win32Backend::post(std::function<void()> task) {
-  {
-    std::lock_guard lock(posted_mutex_);
-    posted_.push_back(std::move(task));
-  }
+  posted_.add(std::move(task));
   PostMessageW(wake_window_, wake_message_, 0, 0);
-}
-
-void Win32Backend::run_posted_tasks() {
-  for (;;) {
-    std::function<void()> task;
-    {
-      std::lock_guard lock(posted_mutex_);
-      if (posted_.empty()) return;
-      task = std::move(posted_.front());
-      posted_.pop_front();
-    }
-    task();
-  }
 }
 
 LRESULT Win32Backend::wake_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == wake_message_ && wake_message_ != 0) {
-    run_posted_tasks();
+    // Including what the tasks post themselves.
+    while (posted_.run()) {}
     return 0;
   }
   return DefWindowProcW(hwnd, message, wparam, lparam);

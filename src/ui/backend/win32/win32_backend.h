@@ -7,22 +7,21 @@
 
 #include <windows.h>
 
-#include <deque>
 #include <map>
 #include <memory>
-#include <mutex>
 #include <set>
 #include <vector>
 
 #include "ui/backend/backend.h"
-#include "ui/backend/control_tree.h"
+#include "ui/backend/control_tree_backend.h"
+#include "ui/backend/posted_tasks.h"
 
 namespace ambrel {
 
 class Win32DropTarget;
 class Win32Fonts;
 
-class Win32Backend final : public Backend {
+class Win32Backend final : public ControlTreeBackend {
  public:
   Win32Backend();
   ~Win32Backend() override;
@@ -57,12 +56,7 @@ class Win32Backend final : public Backend {
   NativeHandle create_control(const ControlRequest& request) override;
   void destroy_control(NativeHandle control) override;
   bool is_control(NativeHandle handle) const override;
-  ControlKind control_kind(NativeHandle control) const override;
-  void set_control_id(NativeHandle control, int id) override;
-  NativeHandle control_parent(NativeHandle control) const override;
-  NativeHandle control_window(NativeHandle control) const override;
   void set_control_parent(NativeHandle control, NativeHandle parent) override;
-  std::vector<NativeHandle> child_controls(NativeHandle parent) const override;
   Rect control_geometry(NativeHandle control) const override;
   void set_control_geometry(NativeHandle control, Rect geometry) override;
   std::u16string control_text(NativeHandle control) const override;
@@ -152,60 +146,107 @@ class Win32Backend final : public Backend {
     std::wstring folder;          // explorer kinds: the folder shown
   };
 
-  WindowInfo* find_window(NativeHandle handle);
-  const WindowInfo* find_window(NativeHandle handle) const;
-  ControlInfo* find_control(NativeHandle handle);
-  const ControlInfo* find_control(NativeHandle handle) const;
+  WindowInfo* find_window(NativeHandle handle) { return find_record(windows_, handle); }
+  const WindowInfo* find_window(NativeHandle handle) const { return find_record(windows_, handle); }
+  ControlInfo* find_control(NativeHandle handle) { return find_record(controls_, handle); }
+  const ControlInfo* find_control(NativeHandle handle) const {
+    return find_record(controls_, handle);
+  }
   // Where a parent's new controls live: a scroll area's inner area, else the parent itself.
   HWND container_hwnd(NativeHandle parent) const;
-  HWND make_control_window(const ControlRequest& request, HWND parent, ControlInfo& info);
-  // The kinds beyond the five the main window uses, one file per gadget family
-  // (win32_<family>_controls.cpp); each makes nothing for a kind of another family.
-  HWND make_choice_window(const ControlRequest& request, HWND parent, ControlInfo& info);
-  HWND make_field_window(const ControlRequest& request, HWND parent, ControlInfo& info);
-  HWND make_list_window(const ControlRequest& request, HWND parent, ControlInfo& info);
-  HWND make_page_window(const ControlRequest& request, HWND parent, ControlInfo& info);
-  HWND make_picture_window(const ControlRequest& request, HWND parent, ControlInfo& info);
-  HWND make_range_window(const ControlRequest& request, HWND parent, ControlInfo& info);
-  HWND make_view_window(const ControlRequest& request, HWND parent, ControlInfo& info);
-  // A scroll area with its inner area in info.inner (win32_scroll_area.cpp).
-  HWND make_scroll_area(const ControlRequest& request, HWND parent, ControlInfo& info);
-  // The folder an explorer kind shows, its text or the home folder, filled in
-  // (win32_explorer.cpp); other kinds are left alone.
-  void show_explorer_folder(ControlKind kind, ControlInfo& control, std::u16string_view folder);
-  // An explorer tree's branch about to open gets its subfolders.
-  bool explorer_notification(UINT message, LPARAM lparam);
-  // A parent's WM_COMMAND and WM_NOTIFY from its controls, as the sink's commands.
-  bool control_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
   // A notification or scroll action from one of our controls, as the families read it.
   struct ControlNotice {
     UINT message = 0;  // WM_COMMAND, WM_NOTIFY, WM_HSCROLL or WM_VSCROLL
     UINT code = 0;     // the notification code; a scroll message's action
     HWND source = nullptr;
     NativeHandle control;
-    ControlKind kind = ControlKind::Text;
   };
-  bool family_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
-  // Each reports a notice that is the user's action on a control of its family, and says
-  // whether it was.
-  bool choice_notice(const ControlNotice& notice);
-  bool field_notice(const ControlNotice& notice);
-  bool list_notice(const ControlNotice& notice);
-  bool page_notice(const ControlNotice& notice);
-  bool picture_notice(const ControlNotice& notice);
-  bool range_notice(const ControlNotice& notice);
-  bool view_notice(const ControlNotice& notice);
-  void report_command(HWND control, int code);
+  // The controls of each family, made, read and changed by kind within the family in
+  // win32_<family>_controls.cpp. A family without its own version of an operation takes the
+  // common one, the template beside it (defined where the operation is dispatched).
+  HWND make_window(BasicKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
+  HWND make_window(ChoiceKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
+  HWND make_window(FieldKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
+  HWND make_window(ListKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
+  HWND make_window(PageKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
+  HWND make_window(PictureKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
+  HWND make_window(RangeKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
+  HWND make_window(ViewKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
+  // The rich-text editor of the editor and the code editor, and its notice: a change is
+  // command Change (win32_editor.cpp).
+  HWND make_editor(const ControlRequest& request, HWND parent);
+  bool editor_notice(const ControlNotice& notice);
+  // Reports a notice that is the user's action on a control of the family, and says whether
+  // it was.
+  bool family_notice(BasicKind kind, const ControlNotice& notice);
+  bool family_notice(ChoiceKind kind, const ControlNotice& notice);
+  bool family_notice(FieldKind kind, const ControlNotice& notice);
+  bool family_notice(ListKind kind, const ControlNotice& notice);
+  bool family_notice(PageKind kind, const ControlNotice& notice);
+  bool family_notice(PictureKind kind, const ControlNotice& notice);
+  bool family_notice(RangeKind kind, const ControlNotice& notice);
+  bool family_notice(ViewKind kind, const ControlNotice& notice);
+  // The value of control_value (0 for kinds without one).
+  int family_value(ChoiceKind kind, const ControlInfo& control) const;
+  int family_value(FieldKind kind, const ControlInfo& control) const;
+  int family_value(ListKind kind, const ControlInfo& control) const;
+  int family_value(PageKind kind, const ControlInfo& control) const;
+  int family_value(RangeKind kind, const ControlInfo& control) const;
+  template <class Family>
+  int family_value(Family, const ControlInfo&) const;
+  void set_family_value(ChoiceKind kind, NativeHandle handle, ControlInfo& control, int value);
+  void set_family_value(FieldKind kind, NativeHandle handle, ControlInfo& control, int value);
+  void set_family_value(ListKind kind, NativeHandle handle, ControlInfo& control, int value);
+  void set_family_value(PageKind kind, NativeHandle handle, ControlInfo& control, int value);
+  void set_family_value(RangeKind kind, NativeHandle handle, ControlInfo& control, int value);
+  template <class Family>
+  void set_family_value(Family, NativeHandle, ControlInfo&, int) {}
+  // Items of the lists, combo boxes and (as tabs) panels; a new item goes at `index`.
+  int family_item_count(FieldKind kind, const ControlInfo& control) const;
+  int family_item_count(ListKind kind, const ControlInfo& control) const;
+  int family_item_count(PageKind kind, const ControlInfo& control) const;
+  template <class Family>
+  int family_item_count(Family, const ControlInfo&) const;
+  int add_family_item(FieldKind kind, ControlInfo& control, int index, std::wstring& item);
+  int add_family_item(ListKind kind, ControlInfo& control, int index, std::wstring& item);
+  template <class Family>
+  int add_family_item(Family, ControlInfo&, int, std::wstring&);
+  // The text, where it is not the window text; set_family_text is false where it is.
+  std::u16string family_text(BasicKind kind, const ControlInfo& control) const;
+  std::u16string family_text(ListKind kind, const ControlInfo& control) const;
+  std::u16string family_text(ViewKind kind, const ControlInfo& control) const;
+  template <class Family>
+  std::u16string family_text(Family, const ControlInfo& control) const;
+  bool set_family_text(BasicKind kind, ControlInfo& control, std::u16string_view text);
+  bool set_family_text(ViewKind kind, ControlInfo& control, std::u16string_view text);
+  template <class Family>
+  bool set_family_text(Family, ControlInfo&, std::u16string_view);
+  // What a kind does when its geometry changed (pages, an up-down beside its field).
+  void after_geometry(FieldKind kind, NativeHandle handle, ControlInfo& control);
+  void after_geometry(PageKind kind, NativeHandle handle, ControlInfo& control);
+  template <class Family>
+  void after_geometry(Family, NativeHandle, ControlInfo&) {}
+  // The smallest size at which the control shows its content; its size for most kinds.
+  Size family_minimum_size(ViewKind kind, const ControlInfo& control) const;
+  template <class Family>
+  Size family_minimum_size(Family, const ControlInfo& control) const;
+  // A scroll area with its inner area in info.inner (win32_scroll_area.cpp).
+  HWND make_scroll_area(const ControlRequest& request, HWND parent, ControlInfo& info);
+  // An explorer tree's branch about to open gets its subfolders.
+  bool explorer_notification(UINT message, LPARAM lparam);
+  // A parent's WM_COMMAND, WM_NOTIFY and scroll messages from its controls, as the sink's
+  // commands.
+  bool control_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  void report_command(HWND control, ControlCommand command);
   // A panel's pages fill its page rectangle; only the current one shows.
   void show_current_page(NativeHandle panel);
-  // What a kind does when its geometry changed (pages, an up-down beside its field).
-  void after_geometry(NativeHandle control);
   void report_geometry(WindowInfo& window);
-  void report_mouse(NativeHandle target, UINT message, WPARAM wparam, LPARAM lparam);
+  // Reports a button message, or a move when `moves` asks for them too; false for other
+  // messages.
+  bool report_mouse(NativeHandle target, UINT message, WPARAM wparam, LPARAM lparam, bool moves);
   // Tab goes to the ui layer before the focused control; true when it took the key.
   bool route_tab_key(const MSG& message);
   void dispatch(MSG& message);
-  void run_posted_tasks();
   void place_new_control(HWND control, const ControlRequest& request);
   void destroy_children(std::vector<NativeHandle> children);
   void forget_hwnd(HWND hwnd);
@@ -214,26 +255,19 @@ class Win32Backend final : public Backend {
   std::u16string editor_text(HWND editor) const;
   void read_editor_text(HWND editor, const TextPieceHandler& take) const;
   void set_editor_text(HWND editor, std::u16string_view text);
-  // The text of a control of the gadget families (win32_values.cpp); set_family_text is
-  // false where that is the window text.
-  std::u16string family_text(const ControlInfo& control, ControlKind kind) const;
-  bool set_family_text(ControlInfo& control, ControlKind kind, std::u16string_view text);
   // Drop targets a window needs registered (win32_drops.cpp).
   void update_drop_registration(NativeHandle window);
   void revoke_drops(WindowInfo& window);
 
   BackendSink* sink_ = nullptr;
-  ControlTree tree_;
   std::unique_ptr<Win32Fonts> fonts_;
   std::map<std::uint64_t, WindowInfo> windows_;
   std::map<std::uint64_t, ControlInfo> controls_;
   std::map<HWND, NativeHandle> handles_;
   std::set<std::uint64_t> drop_enabled_;
-  std::map<std::uint64_t, ControlKind> last_created_;  // by parent, for option groups
   HWND wake_window_ = nullptr;
   UINT wake_message_ = 0;
-  std::mutex posted_mutex_;
-  std::deque<std::function<void()>> posted_;
+  PostedTasks posted_;
   bool setting_text_ = false;
   bool ole_started_ = false;
   HMODULE rich_edit_library_ = nullptr;

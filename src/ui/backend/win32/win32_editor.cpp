@@ -1,6 +1,7 @@
-// The rich-text editor's text. It keeps paragraphs ended by a lone CR; the ui layer gets
-// CR LF line ends back, however the text was typed or set. Text the program sets is never
-// reported as the user's change: the editor's change events are off meanwhile.
+// The rich-text editor of the editor and the code editor, and its text. It keeps paragraphs
+// ended by a lone CR; the ui layer gets CR LF line ends back, however the text was typed or
+// set. Text the program sets is never reported as the user's change: the editor's change
+// events are off meanwhile.
 
 #include <windows.h>
 #include <richedit.h>
@@ -11,6 +12,8 @@
 
 #include "ui/backend/crlf_piece_writer.h"
 #include "ui/backend/win32/win32_backend.h"
+#include "ui/backend/win32/win32_family_controls.h"
+#include "ui/backend/win32/win32_fonts.h"
 #include "ui/backend/win32/win32_text.h"
 
 namespace ambrel {
@@ -40,7 +43,36 @@ DWORD CALLBACK take_streamed_text(DWORD_PTR cookie, LPBYTE buffer, LONG size, LO
   }
 }
 
+DWORD editor_style(const ControlStyle& style) {
+  DWORD bits =
+      WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL | ES_NOOLEDRAGDROP;
+  if (!style.word_wrap) bits |= WS_HSCROLL | ES_AUTOHSCROLL;
+  if (style.read_only) bits |= ES_READONLY;
+  return bits;
+}
+
 }  // namespace
+
+HWND Win32Backend::make_editor(const ControlRequest& request, HWND parent) {
+  const ControlStyle& style = request.style;
+  HWND editor = family_child(MSFTEDIT_CLASS, u"", editor_style(style) | tab_stop_bit(style),
+                             WS_EX_CLIENTEDGE, parent);
+  if (!editor) return nullptr;
+  SendMessageW(editor, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
+  SendMessageW(editor, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+  SendMessageW(editor, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->fixed()), FALSE);
+  // Wrap at the control's width, or never.
+  SendMessageW(editor, EM_SETTARGETDEVICE, 0, style.word_wrap ? 0 : 1);
+  set_editor_text(editor, request.text);
+  SendMessageW(editor, EM_SETEVENTMASK, 0, ENM_CHANGE);
+  return editor;
+}
+
+bool Win32Backend::editor_notice(const ControlNotice& notice) {
+  if (notice.message != WM_COMMAND) return false;
+  if (notice.code == EN_CHANGE) report_command(notice.source, ControlCommand::Change);
+  return true;
+}
 
 std::u16string Win32Backend::editor_text(HWND editor) const {
   GETTEXTLENGTHEX length_request{GTL_NUMCHARS | GTL_PRECISE, 1200};

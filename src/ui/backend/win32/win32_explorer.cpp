@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ui/backend/win32/win32_backend.h"
+#include "ui/backend/win32/win32_family_controls.h"
 #include "ui/backend/win32/win32_text.h"
 
 namespace ambrel {
@@ -119,24 +120,18 @@ void fill_branch(HWND tree, const NMTREEVIEWW& change, const std::wstring& root)
 
 }  // namespace
 
-void Win32Backend::show_explorer_folder(ControlKind kind, ControlInfo& control,
-                                        std::u16string_view folder) {
-  if (kind != ControlKind::ExplorerList && kind != ControlKind::ExplorerTree &&
-      kind != ControlKind::ExplorerCombo) {
-    return;
+std::wstring explorer_folder(std::u16string_view text) {
+  return text.empty() ? home_folder() : to_wide(text);
+}
+
+void show_folder_entries(HWND list, const std::wstring& folder) {
+  for (const FolderEntry& entry : folder_entries(folder, false)) {
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.name.c_str()));
   }
-  control.folder = folder.empty() ? home_folder() : to_wide(folder);
-  HWND hwnd = control.hwnd;
-  if (kind == ControlKind::ExplorerList) {
-    for (const FolderEntry& entry : folder_entries(control.folder, false)) {
-      SendMessageW(hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.name.c_str()));
-    }
-  } else if (kind == ControlKind::ExplorerTree) {
-    add_subfolders(hwnd, TVI_ROOT, control.folder);
-  } else {
-    SendMessageW(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(control.folder.c_str()));
-    SendMessageW(hwnd, CB_SETCURSEL, 0, 0);
-  }
+}
+
+void show_subfolders(HWND tree, const std::wstring& folder) {
+  add_subfolders(tree, TVI_ROOT, folder);
 }
 
 bool Win32Backend::explorer_notification(UINT message, LPARAM lparam) {

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "ui/backend/win32/win32_backend.h"
+#include "ui/backend/win32/win32_family_controls.h"
 #include "ui/backend/win32/win32_window_classes.h"
 
 namespace ambrel {
@@ -17,12 +18,6 @@ namespace {
 
 // Pixels an arrow of a bar moves, as the other toolkit's scroll areas move.
 constexpr int kLineStep = 20;
-
-Size window_size(HWND hwnd) {
-  RECT rect{};
-  GetWindowRect(hwnd, &rect);
-  return {rect.right - rect.left, rect.bottom - rect.top};
-}
 
 // One bar's range is the inner extent and its page what of it shows; a bar whose page
 // holds the whole range hides itself.

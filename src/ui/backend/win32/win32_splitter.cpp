@@ -11,6 +11,7 @@ LRESULT Win32Backend::splitter_message(HWND hwnd, UINT message, WPARAM wparam, L
   NativeHandle handle = handle_of(hwnd);
   ControlInfo* control = find_control(handle);
   if (!control || control->hwnd != hwnd) return DefWindowProcW(hwnd, message, wparam, lparam);
+  if (report_mouse(handle, message, wparam, lparam, true)) return 0;
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT paint;
@@ -30,15 +31,6 @@ LRESULT Win32Backend::splitter_message(HWND hwnd, UINT message, WPARAM wparam, L
         return TRUE;
       }
       break;
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-      report_mouse(handle, message, wparam, lparam);
-      return 0;
     default:
       break;
   }

@@ -59,16 +59,6 @@ int show_command(WindowState state, bool activate) {
 
 }  // namespace
 
-Win32Backend::WindowInfo* Win32Backend::find_window(NativeHandle handle) {
-  auto it = windows_.find(handle.value);
-  return it == windows_.end() ? nullptr : &it->second;
-}
-
-const Win32Backend::WindowInfo* Win32Backend::find_window(NativeHandle handle) const {
-  auto it = windows_.find(handle.value);
-  return it == windows_.end() ? nullptr : &it->second;
-}
-
 NativeHandle Win32Backend::create_window(const WindowRequest& request) {
   WindowInfo info;
   info.style = window_style(request.style);
@@ -104,7 +94,6 @@ void Win32Backend::destroy_window(NativeHandle handle) {
   HWND hwnd = window->hwnd;
   windows_.erase(handle.value);
   tree_.remove(handle);
-  last_created_.erase(handle.value);
   drop_enabled_.erase(handle.value);
   forget_hwnd(hwnd);
   DestroyWindow(hwnd);
@@ -261,8 +250,8 @@ void Win32Backend::report_geometry(WindowInfo& window) {
   if (sink_) sink_->on_window_resized(handle_of(window.hwnd), state);
 }
 
-void Win32Backend::report_mouse(NativeHandle target, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (!sink_) return;
+bool Win32Backend::report_mouse(NativeHandle target, UINT message, WPARAM wparam, LPARAM lparam,
+                                bool moves) {
   MouseInput input;
   switch (message) {
     case WM_LBUTTONDOWN:
@@ -277,9 +266,12 @@ void Win32Backend::report_mouse(NativeHandle target, UINT message, WPARAM wparam
     case WM_RBUTTONDBLCLK:
       input.action = MouseAction::DoubleClick;
       break;
-    default:
+    case WM_MOUSEMOVE:
+      if (!moves) return false;
       input.action = MouseAction::Move;
       break;
+    default:
+      return false;
   }
   if (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP || message == WM_LBUTTONDBLCLK)
     input.button = MouseButton::Left;
@@ -289,7 +281,8 @@ void Win32Backend::report_mouse(NativeHandle target, UINT message, WPARAM wparam
   if (wparam & MK_SHIFT) input.modifiers |= kModifierShift;
   if (wparam & MK_CONTROL) input.modifiers |= kModifierControl;
   if (GetKeyState(VK_MENU) & 0x8000) input.modifiers |= kModifierAlt;
-  sink_->on_mouse(target, input);
+  if (sink_) sink_->on_mouse(target, input);
+  return true;
 }
 
 LRESULT Win32Backend::top_level_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -298,6 +291,7 @@ LRESULT Win32Backend::top_level_message(HWND hwnd, UINT message, WPARAM wparam, 
   NativeHandle handle = handle_of(hwnd);
   WindowInfo* window = find_window(handle);
   if (!window || window->hwnd != hwnd) return DefWindowProcW(hwnd, message, wparam, lparam);
+  if (report_mouse(handle, message, wparam, lparam, false)) return 0;
   switch (message) {
     case WM_CLOSE:
       // The program decides whether a window closes.
@@ -341,14 +335,6 @@ LRESULT Win32Backend::top_level_message(HWND hwnd, UINT message, WPARAM wparam, 
       }
       return 0;
     }
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-      report_mouse(handle, message, wparam, lparam);
-      return 0;
     default:
       break;
   }

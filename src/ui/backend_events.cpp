@@ -1,10 +1,10 @@
-#include "ui/platform_events.h"
+#include "ui/backend_events.h"
 
 #include "ui/drop.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/gadget_reports.h"
-#include "ui/platform.h"
+#include "ui/ui_backend.h"
 #include "ui/tab_navigation.h"
 #include "ui/window.h"
 #include "ui/window_registry.h"
@@ -15,8 +15,8 @@ namespace {
 
 // The number of a known top-level window, or -1 (unknown windows raise nothing).
 int number_of_window(NativeHandle window) {
-  Backend* backend = ui_backend();
-  if (!backend || !backend->is_window(window)) return -1;
+  BackendWindows* windows = ui_windows();
+  if (!windows || !windows->is_window(window)) return -1;
   return window_number_of(window);
 }
 
@@ -34,22 +34,22 @@ Gadget* gadget_of(NativeHandle control) {
 
 }  // namespace
 
-PlatformEvents& platform_events() {
-  static PlatformEvents events;
+BackendEvents& backend_events() {
+  static BackendEvents events;
   return events;
 }
 
-void PlatformEvents::on_close_request(NativeHandle window) {
+void BackendEvents::on_close_request(NativeHandle window) {
   int number = number_of_window(window);
   if (number != -1) raise_event(kEventCloseWindow, number, number, 0);
 }
 
-void PlatformEvents::on_window_moved(NativeHandle window) {
+void BackendEvents::on_window_moved(NativeHandle window) {
   int number = 0;
   if (finished_window(window, number)) raise_event(kEventMoveWindow, number, number, 0);
 }
 
-void PlatformEvents::on_window_resized(NativeHandle window, WindowState state) {
+void BackendEvents::on_window_resized(NativeHandle window, WindowState state) {
   int number = 0;
   WindowRecord* record = finished_window(window, number);
   if (!record) return;
@@ -75,34 +75,34 @@ void PlatformEvents::on_window_resized(NativeHandle window, WindowState state) {
   }
 }
 
-void PlatformEvents::on_window_activation(NativeHandle window, bool active) {
+void BackendEvents::on_window_activation(NativeHandle window, bool active) {
   int number = number_of_window(window);
   WindowRecord* record = find_window_record(number);
   if (!record) return;
-  Backend& backend = *ui_backend();
+  BackendControls& controls = *ui_controls();
   if (active) {
     NativeHandle focus = record->remembered_focus;
-    if (backend.is_control(focus) && backend.control_window(focus) == window)
-      backend.set_focus(focus);
+    if (controls.is_control(focus) && controls.control_window(focus) == window)
+      controls.set_focus(focus);
     raise_event(kEventActivateWindow, 0, number, 0);
     return;
   }
-  NativeHandle focus = backend.focused_control();
-  record->remembered_focus = backend.control_window(focus) == window ? focus : kNoHandle;
+  NativeHandle focus = controls.focused_control();
+  record->remembered_focus = controls.control_window(focus) == window ? focus : kNoHandle;
   raise_event(kEventDeactivateWindow, 0, number, 0);
 }
 
-void PlatformEvents::on_timer(NativeHandle window, int timer) {
+void BackendEvents::on_timer(NativeHandle window, int timer) {
   int number = number_of_window(window);
   if (number != -1) raise_event(kEventTimer, timer, number, 0);
 }
 
-bool PlatformEvents::on_tab_key(NativeHandle window, bool backward) {
+bool BackendEvents::on_tab_key(NativeHandle window, bool backward) {
   if (number_of_window(window) == -1) return false;
-  return handle_tab_key(*ui_backend(), window, backward);
+  return handle_tab_key(*ui_controls(), window, backward);
 }
 
-void PlatformEvents::on_mouse(NativeHandle target, const MouseInput& input) {
+void BackendEvents::on_mouse(NativeHandle target, const MouseInput& input) {
   // Controls of the layer's own making take their mouse input themselves.
   if (Gadget* gadget = gadget_of(target)) {
     if (gadget->kind->mouse) gadget->kind->mouse(*gadget, input);
@@ -120,27 +120,27 @@ void PlatformEvents::on_mouse(NativeHandle target, const MouseInput& input) {
 }
 
 // Controls are gadgets; what each kind makes of a report is the gadget layer's business.
-void PlatformEvents::on_control_command(NativeHandle control, int code) {
-  gadget_control_command(control, code);
+void BackendEvents::on_control_command(NativeHandle control, ControlCommand command) {
+  gadget_control_command(control, command);
 }
 
-void PlatformEvents::on_control_focus(NativeHandle control, bool gained) {
+void BackendEvents::on_control_focus(NativeHandle control, bool gained) {
   gadget_control_focus(control, gained);
 }
 
-void PlatformEvents::on_control_resized(NativeHandle control) { gadget_control_resized(control); }
+void BackendEvents::on_control_resized(NativeHandle control) { gadget_control_resized(control); }
 
-void PlatformEvents::on_control_destroyed(NativeHandle control) {
+void BackendEvents::on_control_destroyed(NativeHandle control) {
   forget_drop_target(control);
   gadget_control_destroyed(control);
 }
 
-Rect PlatformEvents::splitter_grip(NativeHandle splitter) {
+Rect BackendEvents::splitter_grip(NativeHandle splitter) {
   Gadget* gadget = gadget_of(splitter);
   return gadget && gadget->kind->grip ? gadget->kind->grip(*gadget) : Rect{};
 }
 
-int PlatformEvents::on_drag(NativeHandle target, const DragInput& input) {
+int BackendEvents::on_drag(NativeHandle target, const DragInput& input) {
   return drop_target_drag(target, input);
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
-// Turns what the platform reports into events: the one BackendSink of the ui layer.
+// Turns what the backend reports into events: the one BackendSink of the ui layer.
 
 #include "ui/backend/backend.h"
 
 namespace ambrel {
 
-class PlatformEvents final : public BackendSink {
+class BackendEvents final : public BackendSink {
  public:
   void on_close_request(NativeHandle window) override;
   void on_window_moved(NativeHandle window) override;
@@ -15,7 +15,7 @@ class PlatformEvents final : public BackendSink {
   void on_timer(NativeHandle window, int timer) override;
   bool on_tab_key(NativeHandle window, bool backward) override;
   void on_mouse(NativeHandle target, const MouseInput& input) override;
-  void on_control_command(NativeHandle control, int code) override;
+  void on_control_command(NativeHandle control, ControlCommand command) override;
   void on_control_focus(NativeHandle control, bool gained) override;
   void on_control_resized(NativeHandle control) override;
   void on_control_destroyed(NativeHandle control) override;
@@ -23,6 +23,6 @@ class PlatformEvents final : public BackendSink {
   int on_drag(NativeHandle target, const DragInput& input) override;
 };
 
-PlatformEvents& platform_events();
+BackendEvents& backend_events();
 
 }  // namespace ambrel

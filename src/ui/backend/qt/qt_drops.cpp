@@ -1,31 +1,19 @@
-#include "ui/backend/qt/qt_drop_routing.h"
+// Drop targets on Qt, and the routing of every drag to the one under the cursor.
+
+#include "ui/backend/qt/qt_drops.h"
 
 #include <QDropEvent>
 #include <QMimeData>
-#include <QPointer>
 #include <QUrl>
 
 #include "ui/backend/qt/qt_backend.h"
+#include "ui/backend/qt/qt_widgets.h"
 
 namespace ambrel {
 
 namespace {
 
 constexpr const char* kDropTargetProperty = "ambrel_drop_target";
-
-// The target that got the last enter, to tell it when the drag leaves or moves on.
-QPointer<QWidget>& current_target() {
-  static QPointer<QWidget> target;
-  return target;
-}
-
-int modifier_bits(Qt::KeyboardModifiers modifiers) {
-  int bits = 0;
-  if (modifiers & Qt::ShiftModifier) bits |= kModifierShift;
-  if (modifiers & Qt::ControlModifier) bits |= kModifierControl;
-  if (modifiers & Qt::AltModifier) bits |= kModifierAlt;
-  return bits;
-}
 
 int action_bits(Qt::DropActions actions) {
   int bits = 0;
@@ -62,15 +50,6 @@ QWidget* target_at(QWidget& receiver, QPoint at) {
   return best;
 }
 
-void report_leave(QtBackend& backend) {
-  QPointer<QWidget>& target = current_target();
-  if (!target) return;
-  DragInput input;
-  input.phase = DragPhase::Leave;
-  backend.sink()->on_drag(backend.handle_of(target), input);
-  target = nullptr;
-}
-
 DragInput drag_input(const QDropEvent& event, QPoint position) {
   DragInput input;
   const QMimeData* data = event.mimeData();
@@ -87,22 +66,37 @@ DragInput drag_input(const QDropEvent& event, QPoint position) {
 
 }  // namespace
 
-void set_qt_drop_target(QWidget& widget, bool enable) {
+bool QtBackend::enable_drops(NativeHandle target, bool enable) {
+  QWidget* widget_of_target = widget(target);
+  if (!widget_of_target) return false;
+  QtDropRouting::set_target(*widget_of_target, enable);
+  return true;
+}
+
+void QtDropRouting::report_leave() {
+  if (!current_) return;
+  DragInput input;
+  input.phase = DragPhase::Leave;
+  backend_.sink()->on_drag(backend_.handle_of(current_), input);
+  current_ = nullptr;
+}
+
+void QtDropRouting::set_target(QWidget& widget, bool enable) {
   widget.setProperty(kDropTargetProperty, enable);
   widget.setAcceptDrops(enable || widget.acceptDrops());
   widget.window()->setAcceptDrops(true);
 }
 
-bool route_qt_drag(QtBackend& backend, QWidget& receiver, QEvent& event) {
+bool QtDropRouting::route(QWidget& receiver, QEvent& event) {
   if (event.type() == QEvent::DragLeave) {
-    bool had_target = current_target();
-    report_leave(backend);
+    bool had_target = current_;
+    report_leave();
     return had_target;
   }
   auto& drop = static_cast<QDropEvent&>(event);
   QPoint at = drop.position().toPoint();
   QWidget* target = target_at(receiver, at);
-  if (target != current_target()) report_leave(backend);
+  if (target != current_) report_leave();
   if (!target) {
     // Without a target, files are refused rather than left to an editor to insert.
     if (!drop.mimeData()->hasUrls()) return false;
@@ -112,14 +106,14 @@ bool route_qt_drag(QtBackend& backend, QWidget& receiver, QEvent& event) {
   DragInput input = drag_input(drop, target->mapFromGlobal(receiver.mapToGlobal(at)));
   if (event.type() == QEvent::Drop) {
     input.phase = DragPhase::Drop;
-    current_target() = nullptr;
-  } else if (target != current_target()) {
+    current_ = nullptr;
+  } else if (target != current_) {
     input.phase = DragPhase::Enter;
-    current_target() = target;
+    current_ = target;
   } else {
     input.phase = DragPhase::Over;
   }
-  int action = backend.sink()->on_drag(backend.handle_of(target), input);
+  int action = backend_.sink()->on_drag(backend_.handle_of(target), input);
   if (action == 0) {
     drop.ignore();
   } else {

@@ -1,10 +1,10 @@
-#include "dialog/objects/creation_walk.h"
+#include "dialog/creation_walk.h"
 
 #include <memory>
 #include <utility>
 #include <vector>
 
-#include "dialog/definition/element_kinds.h"
+#include "dialog/element_kinds.h"
 #include "dialog/objects/gadget_creation.h"
 
 namespace ambrel {
