@@ -1,8 +1,8 @@
 // Which ways of putting a large text into the rich edit control (Msftedit's, in plain-text
-// mode, as the Win32 backend creates it) and of getting it back out and clearing it scale
-// with the text. Every way runs at 100 KB, 300 KB, 1, 10 and 50 MB of catalogue XML, each in
-// a child process of its own that is ended when it overruns the limit, and prints its time
-// and the memory it needs beyond the text (peak working set, and what stays held).
+// mode) and into the plain multi-line EDIT control, and of getting it back out and clearing
+// it, scale with the text. Every way runs at 100 KB, 300 KB, 1, 10 and 50 MB of catalogue XML, each
+// in a child process of its own that is ended when it overruns the limit, and prints its time and
+// the memory it needs beyond the text (peak working set, and what stays held).
 //
 //   bench_win32_editor_probe [--limit SECONDS] [--memory-cap MIB] [--sizes KB,...]
 //                            [--cases NAME,...]
@@ -78,7 +78,11 @@ HFONT fixed_font() {
   return CreateFontIndirectW(&font);
 }
 
-HWND make_control(HWND window, bool limit_text) {
+// The two controls the editor can be: Msftedit's rich edit in plain-text mode, or the plain
+// multi-line EDIT control.
+enum class Control { RichEdit, Edit };
+
+HWND make_rich_edit(HWND window, bool limit_text) {
   RECT client;
   GetClientRect(window, &client);
   HWND control = CreateWindowExW(
@@ -94,7 +98,24 @@ HWND make_control(HWND window, bool limit_text) {
   return control;
 }
 
-Editor make_editor(bool limit_text) {
+HWND make_edit(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  HWND control = CreateWindowExW(
+      WS_EX_CLIENTEDGE, L"EDIT", L"",
+      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
+          ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
+      0, 0, client.right, client.bottom, window, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(control, EM_SETLIMITTEXT, 0, 0);  // as much as memory holds
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fixed_font()), FALSE);
+  return control;
+}
+
+HWND make_control(HWND window, Control kind, bool limit_text) {
+  return kind == Control::Edit ? make_edit(window) : make_rich_edit(window, limit_text);
+}
+
+Editor make_editor(Control kind, bool limit_text) {
   LoadLibraryW(L"Msftedit.dll");
   WNDCLASSW window_class{};
   window_class.lpfnWndProc = DefWindowProcW;
@@ -105,7 +126,7 @@ Editor make_editor(bool limit_text) {
   Editor editor;
   editor.window = CreateWindowExW(0, L"probe_window", L"rich edit probe", WS_OVERLAPPEDWINDOW, 0, 0,
                                   900, 700, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  editor.control = make_control(editor.window, limit_text);
+  editor.control = make_control(editor.window, kind, limit_text);
   ShowWindow(editor.window, SW_SHOW);
   return editor;
 }
@@ -123,7 +144,15 @@ double show(const Editor& editor) {
   return now_seconds() - start;
 }
 
+bool is_plain_edit(HWND control) {
+  wchar_t name[16] = L"";
+  GetClassNameW(control, name, 16);
+  return _wcsicmp(name, L"Edit") == 0;
+}
+
 long held_characters(HWND control) {
+  if (is_plain_edit(control))
+    return static_cast<long>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0));
   GETTEXTLENGTHEX request{GTL_NUMCHARS | GTL_PRECISE, 1200};
   return static_cast<long>(
       SendMessageW(control, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&request), 0));
@@ -166,11 +195,12 @@ void set_text_ex(HWND control, const std::wstring& text) {
 }
 
 // Pieces of about kPieceSize that end after a line end.
-std::vector<std::wstring_view> pieces_of(const std::wstring& text) {
+std::vector<std::wstring_view> pieces_of(const std::wstring& text,
+                                         std::size_t piece_size = kPieceSize) {
   std::vector<std::wstring_view> pieces;
   std::size_t start = 0;
   while (start < text.size()) {
-    std::size_t end = text.find(L'\n', std::min(start + kPieceSize, text.size()) - 1);
+    std::size_t end = text.find(L'\n', std::min(start + piece_size, text.size()) - 1);
     end = end == std::wstring::npos ? text.size() : end + 1;
     pieces.push_back(std::wstring_view(text).substr(start, end - start));
     start = end;
@@ -191,8 +221,9 @@ void stream_in_appending(HWND control, const std::wstring& text) {
   }
 }
 
-void replace_selection_appending(HWND control, const std::wstring& text) {
-  for (std::wstring_view piece : pieces_of(text)) {
+void replace_selection_appending(HWND control, const std::wstring& text,
+                                 std::size_t piece_size = kPieceSize) {
+  for (std::wstring_view piece : pieces_of(text, piece_size)) {
     caret_to_end(control);
     std::wstring terminated(piece);
     SendMessageW(control, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(terminated.c_str()));
@@ -241,6 +272,29 @@ std::wstring text_ex(HWND control) {
                                                       reinterpret_cast<WPARAM>(&request),
                                                       reinterpret_cast<LPARAM>(text.data())));
   text.resize(std::min(copied, length));
+  return crlf_of(text);
+}
+
+// The EDIT control's own buffer, locked while it is copied.
+std::wstring handle_text(HWND control) {
+  auto handle = reinterpret_cast<HLOCAL>(SendMessageW(control, EM_GETHANDLE, 0, 0));
+  auto* text = static_cast<const wchar_t*>(LocalLock(handle));
+  std::wstring copy = text ? text : L"";
+  LocalUnlock(handle);
+  return crlf_of(copy);
+}
+
+// The same buffer a slice at a time, locked for each, as a reader that gives the event loop a
+// turn between slices would.
+std::wstring handle_slices(HWND control) {
+  auto length = static_cast<std::size_t>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0));
+  std::wstring text;
+  for (std::size_t at = 0; at < length; at += kRangeSize) {
+    auto handle = reinterpret_cast<HLOCAL>(SendMessageW(control, EM_GETHANDLE, 0, 0));
+    auto* buffer = static_cast<const wchar_t*>(LocalLock(handle));
+    text.append(buffer + at, std::min<std::size_t>(kRangeSize, length - at));
+    LocalUnlock(handle);
+  }
   return crlf_of(text);
 }
 
@@ -303,6 +357,36 @@ Figures read_back(Probe& probe, const std::function<std::wstring()>& read) {
   return figures;
 }
 
+// Piece by piece at the end, the control painting after each piece, as a fill spread over
+// the event loop's turns would; the check notes the longest turn.
+// With `keep_view`, the caret goes back to the start after each piece, and the view with it,
+// without a paint in between, as a fill that leaves the user's place alone would.
+Figures appended_in_turns(Probe& probe, std::size_t piece_size, bool keep_view = false) {
+  HWND control = probe.editor.control;
+  double longest_turn = 0;
+  Figures figures = filled(probe, [&] {
+    for (std::wstring_view piece : pieces_of(probe.crlf_text, piece_size)) {
+      double turn = now_seconds();
+      if (keep_view) SendMessageW(control, WM_SETREDRAW, FALSE, 0);
+      caret_to_end(control);
+      std::wstring terminated(piece);
+      SendMessageW(control, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(terminated.c_str()));
+      if (keep_view) {
+        SendMessageW(control, EM_SETSEL, 0, 0);
+        SendMessageW(control, EM_SCROLLCARET, 0, 0);
+        SendMessageW(control, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(control, nullptr, TRUE);
+      }
+      show(probe.editor);
+      longest_turn = std::max(longest_turn, now_seconds() - turn);
+    }
+  });
+  char note[64];
+  std::snprintf(note, sizeof note, "; longest turn %.3f s", longest_turn);
+  figures.check += note;
+  return figures;
+}
+
 Figures typed_key(Probe& probe) {
   HWND control = probe.editor.control;
   caret_to_end(control);
@@ -338,7 +422,12 @@ struct Case {
   std::function<void(Probe&)> prepare;  // not measured
   std::function<Figures(Probe&)> measure;
   bool limit_text = true;  // EM_EXLIMITTEXT as the backend sends it
+  Control control = Control::RichEdit;
 };
+
+void edit_filled(Probe& p) {
+  SendMessageW(p.editor.control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(p.crlf_text.c_str()));
+}
 
 const std::vector<Case>& cases() {
   static const std::vector<Case> all = {
@@ -442,12 +531,116 @@ const std::vector<Case>& cases() {
        [](Probe& p) {
          return cleared(p, [&] {
            DestroyWindow(p.editor.control);
-           p.editor.control = make_control(p.editor.window, true);
+           p.editor.control = make_control(p.editor.window, Control::RichEdit, true);
          });
        }},
       // --- One typed key at the end of the settled text.
       {"key", "one key after the backend's set", backend_filled, typed_key},
       {"key-streamed", "one key after a stream-in without undo", streamed_without_undo, typed_key},
+      // --- The plain multi-line EDIT control.
+      {"edit-settext", "EDIT: WM_SETTEXT of CR LF text", nothing,
+       [](Probe& p) { return filled(p, [&] { edit_filled(p); }); }, true, Control::Edit},
+      {"edit-append", "EDIT: EM_REPLACESEL at the end, 64 Ki pieces", nothing,
+       [](Probe& p) {
+         return filled(p, [&] { replace_selection_appending(p.editor.control, p.crlf_text); });
+       },
+       true, Control::Edit},
+      {"edit-append-1m", "EDIT: the same in pieces of 1 Mi characters", nothing,
+       [](Probe& p) {
+         return filled(
+             p, [&] { replace_selection_appending(p.editor.control, p.crlf_text, 1 << 20); });
+       },
+       true, Control::Edit},
+      {"edit-append-turns", "EDIT: 64 Ki pieces at the end, a paint after each", nothing,
+       [](Probe& p) { return appended_in_turns(p, kPieceSize); }, true, Control::Edit},
+      {"edit-append-turns-1m", "EDIT: the same in pieces of 1 Mi characters", nothing,
+       [](Probe& p) { return appended_in_turns(p, 1 << 20); }, true, Control::Edit},
+      {"edit-append-top", "EDIT: 32 Ki pieces at the end, the view kept at the top", nothing,
+       [](Probe& p) { return appended_in_turns(p, 32 * 1024, true); }, true, Control::Edit},
+      {"edit-append-top-8k", "EDIT: the same in pieces of 8 Ki characters", nothing,
+       [](Probe& p) { return appended_in_turns(p, 8 * 1024, true); }, true, Control::Edit},
+      {"edit-append-small", "EDIT: 10 appends of 1000 characters to the filled control",
+       edit_filled,
+       [](Probe& p) {
+         std::wstring small(998, L'x');
+         small += L"\r\n";
+         p.expected_characters += 10 * 1000;
+         return filled(p, [&] {
+           for (int i = 0; i < 10; ++i) {
+             caret_to_end(p.editor.control);
+             SendMessageW(p.editor.control, EM_REPLACESEL, FALSE,
+                          reinterpret_cast<LPARAM>(small.c_str()));
+           }
+         });
+       },
+       true, Control::Edit},
+      {"edit-append-parts", "EDIT: the same, each message timed; hidden, without redraw",
+       edit_filled,
+       [](Probe& p) {
+         std::wstring small(998, L'x');
+         small += L"\r\n";
+         HWND control = p.editor.control;
+         double select = 0, replace = 0, hidden = 0, no_redraw = 0;
+         auto append = [&] {
+           double start = now_seconds();
+           caret_to_end(control);
+           select += now_seconds() - start;
+           start = now_seconds();
+           SendMessageW(control, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(small.c_str()));
+           return now_seconds() - start;
+         };
+         for (int i = 0; i < 5; ++i) replace += append();
+         ShowWindow(control, SW_HIDE);
+         for (int i = 0; i < 5; ++i) hidden += append();
+         ShowWindow(control, SW_SHOW);
+         SendMessageW(control, WM_SETREDRAW, FALSE, 0);
+         for (int i = 0; i < 5; ++i) no_redraw += append();
+         SendMessageW(control, WM_SETREDRAW, TRUE, 0);
+         Figures figures{select + replace + hidden + no_redraw};
+         p.expected_characters += 15 * 1000;
+         figures.check = holds(p, p.expected_characters);
+         char note[160];
+         std::snprintf(note, sizeof note,
+                       "; per append: EM_SETSEL %.3f s, EM_REPLACESEL %.3f s, hidden %.3f s, "
+                       "no redraw %.3f s",
+                       select / 15, replace / 5, hidden / 5, no_redraw / 5);
+         figures.check += note;
+         return figures;
+       },
+       true, Control::Edit},
+      {"edit-read-gettext", "EDIT: WM_GETTEXT", edit_filled,
+       [](Probe& p) { return read_back(p, [&] { return window_text(p.editor.control); }); }, true,
+       Control::Edit},
+      {"edit-read-handle", "EDIT: EM_GETHANDLE, the buffer locked and copied", edit_filled,
+       [](Probe& p) { return read_back(p, [&] { return handle_text(p.editor.control); }); }, true,
+       Control::Edit},
+      {"edit-read-slices", "EDIT: EM_GETHANDLE, locked for each 32 Ki slice", edit_filled,
+       [](Probe& p) { return read_back(p, [&] { return handle_slices(p.editor.control); }); }, true,
+       Control::Edit},
+      {"edit-clear", "EDIT: WM_SETTEXT \"\" after WM_SETTEXT", edit_filled, emptied_by_wm_settext,
+       true, Control::Edit},
+      {"edit-clear-replacesel", "EDIT: EM_SETSEL all, EM_REPLACESEL \"\"", edit_filled,
+       [](Probe& p) {
+         return cleared(p, [&] {
+           SendMessageW(p.editor.control, EM_SETSEL, 0, -1);
+           SendMessageW(p.editor.control, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
+         });
+       },
+       true, Control::Edit},
+      {"edit-key", "EDIT: one key at the end after WM_SETTEXT", edit_filled, typed_key, true,
+       Control::Edit},
+      {"edit-key-start", "EDIT: one key at the start after WM_SETTEXT", edit_filled,
+       [](Probe& p) {
+         SendMessageW(p.editor.control, EM_SETSEL, 0, 0);
+         show(p.editor);
+         double start = now_seconds();
+         SendMessageW(p.editor.control, WM_CHAR, 'x', 1);
+         Figures figures{now_seconds() - start};
+         figures.show_seconds = show(p.editor);
+         figures.check = holds(p, p.expected_characters + 1);
+         return figures;
+       },
+       true, Control::Edit},
   };
   return all;
 }
@@ -480,13 +673,15 @@ void forget_peak() {
 
 int run_one(const Case& probe_case, std::size_t kilobytes) {
   std::string utf8 = ambrel::bench::catalogue_text(kilobytes * 1000, "\r\n");
-  Probe probe{make_editor(probe_case.limit_text), wide_of(utf8), {}};
+  Probe probe{make_editor(probe_case.control, probe_case.limit_text), wide_of(utf8), {}};
   ambrel::bench::CaseFigures result;
   result.input_bytes = utf8.size();
   utf8 = std::string();
   probe.lf_text = probe.crlf_text;
   std::erase(probe.lf_text, L'\r');
-  probe.expected_characters = static_cast<long>(probe.lf_text.size());
+  // The rich edit control keeps a CR for a line end, the EDIT control CR LF.
+  probe.expected_characters = static_cast<long>(
+      probe_case.control == Control::Edit ? probe.crlf_text.size() : probe.lf_text.size());
   show(probe.editor);
   probe_case.prepare(probe);
   show(probe.editor);

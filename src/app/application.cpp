@@ -48,7 +48,7 @@ void open_main_window() {
   main_dialog = dialog_create(kAnyNumber);
   int definition = xml_parse_text(kAnyNumber, embedded_dialog_definition());
   dialog_open(main_dialog, definition, u"wndMain", 0, 0);
-  set_command_dialog(main_dialog);
+  start_commands(main_dialog);
   std::u16string title = u"Ambrel v.1.0.0.";
   for (char c : std::to_string(kBuildNumber)) title += static_cast<char16_t>(c);
   window_set_title(dialog_window(main_dialog), title.c_str());
@@ -68,22 +68,26 @@ int application_start(std::unique_ptr<Backend> backend) {
 
 std::int32_t application_dialog() { return main_dialog; }
 
-void application_run_loop() {
-  for (;;) {
-    int code = window_wait_event_forever();
-    if (code == kEventCloseWindow) return;
-    if (code == kEventGadgetDrop) {
-      std::vector<std::u16string> files = event_drop_file_list();
-      if (!files.empty()) load_xml_file(files.front());
-    } else if (code == kEventTimer) {
-      regenerate();
-    }
+bool application_take_event(int code) {
+  if (code == kEventCloseWindow) return false;
+  if (code == kEventGadgetDrop) {
+    std::vector<std::u16string> files = event_drop_file_list();
+    if (!files.empty()) load_xml_file(files.front());
+  } else if (code == kEventTimer) {
+    regenerate();
+  } else {
+    take_command_event(code);
   }
+  return true;
+}
+
+void application_run_loop() {
+  while (application_take_event(window_wait_event_forever())) {}
 }
 
 void application_end() {
+  end_commands();
   dialog_free(kAnyNumber);
-  set_command_dialog(0);
   main_dialog = 0;
   services.reset();
 }

@@ -19,6 +19,9 @@ int application_start(std::unique_ptr<Backend> backend);
 // The dialog the main window was opened into (0 when the application is not running).
 std::int32_t application_dialog();
 
+// Acts on what a wait for events returned (`code`); false when a window is asked to close.
+bool application_take_event(int code);
+
 // Runs the event loop until a window is asked to close.
 void application_run_loop();
 

@@ -1,35 +1,31 @@
 #include "app/commands.h"
 
-#include <new>
+#include <memory>
 #include <string>
 
 #include "app/clipboard.h"
 #include "app/embedded_definition.h"
+#include "app/file_text_source.h"
+#include "app/regeneration.h"
+#include "app/shared_pieces.h"
 #include "dialog/dialog.h"
 #include "dialog/definition/runtime_registry.h"
-#include "generator/declaration_generator.h"
-#include "support/object_registry.h"
 #include "support/requester.h"
-#include "support/text_loading.h"
 #include "ui/event_codes.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
-#include "ui/window.h"
 
 namespace ambrel {
 
 namespace {
 
+// The units of a piece of a text the program was given whole.
+constexpr std::size_t kPieceUnits = std::size_t{1} << 16;
+
 std::int32_t command_dialog = 0;
+std::unique_ptr<Regeneration> regeneration;
 
 int gadget_named(std::u16string_view name) { return dialog_gadget(command_dialog, name); }
-
-int main_window() { return dialog_window(command_dialog); }
-
-void restart_regeneration_timer() {
-  window_remove_timer(main_window(), kRegenerationTimer);
-  window_add_timer(main_window(), kRegenerationTimer, kRegenerationDelay);
-}
 
 void copy_all() { clipboard_set_text(get_gadget_text(gadget_named(u"txtOut"))); }
 
@@ -40,51 +36,66 @@ void open_file() {
 void output_event() {}
 
 void input_event() {
-  if (event_type() == kGadgetChange) restart_regeneration_timer();
+  if (event_type() == kGadgetChange && regeneration) regeneration->input_edited();
 }
 
 void clear() {
-  set_gadget_text(gadget_named(u"txtIn"), u"");
-  regenerate();
+  if (regeneration) regeneration->clear();
 }
 
-// Fed from the editor piece by piece, so that a large input is not copied whole first.
-std::u16string declarations_of_input() {
-  try {
-    DeclarationGenerator generator;
-    read_gadget_text(gadget_named(u"txtIn"),
-                     [&generator](std::u16string_view piece) { generator.feed(piece); });
-    return generator.finish().text;
-  } catch (const std::bad_alloc&) {
-    return {};
-  }
+// A text held whole goes to the input editor and to the worker in shared pieces, each let go
+// once both have passed it.
+void replace_input_with(std::u16string_view text) {
+  SharedPieces pieces = cut_into_pieces(text, kPieceUnits);
+  auto shown = std::make_unique<SharedPiecesSource>(pieces);
+  regeneration->replace_input(std::move(shown),
+                              std::make_shared<SharedPiecesSource>(std::move(pieces)));
 }
 
+// A clipboard without text changes nothing: replacing the input with nothing would lose it,
+// with no way back.
 void paste() {
-  set_gadget_text(gadget_named(u"txtIn"), clipboard_get_text());
-  regenerate();
+  if (!regeneration) return;
+  std::u16string text = clipboard_get_text();
+  if (text.empty()) return;
+  replace_input_with(text);
 }
 
 }  // namespace
 
-void set_command_dialog(std::int32_t dialog) { command_dialog = dialog; }
+void start_commands(std::int32_t dialog) {
+  command_dialog = dialog;
+  regeneration = std::make_unique<Regeneration>(dialog);
+}
+
+void end_commands() {
+  regeneration.reset();
+  command_dialog = 0;
+}
 
 void regenerate() {
-  window_remove_timer(main_window(), kRegenerationTimer);
-  std::u16string declarations = declarations_of_input();
-  set_gadget_text(gadget_named(u"txtOut"), declarations);
-  disable_gadget(gadget_named(u"cmdCopyAll"), declarations.empty() ? 1 : 0);
+  if (regeneration) regeneration->from_input();
 }
 
+// A file on disk is read twice, a piece at a time: by the worker that declares it, as
+// ambrel-gen does, and by the fill that shows it; a pipe or device gives its text once.
 void load_xml_file(std::u16string_view path) {
-  if (path.empty()) return;
-  // A file that is missing, empty, a directory, unreadable or too big for the memory
-  // leaves what the user had in the input.
-  LoadedText loaded = load_text_file(native_path(path));
-  if (loaded.error != 0 || loaded.empty_file) return;
-  set_gadget_text(gadget_named(u"txtIn"), loaded.text);
-  regenerate();
+  if (path.empty() || !regeneration) return;
+  NativePath native = native_path(path);
+  FileStart start = start_reading(native);
+  if (!start.loads) return;
+  if (!start.on_disk) {
+    replace_input_with(read_to_end(start));
+    return;
+  }
+  regeneration->replace_input(
+      std::make_unique<FileTextSource>(std::move(start.reader), std::move(start.first)),
+      std::make_shared<FileTextSource>(std::move(native)));
 }
+
+bool commands_working() { return regeneration && regeneration->working(); }
+
+bool take_command_event(int code) { return regeneration && regeneration->take_event(code); }
 
 void register_command_procedures() {
   runtime_register_procedure(kCopyAllProcedure, copy_all);

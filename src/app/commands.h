@@ -8,20 +8,26 @@
 
 namespace ambrel {
 
-// The dialog the main window was opened into; every gadget is looked up through it.
-void set_command_dialog(std::int32_t dialog);
+// From start-up to shutdown: the commands work on the gadgets of `dialog`, the dialog the
+// main window was opened into, and keep its output to the newest input (see Regeneration).
+void start_commands(std::int32_t dialog);
+// Stops what runs for them (a generation, the filling of the input).
+void end_commands();
 
-// The regeneration timer of the main window.
-inline constexpr int kRegenerationTimer = 117;
-inline constexpr int kRegenerationDelay = 1000;
-
-// Removes the timer, puts the declarations for the input into the output, and enables
-// "Copy all" exactly when they are not empty.
+// Removes the timer and declares the input's text into the output; "Copy all" is enabled
+// exactly when the declarations are not empty. The declarations come later, through the
+// event wait (see take_command_event).
 void regenerate();
 
-// Puts the file's text into the input and regenerates; an empty path, a missing file, a
-// directory, an empty file and a file that cannot be opened or read change nothing.
+// Puts the file's text into the input and declares it at once; an empty path, a missing file,
+// a directory, an empty file and a file that cannot be opened or read change nothing.
 void load_xml_file(std::u16string_view path);
+
+// Whether something a command started still runs: a generation, or the filling of the input.
+bool commands_working();
+
+// Acts on an event that the commands' own work posted; false for any other code.
+bool take_command_event(int code);
 
 // Publishes the six procedures under the names the definition binds.
 void register_command_procedures();

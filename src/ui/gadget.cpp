@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "support/object_registry.h"
+#include "ui/backend/held_text_reader.h"
 #include "ui/event_codes.h"
 #include "ui/events.h"
 #include "ui/gadget_list.h"
@@ -157,16 +158,25 @@ std::u16string get_gadget_text(int gadget) {
   return ui_controls()->control_text(record->handle);
 }
 
-int read_gadget_text(int gadget, const TextPieceHandler& take) {
+int append_gadget_text(int gadget, std::u16string_view text) {
   Gadget* record = live_gadget(gadget);
   if (!record) return 0;
-  if (record->kind->get_text) {
-    std::u16string text = record->kind->get_text(*record);
-    if (!text.empty()) take(text);
-  } else {
-    ui_controls()->read_control_text(record->handle, take);
-  }
+  suppressed([&] {
+    if (record->kind->set_text) {
+      record->kind->set_text(*record, get_gadget_text(gadget) + std::u16string(text));
+    } else {
+      ui_controls()->append_control_text(record->handle, text);
+    }
+  });
   return 1;
+}
+
+std::unique_ptr<ControlTextReader> read_gadget_text(int gadget) {
+  Gadget* record = live_gadget(gadget);
+  if (!record) return nullptr;
+  if (record->kind->get_text)
+    return std::make_unique<HeldTextReader>(record->kind->get_text(*record));
+  return ui_controls()->read_control_text(record->handle);
 }
 
 int set_gadget_state(int gadget, int value) {

@@ -5,6 +5,7 @@
 // an unknown gadget number returns 0 (or the empty text) and does nothing. Position and
 // size arguments take kKeepValue (-65535) to keep the current value.
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -44,10 +45,13 @@ Gadget* find_gadget(int gadget);
 int set_gadget_text(int gadget, const char16_t* text);
 int set_gadget_text(int gadget, std::u16string_view text);
 std::u16string get_gadget_text(int gadget);
-// Hands the text get_gadget_text gives to `take` in pieces, without a copy of the whole
-// where the control allows (see BackendControls::read_control_text); `take` must leave the
-// gadget alone. 0 for an unknown gadget.
-int read_gadget_text(int gadget, const TextPieceHandler& take);
+// Adds text at the end of the gadget's text with events suppressed: in time that grows with
+// the text added, not with the text held, for an editor (see
+// BackendControls::append_control_text).
+int append_gadget_text(int gadget, std::u16string_view text);
+// A reader of the text get_gadget_text gives, a slice at a time, without a copy of the whole
+// where the control allows (see ControlTextReader); nullptr for an unknown gadget.
+std::unique_ptr<ControlTextReader> read_gadget_text(int gadget);
 
 // Through the kind's operations; events are suppressed while state and items change.
 int set_gadget_state(int gadget, int value);

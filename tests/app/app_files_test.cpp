@@ -51,6 +51,7 @@ class AppFilesTest : public AppTest {
   void prefill() {
     headless->set_clipboard_text(kDocument);
     click(u"cmdPaste");
+    settle();
   }
 
   fs::path directory;
@@ -60,6 +61,7 @@ TEST_F(AppFilesTest, OpenLoadsTheChosenFileAtOnce) {
   std::u16string path = write("in.xml", "<a><b>1.5</b></a>");
   headless->answer_open_file(path);
   click(u"cmdFile");
+  settle();
   EXPECT_EQ(text(u"txtIn"), u"<a><b>1.5</b></a>");
   EXPECT_EQ(text(u"txtOut"), generate_declarations(u"<a><b>1.5</b></a>"));
   EXPECT_TRUE(enabled(u"cmdCopyAll"));
@@ -128,23 +130,29 @@ TEST_F(AppFilesTest, AFileThatReportsNoSizeIsLoadedAsFarAsItReads) {
 
 TEST_F(AppFilesTest, ByteOrderMarksChooseTheDecoding) {
   load_xml_file(write("utf8.xml", "\xEF\xBB\xBF<caf\xC3\xA9>1</caf\xC3\xA9>"));
+  settle();
   EXPECT_EQ(text(u"txtIn"), u"<caf\u00e9>1</caf\u00e9>");
   load_xml_file(write("utf16.xml", std::string("\xFF\xFE<\0a\0/\0>\0", 10)));
+  settle();
   EXPECT_EQ(text(u"txtIn"), u"<a/>");
   EXPECT_EQ(text(u"txtOut"), generate_declarations(u"<a/>"));
   // Without a mark valid UTF-8 is UTF-8, other bytes single-byte characters.
   load_xml_file(write("plain.xml", "<caf\xC3\xA9/>"));
+  settle();
   EXPECT_EQ(text(u"txtIn"), u"<caf\u00e9/>");
   load_xml_file(write("latin.xml", "<caf\xE9/>"));
+  settle();
   EXPECT_EQ(text(u"txtIn"), u"<caf\u00e9/>");
 }
 
 TEST_F(AppFilesTest, BigEndianUtf16AndUtf32AreDecodedAfterTheirMarks) {
   prefill();
   load_xml_file(write("be.xml", std::string("\xFE\xFF\0<\0a\0/\0>", 10)));
+  settle();
   EXPECT_EQ(text(u"txtIn"), u"<a/>");
   EXPECT_EQ(text(u"txtOut"), generate_declarations(u"<a/>"));
   load_xml_file(write("le32.xml", std::string("\xFF\xFE\0\0<\0\0\0b\0\0\0/\0\0\0>\0\0\0", 20)));
+  settle();
   EXPECT_EQ(text(u"txtIn"), u"<b/>");
 }
 
@@ -159,12 +167,14 @@ TEST_F(AppFilesTest, AFileThatCannotBeOpenedChangesNothing) {
   }
   prefill();
   load_xml_file(u"/sys/bus/pci/rescan");
+  settle();
   EXPECT_EQ(text(u"txtIn"), kDocument);
   EXPECT_EQ(text(u"txtOut"), generate_declarations(kDocument));
 }
 
 TEST_F(AppFilesTest, BinaryFilesLoadUpToTheirFirstZeroByte) {
   load_xml_file(write("binary.xml", std::string("<a>7</a>\0\x01\x02\xFF<b/>", 14)));
+  settle();
   EXPECT_EQ(text(u"txtIn"), u"<a>7</a>");
   EXPECT_EQ(text(u"txtOut"), generate_declarations(u"<a>7</a>"));
 }
@@ -173,6 +183,7 @@ TEST_F(AppFilesTest, AHugeFileWithAZeroSoonIsReadOnlyThatFar) {
   std::u16string path = write("huge.xml", "<a>1</a>");
   fs::resize_file(directory / "huge.xml", 200u << 20);  // 200 MB, the rest zeros
   load_xml_file(path);
+  settle();
   EXPECT_EQ(text(u"txtIn"), u"<a>1</a>");
 }
 

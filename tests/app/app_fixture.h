@@ -8,8 +8,10 @@
 #include <string>
 
 #include "app/application.h"
+#include "app/commands.h"
 #include "dialog/dialog.h"
 #include "ui/backend/headless/headless_backend.h"
+#include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/window.h"
 
@@ -44,6 +46,12 @@ class AppTest : public ::testing::Test {
   void run_until_closed_at(std::int64_t time) {
     at(time, [this] { headless->user_close(main_window()); });
     application_run_loop();
+  }
+
+  // Runs the event loop until what the commands started (a generation, the filling of the
+  // input) is done; the virtual clock stands still meanwhile. Not from inside a scheduled action.
+  void settle() {
+    while (commands_working()) application_take_event(window_wait_event_forever());
   }
 
   // Clicks a button of the main window.

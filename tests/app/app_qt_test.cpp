@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontDatabase>
@@ -23,9 +22,11 @@
 #include <fstream>
 
 #include "app/application.h"
+#include "app/commands.h"
 #include "dialog/dialog.h"
 #include "generator/generator.h"
 #include "ui/backend/qt/qt_backend.h"
+#include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/window.h"
 
@@ -81,6 +82,7 @@ class AppQtTest : public ::testing::Test {
   void paste_and_focus(std::u16string_view name) {
     QApplication::clipboard()->setText("<r/>");
     qobject_cast<QPushButton*>(widget(u"cmdPaste"))->click();
+    settle();
     qt->widget(window_handle(dialog_window(application_dialog())))->activateWindow();
     widget(name)->setFocus(Qt::MouseFocusReason);
     QApplication::processEvents();
@@ -91,11 +93,14 @@ class AppQtTest : public ::testing::Test {
     QApplication::sendEvent(receiver, &tab);
   }
 
-  // Asks the window to close, then runs the loop: it handles what is queued first.
-  void close_and_run() {
-    QCloseEvent close;
-    QApplication::sendEvent(qt->widget(window_handle(dialog_window(application_dialog()))), &close);
-    application_run_loop();
+  // Handles what is queued and waits until what the commands started (a generation, the
+  // filling of the input) is done.
+  static void settle() {
+    for (;;) {
+      int code = window_wait_event(commands_working() ? 10 : 0);
+      if (code == 0 && !commands_working()) return;
+      application_take_event(code);
+    }
   }
 
   QtBackend* qt = nullptr;
@@ -105,7 +110,7 @@ class AppQtTest : public ::testing::Test {
 TEST_F(AppQtTest, ThreeDroppedFilesLoadOnlyTheFirst) {
   QString first = write("first.xml", "<first><v>1</v></first>");
   drop_on_input_frame({first, write("second.xml", "<second/>"), write("third.xml", "<third/>")});
-  close_and_run();
+  settle();
   EXPECT_EQ(text(u"txtIn"), "<first><v>1</v></first>");
   // The gadget answers the editor's text with CR LF, as generated.
   EXPECT_EQ(get_gadget_text(dialog_gadget(application_dialog(), u"txtOut")),
@@ -116,11 +121,11 @@ TEST_F(AppQtTest, ThreeDroppedFilesLoadOnlyTheFirst) {
 TEST_F(AppQtTest, DirectoriesMissingAndEmptyFilesChangeNothing) {
   QString empty = write("empty.xml", "");
   drop_on_input_frame({QString::fromStdString(directory.string())});
-  close_and_run();
+  settle();
   drop_on_input_frame({QString::fromStdString((directory / "missing.xml").string())});
-  close_and_run();
+  settle();
   drop_on_input_frame({empty});
-  close_and_run();
+  settle();
   EXPECT_EQ(text(u"txtIn"), "");
   EXPECT_FALSE(widget(u"cmdCopyAll")->isEnabled());
 }
@@ -128,6 +133,7 @@ TEST_F(AppQtTest, DirectoriesMissingAndEmptyFilesChangeNothing) {
 TEST_F(AppQtTest, PasteAndCopyAllUseTheSystemClipboard) {
   QApplication::clipboard()->setText("<r><x>1</x><x>2</x></r>");
   qobject_cast<QPushButton*>(widget(u"cmdPaste"))->click();
+  settle();
   EXPECT_EQ(text(u"txtIn"), "<r><x>1</x><x>2</x></r>");
   EXPECT_TRUE(widget(u"cmdCopyAll")->isEnabled());
   QApplication::clipboard()->setText("other");
@@ -135,6 +141,7 @@ TEST_F(AppQtTest, PasteAndCopyAllUseTheSystemClipboard) {
   EXPECT_EQ(QApplication::clipboard()->text().toStdU16String(),
             generate_declarations(u"<r><x>1</x><x>2</x></r>"));
   qobject_cast<QPushButton*>(widget(u"cmdClear"))->click();
+  settle();
   EXPECT_EQ(text(u"txtIn"), "");
   EXPECT_EQ(text(u"txtOut"), "");
   EXPECT_FALSE(widget(u"cmdCopyAll")->isEnabled());

@@ -22,9 +22,9 @@ Written write_split(const std::vector<std::u16string_view>& reads, bool separato
     written.joined += piece;
     written.sizes.push_back(piece.size());
   };
-  CrLfPieceWriter writer(take, separators);
-  for (std::u16string_view read : reads) writer.write(read);
-  writer.finish();
+  CrLfPieceWriter writer(separators);
+  for (std::u16string_view read : reads) writer.write(read, take);
+  writer.flush(take);
   return written;
 }
 

@@ -1,6 +1,6 @@
 // The editor gadget's text on Qt: line ends, what the view shows after the program sets a
-// text, the tab stop, and large texts whose document is built in the background
-// (run with QT_QPA_PLATFORM=offscreen).
+// text, the tab stop, text the program adds at the end, and the text read back a slice at a
+// time (run with QT_QPA_PLATFORM=offscreen).
 
 #include <gtest/gtest.h>
 
@@ -12,13 +12,11 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include <chrono>
+#include <memory>
 #include <string>
-#include <thread>
 
 #include "services_fixture.h"
 #include "ui/backend/qt/qt_backend.h"
-#include "ui/backend/qt/qt_editor_text.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
@@ -41,16 +39,6 @@ class EditorTextQtTest : public ServicesTest {
 
   QPlainTextEdit& widget() {
     return *qobject_cast<QPlainTextEdit*>(qt->widget(gadget_handle(editor)));
-  }
-
-  // Runs the event loop until the editor shows a document other than `before` (at most 20 s).
-  bool shown_after(const QTextDocument* before) {
-    auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (widget().document() == before && std::chrono::steady_clock::now() < end) {
-      QApplication::processEvents();
-      std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return widget().document() != before;
   }
 
   int change_events() {
@@ -77,16 +65,17 @@ class EditorTextQtTest : public ServicesTest {
 
   struct Read {
     std::u16string joined;
-    int pieces = 0;
+    int slices = 0;
   };
-  // The gadget's text as read_gadget_text hands it out.
-  static Read read_in_pieces(int gadget) {
+  // The gadget's text as its reader hands it out, `units` at a time.
+  static Read read_in_slices(int gadget, std::size_t units) {
     Read read;
-    read_gadget_text(gadget, [&read](std::u16string_view piece) {
+    std::unique_ptr<ControlTextReader> reader = read_gadget_text(gadget);
+    while (reader->read(units, [&read](std::u16string_view piece) {
       EXPECT_FALSE(piece.empty());
       read.joined += piece;
-      ++read.pieces;
-    });
+    }))
+      ++read.slices;
     return read;
   }
 
@@ -108,36 +97,37 @@ TEST_F(EditorTextQtTest, EveryLineBreakComesBackAsCrLfAndOtherCharactersUnchange
   EXPECT_EQ(get_gadget_text(editor), expected + u"x\r\n\r\n");
 }
 
-TEST_F(EditorTextQtTest, TextReadInPiecesIsTheWholeTextAsGivenTypedAndEdited) {
+TEST_F(EditorTextQtTest, TextReadInSlicesIsTheWholeTextAsGivenAddedAndTyped) {
   std::u16string given = u"a\r\nb\rc\nd\u2028e\u2029f\u00a0g\U0001F600\r";
   set_gadget_text(editor, given);
-  Read as_given = read_in_pieces(editor);
+  Read as_given = read_in_slices(editor, 1 << 16);
   EXPECT_EQ(as_given.joined, get_gadget_text(editor));
-  EXPECT_EQ(as_given.pieces, 1);
+  EXPECT_EQ(as_given.slices, 1);
 
   widget().moveCursor(QTextCursor::End);
   press(Qt::Key_X, "x");
   press(Qt::Key_Return, "\r", Qt::ShiftModifier);
   press(Qt::Key_Return, "\r");
-  EXPECT_EQ(read_in_pieces(editor).joined, get_gadget_text(editor));
+  // Slices of 1, 2 and 3 characters end within every paragraph end and the surrogate pair.
+  for (std::size_t units : {1, 2, 3}) {
+    Read small = read_in_slices(editor, units);
+    EXPECT_EQ(small.joined, get_gadget_text(editor)) << units;
+  }
 
-  // An edited document is read in ranges of 32768 characters: here a paragraph end is the
-  // last character of the first range and a surrogate pair straddles the second boundary.
-  std::u16string lines =
-      std::u16string(32767, u'a') + u"\r\n" + std::u16string(32767, u'b') + u"\U0001F600\r\n";
-  lines += lines_of(1u << 17, u'c') + u"\u00a0z";
+  std::u16string lines(32767, u'a');
+  lines += u"\r\n";
+  lines.append(32767, u'b');
   set_gadget_text(editor, lines);
-  widget().moveCursor(QTextCursor::End);
-  press(Qt::Key_Y, "y");
-  ASSERT_EQ(get_gadget_text(editor), with_crlf_line_ends(lines) + u"y");
-  Read edited = read_in_pieces(editor);
-  EXPECT_EQ(edited.joined, get_gadget_text(editor));
-  EXPECT_GT(edited.pieces, 2);
+  append_gadget_text(editor, u"\U0001F600\r");
+  append_gadget_text(editor, u"\nz");
+  Read added = read_in_slices(editor, 32768);
+  EXPECT_EQ(added.joined, lines + u"\U0001F600\r\nz");
+  EXPECT_EQ(added.slices, 3);
 
   set_gadget_text(editor, u"");
-  EXPECT_EQ(read_in_pieces(editor).pieces, 0);
+  EXPECT_EQ(read_in_slices(editor, 10).slices, 0);
   int button = create_button_gadget(kAnyNumber, {0, 0, 50, 20}, {u"caption"});
-  EXPECT_EQ(read_in_pieces(button).joined, u"caption");
+  EXPECT_EQ(read_in_slices(button, 4).joined, u"caption");
 }
 
 TEST_F(EditorTextQtTest, ProgramTextShowsItsFirstLineWithTheCaretAtTheStart) {
@@ -161,6 +151,9 @@ TEST_F(EditorTextQtTest, UndoTakesBackTheUsersEditsButNotTheProgramsText) {
   press(Qt::Key_Z, "", Qt::ControlModifier);
   press(Qt::Key_Z, "", Qt::ControlModifier);
   EXPECT_EQ(get_gadget_text(editor), u"<r/>");
+  append_gadget_text(editor, u"<s/>");
+  press(Qt::Key_Z, "", Qt::ControlModifier);
+  EXPECT_EQ(get_gadget_text(editor), u"<r/><s/>");
 }
 
 TEST_F(EditorTextQtTest, TabStopIsFourSpacesOfTheEditorsFont) {
@@ -176,52 +169,39 @@ TEST_F(EditorTextQtTest, TabStopIsFourSpacesOfTheEditorsFont) {
   EXPECT_DOUBLE_EQ(widget().tabStopDistance(), four_spaces());
 }
 
-TEST_F(EditorTextQtTest, LargeTextReadsBackAtOnceAndIsShownLaterWithoutAChangeEvent) {
-  std::u16string text = lines_of(1u << 20, u'a');
-  const QTextDocument* before = widget().document();
-  set_gadget_text(editor, text);
-  EXPECT_EQ(get_gadget_text(editor), text);
-  EXPECT_EQ(read_in_pieces(editor).joined, text);
-  ASSERT_TRUE(shown_after(before));
-  EXPECT_EQ(widget().document()->characterCount(),
-            static_cast<int>(text.size() - text.size() / 8 + 1));
-  EXPECT_EQ(widget().textCursor().position(), 0);
+TEST_F(EditorTextQtTest, TextAddedAtTheEndLeavesTheUsersCaretSelectionAndViewAlone) {
+  set_gadget_text(editor, lines_of(5000, u'a'));
+  QApplication::processEvents();
+  QTextCursor selection = widget().textCursor();
+  selection.setPosition(700);
+  selection.setPosition(650, QTextCursor::KeepAnchor);
+  widget().setTextCursor(selection);
+  widget().verticalScrollBar()->setValue(20);
+  for (int i = 0; i < 3; ++i) append_gadget_text(editor, lines_of(5000, u'b'));
+  QApplication::processEvents();
+  EXPECT_EQ(widget().textCursor().anchor(), 700);
+  EXPECT_EQ(widget().textCursor().position(), 650);
+  EXPECT_EQ(widget().verticalScrollBar()->value(), 20);
   EXPECT_EQ(change_events(), 0);
-  EXPECT_EQ(get_gadget_text(editor), text);
-}
 
-TEST_F(EditorTextQtTest, KeysTypedBeforeALargeTextIsShownGoIntoThatText) {
-  std::u16string text = lines_of(1u << 20, u'a');
-  set_gadget_text(editor, text);
-  press(Qt::Key_X, "x");  // the text is taken first; the caret is at its start
-  EXPECT_EQ(get_gadget_text(editor), u"x" + text);
-  EXPECT_EQ(read_in_pieces(editor).joined, u"x" + text);
-  EXPECT_EQ(change_events(), 1);
-}
-
-TEST_F(EditorTextQtTest, OnlyTheLastOfSeveralLargeTextsIsShown) {
-  std::u16string last = lines_of(1u << 20, u'c');
-  set_gadget_text(editor, lines_of(1u << 20, u'a'));
-  QApplication::processEvents();  // lets the first build start
-  set_gadget_text(editor, lines_of(1u << 20, u'b'));
-  set_gadget_text(editor, last);
-  const QTextDocument* before = widget().document();
-  ASSERT_TRUE(shown_after(before));
+  // Into an empty editor: the caret stays at the start, the view on the first line.
+  set_gadget_text(editor, u"");
+  for (int i = 0; i < 3; ++i) append_gadget_text(editor, lines_of(5000, u'c'));
   QApplication::processEvents();
-  EXPECT_EQ(widget().document()->firstBlock().text(), QString("c line"));
-  widget().moveCursor(QTextCursor::End);
-  press(Qt::Key_X, "x");
-  EXPECT_EQ(get_gadget_text(editor), last + u"x");
+  EXPECT_EQ(widget().textCursor().position(), 0);
+  EXPECT_EQ(widget().verticalScrollBar()->value(), 0);
+  EXPECT_EQ(widget().document()->blockCount(), 3 * 5000 / 8 + 1);
 }
 
-TEST_F(EditorTextQtTest, FreeingTheEditorWhileItsTextIsBuiltIsSafe) {
-  set_gadget_text(editor, lines_of(1u << 20, u'a'));
-  QApplication::processEvents();
+TEST_F(EditorTextQtTest, AReaderOfAnEditorThatWentReadsNothing) {
+  set_gadget_text(editor, lines_of(1000, u'a'));
+  std::unique_ptr<ControlTextReader> reader = read_gadget_text(editor);
+  EXPECT_TRUE(reader->read(10, [](std::u16string_view) {}));
   free_gadget(editor);
-  QApplication::processEvents();
-  int other = create_editor_gadget(kAnyNumber, {0, 0, 300, 200}, {});
-  set_gadget_text(other, u"<r/>");
-  EXPECT_EQ(get_gadget_text(other), u"<r/>");
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the widget goes
+  bool handed = false;
+  EXPECT_FALSE(reader->read(10, [&handed](std::u16string_view) { handed = true; }));
+  EXPECT_FALSE(handed);
 }
 
 }  // namespace

@@ -20,7 +20,8 @@ TEST_F(GadgetEventsTest, ProgramTextRaisesNothing) {
   bind_gadget_event(
       kEventGadget, [] { ++change_calls; }, window, editor, kGadgetChange);
   EXPECT_EQ(set_gadget_text(editor, u"set by the program"), 1);
-  EXPECT_EQ(get_gadget_text(editor), u"set by the program");
+  EXPECT_EQ(append_gadget_text(editor, u", added too"), 1);
+  EXPECT_EQ(get_gadget_text(editor), u"set by the program, added too");
   EXPECT_EQ(change_calls, 0);
   EXPECT_TRUE(drain_gadget_events().empty());
 }

@@ -79,7 +79,7 @@ TEST_F(GadgetRegistryTest, NullTextIsEmpty) {
   EXPECT_EQ(get_gadget_text(text), u"");
 }
 
-TEST_F(GadgetRegistryTest, TextReadInPiecesJoinsToTheWholeText) {
+TEST_F(GadgetRegistryTest, TextReadInSlicesJoinsToTheWholeTextAddedOrTyped) {
   std::vector<std::u16string> pieces;
   TextPieceHandler take = [&pieces](std::u16string_view piece) { pieces.emplace_back(piece); };
   auto joined = [&pieces] {
@@ -88,19 +88,23 @@ TEST_F(GadgetRegistryTest, TextReadInPiecesJoinsToTheWholeText) {
     return whole;
   };
   int editor = create_editor_gadget(kAnyNumber, {}, {});
-  EXPECT_EQ(read_gadget_text(editor, take), 1);
+  EXPECT_FALSE(read_gadget_text(editor)->read(10, take));
   EXPECT_TRUE(pieces.empty());
 
   headless->set_text_piece_size(3);
-  set_gadget_text(editor, u"<r>\r\n\U0001F600</r>");
+  set_gadget_text(editor, u"<r>\r\n");
+  EXPECT_EQ(append_gadget_text(editor, u"\U0001F600</r>"), 1);
   headless->user_type(gadget_handle(editor), u"\r\n");
-  EXPECT_EQ(read_gadget_text(editor, take), 1);
+  std::unique_ptr<ControlTextReader> reader = read_gadget_text(editor);
+  int slices = 0;
+  while (reader->read(4, take)) ++slices;
+  EXPECT_EQ(joined(), u"<r>\r\n\U0001F600</r>\r\n");
   EXPECT_EQ(joined(), get_gadget_text(editor));
+  EXPECT_EQ(slices, 4);
   for (const std::u16string& piece : pieces) EXPECT_TRUE(!piece.empty() && piece.size() <= 3);
 
-  pieces.clear();
-  EXPECT_EQ(read_gadget_text(99, take), 0);
-  EXPECT_TRUE(pieces.empty());
+  EXPECT_EQ(read_gadget_text(99), nullptr);
+  EXPECT_EQ(append_gadget_text(99, u"x"), 0);
 }
 
 TEST_F(GadgetRegistryTest, FreeingRemovesTheGadgetsQueuedEvents) {

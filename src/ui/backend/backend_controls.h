@@ -5,6 +5,7 @@
 // splitter's drag needs.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,6 +65,19 @@ enum class Cursor { Arrow, SizeWestEast, SizeNorthSouth };
 // Takes one piece of a text handed out piece by piece; a piece is valid only during the call.
 using TextPieceHandler = std::function<void(std::u16string_view piece)>;
 
+// Reads a control's text from its start, a slice at a time, as control_text gives it (an
+// editor's with CR LF line ends), without a copy of the whole where the control allows. Made
+// and used on the user-interface thread.
+class ControlTextReader {
+ public:
+  virtual ~ControlTextReader() = default;
+  // Hands the next slice, of about `units` UTF-16 units of the control's own text, to `take`
+  // in non-empty pieces; false, handing nothing, once the whole text was read. A piece may
+  // end within a CR LF or a surrogate pair. Once the control changed or went, what follows
+  // is some of its text or nothing, never a fault.
+  virtual bool read(std::size_t units, const TextPieceHandler& take) = 0;
+};
+
 class BackendControls {
  public:
   virtual ~BackendControls() = default;
@@ -85,12 +99,15 @@ class BackendControls {
   virtual Rect control_geometry(NativeHandle control) const = 0;
   virtual void set_control_geometry(NativeHandle control, Rect geometry) = 0;
   virtual std::u16string control_text(NativeHandle control) const = 0;
-  // Hands the text control_text gives to `take` in successive non-empty pieces (none for the
-  // empty text), without a copy of the whole where the control allows: a large text's
-  // reader keeps one piece at a time. A piece may end within a CR LF or a surrogate pair.
-  virtual void read_control_text(NativeHandle control, const TextPieceHandler& take) const = 0;
+  // A reader of the text control_text gives; one of an unknown control reads nothing.
+  virtual std::unique_ptr<ControlTextReader> read_control_text(NativeHandle control) const = 0;
   // Never reported as a change notification.
   virtual void set_control_text(NativeHandle control, std::u16string_view text) = 0;
+  // Adds `text` at the end of the text, as the program's own: never reported as a change,
+  // never undone by the user, and an editor's caret, selection and view stay where they are.
+  // A CR at the end of one addition and an LF at the start of the next make one line end.
+  // An editor fills this way in time that grows with the text added, not with the text held.
+  virtual void append_control_text(NativeHandle control, std::u16string_view text) = 0;
   virtual void set_control_enabled(NativeHandle control, bool enabled) = 0;
   virtual bool control_enabled(NativeHandle control) const = 0;
   virtual void set_control_visible(NativeHandle control, bool visible) = 0;

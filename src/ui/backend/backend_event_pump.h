@@ -24,6 +24,14 @@ class BackendEventPump {
   // Any thread: runs `task` on the user-interface thread inside a later pump, and wakes a
   // waiting pump. Tasks run in posting order.
   virtual void post(std::function<void()> task) = 0;
+  // Runs `task` inside a later pump once the platform has nothing else waiting (input and
+  // repaints go first), so that work cut into such tasks leaves the window answering. Tasks
+  // run in posting order. User-interface thread only.
+  virtual void post_when_idle(std::function<void()> task) = 0;
+  // Whether the program awaits tasks that other threads work towards. Meanwhile a backend
+  // whose clock is virtual (the headless one) lets no time pass and waits for them; a real
+  // clock runs on. User-interface thread only.
+  virtual void set_awaiting_posts(bool awaiting) = 0;
 };
 
 }  // namespace ambrel

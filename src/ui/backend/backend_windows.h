@@ -66,6 +66,11 @@ class BackendWindows {
   // number again restarts it with the new interval.
   virtual bool start_timer(NativeHandle window, int timer, int milliseconds) = 0;
   virtual bool stop_timer(NativeHandle window, int timer) = 0;
+
+  // The program works on something the user waits for and still takes input: from
+  // `delay_ms` on, until hide_busy_pointer, the pointer says so over every window.
+  virtual void show_busy_pointer(int delay_ms) = 0;
+  virtual void hide_busy_pointer() = 0;
 };
 
 }  // namespace ambrel

@@ -11,12 +11,11 @@ constexpr std::u16string_view kAllBreaks = u"\r\n\u2028\u2029";
 
 }  // namespace
 
-CrLfPieceWriter::CrLfPieceWriter(const TextPieceHandler& take, bool separators)
-    : take_(take), breaks_(separators ? kAllBreaks : kCrLfBreaks) {
+CrLfPieceWriter::CrLfPieceWriter(bool separators) : breaks_(separators ? kAllBreaks : kCrLfBreaks) {
   piece_.reserve(kPieceSize + 1);
 }
 
-void CrLfPieceWriter::write(std::u16string_view text) {
+void CrLfPieceWriter::write(std::u16string_view text, const TextPieceHandler& take) {
   if (after_cr_ && !text.empty()) {
     if (text.front() == u'\n') text.remove_prefix(1);
     after_cr_ = false;
@@ -37,15 +36,13 @@ void CrLfPieceWriter::write(std::u16string_view text) {
         text.remove_prefix(1);
       }
     }
-    if (piece_.size() >= kPieceSize) hand_on();
+    if (piece_.size() >= kPieceSize) flush(take);
   }
 }
 
-void CrLfPieceWriter::finish() { hand_on(); }
-
-void CrLfPieceWriter::hand_on() {
+void CrLfPieceWriter::flush(const TextPieceHandler& take) {
   if (piece_.empty()) return;
-  take_(piece_);
+  take(piece_);
   piece_.clear();
 }
 

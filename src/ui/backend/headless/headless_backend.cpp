@@ -226,9 +226,36 @@ void HeadlessBackend::advance_clock(std::int64_t milliseconds) {
   now_ = target;
 }
 
+void HeadlessBackend::show_busy_pointer(int delay_ms) {
+  if (!busy_pointer_due_) busy_pointer_due_ = now_ + std::max(delay_ms, 0);
+}
+
+void HeadlessBackend::hide_busy_pointer() { busy_pointer_due_.reset(); }
+
+bool HeadlessBackend::run_idle_task() {
+  if (idle_tasks_.empty()) return false;
+  std::function<void()> task = std::move(idle_tasks_.front());
+  idle_tasks_.pop_front();
+  task();
+  return true;
+}
+
+void HeadlessBackend::settle() {
+  for (;;) {
+    if (posted_.run() || run_idle_task()) continue;
+    if (!awaiting_posts_) return;
+    posted_.wait();
+  }
+}
+
 int HeadlessBackend::pump(int timeout_ms) {
-  if (posted_.run()) return kBackendEventsDispatched;
+  if (posted_.run() || run_idle_task()) return kBackendEventsDispatched;
   if (timeout_ms == 0) return 0;
+  if (awaiting_posts_) {
+    posted_.wait();
+    posted_.run();
+    return kBackendEventsDispatched;
+  }
   std::optional<std::int64_t> due = next_due();
   if (timeout_ms > 0) {
     std::int64_t limit = now_ + timeout_ms;
@@ -250,5 +277,9 @@ int HeadlessBackend::pump(int timeout_ms) {
 }
 
 void HeadlessBackend::post(std::function<void()> task) { posted_.add(std::move(task)); }
+
+void HeadlessBackend::post_when_idle(std::function<void()> task) {
+  idle_tasks_.push_back(std::move(task));
+}
 
 }  // namespace ambrel

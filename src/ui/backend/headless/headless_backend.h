@@ -18,6 +18,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -61,6 +62,9 @@ class HeadlessBackend final : public ControlTreeBackend {
 
   bool start_timer(NativeHandle window, int timer, int milliseconds) override;
   bool stop_timer(NativeHandle window, int timer) override;
+  // On the virtual clock.
+  void show_busy_pointer(int delay_ms) override;
+  void hide_busy_pointer() override;
 
   NativeHandle create_control(const ControlRequest& request) override;
   void destroy_control(NativeHandle control) override;
@@ -70,8 +74,9 @@ class HeadlessBackend final : public ControlTreeBackend {
   void set_control_geometry(NativeHandle control, Rect geometry) override;
   std::u16string control_text(NativeHandle control) const override;
   void set_control_text(NativeHandle control, std::u16string_view text) override;
-  // In pieces of text_piece_size units of the stored text.
-  void read_control_text(NativeHandle control, const TextPieceHandler& take) const override;
+  // Reads in pieces of text_piece_size units of the stored text.
+  std::unique_ptr<ControlTextReader> read_control_text(NativeHandle control) const override;
+  void append_control_text(NativeHandle control, std::u16string_view text) override;
   void set_control_enabled(NativeHandle control, bool enabled) override;
   bool control_enabled(NativeHandle control) const override;
   void set_control_visible(NativeHandle control, bool visible) override;
@@ -109,16 +114,25 @@ class HeadlessBackend final : public ControlTreeBackend {
   bool enable_drops(NativeHandle target, bool enable) override;
   bool save_window_image(NativeHandle window, const std::string& png_path) override;
 
+  // Runs posted tasks first, then one idle task; while posts are awaited it waits for them
+  // rather than move the clock.
   int pump(int timeout_ms) override;
   void post(std::function<void()> task) override;
+  void post_when_idle(std::function<void()> task) override;
+  void set_awaiting_posts(bool awaiting) override { awaiting_posts_ = awaiting; }
 
   // --- What tests inspect beyond the interface.
   std::u16string window_title(NativeHandle window) const;
   // The number given by set_control_id; -1 until set.
   int control_id(NativeHandle control) const;
-  // The largest piece read_control_text hands out (at least 1), so that tests can split a
-  // text where they need.
+  // The largest piece a text reader hands out (at least 1), so that tests can split a text
+  // where they need.
   void set_text_piece_size(std::size_t units) { text_piece_size_ = units > 0 ? units : 1; }
+  // Whether the busy pointer shows now.
+  bool busy_pointer_shown() const { return busy_pointer_due_ && *busy_pointer_due_ <= now_; }
+  // Runs what other threads post and what waits for idle turns, for as long as posts are
+  // awaited or tasks are there, without moving the clock.
+  void settle();
 
   // --- The virtual clock.
   std::int64_t now() const { return now_; }
@@ -207,8 +221,12 @@ class HeadlessBackend final : public ControlTreeBackend {
   void place_panel_pages(NativeHandle panel);
   void select_option(NativeHandle option);
 
+  class TextReader;
+
   std::optional<std::int64_t> next_due() const;
   bool fire_next_due(std::int64_t limit);
+  // Runs the first task that waits for an idle turn; false when none does.
+  bool run_idle_task();
 
   BackendSink* sink_ = nullptr;
   Rect screen_;
@@ -228,6 +246,9 @@ class HeadlessBackend final : public ControlTreeBackend {
   std::vector<ScriptedInput> scripted_;
 
   PostedTasks posted_;
+  std::deque<std::function<void()>> idle_tasks_;
+  bool awaiting_posts_ = false;
+  std::optional<std::int64_t> busy_pointer_due_;
 };
 
 }  // namespace ambrel

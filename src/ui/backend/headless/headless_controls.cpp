@@ -69,16 +69,39 @@ std::u16string HeadlessBackend::control_text(NativeHandle handle) const {
   return control ? control->text : std::u16string();
 }
 
-void HeadlessBackend::read_control_text(NativeHandle handle, const TextPieceHandler& take) const {
-  const Control* control = find_control(handle);
-  if (!control) return;
-  std::u16string_view text = control->text;
-  for (std::size_t at = 0; at < text.size(); at += text_piece_size_)
-    take(text.substr(at, text_piece_size_));
+// Reads the live text, as a real editor's reader does: what changes before a read shows in it.
+class HeadlessBackend::TextReader final : public ControlTextReader {
+ public:
+  TextReader(const HeadlessBackend& backend, NativeHandle control)
+      : backend_(backend), control_(control) {}
+
+  bool read(std::size_t units, const TextPieceHandler& take) override {
+    const Control* control = backend_.find_control(control_);
+    if (!control || at_ >= control->text.size()) return false;
+    std::u16string_view slice =
+        std::u16string_view(control->text).substr(at_, std::max<std::size_t>(units, 1));
+    at_ += slice.size();
+    for (std::size_t at = 0; at < slice.size(); at += backend_.text_piece_size_)
+      take(slice.substr(at, backend_.text_piece_size_));
+    return true;
+  }
+
+ private:
+  const HeadlessBackend& backend_;
+  NativeHandle control_;
+  std::size_t at_ = 0;
+};
+
+std::unique_ptr<ControlTextReader> HeadlessBackend::read_control_text(NativeHandle handle) const {
+  return std::make_unique<TextReader>(*this, handle);
 }
 
 void HeadlessBackend::set_control_text(NativeHandle handle, std::u16string_view text) {
   if (Control* control = find_control(handle)) control->text = text;
+}
+
+void HeadlessBackend::append_control_text(NativeHandle handle, std::u16string_view text) {
+  if (Control* control = find_control(handle)) control->text += text;
 }
 
 void HeadlessBackend::set_control_enabled(NativeHandle handle, bool enabled) {

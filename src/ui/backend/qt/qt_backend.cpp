@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "ui/backend/qt/qt_drops.h"
 #include "ui/backend/qt/qt_text.h"
@@ -37,6 +38,16 @@ QtBackend::QtBackend() {
     own_application_ = std::make_unique<QApplication>(application_argc, application_argv);
   }
   post_receiver_ = std::make_unique<QObject>();
+  idle_turn_ = std::make_unique<QTimer>();
+  idle_turn_->setSingleShot(true);
+  idle_turn_->setInterval(0);
+  QObject::connect(idle_turn_.get(), &QTimer::timeout, [this] { run_idle_task(); });
+  busy_delay_ = std::make_unique<QTimer>();
+  busy_delay_->setSingleShot(true);
+  QObject::connect(busy_delay_.get(), &QTimer::timeout, [this] {
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    busy_shown_ = true;
+  });
   control_events_ = std::make_unique<QtControlEvents>(*this);
   drop_routing_ = std::make_unique<QtDropRouting>(*this);
   QApplication::instance()->installEventFilter(control_events_.get());
@@ -44,6 +55,7 @@ QtBackend::QtBackend() {
 
 QtBackend::~QtBackend() {
   sink_ = nullptr;
+  hide_busy_pointer();
   QApplication::instance()->removeEventFilter(control_events_.get());
   while (!windows_.empty()) destroy_window(NativeHandle{windows_.begin()->first});
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -242,6 +254,17 @@ bool QtBackend::stop_timer(NativeHandle handle, int timer) {
   return true;
 }
 
+void QtBackend::show_busy_pointer(int delay_ms) {
+  if (busy_shown_ || busy_delay_->isActive()) return;
+  busy_delay_->start(std::max(delay_ms, 0));
+}
+
+void QtBackend::hide_busy_pointer() {
+  busy_delay_->stop();
+  if (busy_shown_) QApplication::restoreOverrideCursor();
+  busy_shown_ = false;
+}
+
 bool QtBackend::save_window_image(NativeHandle window, const std::string& png_path) {
   const WindowInfo* info = find_window(window);
   return info && info->widget->grab().save(QString::fromStdString(png_path), "PNG");
@@ -270,6 +293,20 @@ int QtBackend::pump(int timeout_ms) {
 
 void QtBackend::post(std::function<void()> task) {
   QMetaObject::invokeMethod(post_receiver_.get(), std::move(task), Qt::QueuedConnection);
+}
+
+// A timer of 0 ms fires once the window system's events are handled: one task per turn.
+void QtBackend::post_when_idle(std::function<void()> task) {
+  idle_tasks_.push_back(std::move(task));
+  if (!idle_turn_->isActive()) idle_turn_->start();
+}
+
+void QtBackend::run_idle_task() {
+  if (idle_tasks_.empty()) return;
+  std::function<void()> task = std::move(idle_tasks_.front());
+  idle_tasks_.pop_front();
+  if (!idle_tasks_.empty()) idle_turn_->start();
+  task();
 }
 
 }  // namespace ambrel

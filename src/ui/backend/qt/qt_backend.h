@@ -4,6 +4,8 @@
 // size; controls are the nearest Qt widgets. Creates the QApplication when the program has
 // not made one.
 
+#include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -54,6 +56,8 @@ class QtBackend final : public ControlTreeBackend {
 
   bool start_timer(NativeHandle window, int timer, int milliseconds) override;
   bool stop_timer(NativeHandle window, int timer) override;
+  void show_busy_pointer(int delay_ms) override;
+  void hide_busy_pointer() override;
 
   NativeHandle create_control(const ControlRequest& request) override;
   void destroy_control(NativeHandle control) override;
@@ -63,7 +67,8 @@ class QtBackend final : public ControlTreeBackend {
   void set_control_geometry(NativeHandle control, Rect geometry) override;
   std::u16string control_text(NativeHandle control) const override;
   void set_control_text(NativeHandle control, std::u16string_view text) override;
-  void read_control_text(NativeHandle control, const TextPieceHandler& take) const override;
+  std::unique_ptr<ControlTextReader> read_control_text(NativeHandle control) const override;
+  void append_control_text(NativeHandle control, std::u16string_view text) override;
   void set_control_enabled(NativeHandle control, bool enabled) override;
   bool control_enabled(NativeHandle control) const override;
   void set_control_visible(NativeHandle control, bool visible) override;
@@ -103,6 +108,8 @@ class QtBackend final : public ControlTreeBackend {
 
   int pump(int timeout_ms) override;
   void post(std::function<void()> task) override;
+  void post_when_idle(std::function<void()> task) override;
+  void set_awaiting_posts(bool) override {}
 
   // The widget behind a window or control handle (tests drive the real widgets with it).
   QWidget* widget(NativeHandle handle) const;
@@ -150,9 +157,14 @@ class QtBackend final : public ControlTreeBackend {
   void forget_widget(QWidget* widget);
   // Drops the open button group of a window or control that is gone.
   void forget_parent(NativeHandle parent);
+  void run_idle_task();
 
   std::unique_ptr<QApplication> own_application_;
   std::unique_ptr<QObject> post_receiver_;
+  std::unique_ptr<QTimer> idle_turn_;  // single shot at 0 ms: the next idle task runs
+  std::deque<std::function<void()>> idle_tasks_;
+  std::unique_ptr<QTimer> busy_delay_;  // single shot: the busy pointer goes up
+  bool busy_shown_ = false;
   std::unique_ptr<QtControlEvents> control_events_;
   std::unique_ptr<QtDropRouting> drop_routing_;
   BackendSink* sink_ = nullptr;

@@ -136,8 +136,7 @@ QPlainTextEdit* QtBackend::make_editor(const ControlRequest& request, QWidget* p
   editor->setLineWrapMode(request.style.word_wrap ? QPlainTextEdit::WidgetWidth
                                                   : QPlainTextEdit::NoWrap);
   QObject::connect(editor, &QPlainTextEdit::textChanged, editor, [this, editor, &editor_text] {
-    if (!setting_text_ && !editor_text.taking_text())
-      report_command(editor, ControlCommand::Change);
+    if (!setting_text_ && !editor_text.changing()) report_command(editor, ControlCommand::Change);
   });
   return editor;
 }

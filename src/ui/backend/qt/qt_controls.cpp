@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "ui/backend/qt/qt_backend.h"
+#include "ui/backend/held_text_reader.h"
 #include "ui/backend/qt/qt_editor_text.h"
 #include "ui/backend/qt/qt_family_widgets.h"
 
@@ -107,16 +108,24 @@ std::u16string QtBackend::control_text(NativeHandle handle) const {
                               [&](auto kind) { return widget_text(kind, *control->widget); });
 }
 
-void QtBackend::read_control_text(NativeHandle handle, const TextPieceHandler& take) const {
+std::unique_ptr<ControlTextReader> QtBackend::read_control_text(NativeHandle handle) const {
   const ControlInfo* control = find_control(handle);
-  if (!control) return;
-  if (auto* editor = qobject_cast<QPlainTextEdit*>(control->widget)) {
-    QtEditorText::of(*editor).read(take);
-    return;
+  if (control) {
+    if (auto* editor = qobject_cast<QPlainTextEdit*>(control->widget))
+      return QtEditorText::of(*editor).reader();
   }
   // Other kinds hold short texts.
-  std::u16string text = control_text(handle);
-  if (!text.empty()) take(text);
+  return std::make_unique<HeldTextReader>(control_text(handle));
+}
+
+void QtBackend::append_control_text(NativeHandle handle, std::u16string_view text) {
+  ControlInfo* control = find_control(handle);
+  if (!control) return;
+  if (auto* editor = qobject_cast<QPlainTextEdit*>(control->widget)) {
+    QtEditorText::of(*editor).append(text);
+    return;
+  }
+  set_control_text(handle, control_text(handle) + std::u16string(text));
 }
 
 void QtBackend::set_control_text(NativeHandle handle, std::u16string_view text) {

@@ -5,10 +5,20 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "ui/backend/win32/win32_fonts.h"
 #include "ui/backend/win32/win32_window_classes.h"
 
 namespace ambrel {
+
+namespace {
+
+// The wake window's timer that puts the busy pointer up.
+constexpr UINT_PTR kBusyPointerTimer = 1;
+
+}  // namespace
 
 Win32Backend::Win32Backend() : fonts_(std::make_unique<Win32Fonts>()) {
   // OLE for the drop targets; a thread that already chose another model keeps it.
@@ -19,7 +29,6 @@ Win32Backend::Win32Backend() : fonts_(std::make_unique<Win32Fonts>()) {
                                     ICC_PROGRESS_CLASS | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS |
                                     ICC_HOTKEY_CLASS | ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES};
   InitCommonControlsEx(&controls);
-  rich_edit_library_ = LoadLibraryW(L"Msftedit.dll");
   register_window_classes();
   wake_message_ = RegisterWindowMessageW(L"AmbrelRunPostedTasks");
   wake_window_ = CreateWindowExW(0, kWakeClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
@@ -28,9 +37,9 @@ Win32Backend::Win32Backend() : fonts_(std::make_unique<Win32Fonts>()) {
 
 Win32Backend::~Win32Backend() {
   sink_ = nullptr;
+  hide_busy_pointer();
   while (!windows_.empty()) destroy_window(NativeHandle{windows_.begin()->first});
   if (wake_window_) DestroyWindow(wake_window_);
-  if (rich_edit_library_) FreeLibrary(rich_edit_library_);
   if (ole_started_) OleUninitialize();
 }
 
@@ -72,7 +81,13 @@ void Win32Backend::dispatch(MSG& message) {
 
 int Win32Backend::pump(int timeout_ms) {
   MSG message;
-  if (timeout_ms < 0) {
+  if (!idle_tasks_.empty() && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+    std::function<void()> task = std::move(idle_tasks_.front());
+    idle_tasks_.pop_front();
+    task();
+    return kBackendEventsDispatched;
+  }
+  if (timeout_ms < 0 && idle_tasks_.empty()) {
     if (GetMessageW(&message, nullptr, 0, 0) <= 0) return 0;
     dispatch(message);
   } else {
@@ -94,10 +109,48 @@ void Win32Backend::post(std::function<void()> task) {
   PostMessageW(wake_window_, wake_message_, 0, 0);
 }
 
+void Win32Backend::post_when_idle(std::function<void()> task) {
+  idle_tasks_.push_back(std::move(task));
+}
+
+void Win32Backend::show_busy_pointer(int delay_ms) {
+  if (busy_pointer_due_ || busy_pointer_shown_) return;
+  busy_pointer_due_ =
+      SetTimer(wake_window_, kBusyPointerTimer,
+               static_cast<UINT>(std::max(delay_ms, USER_TIMER_MINIMUM)), nullptr) != 0;
+}
+
+void Win32Backend::hide_busy_pointer() {
+  if (busy_pointer_due_) KillTimer(wake_window_, kBusyPointerTimer);
+  busy_pointer_due_ = false;
+  if (!busy_pointer_shown_) return;
+  busy_pointer_shown_ = false;
+  refresh_pointer();
+}
+
+// Asks the window under the pointer for its pointer again (our top-level windows answer the
+// busy one, see top_level_message).
+void Win32Backend::refresh_pointer() const {
+  POINT point{};
+  if (!GetCursorPos(&point)) return;
+  HWND under = WindowFromPoint(point);
+  if (!under || !handle_of(under)) return;
+  LRESULT hit = SendMessageW(under, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
+  SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
+               MAKELPARAM(static_cast<WORD>(hit), WM_MOUSEMOVE));
+}
+
 LRESULT Win32Backend::wake_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == wake_message_ && wake_message_ != 0) {
     // Including what the tasks post themselves.
     while (posted_.run()) {}
+    return 0;
+  }
+  if (message == WM_TIMER && wparam == kBusyPointerTimer) {
+    KillTimer(hwnd, kBusyPointerTimer);
+    busy_pointer_due_ = false;
+    busy_pointer_shown_ = true;
+    refresh_pointer();
     return 0;
   }
   return DefWindowProcW(hwnd, message, wparam, lparam);

@@ -2,11 +2,13 @@
 
 // The platform on the Win32 API: a window is a top-level window of our own class whose
 // client size is the size the ui layer speaks of; controls are the standard and common
-// controls, the rich-text editor of Msftedit.dll and our own container and splitter classes.
+// controls and our own container and splitter classes.
 // Starts OLE (drops) and the common controls for the thread that makes it.
 
 #include <windows.h>
 
+#include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -52,6 +54,8 @@ class Win32Backend final : public ControlTreeBackend {
 
   bool start_timer(NativeHandle window, int timer, int milliseconds) override;
   bool stop_timer(NativeHandle window, int timer) override;
+  void show_busy_pointer(int delay_ms) override;
+  void hide_busy_pointer() override;
 
   NativeHandle create_control(const ControlRequest& request) override;
   void destroy_control(NativeHandle control) override;
@@ -61,7 +65,8 @@ class Win32Backend final : public ControlTreeBackend {
   void set_control_geometry(NativeHandle control, Rect geometry) override;
   std::u16string control_text(NativeHandle control) const override;
   void set_control_text(NativeHandle control, std::u16string_view text) override;
-  void read_control_text(NativeHandle control, const TextPieceHandler& take) const override;
+  std::unique_ptr<ControlTextReader> read_control_text(NativeHandle control) const override;
+  void append_control_text(NativeHandle control, std::u16string_view text) override;
   void set_control_enabled(NativeHandle control, bool enabled) override;
   bool control_enabled(NativeHandle control) const override;
   void set_control_visible(NativeHandle control, bool visible) override;
@@ -103,6 +108,9 @@ class Win32Backend final : public ControlTreeBackend {
 
   int pump(int timeout_ms) override;
   void post(std::function<void()> task) override;
+  // Idle tasks run in the pump once no message waits, repaints and timers included.
+  void post_when_idle(std::function<void()> task) override;
+  void set_awaiting_posts(bool) override {}
 
   // The window behind a window or control handle (tests drive the real controls with it).
   HWND hwnd(NativeHandle handle) const;
@@ -144,6 +152,7 @@ class Win32Backend final : public ControlTreeBackend {
     HCURSOR cursor = nullptr;
     std::u16string link_caption;  // hyperlink: its caption without the markup
     std::wstring folder;          // explorer kinds: the folder shown
+    bool appended_cr = false;     // editor: the last text added ended with a CR
   };
 
   WindowInfo* find_window(NativeHandle handle) { return find_record(windows_, handle); }
@@ -172,8 +181,8 @@ class Win32Backend final : public ControlTreeBackend {
   HWND make_window(PictureKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
   HWND make_window(RangeKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
   HWND make_window(ViewKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
-  // The rich-text editor of the editor and the code editor, and its notice: a change is
-  // command Change (win32_editor.cpp).
+  // The multi-line edit control of the editor and the code editor, and its notice: a change
+  // is command Change (win32_editor.cpp).
   HWND make_editor(const ControlRequest& request, HWND parent);
   bool editor_notice(const ControlNotice& notice);
   // Reports a notice that is the user's action on a control of the family, and says whether
@@ -253,8 +262,11 @@ class Win32Backend final : public ControlTreeBackend {
   void register_hwnd(HWND hwnd, NativeHandle handle);
   // Editor text (win32_editor.cpp).
   std::u16string editor_text(HWND editor) const;
-  void read_editor_text(HWND editor, const TextPieceHandler& take) const;
-  void set_editor_text(HWND editor, std::u16string_view text);
+  std::unique_ptr<ControlTextReader> editor_reader(NativeHandle editor) const;
+  void set_editor_text(ControlInfo& editor, std::u16string_view text);
+  void append_editor_text(ControlInfo& editor, std::u16string_view text);
+  // The busy pointer over our windows, when it is up; the one that answered the move else.
+  void refresh_pointer() const;
   // Drop targets a window needs registered (win32_drops.cpp).
   void update_drop_registration(NativeHandle window);
   void revoke_drops(WindowInfo& window);
@@ -268,9 +280,11 @@ class Win32Backend final : public ControlTreeBackend {
   HWND wake_window_ = nullptr;
   UINT wake_message_ = 0;
   PostedTasks posted_;
+  std::deque<std::function<void()>> idle_tasks_;
+  bool busy_pointer_due_ = false;  // its timer runs
+  bool busy_pointer_shown_ = false;
   bool setting_text_ = false;
   bool ole_started_ = false;
-  HMODULE rich_edit_library_ = nullptr;
 };
 
 }  // namespace ambrel

@@ -1,6 +1,6 @@
 // The basic family on Win32: the text is a static control, the button a push button (a
-// click is command Click), the editor the rich-text editor (the user's changes are command
-// Change), the frame a group box, the container and the splitter windows of our own
+// click is command Click), the editor the multi-line edit control (the user's changes are
+// command Change), the frame a group box, the container and the splitter windows of our own
 // classes.
 
 #include <windows.h>
@@ -112,7 +112,7 @@ std::u16string Win32Backend::family_text(BasicKind kind, const ControlInfo& cont
 
 bool Win32Backend::set_family_text(BasicKind kind, ControlInfo& control, std::u16string_view text) {
   if (kind != BasicKind::Editor) return false;
-  set_editor_text(control.hwnd, text);
+  set_editor_text(control, text);
   return true;
 }
 

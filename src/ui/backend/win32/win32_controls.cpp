@@ -4,12 +4,21 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "ui/backend/held_text_reader.h"
 #include "ui/backend/win32/win32_backend.h"
 #include "ui/backend/win32/win32_fonts.h"
 #include "ui/backend/win32/win32_text.h"
 #include "ui/backend/win32/win32_window_classes.h"
 
 namespace ambrel {
+
+namespace {
+
+bool is_editor(ControlKind kind) {
+  return kind == ControlKind::Editor || kind == ControlKind::CodeEditor;
+}
+
+}  // namespace
 
 HWND Win32Backend::container_hwnd(NativeHandle parent) const {
   if (const ControlInfo* control = find_control(parent)) {
@@ -29,7 +38,7 @@ NativeHandle Win32Backend::create_control(const ControlRequest& request) {
       request.kind, [&](auto kind) { return make_window(kind, request, parent, info); });
   if (!control) return kNoHandle;
   info.hwnd = control;
-  if (request.kind != ControlKind::Editor && request.kind != ControlKind::CodeEditor) {
+  if (!is_editor(request.kind)) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->gui()), FALSE);
   }
   subclass_control(control, *this);
@@ -133,17 +142,22 @@ std::u16string Win32Backend::control_text(NativeHandle handle) const {
                               [&](auto kind) { return family_text(kind, *control); });
 }
 
-void Win32Backend::read_control_text(NativeHandle handle, const TextPieceHandler& take) const {
-  const ControlInfo* control = find_control(handle);
+std::unique_ptr<ControlTextReader> Win32Backend::read_control_text(NativeHandle handle) const {
+  if (find_control(handle) && is_editor(tree_.kind(handle))) return editor_reader(handle);
+  // Other kinds hold short texts.
+  return std::make_unique<HeldTextReader>(control_text(handle));
+}
+
+void Win32Backend::append_control_text(NativeHandle handle, std::u16string_view text) {
+  ControlInfo* control = find_control(handle);
   if (!control) return;
-  ControlKind kind = tree_.kind(handle);
-  if (kind == ControlKind::Editor || kind == ControlKind::CodeEditor) {
-    read_editor_text(control->hwnd, take);
+  if (!is_editor(tree_.kind(handle))) {
+    set_control_text(handle, control_text(handle) + std::u16string(text));
     return;
   }
-  // Other kinds hold short texts.
-  std::u16string text = control_text(handle);
-  if (!text.empty()) take(text);
+  setting_text_ = true;
+  append_editor_text(*control, text);
+  setting_text_ = false;
 }
 
 void Win32Backend::set_control_text(NativeHandle handle, std::u16string_view text) {

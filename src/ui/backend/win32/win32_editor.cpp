@@ -1,14 +1,16 @@
-// The rich-text editor of the editor and the code editor, and its text. It keeps paragraphs
-// ended by a lone CR; the ui layer gets CR LF line ends back, however the text was typed or
-// set. Text the program sets is never reported as the user's change: the editor's change
-// events are off meanwhile.
+// The editor and the code editor: the multi-line edit control. It holds its text in one
+// buffer with CR LF line ends, at about 3 bytes per character with its line table, and takes
+// and gives text in time that grows with the text (the rich edit control holds hundreds of
+// bytes per character under Wine, and deletes in time that grows faster than the text). Text
+// the program sets or adds is never reported as the user's change: the backend ignores the
+// control's notifications meanwhile.
 
 #include <windows.h>
-#include <richedit.h>
 
-#include <cstring>
-#include <exception>
+#include <algorithm>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "ui/backend/crlf_piece_writer.h"
 #include "ui/backend/win32/win32_backend.h"
@@ -20,51 +22,93 @@ namespace ambrel {
 
 namespace {
 
-// What the editor's stream-out hands over, buffer by buffer.
-struct StreamedText {
-  CrLfPieceWriter& writer;
-  std::string bytes;           // a buffer's UTF-16 bytes, and an odd byte kept for the next one
-  std::exception_ptr failure;  // nothing may unwind through the editor's own frames
-};
-
-DWORD CALLBACK take_streamed_text(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* taken) {
-  auto& streamed = *reinterpret_cast<StreamedText*>(cookie);
-  *taken = size;
-  try {
-    streamed.bytes.append(reinterpret_cast<const char*>(buffer), static_cast<std::size_t>(size));
-    std::u16string units(streamed.bytes.size() / 2, u'\0');
-    std::memcpy(units.data(), streamed.bytes.data(), units.size() * 2);
-    streamed.bytes.erase(0, units.size() * 2);
-    streamed.writer.write(units);
-    return 0;
-  } catch (...) {
-    streamed.failure = std::current_exception();
-    return 1;
-  }
-}
+// The characters get reads from the control at a time.
+constexpr std::size_t kReadSize = std::size_t{1} << 16;
 
 DWORD editor_style(const ControlStyle& style) {
-  DWORD bits =
-      WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL | ES_NOOLEDRAGDROP;
+  DWORD bits = WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL;
   if (!style.word_wrap) bits |= WS_HSCROLL | ES_AUTOHSCROLL;
   if (style.read_only) bits |= ES_READONLY;
   return bits;
 }
 
+// The text with every lone CR and lone LF as CR LF, the only line end the control shows.
+// `after_cr` says that the text before this one ended with a CR, whose LF may come first
+// here; it is set for the next text.
+std::wstring control_lines(std::u16string_view text, bool& after_cr) {
+  if (after_cr && !text.empty() && text.front() == u'\n') text.remove_prefix(1);
+  if (!text.empty()) after_cr = text.back() == u'\r';
+  std::wstring lines;
+  lines.reserve(text.size() + text.size() / 16);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char16_t unit = text[i];
+    if (unit == u'\r' || unit == u'\n') {
+      lines += L"\r\n";
+      if (unit == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+    } else {
+      lines += static_cast<wchar_t>(unit);
+    }
+  }
+  return lines;
+}
+
+// The control's own buffer, read in place while it is locked.
+class LockedText {
+ public:
+  explicit LockedText(HWND editor)
+      : handle_(reinterpret_cast<HLOCAL>(SendMessageW(editor, EM_GETHANDLE, 0, 0))),
+        text_(handle_ ? static_cast<const char16_t*>(LocalLock(handle_)) : nullptr) {}
+  ~LockedText() {
+    if (text_) LocalUnlock(handle_);
+  }
+  LockedText(const LockedText&) = delete;
+  LockedText& operator=(const LockedText&) = delete;
+  const char16_t* text() const { return text_; }
+
+ private:
+  HLOCAL handle_;
+  const char16_t* text_;
+};
+
+// Slices copied from the control's buffer: each costs its own length, wherever it lies. The
+// control is looked up for each slice, as it may go between two.
+class EditorTextReader final : public ControlTextReader {
+ public:
+  explicit EditorTextReader(std::function<HWND()> editor) : editor_(std::move(editor)) {}
+
+  bool read(std::size_t units, const TextPieceHandler& take) override {
+    HWND editor = editor_();
+    if (!editor) return false;
+    auto length = static_cast<std::size_t>(std::max(GetWindowTextLengthW(editor), 0));
+    if (at_ >= length) return false;
+    std::size_t count = std::clamp<std::size_t>(units, 1, length - at_);
+    {
+      LockedText buffer(editor);
+      if (!buffer.text()) return false;
+      writer_.write(std::u16string_view(buffer.text() + at_, count), take);
+    }
+    writer_.flush(take);
+    at_ += count;
+    return true;
+  }
+
+ private:
+  std::function<HWND()> editor_;
+  std::size_t at_ = 0;
+  CrLfPieceWriter writer_{false};
+};
+
 }  // namespace
 
 HWND Win32Backend::make_editor(const ControlRequest& request, HWND parent) {
   const ControlStyle& style = request.style;
-  HWND editor = family_child(MSFTEDIT_CLASS, u"", editor_style(style) | tab_stop_bit(style),
+  HWND editor = family_child(L"Edit", u"", editor_style(style) | tab_stop_bit(style),
                              WS_EX_CLIENTEDGE, parent);
   if (!editor) return nullptr;
-  SendMessageW(editor, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
-  SendMessageW(editor, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+  SendMessageW(editor, EM_SETLIMITTEXT, 0, 0);  // as much as memory holds
   SendMessageW(editor, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->fixed()), FALSE);
-  // Wrap at the control's width, or never.
-  SendMessageW(editor, EM_SETTARGETDEVICE, 0, style.word_wrap ? 0 : 1);
-  set_editor_text(editor, request.text);
-  SendMessageW(editor, EM_SETEVENTMASK, 0, ENM_CHANGE);
+  bool after_cr = false;
+  SetWindowTextW(editor, control_lines(request.text, after_cr).c_str());
   return editor;
 }
 
@@ -75,46 +119,43 @@ bool Win32Backend::editor_notice(const ControlNotice& notice) {
 }
 
 std::u16string Win32Backend::editor_text(HWND editor) const {
-  GETTEXTLENGTHEX length_request{GTL_NUMCHARS | GTL_PRECISE, 1200};
-  auto length = static_cast<long>(
-      SendMessageW(editor, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length_request), 0));
-  if (length <= 0) return {};
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  GETTEXTEX request{};
-  request.cb = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-  request.flags = GT_DEFAULT;
-  request.codepage = 1200;  // UTF-16
-  auto copied = static_cast<std::size_t>(SendMessageW(editor, EM_GETTEXTEX,
-                                                      reinterpret_cast<WPARAM>(&request),
-                                                      reinterpret_cast<LPARAM>(text.data())));
-  text.resize(std::min(copied, text.size()));
-  return with_crlf(from_wide(text));
+  std::u16string text;
+  EditorTextReader reader([editor] { return editor; });
+  while (reader.read(kReadSize, [&text](std::u16string_view piece) { text += piece; })) {}
+  return text;
 }
 
-// Streamed out a buffer at a time, so that a large text is never copied whole.
-void Win32Backend::read_editor_text(HWND editor, const TextPieceHandler& take) const {
-  CrLfPieceWriter writer(take, false);
-  StreamedText streamed{writer, {}, {}};
-  EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&streamed), 0, take_streamed_text};
-  SendMessageW(editor, EM_STREAMOUT, SF_TEXT | SF_UNICODE, reinterpret_cast<LPARAM>(&stream));
-  if (streamed.failure) std::rethrow_exception(streamed.failure);
-  writer.finish();
+std::unique_ptr<ControlTextReader> Win32Backend::editor_reader(NativeHandle editor) const {
+  return std::make_unique<EditorTextReader>([this, editor] { return hwnd(editor); });
 }
 
-void Win32Backend::set_editor_text(HWND editor, std::u16string_view text) {
-  LRESULT mask = SendMessageW(editor, EM_GETEVENTMASK, 0, 0);
-  SendMessageW(editor, EM_SETEVENTMASK, 0, 0);
-  bool was_setting = setting_text_;
-  setting_text_ = true;
-  std::wstring wide = to_wide(text);
-  SETTEXTEX request{ST_DEFAULT | ST_UNICODE, 1200};
-  SendMessageW(editor, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&request),
-               reinterpret_cast<LPARAM>(wide.c_str()));
+void Win32Backend::set_editor_text(ControlInfo& editor, std::u16string_view text) {
+  editor.appended_cr = false;
+  SetWindowTextW(editor.hwnd, control_lines(text, editor.appended_cr).c_str());
+  SendMessageW(editor.hwnd, EM_EMPTYUNDOBUFFER, 0, 0);
   // The caret to the start and the view to the first line.
-  SendMessageW(editor, EM_SETSEL, 0, 0);
-  SendMessageW(editor, EM_SCROLLCARET, 0, 0);
-  setting_text_ = was_setting;
-  SendMessageW(editor, EM_SETEVENTMASK, 0, mask);
+  SendMessageW(editor.hwnd, EM_SETSEL, 0, 0);
+  SendMessageW(editor.hwnd, EM_SCROLLCARET, 0, 0);
+}
+
+// At the end, without an undo step; the user's selection and first line are put back before
+// the control paints again.
+void Win32Backend::append_editor_text(ControlInfo& editor, std::u16string_view text) {
+  std::wstring lines = control_lines(text, editor.appended_cr);
+  if (lines.empty()) return;
+  HWND hwnd = editor.hwnd;
+  DWORD start = 0, end = 0;
+  SendMessageW(hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  LRESULT first_line = SendMessageW(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0);
+  SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
+  int length = GetWindowTextLengthW(hwnd);
+  SendMessageW(hwnd, EM_SETSEL, length, length);
+  SendMessageW(hwnd, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(lines.c_str()));
+  SendMessageW(hwnd, EM_SETSEL, start, end);
+  LRESULT moved = SendMessageW(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0) - first_line;
+  if (moved != 0) SendMessageW(hwnd, EM_LINESCROLL, 0, -moved);
+  SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(hwnd, nullptr, FALSE);
 }
 
 }  // namespace ambrel

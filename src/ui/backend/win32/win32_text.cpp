@@ -11,21 +11,6 @@ std::u16string window_text(HWND hwnd) {
   return from_wide(text);
 }
 
-std::u16string with_crlf(std::u16string_view text) {
-  std::u16string result;
-  result.reserve(text.size() + text.size() / 16);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char16_t unit = text[i];
-    if (unit == u'\r' || unit == u'\n') {
-      result += u"\r\n";
-      if (unit == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-    } else {
-      result += unit;
-    }
-  }
-  return result;
-}
-
 std::wstring link_markup(std::u16string_view caption) {
   std::wstring markup = L"<a>";
   for (char16_t unit : caption) {

@@ -20,9 +20,6 @@ inline std::u16string from_wide(std::wstring_view text) {
 // A window's whole text (a control's caption, a window's title).
 std::u16string window_text(HWND hwnd);
 
-// Every CR LF, lone CR and lone LF as CR LF: an editor gives its text back this way.
-std::u16string with_crlf(std::u16string_view text);
-
 // A link control's markup: the caption inside one anchor, without the characters the markup
 // would take as its own.
 std::wstring link_markup(std::u16string_view caption);

@@ -1,4 +1,4 @@
-// The view family on Win32: the code editor is the rich-text editor, the web page a static
+// The view family on Win32: the code editor is the multi-line edit control, the web page a static
 // text, the calendar a month calendar, the hyperlink a link control showing its caption as
 // markup and reporting a click or Enter on it as command Click.
 
@@ -65,7 +65,7 @@ std::u16string Win32Backend::family_text(ViewKind kind, const ControlInfo& contr
 bool Win32Backend::set_family_text(ViewKind kind, ControlInfo& control, std::u16string_view text) {
   switch (kind) {
     case ViewKind::CodeEditor:
-      set_editor_text(control.hwnd, text);
+      set_editor_text(control, text);
       return true;
     case ViewKind::HyperLink:
       control.link_caption = std::u16string(text);

@@ -322,6 +322,13 @@ LRESULT Win32Backend::top_level_message(HWND hwnd, UINT message, WPARAM wparam, 
       if (window->timers.contains(static_cast<int>(wparam)) && sink_)
         sink_->on_timer(handle, static_cast<int>(wparam));
       return 0;
+    case WM_SETCURSOR:
+      // Asked first for every child that leaves its pointer to the default handling.
+      if (busy_pointer_shown_ && LOWORD(lparam) == HTCLIENT) {
+        SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_APPSTARTING)));
+        return TRUE;
+      }
+      break;
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
       if (window->minimum.width > 0 || window->minimum.height > 0) {

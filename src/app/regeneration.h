@@ -1,0 +1,78 @@
+#pragma once
+
+// The output kept to the newest input. Declarations are computed on one worker thread while
+// the window goes on; a new input (a paste, a clear, a load, the user's edit) stops the
+// generation that runs, and a result reaches the output only while its input is the newest,
+// on the user-interface thread, through the event wait. A pasted or loaded text fills the
+// input editor over idle turns meanwhile. The pointer shows the program busy while either
+// runs for more than kBusyDelay.
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "app/declaration_worker.h"
+#include "app/editor_feed.h"
+#include "app/input_fill.h"
+#include "app/text_source.h"
+
+namespace ambrel {
+
+// The events the worker posts; the object is the job's number.
+inline constexpr int kEventDeclarationsReady = 13200;  // data: the declarations text
+inline constexpr int kEventInputWanted = 13201;        // the job reads the input editor
+
+// The regeneration timer of the main window.
+inline constexpr int kRegenerationTimer = 117;
+inline constexpr int kRegenerationDelay = 1000;
+inline constexpr int kBusyDelay = 300;
+
+class Regeneration {
+ public:
+  // Works on the gadgets of the dialog the main window was opened into.
+  explicit Regeneration(std::int32_t dialog);
+  // Stops the generation and the fill.
+  ~Regeneration();
+  Regeneration(const Regeneration&) = delete;
+  Regeneration& operator=(const Regeneration&) = delete;
+
+  // The user changed the input: the running generation stops, and the timer starts again.
+  void input_edited();
+  // Removes the timer and declares the input editor's text.
+  void from_input();
+  // Removes the timer, replaces the input with a text and declares it at once: the fill reads
+  // the text from `shown`, the worker from `declared`.
+  void replace_input(std::unique_ptr<TextSource> shown, std::shared_ptr<TextSource> declared);
+  // Removes the timer and empties the input and the output at once.
+  void clear();
+  // Acts on an event the worker posted; false for any other code.
+  bool take_event(int code);
+  // Whether a generation or a fill runs.
+  bool working() const { return running_job_ != 0 || fill_ != nullptr; }
+
+ private:
+  int gadget(std::u16string_view name) const;
+  int main_window() const;
+  // The number of the next job (never 0).
+  int next_job();
+  // Starts job `job` on `source`; none runs before.
+  void run_job(int job, std::shared_ptr<TextSource> source);
+  // Stops the generation that runs, if any: its result will not be shown.
+  void stop_job();
+  void show_declarations(const std::u16string& declarations);
+  void fill_done();
+  void serve_input();
+  // The busy pointer and the backend's wait for posts follow what runs.
+  void follow_work();
+
+  std::int32_t dialog_;
+  int last_job_ = 0;
+  int running_job_ = 0;               // 0 when no generation runs
+  std::shared_ptr<EditorFeed> feed_;  // the running job's, when it reads the input editor
+  bool feed_asked_ = false;           // and it asked while the fill ran
+  std::unique_ptr<InputFill> fill_;
+  bool busy_ = false;
+  DeclarationWorker worker_;  // last: it stops before the rest goes
+};
+
+}  // namespace ambrel

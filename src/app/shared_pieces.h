@@ -1,0 +1,33 @@
+#pragma once
+
+// A text held in pieces that several readers share (the worker that declares it and the fill
+// that puts it into the input editor): a piece goes once every reader has passed it.
+
+#include <cstddef>
+#include <deque>
+#include <memory>
+#include <string>
+
+#include "app/text_source.h"
+
+namespace ambrel {
+
+using SharedPiece = std::shared_ptr<const std::u16string>;
+using SharedPieces = std::deque<SharedPiece>;
+
+// Pieces of about `size` units (at least 2), never cut between a CR and its LF nor within a
+// surrogate pair.
+SharedPieces cut_into_pieces(std::u16string_view text, std::size_t size);
+
+// One reader's pass over the pieces: it lets go of each as it moves on.
+class SharedPiecesSource final : public TextSource {
+ public:
+  explicit SharedPiecesSource(SharedPieces pieces) : pieces_(std::move(pieces)) {}
+  bool next(std::u16string_view& piece) override;
+
+ private:
+  SharedPieces pieces_;
+  SharedPiece current_;
+};
+
+}  // namespace ambrel

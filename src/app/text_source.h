@@ -1,0 +1,20 @@
+#pragma once
+
+// A text handed out one piece after another: to the worker that declares it, or to the fill
+// that puts it into the input editor. Each source is read on one thread.
+
+#include <string_view>
+
+namespace ambrel {
+
+class TextSource {
+ public:
+  virtual ~TextSource() = default;
+  // Points `piece` at the next piece (possibly empty), valid until the next call; false once
+  // the text has ended, or the source was stopped.
+  virtual bool next(std::u16string_view& piece) = 0;
+  // Any thread: a next() that waits, or the next one, returns false soon.
+  virtual void stop() {}
+};
+
+}  // namespace ambrel
