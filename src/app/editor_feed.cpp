@@ -42,9 +42,8 @@ void EditorFeed::serve() {
   bool ended = false;
   while (!ended && waiting + read.size() < kSlicesAhead) {
     std::u16string slice;
-    ended = !reader_ || !reader_->read(kSliceUnits, [&slice](std::u16string_view piece) {
-      slice += piece;
-    });
+    ended = !reader_ ||
+            !reader_->read(kSliceUnits, [&slice](std::u16string_view piece) { slice += piece; });
     if (!slice.empty()) read.push_back(std::move(slice));
   }
   {
