@@ -65,14 +65,7 @@ trap cleanup EXIT
 
 seconds() { awk -v ms="$1" 'BEGIN { printf "%.2f", ms / 1000 }'; }
 
-# --- The watch log: the longest stretch in milliseconds without an answered ping between two
-# times, counting from FROM to the first answer and from the last answer to TO.
-longest_gap() {
-  awk -v from="$1" -v to="$2" '
-    $1 == "ping" && $3 >= from && $3 <= to { if ($3 - last > gap) gap = $3 - last; last = $3 }
-    BEGIN { last = from; gap = 0 }
-    END { if (to - last > gap) gap = to - last; print gap }' "$work/watch.log"
-}
+# --- The watch log ($work/watch.log; longest_gap is in e2e_lib.sh).
 # Answered every ping for the last second.
 answering() {
   local now

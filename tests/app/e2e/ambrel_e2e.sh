@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Drives the real ambrel binary on a private X server as a user would: types, clicks, uses
 # the clipboard and the open-file dialog, closes the window. Every wait is bounded.
-# Files are dropped with a real drag from DRAG_SOURCE (a small Qt program of the tests).
-# Usage: ambrel_e2e.sh AMBREL AMBREL_DIALOG AMBREL_GEN DRAG_SOURCE SCREENSHOT_DIR
+# Files are dropped with a real drag from DRAG_SOURCE (a small Qt program of the tests);
+# WINDOW_WATCH sends the window manager's ping while a large document is declared.
+# Usage: ambrel_e2e.sh AMBREL AMBREL_DIALOG AMBREL_GEN DRAG_SOURCE WINDOW_WATCH SCREENSHOT_DIR
 set -euo pipefail
-[ $# -eq 5 ] || { echo "usage: $0 AMBREL AMBREL_DIALOG AMBREL_GEN DRAG_SOURCE SCREENSHOT_DIR" >&2; exit 2; }
-ambrel=$1 ambrel_dialog=$2 ambrel_gen=$3 drag_source=$4 shots=$5
+usage="usage: $0 AMBREL AMBREL_DIALOG AMBREL_GEN DRAG_SOURCE WINDOW_WATCH SCREENSHOT_DIR"
+[ $# -eq 6 ] || { echo "$usage" >&2; exit 2; }
+ambrel=$1 ambrel_dialog=$2 ambrel_gen=$3 drag_source=$4 window_watch=$5 shots=$6
 title='Ambrel v.1.0.0.7'
 work=$(mktemp -d)
 e2e_label=e2e program_log=$work/ambrel.log layout=$work/layout.txt click_settle=0.15
@@ -177,9 +179,42 @@ answer=$(drop_on txtOut 50 50 "$work/drop1.xml")
 copy_all_gives "$work/drop.expected" || fail "a refused drop changed the output"
 step "a drop outside the input frame was refused"
 
-# --- The close box ends the program with exit status 0.
+# --- A paste of 20 MB: the window answers the window manager's pings while the document is
+# declared (it stalled for over a second when the declaring held it), and Copy all then gives
+# exactly ambrel-gen's output.
+catalogue() {
+  awk -v records="$1" 'BEGIN {
+    print "<catalog>"
+    for (i = 0; i < records; i++)
+      printf "  <book id=\"%d\"><title>Title %d</title><price>%d.5</price><count>%d</count></book>\n", i, i, i, i
+    print "</catalog>"
+  }'
+}
+catalogue 250000 >"$work/large.xml"
+"$ambrel_gen" "$work/large.xml" >"$work/large.expected" || fail "ambrel-gen failed on the large document"
+timeout 10 xclip -i -selection clipboard <"$work/large.xml" >/dev/null 2>&1
+"$window_watch" "$window" 15 >"$work/watch.log" 2>"$work/watch.err" &
+watch_pid=$!
+pids+=("$watch_pid")
+sleep 0.5
+pasted_at=$(now_ms)
+click cmdPaste
+wait_for 60 copy_all_gives "$work/large.expected" || fail "a 20 MB paste did not yield ambrel-gen's output"
+declared_at=$(now_ms)
+kill "$watch_pid" 2>/dev/null || true
+wait "$watch_pid" 2>/dev/null || true
+gap=$(longest_gap "$pasted_at" "$declared_at")
+((gap < 1000)) || fail "the window answered no ping for $gap ms while a 20 MB paste was declared"
+step "a 20 MB paste declared after $((declared_at - pasted_at)) ms, the longest unanswered ping $gap ms"
+
+# --- The close box ends the program with exit status 0, even while a 200 MB file loads.
+catalogue 2500000 >"$work/huge.xml"
+click cmdFile
+choose_in_open_dialog "Read XML from file" "$work/huge.xml" 10
+sleep 0.5
+closed_at=$(now_ms)
 wmctrl -i -c "$window"
-wait_for 10 test -s "$work/status" || fail "the program did not end after the close request"
+wait_for 5 test -s "$work/status" || fail "the program did not end after the close request"
 status=$(cat "$work/status")
 [ "$status" = 0 ] || fail "exit status $status"
-step "the close box ended the program with exit status 0"
+step "the close box ended the program during a 200 MB load after $(($(now_ms) - closed_at)) ms with exit status 0"

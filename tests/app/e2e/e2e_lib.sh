@@ -49,6 +49,16 @@ start_display() {
   wait_for 10 wmctrl -m || fail "openbox did not start on $DISPLAY: $(cat "$work/openbox.log" "$work/xvfb.log")"
 }
 
+# The log of a window watcher ($work/watch.log, lines "ping SENT ANSWERED"): the longest
+# stretch in milliseconds without an answered ping between two times, counting from FROM to
+# the first answer and from the last answer to TO.
+longest_gap() {
+  awk -v from="$1" -v to="$2" '
+    $1 == "ping" && $3 >= from && $3 <= to { if ($3 - last > gap) gap = $3 - last; last = $3 }
+    BEGIN { last = from; gap = 0 }
+    END { if (to - last > gap) gap = to - last; print gap }' "$work/watch.log"
+}
+
 find_titled() { xdotool search --onlyvisible --name "^${1//./\\.}\$" | head -n1; }
 titled_shown() { [ -n "$(find_titled "$1")" ]; }
 titled_gone() { ! titled_shown "$1"; }

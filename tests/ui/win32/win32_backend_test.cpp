@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -91,17 +92,18 @@ TEST_F(Win32BackendTest, AnEditorReportsTheUsersEditsOnly) {
 }
 
 TEST_F(Win32BackendTest, TextReadInPiecesIsTheWholeText) {
+  // Slices of an odd size, so that their ends fall within line ends and surrogate pairs.
   auto read = [this](NativeHandle control) {
     std::u16string joined;
-    backend.read_control_text(control, [&joined](std::u16string_view piece) {
+    std::unique_ptr<ControlTextReader> reader = backend.read_control_text(control);
+    while (reader->read(997, [&joined](std::u16string_view piece) {
       EXPECT_FALSE(piece.empty());
       joined += piece;
-    });
+    })) {}
     return joined;
   };
   NativeHandle editor = add(ControlKind::Editor);
   EXPECT_EQ(read(editor), u"");
-  // Long enough for many stream buffers, whose ends fall within line ends and surrogate pairs.
   std::u16string text;
   for (int i = 0; text.size() < 100000; ++i) {
     text += u"<x a=\"\U0001F600\">" + std::u16string(i % 7, u'y') + u"</x>\r\n";
@@ -112,6 +114,27 @@ TEST_F(Win32BackendTest, TextReadInPiecesIsTheWholeText) {
   SendMessageW(backend.hwnd(editor), WM_CHAR, L'x', 0);
   EXPECT_EQ(read(editor), backend.control_text(editor));
   EXPECT_EQ(read(add(ControlKind::Button, u"caption")), u"caption");
+}
+
+TEST_F(Win32BackendTest, AppendedTextIsTheProgramsAndKeepsTheUsersPlace) {
+  NativeHandle editor = add(ControlKind::Editor);
+  HWND hwnd = backend.hwnd(editor);
+  backend.set_control_text(editor, u"ab");
+  SendMessageW(hwnd, EM_SETSEL, 1, 2);
+  settle();
+  // A CR at the end of one addition and an LF at the start of the next make one line end.
+  backend.append_control_text(editor, u"c\r");
+  backend.append_control_text(editor, u"\nd\ne");
+  settle();
+  EXPECT_TRUE(sink.commands.empty());
+  EXPECT_EQ(backend.control_text(editor), u"abc\r\nd\r\ne");
+  DWORD start = 0, end = 0;
+  SendMessageW(hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 1u);
+  EXPECT_EQ(end, 2u);
+  // The user cannot undo what the program added.
+  SendMessageW(hwnd, EM_UNDO, 0, 0);
+  EXPECT_EQ(backend.control_text(editor), u"abc\r\nd\r\ne");
 }
 
 TEST_F(Win32BackendTest, TabGoesToTheUiLayerBeforeTheEditor) {
