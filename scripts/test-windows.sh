@@ -34,6 +34,9 @@ DISPLAY=$AMBREL_WINE_DISPLAY openbox --sm-disable >/dev/null 2>&1 &
 display_pids=("$!" "${display_pids[@]}")
 for _ in $(seq 50); do DISPLAY=$AMBREL_WINE_DISPLAY wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
 wine_prefix "$out/wine"
+# The end-to-end test pings the window with the Linux build's watcher, when there is one.
+watch=$(dirname "$linux_gen")/e2e_window_watch
+[ -x "$watch" ] && export AMBREL_WINDOW_WATCH=$(cd "$(dirname "$watch")" && pwd)/e2e_window_watch
 (cd "$out/build" && ctest --output-on-failure -j"$(nproc)" --timeout 600)
 wine_end
 

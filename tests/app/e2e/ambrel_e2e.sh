@@ -182,14 +182,6 @@ step "a drop outside the input frame was refused"
 # --- A paste of 20 MB: the window answers the window manager's pings while the document is
 # declared (it stalled for over a second when the declaring held it), and Copy all then gives
 # exactly ambrel-gen's output.
-catalogue() {
-  awk -v records="$1" 'BEGIN {
-    print "<catalog>"
-    for (i = 0; i < records; i++)
-      printf "  <book id=\"%d\"><title>Title %d</title><price>%d.5</price><count>%d</count></book>\n", i, i, i, i
-    print "</catalog>"
-  }'
-}
 catalogue 250000 >"$work/large.xml"
 "$ambrel_gen" "$work/large.xml" >"$work/large.expected" || fail "ambrel-gen failed on the large document"
 timeout 10 xclip -i -selection clipboard <"$work/large.xml" >/dev/null 2>&1

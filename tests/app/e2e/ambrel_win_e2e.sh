@@ -3,7 +3,9 @@
 # X clipboard and the Win32 open-file dialog, closes the window. Every wait is bounded.
 # Usage: ambrel_win_e2e.sh AMBREL_EXE AMBREL_DIALOG_EXE AMBREL_GEN_EXE CLIPBOARD_TEXT_EXE SCREENSHOT_DIR
 # Uses a Wine prefix of its own under SCREENSHOT_DIR, whose session (desktop, clipboard)
-# lives on this test's display and ends with it.
+# lives on this test's display and ends with it. With AMBREL_WINDOW_WATCH set to the Linux
+# build's e2e_window_watch, the window is sent the window manager's ping while a large paste
+# is declared.
 set -euo pipefail
 [ $# -eq 5 ] || { echo "usage: $0 AMBREL_EXE AMBREL_DIALOG_EXE AMBREL_GEN_EXE CLIPBOARD_TEXT_EXE SCREENSHOT_DIR" >&2; exit 2; }
 ambrel=$1 ambrel_dialog=$2 ambrel_gen=$3 clipboard_text=$4 shots=$5
@@ -110,6 +112,32 @@ choose_in_open_dialog "Read XML from file" "$(winepath -w "$work/chosen.xml" 2>/
 copy_all_gives "$work/opened.expected" || fail "Open did not load the chosen file at once"
 import -window root "$shots/ambrel_win_e2e.png" || fail "no screenshot"
 step "Open ... loaded the chosen file; screenshot saved as $shots/ambrel_win_e2e.png"
+
+# --- A paste of 20 MB is declared as ambrel-gen.exe declares it, the window answering.
+catalogue 250000 >"$work/large.xml"
+wine "$ambrel_gen" "$(winepath -w "$work/large.xml" 2>/dev/null)" >"$work/large.expected" 2>/dev/null ||
+  fail "ambrel-gen.exe failed on the large document"
+timeout 10 xclip -i -selection clipboard <"$work/large.xml" >/dev/null 2>&1
+watch_pid=''
+if [ -n "${AMBREL_WINDOW_WATCH:-}" ]; then
+  "$AMBREL_WINDOW_WATCH" "$window" 15 >"$work/watch.log" 2>"$work/watch.err" &
+  watch_pid=$!
+  pids+=("$watch_pid")
+  sleep 0.5
+fi
+pasted_at=$(now_ms)
+click cmdPaste
+wait_for 120 copy_all_gives "$work/large.expected" || fail "a 20 MB paste did not yield ambrel-gen.exe's output"
+declared_at=$(now_ms)
+if [ -n "$watch_pid" ]; then
+  kill "$watch_pid" 2>/dev/null || true
+  wait "$watch_pid" 2>/dev/null || true
+  gap=$(longest_gap "$pasted_at" "$declared_at")
+  ((gap < 2000)) || fail "the window answered no ping for $gap ms while a 20 MB paste was declared"
+  step "a 20 MB paste declared after $((declared_at - pasted_at)) ms, the longest unanswered ping $gap ms"
+else
+  step "a 20 MB paste declared after $((declared_at - pasted_at)) ms (no ping watcher given)"
+fi
 
 # --- The close box ends the program with exit status 0.
 wmctrl -i -c "$window"

@@ -49,6 +49,16 @@ start_display() {
   wait_for 10 wmctrl -m || fail "openbox did not start on $DISPLAY: $(cat "$work/openbox.log" "$work/xvfb.log")"
 }
 
+# A catalogue of $1 records, about 80 bytes each.
+catalogue() {
+  awk -v records="$1" 'BEGIN {
+    print "<catalog>"
+    for (i = 0; i < records; i++)
+      printf "  <book id=\"%d\"><title>Title %d</title><price>%d.5</price><count>%d</count></book>\n", i, i, i, i
+    print "</catalog>"
+  }'
+}
+
 # The log of a window watcher ($work/watch.log, lines "ping SENT ANSWERED"): the longest
 # stretch in milliseconds without an answered ping between two times, counting from FROM to
 # the first answer and from the last answer to TO.
