@@ -8,10 +8,9 @@
 #include <string>
 
 #include "app/application.h"
-#include "app/commands.h"
 #include "dialog/dialog.h"
+#include "settle_commands.h"
 #include "ui/backend/headless/headless_backend.h"
-#include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/window.h"
 
@@ -48,11 +47,8 @@ class AppTest : public ::testing::Test {
     application_run_loop();
   }
 
-  // Runs the event loop until what the commands started (a generation, the filling of the
-  // input) is done; the virtual clock stands still meanwhile. Not from inside a scheduled action.
-  void settle() {
-    while (commands_working()) application_take_event(window_wait_event_forever());
-  }
+  // The virtual clock stands still meanwhile. Not from inside a scheduled action.
+  void settle() { settle_commands(); }
 
   // Clicks a button of the main window.
   void click(std::u16string_view name) {

@@ -22,11 +22,10 @@
 #include <fstream>
 
 #include "app/application.h"
-#include "app/commands.h"
 #include "dialog/dialog.h"
 #include "generator/generator.h"
+#include "settle_commands.h"
 #include "ui/backend/qt/qt_backend.h"
-#include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/window.h"
 
@@ -82,7 +81,7 @@ class AppQtTest : public ::testing::Test {
   void paste_and_focus(std::u16string_view name) {
     QApplication::clipboard()->setText("<r/>");
     qobject_cast<QPushButton*>(widget(u"cmdPaste"))->click();
-    settle();
+    settle_commands();
     qt->widget(window_handle(dialog_window(application_dialog())))->activateWindow();
     widget(name)->setFocus(Qt::MouseFocusReason);
     QApplication::processEvents();
@@ -93,16 +92,6 @@ class AppQtTest : public ::testing::Test {
     QApplication::sendEvent(receiver, &tab);
   }
 
-  // Handles what is queued and waits until what the commands started (a generation, the
-  // filling of the input) is done.
-  static void settle() {
-    for (;;) {
-      int code = window_wait_event(commands_working() ? 10 : 0);
-      if (code == 0 && !commands_working()) return;
-      application_take_event(code);
-    }
-  }
-
   QtBackend* qt = nullptr;
   fs::path directory;
 };
@@ -110,7 +99,7 @@ class AppQtTest : public ::testing::Test {
 TEST_F(AppQtTest, ThreeDroppedFilesLoadOnlyTheFirst) {
   QString first = write("first.xml", "<first><v>1</v></first>");
   drop_on_input_frame({first, write("second.xml", "<second/>"), write("third.xml", "<third/>")});
-  settle();
+  settle_commands();
   EXPECT_EQ(text(u"txtIn"), "<first><v>1</v></first>");
   // The gadget answers the editor's text with CR LF, as generated.
   EXPECT_EQ(get_gadget_text(dialog_gadget(application_dialog(), u"txtOut")),
@@ -121,11 +110,11 @@ TEST_F(AppQtTest, ThreeDroppedFilesLoadOnlyTheFirst) {
 TEST_F(AppQtTest, DirectoriesMissingAndEmptyFilesChangeNothing) {
   QString empty = write("empty.xml", "");
   drop_on_input_frame({QString::fromStdString(directory.string())});
-  settle();
+  settle_commands();
   drop_on_input_frame({QString::fromStdString((directory / "missing.xml").string())});
-  settle();
+  settle_commands();
   drop_on_input_frame({empty});
-  settle();
+  settle_commands();
   EXPECT_EQ(text(u"txtIn"), "");
   EXPECT_FALSE(widget(u"cmdCopyAll")->isEnabled());
 }
@@ -133,7 +122,7 @@ TEST_F(AppQtTest, DirectoriesMissingAndEmptyFilesChangeNothing) {
 TEST_F(AppQtTest, PasteAndCopyAllUseTheSystemClipboard) {
   QApplication::clipboard()->setText("<r><x>1</x><x>2</x></r>");
   qobject_cast<QPushButton*>(widget(u"cmdPaste"))->click();
-  settle();
+  settle_commands();
   EXPECT_EQ(text(u"txtIn"), "<r><x>1</x><x>2</x></r>");
   EXPECT_TRUE(widget(u"cmdCopyAll")->isEnabled());
   QApplication::clipboard()->setText("other");
@@ -141,7 +130,7 @@ TEST_F(AppQtTest, PasteAndCopyAllUseTheSystemClipboard) {
   EXPECT_EQ(QApplication::clipboard()->text().toStdU16String(),
             generate_declarations(u"<r><x>1</x><x>2</x></r>"));
   qobject_cast<QPushButton*>(widget(u"cmdClear"))->click();
-  settle();
+  settle_commands();
   EXPECT_EQ(text(u"txtIn"), "");
   EXPECT_EQ(text(u"txtOut"), "");
   EXPECT_FALSE(widget(u"cmdCopyAll")->isEnabled());

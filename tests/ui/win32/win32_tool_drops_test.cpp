@@ -14,6 +14,7 @@
 #include "dialog/dialog.h"
 #include "file_list_data.h"
 #include "generator/generator.h"
+#include "settle_commands.h"
 #include "ui/backend/win32/win32_backend.h"
 #include "ui/backend/win32/win32_drop_target.h"
 #include "ui/gadget.h"
@@ -47,8 +48,8 @@ class Win32ToolDropsTest : public ::testing::Test {
     return scratch_.write(path, bytes);
   }
 
-  // Drops the file on the middle of the input frame, then lets the tool take the drop: the
-  // close request posted after it ends the event loop once the drop is handled.
+  // Drops the file on the middle of the input frame, then lets the tool take the drop and do
+  // what it starts.
   void drop(const std::wstring& file) {
     NativeHandle window = window_handle(dialog_window(application_dialog()));
     RECT frame{};
@@ -62,8 +63,7 @@ class Win32ToolDropsTest : public ::testing::Test {
     effect = DROPEFFECT_COPY;
     target->Drop(&data, 0, middle, &effect);
     target->Release();
-    PostMessageW(win32->hwnd(window), WM_CLOSE, 0, 0);
-    application_run_loop();
+    settle_commands();
   }
 
   Win32Backend* win32 = nullptr;

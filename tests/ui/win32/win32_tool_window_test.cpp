@@ -97,8 +97,8 @@ class Win32ToolWindowTest : public ::testing::Test {
 TEST_F(Win32ToolWindowTest, OpensAt500By500WithRealControls) {
   EXPECT_EQ(client_of(window), (Size{500, 500}));
   EXPECT_TRUE(IsWindowVisible(window));
-  EXPECT_TRUE(has_class(control(u"txtIn"), L"RICHEDIT50W"));
-  EXPECT_TRUE(has_class(control(u"txtOut"), L"RICHEDIT50W"));
+  EXPECT_TRUE(has_class(control(u"txtIn"), L"Edit"));
+  EXPECT_TRUE(has_class(control(u"txtOut"), L"Edit"));
   EXPECT_TRUE(has_class(control(u"cmdFile"), L"Button"));
   EXPECT_TRUE(has_class(control(u"frameIn"), L"Button"));
   EXPECT_EQ(GetWindowLongW(control(u"frameIn"), GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);
