@@ -185,16 +185,12 @@ step "a drop outside the input frame was refused"
 catalogue 250000 >"$work/large.xml"
 "$ambrel_gen" "$work/large.xml" >"$work/large.expected" || fail "ambrel-gen failed on the large document"
 timeout 10 xclip -i -selection clipboard <"$work/large.xml" >/dev/null 2>&1
-"$window_watch" "$window" 15 >"$work/watch.log" 2>"$work/watch.err" &
-watch_pid=$!
-pids+=("$watch_pid")
-sleep 0.5
+start_ping_watch "$window_watch"
 pasted_at=$(now_ms)
 click cmdPaste
 wait_for 60 copy_all_gives "$work/large.expected" || fail "a 20 MB paste did not yield ambrel-gen's output"
 declared_at=$(now_ms)
-kill "$watch_pid" 2>/dev/null || true
-wait "$watch_pid" 2>/dev/null || true
+stop_ping_watch
 gap=$(longest_gap "$pasted_at" "$declared_at")
 ((gap < 1000)) || fail "the window answered no ping for $gap ms while a 20 MB paste was declared"
 step "a 20 MB paste declared after $((declared_at - pasted_at)) ms, the longest unanswered ping $gap ms"

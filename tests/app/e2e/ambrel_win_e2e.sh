@@ -118,20 +118,13 @@ catalogue 250000 >"$work/large.xml"
 wine "$ambrel_gen" "$(winepath -w "$work/large.xml" 2>/dev/null)" >"$work/large.expected" 2>/dev/null ||
   fail "ambrel-gen.exe failed on the large document"
 timeout 10 xclip -i -selection clipboard <"$work/large.xml" >/dev/null 2>&1
-watch_pid=''
-if [ -n "${AMBREL_WINDOW_WATCH:-}" ]; then
-  "$AMBREL_WINDOW_WATCH" "$window" 15 >"$work/watch.log" 2>"$work/watch.err" &
-  watch_pid=$!
-  pids+=("$watch_pid")
-  sleep 0.5
-fi
+[ -n "${AMBREL_WINDOW_WATCH:-}" ] && start_ping_watch "$AMBREL_WINDOW_WATCH"
 pasted_at=$(now_ms)
 click cmdPaste
 wait_for 120 copy_all_gives "$work/large.expected" || fail "a 20 MB paste did not yield ambrel-gen.exe's output"
 declared_at=$(now_ms)
-if [ -n "$watch_pid" ]; then
-  kill "$watch_pid" 2>/dev/null || true
-  wait "$watch_pid" 2>/dev/null || true
+if [ -n "${AMBREL_WINDOW_WATCH:-}" ]; then
+  stop_ping_watch
   gap=$(longest_gap "$pasted_at" "$declared_at")
   ((gap < 2000)) || fail "the window answered no ping for $gap ms while a 20 MB paste was declared"
   step "a 20 MB paste declared after $((declared_at - pasted_at)) ms, the longest unanswered ping $gap ms"

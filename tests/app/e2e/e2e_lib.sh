@@ -59,6 +59,19 @@ catalogue() {
   }'
 }
 
+# Runs the window watcher $1 on $window, pinging it every 15 ms into $work/watch.log, until
+# stop_ping_watch.
+start_ping_watch() {
+  "$1" "$window" 15 >"$work/watch.log" 2>"$work/watch.err" &
+  watch_pid=$!
+  pids+=("$watch_pid")
+  sleep 0.5
+}
+stop_ping_watch() {
+  kill "$watch_pid" 2>/dev/null || true
+  wait "$watch_pid" 2>/dev/null || true
+}
+
 # The log of a window watcher ($work/watch.log, lines "ping SENT ANSWERED"): the longest
 # stretch in milliseconds without an answered ping between two times, counting from FROM to
 # the first answer and from the last answer to TO.
