@@ -4,6 +4,8 @@
 // client size is the size the ui layer speaks of; controls are the standard and common
 // controls, the rich-text editor of Msftedit.dll and our own container and splitter classes.
 // Starts OLE (drops) and the common controls for the thread that makes it.
+// The ui layer speaks in 96-DPI units; each window is drawn at the density of its monitor
+// and follows it when the density changes, so that it looks the same at every scale.
 
 #include <windows.h>
 
@@ -15,6 +17,7 @@
 #include "ui/backend/backend.h"
 #include "ui/backend/control_tree_backend.h"
 #include "ui/backend/posted_tasks.h"
+#include "ui/geometry/dpi_scale.h"
 
 namespace ambrel {
 
@@ -118,8 +121,11 @@ class Win32Backend final : public ControlTreeBackend {
   // Focus changes of every control, through its subclass.
   void control_focus(HWND hwnd, bool gained);
   // The drop targets a window's OLE target routes to.
-  // The smallest visible drop target of the window whose rectangle holds the screen point.
+  // The smallest visible drop target of the window whose rectangle holds the screen point
+  // (in pixels).
   NativeHandle drop_target_at(NativeHandle window, Point screen) const;
+  // Between the ui layer's units and the pixels of the window or control.
+  DpiScale scale_of(NativeHandle handle) const;
 
  private:
   struct WindowInfo {
@@ -136,6 +142,7 @@ class Win32Backend final : public ControlTreeBackend {
     Point reported_position;
     bool active = false;
     Win32DropTarget* drop_target = nullptr;  // registered with OLE while it lives
+    int dpi = kUnitDpi;                      // the density it is drawn at
   };
   struct ControlInfo {
     HWND hwnd = nullptr;
@@ -241,6 +248,12 @@ class Win32Backend final : public ControlTreeBackend {
   // A panel's pages fill its page rectangle; only the current one shows.
   void show_current_page(NativeHandle panel);
   void report_geometry(WindowInfo& window);
+  // The font a control of the kind gets at the density.
+  HFONT control_font(ControlKind kind, int dpi) const;
+  // The window moved to a monitor of another density: its controls get the fonts of that
+  // density and are placed again at the same units, and the window takes the frame the
+  // system suggests (win32_window_density.cpp).
+  void follow_dpi_change(NativeHandle window, int dpi, const RECT& suggested);
   // Reports a button message, or a move when `moves` asks for them too; false for other
   // messages.
   bool report_mouse(NativeHandle target, UINT message, WPARAM wparam, LPARAM lparam, bool moves);

@@ -5,11 +5,35 @@
 #include <commctrl.h>
 
 #include "ui/backend/win32/win32_backend.h"
+#include "ui/backend/win32/win32_dpi.h"
 #include "ui/backend/win32/win32_fonts.h"
 #include "ui/backend/win32/win32_text.h"
 #include "ui/backend/win32/win32_window_classes.h"
 
 namespace ambrel {
+
+namespace {
+
+// Where a control is in its parent, in pixels.
+Rect placed_rect(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+}  // namespace
+
+DpiScale Win32Backend::scale_of(NativeHandle handle) const {
+  const WindowInfo* window = find_window(is_window(handle) ? handle : tree_.window_of(handle));
+  return DpiScale(window ? window->dpi : system_dpi());
+}
+
+// The editors hold code, whose columns line up in the fixed-width font.
+HFONT Win32Backend::control_font(ControlKind kind, int dpi) const {
+  bool code = kind == ControlKind::Editor || kind == ControlKind::CodeEditor;
+  return code ? fonts_->fixed(dpi) : fonts_->gui(dpi);
+}
 
 HWND Win32Backend::container_hwnd(NativeHandle parent) const {
   if (const ControlInfo* control = find_control(parent)) {
@@ -29,12 +53,12 @@ NativeHandle Win32Backend::create_control(const ControlRequest& request) {
       request.kind, [&](auto kind) { return make_window(kind, request, parent, info); });
   if (!control) return kNoHandle;
   info.hwnd = control;
-  if (request.kind != ControlKind::Editor && request.kind != ControlKind::CodeEditor) {
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->gui()), FALSE);
-  }
+  DpiScale scale = scale_of(request.parent);
+  SendMessageW(control, WM_SETFONT,
+               reinterpret_cast<WPARAM>(control_font(request.kind, scale.dpi())), FALSE);
   subclass_control(control, *this);
-  MoveWindow(control, request.geometry.x, request.geometry.y, request.geometry.width,
-             request.geometry.height, FALSE);
+  Rect geometry = scale.to_pixels(request.geometry);
+  MoveWindow(control, geometry.x, geometry.y, geometry.width, geometry.height, FALSE);
   place_new_control(control, request);
   ShowWindow(control, SW_SHOWNA);
   NativeHandle handle = tree_.add_control(request.kind, request.parent);
@@ -98,20 +122,18 @@ void Win32Backend::set_control_parent(NativeHandle handle, NativeHandle parent) 
 Rect Win32Backend::control_geometry(NativeHandle handle) const {
   const ControlInfo* control = find_control(handle);
   if (!control) return {};
-  RECT rect{};
-  GetWindowRect(control->hwnd, &rect);
-  MapWindowPoints(nullptr, GetParent(control->hwnd), reinterpret_cast<POINT*>(&rect), 2);
-  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+  return scale_of(handle).to_units(placed_rect(control->hwnd));
 }
 
 void Win32Backend::set_control_geometry(NativeHandle handle, Rect geometry) {
   ControlInfo* control = find_control(handle);
   if (!control) return;
-  Rect old = control_geometry(handle);
-  MoveWindow(control->hwnd, geometry.x, geometry.y, geometry.width, geometry.height, TRUE);
+  Rect old = placed_rect(control->hwnd);
+  Rect wanted = scale_of(handle).to_pixels(geometry);
+  MoveWindow(control->hwnd, wanted.x, wanted.y, wanted.width, wanted.height, TRUE);
   visit_control_family(tree_.kind(handle),
                        [&](auto kind) { after_geometry(kind, handle, *control); });
-  Rect now = control_geometry(handle);
+  Rect now = placed_rect(control->hwnd);
   if ((old.width != now.width || old.height != now.height) && sink_)
     sink_->on_control_resized(handle);
 }
