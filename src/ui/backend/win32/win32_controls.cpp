@@ -22,6 +22,17 @@ Rect placed_rect(HWND control) {
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
+// A moved control leaves its old place to the parent and what lies beneath it there, and a
+// group frame, which paints only its border, would keep the old border inside its new one:
+// both places are drawn again, with whatever overlaps them.
+void repaint_moved(HWND control, Rect old, Rect now) {
+  HWND parent = GetParent(control);
+  for (Rect area : {old, now}) {
+    RECT rect{area.x, area.y, area.x + area.width, area.y + area.height};
+    RedrawWindow(parent, &rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  }
+}
+
 }  // namespace
 
 DpiScale Win32Backend::scale_of(NativeHandle handle) const {
@@ -134,6 +145,7 @@ void Win32Backend::set_control_geometry(NativeHandle handle, Rect geometry) {
   visit_control_family(tree_.kind(handle),
                        [&](auto kind) { after_geometry(kind, handle, *control); });
   Rect now = placed_rect(control->hwnd);
+  if (now != old) repaint_moved(control->hwnd, old, now);
   if ((old.width != now.width || old.height != now.height) && sink_)
     sink_->on_control_resized(handle);
 }
