@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 #include <richedit.h>
 
 #include <string>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "ignoring_sink.h"
+#include "shown_pixels.h"
 #include "ui/backend/win32/win32_backend.h"
 
 namespace ambrel {
@@ -167,6 +169,75 @@ TEST_F(Win32BackendTest, TabGoesToTheUiLayerBeforeTheEditor) {
   settle();
   EXPECT_EQ(sink.tabs.size(), 2u);
   EXPECT_EQ(backend.control_text(editor), u"\t");
+}
+
+// What a window is asked of its keyboard cues (WM_CHANGEUISTATE: UIS_SET hides, UIS_CLEAR
+// shows), as long as it lives; Wine keeps no such state to ask for.
+class CueRequests {
+ public:
+  explicit CueRequests(HWND window) : window_(window) {
+    SetWindowSubclass(window_, record, 1, reinterpret_cast<DWORD_PTR>(this));
+  }
+  ~CueRequests() { RemoveWindowSubclass(window_, record, 1); }
+  CueRequests(const CueRequests&) = delete;
+  CueRequests& operator=(const CueRequests&) = delete;
+
+  // The last request: UIS_SET, UIS_CLEAR, or 0 for none yet.
+  int last = 0;
+
+ private:
+  static LRESULT CALLBACK record(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                 DWORD_PTR self) {
+    if (message == WM_CHANGEUISTATE && (HIWORD(wparam) & UISF_HIDEFOCUS))
+      reinterpret_cast<CueRequests*>(self)->last = LOWORD(wparam);
+    return DefSubclassProc(hwnd, message, wparam, lparam);
+  }
+  HWND window_;
+};
+
+// The focus frames show while the keyboard is in use: while Control, Shift or Alt is held
+// and after a Tab that moved the focus, until the window is left.
+TEST_F(Win32BackendTest, KeyboardCuesShowWhileTheKeyboardIsInUse) {
+  HWND hwnd = backend.hwnd(window);
+  CueRequests cues(hwnd);
+  NativeHandle button = add(ControlKind::Button, u"Go");
+  backend.set_focus(button);
+  settle();
+  for (UINT key : {VK_CONTROL, VK_SHIFT, VK_MENU}) {
+    SendMessageW(hwnd, WM_ACTIVATE, WA_INACTIVE, 0);
+    EXPECT_EQ(cues.last, UIS_SET) << key;
+    PostMessageW(backend.hwnd(button), key == VK_MENU ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 1);
+    settle();
+    EXPECT_EQ(cues.last, UIS_CLEAR) << key;
+  }
+  SendMessageW(hwnd, WM_ACTIVATE, WA_INACTIVE, 0);
+  PostMessageW(backend.hwnd(button), WM_KEYDOWN, 'A', 1);
+  settle();
+  EXPECT_EQ(cues.last, UIS_SET);
+  sink.take_tab = true;
+  PostMessageW(backend.hwnd(button), WM_KEYDOWN, VK_TAB, 1);
+  settle();
+  EXPECT_EQ(cues.last, UIS_CLEAR);
+}
+
+// An editor shows in its border that it has the focus, read-only or not.
+TEST_F(Win32BackendTest, AnEditorShowsTheFocusInItsBorder) {
+  ControlStyle read_only;
+  read_only.read_only = true;
+  read_only.tab_stop = true;
+  NativeHandle editor = add(ControlKind::Editor, u"text", read_only);
+  NativeHandle button = add(ControlKind::Button, u"Go");
+  backend.set_control_geometry(button, {250, 10, 80, 24});
+  backend.set_focus(button);
+  settle();
+  std::vector<std::uint32_t> unfocused = shown_pixels(backend.hwnd(window));
+  backend.set_focus(editor);
+  settle();
+  std::vector<std::uint32_t> focused = shown_pixels(backend.hwnd(window));
+  EXPECT_GT(pixels_differing(unfocused, focused), 2u * (200 + 100));
+  backend.set_focus(button);
+  settle();
+  EXPECT_EQ(pixels_differing(unfocused, shown_pixels(backend.hwnd(window))), 0u);
 }
 
 TEST_F(Win32BackendTest, AButtonClickIsCommandZero) {

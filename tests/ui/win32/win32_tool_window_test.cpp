@@ -18,6 +18,7 @@
 #include "ui/gadget.h"
 #include "ui/measure.h"
 #include "ui/window.h"
+#include "shown_pixels.h"
 
 namespace ambrel {
 namespace {
@@ -51,31 +52,6 @@ Size client_of(HWND window) {
   RECT rect{};
   GetClientRect(window, &rect);
   return {rect.right, rect.bottom};
-}
-
-// The client area's pixels as they are on the screen now, nothing drawn again.
-std::vector<std::uint32_t> shown_pixels(HWND window) {
-  Size size = client_of(window);
-  HDC screen = GetDC(window);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, size.width, size.height);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, size.width, size.height, screen, 0, 0, SRCCOPY);
-  SelectObject(memory, previous);
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  format.bmiHeader.biWidth = size.width;
-  format.bmiHeader.biHeight = -size.height;  // top row first
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size.width) * size.height);
-  GetDIBits(memory, bitmap, 0, static_cast<UINT>(size.height), pixels.data(), &format,
-            DIB_RGB_COLORS);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(window, screen);
-  return pixels;
 }
 
 class Win32ToolWindowTest : public ::testing::Test {
@@ -211,11 +187,7 @@ TEST_F(Win32ToolWindowTest, EnlargingLeavesNothingOfTheOldLayoutOnTheScreen) {
   std::vector<std::uint32_t> shown = shown_pixels(window);
   RedrawWindow(window, nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  std::vector<std::uint32_t> repainted = shown_pixels(window);
-  ASSERT_EQ(shown.size(), repainted.size());
-  std::size_t stale = 0;
-  for (std::size_t i = 0; i < shown.size(); ++i) stale += shown[i] != repainted[i];
-  EXPECT_EQ(stale, 0u);
+  EXPECT_EQ(pixels_differing(shown, shown_pixels(window)), 0u);
 }
 
 }  // namespace

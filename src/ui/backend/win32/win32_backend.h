@@ -111,6 +111,9 @@ class Win32Backend final : public ControlTreeBackend {
   HWND hwnd(NativeHandle handle) const;
   // The handle of a window or control we made, or of its nearest such ancestor.
   NativeHandle handle_of(HWND hwnd) const;
+  // The control whose own window `hwnd` is (not a part of it, as a scroll area's inner area),
+  // or kNoHandle.
+  NativeHandle control_of_own(HWND hwnd) const;
 
   // Called by the window procedures of our classes (win32_window_procedures.cpp).
   LRESULT top_level_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -120,6 +123,9 @@ class Win32Backend final : public ControlTreeBackend {
   LRESULT wake_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   // Focus changes of every control, through its subclass.
   void control_focus(HWND hwnd, bool gained);
+  // After a control's border was painted (WM_NCPAINT), through its subclass: an editor with
+  // the focus shows it there.
+  void control_border_painted(HWND hwnd);
   // The drop targets a window's OLE target routes to.
   // The smallest visible drop target of the window whose rectangle holds the screen point
   // (in pixels).
@@ -259,6 +265,10 @@ class Win32Backend final : public ControlTreeBackend {
   bool report_mouse(NativeHandle target, UINT message, WPARAM wparam, LPARAM lparam, bool moves);
   // Tab goes to the ui layer before the focused control; true when it took the key.
   bool route_tab_key(const MSG& message);
+  // The focus frames and the access keys' marks of the window that holds `hwnd` show while
+  // the keyboard is in use: after a Tab that moved the focus and while Control, Shift or Alt
+  // is held, until the window is left.
+  void show_keyboard_cues(HWND hwnd);
   void dispatch(MSG& message);
   void place_new_control(HWND control, const ControlRequest& request);
   void destroy_children(std::vector<NativeHandle> children);

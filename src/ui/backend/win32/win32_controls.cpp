@@ -235,18 +235,41 @@ void Win32Backend::repaint_control(NativeHandle handle) {
   if (ControlInfo* control = find_control(handle)) InvalidateRect(control->hwnd, nullptr, TRUE);
 }
 
-void Win32Backend::control_focus(HWND hwnd, bool gained) {
+NativeHandle Win32Backend::control_of_own(HWND hwnd) const {
   auto it = handles_.find(hwnd);
-  if (it == handles_.end() || !sink_) return;
+  if (it == handles_.end()) return kNoHandle;
   const ControlInfo* control = find_control(it->second);
-  if (control && control->hwnd == hwnd) sink_->on_control_focus(it->second, gained);
+  return control && control->hwnd == hwnd ? it->second : kNoHandle;
+}
+
+void Win32Backend::control_focus(HWND hwnd, bool gained) {
+  NativeHandle control = control_of_own(hwnd);
+  if (!control) return;
+  if (tree_.kind(control) == ControlKind::Editor)
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+  if (sink_) sink_->on_control_focus(control, gained);
+}
+
+// The editor's sunken edge in the selection colour: a read-only editor need not show a caret,
+// and so would not show that it has the focus.
+void Win32Backend::control_border_painted(HWND hwnd) {
+  NativeHandle control = control_of_own(hwnd);
+  if (!control || tree_.kind(control) != ControlKind::Editor || GetFocus() != hwnd) return;
+  HDC dc = GetWindowDC(hwnd);
+  RECT edge{};
+  GetWindowRect(hwnd, &edge);
+  OffsetRect(&edge, -edge.left, -edge.top);
+  HBRUSH brush = GetSysColorBrush(COLOR_HIGHLIGHT);
+  for (int line = 0; line < 2; ++line) {
+    FrameRect(dc, &edge, brush);
+    InflateRect(&edge, -1, -1);
+  }
+  ReleaseDC(hwnd, dc);
 }
 
 void Win32Backend::report_command(HWND source, ControlCommand command) {
-  auto it = handles_.find(source);
-  if (it == handles_.end() || !sink_) return;
-  const ControlInfo* control = find_control(it->second);
-  if (control && control->hwnd == source) sink_->on_control_command(it->second, command);
+  NativeHandle control = control_of_own(source);
+  if (control && sink_) sink_->on_control_command(control, command);
 }
 
 // Notifications while the program changes a control are its own and ignored; a scroll

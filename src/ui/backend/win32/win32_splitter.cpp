@@ -47,10 +47,7 @@ void Win32Backend::release_mouse() {
 
 NativeHandle Win32Backend::mouse_capture() const {
   HWND captured = GetCapture();
-  auto it = handles_.find(captured);
-  if (!captured || it == handles_.end()) return kNoHandle;
-  const ControlInfo* control = find_control(it->second);
-  return control && control->hwnd == captured ? it->second : kNoHandle;
+  return captured ? control_of_own(captured) : kNoHandle;
 }
 
 void Win32Backend::set_control_cursor(NativeHandle handle, Cursor cursor) {

@@ -47,6 +47,10 @@ Size client_size(HWND hwnd) {
   return {rect.right, rect.bottom};
 }
 
+void hide_keyboard_cues(HWND window) {
+  SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+}
+
 int show_command(WindowState state, bool activate) {
   switch (state) {
     case WindowState::Minimized:
@@ -78,6 +82,7 @@ NativeHandle Win32Backend::create_window(const WindowRequest& request) {
       CreateWindowExW(info.ex_style, kTopLevelClass, title.c_str(), info.style, x, y, frame.width,
                       frame.height, owner, nullptr, GetModuleHandleW(nullptr), this);
   if (!info.hwnd) return kNoHandle;
+  hide_keyboard_cues(info.hwnd);
   if (int dpi = window_dpi(info.hwnd); dpi != info.dpi) {
     info.dpi = dpi;
     frame = frame_size(request.client_size, info.style, info.ex_style, dpi);
@@ -325,6 +330,7 @@ LRESULT Win32Backend::top_level_message(HWND hwnd, UINT message, WPARAM wparam, 
     }
     case WM_ACTIVATE: {
       bool active = LOWORD(wparam) != WA_INACTIVE;
+      if (!active) hide_keyboard_cues(hwnd);
       if (active != window->active) {
         window->active = active;
         if (sink_) sink_->on_window_activation(handle, active);
