@@ -107,3 +107,55 @@ choose_in_open_dialog() {
   done
   fail "the open-file dialog did not close"
 }
+
+# The area "X Y W H" in pixels of control $1 in a window drawn at $2 pixels per 100 of the
+# layout's units (a scale of 150 % at 144 DPI).
+pixels_of() {
+  local name=$1 percent=$2 g x y cw ch
+  g=$(geometry_of "$name")
+  read -r x y cw ch <<<"$g"
+  ((${cw:-0} > 0 && ${ch:-0} > 0)) || fail "control $name has no area in the layout ($g)"
+  echo "$((x * percent / 100)) $((y * percent / 100)) $(((x + cw) * percent / 100 - x * percent / 100))" \
+    "$(((y + ch) * percent / 100 - y * percent / 100))"
+}
+# Saves the part "X Y W H" of the window as it is on the screen now as the PNG file $5.
+shoot_part() {
+  import -window "$window" png:- 2>/dev/null | convert - -crop "$3x$4+$1+$2" +repage "$5" ||
+    fail "no picture of the window"
+}
+# Whether the PNG files $1 and $2 differ in any pixel.
+pictures_differ() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" != 0 ]; }
+
+# The keyboard in the tool's window, whose output is the text of file $1 with Copy all
+# enabled: Shift+Tab leaves the input editor for the control before it (Copy all, wrapping
+# round), the output editor looks different with the focus than without, and Tab moves on
+# from it to Copy all. The sourcing script gives clipboard_is FILE (the clipboard holds the
+# file's text) and scale_percent (the window's pixels per 100 units); the picture of the
+# focused output editor goes to $shots.
+check_keyboard_focus() {
+  local expected=$1 part attempt
+  part=$(pixels_of txtOut "$scale_percent")
+  click txtIn
+  shoot_part $part "$work/output_unfocused.png"
+  set_clipboard sentinel
+  xdotool key shift+Tab sleep "$click_settle" key space
+  sleep "$click_settle"
+  clipboard_is "$expected" || fail "Shift+Tab in the input editor did not move the focus to Copy all"
+  step "Shift+Tab left the input editor for Copy all, the control before it"
+  xdotool key shift+Tab
+  sleep "$click_settle"
+  # A caret blinks: one of a few pictures over a second and a half shows it.
+  for attempt in 1 2 3 4 5 6 7; do
+    shoot_part $part "$work/output_focused.png"
+    pictures_differ "$work/output_unfocused.png" "$work/output_focused.png" && break
+    ((attempt < 7)) || fail "the output editor looks the same with the focus as without"
+    sleep 0.25
+  done
+  cp "$work/output_focused.png" "$shots/${e2e_label}_output_focused.png"
+  step "the output editor shows the focus ($shots/${e2e_label}_output_focused.png)"
+  set_clipboard sentinel
+  xdotool key Tab sleep "$click_settle" key space
+  sleep "$click_settle"
+  clipboard_is "$expected" || fail "Tab in the output editor did not move the focus on to Copy all"
+  step "Tab moved on from the output editor to Copy all"
+}
