@@ -36,25 +36,9 @@ unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
 export LSAN_OPTIONS="suppressions=$(dirname "$0")/system_leaks.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 start_display
 
-# Starts "$ambrel" with the arguments given, with the environment's QT_SCALE_FACTOR; sets
-# window to its window and status_file to the file its exit status is written to.
-start_ambrel() {
-  local run=$work/run$((${#pids[@]}))
-  ( "$ambrel" "$@" >"$program_log" 2>&1 & echo $! >"$run.pid"; wait $!; echo $? >"$run.status" ) &
-  wait_for 5 test -s "$run.pid" || fail "ambrel did not start"
-  pids+=("$(cat "$run.pid")")
-  status_file=$run.status
-  wait_for 15 titled_shown "$title" || fail "no window titled \"$title\" appeared"
-  window=$(find_titled "$title")
-  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
-  sleep 0.3
-}
-close_ambrel() {
-  wmctrl -i -c "$window"
-  wait_for 10 test -s "$status_file" || fail "the program did not end after the close request"
-  [ "$(cat "$status_file")" = 0 ] || fail "exit status $(cat "$status_file")"
-  wait_for 5 titled_gone "$title" || fail "the window stayed"
-}
+# The program with the arguments given, its window given 15 seconds to show and 10 to go.
+start_ambrel() { start_titled 15 "$ambrel" "$@"; }
+close_ambrel() { close_titled 10; }
 clipboard_is() { cmp -s <(clipboard) "$1"; }
 
 # --- ambrel FILE: the window opens with the file loaded and its declarations shown.

@@ -1,8 +1,9 @@
-# Sourced by the end-to-end scripts: a private display, bounded waits, clicks on the controls
-# of the laid-out window, the X clipboard and the open-file dialog.
+# Sourced by the end-to-end scripts: a private display, bounded waits, a program started and
+# closed by its window, clicks on the controls of the laid-out window, the X clipboard and
+# the open-file dialog.
 # The sourcing script sets: e2e_label (prefix of its lines), program_log (a file whose lines
 # a failure shows), work (its temporary folder), click_settle (seconds the program gets after
-# a click) and, before clicking, window and layout.
+# a click), title (its window's title) and, before clicking, window and layout.
 pids=()
 
 step() { echo "$e2e_label: $*"; }
@@ -52,6 +53,35 @@ start_display() {
 find_titled() { xdotool search --onlyvisible --name "^${1//./\\.}\$" | head -n1; }
 titled_shown() { [ -n "$(find_titled "$1")" ]; }
 titled_gone() { ! titled_shown "$1"; }
+# Runs COMMAND... (its output into $program_log) and waits at most SECONDS for its window
+# titled $title, then activates it; sets window to that window and status_file to the file
+# the program's exit status is written to when it ends.
+start_titled() {
+  local seconds=$1 run=$work/run${#pids[@]}
+  shift
+  (
+    "$@" >"$program_log" 2>&1 &
+    echo $! >"$run.pid"
+    status=0
+    wait $! || status=$?
+    echo "$status" >"$run.status"
+  ) &
+  wait_for 5 test -s "$run.pid" || fail "$* did not start"
+  pids+=("$(cat "$run.pid")")
+  status_file=$run.status
+  wait_for "$seconds" titled_shown "$title" || fail "no window titled \"$title\" appeared"
+  window=$(find_titled "$title")
+  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+  sleep 0.5
+}
+# Asks $window to close as its close box does; the program must end within SECONDS, with
+# exit status 0, and its window go.
+close_titled() {
+  wmctrl -i -c "$window"
+  wait_for "$1" test -s "$status_file" || fail "the program did not end after the close request"
+  [ "$(cat "$status_file")" = 0 ] || fail "exit status $(cat "$status_file")"
+  wait_for 5 titled_gone "$title" || fail "the window stayed"
+}
 
 # The platform-parent-relative area "X Y W H" of control $1 in $layout (ambrel-dialog's tree):
 # relative to the window, or to the pane of the nearest splitter, whose second pane ends
