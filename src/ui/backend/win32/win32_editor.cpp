@@ -13,7 +13,6 @@
 #include "ui/backend/crlf_piece_writer.h"
 #include "ui/backend/win32/win32_backend.h"
 #include "ui/backend/win32/win32_family_controls.h"
-#include "ui/backend/win32/win32_fonts.h"
 #include "ui/backend/win32/win32_text.h"
 
 namespace ambrel {
@@ -60,7 +59,6 @@ HWND Win32Backend::make_editor(const ControlRequest& request, HWND parent) {
   if (!editor) return nullptr;
   SendMessageW(editor, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
   SendMessageW(editor, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
-  SendMessageW(editor, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->fixed()), FALSE);
   // Wrap at the control's width, or never.
   SendMessageW(editor, EM_SETTARGETDEVICE, 0, style.word_wrap ? 0 : 1);
   set_editor_text(editor, request.text);
