@@ -31,6 +31,13 @@ const EventAttribute* find_event_attribute(std::u16string_view name) {
   return nullptr;
 }
 
+const EventAttribute* find_event_attribute_of_type(std::int32_t event_type) {
+  for (const EventAttribute& attribute : kEventAttributes) {
+    if (attribute.event_type == event_type && event_type != kAnyValue) return &attribute;
+  }
+  return nullptr;
+}
+
 EventMask event_mask_of(DialogKind kind) {
   switch (kind) {
 #define AMBREL_ELEMENT(Name, ...) \

@@ -49,6 +49,8 @@ struct EventAttribute {
 
 // The event attribute with the name (compared without case), or null.
 const EventAttribute* find_event_attribute(std::u16string_view name);
+// The attribute that binds the event type alone (ONCHANGE for 768), or null.
+const EventAttribute* find_event_attribute_of_type(std::int32_t event_type);
 
 // The kind's event mask, or nothing for kinds that ignore event attributes (the window,
 // layout boxes, empty, container, frame, scrollarea, splitter, tab).
