@@ -108,8 +108,4 @@ import -window root "$shot" || fail "no screenshot"
 step "the fixed file rebuilt the window; screenshot saved as $shot"
 
 # --- The close box ends the program with exit status 0.
-wmctrl -i -c "$window"
-wait_for 10 test -s "$work/status" || fail "the program did not end after the close request"
-status=$(cat "$work/status")
-[ "$status" = 0 ] || fail "exit status $status"
-step "the close box ended the program with exit status 0"
+close_ends_program "$window" 10
