@@ -114,6 +114,8 @@ TEST_F(DefinitionWarningsTest, AttributesNothingReadsAreNamed) {
                  "2:7: vbox does not use the attribute 'OnEvent'; it is ignored");
   expect_warning(u"<window>\n<vbox disabled='yes'/></window>", u"<window>\n<vbox/></window>",
                  "2:7: vbox does not use the attribute 'disabled'; it is ignored");
+  expect_warning(u"<window>\n<vbox text='Options'/></window>", u"<window>\n<vbox/></window>",
+                 "2:7: vbox has no gadget to show text; it is ignored");
   expect_warning(u"<window>\n<button min='3'/></window>", u"<window>\n<button/></window>",
                  "2:9: button does not use the attribute 'min'; it is ignored");
   // Of two spellings of one attribute, a number reader takes the first; the others the last.
@@ -134,6 +136,12 @@ TEST_F(DefinitionWarningsTest, WindowBoundsKeepSixteenBits) {
                  "2:2: maxwidth 65535 is held in 16 bits as -1, which means AUTO");
   expect_warning(u"<window\n minheight='-2'><empty/></window>", u"<window\n><empty/></window>",
                  "2:2: minheight -2 means not given");
+  expect_warning(u"<window\n maxheight='32500'><empty/></window>",
+                 u"<window\n maxheight='32000'><empty/></window>",
+                 "2:2: maxheight 32500 is taken as 32000, the largest maximum a window keeps");
+  // A minimum has no such limit.
+  EXPECT_EQ(warnings_of(u"<window minheight='32500'><empty/></window>"),
+            std::vector<std::string>{});
 }
 
 TEST_F(DefinitionWarningsTest, WordsTheElementDoesNotKnowChangeNothing) {

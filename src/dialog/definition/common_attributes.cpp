@@ -48,6 +48,20 @@ std::optional<Overwritten> read_overwritten(const ElementView& element, int inde
   return std::nullopt;
 }
 
+// The layout elements have neither a gadget nor a title: nothing shows their TEXT.
+bool shows_text(DialogKind kind) {
+  switch (kind) {
+#define AMBREL_ELEMENT(Name, ...) \
+  case DialogKind::Name:          \
+    return kind == DialogKind::Window || kind == DialogKind::Tab;
+#define AMBREL_GADGET_KIND(Family, Name, ...) \
+  case DialogKind::Name:                      \
+    return true;
+#include "kinds/kinds.def"
+  }
+  return true;
+}
+
 }  // namespace
 
 CommonAttributes read_common_attributes(const ElementView& element, DialogKind kind,
@@ -66,6 +80,11 @@ CommonAttributes read_common_attributes(const ElementView& element, DialogKind k
       }
       earlier = i;
     }
+  }
+  int text = last[static_cast<std::size_t>(Overwritten::text)];
+  if (text != -1 && !shows_text(kind)) {
+    element.warn(text, message_text({element.written_name(-1), " has no gadget to show ",
+                                     element.written_name(text), "; it is ignored"}));
   }
   return attributes;
 }

@@ -8,6 +8,7 @@
 #include "dialog/layout/expand_words.h"
 #include "dialog/layout/splitter_request.h"
 #include "support/unicode_text.h"
+#include "ui/window.h"
 
 namespace ambrel {
 namespace {
@@ -57,8 +58,11 @@ std::string meaning_of_bound(std::int16_t bound) {
   return {};
 }
 
-// A window bound keeps 16 bits, in which -1 means AUTO and -2 not given.
-std::int16_t read_bound(const ElementView& element, int attribute) {
+enum class BoundLimit { minimum, maximum };
+
+// A window bound keeps 16 bits, in which -1 means AUTO and -2 not given; the window keeps no
+// maximum above kLargestWindowMaximum.
+std::int16_t read_bound(const ElementView& element, int attribute, BoundLimit limit) {
   if (layout::is_auto_word(element.attribute_value(attribute))) return layout::kBoundAuto;
   std::int32_t number = read_decimal_attribute(element, attribute);
   std::int16_t bound = layout::window_bound_from_number(number);
@@ -69,6 +73,10 @@ std::int16_t read_bound(const ElementView& element, int attribute) {
                                           meaning.empty() ? "" : ", which means ", meaning}));
   } else if (!meaning.empty()) {
     element.warn(attribute, message_text({said, " means ", meaning}));
+  } else if (limit == BoundLimit::maximum && bound > kLargestWindowMaximum) {
+    element.warn(attribute,
+                 message_text({said, " is taken as ", std::to_string(kLargestWindowMaximum),
+                               ", the largest maximum a window keeps"}));
   }
   return bound;
 }
@@ -162,14 +170,18 @@ layout::SingleChildSettings read_single_child_settings(const ElementView& elemen
 
 layout::WindowBounds read_window_bounds(const ElementView& element) {
   layout::WindowBounds bounds;
-  for_each_attribute(element, u"MINWIDTH",
-                     [&](int i) { bounds.min_width = read_bound(element, i); });
-  for_each_attribute(element, u"MINHEIGHT",
-                     [&](int i) { bounds.min_height = read_bound(element, i); });
-  for_each_attribute(element, u"MAXWIDTH",
-                     [&](int i) { bounds.max_width = read_bound(element, i); });
-  for_each_attribute(element, u"MAXHEIGHT",
-                     [&](int i) { bounds.max_height = read_bound(element, i); });
+  for_each_attribute(element, u"MINWIDTH", [&](int i) {
+    bounds.min_width = read_bound(element, i, BoundLimit::minimum);
+  });
+  for_each_attribute(element, u"MINHEIGHT", [&](int i) {
+    bounds.min_height = read_bound(element, i, BoundLimit::minimum);
+  });
+  for_each_attribute(element, u"MAXWIDTH", [&](int i) {
+    bounds.max_width = read_bound(element, i, BoundLimit::maximum);
+  });
+  for_each_attribute(element, u"MAXHEIGHT", [&](int i) {
+    bounds.max_height = read_bound(element, i, BoundLimit::maximum);
+  });
   return bounds;
 }
 
