@@ -47,23 +47,30 @@ class DefinitionOpeningTest : public ServicesTest {
   std::string told;
 };
 
-// Every prefix of the tool's own definition is short of its end, so none is well-formed:
-// each is faulty and told at the parser's place, and nothing is opened.
+// The tool's own definition cut at every code unit: a prefix that is not well-formed is
+// faulty, told at the parser's place, and opens nothing; one that is opens.
 TEST_F(DefinitionOpeningTest, EveryCutOfTheEmbeddedDefinitionIsFaultyWithItsPlace) {
   std::u16string_view whole = embedded_dialog_definition();
-  const std::regex told_at_a_place("d\\.xml:1:([0-9]+): [^\\n]+\\n");
-  for (std::size_t length = 0; length < whole.size(); ++length) {
+  const std::regex told_at_a_place("d\\.xml:([0-9]+):([0-9]+): [^\\n]+\\n");
+  std::size_t faulty = 0;
+  for (std::size_t length = 0; length <= whole.size(); ++length) {
     std::u16string_view prefix = whole.substr(0, length);
     int parsed = xml_parse_text(kAnyNumber, prefix);
     XmlParseResult parse = xml_parse_result(parsed);
     xml_free_document(parsed);
-    ASSERT_FALSE(parse.ok()) << length;
+    if (parse.ok()) {
+      ASSERT_EQ(open(prefix), OpeningOutcome::opened) << length;
+      continue;
+    }
+    ++faulty;
     ASSERT_EQ(open(prefix), OpeningOutcome::faulty) << length;
     std::smatch place;
     ASSERT_TRUE(std::regex_match(told, place, told_at_a_place)) << length << ": " << told;
-    ASSERT_EQ(std::stoi(place[1]), parse.column) << length;
+    ASSERT_EQ(std::stoi(place[1]), parse.line) << length;
+    ASSERT_EQ(std::stoi(place[2]), parse.column) << length;
   }
-  EXPECT_EQ(open(whole), OpeningOutcome::opened);
+  // Only a prefix that holds the whole root element is well-formed.
+  EXPECT_EQ(faulty, whole.rfind(u'>') + 1);
 }
 
 TEST_F(DefinitionOpeningTest, AFaultyTextIsToldWithTheParsersMessage) {
