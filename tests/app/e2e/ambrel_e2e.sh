@@ -178,8 +178,4 @@ copy_all_gives "$work/drop.expected" || fail "a refused drop changed the output"
 step "a drop outside the input frame was refused"
 
 # --- The close box ends the program with exit status 0.
-wmctrl -i -c "$window"
-wait_for 10 test -s "$work/status" || fail "the program did not end after the close request"
-status=$(cat "$work/status")
-[ "$status" = 0 ] || fail "exit status $status"
-step "the close box ended the program with exit status 0"
+close_ends_program "$window" 10

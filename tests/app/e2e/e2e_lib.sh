@@ -50,6 +50,17 @@ start_display() {
   wait_for 10 wmctrl -m || fail "openbox did not start on $DISPLAY: $(cat "$work/openbox.log" "$work/xvfb.log")"
 }
 
+# Closes window $1 with its close box and expects the program, whose status the script
+# writes to $work/status, to end with status 0 within $2 seconds.
+close_ends_program() {
+  wmctrl -i -c "$1"
+  wait_for "$2" test -s "$work/status" || fail "the program did not end after the close request"
+  local status
+  status=$(cat "$work/status")
+  [ "$status" = 0 ] || fail "exit status $status"
+  step "the close box ended the program with exit status 0"
+}
+
 find_titled() { xdotool search --onlyvisible --name "^${1//./\\.}\$" | head -n1; }
 titled_shown() { [ -n "$(find_titled "$1")" ]; }
 titled_gone() { ! titled_shown "$1"; }
