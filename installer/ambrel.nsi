@@ -1,7 +1,8 @@
 ; The Ambrel installer: the programs and their licence under Program Files, a Start-menu
-; entry and an optional desktop shortcut for the desktop tool, and an uninstaller listed in
-; Apps & features. Pages: welcome, licence, folder, components, progress, and a finish page
-; that offers to run Ambrel.
+; entry and an optional desktop shortcut for the desktop tool, the desktop tool in
+; Explorer's "Open with" for XML files, and an uninstaller listed in Apps & features. Pages:
+; welcome, licence, folder, components, progress, and a finish page that offers to run
+; Ambrel.
 ; makensis -DVERSION=1.0.0.7 -DDIST=<folder with the .exe files and LICENSE>
 ;          -DICON=<ambrel.ico> -DOUTFILE=<setup.exe>   (scripts/windows-package.sh)
 ; /S installs and uninstalls silently.
@@ -16,6 +17,8 @@ RequestExecutionLevel admin
 
 !define PRODUCT "Ambrel"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
+!define APPLICATION_KEY "Software\Classes\Applications\ambrel.exe"
+!define OPEN_WITH_KEY "Software\Classes\.xml\OpenWithList\ambrel.exe"
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -85,6 +88,12 @@ Section "${PRODUCT}" SectionPrograms
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
   IntFmt $0 "0x%08X" $0
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" "$0"
+
+  ; Open with: the program opens the file it is given, as a drop of it onto the input pane.
+  WriteRegStr HKLM "${APPLICATION_KEY}" "FriendlyAppName" "${PRODUCT}"
+  WriteRegStr HKLM "${APPLICATION_KEY}\SupportedTypes" ".xml" ""
+  WriteRegStr HKLM "${APPLICATION_KEY}\shell\open\command" "" '"$INSTDIR\ambrel.exe" "%1"'
+  WriteRegStr HKLM "${OPEN_WITH_KEY}" "" ""
 SectionEnd
 
 Section /o "Desktop shortcut" SectionDesktop
@@ -108,4 +117,6 @@ Section "Uninstall"
   Delete "$SMPROGRAMS\${PRODUCT}.lnk"
   Delete "$DESKTOP\${PRODUCT}.lnk"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  DeleteRegKey HKLM "${APPLICATION_KEY}"
+  DeleteRegKey HKLM "${OPEN_WITH_KEY}"
 SectionEnd

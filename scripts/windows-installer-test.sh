@@ -41,6 +41,9 @@ wine reg query "$key" /v DisplayVersion /reg:64 2>/dev/null | grep -q "$version"
   fail "no uninstall entry for Ambrel $version in the registry"
 wine reg query "$key" /v EstimatedSize /reg:64 2>/dev/null | grep -qE 'REG_DWORD\s+0x0*[1-9a-f]' ||
   fail "the uninstall entry has no EstimatedSize"
+open_with='HKLM\Software\Classes\Applications\ambrel.exe\shell\open\command'
+wine reg query "$open_with" /reg:64 2>/dev/null | grep -qF '\Ambrel\ambrel.exe" "%1"' ||
+  fail "ambrel.exe is not offered to open files"
 
 # The installed program against the Linux one, on the sample and the generator's corpus
 # (encodings, byte-order marks, malformed documents).
@@ -69,5 +72,6 @@ done
 after=$(cd "$program_files" && find . | sort)
 [ "$before" = "$after" ] || fail "the uninstaller left in Program Files: $(diff <(echo "$before") <(echo "$after") | grep '^>' | head -5)"
 if wine reg query "$key" /reg:64 >/dev/null 2>&1; then fail "the uninstall entry is still in the registry"; fi
+if wine reg query "$open_with" /reg:64 >/dev/null 2>&1; then fail "the Open with entry is still in the registry"; fi
 rm -rf "$work"
 echo "windows-installer-test: installed, $compared files generated as on Linux, uninstalled without a trace"

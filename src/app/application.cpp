@@ -92,8 +92,9 @@ void application_end() {
   services.reset();
 }
 
-int run_application(std::unique_ptr<Backend> backend) {
+int run_application(std::unique_ptr<Backend> backend, std::u16string_view file) {
   if (application_start(std::move(backend)) != 0) return 1;
+  load_xml_file(file);
   application_run_loop();
   application_end();
   return 0;

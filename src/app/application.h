@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string_view>
 
 #include "ui/backend/backend.h"
 
@@ -28,7 +29,8 @@ void application_run_loop();
 // Frees the dialogs (closing the main window), then shuts every service down.
 void application_end();
 
-// The whole program; its exit status (0).
-int run_application(std::unique_ptr<Backend> backend);
+// The whole program, its window opened with `file` loaded as a drop of it would load it
+// (nothing for an empty path); its exit status (0).
+int run_application(std::unique_ptr<Backend> backend, std::u16string_view file = {});
 
 }  // namespace ambrel

@@ -5,16 +5,17 @@
 namespace ambrel {
 namespace {
 
-constexpr int kWrongCommandLine = 2;
-
-constexpr std::string_view kUsageLine = "Usage: ambrel [--help | --version]\n";
+constexpr std::string_view kUsageLine = "Usage: ambrel [--help | --version] [FILE]\n";
 
 constexpr std::string_view kHelp =
     "Opens the Ambrel window: paste, open or drop an XML document into the input pane and\n"
-    "the structure declarations for its data appear in the output pane.\n"
+    "the structure declarations for its data appear in the output pane. A FILE given here\n"
+    "is loaded at the start, as a file dropped onto the input pane would be; further files\n"
+    "are ignored, as in a drop.\n"
     "\n"
     "  --help     show this text and exit\n"
     "  --version  show the version and exit\n"
+    "  --         end the options (a FILE named \"--help\", say, follows it)\n"
     "\n"
     "For the declarations on standard output without a window, see ambrel-gen(1).\n";
 
@@ -33,14 +34,20 @@ CommandLineOutcome finish(std::string text) {
 
 }  // namespace
 
-CommandLineOutcome read_command_line(const std::vector<std::string_view>& arguments,
+CommandLineOutcome read_command_line(const std::vector<std::string>& arguments,
                                      std::string_view version) {
-  std::vector<std::string> line(arguments.begin(), arguments.end());
-  for (const Argument& argument : read_arguments(line, {})) {
+  CommandLineOutcome outcome;
+  outcome.open_window = true;
+  bool file_named = false;
+  for (const Argument& argument : read_arguments(arguments, {})) {
     switch (argument.kind) {
       case Argument::Kind::option:  // none: the tool has no options of its own
+        return wrong("unknown option '" + std::string(argument.name) + "'");
       case Argument::Kind::operand:
-        return wrong("unexpected argument '" + argument.text + "'");
+        // The first file only, as a drop of several loads the first.
+        if (!file_named) outcome.file_to_load = argument.text;
+        file_named = true;
+        break;
       case Argument::Kind::help:
         return finish(std::string(kUsageLine) + std::string(kHelp));
       case Argument::Kind::version:
@@ -49,8 +56,6 @@ CommandLineOutcome read_command_line(const std::vector<std::string_view>& argume
         return wrong(argument.text);
     }
   }
-  CommandLineOutcome outcome;
-  outcome.open_window = true;
   return outcome;
 }
 

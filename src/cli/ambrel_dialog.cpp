@@ -1,5 +1,6 @@
-// ambrel-dialog: opens a dialog definition for people who write them, and prints its first
-// definition error or its laid-out object tree.
+// ambrel-dialog: opens a dialog definition for people who write them, tells where it is
+// faulty and what the engine ignores or changes in it, and prints its laid-out object tree,
+// or keeps its real window up while the definition is edited (--show).
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -10,44 +11,51 @@
 #include <vector>
 
 #include "app/embedded_definition.h"
+#include "cli/definition_opening.h"
+#include "cli/definition_show.h"
 #include "cli/dialog_backends.h"
 #include "cli/dialog_options.h"
 #include "cli/dialog_outline.h"
+#include "cli/event_procedures.h"
 #include "cli/input_loading.h"
 #include "cli/program_start.h"
 #include "cli/shown_path.h"
 #include "cli/utf8_output.h"
-#include "dialog/dialog.h"
-#include "dialog/definition/event_attributes.h"
 #include "dialog/definition/runtime_registry.h"
+#include "dialog/dialog.h"
 #include "services/services.h"
 #include "support/unicode_text.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/ui_backend.h"
 #include "ui/window.h"
-#include "xml/xml_document.h"
 
 namespace ambrel {
 namespace {
 
-constexpr int kOpened = 0;
-constexpr int kDefinitionError = 1;
-constexpr int kCannotRun = 2;
-constexpr int kOutOfMemory = 3;
 // Enough turns of the event pump for a toolkit to apply sizes and paint before a look.
 constexpr int kSettleRounds = 50;
+
+// How the messages name the tool's own definition.
+constexpr const char* kEmbeddedName = "<embedded>";
 
 constexpr const char* kUsageLine =
     "Usage: ambrel-dialog [OPTION]... [--] (FILE | --embedded)\nTry 'ambrel-dialog --help'.\n";
 
 constexpr const char* kUsage =
     "Usage: ambrel-dialog [--window NAME] [--open WxH] [--resize WxH]... [--proc NAME]...\n"
-    "                     [--any-proc] [--qt] [--png FILE] [--] (FILE | --embedded)\n"
+    "                     [--any-proc] [--qt] [--png FILE] [--no-warnings]\n"
+    "                     [--warnings-as-errors] [--] (FILE | --embedded)\n"
+    "       ambrel-dialog --show [--window NAME] [--open WxH] [OPTION]... [--] FILE\n"
     "Opens a window of a dialog definition and prints its laid-out object tree:\n"
     "\"window NAME W H\", then \"ELEMENT NAME X Y W H\" per object, indented by depth\n"
     "(past 16 levels the indent stays and the line starts with \"[DEPTH] \"), with\n"
     "\" gadget X Y W H\" where the gadget sits elsewhere than its allocation.\n"
+    "\n"
+    "A definition that is not well-formed, or that the engine refuses, is told on standard\n"
+    "error as \"FILE:LINE:COLUMN: message\", and no tree is printed. Everything the engine\n"
+    "ignores or changes by design is told as a warning, the window opening all the same:\n"
+    "  wnd.xml:3:5: warning: maxwidth 70000 is held in 16 bits as 4464\n"
     "\n"
     "  --window NAME  the window to open (default: the first one)\n"
     "  --open WxH     the inner size to open with (raised to what the content needs)\n"
@@ -57,37 +65,23 @@ constexpr const char* kUsage =
     "  --qt           draw with the platform's toolkit instead of the headless backend:\n"
     "                 Qt (offscreen without a display), on Windows the Win32 API\n"
     "  --png FILE     save a screenshot of the window at the end (implies --qt)\n"
+    "  --show         show the real window until it is closed instead of printing the tree;\n"
+    "                 every event procedure the definition names prints its events on\n"
+    "                 standard output; when FILE changes, the window is built again from it\n"
+    "                 within a second at the size it has, and the messages are told again\n"
+    "                 (a text that does not open leaves the last window up)\n"
+    "  --no-warnings  do not tell the warnings\n"
+    "  --warnings-as-errors  a warning makes the definition faulty: status 1, no tree\n"
     "  --embedded     open the tool's own definition, with its six procedures registered\n"
     "  --help         show this text and exit\n"
     "  --version      show the version and exit\n"
     "FILE \"-\" reads the definition from standard input; \"--\" ends the options.\n"
     "\n"
-    "Exit status: 0 when the window opened, 1 with \"error: \" and the definition's first\n"
-    "error on standard output when it did not, 2 when the command cannot run (a wrong\n"
-    "command line, an unreadable definition, an output that cannot be written),\n"
-    "3 when memory runs out.\n";
+    "Exit status: 0 when the window opened (with --show: once it is closed), 1 when the\n"
+    "definition is faulty, 2 when the command cannot run (a wrong command line, an\n"
+    "unreadable definition, an output that cannot be written), 3 when memory runs out.\n";
 
 void do_nothing() {}
-
-// Every event attribute value of the document, so that --any-proc can publish them all.
-std::vector<std::u16string> event_attribute_values(const XmlNode* root) {
-  std::vector<std::u16string> values;
-  std::vector<const XmlNode*> stack;
-  if (root) stack.push_back(root);
-  while (!stack.empty()) {
-    const XmlNode* node = stack.back();
-    stack.pop_back();
-    for (int i = 0; node->attributes != nullptr && i < node->attribute_count; ++i) {
-      if (find_event_attribute(node->attributes[2 * i]) != nullptr) {
-        values.emplace_back(node->attributes[2 * i + 1]);
-      }
-    }
-    for (const XmlNode* child = node->first_child; child; child = child->next_sibling) {
-      stack.push_back(child);
-    }
-  }
-  return values;
-}
 
 // Lets the toolkit apply sizes and paint, then takes the events the layout raised: nothing
 // here acts on them, and a queue left to grow makes freeing each gadget at the end slower.
@@ -99,7 +93,7 @@ void settle(bool toolkit) {
 // Standard output has failed: say so once; the status tells the caller.
 int output_failed() {
   std::fprintf(stderr, "ambrel-dialog: cannot write the output: %s\n", std::strerror(errno));
-  return kCannotRun;
+  return kExitCannotRun;
 }
 
 // Each tree is written as soon as it is laid out, so the resizes never pile up in memory.
@@ -109,14 +103,11 @@ bool print_outline(const DialogObject& root, int window, std::u16string heading 
 
 int out_of_memory() {
   std::fputs("ambrel-dialog: out of memory\n", stderr);
-  return kOutOfMemory;
+  return kExitOutOfMemory;
 }
 
-int inspect(const DialogOptions& options, std::u16string definition) {
-  int document = xml_parse_text(kAnyNumber, definition);
-  // The parser reports memory running out as a malformed text; it is not the definition's fault.
-  if (document == 0 || xml_parse_result(document).status == XmlStatus::out_of_memory)
-    return out_of_memory();
+// The procedures that --proc, --any-proc and --embedded ask for, doing nothing.
+void publish_silent_procedures(const DialogOptions& options, const XmlNode& document_element) {
   if (options.embedded) {
     for (std::u16string_view name : kEmbeddedProcedures)
       runtime_register_procedure(name, do_nothing);
@@ -124,16 +115,13 @@ int inspect(const DialogOptions& options, std::u16string definition) {
   for (const std::u16string& name : options.procedures)
     runtime_register_procedure(name, do_nothing);
   if (options.any_procedure) {
-    for (const std::u16string& name : event_attribute_values(xml_main_node(document))) {
+    for (const std::u16string& name : event_attribute_values(document_element)) {
       runtime_register_procedure(name, do_nothing);
     }
   }
-  std::int32_t dialog = dialog_create(kAnyNumber);
-  if (dialog_open_sized(dialog, document, options.window_name.c_str(), 0, 0,
-                        options.open_size.width, options.open_size.height, kNoHandle) == 0) {
-    std::printf("error: %s\n", dialog_error_text(dialog).c_str());
-    return kDefinitionError;
-  }
+}
+
+int print_trees(const DialogOptions& options, std::int32_t dialog) {
   int window = dialog_window(dialog);
   settle(options.toolkit);
   if (!print_outline(*dialog_root(dialog), window)) return output_failed();
@@ -148,47 +136,72 @@ int inspect(const DialogOptions& options, std::u16string definition) {
       !ui_desktop()->save_window_image(window_handle(window), options.png_path)) {
     std::fprintf(stderr, "ambrel-dialog: cannot save the screenshot to %s\n",
                  options.png_path.c_str());
-    return kCannotRun;
+    return kExitCannotRun;
   }
-  return kOpened;
+  return kExitOpened;
+}
+
+int inspect(const DialogOptions& options, const std::string& shown_name,
+            std::u16string_view definition) {
+  OpeningRequest request;
+  request.window_name = options.window_name;
+  request.size = options.open_size;
+  request.warnings = options.warnings;
+  request.publish_procedures = [&options](const XmlNode& element) {
+    publish_silent_procedures(options, element);
+  };
+  Opening opening = open_definition({shown_name, definition}, request, stderr);
+  switch (opening.outcome) {
+    case OpeningOutcome::opened:
+      return print_trees(options, opening.dialog);
+    case OpeningOutcome::faulty:
+      return kExitFaulty;
+    case OpeningOutcome::out_of_memory:
+      return out_of_memory();
+  }
+  return kExitFaulty;
 }
 
 int run(const std::vector<std::string>& arguments) {
   ParsedOptions parsed = parse_dialog_options(arguments);
   if (parsed.help) {
     std::fputs(kUsage, stdout);
-    return kOpened;
+    return kExitOpened;
   }
   if (parsed.version) {
     std::printf("ambrel-dialog %s\n", AMBREL_VERSION);
-    return kOpened;
+    return kExitOpened;
   }
   if (!parsed.options) {
     std::fprintf(stderr, "ambrel-dialog: %s\n%s", parsed.problem.c_str(), kUsageLine);
-    return kCannotRun;
+    return kExitCannotRun;
   }
   const DialogOptions& options = *parsed.options;
   if (options.toolkit && !toolkit_backend_available()) {
     std::fprintf(stderr,
-                 "ambrel-dialog: --qt and --png need a toolkit, which this build does not have\n");
-    return kCannotRun;
+                 "ambrel-dialog: --qt, --png and --show need a toolkit, which this build does "
+                 "not have\n");
+    return kExitCannotRun;
   }
   std::unique_ptr<Services> services = Services::start(make_dialog_backend(options.toolkit));
   if (!services) {
     std::fprintf(stderr, "ambrel-dialog: the window system cannot be started\n");
-    return kCannotRun;
+    return kExitCannotRun;
   }
   std::u16string definition(embedded_dialog_definition());
+  std::string shown_name = kEmbeddedName;
   if (!options.embedded) {
     LoadedInput input = options.file == "-" ? load_standard_input() : load_input_file(options.file);
     if (!input.ok) {
       std::fprintf(stderr, "ambrel-dialog: %s: %s\n", shown_path(options.file).c_str(),
                    input.error.c_str());
-      return kCannotRun;
+      return kExitCannotRun;
     }
     definition = std::move(input.text);
+    shown_name = shown_input(options.file);
   }
-  return inspect(options, std::move(definition));
+  if (options.show) return show_definition(options, shown_name, std::move(definition));
+  return inspect(options, shown_name, definition);
 }
 
 }  // namespace
@@ -199,7 +212,7 @@ int main(int argc, char** argv) {
   try {
     int status = ambrel::run(ambrel::start_program(argc, argv));
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
-      return status == ambrel::kCannotRun ? status : ambrel::output_failed();
+      return status == ambrel::kExitCannotRun ? status : ambrel::output_failed();
     }
     return status;
   } catch (const std::bad_alloc&) {

@@ -8,6 +8,9 @@ namespace ambrel {
 namespace {
 
 constexpr const char* kOneDefinition = "only one definition can be opened";
+constexpr const char* kOneWarningRule =
+    "--no-warnings and --warnings-as-errors cannot be used together";
+constexpr const char* kShowAlone = "--show keeps the window up: it takes no --resize or --png";
 
 // "WxH" with two non-negative decimal numbers.
 std::optional<InnerSize> parse_size(const std::string& text) {
@@ -32,7 +35,17 @@ constexpr ProgramOption kDialogOptions[] = {{"--window", "a value"},
                                             {"--png", "a value"},
                                             {"--any-proc"},
                                             {"--qt"},
+                                            {"--show"},
+                                            {"--no-warnings"},
+                                            {"--warnings-as-errors"},
                                             {"--embedded"}};
+
+// Takes --no-warnings or --warnings-as-errors; what is wrong, or empty.
+std::string take_warning_rule(WarningRule rule, DialogOptions& options) {
+  if (options.warnings != WarningRule::shown && options.warnings != rule) return kOneWarningRule;
+  options.warnings = rule;
+  return {};
+}
 
 // Takes one option into `options`; what is wrong with it, or empty.
 std::string take_option(const Argument& option, DialogOptions& options, bool& have_input) {
@@ -56,6 +69,13 @@ std::string take_option(const Argument& option, DialogOptions& options, bool& ha
     options.any_procedure = true;
   } else if (option.name == "--qt") {
     options.toolkit = true;
+  } else if (option.name == "--show") {
+    options.show = true;
+    options.toolkit = true;
+  } else if (option.name == "--no-warnings") {
+    return take_warning_rule(WarningRule::silenced, options);
+  } else if (option.name == "--warnings-as-errors") {
+    return take_warning_rule(WarningRule::failing, options);
   } else {  // --embedded
     if (have_input) return kOneDefinition;
     have_input = true;
@@ -88,6 +108,9 @@ ParsedOptions parse_dialog_options(const std::vector<std::string>& arguments) {
     }
   }
   if (!have_input) return ParsedOptions::wrong("no definition given (FILE or --embedded)");
+  if (options.show && (!options.resizes.empty() || !options.png_path.empty())) {
+    return ParsedOptions::wrong(kShowAlone);
+  }
   return ParsedOptions::of(std::move(options));
 }
 

@@ -9,9 +9,22 @@
 
 namespace ambrel {
 
+// ambrel-dialog's exit statuses.
+inline constexpr int kExitOpened = 0;
+inline constexpr int kExitFaulty = 1;  // the definition does not open (or warns, when that fails)
+inline constexpr int kExitCannotRun = 2;
+inline constexpr int kExitOutOfMemory = 3;
+
 struct InnerSize {
   int width = 0;
   int height = 0;
+};
+
+// What becomes of the warnings about a definition.
+enum class WarningRule {
+  shown,     // printed; the window opens all the same
+  silenced,  // not printed (--no-warnings)
+  failing,   // printed, and they make the definition faulty (--warnings-as-errors)
 };
 
 struct DialogOptions {
@@ -22,6 +35,8 @@ struct DialogOptions {
   bool any_procedure = false;
   bool toolkit = false;  // draw with the platform's toolkit, not the headless backend
   std::string png_path;  // empty: no screenshot
+  bool show = false;     // keep the real window up, rebuilt when the file changes
+  WarningRule warnings = WarningRule::shown;
   bool embedded = false;
   std::string file;
 };

@@ -1,10 +1,9 @@
 #include "cli/program_start.h"
 
+#include "support/utf8_arguments.h"
+
 namespace ambrel {
 
-// Arguments arrive as the bytes the caller gave, which are UTF-8 names here.
-std::vector<std::string> start_program(int argc, char** argv) {
-  return std::vector<std::string>(argv + 1, argv + argc);
-}
+std::vector<std::string> start_program(int argc, char** argv) { return utf8_arguments(argc, argv); }
 
 }  // namespace ambrel

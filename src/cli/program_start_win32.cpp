@@ -1,17 +1,14 @@
-// Windows hands main() its arguments in the ANSI code page, which loses every character
-// outside it; the UTF-16 command line has them all. Text mode would turn each LF written
-// into CR LF (doubling the CR of the CR LF lines) and stop reading input at a Ctrl-Z.
+// Text mode would turn each LF written into CR LF (doubling the CR of the CR LF lines) and
+// stop reading input at a Ctrl-Z.
 #include "cli/program_start.h"
 
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
-#include <shellapi.h>
 
 #include <cstdio>
-#include <string_view>
 
-#include "support/unicode_text.h"
+#include "support/utf8_arguments.h"
 
 namespace ambrel {
 
@@ -24,25 +21,11 @@ void use_binary_streams() {
   SetConsoleOutputCP(CP_UTF8);  // a console shows the UTF-8 bytes as the characters they are
 }
 
-std::vector<std::string> utf16_arguments() {
-  int count = 0;
-  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::vector<std::string> arguments;
-  if (wide == nullptr) return arguments;
-  for (int i = 1; i < count; ++i) {
-    std::wstring_view argument(wide[i]);
-    arguments.push_back(
-        utf16_to_utf8({reinterpret_cast<const char16_t*>(argument.data()), argument.size()}));
-  }
-  LocalFree(wide);
-  return arguments;
-}
-
 }  // namespace
 
-std::vector<std::string> start_program(int, char**) {
+std::vector<std::string> start_program(int argc, char** argv) {
   use_binary_streams();
-  return utf16_arguments();
+  return utf8_arguments(argc, argv);
 }
 
 }  // namespace ambrel

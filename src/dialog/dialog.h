@@ -5,9 +5,12 @@
 // nothing else.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "dialog/definition/definition_notes.h"
 #include "ui/backend/backend.h"
 
 namespace ambrel {
@@ -38,6 +41,12 @@ std::int32_t dialog_window(std::int32_t dialog);
 std::int32_t dialog_gadget(std::int32_t dialog, std::u16string_view name);
 // The first error of the last open (UTF-8), empty when there was none.
 std::string dialog_error_text(std::int32_t dialog);
+// The same with where it points in the definition (known when the definition was parsed with
+// its positions); none when the last open had no error.
+std::optional<DefinitionMessage> dialog_error_message(std::int32_t dialog);
+// What the last open ignored or changed by design, each where the definition says it, in the
+// order the engine met it. Only observations: the open built what it builds without them.
+std::vector<DefinitionMessage> dialog_warnings(std::int32_t dialog);
 // The window object of the last successful open, or null.
 const DialogObject* dialog_root(std::int32_t dialog);
 

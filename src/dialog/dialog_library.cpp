@@ -66,6 +66,19 @@ std::string dialog_error_text(std::int32_t dialog) {
   return record ? record->error.text() : std::string();
 }
 
+std::optional<DefinitionMessage> dialog_error_message(std::int32_t dialog) {
+  DialogRecord* record = find_dialog_record(dialog);
+  if (!record || !record->error.has_error()) return std::nullopt;
+  return DefinitionMessage{record->error_position, record->error.text()};
+}
+
+std::vector<DefinitionMessage> dialog_warnings(std::int32_t dialog) {
+  DialogRecord* record = find_dialog_record(dialog);
+  if (!record) return {};
+  std::span<const DefinitionMessage> warnings = record->notes.warnings();
+  return {warnings.begin(), warnings.end()};
+}
+
 const DialogObject* dialog_root(std::int32_t dialog) {
   DialogRecord* record = find_dialog_record(dialog);
   return record ? record->root.get() : nullptr;

@@ -52,22 +52,36 @@ void lay_out_and_show(WindowObject& root, const OpenRequest& request) {
 }
 
 int build_window(DialogRecord& record, const XmlNode& element, const OpenRequest& request) {
-  std::unique_ptr<WindowObject> root = create_window_object(element, record.error);
+  record.notes.note_element(element);
+  std::unique_ptr<WindowObject> root =
+      create_window_object(element_view_of(element, &record.notes), record.error);
   if (record.error.has_error()) return 0;
   std::int32_t window = open_hidden_window(*root, request);
   if (window == -1) return 0;
   root->attach_window(window);
   record.root = std::move(root);
 
-  BuildContext context{record.error, window, {}, nullptr};
+  BuildContext context{record.error, record.notes, window, {}, nullptr};
   run_creation_walk(*record.root, element, context);
   if (!record.error.has_error()) record.root->finish(context);
   if (record.error.has_error()) {
     tear_down_window(record);
     return 0;
   }
+  // Only a whole build says which attributes the engine never reads.
+  record.notes.warn_unread_attributes();
   lay_out_and_show(*record.root, request);
   return 1;
+}
+
+int open_window(DialogRecord& record, int document, std::u16string_view window_name,
+                const OpenRequest& request) {
+  const XmlNode* element = find_window_element(xml_main_node(document), window_name);
+  if (element == nullptr) {
+    record.error.record(kWindowNotFoundError, {}, {xml_main_node(document), -1});
+    return 0;
+  }
+  return build_window(record, *element, request);
 }
 
 }  // namespace
@@ -81,15 +95,14 @@ int dialog_open_sized(std::int32_t dialog, int document, const char16_t* window_
   DialogRecord* record = find_dialog_record(dialog);
   if (record == nullptr) return 0;
   record->error.clear();
+  record->notes.begin(xml_source_map(document));
   // A dialog shows one window: the one of an earlier open goes first.
   tear_down_window(*record);
-  const XmlNode* element = find_window_element(
-      xml_main_node(document), window_name == nullptr ? u"" : std::u16string_view(window_name));
-  if (element == nullptr) {
-    record->error.record(kWindowNotFoundError, {});
-    return 0;
-  }
-  return build_window(*record, *element, {x, y, {width, height}, parent_window});
+  int opened = open_window(*record, document,
+                           window_name == nullptr ? u"" : std::u16string_view(window_name),
+                           {x, y, {width, height}, parent_window});
+  record->error_position = record->notes.position_of(record->error.place());
+  return opened;
 }
 
 }  // namespace ambrel

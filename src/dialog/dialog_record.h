@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "dialog/definition/definition_notes.h"
 #include "dialog/definition/dialog_error.h"
 #include "dialog/objects/window_object.h"
 
@@ -13,6 +14,8 @@ struct DialogRecord {
   // The window object of the last successful open, or null (the root -1).
   std::unique_ptr<WindowObject> root;
   DialogError error;
+  XmlPosition error_position;  // where the error points, found once the open is over
+  DefinitionNotes notes;
 };
 
 // The record of a dialog number, or null.

@@ -88,14 +88,15 @@ TextDecoder::Step TextDecoder::step(const unsigned char* b, std::size_t size, bo
       return take(sequence.valid ? sequence.code_point : kReplacementCharacter, sequence.length,
                   out);
     }
-    default: {
-      if (b[0] < 0x80) return take(b[0], 1, out);
-      Utf8Sequence sequence = read_utf8_sequence(b, size);
-      if (sequence.truncated && !at_end) return {Outcome::NeedMore, 0};
-      if (sequence.valid) return take(sequence.code_point, sequence.length, out);
-      return take(windows_1252(b[0]), 1, out);
-    }
+    case TextFormat::Ascii:
+      break;
   }
+  // Single-byte text, where UTF-8 sequences are still taken as what they most likely are.
+  if (b[0] < 0x80) return take(b[0], 1, out);
+  Utf8Sequence sequence = read_utf8_sequence(b, size);
+  if (sequence.truncated && !at_end) return {Outcome::NeedMore, 0};
+  if (sequence.valid) return take(sequence.code_point, sequence.length, out);
+  return take(windows_1252(b[0]), 1, out);
 }
 
 // Finishes the sequence held back from the last piece with the first bytes of this one;

@@ -7,6 +7,11 @@ namespace ambrel {
 
 namespace {
 
+// A shortcut field records the keys pressed in it, Tab and Shift+Tab too.
+bool records_keys(const BackendControls& controls, NativeHandle control) {
+  return controls.is_control(control) && controls.control_kind(control) == ControlKind::Shortcut;
+}
+
 bool types_tab(const BackendControls& controls, NativeHandle control) {
   return controls.is_control(control) && controls.control_kind(control) == ControlKind::Editor &&
          !controls.control_style(control).read_only && controls.control_enabled(control);
@@ -33,7 +38,7 @@ std::vector<NativeHandle> tab_stops(const BackendControls& controls, NativeHandl
 
 bool handle_tab_key(BackendControls& controls, NativeHandle window, bool backward) {
   NativeHandle focused = controls.focused_control();
-  if (!backward && types_tab(controls, focused)) return false;
+  if (records_keys(controls, focused) || (!backward && types_tab(controls, focused))) return false;
   std::vector<NativeHandle> stops = tab_stops(controls, window);
   if (stops.empty()) return true;
   auto at = std::find(stops.begin(), stops.end(), focused);

@@ -1,7 +1,8 @@
 #pragma once
 
 // Tab and Shift+Tab inside a window: the focus moves through the enabled, visible tab-stop
-// controls in creation order, wrapping around; Tab in a writable editor types a tab.
+// controls in creation order, wrapping around; Tab in a writable editor types a tab, and a
+// shortcut field takes both keys as the shortcut.
 
 #include "ui/backend/backend_controls.h"
 

@@ -15,7 +15,6 @@ namespace ambrel {
 
 namespace {
 
-constexpr int kMaximumTrackSize = 32000;
 constexpr int kMinimumTimerInterval = 10;  // as the desktop's own timers
 
 struct WindowLibrary {
@@ -49,7 +48,7 @@ WindowLibrary::WindowLibrary() : registry(release_window) {}
 int track_size(int value, int current, bool maximum) {
   if (value == kKeepValue) return current;
   if (value == -1) return 0;
-  if (maximum && value > kMaximumTrackSize) value = kMaximumTrackSize;
+  if (maximum && value > kLargestWindowMaximum) value = kLargestWindowMaximum;
   return value & 0xFFFF;
 }
 

@@ -23,7 +23,11 @@ int window_close(int window);
 int window_exists(int window);
 int window_set_title(int window, const char16_t* title);
 int window_resize(int window, int x, int y, int inner_width, int inner_height);
-// Inner-size limits: -1 removes one, kKeepValue keeps it, maximums above 32000 are 32000.
+// The largest inner-size maximum a window keeps; a larger one is taken as this.
+inline constexpr int kLargestWindowMaximum = 32000;
+
+// Inner-size limits: -1 removes one, kKeepValue keeps it, maximums above
+// kLargestWindowMaximum are kLargestWindowMaximum.
 int window_bounds(int window, int min_width, int min_height, int max_width, int max_height);
 // flags 1: centre on the screen; 2: centre on `other` (or on the active window).
 int window_center(NativeHandle window, int flags, NativeHandle other = kNoHandle);

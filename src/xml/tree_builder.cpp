@@ -32,6 +32,7 @@ void TreeBuilder::start_element(std::u16string_view name, const char16_t* const*
   node->attribute_count = static_cast<std::int32_t>(attribute_count);
   node->sibling_index = seen.count;
   if (document_.main_node == nullptr) document_.main_node = node;
+  if (positions_ != nullptr) positions_->record(node, attribute_count);
   push(node);
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "xml/name_cache.h"
+#include "xml/position_recorder.h"
 #include "xml/sibling_names.h"
 #include "xml/text_buffer.h"
 #include "xml/xml_document.h"
@@ -39,6 +40,9 @@ class TreeBuilder final : public XmlEventHandler {
                      std::u16string_view public_id, bool has_internal_subset) override;
   void end_doctype() override;
 
+  // From now on every element's place is noted through `recorder` (null: no longer).
+  void record_positions(XmlPositionRecorder* recorder) { positions_ = recorder; }
+
   // Stores the texts of the nodes still open (the root, and after a failed parse the
   // elements whose end was never reached).
   void finish();
@@ -63,6 +67,7 @@ class TreeBuilder final : public XmlEventHandler {
 
   XmlDocument& document_;
   NameCache names_;
+  XmlPositionRecorder* positions_ = nullptr;
   std::vector<OpenNode> open_;
   // Entries past depth_ are kept for their buffers.
   std::size_t depth_ = 0;

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <memory>
 #include <new>
+#include <optional>
 
 #include "support/object_registry.h"
 #include "xml/document_parse.h"
 #include "xml/line_endings.h"
+#include "xml/position_recorder.h"
 #include "xml/tree_builder.h"
 #include "xml/xml_event_parser.h"
 
@@ -35,13 +37,20 @@ std::unique_ptr<XmlDocument> new_document(std::u16string_view text) {
 constexpr std::size_t kWholeText = std::u16string_view::npos;
 
 // Builds the tree of `document` from one parse of `text`, handed over `piece_units` code
-// units at a time, and records the parse status. Returns false when no parser could be
+// units at a time, and records the parse status (and, when kept, where each element was
+// written). Returns false when no parser could be
 // created (the document is then untouched).
-bool parse_into(XmlDocument& document, std::u16string_view text, std::size_t piece_units) {
+bool parse_into(XmlDocument& document, std::u16string_view text, std::size_t piece_units,
+                XmlPositions positions) {
   piece_units = std::max<std::size_t>(piece_units, 1);
   TreeBuilder builder(document);
   XmlEventParser parser(builder);
   if (!parser.created()) return false;
+  std::optional<XmlPositionRecorder> recorder;
+  if (positions == XmlPositions::kept) {
+    document.source_map = std::make_unique<XmlSourceMap>();
+    builder.record_positions(&recorder.emplace(parser, text, *document.source_map));
+  }
   try {
     while (!text.empty()) {
       std::u16string_view piece = text.substr(0, piece_units);
@@ -65,11 +74,12 @@ bool xml_library_init() {
 
 void xml_library_end() { documents().reset(); }
 
-int parse_text_in_pieces(int handle, std::u16string_view text, std::size_t piece_units) {
+int parse_text_in_pieces(int handle, std::u16string_view text, std::size_t piece_units,
+                         XmlPositions positions) {
   if (!documents() || !ObjectRegistry<XmlDocument>::is_valid_request(handle)) return 0;
   try {
     std::unique_ptr<XmlDocument> document = new_document(text);
-    if (!parse_into(*document, text, piece_units)) return 0;
+    if (!parse_into(*document, text, piece_units, positions)) return 0;
     int number = documents()->insert(handle, std::move(document));
     if (number == kAnyNumber) return 0;
     return handle == kAnyNumber ? number : 1;
@@ -87,6 +97,10 @@ int xml_parse_text(int handle, const char16_t* text) {
                         text == nullptr ? std::u16string_view() : std::u16string_view(text));
 }
 
+int xml_parse_text_with_positions(int handle, std::u16string_view text) {
+  return parse_text_in_pieces(handle, text, kWholeText, XmlPositions::kept);
+}
+
 int xml_is_document(int handle) { return find(handle) != nullptr ? 1 : 0; }
 
 XmlNode* xml_main_node(int handle) {
@@ -95,6 +109,11 @@ XmlNode* xml_main_node(int handle) {
 }
 
 const XmlDocument* xml_find_document(int handle) { return find(handle); }
+
+const XmlSourceMap* xml_source_map(int handle) {
+  XmlDocument* document = find(handle);
+  return document != nullptr ? document->source_map.get() : nullptr;
+}
 
 XmlParseResult xml_parse_result(int handle) {
   XmlDocument* document = find(handle);

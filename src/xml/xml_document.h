@@ -2,11 +2,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 #include "support/object_registry.h"
 #include "xml/node_pool.h"
 #include "xml/parse_result.h"
+#include "xml/source_map.h"
 #include "xml/string_arena.h"
 #include "xml/xml_navigation.h"
 #include "xml/xml_node.h"
@@ -32,7 +34,12 @@ struct XmlDocument {
   int encoding = kXmlEncodingUtf16;
   XmlLineEnding line_ending = XmlLineEnding::crlf;
   XmlParseResult parse_result;
+  // Where the elements were written; only for texts parsed with their positions.
+  std::unique_ptr<XmlSourceMap> source_map;
 };
+
+// Whether a parse notes where each element and attribute was written.
+enum class XmlPositions { dropped, kept };
 
 // Creates the document registry. Call once before any other operation; true once it runs.
 bool xml_library_init();
@@ -47,6 +54,9 @@ void xml_library_end();
 int xml_parse_text(int handle, std::u16string_view text);
 // The same for a zero-terminated text; null is parsed as the empty text.
 int xml_parse_text(int handle, const char16_t* text);
+// xml_parse_text that also keeps where each element and attribute was written, for messages
+// about a text someone wrote (xml_source_map); it costs the parse a second look at the text.
+int xml_parse_text_with_positions(int handle, std::u16string_view text);
 
 // Non-zero when `handle` names a live document (also one whose parse failed).
 int xml_is_document(int handle);
@@ -56,6 +66,10 @@ XmlNode* xml_main_node(int handle);
 
 // The document under `handle`, or null.
 const XmlDocument* xml_find_document(int handle);
+
+// Where the document's elements were written; null for an unknown handle or a document
+// parsed without its positions.
+const XmlSourceMap* xml_source_map(int handle);
 
 // What the parse of the document left behind; ok for an unknown handle.
 XmlParseResult xml_parse_result(int handle);

@@ -226,6 +226,16 @@ XmlParseResult XmlEventParser::out_of_memory_result() const {
   return expat_failure_result(parser_, true);
 }
 
+XmlEventExtent XmlEventParser::current_event_extent() const {
+  XmlEventExtent extent;
+  extent.start = expat_current_position(parser_);
+  XML_Index byte = XML_GetCurrentByteIndex(parser_);
+  int bytes = XML_GetCurrentByteCount(parser_);
+  if (byte >= 0) extent.offset = static_cast<std::size_t>(byte) / sizeof(char16_t);
+  if (bytes > 0) extent.length = static_cast<std::size_t>(bytes) / sizeof(char16_t);
+  return extent;
+}
+
 XmlParseResult XmlEventParser::finish() {
   if (!failed_ && !finished_) {
     char16_t last =

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "xml/parse_result.h"
+#include "xml/source_map.h"
 
 struct XML_ParserStruct;
 
@@ -37,6 +38,14 @@ class XmlEventHandler {
   virtual void end_doctype() = 0;
 };
 
+// Where the event being reported was written: the place of its first character and the
+// code units of the text it covers.
+struct XmlEventExtent {
+  XmlPosition start;
+  std::size_t offset = 0;  // from the start of the whole text
+  std::size_t length = 0;
+};
+
 // One parse of a UTF-16 text handed over in pieces of any size, unpaired surrogates read
 // as U+FFFD; the events and the final status do not depend on where the pieces are cut.
 // xml_parse_text builds its trees through it, and the generator files straight from it.
@@ -61,6 +70,10 @@ class XmlEventParser {
   bool handler_failed() const { return handler_failed_; }
   // The result of a parse stopped here because memory ran out outside the handler.
   XmlParseResult out_of_memory_result() const;
+
+  // Only inside a handler call: where its event was written. The parser then counts lines
+  // over the text read since the last question, which a reader that never asks never pays.
+  XmlEventExtent current_event_extent() const;
 
  private:
   friend struct XmlEventCallbacks;

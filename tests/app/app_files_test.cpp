@@ -76,6 +76,27 @@ TEST_F(AppFilesTest, OpenLoadsTheChosenFileAtOnce) {
   EXPECT_EQ(request.proposed_name, u"");
 }
 
+// `ambrel FILE`: the window opens with the file loaded, as a drop of it would load it.
+TEST_F(AppFilesTest, AFileNamedAtTheStartIsLoadedAsADropWouldLoadIt) {
+  std::u16string path = write("start.xml", "<s><v>2</v><v>3</v></s>");
+  application_end();  // the test starts the whole program itself
+  running = false;
+  auto backend = std::make_unique<HeadlessBackend>();
+  HeadlessBackend& program = *backend;
+  std::u16string input, output;
+  bool copy_all = false;
+  program.schedule(1, [&] {
+    input = text(u"txtIn");
+    output = text(u"txtOut");
+    copy_all = program.control_enabled(handle(u"cmdCopyAll"));
+    program.user_close(main_window());
+  });
+  EXPECT_EQ(run_application(std::move(backend), path), 0);
+  EXPECT_EQ(input, u"<s><v>2</v><v>3</v></s>");
+  EXPECT_EQ(output, generate_declarations(u"<s><v>2</v><v>3</v></s>"));
+  EXPECT_TRUE(copy_all);
+}
+
 TEST_F(AppFilesTest, CancelledOpenChangesNothing) {
   prefill();
   headless->answer_open_file(u"");

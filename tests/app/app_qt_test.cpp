@@ -163,6 +163,38 @@ TEST_F(AppQtTest, TabShowsTheFocusOnButtons) {
   EXPECT_NE(widget(u"cmdCopyAll")->grab().toImage(), without_cues);
 }
 
+// Shift+Tab leaves the input editor, where Tab is typed, for the control before it,
+// wrapping round to the last.
+TEST_F(AppQtTest, ShiftTabLeavesTheInputEditor) {
+  paste_and_focus(u"txtIn");
+  QKeyEvent back_tab(QEvent::KeyPress, Qt::Key_Backtab, Qt::ShiftModifier);
+  QApplication::sendEvent(widget(u"txtIn"), &back_tab);
+  EXPECT_EQ(QApplication::focusWidget(), widget(u"cmdCopyAll"));
+  EXPECT_EQ(text(u"txtIn"), "<r/>");
+}
+
+// Holding Control, Shift or Alt shows the keyboard cues too.
+TEST_F(AppQtTest, AModifierKeyShowsTheFocusOnButtons) {
+  for (Qt::Key key : {Qt::Key_Control, Qt::Key_Shift, Qt::Key_Alt}) {
+    paste_and_focus(u"cmdCopyAll");
+    QWidget* window = qt->widget(window_handle(dialog_window(application_dialog())));
+    window->setAttribute(Qt::WA_KeyboardFocusChange, false);
+    QImage without_cues = widget(u"cmdCopyAll")->grab().toImage();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(widget(u"cmdCopyAll"), &press);
+    EXPECT_NE(widget(u"cmdCopyAll")->grab().toImage(), without_cues) << key;
+  }
+}
+
+// The read-only output shows that it has the focus (its caret), as the input does.
+TEST_F(AppQtTest, TheOutputEditorLooksFocusedWhenItIsFocused) {
+  paste_and_focus(u"cmdFile");
+  QImage unfocused = widget(u"txtOut")->grab().toImage();
+  widget(u"txtOut")->setFocus(Qt::MouseFocusReason);
+  QApplication::processEvents();
+  EXPECT_NE(widget(u"txtOut")->grab().toImage(), unfocused);
+}
+
 // The editors hold code aligned with spaces: the desktop's fixed-width font, which their
 // measured text follows; the other controls keep the default font.
 TEST_F(AppQtTest, EditorsUseTheFixedWidthFont) {

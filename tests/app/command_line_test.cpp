@@ -1,4 +1,5 @@
-// The desktop tool's command line: what ends the program before a window opens, and how.
+// The desktop tool's command line: the file it opens with, what ends the program before a
+// window opens, and how.
 #include "app/command_line.h"
 
 #include <gtest/gtest.h>
@@ -6,25 +7,33 @@
 namespace ambrel {
 namespace {
 
-CommandLineOutcome read(std::vector<std::string_view> arguments) {
+constexpr std::string_view kUsageLine = "Usage: ambrel [--help | --version] [FILE]\n";
+
+CommandLineOutcome read(std::vector<std::string> arguments) {
   return read_command_line(arguments, "9.8.7.6");
 }
 
-TEST(CommandLine, NoArgumentsOrOnlyTheEndOfOptionsOpenTheWindow) {
-  for (const auto& arguments :
-       {std::vector<std::string_view>{}, std::vector<std::string_view>{"--"}}) {
-    CommandLineOutcome outcome = read(arguments);
-    EXPECT_TRUE(outcome.open_window);
+TEST(CommandLine, TheWindowOpensWithTheFirstFileNamed) {
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string file;
+  };
+  for (const Case& c : {Case{{}, ""}, Case{{"--"}, ""}, Case{{"in.xml"}, "in.xml"},
+                        Case{{"a b.xml", "c.xml"}, "a b.xml"}, Case{{"--", "--help"}, "--help"},
+                        Case{{"-"}, "-"}, Case{{"", "c.xml"}, ""}}) {
+    CommandLineOutcome outcome = read(c.arguments);
+    EXPECT_TRUE(outcome.open_window) << c.file;
+    EXPECT_EQ(outcome.file_to_load, c.file);
     EXPECT_EQ(outcome.standard_output, "");
     EXPECT_EQ(outcome.standard_error, "");
   }
 }
 
 TEST(CommandLine, HelpAndVersionPrintOnStandardOutputAndSucceed) {
-  CommandLineOutcome help = read({"--help", "--bogus"});
+  CommandLineOutcome help = read({"in.xml", "--help", "--bogus"});
   EXPECT_FALSE(help.open_window);
   EXPECT_EQ(help.exit_status, 0);
-  EXPECT_EQ(help.standard_output.rfind("Usage: ambrel [--help | --version]\n", 0), 0u);
+  EXPECT_EQ(help.standard_output.rfind(kUsageLine, 0), 0u);
   EXPECT_NE(help.standard_output.find("--version"), std::string::npos);
 
   CommandLineOutcome version = read({"--version"});
@@ -34,22 +43,17 @@ TEST(CommandLine, HelpAndVersionPrintOnStandardOutputAndSucceed) {
   EXPECT_EQ(version.standard_error, "");
 }
 
-TEST(CommandLine, WrongArgumentsGiveTheUsageLineOnStandardErrorAndStatusTwo) {
-  struct Case {
-    std::vector<std::string_view> arguments;
-    std::string first_line;
-  };
-  for (const Case& c : {Case{{"-x"}, "ambrel: unknown option '-x'"},
-                        Case{{"--versions"}, "ambrel: unknown option '--versions'"},
-                        Case{{"file.xml"}, "ambrel: unexpected argument 'file.xml'"},
-                        Case{{"-"}, "ambrel: unexpected argument '-'"},
-                        Case{{"--", "--help"}, "ambrel: unexpected argument '--help'"},
-                        Case{{"-x", "--help"}, "ambrel: unknown option '-x'"}}) {
-    CommandLineOutcome outcome = read(c.arguments);
-    EXPECT_FALSE(outcome.open_window) << c.first_line;
-    EXPECT_EQ(outcome.exit_status, 2) << c.first_line;
-    EXPECT_EQ(outcome.standard_output, "") << c.first_line;
-    EXPECT_EQ(outcome.standard_error, c.first_line + "\nUsage: ambrel [--help | --version]\n");
+TEST(CommandLine, UnknownOptionsGiveTheUsageLineOnStandardErrorAndStatusTwo) {
+  for (const auto& [arguments, first_line] :
+       {std::pair<std::vector<std::string>, std::string>{{"-x"}, "ambrel: unknown option '-x'"},
+        {{"--versions"}, "ambrel: unknown option '--versions'"},
+        {{"in.xml", "--bogus"}, "ambrel: unknown option '--bogus'"},
+        {{"-x", "--help"}, "ambrel: unknown option '-x'"}}) {
+    CommandLineOutcome outcome = read(arguments);
+    EXPECT_FALSE(outcome.open_window) << first_line;
+    EXPECT_EQ(outcome.exit_status, kWrongCommandLine) << first_line;
+    EXPECT_EQ(outcome.standard_output, "") << first_line;
+    EXPECT_EQ(outcome.standard_error, first_line + "\n" + std::string(kUsageLine));
   }
 }
 

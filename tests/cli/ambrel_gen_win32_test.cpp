@@ -134,6 +134,18 @@ class AmbrelGenOnWindows : public ::testing::Test {
     return names;
   }
 
+  // Whether a file matching `pattern` holds some bytes already.
+  bool written_matching(const std::wstring& pattern) {
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((folder_ + L"\\" + pattern).c_str(), &found);
+    bool written = false;
+    for (bool more = search != INVALID_HANDLE_VALUE; more && !written;
+         more = FindNextFileW(search, &found))
+      written = found.nFileSizeLow != 0 || found.nFileSizeHigh != 0;
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    return written;
+  }
+
   std::wstring folder_;
   std::vector<std::wstring> made_;  // removed last first
 };
@@ -273,7 +285,9 @@ TEST_F(AmbrelGenOnWindows, ARunEndedWhileItWritesLeavesTheOldFileAndNothingBesid
     PROCESS_INFORMATION process = start({L"-o", L"old.txt", L"deep.xml"});
     ASSERT_NE(process.hProcess, nullptr);
     while (!ended_while_writing && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
-      if (names_matching(L".ambrel-*").empty()) continue;
+      // Bytes in it mean the writing has begun: the file was made to go with its handle
+      // before its first byte (between its making and that, there are a few instructions).
+      if (!written_matching(L".ambrel-*")) continue;
       ended_while_writing = TerminateProcess(process.hProcess, 9) != 0;
     }
     finish(process);

@@ -39,5 +39,26 @@ TEST(DialogOptions, DoubleDashEndsTheOptions) {
   EXPECT_EQ(parse_dialog_options({"--"}).problem, "no definition given (FILE or --embedded)");
 }
 
+TEST(DialogOptions, WarningsAreShownSilencedOrFailingButNotTwoOfThese) {
+  EXPECT_EQ(parse_dialog_options({"a.xml"}).options->warnings, WarningRule::shown);
+  EXPECT_EQ(parse_dialog_options({"--no-warnings", "a.xml"}).options->warnings,
+            WarningRule::silenced);
+  EXPECT_EQ(parse_dialog_options({"--warnings-as-errors", "--warnings-as-errors", "a.xml"})
+                .options->warnings,
+            WarningRule::failing);
+  EXPECT_EQ(parse_dialog_options({"--no-warnings", "--warnings-as-errors", "a.xml"}).problem,
+            "--no-warnings and --warnings-as-errors cannot be used together");
+}
+
+TEST(DialogOptions, ShowDrawsForRealAndTakesNoOneShotOptions) {
+  ParsedOptions show = parse_dialog_options({"--show", "--open", "300x200", "a.xml"});
+  ASSERT_TRUE(show.options);
+  EXPECT_TRUE(show.options->show);
+  EXPECT_TRUE(show.options->toolkit);
+  const char* kShowAlone = "--show keeps the window up: it takes no --resize or --png";
+  EXPECT_EQ(parse_dialog_options({"--show", "--resize", "9x9", "a.xml"}).problem, kShowAlone);
+  EXPECT_EQ(parse_dialog_options({"--png", "p.png", "--show", "a.xml"}).problem, kShowAlone);
+}
+
 }  // namespace
 }  // namespace ambrel

@@ -5,7 +5,11 @@
 
 #include <cstdio>
 #include <fstream>
+#include <regex>
 #include <string>
+
+#include "app/embedded_definition.h"
+#include "support/unicode_text.h"
 
 namespace {
 
@@ -72,26 +76,64 @@ TEST(AmbrelDialogTool, OpensLargerThanTheRequestWhenAsked) {
   EXPECT_EQ(run.output, "window - 200 100\n  empty - 8 8 184 84\n");
 }
 
-TEST(AmbrelDialogTool, ReportsTheFirstDefinitionError) {
+// Standard error alone.
+const std::string kErrorsOnly = "2>&1 >/dev/null";
+
+TEST(AmbrelDialogTool, ReportsTheFirstDefinitionErrorWithItsPlaceAndNoTree) {
   std::string flags = definition_file(
       "flags.xml",
-      "<window><vbox><button flags='#KV_Nope'/><button flags='#Other'/></vbox></window>");
-  ToolRun run = run_tool(flags);
+      "<window><vbox>\n<button flags='#KV_Nope'/><button flags='#Other'/></vbox></window>");
+  EXPECT_EQ(run_tool(flags).output, "");
+  ToolRun run = run_tool(flags, kErrorsOnly);
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.output,
-            "error: '#KV_Nope' flag is not supported for the following gadget: button\n");
+  EXPECT_EQ(run.output, flags +
+                            ":2:9: '#KV_Nope' flag is not supported for the following gadget: "
+                            "button\n");
 
-  run = run_tool("--window main " + definition_file("unnamed.xml", "<window/>"));
+  std::string unnamed = definition_file("unnamed.xml", "<window/>");
+  run = run_tool("--window main " + unnamed, kErrorsOnly);
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.output, "error: Dialog window not found\n");
+  EXPECT_EQ(run.output, unnamed + ":1:1: Dialog window not found\n");
+}
+
+TEST(AmbrelDialogTool, ATextThatIsNotWellFormedIsAnErrorWithItsPlace) {
+  std::string path = definition_file("cut.xml", "<window><button text='x'/>");
+  EXPECT_EQ(run_tool(path).output, "");
+  ToolRun run = run_tool(path, kErrorsOnly);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.output, path + ":1:27: no element found\n");
+  run = run_tool("- < " + path, kErrorsOnly);
+  EXPECT_EQ(run.output, "<stdin>:1:27: no element found\n");
+}
+
+// Warnings go to standard error; the tree is the one printed without them.
+TEST(AmbrelDialogTool, WarningsLeaveTheTreeAsItIs) {
+  std::string plain = definition_file("plain.xml", kRow);
+  std::string warned = definition_file(
+      "warned.xml",
+      "<window name='w' minwidth='auto'><hbox name='row' expand='yes'>"
+      "<button name='b' text='Go' width='12px'/><text name='t' text='Hi'/></hbox></window>");
+  ToolRun expected = run_tool(plain);
+  ToolRun run = run_tool(warned);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.output, expected.output);
+  EXPECT_EQ(run_tool(warned, kErrorsOnly).output,
+            warned +
+                ":1:51: warning: expand 'yes' is not a value hbox knows; it changes nothing\n" +
+                warned + ":1:91: warning: width '12px' is read as 12\n");
+  EXPECT_EQ(run_tool("--no-warnings " + warned, "2>&1").output, expected.output);
+  run = run_tool("--warnings-as-errors " + warned);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.output, "");
+  EXPECT_EQ(run_tool("--warnings-as-errors " + plain).status, 0);
 }
 
 TEST(AmbrelDialogTool, RegistersProceduresOnRequest) {
   std::string path =
       definition_file("proc.xml", "<window><button name='b' OnEvent='go()'/></window>");
-  ToolRun run = run_tool(path);
+  ToolRun run = run_tool(path, kErrorsOnly);
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.output, "error: 'go()' is not a runtime procedure.\n");
+  EXPECT_EQ(run.output, path + ":1:26: 'go()' is not a runtime procedure.\n");
   EXPECT_EQ(run_tool("--proc 'go()' " + path).status, 0);
   EXPECT_EQ(run_tool("--any-proc " + path).status, 0);
 }
@@ -101,6 +143,20 @@ TEST(AmbrelDialogTool, OpensTheEmbeddedDefinition) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.output.substr(0, run.output.find('\n')), "window wndMain 500 500");
   EXPECT_NE(run.output.find("\n    frame frameIn 8 8 484 239\n"), std::string::npos);
+}
+
+// The program itself on cuts of its own definition (in-process, every byte is cut: see the
+// opening tests); each cut is status 1, with a place, and no tree.
+TEST(AmbrelDialogTool, CutsOfTheEmbeddedDefinitionAreErrorsWithAPlace) {
+  std::string whole = ambrel::utf16_to_utf8(ambrel::embedded_dialog_definition());
+  const std::regex told_at_a_place(".*cut\\.xml:[0-9]+:[0-9]+: [^\\n]+\\n");
+  // Up to the end of the root's end tag, no prefix is well-formed.
+  for (std::size_t length = 0; length < whole.rfind('>'); length += 97) {
+    std::string path = definition_file("cut.xml", whole.substr(0, length));
+    ToolRun run = run_tool(path, "2>&1");
+    EXPECT_EQ(run.status, 1) << length;
+    EXPECT_TRUE(std::regex_match(run.output, told_at_a_place)) << length << ": " << run.output;
+  }
 }
 
 TEST(AmbrelDialogTool, RefusesAWrongCommandLine) {

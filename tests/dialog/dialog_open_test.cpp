@@ -48,7 +48,7 @@ TEST_F(DialogOpenTest, ReopeningClosesTheEarlierWindow) {
   EXPECT_EQ(dialog_window(dialog), 4);
 }
 
-TEST_F(DialogOpenTest, UnknownElementsAndNonElementsAreSkippedSilently) {
+TEST_F(DialogOpenTest, UnknownElementsAndNonElementsAreSkippedWithoutAnError) {
   ASSERT_EQ(open(u"<window><vbox>text<?pi x?><!-- c -->"
                  u"<gizmo name='g'><button name='inside' text='x'/></gizmo>"
                  u"<Button name='b' text='Go'/></vbox></window>"),

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QImage>
+#include <QKeySequenceEdit>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -82,6 +83,35 @@ TEST_F(QtWindowTest, SavesAPictureOfTheWindowOnlyForAWindowAndAWritablePath) {
   EXPECT_FALSE(qt->save_window_image(kNoHandle, path));
   EXPECT_FALSE(std::filesystem::exists(path));
   EXPECT_FALSE(qt->save_window_image(window_handle(window), "/nonexistent-folder/picture.png"));
+}
+
+// A shortcut field records Tab and Shift+Tab instead of losing the focus to them.
+TEST_F(QtWindowTest, AShortcutFieldRecordsTabAndShiftTab) {
+  int window = window_open(kAnyNumber, 0, 0, 200, 100, u"keys", 0);
+  ControlRequest request;
+  request.parent = window_handle(window);
+  request.kind = ControlKind::Shortcut;
+  request.style.tab_stop = true;
+  request.geometry = {0, 0, 150, 24};
+  NativeHandle field = qt->create_control(request);
+  request.kind = ControlKind::Button;
+  request.geometry = {0, 40, 80, 24};
+  qt->create_control(request);
+  auto* keys = qobject_cast<QKeySequenceEdit*>(qt->widget(field));
+  ASSERT_NE(keys, nullptr);
+  QWidget* top = qt->widget(window_handle(window));
+  top->activateWindow();
+  keys->setFocus(Qt::OtherFocusReason);
+  QApplication::processEvents();
+  for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+    keys->clear();
+    Qt::KeyboardModifiers modifiers = key == Qt::Key_Tab ? Qt::NoModifier : Qt::ShiftModifier;
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(QApplication::focusWidget(), &press);
+    EXPECT_EQ(qt->focused_control(), field) << key;
+    QKeySequence recorded(key == Qt::Key_Tab ? Qt::Key_Tab : (Qt::SHIFT | Qt::Key_Tab));
+    EXPECT_EQ(keys->keySequence(), recorded) << key;
+  }
 }
 
 TEST_F(QtWindowTest, QtTimerRaisesTheTimerEvent) {

@@ -47,5 +47,18 @@ TEST_F(TabNavigationTest, MovesThroughTabStopsInCreationOrderWithWrapAround) {
   EXPECT_EQ(headless->focused_control(), open);
 }
 
+// A shortcut field keeps the focus: Tab and Shift+Tab are the keys it records.
+TEST_F(TabNavigationTest, AShortcutFieldTakesTabAndShiftTab) {
+  int window = window_open(kAnyNumber, 0, 0, 100, 100, u"t", 0);
+  NativeHandle handle = window_handle(window);
+  NativeHandle shortcut = add(ControlKind::Shortcut, handle, true);
+  add(ControlKind::Button, handle, true);
+  headless->set_focus(shortcut);
+  for (bool backward : {false, true}) {
+    headless->user_press_tab(handle, backward);
+    EXPECT_EQ(headless->focused_control(), shortcut) << backward;
+  }
+}
+
 }  // namespace
 }  // namespace ambrel

@@ -82,15 +82,18 @@ std::string format_dialog_error(std::string_view message_template,
 }
 
 void DialogError::record(std::string_view message_template,
-                         std::initializer_list<std::u16string_view> arguments) {
+                         std::initializer_list<std::u16string_view> arguments,
+                         DefinitionPlace place) {
   if (has_error_) return;
   text_ = format_dialog_error(message_template, arguments);
+  place_ = place;
   has_error_ = true;
 }
 
 void DialogError::clear() {
   has_error_ = false;
   text_.clear();
+  place_ = {};
 }
 
 }  // namespace ambrel

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "dialog/definition/definition_place.h"
+
 namespace ambrel {
 
 // Message templates of definition errors; each %s takes one argument in order.
@@ -25,19 +27,22 @@ inline constexpr std::size_t kDialogErrorBufferSize = 512;
 std::string format_dialog_error(std::string_view message_template,
                                 std::initializer_list<std::u16string_view> arguments);
 
-// The first error of one dialog open; later errors are dropped while one is kept.
+// The first error of one dialog open and the place in the definition it comes from; later
+// errors are dropped while one is kept.
 class DialogError {
  public:
   void record(std::string_view message_template,
-              std::initializer_list<std::u16string_view> arguments);
+              std::initializer_list<std::u16string_view> arguments, DefinitionPlace place = {});
   bool has_error() const { return has_error_; }
   // The recorded text; empty when there is none.
   const std::string& text() const { return text_; }
+  DefinitionPlace place() const { return place_; }
   void clear();
 
  private:
   bool has_error_ = false;
   std::string text_;
+  DefinitionPlace place_;
 };
 
 }  // namespace ambrel

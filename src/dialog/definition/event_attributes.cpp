@@ -31,6 +31,13 @@ const EventAttribute* find_event_attribute(std::u16string_view name) {
   return nullptr;
 }
 
+const EventAttribute* find_event_attribute_of_type(std::int32_t event_type) {
+  for (const EventAttribute& attribute : kEventAttributes) {
+    if (attribute.event_type == event_type && event_type != kAnyValue) return &attribute;
+  }
+  return nullptr;
+}
+
 EventMask event_mask_of(DialogKind kind) {
   switch (kind) {
 #define AMBREL_ELEMENT(Name, ...) \
@@ -44,9 +51,10 @@ EventMask event_mask_of(DialogKind kind) {
   return kIgnoresEvents;
 }
 
-RuntimeProcedure resolve_event_procedure(std::u16string_view value, DialogError& error) {
+RuntimeProcedure resolve_event_procedure(std::u16string_view value, DialogError& error,
+                                         DefinitionPlace place) {
   RuntimeProcedure procedure = runtime_procedure(value);
-  if (procedure == nullptr) error.record(kNotRuntimeProcedureError, {value});
+  if (procedure == nullptr) error.record(kNotRuntimeProcedureError, {value}, place);
   return procedure;
 }
 
@@ -57,11 +65,14 @@ void bind_event_attributes(const ElementView& element, DialogKind kind, std::int
   for (int i = 0; i < element.attribute_count; ++i) {
     const EventAttribute* attribute = find_event_attribute(element.attribute_name(i));
     if (attribute == nullptr) continue;
+    element.mark_read(i);
     if (!is_accepted(*attribute, *mask)) {
-      error.record(kEventNotSupportedError, {element.attribute_name(i), element.name});
+      error.record(kEventNotSupportedError, {element.attribute_name(i), element.name},
+                   element.place(i));
       continue;
     }
-    if (RuntimeProcedure procedure = resolve_event_procedure(element.attribute_value(i), error)) {
+    if (RuntimeProcedure procedure =
+            resolve_event_procedure(element.attribute_value(i), error, element.place(i))) {
       bind(kEventGadget, procedure, window, gadget, attribute->event_type);
     }
   }

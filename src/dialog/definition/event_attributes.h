@@ -49,6 +49,8 @@ struct EventAttribute {
 
 // The event attribute with the name (compared without case), or null.
 const EventAttribute* find_event_attribute(std::u16string_view name);
+// The attribute that binds the event type alone (ONCHANGE for 768), or null.
+const EventAttribute* find_event_attribute_of_type(std::int32_t event_type);
 
 // The kind's event mask, or nothing for kinds that ignore event attributes (the window,
 // layout boxes, empty, container, frame, scrollarea, splitter, tab).
@@ -56,8 +58,9 @@ EventMask event_mask_of(DialogKind kind);
 
 // The procedure registered under the attribute value (exactly, "()" included where it was
 // registered so; case does not matter). Anything else, an integer constant included,
-// records the procedure error and gives null.
-RuntimeProcedure resolve_event_procedure(std::u16string_view value, DialogError& error);
+// records the procedure error (pointing at `place`) and gives null.
+RuntimeProcedure resolve_event_procedure(std::u16string_view value, DialogError& error,
+                                         DefinitionPlace place = {});
 
 // Makes one binding in the window layer: (event code, procedure, window, gadget, type).
 using GadgetEventBinder =
@@ -67,7 +70,8 @@ using GadgetEventBinder =
 // Binds every event attribute of a gadget's element, in document order, through `bind`.
 // An attribute the kind does not accept, or a value that is not a runtime procedure,
 // records its error and binds nothing; the remaining attributes are still visited.
-// Kinds without an event mask bind nothing and record nothing.
+// Kinds without an event mask bind nothing, record nothing and take no attribute, so their
+// event attributes are reported as unused.
 void bind_event_attributes(const ElementView& element, DialogKind kind, std::int32_t window,
                            std::int32_t gadget, DialogError& error, const GadgetEventBinder& bind);
 

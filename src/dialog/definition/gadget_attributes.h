@@ -23,7 +23,8 @@ struct CreationArguments {
 CreationArguments creation_arguments_of(DialogKind kind);
 
 // The creation arguments of the generic gadget kinds, read with the numeric reader
-// (first occurrence wins). Each kind uses the fields its creation call takes.
+// (first occurrence wins). Only what the kind's creation takes is read (MIN, MAX and VALUE
+// by the range kinds, PAGE, COLOR, GROUP by the option); the rest keeps its default.
 struct GadgetAttributes {
   std::int32_t minimum = 0;       // MIN: scrollbar, progressbar, trackbar, spin
   std::int32_t maximum = 100;     // MAX: same kinds; the kind's default when absent

@@ -117,40 +117,25 @@ void runtime_registry_end() {
 }
 
 void runtime_register_integer(std::u16string_view name, std::int32_t value) {
-  RuntimeEntry entry;
-  entry.kind = RuntimeEntryKind::Integer;
-  entry.integer = value;
-  store(name, entry);
+  store(name, {.kind = RuntimeEntryKind::Integer, .integer = value});
 }
 
 void runtime_register_double(std::u16string_view name, double value) {
-  RuntimeEntry entry;
-  entry.kind = RuntimeEntryKind::Floating;
-  entry.floating = value;
-  store(name, entry);
+  store(name, {.kind = RuntimeEntryKind::Floating, .floating = value});
 }
 
 void runtime_register_address(std::u16string_view name, const void* address) {
-  RuntimeEntry entry;
-  entry.kind = RuntimeEntryKind::Address;
-  entry.address = address;
-  store(name, entry);
+  store(name, {.kind = RuntimeEntryKind::Address, .address = address});
 }
 
 void runtime_register_variable(std::u16string_view name, const void* variable,
                                std::uint8_t variable_type) {
-  RuntimeEntry entry;
-  entry.kind = RuntimeEntryKind::Variable;
-  entry.address = variable;
-  entry.variable_type = variable_type;
-  store(name, entry);
+  store(name,
+        {.kind = RuntimeEntryKind::Variable, .variable_type = variable_type, .address = variable});
 }
 
 void runtime_register_procedure(std::u16string_view name, RuntimeProcedure procedure) {
-  RuntimeEntry entry;
-  entry.kind = RuntimeEntryKind::Procedure;
-  entry.procedure = procedure;
-  store(name, entry);
+  store(name, {.kind = RuntimeEntryKind::Procedure, .procedure = procedure});
 }
 
 int runtime_is_defined(std::u16string_view name) { return find_entry(name) != nullptr ? 1 : 0; }

@@ -1,5 +1,6 @@
 #include "dialog/layout/attribute_words.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "dialog/layout/layout_types.h"
@@ -53,7 +54,9 @@ std::size_t find_ignoring_case(std::u16string_view text, std::string_view word) 
 
 int32_t read_figure(std::u16string_view text) { return clamp_figure(read_decimal(text)); }
 
-int32_t read_decimal(std::u16string_view text) {
+int32_t read_decimal(std::u16string_view text) { return read_decimal_in_full(text).value; }
+
+DecimalReading read_decimal_in_full(std::u16string_view text) {
   std::size_t at = 0;
   while (at < text.size() && is_blank(text[at])) {
     ++at;
@@ -64,20 +67,23 @@ int32_t read_decimal(std::u16string_view text) {
     ++at;
   }
   constexpr int64_t kLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
+  const std::size_t digits = at;
   int64_t magnitude = 0;
   for (; at < text.size() && text[at] >= u'0' && text[at] <= u'9'; ++at) {
     if (magnitude < kLimit) {
       magnitude = magnitude * 10 + (text[at] - u'0');
     }
   }
+  DecimalReading reading;
+  reading.whole = at > digits;
+  for (; at < text.size(); ++at) {
+    reading.whole = reading.whole && is_blank(text[at]);
+  }
   const int64_t value = negative ? -magnitude : magnitude;
-  if (value > std::numeric_limits<int32_t>::max()) {
-    return std::numeric_limits<int32_t>::max();
-  }
-  if (value < std::numeric_limits<int32_t>::min()) {
-    return std::numeric_limits<int32_t>::min();
-  }
-  return static_cast<int32_t>(value);
+  reading.value = static_cast<int32_t>(std::clamp<int64_t>(
+      value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+  reading.saturated = reading.value != value;
+  return reading;
 }
 
 bool is_auto_word(std::u16string_view text) { return equals_ignoring_case(text, "AUTO"); }

@@ -20,6 +20,21 @@ bool contains(std::u16string_view text, std::string_view word) {
   return find_ignoring_case(text, word) != std::u16string_view::npos;
 }
 
+// The words MARGIN with ":" looks for; sides not named are 0.
+constexpr std::string_view kTopSide = "TOP:";
+constexpr std::string_view kBottomSide = "BOTTOM:";
+constexpr std::string_view kLeftSide = "LEFT:";
+constexpr std::string_view kRightSide = "RIGHT:";
+constexpr std::string_view kVerticalSides = "VERTICAL:";
+constexpr std::string_view kHorizontalSides = "HORIZONTAL:";
+
+// The words ALIGN looks for.
+constexpr std::string_view kAlignTop = "TOP";
+constexpr std::string_view kAlignBottom = "BOTTOM";
+constexpr std::string_view kAlignLeft = "LEFT";
+constexpr std::string_view kAlignRight = "RIGHT";
+constexpr std::string_view kAlignCenter = "CENTER";
+
 struct AxisPlacement {
   int32_t position;
   int32_t size;
@@ -60,17 +75,25 @@ std::optional<Margins> parse_margin_sides(std::u16string_view text) {
     return std::nullopt;
   }
   Margins margins;
-  margins.top = number_after(text, "TOP:").value_or(0);
-  margins.bottom = number_after(text, "BOTTOM:").value_or(0);
-  margins.left = number_after(text, "LEFT:").value_or(0);
-  margins.right = number_after(text, "RIGHT:").value_or(0);
-  if (const std::optional<int32_t> vertical = number_after(text, "VERTICAL:")) {
+  margins.top = number_after(text, kTopSide).value_or(0);
+  margins.bottom = number_after(text, kBottomSide).value_or(0);
+  margins.left = number_after(text, kLeftSide).value_or(0);
+  margins.right = number_after(text, kRightSide).value_or(0);
+  if (const std::optional<int32_t> vertical = number_after(text, kVerticalSides)) {
     margins.top = margins.bottom = *vertical;
   }
-  if (const std::optional<int32_t> horizontal = number_after(text, "HORIZONTAL:")) {
+  if (const std::optional<int32_t> horizontal = number_after(text, kHorizontalSides)) {
     margins.left = margins.right = *horizontal;
   }
   return margins;
+}
+
+bool names_a_margin_side(std::u16string_view text) {
+  for (std::string_view side :
+       {kTopSide, kBottomSide, kLeftSide, kRightSide, kVerticalSides, kHorizontalSides}) {
+    if (contains(text, side)) return true;
+  }
+  return false;
 }
 
 std::optional<ExpandSwitches> parse_single_expand(std::u16string_view text) {
@@ -88,19 +111,19 @@ std::optional<ExpandSwitches> parse_single_expand(std::u16string_view text) {
 
 SingleAlign apply_single_align(SingleAlign current, std::u16string_view text) {
   SingleAlign align = current;
-  if (contains(text, "TOP")) {
+  if (contains(text, kAlignTop)) {
     align.vertical = SideAlign::Start;
   }
-  if (contains(text, "BOTTOM")) {
+  if (contains(text, kAlignBottom)) {
     align.vertical = SideAlign::End;
   }
-  if (contains(text, "LEFT")) {
+  if (contains(text, kAlignLeft)) {
     align.horizontal = SideAlign::Start;
   }
-  if (contains(text, "RIGHT")) {
+  if (contains(text, kAlignRight)) {
     align.horizontal = SideAlign::End;
   }
-  const SideAlign rest = contains(text, "CENTER") ? SideAlign::Center : SideAlign::Start;
+  const SideAlign rest = contains(text, kAlignCenter) ? SideAlign::Center : SideAlign::Start;
   if (align.horizontal == SideAlign::Unset) {
     align.horizontal = rest;
   }
@@ -108,6 +131,13 @@ SingleAlign apply_single_align(SingleAlign current, std::u16string_view text) {
     align.vertical = rest;
   }
   return align;
+}
+
+bool names_an_alignment(std::u16string_view text) {
+  for (std::string_view word : {kAlignTop, kAlignBottom, kAlignLeft, kAlignRight, kAlignCenter}) {
+    if (contains(text, word)) return true;
+  }
+  return false;
 }
 
 Rect place_single_child(const SingleChildSettings& settings, Size child_request, Rect area) {

@@ -57,6 +57,9 @@ SingleChildSettings single_child_settings(int32_t margin);
 // ":", which is one number for all four sides (read as a number by the caller).
 std::optional<Margins> parse_margin_sides(std::u16string_view text);
 
+// Whether a MARGIN with ":" names any side; one that names none makes every margin 0.
+bool names_a_margin_side(std::u16string_view text);
+
 // EXPAND: "VERTICAL", "HORIZONTAL" or "NO"; other values leave the switches.
 std::optional<ExpandSwitches> parse_single_expand(std::u16string_view text);
 
@@ -64,6 +67,8 @@ std::optional<ExpandSwitches> parse_single_expand(std::u16string_view text);
 // Axes that no word sets and that were unset become centre with CENTER,
 // otherwise start.
 SingleAlign apply_single_align(SingleAlign current, std::u16string_view text);
+// Whether ALIGN holds any of its words; one that holds none changes nothing.
+bool names_an_alignment(std::u16string_view text);
 
 // The child's rectangle inside area.
 Rect place_single_child(const SingleChildSettings& settings, Size child_request, Rect area);

@@ -42,7 +42,7 @@ void MultiBoxObject::allocate(layout::Rect area, std::vector<ChildPlacement>& pl
 
 std::unique_ptr<DialogObject> create_line_box_object(BuildContext& context, const XmlNode& node,
                                                      DialogKind kind) {
-  ElementView element = element_view_of(node);
+  ElementView element = context.view_of(node);
   layout::BoxDirection direction =
       kind == DialogKind::HBox ? layout::BoxDirection::Horizontal : layout::BoxDirection::Vertical;
   return std::make_unique<LineBoxObject>(kind, read_common_attributes(element, kind, context.error),
@@ -52,7 +52,7 @@ std::unique_ptr<DialogObject> create_line_box_object(BuildContext& context, cons
 std::unique_ptr<DialogObject> create_multibox_object(BuildContext& context, const XmlNode& node,
                                                      DialogKind kind) {
   return std::make_unique<MultiBoxObject>(
-      kind, read_common_attributes(element_view_of(node), kind, context.error));
+      kind, read_common_attributes(context.view_of(node), kind, context.error));
 }
 
 }  // namespace ambrel

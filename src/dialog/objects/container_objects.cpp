@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "dialog/definition/message_text.h"
 #include "dialog/objects/gadget_creation.h"
 #include "dialog/objects/layout_attributes.h"
 #include "ui/gadget.h"
@@ -29,7 +30,7 @@ template <class Object>
 std::unique_ptr<DialogObject> create_with_gadget(BuildContext& context, const XmlNode& node,
                                                  DialogKind kind, std::int32_t margin,
                                                  bool pass_flags) {
-  ElementView element = element_view_of(node);
+  ElementView element = context.view_of(node);
   CommonAttributes common = read_common_attributes(element, kind, context.error);
   auto object = std::make_unique<Object>(kind, std::move(common),
                                          read_single_child_settings(element, margin));
@@ -119,6 +120,10 @@ void PanelObject::allocate(layout::Rect area, std::vector<ChildPlacement>& child
 }
 
 void PanelObject::finish(BuildContext& context) {
+  for (const PendingOption& option : pending_options()) {
+    context.view_of(*option.node)
+        .warn(-1, "an option with a GROUP directly in a panel is never made; put it in a tab");
+  }
   if (gadget() != -1) close_gadget_list();
   context.panels.pop();
 }
@@ -128,7 +133,15 @@ void PanelObject::finish(BuildContext& context) {
 std::unique_ptr<DialogObject> create_frame_object(BuildContext& context, const XmlNode& node,
                                                   DialogKind kind) {
   // The frame's flags are read (and checked) but the gadget is always the captioned frame.
-  return create_with_gadget<FrameObject>(context, node, kind, layout::kFrameMargin, false);
+  auto frame = create_with_gadget<FrameObject>(context, node, kind, layout::kFrameMargin, false);
+  if (frame->flags() != 0) {
+    ElementView element = context.view_of(node);
+    int flags = find_attribute_index(element, u"FLAGS");
+    element.warn(flags, message_text({element.written_name(flags),
+                                      " has no effect on a frame: it is always drawn as a "
+                                      "captioned group frame"}));
+  }
+  return frame;
 }
 
 std::unique_ptr<DialogObject> create_container_object(BuildContext& context, const XmlNode& node,
@@ -138,7 +151,7 @@ std::unique_ptr<DialogObject> create_container_object(BuildContext& context, con
 
 std::unique_ptr<DialogObject> create_scroll_area_object(BuildContext& context, const XmlNode& node,
                                                         DialogKind kind) {
-  ElementView element = element_view_of(node);
+  ElementView element = context.view_of(node);
   CommonAttributes common = read_common_attributes(element, kind, context.error);
   ScrollAreaAttributes scroll = read_scroll_area_attributes(element);
   auto object = std::make_unique<ScrollAreaObject>(
@@ -157,7 +170,7 @@ std::unique_ptr<DialogObject> create_scroll_area_object(BuildContext& context, c
 
 std::unique_ptr<DialogObject> create_panel_object(BuildContext& context, const XmlNode& node,
                                                   DialogKind kind) {
-  ElementView element = element_view_of(node);
+  ElementView element = context.view_of(node);
   auto object =
       std::make_unique<PanelObject>(kind, read_common_attributes(element, kind, context.error));
   // On the stack even without a gadget, so that finish pops what was pushed.
@@ -171,11 +184,16 @@ std::unique_ptr<DialogObject> create_panel_object(BuildContext& context, const X
 
 std::unique_ptr<DialogObject> create_tab_object(BuildContext& context, const XmlNode& node,
                                                 DialogKind kind) {
-  ElementView element = element_view_of(node);
+  ElementView element = context.view_of(node);
   CommonAttributes common = read_common_attributes(element, kind, context.error);
   auto tab = std::make_unique<TabObject>(kind, std::move(common),
                                          read_single_child_settings(element, layout::kTabMargin));
   PanelEntry* panel = context.panels.top();
+  if (panel == nullptr) {
+    element.warn(-1,
+                 message_text({element.written_name(-1),
+                               " outside a panel adds no page; it is laid out as a singlebox"}));
+  }
   if (panel == nullptr || context.error.has_error()) return tab;
   std::u16string text(tab->text_or_empty());
   add_gadget_item(panel->panel->gadget(), panel->next_tab, text.c_str());

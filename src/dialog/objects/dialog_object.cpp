@@ -26,11 +26,11 @@ void DialogObject::allocate(layout::Rect area, std::vector<ChildPlacement>&) {
   if (gadget_ != -1) resize_gadget(gadget_, area.x, area.y, area.width, area.height);
 }
 
-void DialogObject::add_child(std::unique_ptr<DialogObject> child, const XmlNode&) {
+void DialogObject::add_child(std::unique_ptr<DialogObject> child, const ElementView&) {
   adopt(std::move(child));
 }
 
-void DialogObject::finish(BuildContext&) { create_pending_options(); }
+void DialogObject::finish(BuildContext& context) { create_pending_options(context); }
 
 DialogObject& DialogObject::adopt(std::unique_ptr<DialogObject> child) {
   child->parent_ = this;
@@ -46,8 +46,8 @@ std::u16string_view DialogObject::text_or_empty() const {
   return common_.text ? std::u16string_view(*common_.text) : std::u16string_view();
 }
 
-void DialogObject::create_pending_options() {
-  create_grouped_options(pending_options_);
+void DialogObject::create_pending_options(BuildContext& context) {
+  create_grouped_options(pending_options_, context);
   pending_options_.clear();
   pending_options_.shrink_to_fit();
 }

@@ -15,6 +15,7 @@
 
 #include "dialog/definition/common_attributes.h"
 #include "dialog/definition/dialog_kind.h"
+#include "dialog/definition/element_view.h"
 #include "dialog/layout/layout_types.h"
 #include "xml/xml_node.h"
 
@@ -53,9 +54,9 @@ class DialogObject {
   virtual void allocate(layout::Rect area, std::vector<ChildPlacement>& children);
 
   // --- Tree building.
-  // Takes ownership of the child. Every object keeps what it is given, so nothing leaks;
-  // which children a kind lays out is the kind's own rule.
-  virtual void add_child(std::unique_ptr<DialogObject> child, const XmlNode& node);
+  // Takes ownership of the child, built from `element`. Every object keeps what it is given,
+  // so nothing leaks; which children a kind lays out is the kind's own rule.
+  virtual void add_child(std::unique_ptr<DialogObject> child, const ElementView& element);
   // After all children were created: grouped options pending on the object first.
   virtual void finish(BuildContext& context);
   // Releases what the object registered outside itself (maps, bindings); children first.
@@ -98,9 +99,10 @@ class DialogObject {
   // Stores the child and makes this object its parent.
   DialogObject& adopt(std::unique_ptr<DialogObject> child);
   // Creates the grouped options pending on the object, group by group.
-  void create_pending_options();
+  void create_pending_options(BuildContext& context);
   // The last child added, the one a single-child container lays out; null when none.
   DialogObject* last_child() const;
+  std::span<const PendingOption> pending_options() const { return pending_options_; }
 
  private:
   DialogKind kind_;

@@ -92,7 +92,7 @@ void GadgetObject::allocate(layout::Rect area, std::vector<ChildPlacement>&) {
 
 std::unique_ptr<DialogObject> create_gadget_object(BuildContext& context, const XmlNode& node,
                                                    DialogKind kind) {
-  ElementView element = element_view_of(node);
+  ElementView element = context.view_of(node);
   auto object =
       std::make_unique<GadgetObject>(kind, read_common_attributes(element, kind, context.error));
   if (context.error.has_error()) return object;
@@ -117,7 +117,7 @@ std::unique_ptr<DialogObject> create_gadget_object(BuildContext& context, const 
 std::unique_ptr<DialogObject> create_empty_object(BuildContext& context, const XmlNode& node,
                                                   DialogKind kind) {
   return std::make_unique<DialogObject>(
-      kind, read_common_attributes(element_view_of(node), kind, context.error));
+      kind, read_common_attributes(context.view_of(node), kind, context.error));
 }
 
 }  // namespace ambrel

@@ -2,9 +2,27 @@
 
 #include <utility>
 
+#include "dialog/definition/message_text.h"
 #include "dialog/objects/layout_attributes.h"
 
 namespace ambrel {
+namespace {
+
+// A span below 1 counts as 1; a wider one is cut at `edge`.
+void warn_if_span_changed(const ElementView& element, const SpanAttribute& span,
+                          std::int32_t placed, std::string_view edge) {
+  if (span.attribute < 0 || span.value == placed) return;
+  std::string said =
+      message_text({element.written_name(span.attribute), " ", std::to_string(span.value)});
+  if (span.value < 1) {
+    element.warn(span.attribute, message_text({said, " counts as 1"}));
+  } else {
+    element.warn(span.attribute,
+                 message_text({said, " is cut to ", std::to_string(placed), " at ", edge}));
+  }
+}
+
+}  // namespace
 
 GridObject::GridObject(CommonAttributes common, std::int32_t columns, layout::GridSettings settings)
     : DialogObject(DialogKind::GridBox, std::move(common)),
@@ -24,9 +42,12 @@ void GridObject::allocate(layout::Rect area, std::vector<ChildPlacement>& placem
   }
 }
 
-void GridObject::add_child(std::unique_ptr<DialogObject> child, const XmlNode& node) {
-  ElementView element = element_view_of(node);
-  layout::grid_add_child(table_, read_span(element, u"COLSPAN"), read_span(element, u"ROWSPAN"));
+void GridObject::add_child(std::unique_ptr<DialogObject> child, const ElementView& element) {
+  SpanAttribute columns = read_span(element, u"COLSPAN");
+  SpanAttribute rows = read_span(element, u"ROWSPAN");
+  layout::GridPlacement placed = layout::grid_add_child(table_, columns.value, rows.value);
+  warn_if_span_changed(element, columns, placed.column_span, "the grid's right edge");
+  warn_if_span_changed(element, rows, placed.row_span, "the grid's last row");
   adopt(std::move(child));
 }
 
@@ -37,10 +58,17 @@ void GridObject::finish(BuildContext& context) {
 
 std::unique_ptr<DialogObject> create_grid_object(BuildContext& context, const XmlNode& node,
                                                  DialogKind kind) {
-  ElementView element = element_view_of(node);
+  ElementView element = context.view_of(node);
   CommonAttributes common = read_common_attributes(element, kind, context.error);
   GridAttributes grid = read_grid_attributes(element);
-  return std::make_unique<GridObject>(std::move(common), grid.columns, grid.settings);
+  auto object = std::make_unique<GridObject>(std::move(common), grid.columns, grid.settings);
+  if (object->columns() != grid.columns) {
+    int attribute = grid.columns_attribute;
+    element.warn(attribute,
+                 message_text({element.written_name(attribute), " ", std::to_string(grid.columns),
+                               " is taken as ", std::to_string(object->columns())}));
+  }
+  return object;
 }
 
 }  // namespace ambrel

@@ -19,9 +19,12 @@ class GridObject final : public DialogObject {
   layout::Size natural_size() override;
   void allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
   // Places the child in the next free cell with the COLSPAN and ROWSPAN of its element.
-  void add_child(std::unique_ptr<DialogObject> child, const XmlNode& node) override;
+  void add_child(std::unique_ptr<DialogObject> child, const ElementView& element) override;
   // Counts the rows in use.
   void finish(BuildContext& context) override;
+
+  // The columns the grid has: COLUMNS kept between 1 and the grid's most.
+  std::int32_t columns() const { return table_.columns; }
 
  private:
   layout::GridTable table_;

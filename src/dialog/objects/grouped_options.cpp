@@ -17,19 +17,19 @@ void start_new_option_group() {
   if (separator != 0) free_gadget(separator);
 }
 
-void create_option(const PendingOption& entry) {
+void create_option(const PendingOption& entry, BuildContext& context) {
   DialogObject& option = *entry.option;
   GadgetRequest request;
   request.kind = DialogKind::Option;
   request.number = option.requested_id();
   request.text = option.text_or_empty();
   option.set_gadget(create_definition_gadget(request));
-  apply_gadget_state_attributes(option.gadget(), element_view_of(*entry.node));
+  apply_gadget_state_attributes(option.gadget(), context.view_of(*entry.node));
 }
 
 }  // namespace
 
-void create_grouped_options(const std::vector<PendingOption>& pending) {
+void create_grouped_options(const std::vector<PendingOption>& pending, BuildContext& context) {
   // The entries of each group in list order, the groups in the order they first appear:
   // sorted once, so that a list of many small groups costs no more than one large group.
   std::vector<std::vector<const PendingOption*>> groups;
@@ -41,7 +41,7 @@ void create_grouped_options(const std::vector<PendingOption>& pending) {
   }
   for (const std::vector<const PendingOption*>& group : groups) {
     start_new_option_group();
-    for (const PendingOption* entry : group) create_option(*entry);
+    for (const PendingOption* entry : group) create_option(*entry, context);
   }
 }
 

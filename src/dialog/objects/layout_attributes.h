@@ -20,14 +20,21 @@ layout::BoxSettings read_box_settings(const ElementView& element, layout::BoxDir
 
 struct GridAttributes {
   std::int32_t columns = 2;
+  int columns_attribute = -1;  // which attribute gave columns; -1: none did
   layout::GridSettings settings;
 };
 
 // COLUMNS, COLSPACING, ROWSPACING, COLEXPAND, ROWEXPAND.
 GridAttributes read_grid_attributes(const ElementView& element);
 
-// COLSPAN or ROWSPAN of a grid child; 1 when absent.
-std::int32_t read_span(const ElementView& element, std::u16string_view name);
+// COLSPAN or ROWSPAN of a grid child: the last one's value (1 when absent) and which
+// attribute it is (-1 when absent).
+struct SpanAttribute {
+  std::int32_t value = 1;
+  int attribute = -1;
+};
+
+SpanAttribute read_span(const ElementView& element, std::u16string_view name);
 
 // MARGIN, EXPAND, EXPANDWIDTH, EXPANDHEIGHT, ALIGN; margins default to `margin`.
 layout::SingleChildSettings read_single_child_settings(const ElementView& element,

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "dialog/definition/message_text.h"
 #include "dialog/objects/layout_attributes.h"
 
 namespace ambrel {
@@ -33,9 +34,19 @@ void SingleChildObject::allocate(layout::Rect area, std::vector<ChildPlacement>&
   place_child(layout::place_single_child(settings_, child_request(), area), children);
 }
 
+void SingleChildObject::add_child(std::unique_ptr<DialogObject> child, const ElementView& element) {
+  if (child_node_ != nullptr) {
+    ElementView earlier = element_view_of(*child_node_, element.notes);
+    earlier.warn(-1, message_text({earlier.written_name(-1),
+                                   " gets no room: its parent lays out only its last child"}));
+  }
+  child_node_ = element.node;
+  DialogObject::add_child(std::move(child), element);
+}
+
 std::unique_ptr<DialogObject> create_singlebox_object(BuildContext& context, const XmlNode& node,
                                                       DialogKind kind) {
-  ElementView element = element_view_of(node);
+  ElementView element = context.view_of(node);
   CommonAttributes common = read_common_attributes(element, kind, context.error);
   return std::make_unique<SingleChildObject>(kind, std::move(common),
                                              read_single_child_settings(element, kSingleBoxMargin));

@@ -21,6 +21,8 @@ class SingleChildObject : public DialogObject {
   layout::Size natural_size() override;
   // The singlebox's and the tab's: the single-child placement inside area.
   void allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
+  // A child before the last gets no room, and is warned about.
+  void add_child(std::unique_ptr<DialogObject> child, const ElementView& element) override;
 
  protected:
   const layout::SingleChildSettings& settings() const { return settings_; }
@@ -32,6 +34,7 @@ class SingleChildObject : public DialogObject {
 
  private:
   layout::SingleChildSettings settings_;
+  const XmlNode* child_node_ = nullptr;  // the element of the last child, while building
 };
 
 std::unique_ptr<DialogObject> create_singlebox_object(BuildContext& context, const XmlNode& node,

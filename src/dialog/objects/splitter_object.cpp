@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "dialog/definition/message_text.h"
 #include "dialog/objects/gadget_creation.h"
 #include "dialog/layout/splitter_request.h"
 #include "dialog/objects/object_maps.h"
@@ -57,9 +58,13 @@ void SplitterObject::allocate(layout::Rect area, std::vector<ChildPlacement>&) {
   if (gadget() != -1) resize_gadget(gadget(), area.x, area.y, area.width, area.height);
 }
 
-void SplitterObject::add_child(std::unique_ptr<DialogObject> child, const XmlNode& node) {
-  DialogObject::add_child(std::move(child), node);
-  if (pane_children_ == 2) return;
+void SplitterObject::add_child(std::unique_ptr<DialogObject> child, const ElementView& element) {
+  DialogObject::add_child(std::move(child), element);
+  if (pane_children_ == 2) {
+    element.warn(
+        -1, message_text({element.written_name(-1), " gets no room: a splitter has two panes"}));
+    return;
+  }
   ++pane_children_;
   if (open_pane_ != OpenPane::None) close_gadget_list();
   open_pane_ = OpenPane::None;
@@ -107,7 +112,7 @@ std::optional<ChildPlacement> SplitterObject::pane_placement(std::int32_t contai
 
 std::unique_ptr<DialogObject> create_splitter_object(BuildContext& context, const XmlNode& node,
                                                      DialogKind kind) {
-  ElementView element = element_view_of(node);
+  ElementView element = context.view_of(node);
   CommonAttributes common = read_common_attributes(element, kind, context.error);
   auto splitter =
       std::make_unique<SplitterObject>(std::move(common), read_pane_minimum(element, u"FIRSTMIN"),

@@ -23,7 +23,7 @@ class SplitterObject final : public DialogObject {
   void allocate(layout::Rect area, std::vector<ChildPlacement>& children) override;
   // The first child closes the first pane's list and opens the second's; the second
   // closes that. A third child and beyond stays owned but gets no pane.
-  void add_child(std::unique_ptr<DialogObject> child, const XmlNode& node) override;
+  void add_child(std::unique_ptr<DialogObject> child, const ElementView& element) override;
   // With fewer than two children a pane's list would still be current: it is closed, so
   // the elements after the splitter do not land inside a pane.
   void finish(BuildContext& context) override;

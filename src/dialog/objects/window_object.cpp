@@ -49,8 +49,7 @@ void WindowObject::destroy() {
   unbind_event(kEventSizeWindow, relayout_window, window_);
 }
 
-std::unique_ptr<WindowObject> create_window_object(const XmlNode& node, DialogError& error) {
-  ElementView element = element_view_of(node);
+std::unique_ptr<WindowObject> create_window_object(const ElementView& element, DialogError& error) {
   CommonAttributes common = read_common_attributes(element, DialogKind::Window, error);
   return std::make_unique<WindowObject>(std::move(common),
                                         read_single_child_settings(element, layout::kWindowMargin),

@@ -32,6 +32,6 @@ class WindowObject final : public SingleChildObject {
 };
 
 // The window object of a "window" element; errors of its attributes go to `error`.
-std::unique_ptr<WindowObject> create_window_object(const XmlNode& node, DialogError& error);
+std::unique_ptr<WindowObject> create_window_object(const ElementView& element, DialogError& error);
 
 }  // namespace ambrel

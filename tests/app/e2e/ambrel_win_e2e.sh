@@ -133,8 +133,4 @@ else
 fi
 
 # --- The close box ends the program with exit status 0.
-wmctrl -i -c "$window"
-wait_for 15 test -s "$work/status" || fail "the program did not end after the close request"
-status=$(cat "$work/status")
-[ "$status" = 0 ] || fail "exit status $status"
-step "the close box ended the program with exit status 0"
+close_ends_program "$window" 15

@@ -1,8 +1,9 @@
-# Sourced by the end-to-end scripts: a private display, bounded waits, clicks on the controls
-# of the laid-out window, the X clipboard and the open-file dialog.
+# Sourced by the end-to-end scripts: a private display, bounded waits, a program started and
+# closed by its window, clicks on the controls of the laid-out window, the X clipboard and
+# the open-file dialog.
 # The sourcing script sets: e2e_label (prefix of its lines), program_log (a file whose lines
 # a failure shows), work (its temporary folder), click_settle (seconds the program gets after
-# a click) and, before clicking, window and layout.
+# a click), title (its window's title) and, before clicking, window and layout.
 pids=()
 
 step() { echo "$e2e_label: $*"; }
@@ -82,9 +83,49 @@ longest_gap() {
     END { if (to - last > gap) gap = to - last; print gap }' "$work/watch.log"
 }
 
+# Closes window $1 with its close box and expects the program, whose status the script
+# writes to $work/status, to end with status 0 within $2 seconds.
+close_ends_program() {
+  wmctrl -i -c "$1"
+  wait_for "$2" test -s "$work/status" || fail "the program did not end after the close request"
+  local status
+  status=$(cat "$work/status")
+  [ "$status" = 0 ] || fail "exit status $status"
+  step "the close box ended the program with exit status 0"
+}
+
 find_titled() { xdotool search --onlyvisible --name "^${1//./\\.}\$" | head -n1; }
 titled_shown() { [ -n "$(find_titled "$1")" ]; }
 titled_gone() { ! titled_shown "$1"; }
+# Runs COMMAND... (its output into $program_log) and waits at most SECONDS for its window
+# titled $title, then activates it; sets window to that window and status_file to the file
+# the program's exit status is written to when it ends.
+start_titled() {
+  local seconds=$1 run=$work/run${#pids[@]}
+  shift
+  (
+    "$@" >"$program_log" 2>&1 &
+    echo $! >"$run.pid"
+    status=0
+    wait $! || status=$?
+    echo "$status" >"$run.status"
+  ) &
+  wait_for 5 test -s "$run.pid" || fail "$* did not start"
+  pids+=("$(cat "$run.pid")")
+  status_file=$run.status
+  wait_for "$seconds" titled_shown "$title" || fail "no window titled \"$title\" appeared"
+  window=$(find_titled "$title")
+  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+  sleep 0.5
+}
+# Asks $window to close as its close box does; the program must end within SECONDS, with
+# exit status 0, and its window go.
+close_titled() {
+  wmctrl -i -c "$window"
+  wait_for "$1" test -s "$status_file" || fail "the program did not end after the close request"
+  [ "$(cat "$status_file")" = 0 ] || fail "exit status $(cat "$status_file")"
+  wait_for 5 titled_gone "$title" || fail "the window stayed"
+}
 
 # The platform-parent-relative area "X Y W H" of control $1 in $layout (ambrel-dialog's tree):
 # relative to the window, or to the pane of the nearest splitter, whose second pane ends
@@ -139,4 +180,56 @@ choose_in_open_dialog() {
     step "the open-file dialog is still open after attempt $attempt; typing the name again"
   done
   fail "the open-file dialog did not close"
+}
+
+# The area "X Y W H" in pixels of control $1 in a window drawn at $2 pixels per 100 of the
+# layout's units (a scale of 150 % at 144 DPI).
+pixels_of() {
+  local name=$1 percent=$2 g x y cw ch
+  g=$(geometry_of "$name")
+  read -r x y cw ch <<<"$g"
+  ((${cw:-0} > 0 && ${ch:-0} > 0)) || fail "control $name has no area in the layout ($g)"
+  echo "$((x * percent / 100)) $((y * percent / 100)) $(((x + cw) * percent / 100 - x * percent / 100))" \
+    "$(((y + ch) * percent / 100 - y * percent / 100))"
+}
+# Saves the part "X Y W H" of the window as it is on the screen now as the PNG file $5.
+shoot_part() {
+  import -window "$window" png:- 2>/dev/null | convert - -crop "$3x$4+$1+$2" +repage "$5" ||
+    fail "no picture of the window"
+}
+# Whether the PNG files $1 and $2 differ in any pixel.
+pictures_differ() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" != 0 ]; }
+
+# The keyboard in the tool's window, whose output is the text of file $1 with Copy all
+# enabled: Shift+Tab leaves the input editor for the control before it (Copy all, wrapping
+# round), the output editor looks different with the focus than without, and Tab moves on
+# from it to Copy all. The sourcing script gives clipboard_is FILE (the clipboard holds the
+# file's text) and scale_percent (the window's pixels per 100 units); the picture of the
+# focused output editor goes to $shots.
+check_keyboard_focus() {
+  local expected=$1 part attempt
+  part=$(pixels_of txtOut "$scale_percent")
+  click txtIn
+  shoot_part $part "$work/output_unfocused.png"
+  set_clipboard sentinel
+  xdotool key shift+Tab sleep "$click_settle" key space
+  sleep "$click_settle"
+  clipboard_is "$expected" || fail "Shift+Tab in the input editor did not move the focus to Copy all"
+  step "Shift+Tab left the input editor for Copy all, the control before it"
+  xdotool key shift+Tab
+  sleep "$click_settle"
+  # A caret blinks: one of a few pictures over a second and a half shows it.
+  for attempt in 1 2 3 4 5 6 7; do
+    shoot_part $part "$work/output_focused.png"
+    pictures_differ "$work/output_unfocused.png" "$work/output_focused.png" && break
+    ((attempt < 7)) || fail "the output editor looks the same with the focus as without"
+    sleep 0.25
+  done
+  cp "$work/output_focused.png" "$shots/${e2e_label}_output_focused.png"
+  step "the output editor shows the focus ($shots/${e2e_label}_output_focused.png)"
+  set_clipboard sentinel
+  xdotool key Tab sleep "$click_settle" key space
+  sleep "$click_settle"
+  clipboard_is "$expected" || fail "Tab in the output editor did not move the focus on to Copy all"
+  step "Tab moved on from the output editor to Copy all"
 }

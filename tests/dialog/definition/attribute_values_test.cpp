@@ -13,6 +13,11 @@ namespace {
 
 class AttributeValuesTest : public ServicesTest {
  protected:
+  std::int32_t id(std::u16string value) {
+    TestElement element(u"button", {{u"id", value}});
+    return read_id(element.view(), 0, error);
+  }
+
   DialogError error;
 };
 
@@ -46,17 +51,17 @@ TEST_F(AttributeValuesTest, YesNo) {
 TEST_F(AttributeValuesTest, IdForms) {
   runtime_register_integer(u"seven", 7);
   runtime_register_integer(u"#KV_Mine", 12);
-  EXPECT_EQ(read_id(u"#kv_any", error), -1);
-  EXPECT_EQ(read_id(u"#KV_ANY", error), -1);
-  EXPECT_EQ(read_id(u"7", error), 7);
-  EXPECT_EQ(read_id(u"Seven", error), 7);
-  EXPECT_EQ(read_id(u"#kv_mine", error), 12);
+  EXPECT_EQ(id(u"#kv_any"), -1);
+  EXPECT_EQ(id(u"#KV_ANY"), -1);
+  EXPECT_EQ(id(u"7"), 7);
+  EXPECT_EQ(id(u"Seven"), 7);
+  EXPECT_EQ(id(u"#kv_mine"), 12);
   EXPECT_FALSE(error.has_error());
 }
 
 TEST_F(AttributeValuesTest, UnregisteredHashIdRecordsTheConstantError) {
   runtime_register_integer(u"seven", 7);
-  EXPECT_EQ(read_id(u"#seven", error), -1);  // the "#" is part of the name looked up
+  EXPECT_EQ(id(u"#seven"), -1);  // the "#" is part of the name looked up
   EXPECT_EQ(error.text(), "'#seven' constant is not found or not declared as runtime.");
 }
 
@@ -109,7 +114,7 @@ TEST_F(AttributeValuesTest, GadgetValueDefaultsToMinAndFirstOccurrenceWins) {
   EXPECT_EQ(attributes.minimum, 3);
   EXPECT_EQ(attributes.value, 3);
   EXPECT_EQ(attributes.maximum, 50);
-  EXPECT_EQ(attributes.group, 2);
+  EXPECT_EQ(attributes.group, -1);  // only an option has a group
 }
 
 }  // namespace

@@ -7,15 +7,17 @@
 #include "dialog/definition/flag_tables.h"
 #include "dialog/definition/runtime_registry.h"
 #include "services_fixture.h"
+#include "test_element.h"
 
 namespace ambrel {
 namespace {
 
 class FlagExpressionTest : public ServicesTest {
  protected:
-  std::uint32_t parse(std::u16string_view expression, DialogKind kind,
-                      std::u16string_view element = u"gadget") {
-    return parse_flag_expression(expression, kind, element, error);
+  std::uint32_t parse(std::u16string expression, DialogKind kind,
+                      std::u16string element = u"gadget") {
+    TestElement flags(std::move(element), {{u"flags", std::move(expression)}});
+    return parse_flag_expression(flags.view(), 0, kind, error);
   }
 
   DialogError error;

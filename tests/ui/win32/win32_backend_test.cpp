@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
+#include <richedit.h>
 
 #include <memory>
 #include <string>
@@ -12,10 +14,37 @@
 #include <vector>
 
 #include "ignoring_sink.h"
+#include "shown_pixels.h"
 #include "ui/backend/win32/win32_backend.h"
 
 namespace ambrel {
 namespace {
+
+Rect placed(const Win32Backend& backend, NativeHandle control) {
+  HWND hwnd = backend.hwnd(control);
+  RECT rect{};
+  GetWindowRect(hwnd, &rect);
+  MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&rect), 2);
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+LOGFONTW font_of(const Win32Backend& backend, NativeHandle control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(backend.hwnd(control), WM_GETFONT, 0, 0)),
+             sizeof(font), &font);
+  return font;
+}
+
+SIZE extent_in_font(HWND control, const wchar_t* text) {
+  HDC dc = GetDC(control);
+  HGDIOBJ previous =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, text, lstrlenW(text), &extent);
+  SelectObject(dc, previous);
+  ReleaseDC(control, dc);
+  return extent;
+}
 
 class RecordingSink final : public IgnoringSink {
  public:
@@ -60,6 +89,17 @@ class Win32BackendTest : public ::testing::Test {
 
   void settle() {
     while (backend.pump(0) != 0) {}
+  }
+
+  Rect placed(NativeHandle control) const { return ambrel::placed(backend, control); }
+  LOGFONTW font_of(NativeHandle control) const { return ambrel::font_of(backend, control); }
+  // A rich editor's font, which it does not answer WM_GETFONT with.
+  CHARFORMAT2W editor_format(NativeHandle editor) const {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof(format);
+    SendMessageW(backend.hwnd(editor), EM_GETCHARFORMAT, SCF_DEFAULT,
+                 reinterpret_cast<LPARAM>(&format));
+    return format;
   }
 
   NativeHandle add(ControlKind kind, std::u16string text = {}, ControlStyle style = {}) {
@@ -154,6 +194,75 @@ TEST_F(Win32BackendTest, TabGoesToTheUiLayerBeforeTheEditor) {
   EXPECT_EQ(backend.control_text(editor), u"\t");
 }
 
+// What a window is asked of its keyboard cues (WM_CHANGEUISTATE: UIS_SET hides, UIS_CLEAR
+// shows), as long as it lives; Wine keeps no such state to ask for.
+class CueRequests {
+ public:
+  explicit CueRequests(HWND window) : window_(window) {
+    SetWindowSubclass(window_, record, 1, reinterpret_cast<DWORD_PTR>(this));
+  }
+  ~CueRequests() { RemoveWindowSubclass(window_, record, 1); }
+  CueRequests(const CueRequests&) = delete;
+  CueRequests& operator=(const CueRequests&) = delete;
+
+  // The last request: UIS_SET, UIS_CLEAR, or 0 for none yet.
+  int last = 0;
+
+ private:
+  static LRESULT CALLBACK record(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                 DWORD_PTR self) {
+    if (message == WM_CHANGEUISTATE && (HIWORD(wparam) & UISF_HIDEFOCUS))
+      reinterpret_cast<CueRequests*>(self)->last = LOWORD(wparam);
+    return DefSubclassProc(hwnd, message, wparam, lparam);
+  }
+  HWND window_;
+};
+
+// The focus frames show while the keyboard is in use: while Control, Shift or Alt is held
+// and after a Tab that moved the focus, until the window is left.
+TEST_F(Win32BackendTest, KeyboardCuesShowWhileTheKeyboardIsInUse) {
+  HWND hwnd = backend.hwnd(window);
+  CueRequests cues(hwnd);
+  NativeHandle button = add(ControlKind::Button, u"Go");
+  backend.set_focus(button);
+  settle();
+  for (UINT key : {VK_CONTROL, VK_SHIFT, VK_MENU}) {
+    SendMessageW(hwnd, WM_ACTIVATE, WA_INACTIVE, 0);
+    EXPECT_EQ(cues.last, UIS_SET) << key;
+    PostMessageW(backend.hwnd(button), key == VK_MENU ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 1);
+    settle();
+    EXPECT_EQ(cues.last, UIS_CLEAR) << key;
+  }
+  SendMessageW(hwnd, WM_ACTIVATE, WA_INACTIVE, 0);
+  PostMessageW(backend.hwnd(button), WM_KEYDOWN, 'A', 1);
+  settle();
+  EXPECT_EQ(cues.last, UIS_SET);
+  sink.take_tab = true;
+  PostMessageW(backend.hwnd(button), WM_KEYDOWN, VK_TAB, 1);
+  settle();
+  EXPECT_EQ(cues.last, UIS_CLEAR);
+}
+
+// An editor shows in its border that it has the focus, read-only or not.
+TEST_F(Win32BackendTest, AnEditorShowsTheFocusInItsBorder) {
+  ControlStyle read_only;
+  read_only.read_only = true;
+  read_only.tab_stop = true;
+  NativeHandle editor = add(ControlKind::Editor, u"text", read_only);
+  NativeHandle button = add(ControlKind::Button, u"Go");
+  backend.set_control_geometry(button, {250, 10, 80, 24});
+  backend.set_focus(button);
+  settle();
+  std::vector<std::uint32_t> unfocused = shown_pixels(backend.hwnd(window));
+  backend.set_focus(editor);
+  settle();
+  std::vector<std::uint32_t> focused = shown_pixels(backend.hwnd(window));
+  EXPECT_GT(pixels_differing(unfocused, focused), 2u * (200 + 100));
+  backend.set_focus(button);
+  settle();
+  EXPECT_EQ(pixels_differing(unfocused, shown_pixels(backend.hwnd(window))), 0u);
+}
+
 TEST_F(Win32BackendTest, AButtonClickIsCommandZero) {
   NativeHandle button = add(ControlKind::Button, u"Go");
   SendMessageW(backend.hwnd(button), BM_CLICK, 0, 0);
@@ -234,6 +343,51 @@ TEST_F(Win32BackendTest, OptionsGroupByRunsOfOptions) {
   settle();
   EXPECT_EQ(backend.control_value(first), 0);
   EXPECT_EQ(backend.control_value(second), 1);
+}
+
+// Moved to a monitor of 144 DPI, a window keeps its units in 1.5 times the pixels and in the
+// fonts of that density, so that a caption measured before still fits its button.
+TEST_F(Win32BackendTest, AtAnotherDensityTheSameUnitsTakeMorePixelsAndFonts) {
+  NativeHandle button = add(ControlKind::Button, u"  Copy all");
+  Size caption = backend.text_extent(button, u"  Copy all");
+  Rect button_units{10, 10, caption.width + 2 * GetSystemMetrics(SM_CXEDGE), 24};
+  backend.set_control_geometry(button, button_units);
+  NativeHandle editor = add(ControlKind::Editor);
+  backend.set_control_geometry(editor, {10, 40, 201, 100});
+  LONG editor_height = editor_format(editor).yHeight;
+  HWND hwnd = backend.hwnd(window);
+  RECT suggested{0, 0, 600, 450};
+  AdjustWindowRectEx(&suggested, static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE)));
+  int resizes = sink.resizes;
+  SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  settle();
+
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  EXPECT_EQ(client.right, 600);
+  EXPECT_EQ(client.bottom, 450);
+  EXPECT_EQ(backend.window_client_size(window), (Size{400, 300}));
+  EXPECT_GT(sink.resizes, resizes);
+  EXPECT_EQ(placed(button), DpiScale(144).to_pixels(button_units));
+  EXPECT_EQ(backend.control_geometry(button), button_units);
+  EXPECT_EQ(placed(editor), (Rect{15, 60, 302, 150}));
+  EXPECT_EQ(backend.control_geometry(editor), (Rect{10, 40, 201, 100}));
+
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  LOGFONTW message_font = metrics.lfMessageFont;
+  EXPECT_EQ(font_of(button).lfHeight, MulDiv(message_font.lfHeight, 144, 96));
+  EXPECT_NEAR(editor_format(editor).yHeight, editor_height * 3 / 2, 20);  // in twips
+  EXPECT_EQ(std::wstring(editor_format(editor).szFaceName), L"Consolas");
+  RECT inside{};
+  GetClientRect(backend.hwnd(button), &inside);
+  EXPECT_LE(
+      extent_in_font(backend.hwnd(button), L"  Copy all").cx + 2 * GetSystemMetrics(SM_CXEDGE),
+      inside.right);
+  // What the ui layer measures stays in units, about as it was.
+  EXPECT_NEAR(backend.text_extent(button, u"  Copy all").width, caption.width, 2);
 }
 
 }  // namespace

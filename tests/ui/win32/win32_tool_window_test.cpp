@@ -7,8 +7,10 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/application.h"
 #include "dialog/dialog.h"
@@ -16,6 +18,7 @@
 #include "ui/gadget.h"
 #include "ui/measure.h"
 #include "ui/window.h"
+#include "shown_pixels.h"
 
 namespace ambrel {
 namespace {
@@ -174,6 +177,17 @@ TEST_F(Win32ToolWindowTest, DraggingASplitterBarMovesItsPanes) {
   EXPECT_EQ(rect(u"txtIn").width, editor_width - 100);
   EXPECT_EQ(rect(u"cmdFile").width, 180);
   EXPECT_EQ(GetCapture(), nullptr);
+}
+
+// Enlarging the window leaves nothing of the old layout on the screen (group frames paint
+// only their border): what is shown equals what a full repaint draws.
+TEST_F(Win32ToolWindowTest, EnlargingLeavesNothingOfTheOldLayoutOnTheScreen) {
+  user_resize({620, 560});
+  user_resize({700, 600});
+  std::vector<std::uint32_t> shown = shown_pixels(window);
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  EXPECT_EQ(pixels_differing(shown, shown_pixels(window)), 0u);
 }
 
 }  // namespace

@@ -133,6 +133,10 @@ QPlainTextEdit* QtBackend::make_editor(const ControlRequest& request, QWidget* p
   QtEditorText& editor_text = QtEditorText::of(*editor);
   editor_text.set(request.text);
   editor->setReadOnly(request.style.read_only);
+  // A read-only editor with the focus shows its caret as a writable one does (the arrow
+  // keys move it and select), so that it shows that it has the focus.
+  if (request.style.read_only)
+    editor->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   editor->setLineWrapMode(request.style.word_wrap ? QPlainTextEdit::WidgetWidth
                                                   : QPlainTextEdit::NoWrap);
   QObject::connect(editor, &QPlainTextEdit::textChanged, editor, [this, editor, &editor_text] {

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QKeyEvent>
 #include <QKeySequenceEdit>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -14,6 +15,31 @@
 #include "ui/backend/qt/qt_family_widgets.h"
 
 namespace ambrel {
+
+namespace {
+
+// A shortcut field records Tab and Shift+Tab as it records any other key: the window layer
+// leaves them to it, and Qt's own handling would move the focus instead.
+class ShortcutField final : public QKeySequenceEdit {
+ public:
+  using QKeySequenceEdit::QKeySequenceEdit;
+
+ protected:
+  bool event(QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return QKeySequenceEdit::event(event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab)
+      return QKeySequenceEdit::event(event);
+    // Shift+Tab arrives as Backtab; it is recorded as the keys pressed, Shift and Tab.
+    Qt::KeyboardModifiers modifiers = key->modifiers();
+    if (key->key() == Qt::Key_Backtab) modifiers |= Qt::ShiftModifier;
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, modifiers);
+    keyPressEvent(&tab);
+    return true;
+  }
+};
+
+}  // namespace
 
 QWidget* QtBackend::make_widget(FieldKind kind, const ControlRequest& request, QWidget* parent) {
   QString text = to_qstring(request.text);
@@ -38,7 +64,7 @@ QWidget* QtBackend::make_widget(FieldKind kind, const ControlRequest& request, Q
       return spin;
     }
     case FieldKind::Shortcut:
-      return new QKeySequenceEdit(parent);
+      return new ShortcutField(parent);
     case FieldKind::Date: {
       auto* date = new QDateEdit(parent);
       date->setCalendarPopup(true);

@@ -134,7 +134,10 @@ bool QtControlEvents::eventFilter(QObject* watched, QEvent* event) {
   BackendSink* sink = backend_.sink();
   if (!sink) return false;
   QEvent::Type type = event->type();
-  if (type == QEvent::KeyPress) return filter_tab(watched, event);
+  if (type == QEvent::KeyPress) {
+    show_cues_for_modifier(watched, static_cast<QKeyEvent*>(event)->key());
+    return filter_tab(watched, event);
+  }
   if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
     auto* widget = qobject_cast<QWidget*>(watched);
     NativeHandle control = backend_.handle_of(widget);
@@ -160,6 +163,14 @@ bool QtControlEvents::filter_tab(QObject* watched, QEvent* event) {
   if (!backend_.sink()->on_tab_key(window, backward)) return false;
   show_keyboard_cues(*widget->window());
   return true;
+}
+
+// Holding Control, Shift or Alt shows where the focus is, as the keyboard is about to be used.
+void QtControlEvents::show_cues_for_modifier(QObject* watched, int key) {
+  auto* widget = qobject_cast<QWidget*>(watched);
+  bool modifier = key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt;
+  if (modifier && widget && backend_.is_window(backend_.handle_of(widget->window())))
+    show_keyboard_cues(*widget->window());
 }
 
 // Focus frames are drawn only in a window whose focus the keyboard moved; Qt notes that

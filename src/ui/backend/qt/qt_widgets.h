@@ -59,7 +59,7 @@ class SplitterWidget final : public QWidget {
   QtBackend& backend_;
 };
 
-// Watches every control (focus, drags) and the application's Tab keys.
+// Watches every control (focus, drags) and the application's Tab and modifier keys.
 class QtControlEvents final : public QObject {
  public:
   explicit QtControlEvents(QtBackend& backend) : backend_(backend) {}
@@ -69,6 +69,7 @@ class QtControlEvents final : public QObject {
 
  private:
   bool filter_tab(QObject* watched, QEvent* event);
+  void show_cues_for_modifier(QObject* watched, int key);
   bool filter_drag(QWidget* widget, QEvent* event);
   static void show_keyboard_cues(QWidget& window);
 

@@ -63,6 +63,12 @@ void Win32Backend::register_hwnd(HWND hwnd, NativeHandle handle) { handles_[hwnd
 
 void Win32Backend::forget_hwnd(HWND hwnd) { handles_.erase(hwnd); }
 
+void Win32Backend::show_keyboard_cues(HWND hwnd) {
+  HWND root = GetAncestor(hwnd, GA_ROOT);
+  if (is_window(handle_of(root)))
+    SendMessageW(root, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+}
+
 bool Win32Backend::route_tab_key(const MSG& message) {
   if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || !sink_) return false;
   if ((GetKeyState(VK_CONTROL) & 0x8000) || (GetKeyState(VK_MENU) & 0x8000)) return false;
@@ -72,7 +78,14 @@ bool Win32Backend::route_tab_key(const MSG& message) {
 }
 
 void Win32Backend::dispatch(MSG& message) {
-  if (route_tab_key(message)) return;
+  bool key_down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+  if (key_down &&
+      (message.wParam == VK_CONTROL || message.wParam == VK_SHIFT || message.wParam == VK_MENU))
+    show_keyboard_cues(message.hwnd);
+  if (route_tab_key(message)) {
+    show_keyboard_cues(message.hwnd);
+    return;
+  }
   // The character a consumed Tab would make is not wanted either; only a key the ui layer
   // left is translated.
   TranslateMessage(&message);

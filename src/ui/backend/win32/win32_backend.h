@@ -4,6 +4,8 @@
 // client size is the size the ui layer speaks of; controls are the standard and common
 // controls and our own container and splitter classes.
 // Starts OLE (drops) and the common controls for the thread that makes it.
+// The ui layer speaks in 96-DPI units; each window is drawn at the density of its monitor
+// and follows it when the density changes, so that it looks the same at every scale.
 
 #include <windows.h>
 
@@ -17,6 +19,7 @@
 #include "ui/backend/backend.h"
 #include "ui/backend/control_tree_backend.h"
 #include "ui/backend/posted_tasks.h"
+#include "ui/geometry/dpi_scale.h"
 
 namespace ambrel {
 
@@ -116,6 +119,9 @@ class Win32Backend final : public ControlTreeBackend {
   HWND hwnd(NativeHandle handle) const;
   // The handle of a window or control we made, or of its nearest such ancestor.
   NativeHandle handle_of(HWND hwnd) const;
+  // The control whose own window `hwnd` is (not a part of it, as a scroll area's inner area),
+  // or kNoHandle.
+  NativeHandle control_of_own(HWND hwnd) const;
 
   // Called by the window procedures of our classes (win32_window_procedures.cpp).
   LRESULT top_level_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -125,9 +131,15 @@ class Win32Backend final : public ControlTreeBackend {
   LRESULT wake_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   // Focus changes of every control, through its subclass.
   void control_focus(HWND hwnd, bool gained);
+  // After a control's border was painted (WM_NCPAINT), through its subclass: an editor with
+  // the focus shows it there.
+  void control_border_painted(HWND hwnd);
   // The drop targets a window's OLE target routes to.
-  // The smallest visible drop target of the window whose rectangle holds the screen point.
+  // The smallest visible drop target of the window whose rectangle holds the screen point
+  // (in pixels).
   NativeHandle drop_target_at(NativeHandle window, Point screen) const;
+  // Between the ui layer's units and the pixels of the window or control.
+  DpiScale scale_of(NativeHandle handle) const;
 
  private:
   struct WindowInfo {
@@ -144,6 +156,7 @@ class Win32Backend final : public ControlTreeBackend {
     Point reported_position;
     bool active = false;
     Win32DropTarget* drop_target = nullptr;  // registered with OLE while it lives
+    int dpi = kUnitDpi;                      // the density it is drawn at
   };
   struct ControlInfo {
     HWND hwnd = nullptr;
@@ -250,11 +263,21 @@ class Win32Backend final : public ControlTreeBackend {
   // A panel's pages fill its page rectangle; only the current one shows.
   void show_current_page(NativeHandle panel);
   void report_geometry(WindowInfo& window);
+  // The font a control of the kind gets at the density.
+  HFONT control_font(ControlKind kind, int dpi) const;
+  // The window moved to a monitor of another density: its controls get the fonts of that
+  // density and are placed again at the same units, and the window takes the frame the
+  // system suggests (win32_window_density.cpp).
+  void follow_dpi_change(NativeHandle window, int dpi, const RECT& suggested);
   // Reports a button message, or a move when `moves` asks for them too; false for other
   // messages.
   bool report_mouse(NativeHandle target, UINT message, WPARAM wparam, LPARAM lparam, bool moves);
   // Tab goes to the ui layer before the focused control; true when it took the key.
   bool route_tab_key(const MSG& message);
+  // The focus frames and the access keys' marks of the window that holds `hwnd` show while
+  // the keyboard is in use: after a Tab that moved the focus and while Control, Shift or Alt
+  // is held, until the window is left.
+  void show_keyboard_cues(HWND hwnd);
   void dispatch(MSG& message);
   void place_new_control(HWND control, const ControlRequest& request);
   void destroy_children(std::vector<NativeHandle> children);

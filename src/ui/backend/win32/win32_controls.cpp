@@ -6,6 +6,7 @@
 
 #include "ui/backend/held_text_reader.h"
 #include "ui/backend/win32/win32_backend.h"
+#include "ui/backend/win32/win32_dpi.h"
 #include "ui/backend/win32/win32_fonts.h"
 #include "ui/backend/win32/win32_text.h"
 #include "ui/backend/win32/win32_window_classes.h"
@@ -18,7 +19,36 @@ bool is_editor(ControlKind kind) {
   return kind == ControlKind::Editor || kind == ControlKind::CodeEditor;
 }
 
+// Where a control is in its parent, in pixels.
+Rect placed_rect(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// A moved control leaves its old place to the parent and what lies beneath it there, and a
+// group frame, which paints only its border, would keep the old border inside its new one:
+// both places are drawn again, with whatever overlaps them.
+void repaint_moved(HWND control, Rect old, Rect now) {
+  HWND parent = GetParent(control);
+  for (Rect area : {old, now}) {
+    RECT rect{area.x, area.y, area.x + area.width, area.y + area.height};
+    RedrawWindow(parent, &rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  }
+}
+
 }  // namespace
+
+DpiScale Win32Backend::scale_of(NativeHandle handle) const {
+  const WindowInfo* window = find_window(is_window(handle) ? handle : tree_.window_of(handle));
+  return DpiScale(window ? window->dpi : system_dpi());
+}
+
+// The editors hold code, whose columns line up in the fixed-width font.
+HFONT Win32Backend::control_font(ControlKind kind, int dpi) const {
+  return is_editor(kind) ? fonts_->fixed(dpi) : fonts_->gui(dpi);
+}
 
 HWND Win32Backend::container_hwnd(NativeHandle parent) const {
   if (const ControlInfo* control = find_control(parent)) {
@@ -38,12 +68,12 @@ NativeHandle Win32Backend::create_control(const ControlRequest& request) {
       request.kind, [&](auto kind) { return make_window(kind, request, parent, info); });
   if (!control) return kNoHandle;
   info.hwnd = control;
-  if (!is_editor(request.kind)) {
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->gui()), FALSE);
-  }
+  DpiScale scale = scale_of(request.parent);
+  SendMessageW(control, WM_SETFONT,
+               reinterpret_cast<WPARAM>(control_font(request.kind, scale.dpi())), FALSE);
   subclass_control(control, *this);
-  MoveWindow(control, request.geometry.x, request.geometry.y, request.geometry.width,
-             request.geometry.height, FALSE);
+  Rect geometry = scale.to_pixels(request.geometry);
+  MoveWindow(control, geometry.x, geometry.y, geometry.width, geometry.height, FALSE);
   place_new_control(control, request);
   ShowWindow(control, SW_SHOWNA);
   NativeHandle handle = tree_.add_control(request.kind, request.parent);
@@ -107,20 +137,19 @@ void Win32Backend::set_control_parent(NativeHandle handle, NativeHandle parent) 
 Rect Win32Backend::control_geometry(NativeHandle handle) const {
   const ControlInfo* control = find_control(handle);
   if (!control) return {};
-  RECT rect{};
-  GetWindowRect(control->hwnd, &rect);
-  MapWindowPoints(nullptr, GetParent(control->hwnd), reinterpret_cast<POINT*>(&rect), 2);
-  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+  return scale_of(handle).to_units(placed_rect(control->hwnd));
 }
 
 void Win32Backend::set_control_geometry(NativeHandle handle, Rect geometry) {
   ControlInfo* control = find_control(handle);
   if (!control) return;
-  Rect old = control_geometry(handle);
-  MoveWindow(control->hwnd, geometry.x, geometry.y, geometry.width, geometry.height, TRUE);
+  Rect old = placed_rect(control->hwnd);
+  Rect wanted = scale_of(handle).to_pixels(geometry);
+  MoveWindow(control->hwnd, wanted.x, wanted.y, wanted.width, wanted.height, TRUE);
   visit_control_family(tree_.kind(handle),
                        [&](auto kind) { after_geometry(kind, handle, *control); });
-  Rect now = control_geometry(handle);
+  Rect now = placed_rect(control->hwnd);
+  if (now != old) repaint_moved(control->hwnd, old, now);
   if ((old.width != now.width || old.height != now.height) && sink_)
     sink_->on_control_resized(handle);
 }
@@ -215,18 +244,41 @@ void Win32Backend::repaint_control(NativeHandle handle) {
   if (ControlInfo* control = find_control(handle)) InvalidateRect(control->hwnd, nullptr, TRUE);
 }
 
-void Win32Backend::control_focus(HWND hwnd, bool gained) {
+NativeHandle Win32Backend::control_of_own(HWND hwnd) const {
   auto it = handles_.find(hwnd);
-  if (it == handles_.end() || !sink_) return;
+  if (it == handles_.end()) return kNoHandle;
   const ControlInfo* control = find_control(it->second);
-  if (control && control->hwnd == hwnd) sink_->on_control_focus(it->second, gained);
+  return control && control->hwnd == hwnd ? it->second : kNoHandle;
+}
+
+void Win32Backend::control_focus(HWND hwnd, bool gained) {
+  NativeHandle control = control_of_own(hwnd);
+  if (!control) return;
+  if (tree_.kind(control) == ControlKind::Editor)
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+  if (sink_) sink_->on_control_focus(control, gained);
+}
+
+// The editor's sunken edge in the selection colour: a read-only editor need not show a caret,
+// and so would not show that it has the focus.
+void Win32Backend::control_border_painted(HWND hwnd) {
+  NativeHandle control = control_of_own(hwnd);
+  if (!control || tree_.kind(control) != ControlKind::Editor || GetFocus() != hwnd) return;
+  HDC dc = GetWindowDC(hwnd);
+  RECT edge{};
+  GetWindowRect(hwnd, &edge);
+  OffsetRect(&edge, -edge.left, -edge.top);
+  HBRUSH brush = GetSysColorBrush(COLOR_HIGHLIGHT);
+  for (int line = 0; line < 2; ++line) {
+    FrameRect(dc, &edge, brush);
+    InflateRect(&edge, -1, -1);
+  }
+  ReleaseDC(hwnd, dc);
 }
 
 void Win32Backend::report_command(HWND source, ControlCommand command) {
-  auto it = handles_.find(source);
-  if (it == handles_.end() || !sink_) return;
-  const ControlInfo* control = find_control(it->second);
-  if (control && control->hwnd == source) sink_->on_control_command(it->second, command);
+  NativeHandle control = control_of_own(source);
+  if (control && sink_) sink_->on_control_command(control, command);
 }
 
 // Notifications while the program changes a control are its own and ignored; a scroll

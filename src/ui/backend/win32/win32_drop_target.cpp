@@ -86,7 +86,7 @@ DWORD Win32DropTarget::route(DragPhase phase, DWORD keys, POINTL at, DWORD offer
   DragInput input = data_;
   POINT client{at.x, at.y};
   ScreenToClient(backend_.hwnd(target), &client);
-  input.position = {client.x, client.y};
+  input.position = backend_.scale_of(target).to_units(Point{client.x, client.y});
   // OLE's effect bits and key-state bits are the ones the ui layer counts with.
   input.offered_actions =
       static_cast<int>(offered & (DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK));

@@ -15,7 +15,6 @@
 #include "ui/backend/crlf_piece_writer.h"
 #include "ui/backend/win32/win32_backend.h"
 #include "ui/backend/win32/win32_family_controls.h"
-#include "ui/backend/win32/win32_fonts.h"
 #include "ui/backend/win32/win32_text.h"
 
 namespace ambrel {
@@ -106,7 +105,6 @@ HWND Win32Backend::make_editor(const ControlRequest& request, HWND parent) {
                              WS_EX_CLIENTEDGE, parent);
   if (!editor) return nullptr;
   SendMessageW(editor, EM_SETLIMITTEXT, 0, 0);  // as much as memory holds
-  SendMessageW(editor, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->fixed()), FALSE);
   bool after_cr = false;
   SetWindowTextW(editor, control_lines(request.text, after_cr).c_str());
   return editor;

@@ -2,10 +2,13 @@
 
 #include <cwchar>
 
+#include "ui/backend/win32/win32_dpi.h"
+
 namespace ambrel {
 
 namespace {
 
+// The desktop's message font, at the system's density.
 LOGFONTW message_font() {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
@@ -18,17 +21,26 @@ LOGFONTW message_font() {
 
 }  // namespace
 
-Win32Fonts::Win32Fonts() {
-  LOGFONTW font = message_font();
-  gui_ = CreateFontIndirectW(&font);
-  font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-  std::wcsncpy(font.lfFaceName, L"Consolas", LF_FACESIZE - 1);
-  fixed_ = CreateFontIndirectW(&font);
-}
+Win32Fonts::Win32Fonts() : message_font_(message_font()), message_font_dpi_(system_dpi()) {}
 
 Win32Fonts::~Win32Fonts() {
-  if (gui_) DeleteObject(gui_);
-  if (fixed_) DeleteObject(fixed_);
+  for (auto& [dpi, pair] : fonts_) {
+    if (pair.gui) DeleteObject(pair.gui);
+    if (pair.fixed) DeleteObject(pair.fixed);
+  }
+}
+
+Win32Fonts::Pair& Win32Fonts::at(int dpi) {
+  auto [it, made] = fonts_.try_emplace(dpi);
+  if (!made) return it->second;
+  LOGFONTW font = message_font_;
+  font.lfHeight = MulDiv(font.lfHeight, dpi, message_font_dpi_);
+  font.lfWidth = MulDiv(font.lfWidth, dpi, message_font_dpi_);
+  it->second.gui = CreateFontIndirectW(&font);
+  font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+  std::wcsncpy(font.lfFaceName, L"Consolas", LF_FACESIZE - 1);
+  it->second.fixed = CreateFontIndirectW(&font);
+  return it->second;
 }
 
 }  // namespace ambrel

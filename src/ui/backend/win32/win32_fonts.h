@@ -1,10 +1,12 @@
 #pragma once
 
-// The two fonts the controls get: the desktop's message font for every control, and a
-// fixed-width font of the same height for the editors, which hold code whose columns the
-// generator aligns with spaces.
+// The two fonts the controls get, at each screen density a window has: the desktop's message
+// font for every control, and a fixed-width font of the same height for the editors, which
+// hold code whose columns the generator aligns with spaces.
 
 #include <windows.h>
+
+#include <map>
 
 namespace ambrel {
 
@@ -15,12 +17,19 @@ class Win32Fonts {
   Win32Fonts(const Win32Fonts&) = delete;
   Win32Fonts& operator=(const Win32Fonts&) = delete;
 
-  HFONT gui() const { return gui_; }
-  HFONT fixed() const { return fixed_; }
+  HFONT gui(int dpi) { return at(dpi).gui; }
+  HFONT fixed(int dpi) { return at(dpi).fixed; }
 
  private:
-  HFONT gui_ = nullptr;
-  HFONT fixed_ = nullptr;
+  struct Pair {
+    HFONT gui = nullptr;
+    HFONT fixed = nullptr;
+  };
+  Pair& at(int dpi);
+
+  LOGFONTW message_font_;  // at message_font_dpi_
+  int message_font_dpi_ = USER_DEFAULT_SCREEN_DPI;
+  std::map<int, Pair> fonts_;  // by density, made when a window first has it
 };
 
 }  // namespace ambrel

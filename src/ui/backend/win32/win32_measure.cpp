@@ -1,6 +1,8 @@
-// Text measured in a control's own font (WM_GETFONT) and the system's metrics.
+// Text measured in a control's own font (WM_GETFONT) and the system's metrics, in the ui
+// layer's units: the fewest that hold what was measured in pixels.
 
 #include "ui/backend/win32/win32_backend.h"
+#include "ui/backend/win32/win32_dpi.h"
 #include "ui/backend/win32/win32_fonts.h"
 #include "ui/backend/win32/win32_text.h"
 
@@ -35,26 +37,29 @@ class FontContext {
 }  // namespace
 
 Size Win32Backend::text_extent(NativeHandle handle, std::u16string_view text) const {
-  FontContext context(hwnd(handle), fonts_->gui());
+  DpiScale scale = scale_of(handle);
+  FontContext context(hwnd(handle), fonts_->gui(scale.dpi()));
   std::wstring wide = to_wide(text);
   SIZE extent{};
   GetTextExtentPoint32W(context.dc(), wide.c_str(), static_cast<int>(wide.size()), &extent);
-  return {extent.cx, extent.cy};
+  return scale.measured_units(Size{extent.cx, extent.cy});
 }
 
 Size Win32Backend::text_block(NativeHandle handle, std::u16string_view text) const {
-  FontContext context(hwnd(handle), fonts_->gui());
+  DpiScale scale = scale_of(handle);
+  FontContext context(hwnd(handle), fonts_->gui(scale.dpi()));
   std::wstring wide = to_wide(text);
   RECT block{0, 0, 0, 0};
   DrawTextW(context.dc(), wide.c_str(), static_cast<int>(wide.size()), &block,
             DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
-  return {block.right, block.bottom};
+  return scale.measured_units(Size{block.right, block.bottom});
 }
 
+// As a window at 96 DPI has them.
 SystemMetrics Win32Backend::system_metrics() const {
-  return {GetSystemMetrics(SM_CXEDGE),    GetSystemMetrics(SM_CYEDGE),
-          GetSystemMetrics(SM_CXBORDER),  GetSystemMetrics(SM_CYBORDER),
-          GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CYHSCROLL)};
+  return {system_metric(SM_CXEDGE, kUnitDpi),    system_metric(SM_CYEDGE, kUnitDpi),
+          system_metric(SM_CXBORDER, kUnitDpi),  system_metric(SM_CYBORDER, kUnitDpi),
+          system_metric(SM_CXVSCROLL, kUnitDpi), system_metric(SM_CYHSCROLL, kUnitDpi)};
 }
 
 }  // namespace ambrel

@@ -163,7 +163,7 @@ Size Win32Backend::panel_page_size(NativeHandle panel_handle) const {
   const ControlInfo* panel = find_control(panel_handle);
   if (!panel || tree_.kind(panel_handle) != ControlKind::Panel) return {};
   RECT rect = page_rect(panel->hwnd);
-  return {rect.right - rect.left, rect.bottom - rect.top};
+  return scale_of(panel_handle).to_units(Size{rect.right - rect.left, rect.bottom - rect.top});
 }
 
 int Win32Backend::panel_tab_height(NativeHandle panel_handle) const {
@@ -171,7 +171,7 @@ int Win32Backend::panel_tab_height(NativeHandle panel_handle) const {
   if (!panel || tree_.kind(panel_handle) != ControlKind::Panel) return 0;
   RECT rect{};
   if (!SendMessageW(panel->hwnd, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rect))) return 0;
-  return rect.bottom;
+  return scale_of(panel_handle).measured_units(static_cast<int>(rect.bottom));
 }
 
 }  // namespace ambrel

@@ -139,13 +139,14 @@ LRESULT Win32Backend::scroll_area_message(HWND hwnd, UINT message, WPARAM wparam
 Size Win32Backend::scroll_inner_size(NativeHandle handle) const {
   const ControlInfo* area = find_control(handle);
   if (!area || tree_.kind(handle) != ControlKind::ScrollArea) return {};
-  return window_size(area->inner);
+  return scale_of(handle).to_units(window_size(area->inner));
 }
 
 void Win32Backend::set_scroll_inner_size(NativeHandle handle, Size size) {
   const ControlInfo* area = find_control(handle);
   if (!area || tree_.kind(handle) != ControlKind::ScrollArea) return;
-  SetWindowPos(area->inner, nullptr, 0, 0, std::max(size.width, 0), std::max(size.height, 0),
+  Size pixels = scale_of(handle).to_pixels(size);
+  SetWindowPos(area->inner, nullptr, 0, 0, std::max(pixels.width, 0), std::max(pixels.height, 0),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   fit_bars(area->hwnd, area->inner);
 }

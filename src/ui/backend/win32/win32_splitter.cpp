@@ -16,7 +16,7 @@ LRESULT Win32Backend::splitter_message(HWND hwnd, UINT message, WPARAM wparam, L
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(hwnd, &paint);
-      Rect grip = sink_ ? sink_->splitter_grip(handle) : Rect{};
+      Rect grip = scale_of(handle).to_pixels(sink_ ? sink_->splitter_grip(handle) : Rect{});
       if (grip.width > 0 && grip.height > 0) {
         RECT rect{grip.x, grip.y, grip.x + grip.width, grip.y + grip.height};
         DrawEdge(dc, &rect, EDGE_RAISED, BF_RECT | BF_MIDDLE);
@@ -47,10 +47,7 @@ void Win32Backend::release_mouse() {
 
 NativeHandle Win32Backend::mouse_capture() const {
   HWND captured = GetCapture();
-  auto it = handles_.find(captured);
-  if (!captured || it == handles_.end()) return kNoHandle;
-  const ControlInfo* control = find_control(it->second);
-  return control && control->hwnd == captured ? it->second : kNoHandle;
+  return captured ? control_of_own(captured) : kNoHandle;
 }
 
 void Win32Backend::set_control_cursor(NativeHandle handle, Cursor cursor) {

@@ -70,8 +70,8 @@ int Win32Backend::control_item_count(NativeHandle handle) const {
 Size Win32Backend::control_minimum_size(NativeHandle handle) const {
   const ControlInfo* control = find_control(handle);
   if (!control) return {};
-  return visit_control_family(tree_.kind(handle),
-                              [&](auto kind) { return family_minimum_size(kind, *control); });
+  return scale_of(handle).measured_units(visit_control_family(
+      tree_.kind(handle), [&](auto kind) { return family_minimum_size(kind, *control); }));
 }
 
 }  // namespace ambrel

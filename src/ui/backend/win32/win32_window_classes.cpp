@@ -46,6 +46,11 @@ LRESULT CALLBACK control_subclass(HWND hwnd, UINT message, WPARAM wparam, LPARAM
     backend->control_focus(hwnd, message == WM_SETFOCUS);
     return result;
   }
+  if (message == WM_NCPAINT) {
+    LRESULT result = DefSubclassProc(hwnd, message, wparam, lparam);
+    backend->control_border_painted(hwnd);
+    return result;
+  }
   if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, control_subclass, 1);
   return DefSubclassProc(hwnd, message, wparam, lparam);
 }

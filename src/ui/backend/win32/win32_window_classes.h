@@ -21,7 +21,8 @@ inline constexpr const wchar_t* kWakeClass = L"AmbrelWake";
 // Registers the classes once per process; false when one cannot be registered.
 bool register_window_classes();
 
-// The subclass every control gets: its focus changes go to the backend.
+// The subclass every control gets: its focus changes and the painting of its border go to
+// the backend.
 void subclass_control(HWND control, Win32Backend& backend);
 
 }  // namespace ambrel

@@ -1,10 +1,12 @@
 // Top-level windows and their timers on Win32: the styles the flags ask for, client sizes
-// turned into frame sizes, and the tracking sizes WM_GETMINMAXINFO hands the system.
+// turned into frame sizes at the window's density, and the tracking sizes WM_GETMINMAXINFO
+// hands the system.
 
 #include "ui/backend/win32/win32_backend.h"
 
 #include <windowsx.h>
 
+#include "ui/backend/win32/win32_dpi.h"
 #include "ui/backend/win32/win32_text.h"
 #include "ui/backend/win32/win32_window_classes.h"
 
@@ -26,10 +28,10 @@ DWORD window_style(const WindowStyle& style) {
   return bits;
 }
 
-// The frame size around a client size.
-Size frame_size(Size client, DWORD style, DWORD ex_style) {
-  RECT rect{0, 0, client.width, client.height};
-  AdjustWindowRectEx(&rect, style, FALSE, ex_style);
+// The frame size in pixels at `dpi` around a client size in units.
+Size frame_size(Size client_units, DWORD style, DWORD ex_style, int dpi) {
+  Size client = DpiScale(dpi).to_pixels(client_units);
+  RECT rect = frame_around({0, 0, client.width, client.height}, style, ex_style, dpi);
   return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
@@ -43,6 +45,10 @@ Size client_size(HWND hwnd) {
   RECT rect{};
   GetClientRect(hwnd, &rect);
   return {rect.right, rect.bottom};
+}
+
+void hide_keyboard_cues(HWND window) {
+  SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
 }
 
 int show_command(WindowState state, bool activate) {
@@ -64,15 +70,25 @@ NativeHandle Win32Backend::create_window(const WindowRequest& request) {
   info.style = window_style(request.style);
   info.ex_style = request.style.tool ? WS_EX_TOOLWINDOW : 0;
   info.owner = is_window(request.owner) ? request.owner : kNoHandle;
-  Size frame = frame_size(request.client_size, info.style, info.ex_style);
-  int x = request.platform_position ? CW_USEDEFAULT : request.position.x;
-  int y = request.platform_position ? CW_USEDEFAULT : request.position.y;
+  // At the system's density until the window is on its monitor.
+  info.dpi = system_dpi();
+  Size frame = frame_size(request.client_size, info.style, info.ex_style, info.dpi);
+  Point position = DpiScale(info.dpi).to_pixels(request.position);
+  int x = request.platform_position ? CW_USEDEFAULT : position.x;
+  int y = request.platform_position ? CW_USEDEFAULT : position.y;
   HWND owner = info.owner ? find_window(info.owner)->hwnd : nullptr;
   std::wstring title = to_wide(request.title);
   info.hwnd =
       CreateWindowExW(info.ex_style, kTopLevelClass, title.c_str(), info.style, x, y, frame.width,
                       frame.height, owner, nullptr, GetModuleHandleW(nullptr), this);
   if (!info.hwnd) return kNoHandle;
+  hide_keyboard_cues(info.hwnd);
+  if (int dpi = window_dpi(info.hwnd); dpi != info.dpi) {
+    info.dpi = dpi;
+    frame = frame_size(request.client_size, info.style, info.ex_style, dpi);
+    SetWindowPos(info.hwnd, nullptr, 0, 0, frame.width, frame.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   info.reported_size = client_size(info.hwnd);
   info.reported_position = {};
   RECT rect{};
@@ -116,12 +132,13 @@ Point Win32Backend::window_position(NativeHandle handle) const {
   if (!window) return {};
   RECT rect{};
   GetWindowRect(window->hwnd, &rect);
-  return {rect.left, rect.top};
+  return DpiScale(window->dpi).to_units(Point{rect.left, rect.top});
 }
 
 void Win32Backend::move_window(NativeHandle handle, Point position) {
   if (WindowInfo* window = find_window(handle)) {
-    SetWindowPos(window->hwnd, nullptr, position.x, position.y, 0, 0,
+    Point pixels = DpiScale(window->dpi).to_pixels(position);
+    SetWindowPos(window->hwnd, nullptr, pixels.x, pixels.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
@@ -129,13 +146,13 @@ void Win32Backend::move_window(NativeHandle handle, Point position) {
 Size Win32Backend::window_client_size(NativeHandle handle) const {
   const WindowInfo* window = find_window(handle);
   if (!window || IsIconic(window->hwnd)) return {};
-  return client_size(window->hwnd);
+  return DpiScale(window->dpi).to_units(client_size(window->hwnd));
 }
 
 void Win32Backend::resize_window(NativeHandle handle, Size size) {
   WindowInfo* window = find_window(handle);
   if (!window) return;
-  Size frame = frame_size(size, window->style, window->ex_style);
+  Size frame = frame_size(size, window->style, window->ex_style, window->dpi);
   SetWindowPos(window->hwnd, nullptr, 0, 0, frame.width, frame.height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -145,7 +162,7 @@ Size Win32Backend::window_frame_size(NativeHandle handle) const {
   if (!window) return {};
   RECT rect{};
   GetWindowRect(window->hwnd, &rect);
-  return {rect.right - rect.left, rect.bottom - rect.top};
+  return DpiScale(window->dpi).to_units(Size{rect.right - rect.left, rect.bottom - rect.top});
 }
 
 void Win32Backend::set_window_size_limits(NativeHandle handle, Size minimum, Size maximum) {
@@ -154,7 +171,7 @@ void Win32Backend::set_window_size_limits(NativeHandle handle, Size minimum, Siz
   window->minimum = minimum;
   window->maximum = maximum;
   // A window already outside the new limits is brought within them, through WM_GETMINMAXINFO.
-  Size size = client_size(window->hwnd);
+  Size size = DpiScale(window->dpi).to_units(client_size(window->hwnd));
   Size wanted = size;
   wanted.width = std::max(wanted.width, minimum.width);
   wanted.height = std::max(wanted.height, minimum.height);
@@ -220,7 +237,8 @@ NativeHandle Win32Backend::window_owner(NativeHandle handle) const {
 Rect Win32Backend::screen_area() const {
   RECT area{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-  return {area.left, area.top, area.right - area.left, area.bottom - area.top};
+  return DpiScale(system_dpi())
+      .to_units(Rect{area.left, area.top, area.right - area.left, area.bottom - area.top});
 }
 
 bool Win32Backend::start_timer(NativeHandle handle, int timer, int milliseconds) {
@@ -277,7 +295,7 @@ bool Win32Backend::report_mouse(NativeHandle target, UINT message, WPARAM wparam
     input.button = MouseButton::Left;
   if (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP || message == WM_RBUTTONDBLCLK)
     input.button = MouseButton::Right;
-  input.position = {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+  input.position = scale_of(target).to_units(Point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
   if (wparam & MK_SHIFT) input.modifiers |= kModifierShift;
   if (wparam & MK_CONTROL) input.modifiers |= kModifierControl;
   if (GetKeyState(VK_MENU) & 0x8000) input.modifiers |= kModifierAlt;
@@ -312,6 +330,7 @@ LRESULT Win32Backend::top_level_message(HWND hwnd, UINT message, WPARAM wparam, 
     }
     case WM_ACTIVATE: {
       bool active = LOWORD(wparam) != WA_INACTIVE;
+      if (!active) hide_keyboard_cues(hwnd);
       if (active != window->active) {
         window->active = active;
         if (sink_) sink_->on_window_activation(handle, active);
@@ -332,16 +351,19 @@ LRESULT Win32Backend::top_level_message(HWND hwnd, UINT message, WPARAM wparam, 
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
       if (window->minimum.width > 0 || window->minimum.height > 0) {
-        Size frame = frame_size(window->minimum, window->style, window->ex_style);
+        Size frame = frame_size(window->minimum, window->style, window->ex_style, window->dpi);
         info->ptMinTrackSize = {frame.width, frame.height};
       }
       if (window->maximum.width > 0 || window->maximum.height > 0) {
-        Size frame = frame_size(window->maximum, window->style, window->ex_style);
+        Size frame = frame_size(window->maximum, window->style, window->ex_style, window->dpi);
         if (window->maximum.width > 0) info->ptMaxTrackSize.x = frame.width;
         if (window->maximum.height > 0) info->ptMaxTrackSize.y = frame.height;
       }
       return 0;
     }
+    case WM_DPICHANGED:
+      follow_dpi_change(handle, HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+      return 0;
     default:
       break;
   }

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# The real ambrel binary as a desktop starts it and a keyboard drives it, on a private X
+# server: its command line (help, version, a wrong option, a full standard output), a file
+# named on the command line shown at once, Tab and Shift+Tab through the window, the output
+# editor's look with the focus, and the window at a scale of 1.5. Every wait is bounded.
+# Usage: ambrel_desk_e2e.sh AMBREL AMBREL_DIALOG AMBREL_GEN SCREENSHOT_DIR
+set -euo pipefail
+[ $# -eq 4 ] || { echo "usage: $0 AMBREL AMBREL_DIALOG AMBREL_GEN SCREENSHOT_DIR" >&2; exit 2; }
+ambrel=$1 ambrel_dialog=$2 ambrel_gen=$3 shots=$4
+title='Ambrel v.1.0.0.7'
+work=$(mktemp -d)
+e2e_label=e2e-desk program_log=$work/ambrel.log layout=$work/layout.txt click_settle=0.2 scale_percent=100
+source "$(dirname "$0")/e2e_lib.sh"
+cleanup() {
+  stop_started
+  rm -rf "$work"
+}
+trap cleanup EXIT
+mkdir -p "$shots"
+
+# --- The command line, answered before any window opens.
+"$ambrel" --version >"$work/version" 2>&1 || fail "--version failed"
+[ "$(cat "$work/version")" = "ambrel 1.0.0.7" ] || fail "--version printed $(cat "$work/version")"
+status=0
+"$ambrel" --bogus >"$work/out" 2>"$work/err" || status=$?
+[ "$status" = 2 ] && [ ! -s "$work/out" ] && grep -q "unknown option '--bogus'" "$work/err" ||
+  fail "--bogus: status $status, $(cat "$work/err")"
+status=0
+"$ambrel" --help >/dev/full 2>"$work/err" || status=$?
+[ "$status" = 4 ] && grep -q "cannot write to standard output" "$work/err" ||
+  fail "--help into a full disk: status $status, $(cat "$work/err")"
+step "--version, --bogus (status 2) and --help into a full disk (status 4) answered"
+
+# --- A private display with a window manager.
+unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
+export LSAN_OPTIONS="suppressions=$(dirname "$0")/system_leaks.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+start_display
+
+# The program with the arguments given, its window given 15 seconds to show and 10 to go.
+start_ambrel() { start_titled 15 "$ambrel" "$@"; }
+close_ambrel() { close_titled 10; }
+clipboard_is() { cmp -s <(clipboard) "$1"; }
+
+# --- ambrel FILE: the window opens with the file loaded and its declarations shown.
+named=$'<library>\n  <shelf n="1"><book>A</book><book>B</book></shelf>\n</library>\n'
+printf '%s' "$named" >"$work/named file.xml"
+"$ambrel_gen" "$work/named file.xml" >"$work/named.expected" || fail "ambrel-gen failed"
+start_ambrel "$work/named file.xml"
+step "window \"$title\" is up with a file named on the command line"
+size=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { print $2 }')
+"$ambrel_dialog" --qt --embedded --open "$size" >"$layout" 2>"$work/layout.log" ||
+  fail "ambrel-dialog could not lay out the window: $(cat "$work/layout.log")"
+set_clipboard sentinel
+click cmdCopyAll
+clipboard_is "$work/named.expected" || fail "the named file's declarations are not shown: $(clipboard | head -n3)"
+import -window "$window" "$shots/ambrel_desk_e2e.png" || fail "no screenshot"
+step "the named file's declarations are shown ($shots/ambrel_desk_e2e.png)"
+
+# --- The keyboard.
+check_keyboard_focus "$work/named.expected"
+close_ambrel
+step "the close box ended the program with exit status 0"
+
+# --- At a scale of 1.5, as at 144 DPI: 750 x 750 pixels, nothing cut.
+QT_SCALE_FACTOR=1.5 start_ambrel "$work/named file.xml"
+size=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { print $2 }')
+[ "$size" = 750x750 ] || fail "at a scale of 1.5 the window is $size"
+import -window "$window" "$shots/ambrel_desk_scale150.png" || fail "no screenshot"
+close_ambrel
+step "at a scale of 1.5 the window is 750x750 ($shots/ambrel_desk_scale150.png)"
