@@ -6,7 +6,6 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <richedit.h>
 
 #include <memory>
 #include <string>
@@ -93,14 +92,6 @@ class Win32BackendTest : public ::testing::Test {
 
   Rect placed(NativeHandle control) const { return ambrel::placed(backend, control); }
   LOGFONTW font_of(NativeHandle control) const { return ambrel::font_of(backend, control); }
-  // A rich editor's font, which it does not answer WM_GETFONT with.
-  CHARFORMAT2W editor_format(NativeHandle editor) const {
-    CHARFORMAT2W format{};
-    format.cbSize = sizeof(format);
-    SendMessageW(backend.hwnd(editor), EM_GETCHARFORMAT, SCF_DEFAULT,
-                 reinterpret_cast<LPARAM>(&format));
-    return format;
-  }
 
   NativeHandle add(ControlKind kind, std::u16string text = {}, ControlStyle style = {}) {
     ControlRequest request;
@@ -354,7 +345,7 @@ TEST_F(Win32BackendTest, AtAnotherDensityTheSameUnitsTakeMorePixelsAndFonts) {
   backend.set_control_geometry(button, button_units);
   NativeHandle editor = add(ControlKind::Editor);
   backend.set_control_geometry(editor, {10, 40, 201, 100});
-  LONG editor_height = editor_format(editor).yHeight;
+  LONG editor_height = font_of(editor).lfHeight;
   HWND hwnd = backend.hwnd(window);
   RECT suggested{0, 0, 600, 450};
   AdjustWindowRectEx(&suggested, static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)), FALSE,
@@ -379,8 +370,8 @@ TEST_F(Win32BackendTest, AtAnotherDensityTheSameUnitsTakeMorePixelsAndFonts) {
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
   LOGFONTW message_font = metrics.lfMessageFont;
   EXPECT_EQ(font_of(button).lfHeight, MulDiv(message_font.lfHeight, 144, 96));
-  EXPECT_NEAR(editor_format(editor).yHeight, editor_height * 3 / 2, 20);  // in twips
-  EXPECT_EQ(std::wstring(editor_format(editor).szFaceName), L"Consolas");
+  EXPECT_NEAR(font_of(editor).lfHeight, MulDiv(editor_height, 144, 96), 1);
+  EXPECT_EQ(std::wstring(font_of(editor).lfFaceName), L"Consolas");
   RECT inside{};
   GetClientRect(backend.hwnd(button), &inside);
   EXPECT_LE(
