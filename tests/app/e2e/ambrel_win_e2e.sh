@@ -100,7 +100,8 @@ set_clipboard "$pasted"
 click cmdPaste
 # Wine gives the program the X text with CR LF line ends, as Windows programs expect.
 declarations_of "${pasted//$'\n'/$'\r\n'}" pasted
-copy_all_gives "$work/pasted.expected" || fail "Paste did not regenerate at once"
+# The declarations come through the event wait, without the typing's second of delay.
+wait_for 5 copy_all_gives "$work/pasted.expected" || fail "Paste did not regenerate at once"
 step "Paste regenerated at once"
 
 # --- Open ... with a file chosen in the Win32 dialog regenerates at once.
@@ -109,7 +110,7 @@ printf '%s' "$opened" >"$work/chosen.xml"
 declarations_of "$opened" opened
 click cmdFile
 choose_in_open_dialog "Read XML from file" "$(winepath -w "$work/chosen.xml" 2>/dev/null)" 20
-copy_all_gives "$work/opened.expected" || fail "Open did not load the chosen file at once"
+wait_for 5 copy_all_gives "$work/opened.expected" || fail "Open did not load the chosen file at once"
 import -window root "$shots/ambrel_win_e2e.png" || fail "no screenshot"
 step "Open ... loaded the chosen file; screenshot saved as $shots/ambrel_win_e2e.png"
 
