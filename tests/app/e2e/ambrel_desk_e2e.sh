@@ -2,7 +2,8 @@
 # The real ambrel binary as a desktop starts it and a keyboard drives it, on a private X
 # server: its command line (help, version, a wrong option, a full standard output), a file
 # named on the command line shown at once, Tab and Shift+Tab through the window, the output
-# editor's look with the focus, and the window at a scale of 1.5. Every wait is bounded.
+# editor's look with the focus, Paste with no text on the clipboard, and the window at a
+# scale of 1.5. Every wait is bounded.
 # Usage: ambrel_desk_e2e.sh AMBREL AMBREL_DIALOG AMBREL_GEN SCREENSHOT_DIR
 set -euo pipefail
 [ $# -eq 4 ] || { echo "usage: $0 AMBREL AMBREL_DIALOG AMBREL_GEN SCREENSHOT_DIR" >&2; exit 2; }
@@ -58,6 +59,7 @@ step "the named file's declarations are shown ($shots/ambrel_desk_e2e.png)"
 
 # --- The keyboard.
 check_keyboard_focus "$work/named.expected"
+check_paste_without_text "$work/named.expected"
 close_ambrel
 step "the close box ended the program with exit status 0"
 

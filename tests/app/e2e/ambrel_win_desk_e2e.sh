@@ -2,8 +2,9 @@
 # ambrel.exe under Wine as a desktop starts it and a keyboard drives it, on a private X
 # server: its command line on the handles it was given and, started with none, in a message
 # box; a file named on the command line shown at once; Tab and Shift+Tab through the window
-# and the output editor's look with the focus; and the window at 144 DPI (a prefix of its
-# own): 750 x 750 pixels, every caption within its button. Every wait is bounded.
+# and the output editor's look with the focus; Paste with no text on the clipboard; and the
+# window at 144 DPI (a prefix of its own): 750 x 750 pixels, every caption within its button.
+# Every wait is bounded.
 # Usage: ambrel_win_desk_e2e.sh AMBREL_EXE AMBREL_DIALOG_EXE AMBREL_GEN_EXE SCREENSHOT_DIR
 # Uses the Wine prefixes wine-desk and wine-desk-144 under SCREENSHOT_DIR.
 set -euo pipefail
@@ -96,6 +97,7 @@ step "the named file's declarations are shown ($shots/ambrel_win_desk_e2e.png)"
 
 # --- The keyboard.
 check_keyboard_focus "$work/named.expected"
+check_paste_without_text "$work/named.expected"
 close_ambrel
 step "the close box ended the program with exit status 0"
 

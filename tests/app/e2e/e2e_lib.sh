@@ -233,3 +233,23 @@ check_keyboard_focus() {
   clipboard_is "$expected" || fail "Tab in the output editor did not move the focus on to Copy all"
   step "Tab moved on from the output editor to Copy all"
 }
+
+# Paste with no text on the clipboard (a picture, then empty text) keeps the input, and so
+# its declarations, the text of file $1: it must not wipe what the user had.
+check_paste_without_text() {
+  local expected=$1 picture=$work/picture.png
+  convert -size 4x4 xc:red "$picture" || fail "no picture for the clipboard"
+  timeout 3 xclip -i -selection clipboard -t image/png "$picture" >/dev/null 2>&1
+  click cmdPaste
+  sleep 1
+  set_clipboard sentinel
+  click cmdCopyAll
+  clipboard_is "$expected" || fail "Paste with a picture on the clipboard changed the input"
+  set_clipboard ''
+  click cmdPaste
+  sleep 1
+  set_clipboard sentinel
+  click cmdCopyAll
+  clipboard_is "$expected" || fail "Paste with empty text on the clipboard changed the input"
+  step "Paste with a picture, then with empty text, on the clipboard kept the input"
+}
