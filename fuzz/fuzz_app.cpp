@@ -17,6 +17,7 @@
 
 #include "app/application.h"
 #include "app/commands.h"
+#include "app/regeneration.h"
 #include "dialog/dialog.h"
 #include "fuzz_text.h"
 #include "generator/generator.h"
