@@ -10,6 +10,7 @@
 #   peak MiB  the program's peak resident memory (VmHWM; under Wine the process of ambrel.exe)
 #   key s     the longest stretch without an answer from one typed key into the settled
 #             input until its regeneration (a second later) is over
+#   clear s   from the click on Clear until both panes show no text
 #   exit s    from the close request to the end of the program
 #   check     whether Copy all then gives ambrel-gen's output for the text loaded
 # A case that does not get to its end within the time limit shows "over N s", one whose
@@ -75,6 +76,9 @@ answering() {
 # The time pane NAME first showed text at or after T, if it has.
 text_time() { awk -v name="$1" -v t="$2" '$1 == "text" && $2 == name && $3 >= t { print $3; exit }' "$work/watch.log"; }
 shows_text() { [ -n "$(text_time "$1" "$2")" ]; }
+# The time pane NAME first went blank at or after T, if it has.
+blank_time() { awk -v name="$1" -v t="$2" '$1 == "blank" && $2 == name && $3 >= t { print $3; exit }' "$work/watch.log"; }
+both_blank() { [ -n "$(blank_time input "$1")" ] && [ -n "$(blank_time output "$1")" ]; }
 
 # --- The program and its watcher.
 start_program() {
@@ -246,11 +250,22 @@ output_check() {
   echo "differs"
 }
 
+# Clicks Clear; prints the seconds until both panes show no text.
+clear_time() {
+  local start input output
+  point_at cmdClear
+  start=$(now_ms)
+  xdotool click 1
+  until_deadline $((start + limit * 1000)) both_blank "$start" || { echo "$overrun"; return; }
+  input=$(blank_time input "$start") output=$(blank_time output "$start")
+  seconds $(((input > output ? input : output) - start))
+}
+
 peak_mib() { awk '/^VmHWM:/ { printf "%.0f", $2 / 1024 }' "/proc/$program_pid/status" 2>/dev/null || echo "?"; }
 
 # Prints the row of WAY at SIZE MB.
 run_case() {
-  local way=$1 size=$2 file=$work/catalogue-$2.xml load start deadline output input ping peak key check exit_s
+  local way=$1 size=$2 file=$work/catalogue-$2.xml load start deadline output input ping peak key check clear_s exit_s
   load=$(cut -d' ' -f1 /proc/loadavg)
   start_program
   case $way in
@@ -258,7 +273,7 @@ run_case() {
     paste) start=$(paste_file "$file") ;;
   esac
   deadline=$((start + limit * 1000))
-  output='' input='' ping='' peak='' key='' check='' exit_s=''
+  output='' input='' ping='' peak='' key='' check='' clear_s='' exit_s=''
   if until_deadline "$deadline" settled "$start"; then
     output=$(seconds $(($(text_time output "$start") - start)))
     input=$(seconds $(($(text_time input "$start") - start)))
@@ -272,11 +287,13 @@ run_case() {
     ping=$(seconds "$(longest_gap "$start" "$(now_ms)")")
   fi
   peak=$(peak_mib)
+  [ -n "$check" ] && clear_s=$(clear_time)
   # A program that overran is killed, not asked to close.
-  [ -n "$check" ] && exit_s=$(close_program)
+  [[ -n $check && $clear_s != over* ]] && exit_s=$(close_program)
   stop_case
-  printf '%-6s %5s %7s %10s %10s %10s %9s %10s %10s %6s  %s\n' "$way" "$size" "$(cat "$work/gen-$size")" \
-    "$output" "$input" "$ping" "${peak:--}" "${key:--}" "${exit_s:--}" "$load" "${check:--}"
+  printf '%-6s %5s %7s %10s %10s %10s %9s %10s %10s %10s %6s  %s\n' "$way" "$size" \
+    "$(cat "$work/gen-$size")" "$output" "$input" "$ping" "${peak:--}" "${key:--}" "${clear_s:--}" \
+    "${exit_s:--}" "$load" "${check:--}"
 }
 
 # The close request; prints the seconds until the program ended.
@@ -304,8 +321,8 @@ if [ -n "$windows_bin" ]; then
   AMBREL_WINE_DISPLAY=$DISPLAY wine_prefix "$(dirname "$windows_bin")/wine-bench"
 fi
 echo "window benchmark: $platform on Xvfb with openbox, $(nproc) cores, limit $limit s, memory cap $memory_cap MiB"
-printf '%-6s %5s %7s %10s %10s %10s %9s %10s %10s %6s  %s\n' way MB "gen s" "output s" "input s" "ping s" \
-  "peak MiB" "key s" "exit s" load check
+printf '%-6s %5s %7s %10s %10s %10s %9s %10s %10s %10s %6s  %s\n' way MB "gen s" "output s" "input s" \
+  "ping s" "peak MiB" "key s" "clear s" "exit s" load check
 for size in $sizes; do
   prepare_size "$size"
   for way in $ways; do run_case "$way" "$size"; done
