@@ -4,18 +4,17 @@
 #include <utility>
 #include <vector>
 
+#include "cli/shown_path.h"
 #include "dialog/dialog.h"
 #include "support/object_registry.h"
-#include "support/unicode_text.h"
 #include "xml/xml_document.h"
 
 namespace ambrel {
 namespace {
 
-// "NAME:LINE:COLUMN: " or, where the place is unknown, "NAME: ".
+// "NAME:LINE:COLUMN: " for a note of the engine, "NAME: " where it has no place.
 std::string located(const std::string& name, XmlPosition position) {
-  if (position.line <= 0) return name + ": ";
-  return name + ":" + std::to_string(position.line) + ":" + std::to_string(position.column) + ": ";
+  return placed(name, position.line, position.column);
 }
 
 void tell(std::FILE* messages, const std::string& line) {
@@ -27,11 +26,7 @@ void tell(std::FILE* messages, const std::string& line) {
 bool tell_parse_fault(const DefinitionText& definition, const XmlParseResult& parse,
                       std::FILE* messages) {
   if (parse.ok()) return false;
-  const char16_t* description = parse.description();
-  std::string message = description != nullptr
-                            ? utf16_to_utf8(description)
-                            : "error " + std::to_string(static_cast<int>(parse.status));
-  tell(messages, located(definition.shown_name, {parse.line, parse.column}) + message);
+  tell(messages, placed(definition.shown_name, parse.line, parse.column) + parse.message());
   return true;
 }
 

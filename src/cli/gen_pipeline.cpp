@@ -12,7 +12,6 @@
 #include "cli/utf8_output.h"
 #include "generator/declaration_generator.h"
 #include "support/platform_file.h"
-#include "support/unicode_text.h"
 #include "support/utf16_piece_reader.h"
 
 namespace ambrel {
@@ -38,12 +37,7 @@ InputOutcome unreadable(const std::string& input, int error, Reports& reports) {
 InputOutcome report_parse(const std::string& input, const XmlParseResult& parse, Reports& reports) {
   if (parse.ok()) return InputOutcome::well_formed;
   if (parse.status == XmlStatus::out_of_memory) return InputOutcome::out_of_memory;
-  const char16_t* description = parse.description();
-  std::string message = description != nullptr
-                            ? utf16_to_utf8(description)
-                            : "error " + std::to_string(static_cast<int>(parse.status));
-  reports.push_back(shown_input(input) + ":" + std::to_string(parse.line) + ":" +
-                    std::to_string(parse.column) + ": " + message + "\n");
+  reports.push_back(placed(shown_input(input), parse.line, parse.column) + parse.message() + "\n");
   return InputOutcome::malformed;
 }
 

@@ -8,4 +8,9 @@ std::string shown_input(const std::string& input) {
   return input == "-" ? "<stdin>" : shown_path(input);
 }
 
+std::string placed(const std::string& shown_name, int line, int column) {
+  if (line <= 0) return shown_name + ": ";
+  return shown_name + ":" + std::to_string(line) + ":" + std::to_string(column) + ": ";
+}
+
 }  // namespace ambrel

@@ -1,5 +1,7 @@
 #include "xml/parse_result.h"
 
+#include "support/unicode_text.h"
+
 namespace ambrel {
 
 const char16_t* XmlParseResult::description() const {
@@ -13,6 +15,12 @@ const char16_t* XmlParseResult::description() const {
 #undef AMBREL_XML_STATUS
   }
   return nullptr;  // a code the parser in use added after the named ones
+}
+
+std::string XmlParseResult::message() const {
+  const char16_t* text = description();
+  return text != nullptr ? utf16_to_utf8(text)
+                         : "error " + std::to_string(static_cast<int>(status));
 }
 
 }  // namespace ambrel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace ambrel {
 
@@ -23,6 +24,8 @@ struct XmlParseResult {
   // The parser's message for the status ("mismatched tag", ...), a static text; null when
   // well-formed or for a code past the named ones.
   const char16_t* description() const;
+  // The description in UTF-8 for a message, or "error N" for a code past the named ones.
+  std::string message() const;
 };
 
 }  // namespace ambrel
