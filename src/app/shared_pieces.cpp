@@ -1,24 +1,13 @@
 #include "app/shared_pieces.h"
 
-#include <algorithm>
+#include "support/unicode_text.h"
 
 namespace ambrel {
 
-namespace {
-
-bool is_high_surrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-
-}  // namespace
-
 SharedPieces cut_into_pieces(std::u16string_view text, std::size_t size) {
-  size = std::max<std::size_t>(size, 2);
   SharedPieces pieces;
   while (!text.empty()) {
-    std::size_t end = std::min(size, text.size());
-    if (end < text.size()) {
-      char16_t last = text[end - 1];
-      if ((last == u'\r' && text[end] == u'\n') || is_high_surrogate(last)) --end;
-    }
+    std::size_t end = next_piece_units(text, size);
     pieces.push_back(std::make_shared<const std::u16string>(text.substr(0, end)));
     text.remove_prefix(end);
   }

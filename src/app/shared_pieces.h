@@ -15,8 +15,7 @@ namespace ambrel {
 using SharedPiece = std::shared_ptr<const std::u16string>;
 using SharedPieces = std::deque<SharedPiece>;
 
-// Pieces of about `size` units (at least 2), never cut between a CR and its LF nor within a
-// surrogate pair.
+// Pieces of about `size` units, never cut between a CR and its LF nor within a surrogate pair.
 SharedPieces cut_into_pieces(std::u16string_view text, std::size_t size);
 
 // One reader's pass over the pieces: it lets go of each as it moves on.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,11 @@ inline constexpr char16_t kReplacementCharacter = u'\uFFFD';
 
 inline bool is_high_surrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 inline bool is_low_surrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+// How many units of `rest` make its next piece: at most `limit` (at least 1), but never
+// ending between a CR and its LF or inside a surrogate pair, which readers of pieces would
+// take as two line ends or two broken characters.
+std::size_t next_piece_units(std::u16string_view rest, std::size_t limit);
 
 // True when every surrogate of `text` belongs to a pair.
 bool is_valid_utf16(std::u16string_view text);

@@ -25,22 +25,6 @@ namespace {
 // far below the 1 GiB where its int-sized buffer doubling overflows).
 constexpr std::size_t kPieceUnits = std::size_t{1} << 20;
 
-// How many units of `rest` to hand the parser next: at most `limit` (at least 1), but
-// never ending between a CR and an LF or inside a surrogate pair. The parser counts
-// lines per piece it is handed and would count a split CR LF twice.
-std::size_t next_piece_units(std::u16string_view rest, std::size_t limit) {
-  std::size_t units = std::min(rest.size(), std::max<std::size_t>(limit, 1));
-  while (units < rest.size()) {
-    char16_t last = rest[units - 1];
-    char16_t next = rest[units];
-    bool joined =
-        (last == u'\r' && next == u'\n') || (is_high_surrogate(last) && is_low_surrogate(next));
-    if (!joined) break;
-    units = units > 1 ? units - 1 : units + 1;
-  }
-  return units;
-}
-
 const char16_t* as_utf16(const XML_Char* s) { return reinterpret_cast<const char16_t*>(s); }
 
 std::u16string_view view(const XML_Char* s) {
@@ -190,7 +174,8 @@ bool may_join_next(char16_t unit) { return unit == u'\r' || is_high_surrogate(un
 }  // namespace
 
 // The last unit waits for the next piece when it may belong with it, so the parser never
-// sees a CR LF or a surrogate pair split (see next_piece_units).
+// sees a CR LF or a surrogate pair split (the parser counts lines per piece it is handed and
+// would count a split CR LF twice; see next_piece_units).
 void XmlEventParser::parse_holding_last(std::u16string_view units) {
   if (may_join_next(units.back())) {
     held_unit_ = units.back();
