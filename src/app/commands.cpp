@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/clipboard.h"
+#include "app/clipboard_paste.h"
 #include "app/embedded_definition.h"
 #include "app/file_text_source.h"
 #include "app/regeneration.h"
@@ -19,11 +20,9 @@ namespace ambrel {
 
 namespace {
 
-// The units of a piece of a text the program was given whole.
-constexpr std::size_t kPieceUnits = std::size_t{1} << 16;
-
 std::int32_t command_dialog = 0;
 std::unique_ptr<Regeneration> regeneration;
+std::unique_ptr<ClipboardPaste> pasting;  // the newest paste, while its text may still come
 
 int gadget_named(std::u16string_view name) { return dialog_gadget(command_dialog, name); }
 
@@ -40,6 +39,7 @@ void input_event() {
 }
 
 void clear() {
+  pasting.reset();
   if (regeneration) regeneration->clear();
 }
 
@@ -52,13 +52,13 @@ void replace_input_with(std::u16string_view text) {
                               std::make_shared<SharedPiecesSource>(std::move(pieces)));
 }
 
-// A clipboard without text changes nothing: replacing the input with nothing would lose it,
-// with no way back.
 void paste() {
   if (!regeneration) return;
-  std::u16string text = clipboard_get_text();
-  if (text.empty()) return;
-  replace_input_with(text);
+  pasting.reset();
+  pasting = std::make_unique<ClipboardPaste>(
+      [](std::unique_ptr<TextSource> shown, std::shared_ptr<TextSource> declared) {
+        regeneration->replace_input(std::move(shown), std::move(declared));
+      });
 }
 
 }  // namespace
@@ -69,6 +69,7 @@ void start_commands(std::int32_t dialog) {
 }
 
 void end_commands() {
+  pasting.reset();
   regeneration.reset();
   command_dialog = 0;
 }
@@ -81,6 +82,7 @@ void regenerate() {
 // ambrel-gen does, and by the fill that shows it; a pipe or device gives its text once.
 void load_xml_file(std::u16string_view path) {
   if (path.empty() || !regeneration) return;
+  pasting.reset();
   NativePath native = native_path(path);
   FileStart start = start_reading(native);
   if (!start.loads) return;

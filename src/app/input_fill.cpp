@@ -26,7 +26,8 @@ void InputFill::take_turn(const std::shared_ptr<State>& state) {
   std::u16string_view piece;
   bool more = true;
   while (Clock::now() < end && (more = state->source->next(piece))) {
-    if (!piece.empty()) append_gadget_text(state->gadget, piece);
+    if (piece.empty()) return wait_for_more(state);
+    append_gadget_text(state->gadget, piece);
   }
   if (!more) {
     std::function<void()> done = std::move(state->done);
@@ -34,6 +35,17 @@ void InputFill::take_turn(const std::shared_ptr<State>& state) {
     return;
   }
   schedule_turn(state);
+}
+
+// A text still on its way wakes the fill when more has come, from whichever thread brings it.
+void InputFill::wait_for_more(const std::shared_ptr<State>& state) {
+  BackendEventPump* pump = ui_event_pump();
+  if (!pump) return;
+  state->source->when_more([pump, weak = std::weak_ptr<State>(state)] {
+    pump->post([weak] {
+      if (std::shared_ptr<State> live = weak.lock()) take_turn(live);
+    });
+  });
 }
 
 void InputFill::schedule_turn(const std::shared_ptr<State>& state) {

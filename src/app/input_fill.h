@@ -28,6 +28,7 @@ class InputFill {
   struct State;
   static void schedule_turn(const std::shared_ptr<State>& state);
   static void take_turn(const std::shared_ptr<State>& state);
+  static void wait_for_more(const std::shared_ptr<State>& state);
 
   std::shared_ptr<State> state_;
 };

@@ -12,6 +12,9 @@
 
 namespace ambrel {
 
+// The units of a piece of a text the program was given whole or in parts of any size.
+inline constexpr std::size_t kPieceUnits = std::size_t{1} << 16;
+
 using SharedPiece = std::shared_ptr<const std::u16string>;
 using SharedPieces = std::deque<SharedPiece>;
 

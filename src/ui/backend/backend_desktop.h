@@ -3,6 +3,7 @@
 // Services of the desktop rather than of one control: the clipboard, the open-file
 // dialog, drop targets and pictures of windows.
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,12 +25,37 @@ struct OpenFileRequest {
   int selected_filter = 0;
 };
 
+// Hears the clipboard's text as it arrives: pieces in order, then the end, one call at a time
+// on any thread.
+class ClipboardTextSink {
+ public:
+  virtual ~ClipboardTextSink() = default;
+  virtual void add(std::u16string_view text) = 0;
+  virtual void end() = 0;
+};
+
+// A read of the clipboard that goes on in another thread. Destroying it stops the read; its
+// sink hears nothing after that.
+class ClipboardReading {
+ public:
+  virtual ~ClipboardReading() = default;
+};
+
 class BackendDesktop {
  public:
   virtual ~BackendDesktop() = default;
 
   virtual bool set_clipboard_text(std::u16string_view text) = 0;
   virtual std::u16string clipboard_text() const = 0;
+  // Reads the clipboard's text into `sink`. A backend whose clipboard hands over a large text
+  // slowly reads it in another thread and returns the reading; else the sink has heard all
+  // of it on return, and the result is null.
+  virtual std::unique_ptr<ClipboardReading> read_clipboard_text(
+      const std::shared_ptr<ClipboardTextSink>& sink) {
+    sink->add(clipboard_text());
+    sink->end();
+    return nullptr;
+  }
 
   // Modal open-file dialog: the chosen full path, or empty when cancelled. The process's
   // other windows take no input meanwhile.

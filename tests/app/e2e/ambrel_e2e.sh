@@ -195,6 +195,27 @@ gap=$(longest_gap "$pasted_at" "$declared_at")
 ((gap < 1000)) || fail "the window answered no ping for $gap ms while a 20 MB paste was declared"
 step "a 20 MB paste declared after $((declared_at - pasted_at)) ms, the longest unanswered ping $gap ms"
 
+# --- A paste that its owner sends in parts arrives whole, wherever the parts cut a character;
+# a text offered only as Latin-1 is read as such.
+awk 'BEGIN {
+  print "<目录>"
+  for (i = 0; i < 120000; i++)
+    printf "  <书 编号=\"%d\"><标题>第%d本 — ünïcødé 😀</标题></书>\n", i, i
+  print "</目录>"
+}' >"$work/scripts.xml"
+"$ambrel_gen" "$work/scripts.xml" >"$work/scripts.expected" || fail "ambrel-gen failed on scripts.xml"
+timeout 10 xclip -i -selection clipboard <"$work/scripts.xml" >/dev/null 2>&1
+click cmdPaste
+wait_for 60 copy_all_gives "$work/scripts.expected" || fail "a paste in many scripts was not declared"
+input_shows() { editor_copy txtIn >"$work/input.shown" && cmp -s "$work/input.shown" "$1"; }
+wait_for 30 input_shows "$work/scripts.xml" ||
+  fail "the input does not show the $(($(stat -c %s "$work/scripts.xml") >> 20)) MB pasted in parts"
+printf '<caf\xe9 lieu="\xe0"/>' | timeout 3 xclip -i -selection clipboard -t STRING >/dev/null 2>&1
+declarations_of '<café lieu="à"/>' latin1
+click cmdPaste
+copy_all_gives "$work/latin1.expected" || fail "a paste offered only as Latin-1 was not declared"
+step "a paste in parts arrived whole; one offered only as Latin-1 was read as such"
+
 # --- The close box ends the program with exit status 0, even while a 200 MB file loads.
 catalogue 2500000 >"$work/huge.xml"
 click cmdFile

@@ -5,6 +5,7 @@
 
 #include "ui/backend/qt/qt_backend.h"
 #include "ui/backend/qt/qt_text.h"
+#include "ui/backend/qt/x_clipboard_reading.h"
 
 namespace ambrel {
 
@@ -18,6 +19,20 @@ bool QtBackend::set_clipboard_text(std::u16string_view text) {
 std::u16string QtBackend::clipboard_text() const {
   QClipboard* clipboard = QGuiApplication::clipboard();
   return clipboard ? clipboard->text().toStdU16String() : std::u16string();
+}
+
+// Under X, a clipboard another program holds is read in a thread of its own; the text this
+// program put there is at hand.
+std::unique_ptr<ClipboardReading> QtBackend::read_clipboard_text(
+    const std::shared_ptr<ClipboardTextSink>& sink) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  bool elsewhere = clipboard && !clipboard->ownsClipboard();
+  if (elsewhere && QGuiApplication::platformName() == QLatin1String("xcb")) {
+    if (std::unique_ptr<ClipboardReading> reading = start_x_clipboard_reading(sink)) {
+      return reading;
+    }
+  }
+  return BackendDesktop::read_clipboard_text(sink);
 }
 
 }  // namespace ambrel
