@@ -102,6 +102,8 @@ class Win32Backend final : public ControlTreeBackend {
 
   bool set_clipboard_text(std::u16string_view text) override;
   std::u16string clipboard_text() const override;
+  std::unique_ptr<ClipboardReading> read_clipboard_text(
+      const std::shared_ptr<ClipboardTextSink>& sink) override;
 
   std::u16string ask_open_file(const OpenFileRequest& request) override;
 

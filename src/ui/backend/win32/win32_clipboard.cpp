@@ -1,6 +1,10 @@
 // The clipboard's Unicode text (CF_UNICODETEXT).
 
+#include <algorithm>
 #include <cwchar>
+#include <memory>
+#include <mutex>
+#include <thread>
 
 #include "ui/backend/win32/win32_backend.h"
 #include "ui/backend/win32/win32_text.h"
@@ -18,7 +22,68 @@ bool open_clipboard(HWND owner) {
   return false;
 }
 
+// The clipboard's text handed over in slices, so that a large text reaches its readers early.
+constexpr std::size_t kSliceUnits = std::size_t{1} << 20;
+
+// What the reading thread shares with the reading: the sink, heard only while not stopped.
+struct ReadingLine {
+  std::mutex mutex;
+  std::shared_ptr<ClipboardTextSink> sink;  // null once stopped
+
+  bool add(std::u16string_view text) {
+    std::lock_guard lock(mutex);
+    if (sink) sink->add(text);
+    return sink != nullptr;
+  }
+  void end() {
+    std::lock_guard lock(mutex);
+    if (sink) sink->end();
+  }
+};
+
+void read_into(ReadingLine& line) {
+  if (IsClipboardFormatAvailable(CF_UNICODETEXT) && open_clipboard(nullptr)) {
+    if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
+      if (const auto* units = static_cast<const wchar_t*>(GlobalLock(memory))) {
+        std::wstring_view text(units, wcsnlen(units, GlobalSize(memory) / sizeof(wchar_t)));
+        for (std::size_t at = 0; at < text.size(); at += kSliceUnits) {
+          if (!line.add(from_wide(text.substr(at, kSliceUnits)))) break;
+        }
+        GlobalUnlock(memory);
+      }
+    }
+    CloseClipboard();
+  }
+  line.end();
+}
+
+// Windows hands the data over on the thread that asks; a clipboard owner that renders a large
+// text late (Wine's bridge to the X clipboard does) would hold the window meanwhile. The
+// thread is let go rather than waited for: a stopped reading returns at once.
+class Win32ClipboardReading final : public ClipboardReading {
+ public:
+  explicit Win32ClipboardReading(std::shared_ptr<ClipboardTextSink> sink)
+      : line_(std::make_shared<ReadingLine>()) {
+    line_->sink = std::move(sink);
+    std::thread([line = line_] { read_into(*line); }).detach();
+  }
+  ~Win32ClipboardReading() override {
+    std::lock_guard lock(line_->mutex);
+    line_->sink = nullptr;
+  }
+  Win32ClipboardReading(const Win32ClipboardReading&) = delete;
+  Win32ClipboardReading& operator=(const Win32ClipboardReading&) = delete;
+
+ private:
+  std::shared_ptr<ReadingLine> line_;
+};
+
 }  // namespace
+
+std::unique_ptr<ClipboardReading> Win32Backend::read_clipboard_text(
+    const std::shared_ptr<ClipboardTextSink>& sink) {
+  return std::make_unique<Win32ClipboardReading>(sink);
+}
 
 bool Win32Backend::set_clipboard_text(std::u16string_view text) {
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
