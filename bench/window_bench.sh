@@ -5,8 +5,10 @@
 #   gen s     ambrel-gen on the same file (Linux), for comparison
 #   output s  from the click that loads until the output pane shows text (pixels of the pane)
 #   input s   the same for the input pane
+#   done s    until the program's work is over: the input filled and the output declared
+#             (the busy pointer it shows meanwhile is gone)
 #   ping s    the longest stretch without an answer to _NET_WM_PING during the load, until
-#             the window has answered steadily for a second after both panes showed text
+#             the window has answered steadily for a second after that
 #   peak MiB  the program's peak resident memory (VmHWM; under Wine the process of ambrel.exe)
 #   key s     the longest stretch without an answer from one typed key into the settled
 #             input until its regeneration (a second later) is over
@@ -65,6 +67,7 @@ cleanup() {
 trap cleanup EXIT
 
 seconds() { awk -v ms="$1" 'BEGIN { printf "%.2f", ms / 1000 }'; }
+last_of() { echo $(($1 > $2 ? $1 : $2)); }
 
 # --- The watch log ($work/watch.log; longest_gap is in e2e_lib.sh).
 # Answered every ping for the last second.
@@ -79,6 +82,18 @@ shows_text() { [ -n "$(text_time "$1" "$2")" ]; }
 # The time pane NAME first went blank at or after T, if it has.
 blank_time() { awk -v name="$1" -v t="$2" '$1 == "blank" && $2 == name && $3 >= t { print $3; exit }' "$work/watch.log"; }
 both_blank() { [ -n "$(blank_time input "$1")" ] && [ -n "$(blank_time output "$1")" ]; }
+# The time since which the pointer has had the shape it had at T (the click), once the busy
+# pointer the program shows while it fills the input or declares is gone; T when the watcher
+# sees no shapes.
+idle_since() {
+  awk -v t="$1" '$1 == "cursor" { seen = 1; if ($3 <= t) idle = $2; last = $2; since = $3 }
+    END { if (!seen) print t; else if (last == idle) print (since > t ? since : t) }' "$work/watch.log"
+}
+pointer_idle() {
+  local since
+  since=$(idle_since "$1")
+  [ -n "$since" ] && (($(now_ms) - since >= 1000))
+}
 
 # --- The program and its watcher.
 start_program() {
@@ -212,7 +227,7 @@ until_deadline() {
     sleep 0.1
   done
 }
-settled() { shows_text input "$1" && shows_text output "$1" && answering; }
+settled() { shows_text input "$1" && shows_text output "$1" && pointer_idle "$1" && answering; }
 
 # Types one key at the end of the settled input; prints the longest stretch without an answer
 # until the regeneration a second later (about as long as the load's took) is over.
@@ -265,7 +280,7 @@ peak_mib() { awk '/^VmHWM:/ { printf "%.0f", $2 / 1024 }' "/proc/$program_pid/st
 
 # Prints the row of WAY at SIZE MB.
 run_case() {
-  local way=$1 size=$2 file=$work/catalogue-$2.xml load start deadline output input ping peak key check clear_s exit_s
+  local way=$1 size=$2 file=$work/catalogue-$2.xml load start deadline output input done_s ping peak key check clear_s exit_s
   load=$(cut -d' ' -f1 /proc/loadavg)
   start_program
   case $way in
@@ -273,10 +288,11 @@ run_case() {
     paste) start=$(paste_file "$file") ;;
   esac
   deadline=$((start + limit * 1000))
-  output='' input='' ping='' peak='' key='' check='' clear_s='' exit_s=''
+  output='' input='' done_s='' ping='' peak='' key='' check='' clear_s='' exit_s=''
   if until_deadline "$deadline" settled "$start"; then
     output=$(seconds $(($(text_time output "$start") - start)))
     input=$(seconds $(($(text_time input "$start") - start)))
+    done_s=$(seconds $(($(last_of "$(idle_since "$start")" "$(text_time output "$start")") - start)))
     ping=$(seconds "$(longest_gap "$start" "$(now_ms)")")
     key=$(key_stall $(($(text_time output "$start") - start)) $(($(now_ms) + limit * 1000)))
     [[ $key == over* ]] || check=$(output_check "$work/expected-$size" "$work/expected-crlf-$size")
@@ -291,9 +307,9 @@ run_case() {
   # A program that overran is killed, not asked to close.
   [[ -n $check && $clear_s != over* ]] && exit_s=$(close_program)
   stop_case
-  printf '%-6s %5s %7s %10s %10s %10s %9s %10s %10s %10s %6s  %s\n' "$way" "$size" \
-    "$(cat "$work/gen-$size")" "$output" "$input" "$ping" "${peak:--}" "${key:--}" "${clear_s:--}" \
-    "${exit_s:--}" "$load" "${check:--}"
+  printf '%-6s %5s %7s %10s %10s %10s %10s %9s %10s %10s %10s %6s  %s\n' "$way" "$size" \
+    "$(cat "$work/gen-$size")" "$output" "$input" "${done_s:--}" "$ping" "${peak:--}" "${key:--}" \
+    "${clear_s:--}" "${exit_s:--}" "$load" "${check:--}"
 }
 
 # The close request; prints the seconds until the program ended.
@@ -321,8 +337,8 @@ if [ -n "$windows_bin" ]; then
   AMBREL_WINE_DISPLAY=$DISPLAY wine_prefix "$(dirname "$windows_bin")/wine-bench"
 fi
 echo "window benchmark: $platform on Xvfb with openbox, $(nproc) cores, limit $limit s, memory cap $memory_cap MiB"
-printf '%-6s %5s %7s %10s %10s %10s %9s %10s %10s %10s %6s  %s\n' way MB "gen s" "output s" "input s" \
-  "ping s" "peak MiB" "key s" "clear s" "exit s" load check
+printf '%-6s %5s %7s %10s %10s %10s %10s %9s %10s %10s %10s %6s  %s\n' way MB "gen s" "output s" \
+  "input s" "done s" "ping s" "peak MiB" "key s" "clear s" "exit s" load check
 for size in $sizes; do
   prepare_size "$size"
   for way in $ways; do run_case "$way" "$size"; done

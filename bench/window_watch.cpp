@@ -6,6 +6,7 @@
 //   unanswered SENT           at the end, a ping never answered
 //   text NAME TIME            rectangle NAME began to show text
 //   blank NAME TIME           it no longer shows text
+//   cursor SERIAL TIME        the pointer's shape changed (a busy pointer runs through several)
 //   end TIME                  the watch ended (SIGTERM or SIGINT)
 //
 //   bench_window_watch WINDOW INTERVAL_MS [NAME X Y WIDTH HEIGHT]...
@@ -18,6 +19,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xfixes.h>
 #include <signal.h>
 #include <sys/select.h>
 
@@ -80,6 +82,32 @@ void sample(Display* display, Window window, std::vector<Area>& areas) {
     std::printf("%s %s %lld\n", text ? "text" : "blank", area.name.c_str(), now_ms());
   }
 }
+
+// The pointer's shape, as the user sees it wherever it is.
+class CursorWatch {
+ public:
+  explicit CursorWatch(Display* display) : display_(display) {
+    int event_base = 0;
+    int error_base = 0;
+    present_ = XFixesQueryExtension(display, &event_base, &error_base);
+  }
+
+  void sample() {
+    if (!present_) return;
+    XFixesCursorImage* image = XFixesGetCursorImage(display_);
+    if (!image) return;
+    if (image->cursor_serial != serial_) {
+      serial_ = image->cursor_serial;
+      std::printf("cursor %lu %lld\n", serial_, now_ms());
+    }
+    XFree(image);
+  }
+
+ private:
+  Display* display_;
+  bool present_ = false;
+  unsigned long serial_ = ~0ul;
+};
 
 class Pinger {
  public:
@@ -161,6 +189,7 @@ int main(int argc, char** argv) {
   XSelectInput(display, DefaultRootWindow(display), StructureNotifyMask | SubstructureNotifyMask);
 
   Pinger pinger(display, window);
+  CursorWatch cursor(display);
   long long next_ping = now_ms();
   long long next_sample = next_ping;
   int connection = ConnectionNumber(display);
@@ -172,6 +201,7 @@ int main(int argc, char** argv) {
     }
     if (now >= next_sample) {
       sample(display, window, areas);
+      cursor.sample();
       next_sample = now_ms() + kSampleMilliseconds;
     }
     while (XPending(display)) {

@@ -11,8 +11,8 @@ packages=(
   clang libclang-rt-14-dev
   # the real window on a private X server
   xvfb openbox wmctrl xdotool xclip x11-utils imagemagick
-  # the window benchmark's watcher (pings and pixels)
-  libx11-dev
+  # the window benchmark's watcher (pings, pixels and the pointer's shape)
+  libx11-dev libxfixes-dev
   # desktop entry, metadata, icons and manual pages
   desktop-file-utils appstream appstream-util librsvg2-bin man-db
   # the Debian package
