@@ -207,7 +207,16 @@ awk 'BEGIN {
 timeout 10 xclip -i -selection clipboard <"$work/scripts.xml" >/dev/null 2>&1
 click cmdPaste
 wait_for 60 copy_all_gives "$work/scripts.expected" || fail "a paste in many scripts was not declared"
-input_shows() { editor_copy txtIn >"$work/input.shown" && cmp -s "$work/input.shown" "$1"; }
+# Whether the input's Ctrl+A, Ctrl+C copy is FILE (a large copy takes its time to come).
+input_shows() {
+  set_clipboard sentinel
+  click txtIn
+  xdotool key --clearmodifiers ctrl+a ctrl+c
+  wait_for 20 copied || return 1
+  timeout 30 xclip -o -selection clipboard >"$work/input.shown" 2>/dev/null
+  cmp -s "$work/input.shown" "$1"
+}
+copied() { [ "$(timeout 3 xclip -o -selection clipboard 2>/dev/null | head -c 8)" != sentinel ]; }
 wait_for 30 input_shows "$work/scripts.xml" ||
   fail "the input does not show the $(($(stat -c %s "$work/scripts.xml") >> 20)) MB pasted in parts"
 printf '<caf\xe9 lieu="\xe0"/>' | timeout 3 xclip -i -selection clipboard -t STRING >/dev/null 2>&1
@@ -215,6 +224,26 @@ declarations_of '<café lieu="à"/>' latin1
 click cmdPaste
 copy_all_gives "$work/latin1.expected" || fail "a paste offered only as Latin-1 was not declared"
 step "a paste in parts arrived whole; one offered only as Latin-1 was read as such"
+
+# --- Ctrl+V in the input takes 20 MB from another program's clipboard in parts: the window
+# answers throughout (the editor's own paste held it for 3 s), and one Ctrl+Z takes it out.
+click cmdClear
+timeout 10 xclip -i -selection clipboard <"$work/large.xml" >/dev/null 2>&1
+click txtIn
+start_ping_watch "$window_watch"
+pasted_at=$(now_ms)
+xdotool key --clearmodifiers ctrl+v
+wait_for 60 copy_all_gives "$work/large.expected" || fail "Ctrl+V of 20 MB was not declared"
+declared_at=$(now_ms)
+stop_ping_watch
+gap=$(longest_gap "$pasted_at" "$declared_at")
+((gap < 1000)) || fail "the window answered no ping for $gap ms while Ctrl+V took in 20 MB"
+wait_for 30 input_shows "$work/large.xml" || fail "the input does not show the 20 MB of Ctrl+V"
+click txtIn
+xdotool key --clearmodifiers ctrl+z
+input_empty() { [ "$(editor_copy txtIn)" = sentinel ]; }
+wait_for 10 input_empty || fail "one Ctrl+Z did not take out what Ctrl+V put in"
+step "Ctrl+V of 20 MB declared after $((declared_at - pasted_at)) ms, the longest unanswered ping $gap ms; one Ctrl+Z took it out"
 
 # --- The close box ends the program with exit status 0, even while a 200 MB file loads.
 catalogue 2500000 >"$work/huge.xml"

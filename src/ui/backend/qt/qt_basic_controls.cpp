@@ -129,7 +129,7 @@ QWidget* QtBackend::make_widget(BasicKind kind, const ControlRequest& request, Q
 }
 
 QPlainTextEdit* QtBackend::make_editor(const ControlRequest& request, QWidget* parent) {
-  auto* editor = new QPlainTextEdit(parent);
+  auto* editor = new QtEditorWidget(parent);
   QtEditorText& editor_text = QtEditorText::of(*editor);
   editor_text.set(request.text);
   editor->setReadOnly(request.style.read_only);

@@ -1,6 +1,8 @@
 #include "ui/backend/qt/qt_editor_text.h"
 
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QFontMetricsF>
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
@@ -11,6 +13,7 @@
 #include <algorithm>
 
 #include "ui/backend/crlf_piece_writer.h"
+#include "ui/backend/qt/qt_streamed_paste.h"
 
 namespace ambrel {
 
@@ -100,9 +103,12 @@ QtEditorText::QtEditorText(QPlainTextEdit& editor) : QObject(&editor), editor_(e
   fit_tab_stop();
 }
 
+QtEditorText::~QtEditorText() = default;
+
 // A fresh document rather than the old one emptied: the old one goes in one deletion,
 // without an undo step or a change signal per block.
 void QtEditorText::set(std::u16string_view text) {
+  paste_.reset();
   QTextDocument* old = editor_.document();
   bool old_is_ours = old->parent() == &editor_;  // else the editor deletes its first one itself
   auto* document = new QTextDocument(&editor_);
@@ -152,6 +158,18 @@ std::unique_ptr<ControlTextReader> QtEditorText::reader() const {
 void QtEditorText::fit_tab_stop() {
   editor_.setTabStopDistance(kTabStopSpaces *
                              QFontMetricsF(editor_.font()).horizontalAdvance(QChar(u' ')));
+}
+
+bool QtEditorText::paste_in_parts(const QMimeData* source) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (editor_.isReadOnly() || !clipboard || source != clipboard->mimeData()) return false;
+  paste_.reset();
+  paste_ = QtStreamedPaste::start(editor_);
+  return paste_ != nullptr;
+}
+
+void QtEditorWidget::insertFromMimeData(const QMimeData* source) {
+  if (!QtEditorText::of(*this).paste_in_parts(source)) QPlainTextEdit::insertFromMimeData(source);
 }
 
 bool QtEditorText::eventFilter(QObject* watched, QEvent* event) {

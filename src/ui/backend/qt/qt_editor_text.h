@@ -8,6 +8,7 @@
 // a slice at a time through cursor ranges, with CR LF line ends.
 
 #include <QObject>
+#include <QPlainTextEdit>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,9 +16,20 @@
 #include "ui/backend/backend_controls.h"
 
 class QEvent;
-class QPlainTextEdit;
+class QMimeData;
 
 namespace ambrel {
+
+class QtStreamedPaste;
+
+// The editor the backend makes: a paste from another program's clipboard comes in parts.
+class QtEditorWidget final : public QPlainTextEdit {
+ public:
+  using QPlainTextEdit::QPlainTextEdit;
+
+ protected:
+  void insertFromMimeData(const QMimeData* source) override;
+};
 
 class QtEditorText final : public QObject {
  public:
@@ -34,17 +46,22 @@ class QtEditorText final : public QObject {
   std::unique_ptr<ControlTextReader> reader() const;
   // True while the program changes the text (the editor's change signals are not edits).
   bool changing() const { return changing_; }
+  // Takes the clipboard's text in as it arrives when `source` is the clipboard of another X
+  // program (see QtStreamedPaste); false when the editor is to paste it its own way.
+  bool paste_in_parts(const QMimeData* source);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   explicit QtEditorText(QPlainTextEdit& editor);
+  ~QtEditorText() override;
   void fit_tab_stop();
 
   QPlainTextEdit& editor_;
   bool changing_ = false;
-  bool appended_cr_ = false;  // the last addition ended with a CR
+  bool appended_cr_ = false;                // the last addition ended with a CR
+  std::unique_ptr<QtStreamedPaste> paste_;  // the newest paste, while its text may still come
 };
 
 }  // namespace ambrel

@@ -46,7 +46,7 @@ QLabel* make_link(const ControlRequest& request, QWidget* parent) {
 QWidget* QtBackend::make_widget(ViewKind kind, const ControlRequest& request, QWidget* parent) {
   switch (kind) {
     case ViewKind::CodeEditor: {
-      auto* editor = new QPlainTextEdit(parent);
+      auto* editor = new QtEditorWidget(parent);
       editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
       editor->setLineWrapMode(QPlainTextEdit::NoWrap);
       return editor;

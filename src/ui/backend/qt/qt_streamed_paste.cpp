@@ -1,0 +1,132 @@
+#include "ui/backend/qt/qt_streamed_paste.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMetaObject>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <chrono>
+#include <deque>
+#include <mutex>
+
+#include "support/unicode_text.h"
+#include "ui/backend/qt/qt_text.h"
+#include "ui/backend/qt/x_clipboard_reading.h"
+
+namespace ambrel {
+
+namespace {
+
+// About this long of inserting per event-loop turn, at most this many units at a time.
+constexpr std::chrono::milliseconds kTurnBudget{25};
+constexpr std::size_t kInsertUnits = std::size_t{1} << 16;
+
+}  // namespace
+
+// What the reading thread has handed over and the editor has not taken yet. The first text
+// after the editor took all there was wakes it.
+class QtStreamedPaste::Arrivals final : public ClipboardTextSink {
+ public:
+  explicit Arrivals(QtStreamedPaste& paste) : paste_(&paste) {}
+
+  void add(std::u16string_view text) override { push(std::u16string(text), false); }
+  void end() override { push({}, true); }
+
+  // The next text into `text`; false when none waits, with `ended` telling whether none will.
+  bool take(std::u16string& text, bool& ended) {
+    std::lock_guard lock(mutex_);
+    ended = ended_ && texts_.empty();
+    if (texts_.empty()) {
+      woken_ = false;
+      return false;
+    }
+    text = std::move(texts_.front());
+    texts_.pop_front();
+    return true;
+  }
+
+ private:
+  void push(std::u16string text, bool ends) {
+    bool wake = false;
+    {
+      std::lock_guard lock(mutex_);
+      if (!text.empty()) texts_.push_back(std::move(text));
+      ended_ = ended_ || ends;
+      wake = !woken_;
+      woken_ = true;
+    }
+    if (wake) {
+      QMetaObject::invokeMethod(
+          paste_, [paste = paste_] { paste->take_turn(); }, Qt::QueuedConnection);
+    }
+  }
+
+  QtStreamedPaste* paste_;
+  std::mutex mutex_;
+  std::deque<std::u16string> texts_;
+  bool ended_ = false;
+  bool woken_ = false;
+};
+
+std::unique_ptr<QtStreamedPaste> QtStreamedPaste::start(QPlainTextEdit& editor) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard || clipboard->ownsClipboard() ||
+      QGuiApplication::platformName() != QLatin1String("xcb")) {
+    return nullptr;
+  }
+  std::unique_ptr<QtStreamedPaste> paste(new QtStreamedPaste(editor));
+  paste->reading_ = start_x_clipboard_reading(paste->arrivals_);
+  if (!paste->reading_) return nullptr;
+  return paste;
+}
+
+QtStreamedPaste::QtStreamedPaste(QPlainTextEdit& editor)
+    : insertion_(editor.textCursor()), arrivals_(std::make_shared<Arrivals>(*this)) {}
+
+// The reading ends first: after it, nothing more is handed over or woken.
+QtStreamedPaste::~QtStreamedPaste() { reading_.reset(); }
+
+void QtStreamedPaste::take_turn() {
+  using Clock = std::chrono::steady_clock;
+  Clock::time_point end = Clock::now() + kTurnBudget;
+  while (Clock::now() < end) {
+    if (taken_ == pending_.size()) {
+      pending_.clear();
+      taken_ = 0;
+      bool ended = false;
+      if (!arrivals_->take(pending_, ended)) {
+        if (ended && !done_) {
+          if (held_cr_) insert(u"");
+          done_ = true;
+        }
+        return;  // the next arrival wakes it
+      }
+    }
+    std::u16string_view rest = std::u16string_view(pending_).substr(taken_);
+    std::size_t units = next_piece_units(rest, kInsertUnits);
+    insert(rest.substr(0, units));
+    taken_ += units;
+  }
+  QTimer::singleShot(0, this, [this] { take_turn(); });
+}
+
+// A CR at the end of an arrival waits for what follows, so that a CR LF cut between two
+// arrivals stays one line end.
+void QtStreamedPaste::insert(std::u16string_view text) {
+  QString inserted;
+  if (held_cr_) inserted.append(QLatin1Char('\r'));
+  held_cr_ = !text.empty() && text.back() == u'\r';
+  if (held_cr_) text.remove_suffix(1);
+  inserted.append(to_qstring(text));
+  if (inserted.isEmpty()) return;
+  if (first_insert_) {
+    insertion_.beginEditBlock();
+  } else {
+    insertion_.joinPreviousEditBlock();
+  }
+  insertion_.insertText(inserted);
+  insertion_.endEditBlock();
+  first_insert_ = false;
+}
+
+}  // namespace ambrel
