@@ -6,8 +6,6 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <chrono>
-#include <deque>
-#include <mutex>
 
 #include "support/unicode_text.h"
 #include "ui/backend/qt/qt_text.h"
@@ -23,51 +21,6 @@ constexpr std::size_t kInsertUnits = std::size_t{1} << 16;
 
 }  // namespace
 
-// What the reading thread has handed over and the editor has not taken yet. The first text
-// after the editor took all there was wakes it.
-class QtStreamedPaste::Arrivals final : public ClipboardTextSink {
- public:
-  explicit Arrivals(QtStreamedPaste& paste) : paste_(&paste) {}
-
-  void add(std::u16string_view text) override { push(std::u16string(text), false); }
-  void end() override { push({}, true); }
-
-  // The next text into `text`; false when none waits, with `ended` telling whether none will.
-  bool take(std::u16string& text, bool& ended) {
-    std::lock_guard lock(mutex_);
-    ended = ended_ && texts_.empty();
-    if (texts_.empty()) {
-      woken_ = false;
-      return false;
-    }
-    text = std::move(texts_.front());
-    texts_.pop_front();
-    return true;
-  }
-
- private:
-  void push(std::u16string text, bool ends) {
-    bool wake = false;
-    {
-      std::lock_guard lock(mutex_);
-      if (!text.empty()) texts_.push_back(std::move(text));
-      ended_ = ended_ || ends;
-      wake = !woken_;
-      woken_ = true;
-    }
-    if (wake) {
-      QMetaObject::invokeMethod(
-          paste_, [paste = paste_] { paste->take_turn(); }, Qt::QueuedConnection);
-    }
-  }
-
-  QtStreamedPaste* paste_;
-  std::mutex mutex_;
-  std::deque<std::u16string> texts_;
-  bool ended_ = false;
-  bool woken_ = false;
-};
-
 std::unique_ptr<QtStreamedPaste> QtStreamedPaste::start(QPlainTextEdit& editor) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   if (!clipboard || clipboard->ownsClipboard() ||
@@ -81,7 +34,10 @@ std::unique_ptr<QtStreamedPaste> QtStreamedPaste::start(QPlainTextEdit& editor) 
 }
 
 QtStreamedPaste::QtStreamedPaste(QPlainTextEdit& editor)
-    : insertion_(editor.textCursor()), arrivals_(std::make_shared<Arrivals>(*this)) {}
+    : insertion_(editor.textCursor()), arrivals_(std::make_shared<ClipboardArrivals>([this] {
+        QMetaObject::invokeMethod(
+            this, [this] { take_turn(); }, Qt::QueuedConnection);
+      })) {}
 
 // The reading ends first: after it, nothing more is handed over or woken.
 QtStreamedPaste::~QtStreamedPaste() { reading_.reset(); }

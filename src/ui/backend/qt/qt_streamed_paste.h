@@ -11,6 +11,7 @@
 #include <string>
 
 #include "ui/backend/backend_desktop.h"
+#include "ui/backend/clipboard_arrivals.h"
 
 class QPlainTextEdit;
 
@@ -29,14 +30,13 @@ class QtStreamedPaste final : public QObject {
   bool done() const { return done_; }
 
  private:
-  class Arrivals;
   explicit QtStreamedPaste(QPlainTextEdit& editor);
   // Inserts what has come, for a bounded stretch of time.
   void take_turn();
   void insert(std::u16string_view text);
 
   QTextCursor insertion_;
-  std::shared_ptr<Arrivals> arrivals_;
+  std::shared_ptr<ClipboardArrivals> arrivals_;
   std::unique_ptr<ClipboardReading> reading_;
   std::u16string pending_;
   std::size_t taken_ = 0;     // units of pending_ inserted

@@ -1,0 +1,31 @@
+#include "ui/backend/clipboard_arrivals.h"
+
+#include <utility>
+
+namespace ambrel {
+
+bool ClipboardArrivals::take(std::u16string& text, bool& ended) {
+  std::lock_guard lock(mutex_);
+  ended = ended_ && texts_.empty();
+  if (texts_.empty()) {
+    woken_ = false;
+    return false;
+  }
+  text = std::move(texts_.front());
+  texts_.pop_front();
+  return true;
+}
+
+void ClipboardArrivals::push(std::u16string text, bool ends) {
+  bool wake = false;
+  {
+    std::lock_guard lock(mutex_);
+    if (!text.empty()) texts_.push_back(std::move(text));
+    ended_ = ended_ || ends;
+    wake = !woken_;
+    woken_ = true;
+  }
+  if (wake) wake_();
+}
+
+}  // namespace ambrel
