@@ -133,5 +133,35 @@ else
   step "a 20 MB paste declared after $((declared_at - pasted_at)) ms (no ping watcher given)"
 fi
 
+# --- Ctrl+V in the input takes the clipboard in parts (the edit control's own paste of a
+# large text holds the window for seconds per MB), and one Ctrl+Z takes it out.
+click cmdClear
+catalogue 12000 >"$work/medium.xml"
+wine "$ambrel_gen" "$(winepath -w "$work/medium.xml" 2>/dev/null)" >"$work/medium.expected" 2>/dev/null ||
+  fail "ambrel-gen.exe failed on the 1 MB document"
+timeout 10 xclip -i -selection clipboard <"$work/medium.xml" >/dev/null 2>&1
+click txtIn
+[ -n "${AMBREL_WINDOW_WATCH:-}" ] && start_ping_watch "$AMBREL_WINDOW_WATCH"
+pasted_at=$(now_ms)
+xdotool key --clearmodifiers ctrl+v
+wait_for 120 copy_all_gives "$work/medium.expected" || fail "Ctrl+V of 1 MB did not yield ambrel-gen.exe's output"
+declared_at=$(now_ms)
+gap='(no ping watcher given)'
+if [ -n "${AMBREL_WINDOW_WATCH:-}" ]; then
+  stop_ping_watch
+  gap=$(longest_gap "$pasted_at" "$declared_at")
+  ((gap < 2000)) || fail "the window answered no ping for $gap ms while Ctrl+V took in 1 MB"
+  gap="$gap ms"
+fi
+click txtIn
+xdotool key --clearmodifiers ctrl+z
+output_empty() {
+  set_clipboard sentinel
+  click cmdCopyAll
+  [ "$(clipboard)" = sentinel ]
+}
+wait_for 20 output_empty || fail "one Ctrl+Z did not take out what Ctrl+V put in"
+step "Ctrl+V of 1 MB declared after $((declared_at - pasted_at)) ms, the longest unanswered ping $gap; one Ctrl+Z took it out"
+
 # --- The close box ends the program with exit status 0.
 close_ends_program "$window" 15

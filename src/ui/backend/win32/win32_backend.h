@@ -25,6 +25,7 @@ namespace ambrel {
 
 class Win32DropTarget;
 class Win32Fonts;
+class Win32StreamedPaste;
 
 class Win32Backend final : public ControlTreeBackend {
  public:
@@ -136,6 +137,11 @@ class Win32Backend final : public ControlTreeBackend {
   // After a control's border was painted (WM_NCPAINT), through its subclass: an editor with
   // the focus shows it there.
   void control_border_painted(HWND hwnd);
+  // A paste into a control (WM_PASTE), through its subclass: true when a multi-line editor
+  // takes it in parts (win32_streamed_paste.h), false to leave it to the control.
+  bool paste_in_parts(HWND hwnd);
+  // The control is going: a paste into it stops.
+  void control_destroyed(HWND hwnd);
   // The drop targets a window's OLE target routes to.
   // The smallest visible drop target of the window whose rectangle holds the screen point
   // (in pixels).
@@ -310,6 +316,7 @@ class Win32Backend final : public ControlTreeBackend {
   bool busy_pointer_shown_ = false;
   bool setting_text_ = false;
   bool ole_started_ = false;
+  std::unique_ptr<Win32StreamedPaste> streamed_paste_;  // the newest, while its text may come
 };
 
 }  // namespace ambrel

@@ -15,6 +15,7 @@
 #include "ui/backend/crlf_piece_writer.h"
 #include "ui/backend/win32/win32_backend.h"
 #include "ui/backend/win32/win32_family_controls.h"
+#include "ui/backend/win32/win32_streamed_paste.h"
 #include "ui/backend/win32/win32_text.h"
 
 namespace ambrel {
@@ -29,26 +30,6 @@ DWORD editor_style(const ControlStyle& style) {
   if (!style.word_wrap) bits |= WS_HSCROLL | ES_AUTOHSCROLL;
   if (style.read_only) bits |= ES_READONLY;
   return bits;
-}
-
-// The text with every lone CR and lone LF as CR LF, the only line end the control shows.
-// `after_cr` says that the text before this one ended with a CR, whose LF may come first
-// here; it is set for the next text.
-std::wstring control_lines(std::u16string_view text, bool& after_cr) {
-  if (after_cr && !text.empty() && text.front() == u'\n') text.remove_prefix(1);
-  if (!text.empty()) after_cr = text.back() == u'\r';
-  std::wstring lines;
-  lines.reserve(text.size() + text.size() / 16);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char16_t unit = text[i];
-    if (unit == u'\r' || unit == u'\n') {
-      lines += L"\r\n";
-      if (unit == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-    } else {
-      lines += static_cast<wchar_t>(unit);
-    }
-  }
-  return lines;
 }
 
 // The control's own buffer, read in place while it is locked.
@@ -128,12 +109,25 @@ std::unique_ptr<ControlTextReader> Win32Backend::editor_reader(NativeHandle edit
 }
 
 void Win32Backend::set_editor_text(ControlInfo& editor, std::u16string_view text) {
+  control_destroyed(editor.hwnd);  // a paste into the old text ends with it
   editor.appended_cr = false;
   SetWindowTextW(editor.hwnd, control_lines(text, editor.appended_cr).c_str());
   SendMessageW(editor.hwnd, EM_EMPTYUNDOBUFFER, 0, 0);
   // The caret to the start and the view to the first line.
   SendMessageW(editor.hwnd, EM_SETSEL, 0, 0);
   SendMessageW(editor.hwnd, EM_SCROLLCARET, 0, 0);
+}
+
+bool Win32Backend::paste_in_parts(HWND hwnd) {
+  LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+  if (!handle_of(hwnd) || !(style & ES_MULTILINE) || (style & ES_READONLY)) return false;
+  streamed_paste_.reset();
+  streamed_paste_ = std::make_unique<Win32StreamedPaste>(hwnd, *this);
+  return true;
+}
+
+void Win32Backend::control_destroyed(HWND hwnd) {
+  if (streamed_paste_ && streamed_paste_->editor() == hwnd) streamed_paste_.reset();
 }
 
 // At the end, without an undo step; the user's selection and first line are put back before

@@ -19,4 +19,21 @@ std::wstring link_markup(std::u16string_view caption) {
   return markup + L"</a>";
 }
 
+std::wstring control_lines(std::u16string_view text, bool& after_cr) {
+  if (after_cr && !text.empty() && text.front() == u'\n') text.remove_prefix(1);
+  if (!text.empty()) after_cr = text.back() == u'\r';
+  std::wstring lines;
+  lines.reserve(text.size() + text.size() / 16);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char16_t unit = text[i];
+    if (unit == u'\r' || unit == u'\n') {
+      lines += L"\r\n";
+      if (unit == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+    } else {
+      lines += static_cast<wchar_t>(unit);
+    }
+  }
+  return lines;
+}
+
 }  // namespace ambrel

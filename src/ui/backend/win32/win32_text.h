@@ -24,4 +24,9 @@ std::u16string window_text(HWND hwnd);
 // would take as its own.
 std::wstring link_markup(std::u16string_view caption);
 
+// The text with every lone CR and lone LF as CR LF, the only line end the edit control shows.
+// `after_cr` says that the text before this one ended with a CR, whose LF may come first
+// here; it is set for the next text.
+std::wstring control_lines(std::u16string_view text, bool& after_cr);
+
 }  // namespace ambrel
