@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <chrono>
@@ -13,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 #include "support/utf8_stream_decoder.h"
 
@@ -85,7 +87,10 @@ class XClipboardReading final : public ClipboardReading {
 
   void run() {
     if (!prepare()) return finish_with(Outcome::NoText);
-    for (std::string_view target : kTextTargets) {
+    std::vector<xcb_atom_t> offered = offered_targets();
+    for (std::string_view name : kTextTargets) {
+      xcb_atom_t target = atom(name);
+      if (std::find(offered.begin(), offered.end(), target) == offered.end()) continue;
       Outcome outcome = read_target(target);
       if (outcome != Outcome::NoText) return finish_with(outcome);
     }
@@ -121,21 +126,41 @@ class XClipboardReading final : public ClipboardReading {
     return result;
   }
 
-  // Asks the owner for the text in one target and passes on what it sends.
-  Outcome read_target(std::string_view target) {
-    xcb_atom_t wanted = atom(target);
-    if (wanted == XCB_ATOM_NONE) return Outcome::NoText;
+  // Asks the owner to put the selection in the property in `target`: false when it refused
+  // or fell silent, or the reading was stopped.
+  bool convert(xcb_atom_t target) {
+    if (target == XCB_ATOM_NONE) return false;
     xcb_delete_property(connection_, window_, property_);
-    xcb_convert_selection(connection_, window_, clipboard_, wanted, property_, XCB_CURRENT_TIME);
+    xcb_convert_selection(connection_, window_, clipboard_, target, property_, XCB_CURRENT_TIME);
     xcb_flush(connection_);
     Event notice = wait_for([this](const xcb_generic_event_t& event) {
       return (event.response_type & 0x7F) == XCB_SELECTION_NOTIFY &&
              reinterpret_cast<const xcb_selection_notify_event_t&>(event).requestor == window_;
     });
-    if (!notice) return stopped_ ? Outcome::Stopped : Outcome::NoText;
-    if (reinterpret_cast<xcb_selection_notify_event_t&>(*notice).property == XCB_ATOM_NONE) {
-      return Outcome::NoText;
+    return notice &&
+           reinterpret_cast<xcb_selection_notify_event_t&>(*notice).property != XCB_ATOM_NONE;
+  }
+
+  // The targets the owner offers. Only a text target it lists is asked for, as Qt does: some
+  // owners (xclip) hand their data over whatever target is asked for, a picture as text too.
+  std::vector<xcb_atom_t> offered_targets() {
+    std::vector<xcb_atom_t> targets;
+    if (!convert(atom("TARGETS"))) return targets;
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        connection_,
+        xcb_get_property(connection_, 1, window_, property_, XCB_ATOM_ATOM, 0, kReadUnits),
+        nullptr);
+    if (reply && reply->format == 32) {
+      const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
+      targets.assign(atoms, atoms + xcb_get_property_value_length(reply) / 4);
     }
+    std::free(reply);
+    return targets;
+  }
+
+  // Asks the owner for the text in one target and passes on what it sends.
+  Outcome read_target(xcb_atom_t target) {
+    if (!convert(target)) return stopped_ ? Outcome::Stopped : Outcome::NoText;
     PropertyTextDecoder decoder;
     Part first = pass_property(decoder);
     if (first == Part::Incremental) first = pass_increments(decoder);
