@@ -26,9 +26,6 @@ class QtStreamedPaste final : public QObject {
   QtStreamedPaste(const QtStreamedPaste&) = delete;
   QtStreamedPaste& operator=(const QtStreamedPaste&) = delete;
 
-  // Whether all of the text is in.
-  bool done() const { return done_; }
-
  private:
   explicit QtStreamedPaste(QPlainTextEdit& editor);
   // Inserts what has come, for a bounded stretch of time.
@@ -42,7 +39,7 @@ class QtStreamedPaste final : public QObject {
   std::size_t taken_ = 0;     // units of pending_ inserted
   bool held_cr_ = false;      // a CR whose LF may come next
   bool first_insert_ = true;  // the undo step starts with it
-  bool done_ = false;
+  bool done_ = false;         // all of the text is in
 };
 
 }  // namespace ambrel
