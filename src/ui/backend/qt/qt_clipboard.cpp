@@ -21,17 +21,10 @@ std::u16string QtBackend::clipboard_text() const {
   return clipboard ? clipboard->text().toStdU16String() : std::u16string();
 }
 
-// Under X, a clipboard another program holds is read in a thread of its own; the text this
-// program put there is at hand.
+// Under X, a clipboard another program holds is read in a thread of its own.
 std::unique_ptr<ClipboardReading> QtBackend::read_clipboard_text(
     const std::shared_ptr<ClipboardTextSink>& sink) {
-  QClipboard* clipboard = QGuiApplication::clipboard();
-  bool elsewhere = clipboard && !clipboard->ownsClipboard();
-  if (elsewhere && QGuiApplication::platformName() == QLatin1String("xcb")) {
-    if (std::unique_ptr<ClipboardReading> reading = start_x_clipboard_reading(sink)) {
-      return reading;
-    }
-  }
+  if (std::unique_ptr<ClipboardReading> reading = start_x_clipboard_reading(sink)) return reading;
   return BackendDesktop::read_clipboard_text(sink);
 }
 

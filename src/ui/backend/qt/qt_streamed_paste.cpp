@@ -1,7 +1,5 @@
 #include "ui/backend/qt/qt_streamed_paste.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -22,11 +20,6 @@ constexpr std::size_t kInsertUnits = std::size_t{1} << 16;
 }  // namespace
 
 std::unique_ptr<QtStreamedPaste> QtStreamedPaste::start(QPlainTextEdit& editor) {
-  QClipboard* clipboard = QGuiApplication::clipboard();
-  if (!clipboard || clipboard->ownsClipboard() ||
-      QGuiApplication::platformName() != QLatin1String("xcb")) {
-    return nullptr;
-  }
   std::unique_ptr<QtStreamedPaste> paste(new QtStreamedPaste(editor));
   paste->reading_ = start_x_clipboard_reading(paste->arrivals_);
   if (!paste->reading_) return nullptr;

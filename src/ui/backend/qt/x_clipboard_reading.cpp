@@ -1,5 +1,7 @@
 #include "ui/backend/qt/x_clipboard_reading.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
@@ -264,6 +266,11 @@ xcb_window_t root_of(xcb_connection_t* connection, int screen) {
 
 std::unique_ptr<ClipboardReading> start_x_clipboard_reading(
     const std::shared_ptr<ClipboardTextSink>& sink) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard || clipboard->ownsClipboard() ||
+      QGuiApplication::platformName() != QLatin1String("xcb")) {
+    return nullptr;
+  }
   int screen = 0;
   xcb_connection_t* connection = xcb_connect(nullptr, &screen);
   xcb_window_t root = xcb_connection_has_error(connection) ? 0 : root_of(connection, screen);

@@ -10,8 +10,9 @@
 
 namespace ambrel {
 
-// Starts reading the CLIPBOARD selection into `sink`; null when the X server cannot be
-// reached, so that the caller reads the clipboard another way.
+// Starts reading the CLIPBOARD selection of another X program into `sink`; null when this
+// program holds the clipboard (its text is at hand), the platform is not X, or the X server
+// cannot be reached, so that the caller reads the clipboard another way.
 std::unique_ptr<ClipboardReading> start_x_clipboard_reading(
     const std::shared_ptr<ClipboardTextSink>& sink);
 
