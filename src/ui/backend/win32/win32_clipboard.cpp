@@ -22,6 +22,20 @@ bool open_clipboard(HWND owner) {
   return false;
 }
 
+// Hands the clipboard's Unicode text, in place, to `take`; nothing when it holds none or
+// cannot be opened.
+template <typename Take>
+void read_clipboard(HWND owner, const Take& take) {
+  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !open_clipboard(owner)) return;
+  if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* units = static_cast<const wchar_t*>(GlobalLock(memory))) {
+      take(std::wstring_view(units, wcsnlen(units, GlobalSize(memory) / sizeof(wchar_t))));
+      GlobalUnlock(memory);
+    }
+  }
+  CloseClipboard();
+}
+
 // The clipboard's text handed over in slices, so that a large text reaches its readers early.
 constexpr std::size_t kSliceUnits = std::size_t{1} << 20;
 
@@ -42,18 +56,11 @@ struct ReadingLine {
 };
 
 void read_into(ReadingLine& line) {
-  if (IsClipboardFormatAvailable(CF_UNICODETEXT) && open_clipboard(nullptr)) {
-    if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
-      if (const auto* units = static_cast<const wchar_t*>(GlobalLock(memory))) {
-        std::wstring_view text(units, wcsnlen(units, GlobalSize(memory) / sizeof(wchar_t)));
-        for (std::size_t at = 0; at < text.size(); at += kSliceUnits) {
-          if (!line.add(from_wide(text.substr(at, kSliceUnits)))) break;
-        }
-        GlobalUnlock(memory);
-      }
+  read_clipboard(nullptr, [&line](std::wstring_view text) {
+    for (std::size_t at = 0; at < text.size(); at += kSliceUnits) {
+      if (!line.add(from_wide(text.substr(at, kSliceUnits)))) break;
     }
-    CloseClipboard();
-  }
+  });
   line.end();
 }
 
@@ -104,16 +111,8 @@ bool Win32Backend::set_clipboard_text(std::u16string_view text) {
 }
 
 std::u16string Win32Backend::clipboard_text() const {
-  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !open_clipboard(wake_window_)) return {};
   std::u16string text;
-  if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* units = static_cast<const wchar_t*>(GlobalLock(memory))) {
-      std::size_t capacity = GlobalSize(memory) / sizeof(wchar_t);
-      text = from_wide({units, wcsnlen(units, capacity)});
-      GlobalUnlock(memory);
-    }
-  }
-  CloseClipboard();
+  read_clipboard(wake_window_, [&text](std::wstring_view units) { text = from_wide(units); });
   return text;
 }
 
