@@ -4,6 +4,7 @@
 #include <chrono>
 #include <string>
 
+#include "support/unicode_text.h"
 #include "ui/backend/clipboard_arrivals.h"
 #include "ui/backend/win32/win32_backend.h"
 #include "ui/backend/win32/win32_text.h"
@@ -34,11 +35,8 @@ DWORD text_length(HWND editor) {
 
 // The units of `rest` to insert next: never ending inside a CR LF or a surrogate pair.
 std::size_t insert_units(std::wstring_view rest) {
-  std::size_t units = std::min(rest.size(), kInsertUnits);
-  if (units < rest.size() && (rest[units - 1] == L'\r' || IS_HIGH_SURROGATE(rest[units - 1]))) {
-    ++units;
-  }
-  return units;
+  return next_piece_units({reinterpret_cast<const char16_t*>(rest.data()), rest.size()},
+                          kInsertUnits);
 }
 
 }  // namespace
