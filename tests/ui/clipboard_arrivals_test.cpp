@@ -30,5 +30,21 @@ TEST(ClipboardArrivalsTest, WakesOnceUntilTheEditorFindsNothingWaitingAndTellsTh
   EXPECT_TRUE(ended);
 }
 
+TEST(ClipboardArrivalsTest, ACrAtTheEndOfATextWaitsForWhatFollows) {
+  ClipboardArrivals arrivals([] {});
+  arrivals.add(u"<a>\r");
+  arrivals.add(u"\n</a>\r");
+  arrivals.end();
+  std::u16string joined;
+  std::u16string text;
+  bool ended = false;
+  while (arrivals.take(text, ended)) {
+    EXPECT_FALSE(!joined.empty() && joined.back() == u'\r' && text.front() == u'\n')
+        << "a CR LF was cut between two texts";
+    joined += text;
+  }
+  EXPECT_EQ(joined, u"<a>\r\n</a>\r");
+}
+
 }  // namespace
 }  // namespace ambrel

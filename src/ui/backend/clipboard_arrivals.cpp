@@ -17,6 +17,9 @@ bool ClipboardArrivals::take(std::u16string& text, bool& ended) {
 }
 
 void ClipboardArrivals::push(std::u16string text, bool ends) {
+  if (held_cr_) text.insert(text.begin(), u'\r');
+  held_cr_ = !ends && !text.empty() && text.back() == u'\r';
+  if (held_cr_) text.pop_back();
   bool wake = false;
   {
     std::lock_guard lock(mutex_);

@@ -1,7 +1,8 @@
 #pragma once
 
 // What a clipboard reading in another thread has handed over and an editor's paste has not
-// taken in yet. The first text after the editor took all there was wakes it.
+// taken in yet. The first text after the editor took all there was wakes it. A CR at the end
+// of a text waits for the next one, so that a CR LF cut between two stays one line end.
 
 #include <deque>
 #include <functional>
@@ -30,7 +31,8 @@ class ClipboardArrivals final : public ClipboardTextSink {
   std::mutex mutex_;
   std::deque<std::u16string> texts_;
   bool ended_ = false;
-  bool woken_ = false;  // a wake is on its way, or the editor has yet to find the queue empty
+  bool woken_ = false;    // a wake is on its way, or the editor has yet to find the queue empty
+  bool held_cr_ = false;  // the reading thread's only
 };
 
 }  // namespace ambrel

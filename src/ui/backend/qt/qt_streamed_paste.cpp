@@ -43,13 +43,7 @@ void QtStreamedPaste::take_turn() {
       pending_.clear();
       taken_ = 0;
       bool ended = false;
-      if (!arrivals_->take(pending_, ended)) {
-        if (ended && !done_) {
-          if (held_cr_) insert(u"");
-          done_ = true;
-        }
-        return;  // the next arrival wakes it
-      }
+      if (!arrivals_->take(pending_, ended)) return;  // the next arrival wakes it
     }
     std::u16string_view rest = std::u16string_view(pending_).substr(taken_);
     std::size_t units = next_piece_units(rest, kInsertUnits);
@@ -59,21 +53,13 @@ void QtStreamedPaste::take_turn() {
   QTimer::singleShot(0, this, [this] { take_turn(); });
 }
 
-// A CR at the end of an arrival waits for what follows, so that a CR LF cut between two
-// arrivals stays one line end.
 void QtStreamedPaste::insert(std::u16string_view text) {
-  QString inserted;
-  if (held_cr_) inserted.append(QLatin1Char('\r'));
-  held_cr_ = !text.empty() && text.back() == u'\r';
-  if (held_cr_) text.remove_suffix(1);
-  inserted.append(to_qstring(text));
-  if (inserted.isEmpty()) return;
   if (first_insert_) {
     insertion_.beginEditBlock();
   } else {
     insertion_.joinPreviousEditBlock();
   }
-  insertion_.insertText(inserted);
+  insertion_.insertText(to_qstring(text));
   insertion_.endEditBlock();
   first_insert_ = false;
 }

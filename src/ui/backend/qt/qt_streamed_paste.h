@@ -37,9 +37,7 @@ class QtStreamedPaste final : public QObject {
   std::unique_ptr<ClipboardReading> reading_;
   std::u16string pending_;
   std::size_t taken_ = 0;     // units of pending_ inserted
-  bool held_cr_ = false;      // a CR whose LF may come next
   bool first_insert_ = true;  // the undo step starts with it
-  bool done_ = false;         // all of the text is in
 };
 
 }  // namespace ambrel
