@@ -61,7 +61,7 @@ void ArrivingText::deliver(std::u16string_view text, bool ends) {
     held_.clear();
     text = joined;
   }
-  if (!ends && !text.empty() && (text.back() == u'\r' || is_high_surrogate(text.back()))) {
+  if (!ends && !text.empty() && joins_next(text.back())) {
     held_.assign(1, text.back());
     text.remove_suffix(1);
   }

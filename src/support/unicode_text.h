@@ -14,6 +14,10 @@ inline constexpr char16_t kReplacementCharacter = u'\uFFFD';
 inline bool is_high_surrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 inline bool is_low_surrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
+// Whether a text that ends in `unit` may be joined to what comes after it (a CR to its LF, a
+// high surrogate to its low one): a reader of pieces holds it back until it knows.
+inline bool joins_next(char16_t unit) { return unit == u'\r' || is_high_surrogate(unit); }
+
 // How many units of `rest` make its next piece: at most `limit` (at least 1), but never
 // ending between a CR and its LF or inside a surrogate pair, which readers of pieces would
 // take as two line ends or two broken characters.

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "support/unicode_text.h"
 #include "ui/backend/clipboard_arrivals.h"
 
 namespace ambrel {
@@ -30,20 +31,24 @@ TEST(ClipboardArrivalsTest, WakesOnceUntilTheEditorFindsNothingWaitingAndTellsTh
   EXPECT_TRUE(ended);
 }
 
-TEST(ClipboardArrivalsTest, ACrAtTheEndOfATextWaitsForWhatFollows) {
+TEST(ClipboardArrivalsTest, ACrOrAHighSurrogateAtTheEndOfATextWaitsForWhatFollows) {
   ClipboardArrivals arrivals([] {});
   arrivals.add(u"<a>\r");
-  arrivals.add(u"\n</a>\r");
+  arrivals.add(u"\n<b>\xD83D");
+  arrivals.add(u"\xDE00</b></a>\r");
   arrivals.end();
   std::u16string joined;
   std::u16string text;
   bool ended = false;
   while (arrivals.take(text, ended)) {
+    ASSERT_FALSE(text.empty());
     EXPECT_FALSE(!joined.empty() && joined.back() == u'\r' && text.front() == u'\n')
         << "a CR LF was cut between two texts";
+    EXPECT_FALSE(!joined.empty() && is_high_surrogate(joined.back()))
+        << "a surrogate pair was cut between two texts";
     joined += text;
   }
-  EXPECT_EQ(joined, u"<a>\r\n</a>\r");
+  EXPECT_EQ(joined, u"<a>\r\n<b>\U0001F600</b></a>\r");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "support/unicode_text.h"
+
 namespace ambrel {
 
 bool ClipboardArrivals::take(std::u16string& text, bool& ended) {
@@ -17,9 +19,11 @@ bool ClipboardArrivals::take(std::u16string& text, bool& ended) {
 }
 
 void ClipboardArrivals::push(std::u16string text, bool ends) {
-  if (held_cr_) text.insert(text.begin(), u'\r');
-  held_cr_ = !ends && !text.empty() && text.back() == u'\r';
-  if (held_cr_) text.pop_back();
+  text.insert(0, std::exchange(held_, {}));
+  if (!ends && !text.empty() && joins_next(text.back())) {
+    held_.assign(1, text.back());
+    text.pop_back();
+  }
   bool wake = false;
   {
     std::lock_guard lock(mutex_);

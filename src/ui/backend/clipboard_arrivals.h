@@ -1,8 +1,9 @@
 #pragma once
 
 // What a clipboard reading in another thread has handed over and an editor's paste has not
-// taken in yet. The first text after the editor took all there was wakes it. A CR at the end
-// of a text waits for the next one, so that a CR LF cut between two stays one line end.
+// taken in yet. The first text after the editor took all there was wakes it. A CR or a high
+// surrogate at the end of a text waits for the next one, so that a CR LF or a surrogate pair
+// cut between two stays whole.
 
 #include <deque>
 #include <functional>
@@ -31,8 +32,8 @@ class ClipboardArrivals final : public ClipboardTextSink {
   std::mutex mutex_;
   std::deque<std::u16string> texts_;
   bool ended_ = false;
-  bool woken_ = false;    // a wake is on its way, or the editor has yet to find the queue empty
-  bool held_cr_ = false;  // the reading thread's only
+  bool woken_ = false;   // a wake is on its way, or the editor has yet to find the queue empty
+  std::u16string held_;  // the reading thread's only
 };
 
 }  // namespace ambrel
