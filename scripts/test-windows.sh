@@ -15,24 +15,18 @@ bash scripts/build-windows.sh
 # The Win32 backend's tests show real windows: a private X server for them, with a window
 # manager (without one, Wine waits two seconds for every window it hides to be withdrawn).
 # The end-to-end test starts its own.
-display_pids=()
+source tests/app/e2e/private_display.sh
+display_logs=$(mktemp -d)
 end_all() {
   wine_end
-  local pid
-  for pid in "${display_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  stop_private_display
+  rm -rf "$display_logs"
 }
 trap end_all EXIT
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-display_pids+=($!)
-for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
+start_private_display "$display_logs" || { cat "$display_logs"/*.log >&2; exit 1; }
 # Only the tests that show windows get it: a Wine desktop started from a console test would
 # hold ctest's output pipe open.
-export AMBREL_WINE_DISPLAY=":$(head -n1 "$display_file")"
-rm -f "$display_file"
-DISPLAY=$AMBREL_WINE_DISPLAY openbox --sm-disable >/dev/null 2>&1 &
-display_pids=("$!" "${display_pids[@]}")
-for _ in $(seq 50); do DISPLAY=$AMBREL_WINE_DISPLAY wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+export AMBREL_WINE_DISPLAY=$private_display
 wine_prefix "$out/wine"
 # The end-to-end test pings the window with the Linux build's watcher, when there is one.
 watch=$(dirname "$linux_gen")/e2e_window_watch

@@ -4,6 +4,7 @@
 # The sourcing script sets: e2e_label (prefix of its lines), program_log (a file whose lines
 # a failure shows), work (its temporary folder), click_settle (seconds the program gets after
 # a click), title (its window's title) and, before clicking, window and layout.
+source "$(dirname "${BASH_SOURCE[0]}")/private_display.sh"
 pids=()
 
 step() { echo "$e2e_label: $*"; }
@@ -24,30 +25,18 @@ wait_for() {
   done
 }
 
-# Ends what was started, newest first, each gone before the next (the next run may otherwise
-# find a display number whose server is still shutting down).
+# Ends what was started, newest first, each gone before the next.
 stop_started() {
-  local i n
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null || continue
-    for ((n = 0; n < 50; n++)); do
-      kill -0 "${pids[i]}" 2>/dev/null || break
-      sleep 0.1
-    done
-  done
+  local newest_first=() i
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do newest_first+=("${pids[i]}"); done
+  private_display_stop "${newest_first[@]}"
 }
 
-# Xvfb on a free display number (the server picks it), and openbox on it.
+# A private X server with openbox on it, as DISPLAY.
 start_display() {
-  exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-  pids+=($!)
-  exec 3>&-
-  wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-  export DISPLAY=":$(head -n1 "$work/display")"
-  openbox --sm-disable >"$work/openbox.log" 2>&1 &
-  pids+=($!)
-  wait_for 10 wmctrl -m || fail "openbox did not start on $DISPLAY: $(cat "$work/openbox.log" "$work/xvfb.log")"
+  start_private_display "$work" || fail "no display started: $(cat "$work/xvfb.log" "$work/openbox.log" 2>/dev/null)"
+  pids+=("${private_display_pids[@]}")
+  export DISPLAY=$private_display
 }
 
 # A catalogue of $1 records, about 80 bytes each.
