@@ -15,9 +15,15 @@ work=$(mktemp -d)
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 e2e_label=e2e-win-desk program_log=$work/ambrel.log layout=$work/layout.txt click_settle=0.3 scale_percent=100
 source "$(dirname "$0")/e2e_lib.sh"
+# The prefix in use, whose server ends with it; a prefix the script was started in (the
+# other Windows tests' one) is left alone.
+prefix_in_use=""
+end_prefix_in_use() {
+  [ -z "$prefix_in_use" ] || wineserver -k 2>/dev/null || true
+}
 cleanup() {
   stop_started
-  wineserver -k 2>/dev/null || true
+  end_prefix_in_use
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -27,8 +33,9 @@ start_display
 
 # use_prefix FOLDER [DPI]: the Wine prefix FOLDER, made the first time, its screens at DPI.
 use_prefix() {
-  wineserver -k 2>/dev/null || true
+  end_prefix_in_use
   export WINEPREFIX=$1
+  prefix_in_use=$1
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     wineboot -i </dev/null >/dev/null 2>&1

@@ -65,8 +65,15 @@ copy_all_gives() {
   cmp -s <(clipboard) <(tr -d '\r' <"$1")
 }
 declarations_of() {
-  printf '%s' "$1" | wine "$ambrel_gen" - >"$work/$2.expected" 2>/dev/null || fail "ambrel-gen.exe failed on $2"
+  printf '%s' "$1" >"$work/$2.xml"
+  declarations_of_file "$2"
   grep -q 'Structure' "$work/$2.expected" || fail "ambrel-gen.exe gave no declarations for $2"
+}
+# ambrel-gen.exe's declarations of $work/$1.xml, into $work/$1.expected.
+declarations_of_file() {
+  local status=0
+  wine "$ambrel_gen" "$(winepath -w "$work/$1.xml" 2>/dev/null)" >"$work/$1.expected" 2>"$work/gen.err" || status=$?
+  ((status == 0)) || fail "ambrel-gen.exe failed on $1.xml with status $status: $(cat "$work/gen.err")"
 }
 
 # --- Typing regenerates about a second after the last key.
@@ -116,8 +123,7 @@ step "Open ... loaded the chosen file; screenshot saved as $shots/ambrel_win_e2e
 
 # --- A paste of 20 MB is declared as ambrel-gen.exe declares it, the window answering.
 catalogue 250000 >"$work/large.xml"
-wine "$ambrel_gen" "$(winepath -w "$work/large.xml" 2>/dev/null)" >"$work/large.expected" 2>/dev/null ||
-  fail "ambrel-gen.exe failed on the large document"
+declarations_of_file large
 timeout 10 xclip -i -selection clipboard <"$work/large.xml" >/dev/null 2>&1
 [ -n "${AMBREL_WINDOW_WATCH:-}" ] && start_ping_watch "$AMBREL_WINDOW_WATCH"
 pasted_at=$(now_ms)
@@ -137,8 +143,7 @@ fi
 # large text holds the window for seconds per MB), and one Ctrl+Z takes it out.
 click cmdClear
 catalogue 12000 >"$work/medium.xml"
-wine "$ambrel_gen" "$(winepath -w "$work/medium.xml" 2>/dev/null)" >"$work/medium.expected" 2>/dev/null ||
-  fail "ambrel-gen.exe failed on the 1 MB document"
+declarations_of_file medium
 timeout 10 xclip -i -selection clipboard <"$work/medium.xml" >/dev/null 2>&1
 click txtIn
 [ -n "${AMBREL_WINDOW_WATCH:-}" ] && start_ping_watch "$AMBREL_WINDOW_WATCH"
