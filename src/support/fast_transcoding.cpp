@@ -1,5 +1,6 @@
 #include "support/fast_transcoding.h"
 
+#include <algorithm>
 #include <bit>
 
 #if defined(__SSE2__)
@@ -113,6 +114,20 @@ FastRun utf8_run_to_utf16(const unsigned char* bytes, std::size_t size, char16_t
     i += length;
     o += length == 4 ? 2 : 1;
   }
+}
+
+std::size_t append_utf8_run(const unsigned char* bytes, std::size_t size, std::u16string& out) {
+  constexpr std::size_t kChunk = 4096;
+  char16_t units[kChunk];
+  std::size_t taken = 0;
+  while (taken < size) {
+    std::size_t chunk = std::min(kChunk, size - taken);
+    FastRun run = utf8_run_to_utf16(bytes + taken, chunk, units);
+    out.append(units, run.units);
+    taken += run.bytes;
+    if (run.bytes < chunk) break;
+  }
+  return taken;
 }
 
 std::size_t utf16_to_utf8_into(const char16_t* text, std::size_t size, char* out) {

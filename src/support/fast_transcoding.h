@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 namespace ambrel {
 
@@ -18,6 +19,10 @@ struct FastRun {
 // units than the input has bytes, but whole 16-unit blocks may be written past the end of
 // the converted part). Stops at a NUL, an ill-formed sequence or one cut by the end.
 FastRun utf8_run_to_utf16(const unsigned char* bytes, std::size_t size, char16_t* out);
+
+// The same run appended to `out` through a small buffer, so that the text grows by what it
+// receives; returns the bytes taken.
+std::size_t append_utf8_run(const unsigned char* bytes, std::size_t size, std::u16string& out);
 
 // Converts `size` UTF-16 units to UTF-8 into `out`, which has room for 3 * `size` bytes; an
 // unpaired surrogate (also a high one at the very end) becomes U+FFFD. Returns the bytes written.

@@ -31,21 +31,6 @@ char32_t utf32_character(char32_t value) {
   return character ? value : kReplacementCharacter;
 }
 
-// Decodes the common case through a small buffer, so the text grows by what it receives.
-std::size_t append_fast_run(const unsigned char* bytes, std::size_t size, std::u16string& out) {
-  constexpr std::size_t kChunk = 4096;
-  char16_t units[kChunk];
-  std::size_t taken = 0;
-  while (taken < size) {
-    std::size_t chunk = std::min(kChunk, size - taken);
-    FastRun run = utf8_run_to_utf16(bytes + taken, chunk, units);
-    out.append(units, run.units);
-    taken += run.bytes;
-    if (run.bytes < chunk) break;
-  }
-  return taken;
-}
-
 }  // namespace
 
 TextDecoder::Step TextDecoder::take(char32_t character, std::size_t length,
@@ -134,7 +119,7 @@ std::size_t TextDecoder::decode(const unsigned char* bytes, std::size_t size, st
   bool fast = !one_line_ && (format_ == TextFormat::Utf8 || format_ == TextFormat::Ascii);
   while (!ended_ && position < size) {
     if (fast) {
-      position += append_fast_run(bytes + position, size - position, out);
+      position += append_utf8_run(bytes + position, size - position, out);
       if (position == size) break;
     }
     Step next = step(bytes + position, size - position, false, out);

@@ -60,14 +60,21 @@ std::string utf16_to_utf8(std::u16string_view text) {
 std::u16string utf8_to_utf16(std::string_view bytes) {
   std::u16string out;
   out.reserve(bytes.size());
+  append_utf8_as_utf16(bytes, out);
+  return out;
+}
+
+// Runs of well-formed text at memory speed, the rest a sequence at a time.
+void append_utf8_as_utf16(std::string_view bytes, std::u16string& out) {
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
   std::size_t at = 0;
   while (at < bytes.size()) {
+    at += append_utf8_run(data + at, bytes.size() - at, out);
+    if (at == bytes.size()) break;
     Utf8Sequence sequence = read_utf8_sequence(data + at, bytes.size() - at);
     append_code_point(out, sequence.valid ? sequence.code_point : kReplacementCharacter);
     at += sequence.length;
   }
-  return out;
 }
 
 std::size_t next_piece_units(std::u16string_view rest, std::size_t limit) {

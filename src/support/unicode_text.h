@@ -37,5 +37,7 @@ std::string utf16_to_utf8(std::u16string_view text);
 
 // UTF-16 form of UTF-8 bytes; every ill-formed sequence becomes one U+FFFD per maximal part.
 std::u16string utf8_to_utf16(std::string_view bytes);
+// The same, appended to `out`.
+void append_utf8_as_utf16(std::string_view bytes, std::u16string& out);
 
 }  // namespace ambrel

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "support/fast_transcoding.h"
 #include "support/unicode_text.h"
 #include "support/utf8_sequence.h"
 
@@ -23,28 +22,6 @@ std::size_t whole_sequences(const unsigned char* bytes, std::size_t size) {
   return size;
 }
 
-// Appends the UTF-16 form of whole sequences: runs at memory speed, the rest one by one.
-void convert(const unsigned char* bytes, std::size_t size, std::u16string& out) {
-  std::size_t start = out.size();
-  out.resize(start + size);  // never more units than bytes
-  char16_t* units = out.data() + start;
-  std::size_t written = 0;
-  std::size_t at = 0;
-  while (at < size) {
-    FastRun run = utf8_run_to_utf16(bytes + at, size - at, units + written);
-    at += run.bytes;
-    written += run.units;
-    if (at == size) break;
-    Utf8Sequence sequence = read_utf8_sequence(bytes + at, size - at);
-    std::u16string one;
-    append_code_point(one, sequence.valid ? sequence.code_point : kReplacementCharacter);
-    std::copy(one.begin(), one.end(), units + written);
-    written += one.size();
-    at += sequence.length;
-  }
-  out.resize(start + written);
-}
-
 }  // namespace
 
 void Utf8StreamDecoder::decode(std::string_view bytes, std::u16string& out) {
@@ -55,14 +32,14 @@ void Utf8StreamDecoder::decode(std::string_view bytes, std::u16string& out) {
     held_.clear();
     bytes = joined;
   }
-  const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
-  std::size_t whole = whole_sequences(data, bytes.size());
-  convert(data, whole, out);
+  std::size_t whole =
+      whole_sequences(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+  append_utf8_as_utf16(bytes.substr(0, whole), out);
   held_.assign(bytes.substr(whole));
 }
 
 void Utf8StreamDecoder::finish(std::u16string& out) {
-  out += utf8_to_utf16(held_);
+  append_utf8_as_utf16(held_, out);
   held_.clear();
 }
 

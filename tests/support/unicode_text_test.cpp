@@ -32,6 +32,12 @@ TEST(UnicodeText, IllFormedUtf8GivesOneReplacementPerMaximalPart) {
   EXPECT_EQ(utf8_to_utf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");            // encoded surrogate
   EXPECT_EQ(utf8_to_utf16("\xC0\xAF"), u"\uFFFD\uFFFD");                      // overlong
   EXPECT_EQ(utf8_to_utf16("\xF4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD");  // above U+10FFFF
+  // The same between runs of well-formed text longer than the fast path's buffer.
+  std::string bytes(5000, 'a');
+  std::u16string text(5000, u'a');
+  bytes.append("\xE2\x82").append("A\xC3\xA9").append(5000, 'a').append("\xFF");
+  text.append(u"\uFFFDA\u00E9").append(5000, u'a').append(u"\uFFFD");
+  EXPECT_EQ(utf8_to_utf16(bytes), text);
 }
 
 TEST(TextCase, MapsEveryUnitToOneUnit) {
