@@ -3,8 +3,6 @@
 #include <utility>
 #include <vector>
 
-#include "support/unicode_text.h"
-
 namespace ambrel {
 
 class ArrivingText::QueueReader final : public TextSource {
@@ -54,18 +52,7 @@ std::shared_ptr<TextSource> ArrivingText::declared_reader() {
 }
 
 void ArrivingText::deliver(std::u16string_view text, bool ends) {
-  std::u16string joined;
-  if (!held_.empty()) {
-    joined = std::move(held_);
-    joined.append(text);
-    held_.clear();
-    text = joined;
-  }
-  if (!ends && !text.empty() && joins_next(text.back())) {
-    held_.assign(1, text.back());
-    text.remove_suffix(1);
-  }
-  SharedPieces pieces = cut_into_pieces(text, piece_units_);
+  SharedPieces pieces = cut_into_pieces(joiner_.pass(text, ends), piece_units_);
   if (pieces.empty() && !ends) return;
   std::vector<std::function<void()>> wakes;
   std::function<void()> known;

@@ -15,6 +15,7 @@
 
 #include "app/shared_pieces.h"
 #include "app/text_source.h"
+#include "support/text_part_joiner.h"
 #include "ui/backend/backend_desktop.h"
 
 namespace ambrel {
@@ -59,7 +60,7 @@ class ArrivingText final : public ClipboardTextSink,
   std::array<Queue, kReaders> queues_;
   bool any_ = false;
   bool ended_ = false;
-  std::u16string held_;  // a CR or a high surrogate whose partner may come with the next text
+  TextPartJoiner joiner_;  // the handing thread's only
   std::function<void()> known_;
 };
 

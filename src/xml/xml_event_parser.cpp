@@ -154,34 +154,11 @@ XmlEventParser::~XmlEventParser() {
   if (parser_ != nullptr) XML_ParserFree(parser_);
 }
 
+// The parser never sees a CR LF or a surrogate pair split: it counts lines per piece it is
+// handed and would count a split CR LF twice.
 void XmlEventParser::feed(std::u16string_view piece) {
   if (failed_ || finished_ || piece.empty()) return;
-  if (held_unit_ != 0) {
-    joined_.assign(1, held_unit_);
-    joined_ += piece;
-    held_unit_ = 0;
-    parse_holding_last(joined_);
-  } else {
-    parse_holding_last(piece);
-  }
-}
-
-namespace {
-
-// A unit that may pair with the first unit of the next piece.
-bool may_join_next(char16_t unit) { return unit == u'\r' || is_high_surrogate(unit); }
-
-}  // namespace
-
-// The last unit waits for the next piece when it may belong with it, so the parser never
-// sees a CR LF or a surrogate pair split (the parser counts lines per piece it is handed and
-// would count a split CR LF twice; see next_piece_units).
-void XmlEventParser::parse_holding_last(std::u16string_view units) {
-  if (may_join_next(units.back())) {
-    held_unit_ = units.back();
-    units.remove_suffix(1);
-  }
-  parse(units, false);
+  parse(joiner_.pass(piece, false), false);
 }
 
 // Hands the units over in pieces the parser's int sizes and its buffer copy can take.
@@ -222,12 +199,8 @@ XmlEventExtent XmlEventParser::current_event_extent() const {
 }
 
 XmlParseResult XmlEventParser::finish() {
-  if (!failed_ && !finished_) {
-    char16_t last =
-        held_unit_ != 0 && is_high_surrogate(held_unit_) ? kReplacementCharacter : held_unit_;
-    held_unit_ = 0;
-    parse(last != 0 ? std::u16string_view(&last, 1) : std::u16string_view(), true);
-  }
+  // A high surrogate that waited for its partner in vain is repaired there.
+  if (!failed_ && !finished_) parse(joiner_.pass({}, true), true);
   finished_ = true;
   return result_;
 }

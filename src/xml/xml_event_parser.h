@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "support/text_part_joiner.h"
 #include "xml/parse_result.h"
 #include "xml/source_map.h"
 
@@ -78,7 +79,6 @@ class XmlEventParser {
  private:
   friend struct XmlEventCallbacks;
 
-  void parse_holding_last(std::u16string_view units);
   void parse(std::u16string_view units, bool is_final);
 
   XmlEventHandler& handler_;
@@ -86,8 +86,7 @@ class XmlEventParser {
   bool failed_ = false;
   bool finished_ = false;
   bool handler_failed_ = false;
-  char16_t held_unit_ = 0;   // the last unit fed, until its successor is known; 0: none
-  std::u16string joined_;    // the held unit and the next piece
+  TextPartJoiner joiner_;    // what is fed, never ending inside a CR LF or a surrogate pair
   std::u16string repaired_;  // a piece with unpaired surrogates, repaired
   XmlParseResult result_;
 };

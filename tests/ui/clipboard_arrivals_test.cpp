@@ -10,6 +10,8 @@
 namespace ambrel {
 namespace {
 
+constexpr std::size_t kAnyLength = 1000;
+
 TEST(ClipboardArrivalsTest, WakesOnceUntilTheEditorFindsNothingWaitingAndTellsTheEnd) {
   int wakes = 0;
   ClipboardArrivals arrivals([&] { ++wakes; });
@@ -17,38 +19,41 @@ TEST(ClipboardArrivalsTest, WakesOnceUntilTheEditorFindsNothingWaitingAndTellsTh
   arrivals.add(u"");  // nothing to take
   arrivals.add(u"</a>");
   EXPECT_EQ(wakes, 1);
-  std::u16string text;
+  std::u16string_view text;
   bool ended = true;
-  ASSERT_TRUE(arrivals.take(text, ended));
+  ASSERT_TRUE(arrivals.take(kAnyLength, text, ended));
   EXPECT_EQ(text, u"<a>");
-  ASSERT_TRUE(arrivals.take(text, ended));
+  ASSERT_TRUE(arrivals.take(kAnyLength, text, ended));
   EXPECT_EQ(text, u"</a>");
-  EXPECT_FALSE(arrivals.take(text, ended));
+  EXPECT_FALSE(arrivals.take(kAnyLength, text, ended));
   EXPECT_FALSE(ended);
   arrivals.end();
   EXPECT_EQ(wakes, 2);
-  EXPECT_FALSE(arrivals.take(text, ended));
+  EXPECT_FALSE(arrivals.take(kAnyLength, text, ended));
   EXPECT_TRUE(ended);
 }
 
-TEST(ClipboardArrivalsTest, ACrOrAHighSurrogateAtTheEndOfATextWaitsForWhatFollows) {
-  ClipboardArrivals arrivals([] {});
-  arrivals.add(u"<a>\r");
-  arrivals.add(u"\n<b>\xD83D");
-  arrivals.add(u"\xDE00</b></a>\r");
-  arrivals.end();
-  std::u16string joined;
-  std::u16string text;
-  bool ended = false;
-  while (arrivals.take(text, ended)) {
-    ASSERT_FALSE(text.empty());
-    EXPECT_FALSE(!joined.empty() && joined.back() == u'\r' && text.front() == u'\n')
-        << "a CR LF was cut between two texts";
-    EXPECT_FALSE(!joined.empty() && is_high_surrogate(joined.back()))
-        << "a surrogate pair was cut between two texts";
-    joined += text;
+// Whether the pieces are whole texts or cut shorter by the limit.
+TEST(ClipboardArrivalsTest, NoPieceEndsInsideACrLfOrASurrogatePair) {
+  for (std::size_t limit : {kAnyLength, std::size_t{2}}) {
+    ClipboardArrivals arrivals([] {});
+    arrivals.add(u"<a>\r");
+    arrivals.add(u"\n<b>\xD83D");
+    arrivals.add(u"\xDE00</b></a>\r");
+    arrivals.end();
+    std::u16string joined;
+    std::u16string_view text;
+    bool ended = false;
+    while (arrivals.take(limit, text, ended)) {
+      ASSERT_FALSE(text.empty());
+      EXPECT_FALSE(!joined.empty() && joined.back() == u'\r' && text.front() == u'\n')
+          << "a CR LF was cut between two pieces, limit " << limit;
+      EXPECT_FALSE(!joined.empty() && is_high_surrogate(joined.back()))
+          << "a surrogate pair was cut between two pieces, limit " << limit;
+      joined += text;
+    }
+    EXPECT_EQ(joined, u"<a>\r\n<b>\U0001F600</b></a>\r") << limit;
   }
-  EXPECT_EQ(joined, u"<a>\r\n<b>\U0001F600</b></a>\r");
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <chrono>
 
-#include "support/unicode_text.h"
 #include "ui/backend/qt/qt_text.h"
 #include "ui/backend/qt/x_clipboard_reading.h"
 
@@ -39,16 +38,10 @@ void QtStreamedPaste::take_turn() {
   using Clock = std::chrono::steady_clock;
   Clock::time_point end = Clock::now() + kTurnBudget;
   while (Clock::now() < end) {
-    if (taken_ == pending_.size()) {
-      pending_.clear();
-      taken_ = 0;
-      bool ended = false;
-      if (!arrivals_->take(pending_, ended)) return;  // the next arrival wakes it
-    }
-    std::u16string_view rest = std::u16string_view(pending_).substr(taken_);
-    std::size_t units = next_piece_units(rest, kInsertUnits);
-    insert(rest.substr(0, units));
-    taken_ += units;
+    std::u16string_view piece;
+    bool ended = false;
+    if (!arrivals_->take(kInsertUnits, piece, ended)) return;  // the next arrival wakes it
+    insert(piece);
   }
   QTimer::singleShot(0, this, [this] { take_turn(); });
 }

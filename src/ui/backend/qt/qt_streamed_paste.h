@@ -35,8 +35,6 @@ class QtStreamedPaste final : public QObject {
   QTextCursor insertion_;
   std::shared_ptr<ClipboardArrivals> arrivals_;
   std::unique_ptr<ClipboardReading> reading_;
-  std::u16string pending_;
-  std::size_t taken_ = 0;     // units of pending_ inserted
   bool first_insert_ = true;  // the undo step starts with it
 };
 

@@ -4,7 +4,6 @@
 #include <chrono>
 #include <string>
 
-#include "support/unicode_text.h"
 #include "ui/backend/clipboard_arrivals.h"
 #include "ui/backend/win32/win32_backend.h"
 #include "ui/backend/win32/win32_text.h"
@@ -13,7 +12,8 @@ namespace ambrel {
 
 namespace {
 
-// About this long of inserting per event-loop turn, at most this many units at a time.
+// About this long of inserting per event-loop turn, at most this many units of the clipboard's
+// text at a time (a line end among them becomes two in the control).
 constexpr std::chrono::milliseconds kTurnBudget{25};
 constexpr std::size_t kInsertUnits = std::size_t{1} << 14;
 
@@ -33,28 +33,20 @@ DWORD text_length(HWND editor) {
   return static_cast<DWORD>(std::max(GetWindowTextLengthW(editor), 0));
 }
 
-// The units of `rest` to insert next: never ending inside a CR LF or a surrogate pair.
-std::size_t insert_units(std::wstring_view rest) {
-  return next_piece_units({reinterpret_cast<const char16_t*>(rest.data()), rest.size()},
-                          kInsertUnits);
-}
-
 }  // namespace
 
 struct Win32StreamedPaste::State {
   HWND editor = nullptr;
   Win32Backend* backend = nullptr;
   std::shared_ptr<ClipboardArrivals> arrivals;
-  std::wstring pending;  // the newest arrival with the control's line ends
-  std::size_t taken = 0;
-  bool after_cr = false;
-  bool first = true;   // the first text replaces the selection
-  DWORD position = 0;  // where the next text goes
-  DWORD length = 0;    // the control's length after the last insertion
+  bool after_cr = false;  // the last piece inserted ended with a CR
+  bool first = true;      // the first text replaces the selection
+  DWORD position = 0;     // where the next text goes
+  DWORD length = 0;       // the control's length after the last insertion
 
   static void take_turn(const std::shared_ptr<State>& state);
   static void schedule(const std::shared_ptr<State>& state);
-  void insert(std::wstring_view lines);
+  void insert(const std::wstring& text);
   void follow_user_edits(Selection selection);
 };
 
@@ -78,18 +70,10 @@ void Win32StreamedPaste::State::take_turn(const std::shared_ptr<State>& state) {
   using Clock = std::chrono::steady_clock;
   Clock::time_point end = Clock::now() + kTurnBudget;
   while (Clock::now() < end) {
-    if (state->taken == state->pending.size()) {
-      std::u16string text;
-      bool ended = false;
-      if (!state->arrivals->take(text, ended)) return;  // the next arrival wakes it
-      state->pending = control_lines(text, state->after_cr);
-      state->taken = 0;
-      continue;
-    }
-    std::wstring_view rest = std::wstring_view(state->pending).substr(state->taken);
-    std::size_t units = insert_units(rest);
-    state->insert(rest.substr(0, units));
-    state->taken += units;
+    std::u16string_view piece;
+    bool ended = false;
+    if (!state->arrivals->take(kInsertUnits, piece, ended)) return;  // the next arrival wakes it
+    state->insert(control_lines(piece, state->after_cr));
   }
   schedule(state);
 }
@@ -102,9 +86,8 @@ void Win32StreamedPaste::State::schedule(const std::shared_ptr<State>& state) {
 
 // Inserts at the paste's place as an undoable step. A caret at that place follows the text;
 // any other selection and the view stay where the user has them.
-void Win32StreamedPaste::State::insert(std::wstring_view lines) {
-  if (!IsWindow(editor) || lines.empty()) return;
-  std::wstring text(lines);
+void Win32StreamedPaste::State::insert(const std::wstring& text) {
+  if (!IsWindow(editor) || text.empty()) return;
   Selection selection = selection_of(editor);
   if (first) {
     first = false;
