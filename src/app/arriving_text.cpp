@@ -31,16 +31,41 @@ class ArrivingText::QueueReader final : public TextSource {
   SharedPiece current_;
 };
 
-ArrivingText::ArrivingText(std::size_t piece_units, std::function<void()> known)
-    : piece_units_(piece_units), known_(std::move(known)) {}
+ArrivingText::ArrivingText(std::size_t piece_units, std::function<void()> ended)
+    : piece_units_(piece_units), ended_call_(std::move(ended)) {}
 
 void ArrivingText::add(std::u16string_view text) { deliver(text, false); }
 
 void ArrivingText::end() { deliver(u"", true); }
 
+void ArrivingText::fail() {
+  std::vector<std::function<void()>> wakes;
+  std::function<void()> ended;
+  {
+    std::lock_guard lock(mutex_);
+    if (ended_) return;
+    for (Queue& queue : queues_) {
+      queue.pieces.clear();
+      queue.open = false;
+      if (queue.wake) wakes.push_back(std::exchange(queue.wake, nullptr));
+    }
+    ended_ = true;
+    failed_ = true;
+    ended = std::exchange(ended_call_, nullptr);
+  }
+  arrived_.notify_all();
+  for (const std::function<void()>& wake : wakes) wake();
+  if (ended) ended();
+}
+
 bool ArrivingText::has_text() const {
   std::lock_guard lock(mutex_);
   return any_;
+}
+
+bool ArrivingText::failed() const {
+  std::lock_guard lock(mutex_);
+  return failed_;
 }
 
 std::unique_ptr<TextSource> ArrivingText::shown_reader() {
@@ -55,21 +80,22 @@ void ArrivingText::deliver(std::u16string_view text, bool ends) {
   SharedPieces pieces = cut_into_pieces(joiner_.pass(text, ends), piece_units_);
   if (pieces.empty() && !ends) return;
   std::vector<std::function<void()>> wakes;
-  std::function<void()> known;
+  std::function<void()> ended;
   {
     std::lock_guard lock(mutex_);
+    if (ended_) return;
     for (Queue& queue : queues_) {
       if (!queue.open) continue;
       queue.pieces.insert(queue.pieces.end(), pieces.begin(), pieces.end());
       if (queue.wake) wakes.push_back(std::exchange(queue.wake, nullptr));
     }
     any_ = any_ || !pieces.empty();
-    ended_ = ended_ || ends;
-    known = std::exchange(known_, nullptr);
+    ended_ = ends;
+    if (ends) ended = std::exchange(ended_call_, nullptr);
   }
   arrived_.notify_all();
   for (const std::function<void()>& wake : wakes) wake();
-  if (known) known();
+  if (ended) ended();
 }
 
 bool ArrivingText::take(Reader reader, bool wait, SharedPiece& piece) {

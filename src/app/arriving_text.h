@@ -2,7 +2,8 @@
 
 // A text that another thread hands over as it arrives (a paste whose owner sends it in parts),
 // read by the fill that shows it and by the worker that declares it, each from a queue of its
-// own: a piece goes once both have passed it.
+// own: a piece goes once both have passed it. A text that failed midway is let go: what came
+// of it is only a start, and nothing reads it.
 
 #include <array>
 #include <condition_variable>
@@ -23,15 +24,18 @@ namespace ambrel {
 class ArrivingText final : public ClipboardTextSink,
                            public std::enable_shared_from_this<ArrivingText> {
  public:
-  // `known` runs once, on the thread that hands the text over, as soon as the first text or
-  // the end has come.
-  ArrivingText(std::size_t piece_units, std::function<void()> known);
+  // `ended` runs once, on the thread that hands the text over, when the text has ended or
+  // failed.
+  ArrivingText(std::size_t piece_units, std::function<void()> ended);
 
   void add(std::u16string_view text) override;
   void end() override;
+  void fail() override;
 
   // Whether any text has come.
   bool has_text() const;
+  // Whether the text failed to come whole.
+  bool failed() const;
 
   // The fill's reader: it never waits, and hands out an empty piece while the next one is on
   // its way.
@@ -60,8 +64,9 @@ class ArrivingText final : public ClipboardTextSink,
   std::array<Queue, kReaders> queues_;
   bool any_ = false;
   bool ended_ = false;
+  bool failed_ = false;
   TextPartJoiner joiner_;  // the handing thread's only
-  std::function<void()> known_;
+  std::function<void()> ended_call_;
 };
 
 }  // namespace ambrel

@@ -1,9 +1,10 @@
 #pragma once
 
-// A paste from the clipboard. The input is replaced once the clipboard's text begins to come,
-// which a clipboard that sends a large text in parts does while the window goes on, and not
-// at all when the clipboard holds no text: replacing the input with nothing would lose it, with
-// no way back.
+// A paste from the clipboard. The input is replaced once all of the clipboard's text has come,
+// which a clipboard that sends a large text in parts does while the window goes on. Nothing
+// changes when the clipboard holds no text, nor when its text failed to come whole (its owner
+// quit or stopped answering midway): replacing the input with nothing, or with a start that
+// would be declared as if it were the whole document, would lose the input with no way back.
 
 #include <functional>
 #include <memory>
@@ -20,22 +21,24 @@ class ClipboardPaste {
   using Replace =
       std::function<void(std::unique_ptr<TextSource> shown, std::shared_ptr<TextSource> declared)>;
 
-  // Starts reading the clipboard; `replace` runs on the user-interface thread once text comes
-  // (at once when the backend had it at hand).
-  explicit ClipboardPaste(Replace replace);
-  // Stops the read: a text still on its way ends where it is.
+  // Starts reading the clipboard; on the user-interface thread once the text has come (at once
+  // when the backend had it at hand), `replace` runs with it, or `failed` when it did not come
+  // whole.
+  ClipboardPaste(Replace replace, std::function<void()> failed);
+  // Stops the read: a text still on its way is let go.
   ~ClipboardPaste();
   ClipboardPaste(const ClipboardPaste&) = delete;
   ClipboardPaste& operator=(const ClipboardPaste&) = delete;
 
  private:
-  void begin();
+  void finish();
 
   Replace replace_;
+  std::function<void()> failed_;
   std::shared_ptr<ArrivingText> text_;
   std::unique_ptr<ClipboardReading> reading_;
-  std::shared_ptr<ClipboardPaste*> self_;  // what a posted begin finds, emptied on destruction
-  bool begun_ = false;
+  std::shared_ptr<ClipboardPaste*> self_;  // what a posted finish finds, emptied on destruction
+  bool finished_ = false;
 };
 
 }  // namespace ambrel

@@ -7,6 +7,7 @@
 #include "app/clipboard_paste.h"
 #include "app/embedded_definition.h"
 #include "app/file_text_source.h"
+#include "app/paste_notice.h"
 #include "app/regeneration.h"
 #include "app/shared_pieces.h"
 #include "dialog/dialog.h"
@@ -23,6 +24,7 @@ namespace {
 std::int32_t command_dialog = 0;
 std::unique_ptr<Regeneration> regeneration;
 std::unique_ptr<ClipboardPaste> pasting;  // the newest paste, while its text may still come
+std::unique_ptr<PasteNotice> paste_notice;
 
 int gadget_named(std::u16string_view name) { return dialog_gadget(command_dialog, name); }
 
@@ -35,12 +37,20 @@ void open_file() {
 void output_event() {}
 
 void input_event() {
-  if (event_type() == kGadgetChange && regeneration) regeneration->input_edited();
+  if (!regeneration) return;
+  if (event_type() == kGadgetChange) {
+    paste_notice->clear();
+    regeneration->input_edited();
+  } else if (event_type() == kGadgetPasteIncomplete) {
+    paste_notice->show();
+  }
 }
 
 void clear() {
   pasting.reset();
-  if (regeneration) regeneration->clear();
+  if (!regeneration) return;
+  paste_notice->clear();
+  regeneration->clear();
 }
 
 // A text held whole goes to the input editor and to the worker in shared pieces, each let go
@@ -57,8 +67,10 @@ void paste() {
   pasting.reset();
   pasting = std::make_unique<ClipboardPaste>(
       [](std::unique_ptr<TextSource> shown, std::shared_ptr<TextSource> declared) {
+        paste_notice->clear();
         regeneration->replace_input(std::move(shown), std::move(declared));
-      });
+      },
+      [] { paste_notice->show(); });
 }
 
 }  // namespace
@@ -66,10 +78,12 @@ void paste() {
 void start_commands(std::int32_t dialog) {
   command_dialog = dialog;
   regeneration = std::make_unique<Regeneration>(dialog);
+  paste_notice = std::make_unique<PasteNotice>(dialog_window(dialog));
 }
 
 void end_commands() {
   pasting.reset();
+  paste_notice.reset();
   regeneration.reset();
   command_dialog = 0;
 }
@@ -86,6 +100,7 @@ void load_xml_file(std::u16string_view path) {
   NativePath native = native_path(path);
   FileStart start = start_reading(native);
   if (!start.loads) return;
+  paste_notice->clear();
   if (!start.on_disk) {
     replace_input_with(read_to_end(start));
     return;

@@ -33,6 +33,7 @@ inline constexpr int kGadgetChange = static_cast<int>(ControlCommand::Change);
 inline constexpr int kGadgetFocus = 14000;
 inline constexpr int kGadgetLostFocus = 14001;
 inline constexpr int kGadgetDragStart = 14002;
+inline constexpr int kGadgetPasteIncomplete = static_cast<int>(ControlCommand::PasteIncomplete);
 
 // -1 in a code, object, window or type argument of a binding or removal means "any".
 inline constexpr int kAnyValue = -1;

@@ -115,6 +115,7 @@ int window_open(int number, int x, int y, int inner_width, int inner_height, con
   bool automatic = number == kAnyNumber;
   auto record = std::make_unique<WindowRecord>();
   record->handle = handle;
+  record->title = request.title;
   record->flags = flags;
   record->owner = windows->window_owner(handle);
   NativeHandle owner_window = record->owner;
@@ -145,8 +146,14 @@ int window_exists(int window) { return find_window_record(window) ? 1 : 0; }
 int window_set_title(int window, const char16_t* title) {
   WindowRecord* record = find_window_record(window);
   if (!record || !title) return 0;
+  record->title = title;
   ui_windows()->set_window_title(record->handle, title);
   return 1;
+}
+
+std::u16string window_title(int window) {
+  WindowRecord* record = find_window_record(window);
+  return record ? record->title : std::u16string();
 }
 
 int window_resize(int window, int x, int y, int inner_width, int inner_height) {

@@ -3,6 +3,8 @@
 // Top-level windows and their timers. Every operation on an unknown window number returns 0
 // and does nothing. Position and size arguments take kKeepValue to keep the current value.
 
+#include <string>
+
 #include "support/object_registry.h"
 #include "ui/backend/backend.h"
 #include "ui/geometry/keep_value.h"
@@ -22,6 +24,8 @@ int window_open(int number, int x, int y, int inner_width, int inner_height, con
 int window_close(int window);
 int window_exists(int window);
 int window_set_title(int window, const char16_t* title);
+// The title last given; empty for an unknown window.
+std::u16string window_title(int window);
 int window_resize(int window, int x, int y, int inner_width, int inner_height);
 // The largest inner-size maximum a window keeps; a larger one is taken as this.
 inline constexpr int kLargestWindowMaximum = 32000;

@@ -2,12 +2,15 @@
 
 // The window registry behind window.h, shared with backend_events.cpp.
 
+#include <string>
+
 #include "ui/backend/backend.h"
 
 namespace ambrel {
 
 struct WindowRecord {
   NativeHandle handle;
+  std::u16string title;
   int flags = 0;
   NativeHandle owner;
   Size minimum;  // inner-size limits, 0 = none

@@ -106,5 +106,22 @@ TEST(ArrivingTextTest, AClipboardWithoutTextIsKnownAtItsEnd) {
   EXPECT_FALSE(arriving->declared_reader()->next(piece));
 }
 
+// The owner quit midway: what came is only a start, and nothing reads it.
+TEST(ArrivingTextTest, ATextThatFailsIsKnownOnceAtItsFailureAndHandsOutNothing) {
+  int ended = 0;
+  auto arriving = std::make_shared<ArrivingText>(64, [&] { ++ended; });
+  arriving->add(u"<a><b>1</b>");
+  EXPECT_EQ(ended, 0);
+  arriving->fail();
+  EXPECT_EQ(ended, 1);
+  EXPECT_TRUE(arriving->failed());
+  arriving->add(u"</a>");
+  arriving->end();
+  EXPECT_EQ(ended, 1);
+  std::u16string_view piece;
+  EXPECT_FALSE(arriving->shown_reader()->next(piece));
+  EXPECT_FALSE(arriving->declared_reader()->next(piece));
+}
+
 }  // namespace
 }  // namespace ambrel

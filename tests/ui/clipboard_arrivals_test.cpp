@@ -12,25 +12,40 @@ namespace {
 
 constexpr std::size_t kAnyLength = 1000;
 
-TEST(ClipboardArrivalsTest, WakesOnceUntilTheEditorFindsNothingWaitingAndTellsTheEnd) {
+// A paste goes in whole or not at all: nothing is handed out before the end.
+TEST(ClipboardArrivalsTest, KeepsTheTextUntilItsEndAndWakesOnceThen) {
   int wakes = 0;
   ClipboardArrivals arrivals([&] { ++wakes; });
   arrivals.add(u"<a>");
   arrivals.add(u"");  // nothing to take
   arrivals.add(u"</a>");
-  EXPECT_EQ(wakes, 1);
   std::u16string_view text;
-  bool ended = true;
-  ASSERT_TRUE(arrivals.take(kAnyLength, text, ended));
-  EXPECT_EQ(text, u"<a>");
-  ASSERT_TRUE(arrivals.take(kAnyLength, text, ended));
-  EXPECT_EQ(text, u"</a>");
-  EXPECT_FALSE(arrivals.take(kAnyLength, text, ended));
-  EXPECT_FALSE(ended);
+  EXPECT_FALSE(arrivals.take(kAnyLength, text));
+  EXPECT_EQ(wakes, 0);
   arrivals.end();
-  EXPECT_EQ(wakes, 2);
-  EXPECT_FALSE(arrivals.take(kAnyLength, text, ended));
-  EXPECT_TRUE(ended);
+  EXPECT_EQ(wakes, 1);
+  ASSERT_TRUE(arrivals.take(kAnyLength, text));
+  EXPECT_EQ(text, u"<a>");
+  ASSERT_TRUE(arrivals.take(kAnyLength, text));
+  EXPECT_EQ(text, u"</a>");
+  EXPECT_FALSE(arrivals.take(kAnyLength, text));
+  EXPECT_FALSE(arrivals.failed());
+}
+
+// The owner quit midway: what came is only a start and must not pass for the whole.
+TEST(ClipboardArrivalsTest, ATextThatFailsHandsOutNothingAndWakesOnce) {
+  int wakes = 0;
+  ClipboardArrivals arrivals([&] { ++wakes; });
+  arrivals.add(u"<a><b>1</b>");
+  arrivals.fail();
+  EXPECT_EQ(wakes, 1);
+  EXPECT_TRUE(arrivals.failed());
+  std::u16string_view text;
+  EXPECT_FALSE(arrivals.take(kAnyLength, text));
+  arrivals.add(u"</a>");  // a reading that goes on after its failure changes nothing
+  arrivals.end();
+  EXPECT_EQ(wakes, 1);
+  EXPECT_FALSE(arrivals.take(kAnyLength, text));
 }
 
 // Whether the pieces are whole texts or cut shorter by the limit.
@@ -43,8 +58,7 @@ TEST(ClipboardArrivalsTest, NoPieceEndsInsideACrLfOrASurrogatePair) {
     arrivals.end();
     std::u16string joined;
     std::u16string_view text;
-    bool ended = false;
-    while (arrivals.take(limit, text, ended)) {
+    while (arrivals.take(limit, text)) {
       ASSERT_FALSE(text.empty());
       EXPECT_FALSE(!joined.empty() && joined.back() == u'\r' && text.front() == u'\n')
           << "a CR LF was cut between two pieces, limit " << limit;

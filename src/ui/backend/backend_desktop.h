@@ -25,13 +25,16 @@ struct OpenFileRequest {
   int selected_filter = 0;
 };
 
-// Hears the clipboard's text as it arrives: pieces in order, then the end, one call at a time
-// on any thread.
+// Hears the clipboard's text as it arrives: pieces in order, then end() once all of it has
+// come, or fail() when it cannot come whole (its owner quit or stopped answering, or the
+// clipboard could not be opened): what came is then only a start. One call at a time, on any
+// thread.
 class ClipboardTextSink {
  public:
   virtual ~ClipboardTextSink() = default;
   virtual void add(std::u16string_view text) = 0;
   virtual void end() = 0;
+  virtual void fail() = 0;
 };
 
 // A read of the clipboard that goes on in another thread. Destroying it stops the read; its

@@ -34,6 +34,9 @@ enum class ControlCommand : int {
   Click = 0,  // a button pushed, a box or option clicked, an item chosen, a bar moved
   DoubleClick = 2,
   Change = 768,  // the user changed the content
+  // An editor's paste that the backend reads in parts did not complete; the editor kept its
+  // text.
+  PasteIncomplete = 14003,
 };
 
 // Drop action bits.

@@ -108,6 +108,9 @@ class HeadlessBackend final : public ControlTreeBackend {
 
   bool set_clipboard_text(std::u16string_view text) override;
   std::u16string clipboard_text() const override;
+  // At once, unless the test plays an owner that sends the text in parts.
+  std::unique_ptr<ClipboardReading> read_clipboard_text(
+      const std::shared_ptr<ClipboardTextSink>& sink) override;
 
   std::u16string ask_open_file(const OpenFileRequest& request) override;
 
@@ -128,6 +131,13 @@ class HeadlessBackend final : public ControlTreeBackend {
   // The largest piece a text reader hands out (at least 1), so that tests can split a text
   // where they need.
   void set_text_piece_size(std::size_t units) { text_piece_size_ = units > 0 ? units : 1; }
+  // From now on the clipboard belongs to another program that sends its text in parts, as
+  // the test says, from any thread: a read hears the owner's parts, then its end or its
+  // failure (it quit midway). Each returns false when no read listens.
+  void give_clipboard_to_owner();
+  bool clipboard_owner_sends(std::u16string_view text);
+  bool clipboard_owner_ends();
+  bool clipboard_owner_quits();
   // Whether the busy pointer shows now.
   bool busy_pointer_shown() const { return busy_pointer_due_ && *busy_pointer_due_ <= now_; }
   // Runs what other threads post and what waits for idle turns, for as long as posts are
@@ -158,6 +168,11 @@ class HeadlessBackend final : public ControlTreeBackend {
   void user_double_click(NativeHandle target, Point position);
   // Types into a writable editor, string or code editor, one change notification per UTF-16 unit.
   void user_type(NativeHandle control, std::u16string_view text);
+  // Pastes into a writable editor as the toolkit backends' editors take another program's
+  // clipboard: its text, read in parts, goes in at the end (the headless editor has no caret)
+  // once all of it has come, as one change; one that did not come whole changes nothing and
+  // is reported as ControlCommand::PasteIncomplete.
+  void user_paste(NativeHandle editor);
   void user_press_tab(NativeHandle window, bool backward);
   void user_focus(NativeHandle control);
   // Drags files over the target and drops them; returns the action the target chose.
@@ -236,6 +251,12 @@ class HeadlessBackend final : public ControlTreeBackend {
   NativeHandle focus_;
   NativeHandle capture_;
   std::u16string clipboard_;
+  struct ClipboardOwner;
+  class OwnedClipboardReading;
+  std::shared_ptr<ClipboardOwner> owner_;  // null while the clipboard is the text above
+  struct EditorPaste;
+  std::shared_ptr<EditorPaste> editor_paste_;  // the newest, while its text may still come
+  void take_paste(const EditorPaste& paste);
   std::size_t text_piece_size_ = std::size_t{1} << 15;
   std::deque<std::u16string> open_file_answers_;
   std::optional<OpenFileRequest> last_open_file_;

@@ -164,7 +164,9 @@ bool QtEditorText::paste_in_parts(const QMimeData* source) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   if (editor_.isReadOnly() || !clipboard || source != clipboard->mimeData()) return false;
   paste_.reset();
-  paste_ = QtStreamedPaste::start(editor_);
+  paste_ = QtStreamedPaste::start(editor_, [this] {
+    if (paste_incomplete_) paste_incomplete_();
+  });
   return paste_ != nullptr;
 }
 

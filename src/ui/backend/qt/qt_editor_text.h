@@ -9,9 +9,11 @@
 
 #include <QObject>
 #include <QPlainTextEdit>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "ui/backend/backend_controls.h"
 
@@ -46,9 +48,13 @@ class QtEditorText final : public QObject {
   std::unique_ptr<ControlTextReader> reader() const;
   // True while the program changes the text (the editor's change signals are not edits).
   bool changing() const { return changing_; }
-  // Takes the clipboard's text in as it arrives when `source` is the clipboard of another X
-  // program (see QtStreamedPaste); false when the editor is to paste it its own way.
+  // Takes the clipboard's text in once it has come when `source` is the clipboard of another
+  // X program (see QtStreamedPaste); false when the editor is to paste it its own way.
   bool paste_in_parts(const QMimeData* source);
+  // What a paste in parts that did not complete calls.
+  void on_paste_incomplete(std::function<void()> incomplete) {
+    paste_incomplete_ = std::move(incomplete);
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,7 +66,8 @@ class QtEditorText final : public QObject {
 
   QPlainTextEdit& editor_;
   bool changing_ = false;
-  bool appended_cr_ = false;                // the last addition ended with a CR
+  bool appended_cr_ = false;  // the last addition ended with a CR
+  std::function<void()> paste_incomplete_;
   std::unique_ptr<QtStreamedPaste> paste_;  // the newest paste, while its text may still come
 };
 

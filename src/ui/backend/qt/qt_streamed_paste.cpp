@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <chrono>
+#include <utility>
 
 #include "ui/backend/qt/qt_text.h"
 #include "ui/backend/qt/x_clipboard_reading.h"
@@ -18,15 +19,18 @@ constexpr std::size_t kInsertUnits = std::size_t{1} << 16;
 
 }  // namespace
 
-std::unique_ptr<QtStreamedPaste> QtStreamedPaste::start(QPlainTextEdit& editor) {
-  std::unique_ptr<QtStreamedPaste> paste(new QtStreamedPaste(editor));
+std::unique_ptr<QtStreamedPaste> QtStreamedPaste::start(QPlainTextEdit& editor,
+                                                        std::function<void()> incomplete) {
+  std::unique_ptr<QtStreamedPaste> paste(new QtStreamedPaste(editor, std::move(incomplete)));
   paste->reading_ = start_x_clipboard_reading(paste->arrivals_);
   if (!paste->reading_) return nullptr;
   return paste;
 }
 
-QtStreamedPaste::QtStreamedPaste(QPlainTextEdit& editor)
-    : insertion_(editor.textCursor()), arrivals_(std::make_shared<ClipboardArrivals>([this] {
+QtStreamedPaste::QtStreamedPaste(QPlainTextEdit& editor, std::function<void()> incomplete)
+    : insertion_(editor.textCursor()),
+      incomplete_(std::move(incomplete)),
+      arrivals_(std::make_shared<ClipboardArrivals>([this] {
         QMetaObject::invokeMethod(
             this, [this] { take_turn(); }, Qt::QueuedConnection);
       })) {}
@@ -39,8 +43,10 @@ void QtStreamedPaste::take_turn() {
   Clock::time_point end = Clock::now() + kTurnBudget;
   while (Clock::now() < end) {
     std::u16string_view piece;
-    bool ended = false;
-    if (!arrivals_->take(kInsertUnits, piece, ended)) return;  // the next arrival wakes it
+    if (!arrivals_->take(kInsertUnits, piece)) {
+      if (arrivals_->failed()) incomplete_();  // the failure wakes it once
+      return;
+    }
     insert(piece);
   }
   QTimer::singleShot(0, this, [this] { take_turn(); });

@@ -1,12 +1,14 @@
 #pragma once
 
-// A paste into an editor from the clipboard of another X program, taken in as it arrives and
-// over event-loop turns, so that the window answers however large the text. It goes in at the
-// caret (replacing the selection) as one undo step, as the editor's own paste does; the user
-// may go on meanwhile.
+// A paste into an editor from the clipboard of another X program, read in another thread and
+// taken in over event-loop turns once all of it has come, so that the window answers however
+// large the text. It goes in at the caret (replacing the selection) as one undo step, as the
+// editor's own paste does; the user may go on meanwhile. A text that did not come whole (its
+// owner quit or stopped answering) changes nothing: `incomplete` is called instead.
 
 #include <QObject>
 #include <QTextCursor>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -20,19 +22,21 @@ namespace ambrel {
 class QtStreamedPaste final : public QObject {
  public:
   // Starts the paste; null when the clipboard cannot be read this way.
-  static std::unique_ptr<QtStreamedPaste> start(QPlainTextEdit& editor);
+  static std::unique_ptr<QtStreamedPaste> start(QPlainTextEdit& editor,
+                                                std::function<void()> incomplete);
   // Stops the paste where it is.
   ~QtStreamedPaste() override;
   QtStreamedPaste(const QtStreamedPaste&) = delete;
   QtStreamedPaste& operator=(const QtStreamedPaste&) = delete;
 
  private:
-  explicit QtStreamedPaste(QPlainTextEdit& editor);
+  QtStreamedPaste(QPlainTextEdit& editor, std::function<void()> incomplete);
   // Inserts what has come, for a bounded stretch of time.
   void take_turn();
   void insert(std::u16string_view text);
 
   QTextCursor insertion_;
+  std::function<void()> incomplete_;
   std::shared_ptr<ClipboardArrivals> arrivals_;
   std::unique_ptr<ClipboardReading> reading_;
   bool first_insert_ = true;  // the undo step starts with it

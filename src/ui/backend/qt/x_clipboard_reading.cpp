@@ -26,7 +26,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// How long an owner may keep us waiting for its answer or its next part, as Qt allows.
+// How long an owner may keep us waiting for its answer or its next part, as Qt allows; the
+// manual page gives it.
 constexpr std::chrono::seconds kOwnerPatience{5};
 // 32-bit units asked for per property read: 1 MiB.
 constexpr std::uint32_t kReadUnits = 1u << 18;
@@ -85,11 +86,14 @@ class XClipboardReading final : public ClipboardReading {
   XClipboardReading& operator=(const XClipboardReading&) = delete;
 
  private:
-  enum class Outcome { NoText, Read, Stopped };
+  // NoText: the owner refused; Failed: it quit or fell silent, or the server went.
+  enum class Outcome { NoText, Read, Failed, Stopped };
 
   void run() {
-    if (!prepare()) return finish_with(Outcome::NoText);
-    std::vector<xcb_atom_t> offered = offered_targets();
+    if (!prepare()) return finish_with(Outcome::Failed);
+    std::vector<xcb_atom_t> offered;
+    Outcome asked = offered_targets(offered);
+    if (asked != Outcome::Read) return finish_with(asked);
     for (std::string_view name : kTextTargets) {
       xcb_atom_t target = atom(name);
       if (std::find(offered.begin(), offered.end(), target) == offered.end()) continue;
@@ -100,7 +104,18 @@ class XClipboardReading final : public ClipboardReading {
   }
 
   void finish_with(Outcome outcome) {
-    if (outcome != Outcome::Stopped && !stopped_) sink_->end();
+    if (stopped_) return;
+    switch (outcome) {
+      case Outcome::NoText:
+      case Outcome::Read:
+        sink_->end();
+        return;
+      case Outcome::Failed:
+        sink_->fail();
+        return;
+      case Outcome::Stopped:
+        return;
+    }
   }
 
   bool prepare() {
@@ -128,10 +143,10 @@ class XClipboardReading final : public ClipboardReading {
     return result;
   }
 
-  // Asks the owner to put the selection in the property in `target`: false when it refused
-  // or fell silent, or the reading was stopped.
-  bool convert(xcb_atom_t target) {
-    if (target == XCB_ATOM_NONE) return false;
+  // Asks the owner to put the selection in the property in `target`: Read once it has, NoText
+  // when it refused.
+  Outcome convert(xcb_atom_t target) {
+    if (target == XCB_ATOM_NONE) return Outcome::Failed;
     xcb_delete_property(connection_, window_, property_);
     xcb_convert_selection(connection_, window_, clipboard_, target, property_, XCB_CURRENT_TIME);
     xcb_flush(connection_);
@@ -139,39 +154,47 @@ class XClipboardReading final : public ClipboardReading {
       return (event.response_type & 0x7F) == XCB_SELECTION_NOTIFY &&
              reinterpret_cast<const xcb_selection_notify_event_t&>(event).requestor == window_;
     });
-    return notice &&
-           reinterpret_cast<xcb_selection_notify_event_t&>(*notice).property != XCB_ATOM_NONE;
+    if (!notice) return silence();
+    return reinterpret_cast<xcb_selection_notify_event_t&>(*notice).property != XCB_ATOM_NONE
+               ? Outcome::Read
+               : Outcome::NoText;
   }
+
+  // Why a wait ended without its event.
+  Outcome silence() const { return stopped_ ? Outcome::Stopped : Outcome::Failed; }
 
   // The targets the owner offers. Only a text target it lists is asked for, as Qt does: some
   // owners (xclip) hand their data over whatever target is asked for, a picture as text too.
-  std::vector<xcb_atom_t> offered_targets() {
-    std::vector<xcb_atom_t> targets;
-    if (!convert(atom("TARGETS"))) return targets;
+  Outcome offered_targets(std::vector<xcb_atom_t>& targets) {
+    Outcome asked = convert(atom("TARGETS"));
+    if (asked != Outcome::Read) return asked;
     xcb_get_property_reply_t* reply = xcb_get_property_reply(
         connection_,
         xcb_get_property(connection_, 1, window_, property_, XCB_ATOM_ATOM, 0, kReadUnits),
         nullptr);
-    if (reply && reply->format == 32) {
+    if (!reply) return silence();
+    if (reply->format == 32) {
       const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
       targets.assign(atoms, atoms + xcb_get_property_value_length(reply) / 4);
     }
     std::free(reply);
-    return targets;
+    return Outcome::Read;
   }
 
   // Asks the owner for the text in one target and passes on what it sends.
   Outcome read_target(xcb_atom_t target) {
-    if (!convert(target)) return stopped_ ? Outcome::Stopped : Outcome::NoText;
+    if (Outcome asked = convert(target); asked != Outcome::Read) return asked;
     PropertyTextDecoder decoder;
     Part first = pass_property(decoder);
     if (first == Part::Incremental) first = pass_increments(decoder);
     if (first == Part::Stopped) return Outcome::Stopped;
+    if (first == Part::Broken) return silence();
     return pass(decoder.finish()) ? Outcome::Read : Outcome::Stopped;
   }
 
-  // What one read of the property found.
-  enum class Part { Text, Empty, Incremental, Stopped };
+  // What one read of the property found. Broken: the owner quit or fell silent before the
+  // end, or the server went.
+  enum class Part { Text, Empty, Incremental, Broken, Stopped };
 
   // Reads the property whole, passes its text on and deletes it, which tells an owner that
   // sends in parts to send the next.
@@ -184,7 +207,10 @@ class XClipboardReading final : public ClipboardReading {
                                  xcb_get_property(connection_, 0, window_, property_,
                                                   XCB_GET_PROPERTY_TYPE_ANY, offset, kReadUnits),
                                  nullptr);
-      if (!reply) break;
+      if (!reply) {
+        found = Part::Broken;
+        break;
+      }
       auto* bytes = static_cast<const char*>(xcb_get_property_value(reply));
       auto size = static_cast<std::size_t>(xcb_get_property_value_length(reply));
       more = reply->bytes_after > 0 && size > 0;
@@ -194,7 +220,7 @@ class XClipboardReading final : public ClipboardReading {
         found = pass(decoder.decode({bytes, size}, reply->type)) ? Part::Text : Part::Stopped;
       }
       std::free(reply);
-      if (found == Part::Stopped || found == Part::Incremental) break;
+      if (found != Part::Text && found != Part::Empty) break;
       offset += static_cast<std::uint32_t>(size / 4);
     }
     xcb_delete_property(connection_, window_, property_);
@@ -203,7 +229,8 @@ class XClipboardReading final : public ClipboardReading {
   }
 
   // The INCR transfer: the owner puts each part in the property once we deleted the one
-  // before, and ends with an empty part. An owner that falls silent ends the text early.
+  // before, and ends with an empty part. An owner that quits or falls silent first breaks the
+  // text: what came is only its start.
   Part pass_increments(PropertyTextDecoder& decoder) {
     for (;;) {
       Event notice = wait_for([this](const xcb_generic_event_t& event) {
@@ -212,7 +239,7 @@ class XClipboardReading final : public ClipboardReading {
         return change.window == window_ && change.atom == property_ &&
                change.state == XCB_PROPERTY_NEW_VALUE;
       });
-      if (!notice) return stopped_ ? Part::Stopped : Part::Empty;
+      if (!notice) return stopped_ ? Part::Stopped : Part::Broken;
       Part part = pass_property(decoder);
       if (part != Part::Text) return part;
     }

@@ -22,18 +22,23 @@ bool open_clipboard(HWND owner) {
   return false;
 }
 
-// Hands the clipboard's Unicode text, in place, to `take`; nothing when it holds none or
-// cannot be opened.
+// Hands the clipboard's Unicode text, in place, to `take`; nothing when it holds none. False
+// when it announces such text that cannot be had: the clipboard stays open in another program,
+// or an owner that renders its text late fails to.
 template <typename Take>
-void read_clipboard(HWND owner, const Take& take) {
-  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !open_clipboard(owner)) return;
+bool read_clipboard(HWND owner, const Take& take) {
+  if (!IsClipboardFormatAvailable(CF_UNICODETEXT)) return true;
+  if (!open_clipboard(owner)) return false;
+  bool read = false;
   if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
     if (const auto* units = static_cast<const wchar_t*>(GlobalLock(memory))) {
       take(std::wstring_view(units, wcsnlen(units, GlobalSize(memory) / sizeof(wchar_t))));
       GlobalUnlock(memory);
+      read = true;
     }
   }
   CloseClipboard();
+  return read;
 }
 
 // The clipboard's text handed over in slices, so that a large text reaches its readers early.
@@ -49,19 +54,23 @@ struct ReadingLine {
     if (sink) sink->add(text);
     return sink != nullptr;
   }
-  void end() {
+  void end(bool whole) {
     std::lock_guard lock(mutex);
-    if (sink) sink->end();
+    if (!sink) return;
+    if (whole) {
+      sink->end();
+    } else {
+      sink->fail();
+    }
   }
 };
 
 void read_into(ReadingLine& line) {
-  read_clipboard(nullptr, [&line](std::wstring_view text) {
+  line.end(read_clipboard(nullptr, [&line](std::wstring_view text) {
     for (std::size_t at = 0; at < text.size(); at += kSliceUnits) {
       if (!line.add(from_wide(text.substr(at, kSliceUnits)))) break;
     }
-  });
-  line.end();
+  }));
 }
 
 // Windows hands the data over on the thread that asks; a clipboard owner that renders a large

@@ -122,7 +122,8 @@ bool Win32Backend::paste_in_parts(HWND hwnd) {
   LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
   if (!handle_of(hwnd) || !(style & ES_MULTILINE) || (style & ES_READONLY)) return false;
   streamed_paste_.reset();
-  streamed_paste_ = std::make_unique<Win32StreamedPaste>(hwnd, *this);
+  streamed_paste_ = std::make_unique<Win32StreamedPaste>(
+      hwnd, *this, [this, hwnd] { report_command(hwnd, ControlCommand::PasteIncomplete); });
   return true;
 }
 

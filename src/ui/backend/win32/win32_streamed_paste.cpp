@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <string>
+#include <utility>
 
 #include "ui/backend/clipboard_arrivals.h"
 #include "ui/backend/win32/win32_backend.h"
@@ -39,6 +40,7 @@ struct Win32StreamedPaste::State {
   HWND editor = nullptr;
   Win32Backend* backend = nullptr;
   std::shared_ptr<ClipboardArrivals> arrivals;
+  std::function<void()> incomplete;
   bool after_cr = false;  // the last piece inserted ended with a CR
   bool first = true;      // the first text replaces the selection
   DWORD position = 0;     // where the next text goes
@@ -50,10 +52,12 @@ struct Win32StreamedPaste::State {
   void follow_user_edits(Selection selection);
 };
 
-Win32StreamedPaste::Win32StreamedPaste(HWND editor, Win32Backend& backend)
+Win32StreamedPaste::Win32StreamedPaste(HWND editor, Win32Backend& backend,
+                                       std::function<void()> incomplete)
     : editor_(editor), state_(std::make_shared<State>()) {
   state_->editor = editor;
   state_->backend = &backend;
+  state_->incomplete = std::move(incomplete);
   state_->arrivals =
       std::make_shared<ClipboardArrivals>([&backend, weak = std::weak_ptr<State>(state_)] {
         backend.post([weak] {
@@ -71,8 +75,10 @@ void Win32StreamedPaste::State::take_turn(const std::shared_ptr<State>& state) {
   Clock::time_point end = Clock::now() + kTurnBudget;
   while (Clock::now() < end) {
     std::u16string_view piece;
-    bool ended = false;
-    if (!state->arrivals->take(kInsertUnits, piece, ended)) return;  // the next arrival wakes it
+    if (!state->arrivals->take(kInsertUnits, piece)) {
+      if (state->arrivals->failed()) state->incomplete();  // the failure wakes it once
+      return;
+    }
     state->insert(control_lines(piece, state->after_cr));
   }
   schedule(state);
