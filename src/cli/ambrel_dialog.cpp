@@ -135,7 +135,7 @@ int print_trees(const DialogOptions& options, std::int32_t dialog) {
   if (!options.png_path.empty() &&
       !ui_desktop()->save_window_image(window_handle(window), options.png_path)) {
     std::fprintf(stderr, "ambrel-dialog: cannot save the screenshot to %s\n",
-                 options.png_path.c_str());
+                 shown_path(options.png_path).c_str());
     return kExitCannotRun;
   }
   return kExitOpened;

@@ -160,6 +160,26 @@ TEST_F(AmbrelGen, MessagesNameTheFileTheyAreAbout) {
             "device\n");
 }
 
+// A name can hold bytes the terminal acts on (ESC, BEL) or that are no UTF-8: every
+// message shows them escaped, in the shell's quoting, never raw.
+TEST_F(AmbrelGen, MessagesShowControlBytesInNamesEscaped) {
+  const std::string name = "\x1B]0;owned\a\xE9.xml";
+  const std::string quoted = "'" + directory_ + "/'$'\\033'']0;owned'$'\\a\\351''.xml'";
+  std::string path = write(name, "<a>");
+  EXPECT_EQ(run("'" + path + "'").err, quoted + ":1:4: no element found\n");
+  ::unlink(path.c_str());
+  EXPECT_EQ(run("'" + path + "'").err, "ambrel-gen: " + quoted + ": No such file or directory\n");
+  EXPECT_EQ(run("-o '" + directory_ + "/none/" + name + "'", kExample).err,
+            "ambrel-gen: cannot write the declarations to '" + directory_ + "/none/'$'\\033''" +
+                "]0;owned'$'\\a\\351''.xml': No such file or directory\n");
+  EXPECT_EQ(run("'--\x1B[2J'").err,
+            "ambrel-gen: unknown option '--'$'\\033''[2J'\nTry 'ambrel-gen --help'.\n");
+  std::string input = write("in\x07.xml", kExample);
+  EXPECT_EQ(run("-o '" + input + "' '" + input + "'").err,
+            "ambrel-gen: the output '" + directory_ + "/in'$'\\a''.xml' is the input '" +
+                directory_ + "/in'$'\\a''.xml'\nTry 'ambrel-gen --help'.\n");
+}
+
 TEST_F(AmbrelGen, EmptyInputDeclaresNothingAndSucceeds) {
   Outcome file = run("'" + write("empty.xml", "") + "'");
   EXPECT_EQ(file.status, 0);
@@ -315,7 +335,8 @@ TEST_F(AmbrelGen, FileNamesAreTheSystemsBytes) {
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.out, kExampleDeclarations);
   Outcome cut = run("'" + write("cut\xE9.xml", "<a>") + "'");
-  EXPECT_EQ(cut.err, directory_ + "/cut\xE9.xml:1:4: no element found\n");
+  // Shown with the byte that is no UTF-8 escaped, as every message shows it.
+  EXPECT_EQ(cut.err, "'" + directory_ + "/cut'$'\\351''.xml':1:4: no element found\n");
 }
 
 TEST_F(AmbrelGen, SeveralInputsGiveOneSetOfDeclarations) {
