@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -512,6 +513,75 @@ TEST_F(AmbrelGen, AnOutputFileNamedThroughALinkIsWrittenThroughIt) {
   ASSERT_EQ(::lstat(dangling.c_str(), &status), 0);
   EXPECT_TRUE(S_ISLNK(status.st_mode));
   EXPECT_EQ(leftovers({"link.h", "dangling.h", "made.h"}), "");
+}
+
+// What the system itself cannot resolve is refused, as the shell's redirection would be,
+// and nothing is replaced: neither a link of a loop nor one of a chain longer than the
+// system follows (the file at its end would keep its old text while the chain was cut).
+TEST_F(AmbrelGen, AnOutputBehindALinkLoopOrTooLongAChainIsRefused) {
+  std::string real = write("real.h", "old");
+  ASSERT_EQ(::symlink("loop-b", (directory_ + "/loop-a").c_str()), 0);
+  ASSERT_EQ(::symlink("loop-a", (directory_ + "/loop-b").c_str()), 0);
+  const int kLinks = 45;  // more than the 40 the system follows
+  for (int i = 0; i < kLinks; ++i) {
+    std::string next = i + 1 == kLinks ? "real.h" : "chain-" + std::to_string(i + 1);
+    ASSERT_EQ(::symlink(next.c_str(), (directory_ + "/chain-" + std::to_string(i)).c_str()), 0);
+  }
+  for (const std::string name : {"loop-a", "chain-0"}) {
+    std::string link = directory_ + "/" + name;
+    Outcome result = run("-o '" + link + "'", kExample);
+    EXPECT_EQ(result.status, 4) << name;
+    EXPECT_EQ(result.err, "ambrel-gen: cannot write the declarations to " + link +
+                              ": Too many levels of symbolic links\n");
+  }
+  for (const std::string name : {"loop-a", "loop-b", "chain-0", "chain-40", "chain-44"}) {
+    struct stat status {};
+    ASSERT_EQ(::lstat((directory_ + "/" + name).c_str(), &status), 0) << name;
+    EXPECT_TRUE(S_ISLNK(status.st_mode)) << name;
+  }
+  EXPECT_EQ(read(real), "old");
+  // A chain as long as the system follows is written through, as the shell would.
+  for (int i = 0; i < 40; ++i) {
+    std::string next = i + 1 == 40 ? "far.h" : "ok-" + std::to_string(i + 1);
+    ASSERT_EQ(::symlink(next.c_str(), (directory_ + "/ok-" + std::to_string(i)).c_str()), 0);
+  }
+  EXPECT_EQ(run("-o '" + directory_ + "/ok-0'", kExample).status, 0);
+  EXPECT_EQ(read(directory_ + "/far.h"), kExampleDeclarations);
+  EXPECT_EQ(shell("echo shell >'" + directory_ + "/ok-0'").status, 0);  // the system's limit
+}
+
+// A hard link is another name of the same file; -o replaces the file under the name it is
+// given, so the other name keeps the old text (and the old file is never half written).
+TEST_F(AmbrelGen, AnOutputWithAnotherHardLinkReplacesOnlyTheNameGiven) {
+  std::string target = write("out.h", "old");
+  std::string other = directory_ + "/other.h";
+  ASSERT_EQ(::link(target.c_str(), other.c_str()), 0);
+  EXPECT_EQ(run("-o '" + target + "'", kExample).status, 0);
+  EXPECT_EQ(read(target), kExampleDeclarations);
+  EXPECT_EQ(read(other), "old");
+}
+
+// The temporary file must not need a longer name than the target: a path the shell can
+// write, as long as the system takes, is written, in a new file and over an old one.
+TEST_F(AmbrelGen, AnOutputPathAsLongAsTheSystemTakesIsWritten) {
+  const std::size_t kLongestPath = PATH_MAX - 1;  // without the closing NUL
+  const std::string name = "o.h";                 // far shorter than a temporary file's
+  const std::size_t folder_length = kLongestPath - 1 - name.size();
+  std::string folder = directory_;
+  while (folder.size() < folder_length) {
+    std::size_t left = folder_length - folder.size() - 1;             // after the next "/"
+    std::size_t part = left <= 200 ? left : left == 201 ? 100 : 200;  // none of 0 bytes
+    folder.append("/").append(part, 'd');
+    ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0) << folder.size();
+  }
+  std::string target = folder + "/" + name;
+  ASSERT_EQ(target.size(), kLongestPath);
+  for (const char* round : {"new", "replaced"}) {
+    Outcome result = run("-o '" + target + "'", kExample);
+    EXPECT_EQ(result.status, 0) << round << ": " << result.err;
+    EXPECT_EQ(read(target), kExampleDeclarations) << round;
+  }
+  EXPECT_EQ(shell("cd '" + folder + "' && ls -A").out, name + "\n");
 }
 
 TEST_F(AmbrelGen, AFailingWriteLeavesTheOldOutputFileUntouched) {
