@@ -119,6 +119,11 @@ TEST_F(AmbrelGen, MalformedDocumentIsDeclaredAsFarAsReadAndReported) {
   EXPECT_EQ(mismatched.status, 1);
   EXPECT_EQ(mismatched.err, "<stdin>:2:7: mismatched tag\n");
 
+  // COLUMN counts characters: a tab, a character of two bytes and one outside the Basic
+  // Multilingual Plane are one each.
+  Outcome columns = run("", "<a>\t\xC3\xA4\xF0\x9F\x98\x80</b>");
+  EXPECT_EQ(columns.err, "<stdin>:1:9: mismatched tag\n");
+
   Outcome no_element = run("", "no markup");
   EXPECT_EQ(no_element.status, 1);
   EXPECT_EQ(no_element.out, "");
@@ -205,6 +210,9 @@ TEST_F(AmbrelGen, OptionsAndUsageErrors) {
   EXPECT_EQ(run("-o").status, 2);
   EXPECT_EQ(run("-o a.h -o b.h").status, 2);
   EXPECT_EQ(run("-o a.h -o b.h").out, "");
+  // What COLUMN counts is said, as the fault's place is checked below.
+  EXPECT_NE(help.out.find("COLUMN counts\n     characters from 1; a tab is one"),
+            std::string::npos);
   // Every exit status is explained.
   for (const char* line : {"0 ", "1 ", "2 ", "3 ", "4 ", "5 "}) {
     EXPECT_NE(help.out.find(std::string("\n  ") + line), std::string::npos) << line;

@@ -169,6 +169,11 @@ TEST(AmbrelDialogTool, RefusesAWrongCommandLine) {
             "ambrel-dialog: '': No such file or directory\n");
 }
 
+TEST(AmbrelDialogTool, HelpSaysWhatColumnCounts) {
+  EXPECT_NE(run_tool("--help").output.find("COLUMN counts characters from 1; a tab is one"),
+            std::string::npos);
+}
+
 // Bytes in names that the terminal would act on are escaped in every message.
 TEST(AmbrelDialogTool, MessagesShowControlBytesInNamesEscaped) {
   const std::string quoted =
