@@ -56,6 +56,7 @@ constexpr const char* kUsage =
     "error as \"FILE:LINE:COLUMN: message\", and no tree is printed. Everything the engine\n"
     "ignores or changes by design is told as a warning, the window opening all the same:\n"
     "  wnd.xml:3:5: warning: maxwidth 70000 is held in 16 bits as 4464\n"
+    "COLUMN counts characters from 1; a tab is one.\n"
     "\n"
     "  --window NAME  the window to open (default: the first one)\n"
     "  --open WxH     the inner size to open with (raised to what the content needs)\n"
@@ -135,7 +136,7 @@ int print_trees(const DialogOptions& options, std::int32_t dialog) {
   if (!options.png_path.empty() &&
       !ui_desktop()->save_window_image(window_handle(window), options.png_path)) {
     std::fprintf(stderr, "ambrel-dialog: cannot save the screenshot to %s\n",
-                 options.png_path.c_str());
+                 shown_path(options.png_path).c_str());
     return kExitCannotRun;
   }
   return kExitOpened;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "support/name_quoting.h"
 #include "support/unicode_text.h"
 
 namespace ambrel {
@@ -54,7 +55,7 @@ std::string take_option(const Argument& option, DialogOptions& options, bool& ha
     options.window_name = utf8_to_utf16(value);
   } else if (option.name == "--open" || option.name == "--resize") {
     std::optional<InnerSize> size = parse_size(value);
-    if (!size) return "not a size WxH: '" + value + "'";
+    if (!size) return "not a size WxH: " + quoted_name(value);
     if (option.name == "--open") {
       options.open_size = *size;
     } else {

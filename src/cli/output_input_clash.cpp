@@ -23,7 +23,7 @@ std::string output_input_clash(const GenOptions& options) {
   if (!output) return {};
   for (const std::string& input : options.inputs) {
     if (identity_of_input(input) == output) {
-      return "the output " + options.output + " is the input " + shown_input(input);
+      return "the output " + shown_path(options.output) + " is the input " + shown_input(input);
     }
   }
   return {};

@@ -16,13 +16,14 @@ inline constexpr int kRemovalSignals[] = {SIGINT, SIGTERM, SIGHUP};
 // time.
 class RemovalOnSignal {
  public:
-  explicit RemovalOnSignal(std::string path);
+  // The file `name` in the open folder `folder`, which must stay open while this lives.
+  RemovalOnSignal(int folder, std::string name);
   ~RemovalOnSignal();  // the signals are handled as before again
   RemovalOnSignal(const RemovalOnSignal&) = delete;
   RemovalOnSignal& operator=(const RemovalOnSignal&) = delete;
 
  private:
-  std::string path_;
+  std::string name_;
   struct sigaction previous_[std::size(kRemovalSignals)];
 };
 

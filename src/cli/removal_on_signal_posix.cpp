@@ -1,5 +1,6 @@
 #include "cli/removal_on_signal.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -8,12 +9,14 @@ namespace ambrel {
 
 namespace {
 
-// The handler can reach nothing else: the name of the file to remove, null when none.
-std::atomic<const char*> removal_path{nullptr};
+// The handler can reach nothing else: the file to remove, its name null when none. The
+// folder is set before the name and read after it.
+std::atomic<int> removal_folder{-1};
+std::atomic<const char*> removal_name{nullptr};
 
 extern "C" void remove_and_end(int signal) {
-  const char* path = removal_path.load();
-  if (path != nullptr) ::unlink(path);
+  const char* name = removal_name.load();
+  if (name != nullptr) ::unlinkat(removal_folder.load(), name, 0);
   // The handler was reset on entry (SA_RESETHAND): the signal, raised again, arrives once
   // this returns and ends the process with the status it would have given.
   ::raise(signal);
@@ -21,8 +24,9 @@ extern "C" void remove_and_end(int signal) {
 
 }  // namespace
 
-RemovalOnSignal::RemovalOnSignal(std::string path) : path_(std::move(path)) {
-  removal_path.store(path_.c_str());
+RemovalOnSignal::RemovalOnSignal(int folder, std::string name) : name_(std::move(name)) {
+  removal_folder.store(folder);
+  removal_name.store(name_.c_str());
   struct sigaction removing {};
   removing.sa_handler = remove_and_end;
   removing.sa_flags = SA_RESETHAND;
@@ -37,7 +41,7 @@ RemovalOnSignal::RemovalOnSignal(std::string path) : path_(std::move(path)) {
 RemovalOnSignal::~RemovalOnSignal() {
   for (std::size_t i = 0; i < std::size(kRemovalSignals); ++i)
     sigaction(kRemovalSignals[i], &previous_[i], nullptr);
-  removal_path.store(nullptr);
+  removal_name.store(nullptr);
 }
 
 HeldSignals::HeldSignals() {

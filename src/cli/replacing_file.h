@@ -15,7 +15,10 @@ namespace ambrel {
 // the old one's mode, and its owner and group where the system permits. A target that
 // exists and is not a regular file (a device, a FIFO) is written directly instead, and so
 // is one that names a descriptor the process has (/dev/stdout, /dev/fd/N): that is
-// written as it was opened, to the end of a log the shell appends to, say.
+// written as it was opened, to the end of a log the shell appends to, say. A symbolic link
+// is written through, as the shell's redirection does, and one the system would not resolve
+// (a loop, too long a chain) is refused; a hard link's other names keep the old file. Names
+// are taken in the target's folder held open, so any path the system takes will do.
 class ReplacingFile {
  public:
   // The start of a temporary file's name: short, so that it fits beside a target whose name
@@ -42,7 +45,7 @@ class ReplacingFile {
 
   bool fail();
 
-  std::string target_;
+  std::string target_;  // POSIX: its name in the folder held open; Windows: its path
   std::unique_ptr<Temporary> temporary_;  // null: writing the target directly
   std::FILE* stream_ = nullptr;
   int error_ = 0;

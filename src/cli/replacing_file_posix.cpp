@@ -39,6 +39,12 @@ std::string folder_of(const std::string& path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// The last part of a name: what it names in its folder.
+std::string last_part_of(const std::string& path) {
+  std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 // The descriptor of this process a name stands for (/dev/stdout, /dev/fd/N,
 // /proc/self/fd/N and the like); -1 for any other name. Opening such a name would open the
 // file behind the descriptor anew, truncating what the shell meant to append to.
@@ -59,18 +65,56 @@ int descriptor_named(const std::string& path) {
   return -1;
 }
 
-// Where the output goes: a descriptor of this process, or the file at `path`.
-struct OutputTarget {
-  int descriptor = -1;
-  std::string path;
+// A folder held open, in which names are then taken: a path as long as the system takes
+// is written so, for the temporary file's name beside the target is never a longer path.
+class OpenFolder {
+ public:
+  // The folder `path` (empty: the current one) names from the folder `base` (or AT_FDCWD);
+  // error() says why it is not open after a failure.
+  OpenFolder(int base, const std::string& path)
+      : descriptor_(::openat(base, path.empty() ? "." : path.c_str(),
+                             kOnlyForNames | O_DIRECTORY | O_CLOEXEC)),
+        error_(descriptor_ < 0 ? errno : 0) {}
+  OpenFolder(OpenFolder&& other) noexcept
+      : descriptor_(std::exchange(other.descriptor_, -1)), error_(other.error_) {}
+  OpenFolder& operator=(OpenFolder&& other) noexcept {
+    std::swap(descriptor_, other.descriptor_);
+    std::swap(error_, other.error_);
+    return *this;
+  }
+  ~OpenFolder() {
+    if (descriptor_ >= 0) ::close(descriptor_);
+  }
+
+  bool is_open() const { return descriptor_ >= 0; }
+  int descriptor() const { return descriptor_; }
+  int error() const { return error_; }
+
+ private:
+#ifdef O_PATH
+  static constexpr int kOnlyForNames = O_PATH;  // so a folder that cannot be read will do
+#else
+  static constexpr int kOnlyForNames = O_RDONLY;
+#endif
+  int descriptor_;
+  int error_;  // an errno value; 0 while open
 };
 
-// What the link `path` holds; none when it is no link (or names nothing).
-std::optional<std::string> link_content(const std::string& path) {
+// Where the output goes: a descriptor of this process, or the file `name` in `folder`;
+// or an errno value when that cannot be known.
+struct OutputTarget {
+  int error = 0;
+  int descriptor = -1;
+  std::optional<OpenFolder> folder;
+  std::string name;
+};
+
+// What the link `name` in `folder` holds; none when it is no link (or names nothing).
+std::optional<std::string> link_content(const OpenFolder& folder, const std::string& name) {
   // Not by the size the link reports: some file systems report none.
   for (std::size_t size = 256; size <= (1u << 16); size *= 2) {
     std::string content(size, '\0');
-    ssize_t length = ::readlink(path.c_str(), content.data(), size);
+    ssize_t length = ::readlinkat(folder.descriptor(), name.c_str(), content.data(), size);
     if (length <= 0) return std::nullopt;
     if (static_cast<std::size_t>(length) < size) {
       content.resize(static_cast<std::size_t>(length));
@@ -80,18 +124,30 @@ std::optional<std::string> link_content(const std::string& path) {
   return std::nullopt;
 }
 
+OutputTarget failed_target(int error) { return {error, -1, std::nullopt, {}}; }
+
 // Follows links one at a time, so that one to /dev/stdout is seen for what it is. A link
 // is written through, not replaced: the file it names, or would name, takes the output.
-OutputTarget follow_links(std::string path) {
-  constexpr int kMostLinks = 40;  // as the system's own limit; opening a longer chain fails
-  for (int links = 0; links < kMostLinks; ++links) {
+// What the system would not resolve either is refused: a loop, a chain longer than it
+// follows (ELOOP), a name of no file in a folder (EISDIR, as the shell's redirection).
+OutputTarget follow_links(const std::string& target) {
+  constexpr int kMostLinks = 40;  // the system's own limit
+  std::string path = target;      // as far as followed, for the names of descriptors
+  OpenFolder folder(AT_FDCWD, folder_of(target));
+  std::string name = last_part_of(target);
+  for (int links = 0;; ++links) {
+    if (!folder.is_open()) return failed_target(folder.error());
+    if (name.empty()) return failed_target(EISDIR);
     int descriptor = descriptor_named(path);
-    if (descriptor >= 0) return {descriptor, {}};
-    std::optional<std::string> next = link_content(path);
-    if (!next) break;
-    path = next->front() == '/' ? *next : folder_of(path) + *next;
+    if (descriptor >= 0) return {0, descriptor, std::nullopt, {}};
+    std::optional<std::string> next = link_content(folder, name);
+    if (!next) return {0, -1, std::move(folder), std::move(name)};
+    if (links == kMostLinks) return failed_target(ELOOP);
+    bool absolute = next->front() == '/';
+    path = absolute ? *next : folder_of(path) + *next;
+    folder = OpenFolder(absolute ? AT_FDCWD : folder.descriptor(), folder_of(*next));
+    name = last_part_of(*next);
   }
-  return {-1, path};
 }
 
 // A stream on a copy of the descriptor, so that closing it leaves the descriptor open;
@@ -106,14 +162,24 @@ std::FILE* stream_on_copy_of(int descriptor) {
 
 // An unnamed file in the folder (O_TMPFILE), which no end of the process can leave behind;
 // -1 where the system or the file system has none, or its name for linking it in is missing.
-int unnamed_file_in(const std::string& folder) {
+int unnamed_file_in(const OpenFolder& folder) {
 #ifdef O_TMPFILE
   if (::access("/proc/self/fd", X_OK) != 0) return -1;
-  return ::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+  return ::openat(folder.descriptor(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
 #else
   static_cast<void>(folder);
   return -1;
 #endif
+}
+
+// The file `name` in the folder, opened to be written from its start as fopen's "wb" does;
+// null with errno set after a failure.
+std::FILE* written_directly(int folder, const std::string& name) {
+  int handle = ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (handle < 0) return nullptr;
+  std::FILE* stream = ::fdopen(handle, "wb");
+  if (stream == nullptr) ::close(handle);
+  return stream;
 }
 
 }  // namespace
@@ -122,8 +188,10 @@ int unnamed_file_in(const std::string& folder) {
 // where the system offers no unnamed files, else from the moment it is complete until it
 // takes the target's place. While it has one, signals that end the process remove it.
 struct ReplacingFile::Temporary {
-  std::string folder;  // the target's, with its final "/"; empty for the current folder
-  std::string name;    // empty while it has none
+  explicit Temporary(OpenFolder target_folder) : folder(std::move(target_folder)) {}
+
+  OpenFolder folder;  // the target's
+  std::string name;   // in the folder; empty while it has none
   std::optional<RemovalOnSignal> removal;
 
   // Makes the file as a stream, with the owner, group and mode of the file `existing`
@@ -143,25 +211,37 @@ struct ReplacingFile::Temporary {
     return stream;
   }
 
-  // Makes a named file as mkstemp does; -1 with errno set after a failure.
+  // Makes a named file, a new one (as mkstemp does); -1 with errno set after a failure.
   int make_named() {
-    std::string pattern = folder + kTemporaryPrefix + "XXXXXX";
-    HeldSignals held;
-    int handle = ::mkstemp(pattern.data());
-    if (handle >= 0) guard(std::move(pattern));
+    int handle = -1;
+    make_name_with([this, &handle](const std::string& candidate) {
+      handle = ::openat(folder.descriptor(), candidate.c_str(),
+                        O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+      return handle >= 0;
+    });
     return handle;
   }
 
   // Gives the unnamed file `handle` a name; false with errno set after a failure.
   bool name_unnamed(int handle) {
     std::string open_name = "/proc/self/fd/" + std::to_string(handle);
-    std::string prefix = folder + kTemporaryPrefix + std::to_string(::getpid()) + "-";
+    return make_name_with([this, &open_name](const std::string& candidate) {
+      return ::linkat(AT_FDCWD, open_name.c_str(), folder.descriptor(), candidate.c_str(),
+                      AT_SYMLINK_FOLLOW) == 0;
+    });
+  }
+
+  // Tries names the process alone makes until `make` makes a file of one (false with errno
+  // set once no name is free), and guards the file it made.
+  template <typename Make>
+  bool make_name_with(Make make) {
+    std::string prefix = std::string(kTemporaryPrefix) + std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
       std::string candidate = prefix + std::to_string(attempt);
       HeldSignals held;
-      if (::linkat(AT_FDCWD, open_name.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW) ==
-          0) {
-        guard(std::move(candidate));
+      if (make(candidate)) {
+        name = std::move(candidate);
+        removal.emplace(folder.descriptor(), name);
         return true;
       }
       if (errno != EEXIST) return false;
@@ -169,46 +249,46 @@ struct ReplacingFile::Temporary {
     return false;
   }
 
-  void guard(std::string made) {
-    name = std::move(made);
-    removal.emplace(name);
-  }
-
-  // Takes the target's place; false with errno set after a failure.
+  // Takes the place of the file `target` in the folder; false with errno set after a failure.
   bool replace(const std::string& target) {
-    if (::rename(name.c_str(), target.c_str()) != 0) return false;
+    if (::renameat(folder.descriptor(), name.c_str(), folder.descriptor(), target.c_str()) != 0)
+      return false;
     removal.reset();
     name.clear();
     return true;
   }
 
   ~Temporary() {
-    if (!name.empty()) ::unlink(name.c_str());
+    if (!name.empty()) ::unlinkat(folder.descriptor(), name.c_str(), 0);
   }
 };
 
 ReplacingFile::ReplacingFile(const std::string& target) {
   OutputTarget output = follow_links(target);
+  if (output.error != 0) {
+    error_ = output.error;
+    return;
+  }
   if (output.descriptor >= 0) {
     stream_ = stream_on_copy_of(output.descriptor);
     if (stream_ == nullptr) error_ = errno;
     return;
   }
-  target_ = output.path;
+  int folder = output.folder->descriptor();
+  target_ = output.name;
   struct stat existing {};
-  bool exists = ::stat(target_.c_str(), &existing) == 0;
+  bool exists = ::fstatat(folder, target_.c_str(), &existing, 0) == 0;
   if (exists && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode)) {
-    stream_ = std::fopen(target_.c_str(), "wb");
+    stream_ = written_directly(folder, target_);
     if (stream_ == nullptr) error_ = errno;
     return;
   }
   // Renaming would replace a file its owner made read-only; writing to it would not.
-  if (exists && ::access(target_.c_str(), W_OK) != 0) {
+  if (exists && ::faccessat(folder, target_.c_str(), W_OK, 0) != 0) {
     error_ = errno;
     return;
   }
-  temporary_ = std::make_unique<Temporary>();
-  temporary_->folder = folder_of(target_);
+  temporary_ = std::make_unique<Temporary>(std::move(*output.folder));
   stream_ = temporary_->open(exists ? &existing : nullptr);
   if (stream_ == nullptr) {
     fail();

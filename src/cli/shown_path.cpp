@@ -1,8 +1,10 @@
 #include "cli/shown_path.h"
 
+#include "support/name_quoting.h"
+
 namespace ambrel {
 
-std::string shown_path(const std::string& name) { return name.empty() ? "''" : name; }
+std::string shown_path(const std::string& name) { return name.empty() ? "''" : shown_name(name); }
 
 std::string shown_input(const std::string& input) {
   return input == "-" ? "<stdin>" : shown_path(input);

@@ -1,5 +1,7 @@
 #include "support/program_arguments.h"
 
+#include "support/name_quoting.h"
+
 namespace ambrel {
 
 namespace {
@@ -31,7 +33,7 @@ Argument argument_at(const std::vector<std::string>& arguments, std::size_t& at,
   if (argument == "--help") return asking(Argument::Kind::help);
   if (argument == "--version") return asking(Argument::Kind::version);
   const ProgramOption* option = find_option(options, argument);
-  if (option == nullptr) return wrong("unknown option '" + argument + "'");
+  if (option == nullptr) return wrong("unknown option " + quoted_name(argument));
   if (option->value.empty()) return {Argument::Kind::option, option->name, {}};
   if (at + 1 == arguments.size()) return wrong(argument + " needs " + std::string(option->value));
   return {Argument::Kind::option, option->name, arguments[++at]};

@@ -48,7 +48,8 @@ TEST(CommandLine, UnknownOptionsGiveTheUsageLineOnStandardErrorAndStatusTwo) {
        {std::pair<std::vector<std::string>, std::string>{{"-x"}, "ambrel: unknown option '-x'"},
         {{"--versions"}, "ambrel: unknown option '--versions'"},
         {{"in.xml", "--bogus"}, "ambrel: unknown option '--bogus'"},
-        {{"-x", "--help"}, "ambrel: unknown option '-x'"}}) {
+        {{"-x", "--help"}, "ambrel: unknown option '-x'"},
+        {{"-\x1B[2J"}, "ambrel: unknown option '-'$'\\033''[2J'"}}) {
     CommandLineOutcome outcome = read(arguments);
     EXPECT_FALSE(outcome.open_window) << first_line;
     EXPECT_EQ(outcome.exit_status, kWrongCommandLine) << first_line;

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -118,6 +119,11 @@ TEST_F(AmbrelGen, MalformedDocumentIsDeclaredAsFarAsReadAndReported) {
   EXPECT_EQ(mismatched.status, 1);
   EXPECT_EQ(mismatched.err, "<stdin>:2:7: mismatched tag\n");
 
+  // COLUMN counts characters: a tab, a character of two bytes and one outside the Basic
+  // Multilingual Plane are one each.
+  Outcome columns = run("", "<a>\t\xC3\xA4\xF0\x9F\x98\x80</b>");
+  EXPECT_EQ(columns.err, "<stdin>:1:9: mismatched tag\n");
+
   Outcome no_element = run("", "no markup");
   EXPECT_EQ(no_element.status, 1);
   EXPECT_EQ(no_element.out, "");
@@ -160,6 +166,26 @@ TEST_F(AmbrelGen, MessagesNameTheFileTheyAreAbout) {
             "device\n");
 }
 
+// A name can hold bytes the terminal acts on (ESC, BEL) or that are no UTF-8: every
+// message shows them escaped, in the shell's quoting, never raw.
+TEST_F(AmbrelGen, MessagesShowControlBytesInNamesEscaped) {
+  const std::string name = "\x1B]0;owned\a\xE9.xml";
+  const std::string quoted = "'" + directory_ + "/'$'\\033'']0;owned'$'\\a\\351''.xml'";
+  std::string path = write(name, "<a>");
+  EXPECT_EQ(run("'" + path + "'").err, quoted + ":1:4: no element found\n");
+  ::unlink(path.c_str());
+  EXPECT_EQ(run("'" + path + "'").err, "ambrel-gen: " + quoted + ": No such file or directory\n");
+  EXPECT_EQ(run("-o '" + directory_ + "/none/" + name + "'", kExample).err,
+            "ambrel-gen: cannot write the declarations to '" + directory_ + "/none/'$'\\033''" +
+                "]0;owned'$'\\a\\351''.xml': No such file or directory\n");
+  EXPECT_EQ(run("'--\x1B[2J'").err,
+            "ambrel-gen: unknown option '--'$'\\033''[2J'\nTry 'ambrel-gen --help'.\n");
+  std::string input = write("in\x07.xml", kExample);
+  EXPECT_EQ(run("-o '" + input + "' '" + input + "'").err,
+            "ambrel-gen: the output '" + directory_ + "/in'$'\\a''.xml' is the input '" +
+                directory_ + "/in'$'\\a''.xml'\nTry 'ambrel-gen --help'.\n");
+}
+
 TEST_F(AmbrelGen, EmptyInputDeclaresNothingAndSucceeds) {
   Outcome file = run("'" + write("empty.xml", "") + "'");
   EXPECT_EQ(file.status, 0);
@@ -184,6 +210,9 @@ TEST_F(AmbrelGen, OptionsAndUsageErrors) {
   EXPECT_EQ(run("-o").status, 2);
   EXPECT_EQ(run("-o a.h -o b.h").status, 2);
   EXPECT_EQ(run("-o a.h -o b.h").out, "");
+  // What COLUMN counts is said, as the fault's place is checked below.
+  EXPECT_NE(help.out.find("COLUMN counts\n     characters from 1; a tab is one"),
+            std::string::npos);
   // Every exit status is explained.
   for (const char* line : {"0 ", "1 ", "2 ", "3 ", "4 ", "5 "}) {
     EXPECT_NE(help.out.find(std::string("\n  ") + line), std::string::npos) << line;
@@ -315,7 +344,8 @@ TEST_F(AmbrelGen, FileNamesAreTheSystemsBytes) {
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.out, kExampleDeclarations);
   Outcome cut = run("'" + write("cut\xE9.xml", "<a>") + "'");
-  EXPECT_EQ(cut.err, directory_ + "/cut\xE9.xml:1:4: no element found\n");
+  // Shown with the byte that is no UTF-8 escaped, as every message shows it.
+  EXPECT_EQ(cut.err, "'" + directory_ + "/cut'$'\\351''.xml':1:4: no element found\n");
 }
 
 TEST_F(AmbrelGen, SeveralInputsGiveOneSetOfDeclarations) {
@@ -491,6 +521,75 @@ TEST_F(AmbrelGen, AnOutputFileNamedThroughALinkIsWrittenThroughIt) {
   ASSERT_EQ(::lstat(dangling.c_str(), &status), 0);
   EXPECT_TRUE(S_ISLNK(status.st_mode));
   EXPECT_EQ(leftovers({"link.h", "dangling.h", "made.h"}), "");
+}
+
+// What the system itself cannot resolve is refused, as the shell's redirection would be,
+// and nothing is replaced: neither a link of a loop nor one of a chain longer than the
+// system follows (the file at its end would keep its old text while the chain was cut).
+TEST_F(AmbrelGen, AnOutputBehindALinkLoopOrTooLongAChainIsRefused) {
+  std::string real = write("real.h", "old");
+  ASSERT_EQ(::symlink("loop-b", (directory_ + "/loop-a").c_str()), 0);
+  ASSERT_EQ(::symlink("loop-a", (directory_ + "/loop-b").c_str()), 0);
+  const int kLinks = 45;  // more than the 40 the system follows
+  for (int i = 0; i < kLinks; ++i) {
+    std::string next = i + 1 == kLinks ? "real.h" : "chain-" + std::to_string(i + 1);
+    ASSERT_EQ(::symlink(next.c_str(), (directory_ + "/chain-" + std::to_string(i)).c_str()), 0);
+  }
+  for (const std::string name : {"loop-a", "chain-0"}) {
+    std::string link = directory_ + "/" + name;
+    Outcome result = run("-o '" + link + "'", kExample);
+    EXPECT_EQ(result.status, 4) << name;
+    EXPECT_EQ(result.err, "ambrel-gen: cannot write the declarations to " + link +
+                              ": Too many levels of symbolic links\n");
+  }
+  for (const std::string name : {"loop-a", "loop-b", "chain-0", "chain-40", "chain-44"}) {
+    struct stat status {};
+    ASSERT_EQ(::lstat((directory_ + "/" + name).c_str(), &status), 0) << name;
+    EXPECT_TRUE(S_ISLNK(status.st_mode)) << name;
+  }
+  EXPECT_EQ(read(real), "old");
+  // A chain as long as the system follows is written through, as the shell would.
+  for (int i = 0; i < 40; ++i) {
+    std::string next = i + 1 == 40 ? "far.h" : "ok-" + std::to_string(i + 1);
+    ASSERT_EQ(::symlink(next.c_str(), (directory_ + "/ok-" + std::to_string(i)).c_str()), 0);
+  }
+  EXPECT_EQ(run("-o '" + directory_ + "/ok-0'", kExample).status, 0);
+  EXPECT_EQ(read(directory_ + "/far.h"), kExampleDeclarations);
+  EXPECT_EQ(shell("echo shell >'" + directory_ + "/ok-0'").status, 0);  // the system's limit
+}
+
+// A hard link is another name of the same file; -o replaces the file under the name it is
+// given, so the other name keeps the old text (and the old file is never half written).
+TEST_F(AmbrelGen, AnOutputWithAnotherHardLinkReplacesOnlyTheNameGiven) {
+  std::string target = write("out.h", "old");
+  std::string other = directory_ + "/other.h";
+  ASSERT_EQ(::link(target.c_str(), other.c_str()), 0);
+  EXPECT_EQ(run("-o '" + target + "'", kExample).status, 0);
+  EXPECT_EQ(read(target), kExampleDeclarations);
+  EXPECT_EQ(read(other), "old");
+}
+
+// The temporary file must not need a longer name than the target: a path the shell can
+// write, as long as the system takes, is written, in a new file and over an old one.
+TEST_F(AmbrelGen, AnOutputPathAsLongAsTheSystemTakesIsWritten) {
+  const std::size_t kLongestPath = PATH_MAX - 1;  // without the closing NUL
+  const std::string name = "o.h";                 // far shorter than a temporary file's
+  const std::size_t folder_length = kLongestPath - 1 - name.size();
+  std::string folder = directory_;
+  while (folder.size() < folder_length) {
+    std::size_t left = folder_length - folder.size() - 1;             // after the next "/"
+    std::size_t part = left <= 200 ? left : left == 201 ? 100 : 200;  // none of 0 bytes
+    folder.append("/").append(part, 'd');
+    ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0) << folder.size();
+  }
+  std::string target = folder + "/" + name;
+  ASSERT_EQ(target.size(), kLongestPath);
+  for (const char* round : {"new", "replaced"}) {
+    Outcome result = run("-o '" + target + "'", kExample);
+    EXPECT_EQ(result.status, 0) << round << ": " << result.err;
+    EXPECT_EQ(read(target), kExampleDeclarations) << round;
+  }
+  EXPECT_EQ(shell("cd '" + folder + "' && ls -A").out, name + "\n");
 }
 
 TEST_F(AmbrelGen, AFailingWriteLeavesTheOldOutputFileUntouched) {

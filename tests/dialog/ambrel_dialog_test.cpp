@@ -169,4 +169,24 @@ TEST(AmbrelDialogTool, RefusesAWrongCommandLine) {
             "ambrel-dialog: '': No such file or directory\n");
 }
 
+TEST(AmbrelDialogTool, HelpSaysWhatColumnCounts) {
+  EXPECT_NE(run_tool("--help").output.find("COLUMN counts characters from 1; a tab is one"),
+            std::string::npos);
+}
+
+// Bytes in names that the terminal would act on are escaped in every message.
+TEST(AmbrelDialogTool, MessagesShowControlBytesInNamesEscaped) {
+  const std::string quoted =
+      std::string("'").append(::testing::TempDir()) + "bell'$'\\a\\033''[2J.xml'";
+  std::string path = definition_file("bell\a\x1B[2J.xml", "<window name='w'>");
+  EXPECT_EQ(run_tool("'" + path + "'", "2>&1 >/dev/null").output,
+            quoted + ":1:18: no element found\n");
+  std::remove(path.c_str());
+  EXPECT_EQ(run_tool("'" + path + "'", "2>&1 >/dev/null").output,
+            "ambrel-dialog: " + quoted + ": No such file or directory\n");
+  EXPECT_EQ(run_tool("--\x1B", "2>&1 >/dev/null")
+                .output.rfind("ambrel-dialog: unknown option '--'$'\\033'\n", 0),
+            0u);
+}
+
 }  // namespace

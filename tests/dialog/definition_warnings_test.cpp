@@ -244,6 +244,25 @@ TEST_F(DefinitionWarningsTest, PositionsAreOnlyExtraInformation) {
   EXPECT_EQ(tree(), tree_with_places);
 }
 
+// A gadget created under a number in use frees the gadget that had it; the definition
+// does so when two gadgets ask for the same ID, so the second says which one it replaces.
+TEST_F(DefinitionWarningsTest, AnIdTwoGadgetsAskForReplacesTheFirst) {
+  EXPECT_EQ(warnings_of(u"<window id='7'><vbox>\n<button id='7' text='A'/>\n<text text='B' id='7'/>"
+                        u"\n<checkbox id='8'/><string id='7' text='C'/></vbox></window>"),
+            (std::vector<std::string>{
+                "3:16: id 7 is already the number of the button at 2:1; that gadget is freed "
+                "and this text takes its number",
+                "4:27: id 7 is already the number of the text at 3:1; that gadget is freed "
+                "and this string takes its number"}));
+  // The engine does as it would without the warning: the last one has the number.
+  EXPECT_EQ(get_gadget_text(7), u"C");
+  EXPECT_EQ(get_gadget_text(8), u"");
+  // Automatic numbers, and a box's or the window's ID, which no gadget takes, are no clash.
+  EXPECT_EQ(warnings_of(u"<window id='3'><vbox id='5'><button id='#KV_Any'/><button id='-1'/>"
+                        u"<button id='5'/><button id='3'/></vbox></window>"),
+            std::vector<std::string>{});
+}
+
 TEST_F(DefinitionWarningsTest, ErrorsNameWhereTheyComeFrom) {
   auto error_at = [&](std::u16string_view definition) {
     int document = xml_parse_text_with_positions(kAnyNumber, definition);

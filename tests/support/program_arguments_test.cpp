@@ -55,6 +55,8 @@ TEST(ProgramArguments, HelpVersionAndMistakesEndTheLine) {
   EXPECT_EQ(read({"--bogus", "--help"}), Lines{"wrong unknown option '--bogus'"});
   EXPECT_EQ(read({"-x"}), Lines{"wrong unknown option '-x'"});
   EXPECT_EQ(read({"a.xml", "-o"}), (Lines{"operand a.xml", "wrong -o needs a FILE"}));
+  // What would act on the terminal is escaped.
+  EXPECT_EQ(read({"--\a"}), Lines{"wrong unknown option '--'$'\\a'"});
   // Another program's option is unknown here.
   EXPECT_EQ(read({"--lf"}, {}), Lines{"wrong unknown option '--lf'"});
 }

@@ -62,6 +62,21 @@ bool shows_text(DialogKind kind) {
   return true;
 }
 
+// Whether the element's ID is a gadget's number: the window's is a window's, and a layout
+// element's is nobody's.
+bool makes_a_gadget(DialogKind kind) {
+  switch (kind) {
+#define AMBREL_ELEMENT(Name, ...) \
+  case DialogKind::Name:          \
+    return false;
+#define AMBREL_GADGET_KIND(Family, Name, ...) \
+  case DialogKind::Name:                      \
+    return true;
+#include "kinds/kinds.def"
+  }
+  return false;
+}
+
 }  // namespace
 
 CommonAttributes read_common_attributes(const ElementView& element, DialogKind kind,
@@ -80,6 +95,10 @@ CommonAttributes read_common_attributes(const ElementView& element, DialogKind k
       }
       earlier = i;
     }
+  }
+  int id = last[static_cast<std::size_t>(Overwritten::id)];
+  if (id != -1 && attributes.requested_id != kAnyNumber && makes_a_gadget(kind)) {
+    element.note_gadget_number(id, attributes.requested_id);
   }
   int text = last[static_cast<std::size_t>(Overwritten::text)];
   if (text != -1 && !shows_text(kind)) {

@@ -10,6 +10,7 @@ void DefinitionNotes::begin(const XmlSourceMap* positions) {
   elements_.clear();
   read_.clear();
   warnings_.clear();
+  gadget_numbers_.clear();
   positions_ = positions;
 }
 
@@ -21,6 +22,21 @@ XmlPosition DefinitionNotes::position_of(DefinitionPlace place) const {
 
 void DefinitionNotes::warn(DefinitionPlace place, std::string text) {
   warnings_.push_back({position_of(place), std::move(text)});
+}
+
+void DefinitionNotes::note_gadget_number(DefinitionPlace place, std::int32_t number) {
+  auto [first, added] = gadget_numbers_.try_emplace(number, place.element);
+  if (added) return;
+  XmlPosition first_place = position_of({first->second, -1});
+  std::string where = first_place.line > 0 ? message_text({" at ", std::to_string(first_place.line),
+                                                           ":", std::to_string(first_place.column)})
+                                           : std::string();
+  warn(place,
+       message_text({utf16_to_utf8(place.element->attributes[2 * place.attribute]), " ",
+                     std::to_string(number), " is already the number of the ",
+                     utf16_to_utf8(first->second->name), where, "; that gadget is freed and this ",
+                     utf16_to_utf8(place.element->name), " takes its number"}));
+  first->second = place.element;
 }
 
 void DefinitionNotes::note_element(const XmlNode& element) {

@@ -31,6 +31,11 @@ class DefinitionNotes {
   XmlPosition position_of(DefinitionPlace place) const;
   void warn(DefinitionPlace place, std::string text);
 
+  // The gadget of the element `place` is in asks for the number given by the attribute at
+  // `place`. Creating a gadget under a number in use frees the gadget that had it, so a
+  // second gadget that asks for a number of this open is warned about, naming the first.
+  void note_gadget_number(DefinitionPlace place, std::int32_t number);
+
   // The element is being built: from now on its attributes count as unread until a reader
   // takes them.
   void note_element(const XmlNode& element);
@@ -47,6 +52,7 @@ class DefinitionNotes {
   std::vector<bool> read_;
   const XmlSourceMap* positions_ = nullptr;
   std::vector<DefinitionMessage> warnings_;
+  std::unordered_map<std::int32_t, const XmlNode*> gadget_numbers_;  // the element asking
 };
 
 }  // namespace ambrel

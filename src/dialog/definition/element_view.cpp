@@ -19,6 +19,10 @@ void ElementView::warn(int attribute, std::string text) const {
   if (notes != nullptr) notes->warn(place(attribute), std::move(text));
 }
 
+void ElementView::note_gadget_number(int attribute, std::int32_t number) const {
+  if (notes != nullptr && node != nullptr) notes->note_gadget_number(place(attribute), number);
+}
+
 std::string ElementView::written_name(int attribute) const {
   return utf16_to_utf8(attribute < 0 ? name : attribute_name(attribute));
 }

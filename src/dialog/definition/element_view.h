@@ -33,6 +33,8 @@ struct ElementView {
   DefinitionPlace place(int attribute = -1) const { return {node, attribute}; }
   // A warning about the attribute (-1: the element).
   void warn(int attribute, std::string text) const;
+  // The element's gadget asks for `number` by attribute `attribute` (see DefinitionNotes).
+  void note_gadget_number(int attribute, std::int32_t number) const;
   // The attribute's name as written, in UTF-8, for messages.
   std::string written_name(int attribute) const;
 
