@@ -133,8 +133,7 @@ void Regeneration::fill_done() {
 
 void Regeneration::follow_work() {
   bool busy = working();
-  if (BackendEventPump* pump = ui_event_pump())
-    pump->set_awaiting_posts(running_job_ != 0 || opening_);
+  if (BackendEventPump* pump = ui_event_pump()) pump->set_awaiting_posts(busy);
   if (busy == busy_) return;
   busy_ = busy;
   BackendWindows* windows = ui_windows();
