@@ -92,7 +92,7 @@ void application_end() {
   services.reset();
 }
 
-int run_application(std::unique_ptr<Backend> backend, std::u16string_view file) {
+int run_application(std::unique_ptr<Backend> backend, const NativePath& file) {
   if (application_start(std::move(backend)) != 0) return 1;
   load_xml_file(file);
   application_run_loop();

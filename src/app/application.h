@@ -7,6 +7,7 @@
 #include <memory>
 #include <string_view>
 
+#include "support/platform_file.h"
 #include "ui/backend/backend.h"
 
 namespace ambrel {
@@ -31,6 +32,6 @@ void application_end();
 
 // The whole program, its window opened with `file` loaded as a drop of it would load it
 // (nothing for an empty path); its exit status (0).
-int run_application(std::unique_ptr<Backend> backend, std::u16string_view file = {});
+int run_application(std::unique_ptr<Backend> backend, const NativePath& file = {});
 
 }  // namespace ambrel

@@ -17,7 +17,9 @@ struct CommandLineOutcome {
   int exit_status = 0;
   std::string standard_output;
   std::string standard_error;
-  // What the window opens with, loaded as a drop of it would be (UTF-8); empty: nothing.
+  // What the window opens with, loaded as a drop of it would be, as the program start gave
+  // it (see native_path_of_argument: on POSIX systems bytes that need not be UTF-8, which
+  // must reach the system unchanged); empty: nothing.
   std::string file_to_load;
 };
 

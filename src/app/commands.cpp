@@ -1,15 +1,17 @@
 #include "app/commands.h"
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
 #include "app/clipboard.h"
 #include "app/clipboard_paste.h"
 #include "app/embedded_definition.h"
-#include "app/file_text_source.h"
+#include "app/file_load.h"
 #include "app/paste_notice.h"
 #include "app/regeneration.h"
 #include "app/shared_pieces.h"
+#include "app/shown_file_name.h"
 #include "dialog/dialog.h"
 #include "dialog/definition/runtime_registry.h"
 #include "support/requester.h"
@@ -25,6 +27,7 @@ std::int32_t command_dialog = 0;
 std::unique_ptr<Regeneration> regeneration;
 std::unique_ptr<ClipboardPaste> pasting;  // the newest paste, while its text may still come
 std::unique_ptr<PasteNotice> paste_notice;
+std::unique_ptr<FileLoad> loading;        // the newest load, while its file is read
 
 int gadget_named(std::u16string_view name) { return dialog_gadget(command_dialog, name); }
 
@@ -46,25 +49,24 @@ void input_event() {
   }
 }
 
+// A new input (a paste, a clear, another load) ends the load before, wherever it is.
+void end_loading() {
+  loading.reset();
+  if (regeneration) regeneration->set_opening(false);
+}
+
 void clear() {
   pasting.reset();
+  end_loading();
   if (!regeneration) return;
   paste_notice->clear();
   regeneration->clear();
 }
 
-// A text held whole goes to the input editor and to the worker in shared pieces, each let go
-// once both have passed it.
-void replace_input_with(std::u16string_view text) {
-  SharedPieces pieces = cut_into_pieces(text, kPieceUnits);
-  auto shown = std::make_unique<SharedPiecesSource>(pieces);
-  regeneration->replace_input(std::move(shown),
-                              std::make_shared<SharedPiecesSource>(std::move(pieces)));
-}
-
 void paste() {
   if (!regeneration) return;
   pasting.reset();
+  end_loading();
   pasting = std::make_unique<ClipboardPaste>(
       [](std::unique_ptr<TextSource> shown, std::shared_ptr<TextSource> declared) {
         paste_notice->clear();
@@ -83,6 +85,7 @@ void start_commands(std::int32_t dialog) {
 
 void end_commands() {
   pasting.reset();
+  end_loading();
   paste_notice.reset();
   regeneration.reset();
   command_dialog = 0;
@@ -92,23 +95,27 @@ void regenerate() {
   if (regeneration) regeneration->from_input();
 }
 
-// A file on disk is read twice, a piece at a time: by the worker that declares it, as
-// ambrel-gen does, and by the fill that shows it; a pipe or device gives its text once.
-void load_xml_file(std::u16string_view path) {
+void load_xml_file(const NativePath& path, std::uint64_t stream_limit) {
   if (path.empty() || !regeneration) return;
   pasting.reset();
-  NativePath native = native_path(path);
-  FileStart start = start_reading(native);
-  if (!start.loads) return;
-  paste_notice->clear();
-  if (!start.on_disk) {
-    replace_input_with(read_to_end(start));
-    return;
-  }
-  regeneration->replace_input(
-      std::make_unique<FileTextSource>(std::move(start.reader), std::move(start.first)),
-      std::make_shared<FileTextSource>(std::move(native)));
+  end_loading();
+  FileLoad::Reports reports;
+  reports.begin = [](std::unique_ptr<TextSource> shown, std::shared_ptr<TextSource> declared) {
+    regeneration->set_opening(false);
+    paste_notice->clear();
+    regeneration->replace_input(std::move(shown), std::move(declared));
+  };
+  reports.none = [] { end_loading(); };
+  reports.cut = [path, stream_limit] {
+    std::fprintf(stderr, "ambrel: %s: only the first %llu MiB were loaded\n",
+                 shown_file_name(path).c_str(),
+                 static_cast<unsigned long long>(stream_limit >> 20));
+  };
+  loading = std::make_unique<FileLoad>(path, stream_limit, std::move(reports));
+  regeneration->set_opening(true);
 }
+
+void load_xml_file(std::u16string_view path) { load_xml_file(native_path(path)); }
 
 bool commands_working() { return regeneration && regeneration->working(); }
 

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "support/platform_file.h"
+
 namespace ambrel {
 
 // From start-up to shutdown: the commands work on the gadgets of `dialog`, the dialog the
@@ -19,11 +21,21 @@ void end_commands();
 // event wait (see take_command_event).
 void regenerate();
 
+// How much of a pipe or device a load reads: the input editor holds all of it, and a pipe may
+// never end.
+inline constexpr std::uint64_t kStreamLoadLimit = std::uint64_t{16} << 20;
+
 // Puts the file's text into the input and declares it at once; an empty path, a missing file,
-// a directory, an empty file and a file that cannot be opened or read change nothing.
+// a directory, an empty file and a file that cannot be opened or read change nothing. The
+// file is opened and read on another thread (see FileLoad): the input changes once its first
+// text has come, unless a paste, a clear or another load came first. A pipe or device is
+// read no further than `stream_limit` bytes, which standard error then tells.
+void load_xml_file(const NativePath& path, std::uint64_t stream_limit = kStreamLoadLimit);
+// The same for a name the user interface holds (a drop, the open-file dialog).
 void load_xml_file(std::u16string_view path);
 
-// Whether something a command started still runs: a generation, or the filling of the input.
+// Whether something a command started still runs: a generation, the filling of the input, or
+// the opening of a file.
 bool commands_working();
 
 // Acts on an event that the commands' own work posted; false for any other code.

@@ -17,32 +17,16 @@ class FileTextSource final : public TextSource {
   // Opens `path` at the first next(), on the thread that reads; a file that cannot be opened
   // then is an empty text.
   explicit FileTextSource(NativePath path) : path_(std::move(path)) {}
-  // Goes on from a reader whose text so far was `first`.
-  FileTextSource(std::unique_ptr<Utf16PieceReader> reader, std::u16string first)
-      : reader_(std::move(reader)), piece_(std::move(first)), first_pending_(true) {}
 
   bool next(std::u16string_view& piece) override;
+  // Also ends a wait for a FIFO's writer, should the name have become one since.
+  void stop() override { stop_.stop(); }
 
  private:
   NativePath path_;
+  FileWaitStop stop_;
   std::unique_ptr<Utf16PieceReader> reader_;
   std::u16string piece_;
-  bool first_pending_ = false;
 };
-
-// What the start of a file to load says, read on the user-interface thread before anything
-// changes: whether it has a text to load (an empty file, a directory and one that cannot be
-// opened or read have none), and the reader to go on with.
-struct FileStart {
-  bool loads = false;
-  // A file on disk, which a second reader reads alike; a pipe or device gives its text once.
-  bool on_disk = false;
-  std::unique_ptr<Utf16PieceReader> reader;
-  std::u16string first;  // the text of the first bytes read
-};
-FileStart start_reading(const NativePath& path);
-
-// The whole text of a started file: `first` and the rest of it.
-std::u16string read_to_end(FileStart& start);
 
 }  // namespace ambrel

@@ -6,7 +6,7 @@
 
 #include "app/application.h"
 #include "app/command_line.h"
-#include "support/unicode_text.h"
+#include "support/platform_file.h"
 #include "support/utf8_arguments.h"
 #include "ui/backend/win32/win32_backend.h"
 
@@ -15,5 +15,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       ambrel::read_command_line(ambrel::utf8_arguments(0, nullptr), AMBREL_VERSION);
   if (!line.open_window) return ambrel::report_command_line(line);
   return ambrel::run_application(std::make_unique<ambrel::Win32Backend>(),
-                                 ambrel::utf8_to_utf16(line.file_to_load));
+                                 ambrel::native_path_of_argument(line.file_to_load));
 }

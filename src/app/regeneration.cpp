@@ -68,6 +68,11 @@ void Regeneration::clear() {
   show_declarations(u"");
 }
 
+void Regeneration::set_opening(bool opening) {
+  opening_ = opening;
+  follow_work();
+}
+
 bool Regeneration::take_event(int code) {
   if (code != kEventDeclarationsReady && code != kEventInputWanted) return false;
   if (event_object() != running_job_ || running_job_ == 0) return true;
@@ -128,7 +133,7 @@ void Regeneration::fill_done() {
 
 void Regeneration::follow_work() {
   bool busy = working();
-  if (BackendEventPump* pump = ui_event_pump()) pump->set_awaiting_posts(running_job_ != 0);
+  if (BackendEventPump* pump = ui_event_pump()) pump->set_awaiting_posts(busy);
   if (busy == busy_) return;
   busy_ = busy;
   BackendWindows* windows = ui_windows();

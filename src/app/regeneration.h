@@ -45,10 +45,13 @@ class Regeneration {
   void replace_input(std::unique_ptr<TextSource> shown, std::shared_ptr<TextSource> declared);
   // Removes the timer and empties the input and the output at once.
   void clear();
+  // Whether a new input is on its way (a file being opened): meanwhile the program counts
+  // as working, and awaits what the opening posts.
+  void set_opening(bool opening);
   // Acts on an event the worker posted; false for any other code.
   bool take_event(int code);
-  // Whether a generation or a fill runs.
-  bool working() const { return running_job_ != 0 || fill_ != nullptr; }
+  // Whether a generation, a fill or an opening runs.
+  bool working() const { return running_job_ != 0 || fill_ != nullptr || opening_; }
 
  private:
   int gadget(std::u16string_view name) const;
@@ -71,6 +74,7 @@ class Regeneration {
   std::shared_ptr<EditorFeed> feed_;  // the running job's, when it reads the input editor
   bool feed_asked_ = false;           // and it asked while the fill ran
   std::unique_ptr<InputFill> fill_;
+  bool opening_ = false;
   bool busy_ = false;
   DeclarationWorker worker_;  // last: it stops before the rest goes
 };

@@ -2,10 +2,12 @@
 
 #include <chrono>
 #include <cstdio>
+#include <memory>
+#include <optional>
 
 #include "cli/definition_opening.h"
+#include "cli/definition_watch.h"
 #include "cli/event_procedures.h"
-#include "cli/input_loading.h"
 #include "dialog/dialog.h"
 #include "ui/event_codes.h"
 #include "ui/events.h"
@@ -16,9 +18,6 @@ namespace ambrel {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// How often the file is looked at: a change shows within a second.
-constexpr std::chrono::milliseconds kLookInterval{250};
 
 class Show {
  public:
@@ -96,14 +95,12 @@ int show_definition(const DialogOptions& options, const std::string& shown_name,
   if (!watching && !show.has_window()) {
     return first == OpeningOutcome::out_of_memory ? kExitOutOfMemory : kExitFaulty;
   }
+  std::unique_ptr<DefinitionWatch> watch;
+  if (watching) watch = std::make_unique<DefinitionWatch>(options.file, std::move(text));
   for (;;) {
-    if (serve_until(show, Clock::now() + kLookInterval)) return kExitOpened;
-    if (!watching) continue;
-    LoadedInput input = load_input_file(options.file);
-    // A file that cannot be read now (being replaced, say) is looked at again later.
-    if (!input.ok || input.text == text) continue;
-    text = std::move(input.text);
-    show.build(text);
+    if (serve_until(show, Clock::now() + DefinitionWatch::kLookInterval)) return kExitOpened;
+    if (!watch) continue;
+    if (std::optional<std::u16string> changed = watch->take_change()) show.build(*changed);
   }
 }
 

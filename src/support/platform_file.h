@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -54,6 +55,25 @@ struct FileIdentity {
 // nothing, a directory, or anything that is no file on disk (a device, a pipe).
 std::optional<FileIdentity> file_on_disk_identity(const NativePath& path);
 
+// Ends, from any thread, the waits of the files opened with it: an open or a read that waits
+// for a FIFO's or a pipe's writer fails with ECANCELED once stop() is called, and so does any
+// later one. A thread that reads what the user named can so always be stopped and joined.
+class FileWaitStop {
+ public:
+  FileWaitStop();
+  ~FileWaitStop();
+  FileWaitStop(const FileWaitStop&) = delete;
+  FileWaitStop& operator=(const FileWaitStop&) = delete;
+
+  void stop();
+  bool stopped() const;
+
+ private:
+  friend class PlatformFile;
+  struct Signal;  // the platform's
+  std::unique_ptr<Signal> signal_;
+};
+
 // An open file for reading. Errors are errno values, also on systems that have others.
 class PlatformFile {
  public:
@@ -61,6 +81,9 @@ class PlatformFile {
   // refusing other readers or writers; is_open() is false after a failure, error() says why
   // (EISDIR where Windows opens no directory as a file).
   static PlatformFile open_for_reading(const NativePath& path);
+  // The same, but a FIFO opens at once, and its reads, like those of every pipe and device,
+  // wait only until `stop` is stopped (which must outlive the file).
+  static PlatformFile open_for_reading(const NativePath& path, FileWaitStop& stop);
   // A second handle on the process's standard input, reading its bytes unchanged.
   static PlatformFile standard_input();
 
@@ -83,10 +106,12 @@ class PlatformFile {
   std::ptrdiff_t read(unsigned char* into, std::size_t size);
 
  private:
-  PlatformFile(int handle, int error) : handle_(handle), error_(error) {}
+  PlatformFile(int handle, int error, FileWaitStop* stop = nullptr)
+      : handle_(handle), error_(error), stop_(stop) {}
 
   int handle_;
   int error_;
+  FileWaitStop* stop_;
 };
 
 }  // namespace ambrel

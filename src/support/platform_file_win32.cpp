@@ -5,9 +5,11 @@
 #include <sys/stat.h>
 #include <windows.h>
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <mutex>
 #include <utility>
 
 #include "support/platform_file.h"
@@ -102,6 +104,33 @@ std::optional<FileIdentity> identity_of(HANDLE file) {
 
 }  // namespace
 
+// Windows opens a named pipe without waiting; a read that waits for its writer is cancelled
+// in the thread that waits, whose handle the read leaves here meanwhile.
+struct FileWaitStop::Signal {
+  std::atomic<bool> stopped{false};
+  std::mutex mutex;
+  HANDLE reader = nullptr;
+};
+
+FileWaitStop::FileWaitStop() : signal_(std::make_unique<Signal>()) {}
+
+FileWaitStop::~FileWaitStop() = default;
+
+// A read may be about to begin when the stop comes, which leaves nothing to cancel yet: the
+// cancel is tried again until the read has begun or has ended.
+void FileWaitStop::stop() {
+  signal_->stopped.store(true);
+  for (;;) {
+    {
+      std::lock_guard lock(signal_->mutex);
+      if (signal_->reader == nullptr || CancelSynchronousIo(signal_->reader)) return;
+    }
+    Sleep(1);
+  }
+}
+
+bool FileWaitStop::stopped() const { return signal_->stopped.load(); }
+
 NativePath native_path(std::u16string_view path) { return {path.begin(), path.end()}; }
 
 NativePath native_path_of_argument(const std::string& argument) {
@@ -152,6 +181,13 @@ PlatformFile PlatformFile::open_for_reading(const NativePath& path) {
   return PlatformFile(handle, 0);
 }
 
+PlatformFile PlatformFile::open_for_reading(const NativePath& path, FileWaitStop& stop) {
+  if (stop.stopped()) return PlatformFile(-1, ECANCELED);
+  PlatformFile file = open_for_reading(path);
+  file.stop_ = &stop;
+  return file;
+}
+
 PlatformFile PlatformFile::standard_input() {
   int handle = _dup(_fileno(stdin));
   if (handle < 0) return PlatformFile(-1, errno);
@@ -160,13 +196,14 @@ PlatformFile PlatformFile::standard_input() {
 }
 
 PlatformFile::PlatformFile(PlatformFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, -1)), error_(other.error_) {}
+    : handle_(std::exchange(other.handle_, -1)), error_(other.error_), stop_(other.stop_) {}
 
 PlatformFile& PlatformFile::operator=(PlatformFile&& other) noexcept {
   if (this != &other) {
     if (handle_ >= 0) _close(handle_);
     handle_ = std::exchange(other.handle_, -1);
     error_ = other.error_;
+    stop_ = other.stop_;
   }
   return *this;
 }
@@ -199,8 +236,27 @@ std::ptrdiff_t PlatformFile::read(unsigned char* into, std::size_t size) {
     return -1;
   }
   unsigned int asked = size > INT_MAX ? INT_MAX : static_cast<unsigned int>(size);
-  int got = _read(handle_, into, asked);
-  if (got < 0) error_ = errno;
+  if (!stop_) {
+    int got = _read(handle_, into, asked);
+    if (got < 0) error_ = errno;
+    return got;
+  }
+  FileWaitStop::Signal& signal = *stop_->signal_;
+  HANDLE self = nullptr;
+  DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &self,
+                  THREAD_TERMINATE, FALSE, 0);
+  {
+    std::lock_guard lock(signal.mutex);
+    signal.reader = self;
+  }
+  int got = signal.stopped.load() ? -1 : _read(handle_, into, asked);
+  int read_error = errno;
+  {
+    std::lock_guard lock(signal.mutex);
+    signal.reader = nullptr;
+  }
+  if (self != nullptr) CloseHandle(self);
+  if (got < 0) error_ = signal.stopped.load() ? ECANCELED : read_error;
   return got;
 }
 

@@ -17,6 +17,7 @@ bool Utf16PieceReader::next(std::u16string& piece) {
     return !piece.empty();
   }
   read_a_byte_ = true;
+  bytes_read_ += static_cast<std::uint64_t>(got);
   decoder_.decode(buffer_.data(), static_cast<std::size_t>(got), piece);
   done_ = decoder_.ended();
   return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,8 @@ class Utf16PieceReader {
   // Whether any byte was read: what tells an empty file, as some files (those under /proc
   // and /sys) report a size of 0 whatever they hold.
   bool read_a_byte() const { return read_a_byte_; }
+  // How many bytes were read so far.
+  std::uint64_t bytes_read() const { return bytes_read_; }
 
  private:
   PlatformFile file_;
@@ -36,6 +39,7 @@ class Utf16PieceReader {
   MarkedTextDecoder decoder_;
   bool done_ = false;
   bool read_a_byte_ = false;
+  std::uint64_t bytes_read_ = 0;
   int error_ = 0;
 };
 

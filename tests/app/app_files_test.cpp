@@ -2,12 +2,18 @@
 // what they seem.
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <string>
+#include <thread>
 
 #include "app/commands.h"
 #include "app_fixture.h"
@@ -45,6 +51,14 @@ class AppFilesTest : public AppTest {
     at(time, [this, files] {
       headless->user_drop_files(handle(u"frameIn"), files, {5, 5}, kDropCopy, 0);
     });
+  }
+
+  // Takes the events queued now, without waiting for any: a FIFO that has no writer keeps the
+  // load awaiting a report that will not come.
+  void take_queued() {
+    for (int code = window_wait_event(0); code != 0; code = window_wait_event(0)) {
+      application_take_event(code);
+    }
   }
 
   // Puts a known state in both panes, to see that a load changes nothing.
@@ -91,11 +105,108 @@ TEST_F(AppFilesTest, AFileNamedAtTheStartIsLoadedAsADropWouldLoadIt) {
     copy_all = program.control_enabled(handle(u"cmdCopyAll"));
     program.user_close(main_window());
   });
-  EXPECT_EQ(run_application(std::move(backend), path), 0);
+  EXPECT_EQ(run_application(std::move(backend), native_path(path)), 0);
   EXPECT_EQ(input, u"<s><v>2</v><v>3</v></s>");
   EXPECT_EQ(output, generate_declarations(u"<s><v>2</v><v>3</v></s>"));
   EXPECT_TRUE(copy_all);
 }
+
+#if !defined(_WIN32)
+// POSIX systems: names are bytes, and FIFOs and pipes have names.
+
+// A name that is not UTF-8 (Latin-1 "café") reaches the system as the bytes it was given.
+TEST_F(AppFilesTest, AFileNamedAtTheStartInLatin1IsLoaded) {
+  std::string name = (directory / "caf").string() + "\xE9.xml";
+  std::ofstream(name, std::ios::binary) << "<latin><v>1</v></latin>";
+  application_end();
+  running = false;
+  auto backend = std::make_unique<HeadlessBackend>();
+  HeadlessBackend& program = *backend;
+  std::u16string input;
+  program.schedule(1, [&] {
+    input = text(u"txtIn");
+    program.user_close(main_window());
+  });
+  EXPECT_EQ(run_application(std::move(backend), native_path_of_argument(name)), 0);
+  EXPECT_EQ(input, u"<latin><v>1</v></latin>");
+}
+
+// Opening a FIFO waits for its writer: that wait must not hold the window, and Clear ends it.
+TEST_F(AppFilesTest, AFifoWithoutAWriterLeavesTheWindowAnswering) {
+  std::string fifo = (directory / "fifo.xml").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  prefill();
+  std::promise<void> loaded;
+  std::future<void> returned = loaded.get_future();
+  std::atomic<bool> rescued{false};
+  std::thread rescue([&] {
+    // Should the load hold this thread, a writer comes at last, so that the test ends.
+    if (returned.wait_for(std::chrono::seconds(10)) == std::future_status::ready) return;
+    rescued = true;
+    int writer = ::open(fifo.c_str(), O_WRONLY);
+    if (writer >= 0) ::close(writer);
+  });
+  load_xml_file(native_path_of_argument(fifo));
+  loaded.set_value();
+  rescue.join();
+  EXPECT_FALSE(rescued.load()) << "the load waited for the FIFO's writer";
+  take_queued();
+  EXPECT_EQ(text(u"txtIn"), kDocument);
+  EXPECT_TRUE(commands_working());
+  click(u"cmdClear");
+  take_queued();
+  EXPECT_EQ(text(u"txtIn"), u"");
+  EXPECT_FALSE(commands_working());
+}
+
+TEST_F(AppFilesTest, AFifoIsLoadedOnceItsWriterSendsItsText) {
+  std::string fifo = (directory / "fifo.xml").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  prefill();
+  load_xml_file(native_path_of_argument(fifo));
+  std::thread writer(
+      [&] { std::ofstream(fifo, std::ios::binary) << "<late><v>1</v><v>2</v></late>"; });
+  settle();
+  writer.join();
+  EXPECT_EQ(text(u"txtIn"), u"<late><v>1</v><v>2</v></late>");
+  EXPECT_EQ(text(u"txtOut"), generate_declarations(u"<late><v>1</v><v>2</v></late>"));
+}
+
+// A pipe may never end, and the input editor holds all that is read: the load stops at its
+// limit, says so, and declares what it read.
+TEST_F(AppFilesTest, APipeIsReadNoFurtherThanTheLimit) {
+  constexpr std::uint64_t kLimit = std::uint64_t{1} << 20;
+  std::string fifo = (directory / "endless.xml").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::atomic<std::uint64_t> written{0};
+  std::thread writer([&] {
+    int end = ::open(fifo.c_str(), O_WRONLY);
+    if (end < 0) return;
+    // The reader's end closes at the limit: the write then fails here instead of killing.
+    sigset_t pipe_signal;
+    sigemptyset(&pipe_signal);
+    sigaddset(&pipe_signal, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipe_signal, nullptr);
+    std::string records = "<r>";
+    while (records.size() < 4096) records += "<a>1</a>\n";
+    while (written<8 * kLimit&& ::write(end, records.data(), records.size())> 0) {
+      written += records.size();
+    }
+    ::close(end);
+  });
+  testing::internal::CaptureStderr();
+  load_xml_file(native_path_of_argument(fifo), kLimit);
+  settle();
+  writer.join();
+  std::string said = testing::internal::GetCapturedStderr();
+  std::u16string input = text(u"txtIn");
+  EXPECT_GE(input.size(), kLimit);
+  EXPECT_LT(input.size(), kLimit + (std::uint64_t{1} << 17));
+  EXPECT_LT(written.load(), 8 * kLimit);
+  EXPECT_EQ(text(u"txtOut"), generate_declarations(input));
+  EXPECT_NE(said.find("only the first 1 MiB"), std::string::npos) << said;
+}
+#endif
 
 TEST_F(AppFilesTest, CancelledOpenChangesNothing) {
   prefill();

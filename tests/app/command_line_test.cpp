@@ -18,9 +18,10 @@ TEST(CommandLine, TheWindowOpensWithTheFirstFileNamed) {
     std::vector<std::string> arguments;
     std::string file;
   };
-  for (const Case& c : {Case{{}, ""}, Case{{"--"}, ""}, Case{{"in.xml"}, "in.xml"},
-                        Case{{"a b.xml", "c.xml"}, "a b.xml"}, Case{{"--", "--help"}, "--help"},
-                        Case{{"-"}, "-"}, Case{{"", "c.xml"}, ""}}) {
+  for (const Case& c :
+       {Case{{}, ""}, Case{{"--"}, ""}, Case{{"in.xml"}, "in.xml"},
+        Case{{"a b.xml", "c.xml"}, "a b.xml"}, Case{{"--", "--help"}, "--help"}, Case{{"-"}, "-"},
+        Case{{"", "c.xml"}, ""}, Case{{"caf\xE9.xml"}, "caf\xE9.xml"}}) {
     CommandLineOutcome outcome = read(c.arguments);
     EXPECT_TRUE(outcome.open_window) << c.file;
     EXPECT_EQ(outcome.file_to_load, c.file);

@@ -4,11 +4,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <fcntl.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <future>
 #include <string>
+#include <thread>
 
 #include "services_fixture.h"
 #include "support/object_registry.h"
@@ -121,6 +125,38 @@ TEST_F(TextFileTest, PipesAreReadToTheirEndAndDirectoriesAreErrors) {
   std::u16string piece;
   EXPECT_FALSE(reader.next(piece));
   EXPECT_EQ(reader.error(), EISDIR);
+}
+
+// A FIFO opened with a stop does not wait for its writer; its read does, until the writer
+// sends, or the stop comes from another thread.
+TEST_F(TextFileTest, AStopEndsTheWaitsOfAFifo) {
+  std::string fifo = directory_ + "/fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  FileWaitStop stop;
+  PlatformFile file = PlatformFile::open_for_reading(fifo, stop);
+  ASSERT_TRUE(file.is_open());
+  EXPECT_EQ(file.info().kind, FileKind::Stream);
+  auto read = std::async(std::launch::async, [&file] {
+    unsigned char byte = 0;
+    return file.read(&byte, 1);
+  });
+  EXPECT_EQ(read.wait_for(std::chrono::milliseconds(50)), std::future_status::timeout)
+      << "the read did not wait for a writer";
+  stop.stop();
+  EXPECT_EQ(read.get(), -1);
+  EXPECT_EQ(file.error(), ECANCELED);
+  EXPECT_EQ(PlatformFile::open_for_reading(fifo, stop).error(), ECANCELED);
+
+  // With a writer, the text comes as it does without a stop, up to the writer's end.
+  FileWaitStop idle;
+  PlatformFile late = PlatformFile::open_for_reading(fifo, idle);
+  std::thread writer([&fifo] { std::ofstream(fifo, std::ios::binary) << "<a>1</a>"; });
+  Utf16PieceReader reader(std::move(late));
+  std::u16string text, piece;
+  while (reader.next(piece)) text += piece;
+  writer.join();
+  EXPECT_EQ(reader.error(), 0);
+  EXPECT_EQ(text, u"<a>1</a>");
 }
 
 TEST_F(TextFileTest, AHugeSparseFileIsReadUpToItsFirstZeroByte) {
