@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "ui/backend/qt/qt_drops.h"
+#include "ui/backend/qt/qt_panel_widget.h"
 #include "ui/backend/qt/qt_text.h"
 #include "ui/backend/qt/qt_widgets.h"
 
@@ -81,6 +82,7 @@ void QtBackend::forget_parent(NativeHandle parent) { option_groups_.erase(parent
 
 void QtBackend::forget_widget(QWidget* widget) {
   handles_.erase(widget);
+  if (auto* panel = dynamic_cast<PanelWidget*>(widget)) panel->keep_tabs_while_pages_go();
   widget->hide();
   // Later: a bound procedure may close the window from inside one of its own Qt events.
   widget->deleteLater();
