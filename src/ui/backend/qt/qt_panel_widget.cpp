@@ -42,8 +42,12 @@ void PanelTabBar::changeEvent(QEvent* event) {
 PanelWidget::PanelWidget(QWidget* parent) : QTabWidget(parent) { setTabBar(new PanelTabBar(this)); }
 
 void PanelWidget::keep_tabs_while_pages_go() {
-  for (QStackedWidget* pages : findChildren<QStackedWidget*>(Qt::FindDirectChildrenOnly))
+  for (QStackedWidget* pages : findChildren<QStackedWidget*>(Qt::FindDirectChildrenOnly)) {
     QObject::disconnect(pages, nullptr, this, nullptr);
+    // Each deleted current page makes the next one current, and with updates on, that
+    // turns updates off and on again through every remaining page: once, here, instead.
+    pages->setUpdatesEnabled(false);
+  }
 }
 
 }  // namespace ambrel

@@ -35,7 +35,8 @@ class PanelWidget final : public QTabWidget {
   explicit PanelWidget(QWidget* parent);
 
   // The panel goes with its pages: their deletions leave the tabs alone, as removing them
-  // one by one would lay the rest out and choose a new current page each time.
+  // one by one would lay the rest out and choose a new current page each time, and the
+  // page that becomes current each time is not drawn.
   void keep_tabs_while_pages_go();
 };
 
