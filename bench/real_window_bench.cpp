@@ -5,13 +5,21 @@
 //
 // Usage: bench_real_window [SCALE]; SCALE (default 1) multiplies every count. Run it on a
 // display (Xvfb on a server) for the figures a user sees; without one, Qt draws offscreen.
+// Each line gives the time that passed and the processor time of this process: on a busy
+// machine only the second says how the work grows (the display server's and Wine's server's
+// share is in the first alone).
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <memory>
 #include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include "cli/dialog_backends.h"
 #include "dialog/dialog.h"
@@ -27,6 +35,28 @@ using Clock = std::chrono::steady_clock;
 double seconds_since(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
+
+// This process's processor time, all threads, user and system (clock() is that on POSIX
+// but the time passed on Windows).
+double processor_seconds() {
+#ifdef _WIN32
+  FILETIME created, ended, system, user;
+  if (!GetProcessTimes(GetCurrentProcess(), &created, &ended, &system, &user)) return 0;
+  auto seconds = [](const FILETIME& time) {
+    return static_cast<double>((static_cast<unsigned long long>(time.dwHighDateTime) << 32) |
+                               time.dwLowDateTime) /
+           1e7;
+  };
+  return seconds(system) + seconds(user);
+#else
+  return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+#endif
+}
+
+struct Took {
+  double passed = -1;  // seconds; -1: the definition did not open
+  double processor = 0;
+};
 
 std::u16string number(int value) {
   std::u16string text;
@@ -53,34 +83,35 @@ void settle() {
   while (window_wait_event(50) != 0) {}
 }
 
-// Opening (gadgets created, laid out, window shown and drawn) and freeing, in seconds; -1
-// when the definition did not open.
-double open_show_free(const std::u16string& text) {
+// Opening (gadgets created, laid out, window shown and drawn) and freeing.
+Took open_show_free(const std::u16string& text) {
   int document = xml_parse_text(kAnyNumber, text);
   std::int32_t dialog = dialog_create(kAnyNumber);
   Clock::time_point start = Clock::now();
+  double processor_start = processor_seconds();
   if (dialog_open(dialog, document, u"w", 0, 0) == 0) {
     std::printf("  the definition did not open: %s\n", dialog_error_text(dialog).c_str());
-    return -1;
+    return {};
   }
   settle();
   dialog_free(dialog);
   settle();
-  double took = seconds_since(start);
+  Took took{seconds_since(start), processor_seconds() - processor_start};
   xml_free_document(document);
   return took;
 }
 
 void print_doublings(const char* name, int first, std::u16string (*shape)(int)) {
-  double previous = -1;
+  Took previous;
   for (int count = first; count <= 4 * first; count *= 2) {
-    double took = open_show_free(shape(count));
-    if (previous > 0 && took > 0) {
-      std::printf("%-14s %6d: %7.3f s, ratio %.2f to half as many (linear: about 2)\n", name, count,
-                  took, took / previous);
-    } else {
-      std::printf("%-14s %6d: %7.3f s\n", name, count, took);
+    Took took = open_show_free(shape(count));
+    std::printf("%-14s %6d: %7.3f s (processor %7.3f s)", name, count, took.passed, took.processor);
+    if (previous.passed > 0 && took.passed > 0 && previous.processor > 0) {
+      std::printf(", ratios %.2f (processor %.2f) to half as many (linear: about 2)",
+                  took.passed / previous.passed, took.processor / previous.processor);
     }
+    std::printf("\n");
+    std::fflush(stdout);
     previous = took;
   }
 }
