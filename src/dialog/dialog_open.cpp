@@ -2,11 +2,13 @@
 // tree, lay it out, size and show the window.
 
 #include <algorithm>
+#include <string>
 
 #include "dialog/creation_walk.h"
 #include "dialog/dialog.h"
 #include "dialog/dialog_record.h"
 #include "dialog/objects/layout_passes.h"
+#include "dialog/definition/message_text.h"
 #include "dialog/definition/window_lookup.h"
 #include "ui/window.h"
 #include "xml/xml_document.h"
@@ -34,10 +36,26 @@ std::int32_t open_hidden_window(const WindowObject& object, const OpenRequest& r
   return object.requested_id() == kAnyNumber ? result : object.requested_id();
 }
 
+// A platform that holds no window as large as the layout asks shows it smaller, its content
+// squeezed; the author hears of it.
+void warn_when_larger_than_held(DefinitionNotes& notes, const XmlNode& element, layout::Size size) {
+  Size largest = largest_window_inner_size();
+  if (largest.width <= 0 || (size.width <= largest.width && size.height <= largest.height)) return;
+  auto figures = [](int width, int height) {
+    return std::to_string(width) + "x" + std::to_string(height);
+  };
+  notes.warn({&element, -1},
+             message_text({"the window needs ", figures(size.width, size.height),
+                           " pixels, more than the screen holds (",
+                           figures(largest.width, largest.height), "): it is shown smaller"}));
+}
+
 // Measures, allocates, sizes, centres and shows the window of a finished tree.
-void lay_out_and_show(WindowObject& root, const OpenRequest& request) {
+void lay_out_and_show(WindowObject& root, const OpenRequest& request, DefinitionNotes& notes,
+                      const XmlNode& element) {
   std::int32_t window = root.window();
   layout::Size size = layout::window_open_size(request.size, request_tree(root));
+  warn_when_larger_than_held(notes, element, size);
   window_resize(window, kKeepValue, kKeepValue, size.width, size.height);
   // The window's size limits may have given it another size than the one asked for, and
   // then perhaps without a size event: the content follows the size the window has.
@@ -70,7 +88,7 @@ int build_window(DialogRecord& record, const XmlNode& element, const OpenRequest
   }
   // Only a whole build says which attributes the engine never reads.
   record.notes.warn_unread_attributes();
-  lay_out_and_show(*record.root, request);
+  lay_out_and_show(*record.root, request, record.notes, element);
   return 1;
 }
 

@@ -192,6 +192,11 @@ int window_bounds(int window, int min_width, int min_height, int max_width, int 
   return 1;
 }
 
+Size largest_window_inner_size() {
+  BackendWindows* windows = ui_windows();
+  return windows ? windows->largest_client_size() : Size{};
+}
+
 int window_center(NativeHandle window, int flags, NativeHandle other) {
   BackendWindows* windows = ui_windows();
   if (!windows || !windows->is_window(window)) return 0;

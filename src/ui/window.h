@@ -38,6 +38,8 @@ int window_center(NativeHandle window, int flags, NativeHandle other = kNoHandle
 int window_show(int window, int hidden, int flags);
 int window_inner_width(int window);
 int window_inner_height(int window);
+// The largest inner size the platform gives a window; 0 × 0 when it gives any.
+Size largest_window_inner_size();
 
 int window_add_timer(int window, int timer, int milliseconds);
 int window_remove_timer(int window, int timer);

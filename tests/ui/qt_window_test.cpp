@@ -51,6 +51,24 @@ class QtWindowTest : public ServicesTest {
   QtBackend* qt = nullptr;
 };
 
+// Asked for more, at open, by a resize or by a minimum, a window keeps within the screen.
+TEST_F(QtWindowTest, AWindowIsNeverLargerThanTheScreen) {
+  Size screen = qt->largest_client_size();
+  ASSERT_GT(screen.width, 0);
+  ASSERT_GT(screen.height, 0);
+  int window = window_open(kAnyNumber, 0, 0, 40000, 30000, u"huge", kWindowSizeGadget);
+  ASSERT_GT(window, 0);
+  EXPECT_EQ(window_inner_width(window), screen.width);
+  EXPECT_EQ(window_inner_height(window), screen.height);
+  window_resize(window, kKeepValue, kKeepValue, 200, 100);
+  EXPECT_EQ(window_inner_width(window), 200);
+  window_resize(window, kKeepValue, kKeepValue, 200, screen.height + 1);
+  EXPECT_EQ(window_inner_height(window), screen.height);
+  window_bounds(window, 32000, 10, kKeepValue, kKeepValue);
+  EXPECT_EQ(window_inner_width(window), screen.width);
+  EXPECT_EQ(qt->widget(window_handle(window))->minimumWidth(), screen.width);
+}
+
 TEST_F(QtWindowTest, RealTopLevelWindowWithTitleAndClientSize) {
   int window = window_open(kAnyNumber, 40, 50, 320, 240, u"Ambrel \u00e9",
                            kWindowSizeGadget | kWindowSystemMenu);

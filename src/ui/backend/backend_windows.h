@@ -61,6 +61,9 @@ class BackendWindows {
   virtual NativeHandle active_window() const = 0;
   virtual NativeHandle window_owner(NativeHandle window) const = 0;
   virtual Rect screen_area() const = 0;
+  // The largest client size a window may take where the platform cannot hold larger ones
+  // (its screen); windows are never made larger. {0, 0}: any size.
+  virtual Size largest_client_size() const { return {}; }
 
   // Per-window timers: repeat every `milliseconds` until stopped; starting a running timer
   // number again restarts it with the new interval.

@@ -329,6 +329,27 @@ TEST_F(Win32BackendTest, SizeLimitsHoldForTheProgramAndTheUser) {
   EXPECT_EQ(backend.window_client_size(window), (Size{450, 350}));
 }
 
+// Asked for more, by a new window, a resize or a minimum, a window keeps within the work
+// area, and says how large that is, so that the engine can warn.
+TEST_F(Win32BackendTest, AWindowIsNeverLargerThanTheWorkArea) {
+  Size largest = backend.largest_client_size();
+  Rect area = backend.screen_area();
+  ASSERT_GT(largest.width, 0);
+  EXPECT_LT(largest.height, area.height);  // the caption's room
+  WindowRequest request;
+  request.title = u"huge";
+  request.style = {true, true, true, true, true, false, false};
+  request.client_size = {40000, 30000};
+  NativeHandle huge = backend.create_window(request);
+  ASSERT_TRUE(huge);
+  EXPECT_EQ(backend.window_client_size(huge), largest);
+  backend.resize_window(window, {200, largest.height + 1});
+  EXPECT_EQ(backend.window_client_size(window), (Size{200, largest.height}));
+  backend.set_window_size_limits(window, {32000, 10}, {});
+  EXPECT_EQ(backend.window_client_size(window), largest);
+  backend.destroy_window(huge);
+}
+
 TEST_F(Win32BackendTest, TheCloseBoxAsksAndClosesNothing) {
   SendMessageW(backend.hwnd(window), WM_SYSCOMMAND, SC_CLOSE, 0);
   settle();

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "ui/backend/qt/qt_drops.h"
+#include "ui/backend/qt/qt_panel_widget.h"
 #include "ui/backend/qt/qt_text.h"
 #include "ui/backend/qt/qt_widgets.h"
 
@@ -81,6 +82,7 @@ void QtBackend::forget_parent(NativeHandle parent) { option_groups_.erase(parent
 
 void QtBackend::forget_widget(QWidget* widget) {
   handles_.erase(widget);
+  if (auto* panel = dynamic_cast<PanelWidget*>(widget)) panel->keep_tabs_while_pages_go();
   widget->hide();
   // Later: a bound procedure may close the window from inside one of its own Qt events.
   widget->deleteLater();
@@ -91,7 +93,8 @@ NativeHandle QtBackend::create_window(const WindowRequest& request) {
   auto* window = new TopLevelWindow(*this, handle, request.client_size);
   window->setWindowFlags(window_flags(request.style));
   window->setWindowTitle(to_qstring(request.title));
-  window->resize(request.client_size.width, request.client_size.height);
+  Size size = held_size(request.client_size);
+  window->resize(size.width, size.height);
   if (!request.platform_position) window->move(request.position.x, request.position.y);
   WindowInfo info;
   info.widget = window;
@@ -141,7 +144,8 @@ Size QtBackend::window_client_size(NativeHandle handle) const {
 void QtBackend::resize_window(NativeHandle handle, Size client_size) {
   WindowInfo* window = find_window(handle);
   if (!window) return;
-  window->widget->resize(client_size.width, client_size.height);
+  Size size = held_size(client_size);
+  window->widget->resize(size.width, size.height);
   // A hidden widget only notes the size; the layer still hears of it at once.
   if (auto* top = dynamic_cast<TopLevelWindow*>(window->widget); top && !top->isVisible())
     top->report_geometry();
@@ -157,7 +161,8 @@ Size QtBackend::window_frame_size(NativeHandle handle) const {
 void QtBackend::set_window_size_limits(NativeHandle handle, Size minimum, Size maximum) {
   WindowInfo* window = find_window(handle);
   if (!window) return;
-  window->widget->setMinimumSize(minimum.width, minimum.height);
+  Size held_minimum = held_size(minimum);
+  window->widget->setMinimumSize(held_minimum.width, held_minimum.height);
   window->widget->setMaximumSize(maximum.width > 0 ? maximum.width : QWIDGETSIZE_MAX,
                                  maximum.height > 0 ? maximum.height : QWIDGETSIZE_MAX);
 }
@@ -225,6 +230,22 @@ Rect QtBackend::screen_area() const {
   if (!screen) return {};
   QRect area = screen->availableGeometry();
   return {area.x(), area.y(), area.width(), area.height()};
+}
+
+// A window no larger than the screen, as other platforms keep them: the X server holds a
+// window's image in memory, and painting a window that is larger than anyone can see grows
+// with its area (a definition's depth adds to both sides).
+Size QtBackend::largest_client_size() const {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return {};
+  QSize size = screen->availableGeometry().size();
+  return {size.width(), size.height()};
+}
+
+Size QtBackend::held_size(Size size) const {
+  Size largest = largest_client_size();
+  if (largest.width <= 0 || largest.height <= 0) return size;
+  return {std::min(size.width, largest.width), std::min(size.height, largest.height)};
 }
 
 bool QtBackend::start_timer(NativeHandle handle, int timer, int milliseconds) {

@@ -53,6 +53,7 @@ class QtBackend final : public ControlTreeBackend {
   NativeHandle active_window() const override;
   NativeHandle window_owner(NativeHandle window) const override;
   Rect screen_area() const override;
+  Size largest_client_size() const override;
 
   bool start_timer(NativeHandle window, int timer, int milliseconds) override;
   bool stop_timer(NativeHandle window, int timer) override;
@@ -138,6 +139,8 @@ class QtBackend final : public ControlTreeBackend {
     return find_record(controls_, handle);
   }
   QWidget* container_widget(NativeHandle parent) const;
+  // The size within largest_client_size.
+  Size held_size(Size size) const;
   // The widget of each kind, made in the file of its family (qt_<family>_controls.cpp);
   // nothing for a kind made otherwise (a panel's page).
   QWidget* make_widget(BasicKind kind, const ControlRequest& request, QWidget* parent);

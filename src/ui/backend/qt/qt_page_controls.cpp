@@ -1,5 +1,5 @@
-// The page family on Qt: the panel is a QTabWidget whose pages add_panel_page makes (a
-// page change by the user is command Change); the scroll area scrolls over an inner widget
+// The page family on Qt: the panel is a QTabWidget (qt_panel_widget.h) whose pages add_panel_page
+// makes (a page change by the user is command Change); the scroll area scrolls over an inner widget
 // of the size the layout gives it.
 
 #include <QScrollArea>
@@ -7,13 +7,14 @@
 
 #include "ui/backend/qt/qt_backend.h"
 #include "ui/backend/qt/qt_family_widgets.h"
+#include "ui/backend/qt/qt_panel_widget.h"
 
 namespace ambrel {
 
 QWidget* QtBackend::make_widget(PageKind kind, const ControlRequest& request, QWidget* parent) {
   switch (kind) {
     case PageKind::Panel: {
-      auto* panel = new QTabWidget(parent);
+      auto* panel = new PanelWidget(parent);
       QObject::connect(panel, &QTabWidget::currentChanged, panel,
                        [this, panel] { report_command(panel, ControlCommand::Change); });
       return panel;

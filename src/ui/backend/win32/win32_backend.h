@@ -55,6 +55,7 @@ class Win32Backend final : public ControlTreeBackend {
   NativeHandle active_window() const override;
   NativeHandle window_owner(NativeHandle window) const override;
   Rect screen_area() const override;
+  Size largest_client_size() const override;
 
   bool start_timer(NativeHandle window, int timer, int milliseconds) override;
   bool stop_timer(NativeHandle window, int timer) override;
@@ -178,6 +179,8 @@ class Win32Backend final : public ControlTreeBackend {
 
   WindowInfo* find_window(NativeHandle handle) { return find_record(windows_, handle); }
   const WindowInfo* find_window(NativeHandle handle) const { return find_record(windows_, handle); }
+  // The size within largest_client_size.
+  Size held_size(Size size) const;
   ControlInfo* find_control(NativeHandle handle) { return find_record(controls_, handle); }
   const ControlInfo* find_control(NativeHandle handle) const {
     return find_record(controls_, handle);

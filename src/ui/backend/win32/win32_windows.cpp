@@ -72,7 +72,8 @@ NativeHandle Win32Backend::create_window(const WindowRequest& request) {
   info.owner = is_window(request.owner) ? request.owner : kNoHandle;
   // At the system's density until the window is on its monitor.
   info.dpi = system_dpi();
-  Size frame = frame_size(request.client_size, info.style, info.ex_style, info.dpi);
+  Size client = held_size(request.client_size);
+  Size frame = frame_size(client, info.style, info.ex_style, info.dpi);
   Point position = DpiScale(info.dpi).to_pixels(request.position);
   int x = request.platform_position ? CW_USEDEFAULT : position.x;
   int y = request.platform_position ? CW_USEDEFAULT : position.y;
@@ -85,7 +86,7 @@ NativeHandle Win32Backend::create_window(const WindowRequest& request) {
   hide_keyboard_cues(info.hwnd);
   if (int dpi = window_dpi(info.hwnd); dpi != info.dpi) {
     info.dpi = dpi;
-    frame = frame_size(request.client_size, info.style, info.ex_style, dpi);
+    frame = frame_size(client, info.style, info.ex_style, dpi);
     SetWindowPos(info.hwnd, nullptr, 0, 0, frame.width, frame.height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -152,7 +153,7 @@ Size Win32Backend::window_client_size(NativeHandle handle) const {
 void Win32Backend::resize_window(NativeHandle handle, Size size) {
   WindowInfo* window = find_window(handle);
   if (!window) return;
-  Size frame = frame_size(size, window->style, window->ex_style, window->dpi);
+  Size frame = frame_size(held_size(size), window->style, window->ex_style, window->dpi);
   SetWindowPos(window->hwnd, nullptr, 0, 0, frame.width, frame.height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -168,13 +169,13 @@ Size Win32Backend::window_frame_size(NativeHandle handle) const {
 void Win32Backend::set_window_size_limits(NativeHandle handle, Size minimum, Size maximum) {
   WindowInfo* window = find_window(handle);
   if (!window) return;
-  window->minimum = minimum;
+  window->minimum = held_size(minimum);
   window->maximum = maximum;
   // A window already outside the new limits is brought within them, through WM_GETMINMAXINFO.
   Size size = DpiScale(window->dpi).to_units(client_size(window->hwnd));
   Size wanted = size;
-  wanted.width = std::max(wanted.width, minimum.width);
-  wanted.height = std::max(wanted.height, minimum.height);
+  wanted.width = std::max(wanted.width, window->minimum.width);
+  wanted.height = std::max(wanted.height, window->minimum.height);
   if (maximum.width > 0) wanted.width = std::min(wanted.width, maximum.width);
   if (maximum.height > 0) wanted.height = std::min(wanted.height, maximum.height);
   if (wanted != size && !IsIconic(window->hwnd) && !IsZoomed(window->hwnd))
@@ -239,6 +240,25 @@ Rect Win32Backend::screen_area() const {
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
   return DpiScale(system_dpi())
       .to_units(Rect{area.left, area.top, area.right - area.left, area.bottom - area.top});
+}
+
+// A window's frame keeps within the work area: the system already holds a captioned window
+// to about the screen, and painting and laying out what nobody can see grows with a
+// definition's depth on both sides. The client is what a captioned, sizable frame leaves.
+Size Win32Backend::largest_client_size() const {
+  RECT area{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  int dpi = system_dpi();
+  RECT frame = frame_around({0, 0, 0, 0}, WS_OVERLAPPEDWINDOW, 0, dpi);
+  Size client{area.right - area.left - (frame.right - frame.left),
+              area.bottom - area.top - (frame.bottom - frame.top)};
+  return DpiScale(dpi).to_units(client);
+}
+
+Size Win32Backend::held_size(Size size) const {
+  Size largest = largest_client_size();
+  if (largest.width <= 0 || largest.height <= 0) return size;
+  return {std::min(size.width, largest.width), std::min(size.height, largest.height)};
 }
 
 bool Win32Backend::start_timer(NativeHandle handle, int timer, int milliseconds) {
