@@ -24,15 +24,15 @@ end_all() {
 }
 trap end_all EXIT
 start_private_display "$display_logs" || { cat "$display_logs"/*.log >&2; exit 1; }
-# Only the tests that show windows get it: a Wine desktop started from a console test would
-# hold ctest's output pipe open.
+# The prefix's session (its desktop) starts on it once, before ctest starts programs side by
+# side (scripts/windows-wine.sh); of the tests, only those that show windows get it.
 export AMBREL_WINE_DISPLAY=$private_display
-wine_prefix "$out/wine"
+DISPLAY=$private_display wine_prefix "$out/wine"
 # The end-to-end test pings the window with the Linux build's watcher, when there is one.
 watch=$(dirname "$linux_gen")/e2e_window_watch
 [ -x "$watch" ] && export AMBREL_WINDOW_WATCH=$(cd "$(dirname "$watch")" && pwd)/e2e_window_watch
 (cd "$out/build" && ctest --output-on-failure -j"$(nproc)" --timeout 600)
 wine_end
 
-bash scripts/windows-installer-test.sh "$linux_gen" "$out"
+DISPLAY=$private_display bash scripts/windows-installer-test.sh "$linux_gen" "$out"
 echo "test-windows: passed in $((SECONDS - started)) s"

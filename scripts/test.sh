@@ -5,6 +5,16 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 started=$SECONDS
 stage_started=$SECONDS
+# Warnings of the Windows build that a summary must repeat: the security fixes of the host's
+# libraries that the Windows programs lack (scripts/windows-deps.sh).
+summary_warnings() {
+  local warnings=build-windows/deps/warnings.txt
+  [ -s "$warnings" ] || return 0
+  echo
+  echo "test: WARNINGS"
+  sed 's/^/test: /' "$warnings"
+}
+trap summary_warnings EXIT
 stage_done() {
   echo "test: $1 took $((SECONDS - stage_started)) s ($((SECONDS - started)) s so far)"
   stage_started=$SECONDS

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Builds the libraries the Windows programs link for MinGW-w64, from Debian's own source
-# packages at the versions the Linux build uses: expat with UTF-16 characters (wchar_t),
-# 16-bit PCRE2, and GoogleTest from libgtest-dev's sources. Everything is kept under
-# DEPS (default build-windows/deps); a library already built at its version is skipped.
+# packages: expat with UTF-16 characters (wchar_t) and 16-bit PCRE2, each from a source that
+# carries the security fixes of the version the Linux build uses, and GoogleTest from
+# libgtest-dev's sources. When no such source can be fetched, the best one is built and the
+# fixes it lacks are listed in a WARNING, also kept in DEPS/warnings.txt for the test
+# command's summary. Everything is kept under DEPS (default build-windows/deps); a library
+# already built for its version is skipped.
 # apt-get runs with a private sources list, lists and cache, and leaves the machine's
 # apt configuration alone.
 set -euo pipefail
@@ -13,6 +16,16 @@ deps=${1:-$root/build-windows/deps}
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
 prefix=$deps/prefix
 mkdir -p "$deps/apt" "$deps/src" "$deps/build" "$prefix"
+
+# Other releases' sources checked by hand to carry the host's fixes up to a version of the
+# host's package, for when no revision of the host's upstream release that carries them can
+# be fetched: "PACKAGE VERSION SUITE CARRIES_UP_TO".
+# pcre2 10.46-1~deb13u2 (trixie's, listed in sid) applies upstream's backports of 10.48's
+# security fixes, as the host's 10.42-1+deb12u1 does; it lacks 10.42-1+deb12u2's fix of the
+# JIT stack allocation.
+checked_carriers=(
+  "pcre2 10.46-1~deb13u2 sid 10.42-1+deb12u1"
+)
 
 installed_source_version() {
   dpkg-query -W -f='${source:Version}' "$1"
@@ -30,6 +43,10 @@ mirror_sources() {
   echo "deb-src [signed-by=$keyring] $uri $codename main"
   echo "deb-src [signed-by=$keyring] $uri $codename-updates main"
   echo "deb-src [signed-by=$keyring] ${uri%/debian}/debian-security $codename-security main"
+  local carrier
+  for carrier in "${checked_carriers[@]}"; do
+    echo "deb-src [signed-by=$keyring] $uri $(cut -d' ' -f3 <<<"$carrier") main"
+  done | sort -u
 }
 
 apt_private() {
@@ -56,41 +73,70 @@ prepare_apt() {
   apt_sources_ready=yes
 }
 
-# The archive's versions of source package $1 to try for installed version $2, best
-# first: that version itself, or, once the archive has replaced it, the revisions of the
-# same upstream release, newest first (the archive keeps only current revisions, and a
-# mirror may list a version it does not serve).
+version_newer() { dpkg --compare-versions "$1" gt "$2"; }
+
+# The sources of package $1 to try for installed version $2, best first, one per line as
+# "VERSION CARRIES_UP_TO": the installed version and later revisions of its upstream
+# release (which carry all of its fixes), newest first; then the checked carriers; then
+# earlier revisions, which carry only their own. The archive keeps only current revisions,
+# and a mirror may list a version it does not serve.
 candidate_versions() {
-  local package=$1 wanted=$2
-  local available
+  local package=$1 wanted=$2 available v
   available=$(apt_private_cache showsrc "$package" | sed -n 's/^Version: //p' | sort -u)
-  if grep -qxF -- "$wanted" <<<"$available"; then echo "$wanted"; fi
   for v in $available; do
-    [ "${v%-*}" = "${wanted%-*}" ] && [ "$v" != "$wanted" ] && echo "$v"
+    if [ "${v%-*}" = "${wanted%-*}" ] && ! version_newer "$wanted" "$v"; then echo "$v $wanted"; fi
+  done | sort -r -V
+  local carrier name version suite carries
+  for carrier in "${checked_carriers[@]}"; do
+    read -r name version suite carries <<<"$carrier"
+    if [ "$name" = "$package" ] && grep -qxF -- "$version" <<<"$available"; then echo "$version $carries"; fi
+  done
+  for v in $available; do
+    if [ "${v%-*}" = "${wanted%-*}" ] && version_newer "$wanted" "$v"; then echo "$v $v"; fi
   done | sort -r -V
 }
 
-# Unpacks source package $1 for installed version $2 into $deps/src and prints the folder.
+# The entries of the host's changelog of binary package $1 newer than version $2 and not
+# newer than $3: the fixes a build of a source that carries only up to $2 lacks.
+host_entries_between() {
+  local changelog=/usr/share/doc/$1/changelog.Debian.gz
+  [ -f "$changelog" ] || { echo "  (no changelog in /usr/share/doc/$1)"; return; }
+  zcat "$changelog" | awk -v after="$2" -v upto="$3" '
+    /^[a-z0-9][a-z0-9.+-]* \(/ {
+      version = $2; gsub(/[()]/, "", version)
+      cmd = "dpkg --compare-versions \"" version "\" gt \"" after "\" && dpkg --compare-versions \"" version "\" le \"" upto "\""
+      keep = (system(cmd) == 0)
+    }
+    # Blank lines only between entries, none at the end.
+    keep && /^ *$/ { blanks = blanks "\n"; next }
+    keep { printf "%s  %s\n", blanks, $0; blanks = "" }'
+}
+
+# Unpacks a source of package $1 for installed version $2 (of binary package $3) into
+# $deps/src; sets fetched (the folder), fetched_version and fetched_missing (the host's
+# changelog entries whose fixes it lacks, empty when it carries them all).
 fetch_source() {
-  local package=$1 wanted=$2
+  local package=$1 wanted=$2 binary=$3 version carries
   prepare_apt
   local work=$deps/src/.fetch-$package
-  for version in $(candidate_versions "$package" "$wanted"); do
+  while read -r version carries; do
     local folder=$deps/src/$package-$version
-    if [ -d "$folder" ]; then echo "$folder"; return; fi
     rm -rf "$work" && mkdir -p "$work"
-    if (cd "$work" && apt_private source --download-only "$package=$version" >/dev/null 2>&1); then
-      (cd "$work" && dpkg-source --no-check -x ./*.dsc unpacked >/dev/null)
-      mv "$work/unpacked" "$folder"
+    if [ -d "$folder" ] || (cd "$work" && apt_private source --download-only "$package=$version" >/dev/null 2>&1); then
+      if [ ! -d "$folder" ]; then
+        (cd "$work" && dpkg-source --no-check -x ./*.dsc unpacked >/dev/null)
+        mv "$work/unpacked" "$folder"
+      fi
       rm -rf "$work"
-      [ "$version" = "$wanted" ] ||
-        echo "windows-deps: $package $wanted cannot be fetched from the archive; built $version" >&2
-      echo "$folder"
-      return
+      fetched=$folder fetched_version=$version fetched_missing=""
+      if version_newer "$wanted" "$carries"; then
+        fetched_missing=$(host_entries_between "$binary" "$carries" "$wanted")
+      fi
+      return 0
     fi
-  done
+  done < <(candidate_versions "$package" "$wanted")
   rm -rf "$work"
-  echo "windows-deps: no source of $package ${wanted%-*} could be fetched" >&2
+  echo "windows-deps: no source of $package for $wanted could be fetched" >&2
   return 1
 }
 
@@ -110,19 +156,39 @@ cmake_build_install() {
   rm -rf "$build"
 }
 
-# Runs "build_$1" unless the stamp for version $2 is there.
+# A source built from, per library, for the host's version of its -dev package; its stamp
+# holds the version built and the host's fixes that version lacks.
+warnings=$deps/warnings.txt
+: >"$warnings"
+
+# Runs "build_$1" for the host's version $2 (of binary package $3) unless its stamp is there,
+# then reports what the build lacks of the host's fixes, also into $deps/warnings.txt.
 build_once() {
-  local name=$1 version=$2
+  local name=$1 version=$2 binary=$3
   local stamp=$prefix/.built-$name-$version
-  [ -f "$stamp" ] && return
-  echo "windows-deps: building $name $version for MinGW-w64"
-  "build_$name" "$version"
-  touch "$stamp"
+  # A stamp of an older form (empty) does not say what was built: build again.
+  if [ ! -s "$stamp" ]; then
+    echo "windows-deps: building $name for the host's $version for MinGW-w64"
+    fetch_source "$name" "$version" "$binary"
+    "build_$name" "$fetched"
+    { echo "$fetched_version"; echo "$fetched_missing"; } >"$stamp"
+  fi
+  local built missing
+  built=$(head -n1 "$stamp")
+  missing=$(tail -n +2 "$stamp")
+  if [ -n "$missing" ]; then
+    {
+      echo "WARNING: the Windows programs' $name is $built, without these fixes of the host's $version"
+      echo "(its source could not be fetched from Debian's archive):"
+      echo "$missing"
+    } | tee -a "$warnings" >&2
+  elif [ "$built" != "$version" ]; then
+    echo "windows-deps: $name $built built for the host's $version (it carries all of its fixes)"
+  fi
 }
 
 build_expat() {
-  local source
-  source=$(fetch_source expat "$1")
+  local source=$1
   # wchar_t is 16 bits on Windows: XML_UNICODE with XML_UNICODE_WCHAR_T, as libexpatw.
   cmake_configure expat "$source/expat" -DEXPAT_CHAR_TYPE=wchar_t -DEXPAT_SHARED_LIBS=OFF \
     -DEXPAT_BUILD_TOOLS=OFF -DEXPAT_BUILD_EXAMPLES=OFF -DEXPAT_BUILD_TESTS=OFF -DEXPAT_BUILD_DOCS=OFF \
@@ -134,9 +200,7 @@ build_expat() {
 }
 
 build_pcre2() {
-  local source
-  source=$(fetch_source pcre2 "$1")
-  cmake_configure pcre2 "$source" -DPCRE2_BUILD_PCRE2_8=OFF -DPCRE2_BUILD_PCRE2_16=ON \
+  cmake_configure pcre2 "$1" -DPCRE2_BUILD_PCRE2_8=OFF -DPCRE2_BUILD_PCRE2_16=ON \
     -DPCRE2_BUILD_PCRE2GREP=OFF -DPCRE2_BUILD_TESTS=OFF -DPCRE2_SUPPORT_JIT=ON
   cmake_build_install pcre2
 }
@@ -146,6 +210,12 @@ build_gtest() {
   cmake_build_install gtest
 }
 
-build_once expat "$(installed_source_version libexpat1-dev)"
-build_once pcre2 "$(installed_source_version libpcre2-dev)"
-build_once gtest "$(installed_source_version libgtest-dev)"
+build_once expat "$(installed_source_version libexpat1-dev)" libexpat1-dev
+build_once pcre2 "$(installed_source_version libpcre2-dev)" libpcre2-dev
+# GoogleTest comes from the host's own libgtest-dev sources.
+gtest_version=$(installed_source_version libgtest-dev)
+if [ ! -f "$prefix/.built-gtest-$gtest_version" ]; then
+  echo "windows-deps: building gtest $gtest_version for MinGW-w64"
+  build_gtest
+  touch "$prefix/.built-gtest-$gtest_version"
+fi

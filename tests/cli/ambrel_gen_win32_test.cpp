@@ -86,7 +86,7 @@ class AmbrelGenOnWindows : public ::testing::Test {
   }
 
   // Starts the program in the test's folder, its output going to the files out and err;
-  // a null process when it cannot start.
+  // a null process, and the test failed with the system's reason, when it cannot start.
   PROCESS_INFORMATION start(std::initializer_list<std::wstring> arguments) {
     HANDLE out = output_file(L"\\out");
     HANDLE err = output_file(L"\\err");
@@ -102,6 +102,10 @@ class AmbrelGenOnWindows : public ::testing::Test {
     if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, folder_.c_str(),
                        &start, &process)) {
       CloseHandle(process.hThread);
+    } else {
+      DWORD error = GetLastError();
+      ADD_FAILURE() << "ambrel-gen.exe could not be started: CreateProcessW failed with error "
+                    << error;
     }
     CloseHandle(out);
     CloseHandle(err);

@@ -38,8 +38,8 @@ export LSAN_OPTIONS="suppressions=$(dirname "$0")/system_leaks.supp${LSAN_OPTION
 start_display
 
 # The program with the arguments given, its window given 15 seconds to show and 10 to go.
-start_ambrel() { start_titled 15 "$ambrel" "$@"; }
-close_ambrel() { close_titled 10; }
+start_ambrel() { start_titled 60 "$ambrel" "$@"; }
+close_ambrel() { close_titled 30; }
 clipboard_is() { cmp -s <(clipboard) "$1"; }
 
 # --- ambrel FILE: the window opens with the file loaded and its declarations shown.

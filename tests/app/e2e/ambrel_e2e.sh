@@ -27,9 +27,9 @@ start_display
 
 # --- The program; the status file appears when it ends.
 ( "$ambrel" >"$work/ambrel.log" 2>&1 & echo $! >"$work/pid"; wait $!; echo $? >"$work/status" ) &
-wait_for 5 test -s "$work/pid" || fail "ambrel did not start"
+wait_for 30 test -s "$work/pid" || fail "ambrel did not start"
 pids+=("$(cat "$work/pid")")
-wait_for 15 titled_shown "$title" || fail "no window titled \"$title\" appeared"
+wait_for 60 titled_shown "$title" || fail "no window titled \"$title\" appeared"
 window=$(find_titled "$title")
 wmctrl -l | grep -q " $title\$" || fail "the window manager does not list \"$title\""
 step "window \"$title\" is up"
@@ -46,7 +46,13 @@ size=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { print $2 }')
 copy_all_gives() {
   set_clipboard sentinel
   click cmdCopyAll
-  cmp -s <(clipboard) "$1"
+  clipboard >"$work/copied_all"
+  cmp -s "$work/copied_all" "$1"
+}
+# What the last Copy all gave, against FILE, for a failure's message.
+last_copy_all_against() {
+  echo "the last Copy all gave $(wc -c <"$work/copied_all") bytes ($(head -c 60 "$work/copied_all" | tr '\r\n' '  ')...)," \
+    "ambrel-gen's output has $(wc -c <"$1")"
 }
 # The editor's text as its own Ctrl+A, Ctrl+C copy it (line feeds between lines).
 editor_copy() {
@@ -54,6 +60,17 @@ editor_copy() {
   click "$1"
   xdotool key --clearmodifiers ctrl+a ctrl+c
   sleep 0.2
+  clipboard
+}
+# The program holds the clipboard (it offers text/plain, xclip does not); asked without reading
+# the text, which a large copy takes its time to hand over.
+copied() { timeout 3 xclip -o -selection clipboard -t TARGETS 2>/dev/null | grep -q '^text/plain'; }
+# The text of an editor that holds some, once its copy has reached the clipboard.
+editor_text() {
+  set_clipboard sentinel
+  click "$1"
+  xdotool key --clearmodifiers ctrl+a ctrl+c
+  wait_for 30 copied || { echo "(nothing was copied from $1)"; return; }
   clipboard
 }
 declarations_of() { printf '%s' "$1" | "$ambrel_gen" - >"$work/$2.expected" || fail "ambrel-gen failed on $2"; }
@@ -67,10 +84,10 @@ typed_at=$(now_ms)
 if copy_all_gives "$work/typed.expected" && (($(now_ms) - typed_at < 600)); then
   fail "the output was there well before a second had passed"
 fi
-wait_for 10 copy_all_gives "$work/typed.expected" || fail "typing did not yield the declarations"
+wait_for 30 copy_all_gives "$work/typed.expected" || fail "typing did not yield the declarations"
 step "typed XML declared after $(($(now_ms) - typed_at)) ms; Copy all gave exactly the output"
-[ "$(editor_copy txtIn)" = "$typed" ] || fail "the input does not hold what was typed"
-[ "$(editor_copy txtOut)" = "$(tr -d '\r' <"$work/typed.expected")" ] || fail "the output editor shows other text"
+[ "$(editor_text txtIn)" = "$typed" ] || fail "the input does not hold what was typed"
+[ "$(editor_text txtOut)" = "$(tr -d '\r' <"$work/typed.expected")" ] || fail "the output editor shows other text"
 
 # --- Clear empties both editors and disables Copy all.
 click cmdClear
@@ -94,12 +111,12 @@ opened=$'<config>\r\n  <entry name="a">on</entry>\r\n  <entry name="b">off</entr
 printf '%s' "$opened" >"$work/chosen.xml"
 declarations_of "$opened" opened
 click cmdFile
-choose_in_open_dialog "Read XML from file" "$work/chosen.xml" 10
+choose_in_open_dialog "Read XML from file" "$work/chosen.xml" 30
 copy_all_gives "$work/opened.expected" || fail "Open did not load the chosen file at once"
 mkdir -p "$shots"
 import -window root "$shots/ambrel_e2e.png" || fail "no screenshot"
 step "screenshot saved as $shots/ambrel_e2e.png"
-[ "$(editor_copy txtIn)" = "$(tr -d '\r' <"$work/chosen.xml")" ] || fail "the input does not show the chosen file"
+[ "$(editor_text txtIn)" = "$(tr -d '\r' <"$work/chosen.xml")" ] || fail "the input does not show the chosen file"
 step "Open … loaded the chosen file and regenerated at once"
 
 # --- Files dropped anywhere on the input frame: the first of them loads at once. Each drop
@@ -112,7 +129,7 @@ drag_files_to() {
   # The previous source may still hold the pointer; its data was read at its drop.
   if [ -s "$work/source.pid" ]; then
     kill "$(cat "$work/source.pid")" 2>/dev/null || true
-    wait_for 5 bash -c "! kill -0 $(cat "$work/source.pid") 2>/dev/null" || true
+    wait_for 30 bash -c "! kill -0 $(cat "$work/source.pid") 2>/dev/null" || true
   fi
   rm -f "$work/drag.out"
   "$drag_source" "$@" >"$work/drag.out" 2>"$work/drag.log" &
@@ -120,7 +137,7 @@ drag_files_to() {
   echo "$source_pid" >"$work/source.pid"
   find_source() { xdotool search --all --onlyvisible --pid "$source_pid" --name '^ambrel drag source$' | head -n1; }
   source_shown() { [ -n "$(find_source)" ]; }
-  wait_for 10 source_shown || fail "the drag source did not appear: $(cat "$work/drag.log")"
+  wait_for 30 source_shown || fail "the drag source did not appear: $(cat "$work/drag.log")"
   source_window=$(find_source)
   xdotool windowmove --sync "$source_window" 20 20 >/dev/null 2>&1 || true
   sleep 0.2
@@ -135,7 +152,7 @@ drag_files_to() {
     xdotool mousemove --window "$window" $((x + i)) $((y + i)) sleep 0.08
   done
   xdotool mouseup 1
-  wait_for 10 test -s "$work/drag.out" || fail "the drag did not end: $(cat "$work/drag.log")"
+  wait_for 30 test -s "$work/drag.out" || fail "the drag did not end: $(cat "$work/drag.log")"
   cat "$work/drag.out"
 }
 # Drops FILE... on a point of control NAME given as fractions (per cent) of its area.
@@ -160,7 +177,7 @@ check_drop() {
   "$ambrel_gen" "${files[0]}" >"$work/drop.expected" || fail "ambrel-gen failed on ${files[0]}"
   answer=$(drop_on "$name" "$px" "$py" "${files[@]}")
   [ "$answer" = copy ] || fail "dropping $count file(s) on $name was answered \"$answer\""
-  wait_for 10 copy_all_gives "$work/drop.expected" ||
+  wait_for 30 copy_all_gives "$work/drop.expected" ||
     fail "dropping $count file(s) on $name did not load the first: $(clipboard | head -n3)"
   step "$count file(s) dropped on $name: the first loaded"
 }
@@ -172,7 +189,7 @@ for round in 1 2; do
   check_drop cmdClear 50 50 1
   check_drop cmdPaste 50 50 3
 done
-[ "$(editor_copy txtIn)" = "$(cat "$work/drop$((drops - 2)).xml")" ] || fail "the input does not show the dropped file"
+[ "$(editor_text txtIn)" = "$(cat "$work/drop$((drops - 2)).xml")" ] || fail "the input does not show the dropped file"
 # Outside the frame, files are refused and nothing changes.
 answer=$(drop_on txtOut 50 50 "$work/drop1.xml")
 [ "$answer" = ignore ] || fail "a drop on the output editor was answered \"$answer\""
@@ -188,11 +205,11 @@ timeout 10 xclip -i -selection clipboard <"$work/large.xml" >/dev/null 2>&1
 start_ping_watch "$window_watch"
 pasted_at=$(now_ms)
 click cmdPaste
-wait_for 60 copy_all_gives "$work/large.expected" || fail "a 20 MB paste did not yield ambrel-gen's output"
+wait_for 120 copy_all_gives "$work/large.expected" ||
+  fail "a 20 MB paste did not yield ambrel-gen's output: $(last_copy_all_against "$work/large.expected")"
 declared_at=$(now_ms)
 stop_ping_watch
-gap=$(longest_gap "$pasted_at" "$declared_at")
-((gap < 1000)) || fail "the window answered no ping for $gap ms while a 20 MB paste was declared"
+answered_while "$pasted_at" "$declared_at" "a 20 MB paste was declared"
 step "a 20 MB paste declared after $((declared_at - pasted_at)) ms, the longest unanswered ping $gap ms"
 
 # --- A paste that its owner sends in parts arrives whole, wherever the parts cut a character;
@@ -206,20 +223,17 @@ awk 'BEGIN {
 "$ambrel_gen" "$work/scripts.xml" >"$work/scripts.expected" || fail "ambrel-gen failed on scripts.xml"
 timeout 10 xclip -i -selection clipboard <"$work/scripts.xml" >/dev/null 2>&1
 click cmdPaste
-wait_for 60 copy_all_gives "$work/scripts.expected" || fail "a paste in many scripts was not declared"
+wait_for 120 copy_all_gives "$work/scripts.expected" || fail "a paste in many scripts was not declared"
 # Whether the input's Ctrl+A, Ctrl+C copy is FILE (a large copy takes its time to come).
 input_shows() {
   set_clipboard sentinel
   click txtIn
   xdotool key --clearmodifiers ctrl+a ctrl+c
-  wait_for 20 copied || return 1
-  timeout 30 xclip -o -selection clipboard >"$work/input.shown" 2>/dev/null
+  wait_for 120 copied || return 1
+  timeout 120 xclip -o -selection clipboard >"$work/input.shown" 2>/dev/null
   cmp -s "$work/input.shown" "$1"
 }
-# The program holds the clipboard (it offers text/plain, xclip does not); asked without reading
-# the text, which a large copy takes its time to hand over.
-copied() { timeout 3 xclip -o -selection clipboard -t TARGETS 2>/dev/null | grep -q '^text/plain'; }
-wait_for 30 input_shows "$work/scripts.xml" ||
+wait_for 120 input_shows "$work/scripts.xml" ||
   fail "the input does not show the $(($(stat -c %s "$work/scripts.xml") >> 20)) MB pasted in parts"
 printf '<caf\xe9 lieu="\xe0"/>' | timeout 3 xclip -i -selection clipboard -t STRING >/dev/null 2>&1
 declarations_of '<café lieu="à"/>' latin1
@@ -235,24 +249,25 @@ click txtIn
 start_ping_watch "$window_watch"
 pasted_at=$(now_ms)
 xdotool key --clearmodifiers ctrl+v
-wait_for 60 copy_all_gives "$work/large.expected" || fail "Ctrl+V of 20 MB was not declared"
+wait_for 120 copy_all_gives "$work/large.expected" ||
+  fail "Ctrl+V of 20 MB was not declared: $(last_copy_all_against "$work/large.expected");" \
+    "the input holds $(editor_text txtIn | wc -c) bytes"
 declared_at=$(now_ms)
 stop_ping_watch
-gap=$(longest_gap "$pasted_at" "$declared_at")
-((gap < 1000)) || fail "the window answered no ping for $gap ms while Ctrl+V took in 20 MB"
-wait_for 30 input_shows "$work/large.xml" ||
+answered_while "$pasted_at" "$declared_at" "Ctrl+V took in 20 MB"
+wait_for 120 input_shows "$work/large.xml" ||
   fail "the input does not show the 20 MB of Ctrl+V ($(stat -c %s "$work/input.shown") bytes shown)"
 click txtIn
 xdotool key --clearmodifiers ctrl+z
 input_empty() { [ "$(editor_copy txtIn)" = sentinel ]; }
-wait_for 10 input_empty || fail "one Ctrl+Z did not take out what Ctrl+V put in"
+wait_for 30 input_empty || fail "one Ctrl+Z did not take out what Ctrl+V put in"
 step "Ctrl+V of 20 MB declared after $((declared_at - pasted_at)) ms, the longest unanswered ping $gap ms; one Ctrl+Z took it out"
 
 # --- The close box ends the program with exit status 0, even while a 200 MB file loads.
 catalogue 2500000 >"$work/huge.xml"
 click cmdFile
-choose_in_open_dialog "Read XML from file" "$work/huge.xml" 10
+choose_in_open_dialog "Read XML from file" "$work/huge.xml" 30
 sleep 0.5
 closed_at=$(now_ms)
-close_ends_program "$window" 5
+close_ends_program "$window" 30
 step "it ended $(($(now_ms) - closed_at)) ms after the close request, during a 200 MB load"

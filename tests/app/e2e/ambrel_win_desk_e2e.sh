@@ -12,14 +12,14 @@ set -euo pipefail
 ambrel=$1 ambrel_dialog=$2 ambrel_gen=$3 shots=$4
 title='Ambrel v.1.0.0.7'
 work=$(mktemp -d)
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 e2e_label=e2e-win-desk program_log=$work/ambrel.log layout=$work/layout.txt click_settle=0.3 scale_percent=100
 source "$(dirname "$0")/e2e_lib.sh"
-# The prefix in use, whose server ends with it; a prefix the script was started in (the
+source "$(dirname "$0")/../../../scripts/windows-wine.sh"
+# The prefix in use, whose session ends with it; a prefix the script was started in (the
 # other Windows tests' one) is left alone.
 prefix_in_use=""
 end_prefix_in_use() {
-  [ -z "$prefix_in_use" ] || wineserver -k 2>/dev/null || true
+  [ -z "$prefix_in_use" ] || wine_end
 }
 cleanup() {
   stop_started
@@ -31,19 +31,12 @@ mkdir -p "$shots"
 # The display first: a prefix's session (its desktop, its message boxes) starts on it.
 start_display
 
-# use_prefix FOLDER [DPI]: the Wine prefix FOLDER, made the first time, its screens at DPI.
+# use_prefix FOLDER [DPI]: the Wine prefix FOLDER, made the first time, its screens at DPI,
+# its session on this test's display.
 use_prefix() {
   end_prefix_in_use
-  export WINEPREFIX=$1
   prefix_in_use=$1
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    mkdir -p "$WINEPREFIX"
-    wineboot -i </dev/null >/dev/null 2>&1
-  fi
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${2:-96}" /f >/dev/null 2>&1
-  wineserver -w
-  wineserver -p 2>/dev/null || true
-  wineboot </dev/null >/dev/null 2>&1 || true
+  wine_prefix "$@" || fail "the session of the Wine prefix $1 did not start"
 }
 windows_path() { winepath -w "$1" 2>/dev/null; }
 
@@ -82,7 +75,7 @@ step "without a console --bogus was shown in a message box, status 2 ($shots/amb
 
 # ambrel.exe with the arguments given; Wine takes longer to show and to end a window.
 start_ambrel() { start_titled 60 wine "$ambrel" "$@"; }
-close_ambrel() { close_titled 15; }
+close_ambrel() { close_titled 30; }
 # Wine hands the X clipboard the text with LF line ends.
 clipboard_is() { cmp -s <(clipboard) <(tr -d '\r' <"$1"); }
 

@@ -11,25 +11,21 @@ set -euo pipefail
 ambrel=$1 ambrel_dialog=$2 ambrel_gen=$3 clipboard_text=$4 shots=$5
 title='Ambrel v.1.0.0.7'
 work=$(mktemp -d)
-export WINEPREFIX=$shots/wine-e2e WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$shots/wine-e2e
 e2e_label=e2e-win program_log=$work/ambrel.log layout=$work/layout.txt click_settle=0.3
 source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/../../../scripts/windows-wine.sh"
 cleanup() {
   stop_started
-  wineserver -k 2>/dev/null || true
+  wine_end
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-# --- A private display with a window manager, and the prefix ready before the clock runs.
+# --- A private display with a window manager, and the prefix's session on it before the
+# clock runs.
 start_display
-wineserver -k 2>/dev/null || true
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  mkdir -p "$WINEPREFIX"
-  wineboot -i </dev/null >/dev/null 2>&1
-fi
-wineserver -p 2>/dev/null || true
-wineboot </dev/null >/dev/null 2>&1 || true
+wine_prefix "$WINEPREFIX" || fail "the Wine prefix's session did not start"
 
 # --- ambrel-dialog.exe draws the tool's window with the Win32 backend and saves its picture.
 mkdir -p "$shots"
@@ -44,7 +40,7 @@ step "ambrel-dialog.exe --png saved the ${drawn/ /x} window as $shots/ambrel_dia
 
 # --- The program; the status file appears when it ends.
 ( wine "$ambrel" >"$work/ambrel.log" 2>&1 & echo $! >"$work/pid"; wait $!; echo $? >"$work/status" ) &
-wait_for 5 test -s "$work/pid" || fail "ambrel.exe did not start"
+wait_for 30 test -s "$work/pid" || fail "ambrel.exe did not start"
 pids+=("$(cat "$work/pid")")
 wait_for 60 titled_shown "$title" || fail "no window titled \"$title\" appeared"
 window=$(find_titled "$title")
@@ -85,7 +81,7 @@ typed_at=$(now_ms)
 if copy_all_gives "$work/typed.expected" && (($(now_ms) - typed_at < 600)); then
   fail "the output was there well before a second had passed"
 fi
-wait_for 10 copy_all_gives "$work/typed.expected" || fail "typing did not yield the declarations"
+wait_for 30 copy_all_gives "$work/typed.expected" || fail "typing did not yield the declarations"
 step "typed XML declared after $(($(now_ms) - typed_at)) ms; Copy all gave exactly the output"
 # Inside Wine the clipboard holds the output byte for byte, CR LF line ends included.
 wine "$clipboard_text" 2>/dev/null >"$work/windows_clipboard" || fail "no Unicode text on the Windows clipboard"
@@ -108,7 +104,7 @@ click cmdPaste
 # Wine gives the program the X text with CR LF line ends, as Windows programs expect.
 declarations_of "${pasted//$'\n'/$'\r\n'}" pasted
 # The declarations come through the event wait, without the typing's second of delay.
-wait_for 5 copy_all_gives "$work/pasted.expected" || fail "Paste did not regenerate at once"
+wait_for 30 copy_all_gives "$work/pasted.expected" || fail "Paste did not regenerate at once"
 step "Paste regenerated at once"
 
 # --- Open ... with a file chosen in the Win32 dialog regenerates at once.
@@ -117,7 +113,7 @@ printf '%s' "$opened" >"$work/chosen.xml"
 declarations_of "$opened" opened
 click cmdFile
 choose_in_open_dialog "Read XML from file" "$(winepath -w "$work/chosen.xml" 2>/dev/null)" 20
-wait_for 5 copy_all_gives "$work/opened.expected" || fail "Open did not load the chosen file at once"
+wait_for 30 copy_all_gives "$work/opened.expected" || fail "Open did not load the chosen file at once"
 import -window root "$shots/ambrel_win_e2e.png" || fail "no screenshot"
 step "Open ... loaded the chosen file; screenshot saved as $shots/ambrel_win_e2e.png"
 
@@ -132,8 +128,7 @@ wait_for 120 copy_all_gives "$work/large.expected" || fail "a 20 MB paste did no
 declared_at=$(now_ms)
 if [ -n "${AMBREL_WINDOW_WATCH:-}" ]; then
   stop_ping_watch
-  gap=$(longest_gap "$pasted_at" "$declared_at")
-  ((gap < 2000)) || fail "the window answered no ping for $gap ms while a 20 MB paste was declared"
+  answered_while "$pasted_at" "$declared_at" "a 20 MB paste was declared"
   step "a 20 MB paste declared after $((declared_at - pasted_at)) ms, the longest unanswered ping $gap ms"
 else
   step "a 20 MB paste declared after $((declared_at - pasted_at)) ms (no ping watcher given)"
@@ -154,8 +149,7 @@ declared_at=$(now_ms)
 gap='(no ping watcher given)'
 if [ -n "${AMBREL_WINDOW_WATCH:-}" ]; then
   stop_ping_watch
-  gap=$(longest_gap "$pasted_at" "$declared_at")
-  ((gap < 2000)) || fail "the window answered no ping for $gap ms while Ctrl+V took in 1 MB"
+  answered_while "$pasted_at" "$declared_at" "Ctrl+V took in 1 MB"
   gap="$gap ms"
 fi
 click txtIn
@@ -165,8 +159,8 @@ output_empty() {
   click cmdCopyAll
   [ "$(clipboard)" = sentinel ]
 }
-wait_for 20 output_empty || fail "one Ctrl+Z did not take out what Ctrl+V put in"
+wait_for 60 output_empty || fail "one Ctrl+Z did not take out what Ctrl+V put in"
 step "Ctrl+V of 1 MB declared after $((declared_at - pasted_at)) ms, the longest unanswered ping $gap; one Ctrl+Z took it out"
 
 # --- The close box ends the program with exit status 0.
-close_ends_program "$window" 15
+close_ends_program "$window" 30

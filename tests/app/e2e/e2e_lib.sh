@@ -72,6 +72,17 @@ longest_gap() {
     END { if (to - last > gap) gap = to - last; print gap }' "$work/watch.log"
 }
 
+# Sets gap to the longest gap from FROM to TO, and fails, saying what, unless the window
+# answered pings while WHAT ($3) went on: a window held for the whole of it leaves one gap
+# nearly as long as the whole, while a busy machine stretches both alike, so the longest gap
+# must stay under half of the whole.
+answered_while() {
+  local from=$1 to=$2
+  gap=$(longest_gap "$from" "$to")
+  ((gap * 2 < to - from)) ||
+    fail "the window answered no ping for $gap ms of the $((to - from)) ms while $3"
+}
+
 # Closes window $1 with its close box and expects the program, whose status the script
 # writes to $work/status, to end with status 0 within $2 seconds.
 close_ends_program() {
@@ -99,7 +110,7 @@ start_titled() {
     wait $! || status=$?
     echo "$status" >"$run.status"
   ) &
-  wait_for 5 test -s "$run.pid" || fail "$* did not start"
+  wait_for 30 test -s "$run.pid" || fail "$* did not start"
   pids+=("$(cat "$run.pid")")
   status_file=$run.status
   wait_for "$seconds" titled_shown "$title" || fail "no window titled \"$title\" appeared"
@@ -113,7 +124,7 @@ close_titled() {
   wmctrl -i -c "$window"
   wait_for "$1" test -s "$status_file" || fail "the program did not end after the close request"
   [ "$(cat "$status_file")" = 0 ] || fail "exit status $(cat "$status_file")"
-  wait_for 5 titled_gone "$title" || fail "the window stayed"
+  wait_for 30 titled_gone "$title" || fail "the window stayed"
 }
 
 # The platform-parent-relative area "X Y W H" of control $1 in $layout (ambrel-dialog's tree):
