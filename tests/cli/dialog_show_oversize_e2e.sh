@@ -37,7 +37,7 @@ shows_within_screen() {
   : >"$work/errors.log"
   ( "$program" --show "$definition" >/dev/null 2>"$work/errors.log" & echo $! >"$work/pid"
     wait $! && echo 0 >"$work/status" || echo $? >"$work/status" ) &
-  wait_for 5 test -s "$work/pid" || fail "ambrel-dialog did not start"
+  wait_for 60 test -s "$work/pid" || fail "ambrel-dialog did not start"
   pids+=("$(cat "$work/pid")")
   wait_for 30 titled_shown "$title" || fail "no window titled \"$title\" appeared"
   window=$(find_titled "$title")

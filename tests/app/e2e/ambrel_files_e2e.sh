@@ -28,7 +28,8 @@ copy_all_gives() {
   click cmdCopyAll
   cmp -s <(clipboard) "$1"
 }
-# Pings the window for $1 seconds; fails when it left pings unanswered for a second or more.
+# Pings the window for $1 seconds; fails when it left pings unanswered for half that time or
+# more, as a window held by what it reads does (a busy machine delays single answers).
 window_answers_for() {
   local from to gap
   start_ping_watch "$window_watch"
@@ -37,7 +38,7 @@ window_answers_for() {
   to=$(now_ms)
   stop_ping_watch
   gap=$(longest_gap "$from" "$to")
-  ((gap < 1000)) || fail "the window answered no ping for $gap ms $2"
+  ((gap < $1 * 500)) || fail "the window answered no ping for $gap ms $2"
   step "the window answered every ping $2 (longest gap $gap ms)"
 }
 # The resident memory of the program in MiB.
@@ -53,9 +54,9 @@ start_ambrel "$work/fifo.xml"
 size=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { print $2 }')
 "$ambrel_dialog" --qt --embedded --open "$size" >"$layout" 2>"$work/layout.log" ||
   fail "ambrel-dialog could not lay out the window: $(cat "$work/layout.log")"
-window_answers_for 2 "while its FIFO had no writer"
+window_answers_for 4 "while its FIFO had no writer"
 timeout 10 cp "$work/document.xml" "$work/fifo.xml" || fail "nobody read the FIFO"
-wait_for 10 copy_all_gives "$work/document.expected" ||
+wait_for 60 copy_all_gives "$work/document.expected" ||
   fail "the FIFO's text was not declared: $(clipboard | head -n3)"
 step "the text written into the FIFO later was loaded and declared"
 close_ambrel
@@ -66,11 +67,11 @@ close_ambrel
 # structure's comment gives its path, whatever the input's source.)
 start_ambrel <(yes '<a>1</a>')
 program=${pids[-1]}
-window_answers_for 3 "while an endless pipe loaded"
-wait_for 60 grep -q "only the first 16 MiB were loaded" "$program_log" ||
+window_answers_for 4 "while an endless pipe loaded"
+wait_for 240 grep -q "only the first 16 MiB were loaded" "$program_log" ||
   fail "the endless pipe was not cut at its limit (resident $(resident_mib "$program") MiB)"
 first=$(resident_mib "$program")
-window_answers_for 2 "after the endless pipe was cut"
+window_answers_for 4 "after the endless pipe was cut"
 second=$(resident_mib "$program")
 ((second <= first + 16)) || fail "memory grew from $first to $second MiB after the cut"
 ((second < 1024)) || fail "the program holds $second MiB for 16 MiB of text"
@@ -81,7 +82,7 @@ close_ambrel
 latin=$work/caf$'\xe9'.xml
 cp "$work/document.xml" "$latin"
 start_ambrel "$latin"
-wait_for 10 copy_all_gives "$work/document.expected" ||
+wait_for 60 copy_all_gives "$work/document.expected" ||
   fail "the file named in Latin-1 was not loaded: $(clipboard | head -n3)"
 step "a file named in Latin-1 was loaded"
 close_ambrel

@@ -49,7 +49,7 @@ start_broken_owner() {
   "$broken_owner" "$work/broken.xml" 65536 "$1" >"$work/owner.out" 2>"$work/owner.err" &
   owner_pid=$!
   pids+=("$owner_pid")
-  wait_for 10 grep -qx owning "$work/owner.out" || fail "the broken owner did not take the clipboard: $(cat "$work/owner.err")"
+  wait_for 60 grep -qx owning "$work/owner.out" || fail "the broken owner did not take the clipboard: $(cat "$work/owner.err")"
 }
 owner_broke() { grep -qx broke "$work/owner.out"; }
 
@@ -58,8 +58,8 @@ printf '<kept>\n  <x>1</x>\n</kept>\n' >"$work/kept.xml"
 "$ambrel_gen" "$work/kept.xml" >"$work/kept.expected" || fail "ambrel-gen failed on kept.xml"
 timeout 10 xclip -i -selection clipboard <"$work/kept.xml" >/dev/null 2>&1
 click cmdPaste
-wait_for 10 copy_all_gives "$work/kept.expected" || fail "the first paste was not declared"
-wait_for 10 input_is "$work/kept.xml" || fail "the first paste is not in the input"
+wait_for 60 copy_all_gives "$work/kept.expected" || fail "the first paste was not declared"
+wait_for 60 input_is "$work/kept.xml" || fail "the first paste is not in the input"
 caption_is "$title" || fail "the caption is \"$(caption)\" before any broken paste"
 catalogue 5000 >"$work/broken.xml"
 step "the input holds a pasted document"
@@ -68,9 +68,9 @@ step "the input holds a pasted document"
 # it was while the paste waits, and after the owner's patience has run out.
 start_broken_owner stall
 click cmdPaste
-wait_for 10 owner_broke || fail "the Paste command did not take the first part"
+wait_for 60 owner_broke || fail "the Paste command did not take the first part"
 input_is "$work/kept.xml" || fail "the input changed while the owner kept the rest back"
-wait_for 20 caption_is "$notice" || fail "the caption does not say the paste did not complete: \"$(caption)\""
+wait_for 60 caption_is "$notice" || fail "the caption does not say the paste did not complete: \"$(caption)\""
 input_is "$work/kept.xml" || fail "a paste that did not complete changed the input"
 copy_all_gives "$work/kept.expected" || fail "a paste that did not complete changed the output"
 step "Paste from an owner that stopped answering kept the input and the output, and said so"
@@ -79,14 +79,14 @@ step "Paste from an owner that stopped answering kept the input and the output, 
 private_display_stop "$owner_pid"
 timeout 10 xclip -i -selection clipboard <"$work/kept.xml" >/dev/null 2>&1
 click cmdPaste
-wait_for 10 caption_is "$title" || fail "a paste that completed left the caption \"$(caption)\""
+wait_for 60 caption_is "$title" || fail "a paste that completed left the caption \"$(caption)\""
 
 # --- Ctrl+V in the input; the owner quits after the first part.
 start_broken_owner quit
 click txtIn
 xdotool key --clearmodifiers ctrl+End ctrl+v
-wait_for 10 owner_broke || fail "Ctrl+V did not take the first part"
-wait_for 20 caption_is "$notice" || fail "the caption does not say Ctrl+V did not complete: \"$(caption)\""
+wait_for 60 owner_broke || fail "Ctrl+V did not take the first part"
+wait_for 60 caption_is "$notice" || fail "the caption does not say Ctrl+V did not complete: \"$(caption)\""
 input_is "$work/kept.xml" || fail "Ctrl+V that did not complete changed the input"
 copy_all_gives "$work/kept.expected" || fail "Ctrl+V that did not complete changed the output"
 step "Ctrl+V from an owner that quit midway kept the input and the output, and said so"
