@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 
 packages=(
   # unit tests, sanitizers and fuzzers, the format check
-  libgtest-dev clang-format
+  libgtest-dev clang-format ccache
   clang libclang-rt-14-dev
   # the real window on a private X server
   xvfb openbox wmctrl xdotool xclip x11-utils imagemagick
