@@ -33,9 +33,7 @@ status=0
 step "--version, --bogus (status 2) and --help into a full disk (status 4) answered"
 
 # --- A private display with a window manager.
-unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
-export LSAN_OPTIONS="suppressions=$(dirname "$0")/system_leaks.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-start_display
+start_window_display
 
 # The program with the arguments given, its window given 15 seconds to show and 10 to go.
 start_ambrel() { start_titled 60 "$ambrel" "$@"; }
@@ -48,9 +46,7 @@ printf '%s' "$named" >"$work/named file.xml"
 "$ambrel_gen" "$work/named file.xml" >"$work/named.expected" || fail "ambrel-gen failed"
 start_ambrel "$work/named file.xml"
 step "window \"$title\" is up with a file named on the command line"
-size=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { print $2 }')
-"$ambrel_dialog" --qt --embedded --open "$size" >"$layout" 2>"$work/layout.log" ||
-  fail "ambrel-dialog could not lay out the window: $(cat "$work/layout.log")"
+lay_out_shown_window "$ambrel_dialog"
 set_clipboard sentinel
 click cmdCopyAll
 clipboard_is "$work/named.expected" || fail "the named file's declarations are not shown: $(clipboard | head -n3)"

@@ -20,10 +20,7 @@ cleanup() {
 trap cleanup EXIT
 
 # --- A private display with a window manager.
-unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
-# In a sanitizer build, leak reports about the display's system libraries are not ours.
-export LSAN_OPTIONS="suppressions=$(dirname "$0")/system_leaks.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-start_display
+start_window_display
 
 # --- The program; the status file appears when it ends.
 ( "$ambrel" >"$work/ambrel.log" 2>&1 & echo $! >"$work/pid"; wait $!; echo $? >"$work/status" ) &
@@ -37,9 +34,7 @@ xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
 
 # --- Where the controls are: the same definition laid out at the window's real size on the
 # same display.
-size=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { print $2 }')
-"$ambrel_dialog" --qt --embedded --open "$size" >"$work/layout.txt" 2>"$work/layout.log" ||
-  fail "ambrel-dialog could not lay out the window: $(cat "$work/layout.log")"
+lay_out_shown_window "$ambrel_dialog"
 [ "$(awk 'NR == 1 { print $3 "x" $4 }' "$work/layout.txt")" = "$size" ] ||
   fail "the laid-out window is not $size: $(head -n1 "$work/layout.txt")"
 # Clicks Copy all and tells whether the clipboard then holds exactly the bytes of file $1.

@@ -17,12 +17,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
-export LSAN_OPTIONS="suppressions=$(dirname "$0")/system_leaks.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-start_display
+start_window_display
 
-start_ambrel() { start_titled 15 "$ambrel" "$@"; }
-close_ambrel() { close_titled 10; }
+start_ambrel() { start_titled 60 "$ambrel" "$@"; }
+close_ambrel() { close_titled 30; }
 copy_all_gives() {
   set_clipboard sentinel
   click cmdCopyAll
@@ -51,9 +49,7 @@ printf '%s' "$document" >"$work/document.xml"
 # --- A FIFO with no writer: the window comes up and answers; the text comes once written.
 mkfifo "$work/fifo.xml"
 start_ambrel "$work/fifo.xml"
-size=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { print $2 }')
-"$ambrel_dialog" --qt --embedded --open "$size" >"$layout" 2>"$work/layout.log" ||
-  fail "ambrel-dialog could not lay out the window: $(cat "$work/layout.log")"
+lay_out_shown_window "$ambrel_dialog"
 window_answers_for 4 "while its FIFO had no writer"
 timeout 10 cp "$work/document.xml" "$work/fifo.xml" || fail "nobody read the FIFO"
 wait_for 60 copy_all_gives "$work/document.expected" ||

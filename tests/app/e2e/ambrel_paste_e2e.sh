@@ -20,13 +20,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
-export LSAN_OPTIONS="suppressions=$(dirname "$0")/system_leaks.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-start_display
-start_titled 15 "$ambrel"
-size=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { print $2 }')
-"$ambrel_dialog" --qt --embedded --open "$size" >"$layout" 2>"$work/layout.log" ||
-  fail "ambrel-dialog could not lay out the window: $(cat "$work/layout.log")"
+start_window_display
+start_titled 60 "$ambrel"
+lay_out_shown_window "$ambrel_dialog"
 
 copy_all_gives() {
   set_clipboard sentinel

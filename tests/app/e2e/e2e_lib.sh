@@ -39,6 +39,22 @@ start_display() {
   export DISPLAY=$private_display
 }
 
+# start_display for the Qt window as a desktop starts it: on the platform it picks itself, and
+# with leak reports about the display's system libraries (in a sanitizer build) not ours.
+start_window_display() {
+  unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
+  export LSAN_OPTIONS="suppressions=$(dirname "${BASH_SOURCE[0]}")/system_leaks.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+  start_display
+}
+
+# The shown window laid out by ambrel-dialog $1 at the window's size, into $layout: where
+# each control is, for clicks. Sets size to that size, WIDTHxHEIGHT.
+lay_out_shown_window() {
+  size=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/ { print $2 }')
+  "$1" --qt --embedded --open "$size" >"$layout" 2>"$work/layout.log" ||
+    fail "ambrel-dialog could not lay out the window: $(cat "$work/layout.log")"
+}
+
 # A catalogue of $1 records, about 80 bytes each.
 catalogue() {
   awk -v records="$1" 'BEGIN {
