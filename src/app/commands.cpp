@@ -27,7 +27,7 @@ std::int32_t command_dialog = 0;
 std::unique_ptr<Regeneration> regeneration;
 std::unique_ptr<ClipboardPaste> pasting;  // the newest paste, while its text may still come
 std::unique_ptr<PasteNotice> paste_notice;
-std::unique_ptr<FileLoad> loading;        // the newest load, while its file is read
+std::unique_ptr<FileLoad> loading;  // the newest load, while its file is read
 
 int gadget_named(std::u16string_view name) { return dialog_gadget(command_dialog, name); }
 
