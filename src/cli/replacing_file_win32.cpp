@@ -91,7 +91,7 @@ struct ReplacingFile::Temporary {
   }
 
   static bool delete_on_close(HANDLE file, bool deleted) {
-    FILE_DISPOSITION_INFO disposition{deleted ? TRUE : FALSE};
+    FILE_DISPOSITION_INFO disposition{static_cast<BOOLEAN>(deleted ? TRUE : FALSE)};
     return SetFileInformationByHandle(file, FileDispositionInfo, &disposition,
                                       sizeof disposition) != 0;
   }
