@@ -99,8 +99,10 @@ step "Clear emptied the editors and disabled Copy all"
 
 # --- Paste from a clipboard filled by xclip regenerates at once.
 pasted=$'<catalog>\n  <book id="1"><price>9.5</price></book>\n  <book><price>12</price></book>\n</catalog>\n'
-set_clipboard "$pasted"
+printf '%s' "$pasted" >"$work/pasted.xml"
+offer_clipboard "$work/pasted.xml"
 click cmdPaste
+wait_for 30 offered_text_taken || fail "Paste did not read the clipboard"
 # Wine gives the program the X text with CR LF line ends, as Windows programs expect.
 declarations_of "${pasted//$'\n'/$'\r\n'}" pasted
 # The declarations come through the event wait, without the typing's second of delay.
@@ -120,10 +122,11 @@ step "Open ... loaded the chosen file; screenshot saved as $shots/ambrel_win_e2e
 # --- A paste of 20 MB is declared as ambrel-gen.exe declares it, the window answering.
 catalogue 250000 >"$work/large.xml"
 declarations_of_file large
-timeout 10 xclip -i -selection clipboard <"$work/large.xml" >/dev/null 2>&1
+offer_clipboard "$work/large.xml"
 [ -n "${AMBREL_WINDOW_WATCH:-}" ] && start_ping_watch "$AMBREL_WINDOW_WATCH"
 pasted_at=$(now_ms)
 click cmdPaste
+wait_for 120 offered_text_taken || fail "Paste did not read the 20 MB on the clipboard"
 wait_for 120 copy_all_gives "$work/large.expected" || fail "a 20 MB paste did not yield ambrel-gen.exe's output"
 declared_at=$(now_ms)
 if [ -n "${AMBREL_WINDOW_WATCH:-}" ]; then
@@ -139,11 +142,12 @@ fi
 click cmdClear
 catalogue 12000 >"$work/medium.xml"
 declarations_of_file medium
-timeout 10 xclip -i -selection clipboard <"$work/medium.xml" >/dev/null 2>&1
+offer_clipboard "$work/medium.xml"
 click txtIn
 [ -n "${AMBREL_WINDOW_WATCH:-}" ] && start_ping_watch "$AMBREL_WINDOW_WATCH"
 pasted_at=$(now_ms)
 xdotool key --clearmodifiers ctrl+v
+wait_for 120 offered_text_taken || fail "Ctrl+V did not read the 1 MB on the clipboard"
 wait_for 120 copy_all_gives "$work/medium.expected" || fail "Ctrl+V of 1 MB did not yield ambrel-gen.exe's output"
 declared_at=$(now_ms)
 gap='(no ping watcher given)'

@@ -173,6 +173,17 @@ click() {
 }
 clipboard() { timeout 3 xclip -o -selection clipboard 2>/dev/null || true; }
 set_clipboard() { printf '%s' "$1" | timeout 3 xclip -i -selection clipboard >/dev/null 2>&1; }
+# Offers the text of FILE on the clipboard as TARGET (UTF8_STRING when not given) from an
+# owner that stays until another takes the clipboard and logs each text it hands over. A
+# paste reads the clipboard after the click that asks for it; touching the clipboard before
+# offered_text_taken would change what the paste reads.
+offer_clipboard() {
+  : >"$work/offer.log"
+  xclip -i -selection clipboard -verbose -t "${2:-UTF8_STRING}" "$1" >"$work/offer.log" 2>&1 &
+  pids+=("$!")
+  wait_for 30 grep -q "request number 1" "$work/offer.log" || fail "xclip did not take the clipboard: $(cat "$work/offer.log")"
+}
+offered_text_taken() { grep -q "request number 2" "$work/offer.log"; }
 
 # Types PATH into the open-file dialog titled TITLE and accepts it; waits at most SECONDS
 # for the dialog to close. The keys only count once the dialog holds the keyboard, and a
