@@ -1,4 +1,5 @@
 #include <cerrno>
+#include <cstdio>
 
 #include "cli/replacing_file.h"
 
@@ -8,6 +9,30 @@ namespace ambrel {
 bool ReplacingFile::fail() {
   if (error_ == 0) error_ = errno != 0 ? errno : EIO;
   return false;
+}
+
+void ReplacingFile::write_temporary(std::FILE* stream) {
+  stream_ = stream;
+  if (stream_ != nullptr) return;
+  fail();
+  temporary_.reset();
+}
+
+ReplacingFile::~ReplacingFile() {
+  if (stream_ != nullptr) std::fclose(stream_);
+}
+
+bool ReplacingFile::commit() {
+  if (stream_ == nullptr) return false;
+  if (std::fflush(stream_) != 0 || std::ferror(stream_) != 0) return fail();
+  if (temporary_ && !keep_temporary()) return fail();
+  int closed = std::fclose(stream_);
+  stream_ = nullptr;
+  if (closed != 0) return fail();
+  if (!temporary_) return true;
+  if (!put_temporary_in_place()) return fail();
+  temporary_.reset();
+  return true;
 }
 
 }  // namespace ambrel

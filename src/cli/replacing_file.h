@@ -42,11 +42,19 @@ class ReplacingFile {
 
  private:
   struct Temporary;  // the file that takes the target's place, as each system makes it
+  struct TemporaryRemoval {
+    void operator()(Temporary* temporary) const;  // removes the file unless it took its place
+  };
 
   bool fail();
+  // Takes the stream of the temporary file just made; null: keeps the failure, drops it.
+  void write_temporary(std::FILE* stream);
+  // Each system's own steps of commit(); false with errno set after a failure.
+  bool keep_temporary();  // the complete file made durable, and kept once closed
+  bool put_temporary_in_place();
 
   std::string target_;  // POSIX: its name in the folder held open; Windows: its path
-  std::unique_ptr<Temporary> temporary_;  // null: writing the target directly
+  std::unique_ptr<Temporary, TemporaryRemoval> temporary_;  // null: writing the target directly
   std::FILE* stream_ = nullptr;
   int error_ = 0;
 };

@@ -288,31 +288,17 @@ ReplacingFile::ReplacingFile(const std::string& target) {
     error_ = errno;
     return;
   }
-  temporary_ = std::make_unique<Temporary>(std::move(*output.folder));
-  stream_ = temporary_->open(exists ? &existing : nullptr);
-  if (stream_ == nullptr) {
-    fail();
-    temporary_.reset();
-  }
+  temporary_.reset(new Temporary(std::move(*output.folder)));
+  write_temporary(temporary_->open(exists ? &existing : nullptr));
 }
 
-ReplacingFile::~ReplacingFile() {
-  if (stream_ != nullptr) std::fclose(stream_);
+void ReplacingFile::TemporaryRemoval::operator()(Temporary* temporary) const { delete temporary; }
+
+bool ReplacingFile::keep_temporary() {
+  int file = ::fileno(stream_);
+  return ::fsync(file) == 0 && (!temporary_->name.empty() || temporary_->name_unnamed(file));
 }
 
-bool ReplacingFile::commit() {
-  if (stream_ == nullptr) return false;
-  if (std::fflush(stream_) != 0 || std::ferror(stream_) != 0) return fail();
-  if (temporary_ && ::fsync(::fileno(stream_)) != 0) return fail();
-  if (temporary_ && temporary_->name.empty() && !temporary_->name_unnamed(::fileno(stream_)))
-    return fail();
-  int closed = std::fclose(stream_);
-  stream_ = nullptr;
-  if (closed != 0) return fail();
-  if (!temporary_) return true;
-  if (!temporary_->replace(target_)) return fail();
-  temporary_.reset();
-  return true;
-}
+bool ReplacingFile::put_temporary_in_place() { return temporary_->replace(target_); }
 
 }  // namespace ambrel

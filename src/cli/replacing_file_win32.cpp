@@ -110,37 +110,26 @@ ReplacingFile::ReplacingFile(const std::string& target) : target_(target) {
     return;
   }
   // A name in the same folder, so the final move is a rename on one volume.
-  temporary_ = std::make_unique<Temporary>();
-  stream_ = temporary_->make(target);
-  if (stream_ == nullptr) {
-    fail();
-    temporary_.reset();
-  }
+  temporary_.reset(new Temporary());
+  write_temporary(temporary_->make(target));
 }
 
-ReplacingFile::~ReplacingFile() {
-  if (stream_ != nullptr) std::fclose(stream_);
+void ReplacingFile::TemporaryRemoval::operator()(Temporary* temporary) const { delete temporary; }
+
+bool ReplacingFile::keep_temporary() {
+  if (Temporary::delete_on_close(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream_))), false))
+    return true;
+  errno = errno_of_last_error();
+  return false;
 }
 
-bool ReplacingFile::commit() {
-  if (stream_ == nullptr) return false;
-  if (std::fflush(stream_) != 0 || std::ferror(stream_) != 0) return fail();
-  if (temporary_ && !Temporary::delete_on_close(
-                        reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream_))), false)) {
-    error_ = errno_of_last_error();
-    return false;
-  }
-  int closed = std::fclose(stream_);
-  stream_ = nullptr;
-  if (closed != 0) return fail();
-  if (!temporary_) return true;
+bool ReplacingFile::put_temporary_in_place() {
   if (!MoveFileExW(wide(temporary_->name).c_str(), wide(target_).c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    error_ = errno_of_last_error();
+    errno = errno_of_last_error();
     return false;
   }
   temporary_->name.clear();
-  temporary_.reset();
   return true;
 }
 
