@@ -4,10 +4,10 @@
 # named on the command line shown at once, Tab and Shift+Tab through the window, the output
 # editor's look with the focus, Paste with no text on the clipboard, and the window at a
 # scale of 1.5. Every wait is bounded.
-# Usage: ambrel_desk_e2e.sh AMBREL AMBREL_DIALOG AMBREL_GEN SCREENSHOT_DIR
+# Usage: ambrel_desk_e2e.sh AMBREL AMBREL_DIALOG AMBREL_GEN SCREENSHOT_DIR CLIPBOARD_OWNER
 set -euo pipefail
-[ $# -eq 4 ] || { echo "usage: $0 AMBREL AMBREL_DIALOG AMBREL_GEN SCREENSHOT_DIR" >&2; exit 2; }
-ambrel=$1 ambrel_dialog=$2 ambrel_gen=$3 shots=$4
+[ $# -eq 5 ] || { echo "usage: $0 AMBREL AMBREL_DIALOG AMBREL_GEN SCREENSHOT_DIR CLIPBOARD_OWNER" >&2; exit 2; }
+ambrel=$1 ambrel_dialog=$2 ambrel_gen=$3 shots=$4 clipboard_owner=$5
 title='Ambrel v.1.0.0.7'
 work=$(mktemp -d)
 e2e_label=e2e-desk program_log=$work/ambrel.log layout=$work/layout.txt click_settle=0.2 scale_percent=100
@@ -55,7 +55,7 @@ step "the named file's declarations are shown ($shots/ambrel_desk_e2e.png)"
 
 # --- The keyboard.
 check_keyboard_focus "$work/named.expected"
-check_paste_without_text "$work/named.expected"
+check_paste_without_text "$work/named.expected" "$clipboard_owner"
 close_ambrel
 step "the close box ended the program with exit status 0"
 

@@ -262,19 +262,32 @@ check_keyboard_focus() {
 }
 
 # Paste with no text on the clipboard (a picture, then empty text) keeps the input, and so
-# its declarations, the text of file $1: it must not wipe what the user had.
+# its declarations, the text of file $1: it must not wipe what the user had. With a clipboard
+# owner program $2 (the X one; Wine answers from its own copy of the formats), the picture's
+# check waits until the paste has asked what the clipboard holds; without, it gives it a second.
 check_paste_without_text() {
-  local expected=$1 picture=$work/picture.png
+  local expected=$1 owner=${2:-} picture=$work/picture.png asked
   convert -size 4x4 xc:red "$picture" || fail "no picture for the clipboard"
-  timeout 3 xclip -i -selection clipboard -t image/png "$picture" >/dev/null 2>&1
-  click cmdPaste
-  sleep 1
+  if [ -n "$owner" ]; then
+    "$owner" "$picture" 0 picture >"$work/picture-owner.out" 2>&1 &
+    pids+=("$!")
+    wait_for 30 grep -qx owning "$work/picture-owner.out" || fail "the picture's owner did not take the clipboard"
+    asked=$(grep -c "asked for the targets" "$work/picture-owner.out" || true)
+    click cmdPaste
+    wait_for 30 bash -c "(( \$(grep -c 'asked for the targets' '$work/picture-owner.out') > $asked ))" ||
+      fail "Paste did not ask what the clipboard holds"
+  else
+    timeout 3 xclip -i -selection clipboard -t image/png "$picture" >/dev/null 2>&1
+    click cmdPaste
+    sleep 1
+  fi
   set_clipboard sentinel
   click cmdCopyAll
   clipboard_is "$expected" || fail "Paste with a picture on the clipboard changed the input"
-  set_clipboard ''
+  : >"$work/empty.txt"
+  offer_clipboard "$work/empty.txt"
   click cmdPaste
-  sleep 1
+  wait_for 30 offered_text_taken || fail "Paste did not read the empty text on the clipboard"
   set_clipboard sentinel
   click cmdCopyAll
   clipboard_is "$expected" || fail "Paste with empty text on the clipboard changed the input"

@@ -1,9 +1,10 @@
-// A clipboard owner that breaks off: it takes the X CLIPBOARD, offers the text of FILE as
-// UTF8_STRING, answers a request in parts (INCR) and, once the requestor has taken the first
-// part, either quits ("quit") or stops answering while it stays up ("stall", until killed).
-// It prints "owning" once it holds the clipboard and "broke" when it breaks off, each on a
-// line of its own, for the test to wait for.
-// Usage: broken_clipboard_owner FILE FIRST_PART_BYTES quit|stall
+// A clipboard owner for the end-to-end tests. It takes the X CLIPBOARD and prints "owning"
+// once it holds it, and "asked for the targets" whenever a requestor asks what it offers.
+// "quit" and "stall" offer the text of FILE as UTF8_STRING and answer a request in parts
+// (INCR); once the requestor has taken the first part they break off (printing "broke"):
+// "quit" quits, "stall" stops answering while it stays up (until killed). "picture" offers
+// FILE as image/png only: no text at all. Each line stands on its own, for the test to wait for.
+// Usage: clipboard_owner FILE FIRST_PART_BYTES quit|stall|picture
 
 #include <xcb/xcb.h>
 
@@ -54,14 +55,16 @@ void say(const char* line) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4 || (std::strcmp(argv[3], "quit") != 0 && std::strcmp(argv[3], "stall") != 0)) {
-    std::fprintf(stderr, "usage: %s FILE FIRST_PART_BYTES quit|stall\n", argv[0]);
+  if (argc != 4 || (std::strcmp(argv[3], "quit") != 0 && std::strcmp(argv[3], "stall") != 0 &&
+                    std::strcmp(argv[3], "picture") != 0)) {
+    std::fprintf(stderr, "usage: %s FILE FIRST_PART_BYTES quit|stall|picture\n", argv[0]);
     return 2;
   }
   std::ifstream file(argv[1], std::ios::binary);
   std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   std::size_t first_part = std::min<std::size_t>(std::strtoul(argv[2], nullptr, 10), text.size());
   bool stall = std::strcmp(argv[3], "stall") == 0;
+  bool picture = std::strcmp(argv[3], "picture") == 0;
 
   int screen_number = 0;
   xcb_connection_t* connection = xcb_connect(nullptr, &screen_number);
@@ -74,6 +77,8 @@ int main(int argc, char** argv) {
   xcb_atom_t targets = atom(connection, "TARGETS");
   xcb_atom_t utf8 = atom(connection, "UTF8_STRING");
   xcb_atom_t incr = atom(connection, "INCR");
+  xcb_atom_t png = atom(connection, "image/png");
+  xcb_atom_t offered_type = picture ? png : utf8;
   xcb_set_selection_owner(connection, window, clipboard, XCB_CURRENT_TIME);
   std::unique_ptr<xcb_get_selection_owner_reply_t, Free> owner(xcb_get_selection_owner_reply(
       connection, xcb_get_selection_owner(connection, clipboard), nullptr));
@@ -90,9 +95,13 @@ int main(int argc, char** argv) {
         const auto& request = reinterpret_cast<const xcb_selection_request_event_t&>(*event);
         xcb_atom_t answer = request.property == XCB_ATOM_NONE ? request.target : request.property;
         if (request.target == targets) {
-          xcb_atom_t offered[] = {targets, utf8};
+          xcb_atom_t offered[] = {targets, offered_type};
           xcb_change_property(connection, XCB_PROP_MODE_REPLACE, request.requestor, answer,
                               XCB_ATOM_ATOM, 32, 2, offered);
+          say("asked for the targets");
+        } else if (picture && request.target == png) {
+          xcb_change_property(connection, XCB_PROP_MODE_REPLACE, request.requestor, answer, png, 8,
+                              static_cast<std::uint32_t>(text.size()), text.data());
         } else if (request.target == utf8 && requestor == 0) {
           requestor = request.requestor;
           property = answer;
