@@ -9,8 +9,8 @@ namespace ambrel {
 
 // The user's on/off choices that outlive a run, by name, kept where the platform keeps a
 // program's settings: a file of `name=true|false` lines on POSIX systems, values under a key
-// of the user's registry on Windows. Names are ASCII. A store that cannot be read counts as empty, so a
-// broken or missing store gives the defaults and never stops the program.
+// of the user's registry on Windows. Names are ASCII. A store that cannot be read counts as empty,
+// so a broken or missing store gives the defaults and never stops the program.
 class SettingsStore {
  public:
   // POSIX: the file at `location`. Windows: the key HKEY_CURRENT_USER\`location`.
