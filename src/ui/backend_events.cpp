@@ -119,6 +119,11 @@ void BackendEvents::on_mouse(NativeHandle target, const MouseInput& input) {
   }
 }
 
+void BackendEvents::on_menu_command(NativeHandle window, int item) {
+  int number = number_of_window(window);
+  if (number != -1) raise_event(kEventMenu, item, number, 0);
+}
+
 // Controls are gadgets; what each kind makes of a report is the gadget layer's business.
 void BackendEvents::on_control_command(NativeHandle control, ControlCommand command) {
   gadget_control_command(control, command);

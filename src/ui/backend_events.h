@@ -15,6 +15,7 @@ class BackendEvents final : public BackendSink {
   void on_timer(NativeHandle window, int timer) override;
   bool on_tab_key(NativeHandle window, bool backward) override;
   void on_mouse(NativeHandle target, const MouseInput& input) override;
+  void on_menu_command(NativeHandle window, int item) override;
   void on_control_command(NativeHandle control, ControlCommand command) override;
   void on_control_focus(NativeHandle control, bool gained) override;
   void on_control_resized(NativeHandle control) override;

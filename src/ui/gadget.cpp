@@ -171,6 +171,13 @@ int append_gadget_text(int gadget, std::u16string_view text) {
   return 1;
 }
 
+int set_gadget_menu_items(int gadget, std::vector<EditorMenuItem> items) {
+  Gadget* record = live_gadget(gadget);
+  if (!record) return 0;
+  ui_controls()->set_editor_menu_items(record->handle, std::move(items));
+  return 1;
+}
+
 std::unique_ptr<ControlTextReader> read_gadget_text(int gadget) {
   Gadget* record = live_gadget(gadget);
   if (!record) return nullptr;

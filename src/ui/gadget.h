@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/backend/backend.h"
 #include "ui/gadget_kind.h"
@@ -52,6 +53,10 @@ int append_gadget_text(int gadget, std::u16string_view text);
 // A reader of the text get_gadget_text gives, a slice at a time, without a copy of the whole
 // where the control allows (see ControlTextReader); nullptr for an unknown gadget.
 std::unique_ptr<ControlTextReader> read_gadget_text(int gadget);
+
+// The program's own items of an editor gadget's context menu (see EditorMenuItem); choosing
+// one raises a menu event of the gadget's window with the item's number as its object.
+int set_gadget_menu_items(int gadget, std::vector<EditorMenuItem> items);
 
 // Through the kind's operations; events are suppressed while state and items change.
 int set_gadget_state(int gadget, int value);

@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -202,6 +204,38 @@ TEST_F(EditorTextQtTest, AReaderOfAnEditorThatWentReadsNothing) {
   bool handed = false;
   EXPECT_FALSE(reader->read(10, [&handed](std::u16string_view) { handed = true; }));
   EXPECT_FALSE(handed);
+}
+
+// The program's items follow Qt's own editing items; choosing one is a menu event of the
+// editor's window, and the check marks are the program's.
+TEST_F(EditorTextQtTest, TheContextMenuCarriesTheProgramsItems) {
+  set_gadget_menu_items(editor, {{1, u"Valid identifiers", true}, {2, u"LF line ends", false}});
+  QPoint inside(10, 10);
+  QContextMenuEvent request(QContextMenuEvent::Mouse, inside,
+                            widget().viewport()->mapToGlobal(inside));
+  QApplication::sendEvent(widget().viewport(), &request);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  QList<QAction*> actions = menu->actions();
+  ASSERT_GE(actions.size(), 4);
+  QAction* identifiers = actions[actions.size() - 2];
+  QAction* line_ends = actions.back();
+  EXPECT_TRUE(actions[actions.size() - 3]->isSeparator());
+  EXPECT_EQ(identifiers->text(), "Valid identifiers");
+  EXPECT_TRUE(identifiers->isChecked());
+  EXPECT_FALSE(line_ends->isChecked());
+  EXPECT_GT(actions.size(), 4);  // Qt's own items come first
+  line_ends->trigger();
+  menu->close();
+  QApplication::processEvents();
+  int menu_events = 0;
+  while (int code = take_event()) {
+    if (code != kEventMenu) continue;
+    ++menu_events;
+    EXPECT_EQ(event_object(), 2);
+    EXPECT_EQ(event_window(), window);
+  }
+  EXPECT_EQ(menu_events, 1);
 }
 
 }  // namespace

@@ -83,5 +83,22 @@ TEST_F(GadgetEventsTest, TabMovesFromButtonToEditorAndIsTypedThere) {
   EXPECT_EQ(get_gadget_text(editor), u"\t");
 }
 
+TEST_F(GadgetEventsTest, AnEditorsOwnMenuItemIsAMenuEventOfItsWindow) {
+  int editor = create_editor_gadget(kAnyNumber, {}, {});
+  EXPECT_FALSE(headless->user_choose_editor_menu_item(gadget_handle(editor), 1));
+  EXPECT_EQ(set_gadget_menu_items(editor, {{1, u"First", true}, {7, u"Second", false}}), 1);
+  EXPECT_EQ(headless->editor_menu_items(gadget_handle(editor)).size(), 2u);
+  drain();
+  EXPECT_TRUE(headless->user_choose_editor_menu_item(gadget_handle(editor), 7));
+  EXPECT_FALSE(headless->user_choose_editor_menu_item(gadget_handle(editor), 2));
+  ASSERT_EQ(take_event(), kEventMenu);
+  EXPECT_EQ(event_object(), 7);
+  EXPECT_EQ(event_window(), window);
+  EXPECT_EQ(take_event(), 0);
+  // New items replace the old.
+  set_gadget_menu_items(editor, {});
+  EXPECT_FALSE(headless->user_choose_editor_menu_item(gadget_handle(editor), 7));
+}
+
 }  // namespace
 }  // namespace ambrel

@@ -16,6 +16,7 @@ class IgnoringSink : public BackendSink {
   void on_timer(NativeHandle, int) override {}
   bool on_tab_key(NativeHandle, bool) override { return false; }
   void on_mouse(NativeHandle, const MouseInput&) override {}
+  void on_menu_command(NativeHandle, int) override {}
   void on_control_command(NativeHandle, ControlCommand) override {}
   void on_control_focus(NativeHandle, bool) override {}
   void on_control_resized(NativeHandle) override {}

@@ -78,6 +78,14 @@ class ControlTextReader {
   virtual bool read(std::size_t units, const TextPieceHandler& take) = 0;
 };
 
+// An item the program adds to an editor's context menu, after the platform's own editing
+// items: choosing it reports the number as a menu command of the editor's window.
+struct EditorMenuItem {
+  int number = 0;
+  std::u16string caption;
+  bool checked = false;  // shown with a check mark
+};
+
 class BackendControls {
  public:
   virtual ~BackendControls() = default;
@@ -127,6 +135,10 @@ class BackendControls {
   virtual void release_mouse() = 0;
   virtual NativeHandle mouse_capture() const = 0;
   virtual void set_control_cursor(NativeHandle control, Cursor cursor) = 0;
+
+  // The program's own items of an editor's context menu, replacing those before; none: the
+  // platform's menu alone.
+  virtual void set_editor_menu_items(NativeHandle editor, std::vector<EditorMenuItem> items) = 0;
 };
 
 }  // namespace ambrel

@@ -78,6 +78,9 @@ class BackendSink {
   // Mouse on a window's own area or on a custom control (the splitter).
   virtual void on_mouse(NativeHandle target, const MouseInput& input) = 0;
 
+  // An item of the window's menus was chosen (an editor's own menu items among them).
+  virtual void on_menu_command(NativeHandle window, int item) = 0;
+
   // Controls.
   virtual void on_control_command(NativeHandle control, ControlCommand command) = 0;
   virtual void on_control_focus(NativeHandle control, bool gained) = 0;

@@ -105,6 +105,7 @@ class HeadlessBackend final : public ControlTreeBackend {
   void release_mouse() override;
   NativeHandle mouse_capture() const override;
   void set_control_cursor(NativeHandle control, Cursor cursor) override;
+  void set_editor_menu_items(NativeHandle editor, std::vector<EditorMenuItem> items) override;
 
   bool set_clipboard_text(std::u16string_view text) override;
   std::u16string clipboard_text() const override;
@@ -183,6 +184,10 @@ class HeadlessBackend final : public ControlTreeBackend {
   const std::optional<OpenFileRequest>& last_open_file_request() const { return last_open_file_; }
   Cursor control_cursor(NativeHandle control) const;
   bool drops_enabled(NativeHandle target) const;
+  // The program's own items of the editor's context menu.
+  const std::vector<EditorMenuItem>& editor_menu_items(NativeHandle editor) const;
+  // Chooses the item numbered `item` of the editor's context menu; false when it has none.
+  bool user_choose_editor_menu_item(NativeHandle editor, int item);
 
  private:
   struct Window {
@@ -210,6 +215,7 @@ class HeadlessBackend final : public ControlTreeBackend {
     bool visible = true;
     Cursor cursor = Cursor::Arrow;
     bool drops = false;
+    std::vector<EditorMenuItem> menu_items;  // editor
   };
   struct Timer {
     NativeHandle window;

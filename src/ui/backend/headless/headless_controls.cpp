@@ -159,6 +159,28 @@ void HeadlessBackend::set_control_cursor(NativeHandle handle, Cursor cursor) {
   if (Control* control = find_control(handle)) control->cursor = cursor;
 }
 
+void HeadlessBackend::set_editor_menu_items(NativeHandle editor,
+                                            std::vector<EditorMenuItem> items) {
+  if (Control* control = find_control(editor)) control->menu_items = std::move(items);
+}
+
+const std::vector<EditorMenuItem>& HeadlessBackend::editor_menu_items(NativeHandle editor) const {
+  static const std::vector<EditorMenuItem> none;
+  const Control* control = find_control(editor);
+  return control ? control->menu_items : none;
+}
+
+bool HeadlessBackend::user_choose_editor_menu_item(NativeHandle editor, int item) {
+  const Control* control = find_control(editor);
+  if (!control || sink_ == nullptr) return false;
+  for (const EditorMenuItem& menu_item : control->menu_items) {
+    if (menu_item.number != item) continue;
+    sink_->on_menu_command(control_window(editor), item);
+    return true;
+  }
+  return false;
+}
+
 Cursor HeadlessBackend::control_cursor(NativeHandle handle) const {
   const Control* control = find_control(handle);
   return control ? control->cursor : Cursor::Arrow;

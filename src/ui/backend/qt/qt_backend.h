@@ -98,6 +98,7 @@ class QtBackend final : public ControlTreeBackend {
   void release_mouse() override;
   NativeHandle mouse_capture() const override;
   void set_control_cursor(NativeHandle control, Cursor cursor) override;
+  void set_editor_menu_items(NativeHandle editor, std::vector<EditorMenuItem> items) override;
 
   bool set_clipboard_text(std::u16string_view text) override;
   std::u16string clipboard_text() const override;

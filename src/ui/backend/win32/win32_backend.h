@@ -101,6 +101,7 @@ class Win32Backend final : public ControlTreeBackend {
   void release_mouse() override;
   NativeHandle mouse_capture() const override;
   void set_control_cursor(NativeHandle control, Cursor cursor) override;
+  void set_editor_menu_items(NativeHandle editor, std::vector<EditorMenuItem> items) override;
 
   bool set_clipboard_text(std::u16string_view text) override;
   std::u16string clipboard_text() const override;
@@ -143,6 +144,10 @@ class Win32Backend final : public ControlTreeBackend {
   bool paste_in_parts(HWND hwnd);
   // The control is going: a paste into it stops.
   void control_destroyed(HWND hwnd);
+  // A context menu asked of a control (WM_CONTEXTMENU at `position`), through its subclass:
+  // true when an editor with items of the program's own showed its menu, false to leave it
+  // to the control (win32_editor_menu.cpp).
+  bool show_editor_menu(HWND hwnd, LPARAM position);
   // The drop targets a window's OLE target routes to.
   // The smallest visible drop target of the window whose rectangle holds the screen point
   // (in pixels).
@@ -172,9 +177,10 @@ class Win32Backend final : public ControlTreeBackend {
     ControlStyle style;
     HWND inner = nullptr;  // scroll area: the area it scrolls over; spin: the up-down
     HCURSOR cursor = nullptr;
-    std::u16string link_caption;  // hyperlink: its caption without the markup
-    std::wstring folder;          // explorer kinds: the folder shown
-    bool appended_cr = false;     // editor: the last text added ended with a CR
+    std::u16string link_caption;             // hyperlink: its caption without the markup
+    std::wstring folder;                     // explorer kinds: the folder shown
+    bool appended_cr = false;                // editor: the last text added ended with a CR
+    std::vector<EditorMenuItem> menu_items;  // editor: the program's own context menu items
   };
 
   WindowInfo* find_window(NativeHandle handle) { return find_record(windows_, handle); }
