@@ -129,12 +129,6 @@ QAccessibleInterface* panel_tab_strip_accessible(const QString&, QObject* object
 
 }  // namespace
 
-void install_panel_tab_accessibility() {
-  static const bool installed = [] {
-    QAccessible::installFactory(panel_tab_strip_accessible);
-    return true;
-  }();
-  (void)installed;
-}
+void install_panel_tab_accessibility() { QAccessible::installFactory(panel_tab_strip_accessible); }
 
 }  // namespace ambrel

@@ -6,7 +6,8 @@
 
 namespace ambrel {
 
-// Once per process; later calls do nothing.
+// For every strip made: Qt forgets its factories when the application object goes, and
+// installs one only once however often it is asked.
 void install_panel_tab_accessibility();
 
 }  // namespace ambrel

@@ -53,8 +53,7 @@ void PanelTabStrip::insert_tab(int index, const QString& text) {
     ++current_;
   }
   pressed_ = hovered_ = -1;
-  place_scroll_buttons();
-  make_current_visible();
+  fit();
   update();
 }
 
@@ -68,8 +67,7 @@ void PanelTabStrip::remove_tab(int index) {
   // The tab after the removed one takes its place, as QTabBar chooses by default.
   if (index < current_ || current_ == count()) --current_;
   pressed_ = hovered_ = -1;
-  place_scroll_buttons();
-  make_current_visible();
+  fit();
   update();
 }
 
@@ -147,9 +145,13 @@ void PanelTabStrip::paintEvent(QPaintEvent*) {
   painter.drawControl(QStyle::CE_TabBarTab, option);
 }
 
-void PanelTabStrip::resizeEvent(QResizeEvent* event) {
+void PanelTabStrip::fit() {
   place_scroll_buttons();
   make_current_visible();
+}
+
+void PanelTabStrip::resizeEvent(QResizeEvent* event) {
+  fit();
   QWidget::resizeEvent(event);
 }
 
@@ -219,8 +221,7 @@ void PanelTabStrip::changeEvent(QEvent* event) {
   QEvent::Type type = event->type();
   if (type == QEvent::FontChange || type == QEvent::StyleChange) {
     measure_all();
-    place_scroll_buttons();
-    make_current_visible();
+    fit();
     updateGeometry();
   }
   QWidget::changeEvent(event);

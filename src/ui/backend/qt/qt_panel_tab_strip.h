@@ -50,6 +50,9 @@ class PanelTabStrip final : public QWidget {
   int tab_at(QPoint point) const;
   // How far the tabs are scrolled, in pixels.
   int scroll_offset() const { return offset_; }
+  // Shows or hides the scroll buttons for the strip's width and keeps the current tab in
+  // view: on each resize, and also while hidden, when Qt holds resize events back.
+  void fit();
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;

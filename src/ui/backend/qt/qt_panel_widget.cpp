@@ -89,6 +89,7 @@ void PanelWidget::lay_out() {
   QStyleOptionTabWidgetFrame option;
   frame_option(option);
   strip_->setGeometry(style()->subElementRect(QStyle::SE_TabWidgetTabBar, &option, this));
+  strip_->fit();
   pane_ = style()->subElementRect(QStyle::SE_TabWidgetTabPane, &option, this);
   QRect contents = style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this);
   if (contents != contents_) {
