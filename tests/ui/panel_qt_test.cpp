@@ -229,6 +229,35 @@ TEST_F(PanelQtTest, PagesAddedBeforeTheCurrentOneKeepItCurrent) {
   EXPECT_EQ(changes(panel), 0);
 }
 
+// Pages go with their panel, but one deleted alone takes its tab with it, the next page
+// taking its place, as on a QTabWidget; the program hears of no change.
+TEST_F(PanelQtTest, APageDeletedAloneTakesItsTab) {
+  PanelWidget panel(nullptr);
+  int reports = 0;
+  panel.on_user_change([&reports] { ++reports; });
+  std::vector<QWidget*> pages;
+  for (int i = 0; i < 3; ++i) {
+    pages.push_back(new QWidget);
+    panel.insert_page(i, pages.back(), QString::fromStdU16String(tab_title(i)));
+  }
+  panel.resize(300, 200);
+  panel.show();
+  panel.set_current(1);
+  delete pages[1];
+  EXPECT_EQ(panel.count(), 2);
+  EXPECT_EQ(panel.tabs().count(), 2);
+  EXPECT_EQ(panel.tabs().tab_text(1), QString("Tab 2"));
+  EXPECT_EQ(panel.current(), 1);
+  EXPECT_TRUE(pages[2]->isVisible());
+  delete pages[2];
+  EXPECT_EQ(panel.current(), 0);
+  EXPECT_TRUE(pages[0]->isVisible());
+  delete pages[0];
+  EXPECT_EQ(panel.current(), -1);
+  EXPECT_EQ(panel.tabs().sizeHint(), QSize(0, 0));
+  EXPECT_EQ(reports, 0);
+}
+
 // Measured as Qt's own tab widget measures the same tabs, so the panel looks native.
 TEST_F(PanelQtTest, TabsTakeTheSizesOfAQtTabWidgetsTabs) {
   const std::vector<QString> titles = {"&General", "A much longer title", "x", "&&"};

@@ -111,11 +111,6 @@ int PanelTabStrip::tab_at(QPoint point) const {
 
 QSize PanelTabStrip::sizeHint() const { return {total_width(), height_}; }
 
-// Room for the scroll buttons and a little of a tab, as QTabBar asks.
-QSize PanelTabStrip::minimumSizeHint() const {
-  return {scroll_right_->sizeHint().width() * 2 + 75, height_};
-}
-
 bool PanelTabStrip::event(QEvent* event) {
   QEvent::Type type = event->type();
   if (type == QEvent::HoverEnter || type == QEvent::HoverMove)

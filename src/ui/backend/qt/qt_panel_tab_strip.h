@@ -55,7 +55,6 @@ class PanelTabStrip final : public QWidget {
   void fit();
 
   QSize sizeHint() const override;
-  QSize minimumSizeHint() const override;
 
  protected:
   bool event(QEvent* event) override;
