@@ -106,6 +106,9 @@ TEST_F(PanelQtTest, AMouseClickOnATabChangesThePageAndReachesTheEngine) {
   std::vector<int> buttons;
   int panel = make_panel(3, 300, &buttons);
   PanelTabStrip& tabs = strip(panel);
+  // The strip takes the focus as the panel's tab stop says, as the panel hands it on.
+  EXPECT_EQ(tabs.focusPolicy(), panel_widget(panel).focusPolicy());
+  EXPECT_EQ(panel_widget(panel).focusProxy(), &tabs);
   click(tabs, tabs.tab_rect(2).center());
   EXPECT_EQ(get_gadget_state(panel), 2);
   EXPECT_EQ(changes(panel), 1);

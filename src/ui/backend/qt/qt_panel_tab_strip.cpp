@@ -38,8 +38,6 @@ PanelTabStrip::PanelTabStrip(QWidget* parent)
   connect(scroll_right_, &QToolButton::clicked, this, [this] { scroll_by_tab(true); });
 }
 
-PanelTabStrip::~PanelTabStrip() = default;
-
 void PanelTabStrip::insert_tab(int index, const QString& text) {
   Tab tab{text, measure(text)};
   QKeySequence mnemonic = QKeySequence::mnemonic(text);

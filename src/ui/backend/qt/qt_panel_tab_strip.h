@@ -25,7 +25,6 @@ namespace ambrel {
 class PanelTabStrip final : public QWidget {
  public:
   explicit PanelTabStrip(QWidget* parent);
-  ~PanelTabStrip() override;
 
   // `index` in 0..count(); the first tab becomes the current one.
   void insert_tab(int index, const QString& text);
