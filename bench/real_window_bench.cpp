@@ -1,9 +1,10 @@
 // Prints how long the dialog engine takes to open, show and free a window with the
 // platform's real toolkit (Qt on Linux, Win32 on Windows) for wide and deep definitions: a
-// panel of 1,000 to 4,000 tabs and 100 to 400 nested frames. Each count is twice the one
+// panel of 1,000 to 16,000 tabs and 100 to 400 nested frames. Each count is twice the one
 // before, so a linear backend prints a ratio of about 2 per doubling.
 //
-// Usage: bench_real_window [SCALE]; SCALE (default 1) multiplies every count. Run it on a
+// Usage: bench_real_window [SCALE [tabs|frames]]; SCALE (default 1) multiplies every count,
+// and the second argument runs one shape alone (default: both). Run it on a
 // display (Xvfb on a server) for the figures a user sees; without one, Qt draws offscreen.
 // Each line gives the time that passed and the processor time of this process: on a busy
 // machine only the second says how the work grows (the display server's and Wine's server's
@@ -101,9 +102,9 @@ Took open_show_free(const std::u16string& text) {
   return took;
 }
 
-void print_doublings(const char* name, int first, std::u16string (*shape)(int)) {
+void print_doublings(const char* name, int first, int last, std::u16string (*shape)(int)) {
   Took previous;
-  for (int count = first; count <= 4 * first; count *= 2) {
+  for (int count = first; count <= last; count *= 2) {
     Took took = open_show_free(shape(count));
     std::printf("%-14s %6d: %7.3f s (processor %7.3f s)", name, count, took.passed, took.processor);
     if (previous.passed > 0 && took.passed > 0 && previous.processor > 0) {
@@ -121,14 +122,17 @@ void print_doublings(const char* name, int first, std::u16string (*shape)(int)) 
 
 int main(int argc, char** argv) {
   double scale = argc > 1 ? std::atof(argv[1]) : 1.0;
-  if (scale <= 0) {
-    std::fprintf(stderr, "usage: bench_real_window [SCALE]\n");
+  std::string shape = argc > 2 ? argv[2] : "";
+  if (scale <= 0 || argc > 3 || (shape != "" && shape != "tabs" && shape != "frames")) {
+    std::fprintf(stderr, "usage: bench_real_window [SCALE [tabs|frames]]\n");
     return 2;
   }
   auto services = ambrel::Services::start(ambrel::make_dialog_backend(true));
   if (!services) return 1;
   auto count = [scale](int full) { return std::max(1, static_cast<int>(full * scale)); };
-  ambrel::print_doublings("panel of tabs", count(1000), ambrel::panel_of_tabs);
-  ambrel::print_doublings("nested frames", count(100), ambrel::nested_frames);
+  if (shape != "frames")
+    ambrel::print_doublings("panel of tabs", count(1000), count(16000), ambrel::panel_of_tabs);
+  if (shape != "tabs")
+    ambrel::print_doublings("nested frames", count(100), count(400), ambrel::nested_frames);
   return 0;
 }

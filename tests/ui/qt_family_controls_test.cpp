@@ -24,7 +24,6 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
-#include <QTabWidget>
 #include <QTextBrowser>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -32,6 +31,8 @@
 
 #include "ignoring_sink.h"
 #include "ui/backend/qt/qt_backend.h"
+#include "ui/backend/qt/qt_panel_tab_strip.h"
+#include "ui/backend/qt/qt_panel_widget.h"
 
 namespace ambrel {
 namespace {
@@ -193,13 +194,13 @@ TEST_F(QtFamilyControlsTest, ListsReportClicksAndDoubleClicks) {
 }
 
 TEST_F(QtFamilyControlsTest, PagesAreTabsAndAScrolledArea) {
-  auto* panel = add_widget<QTabWidget>(ControlKind::Panel);
+  auto* panel = dynamic_cast<PanelWidget*>(backend.widget(add(ControlKind::Panel)));
   ASSERT_NE(panel, nullptr);
   backend.add_panel_page(backend.handle_of(panel), -1, u"First");
   backend.add_panel_page(backend.handle_of(panel), -1, u"Second");
   backend.set_control_value(backend.handle_of(panel), 1);
   EXPECT_TRUE(sink.codes.empty());
-  panel->setCurrentIndex(0);
+  panel->tabs().step(-1, false);
   EXPECT_EQ(sink.codes, (std::vector<int>{kChange}));
 
   auto* bare = add_widget<QScrollArea>(ControlKind::ScrollArea);

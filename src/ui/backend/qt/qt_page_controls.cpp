@@ -1,9 +1,8 @@
-// The page family on Qt: the panel is a QTabWidget (qt_panel_widget.h) whose pages add_panel_page
+// The page family on Qt: the panel is a PanelWidget (qt_panel_widget.h) whose pages add_panel_page
 // makes (a page change by the user is command Change); the scroll area scrolls over an inner widget
 // of the size the layout gives it.
 
 #include <QScrollArea>
-#include <QTabWidget>
 
 #include "ui/backend/qt/qt_backend.h"
 #include "ui/backend/qt/qt_family_widgets.h"
@@ -15,8 +14,7 @@ QWidget* QtBackend::make_widget(PageKind kind, const ControlRequest& request, QW
   switch (kind) {
     case PageKind::Panel: {
       auto* panel = new PanelWidget(parent);
-      QObject::connect(panel, &QTabWidget::currentChanged, panel,
-                       [this, panel] { report_command(panel, ControlCommand::Change); });
+      panel->on_user_change([this, panel] { report_command(panel, ControlCommand::Change); });
       return panel;
     }
     case PageKind::ScrollArea: {
@@ -36,7 +34,7 @@ QWidget* QtBackend::make_widget(PageKind kind, const ControlRequest& request, QW
 int widget_value(PageKind kind, const QWidget& widget) {
   switch (kind) {
     case PageKind::Panel:
-      return static_cast<const QTabWidget&>(widget).currentIndex();
+      return static_cast<const PanelWidget&>(widget).current();
     case PageKind::ScrollArea:
     case PageKind::PanelPage:
       break;
@@ -47,7 +45,7 @@ int widget_value(PageKind kind, const QWidget& widget) {
 void set_widget_value(PageKind kind, QWidget& widget, int value) {
   switch (kind) {
     case PageKind::Panel:
-      static_cast<QTabWidget&>(widget).setCurrentIndex(value);
+      static_cast<PanelWidget&>(widget).set_current(value);
       return;
     case PageKind::ScrollArea:
     case PageKind::PanelPage:

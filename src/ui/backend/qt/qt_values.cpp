@@ -3,12 +3,12 @@
 // never reported as the user's.
 
 #include <QScrollArea>
-#include <QTabBar>
-#include <QTabWidget>
 
 #include "ui/backend/control_tree.h"
 #include "ui/backend/qt/qt_backend.h"
 #include "ui/backend/qt/qt_family_widgets.h"
+#include "ui/backend/qt/qt_panel_tab_strip.h"
+#include "ui/backend/qt/qt_panel_widget.h"
 
 namespace ambrel {
 
@@ -39,13 +39,10 @@ int QtBackend::add_control_item(NativeHandle handle, int position, std::u16strin
 NativeHandle QtBackend::add_panel_page(NativeHandle panel_handle, int position,
                                        std::u16string_view title) {
   auto* panel =
-      is_control(panel_handle) ? qobject_cast<QTabWidget*>(widget(panel_handle)) : nullptr;
+      is_control(panel_handle) ? dynamic_cast<PanelWidget*>(widget(panel_handle)) : nullptr;
   if (!panel) return kNoHandle;
   auto* page = new QWidget;
-  {
-    QSignalBlocker quiet(panel);
-    panel->insertTab(insert_position(position, panel->count()), page, to_qstring(title));
-  }
+  panel->insert_page(insert_position(position, panel->count()), page, to_qstring(title));
   NativeHandle handle = tree_.add_control(ControlKind::PanelPage, panel_handle);
   ControlInfo info;
   info.widget = page;
@@ -58,15 +55,15 @@ NativeHandle QtBackend::add_panel_page(NativeHandle panel_handle, int position,
 // dialog engine reserves for them.
 Size QtBackend::panel_page_size(NativeHandle panel_handle) const {
   auto* panel =
-      is_control(panel_handle) ? qobject_cast<QTabWidget*>(widget(panel_handle)) : nullptr;
+      is_control(panel_handle) ? dynamic_cast<PanelWidget*>(widget(panel_handle)) : nullptr;
   if (!panel) return {};
   return {panel->width() - 4, panel->height() - panel_tab_height(panel_handle) - 2};
 }
 
 int QtBackend::panel_tab_height(NativeHandle panel_handle) const {
   auto* panel =
-      is_control(panel_handle) ? qobject_cast<QTabWidget*>(widget(panel_handle)) : nullptr;
-  return panel ? panel->tabBar()->sizeHint().height() : 0;
+      is_control(panel_handle) ? dynamic_cast<PanelWidget*>(widget(panel_handle)) : nullptr;
+  return panel ? panel->tabs().sizeHint().height() : 0;
 }
 
 Size QtBackend::scroll_inner_size(NativeHandle handle) const {
