@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/embedded_definition.h"
+#include "embedded/embedded_definition.h"
 #include "dialog/dialog.h"
 #include "dialog/definition/runtime_registry.h"
 #include "services/services.h"

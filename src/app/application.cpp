@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/commands.h"
-#include "app/embedded_definition.h"
+#include "embedded/embedded_definition.h"
 #include "dialog/dialog.h"
 #include "services/services.h"
 #include "support/object_registry.h"

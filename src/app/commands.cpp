@@ -6,7 +6,7 @@
 
 #include "app/clipboard.h"
 #include "app/clipboard_paste.h"
-#include "app/embedded_definition.h"
+#include "embedded/embedded_definition.h"
 #include "app/file_load.h"
 #include "app/paste_notice.h"
 #include "app/regeneration.h"

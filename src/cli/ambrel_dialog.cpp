@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/embedded_definition.h"
+#include "embedded/embedded_definition.h"
 #include "cli/definition_opening.h"
 #include "cli/definition_show.h"
 #include "cli/dialog_backends.h"

@@ -16,10 +16,10 @@ namespace ambrel {
 namespace {
 
 constexpr std::array kElementKinds = {
-#define AMBREL_ELEMENT(Name, element, code, object) \
-  ElementKind{u"" #element, DialogKind::Name, object},
-#define AMBREL_GADGET_KIND(Family, Name, element, code, gadget, object, ...) \
-  ElementKind{u"" #element, DialogKind::Name, object},
+#define AMBREL_ELEMENT(Name, object, ...) \
+  ElementKind{KindRow{__VA_ARGS__}.element, DialogKind::Name, object},
+#define AMBREL_GADGET_KIND(Family, Name, gadget_creation, object, ...) \
+  ElementKind{KindRow{__VA_ARGS__}.element, DialogKind::Name, object},
 #include "kinds/kinds.def"
 };
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "kinds/kind_row.h"
 #include "ui/backend/backend.h"
 
 namespace ambrel {
@@ -15,7 +16,8 @@ namespace ambrel {
 // The gadget layer's code of each gadget kind (kinds.def); None names no gadget (a window).
 enum class GadgetKindCode : int {
   None = 0,
-#define AMBREL_GADGET_KIND(Family, Name, element, code, gadget, ...) Name = gadget,
+#define AMBREL_GADGET_KIND(Family, Name, gadget_creation, object, ...) \
+  Name = KindRow{__VA_ARGS__}.gadget_code,
 #include "kinds/kinds.def"
 };
 

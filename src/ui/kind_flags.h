@@ -1,14 +1,15 @@
 #pragma once
 
-// The style flags of every kind, k<Kind><Flag>, one per flag row of kinds.def (where a
-// definition writes them as "#KV_..." in FLAGS).
+// The style flags of every kind (kWindowScreenCentered ...), one per flag row of kinds.def
+// (where a definition writes them as "#KV_..." in FLAGS).
 
+#include "kinds/kind_row.h"
 #include "ui/geometry/splitter_geometry.h"
 
 namespace ambrel {
 
-#define AMBREL_NAMED_FLAG(Kind, Flag, Group, value) \
-  inline constexpr int k##Kind##Flag = static_cast<int>(value);
+#define AMBREL_FLAG(Kind, constant, ...) \
+  inline constexpr int constant = static_cast<int>(FlagRow{__VA_ARGS__}.value);
 #include "kinds/kinds.def"
 
 }  // namespace ambrel

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/commands.h"
-#include "app/embedded_definition.h"
+#include "embedded/embedded_definition.h"
 #include "app_fixture.h"
 #include "dialog/definition/runtime_registry.h"
 #include "generator/generator.h"

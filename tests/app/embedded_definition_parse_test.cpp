@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/embedded_definition.h"
+#include "embedded/embedded_definition.h"
 #include "dialog/definition/common_attributes.h"
 #include "dialog/definition/dialog_kind.h"
 #include "dialog/definition/element_view.h"

@@ -1,4 +1,4 @@
-#include "app/embedded_definition.h"
+#include "embedded/embedded_definition.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include <regex>
 #include <string>
 
-#include "app/embedded_definition.h"
+#include "embedded/embedded_definition.h"
 #include "dialog/definition/runtime_registry.h"
 #include "dialog/dialog.h"
 #include "services_fixture.h"

@@ -8,7 +8,7 @@
 #include <regex>
 #include <string>
 
-#include "app/embedded_definition.h"
+#include "embedded/embedded_definition.h"
 #include "support/unicode_text.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/embedded_definition.h"
+#include "embedded/embedded_definition.h"
 #include "dialog/element_kinds.h"
 #include "dialog/objects/dialog_object.h"
 #include "dialog_fixture.h"

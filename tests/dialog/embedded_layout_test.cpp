@@ -2,7 +2,7 @@
 // cannot be made smaller than its content, and dragging a splitter bar lays out the
 // content of both panes again within their minimums.
 
-#include "app/embedded_definition.h"
+#include "embedded/embedded_definition.h"
 #include "dialog/objects/dialog_object.h"
 #include "dialog_fixture.h"
 #include "tool_procedures.h"

@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-#include "app/embedded_definition.h"
+#include "embedded/embedded_definition.h"
 #include "dialog/dialog.h"
 #include "dialog/definition/runtime_registry.h"
 #include "services_fixture.h"

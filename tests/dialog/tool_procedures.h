@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/embedded_definition.h"
+#include "embedded/embedded_definition.h"
 #include "dialog/definition/runtime_registry.h"
 
 namespace ambrel {

@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "app/embedded_definition.h"
+#include "embedded/embedded_definition.h"
 #include "dialog/layout/grid_cells.h"
 #include "dialog/layout/layout_types.h"
 #include "hostile_dialog_fixture.h"

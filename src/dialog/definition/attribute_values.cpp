@@ -3,7 +3,7 @@
 #include "dialog/definition/message_text.h"
 #include "dialog/definition/name_compare.h"
 #include "dialog/definition/runtime_registry.h"
-#include "dialog/layout/attribute_words.h"
+#include "dialog/definition/attribute_words.h"
 #include "dialog/layout/layout_types.h"
 #include "support/object_registry.h"
 #include "support/unicode_text.h"

@@ -48,33 +48,13 @@ std::optional<Overwritten> read_overwritten(const ElementView& element, int inde
   return std::nullopt;
 }
 
-// The layout elements have neither a gadget nor a title: nothing shows their TEXT.
-bool shows_text(DialogKind kind) {
-  switch (kind) {
-#define AMBREL_ELEMENT(Name, ...) \
-  case DialogKind::Name:          \
-    return kind == DialogKind::Window || kind == DialogKind::Tab;
-#define AMBREL_GADGET_KIND(Family, Name, ...) \
-  case DialogKind::Name:                      \
-    return true;
-#include "kinds/kinds.def"
-  }
-  return true;
-}
-
 // Whether the element's ID is a gadget's number: the window's is a window's, and a layout
 // element's is nobody's.
-bool makes_a_gadget(DialogKind kind) {
-  switch (kind) {
-#define AMBREL_ELEMENT(Name, ...) \
-  case DialogKind::Name:          \
-    return false;
-#define AMBREL_GADGET_KIND(Family, Name, ...) \
-  case DialogKind::Name:                      \
-    return true;
-#include "kinds/kinds.def"
-  }
-  return false;
+bool makes_a_gadget(DialogKind kind) { return kind_row_of(kind).gadget_code != 0; }
+
+// The layout elements have neither a gadget nor a title: nothing shows their TEXT.
+bool shows_text(DialogKind kind) {
+  return makes_a_gadget(kind) || kind == DialogKind::Window || kind == DialogKind::Tab;
 }
 
 }  // namespace

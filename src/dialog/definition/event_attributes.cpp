@@ -38,18 +38,7 @@ const EventAttribute* find_event_attribute_of_type(std::int32_t event_type) {
   return nullptr;
 }
 
-EventMask event_mask_of(DialogKind kind) {
-  switch (kind) {
-#define AMBREL_ELEMENT(Name, ...) \
-  case DialogKind::Name:          \
-    return kIgnoresEvents;
-#define AMBREL_GADGET_KIND(Family, Name, element, code, gadget, object, sizing, events, ...) \
-  case DialogKind::Name:                                                                     \
-    return events;
-#include "kinds/kinds.def"
-  }
-  return kIgnoresEvents;
-}
+EventMask event_mask_of(DialogKind kind) { return kind_row_of(kind).events; }
 
 RuntimeProcedure resolve_event_procedure(std::u16string_view value, DialogError& error,
                                          DefinitionPlace place) {

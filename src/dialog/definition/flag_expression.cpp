@@ -40,7 +40,7 @@ void warn_list_end(const ElementView& element, int attribute, std::u16string_vie
 }  // namespace
 
 std::optional<std::uint32_t> look_up_flag(std::u16string_view name, DialogKind kind) {
-  for (const FlagEntry& flag : flag_table(kind)) {
+  for (const FlagRow& flag : flag_table(kind)) {
     if (names_equal(flag.name, name)) return flag.value;
   }
   if (runtime_is_defined(name)) return static_cast<std::uint32_t>(runtime_value(name));

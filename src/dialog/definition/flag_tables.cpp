@@ -11,14 +11,13 @@ namespace {
 
 // The flag rows of all kinds in one list, each kind's rows one after another, with the kind
 // of each row beside it.
-constexpr FlagEntry kFlags[] = {
-#define AMBREL_NAMED_FLAG(Kind, Flag, Group, value) \
-  {u"KV_" #Group "_" #Flag, static_cast<std::uint32_t>(value)},
+constexpr FlagRow kFlags[] = {
+#define AMBREL_FLAG(Kind, constant, ...) FlagRow{__VA_ARGS__},
 #include "kinds/kinds.def"
 };
 
 constexpr DialogKind kFlagKinds[] = {
-#define AMBREL_NAMED_FLAG(Kind, ...) DialogKind::Kind,
+#define AMBREL_FLAG(Kind, ...) DialogKind::Kind,
 #include "kinds/kinds.def"
 };
 
@@ -34,12 +33,12 @@ static_assert(each_kind_in_one_run(), "a kind's flag rows stand apart in kinds.d
 
 }  // namespace
 
-std::span<const FlagEntry> flag_table(DialogKind kind) {
+std::span<const FlagRow> flag_table(DialogKind kind) {
   const DialogKind* first = std::find(std::begin(kFlagKinds), std::end(kFlagKinds), kind);
   const DialogKind* last =
       std::find_if(first, std::end(kFlagKinds), [kind](DialogKind other) { return other != kind; });
   std::size_t start = static_cast<std::size_t>(first - std::begin(kFlagKinds));
-  return std::span<const FlagEntry>(kFlags).subspan(start, static_cast<std::size_t>(last - first));
+  return std::span<const FlagRow>(kFlags).subspan(start, static_cast<std::size_t>(last - first));
 }
 
 }  // namespace ambrel

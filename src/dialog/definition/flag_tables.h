@@ -1,22 +1,18 @@
 #pragma once
 
-// The named style flags of every kind that takes FLAGS (the flag rows of kinds.def).
+// The named style flags of every kind that takes FLAGS (the flag rows of kinds.def), each a
+// FlagRow whose name is written without the leading "#".
 
 #include <cstdint>
 #include <span>
 #include <string_view>
 
 #include "dialog/definition/dialog_kind.h"
+#include "kinds/kind_row.h"
 
 namespace ambrel {
 
-// One named style flag; the name is written without the leading "#".
-struct FlagEntry {
-  std::u16string_view name;
-  std::uint32_t value;
-};
-
 // The kind's flags; empty for kinds without flags.
-std::span<const FlagEntry> flag_table(DialogKind kind);
+std::span<const FlagRow> flag_table(DialogKind kind);
 
 }  // namespace ambrel

@@ -3,32 +3,8 @@
 #include "dialog/definition/attribute_values.h"
 
 namespace ambrel {
-namespace {
 
-// The creation columns of kinds.def.
-constexpr CreationArguments kFlagsOnly{};
-constexpr CreationArguments kText{kTakesText};
-constexpr CreationArguments kTextAndColor{kTakesText | kTakesColor};
-constexpr CreationArguments kRange{kTakesRange};
-constexpr CreationArguments kRangeToTen{kTakesRange, 10};
-constexpr CreationArguments kRangeAndPage{kTakesRange | kTakesPage};
-constexpr CreationArguments kPanes{kTakesPanes};
-
-}  // namespace
-
-CreationArguments creation_arguments_of(DialogKind kind) {
-  switch (kind) {
-#define AMBREL_ELEMENT(Name, ...) \
-  case DialogKind::Name:          \
-    return kFlagsOnly;
-#define AMBREL_GADGET_KIND(Family, Name, element, code, gadget, object, sizing, events, creation, \
-                           content)                                                               \
-  case DialogKind::Name:                                                                          \
-    return creation;
-#include "kinds/kinds.def"
-  }
-  return kFlagsOnly;
-}
+CreationArguments creation_arguments_of(DialogKind kind) { return kind_row_of(kind).creation; }
 
 GadgetAttributes read_gadget_attributes(const ElementView& element, DialogKind kind) {
   GadgetAttributes attributes;

@@ -4,22 +4,12 @@
 
 #include "dialog/definition/dialog_kind.h"
 #include "dialog/definition/element_view.h"
+#include "kinds/creation_arguments.h"
 
 namespace ambrel {
 
-// Which element values a kind's creation call takes besides number and FLAGS.
-inline constexpr std::uint8_t kTakesText = 0x01;
-inline constexpr std::uint8_t kTakesRange = 0x02;  // MIN and MAX
-inline constexpr std::uint8_t kTakesPage = 0x04;
-inline constexpr std::uint8_t kTakesColor = 0x08;
-inline constexpr std::uint8_t kTakesPanes = 0x10;  // the splitter's two pane containers
-
-struct CreationArguments {
-  std::uint8_t takes = 0;
-  std::int32_t default_maximum = 100;  // MAX when the element has none
-};
-
-// What the kind's creation takes (kinds.def); nothing but FLAGS for kinds without a gadget.
+// What the kind's creation takes (its row of kinds.def); nothing but FLAGS for kinds without a
+// gadget.
 CreationArguments creation_arguments_of(DialogKind kind);
 
 // The creation arguments of the generic gadget kinds, read with the numeric reader

@@ -5,10 +5,9 @@
 
 namespace ambrel {
 
-// The dialog engine matches element, attribute, flag, gadget and runtime names without
-// regard to case. Folding covers ASCII and the Latin-1 letters, which is what definitions
-// and published names use.
-char16_t fold_name_char(char16_t c);
+// The dialog engine matches element, attribute, flag, gadget and runtime names, and the
+// words of attribute values, without regard to case: code unit by code unit, under the one
+// case rule of support/text_case.h (lower_case_unit).
 
 bool names_equal(std::u16string_view a, std::u16string_view b);
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "dialog/layout/attribute_words.h"
 #include "dialog/layout/line_sharing.h"
 
 namespace ambrel::layout {
@@ -38,16 +37,6 @@ int32_t line_shift(const BoxSettings& settings, int32_t extra) {
 }
 
 }  // namespace
-
-std::optional<LineAlign> parse_line_align(std::u16string_view text) {
-  if (equals_ignoring_case(text, "CENTER")) {
-    return LineAlign::Center;
-  }
-  if (equals_ignoring_case(text, "BOTTOM") || equals_ignoring_case(text, "RIGHT")) {
-    return LineAlign::End;
-  }
-  return std::nullopt;
-}
 
 Size box_natural_size(const BoxSettings& settings, std::span<const ChildRequest> children,
                       Size wish, BoxMeasure& measure) {

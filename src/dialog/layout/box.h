@@ -35,10 +35,6 @@ struct BoxMeasure {
   int32_t folded_count = 0;
 };
 
-// Box ALIGN: "CENTER", or "BOTTOM" / "RIGHT" for the end; other values
-// (such as "top/left") are not words and leave the alignment.
-std::optional<LineAlign> parse_line_align(std::u16string_view text);
-
 // The box's natural_size from its children's requests; refreshes measure.
 Size box_natural_size(const BoxSettings& settings, std::span<const ChildRequest> children,
                       Size wish, BoxMeasure& measure);

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "dialog/layout/attribute_words.h"
-
 namespace ambrel::layout {
 namespace {
 
@@ -57,16 +55,6 @@ Rect container_child_rect(const SingleChildSettings& settings, Size child_reques
                           int32_t allowance, Size size) {
   const Rect inside{allowance / 2, allowance / 2, size.width - allowance, size.height - allowance};
   return place_single_child(settings, child_request, inside);
-}
-
-std::optional<Scrolling> parse_scrolling(std::u16string_view text) {
-  if (equals_ignoring_case(text, "HORIZONTAL")) {
-    return Scrolling::HorizontalOnly;
-  }
-  if (equals_ignoring_case(text, "VERTICAL")) {
-    return Scrolling::VerticalOnly;
-  }
-  return std::nullopt;
 }
 
 Size scroll_area_natural_size(const SingleChildSettings& settings, const ScrollAreaSettings& scroll,

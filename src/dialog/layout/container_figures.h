@@ -63,9 +63,6 @@ struct ScrollAreaSettings {
   int32_t inner_height = kInnerSizeAutomatic;
 };
 
-// SCROLLING: "HORIZONTAL" or "VERTICAL"; other values leave both.
-std::optional<Scrolling> parse_scrolling(std::u16string_view text);
-
 Size scroll_area_natural_size(const SingleChildSettings& settings, const ScrollAreaSettings& scroll,
                               Size child_request, Size wish);
 

@@ -3,8 +3,7 @@
 // The single-child placement shared by the singlebox, window, frame,
 // container, scroll area and tab objects: margins around the child, whether
 // the child fills the room or keeps its request, and where it sits. Also the
-// singlebox's (and tab's) natural_size, and the words of the MARGIN, EXPAND and
-// ALIGN attributes of these objects.
+// singlebox's (and tab's) natural_size.
 
 #include <cstdint>
 #include <optional>
@@ -52,23 +51,6 @@ Margins uniform_margins(int32_t margin);
 
 // The defaults of a kind whose margin default is margin on every side.
 SingleChildSettings single_child_settings(int32_t margin);
-
-// MARGIN with ":" ("top:4,left:6", "vertical:2"); nothing for a value without
-// ":", which is one number for all four sides (read as a number by the caller).
-std::optional<Margins> parse_margin_sides(std::u16string_view text);
-
-// Whether a MARGIN with ":" names any side; one that names none makes every margin 0.
-bool names_a_margin_side(std::u16string_view text);
-
-// EXPAND: "VERTICAL", "HORIZONTAL" or "NO"; other values leave the switches.
-std::optional<ExpandSwitches> parse_single_expand(std::u16string_view text);
-
-// ALIGN: the words TOP, BOTTOM, LEFT, RIGHT and CENTER anywhere in the text.
-// Axes that no word sets and that were unset become centre with CENTER,
-// otherwise start.
-SingleAlign apply_single_align(SingleAlign current, std::u16string_view text);
-// Whether ALIGN holds any of its words; one that holds none changes nothing.
-bool names_an_alignment(std::u16string_view text);
 
 // The child's rectangle inside area.
 Rect place_single_child(const SingleChildSettings& settings, Size child_request, Rect area);

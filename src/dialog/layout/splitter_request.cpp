@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "dialog/layout/attribute_words.h"
-
 namespace ambrel::layout {
 namespace {
 
@@ -15,10 +13,6 @@ int32_t separator_thickness(uint32_t flags) {
 }
 
 }  // namespace
-
-bool is_request_word(std::u16string_view text) {
-  return is_auto_word(text) || equals_ignoring_case(text, "REQUEST");
-}
 
 int32_t splitter_pane_minimum(uint32_t flags, Size child_request) {
   return is_vertical(flags) ? child_request.width : child_request.height;

@@ -14,9 +14,6 @@
 
 namespace ambrel::layout {
 
-// FIRSTMIN / SECONDMIN "AUTO" or "REQUEST": the pane's minimum comes from its child.
-bool is_request_word(std::u16string_view text);
-
 // A pane's automatic minimum: the child's request along the splitter's axis.
 int32_t splitter_pane_minimum(uint32_t flags, Size child_request);
 

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "dialog/layout/multibox.h"
-#include "dialog/objects/layout_attributes.h"
+#include "dialog/definition/layout_attributes.h"
 
 namespace ambrel {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "dialog/definition/message_text.h"
 #include "dialog/objects/gadget_creation.h"
-#include "dialog/objects/layout_attributes.h"
+#include "dialog/definition/layout_attributes.h"
 #include "ui/gadget.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
 #include "ui/measure.h"

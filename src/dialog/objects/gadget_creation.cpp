@@ -40,11 +40,11 @@ GadgetArguments creation_arguments(const CreationArguments& creation,
 
 std::optional<GadgetKindCode> gadget_kind_code_of(DialogKind kind) {
   switch (kind) {
-#define AMBREL_ELEMENT(Name, ...) \
-  case DialogKind::Name:          \
+#define AMBREL_ELEMENT(Name, object, ...) \
+  case DialogKind::Name:                  \
     return std::nullopt;
-#define AMBREL_GADGET_KIND(Family, Name, ...) \
-  case DialogKind::Name:                      \
+#define AMBREL_GADGET_KIND(Family, Name, gadget_creation, object, ...) \
+  case DialogKind::Name:                                               \
     return GadgetKindCode::Name;
 #include "kinds/kinds.def"
   }

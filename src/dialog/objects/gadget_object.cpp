@@ -12,42 +12,7 @@
 namespace ambrel {
 namespace {
 
-// How a leaf gadget's request starts.
-enum class Sizing : std::uint8_t {
-  Wish,      // from WIDTH and HEIGHT only
-  Natural,   // from the gadget's natural size
-  TextLine,  // natural, and placed on its text line within the area it is given
-};
-
-// What the gadget gets after its creation call.
-enum class InitialContent : std::uint8_t {
-  None,
-  Text,           // TEXT as its content
-  State,          // VALUE as its state
-  StateThenText,  // VALUE as its state, then TEXT as its content
-};
-
-struct GadgetTraits {
-  Sizing sizing = Sizing::Wish;
-  InitialContent content = InitialContent::None;
-};
-
-// The sizing and content columns of kinds.def.
-GadgetTraits traits_of(DialogKind kind) {
-  switch (kind) {
-#define AMBREL_ELEMENT(Name, ...) \
-  case DialogKind::Name:          \
-    return {};
-#define AMBREL_GADGET_KIND(Family, Name, element, code, gadget, object, sizing, events, creation, \
-                           content)                                                               \
-  case DialogKind::Name:                                                                          \
-    return {Sizing::sizing, InitialContent::content};
-#include "kinds/kinds.def"
-  }
-  return {};
-}
-
-Sizing sizing_of(DialogKind kind) { return traits_of(kind).sizing; }
+Sizing sizing_of(DialogKind kind) { return kind_row_of(kind).sizing; }
 
 layout::Size natural_of(std::int32_t gadget) {
   Size size = gadget_natural_size(gadget);
@@ -57,7 +22,7 @@ layout::Size natural_of(std::int32_t gadget) {
 // What the creation call itself does not set.
 void set_initial_content(const DialogObject& object, const GadgetAttributes& values) {
   std::int32_t gadget = object.gadget();
-  switch (traits_of(object.kind()).content) {
+  switch (kind_row_of(object.kind()).content) {
     case InitialContent::None:
       break;
     case InitialContent::Text:

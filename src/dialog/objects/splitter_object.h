@@ -10,7 +10,7 @@
 
 #include "dialog/objects/build_context.h"
 #include "dialog/objects/dialog_object.h"
-#include "dialog/objects/layout_attributes.h"
+#include "dialog/definition/layout_attributes.h"
 
 namespace ambrel {
 

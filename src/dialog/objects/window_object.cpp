@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "dialog/objects/object_maps.h"
-#include "dialog/objects/layout_attributes.h"
+#include "dialog/definition/layout_attributes.h"
 #include "dialog/objects/layout_passes.h"
 #include "ui/events.h"
 #include "ui/window.h"

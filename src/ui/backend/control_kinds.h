@@ -62,10 +62,10 @@ decltype(auto) visit_control_family(ControlKind kind, Visit&& visit) {
   switch (kind) {
 #define AMBREL_GADGET_KIND(Family, Name, ...) \
   case ControlKind::Name:                     \
-    return visit(Family##Kind::Name);
+    return visit(Family::Name);
 #define AMBREL_CONTROL(Family, Name) \
   case ControlKind::Name:            \
-    return visit(Family##Kind::Name);
+    return visit(Family::Name);
 #include "kinds/kinds.def"
   }
   // Every ControlKind has its case above.

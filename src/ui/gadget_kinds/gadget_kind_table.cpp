@@ -7,9 +7,9 @@ namespace ambrel {
 int create_gadget_of_kind(GadgetKindCode kind, int number, Rect geometry,
                           const GadgetArguments& arguments) {
   switch (kind) {
-#define AMBREL_GADGET_KIND(Family, Name, element, ...) \
-  case GadgetKindCode::Name:                           \
-    return create_##element##_gadget(number, geometry, arguments);
+#define AMBREL_GADGET_KIND(Family, Name, gadget_creation, ...) \
+  case GadgetKindCode::Name:                                   \
+    return gadget_creation(number, geometry, arguments);
 #include "kinds/kinds.def"
     case GadgetKindCode::None:
       break;

@@ -32,12 +32,12 @@ struct GadgetArguments {
   std::array<int, 2> panes{-1, -1};  // splitter: the gadgets that become its two panes
 };
 
-// Each kind's creation, create_<element>_gadget, declared here for every gadget row of
+// Each kind's creation (create_text_gadget ...), declared here for every gadget row of
 // kinds.def and defined in the file of its family. Each takes what its creation needs from
 // the arguments and honours its flags; returns the new number for kAnyNumber, 1 for an
 // explicit number, 0 on failure.
-#define AMBREL_GADGET_KIND(Family, Name, element, ...) \
-  int create_##element##_gadget(int number, Rect geometry, const GadgetArguments& arguments);
+#define AMBREL_GADGET_KIND(Family, Name, gadget_creation, ...) \
+  int gadget_creation(int number, Rect geometry, const GadgetArguments& arguments);
 #include "kinds/kinds.def"
 
 // Creates a gadget of the kind; 0 for None.

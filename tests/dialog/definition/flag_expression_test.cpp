@@ -89,9 +89,9 @@ TEST_F(FlagExpressionTest, EveryTableNameIsFoundInAnyCase) {
   int tables = 0;
   for (int code = 0; code < 256; ++code) {
     DialogKind kind = static_cast<DialogKind>(code);
-    std::span<const FlagEntry> table = flag_table(kind);
+    std::span<const FlagRow> table = flag_table(kind);
     if (!table.empty()) ++tables;
-    for (const FlagEntry& flag : table) {
+    for (const FlagRow& flag : table) {
       std::u16string upper(flag.name);
       for (char16_t& c : upper) c = (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
       std::optional<std::uint32_t> value = look_up_flag(upper, kind);

@@ -112,6 +112,16 @@ TEST_F(RuntimeRegistryTest, NamesDifferingInCaseShareOneEntry) {
   EXPECT_EQ(runtime_value(u"GRÖße"), 3);
 }
 
+// One case rule for every name: beyond Latin-1 too, as the platform's case tables map a
+// letter to one code unit.
+TEST_F(RuntimeRegistryTest, NamesBeyondLatin1DifferingInCaseShareOneEntry) {
+  runtime_register_integer(u"\u0420\u0430\u0437\u043c\u0435\u0440", 4);  // Cyrillic
+  EXPECT_EQ(runtime_value(u"\u0420\u0410\u0417\u041c\u0415\u0420"), 4);
+  runtime_register_integer(u"\u00ff", 5);  // y with diaeresis, whose capital lies beyond Latin-1
+  EXPECT_EQ(runtime_value(u"\u0178"), 5);
+  EXPECT_EQ(runtime_entry_count(), 2u);
+}
+
 TEST_F(RuntimeRegistryTest, ManyMoreNamesThanBucketsStayDistinct) {
   constexpr int kCount = 5000;
   for (int i = 0; i < kCount; ++i) {

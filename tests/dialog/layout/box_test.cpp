@@ -4,8 +4,6 @@
 
 #include <vector>
 
-#include "dialog/layout/expand_words.h"
-
 #include "layout_printers.h"
 
 namespace ambrel::layout {
@@ -126,21 +124,6 @@ TEST(Box, RoomBelowZeroShrinksALineWhoseTotalSaturates) {
   // Each child gives up a third of the 2^31 + 99 pixels missing.
   EXPECT_EQ(spans(box_allocate(settings, measure, {0, 0, -100, 1})),
             (Spans{{0, 284'172'085}, {284'172'085, 284'172'085}, {568'344'170, 284'172'085}}));
-}
-
-TEST(BoxWords, ExpandAndAlign) {
-  EXPECT_EQ(parse_line_expand(u"no"), (ExpandChoice{ExpandMode::No, 0}));
-  EXPECT_EQ(parse_line_expand(u"Equal"), (ExpandChoice{ExpandMode::Equal, 0}));
-  EXPECT_EQ(parse_line_expand(u"ITEM:2"), (ExpandChoice{ExpandMode::Item, 1}));
-  EXPECT_EQ(parse_line_expand(u"item:x"), (ExpandChoice{ExpandMode::Item, -1}));
-  EXPECT_FALSE(parse_line_expand(u"yes"));
-  EXPECT_FALSE(parse_line_expand(u"no "));
-  EXPECT_EQ(parse_row_expand(u"YES"), (ExpandChoice{ExpandMode::Yes, 0}));
-  EXPECT_FALSE(parse_row_expand(u"no"));
-  EXPECT_EQ(parse_line_align(u"center"), LineAlign::Center);
-  EXPECT_EQ(parse_line_align(u"Right"), LineAlign::End);
-  EXPECT_EQ(parse_line_align(u"bottom"), LineAlign::End);
-  EXPECT_FALSE(parse_line_align(u"top/left"));
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "dialog/layout/attribute_words.h"
 #include "dialog/layout/gadget_leaf.h"
 #include "dialog/layout/size_request.h"
 #include "dialog/layout/splitter_request.h"
@@ -117,8 +116,6 @@ TEST(ScrollAreaFigures, GivenInnerSizeWidensTheContent) {
   EXPECT_EQ(placement.child, (Rect{10, 10, 480, 100}));
   EXPECT_FALSE(placement.inner_width.has_value());
   EXPECT_EQ(placement.inner_height, 120);
-  EXPECT_EQ(parse_scrolling(u"Horizontal"), Scrolling::HorizontalOnly);
-  EXPECT_FALSE(parse_scrolling(u"both"));
 }
 
 TEST(PanelFigures, LargestPagePlusStripAndBorders) {
@@ -136,16 +133,6 @@ TEST(SplitterRequest, PanesAndBar) {
             (Size{37, 30}));
   EXPECT_EQ(splitter_pane_minimum(0, {149, 16}), 16);
   EXPECT_EQ(splitter_pane_minimum(geometry::kSplitterVertical, {142, 173}), 142);
-  EXPECT_TRUE(is_request_word(u"Request"));
-  EXPECT_TRUE(is_request_word(u"auto"));
-  EXPECT_FALSE(is_request_word(u"25"));
-}
-
-TEST(AttributeWords, DecimalReading) {
-  EXPECT_EQ(read_decimal(u"  -12px"), -12);
-  EXPECT_EQ(read_decimal(u"auto"), 0);
-  EXPECT_EQ(read_decimal(u"99999999999"), 2147483647);
-  EXPECT_EQ(read_decimal(u"-99999999999"), -2147483647 - 1);
 }
 
 }  // namespace

@@ -52,41 +52,7 @@ TEST(SingleChild, SingleboxRequestsChildAndMargins) {
   EXPECT_EQ(singlebox_natural_size(single_child_settings(10), {50, 20}, {100, 0}), (Size{100, 40}));
 }
 
-TEST(SingleChildWords, Margin) {
-  EXPECT_EQ(parse_margin_sides(u"top:4,left:6"), (Margins{4, 0, 6, 0}));
-  EXPECT_EQ(parse_margin_sides(u"vertical:2,top:9"), (Margins{2, 2, 0, 0}));
-  EXPECT_EQ(parse_margin_sides(u"RIGHT: 7 BOTTOM:-3 horizontal:1"), (Margins{0, -3, 1, 1}));
-  EXPECT_FALSE(parse_margin_sides(u"3"));
-  EXPECT_EQ(uniform_margins(3), (Margins{3, 3, 3, 3}));
-}
-
-TEST(SingleChildWords, Expand) {
-  EXPECT_EQ(parse_single_expand(u"vertical"), (ExpandSwitches{false, true}));
-  EXPECT_EQ(parse_single_expand(u"Horizontal"), (ExpandSwitches{true, false}));
-  EXPECT_EQ(parse_single_expand(u"NO"), (ExpandSwitches{false, false}));
-  EXPECT_FALSE(parse_single_expand(u"yes"));
-}
-
-TEST(SingleChildWords, Align) {
-  struct Row {
-    const char16_t* text;
-    SingleAlign expected;
-  };
-  const std::vector<Row> rows = {
-      {u"bottom", {SideAlign::Start, SideAlign::End}},
-      {u"right center", {SideAlign::End, SideAlign::Center}},
-      {u"top/left", {SideAlign::Start, SideAlign::Start}},
-      {u"CENTER", {SideAlign::Center, SideAlign::Center}},
-      {u"top bottom", {SideAlign::Start, SideAlign::End}},
-      {u"nothing", {SideAlign::Start, SideAlign::Start}},
-  };
-  for (const Row& row : rows) {
-    EXPECT_EQ(apply_single_align({}, row.text), row.expected);
-  }
-  // An axis set by an earlier ALIGN stays.
-  EXPECT_EQ(apply_single_align({SideAlign::End, SideAlign::Unset}, u"center"),
-            (SingleAlign{SideAlign::End, SideAlign::Center}));
-}
+TEST(SingleChild, UniformMargins) { EXPECT_EQ(uniform_margins(3), (Margins{3, 3, 3, 3})); }
 
 TEST(Multibox, RequestsTheLargestOfItsChildren) {
   const std::vector<Size> children = {{50, 10}, {20, 40}};

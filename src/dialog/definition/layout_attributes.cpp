@@ -1,12 +1,11 @@
-#include "dialog/objects/layout_attributes.h"
+#include "dialog/definition/layout_attributes.h"
 
 #include <optional>
 
 #include "dialog/definition/attribute_values.h"
 #include "dialog/definition/message_text.h"
-#include "dialog/layout/attribute_words.h"
-#include "dialog/layout/expand_words.h"
-#include "dialog/layout/splitter_request.h"
+#include "dialog/definition/attribute_words.h"
+#include "dialog/definition/layout_words.h"
 #include "support/unicode_text.h"
 #include "ui/window.h"
 

@@ -1,19 +1,17 @@
-#include "dialog/layout/attribute_words.h"
+#include "dialog/definition/attribute_words.h"
 
 #include <algorithm>
 #include <limits>
 
 #include "dialog/layout/layout_types.h"
+#include "support/text_case.h"
 
 namespace ambrel::layout {
 namespace {
 
-char16_t fold(char16_t unit) {
-  return (unit >= u'a' && unit <= u'z') ? static_cast<char16_t>(unit - u'a' + u'A') : unit;
-}
-
 bool same_ignoring_case(char16_t unit, char letter) {
-  return fold(unit) == fold(static_cast<char16_t>(static_cast<unsigned char>(letter)));
+  return lower_case_unit(unit) ==
+         lower_case_unit(static_cast<char16_t>(static_cast<unsigned char>(letter)));
 }
 
 bool matches_at(std::u16string_view text, std::size_t at, std::string_view word) {

@@ -1,8 +1,8 @@
 #pragma once
 
-// Word matching for layout attribute values (EXPAND, ALIGN, MARGIN, "AUTO", ...).
-// Dialog definitions write these words in any case; the words are ASCII, so a
-// code unit outside ASCII never matches a letter of them.
+// Word matching for layout attribute values (EXPAND, ALIGN, MARGIN, "AUTO", ...), and the
+// numbers in them. Dialog definitions write these words in any case; a unit matches a
+// letter of a word under the one case rule of names (name_compare.h).
 
 #include <cstddef>
 #include <cstdint>
