@@ -50,11 +50,6 @@ void paint_caption(const TabRow& row, HDC dc, int index, RECT rect) {
   UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
   if (SendMessageW(row.hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) format |= DT_HIDEPREFIX;
   DrawTextW(dc, tab.text.c_str(), static_cast<int>(tab.text.size()), &rect, format);
-  if (index == row.current() && focus_shown(row.hwnd())) {
-    int inset = row.metrics().overhang + 1;
-    InflateRect(&rect, -inset, -inset);
-    DrawFocusRect(dc, &rect);
-  }
 }
 
 void paint_tab(const TabRow& row, HDC dc, int index) {
@@ -68,6 +63,11 @@ void paint_tab(const TabRow& row, HDC dc, int index) {
   RECT caption = row.tab_rect(index);
   if (index == row.current()) OffsetRect(&caption, 0, -row.metrics().overhang / 2);
   paint_caption(row, dc, index, caption);
+  if (index == row.current() && focus_shown(row.hwnd())) {
+    int inset = row.metrics().overhang + 1;
+    InflateRect(&rect, -inset, -inset);
+    DrawFocusRect(dc, &rect);
+  }
 }
 
 // The tabs from the first shown to the row's end; the current one last, over its
