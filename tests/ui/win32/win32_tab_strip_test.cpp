@@ -205,5 +205,22 @@ TEST_F(Win32TabStripTest, APageInsertedBeforeTheCurrentOneLeavesItCurrent) {
   EXPECT_TRUE(sink.codes.empty());
 }
 
+// At a higher density the window's fonts grow, and every tab is measured again with them.
+TEST_F(Win32TabStripTest, TabsAreMeasuredAgainAtAnotherDensity) {
+  NativeHandle panel = add_panel(2);
+  backend.add_panel_page(panel, -1, u"A much longer caption");
+  RECT before = tab_rect(panel, 2);
+  int height_before = backend.panel_tab_height(panel);
+  HWND hwnd = backend.hwnd(window);
+  RECT suggested{0, 0, 750, 600};
+  SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  settle();
+  RECT after = tab_rect(panel, 2);
+  EXPECT_GT(after.right - after.left, (before.right - before.left) * 5 / 4);
+  EXPECT_GT(after.bottom - after.top, before.bottom - before.top);
+  // The ui layer's units: about the same height as before.
+  EXPECT_NEAR(backend.panel_tab_height(panel), height_before, 2);
+}
+
 }  // namespace
 }  // namespace ambrel
