@@ -60,7 +60,7 @@ TEST_F(Win32FamilyControlsTest, EachKindIsTheCommonControlOfItsClass) {
       {ControlKind::ListView, L"ListBox"},
       {ControlKind::ListIcon, L"SysListView32"},
       {ControlKind::Tree, L"SysTreeView32"},
-      {ControlKind::Panel, L"SysTabControl32"},
+      {ControlKind::Panel, L"AmbrelTabStrip"},
       {ControlKind::TrackBar, L"msctls_trackbar32"},
       {ControlKind::ProgressBar, L"msctls_progress32"},
       {ControlKind::ScrollBar, L"ScrollBar"},

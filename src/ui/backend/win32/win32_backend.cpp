@@ -10,6 +10,7 @@
 
 #include "ui/backend/win32/win32_fonts.h"
 #include "ui/backend/win32/win32_streamed_paste.h"
+#include "ui/backend/win32/win32_tab_strip.h"
 #include "ui/backend/win32/win32_window_classes.h"
 
 namespace ambrel {
@@ -78,12 +79,27 @@ bool Win32Backend::route_tab_key(const MSG& message) {
   return sink_->on_tab_key(window, (GetKeyState(VK_SHIFT) & 0x8000) != 0);
 }
 
+namespace {
+
+// Ctrl+Tab and Ctrl+Shift+Tab within a panel's page turn the panel's pages, as they do on
+// its tabs.
+bool route_page_key(const MSG& message) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
+  if (!(GetKeyState(VK_CONTROL) & 0x8000) || (GetKeyState(VK_MENU) & 0x8000)) return false;
+  HWND strip = enclosing_tab_strip(message.hwnd);
+  if (!strip || strip == message.hwnd) return false;
+  SendMessageW(strip, WM_KEYDOWN, message.wParam, message.lParam);
+  return true;
+}
+
+}  // namespace
+
 void Win32Backend::dispatch(MSG& message) {
   bool key_down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
   if (key_down &&
       (message.wParam == VK_CONTROL || message.wParam == VK_SHIFT || message.wParam == VK_MENU))
     show_keyboard_cues(message.hwnd);
-  if (route_tab_key(message)) {
+  if (route_tab_key(message) || route_page_key(message)) {
     show_keyboard_cues(message.hwnd);
     return;
   }

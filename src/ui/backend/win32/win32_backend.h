@@ -2,7 +2,7 @@
 
 // The platform on the Win32 API: a window is a top-level window of our own class whose
 // client size is the size the ui layer speaks of; controls are the standard and common
-// controls and our own container and splitter classes.
+// controls and our own container, splitter and tab strip classes.
 // Starts OLE (drops) and the common controls for the thread that makes it.
 // The ui layer speaks in 96-DPI units; each window is drawn at the density of its monitor
 // and follows it when the density changes, so that it looks the same at every scale.

@@ -1,7 +1,7 @@
-// The page family on Win32: the panel is a tab control whose pages add_panel_page makes (a
-// page change by the user shows the new page and is reported as command Change); the scroll
-// area is a window of our own class scrolling over one of our containers
-// (win32_scroll_area.cpp).
+// The page family on Win32: the panel is a tab strip (win32_tab_strip.h, which answers the
+// tab control's messages) whose pages add_panel_page makes (a page change by the user shows
+// the new page and is reported as command Change); the scroll area is a window of our own
+// class scrolling over one of our containers (win32_scroll_area.cpp).
 
 #include <windows.h>
 #include <commctrl.h>
@@ -9,13 +9,14 @@
 #include "ui/backend/control_tree.h"
 #include "ui/backend/win32/win32_backend.h"
 #include "ui/backend/win32/win32_family_controls.h"
+#include "ui/backend/win32/win32_tab_strip.h"
 #include "ui/backend/win32/win32_window_classes.h"
 
 namespace ambrel {
 
 namespace {
 
-// The page rectangle of a tab control, in its client coordinates.
+// The page rectangle of a tab strip, in its client coordinates.
 RECT page_rect(HWND panel) {
   RECT rect{};
   GetClientRect(panel, &rect);
@@ -35,7 +36,7 @@ HWND Win32Backend::make_window(PageKind kind, const ControlRequest& request, HWN
                                ControlInfo& info) {
   switch (kind) {
     case PageKind::Panel:
-      return family_child(WC_TABCONTROLW, u"", WS_CLIPCHILDREN | tab_stop_bit(request.style),
+      return family_child(kTabStripClass, u"", WS_CLIPCHILDREN | tab_stop_bit(request.style),
                           WS_EX_CONTROLPARENT, parent);
     case PageKind::ScrollArea:
       return make_scroll_area(request, parent, info);
@@ -127,7 +128,7 @@ NativeHandle Win32Backend::add_panel_page(NativeHandle panel_handle, int positio
                reinterpret_cast<LPARAM>(&item));
   setting_text_ = was_setting;
   NativeHandle handle = tree_.add_control(ControlKind::PanelPage, panel_handle);
-  // The tab control's pages keep the order of its tabs.
+  // The panel's pages keep the order of its tabs.
   tree_.move_child(handle, static_cast<std::size_t>(index));
   HWND panel_hwnd = panel->hwnd;
   ControlInfo info;

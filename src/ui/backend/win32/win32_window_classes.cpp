@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/backend/win32/win32_backend.h"
+#include "ui/backend/win32/win32_tab_strip.h"
 
 namespace ambrel {
 
@@ -71,7 +72,8 @@ bool register_window_classes() {
                         nullptr) &&
          register_class(kScrollAreaClass, procedure<&Win32Backend::scroll_area_message>, 0,
                         arrow) &&
-         register_class(kWakeClass, procedure<&Win32Backend::wake_message>, 0, nullptr);
+         register_class(kWakeClass, procedure<&Win32Backend::wake_message>, 0, nullptr) &&
+         register_tab_strip_class();
 }
 
 void subclass_control(HWND control, Win32Backend& backend) {

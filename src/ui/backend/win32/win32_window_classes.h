@@ -18,7 +18,8 @@ inline constexpr const wchar_t* kSplitterClass = L"AmbrelSplitter";
 inline constexpr const wchar_t* kScrollAreaClass = L"AmbrelScrollArea";
 inline constexpr const wchar_t* kWakeClass = L"AmbrelWake";
 
-// Registers the classes once per process; false when one cannot be registered.
+// Registers the classes once per process (and the tab strip's, win32_tab_strip.h); false when one
+// cannot be registered.
 bool register_window_classes();
 
 // The subclass every control gets: its focus changes and the painting of its border go to
