@@ -18,9 +18,8 @@ struct EditingItem {
   UINT message;
 };
 constexpr EditingItem kEditingItems[] = {
-    {L"&Undo", WM_UNDO},   {nullptr, 0},          {L"Cu&t", WM_CUT},
-    {L"&Copy", WM_COPY},   {L"&Paste", WM_PASTE}, {L"&Delete", WM_CLEAR},
-    {nullptr, 0},          {L"Select &All", EM_SETSEL},
+    {L"&Undo", WM_UNDO},   {nullptr, 0},           {L"Cu&t", WM_CUT}, {L"&Copy", WM_COPY},
+    {L"&Paste", WM_PASTE}, {L"&Delete", WM_CLEAR}, {nullptr, 0},      {L"Select &All", EM_SETSEL},
 };
 // The program's items have commands from here on, above every editing message.
 constexpr UINT kFirstOwnCommand = 0x8000;
