@@ -44,11 +44,11 @@ std::u16string ask_backend_for_file(const RequesterDialogRequest& request) {
 
 // The definition is part of the program, so its parse and open are not checked; the
 // document stays until the XML service ends.
-void open_main_window() {
+void open_main_window(OutputChoices choices) {
   main_dialog = dialog_create(kAnyNumber);
   int definition = xml_parse_text(kAnyNumber, embedded_dialog_definition());
   dialog_open(main_dialog, definition, u"wndMain", 0, 0);
-  start_commands(main_dialog);
+  start_commands(main_dialog, std::move(choices));
   std::u16string title = u"Ambrel v.1.0.0.";
   for (char c : std::to_string(kBuildNumber)) title += static_cast<char16_t>(c);
   window_set_title(dialog_window(main_dialog), title.c_str());
@@ -57,12 +57,12 @@ void open_main_window() {
 
 }  // namespace
 
-int application_start(std::unique_ptr<Backend> backend) {
+int application_start(std::unique_ptr<Backend> backend, OutputChoices choices) {
   services = Services::start(std::move(backend));
   if (!services) return 1;
   set_open_file_dialog(ask_backend_for_file);
   register_command_procedures();
-  open_main_window();
+  open_main_window(std::move(choices));
   return 0;
 }
 
@@ -92,8 +92,9 @@ void application_end() {
   services.reset();
 }
 
-int run_application(std::unique_ptr<Backend> backend, const NativePath& file) {
-  if (application_start(std::move(backend)) != 0) return 1;
+int run_application(std::unique_ptr<Backend> backend, const NativePath& file,
+                    OutputChoices choices) {
+  if (application_start(std::move(backend), std::move(choices)) != 0) return 1;
   load_xml_file(file);
   application_run_loop();
   application_end();

@@ -7,16 +7,18 @@
 #include <memory>
 #include <string_view>
 
+#include "app/output_choices.h"
 #include "support/platform_file.h"
 #include "ui/backend/backend.h"
 
 namespace ambrel {
 
 // Starts every service on `backend`, publishes the event procedures, opens the main window
-// from the embedded definition, titles it and accepts file drops on its input frame.
-// Returns 0, or 1 when the services cannot start (they are running already, or the backend
-// is refused).
-int application_start(std::unique_ptr<Backend> backend);
+// from the embedded definition, titles it and accepts file drops on its input frame; the
+// output is written as `choices` say. Returns 0, or 1 when the services cannot start (they
+// are running already, or the backend is refused).
+int application_start(std::unique_ptr<Backend> backend,
+                      OutputChoices choices = OutputChoices::unkept());
 
 // The dialog the main window was opened into (0 when the application is not running).
 std::int32_t application_dialog();
@@ -32,6 +34,7 @@ void application_end();
 
 // The whole program, its window opened with `file` loaded as a drop of it would load it
 // (nothing for an empty path); its exit status (0).
-int run_application(std::unique_ptr<Backend> backend, const NativePath& file = {});
+int run_application(std::unique_ptr<Backend> backend, const NativePath& file = {},
+                    OutputChoices choices = OutputChoices::unkept());
 
 }  // namespace ambrel

@@ -5,17 +5,22 @@
 namespace ambrel {
 namespace {
 
-constexpr std::string_view kUsageLine = "Usage: ambrel [--help | --version] [FILE]\n";
+constexpr std::string_view kUsageLine =
+    "Usage: ambrel [--help | --version] [--identifiers] [FILE]\n";
+
+constexpr ProgramOption kToolOptions[] = {{"--identifiers"}};
 
 constexpr std::string_view kHelp =
     "Opens the Ambrel window: paste, open or drop an XML document into the input pane and\n"
     "the structure declarations for its data appear in the output pane. A FILE given here\n"
     "is loaded at the start, as a file dropped onto the input pane would be; further files\n"
-    "are ignored, as in a drop.\n"
+    "are ignored, as in a drop. The output pane's context menu chooses names that compile\n"
+    "(\"Valid identifiers\") and LF line ends for Copy all; the choices are kept.\n"
     "\n"
-    "  --help     show this text and exit\n"
-    "  --version  show the version and exit\n"
-    "  --         end the options (a FILE named \"--help\", say, follows it)\n"
+    "  --identifiers  start with \"Valid identifiers\" on, as ambrel-gen --identifiers\n"
+    "  --help         show this text and exit\n"
+    "  --version      show the version and exit\n"
+    "  --             end the options (a FILE named \"--help\", say, follows it)\n"
     "\n"
     "For the declarations on standard output without a window, see ambrel-gen(1).\n";
 
@@ -39,10 +44,11 @@ CommandLineOutcome read_command_line(const std::vector<std::string>& arguments,
   CommandLineOutcome outcome;
   outcome.open_window = true;
   bool file_named = false;
-  for (const Argument& argument : read_arguments(arguments, {})) {
+  for (const Argument& argument : read_arguments(arguments, kToolOptions)) {
     switch (argument.kind) {
-      case Argument::Kind::option:  // none: the tool has no options of its own
-        return wrong("unknown option '" + std::string(argument.name) + "'");
+      case Argument::Kind::option:  // --identifiers, the only one
+        outcome.identifiers = true;
+        break;
       case Argument::Kind::operand:
         // The first file only, as a drop of several loads the first.
         if (!file_named) outcome.file_to_load = argument.text;

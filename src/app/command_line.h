@@ -1,7 +1,7 @@
 #pragma once
 
-// The desktop tool's command line: a FILE to open the window with, or --help and --version,
-// which print and end the program before any window or toolkit starts.
+// The desktop tool's command line: a FILE to open the window with and --identifiers, or --help
+// and --version, which print and end the program before any window or toolkit starts.
 
 #include <string>
 #include <vector>
@@ -21,6 +21,7 @@ struct CommandLineOutcome {
   // it (see native_path_of_argument: on POSIX systems bytes that need not be UTF-8, which
   // must reach the system unchanged); empty: nothing.
   std::string file_to_load;
+  bool identifiers = false;  // "Valid identifiers" on from the start
 };
 
 // `arguments` without the program name, as UTF-8.

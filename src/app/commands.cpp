@@ -28,10 +28,22 @@ std::unique_ptr<Regeneration> regeneration;
 std::unique_ptr<ClipboardPaste> pasting;  // the newest paste, while its text may still come
 std::unique_ptr<PasteNotice> paste_notice;
 std::unique_ptr<FileLoad> loading;  // the newest load, while its file is read
+std::unique_ptr<OutputChoices> output_choices;
 
 int gadget_named(std::u16string_view name) { return dialog_gadget(command_dialog, name); }
 
-void copy_all() { clipboard_set_text(get_gadget_text(gadget_named(u"txtOut"))); }
+void copy_all() {
+  std::u16string output = get_gadget_text(gadget_named(u"txtOut"));
+  clipboard_set_text(output_choices ? output_choices->copied(std::move(output)) : output);
+}
+
+// A choice of the output editor's menu: turned over, shown, and the output written anew.
+void choose_output() {
+  if (!output_choices || !output_choices->toggle(event_object())) return;
+  set_gadget_menu_items(gadget_named(u"txtOut"), output_choices->menu_items());
+  regeneration->set_style(output_choices->style());
+  regeneration->from_input();
+}
 
 void open_file() {
   load_xml_file(open_file_requester(u"Read XML from file", u"", u"XML text file (*.*)|*.*", 0));
@@ -77,10 +89,14 @@ void paste() {
 
 }  // namespace
 
-void start_commands(std::int32_t dialog) {
+void start_commands(std::int32_t dialog, OutputChoices choices) {
   command_dialog = dialog;
   regeneration = std::make_unique<Regeneration>(dialog);
   paste_notice = std::make_unique<PasteNotice>(dialog_window(dialog));
+  output_choices = std::make_unique<OutputChoices>(std::move(choices));
+  regeneration->set_style(output_choices->style());
+  set_gadget_menu_items(gadget_named(u"txtOut"), output_choices->menu_items());
+  bind_event(kEventMenu, choose_output, dialog_window(dialog));
 }
 
 void end_commands() {
@@ -88,6 +104,7 @@ void end_commands() {
   end_loading();
   paste_notice.reset();
   regeneration.reset();
+  output_choices.reset();
   command_dialog = 0;
 }
 

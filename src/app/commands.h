@@ -6,13 +6,15 @@
 #include <cstdint>
 #include <string_view>
 
+#include "app/output_choices.h"
 #include "support/platform_file.h"
 
 namespace ambrel {
 
 // From start-up to shutdown: the commands work on the gadgets of `dialog`, the dialog the
-// main window was opened into, and keep its output to the newest input (see Regeneration).
-void start_commands(std::int32_t dialog);
+// main window was opened into, and keep its output to the newest input (see Regeneration),
+// written as `choices` say; the output editor's menu turns the choices over.
+void start_commands(std::int32_t dialog, OutputChoices choices);
 // Stops what runs for them (a generation, the filling of the input).
 void end_commands();
 

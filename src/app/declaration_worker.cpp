@@ -20,13 +20,14 @@ DeclarationWorker::~DeclarationWorker() {
   thread_.join();
 }
 
-void DeclarationWorker::start(int job, std::shared_ptr<TextSource> source) {
+void DeclarationWorker::start(int job, std::shared_ptr<TextSource> source, DeclarationStyle style) {
   {
     std::lock_guard lock(mutex_);
     stop_locked();
     wanted_.store(job);
     waiting_job_ = job;
     waiting_source_ = std::move(source);
+    waiting_style_ = style;
   }
   wake_.notify_all();
 }
@@ -46,15 +47,17 @@ void DeclarationWorker::run() {
   for (;;) {
     int job = 0;
     std::shared_ptr<TextSource> source;
+    DeclarationStyle style;
     {
       std::unique_lock lock(mutex_);
       wake_.wait(lock, [this] { return quit_ || waiting_source_; });
       if (quit_) return;
       job = waiting_job_;
       source = std::move(waiting_source_);
+      style = waiting_style_;
       running_source_ = source;
     }
-    std::optional<std::u16string> declarations = declare(job, *source);
+    std::optional<std::u16string> declarations = declare(job, *source, style);
     {
       std::lock_guard lock(mutex_);
       running_source_.reset();
@@ -64,7 +67,8 @@ void DeclarationWorker::run() {
   }
 }
 
-std::optional<std::u16string> DeclarationWorker::declare(int job, TextSource& source) const {
+std::optional<std::u16string> DeclarationWorker::declare(int job, TextSource& source,
+                                                         const DeclarationStyle& style) const {
   try {
     DeclarationGenerator generator;
     std::u16string_view piece;
@@ -73,7 +77,8 @@ std::optional<std::u16string> DeclarationWorker::declare(int job, TextSource& so
       generator.feed(piece);
     }
     if (wanted_.load() != job) return std::nullopt;
-    return generator.finish().text;
+    generator.end_document();
+    return generator.declarations(style);
   } catch (const std::bad_alloc&) {
     if (wanted_.load() != job) return std::nullopt;
     return std::u16string();

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "app/text_source.h"
+#include "generator/declarations.h"
 
 namespace ambrel {
 
@@ -28,15 +29,16 @@ class DeclarationWorker {
   DeclarationWorker(const DeclarationWorker&) = delete;
   DeclarationWorker& operator=(const DeclarationWorker&) = delete;
 
-  // Declares `source`'s text as job `job` (not 0), stopping the job before.
-  void start(int job, std::shared_ptr<TextSource> source);
+  // Declares `source`'s text as job `job` (not 0) in `style`, stopping the job before.
+  void start(int job, std::shared_ptr<TextSource> source, DeclarationStyle style = {});
   // Stops the running job: nothing is delivered for it.
   void stop();
 
  private:
   void run();
   // The job's declarations; none when it was stopped.
-  std::optional<std::u16string> declare(int job, TextSource& source) const;
+  std::optional<std::u16string> declare(int job, TextSource& source,
+                                        const DeclarationStyle& style) const;
   // Stops what runs and drops what waits; with the mutex held.
   void stop_locked();
 
@@ -45,6 +47,7 @@ class DeclarationWorker {
   std::condition_variable wake_;
   int waiting_job_ = 0;
   std::shared_ptr<TextSource> waiting_source_;
+  DeclarationStyle waiting_style_;
   std::shared_ptr<TextSource> running_source_;
   std::atomic<int> wanted_{0};  // a job stops between pieces once this is not its number
   bool quit_ = false;

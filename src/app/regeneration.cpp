@@ -93,7 +93,7 @@ int Regeneration::next_job() {
 
 void Regeneration::run_job(int job, std::shared_ptr<TextSource> source) {
   running_job_ = job;
-  worker_.start(job, std::move(source));
+  worker_.start(job, std::move(source), style_);
   follow_work();
 }
 

@@ -43,6 +43,8 @@ class Regeneration {
   // Removes the timer, replaces the input with a text and declares it at once: the fill reads
   // the text from `shown`, the worker from `declared`.
   void replace_input(std::unique_ptr<TextSource> shown, std::shared_ptr<TextSource> declared);
+  // How the declarations of the jobs from now on are written.
+  void set_style(const DeclarationStyle& style) { style_ = style; }
   // Removes the timer and empties the input and the output at once.
   void clear();
   // Whether a new input is on its way (a file being opened): meanwhile the program counts
@@ -76,6 +78,7 @@ class Regeneration {
   std::unique_ptr<InputFill> fill_;
   bool opening_ = false;
   bool busy_ = false;
+  DeclarationStyle style_;
   DeclarationWorker worker_;  // last: it stops before the rest goes
 };
 

@@ -7,7 +7,8 @@
 namespace ambrel {
 namespace {
 
-constexpr std::string_view kUsageLine = "Usage: ambrel [--help | --version] [FILE]\n";
+constexpr std::string_view kUsageLine =
+    "Usage: ambrel [--help | --version] [--identifiers] [FILE]\n";
 
 CommandLineOutcome read(std::vector<std::string> arguments) {
   return read_command_line(arguments, "9.8.7.6");
@@ -17,14 +18,18 @@ TEST(CommandLine, TheWindowOpensWithTheFirstFileNamed) {
   struct Case {
     std::vector<std::string> arguments;
     std::string file;
+    bool identifiers = false;
   };
   for (const Case& c :
        {Case{{}, ""}, Case{{"--"}, ""}, Case{{"in.xml"}, "in.xml"},
         Case{{"a b.xml", "c.xml"}, "a b.xml"}, Case{{"--", "--help"}, "--help"}, Case{{"-"}, "-"},
-        Case{{"", "c.xml"}, ""}, Case{{"caf\xE9.xml"}, "caf\xE9.xml"}}) {
+        Case{{"", "c.xml"}, ""}, Case{{"caf\xE9.xml"}, "caf\xE9.xml"},
+        Case{{"--identifiers", "in.xml"}, "in.xml", true}, Case{{"--identifiers"}, "", true},
+        Case{{"--", "--identifiers"}, "--identifiers"}}) {
     CommandLineOutcome outcome = read(c.arguments);
     EXPECT_TRUE(outcome.open_window) << c.file;
     EXPECT_EQ(outcome.file_to_load, c.file);
+    EXPECT_EQ(outcome.identifiers, c.identifiers) << c.file;
     EXPECT_EQ(outcome.standard_output, "");
     EXPECT_EQ(outcome.standard_error, "");
   }

@@ -39,9 +39,14 @@ start_window_display
 start_ambrel() { start_titled 60 "$ambrel" "$@"; }
 close_ambrel() { close_titled 30; }
 clipboard_is() { cmp -s <(clipboard) "$1"; }
+copy_all_gives_file() {
+  set_clipboard sentinel
+  click cmdCopyAll
+  clipboard_is "$1"
+}
 
 # --- ambrel FILE: the window opens with the file loaded and its declarations shown.
-named=$'<library>\n  <shelf n="1"><book>A</book><book>B</book></shelf>\n</library>\n'
+named=$'<library>\n  <shelf n="1"><book-title>A</book-title><book-title>B</book-title></shelf>\n</library>\n'
 printf '%s' "$named" >"$work/named file.xml"
 "$ambrel_gen" "$work/named file.xml" >"$work/named.expected" || fail "ambrel-gen failed"
 start_ambrel "$work/named file.xml"
@@ -56,8 +61,38 @@ step "the named file's declarations are shown ($shots/ambrel_desk_e2e.png)"
 # --- The keyboard.
 check_keyboard_focus "$work/named.expected"
 check_paste_without_text "$work/named.expected" "$clipboard_owner"
+
+# --- The output's context menu: "Valid identifiers", then "LF line ends"; both still set in
+# the next run. Its items are the menu's last two: from none chosen, Up takes the last.
+"$ambrel_gen" --identifiers "$work/named file.xml" >"$work/named.identifiers" || fail "ambrel-gen --identifiers failed"
+"$ambrel_gen" --identifiers --lf "$work/named file.xml" >"$work/named.identifiers-lf" || fail "ambrel-gen --lf failed"
+# Chooses the item $1 places up from the menu's end; with $2, a screenshot of the open menu.
+choose_output_menu_item() {
+  local ups=$1 g x y cw ch
+  g=$(geometry_of txtOut)
+  read -r x y cw ch <<<"$g"
+  xdotool mousemove --window "$window" $((x + cw / 2)) $((y + ch / 2)) sleep 0.05 click 3
+  wait_for 30 bash -c "(( \$(xdotool search --onlyvisible --class ambrel 2>/dev/null | wc -l) > 1 ))" ||
+    fail "the output editor's context menu did not open"
+  if [ -n "${2:-}" ]; then import -window root "$2" || fail "no screenshot"; fi
+  for ((; ups > 0; ups--)); do xdotool key Up; done
+  xdotool key Return
+}
+cmp -s "$work/named.expected" "$work/named.identifiers" && fail "the named file's names need no change"
+choose_output_menu_item 2 "$shots/ambrel_desk_output_menu.png"
+wait_for 30 copy_all_gives_file "$work/named.identifiers" || fail "\"Valid identifiers\" did not give ambrel-gen --identifiers's output"
+choose_output_menu_item 1
+wait_for 30 copy_all_gives_file "$work/named.identifiers-lf" || fail "\"LF line ends\" did not give ambrel-gen --lf's output"
+step "the output's menu gave ambrel-gen --identifiers's output, then with LF line ends"
 close_ambrel
 step "the close box ended the program with exit status 0"
+start_ambrel "$work/named file.xml"
+wait_for 30 copy_all_gives_file "$work/named.identifiers-lf" || fail "the choices were not kept for the next run"
+choose_output_menu_item 2
+choose_output_menu_item 1
+wait_for 30 copy_all_gives_file "$work/named.expected" || fail "the choices did not turn off"
+close_ambrel
+step "the next run kept both choices, and the menu turned them off"
 
 # --- At a scale of 1.5, as at 144 DPI: 750 x 750 pixels, nothing cut.
 QT_SCALE_FACTOR=1.5 start_ambrel "$work/named file.xml"

@@ -6,6 +6,8 @@
 # a click), title (its window's title) and, before clicking, window and layout.
 source "$(dirname "${BASH_SOURCE[0]}")/private_display.sh"
 pids=()
+# The program's kept choices are the test's own, never the user's.
+export XDG_CONFIG_HOME=$work/config
 
 step() { echo "$e2e_label: $*"; }
 fail() {
