@@ -24,7 +24,7 @@ CatalogueFiler::CatalogueFiler(ElementCatalogue& catalogue)
 
 void CatalogueFiler::open_element(std::u16string_view name, const char16_t* const* attributes,
                                   std::size_t attribute_count) {
-  Frame& parent = enter();
+  Frame& parent = enter(true);
   ChildName& child = child_name(parent, name);
   if (child.parent_serial == parent.serial) {
     ++child.count;
@@ -47,7 +47,7 @@ void CatalogueFiler::open_element(std::u16string_view name, const char16_t* cons
 }
 
 void CatalogueFiler::open_member(std::u16string_view key, bool listed) {
-  Frame& parent = enter();
+  Frame& parent = enter(false);
   ChildName& child = child_name(parent, key);
   ElementRecord& r = record(child.kind);
   r.listed = r.listed || listed;
@@ -64,9 +64,9 @@ void CatalogueFiler::add_value(ValueType type) {
 }
 
 // The innermost open element gets a child: it is the parent of what opens next.
-CatalogueFiler::Frame& CatalogueFiler::enter() {
+CatalogueFiler::Frame& CatalogueFiler::enter(bool counts_siblings) {
   if (depth_ == open_.size()) open_.emplace_back();
-  prepare_inheritance(depth_ - 1);
+  prepare_inheritance(depth_ - 1, counts_siblings);
   Frame& parent = open_[depth_ - 1];
   parent.has_child_node = true;
   return parent;
@@ -119,14 +119,17 @@ void CatalogueFiler::start_top_frame() {
 }
 
 // A frame learns its lowered path and marked step only when it gets an element child,
-// so leaves and elements holding only text cost nothing here.
-void CatalogueFiler::prepare_inheritance(std::size_t depth) {
+// so leaves and elements holding only text cost nothing here. The lowered path only tells
+// parent instances apart for counting siblings, which members never do.
+void CatalogueFiler::prepare_inheritance(std::size_t depth, bool counts_siblings) {
   Frame& frame = open_[depth];
   if (frame.inherited) return;
   const Frame& above = open_[depth - 1];
-  frame.lowered_path =
-      lowered_paths_.acquire(above.lowered_path, static_cast<std::uint32_t>(frame.kind),
-                             static_cast<std::uint32_t>(frame.index));
+  if (counts_siblings) {
+    frame.lowered_path =
+        lowered_paths_.acquire(above.lowered_path, static_cast<std::uint32_t>(frame.kind),
+                               static_cast<std::uint32_t>(frame.index));
+  }
   frame.marked_step = catalogue_.marked_steps_.acquire(
       above.marked_step, static_cast<std::uint32_t>(frame.kind),
       ElementCatalogue::marked_detail(frame.spelling, frame.marked));

@@ -87,9 +87,9 @@ class CatalogueFiler {
 
   ElementRecord& record(int kind) { return catalogue_.record(kind); }
   void start_top_frame();
-  Frame& enter();
+  Frame& enter(bool counts_siblings);
   void push_frame(const ChildName& child, std::int32_t index, bool marked, Value value);
-  void prepare_inheritance(std::size_t depth);
+  void prepare_inheritance(std::size_t depth, bool counts_siblings);
   ChildName& child_name(Frame& parent, std::u16string_view name);
   std::uint32_t look_up_child_name(int parent_kind, std::u16string_view name);
   int kind_for(int parent_kind, std::u16string_view name);

@@ -164,7 +164,7 @@ JsonParseResult JsonEventReader::finish() {
 }
 
 void JsonEventReader::hand_over(std::u16string_view units, bool last) {
-  if (!is_valid_utf16(units)) {
+  if (contains_surrogate(units) && !is_valid_utf16(units)) {
     repaired_ = replace_lone_surrogates(units);
     units = repaired_;
   }

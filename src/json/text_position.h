@@ -15,6 +15,8 @@ class TextPosition {
   int column() const { return column_; }
 
  private:
+  void advance_by_unit(std::u16string_view units);
+
   int line_ = 1;
   int column_ = 1;
   bool after_cr_ = false;  // an LF next ends no further line
