@@ -203,6 +203,7 @@ void JsonEventReader::read() {
   try {
     rapidjson::GenericReader<Encoding, Encoding> reader;
     bool any_value = false;
+    if (stream.Peek() == u'\uFEFF') stream.Take();  // a byte-order mark, as a text may start
     for (;;) {
       while (is_json_blank(stream.Peek())) stream.Take();
       if (stream.Peek() == 0) break;
