@@ -82,8 +82,7 @@ TEST(JsonDeclarations, AKeyThatIsAnObjectInOnePlaceAndAScalarInAnotherIsATypedFi
 
 TEST(JsonDeclarations, ValuesOneAfterAnotherAndSeveralFilesMergeAsSamples) {
   std::string lines = declared(u"{\"a\":1,\"l\":[1]}\n{\"a\":2.5,\"b\":\"x\"}\r\n{\"c\":true}");
-  EXPECT_EQ(lines,
-            "; /\nStructure JSON_MAIN\n\ta.f\n\tb.s\n\tc.q\n\tl.q ; []\nEndStructure\n");
+  EXPECT_EQ(lines, "; /\nStructure JSON_MAIN\n\ta.f\n\tb.s\n\tc.q\n\tl.q ; []\nEndStructure\n");
   EXPECT_EQ(declared(std::vector<std::u16string>{u"{\"a\":1,\"l\":[1]}", u"{\"a\":2.5,\"b\":\"x\"}",
                                                  u"{\"c\":true}"}),
             lines);
@@ -128,8 +127,8 @@ TEST(JsonDeclarations, AMalformedTextDeclaresWhatCameBeforeItsFault) {
   EXPECT_EQ(result.parse_result.column(), 15);
   EXPECT_EQ(result.parse_result.message(), "Missing a name for object member.");
   EXPECT_EQ(shown(result.text),
-            shown(lines({u"", u"; /b", u"Structure JSON_B", u"\tc.f", u"EndStructure", u"",
-                         u"; /", u"Structure JSON_MAIN", u"\ta.q", u"\tb.JSON_B", u"EndStructure"})));
+            shown(lines({u"", u"; /b", u"Structure JSON_B", u"\tc.f", u"EndStructure", u"", u"; /",
+                         u"Structure JSON_MAIN", u"\ta.q", u"\tb.JSON_B", u"EndStructure"})));
 }
 
 TEST(JsonDeclarations, TheFirstCharacterAfterAMarkAndBlanksChoosesTheFormat) {

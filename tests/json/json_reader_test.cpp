@@ -17,7 +17,8 @@ class Recorder final : public JsonEventHandler {
   void start_object() override { out += '{'; }
   void key(std::u16string_view name) override {
     std::u16string shown;
-    for (char16_t unit : name) shown += unit == 0 ? std::u16string(u"\\0") : std::u16string(1, unit);
+    for (char16_t unit : name)
+      shown += unit == 0 ? std::u16string(u"\\0") : std::u16string(1, unit);
     out += "k:" + utf16_to_utf8(shown) + ' ';
   }
   void end_object() override { out += '}'; }
@@ -113,8 +114,8 @@ TEST(JsonEventReader, PlacesFaultsByLineAndCharacterAndKeepsWhatCameBefore) {
   // CR LF and a lone CR end one line each; a surrogate pair is one character.
   EXPECT_EQ(placed(read(u"[\r\n1,\r\"\U0001F600\" ,]")), "3:6 Invalid value.");
   EXPECT_EQ(placed(read(u"{\"a\":1")), "1:7 Missing a comma or '}' after an object member.");
-  EXPECT_EQ(placed(read(u"[1,]")), "1:4 Invalid value.");         // no trailing comma
-  EXPECT_EQ(placed(read(u"[1] // c")), "1:5 Invalid value.");     // no comments
+  EXPECT_EQ(placed(read(u"[1,]")), "1:4 Invalid value.");      // no trailing comma
+  EXPECT_EQ(placed(read(u"[1] // c")), "1:5 Invalid value.");  // no comments
   EXPECT_EQ(placed(read(u"{\"a\":\"\\x\"}")), "1:7 Invalid escape character in string.");
   EXPECT_EQ(placed(read(u"  \n ")), "2:2 The document is empty.");
   EXPECT_EQ(read(u"[1] x").events, "[i]|");  // the value before the fault is read
