@@ -140,8 +140,13 @@ CatalogueFiler::ChildName& CatalogueFiler::child_name(Frame& parent, std::u16str
   std::uint32_t guess = parent.last_child == kNoName
                             ? guesses_[static_cast<std::size_t>(parent.kind)].first_child
                             : child_names_[parent.last_child].next_guess;
+  bool guessed = guess != kNoName && child_name_numbers_.text(guess) == name;
+  if (!guessed && parent.last_child != kNoName &&
+      child_name_numbers_.text(parent.last_child) == name) {
+    return child_names_[parent.last_child];  // a repeat, as in a list: the guesses stay
+  }
   std::uint32_t number = guess;
-  if (guess == kNoName || child_name_numbers_.text(guess) != name) {
+  if (!guessed) {
     number = look_up_child_name(parent.kind, name);
     if (parent.last_child == kNoName) {
       guesses_[static_cast<std::size_t>(parent.kind)].first_child = number;

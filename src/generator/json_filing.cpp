@@ -21,10 +21,13 @@ ValueType value_type_of(JsonScalar kind) {
 
 }  // namespace
 
-JsonFiling::Place JsonFiling::place_of_value() const {
+JsonFiling::Place JsonFiling::place_of_value() {
   if (depth_ == 0) return {true, false, {}};
-  const Level& level = levels_[depth_ - 1];
-  if (level.array) return {level.at_top, true, level.key};
+  Level& level = levels_[depth_ - 1];
+  if (level.array) {
+    level.empty = false;
+    return {level.at_top, true, level.key};
+  }
   return {false, false, member_key_};
 }
 
@@ -47,6 +50,7 @@ void JsonFiling::start_object() {
   level.array = false;
   level.at_top = place.at_top;
   level.filed = !place.at_top;
+  level.empty = false;
 }
 
 void JsonFiling::key(std::u16string_view name) { member_key_.assign(name); }
@@ -58,20 +62,24 @@ void JsonFiling::end_object() {
 void JsonFiling::start_array() {
   start_sample();
   Place place = place_of_value();
-  if (!place.at_top) {  // the key is a list even when the array is empty
-    filer_.open_member(place.key, true);
-    filer_.close_element();
-  }
   std::u16string key(place.key);  // may be the key of the enclosing array
   if (depth_ == levels_.size()) levels_.emplace_back();
   Level& level = levels_[depth_++];
   level.array = true;
   level.at_top = place.at_top;
   level.filed = false;
+  level.empty = true;
   level.key = std::move(key);
 }
 
-void JsonFiling::end_array() { --depth_; }
+// An empty array still makes its key a list.
+void JsonFiling::end_array() {
+  const Level& level = levels_[--depth_];
+  if (level.empty && !level.at_top) {
+    filer_.open_member(level.key, true);
+    filer_.close_element();
+  }
+}
 
 void JsonFiling::scalar(JsonScalar kind) {
   start_sample();

@@ -37,6 +37,7 @@ class JsonFiling final : public JsonEventHandler {
     bool array;
     bool at_top;         // an array whose values have no key (the top one, or in it)
     bool filed;          // an object opened as an element, closed with it
+    bool empty;          // an array that has had no value yet
     std::u16string key;  // for an array: the key its values are filed under
   };
   // Where a value is filed: under which key, whether in a list, or nowhere.
@@ -46,7 +47,7 @@ class JsonFiling final : public JsonEventHandler {
     std::u16string_view key;
   };
 
-  Place place_of_value() const;
+  Place place_of_value();
   void start_sample();
 
   CatalogueFiler& filer_;

@@ -1,6 +1,6 @@
 #include "json/escape_repair.h"
 
-#include "support/unicode_text.h"
+#include "json/unit_scan.h"
 
 namespace ambrel {
 
@@ -29,19 +29,6 @@ long escaped_unit(std::u16string_view text, std::size_t at) {
   return unit;
 }
 
-// The first backslash at or after `from`: blocks of units are checked whole in loops without
-// an early exit, which the compiler runs many units at a time, since most text has none.
-std::size_t next_backslash(std::u16string_view text, std::size_t from) {
-  constexpr std::size_t kBlock = 32;
-  std::size_t at = from;
-  for (; at + kBlock <= text.size(); at += kBlock) {
-    bool any = false;
-    for (std::size_t i = 0; i < kBlock; ++i) any |= text[at + i] == u'\\';
-    if (any) break;
-  }
-  return text.find(u'\\', at);
-}
-
 bool is_high(long unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool is_low(long unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
@@ -57,8 +44,8 @@ std::u16string_view EscapeRepair::pass(std::u16string_view piece, bool last) {
     text = joined_;
     own = true;
   }
-  for (std::size_t at = next_backslash(text, 0); at != std::u16string_view::npos;
-       at = next_backslash(text, at)) {
+  for (std::size_t at = find_unit(text, u'\\'); at != std::u16string_view::npos;
+       at = find_unit(text, u'\\', at)) {
     if (!last && text.size() - at < kPairEscapeUnits) {
       held_.assign(text.substr(at));
       return text.substr(0, at);

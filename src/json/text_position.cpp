@@ -1,18 +1,11 @@
 #include "json/text_position.h"
 
+#include "json/unit_scan.h"
 #include "support/unicode_text.h"
 
 namespace ambrel {
 
 namespace {
-
-// Counts in loops without an early exit, which the compiler runs many units at a time: the
-// position is kept for every unit of the text.
-std::size_t count_of(std::u16string_view units, char16_t wanted) {
-  std::size_t count = 0;
-  for (char16_t unit : units) count += unit == wanted ? 1 : 0;
-  return count;
-}
 
 // Characters: units but the second halves of pairs.
 std::size_t characters_in(std::u16string_view units) {
@@ -25,7 +18,7 @@ std::size_t characters_in(std::u16string_view units) {
 
 void TextPosition::advance(std::u16string_view units) {
   if (units.empty()) return;
-  if (count_of(units, u'\r') != 0) {
+  if (find_unit(units, u'\r') != std::u16string_view::npos) {
     advance_by_unit(units);
     return;
   }
@@ -33,7 +26,7 @@ void TextPosition::advance(std::u16string_view units) {
   if (last_break == std::u16string_view::npos) {
     column_ += static_cast<int>(characters_in(units));
   } else {
-    line_ += static_cast<int>(count_of(units, u'\n')) - (after_cr_ && units[0] == u'\n' ? 1 : 0);
+    line_ += static_cast<int>(count_unit(units, u'\n')) - (after_cr_ && units[0] == u'\n' ? 1 : 0);
     column_ = 1 + static_cast<int>(characters_in(units.substr(last_break + 1)));
   }
   after_cr_ = false;
