@@ -2,6 +2,7 @@
 
 #include <new>
 #include <optional>
+#include <system_error>
 
 #include "generator/catalogue.h"
 #include "generator/catalogue_filer.h"
@@ -159,6 +160,8 @@ void DeclarationGenerator::feed(std::u16string_view piece) {
     feed_document(piece);
   } catch (const std::bad_alloc&) {
     state_->out_of_memory = true;
+  } catch (const std::system_error&) {  // no thread for the JSON reader: resources ran out
+    state_->out_of_memory = true;
   }
 }
 
@@ -178,6 +181,9 @@ DocumentResult DeclarationGenerator::end_document() {
     }
     return state_->end_reading();
   } catch (const std::bad_alloc&) {
+    state_->out_of_memory = true;
+    return out_of_memory(format);
+  } catch (const std::system_error&) {  // no thread for the JSON reader: resources ran out
     state_->out_of_memory = true;
     return out_of_memory(format);
   }
