@@ -44,12 +44,16 @@ std::u16string_view EscapeRepair::pass(std::u16string_view piece, bool last) {
     text = joined_;
     own = true;
   }
+  std::size_t previous = std::u16string_view::npos;  // the escape before
   for (std::size_t at = find_unit(text, u'\\'); at != std::u16string_view::npos;
        at = find_unit(text, u'\\', at)) {
     if (!last && text.size() - at < kPairEscapeUnits) {
+      // A malformed escape just before may still reach into the units held.
+      if (previous != std::u16string_view::npos && at - previous < kEscapeUnits) at = previous;
       held_.assign(text.substr(at));
       return text.substr(0, at);
     }
+    previous = at;
     long unit = escaped_unit(text, at);
     if (unit < 0) {
       at += 2;  // an escape of one character, or a fault the reader reports

@@ -7,9 +7,9 @@ namespace ambrel {
 
 // Rewrites each \u escape of an unpaired surrogate in a JSON text read in pieces to \uFFFD,
 // so that it reads as U+FFFD: the reader refuses a lone high surrogate and would pass a lone
-// low one on. The text keeps its length, so places in it stay where they were. An escape is
-// never split between two passed parts: a piece's last units that may begin one wait for
-// the next piece.
+// low one on. The text keeps its length, so places in it stay where they were. An escape,
+// even a malformed one, is never split between two passed parts: a piece's last units that
+// may begin one wait for the next piece.
 class EscapeRepair {
  public:
   // `piece`, after the units that waited, without the units that are to wait (unless

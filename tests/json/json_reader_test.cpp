@@ -117,6 +117,9 @@ TEST(JsonEventReader, PlacesFaultsByLineAndCharacterAndKeepsWhatCameBefore) {
   EXPECT_EQ(placed(read(u"[1,]")), "1:4 Invalid value.");      // no trailing comma
   EXPECT_EQ(placed(read(u"[1] // c")), "1:5 Invalid value.");  // no comments
   EXPECT_EQ(placed(read(u"{\"a\":\"\\x\"}")), "1:7 Invalid escape character in string.");
+  // A malformed escape is placed at its start, also when another follows it closely.
+  EXPECT_EQ(placed(read(u"{\"a\\u0a\\u0000\":1}")),
+            "1:4 Incorrect hex digit after \\u escape in string.");
   EXPECT_EQ(placed(read(u"  \n ")), "2:2 The document is empty.");
   EXPECT_EQ(read(u"[1] x").events, "[i]|");  // the value before the fault is read
 }
