@@ -53,13 +53,15 @@ Run run(const std::vector<std::string>& argv) {
 
 std::string record(long i) {
   std::string n = std::to_string(i);
-  return "{\"id\": " + n + ", \"title\": \"Title " + n + " \\u00e9t\\u00e9\", \"price\": " +
-         std::to_string(i % 90) + ".95, \"in_stock\": " + (i % 3 == 0 ? "true" : "false") +
+  return "{\"id\": " + n + ", \"title\": \"Title " + n +
+         " \\u00e9t\\u00e9\", \"price\": " + std::to_string(i % 90) +
+         ".95, \"in_stock\": " + (i % 3 == 0 ? "true" : "false") +
          ", \"discount\": null, \"author\": {\"name\": \"Author " + n +
          "\", \"born\": " + std::to_string(1900 + i % 100) +
          ", \"links\": [\"https://example.org/a/" + n +
          "\"]}, \"tags\": [\"a\", \"b\", \"c\"], \"ratings\": [4, 5, 3.5], "
-         "\"editions\": [{\"year\": 2001, \"isbn\": \"978-0-00-" + n + "\"}]}";
+         "\"editions\": [{\"year\": 2001, \"isbn\": \"978-0-00-" +
+         n + "\"}]}";
 }
 
 // One array of records over lines, or one record per line (JSON Lines).
