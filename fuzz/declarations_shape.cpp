@@ -12,7 +12,7 @@ bool starts_with(std::u16string_view line, std::u16string_view prefix) {
 
 }  // namespace
 
-const char* declarations_shape_fault(std::u16string_view text) {
+const char* declarations_shape_fault(std::u16string_view text, std::u16string_view top_name) {
   if (text.empty()) return nullptr;
   bool inside = false;
   std::u16string_view last_structure;
@@ -37,7 +37,8 @@ const char* declarations_shape_fault(std::u16string_view text) {
     }
   }
   if (inside) return "the last structure is not closed";
-  if (last_structure != u"Structure XML_MAIN") return "XML_MAIN is not last";
+  if (last_structure.substr(0, 10) != u"Structure " || last_structure.substr(10) != top_name)
+    return "the top structure is not last";
   return nullptr;
 }
 

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# What building and running the programs needs: compiler, CMake, Ninja, expat, PCRE2, Qt, and
-# the X C binding (the paste reads the X clipboard itself).
+# What building and running the programs needs: compiler, CMake, Ninja, expat, PCRE2, RapidJSON,
+# Qt, and the X C binding (the paste reads the X clipboard itself).
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(
   g++ cmake ninja-build pkg-config
-  libexpat1-dev libpcre2-dev
+  libexpat1-dev libpcre2-dev rapidjson-dev
   qt6-base-dev libgl-dev libxcb1-dev
   fonts-dejavu-core
 )

@@ -2,7 +2,7 @@
 # Builds the libraries the Windows programs link for MinGW-w64, from Debian's own source
 # packages: expat with UTF-16 characters (wchar_t) and 16-bit PCRE2, each from a source that
 # carries the security fixes of the version the Linux build uses, and GoogleTest from
-# libgtest-dev's sources. When no such source can be fetched, the best one is built and the
+# libgtest-dev's sources, and RapidJSON's headers from rapidjson-dev. When no such source can be fetched, the best one is built and the
 # fixes it lacks are listed in a WARNING, also kept in DEPS/warnings.txt for the test
 # command's summary. Everything is kept under DEPS (default build-windows/deps); a library
 # already built for its version is skipped.
@@ -214,6 +214,16 @@ build_gtest() {
 
 build_once expat "$(installed_source_version libexpat1-dev)" libexpat1-dev
 build_once pcre2 "$(installed_source_version libpcre2-dev)" libpcre2-dev
+# RapidJSON is header-only: the host's rapidjson-dev headers are the ones the Linux build
+# compiles, and they compile for MinGW-w64 as they are.
+rapidjson_version=$(dpkg-query -W -f='${Version}' rapidjson-dev)
+if [ ! -f "$prefix/.installed-rapidjson-$rapidjson_version" ]; then
+  echo "windows-deps: taking rapidjson-dev $rapidjson_version's headers"
+  rm -rf "$prefix/include/rapidjson"
+  mkdir -p "$prefix/include"
+  cp -r /usr/include/rapidjson "$prefix/include/"
+  touch "$prefix/.installed-rapidjson-$rapidjson_version"
+fi
 # GoogleTest comes from the host's own libgtest-dev sources.
 gtest_version=$(installed_source_version libgtest-dev)
 if [ ! -f "$prefix/.built-gtest-$gtest_version" ]; then

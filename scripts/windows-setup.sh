@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build pkg-config dpkg-dev ccache
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  libexpat1-dev libpcre2-dev libgtest-dev
+  libexpat1-dev libpcre2-dev rapidjson-dev libgtest-dev
   wine wine64
   nsis zip
   xvfb openbox wmctrl xdotool xclip imagemagick

@@ -4,8 +4,10 @@ namespace ambrel {
 
 const char* const kGenUsage =
     "Usage: ambrel-gen [OPTION]... [--] [FILE]...\n"
-    "Prints the structure declarations for the XML documents in the FILEs, or in standard\n"
-    "input when no FILE is given or FILE is \"-\", as UTF-8 with CR LF line ends.\n"
+    "Prints the structure declarations for the XML or JSON documents in the FILEs, or in\n"
+    "standard input when no FILE is given or FILE is \"-\", as UTF-8 with CR LF line ends.\n"
+    "A text whose first character after a byte-order mark and blanks is \"{\" or \"[\" is\n"
+    "read as JSON, any other as XML; all inputs of one run are of one format.\n"
     "\n"
     "Several FILEs give one set of declarations that covers all of them. An element kind\n"
     "(the elements at the same place: the same names from the top, case ignored) gathers\n"
@@ -14,6 +16,16 @@ const char* const kGenUsage =
     "document's top element stands alone, so files with the same root make no list. Its\n"
     "name and its path comment are those of the last document that has it. One FILE gives\n"
     "exactly the desktop tool's output.\n"
+    "\n"
+    "JSON is declared by the same rules: a structure JSON_KEY per kind of object (the\n"
+    "objects under the same keys from the top; keys are case-sensitive), JSON_MAIN for the\n"
+    "top object (or the objects of a top array). A string is .s, a number .q, or .f with\n"
+    "a fraction or exponent, true and false .q; null adds no type (only null gives .s).\n"
+    "An array is a list (\"[]\") of its values, whose objects are one kind; its values'\n"
+    "arrays are read into the same list, and an empty array is a list of .s. A key that\n"
+    "holds an object in some places and a scalar in others is a typed field, and its\n"
+    "object's structure is declared too. Values one after another (JSON Lines) are\n"
+    "samples, as several files are.\n"
     "\n"
     "Files are decoded by their byte-order mark (UTF-8, UTF-16 or UTF-32, either byte\n"
     "order); without one as UTF-8 where the bytes are valid UTF-8, otherwise as\n"
@@ -35,6 +47,8 @@ const char* const kGenUsage =
     "                 parents do not tell them apart; fields of one structure likewise.\n"
     "                 The comments keep the element names and paths\n"
     "  --lf           end lines with LF instead of CR LF\n"
+    "  --json         read every input as JSON\n"
+    "  --xml          read every input as XML\n"
     "  --help         show this text and exit\n"
     "  --version      show the version and exit\n"
     "  --             end of the options: the next arguments are FILEs even if they start\n"
@@ -45,7 +59,7 @@ const char* const kGenUsage =
     "  1  a document is not well-formed: what was read before the fault is declared,\n"
     "     and the fault is reported as FILE:LINE:COLUMN: MESSAGE (COLUMN counts\n"
     "     characters from 1; a tab is one)\n"
-    "  2  the command line is wrong\n"
+    "  2  the command line is wrong, or the inputs mix XML and JSON: nothing is written\n"
     "  3  an input cannot be opened or read: nothing is written (the other inputs are\n"
     "     still read, and their faults reported)\n"
     "  4  the declarations cannot be written\n"
@@ -53,7 +67,8 @@ const char* const kGenUsage =
 
 namespace {
 
-constexpr ProgramOption kGenOptions[] = {{"-o", "a FILE"}, {"--identifiers"}, {"--lf"}};
+constexpr ProgramOption kGenOptions[] = {
+    {"-o", "a FILE"}, {"--identifiers"}, {"--lf"}, {"--json"}, {"--xml"}};
 
 // Takes one option into `options`; what is wrong with it, or empty.
 std::string take_option(const Argument& option, GenOptions& options, bool& have_output) {
@@ -61,6 +76,11 @@ std::string take_option(const Argument& option, GenOptions& options, bool& have_
     options.identifiers = true;
   } else if (option.name == "--lf") {
     options.lf_line_ends = true;
+  } else if (option.name == "--json" || option.name == "--xml") {
+    FormatChoice format = option.name == "--json" ? FormatChoice::json : FormatChoice::xml;
+    if (options.format != FormatChoice::detect && options.format != format)
+      return "--json and --xml cannot both be given";
+    options.format = format;
   } else {  // -o
     if (have_output) return "only one output FILE can be given";
     if (option.text.empty()) return "-o needs a FILE";

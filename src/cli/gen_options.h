@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "generator/document_format.h"
 #include "support/program_arguments.h"
 
 namespace ambrel {
@@ -14,6 +15,7 @@ struct GenOptions {
   std::string output;               // -o FILE; empty (or -o -): standard output
   bool identifiers = false;
   bool lf_line_ends = false;
+  FormatChoice format = FormatChoice::detect;  // --json, --xml
 };
 
 using ParsedGenOptions = ParsedCommandLine<GenOptions>;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,13 @@ namespace ambrel {
 namespace {
 
 // How one input went; the worst of all inputs makes the exit status.
-enum class InputOutcome { well_formed, malformed, unreadable, out_of_memory };
+enum class InputOutcome { well_formed, malformed, unreadable, out_of_memory, other_format };
+
+// The first input read as a document, which sets the run's format.
+struct FirstDocument {
+  std::string input;
+  DocumentFormat format = DocumentFormat::xml;
+};
 
 // The inputs' faults, one line each, told once the run's outcome is known: a run that
 // runs out of memory or cannot write says only that.
@@ -34,17 +41,31 @@ InputOutcome unreadable(const std::string& input, int error, Reports& reports) {
   return InputOutcome::unreadable;
 }
 
-InputOutcome report_parse(const std::string& input, const XmlParseResult& parse, Reports& reports) {
+InputOutcome report_parse(const std::string& input, const DocumentResult& parse, Reports& reports) {
   if (parse.ok()) return InputOutcome::well_formed;
-  if (parse.status == XmlStatus::out_of_memory) return InputOutcome::out_of_memory;
-  reports.push_back(placed(shown_input(input), parse.line, parse.column) + parse.message() + "\n");
+  if (parse.out_of_memory()) return InputOutcome::out_of_memory;
+  reports.push_back(placed(shown_input(input), parse.line(), parse.column()) + parse.message() +
+                    "\n");
   return InputOutcome::malformed;
+}
+
+const char* format_name(DocumentFormat format) {
+  return format == DocumentFormat::xml ? "XML" : "JSON";
+}
+
+int mixed_formats(const FirstDocument& first, const std::string& input, DocumentFormat format) {
+  std::fprintf(stderr,
+               "ambrel-gen: %s is %s but %s is %s: the inputs of one run are all XML or all JSON\n"
+               "Try 'ambrel-gen --help'.\n",
+               shown_input(first.input).c_str(), format_name(first.format),
+               shown_input(input).c_str(), format_name(format));
+  return kGenUsageError;
 }
 
 // Feeds one input's text to the generator as one document. An input whose text is empty
 // (an empty file, a mark alone, a NUL first) is no document and declares nothing.
-InputOutcome file_input(const std::string& input, DeclarationGenerator& generator,
-                        Reports& reports) {
+InputOutcome file_input(const std::string& input, DeclarationGenerator& generator, Reports& reports,
+                        std::optional<DocumentResult>& document) {
   PlatformFile file = input == "-" ? PlatformFile::standard_input()
                                    : PlatformFile::open_for_reading(native_path_of_argument(input));
   if (!file.is_open()) return unreadable(input, file.error(), reports);
@@ -57,12 +78,15 @@ InputOutcome file_input(const std::string& input, DeclarationGenerator& generato
     generator.feed(piece);
     fed = true;
   }
-  XmlParseResult parse;
-  if (fed) parse = generator.end_document();
-  if (parse.status == XmlStatus::out_of_memory) return InputOutcome::out_of_memory;
+  if (!fed)
+    return reader.error() != 0 ? unreadable(input, reader.error(), reports)
+                               : InputOutcome::well_formed;
+  document = generator.end_document();
+  if (document->out_of_memory()) return InputOutcome::out_of_memory;
+  if (document->other_format) return InputOutcome::other_format;
   if (reader.error() != 0)
     return unreadable(input, reader.error(), reports);  // the cut text's fault is no news
-  return report_parse(input, parse, reports);
+  return report_parse(input, *document, reports);
 }
 
 int out_of_memory(const std::string& what) {
@@ -92,16 +116,21 @@ int write_declarations(std::u16string_view text, const std::string& output) {
 }  // namespace
 
 int generate_from_inputs(const GenOptions& options) {
-  DeclarationGenerator generator;
+  DeclarationGenerator generator(options.format);
   Reports reports;
   bool malformed = false;
   bool unreadable = false;
+  std::optional<FirstDocument> first;
   for (const std::string& input : options.inputs) {
     InputOutcome outcome = InputOutcome::out_of_memory;
+    std::optional<DocumentResult> document;
     try {
-      outcome = file_input(input, generator, reports);
+      outcome = file_input(input, generator, reports, document);
     } catch (const std::bad_alloc&) {}
     if (outcome == InputOutcome::out_of_memory) return out_of_memory(shown_input(input));
+    if (outcome == InputOutcome::other_format)
+      return mixed_formats(*first, input, document->format);
+    if (document && !first) first = FirstDocument{input, document->format};
     malformed = malformed || outcome == InputOutcome::malformed;
     unreadable = unreadable || outcome == InputOutcome::unreadable;
   }

@@ -4,7 +4,16 @@
 
 namespace ambrel {
 
-ElementCatalogue::ElementCatalogue() { records_.emplace_back(); }
+ElementCatalogue::ElementCatalogue(CatalogueNaming naming) : naming_(naming) {
+  records_.emplace_back();
+}
+
+std::u16string ElementCatalogue::structure_name(std::u16string_view name) const {
+  std::u16string structure(naming_.prefix);
+  structure += u'_';
+  structure += name;
+  return structure;
+}
 
 std::u16string_view ElementCatalogue::element_name(int kind) const {
   const ElementRecord& r = record(kind);

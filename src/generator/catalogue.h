@@ -30,8 +30,10 @@ struct ElementRecord {
   // Touched for every instance, so kept together at the front.
   std::int32_t sibling_count = 0;  // instances under the last parent instance that had any
   bool repeated_in_earlier_document = false;  // a list in a document filed before this one
-  int name_spelling = 0;    // index into `spellings`: the name of the last instance
-  bool has_values = false;  // some instance had no child node
+  int name_spelling = 0;       // index into `spellings`: the name of the last instance
+  bool has_values = false;     // some instance had no child node and held a value
+  bool has_structure = false;  // some instance had child nodes (or was an object)
+  bool listed = false;         // some instance stood in a list (a JSON array)
   ValueType value_type = ValueType::integer;  // widest class of those instances' texts
   // The last instance's marked path is its parent instance's marked path (a number of
   // ElementCatalogue::marked_steps, held by this record), "/", its name and "[]" when it
@@ -49,18 +51,34 @@ struct ElementRecord {
   // Filing state: the kinds of the children by their key step.
   std::unordered_map<std::u16string, int, TextHash, TextEqual> child_kinds;
 
-  // Declared with the list mark: in some document, the last parent instance that had
-  // instances of the kind had more than one.
-  bool is_list() const { return repeated_in_earlier_document || sibling_count > 1; }
+  // Declared with the list mark: some instance stood in a list, or in some document the last
+  // parent instance that had instances of the kind had more than one.
+  bool is_list() const { return listed || repeated_in_earlier_document || sibling_count > 1; }
 };
 
+// How a format's kinds are named and matched: structure names are the prefix, "_" and the
+// upper-cased name ("XML_ITEM"), the top structure's the prefix and "_MAIN"; names that differ
+// only in case are one kind where case is folded.
+struct CatalogueNaming {
+  std::u16string_view prefix;
+  bool fold_case;
+};
+inline constexpr CatalogueNaming kXmlNaming{u"XML", true};
+inline constexpr CatalogueNaming kJsonNaming{u"JSON", false};
+
 // The element kinds of one document or of several merged, filed by a CatalogueFiler. Kind 0 (kTop)
-// stands for the document itself: its children are the top-level kinds.
+// stands for the document itself: its children are the top-level kinds. An element is any
+// named part a reader reports: an XML element, or a JSON member's value.
 class ElementCatalogue {
  public:
   static constexpr int kTop = 0;
 
-  ElementCatalogue();
+  explicit ElementCatalogue(CatalogueNaming naming = kXmlNaming);
+
+  const CatalogueNaming& naming() const { return naming_; }
+  // A structure name: the prefix, "_" and `name`.
+  std::u16string structure_name(std::u16string_view name) const;
+  std::u16string top_structure_name() const { return structure_name(u"MAIN"); }
 
   // Element kinds, not counting kTop.
   std::size_t size() const { return records_.size() - 1; }
@@ -81,6 +99,7 @@ class ElementCatalogue {
 
   ElementRecord& record(int kind) { return records_[static_cast<std::size_t>(kind)]; }
 
+  CatalogueNaming naming_;
   std::deque<ElementRecord> records_;  // a deque keeps records in place while kinds are added
   PathSteps marked_steps_;             // detail: marked_detail
 };

@@ -24,11 +24,7 @@ CatalogueFiler::CatalogueFiler(ElementCatalogue& catalogue)
 
 void CatalogueFiler::open_element(std::u16string_view name, const char16_t* const* attributes,
                                   std::size_t attribute_count) {
-  if (depth_ == open_.size()) open_.emplace_back();
-  prepare_inheritance(depth_ - 1);
-  Frame& parent = open_[depth_ - 1];
-  parent.has_child_node = true;
-
+  Frame& parent = enter(true);
   ChildName& child = child_name(parent, name);
   if (child.parent_serial == parent.serial) {
     ++child.count;
@@ -47,11 +43,45 @@ void CatalogueFiler::open_element(std::u16string_view name, const char16_t* cons
   catalogue_.marked_steps_.replace(r.marked_parent, parent.marked_step);
   r.marked_index = child.count > 1;
   add_attributes(child.kind, attributes, attribute_count);
+  push_frame(child, child.count, child.count > 1, Value::text);
+}
 
-  open_[depth_] = {
-      child.kind, child.spelling, child.count, next_serial_++, PathSteps::kTop, PathSteps::kTop,
-      false,      false,          {},          kNoName};
-  ++depth_;
+void CatalogueFiler::open_member(std::u16string_view key, bool listed) {
+  Frame& parent = enter(false);
+  ChildName& child = child_name(parent, key);
+  ElementRecord& r = record(child.kind);
+  r.listed = r.listed || listed;
+  r.name_spelling = child.spelling;
+  catalogue_.marked_steps_.replace(r.marked_parent, parent.marked_step);
+  r.marked_index = listed;
+  push_frame(child, 1, listed, Value::none);
+}
+
+void CatalogueFiler::add_value(ValueType type) {
+  Frame& frame = open_[depth_ - 1];
+  frame.value = Value::typed;
+  frame.typed = type;
+}
+
+// The innermost open element gets a child: it is the parent of what opens next.
+CatalogueFiler::Frame& CatalogueFiler::enter(bool counts_siblings) {
+  if (depth_ == open_.size()) open_.emplace_back();
+  prepare_inheritance(depth_ - 1, counts_siblings);
+  Frame& parent = open_[depth_ - 1];
+  parent.has_child_node = true;
+  return parent;
+}
+
+void CatalogueFiler::push_frame(const ChildName& child, std::int32_t index, bool marked,
+                                Value value) {
+  Frame& frame = open_[depth_++];
+  frame = Frame{};
+  frame.kind = child.kind;
+  frame.spelling = child.spelling;
+  frame.index = index;
+  frame.marked = marked;
+  frame.serial = next_serial_++;
+  frame.value = value;
 }
 
 void CatalogueFiler::add_text(std::u16string_view chars) {
@@ -82,30 +112,27 @@ void CatalogueFiler::start_document() {
 
 // The document's frame: a new serial makes it a parent instance of its own.
 void CatalogueFiler::start_top_frame() {
-  open_[0] = {ElementCatalogue::kTop,
-              0,
-              1,
-              next_serial_++,
-              PathSteps::kTop,
-              PathSteps::kTop,
-              true,
-              false,
-              {},
-              kNoName};
+  Frame& top = open_[0];
+  top = Frame{};
+  top.serial = next_serial_++;
+  top.inherited = true;
 }
 
 // A frame learns its lowered path and marked step only when it gets an element child,
-// so leaves and elements holding only text cost nothing here.
-void CatalogueFiler::prepare_inheritance(std::size_t depth) {
+// so leaves and elements holding only text cost nothing here. The lowered path only tells
+// parent instances apart for counting siblings, which members never do.
+void CatalogueFiler::prepare_inheritance(std::size_t depth, bool counts_siblings) {
   Frame& frame = open_[depth];
   if (frame.inherited) return;
   const Frame& above = open_[depth - 1];
-  frame.lowered_path =
-      lowered_paths_.acquire(above.lowered_path, static_cast<std::uint32_t>(frame.kind),
-                             static_cast<std::uint32_t>(frame.index));
+  if (counts_siblings) {
+    frame.lowered_path =
+        lowered_paths_.acquire(above.lowered_path, static_cast<std::uint32_t>(frame.kind),
+                               static_cast<std::uint32_t>(frame.index));
+  }
   frame.marked_step = catalogue_.marked_steps_.acquire(
       above.marked_step, static_cast<std::uint32_t>(frame.kind),
-      ElementCatalogue::marked_detail(frame.spelling, frame.index > 1));
+      ElementCatalogue::marked_detail(frame.spelling, frame.marked));
   frame.inherited = true;
 }
 
@@ -113,8 +140,13 @@ CatalogueFiler::ChildName& CatalogueFiler::child_name(Frame& parent, std::u16str
   std::uint32_t guess = parent.last_child == kNoName
                             ? guesses_[static_cast<std::size_t>(parent.kind)].first_child
                             : child_names_[parent.last_child].next_guess;
+  bool guessed = guess != kNoName && child_name_numbers_.text(guess) == name;
+  if (!guessed && parent.last_child != kNoName &&
+      child_name_numbers_.text(parent.last_child) == name) {
+    return child_names_[parent.last_child];  // a repeat, as in a list: the guesses stay
+  }
   std::uint32_t number = guess;
-  if (guess == kNoName || child_name_numbers_.text(guess) != name) {
+  if (!guessed) {
     number = look_up_child_name(parent.kind, name);
     if (parent.last_child == kNoName) {
       guesses_[static_cast<std::size_t>(parent.kind)].first_child = number;
@@ -140,7 +172,8 @@ std::uint32_t CatalogueFiler::look_up_child_name(int parent_kind, std::u16string
 }
 
 int CatalogueFiler::kind_for(int parent_kind, std::u16string_view name) {
-  std::u16string key_step = lower_case_text(name);
+  std::u16string key_step =
+      catalogue_.naming().fold_case ? lower_case_text(name) : std::u16string(name);
   auto& kinds = record(parent_kind).child_kinds;
   auto known = kinds.find(key_step);
   if (known != kinds.end()) return known->second;
@@ -168,11 +201,15 @@ void CatalogueFiler::add_attributes(int kind, const char16_t* const* attributes,
   }
 }
 
-// Only an element without child nodes contributes its text.
+// Only an element without child nodes contributes its text or value.
 void CatalogueFiler::file_text(const Frame& frame) {
-  if (frame.has_child_node) return;
   ElementRecord& r = record(frame.kind);
-  ValueType type = frame.text.type();
+  if (frame.has_child_node) {
+    r.has_structure = true;
+    return;
+  }
+  if (frame.value == Value::none) return;
+  ValueType type = frame.value == Value::typed ? frame.typed : frame.text.type();
   r.value_type = r.has_values ? merge_value_types(r.value_type, type) : type;
   r.has_values = true;
 }

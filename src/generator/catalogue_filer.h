@@ -13,7 +13,10 @@
 namespace ambrel {
 
 // Files elements into a catalogue as they are read, in document order: it keeps only the
-// open elements, with what their children inherit, and never the document. Each event
+// open elements, with what their children inherit, and never the document. Every reader
+// files through it, whatever its format: an XML element is an element with attributes, a
+// text and other child nodes; a JSON member's value is an element named by its key, with a
+// typed value or members of its own. Each event
 // costs constant time on average and, once the document's names are known, allocates
 // nothing. Allocation failure throws std::bad_alloc; the catalogue is then not to be used.
 class CatalogueFiler {
@@ -28,6 +31,13 @@ class CatalogueFiler {
   // A child node other than an element (comment, CDATA section, processing instruction)
   // of the innermost open element.
   void add_child_node();
+  // A member's value starts, as an element named `key` under the innermost open element.
+  // `listed`: it stands in a list (an element of a JSON array), which marks the kind a list
+  // and its path step "[]"; otherwise repeated names make no list.
+  void open_member(std::u16string_view key, bool listed);
+  // The innermost open element holds a value of this type; an element opened with
+  // open_member that gets neither a value nor a child node files nothing but its kind.
+  void add_value(ValueType type);
   void close_element();
   // Files the elements still open, as a document cut off here holds them.
   void finish();
@@ -37,17 +47,24 @@ class CatalogueFiler {
   void start_document();
 
  private:
+  // What an element without child nodes files: its text classified, the value it was
+  // given, or nothing.
+  enum class Value { text, none, typed };
+
   struct Frame {
-    int kind;
-    int spelling;
-    std::int32_t index;          // 1 + preceding siblings with exactly the same name
-    std::uint64_t serial;        // tells instances apart
-    std::uint32_t lowered_path;  // valid once `inherited` is set
-    std::uint32_t marked_step;   // likewise
-    bool inherited;
-    bool has_child_node;
+    int kind = ElementCatalogue::kTop;
+    int spelling = 0;
+    std::int32_t index = 1;    // 1 + preceding siblings with exactly the same name
+    bool marked = false;       // its path step is written with "[]"
+    std::uint64_t serial = 0;  // tells instances apart
+    std::uint32_t lowered_path = PathSteps::kTop;  // valid once `inherited` is set
+    std::uint32_t marked_step = PathSteps::kTop;   // likewise
+    bool inherited = false;
+    bool has_child_node = false;
+    Value value = Value::text;
+    ValueType typed = ValueType::text;  // the value given, when `value` is typed
     ValueTypeScan text;
-    std::uint32_t last_child;  // the child name of the last element child, or kNoName
+    std::uint32_t last_child = kNoName;  // the child name of the last element child
   };
 
   // One name as written under one parent kind.
@@ -70,7 +87,9 @@ class CatalogueFiler {
 
   ElementRecord& record(int kind) { return catalogue_.record(kind); }
   void start_top_frame();
-  void prepare_inheritance(std::size_t depth);
+  Frame& enter(bool counts_siblings);
+  void push_frame(const ChildName& child, std::int32_t index, bool marked, Value value);
+  void prepare_inheritance(std::size_t depth, bool counts_siblings);
   ChildName& child_name(Frame& parent, std::u16string_view name);
   std::uint32_t look_up_child_name(int parent_kind, std::u16string_view name);
   int kind_for(int parent_kind, std::u16string_view name);

@@ -2,10 +2,13 @@
 
 #include <new>
 #include <optional>
+#include <system_error>
 
 #include "generator/catalogue.h"
 #include "generator/catalogue_filer.h"
 #include "generator/declarations.h"
+#include "generator/json_filing.h"
+#include "json/json_event_reader.h"
 #include "xml/xml_event_parser.h"
 
 namespace ambrel {
@@ -39,60 +42,157 @@ class FilingHandler final : public XmlEventHandler {
   CatalogueFiler& filer_;
 };
 
-XmlParseResult out_of_memory() { return {XmlStatus::out_of_memory}; }
+DocumentResult out_of_memory(DocumentFormat format) {
+  DocumentResult result;
+  result.format = format;
+  result.xml.status = XmlStatus::out_of_memory;
+  result.json.status = JsonStatus::out_of_memory;
+  return result;
+}
+
+CatalogueNaming naming_of(DocumentFormat format) {
+  return format == DocumentFormat::xml ? kXmlNaming : kJsonNaming;
+}
+
+// One document's reader with the handler that files its events.
+struct XmlReading {
+  explicit XmlReading(CatalogueFiler& filer) : handler(filer), parser(handler) {}
+  FilingHandler handler;
+  XmlEventParser parser;
+};
+struct JsonReading {
+  explicit JsonReading(CatalogueFiler& filer) : filing(filer), reader(filing) {}
+  JsonFiling filing;
+  JsonEventReader reader;
+};
 
 }  // namespace
 
 struct DeclarationGenerator::State {
-  State() : filer(catalogue), handler(filer) {}
+  explicit State(FormatChoice format_choice) : choice(format_choice) {}
 
-  ElementCatalogue catalogue;
-  CatalogueFiler filer;
-  FilingHandler handler;
-  std::optional<XmlEventParser> parser;  // of the current document, from its first piece
+  FormatChoice choice;
+  // Made for the first document's format.
+  std::optional<ElementCatalogue> catalogue;
+  std::optional<CatalogueFiler> filer;
+  DocumentFormat catalogue_format = DocumentFormat::xml;
+  // The current document: its start while its format is unknown, then its reader.
+  FormatDetection detection;
+  std::u16string blank_start;
+  std::optional<DocumentFormat> format;
+  std::optional<XmlReading> xml;
+  std::optional<JsonReading> json;
   bool any_document_ended = false;
   bool out_of_memory = false;  // the catalogue is not to be used
 
-  XmlEventParser& current_parser() {
-    if (!parser) {
-      if (any_document_ended) filer.start_document();
-      parser.emplace(handler);
+  bool is_other_format() const { return catalogue && *format != catalogue_format; }
+
+  // Starts reading the current document in `document_format`.
+  void start_reading(DocumentFormat document_format) {
+    format = document_format;
+    if (!catalogue) {
+      catalogue.emplace(naming_of(document_format));
+      filer.emplace(*catalogue);
+      catalogue_format = document_format;
     }
-    return *parser;
+    if (is_other_format()) return;
+    if (any_document_ended) filer->start_document();
+    if (document_format == DocumentFormat::xml) {
+      xml.emplace(*filer);
+    } else {
+      json.emplace(*filer);
+    }
+  }
+
+  // The format, once known from the text fed so far and `piece`.
+  std::optional<DocumentFormat> decided_format(std::u16string_view piece) {
+    switch (choice) {
+      case FormatChoice::detect:
+        return detection.look_at(piece);
+      case FormatChoice::xml:
+        return DocumentFormat::xml;
+      case FormatChoice::json:
+        return DocumentFormat::json;
+    }
+    return std::nullopt;
+  }
+
+  DocumentResult end_reading() {
+    DocumentResult result;
+    result.format = *format;
+    if (is_other_format()) {
+      result.other_format = true;
+    } else if (xml) {
+      result.xml = xml->parser.finish();
+      out_of_memory = xml->parser.handler_failed();
+    } else {
+      result.json = json->reader.finish();
+      out_of_memory = result.json.status == JsonStatus::out_of_memory;
+    }
+    xml.reset();
+    json.reset();
+    format.reset();
+    detection = {};
+    blank_start.clear();
+    any_document_ended = true;
+    if (!out_of_memory && !result.other_format) filer->finish();
+    return result;
   }
 };
 
-DeclarationGenerator::DeclarationGenerator() : state_(std::make_unique<State>()) {}
+DeclarationGenerator::DeclarationGenerator(FormatChoice choice)
+    : state_(std::make_unique<State>(choice)) {}
 
 DeclarationGenerator::~DeclarationGenerator() = default;
 
 void DeclarationGenerator::feed(std::u16string_view piece) {
   if (state_->out_of_memory) return;
   try {
-    state_->current_parser().feed(piece);
+    if (!state_->format) {
+      std::optional<DocumentFormat> format = state_->decided_format(piece);
+      if (!format) {
+        state_->blank_start.append(piece);
+        return;
+      }
+      state_->start_reading(*format);
+      if (!state_->blank_start.empty()) feed_document(state_->blank_start);
+    }
+    feed_document(piece);
   } catch (const std::bad_alloc&) {
+    state_->out_of_memory = true;
+  } catch (const std::system_error&) {  // no thread for the JSON reader: resources ran out
     state_->out_of_memory = true;
   }
 }
 
-XmlParseResult DeclarationGenerator::end_document() {
-  if (state_->out_of_memory) return out_of_memory();
+void DeclarationGenerator::feed_document(std::u16string_view piece) {
+  if (state_->xml) state_->xml->parser.feed(piece);
+  if (state_->json) state_->json->reader.feed(piece);
+}
+
+DocumentResult DeclarationGenerator::end_document() {
+  DocumentFormat format = state_->format.value_or(DocumentFormat::xml);
+  if (state_->out_of_memory) return out_of_memory(format);
   try {
-    XmlParseResult result = state_->current_parser().finish();
-    state_->out_of_memory = state_->parser->handler_failed();
-    state_->parser.reset();
-    state_->any_document_ended = true;
-    if (!state_->out_of_memory) state_->filer.finish();
-    return result;
+    if (!state_->format) {  // only blanks, or nothing: read as the format chosen
+      state_->start_reading(state_->choice == FormatChoice::json ? DocumentFormat::json
+                                                                 : DocumentFormat::xml);
+      feed_document(state_->blank_start);
+    }
+    return state_->end_reading();
   } catch (const std::bad_alloc&) {
     state_->out_of_memory = true;
-    return out_of_memory();
+    return out_of_memory(format);
+  } catch (const std::system_error&) {  // no thread for the JSON reader: resources ran out
+    state_->out_of_memory = true;
+    return out_of_memory(format);
   }
 }
 
 std::u16string DeclarationGenerator::declarations(const DeclarationStyle& style) const {
   if (state_->out_of_memory) throw std::bad_alloc();
-  return print_declarations(state_->catalogue, style);
+  if (!state_->catalogue) return {};
+  return print_declarations(*state_->catalogue, style);
 }
 
 GeneratedDeclarations DeclarationGenerator::finish() {
@@ -102,18 +202,18 @@ GeneratedDeclarations DeclarationGenerator::finish() {
     result.text = declarations();
   } catch (const std::bad_alloc&) {
     result.text.clear();
-    result.parse_result = out_of_memory();
+    result.parse_result = out_of_memory(result.parse_result.format);
   }
   return result;
 }
 
-GeneratedDeclarations generate_declarations_with_status(std::u16string_view xml_text) {
+GeneratedDeclarations generate_declarations_with_status(std::u16string_view text) {
   try {
     DeclarationGenerator generator;
-    generator.feed(xml_text);
+    generator.feed(text);
     return generator.finish();
   } catch (const std::bad_alloc&) {
-    return {{}, out_of_memory()};
+    return {{}, out_of_memory(DocumentFormat::xml)};
   }
 }
 

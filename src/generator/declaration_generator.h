@@ -5,7 +5,8 @@
 #include <string_view>
 
 #include "generator/declarations.h"
-#include "xml/parse_result.h"
+#include "generator/document_format.h"
+#include "generator/document_result.h"
 
 namespace ambrel {
 
@@ -15,24 +16,26 @@ struct GeneratedDeclarations {
   // of what was parsed before the fault; empty when no element was parsed, and empty
   // when memory ran out while filing or printing.
   std::u16string text;
-  // As xml_parse_result reports it after xml_parse_text of the same whole text: ok when
-  // well-formed; out_of_memory when memory ran out anywhere.
-  XmlParseResult parse_result;
+  // For XML as xml_parse_result reports it after xml_parse_text of the same whole text: ok
+  // when well-formed; out_of_memory when memory ran out anywhere.
+  DocumentResult parse_result;
 };
 
-// Generates declarations from an XML text handed over in pieces of any size (split
-// anywhere, surrogate pairs included), straight from the parser's events: memory holds
-// the catalogue, the open elements and one piece, never the document. The result is the
-// one generate_declarations gives for the whole text. Needs no library start-up.
+// Generates declarations from an XML or JSON text (see FormatDetection) handed over in pieces of
+// any size (split anywhere, surrogate pairs included), straight from the parser's events: memory
+// holds the catalogue, the open elements and one piece, never the document. The result is the one
+// generate_declarations gives for the whole text. Needs no library start-up.
 //
 // Several documents, one after the other, give one set of declarations covering all of
 // them: a kind's attribute names, texts (hence its type) and list mark gather over every
 // document that has it; each document's top element is its own parent instance (two
 // documents with the same root make no list); the printed name and marked path are those
 // of the last document that has the kind. One document gives exactly its own declarations.
+// The documents are all of the first one's format: a document of the other is not read. The
+// values of a JSON text are samples of their own, as documents are.
 class DeclarationGenerator {
  public:
-  DeclarationGenerator();
+  explicit DeclarationGenerator(FormatChoice choice = FormatChoice::detect);
   ~DeclarationGenerator();
   DeclarationGenerator(const DeclarationGenerator&) = delete;
   DeclarationGenerator& operator=(const DeclarationGenerator&) = delete;
@@ -41,9 +44,9 @@ class DeclarationGenerator {
   // document are ignored.
   void feed(std::u16string_view piece);
   // Ends the current document (the empty one when nothing was fed since the last) and gives
-  // its parse result as xml_parse_result would; what was parsed before a fault stays filed.
-  // The next piece starts another document.
-  XmlParseResult end_document();
+  // its parse result (for XML as xml_parse_result would); what was parsed before a fault
+  // stays filed. The next piece starts another document.
+  DocumentResult end_document();
   // The declarations of every document ended so far. Throws std::bad_alloc when memory ran
   // out, here or while filing.
   std::u16string declarations(const DeclarationStyle& style = {}) const;
@@ -52,6 +55,7 @@ class DeclarationGenerator {
 
  private:
   struct State;
+  void feed_document(std::u16string_view piece);
   std::unique_ptr<State> state_;
 };
 

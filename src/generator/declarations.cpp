@@ -55,11 +55,13 @@ class DeclarationPrinter {
 
  private:
   static constexpr int kNoGroup = -1;  // the group of the top structure: the empty text
-  static constexpr std::u16string_view kTopName = u"XML_MAIN";
 
   const ElementRecord& record(int kind) const { return catalogue_.record(kind); }
 
-  bool is_structure_field(int kind) const { return !record(kind).has_values; }
+  // A kind with neither (only JSON nulls and empty arrays) is a text field.
+  bool is_structure_field(int kind) const {
+    return !record(kind).has_values && record(kind).has_structure;
+  }
 
   // Kinds that fill structures print a block; a kind that is sometimes childless is a
   // leaf field of its parent but still gets the block of its own child kinds.
@@ -76,17 +78,18 @@ class DeclarationPrinter {
   void name_as_written() {
     field_names_.resize(catalogue_.size() + 1);
     structure_names_.resize(catalogue_.size() + 1);
-    structure_names_[ElementCatalogue::kTop] = kTopName;
+    structure_names_[ElementCatalogue::kTop] = catalogue_.top_structure_name();
     for (std::size_t kind = 1; kind <= catalogue_.size(); ++kind) {
       field_names_[kind] = catalogue_.element_name(static_cast<int>(kind));
-      structure_names_[kind] = u"XML_" + upper_case_text(field_names_[kind]);
+      structure_names_[kind] = catalogue_.structure_name(upper_case_text(field_names_[kind]));
     }
   }
 
   void name_as_identifiers() {
     std::vector<int> structures(blocks_.begin() + 1, blocks_.end());  // the top's block comes first
-    structure_names_ = distinct_structure_names(catalogue_, structures, std::u16string(kTopName));
-    structure_names_[ElementCatalogue::kTop] = kTopName;
+    std::u16string top_name = catalogue_.top_structure_name();
+    structure_names_ = distinct_structure_names(catalogue_, structures, top_name);
+    structure_names_[ElementCatalogue::kTop] = top_name;
     field_names_.resize(catalogue_.size() + 1);
     for (std::size_t kind = 0; kind <= catalogue_.size(); ++kind) {
       NameScope fields;
@@ -149,7 +152,7 @@ class DeclarationPrinter {
       out_ += u'.';
       out_ += structure_names_[static_cast<std::size_t>(kind)];
     } else {
-      out_ += type_suffix(record(kind).value_type);
+      out_ += type_suffix(record(kind).has_values ? record(kind).value_type : ValueType::text);
     }
     std::u16string comment = field_comment(kind);
     if (!comment.empty()) {

@@ -4,8 +4,8 @@
 
 namespace ambrel {
 
-std::u16string generate_declarations(std::u16string_view xml_text) {
-  return generate_declarations_with_status(xml_text).text;
+std::u16string generate_declarations(std::u16string_view text) {
+  return generate_declarations_with_status(text).text;
 }
 
 }  // namespace ambrel

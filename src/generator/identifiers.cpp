@@ -40,7 +40,8 @@ class StructureNaming {
   }
 
  private:
-  // "XML_" and the identifiers of the kind's name and of as many parents' names as it takes.
+  // The prefix, "_" and the identifiers of the kind's name and of as many parents' names as it
+  // takes.
   std::u16string candidate(int kind) const {
     std::vector<std::u16string_view> steps;
     int steps_left = parent_steps_[static_cast<std::size_t>(kind)];
@@ -48,7 +49,7 @@ class StructureNaming {
       steps.push_back(catalogue_.element_name(at));
       if (steps_left-- == 0) break;
     }
-    std::u16string name = u"XML";
+    std::u16string name(catalogue_.naming().prefix);
     for (auto step = steps.rbegin(); step != steps.rend(); ++step)
       name += u'_' + identifier_of(*step);
     return upper_ascii(std::move(name));

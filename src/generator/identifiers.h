@@ -33,9 +33,9 @@ class NameScope {
 };
 
 // A structure name for each of `kinds` (the kinds that print a structure, in ascending key
-// order), by kind number: "XML_" and the upper-cased identifier of the element name.
-// Kinds whose names would be equal, to each other or to `top_name`, are named from their
-// path instead, one parent's name more at a time ("XML_A_ITEM" and "XML_B_ITEM" for two
+// order), by kind number: the catalogue's prefix ("XML_") and the upper-cased identifier of the
+// element name. Kinds whose names would be equal, to each other or to `top_name`, are named from
+// their path instead, one parent's name more at a time ("XML_A_ITEM" and "XML_B_ITEM" for two
 // ITEMs) up to a few parents; what still collides after that gets "_2", "_3", ... in key
 // order. The same catalogue always gives the same names.
 std::vector<std::u16string> distinct_structure_names(const ElementCatalogue& catalogue,

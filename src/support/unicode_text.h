@@ -23,6 +23,10 @@ inline bool joins_next(char16_t unit) { return unit == u'\r' || is_high_surrogat
 // take as two line ends or two broken characters.
 std::size_t next_piece_units(std::u16string_view rest, std::size_t limit);
 
+// True when `text` holds any surrogate, paired or not; quick enough to ask before
+// is_valid_utf16 of every piece of a long text.
+bool contains_surrogate(std::u16string_view text);
+
 // True when every surrogate of `text` belongs to a pair.
 bool is_valid_utf16(std::u16string_view text);
 

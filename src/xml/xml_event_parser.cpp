@@ -31,25 +31,6 @@ std::u16string_view view(const XML_Char* s) {
   return s == nullptr ? std::u16string_view() : std::u16string_view(as_utf16(s));
 }
 
-// Four units at a time, flagging a lane whose top five bits are 11011; the common case
-// (no surrogate at all) then costs little beside the parse.
-bool contains_surrogate(std::u16string_view text) {
-  constexpr std::uint64_t kTopBits = 0xF800F800F800F800ull;
-  constexpr std::uint64_t kSurrogate = 0xD800D800D800D800ull;
-  constexpr std::uint64_t kLow = 0x0001000100010001ull;
-  constexpr std::uint64_t kHigh = 0x8000800080008000ull;
-  std::size_t i = 0;
-  std::uint64_t found = 0;
-  for (; i + 4 <= text.size(); i += 4) {
-    std::uint64_t word;
-    std::memcpy(&word, text.data() + i, sizeof word);
-    std::uint64_t zero_if_surrogate = (word & kTopBits) ^ kSurrogate;
-    found |= (zero_if_surrogate - kLow) & ~zero_if_surrogate & kHigh;
-  }
-  for (; i < text.size(); ++i) found |= (text[i] & 0xF800u) == 0xD800u ? 1u : 0u;
-  return found != 0;
-}
-
 }  // namespace
 
 // The parser's callbacks. After an allocation failure the parse stops and the few events

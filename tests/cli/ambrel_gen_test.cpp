@@ -629,4 +629,45 @@ TEST_F(AmbrelGen, BigEndianAndUtf32FilesAreDecodedAfterTheirMarks) {
   EXPECT_EQ(run("", be32).out, expected);
 }
 
+TEST_F(AmbrelGen, JsonIsDeclaredByTheSameRulesAndItsFaultsArePlaced) {
+  std::string records = write("records.json",
+                              "\xEF\xBB\xBF [{\"id\": 1, \"tags\": [\"a\"]},\n"
+                              "  {\"id\": 2.5, \"owner\": {\"name\": null}}]");
+  Outcome result = run("--lf '" + records + "'");
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out,
+            "\n; /owner\nStructure JSON_OWNER\n\tname.s\nEndStructure\n"
+            "\n; /\nStructure JSON_MAIN\n\tid.f\n\towner.JSON_OWNER\n\ttags.s           ; []\n"
+            "EndStructure\n");
+  // JSON Lines on standard input: each line a sample.
+  Outcome lines = run("--lf", "{\"a\": 1}\n{\"a\": \"x\", \"b\": true}\n");
+  EXPECT_EQ(lines.out, "; /\nStructure JSON_MAIN\n\ta.s\n\tb.q\nEndStructure\n");
+  Outcome malformed = run("--lf '" + write("cut.json", "{\"a\": 1,\n \"b\": [1 2]}") + "'");
+  EXPECT_EQ(malformed.status, 1);
+  EXPECT_EQ(malformed.out, "; /\nStructure JSON_MAIN\n\ta.q\n\tb.q ; []\nEndStructure\n");
+  EXPECT_EQ(malformed.err,
+            directory_ + "/cut.json:2:10: Missing a comma or ']' after an array element.\n");
+}
+
+TEST_F(AmbrelGen, AFormatCanBeChosenButNotMixed) {
+  std::string json = write("a.json", "{\"a\": 1}");
+  std::string xml = write("b.xml", "<b>1</b>");
+  Outcome forced = run("--xml '" + json + "'");
+  EXPECT_EQ(forced.status, 1);
+  EXPECT_EQ(forced.err, json + ":1:1: not well-formed (invalid token)\n");
+  Outcome as_json = run("--json", " <b/>");
+  EXPECT_EQ(as_json.status, 1);
+  EXPECT_EQ(as_json.err, "<stdin>:1:2: Invalid value.\n");
+  Outcome both = run("--json --xml '" + json + "'");
+  EXPECT_EQ(both.status, 2);
+  EXPECT_EQ(both.err,
+            "ambrel-gen: --json and --xml cannot both be given\nTry 'ambrel-gen --help'.\n");
+  Outcome mixed = run("'" + json + "' '" + xml + "'");
+  EXPECT_EQ(mixed.status, 2);
+  EXPECT_EQ(mixed.out, "");
+  EXPECT_EQ(mixed.err, "ambrel-gen: " + json + " is JSON but " + xml +
+                           " is XML: the inputs of one run are all XML or all JSON\n"
+                           "Try 'ambrel-gen --help'.\n");
+}
+
 }  // namespace

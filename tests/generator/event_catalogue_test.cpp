@@ -30,7 +30,8 @@ GeneratedDeclarations from_tree(std::u16string_view text) {
   EXPECT_NE(document, 0);
   ElementCatalogue catalogue;
   catalogue_elements(xml_main_node(document), catalogue);
-  GeneratedDeclarations result{print_declarations(catalogue), xml_parse_result(document)};
+  GeneratedDeclarations result{print_declarations(catalogue), {}};
+  result.parse_result.xml = xml_parse_result(document);
   xml_free_document(document);
   return result;
 }
@@ -53,7 +54,7 @@ GeneratedDeclarations in_pieces_of(std::u16string_view text, std::size_t size) {
 
 std::string described(const GeneratedDeclarations& result) {
   std::ostringstream out;
-  const XmlParseResult& parse = result.parse_result;
+  const XmlParseResult& parse = result.parse_result.xml;
   out << "status " << static_cast<int>(parse.status) << " at " << parse.line << ":" << parse.column
       << " (" << (parse.description() != nullptr ? shown(parse.description()) : "no message")
       << ")\n"
@@ -107,7 +108,7 @@ TEST_F(EventCatalogue, RandomDocumentsAgreeWithTheTreeAndTheLiteralWalk) {
     GeneratedDeclarations whole = generate_declarations_with_status(document);
     auto random_size = [&] { return std::uniform_int_distribution<std::size_t>(1, 9)(sizes); };
     EXPECT_SAME_RESULT(in_pieces(document, random_size), whole, context + " in random pieces");
-    if (!whole.parse_result.ok()) ++malformed;
+    if (!whole.parse_result.xml.ok()) ++malformed;
     if (HasFailure()) return;
   }
   EXPECT_GT(malformed, 300);  // faults of many kinds are part of the mix
@@ -135,7 +136,7 @@ TEST_F(EventCatalogue, PieceSizesDoNotChangeTheResult) {
   // A fault found in a late piece reports the position within the whole text.
   std::u16string broken = u"<r>\n<a>1</a>\n<b></a>\n</r>";
   GeneratedDeclarations expected = from_tree(broken);
-  EXPECT_EQ(expected.parse_result.status, XmlStatus::mismatched_tag);  // mismatched tag
+  EXPECT_EQ(expected.parse_result.xml.status, XmlStatus::mismatched_tag);  // mismatched tag
   for (std::size_t size : {1, 2, 5, 100})
     EXPECT_SAME_RESULT(in_pieces_of(broken, size), expected, "broken");
 }
@@ -152,11 +153,11 @@ TEST_F(EventCatalogue, LineBreaksSplitBetweenPiecesCountOnce) {
         Case{u"<r>\r\n<a>1</a>\r\n\r\n<b>\r\n</a></r>", 5}}) {
     const std::u16string& text = c.text;
     GeneratedDeclarations whole = from_tree(text);
-    EXPECT_EQ(whole.parse_result.line, c.fault_line) << shown(text);
+    EXPECT_EQ(whole.parse_result.xml.line, c.fault_line) << shown(text);
     for (std::size_t size : {1, 2, 3, 4, 5}) {
       EXPECT_SAME_RESULT(in_pieces_of(text, size), whole, "pieces of " + std::to_string(size));
       int document = parse_text_in_pieces(kAnyNumber, text, size);
-      EXPECT_EQ(xml_parse_result(document).line, whole.parse_result.line)
+      EXPECT_EQ(xml_parse_result(document).line, whole.parse_result.xml.line)
           << "tree parse in pieces of " << size;
       xml_free_document(document);
     }
@@ -235,14 +236,14 @@ TEST(DeclarationGenerator, NeedsNoLibraryStartUp) {
   EXPECT_EQ(shown(result.text),
             shown(lines({u"", u"; /a", u"Structure XML_A", u"\tb.q", u"EndStructure", u"", u"; /",
                          u"Structure XML_MAIN", u"\ta.XML_A", u"EndStructure"})));
-  EXPECT_EQ(result.parse_result.status,
+  EXPECT_EQ(result.parse_result.xml.status,
             XmlStatus::no_element);  // no element found: the end tag is missing
-  EXPECT_EQ(result.parse_result.line, 1);
-  EXPECT_EQ(result.parse_result.column, 12);
-  EXPECT_EQ(shown(result.parse_result.description()), "no element found");
+  EXPECT_EQ(result.parse_result.xml.line, 1);
+  EXPECT_EQ(result.parse_result.xml.column, 12);
+  EXPECT_EQ(shown(result.parse_result.xml.description()), "no element found");
   GeneratedDeclarations well_formed = generate_declarations_with_status(u"<a/>");
-  EXPECT_EQ(well_formed.parse_result.status, XmlStatus::ok);
-  EXPECT_EQ(well_formed.parse_result.description(), nullptr);
+  EXPECT_EQ(well_formed.parse_result.xml.status, XmlStatus::ok);
+  EXPECT_EQ(well_formed.parse_result.xml.description(), nullptr);
 }
 
 }  // namespace ambrel

@@ -24,7 +24,7 @@ Merged merged(const std::vector<std::u16string>& documents) {
   Merged result;
   for (const std::u16string& document : documents) {
     generator.feed(document);
-    result.statuses.push_back(static_cast<int>(generator.end_document().status));
+    result.statuses.push_back(static_cast<int>(generator.end_document().xml.status));
   }
   result.text = generator.declarations();
   return result;

@@ -1,0 +1,109 @@
+// ambrel-gen on JSON as a user runs it, from one run on a generated 200 MB document (an array
+// of records with nested objects, arrays and every kind of scalar): its peak resident memory
+// (target: at most 16 MiB) and its cpu against a bare pass of RapidJSON's reader over the
+// same file read in 64 KiB pieces (target: at most 1.5 times). The same for the document as
+// JSON Lines. Both programs run as child processes whose cpu and peak come from wait4; the
+// files are made in a temporary folder that is removed at the end.
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::uint64_t kMegabyte = 1000 * 1000;
+
+struct Run {
+  int status = -1;
+  double cpu_seconds = 0;
+  double peak_mib = 0;
+};
+
+double seconds(const timeval& t) {
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
+}
+
+// Runs `argv` with its output to /dev/null.
+Run run(const std::vector<std::string>& argv) {
+  std::vector<char*> args;
+  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
+  std::fflush(stdout);  // else the child's copy of the buffer is written once more
+  pid_t child = fork();
+  if (child == 0) {
+    if (!freopen("/dev/null", "w", stdout) || !freopen("/dev/null", "w", stderr)) _exit(126);
+    execvp(args[0], args.data());
+    _exit(127);
+  }
+  int status = 0;
+  rusage usage{};
+  wait4(child, &status, 0, &usage);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+          seconds(usage.ru_utime) + seconds(usage.ru_stime),
+          static_cast<double>(usage.ru_maxrss) / 1024};
+}
+
+std::string record(long i) {
+  std::string n = std::to_string(i);
+  return "{\"id\": " + n + ", \"title\": \"Title " + n +
+         " \\u00e9t\\u00e9\", \"price\": " + std::to_string(i % 90) +
+         ".95, \"in_stock\": " + (i % 3 == 0 ? "true" : "false") +
+         ", \"discount\": null, \"author\": {\"name\": \"Author " + n +
+         "\", \"born\": " + std::to_string(1900 + i % 100) +
+         ", \"links\": [\"https://example.org/a/" + n +
+         "\"]}, \"tags\": [\"a\", \"b\", \"c\"], \"ratings\": [4, 5, 3.5], "
+         "\"editions\": [{\"year\": 2001, \"isbn\": \"978-0-00-" +
+         n + "\"}]}";
+}
+
+// One array of records over lines, or one record per line (JSON Lines).
+void write_records(const std::string& path, std::uint64_t bytes, bool lines) {
+  std::ofstream out(path, std::ios::binary);
+  std::uint64_t written = 0;
+  if (!lines) out << "[\n";
+  for (long i = 0; written < bytes; ++i) {
+    std::string line = (lines || i == 0 ? "" : ",\n") + record(i);
+    if (lines) line += "\n";
+    out << line;
+    written += line.size();
+  }
+  if (!lines) out << "\n]\n";
+}
+
+void compare(const std::string& gen, const std::string& bare, const std::string& path,
+             const std::string& label) {
+  Run base = run({bare, path});
+  Run ours = run({gen, path});
+  std::printf(
+      "%-24s bare RapidJSON %6.2f s cpu | ambrel-gen %6.2f s cpu = %4.2f x bare (target <= 1.5) "
+      "| peak %5.1f MiB (target <= 16) | exit %d/%d\n",
+      label.c_str(), base.cpu_seconds, ours.cpu_seconds, ours.cpu_seconds / base.cpu_seconds,
+      ours.peak_mib, base.status, ours.status);
+}
+
+}  // namespace
+
+int main() {
+  char pattern[] = "/tmp/ambrel_json_bench_XXXXXX";
+  if (mkdtemp(pattern) == nullptr) return 1;
+  std::string folder = pattern;
+  std::string line;
+  std::getline(std::ifstream("/proc/loadavg"), line);
+  std::printf("load average at start: %s (2 cores)\n", line.c_str());
+  write_records(folder + "/200m.json", 200 * kMegabyte, false);
+  write_records(folder + "/200m.jsonl", 200 * kMegabyte, true);
+  compare(AMBREL_GEN_PATH, BARE_RAPIDJSON_PATH, folder + "/200m.json", "200 MB JSON document");
+  compare(AMBREL_GEN_PATH, BARE_RAPIDJSON_PATH, folder + "/200m.jsonl", "200 MB of JSON Lines");
+  std::filesystem::remove_all(folder);
+  std::getline(std::ifstream("/proc/loadavg"), line);
+  std::printf("load average at end: %s\n", line.c_str());
+  return 0;
+}

@@ -1,0 +1,230 @@
+#include "json/json_event_reader.h"
+
+#include <rapidjson/reader.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <new>
+
+#include "support/unicode_text.h"
+
+namespace ambrel {
+
+namespace {
+
+using Encoding = rapidjson::UTF16<char16_t>;
+
+// RFC 8259 with nothing more (no comments, no trailing commas); the containers are kept on
+// the reader's own stack instead of the call stack; each value at the top is read apart;
+// numbers come as written, to be classified by their form.
+constexpr unsigned kReadFlags = rapidjson::kParseIterativeFlag | rapidjson::kParseStopWhenDoneFlag |
+                                rapidjson::kParseNumbersAsStringsFlag;
+
+// The reader's input: the pieces handed over, one after the other. Code 0 is the end.
+class PieceStream {
+ public:
+  using Ch = char16_t;
+
+  explicit PieceStream(PieceHandOff& pieces) : pieces_(pieces) {}
+
+  Ch Peek() { return at_ != end_ || refill() ? *at_ : 0; }
+  Ch Take() { return at_ != end_ || refill() ? *at_++ : 0; }
+  std::size_t Tell() const { return before_ + static_cast<std::size_t>(at_ - begin_); }
+  // Writing is for in-place reading, which is not used.
+  Ch* PutBegin() { return nullptr; }
+  void Put(Ch) {}
+  void Flush() {}
+  std::size_t PutEnd(Ch*) { return 0; }
+
+  // Whether the last `length` units taken, a number, have a fraction or an exponent. (The
+  // reader hands a number's length right but, for 16-bit text, not its characters.)
+  bool taken_number_is_decimal(std::size_t length) const {
+    std::size_t in_piece = std::min(length, static_cast<std::size_t>(at_ - begin_));
+    if (has_decimal_mark({at_ - in_piece, in_piece})) return true;
+    return in_piece < length && last_earlier_mark_ != kNoMark &&
+           last_earlier_mark_ >= Tell() - length;
+  }
+
+ private:
+  static constexpr std::size_t kNoMark = SIZE_MAX;
+
+  static bool has_decimal_mark(std::u16string_view units) {
+    return units.find_first_of(u".eE") != std::u16string_view::npos;
+  }
+
+  bool refill() {
+    std::u16string_view done(begin_, static_cast<std::size_t>(end_ - begin_));
+    std::size_t mark = done.find_last_of(u".eE");
+    if (mark != std::u16string_view::npos) last_earlier_mark_ = before_ + mark;
+    std::u16string_view piece;
+    do {
+      before_ = Tell();
+      if (!pieces_.take(piece)) {
+        begin_ = at_ = end_ = nullptr;
+        return false;
+      }
+    } while (piece.empty());
+    begin_ = at_ = piece.data();
+    end_ = piece.data() + piece.size();
+    return true;
+  }
+
+  PieceHandOff& pieces_;
+  const Ch* begin_ = nullptr;
+  const Ch* at_ = nullptr;
+  const Ch* end_ = nullptr;
+  std::size_t before_ = 0;                   // units in the pieces before this one
+  std::size_t last_earlier_mark_ = kNoMark;  // where the last "." or exponent before it is
+};
+
+bool is_json_blank(char16_t unit) {
+  return unit == u' ' || unit == u'\t' || unit == u'\n' || unit == u'\r';
+}
+
+// The reader's events, passed on; a handler's allocation failure ends the reading.
+class Events : public rapidjson::BaseReaderHandler<Encoding, Events> {
+ public:
+  Events(JsonEventHandler& handler, const PieceStream& stream)
+      : handler_(handler), stream_(stream) {}
+
+  bool Null() {
+    return pass([this] { handler_.scalar(JsonScalar::null); });
+  }
+  bool Bool(bool) {
+    return pass([this] { handler_.scalar(JsonScalar::boolean); });
+  }
+  bool RawNumber(const char16_t*, rapidjson::SizeType length, bool) {
+    bool decimal = stream_.taken_number_is_decimal(length);
+    return pass([&] { handler_.scalar(decimal ? JsonScalar::decimal : JsonScalar::integer); });
+  }
+  bool String(const char16_t*, rapidjson::SizeType, bool) {
+    return pass([this] { handler_.scalar(JsonScalar::string); });
+  }
+  bool StartObject() {
+    return pass([this] { handler_.start_object(); });
+  }
+  bool Key(const char16_t* text, rapidjson::SizeType length, bool) {
+    return pass([&] { handler_.key({text, length}); });
+  }
+  bool EndObject(rapidjson::SizeType) {
+    return pass([this] { handler_.end_object(); });
+  }
+  bool StartArray() {
+    return pass([this] { handler_.start_array(); });
+  }
+  bool EndArray(rapidjson::SizeType) {
+    return pass([this] { handler_.end_array(); });
+  }
+
+  bool end_value() {
+    return pass([this] { handler_.end_value(); });
+  }
+  bool failed() const { return failed_; }
+
+ private:
+  template <typename Call>
+  bool pass(Call call) {
+    try {
+      call();
+      return true;
+    } catch (const std::bad_alloc&) {
+      failed_ = true;
+      return false;
+    }
+  }
+
+  JsonEventHandler& handler_;
+  const PieceStream& stream_;
+  bool failed_ = false;
+};
+
+}  // namespace
+
+JsonEventReader::JsonEventReader(JsonEventHandler& handler)
+    : handler_(handler), thread_([this] { read(); }) {}
+
+JsonEventReader::~JsonEventReader() {
+  hand_off_.end();
+  thread_.join();
+}
+
+void JsonEventReader::feed(std::u16string_view piece) {
+  if (finished_ || stop_noted_ || piece.empty()) return;
+  hand_over(joiner_.pass(piece, false), false);
+}
+
+JsonParseResult JsonEventReader::finish() {
+  if (!finished_ && !stop_noted_) hand_over(joiner_.pass({}, true), true);
+  if (!finished_) {
+    hand_off_.end();
+    finished_ = true;
+    note_stop();
+  }
+  return result_;
+}
+
+void JsonEventReader::hand_over(std::u16string_view units, bool last) {
+  if (contains_surrogate(units) && !is_valid_utf16(units)) {
+    repaired_ = replace_lone_surrogates(units);
+    units = repaired_;
+  }
+  units = escapes_.pass(units, last);
+  if (units.empty()) return;
+  hand_off_.give(units);
+  if (hand_off_.stopped()) {
+    // The fault lies in this piece (an escape is never split, and the reader reports every
+    // other fault where it stands).
+    if (fault_offset_ > piece_offset_) {
+      piece_start_.advance(units.substr(0, fault_offset_ - piece_offset_));
+    }
+    piece_offset_ = fault_offset_;
+    note_stop();
+    return;
+  }
+  piece_start_.advance(units);
+  piece_offset_ += units.size();
+}
+
+// Once the reader has stopped: how the reading ended, the fault placed at piece_start_.
+void JsonEventReader::note_stop() {
+  if (stop_noted_) return;
+  stop_noted_ = true;
+  if (handler_failed_) {
+    result_ = {JsonStatus::out_of_memory, 0, 0, 0};
+  } else if (fault_ != 0) {
+    result_ = {JsonStatus::malformed, piece_start_.line(), piece_start_.column(), fault_};
+  }
+}
+
+// The reading thread: reads values until the text ends or a fault, then stops.
+void JsonEventReader::read() {
+  PieceStream stream(hand_off_);
+  Events events(handler_, stream);
+  try {
+    rapidjson::GenericReader<Encoding, Encoding> reader;
+    bool any_value = false;
+    if (stream.Peek() == u'\uFEFF') stream.Take();  // a byte-order mark, as a text may start
+    for (;;) {
+      while (is_json_blank(stream.Peek())) stream.Take();
+      if (stream.Peek() == 0) break;
+      rapidjson::ParseResult parsed = reader.Parse<kReadFlags>(stream, events);
+      if (parsed.IsError()) {
+        fault_ = parsed.Code();
+        fault_offset_ = parsed.Offset();
+        break;
+      }
+      any_value = true;
+      if (!events.end_value()) break;
+    }
+    if (!any_value && fault_ == 0 && !events.failed()) {
+      fault_ = rapidjson::kParseErrorDocumentEmpty;
+      fault_offset_ = stream.Tell();
+    }
+  } catch (const std::bad_alloc&) {
+    handler_failed_ = true;
+  }
+  handler_failed_ = handler_failed_ || events.failed();
+  hand_off_.stop();
+}
+
+}  // namespace ambrel

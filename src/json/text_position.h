@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string_view>
+
+namespace ambrel {
+
+// A place in a text read in pieces, as line and column from 1. A line ends at LF, CR LF or
+// a lone CR, as the XML reader counts them; a column counts characters (a surrogate pair is
+// one, a tab is one).
+class TextPosition {
+ public:
+  // Moves the place past `units`, which follow it.
+  void advance(std::u16string_view units);
+  int line() const { return line_; }
+  int column() const { return column_; }
+
+ private:
+  void advance_by_unit(std::u16string_view units);
+
+  int line_ = 1;
+  int column_ = 1;
+  bool after_cr_ = false;  // an LF next ends no further line
+};
+
+}  // namespace ambrel

@@ -1,0 +1,155 @@
+// The JSON event reader: its events, in pieces of any size, its faults with their places,
+// surrogates, several values and depth.
+#include "json/json_event_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/unicode_text.h"
+
+namespace ambrel {
+namespace {
+
+// Writes the events as a short text: { } [ ] k:NAME s i d b n and | at the end of a value.
+class Recorder final : public JsonEventHandler {
+ public:
+  void start_object() override { out += '{'; }
+  void key(std::u16string_view name) override {
+    std::u16string shown;
+    for (char16_t unit : name)
+      shown += unit == 0 ? std::u16string(u"\\0") : std::u16string(1, unit);
+    out += "k:" + utf16_to_utf8(shown) + ' ';
+  }
+  void end_object() override { out += '}'; }
+  void start_array() override { out += '['; }
+  void end_array() override { out += ']'; }
+  void scalar(JsonScalar kind) override {
+    switch (kind) {
+      case JsonScalar::string:
+        out += 's';
+        break;
+      case JsonScalar::integer:
+        out += 'i';
+        break;
+      case JsonScalar::decimal:
+        out += 'd';
+        break;
+      case JsonScalar::boolean:
+        out += 'b';
+        break;
+      case JsonScalar::null:
+        out += 'n';
+        break;
+    }
+  }
+  void end_value() override { out += '|'; }
+
+  std::string out;
+};
+
+struct Read {
+  std::string events;
+  JsonParseResult result;
+};
+
+Read read_in_pieces(std::u16string_view text, std::size_t piece) {
+  Recorder recorder;
+  JsonParseResult result;
+  {
+    JsonEventReader reader(recorder);
+    for (std::size_t at = 0; at < text.size(); at += piece) reader.feed(text.substr(at, piece));
+    result = reader.finish();
+  }
+  return {recorder.out, result};
+}
+
+// Reads `text` whole and in pieces of several sizes; every way must give the same.
+Read read(std::u16string_view text) {
+  Read whole = read_in_pieces(text, text.size() + 1);
+  for (std::size_t piece : {1, 2, 3, 7, 64}) {
+    Read cut = read_in_pieces(text, piece);
+    EXPECT_EQ(cut.events, whole.events) << "pieces of " << piece;
+    EXPECT_EQ(cut.result.status, whole.result.status) << "pieces of " << piece;
+    EXPECT_EQ(cut.result.line, whole.result.line) << "pieces of " << piece;
+    EXPECT_EQ(cut.result.column, whole.result.column) << "pieces of " << piece;
+  }
+  return whole;
+}
+
+std::string placed(const Read& r) {
+  return std::to_string(r.result.line) + ":" + std::to_string(r.result.column) + " " +
+         r.result.message();
+}
+
+TEST(JsonEventReader, ReportsEveryKindOfValueClassifyingNumbersByTheirForm) {
+  Read r = read(
+      uR"({"s":"x","i":-12,"d":1.5,"e":1e3,"E":2E-1,"big":123456789012345678901234567890,)"
+      uR"("t":true,"f":false,"n":null,"a":[1,{}],"o":{"k":[]}})");
+  EXPECT_TRUE(r.result.ok()) << placed(r);
+  EXPECT_EQ(r.events, "{k:s sk:i ik:d dk:e dk:E dk:big ik:t bk:f bk:n nk:a [i{}]k:o {k:k []}}|");
+}
+
+TEST(JsonEventReader, ReadsValuesOneAfterAnotherAsJsonLinesAndConcatenated) {
+  EXPECT_EQ(read(u"{\"a\":1}\n{\"a\":2}\r\n[3]\n").events, "{k:a i}|{k:a i}|[i]|");
+  EXPECT_EQ(read(u"{}{}[]  \"x\" 4").events, "{}|{}|[]|s|i|");
+  EXPECT_TRUE(read(u"{}\n\n").result.ok());
+}
+
+TEST(JsonEventReader, KeepsEscapedZerosAndReadsUnpairedSurrogatesAsReplacementCharacters) {
+  Read r = read(uR"({"a\u0000b":1,"\uD800":2,"\uDC00x":3,"\uD83D\uDE00":4})");
+  EXPECT_TRUE(r.result.ok()) << placed(r);
+  EXPECT_EQ(r.events, "{k:a\\0b ik:\xEF\xBF\xBD ik:\xEF\xBF\xBDx ik:\xF0\x9F\x98\x80 i}|");
+  std::u16string raw = u"{\"";
+  raw += char16_t(0xD800);  // unpaired in the text itself
+  raw += u"\":1}";
+  EXPECT_EQ(read(raw).events, "{k:\xEF\xBF\xBD i}|");
+}
+
+TEST(JsonEventReader, PlacesFaultsByLineAndCharacterAndKeepsWhatCameBefore) {
+  Read comma = read(u"{\"a\":1,\n  \"b\": [1,2 x]}");
+  EXPECT_EQ(comma.result.status, JsonStatus::malformed);
+  EXPECT_EQ(placed(comma), "2:13 Missing a comma or ']' after an array element.");
+  EXPECT_EQ(comma.events, "{k:a ik:b [ii");
+  // CR LF and a lone CR end one line each; a surrogate pair is one character.
+  EXPECT_EQ(placed(read(u"[\r\n1,\r\"\U0001F600\" ,]")), "3:6 Invalid value.");
+  EXPECT_EQ(placed(read(u"{\"a\":1")), "1:7 Missing a comma or '}' after an object member.");
+  EXPECT_EQ(placed(read(u"[1,]")), "1:4 Invalid value.");      // no trailing comma
+  EXPECT_EQ(placed(read(u"[1] // c")), "1:5 Invalid value.");  // no comments
+  EXPECT_EQ(placed(read(u"{\"a\":\"\\x\"}")), "1:7 Invalid escape character in string.");
+  // A malformed escape is placed at its start, also when another follows it closely.
+  EXPECT_EQ(placed(read(u"{\"a\\u0a\\u0000\":1}")),
+            "1:4 Incorrect hex digit after \\u escape in string.");
+  EXPECT_EQ(placed(read(u"  \n ")), "2:2 The document is empty.");
+  EXPECT_EQ(read(u"[1] x").events, "[i]|");  // the value before the fault is read
+}
+
+TEST(JsonEventReader, ReadsAnyDepthWithoutRecursion) {
+  constexpr std::size_t kDepth = 200000;
+  std::u16string deep(kDepth, u'[');
+  deep.append(kDepth, u']');
+  Read arrays = read_in_pieces(deep, 4096);
+  EXPECT_TRUE(arrays.result.ok());
+  EXPECT_EQ(arrays.events.size(), 2 * kDepth + 1);
+  std::u16string objects;
+  for (std::size_t i = 0; i < kDepth; ++i) objects += u"{\"a\":";
+  Read cut = read_in_pieces(objects, 4096);  // cut off: a fault at the end
+  EXPECT_EQ(placed(cut), "1:" + std::to_string(5 * kDepth + 1) + " Invalid value.");
+}
+
+TEST(JsonEventReader, IgnoresPiecesAfterAFaultAndMayBeLeftUnfinished) {
+  Recorder recorder;
+  {
+    JsonEventReader reader(recorder);
+    reader.feed(u"[1,");
+    reader.feed(u"}");
+    reader.feed(u"[2]");
+    EXPECT_EQ(reader.finish().line, 1);
+  }
+  EXPECT_EQ(recorder.out, "[i");
+  JsonEventReader abandoned(recorder);
+  abandoned.feed(u"[1,");  // destroyed without finish: the reading thread still ends
+}
+
+}  // namespace
+}  // namespace ambrel
