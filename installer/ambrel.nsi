@@ -1,6 +1,6 @@
 ; The Ambrel installer: the programs and their licence under Program Files, a Start-menu
 ; entry and an optional desktop shortcut for the desktop tool, the desktop tool in
-; Explorer's "Open with" for XML files, and an uninstaller listed in Apps & features. Pages:
+; Explorer's "Open with" for XML and JSON files, and an uninstaller listed in Apps & features. Pages:
 ; welcome, licence, folder, components, progress, and a finish page that offers to run
 ; Ambrel.
 ; makensis -DVERSION=1.0.0.7 -DDIST=<folder with the .exe files and LICENSE>
@@ -19,6 +19,7 @@ RequestExecutionLevel admin
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define APPLICATION_KEY "Software\Classes\Applications\ambrel.exe"
 !define OPEN_WITH_KEY "Software\Classes\.xml\OpenWithList\ambrel.exe"
+!define OPEN_WITH_JSON_KEY "Software\Classes\.json\OpenWithList\ambrel.exe"
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -92,8 +93,10 @@ Section "${PRODUCT}" SectionPrograms
   ; Open with: the program opens the file it is given, as a drop of it onto the input pane.
   WriteRegStr HKLM "${APPLICATION_KEY}" "FriendlyAppName" "${PRODUCT}"
   WriteRegStr HKLM "${APPLICATION_KEY}\SupportedTypes" ".xml" ""
+  WriteRegStr HKLM "${APPLICATION_KEY}\SupportedTypes" ".json" ""
   WriteRegStr HKLM "${APPLICATION_KEY}\shell\open\command" "" '"$INSTDIR\ambrel.exe" "%1"'
   WriteRegStr HKLM "${OPEN_WITH_KEY}" "" ""
+  WriteRegStr HKLM "${OPEN_WITH_JSON_KEY}" "" ""
 SectionEnd
 
 Section /o "Desktop shortcut" SectionDesktop
@@ -119,4 +122,5 @@ Section "Uninstall"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
   DeleteRegKey HKLM "${APPLICATION_KEY}"
   DeleteRegKey HKLM "${OPEN_WITH_KEY}"
+  DeleteRegKey HKLM "${OPEN_WITH_JSON_KEY}"
 SectionEnd

@@ -11,7 +11,7 @@ constexpr std::string_view kUsageLine =
 constexpr ProgramOption kToolOptions[] = {{"--identifiers"}};
 
 constexpr std::string_view kHelp =
-    "Opens the Ambrel window: paste, open or drop an XML document into the input pane and\n"
+    "Opens the Ambrel window: paste, open or drop an XML or JSON document into the input pane and\n"
     "the structure declarations for its data appear in the output pane. A FILE given here\n"
     "is loaded at the start, as a file dropped onto the input pane would be; further files\n"
     "are ignored, as in a drop. The output pane's context menu chooses names that compile\n"

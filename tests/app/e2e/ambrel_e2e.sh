@@ -243,6 +243,15 @@ wait_for 30 offered_text_taken || fail "Paste did not read the Latin-1 text"
 wait_for 30 copy_all_gives "$work/latin1.expected" || fail "a paste offered only as Latin-1 was not declared"
 step "a paste in parts arrived whole; one offered only as Latin-1 was read as such"
 
+# --- A JSON document pasted is declared as ambrel-gen declares it.
+printf '{"orders": [{"id": 1, "first name": "Ann", "lines": [{"sku": "a", "price": 9.5}]},\n  {"id": 2, "lines": []}]}\n' >"$work/orders.json"
+"$ambrel_gen" "$work/orders.json" >"$work/orders.expected" || fail "ambrel-gen failed on orders.json"
+offer_clipboard "$work/orders.json"
+click cmdPaste
+wait_for 30 offered_text_taken || fail "Paste did not read the JSON document"
+wait_for 30 copy_all_gives "$work/orders.expected" || fail "a pasted JSON document was not declared as ambrel-gen declares it"
+step "a pasted JSON document was declared as ambrel-gen declares it"
+
 # --- Ctrl+V in the input takes 20 MB from another program's clipboard in parts: the window
 # answers throughout (the editor's own paste held it for 3 s), and one Ctrl+Z takes it out.
 click cmdClear

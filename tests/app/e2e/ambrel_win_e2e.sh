@@ -62,14 +62,14 @@ copy_all_gives() {
 }
 declarations_of() {
   printf '%s' "$1" >"$work/$2.xml"
-  declarations_of_file "$2"
+  declarations_of_file "$2.xml"
   grep -q 'Structure' "$work/$2.expected" || fail "ambrel-gen.exe gave no declarations for $2"
 }
-# ambrel-gen.exe's declarations of $work/$1.xml, into $work/$1.expected.
+# ambrel-gen.exe's declarations of $work/$1 (a name with its extension), into $work/NAME.expected.
 declarations_of_file() {
   local status=0
-  wine "$ambrel_gen" "$(winepath -w "$work/$1.xml" 2>/dev/null)" >"$work/$1.expected" 2>"$work/gen.err" || status=$?
-  ((status == 0)) || fail "ambrel-gen.exe failed on $1.xml with status $status: $(cat "$work/gen.err")"
+  wine "$ambrel_gen" "$(winepath -w "$work/$1" 2>/dev/null)" >"$work/${1%.*}.expected" 2>"$work/gen.err" || status=$?
+  ((status == 0)) || fail "ambrel-gen.exe failed on $1 with status $status: $(cat "$work/gen.err")"
 }
 
 # --- Typing regenerates about a second after the last key.
@@ -109,6 +109,15 @@ declarations_of "${pasted//$'\n'/$'\r\n'}" pasted
 wait_for 30 copy_all_gives "$work/pasted.expected" || fail "Paste did not regenerate at once"
 step "Paste regenerated at once"
 
+# --- A JSON document pasted is declared as ambrel-gen.exe declares it.
+printf '{"orders": [{"id": 1, "first name": "Ann", "lines": [{"sku": "a", "price": 9.5}]},\r\n  {"id": 2, "lines": []}]}\r\n' >"$work/orders.json"
+declarations_of_file orders.json
+offer_clipboard "$work/orders.json"
+click cmdPaste
+wait_for 30 offered_text_taken || fail "Paste did not read the JSON document"
+wait_for 30 copy_all_gives "$work/orders.expected" || fail "a pasted JSON document was not declared as ambrel-gen.exe declares it"
+step "a pasted JSON document was declared as ambrel-gen.exe declares it"
+
 # --- Open ... with a file chosen in the Win32 dialog regenerates at once.
 opened=$'<config>\r\n  <entry name="a">on</entry>\r\n  <entry name="b">off</entry>\r\n</config>\r\n'
 printf '%s' "$opened" >"$work/chosen.xml"
@@ -121,7 +130,7 @@ step "Open ... loaded the chosen file; screenshot saved as $shots/ambrel_win_e2e
 
 # --- A paste of 20 MB is declared as ambrel-gen.exe declares it, the window answering.
 catalogue 250000 >"$work/large.xml"
-declarations_of_file large
+declarations_of_file large.xml
 offer_clipboard "$work/large.xml"
 [ -n "${AMBREL_WINDOW_WATCH:-}" ] && start_ping_watch "$AMBREL_WINDOW_WATCH"
 pasted_at=$(now_ms)
@@ -141,7 +150,7 @@ fi
 # large text holds the window for seconds per MB), and one Ctrl+Z takes it out.
 click cmdClear
 catalogue 12000 >"$work/medium.xml"
-declarations_of_file medium
+declarations_of_file medium.xml
 offer_clipboard "$work/medium.xml"
 click txtIn
 [ -n "${AMBREL_WINDOW_WATCH:-}" ] && start_ping_watch "$AMBREL_WINDOW_WATCH"
