@@ -30,6 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    whole.parse_result.line() == cut.parse_result.line() &&
                    whole.parse_result.column() == cut.parse_result.column(),
                "the same result in pieces");
-  fuzz_require(declarations_shape_fault(whole.text, u"JSON_MAIN") == nullptr, "declarations of the right shape");
+  fuzz_require(declarations_shape_fault(whole.text, u"JSON_MAIN") == nullptr,
+               "declarations of the right shape");
   return 0;
 }

@@ -43,8 +43,8 @@ void CALLBACK read_and_choose(HWND editor, UINT, UINT_PTR timer, DWORD) {
     wchar_t caption[64] = {};
     GetMenuStringW(menu, static_cast<UINT>(i), caption, 64, MF_BYPOSITION);
     shown->captions.emplace_back(caption);
-    shown->checked.push_back((GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) &
-                              MF_CHECKED) != 0);
+    shown->checked.push_back(
+        (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_CHECKED) != 0);
   }
   for (WPARAM key : shown->keys) PostMessageW(popup, WM_KEYDOWN, key, 0);
 }
