@@ -20,7 +20,7 @@ DeclarationWorker::~DeclarationWorker() {
   thread_.join();
 }
 
-void DeclarationWorker::start(int job, std::shared_ptr<TextSource> source) {
+void DeclarationWorker::start(int job, std::shared_ptr<TextStream::Reader> source) {
   {
     std::lock_guard lock(mutex_);
     stop_locked();
@@ -45,7 +45,7 @@ void DeclarationWorker::stop_locked() {
 void DeclarationWorker::run() {
   for (;;) {
     int job = 0;
-    std::shared_ptr<TextSource> source;
+    std::shared_ptr<TextStream::Reader> source;
     {
       std::unique_lock lock(mutex_);
       wake_.wait(lock, [this] { return quit_ || waiting_source_; });
@@ -64,11 +64,12 @@ void DeclarationWorker::run() {
   }
 }
 
-std::optional<std::u16string> DeclarationWorker::declare(int job, TextSource& source) const {
+std::optional<std::u16string> DeclarationWorker::declare(int job,
+                                                         TextStream::Reader& source) const {
   try {
     DeclarationGenerator generator;
     std::u16string_view piece;
-    while (source.next(piece)) {
+    while (source.wait(piece)) {
       if (wanted_.load() != job) return std::nullopt;
       generator.feed(piece);
     }

@@ -12,7 +12,7 @@
 #include <string>
 #include <thread>
 
-#include "app/text_source.h"
+#include "support/text_stream.h"
 
 namespace ambrel {
 
@@ -28,15 +28,15 @@ class DeclarationWorker {
   DeclarationWorker(const DeclarationWorker&) = delete;
   DeclarationWorker& operator=(const DeclarationWorker&) = delete;
 
-  // Declares `source`'s text as job `job` (not 0), stopping the job before.
-  void start(int job, std::shared_ptr<TextSource> source);
+  // Declares the text `source` reads as job `job` (not 0), stopping the job before.
+  void start(int job, std::shared_ptr<TextStream::Reader> source);
   // Stops the running job: nothing is delivered for it.
   void stop();
 
  private:
   void run();
   // The job's declarations; none when it was stopped.
-  std::optional<std::u16string> declare(int job, TextSource& source) const;
+  std::optional<std::u16string> declare(int job, TextStream::Reader& source) const;
   // Stops what runs and drops what waits; with the mutex held.
   void stop_locked();
 
@@ -44,8 +44,8 @@ class DeclarationWorker {
   std::mutex mutex_;
   std::condition_variable wake_;
   int waiting_job_ = 0;
-  std::shared_ptr<TextSource> waiting_source_;
-  std::shared_ptr<TextSource> running_source_;
+  std::shared_ptr<TextStream::Reader> waiting_source_;
+  std::shared_ptr<TextStream::Reader> running_source_;
   std::atomic<int> wanted_{0};  // a job stops between pieces once this is not its number
   bool quit_ = false;
   std::thread thread_;
