@@ -2,31 +2,21 @@
 
 #include <utility>
 
-#include "app/shared_pieces.h"
 #include "ui/ui_backend.h"
 
 namespace ambrel {
 
 ClipboardPaste::ClipboardPaste(Replace replace, std::function<void()> failed)
-    : replace_(std::move(replace)),
-      failed_(std::move(failed)),
-      self_(std::make_shared<ClipboardPaste*>(this)) {
+    : replace_(std::move(replace)), failed_(std::move(failed)) {
   BackendDesktop* desktop = ui_desktop();
-  BackendEventPump* pump = ui_event_pump();
-  if (!desktop || !pump) return;
-  text_ = std::make_shared<ArrivingText>(kPieceUnits, [pump, weak = std::weak_ptr(self_)] {
-    pump->post([weak] {
-      if (std::shared_ptr<ClipboardPaste*> self = weak.lock(); self && *self) (*self)->finish();
-    });
-  });
+  if (!desktop) return;
+  text_->when_ended(posts_.poster([this] { finish(); }));
   reading_ = desktop->read_clipboard_text(text_);
   if (!reading_) finish();
 }
 
-ClipboardPaste::~ClipboardPaste() {
-  *self_ = nullptr;
-  reading_.reset();
-}
+// The reading first: after it, nothing more is written or woken.
+ClipboardPaste::~ClipboardPaste() { reading_.reset(); }
 
 void ClipboardPaste::finish() {
   if (finished_) return;
@@ -34,7 +24,8 @@ void ClipboardPaste::finish() {
   if (text_->failed()) {
     failed_();
   } else if (text_->has_text()) {
-    replace_(text_->shown_reader(), text_->declared_reader());
+    std::unique_ptr<TextStream::Reader> shown = text_->reader();
+    replace_(std::move(shown), text_->reader());
   }
 }
 

@@ -9,17 +9,17 @@
 #include <functional>
 #include <memory>
 
-#include "app/arriving_text.h"
-#include "app/text_source.h"
+#include "support/text_stream.h"
 #include "ui/backend/backend_desktop.h"
+#include "ui/owned_posts.h"
 
 namespace ambrel {
 
 class ClipboardPaste {
  public:
   // Takes the readers of the pasted text: the fill's and the worker's.
-  using Replace =
-      std::function<void(std::unique_ptr<TextSource> shown, std::shared_ptr<TextSource> declared)>;
+  using Replace = std::function<void(std::unique_ptr<TextStream::Reader> shown,
+                                     std::shared_ptr<TextStream::Reader> declared)>;
 
   // Starts reading the clipboard; on the user-interface thread once the text has come (at once
   // when the backend had it at hand), `replace` runs with it, or `failed` when it did not come
@@ -35,9 +35,9 @@ class ClipboardPaste {
 
   Replace replace_;
   std::function<void()> failed_;
-  std::shared_ptr<ArrivingText> text_;
+  std::shared_ptr<TextStream> text_ = TextStream::make();
   std::unique_ptr<ClipboardReading> reading_;
-  std::shared_ptr<ClipboardPaste*> self_;  // what a posted finish finds, emptied on destruction
+  OwnedPosts posts_;
   bool finished_ = false;
 };
 

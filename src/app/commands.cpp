@@ -10,7 +10,6 @@
 #include "app/file_load.h"
 #include "app/paste_notice.h"
 #include "app/regeneration.h"
-#include "app/shared_pieces.h"
 #include "app/shown_file_name.h"
 #include "dialog/dialog.h"
 #include "dialog/definition/runtime_registry.h"
@@ -80,7 +79,7 @@ void paste() {
   pasting.reset();
   end_loading();
   pasting = std::make_unique<ClipboardPaste>(
-      [](std::unique_ptr<TextSource> shown, std::shared_ptr<TextSource> declared) {
+      [](std::unique_ptr<TextStream::Reader> shown, std::shared_ptr<TextStream::Reader> declared) {
         paste_notice->clear();
         regeneration->replace_input(std::move(shown), std::move(declared));
       },
@@ -117,7 +116,8 @@ void load_xml_file(const NativePath& path, std::uint64_t stream_limit) {
   pasting.reset();
   end_loading();
   FileLoad::Reports reports;
-  reports.begin = [](std::unique_ptr<TextSource> shown, std::shared_ptr<TextSource> declared) {
+  reports.begin = [](std::unique_ptr<TextStream::Reader> shown,
+                     std::shared_ptr<TextStream::Reader> declared) {
     regeneration->set_opening(false);
     paste_notice->clear();
     regeneration->replace_input(std::move(shown), std::move(declared));

@@ -20,7 +20,8 @@ DeclarationWorker::~DeclarationWorker() {
   thread_.join();
 }
 
-void DeclarationWorker::start(int job, std::shared_ptr<TextSource> source, DeclarationStyle style) {
+void DeclarationWorker::start(int job, std::shared_ptr<TextStream::Reader> source,
+                              DeclarationStyle style) {
   {
     std::lock_guard lock(mutex_);
     stop_locked();
@@ -46,7 +47,7 @@ void DeclarationWorker::stop_locked() {
 void DeclarationWorker::run() {
   for (;;) {
     int job = 0;
-    std::shared_ptr<TextSource> source;
+    std::shared_ptr<TextStream::Reader> source;
     DeclarationStyle style;
     {
       std::unique_lock lock(mutex_);
@@ -67,12 +68,12 @@ void DeclarationWorker::run() {
   }
 }
 
-std::optional<std::u16string> DeclarationWorker::declare(int job, TextSource& source,
+std::optional<std::u16string> DeclarationWorker::declare(int job, TextStream::Reader& source,
                                                          const DeclarationStyle& style) const {
   try {
     DeclarationGenerator generator;
     std::u16string_view piece;
-    while (source.next(piece)) {
+    while (source.wait(piece)) {
       if (wanted_.load() != job) return std::nullopt;
       generator.feed(piece);
     }

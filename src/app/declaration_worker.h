@@ -12,8 +12,8 @@
 #include <string>
 #include <thread>
 
-#include "app/text_source.h"
 #include "generator/declarations.h"
+#include "support/text_stream.h"
 
 namespace ambrel {
 
@@ -29,15 +29,15 @@ class DeclarationWorker {
   DeclarationWorker(const DeclarationWorker&) = delete;
   DeclarationWorker& operator=(const DeclarationWorker&) = delete;
 
-  // Declares `source`'s text as job `job` (not 0) in `style`, stopping the job before.
-  void start(int job, std::shared_ptr<TextSource> source, DeclarationStyle style = {});
+  // Declares the text `source` reads as job `job` (not 0) in `style`, stopping the job before.
+  void start(int job, std::shared_ptr<TextStream::Reader> source, DeclarationStyle style = {});
   // Stops the running job: nothing is delivered for it.
   void stop();
 
  private:
   void run();
   // The job's declarations; none when it was stopped.
-  std::optional<std::u16string> declare(int job, TextSource& source,
+  std::optional<std::u16string> declare(int job, TextStream::Reader& source,
                                         const DeclarationStyle& style) const;
   // Stops what runs and drops what waits; with the mutex held.
   void stop_locked();
@@ -46,9 +46,9 @@ class DeclarationWorker {
   std::mutex mutex_;
   std::condition_variable wake_;
   int waiting_job_ = 0;
-  std::shared_ptr<TextSource> waiting_source_;
+  std::shared_ptr<TextStream::Reader> waiting_source_;
   DeclarationStyle waiting_style_;
-  std::shared_ptr<TextSource> running_source_;
+  std::shared_ptr<TextStream::Reader> running_source_;
   std::atomic<int> wanted_{0};  // a job stops between pieces once this is not its number
   bool quit_ = false;
   std::thread thread_;

@@ -1,48 +1,40 @@
 #pragma once
 
 // The input editor's text handed to the worker a slice at a time. Only the user-interface
-// thread may read the editor, so the worker asks (through `ask`, which posts to that thread)
-// whenever fewer than kSlicesAhead slices wait for it, and serve() reads the next few there:
-// never the whole text at once, and never a copy of it.
+// thread may read the editor, so the worker's reading asks (through `ask`, which posts to that
+// thread) whenever it has room for kSlicesAhead slices more, and serve() reads the next few
+// there: never the whole text at once, and never a copy of it.
 
-#include <condition_variable>
 #include <cstddef>
-#include <deque>
 #include <functional>
 #include <memory>
-#include <mutex>
-#include <string>
 
-#include "app/text_source.h"
+#include "support/text_stream.h"
 #include "ui/backend/backend_controls.h"
 
 namespace ambrel {
 
-class EditorFeed final : public TextSource {
+class EditorFeed {
  public:
   // UTF-16 units per slice: a few milliseconds of reading on the user-interface thread.
   static constexpr std::size_t kSliceUnits = std::size_t{1} << 17;
   static constexpr std::size_t kSlicesAhead = 2;
 
+  // Asks for the first slices at once.
   EditorFeed(std::unique_ptr<ControlTextReader> reader, std::function<void()> ask);
 
-  // The worker: waits for the next slice.
-  bool next(std::u16string_view& piece) override;
-  void stop() override;
+  // The worker's reader of the text, handed out once.
+  std::shared_ptr<TextStream::Reader> take_reader() { return std::move(worker_reader_); }
 
-  // The user-interface thread: reads slices until kSlicesAhead wait, or the text has ended.
+  // The user-interface thread: reads slices while the worker has room for them, or until the
+  // text has ended.
   void serve();
 
  private:
   std::unique_ptr<ControlTextReader> reader_;  // user-interface thread only
   std::function<void()> ask_;
-  std::mutex mutex_;
-  std::condition_variable served_;
-  std::deque<std::u16string> slices_;
-  bool asked_ = false;
-  bool ended_ = false;
-  bool stopped_ = false;
-  std::u16string current_;  // the worker's slice
+  std::shared_ptr<TextStream> text_ = TextStream::make({kSliceUnits, kSlicesAhead});
+  std::unique_ptr<TextStream::Reader> worker_reader_ = text_->reader();
 };
 
 }  // namespace ambrel

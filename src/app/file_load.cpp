@@ -3,9 +3,7 @@
 #include <string>
 #include <utility>
 
-#include "app/file_text_source.h"
 #include "support/utf16_piece_reader.h"
-#include "ui/ui_backend.h"
 
 namespace ambrel {
 
@@ -13,16 +11,34 @@ FileLoad::FileLoad(NativePath path, std::uint64_t stream_limit, Reports reports)
     : path_(std::move(path)),
       stream_limit_(stream_limit),
       reports_(std::move(reports)),
-      pump_(ui_event_pump()),
-      self_(std::make_shared<FileLoad*>(this)),
+      shown_(shown_text_->reader()),
+      declared_(declared_text_->reader()),
       thread_([this] { read(); }) {}
 
 FileLoad::~FileLoad() {
-  *self_ = nullptr;
   stop_.stop();
-  text_->stop();
+  worker_stop_.stop();
+  shown_text_->stop();
+  declared_text_->stop();
   thread_.join();
+  if (worker_reading_.joinable()) worker_reading_.join();
 }
+
+namespace {
+
+// Hands the decoded text of `reader` to `text` from `piece` on, at most `limit` bytes (0: all);
+// false when it stopped at the limit.
+bool write_text(Utf16PieceReader& reader, std::u16string piece, TextStream& text,
+                std::uint64_t limit) {
+  do {
+    if (!text.append(piece)) return true;
+    if (limit != 0 && reader.bytes_read() >= limit) return false;
+  } while (reader.next(piece));
+  text.close();
+  return true;
+}
+
+}  // namespace
 
 // The start follows the load command's rules: an error, or a file on disk that gives no byte,
 // has no text; a byte-order mark alone, or a NUL first, is the empty text.
@@ -38,35 +54,42 @@ void FileLoad::read() {
   if (!more && (reader.error() != 0 || (on_disk && !reader.read_a_byte()))) {
     return post(Report::none);
   }
-  if (on_disk) text_->no_declared_reader();
-  post(on_disk ? Report::begin_on_disk : Report::begin_stream);
-  do {
-    if (!text_->add(piece)) return;
-    if (!on_disk && reader.bytes_read() >= stream_limit_) {
-      post(Report::cut);  // before the end, so that it is told before the load counts as done
-      return text_->end();
-    }
-  } while (reader.next(piece));
-  text_->end();
+  if (on_disk) {
+    worker_reading_ = std::thread([this] { read_for_worker(); });
+    post(Report::begin_on_disk);
+    write_text(reader, std::move(piece), *shown_text_, 0);
+    return;
+  }
+  // One reading for both: what the fill shows, the worker declares. Its reader is made
+  // before the first piece, and before the report hands it over.
+  declared_ = shown_text_->reader();
+  post(Report::begin_stream);
+  if (!write_text(reader, std::move(piece), *shown_text_, stream_limit_)) {
+    post(Report::cut);  // before the end, so that it is told before the load counts as done
+    shown_text_->close();
+  }
+}
+
+void FileLoad::read_for_worker() {
+  PlatformFile file = PlatformFile::open_for_reading(path_, worker_stop_);
+  if (!file.is_open() || file.info().kind == FileKind::Directory) return declared_text_->close();
+  Utf16PieceReader reader(std::move(file));
+  std::u16string piece;
+  if (!reader.next(piece)) return declared_text_->close();
+  write_text(reader, std::move(piece), *declared_text_, 0);
 }
 
 void FileLoad::post(Report report) {
-  if (!pump_) return;
-  pump_->post([weak = std::weak_ptr<FileLoad*>(self_), report] {
-    if (std::shared_ptr<FileLoad*> self = weak.lock(); self && *self) (*self)->take(report);
-  });
+  posts_.post([this, report] { take(report); });
 }
 
 // A report may end the load: what it calls is copied out of the load first.
 void FileLoad::take(Report report) {
   switch (report) {
-    case Report::begin_on_disk: {
-      auto begin = reports_.begin;
-      return begin(text_->shown_reader(), std::make_shared<FileTextSource>(path_));
-    }
+    case Report::begin_on_disk:
     case Report::begin_stream: {
       auto begin = reports_.begin;
-      return begin(text_->shown_reader(), text_->declared_reader());
+      return begin(std::move(shown_), std::move(declared_));
     }
     case Report::none: {
       auto none = reports_.none;

@@ -4,27 +4,31 @@
 // of its own, so that nothing it does holds the user-interface thread: a FIFO that waits for
 // its writer, a pipe that never ends, a slow disk. A pipe or device gives its text once, to
 // the fill and the worker both, and is read no further than a limit, since the input editor
-// holds all that is read; a file on disk is read again by the worker, as ambrel-gen reads it.
+// holds all that is read; a file on disk is read again for the worker on a second thread, as
+// ambrel-gen reads it, so that neither reader waits for the other.
 
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <thread>
 
-#include "app/paced_text.h"
-#include "app/text_source.h"
 #include "support/platform_file.h"
-#include "ui/backend/backend_event_pump.h"
+#include "support/text_stream.h"
+#include "ui/owned_posts.h"
 
 namespace ambrel {
 
 class FileLoad {
  public:
+  // How many pieces the reading may be ahead of the slower of its readers.
+  static constexpr std::size_t kPiecesAhead = 4;
+
   // What the load tells, each on the user-interface thread; after the load is destroyed,
   // nothing.
   struct Reports {
     // The file has a text: the fill's reader of it and the worker's.
-    std::function<void(std::unique_ptr<TextSource> shown, std::shared_ptr<TextSource> declared)>
+    std::function<void(std::unique_ptr<TextStream::Reader> shown,
+                       std::shared_ptr<TextStream::Reader> declared)>
         begin;
     // The file has no text to load: it is missing, a directory, empty, or cannot be opened or
     // read.
@@ -34,7 +38,7 @@ class FileLoad {
   };
 
   FileLoad(NativePath path, std::uint64_t stream_limit, Reports reports);
-  // Stops the reading, whatever it waits for, and joins its thread.
+  // Stops the reading, whatever it waits for, and joins its threads.
   ~FileLoad();
   FileLoad(const FileLoad&) = delete;
   FileLoad& operator=(const FileLoad&) = delete;
@@ -43,6 +47,8 @@ class FileLoad {
   enum class Report { begin_on_disk, begin_stream, none, cut };
 
   void read();
+  // The second thread: the file on disk again, for the worker.
+  void read_for_worker();
   // The reading thread: has `report` taken on the user-interface thread.
   void post(Report report);
   void take(Report report);
@@ -51,10 +57,14 @@ class FileLoad {
   std::uint64_t stream_limit_;
   Reports reports_;
   FileWaitStop stop_;
-  std::shared_ptr<PacedText> text_ = std::make_shared<PacedText>();
-  BackendEventPump* pump_;
-  std::shared_ptr<FileLoad*> self_;  // what a posted report finds, emptied on destruction
-  std::thread thread_;               // last: it starts once the rest is there
+  FileWaitStop worker_stop_;  // the second thread's
+  std::shared_ptr<TextStream> shown_text_ = TextStream::make({kTextPieceUnits, kPiecesAhead});
+  std::shared_ptr<TextStream> declared_text_ = TextStream::make({kTextPieceUnits, kPiecesAhead});
+  std::unique_ptr<TextStream::Reader> shown_;     // until handed over
+  std::unique_ptr<TextStream::Reader> declared_;  // until handed over
+  OwnedPosts posts_;
+  std::thread worker_reading_;  // started by the reading thread, for a file on disk
+  std::thread thread_;          // last: it starts once the rest is there
 };
 
 }  // namespace ambrel

@@ -45,18 +45,21 @@ void Regeneration::from_input() {
   window_remove_timer(main_window(), kRegenerationTimer);
   stop_job();
   int job = next_job();
-  feed_ = std::make_shared<EditorFeed>(read_gadget_text(gadget(u"txtIn")),
+  feed_ = std::make_unique<EditorFeed>(read_gadget_text(gadget(u"txtIn")),
                                        [job] { post_event(kEventInputWanted, job, 0, 0); });
-  run_job(job, feed_);
+  run_job(job, feed_->take_reader());
 }
 
-void Regeneration::replace_input(std::unique_ptr<TextSource> shown,
-                                 std::shared_ptr<TextSource> declared) {
+void Regeneration::replace_input(std::unique_ptr<TextStream::Reader> shown,
+                                 std::shared_ptr<TextStream::Reader> declared) {
   window_remove_timer(main_window(), kRegenerationTimer);
   stop_job();
   fill_.reset();
   set_gadget_text(gadget(u"txtIn"), u"");
-  fill_ = std::make_unique<InputFill>(gadget(u"txtIn"), std::move(shown), [this] { fill_done(); });
+  fill_ = std::make_unique<PieceTurns>(
+      std::move(shown),
+      [input = gadget(u"txtIn")](std::u16string_view piece) { append_gadget_text(input, piece); },
+      [this] { fill_done(); });
   run_job(next_job(), std::move(declared));
 }
 
@@ -91,7 +94,7 @@ int Regeneration::next_job() {
   return last_job_;
 }
 
-void Regeneration::run_job(int job, std::shared_ptr<TextSource> source) {
+void Regeneration::run_job(int job, std::shared_ptr<TextStream::Reader> source) {
   running_job_ = job;
   worker_.start(job, std::move(source), style_);
   follow_work();

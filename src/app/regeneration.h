@@ -13,8 +13,8 @@
 
 #include "app/declaration_worker.h"
 #include "app/editor_feed.h"
-#include "app/input_fill.h"
-#include "app/text_source.h"
+#include "support/text_stream.h"
+#include "ui/piece_turns.h"
 
 namespace ambrel {
 
@@ -42,7 +42,8 @@ class Regeneration {
   void from_input();
   // Removes the timer, replaces the input with a text and declares it at once: the fill reads
   // the text from `shown`, the worker from `declared`.
-  void replace_input(std::unique_ptr<TextSource> shown, std::shared_ptr<TextSource> declared);
+  void replace_input(std::unique_ptr<TextStream::Reader> shown,
+                     std::shared_ptr<TextStream::Reader> declared);
   // How the declarations of the jobs from now on are written.
   void set_style(const DeclarationStyle& style) { style_ = style; }
   // Removes the timer and empties the input and the output at once.
@@ -61,7 +62,7 @@ class Regeneration {
   // The number of the next job (never 0).
   int next_job();
   // Starts job `job` on `source`; none runs before.
-  void run_job(int job, std::shared_ptr<TextSource> source);
+  void run_job(int job, std::shared_ptr<TextStream::Reader> source);
   // Stops the generation that runs, if any: its result will not be shown.
   void stop_job();
   void show_declarations(const std::u16string& declarations);
@@ -73,9 +74,9 @@ class Regeneration {
   std::int32_t dialog_;
   int last_job_ = 0;
   int running_job_ = 0;               // 0 when no generation runs
-  std::shared_ptr<EditorFeed> feed_;  // the running job's, when it reads the input editor
+  std::unique_ptr<EditorFeed> feed_;  // the running job's, when it reads the input editor
   bool feed_asked_ = false;           // and it asked while the fill ran
-  std::unique_ptr<InputFill> fill_;
+  std::unique_ptr<PieceTurns> fill_;  // fills the input editor
   bool opening_ = false;
   bool busy_ = false;
   DeclarationStyle style_;

@@ -129,6 +129,8 @@ void BackendEvents::on_control_command(NativeHandle control, ControlCommand comm
   gadget_control_command(control, command);
 }
 
+bool BackendEvents::on_editor_paste(NativeHandle editor) { return gadget_editor_paste(editor); }
+
 void BackendEvents::on_control_focus(NativeHandle control, bool gained) {
   gadget_control_focus(control, gained);
 }

@@ -17,6 +17,7 @@ class BackendEvents final : public BackendSink {
   void on_mouse(NativeHandle target, const MouseInput& input) override;
   void on_menu_command(NativeHandle window, int item) override;
   void on_control_command(NativeHandle control, ControlCommand command) override;
+  bool on_editor_paste(NativeHandle editor) override;
   void on_control_focus(NativeHandle control, bool gained) override;
   void on_control_resized(NativeHandle control) override;
   void on_control_destroyed(NativeHandle control) override;

@@ -10,6 +10,7 @@
 
 #include "kinds/kind_row.h"
 #include "ui/backend/backend.h"
+#include "ui/editor_paste.h"
 
 namespace ambrel {
 
@@ -35,6 +36,8 @@ struct Gadget {
   const GadgetKind* kind = nullptr;
   int flags = 0;  // the creation flags, as the caller gave them
   std::unique_ptr<GadgetExtra> extra;
+  // An editor's: the user's newest paste into it, while its text may still come.
+  std::unique_ptr<EditorPaste> paste;
   // The native control is already gone (destroyed with its window or parent).
   bool native_gone = false;
 };

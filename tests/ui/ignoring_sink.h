@@ -1,7 +1,7 @@
 #pragma once
 
 // The base of the backend tests' sinks: it ignores every report, so that a test's sink
-// overrides only what it records. Tab is left to the focused control.
+// overrides only what it records. Tab and a paste are left to the focused control.
 
 #include "ui/backend/backend_sink.h"
 
@@ -18,6 +18,7 @@ class IgnoringSink : public BackendSink {
   void on_mouse(NativeHandle, const MouseInput&) override {}
   void on_menu_command(NativeHandle, int) override {}
   void on_control_command(NativeHandle, ControlCommand) override {}
+  bool on_editor_paste(NativeHandle) override { return false; }
   void on_control_focus(NativeHandle, bool) override {}
   void on_control_resized(NativeHandle) override {}
   void on_control_destroyed(NativeHandle) override {}

@@ -86,6 +86,19 @@ struct EditorMenuItem {
   bool checked = false;  // shown with a check mark
 };
 
+// Puts a paste's text into an editor a piece at a time, at the caret: the first piece replaces
+// the selection, and all of them make one undo step. The caret follows the text while the
+// user leaves it there; the user may go on meanwhile. A piece inserted as the user's own edit
+// is reported as one. User-interface thread; once the editor went, or its text was set,
+// nothing.
+class EditorInsertion {
+ public:
+  virtual ~EditorInsertion() = default;
+  virtual void insert(std::u16string_view text) = 0;
+  // The units of a piece the editor takes in one go within a turn of the event loop.
+  virtual std::size_t piece_units() const = 0;
+};
+
 class BackendControls {
  public:
   virtual ~BackendControls() = default;
@@ -116,6 +129,9 @@ class BackendControls {
   // A CR at the end of one addition and an LF at the start of the next make one line end.
   // An editor fills this way in time that grows with the text added, not with the text held.
   virtual void append_control_text(NativeHandle control, std::u16string_view text) = 0;
+  // An insertion at the caret of a writable editor (see EditorInsertion); null for any other
+  // control.
+  virtual std::unique_ptr<EditorInsertion> insert_at_caret(NativeHandle editor) = 0;
   virtual void set_control_enabled(NativeHandle control, bool enabled) = 0;
   virtual bool control_enabled(NativeHandle control) const = 0;
   virtual void set_control_visible(NativeHandle control, bool visible) = 0;

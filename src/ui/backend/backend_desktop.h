@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "support/text_stream.h"
 #include "ui/backend/native_handle.h"
 
 namespace ambrel {
@@ -25,20 +26,8 @@ struct OpenFileRequest {
   int selected_filter = 0;
 };
 
-// Hears the clipboard's text as it arrives: pieces in order, then end() once all of it has
-// come, or fail() when it cannot come whole (its owner quit or stopped answering, or the
-// clipboard could not be opened): what came is then only a start. One call at a time, on any
-// thread.
-class ClipboardTextSink {
- public:
-  virtual ~ClipboardTextSink() = default;
-  virtual void add(std::u16string_view text) = 0;
-  virtual void end() = 0;
-  virtual void fail() = 0;
-};
-
 // A read of the clipboard that goes on in another thread. Destroying it stops the read; its
-// sink hears nothing after that.
+// stream is written no more after that.
 class ClipboardReading {
  public:
   virtual ~ClipboardReading() = default;
@@ -50,13 +39,14 @@ class BackendDesktop {
 
   virtual bool set_clipboard_text(std::u16string_view text) = 0;
   virtual std::u16string clipboard_text() const = 0;
-  // Reads the clipboard's text into `sink`. A backend whose clipboard hands over a large text
-  // slowly reads it in another thread and returns the reading; else the sink has heard all
-  // of it on return, and the result is null.
+  // Writes the clipboard's text into `text` and closes it, or fails it when the text cannot
+  // come whole (its owner quit or stopped answering, or the clipboard could not be opened). A
+  // backend whose clipboard hands over a large text slowly reads it in another thread and
+  // returns the reading; else the text has ended on return, and the result is null.
   virtual std::unique_ptr<ClipboardReading> read_clipboard_text(
-      const std::shared_ptr<ClipboardTextSink>& sink) {
-    sink->add(clipboard_text());
-    sink->end();
+      const std::shared_ptr<TextStream>& text) {
+    text->append(clipboard_text());
+    text->close();
     return nullptr;
   }
 

@@ -34,8 +34,7 @@ enum class ControlCommand : int {
   Click = 0,  // a button pushed, a box or option clicked, an item chosen, a bar moved
   DoubleClick = 2,
   Change = 768,  // the user changed the content
-  // An editor's paste that the backend reads in parts did not complete; the editor kept its
-  // text.
+  // An editor's paste that the ui layer takes in did not complete; the editor kept its text.
   PasteIncomplete = 14003,
 };
 
@@ -83,6 +82,9 @@ class BackendSink {
 
   // Controls.
   virtual void on_control_command(NativeHandle control, ControlCommand command) = 0;
+  // The user pasted the clipboard into a writable editor; true when the ui layer takes the
+  // text in itself (see EditorInsertion), false to leave the paste to the editor.
+  virtual bool on_editor_paste(NativeHandle editor) = 0;
   virtual void on_control_focus(NativeHandle control, bool gained) = 0;
   virtual void on_control_resized(NativeHandle control) = 0;
   // The control is gone, either by destroy_control or with its window or parent; reported

@@ -77,6 +77,7 @@ class HeadlessBackend final : public ControlTreeBackend {
   // Reads in pieces of text_piece_size units of the stored text.
   std::unique_ptr<ControlTextReader> read_control_text(NativeHandle control) const override;
   void append_control_text(NativeHandle control, std::u16string_view text) override;
+  std::unique_ptr<EditorInsertion> insert_at_caret(NativeHandle editor) override;
   void set_control_enabled(NativeHandle control, bool enabled) override;
   bool control_enabled(NativeHandle control) const override;
   void set_control_visible(NativeHandle control, bool visible) override;
@@ -111,7 +112,7 @@ class HeadlessBackend final : public ControlTreeBackend {
   std::u16string clipboard_text() const override;
   // At once, unless the test plays an owner that sends the text in parts.
   std::unique_ptr<ClipboardReading> read_clipboard_text(
-      const std::shared_ptr<ClipboardTextSink>& sink) override;
+      const std::shared_ptr<TextStream>& text) override;
 
   std::u16string ask_open_file(const OpenFileRequest& request) override;
 
@@ -169,10 +170,9 @@ class HeadlessBackend final : public ControlTreeBackend {
   void user_double_click(NativeHandle target, Point position);
   // Types into a writable editor, string or code editor, one change notification per UTF-16 unit.
   void user_type(NativeHandle control, std::u16string_view text);
-  // Pastes into a writable editor as the toolkit backends' editors take another program's
-  // clipboard: its text, read in parts, goes in at the end (the headless editor has no caret)
-  // once all of it has come, as one change; one that did not come whole changes nothing and
-  // is reported as ControlCommand::PasteIncomplete.
+  // Pastes into a writable editor as the toolkit backends' editors do: the ui layer takes the
+  // clipboard's text in (see BackendSink::on_editor_paste), at the end, as the headless editor
+  // has no caret, each piece a change.
   void user_paste(NativeHandle editor);
   void user_press_tab(NativeHandle window, bool backward);
   void user_focus(NativeHandle control);
@@ -260,9 +260,7 @@ class HeadlessBackend final : public ControlTreeBackend {
   struct ClipboardOwner;
   class OwnedClipboardReading;
   std::shared_ptr<ClipboardOwner> owner_;  // null while the clipboard is the text above
-  struct EditorPaste;
-  std::shared_ptr<EditorPaste> editor_paste_;  // the newest, while its text may still come
-  void take_paste(const EditorPaste& paste);
+  class EditorEnd;
   std::size_t text_piece_size_ = std::size_t{1} << 15;
   std::deque<std::u16string> open_file_answers_;
   std::optional<OpenFileRequest> last_open_file_;

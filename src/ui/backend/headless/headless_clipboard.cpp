@@ -1,18 +1,18 @@
-// The headless clipboard: a text kept in memory, or another program's that the test sends.
+// The headless clipboard: a text kept in memory, or another program's that the test sends; and
+// the user's paste of it into an editor.
 
 #include <mutex>
 #include <utility>
 
-#include "ui/backend/clipboard_arrivals.h"
 #include "ui/backend/headless/headless_backend.h"
 #include "ui/backend/headless/headless_kinds.h"
 
 namespace ambrel {
 
-// The sink of the newest read, heard while its reading lives.
+// The text of the newest read, written while its reading lives.
 struct HeadlessBackend::ClipboardOwner {
   std::mutex mutex;
-  std::shared_ptr<ClipboardTextSink> listener;
+  std::shared_ptr<TextStream> listener;
 
   template <typename Tell>
   bool tell(const Tell& what) {
@@ -37,10 +37,21 @@ class HeadlessBackend::OwnedClipboardReading final : public ClipboardReading {
   std::shared_ptr<ClipboardOwner> owner_;
 };
 
-struct HeadlessBackend::EditorPaste {
-  NativeHandle editor;
-  std::shared_ptr<ClipboardArrivals> arrivals;
-  std::unique_ptr<ClipboardReading> reading;
+// A paste goes in at the end of the editor's text, as the user's change.
+class HeadlessBackend::EditorEnd final : public EditorInsertion {
+ public:
+  EditorEnd(HeadlessBackend& backend, NativeHandle editor) : backend_(backend), editor_(editor) {}
+  void insert(std::u16string_view text) override {
+    Control* control = backend_.find_control(editor_);
+    if (!control || text.empty()) return;
+    control->text += text;
+    if (backend_.sink_) backend_.sink_->on_control_command(editor_, ControlCommand::Change);
+  }
+  std::size_t piece_units() const override { return backend_.text_piece_size_; }
+
+ private:
+  HeadlessBackend& backend_;
+  NativeHandle editor_;
 };
 
 bool HeadlessBackend::set_clipboard_text(std::u16string_view text) {
@@ -52,11 +63,11 @@ bool HeadlessBackend::set_clipboard_text(std::u16string_view text) {
 std::u16string HeadlessBackend::clipboard_text() const { return clipboard_; }
 
 std::unique_ptr<ClipboardReading> HeadlessBackend::read_clipboard_text(
-    const std::shared_ptr<ClipboardTextSink>& sink) {
-  if (!owner_) return BackendDesktop::read_clipboard_text(sink);
+    const std::shared_ptr<TextStream>& text) {
+  if (!owner_) return BackendDesktop::read_clipboard_text(text);
   {
     std::lock_guard lock(owner_->mutex);
-    owner_->listener = sink;
+    owner_->listener = text;
   }
   return std::make_unique<OwnedClipboardReading>(owner_);
 }
@@ -64,49 +75,28 @@ std::unique_ptr<ClipboardReading> HeadlessBackend::read_clipboard_text(
 void HeadlessBackend::give_clipboard_to_owner() { owner_ = std::make_shared<ClipboardOwner>(); }
 
 bool HeadlessBackend::clipboard_owner_sends(std::u16string_view text) {
-  return owner_ && owner_->tell([text](ClipboardTextSink& sink) { sink.add(text); });
+  return owner_ && owner_->tell([text](TextStream& stream) { stream.append(text); });
 }
 
 bool HeadlessBackend::clipboard_owner_ends() {
-  return owner_ && owner_->tell([](ClipboardTextSink& sink) { sink.end(); });
+  return owner_ && owner_->tell([](TextStream& stream) { stream.close(); });
 }
 
 bool HeadlessBackend::clipboard_owner_quits() {
-  return owner_ && owner_->tell([](ClipboardTextSink& sink) { sink.fail(); });
+  return owner_ && owner_->tell([](TextStream& stream) { stream.fail(); });
 }
 
 void HeadlessBackend::user_paste(NativeHandle editor) {
+  if (insert_at_caret(editor) && sink_) sink_->on_editor_paste(editor);
+}
+
+std::unique_ptr<EditorInsertion> HeadlessBackend::insert_at_caret(NativeHandle editor) {
   Control* control = find_control(editor);
   if (!control || !headless_kind_of(tree_.kind(editor)).takes_typing || control->style.read_only ||
       !control->enabled) {
-    return;
+    return nullptr;
   }
-  editor_paste_ = std::make_shared<EditorPaste>();
-  editor_paste_->editor = editor;
-  editor_paste_->arrivals =
-      std::make_shared<ClipboardArrivals>([this, weak = std::weak_ptr(editor_paste_)] {
-        post([this, weak] {
-          if (std::shared_ptr<EditorPaste> paste = weak.lock()) take_paste(*paste);
-        });
-      });
-  editor_paste_->reading = read_clipboard_text(editor_paste_->arrivals);
-}
-
-void HeadlessBackend::take_paste(const EditorPaste& paste) {
-  Control* control = find_control(paste.editor);
-  if (!control) return;
-  std::u16string_view piece;
-  bool changed = false;
-  while (paste.arrivals->take(text_piece_size_, piece)) {
-    control->text += piece;
-    changed = changed || !piece.empty();
-  }
-  if (!sink_) return;
-  if (paste.arrivals->failed()) {
-    sink_->on_control_command(paste.editor, ControlCommand::PasteIncomplete);
-  } else if (changed) {
-    sink_->on_control_command(paste.editor, ControlCommand::Change);
-  }
+  return std::make_unique<EditorEnd>(*this, editor);
 }
 
 }  // namespace ambrel

@@ -70,6 +70,7 @@ class QtBackend final : public ControlTreeBackend {
   void set_control_text(NativeHandle control, std::u16string_view text) override;
   std::unique_ptr<ControlTextReader> read_control_text(NativeHandle control) const override;
   void append_control_text(NativeHandle control, std::u16string_view text) override;
+  std::unique_ptr<EditorInsertion> insert_at_caret(NativeHandle editor) override;
   void set_control_enabled(NativeHandle control, bool enabled) override;
   bool control_enabled(NativeHandle control) const override;
   void set_control_visible(NativeHandle control, bool visible) override;
@@ -103,7 +104,7 @@ class QtBackend final : public ControlTreeBackend {
   bool set_clipboard_text(std::u16string_view text) override;
   std::u16string clipboard_text() const override;
   std::unique_ptr<ClipboardReading> read_clipboard_text(
-      const std::shared_ptr<ClipboardTextSink>& sink) override;
+      const std::shared_ptr<TextStream>& text) override;
 
   std::u16string ask_open_file(const OpenFileRequest& request) override;
 
@@ -156,6 +157,8 @@ class QtBackend final : public ControlTreeBackend {
   QPlainTextEdit* make_editor(const ControlRequest& request, QWidget* parent);
   // Reports the command of the control behind `widget`, when it still is ours.
   void report_command(QWidget* widget, ControlCommand command);
+  // The user's paste into an editor, offered to the ui layer (BackendSink::on_editor_paste).
+  bool report_paste(QWidget* editor);
   // The button group a new option joins: the parent's open one when the control tree puts
   // the option in its group, else a new one.
   QButtonGroup* option_group_for(const ControlRequest& request, QWidget* parent);

@@ -142,8 +142,7 @@ QPlainTextEdit* QtBackend::make_editor(const ControlRequest& request, QWidget* p
   QObject::connect(editor, &QPlainTextEdit::textChanged, editor, [this, editor, &editor_text] {
     if (!setting_text_ && !editor_text.changing()) report_command(editor, ControlCommand::Change);
   });
-  editor_text.on_paste_incomplete(
-      [this, editor] { report_command(editor, ControlCommand::PasteIncomplete); });
+  editor_text.on_paste([this, editor] { return report_paste(editor); });
   return editor;
 }
 

@@ -23,9 +23,9 @@ std::u16string QtBackend::clipboard_text() const {
 
 // Under X, a clipboard another program holds is read in a thread of its own.
 std::unique_ptr<ClipboardReading> QtBackend::read_clipboard_text(
-    const std::shared_ptr<ClipboardTextSink>& sink) {
-  if (std::unique_ptr<ClipboardReading> reading = start_x_clipboard_reading(sink)) return reading;
-  return BackendDesktop::read_clipboard_text(sink);
+    const std::shared_ptr<TextStream>& text) {
+  if (std::unique_ptr<ClipboardReading> reading = start_x_clipboard_reading(text)) return reading;
+  return BackendDesktop::read_clipboard_text(text);
 }
 
 }  // namespace ambrel

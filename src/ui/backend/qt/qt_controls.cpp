@@ -26,6 +26,11 @@ void QtBackend::report_command(QWidget* source, ControlCommand command) {
   if (sink_ && widget(handle) == source) sink_->on_control_command(handle, command);
 }
 
+bool QtBackend::report_paste(QWidget* editor) {
+  NativeHandle handle = handle_of(editor);
+  return sink_ && widget(handle) == editor && sink_->on_editor_paste(handle);
+}
+
 NativeHandle QtBackend::create_control(const ControlRequest& request) {
   QWidget* parent = container_widget(request.parent);
   if (!parent || !tree_.is_parent(request.parent)) return kNoHandle;
@@ -126,6 +131,12 @@ void QtBackend::append_control_text(NativeHandle handle, std::u16string_view tex
     return;
   }
   set_control_text(handle, control_text(handle) + std::u16string(text));
+}
+
+std::unique_ptr<EditorInsertion> QtBackend::insert_at_caret(NativeHandle handle) {
+  ControlInfo* control = find_control(handle);
+  auto* editor = control ? qobject_cast<QPlainTextEdit*>(control->widget) : nullptr;
+  return editor ? QtEditorText::of(*editor).insertion() : nullptr;
 }
 
 void QtBackend::set_control_text(NativeHandle handle, std::u16string_view text) {

@@ -13,7 +13,7 @@
 #include <algorithm>
 
 #include "ui/backend/crlf_piece_writer.h"
-#include "ui/backend/qt/qt_streamed_paste.h"
+#include "ui/backend/qt/x_clipboard_reading.h"
 
 namespace ambrel {
 
@@ -108,7 +108,6 @@ QtEditorText::~QtEditorText() = default;
 // A fresh document rather than the old one emptied: the old one goes in one deletion,
 // without an undo step or a change signal per block.
 void QtEditorText::set(std::u16string_view text) {
-  paste_.reset();
   QTextDocument* old = editor_.document();
   bool old_is_ours = old->parent() == &editor_;  // else the editor deletes its first one itself
   auto* document = new QTextDocument(&editor_);
@@ -162,12 +161,49 @@ void QtEditorText::fit_tab_stop() {
 
 bool QtEditorText::paste_in_parts(const QMimeData* source) {
   QClipboard* clipboard = QGuiApplication::clipboard();
-  if (editor_.isReadOnly() || !clipboard || source != clipboard->mimeData()) return false;
-  paste_.reset();
-  paste_ = QtStreamedPaste::start(editor_, [this] {
-    if (paste_incomplete_) paste_incomplete_();
-  });
-  return paste_ != nullptr;
+  if (editor_.isReadOnly() || !clipboard || source != clipboard->mimeData() ||
+      !x_clipboard_of_another_program()) {
+    return false;
+  }
+  return take_paste_ && take_paste_();
+}
+
+namespace {
+
+// Goes in through a cursor of its own, which the user's edits move as they move the text; the
+// editor's caret, at the same place, follows what goes in. A document replaced since leaves
+// the cursor null.
+class CursorInsertion final : public EditorInsertion {
+ public:
+  static constexpr std::size_t kInsertUnits = std::size_t{1} << 16;
+
+  explicit CursorInsertion(QPlainTextEdit& editor)
+      : editor_(&editor), insertion_(editor.textCursor()) {}
+
+  void insert(std::u16string_view text) override {
+    if (!editor_ || insertion_.isNull() || insertion_.document() != editor_->document()) return;
+    if (first_) {
+      insertion_.beginEditBlock();
+    } else {
+      insertion_.joinPreviousEditBlock();
+    }
+    insertion_.insertText(qstring_of(text));
+    insertion_.endEditBlock();
+    first_ = false;
+  }
+  std::size_t piece_units() const override { return kInsertUnits; }
+
+ private:
+  QPointer<QPlainTextEdit> editor_;
+  QTextCursor insertion_;
+  bool first_ = true;  // the undo step starts with it
+};
+
+}  // namespace
+
+std::unique_ptr<EditorInsertion> QtEditorText::insertion() {
+  if (editor_.isReadOnly()) return nullptr;
+  return std::make_unique<CursorInsertion>(editor_);
 }
 
 void QtEditorWidget::insertFromMimeData(const QMimeData* source) {

@@ -22,8 +22,6 @@ class QMimeData;
 
 namespace ambrel {
 
-class QtStreamedPaste;
-
 // The editor the backend makes: a paste from another program's clipboard comes in parts.
 class QtEditorWidget final : public QPlainTextEdit {
  public:
@@ -48,13 +46,13 @@ class QtEditorText final : public QObject {
   std::unique_ptr<ControlTextReader> reader() const;
   // True while the program changes the text (the editor's change signals are not edits).
   bool changing() const { return changing_; }
-  // Takes the clipboard's text in once it has come when `source` is the clipboard of another
-  // X program (see QtStreamedPaste); false when the editor is to paste it its own way.
+  // A paste of `source`, when it is the clipboard of another X program that may send a large
+  // text slowly: true when `take_paste` took it (the ui layer reads it apart from the window),
+  // false when the editor is to paste it its own way.
   bool paste_in_parts(const QMimeData* source);
-  // What a paste in parts that did not complete calls.
-  void on_paste_incomplete(std::function<void()> incomplete) {
-    paste_incomplete_ = std::move(incomplete);
-  }
+  void on_paste(std::function<bool()> take_paste) { take_paste_ = std::move(take_paste); }
+  // An insertion at the caret (see EditorInsertion).
+  std::unique_ptr<EditorInsertion> insertion();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,8 +65,7 @@ class QtEditorText final : public QObject {
   QPlainTextEdit& editor_;
   bool changing_ = false;
   bool appended_cr_ = false;  // the last addition ended with a CR
-  std::function<void()> paste_incomplete_;
-  std::unique_ptr<QtStreamedPaste> paste_;  // the newest paste, while its text may still come
+  std::function<bool()> take_paste_;
 };
 
 }  // namespace ambrel

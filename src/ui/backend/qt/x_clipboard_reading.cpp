@@ -68,8 +68,8 @@ class PropertyTextDecoder {
 class XClipboardReading final : public ClipboardReading {
  public:
   XClipboardReading(xcb_connection_t* connection, xcb_window_t root,
-                    std::shared_ptr<ClipboardTextSink> sink, std::array<int, 2> wake)
-      : connection_(connection), root_(root), sink_(std::move(sink)), wake_(wake) {
+                    std::shared_ptr<TextStream> text, std::array<int, 2> wake)
+      : connection_(connection), root_(root), text_(std::move(text)), wake_(wake) {
     thread_ = std::thread([this] { run(); });
   }
 
@@ -108,10 +108,10 @@ class XClipboardReading final : public ClipboardReading {
     switch (outcome) {
       case Outcome::NoText:
       case Outcome::Read:
-        sink_->end();
+        text_->close();
         return;
       case Outcome::Failed:
-        sink_->fail();
+        text_->fail();
         return;
       case Outcome::Stopped:
         return;
@@ -247,8 +247,7 @@ class XClipboardReading final : public ClipboardReading {
 
   bool pass(const std::u16string& text) {
     if (stopped_) return false;
-    if (!text.empty()) sink_->add(text);
-    return true;
+    return text_->append(text);
   }
 
   // The first event that `matches`, or null once stopped, when the connection broke, or when
@@ -273,7 +272,7 @@ class XClipboardReading final : public ClipboardReading {
 
   xcb_connection_t* connection_;
   xcb_window_t root_;
-  std::shared_ptr<ClipboardTextSink> sink_;
+  std::shared_ptr<TextStream> text_;
   std::array<int, 2> wake_;  // written once to end the wait of a stopped reading
   std::atomic<bool> stopped_{false};
   xcb_atom_t clipboard_ = XCB_ATOM_NONE;
@@ -291,13 +290,15 @@ xcb_window_t root_of(xcb_connection_t* connection, int screen) {
 
 }  // namespace
 
-std::unique_ptr<ClipboardReading> start_x_clipboard_reading(
-    const std::shared_ptr<ClipboardTextSink>& sink) {
+bool x_clipboard_of_another_program() {
   QClipboard* clipboard = QGuiApplication::clipboard();
-  if (!clipboard || clipboard->ownsClipboard() ||
-      QGuiApplication::platformName() != QLatin1String("xcb")) {
-    return nullptr;
-  }
+  return clipboard && !clipboard->ownsClipboard() &&
+         QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+std::unique_ptr<ClipboardReading> start_x_clipboard_reading(
+    const std::shared_ptr<TextStream>& text) {
+  if (!x_clipboard_of_another_program()) return nullptr;
   int screen = 0;
   xcb_connection_t* connection = xcb_connect(nullptr, &screen);
   xcb_window_t root = xcb_connection_has_error(connection) ? 0 : root_of(connection, screen);
@@ -306,7 +307,7 @@ std::unique_ptr<ClipboardReading> start_x_clipboard_reading(
     xcb_disconnect(connection);
     return nullptr;
   }
-  return std::make_unique<XClipboardReading>(connection, root, sink, wake);
+  return std::make_unique<XClipboardReading>(connection, root, text, wake);
 }
 
 }  // namespace ambrel

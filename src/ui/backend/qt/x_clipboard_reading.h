@@ -10,10 +10,14 @@
 
 namespace ambrel {
 
-// Starts reading the CLIPBOARD selection of another X program into `sink`; null when this
-// program holds the clipboard (its text is at hand), the platform is not X, or the X server
-// cannot be reached, so that the caller reads the clipboard another way.
+// Whether the clipboard is another X program's: this program's is at hand, and other
+// platforms are read Qt's way.
+bool x_clipboard_of_another_program();
+
+// Starts reading the CLIPBOARD selection of another X program into `text`; null when it is
+// not another X program's, or the X server cannot be reached, so that the caller reads the
+// clipboard another way.
 std::unique_ptr<ClipboardReading> start_x_clipboard_reading(
-    const std::shared_ptr<ClipboardTextSink>& sink);
+    const std::shared_ptr<TextStream>& text);
 
 }  // namespace ambrel

@@ -9,7 +9,6 @@
 #include <utility>
 
 #include "ui/backend/win32/win32_fonts.h"
-#include "ui/backend/win32/win32_streamed_paste.h"
 #include "ui/backend/win32/win32_tab_strip.h"
 #include "ui/backend/win32/win32_window_classes.h"
 

@@ -25,7 +25,6 @@ namespace ambrel {
 
 class Win32DropTarget;
 class Win32Fonts;
-class Win32StreamedPaste;
 
 class Win32Backend final : public ControlTreeBackend {
  public:
@@ -72,6 +71,7 @@ class Win32Backend final : public ControlTreeBackend {
   void set_control_text(NativeHandle control, std::u16string_view text) override;
   std::unique_ptr<ControlTextReader> read_control_text(NativeHandle control) const override;
   void append_control_text(NativeHandle control, std::u16string_view text) override;
+  std::unique_ptr<EditorInsertion> insert_at_caret(NativeHandle editor) override;
   void set_control_enabled(NativeHandle control, bool enabled) override;
   bool control_enabled(NativeHandle control) const override;
   void set_control_visible(NativeHandle control, bool visible) override;
@@ -106,7 +106,7 @@ class Win32Backend final : public ControlTreeBackend {
   bool set_clipboard_text(std::u16string_view text) override;
   std::u16string clipboard_text() const override;
   std::unique_ptr<ClipboardReading> read_clipboard_text(
-      const std::shared_ptr<ClipboardTextSink>& sink) override;
+      const std::shared_ptr<TextStream>& text) override;
 
   std::u16string ask_open_file(const OpenFileRequest& request) override;
 
@@ -139,11 +139,10 @@ class Win32Backend final : public ControlTreeBackend {
   // After a control's border was painted (WM_NCPAINT), through its subclass: an editor with
   // the focus shows it there.
   void control_border_painted(HWND hwnd);
-  // A paste into a control (WM_PASTE), through its subclass: true when a multi-line editor
-  // takes it in parts (win32_streamed_paste.h), false to leave it to the control.
+  // A paste into a control (WM_PASTE), through its subclass: true when the ui layer takes
+  // a writable multi-line editor's paste in parts (BackendSink::on_editor_paste), false to
+  // leave it to the control.
   bool paste_in_parts(HWND hwnd);
-  // The control is going: a paste into it stops.
-  void control_destroyed(HWND hwnd);
   // A context menu asked of a control (WM_CONTEXTMENU at `position`), through its subclass:
   // true when an editor with items of the program's own showed its menu, false to leave it
   // to the control (win32_editor_menu.cpp).
@@ -325,7 +324,8 @@ class Win32Backend final : public ControlTreeBackend {
   bool busy_pointer_shown_ = false;
   bool setting_text_ = false;
   bool ole_started_ = false;
-  std::unique_ptr<Win32StreamedPaste> streamed_paste_;  // the newest, while its text may come
+  struct ClipboardThreads;  // win32_clipboard.cpp
+  std::shared_ptr<ClipboardThreads> clipboard_threads_;
 };
 
 }  // namespace ambrel

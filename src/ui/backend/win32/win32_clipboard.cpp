@@ -1,10 +1,12 @@
 // The clipboard's Unicode text (CF_UNICODETEXT).
 
 #include <algorithm>
+#include <atomic>
 #include <cwchar>
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include "ui/backend/win32/win32_backend.h"
 #include "ui/backend/win32/win32_text.h"
@@ -44,23 +46,23 @@ bool read_clipboard(HWND owner, const Take& take) {
 // The clipboard's text handed over in slices, so that a large text reaches its readers early.
 constexpr std::size_t kSliceUnits = std::size_t{1} << 20;
 
-// What the reading thread shares with the reading: the sink, heard only while not stopped.
+// What the reading thread shares with the reading: the text, written only while not stopped.
 struct ReadingLine {
   std::mutex mutex;
-  std::shared_ptr<ClipboardTextSink> sink;  // null once stopped
+  std::shared_ptr<TextStream> text;  // null once stopped
+  std::atomic<bool> done{false};     // the thread has nothing left to do
 
-  bool add(std::u16string_view text) {
+  bool add(std::u16string_view part) {
     std::lock_guard lock(mutex);
-    if (sink) sink->add(text);
-    return sink != nullptr;
+    return text && text->append(part);
   }
   void end(bool whole) {
     std::lock_guard lock(mutex);
-    if (!sink) return;
+    if (!text) return;
     if (whole) {
-      sink->end();
+      text->close();
     } else {
-      sink->fail();
+      text->fail();
     }
   }
 };
@@ -71,21 +73,15 @@ void read_into(ReadingLine& line) {
       if (!line.add(from_wide(text.substr(at, kSliceUnits)))) break;
     }
   }));
+  line.done = true;
 }
 
-// Windows hands the data over on the thread that asks; a clipboard owner that renders a large
-// text late (Wine's bridge to the X clipboard does) would hold the window meanwhile. The
-// thread is let go rather than waited for: a stopped reading returns at once.
 class Win32ClipboardReading final : public ClipboardReading {
  public:
-  explicit Win32ClipboardReading(std::shared_ptr<ClipboardTextSink> sink)
-      : line_(std::make_shared<ReadingLine>()) {
-    line_->sink = std::move(sink);
-    std::thread([line = line_] { read_into(*line); }).detach();
-  }
+  explicit Win32ClipboardReading(std::shared_ptr<ReadingLine> line) : line_(std::move(line)) {}
   ~Win32ClipboardReading() override {
     std::lock_guard lock(line_->mutex);
-    line_->sink = nullptr;
+    line_->text = nullptr;
   }
   Win32ClipboardReading(const Win32ClipboardReading&) = delete;
   Win32ClipboardReading& operator=(const Win32ClipboardReading&) = delete;
@@ -96,9 +92,37 @@ class Win32ClipboardReading final : public ClipboardReading {
 
 }  // namespace
 
+// Windows hands the data over on the thread that asks; a clipboard owner that renders a large
+// text late (Wine's bridge to the X clipboard does) would hold the window meanwhile. So each
+// reading has a thread, which a stopped reading leaves to finish on its own rather than wait
+// for it: the backend joins it, once finished at a later reading, else at the backend's end.
+struct Win32Backend::ClipboardThreads {
+  struct Reader {
+    std::shared_ptr<ReadingLine> line;
+    std::thread thread;
+  };
+  std::vector<Reader> readers;
+
+  ~ClipboardThreads() {
+    for (Reader& reader : readers) reader.thread.join();
+  }
+  void join_finished() {
+    std::erase_if(readers, [](Reader& reader) {
+      if (!reader.line->done) return false;
+      reader.thread.join();
+      return true;
+    });
+  }
+};
+
 std::unique_ptr<ClipboardReading> Win32Backend::read_clipboard_text(
-    const std::shared_ptr<ClipboardTextSink>& sink) {
-  return std::make_unique<Win32ClipboardReading>(sink);
+    const std::shared_ptr<TextStream>& text) {
+  if (!clipboard_threads_) clipboard_threads_ = std::make_shared<ClipboardThreads>();
+  clipboard_threads_->join_finished();
+  auto line = std::make_shared<ReadingLine>();
+  line->text = text;
+  clipboard_threads_->readers.push_back({line, std::thread([line] { read_into(*line); })});
+  return std::make_unique<Win32ClipboardReading>(std::move(line));
 }
 
 bool Win32Backend::set_clipboard_text(std::u16string_view text) {

@@ -54,10 +54,7 @@ LRESULT CALLBACK control_subclass(HWND hwnd, UINT message, WPARAM wparam, LPARAM
   }
   if (message == WM_PASTE && backend->paste_in_parts(hwnd)) return 0;
   if (message == WM_CONTEXTMENU && backend->show_editor_menu(hwnd, lparam)) return 0;
-  if (message == WM_NCDESTROY) {
-    backend->control_destroyed(hwnd);
-    RemoveWindowSubclass(hwnd, control_subclass, 1);
-  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, control_subclass, 1);
   return DefSubclassProc(hwnd, message, wparam, lparam);
 }
 

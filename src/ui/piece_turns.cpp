@@ -1,0 +1,27 @@
+#include "ui/piece_turns.h"
+
+#include <utility>
+
+namespace ambrel {
+
+PieceTurns::PieceTurns(std::unique_ptr<TextStream::Reader> reader, Put put,
+                       std::function<void()> done)
+    : reader_(std::move(reader)), put_(std::move(put)), done_(std::move(done)) {
+  posts_.post_when_idle([this] { take_turn(); });
+}
+
+void PieceTurns::take_turn() {
+  using Clock = std::chrono::steady_clock;
+  Clock::time_point end = Clock::now() + kTurnBudget;
+  std::u16string_view piece;
+  bool more = true;
+  while (Clock::now() < end && (more = reader_->take(piece))) {
+    if (piece.empty()) return reader_->when_more(posts_.poster([this] { take_turn(); }));
+    put_(piece);
+  }
+  if (more) return posts_.post_when_idle([this] { take_turn(); });
+  std::function<void()> done = std::move(done_);
+  if (done) done();
+}
+
+}  // namespace ambrel
