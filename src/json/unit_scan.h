@@ -64,8 +64,8 @@ inline std::size_t negated_lanes_summed(Units8 counts) {
 }  // namespace unit_scan_detail
 
 inline UnitCensus take_census(std::u16string_view text) {
-  using unit_scan_detail::Units8;
   using unit_scan_detail::negated_lanes_summed;
+  using unit_scan_detail::Units8;
   constexpr std::int16_t kHalfMask = static_cast<std::int16_t>(0xFC00);
   constexpr std::int16_t kLowHalf = static_cast<std::int16_t>(0xDC00);
   constexpr std::int16_t kSurrogateMask = static_cast<std::int16_t>(0xF800);
