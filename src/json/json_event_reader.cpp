@@ -164,12 +164,15 @@ JsonParseResult JsonEventReader::finish() {
 }
 
 void JsonEventReader::hand_over(std::u16string_view units, bool last) {
-  if (contains_surrogate(units) && !is_valid_utf16(units)) {
-    repaired_ = replace_lone_surrogates(units);
-    units = repaired_;
-  }
+  // Escapes first: their repair only rewrites hex digits and cuts before a backslash, so
+  // one census of what is handed over serves the surrogates' repair and the position.
   units = escapes_.pass(units, last);
   if (units.empty()) return;
+  UnitCensus census = take_census(units);
+  if (census.surrogates != 0 && !is_valid_utf16(units)) {
+    repaired_ = replace_lone_surrogates(units);  // one unit for one: the census stays right
+    units = repaired_;
+  }
   hand_off_.give(units);
   if (hand_off_.stopped()) {
     // The fault lies in this piece (an escape is never split, and the reader reports every
@@ -181,7 +184,7 @@ void JsonEventReader::hand_over(std::u16string_view units, bool last) {
     note_stop();
     return;
   }
-  piece_start_.advance(units);
+  piece_start_.advance(units, census);
   piece_offset_ += units.size();
 }
 

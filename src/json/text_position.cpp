@@ -1,6 +1,5 @@
 #include "json/text_position.h"
 
-#include "json/unit_scan.h"
 #include "support/unicode_text.h"
 
 namespace ambrel {
@@ -16,17 +15,19 @@ std::size_t characters_in(std::u16string_view units) {
 
 }  // namespace
 
-void TextPosition::advance(std::u16string_view units) {
+void TextPosition::advance(std::u16string_view units) { advance(units, take_census(units)); }
+
+void TextPosition::advance(std::u16string_view units, const UnitCensus& census) {
   if (units.empty()) return;
-  if (find_unit(units, u'\r') != std::u16string_view::npos) {
+  if (census.carriage_returns != 0) {
     advance_by_unit(units);
     return;
   }
-  std::size_t last_break = units.rfind(u'\n');
-  if (last_break == std::u16string_view::npos) {
-    column_ += static_cast<int>(characters_in(units));
+  if (census.line_feeds == 0) {
+    column_ += static_cast<int>(units.size() - census.low_surrogates);
   } else {
-    line_ += static_cast<int>(count_unit(units, u'\n')) - (after_cr_ && units[0] == u'\n' ? 1 : 0);
+    std::size_t last_break = units.rfind(u'\n');
+    line_ += static_cast<int>(census.line_feeds) - (after_cr_ && units[0] == u'\n' ? 1 : 0);
     column_ = 1 + static_cast<int>(characters_in(units.substr(last_break + 1)));
   }
   after_cr_ = false;

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "json/unit_scan.h"
+
 namespace ambrel {
 
 // A place in a text read in pieces, as line and column from 1. A line ends at LF, CR LF or
@@ -11,6 +13,8 @@ class TextPosition {
  public:
   // Moves the place past `units`, which follow it.
   void advance(std::u16string_view units);
+  // The same with the census of `units` already taken.
+  void advance(std::u16string_view units, const UnitCensus& census);
   int line() const { return line_; }
   int column() const { return column_; }
 

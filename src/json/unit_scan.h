@@ -7,8 +7,8 @@
 
 namespace ambrel {
 
-// Searches and counts of one code unit over long texts, four units to a 64-bit word: the
-// reader's passes over every piece then cost little beside the reading itself.
+// Searches and counts of code units over long texts, several units at a time: the reader's
+// passes over every piece then cost little beside the reading itself.
 
 namespace unit_scan_detail {
 
@@ -41,16 +41,62 @@ inline std::size_t find_unit(std::u16string_view text, char16_t unit, std::size_
   return text.find(unit, at);
 }
 
-inline std::size_t count_unit(std::u16string_view text, char16_t unit) {
-  std::size_t count = 0;
+// What a piece holds that its position and its repair depend on, counted in one pass.
+struct UnitCensus {
+  std::size_t line_feeds = 0;
+  std::size_t carriage_returns = 0;
+  std::size_t low_surrogates = 0;  // second halves of pairs, or lone
+  std::size_t surrogates = 0;      // of either half
+};
+
+namespace unit_scan_detail {
+
+// Eight units at once, in the vector registers every target of ours has.
+using Units8 = std::int16_t __attribute__((vector_size(16)));
+
+// The lanes of `counts` summed; each holds a count negated.
+inline std::size_t negated_lanes_summed(Units8 counts) {
+  std::size_t sum = 0;
+  for (int lane = 0; lane < 8; ++lane) sum += static_cast<std::size_t>(-counts[lane]);
+  return sum;
+}
+
+}  // namespace unit_scan_detail
+
+inline UnitCensus take_census(std::u16string_view text) {
+  using unit_scan_detail::negated_lanes_summed;
+  using unit_scan_detail::Units8;
+  constexpr std::int16_t kHalfMask = static_cast<std::int16_t>(0xFC00);
+  constexpr std::int16_t kLowHalf = static_cast<std::int16_t>(0xDC00);
+  constexpr std::int16_t kSurrogateMask = static_cast<std::int16_t>(0xF800);
+  constexpr std::int16_t kSurrogate = static_cast<std::int16_t>(0xD800);
+  constexpr std::size_t kStepsPerSum = 0x7FFF;  // a lane counts down to -32767 at most
+  UnitCensus census;
   std::size_t at = 0;
-  for (; at + 4 <= text.size(); at += 4) {
-    std::uint64_t ones =
-        unit_scan_detail::equal_lanes(unit_scan_detail::word_at(text.data() + at), unit) >> 15;
-    count += static_cast<std::size_t>((ones * unit_scan_detail::kLanes) >> 48);  // lanes summed
+  while (at + 8 <= text.size()) {
+    Units8 line_feeds{}, carriage_returns{}, low{}, any{};
+    for (std::size_t step = 0; step < kStepsPerSum && at + 8 <= text.size(); ++step, at += 8) {
+      Units8 units;
+      std::memcpy(&units, text.data() + at, sizeof units);
+      // A comparison gives -1 in each lane that holds.
+      line_feeds += units == u'\n';
+      carriage_returns += units == u'\r';
+      low += (units & kHalfMask) == kLowHalf;
+      any += (units & kSurrogateMask) == kSurrogate;
+    }
+    census.line_feeds += negated_lanes_summed(line_feeds);
+    census.carriage_returns += negated_lanes_summed(carriage_returns);
+    census.low_surrogates += negated_lanes_summed(low);
+    census.surrogates += negated_lanes_summed(any);
   }
-  for (; at < text.size(); ++at) count += text[at] == unit ? 1 : 0;
-  return count;
+  for (; at < text.size(); ++at) {
+    char16_t unit = text[at];
+    census.line_feeds += unit == u'\n' ? 1 : 0;
+    census.carriage_returns += unit == u'\r' ? 1 : 0;
+    census.low_surrogates += (unit & 0xFC00u) == 0xDC00u ? 1 : 0;
+    census.surrogates += (unit & 0xF800u) == 0xD800u ? 1 : 0;
+  }
+  return census;
 }
 
 }  // namespace ambrel
