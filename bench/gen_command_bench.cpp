@@ -19,45 +19,14 @@
 #include <string>
 #include <vector>
 
+#include "child_run.h"
+
 extern char** environ;
 
 namespace {
 
 constexpr std::uint64_t kMegabyte = 1000 * 1000;
 
-struct Run {
-  int status = -1;
-  double cpu_seconds = 0;
-  double peak_mib = 0;
-};
-
-double seconds(const timeval& t) {
-  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
-}
-
-// Runs `argv` with its output to /dev/null; `address_limit` bytes of address space when not 0.
-Run run(const std::vector<std::string>& argv, rlim_t address_limit = 0) {
-  std::vector<char*> args;
-  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-  args.push_back(nullptr);
-  std::fflush(stdout);  // else the child's copy of the buffer is written once more
-  pid_t child = fork();
-  if (child == 0) {
-    if (address_limit != 0) {
-      rlimit limit{address_limit, address_limit};
-      setrlimit(RLIMIT_AS, &limit);
-    }
-    if (!freopen("/dev/null", "w", stdout) || !freopen("/dev/null", "w", stderr)) _exit(126);
-    execvp(args[0], args.data());
-    _exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  wait4(child, &status, 0, &usage);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
-          seconds(usage.ru_utime) + seconds(usage.ru_stime),
-          static_cast<double>(usage.ru_maxrss) / 1024};
-}
 
 // A catalogue of records with attributes, mixed value types, comments and CDATA.
 void write_catalogue(const std::string& path, std::uint64_t bytes, long first_record = 0) {
@@ -92,8 +61,8 @@ std::string file_size(const std::string& path) {
 
 void compare_with_expat(const std::string& gen, const std::string& expat, const std::string& path,
                         const std::string& label) {
-  Run bare = run({expat, path});
-  Run ours = run({gen, path});
+  ChildRun bare = run_child({expat, path});
+  ChildRun ours = run_child({gen, path});
   std::printf(
       "%-28s bare expat %7.2f s cpu | ambrel-gen %7.2f s cpu = %4.2f x bare (target <= 1.5) | "
       "peak %6.1f MiB (target <= 64) | exit %d/%d\n",
@@ -107,8 +76,8 @@ void compare_with_trang(const std::string& gen, const std::string& path,
     std::printf("trang: skipped, trang is not installed\n");
     return;
   }
-  Run ours = run({gen, path});
-  Run trang = run({"trang", "-I", "xml", "-O", "xsd", path, folder + "/out.xsd"});
+  ChildRun ours = run_child({gen, path});
+  ChildRun trang = run_child({"trang", "-I", "xml", "-O", "xsd", path, folder + "/out.xsd"});
   std::printf(
       "trang XSD of the 20 MB file  trang %7.2f s cpu, peak %6.1f MiB (exit %d) | ambrel-gen %5.2f "
       "s cpu "
@@ -120,7 +89,7 @@ void compare_with_trang(const std::string& gen, const std::string& path,
 void four_gigabytes(const std::string& gen, const std::string& folder) {
   std::string path = folder + "/4g.xml";
   write_catalogue(path, 4000 * kMegabyte);
-  Run limited = run({gen, path}, rlim_t{256} << 20);
+  ChildRun limited = run_child({gen, path}, rlim_t{256} << 20);
   std::printf(
       "%-28s under ulimit -v 256 MiB: exit %d, %7.2f s cpu, peak %6.1f MiB (target <= 64)\n",
       ("4 GB file (" + file_size(path) + ")").c_str(), limited.status, limited.cpu_seconds,
@@ -134,8 +103,8 @@ void merge_against_one(const std::string& gen, const std::string& folder) {
     argv.push_back(folder + "/part" + std::to_string(i) + ".xml");
     write_catalogue(argv.back(), 2 * kMegabyte, i * 100000L);
   }
-  Run merged = run(argv);
-  Run one = run({gen, folder + "/200m.xml"});
+  ChildRun merged = run_child(argv);
+  ChildRun one = run_child({gen, folder + "/200m.xml"});
   std::printf(
       "100 files of 2 MB merged      %7.2f s cpu, peak %6.1f MiB | one 200 MB file %7.2f s cpu, "
       "peak %6.1f MiB "

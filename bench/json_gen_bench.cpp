@@ -17,39 +17,12 @@
 #include <string>
 #include <vector>
 
+#include "child_run.h"
+
 namespace {
 
 constexpr std::uint64_t kMegabyte = 1000 * 1000;
 
-struct Run {
-  int status = -1;
-  double cpu_seconds = 0;
-  double peak_mib = 0;
-};
-
-double seconds(const timeval& t) {
-  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
-}
-
-// Runs `argv` with its output to /dev/null.
-Run run(const std::vector<std::string>& argv) {
-  std::vector<char*> args;
-  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-  args.push_back(nullptr);
-  std::fflush(stdout);  // else the child's copy of the buffer is written once more
-  pid_t child = fork();
-  if (child == 0) {
-    if (!freopen("/dev/null", "w", stdout) || !freopen("/dev/null", "w", stderr)) _exit(126);
-    execvp(args[0], args.data());
-    _exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  wait4(child, &status, 0, &usage);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
-          seconds(usage.ru_utime) + seconds(usage.ru_stime),
-          static_cast<double>(usage.ru_maxrss) / 1024};
-}
 
 std::string record(long i) {
   std::string n = std::to_string(i);
@@ -80,8 +53,8 @@ void write_records(const std::string& path, std::uint64_t bytes, bool lines) {
 
 void compare(const std::string& gen, const std::string& bare, const std::string& path,
              const std::string& label) {
-  Run base = run({bare, path});
-  Run ours = run({gen, path});
+  ChildRun base = run_child({bare, path});
+  ChildRun ours = run_child({gen, path});
   std::printf(
       "%-24s bare RapidJSON %6.2f s cpu | ambrel-gen %6.2f s cpu = %4.2f x bare (target <= 1.5) "
       "| peak %5.1f MiB (target <= 16) | exit %d/%d\n",

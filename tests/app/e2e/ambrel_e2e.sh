@@ -220,9 +220,7 @@ awk 'BEGIN {
   print "</目录>"
 }' >"$work/scripts.xml"
 "$ambrel_gen" "$work/scripts.xml" >"$work/scripts.expected" || fail "ambrel-gen failed on scripts.xml"
-offer_clipboard "$work/scripts.xml"
-click cmdPaste
-wait_for 120 offered_text_taken || fail "Paste did not read the text in many scripts"
+paste_offered "$work/scripts.xml"
 wait_for 120 copy_all_gives "$work/scripts.expected" || fail "a paste in many scripts was not declared"
 # Whether the input's Ctrl+A, Ctrl+C copy is FILE (a large copy takes its time to come).
 input_shows() {
@@ -236,19 +234,15 @@ input_shows() {
 wait_for 120 input_shows "$work/scripts.xml" ||
   fail "the input does not show the $(($(stat -c %s "$work/scripts.xml") >> 20)) MB pasted in parts"
 printf '<caf\xe9 lieu="\xe0"/>' >"$work/latin1.xml"
-offer_clipboard "$work/latin1.xml" STRING
 declarations_of '<café lieu="à"/>' latin1
-click cmdPaste
-wait_for 30 offered_text_taken || fail "Paste did not read the Latin-1 text"
+paste_offered "$work/latin1.xml" STRING
 wait_for 30 copy_all_gives "$work/latin1.expected" || fail "a paste offered only as Latin-1 was not declared"
 step "a paste in parts arrived whole; one offered only as Latin-1 was read as such"
 
 # --- A JSON document pasted is declared as ambrel-gen declares it.
 printf '{"orders": [{"id": 1, "first name": "Ann", "lines": [{"sku": "a", "price": 9.5}]},\n  {"id": 2, "lines": []}]}\n' >"$work/orders.json"
 "$ambrel_gen" "$work/orders.json" >"$work/orders.expected" || fail "ambrel-gen failed on orders.json"
-offer_clipboard "$work/orders.json"
-click cmdPaste
-wait_for 30 offered_text_taken || fail "Paste did not read the JSON document"
+paste_offered "$work/orders.json"
 wait_for 30 copy_all_gives "$work/orders.expected" || fail "a pasted JSON document was not declared as ambrel-gen declares it"
 step "a pasted JSON document was declared as ambrel-gen declares it"
 

@@ -52,9 +52,7 @@ owner_broke() { grep -qx broke "$work/owner.out"; }
 # The input holds a document and its declarations, pasted whole.
 printf '<kept>\n  <x>1</x>\n</kept>\n' >"$work/kept.xml"
 "$ambrel_gen" "$work/kept.xml" >"$work/kept.expected" || fail "ambrel-gen failed on kept.xml"
-offer_clipboard "$work/kept.xml"
-click cmdPaste
-wait_for 60 offered_text_taken || fail "Paste did not read the clipboard"
+paste_offered "$work/kept.xml"
 wait_for 60 copy_all_gives "$work/kept.expected" || fail "the first paste was not declared"
 wait_for 60 input_is "$work/kept.xml" || fail "the first paste is not in the input"
 caption_is "$title" || fail "the caption is \"$(caption)\" before any broken paste"
@@ -74,9 +72,7 @@ step "Paste from an owner that stopped answering kept the input and the output, 
 
 # --- A paste that completes takes the notice away.
 private_display_stop "$owner_pid"
-offer_clipboard "$work/kept.xml"
-click cmdPaste
-wait_for 60 offered_text_taken || fail "Paste did not read the clipboard after the broken paste"
+paste_offered "$work/kept.xml"
 wait_for 60 caption_is "$title" || fail "a paste that completed left the caption \"$(caption)\""
 
 # --- Ctrl+V in the input; the owner quits after the first part.

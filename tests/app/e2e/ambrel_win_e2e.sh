@@ -100,9 +100,7 @@ step "Clear emptied the editors and disabled Copy all"
 # --- Paste from a clipboard filled by xclip regenerates at once.
 pasted=$'<catalog>\n  <book id="1"><price>9.5</price></book>\n  <book><price>12</price></book>\n</catalog>\n'
 printf '%s' "$pasted" >"$work/pasted.xml"
-offer_clipboard "$work/pasted.xml"
-click cmdPaste
-wait_for 30 offered_text_taken || fail "Paste did not read the clipboard"
+paste_offered "$work/pasted.xml"
 # Wine gives the program the X text with CR LF line ends, as Windows programs expect.
 declarations_of "${pasted//$'\n'/$'\r\n'}" pasted
 # The declarations come through the event wait, without the typing's second of delay.
@@ -112,9 +110,7 @@ step "Paste regenerated at once"
 # --- A JSON document pasted is declared as ambrel-gen.exe declares it.
 printf '{"orders": [{"id": 1, "first name": "Ann", "lines": [{"sku": "a", "price": 9.5}]},\r\n  {"id": 2, "lines": []}]}\r\n' >"$work/orders.json"
 declarations_of_file orders.json
-offer_clipboard "$work/orders.json"
-click cmdPaste
-wait_for 30 offered_text_taken || fail "Paste did not read the JSON document"
+paste_offered "$work/orders.json"
 wait_for 30 copy_all_gives "$work/orders.expected" || fail "a pasted JSON document was not declared as ambrel-gen.exe declares it"
 step "a pasted JSON document was declared as ambrel-gen.exe declares it"
 

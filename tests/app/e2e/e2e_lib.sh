@@ -186,6 +186,12 @@ offer_clipboard() {
   wait_for 30 grep -q "request number 1" "$work/offer.log" || fail "xclip did not take the clipboard: $(cat "$work/offer.log")"
 }
 offered_text_taken() { grep -q "request number 2" "$work/offer.log"; }
+# Offers FILE on the clipboard (as TARGET) and clicks Paste; fails unless the paste reads it.
+paste_offered() {
+  offer_clipboard "$@"
+  click cmdPaste
+  wait_for 120 offered_text_taken || fail "Paste did not read $(basename "$1") from the clipboard"
+}
 
 # Types PATH into the open-file dialog titled TITLE and accepts it; waits at most SECONDS
 # for the dialog to close. The keys only count once the dialog holds the keyboard, and a
