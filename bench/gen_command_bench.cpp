@@ -27,7 +27,6 @@ namespace {
 
 constexpr std::uint64_t kMegabyte = 1000 * 1000;
 
-
 // A catalogue of records with attributes, mixed value types, comments and CDATA.
 void write_catalogue(const std::string& path, std::uint64_t bytes, long first_record = 0) {
   std::ofstream out(path, std::ios::binary);

@@ -23,7 +23,6 @@ namespace {
 
 constexpr std::uint64_t kMegabyte = 1000 * 1000;
 
-
 std::string record(long i) {
   std::string n = std::to_string(i);
   return "{\"id\": " + n + ", \"title\": \"Title " + n +

@@ -146,7 +146,8 @@ std::deque<std::function<void()>> TextStream::due_wakes_locked() {
   std::deque<std::function<void()>> wakes;
   std::size_t end = first_ + pieces_.size();
   for (Place& place : places_) {
-    if (place.wake && (ended_ || place.next < end)) wakes.push_back(std::exchange(place.wake, nullptr));
+    if (place.wake && (ended_ || place.next < end))
+      wakes.push_back(std::exchange(place.wake, nullptr));
   }
   if (room_wake_ && (ended_ || nobody_reads_locked() || room_locked())) {
     wakes.push_back(std::exchange(room_wake_, nullptr));

@@ -25,8 +25,7 @@ void EditorPaste::text_ended() {
     return;
   }
   turns_ = std::make_unique<PieceTurns>(
-      text_->reader(), [this](std::u16string_view piece) { insertion_->insert(piece); },
-      [] {});
+      text_->reader(), [this](std::u16string_view piece) { insertion_->insert(piece); }, [] {});
 }
 
 }  // namespace ambrel
