@@ -70,6 +70,8 @@ inline UnitCensus take_census(std::u16string_view text) {
   constexpr std::int16_t kLowHalf = static_cast<std::int16_t>(0xDC00);
   constexpr std::int16_t kSurrogateMask = static_cast<std::int16_t>(0xF800);
   constexpr std::int16_t kSurrogate = static_cast<std::int16_t>(0xD800);
+  constexpr std::int16_t kLineFeed = 0x000A;
+  constexpr std::int16_t kCarriageReturn = 0x000D;
   constexpr std::size_t kStepsPerSum = 0x7FFF;  // a lane counts down to -32767 at most
   UnitCensus census;
   std::size_t at = 0;
@@ -79,8 +81,8 @@ inline UnitCensus take_census(std::u16string_view text) {
       Units8 units;
       std::memcpy(&units, text.data() + at, sizeof units);
       // A comparison gives -1 in each lane that holds.
-      line_feeds += units == u'\n';
-      carriage_returns += units == u'\r';
+      line_feeds += units == kLineFeed;
+      carriage_returns += units == kCarriageReturn;
       low += (units & kHalfMask) == kLowHalf;
       any += (units & kSurrogateMask) == kSurrogate;
     }
