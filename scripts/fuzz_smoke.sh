@@ -34,7 +34,9 @@ for what in "${targets[@]}"; do
   echo "fuzz smoke: fuzz_$what for ${seconds}s"
   dict=()
   [ -f "fuzz/dict/$what.dict" ] && dict=(-dict="fuzz/dict/$what.dict")
-  if nice -n 19 build-fuzz/bin/fuzz_"$what" -max_total_time="$seconds" -max_len="$(max_len "$what")" -timeout=10 \
+  # A unit counts as hung after a minute: at the lowest priority on a busy machine, a large
+  # dialog under the sanitizers (thousands of controls, each checked) takes over ten seconds.
+  if nice -n 19 build-fuzz/bin/fuzz_"$what" -max_total_time="$seconds" -max_len="$(max_len "$what")" -timeout=60 \
       -rss_limit_mb=2048 -print_final_stats=1 "${dict[@]}" \
       -artifact_prefix="build-fuzz/findings/$what/" \
       "build-fuzz/corpus/$what" "fuzz/corpus/$what" >"$log" 2>&1; then
