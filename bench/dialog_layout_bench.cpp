@@ -14,7 +14,7 @@
 #include "dialog/dialog.h"
 #include "dialog/definition/runtime_registry.h"
 #include "services/services.h"
-#include "ui/backend/headless/headless_backend.h"
+#include "backend/headless/headless_backend.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/window.h"

@@ -16,7 +16,7 @@
 
 #include "process_status.h"
 #include "services/services.h"
-#include "ui/backend/qt/qt_backend.h"
+#include "backend/qt/qt_backend.h"
 #include "ui/gadget.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
 #include "ui/window.h"

@@ -20,7 +20,7 @@
 #include "app/application.h"
 #include "dialog/dialog.h"
 #include "generator/generator.h"
-#include "ui/backend/qt/qt_backend.h"
+#include "backend/qt/qt_backend.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
 

@@ -16,7 +16,7 @@
 #include "dialog/dialog.h"
 #include "generator/declaration_generator.h"
 #include "process_status.h"
-#include "ui/backend/headless/headless_backend.h"
+#include "backend/headless/headless_backend.h"
 #include "ui/gadget.h"
 
 namespace {

@@ -15,7 +15,7 @@
 
 #include "dialog/dialog.h"
 #include "services/services.h"
-#include "ui/backend/headless/headless_backend.h"
+#include "backend/headless/headless_backend.h"
 #include "ui/events.h"
 #include "ui/window.h"
 #include "xml/xml_document.h"

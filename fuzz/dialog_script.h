@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ui/backend/headless/headless_backend.h"
+#include "backend/headless/headless_backend.h"
 
 namespace ambrel {
 

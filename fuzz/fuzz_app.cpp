@@ -22,7 +22,7 @@
 #include "fuzz_text.h"
 #include "generator/generator.h"
 #include "support/unicode_text.h"
-#include "ui/backend/headless/headless_backend.h"
+#include "backend/headless/headless_backend.h"
 #include "ui/gadget.h"
 #include "ui/window.h"
 

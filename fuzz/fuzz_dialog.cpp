@@ -15,7 +15,7 @@
 #include "fuzz_services.h"
 #include "fuzz_text.h"
 #include "support/object_registry.h"
-#include "ui/backend/headless/headless_backend.h"
+#include "backend/headless/headless_backend.h"
 #include "xml/xml_document.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "app/output_choices.h"
 #include "support/platform_file.h"
-#include "ui/backend/backend.h"
+#include "backend/backend.h"
 
 namespace ambrel {
 

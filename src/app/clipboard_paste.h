@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "support/text_stream.h"
-#include "ui/backend/backend_desktop.h"
+#include "backend/backend_desktop.h"
 #include "ui/owned_posts.h"
 
 namespace ambrel {

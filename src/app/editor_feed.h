@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "support/text_stream.h"
-#include "ui/backend/backend_controls.h"
+#include "backend/backend_controls.h"
 
 namespace ambrel {
 

@@ -9,7 +9,7 @@
 #include "support/platform_file.h"
 #include "support/settings_store.h"
 #include "support/utf8_arguments.h"
-#include "ui/backend/qt/qt_backend.h"
+#include "backend/qt/qt_backend.h"
 
 int main(int argc, char** argv) {
   ambrel::CommandLineOutcome line =

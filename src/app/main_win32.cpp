@@ -10,7 +10,7 @@
 #include "support/platform_file.h"
 #include "support/settings_store.h"
 #include "support/utf8_arguments.h"
-#include "ui/backend/win32/win32_backend.h"
+#include "backend/win32/win32_backend.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   ambrel::CommandLineOutcome line =

@@ -11,7 +11,7 @@
 
 #include "generator/declarations.h"
 #include "support/settings_store.h"
-#include "ui/backend/backend_controls.h"
+#include "backend/backend_controls.h"
 
 namespace ambrel {
 

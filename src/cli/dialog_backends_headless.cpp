@@ -1,5 +1,5 @@
 #include "cli/dialog_backends.h"
-#include "ui/backend/headless/headless_backend.h"
+#include "backend/headless/headless_backend.h"
 
 namespace ambrel {
 

@@ -1,8 +1,8 @@
 #include <cstdlib>
 
 #include "cli/dialog_backends.h"
-#include "ui/backend/headless/headless_backend.h"
-#include "ui/backend/qt/qt_backend.h"
+#include "backend/headless/headless_backend.h"
+#include "backend/qt/qt_backend.h"
 
 namespace ambrel {
 

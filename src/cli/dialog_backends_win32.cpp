@@ -1,6 +1,6 @@
 #include "cli/dialog_backends.h"
-#include "ui/backend/headless/headless_backend.h"
-#include "ui/backend/win32/win32_backend.h"
+#include "backend/headless/headless_backend.h"
+#include "backend/win32/win32_backend.h"
 
 namespace ambrel {
 

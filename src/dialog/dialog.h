@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "dialog/definition/definition_notes.h"
-#include "ui/backend/backend.h"
+#include "backend/backend.h"
 
 namespace ambrel {
 

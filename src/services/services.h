@@ -13,7 +13,7 @@
 #include <cstddef>
 #include <memory>
 
-#include "ui/backend/backend.h"
+#include "backend/backend.h"
 
 namespace ambrel {
 

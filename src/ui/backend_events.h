@@ -2,7 +2,7 @@
 
 // Turns what the backend reports into events: the one BackendSink of the ui layer.
 
-#include "ui/backend/backend.h"
+#include "backend/backend.h"
 
 namespace ambrel {
 

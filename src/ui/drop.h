@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/backend/backend.h"
+#include "backend/backend.h"
 
 namespace ambrel {
 

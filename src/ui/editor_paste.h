@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "support/text_stream.h"
-#include "ui/backend/backend.h"
+#include "backend/backend.h"
 #include "ui/owned_posts.h"
 #include "ui/piece_turns.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/backend/backend_sink.h"
+#include "backend/backend_sink.h"
 
 namespace ambrel {
 

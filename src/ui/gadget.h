@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/backend/backend.h"
+#include "backend/backend.h"
 #include "ui/gadget_kind.h"
 
 namespace ambrel {

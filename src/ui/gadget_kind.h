@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "kinds/kind_row.h"
-#include "ui/backend/backend.h"
+#include "backend/backend.h"
 #include "ui/editor_paste.h"
 
 namespace ambrel {

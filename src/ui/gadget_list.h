@@ -5,7 +5,7 @@
 // windows resumes where each one was left. The lists live while the gadget library runs;
 // without them there is no current parent and the calls below do nothing.
 
-#include "ui/backend/backend.h"
+#include "backend/backend.h"
 
 namespace ambrel {
 

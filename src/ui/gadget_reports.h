@@ -4,7 +4,7 @@
 // events. The backend's sink (backend_events.h) calls these; each returns false when the
 // control is no gadget.
 
-#include "ui/backend/backend.h"
+#include "backend/backend.h"
 
 namespace ambrel {
 

@@ -4,7 +4,7 @@
 // (where a definition writes them as "#KV_..." in FLAGS).
 
 #include "kinds/kind_row.h"
-#include "ui/geometry/splitter_geometry.h"
+#include "geometry/splitter_geometry.h"
 
 namespace ambrel {
 

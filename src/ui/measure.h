@@ -9,7 +9,7 @@
 
 #include <string_view>
 
-#include "ui/backend/backend.h"
+#include "backend/backend.h"
 
 namespace ambrel {
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "ui/backend/backend_event_pump.h"
+#include "backend/backend_event_pump.h"
 
 namespace ambrel {
 

@@ -8,9 +8,9 @@
 
 #include <array>
 
-#include "ui/backend/backend.h"
+#include "backend/backend.h"
 #include "ui/gadget_kind.h"
-#include "ui/geometry/splitter_geometry.h"
+#include "geometry/splitter_geometry.h"
 
 namespace ambrel {
 

@@ -4,7 +4,7 @@
 // controls in creation order, wrapping around; Tab in a writable editor types a tab, and a
 // shortcut field takes both keys as the shortcut.
 
-#include "ui/backend/backend_controls.h"
+#include "backend/backend_controls.h"
 
 namespace ambrel {
 

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "ui/backend/backend.h"
+#include "backend/backend.h"
 
 namespace ambrel {
 

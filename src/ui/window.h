@@ -6,8 +6,8 @@
 #include <string>
 
 #include "support/object_registry.h"
-#include "ui/backend/backend.h"
-#include "ui/geometry/keep_value.h"
+#include "backend/backend.h"
+#include "geometry/keep_value.h"
 #include "ui/window_flags.h"
 
 namespace ambrel {

@@ -4,7 +4,7 @@
 // window's rows of kinds.def (kWindowScreenCentered ...); the caption bits overlap and
 // combine by OR.
 
-#include "ui/backend/backend.h"
+#include "backend/backend.h"
 #include "ui/kind_flags.h"
 
 namespace ambrel {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/backend/backend.h"
+#include "backend/backend.h"
 
 namespace ambrel {
 

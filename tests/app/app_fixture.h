@@ -10,7 +10,7 @@
 #include "app/application.h"
 #include "dialog/dialog.h"
 #include "settle_commands.h"
-#include "ui/backend/headless/headless_backend.h"
+#include "backend/headless/headless_backend.h"
 #include "ui/gadget.h"
 #include "ui/window.h"
 

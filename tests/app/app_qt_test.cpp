@@ -25,7 +25,7 @@
 #include "dialog/dialog.h"
 #include "generator/generator.h"
 #include "settle_commands.h"
-#include "ui/backend/qt/qt_backend.h"
+#include "backend/qt/qt_backend.h"
 #include "ui/gadget.h"
 #include "ui/window.h"
 

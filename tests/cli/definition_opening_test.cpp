@@ -13,7 +13,7 @@
 #include "dialog/definition/runtime_registry.h"
 #include "dialog/dialog.h"
 #include "services_fixture.h"
-#include "ui/backend/headless/headless_backend.h"
+#include "backend/headless/headless_backend.h"
 #include "xml/xml_document.h"
 
 namespace ambrel {

@@ -8,7 +8,7 @@
 
 #include "dialog/objects/dialog_object.h"
 #include "dialog_fixture.h"
-#include "ui/backend/backend.h"
+#include "backend/backend.h"
 
 namespace ambrel {
 namespace {

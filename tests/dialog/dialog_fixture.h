@@ -9,7 +9,7 @@
 #include "dialog/definition/runtime_registry.h"
 #include "dialog/dialog.h"
 #include "services_fixture.h"
-#include "ui/backend/headless/headless_backend.h"
+#include "backend/headless/headless_backend.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/ui_backend.h"

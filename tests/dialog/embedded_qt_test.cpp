@@ -12,7 +12,7 @@
 #include "dialog/definition/runtime_registry.h"
 #include "services_fixture.h"
 #include "tool_procedures.h"
-#include "ui/backend/qt/qt_backend.h"
+#include "backend/qt/qt_backend.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/ui_backend.h"

@@ -11,7 +11,7 @@
 #include "dialog/objects/dialog_object.h"
 #include "dialog/definition/runtime_registry.h"
 #include "services_fixture.h"
-#include "ui/backend/headless/headless_backend.h"
+#include "backend/headless/headless_backend.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/window.h"

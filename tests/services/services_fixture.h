@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "services/services.h"
-#include "ui/backend/backend.h"
+#include "backend/backend.h"
 
 namespace ambrel {
 

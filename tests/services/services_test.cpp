@@ -7,7 +7,7 @@
 #include "services/services.h"
 #include "support/object_registry.h"
 #include "support/regex.h"
-#include "ui/backend/headless/headless_backend.h"
+#include "backend/headless/headless_backend.h"
 #include "ui/event_codes.h"
 #include "ui/events.h"
 #include "ui/gadget.h"

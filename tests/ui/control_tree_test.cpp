@@ -1,4 +1,4 @@
-#include "ui/backend/control_tree.h"
+#include "backend/control_tree.h"
 
 #include <gtest/gtest.h>
 

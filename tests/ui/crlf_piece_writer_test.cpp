@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/backend/crlf_piece_writer.h"
+#include "backend/crlf_piece_writer.h"
 
 namespace ambrel {
 namespace {

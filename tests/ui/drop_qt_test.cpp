@@ -10,7 +10,7 @@
 #include <QUrl>
 
 #include "services_fixture.h"
-#include "ui/backend/qt/qt_backend.h"
+#include "backend/qt/qt_backend.h"
 #include "ui/drop.h"
 #include "ui/events.h"
 #include "ui/gadget.h"

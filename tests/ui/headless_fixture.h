@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "services_fixture.h"
-#include "ui/backend/headless/headless_backend.h"
+#include "backend/headless/headless_backend.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/ui_backend.h"

@@ -3,7 +3,7 @@
 // The base of the backend tests' sinks: it ignores every report, so that a test's sink
 // overrides only what it records. Tab and a paste are left to the focused control.
 
-#include "ui/backend/backend_sink.h"
+#include "backend/backend_sink.h"
 
 namespace ambrel {
 

@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "services_fixture.h"
-#include "ui/backend/qt/qt_backend.h"
-#include "ui/backend/qt/qt_panel_tab_strip.h"
-#include "ui/backend/qt/qt_panel_widget.h"
+#include "backend/qt/qt_backend.h"
+#include "backend/qt/qt_panel_tab_strip.h"
+#include "backend/qt/qt_panel_widget.h"
 #include "ui/event_codes.h"
 #include "ui/events.h"
 #include "ui/gadget.h"

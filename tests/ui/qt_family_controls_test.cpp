@@ -30,9 +30,9 @@
 #include <vector>
 
 #include "ignoring_sink.h"
-#include "ui/backend/qt/qt_backend.h"
-#include "ui/backend/qt/qt_panel_tab_strip.h"
-#include "ui/backend/qt/qt_panel_widget.h"
+#include "backend/qt/qt_backend.h"
+#include "backend/qt/qt_panel_tab_strip.h"
+#include "backend/qt/qt_panel_widget.h"
 
 namespace ambrel {
 namespace {

@@ -18,7 +18,7 @@
 
 #include "services_fixture.h"
 #include "timer_demo.h"
-#include "ui/backend/qt/qt_backend.h"
+#include "backend/qt/qt_backend.h"
 #include "ui/events.h"
 #include "ui/ui_backend.h"
 #include "ui/window.h"

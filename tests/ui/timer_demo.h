@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "ui/backend/backend.h"
+#include "backend/backend.h"
 
 namespace ambrel {
 

@@ -1,6 +1,6 @@
 #include "dialog/definition/dialog_kind.h"
 
-#include "ui/geometry/splitter_geometry.h"
+#include "geometry/splitter_geometry.h"
 
 namespace ambrel {
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <iterator>
 
-#include "ui/geometry/splitter_geometry.h"
+#include "geometry/splitter_geometry.h"
 
 namespace ambrel {
 namespace {

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "ui/geometry/point_size_rect.h"
+#include "geometry/point_size_rect.h"
 
 namespace ambrel::layout {
 

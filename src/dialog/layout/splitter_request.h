@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "dialog/layout/layout_types.h"
-#include "ui/geometry/splitter_geometry.h"
+#include "geometry/splitter_geometry.h"
 
 namespace ambrel::layout {
 

@@ -9,7 +9,7 @@
 
 #include "dialog/layout/layout_types.h"
 #include "dialog/layout/single_child.h"
-#include "ui/geometry/keep_value.h"
+#include "geometry/keep_value.h"
 
 namespace ambrel::layout {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-#include "ui/backend/backend.h"
+#include "backend/backend.h"
 #include "ui/gadget_kind.h"
 #include "ui/kind_flags.h"
 

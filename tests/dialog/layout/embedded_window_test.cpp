@@ -12,7 +12,7 @@
 #include "dialog/layout/gadget_leaf.h"
 #include "dialog/layout/splitter_request.h"
 #include "dialog/layout/window_figures.h"
-#include "ui/geometry/splitter_geometry.h"
+#include "geometry/splitter_geometry.h"
 
 #include "layout_printers.h"
 

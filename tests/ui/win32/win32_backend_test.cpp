@@ -14,7 +14,7 @@
 
 #include "ignoring_sink.h"
 #include "shown_pixels.h"
-#include "ui/backend/win32/win32_backend.h"
+#include "backend/win32/win32_backend.h"
 
 namespace ambrel {
 namespace {

@@ -11,8 +11,8 @@
 
 #include "file_list_data.h"
 #include "ignoring_sink.h"
-#include "ui/backend/win32/win32_backend.h"
-#include "ui/backend/win32/win32_drop_target.h"
+#include "backend/win32/win32_backend.h"
+#include "backend/win32/win32_drop_target.h"
 
 namespace ambrel {
 namespace {

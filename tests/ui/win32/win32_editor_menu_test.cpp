@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "ignoring_sink.h"
-#include "ui/backend/win32/win32_backend.h"
+#include "backend/win32/win32_backend.h"
 
 namespace ambrel {
 namespace {

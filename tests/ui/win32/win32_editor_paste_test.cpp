@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "services_fixture.h"
-#include "ui/backend/win32/win32_backend.h"
+#include "backend/win32/win32_backend.h"
 #include "ui/event_codes.h"
 #include "ui/events.h"
 #include "ui/gadget.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "command_sink.h"
-#include "ui/backend/win32/win32_backend.h"
+#include "backend/win32/win32_backend.h"
 
 namespace ambrel {
 namespace {

@@ -14,7 +14,7 @@
 
 #include "app/application.h"
 #include "dialog/dialog.h"
-#include "ui/backend/win32/win32_backend.h"
+#include "backend/win32/win32_backend.h"
 #include "ui/gadget.h"
 #include "ui/measure.h"
 #include "ui/window.h"

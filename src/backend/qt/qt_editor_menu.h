@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <functional>
+#include <vector>
+
+#include "backend/backend_controls.h"
+
+class QPlainTextEdit;
+
+namespace ambrel {
+
+// The program's own items of an editor's context menu, shown after Qt's editing items.
+class QtEditorMenu final : public QObject {
+ public:
+  // The editor's menu, made on first use; it lives as long as the editor.
+  static QtEditorMenu& of(QPlainTextEdit& editor);
+
+  // `chosen` hears the number of the item the user chose.
+  void set_items(std::vector<EditorMenuItem> items, std::function<void(int item)> chosen);
+
+ private:
+  explicit QtEditorMenu(QPlainTextEdit& editor);
+  void show(QPoint position);
+
+  QPlainTextEdit& editor_;
+  std::vector<EditorMenuItem> items_;
+  std::function<void(int item)> chosen_;
+};
+
+}  // namespace ambrel
