@@ -15,8 +15,10 @@ export CCACHE_DIR=${CCACHE_DIR:-/work/.ccache} CCACHE_BASEDIR=${CCACHE_BASEDIR:-
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 # The tests run under Wine in the private prefix scripts/test-windows.sh prepares, through
-# scripts/wine-program.sh, which repeats a run that Wine's loader aborted at exit.
-emulator="bash;$root/scripts/wine-program.sh;env;WINEPREFIX=$out/wine;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=;wine"
+# scripts/wine-program.sh, which repeats a run that Wine's loader aborted at exit. Wine's
+# error messages stay on ("-all,err+all"): a program that dies as Wine starts it leaves the
+# reason on standard error, which is shown only when a test fails.
+emulator="bash;$root/scripts/wine-program.sh;env;WINEPREFIX=$out/wine;WINEDEBUG=-all,err+all;WINEDLLOVERRIDES=mscoree,mshtml=;wine"
 cmake -S . -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DAMBREL_WINDOWS_DEPS="$out/deps/prefix" \
       -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator" "${launcher[@]}" >/dev/null
