@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "ui/backend/qt/qt_backend.h"
-#include "ui/backend/held_text_reader.h"
+#include "ui/backend/control_text_readers.h"
 #include "ui/backend/qt/qt_editor_text.h"
 #include "ui/backend/qt/qt_family_widgets.h"
 

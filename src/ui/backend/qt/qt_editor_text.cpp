@@ -12,7 +12,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "ui/backend/crlf_piece_writer.h"
+#include "ui/backend/control_text_readers.h"
 #include "ui/backend/qt/x_clipboard_reading.h"
 
 namespace ambrel {

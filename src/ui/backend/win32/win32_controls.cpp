@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "ui/backend/held_text_reader.h"
+#include "ui/backend/control_text_readers.h"
 #include "ui/backend/win32/win32_backend.h"
 #include "ui/backend/win32/win32_dpi.h"
 #include "ui/backend/win32/win32_fonts.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <utility>
 
-#include "ui/backend/crlf_piece_writer.h"
+#include "ui/backend/control_text_readers.h"
 #include "ui/backend/win32/win32_backend.h"
 #include "ui/backend/win32/win32_family_controls.h"
 #include "ui/backend/win32/win32_text.h"
