@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace ambrel::bench {
 
@@ -36,6 +37,23 @@ inline std::string catalogue_text(std::size_t bytes, const std::string& line_end
     line("  </book>");
   }
   line("</catalog>");
+  return text;
+}
+
+// About `units` UTF-16 units (never less) of a plainer catalogue, one short record a line,
+// each line ended by `line_end`.
+inline std::u16string record_lines_text(std::size_t units, std::u16string_view line_end = u"\n") {
+  std::u16string text = u"<catalog>";
+  text += line_end;
+  for (int i = 0; text.size() < units; ++i) {
+    std::string digits = std::to_string(i);
+    std::u16string n(digits.begin(), digits.end());
+    text += u"  <book id=\"" + n + u"\"><title>Title " + n + u"</title><price>" + n +
+            u".5</price><count>" + n + u"</count></book>";
+    text += line_end;
+  }
+  text += u"</catalog>";
+  text += line_end;
   return text;
 }
 

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
+#include "bench_clock.h"
 #include "process_status.h"
 #include "services/services.h"
 #include "backend/qt/qt_backend.h"
@@ -23,11 +24,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double milliseconds_since(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
+using ambrel::bench::Clock;
+using ambrel::bench::milliseconds_since;
 
 // Declaration-like lines, as the output pane shows them.
 std::u16string ten_megabytes() {

@@ -9,11 +9,9 @@
 #include <cstdio>
 #include <string>
 
-namespace ambrel::bench {
+#include "bench_clock.h"
 
-inline double seconds_since(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+namespace ambrel::bench {
 
 inline double bare_expat_seconds(const std::u16string& doc) {
   auto start = std::chrono::steady_clock::now();

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "bench_clock.h"
 #include "generator/declaration_generator.h"
 
 namespace {
@@ -28,12 +29,12 @@ std::u16string colliding_document(int count, bool structures) {
 }
 
 double seconds_to_declare(const std::u16string& text, bool identifiers) {
-  auto start = std::chrono::steady_clock::now();
+  auto start = ambrel::bench::Clock::now();
   ambrel::DeclarationGenerator generator;
   generator.feed(text);
   generator.end_document();
   std::u16string declarations = generator.declarations({identifiers, false});
-  double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  double seconds = ambrel::bench::seconds_since(start);
   if (declarations.empty()) std::printf("  (nothing declared)\n");
   return seconds;
 }

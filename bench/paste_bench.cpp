@@ -17,6 +17,8 @@
 #include <string>
 #include <thread>
 
+#include "bench_clock.h"
+#include "catalogue_text.h"
 #include "app/application.h"
 #include "dialog/dialog.h"
 #include "generator/generator.h"
@@ -26,23 +28,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double seconds_since(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// About `bytes` of a catalogue with repeated records, mixed value types and attributes.
-std::u16string catalogue_of(std::size_t bytes) {
-  std::u16string text = u"<catalog>\n";
-  for (int i = 0; text.size() < bytes; ++i) {
-    std::string digits = std::to_string(i);
-    std::u16string n(digits.begin(), digits.end());
-    text += u"  <book id=\"" + n + u"\"><title>Title " + n + u"</title><price>" + n +
-            u".5</price><count>" + n + u"</count></book>\n";
-  }
-  return text + u"</catalog>\n";
-}
+using ambrel::bench::Clock;
+using ambrel::bench::record_lines_text;
+using ambrel::bench::seconds_since;
 
 // The characters the editor's document holds, its last paragraph's end not counted.
 std::size_t held(const QPlainTextEdit& editor) {
@@ -58,7 +46,7 @@ int main() {
   if (ambrel::application_start(std::move(backend)) != 0) return 1;
   QApplication::processEvents();
 
-  std::u16string text = catalogue_of(20u << 20);
+  std::u16string text = record_lines_text(20u << 20);
   auto start = Clock::now();
   std::u16string alone = ambrel::generate_declarations(text);
   double generation = seconds_since(start);

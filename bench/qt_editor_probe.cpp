@@ -27,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
 #include "case_child.h"
 #include "catalogue_text.h"
 #include "probe_table.h"
@@ -34,12 +35,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 using ambrel::bench::catalogue_text;
-
-double seconds_since(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
+using ambrel::bench::Clock;
+using ambrel::bench::seconds_since;
 
 constexpr std::size_t kMegabyte = 1000 * 1000;
 constexpr qsizetype kPieceSize = 64 * 1024;  // characters per piece where text goes in pieces

@@ -22,6 +22,7 @@
 #include <windows.h>
 #endif
 
+#include "bench_clock.h"
 #include "cli/dialog_backends.h"
 #include "dialog/dialog.h"
 #include "services/services.h"
@@ -31,11 +32,8 @@
 namespace ambrel {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double seconds_since(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
+using bench::Clock;
+using bench::seconds_since;
 
 // This process's processor time, all threads, user and system (clock() is that on POSIX
 // but the time passed on Windows).

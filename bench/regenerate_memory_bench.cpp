@@ -13,6 +13,7 @@
 
 #include "app/application.h"
 #include "app/commands.h"
+#include "catalogue_text.h"
 #include "dialog/dialog.h"
 #include "generator/declaration_generator.h"
 #include "process_status.h"
@@ -41,22 +42,11 @@ double extra_peak_mib(const std::function<void()>& work) {
   return extra;
 }
 
-std::u16string catalogue_of(std::size_t bytes) {
-  std::u16string text = u"<catalog>\r\n";
-  for (int i = 0; text.size() < bytes; ++i) {
-    std::string digits = std::to_string(i);
-    std::u16string n(digits.begin(), digits.end());
-    text += u"  <book id=\"" + n + u"\"><title>Title " + n + u"</title><price>" + n +
-            u".5</price><count>" + n + u"</count></book>\r\n";
-  }
-  return text + u"</catalog>\r\n";
-}
-
 }  // namespace
 
 int main() {
   if (ambrel::application_start(std::make_unique<ambrel::HeadlessBackend>()) != 0) return 1;
-  std::u16string text = catalogue_of(20u * 1000 * 1000);
+  std::u16string text = ambrel::bench::record_lines_text(20u * 1000 * 1000, u"\r\n");
   int input = ambrel::dialog_gadget(ambrel::application_dialog(), u"txtIn");
   ambrel::set_gadget_text(input, text);
   double text_mib = static_cast<double>(text.size() * sizeof(char16_t)) / (1 << 20);

@@ -12,10 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "support/marked_text_decoder.h"
+#include "bench_clock.h"
+#include "support/text_decoding.h"
 #include "support/platform_file.h"
 #include "support/unicode_text.h"
-#include "support/utf16_piece_reader.h"
+#include "support/text_loading.h"
 
 namespace {
 
@@ -24,9 +25,7 @@ using namespace ambrel;
 constexpr std::size_t kBytes = 64u << 20;
 constexpr int kRounds = 5;
 
-double seconds_since(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+using bench::seconds_since;
 
 // The best of a few rounds, as MB (10^6 bytes of input) per second.
 double megabytes_per_second(std::size_t bytes, const std::function<void()>& work) {

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "bench_clock.h"
 #include "dialog/dialog.h"
 #include "services/services.h"
 #include "backend/headless/headless_backend.h"
@@ -23,11 +24,8 @@
 namespace ambrel {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double seconds_since(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
+using bench::Clock;
+using bench::seconds_since;
 
 void drain_events() {
   while (take_event() != 0) {}

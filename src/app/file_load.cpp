@@ -3,7 +3,7 @@
 #include <string>
 #include <utility>
 
-#include "support/utf16_piece_reader.h"
+#include "support/text_loading.h"
 
 namespace ambrel {
 

@@ -12,9 +12,8 @@
 #include <string_view>
 
 #include "app/declaration_worker.h"
-#include "app/editor_feed.h"
 #include "support/text_stream.h"
-#include "ui/piece_turns.h"
+#include "ui/editor_text_turns.h"
 
 namespace ambrel {
 

@@ -13,7 +13,7 @@
 #include "cli/utf8_output.h"
 #include "generator/declaration_generator.h"
 #include "support/platform_file.h"
-#include "support/utf16_piece_reader.h"
+#include "support/text_loading.h"
 
 namespace ambrel {
 

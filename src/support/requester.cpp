@@ -28,16 +28,16 @@ void requester_library_end() { installed_dialog() = nullptr; }
 void set_open_file_dialog(OpenFileDialog dialog) { installed_dialog() = std::move(dialog); }
 
 std::vector<RequesterFilter> split_filter_string(std::u16string_view filter) {
-  std::vector<std::u16string_view> pieces;
+  std::vector<std::u16string_view> fields;
   while (!filter.empty()) {
     std::size_t bar = filter.find(u'|');
-    pieces.push_back(filter.substr(0, bar));
+    fields.push_back(filter.substr(0, bar));
     if (bar == std::u16string_view::npos) break;
     filter.remove_prefix(bar + 1);
   }
   std::vector<RequesterFilter> filters;
-  for (std::size_t i = 0; i + 1 < pieces.size(); i += 2) {
-    filters.push_back({std::u16string(pieces[i]), std::u16string(pieces[i + 1])});
+  for (std::size_t i = 0; i + 1 < fields.size(); i += 2) {
+    filters.push_back({std::u16string(fields[i]), std::u16string(fields[i + 1])});
   }
   return filters;
 }

@@ -4,7 +4,7 @@
 //
 // The support layer sits below the window layer and cannot reach the platform's file
 // dialog itself, so the program installs the dialog as one function object at start-up
-// (set_open_file_dialog). That function gets the request already split into the pieces
+// (set_open_file_dialog). That function gets the request already split into the parts
 // every platform dialog understands and answers the chosen path; making the program's
 // other windows inert while it is up is the platform dialog's own job. Everything the
 // requester decides itself (filter pairs, default-file splitting, which proposed names are
@@ -49,7 +49,7 @@ void set_open_file_dialog(OpenFileDialog dialog);
 std::u16string open_file_requester(std::u16string_view title, std::u16string_view default_file,
                                    std::u16string_view filter, int filter_position);
 
-// --- The pieces open_file_requester is made of.
+// --- The steps open_file_requester is made of.
 
 // "XML (*.xml)|*.xml|All|*.*" gives two filters; a description without a pattern after it
 // is left out.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "support/byte_order_mark.h"
 #include "support/fast_transcoding.h"
 #include "support/unicode_text.h"
 #include "support/utf8_sequence.h"
@@ -29,6 +30,18 @@ bool can_start_no_sequence(unsigned char byte) {
 char32_t utf32_character(char32_t value) {
   bool character = value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF);
   return character ? value : kReplacementCharacter;
+}
+
+// The length of the part of `bytes` made of whole sequences: all of it, unless it ends inside
+// a sequence that more bytes could still finish.
+std::size_t whole_sequences(const unsigned char* bytes, std::size_t size) {
+  for (std::size_t back = 1; back <= std::min<std::size_t>(3, size); ++back) {
+    unsigned char byte = bytes[size - back];
+    if ((byte & 0xC0) != 0x80) {
+      return read_utf8_sequence(bytes + size - back, back).truncated ? size - back : size;
+    }
+  }
+  return size;
 }
 
 }  // namespace
@@ -144,6 +157,51 @@ void TextDecoder::finish(std::u16string& out) {
   }
   held_size_ = 0;
   ended_ = true;
+}
+
+void MarkedTextDecoder::start(std::u16string& out) {
+  ByteOrderMark mark = match_byte_order_mark(head_, head_size_);
+  decoder_ = TextDecoder(mark.format);
+  started_ = true;
+  decoder_.decode(head_ + mark.length, head_size_ - mark.length, out);
+}
+
+std::size_t MarkedTextDecoder::decode(const unsigned char* bytes, std::size_t size,
+                                      std::u16string& out) {
+  std::size_t taken = 0;
+  if (!started_) {
+    taken = std::min(size, kLongestMark - head_size_);
+    std::memcpy(head_ + head_size_, bytes, taken);
+    head_size_ += taken;
+    if (head_size_ < kLongestMark) return taken;
+    start(out);
+    if (decoder_.ended()) return taken;  // a NUL inside the first four bytes: none after it counts
+  }
+  return taken + decoder_.decode(bytes + taken, size - taken, out);
+}
+
+void MarkedTextDecoder::finish(std::u16string& out) {
+  if (!started_) start(out);
+  decoder_.finish(out);
+}
+
+void Utf8StreamDecoder::decode(std::string_view bytes, std::u16string& out) {
+  std::string joined;
+  if (!held_.empty()) {
+    joined = std::move(held_);
+    joined.append(bytes);
+    held_.clear();
+    bytes = joined;
+  }
+  std::size_t whole =
+      whole_sequences(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+  append_utf8_as_utf16(bytes.substr(0, whole), out);
+  held_.assign(bytes.substr(whole));
+}
+
+void Utf8StreamDecoder::finish(std::u16string& out) {
+  append_utf8_as_utf16(held_, out);
+  held_.clear();
 }
 
 }  // namespace ambrel

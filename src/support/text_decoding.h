@@ -1,7 +1,11 @@
 #pragma once
 
+// Decoders of bytes that come in pieces (a file being read, a clipboard's transfer) into
+// UTF-16: any split of the bytes gives the same text.
+
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "support/text_format.h"
 
@@ -51,6 +55,44 @@ class TextDecoder {
   bool ended_ = false;
   unsigned char held_[4] = {};
   std::size_t held_size_ = 0;
+};
+
+// Decodes a whole input a piece at a time the way files are loaded: a byte-order mark at
+// its start chooses the format and is not part of the text; without one the input is
+// single-byte text. The mark, too, may be cut by the end of a piece.
+class MarkedTextDecoder {
+ public:
+  // Appends the text of `bytes` to `out`; returns how many bytes belong to the text (all
+  // of them unless the text ended inside the piece).
+  std::size_t decode(const unsigned char* bytes, std::size_t size, std::u16string& out);
+
+  // The input has ended: settles what was held back.
+  void finish(std::u16string& out);
+
+  bool ended() const { return decoder_.ended(); }
+
+ private:
+  static constexpr std::size_t kLongestMark = 4;
+
+  void start(std::u16string& out);
+
+  unsigned char head_[kLongestMark] = {};
+  std::size_t head_size_ = 0;
+  bool started_ = false;
+  TextDecoder decoder_{TextFormat::Ascii};
+};
+
+// Turns UTF-8 that comes in pieces (a clipboard's transfer) into UTF-16, as utf8_to_utf16 turns
+// the whole: a sequence cut by the end of a piece is finished with the next one.
+class Utf8StreamDecoder {
+ public:
+  // Appends the text of `bytes` to `out`, holding back a sequence the piece's end cuts short.
+  void decode(std::string_view bytes, std::u16string& out);
+  // The bytes have ended: what was held back becomes U+FFFD.
+  void finish(std::u16string& out);
+
+ private:
+  std::string held_;
 };
 
 }  // namespace ambrel

@@ -4,6 +4,14 @@
 
 namespace ambrel {
 
+namespace {
+
+// Whether a part that ends in `unit` may be joined to the next one's first (a CR to its LF, a
+// high surrogate to its low one).
+bool joins_next(char16_t unit) { return unit == u'\r' || is_high_surrogate(unit); }
+
+}  // namespace
+
 std::u16string_view TextPartJoiner::pass(std::u16string_view part, bool last) {
   if (held_ != 0) {
     joined_.assign(1, held_);

@@ -31,6 +31,11 @@ namespace ambrel {
 // The units of a piece of a text the program was given whole or in parts of any size.
 inline constexpr std::size_t kTextPieceUnits = std::size_t{1} << 16;
 
+// How many units of `rest` make its next piece: at most `limit` (at least 1), but never
+// ending between a CR and its LF or inside a surrogate pair, which readers of pieces would
+// take as two line ends or two broken characters.
+std::size_t next_piece_units(std::u16string_view rest, std::size_t limit);
+
 struct TextStreamLimits {
   std::size_t piece_units = kTextPieceUnits;
   std::size_t pieces_ahead = 0;  // 0: a writer never waits

@@ -98,17 +98,4 @@ void append_utf8_as_utf16(std::string_view bytes, std::u16string& out) {
   }
 }
 
-std::size_t next_piece_units(std::u16string_view rest, std::size_t limit) {
-  std::size_t units = std::min(rest.size(), std::max<std::size_t>(limit, 1));
-  while (units < rest.size()) {
-    char16_t last = rest[units - 1];
-    char16_t next = rest[units];
-    bool joined =
-        (last == u'\r' && next == u'\n') || (is_high_surrogate(last) && is_low_surrogate(next));
-    if (!joined) break;
-    units = units > 1 ? units - 1 : units + 1;
-  }
-  return units;
-}
-
 }  // namespace ambrel

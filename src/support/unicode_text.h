@@ -14,17 +14,8 @@ inline constexpr char16_t kReplacementCharacter = u'\uFFFD';
 inline bool is_high_surrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 inline bool is_low_surrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
-// Whether a text that ends in `unit` may be joined to what comes after it (a CR to its LF, a
-// high surrogate to its low one): a reader of pieces holds it back until it knows.
-inline bool joins_next(char16_t unit) { return unit == u'\r' || is_high_surrogate(unit); }
-
-// How many units of `rest` make its next piece: at most `limit` (at least 1), but never
-// ending between a CR and its LF or inside a surrogate pair, which readers of pieces would
-// take as two line ends or two broken characters.
-std::size_t next_piece_units(std::u16string_view rest, std::size_t limit);
-
 // True when `text` holds any surrogate, paired or not; quick enough to ask before
-// is_valid_utf16 of every piece of a long text.
+// is_valid_utf16 of every part of a long text.
 bool contains_surrogate(std::u16string_view text);
 
 // True when every surrogate of `text` belongs to a pair.

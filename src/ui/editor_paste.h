@@ -13,7 +13,7 @@
 #include "support/text_stream.h"
 #include "backend/backend.h"
 #include "ui/owned_posts.h"
-#include "ui/piece_turns.h"
+#include "ui/editor_text_turns.h"
 
 namespace ambrel {
 

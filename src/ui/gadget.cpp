@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "support/object_registry.h"
-#include "backend/held_text_reader.h"
+#include "backend/control_text_readers.h"
 #include "ui/event_codes.h"
 #include "ui/events.h"
 #include "ui/gadget_list.h"

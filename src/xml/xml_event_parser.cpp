@@ -8,6 +8,7 @@
 #include <cstring>
 #include <new>
 
+#include "support/text_stream.h"
 #include "support/unicode_text.h"
 #include "xml/expat_status.h"
 

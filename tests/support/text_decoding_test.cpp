@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "support/marked_text_decoder.h"
 #include "support/text_decoding.h"
 #include "support/unicode_text.h"
 

@@ -18,7 +18,6 @@
 #include "support/object_registry.h"
 #include "support/text_loading.h"
 #include "support/unicode_text.h"
-#include "support/utf16_piece_reader.h"
 
 namespace ambrel {
 namespace {

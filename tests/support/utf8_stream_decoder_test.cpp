@@ -5,7 +5,7 @@
 #include <string>
 
 #include "support/unicode_text.h"
-#include "support/utf8_stream_decoder.h"
+#include "support/text_decoding.h"
 
 namespace ambrel {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "backend/crlf_piece_writer.h"
+#include "backend/control_text_readers.h"
 
 namespace ambrel {
 namespace {

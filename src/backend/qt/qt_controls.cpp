@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "backend/qt/qt_backend.h"
-#include "backend/held_text_reader.h"
+#include "backend/control_text_readers.h"
 #include "backend/qt/qt_editor_text.h"
 #include "backend/qt/qt_family_widgets.h"
 

@@ -12,7 +12,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "backend/crlf_piece_writer.h"
+#include "backend/control_text_readers.h"
 #include "backend/qt/x_clipboard_reading.h"
 
 namespace ambrel {

@@ -18,7 +18,7 @@
 #include <thread>
 #include <vector>
 
-#include "support/utf8_stream_decoder.h"
+#include "support/text_decoding.h"
 
 namespace ambrel {
 

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "backend/held_text_reader.h"
+#include "backend/control_text_readers.h"
 #include "backend/win32/win32_backend.h"
 #include "backend/win32/win32_dpi.h"
 #include "backend/win32/win32_fonts.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <utility>
 
-#include "backend/crlf_piece_writer.h"
+#include "backend/control_text_readers.h"
 #include "backend/win32/win32_backend.h"
 #include "backend/win32/win32_family_controls.h"
 #include "backend/win32/win32_text.h"

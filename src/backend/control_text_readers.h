@@ -1,9 +1,7 @@
 #pragma once
 
-// Text a control gives out in pieces of its own size, handed on with every line break as
-// CR LF in pieces of a steady size. A CR LF split between two pieces read stays one line end,
-// also when the pieces are read at different times; memory holds one piece whatever the
-// text's size.
+// What the backends' readers of control text (ControlTextReader) are made of: the text of a
+// short control, taken whole, and an editor's lines handed on with CR LF line ends.
 
 #include <cstddef>
 #include <string>
@@ -13,6 +11,22 @@
 
 namespace ambrel {
 
+// A reader of a text taken whole when the reader was made: what controls with short texts
+// (captions, labels, fields) give.
+class HeldTextReader final : public ControlTextReader {
+ public:
+  explicit HeldTextReader(std::u16string text) : text_(std::move(text)) {}
+  bool read(std::size_t units, const TextPieceHandler& take) override;
+
+ private:
+  std::u16string text_;
+  std::size_t at_ = 0;
+};
+
+// Text a control gives out in pieces of its own size, handed on with every line break as
+// CR LF in pieces of a steady size. A CR LF split between two pieces read stays one line end,
+// also when the pieces are read at different times; memory holds one piece whatever the
+// text's size.
 class CrLfPieceWriter {
  public:
   // The size at which a gathered piece is handed on, in UTF-16 units.

@@ -1,5 +1,6 @@
-#include "ui/piece_turns.h"
+#include "ui/editor_text_turns.h"
 
+#include <string>
 #include <utility>
 
 namespace ambrel {
@@ -22,6 +23,22 @@ void PieceTurns::take_turn() {
   if (more) return posts_.post_when_idle([this] { take_turn(); });
   std::function<void()> done = std::move(done_);
   if (done) done();
+}
+
+EditorFeed::EditorFeed(std::unique_ptr<ControlTextReader> reader, std::function<void()> ask)
+    : reader_(std::move(reader)), ask_(std::move(ask)) {
+  ask_();
+}
+
+void EditorFeed::serve() {
+  while (text_->has_room()) {
+    std::u16string slice;
+    bool more = reader_ &&
+                reader_->read(kSliceUnits, [&slice](std::u16string_view piece) { slice += piece; });
+    if (!text_->append(slice)) return;  // the worker went
+    if (!more) return text_->close();
+  }
+  text_->when_room(ask_);
 }
 
 }  // namespace ambrel

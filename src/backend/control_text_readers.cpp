@@ -1,8 +1,16 @@
-#include "backend/crlf_piece_writer.h"
+#include "backend/control_text_readers.h"
 
 #include <algorithm>
 
 namespace ambrel {
+
+bool HeldTextReader::read(std::size_t units, const TextPieceHandler& take) {
+  if (at_ >= text_.size()) return false;
+  std::size_t count = std::min(std::max<std::size_t>(units, 1), text_.size() - at_);
+  take(std::u16string_view(text_).substr(at_, count));
+  at_ += count;
+  return true;
+}
 
 namespace {
 
