@@ -74,14 +74,21 @@ CatalogueFiler::Frame& CatalogueFiler::enter(bool counts_siblings) {
 
 void CatalogueFiler::push_frame(const ChildName& child, std::int32_t index, bool marked,
                                 Value value) {
+  // Field by field: a whole Frame built aside and copied in stalls on every element.
   Frame& frame = open_[depth_++];
-  frame = Frame{};
   frame.kind = child.kind;
   frame.spelling = child.spelling;
   frame.index = index;
   frame.marked = marked;
   frame.serial = next_serial_++;
+  frame.lowered_path = PathSteps::kTop;
+  frame.marked_step = PathSteps::kTop;
+  frame.inherited = false;
+  frame.has_child_node = false;
   frame.value = value;
+  frame.typed = ValueType::text;
+  frame.text = ValueTypeScan{};
+  frame.last_child = kNoName;
 }
 
 void CatalogueFiler::add_text(std::u16string_view chars) {
