@@ -53,7 +53,7 @@ void JsonFiling::start_object() {
   level.empty = false;
 }
 
-void JsonFiling::key(std::u16string_view name) { member_key_.assign(name); }
+void JsonFiling::key(std::u16string_view name) { member_key_ = name; }
 
 void JsonFiling::end_object() {
   if (levels_[--depth_].filed) filer_.close_element();
