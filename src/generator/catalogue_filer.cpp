@@ -47,6 +47,18 @@ void CatalogueFiler::open_element(std::u16string_view name, const char16_t* cons
 }
 
 void CatalogueFiler::open_member(std::u16string_view key, bool listed) {
+  push_frame(file_member(key, listed), 1, listed, Value::none);
+}
+
+// A leaf has no frame of its own: nothing inherits from it.
+void CatalogueFiler::add_leaf_member(std::u16string_view key, bool listed,
+                                     std::optional<ValueType> value) {
+  const ChildName& child = file_member(key, listed);
+  if (value) file_value(record(child.kind), *value);
+}
+
+// What opening a member files, but its frame.
+const CatalogueFiler::ChildName& CatalogueFiler::file_member(std::u16string_view key, bool listed) {
   Frame& parent = enter(false);
   ChildName& child = child_name(parent, key);
   ElementRecord& r = record(child.kind);
@@ -54,13 +66,7 @@ void CatalogueFiler::open_member(std::u16string_view key, bool listed) {
   r.name_spelling = child.spelling;
   catalogue_.marked_steps_.replace(r.marked_parent, parent.marked_step);
   r.marked_index = listed;
-  push_frame(child, 1, listed, Value::none);
-}
-
-void CatalogueFiler::add_value(ValueType type) {
-  Frame& frame = open_[depth_ - 1];
-  frame.value = Value::typed;
-  frame.typed = type;
+  return child;
 }
 
 // The innermost open element gets a child: it is the parent of what opens next.
@@ -86,7 +92,6 @@ void CatalogueFiler::push_frame(const ChildName& child, std::int32_t index, bool
   frame.inherited = false;
   frame.has_child_node = false;
   frame.value = value;
-  frame.typed = ValueType::text;
   frame.text = ValueTypeScan{};
   frame.last_child = kNoName;
 }
@@ -216,7 +221,10 @@ void CatalogueFiler::file_text(const Frame& frame) {
     return;
   }
   if (frame.value == Value::none) return;
-  ValueType type = frame.value == Value::typed ? frame.typed : frame.text.type();
+  file_value(r, frame.text.type());
+}
+
+void CatalogueFiler::file_value(ElementRecord& r, ValueType type) {
   r.value_type = r.has_values ? merge_value_types(r.value_type, type) : type;
   r.has_values = true;
 }

@@ -4,7 +4,8 @@ namespace ambrel {
 
 namespace {
 
-ValueType value_type_of(JsonScalar kind) {
+// Null files no value.
+std::optional<ValueType> value_type_of(JsonScalar kind) {
   switch (kind) {
     case JsonScalar::string:
       return ValueType::text;
@@ -16,7 +17,7 @@ ValueType value_type_of(JsonScalar kind) {
     case JsonScalar::null:
       break;
   }
-  return ValueType::text;  // not reached: null files no value
+  return std::nullopt;
 }
 
 }  // namespace
@@ -75,19 +76,13 @@ void JsonFiling::start_array() {
 // An empty array still makes its key a list.
 void JsonFiling::end_array() {
   const Level& level = levels_[--depth_];
-  if (level.empty && !level.at_top) {
-    filer_.open_member(level.key, true);
-    filer_.close_element();
-  }
+  if (level.empty && !level.at_top) filer_.add_leaf_member(level.key, true, std::nullopt);
 }
 
 void JsonFiling::scalar(JsonScalar kind) {
   start_sample();
   Place place = place_of_value();
-  if (place.at_top) return;
-  filer_.open_member(place.key, place.listed);
-  if (kind != JsonScalar::null) filer_.add_value(value_type_of(kind));
-  filer_.close_element();
+  if (!place.at_top) filer_.add_leaf_member(place.key, place.listed, value_type_of(kind));
 }
 
 void JsonFiling::end_value() {
