@@ -152,9 +152,9 @@ CatalogueFiler::ChildName& CatalogueFiler::child_name(Frame& parent, std::u16str
   std::uint32_t guess = parent.last_child == kNoName
                             ? guesses_[static_cast<std::size_t>(parent.kind)].first_child
                             : child_names_[parent.last_child].next_guess;
-  bool guessed = guess != kNoName && child_name_numbers_.text(guess) == name;
+  bool guessed = guess != kNoName && child_name_numbers_.has_text(guess, name);
   if (!guessed && parent.last_child != kNoName &&
-      child_name_numbers_.text(parent.last_child) == name) {
+      child_name_numbers_.has_text(parent.last_child, name)) {
     return child_names_[parent.last_child];  // a repeat, as in a list: the guesses stay
   }
   std::uint32_t number = guess;
@@ -205,7 +205,7 @@ void CatalogueFiler::add_attributes(int kind, const char16_t* const* attributes,
   if (guesses.size() < count) guesses.resize(count, kNoName);
   for (std::size_t i = 0; i < count; ++i) {
     std::u16string_view name = text_of(attributes[2 * i]);
-    if (guesses[i] != kNoName && attribute_spellings_.text(guesses[i]) == name) continue;
+    if (guesses[i] != kNoName && attribute_spellings_.has_text(guesses[i], name)) continue;
     OwnedNames::Found found =
         attribute_spellings_.find_or_add(static_cast<std::uint32_t>(kind), name);
     if (found.added) record(kind).attribute_names.add(lower_case_text(name));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,10 +20,11 @@ class OwnedNames {
   };
 
   Found find_or_add(std::uint32_t owner, std::u16string_view text);
-  // The text numbered `number`.
-  std::u16string_view text(std::uint32_t number) const {
+  // Whether the text numbered `number` is `text`: a length and a block of memory compared.
+  bool has_text(std::uint32_t number, std::u16string_view text) const {
     const Entry& e = entries_[number];
-    return {texts_.data() + e.offset, e.length};
+    return e.length == text.size() &&
+           std::memcmp(texts_.data() + e.offset, text.data(), e.length * sizeof(char16_t)) == 0;
   }
   std::size_t size() const { return entries_.size(); }
 
