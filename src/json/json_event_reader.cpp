@@ -22,15 +22,21 @@ using Encoding = rapidjson::UTF16<char16_t>;
 constexpr unsigned kReadFlags = rapidjson::kParseIterativeFlag | rapidjson::kParseStopWhenDoneFlag |
                                 rapidjson::kParseNumbersAsStringsFlag | rapidjson::kParseInsituFlag;
 
-// The reader's input: the pieces handed over, one after the other. Code 0 is the end.
+// The reader's input: the pieces handed over, one after the other. Code 0 is the end. The
+// next piece is asked for as soon as one is taken to its end, so that peeking needs no test.
 class PieceStream {
  public:
   using Ch = char16_t;
 
-  explicit PieceStream(PieceHandOff& pieces) : pieces_(pieces) {}
+  // Waits for the first piece.
+  explicit PieceStream(PieceHandOff& pieces) : pieces_(pieces) { next_piece(); }
 
-  Ch Peek() { return at_ != end_ || refill() ? *at_ : 0; }
-  Ch Take() { return at_ != end_ || refill() ? *at_++ : 0; }
+  Ch Peek() const { return *at_; }
+  Ch Take() {
+    Ch unit = *at_;
+    if (++at_ == end_) next_piece();
+    return unit;
+  }
   std::size_t Tell() const { return before_ + static_cast<std::size_t>(at_ - begin_); }
   // The reader writes each string's text here as it reads it, then a NUL; only a key's is
   // kept, so a value's text costs nothing however long it is.
@@ -83,22 +89,31 @@ class PieceStream {
   }
 
   // Out of line, so that reading a unit stays a few instructions wherever it is inlined.
-  [[gnu::noinline]] bool refill() {
+  // Past the text's end the units are one NUL that stays.
+  [[gnu::noinline]] void next_piece() {
+    if (ended_) {
+      at_ = begin_;
+      return;
+    }
     note_mark_before_end();
+    before_ += static_cast<std::size_t>(end_ - begin_);
     std::u16string_view piece;
     do {
-      before_ = Tell();
       if (!pieces_.take(piece)) {
-        begin_ = at_ = end_ = nullptr;
-        return false;
+        ended_ = true;
+        begin_ = at_ = kEnd;
+        end_ = kEnd + 1;
+        return;
       }
     } while (piece.empty());
     begin_ = at_ = piece.data();
     end_ = piece.data() + piece.size();
-    return true;
   }
 
+  static constexpr Ch kEnd[1] = {0};
+
   PieceHandOff& pieces_;
+  bool ended_ = false;
   const Ch* begin_ = nullptr;
   const Ch* at_ = nullptr;
   const Ch* end_ = nullptr;
