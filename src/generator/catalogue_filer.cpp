@@ -32,7 +32,7 @@ void CatalogueFiler::open_element(std::u16string_view name, const char16_t* cons
     child.parent_serial = parent.serial;
     child.count = 1;
   }
-  ElementRecord& r = record(child.kind);
+  ElementRecord& r = *child.record;
   if (r.sibling_count > 0 && r.last_parent_path == parent.lowered_path) {
     ++r.sibling_count;
   } else {
@@ -54,14 +54,14 @@ void CatalogueFiler::open_member(std::u16string_view key, bool listed) {
 void CatalogueFiler::add_leaf_member(std::u16string_view key, bool listed,
                                      std::optional<ValueType> value) {
   const ChildName& child = file_member(key, listed);
-  if (value) file_value(record(child.kind), *value);
+  if (value) file_value(*child.record, *value);
 }
 
 // What opening a member files, but its frame.
 const CatalogueFiler::ChildName& CatalogueFiler::file_member(std::u16string_view key, bool listed) {
   Frame& parent = enter(false);
   ChildName& child = child_name(parent, key);
-  ElementRecord& r = record(child.kind);
+  ElementRecord& r = *child.record;
   r.listed = r.listed || listed;
   r.name_spelling = child.spelling;
   catalogue_.marked_steps_.replace(r.marked_parent, parent.marked_step);
@@ -83,6 +83,7 @@ void CatalogueFiler::push_frame(const ChildName& child, std::int32_t index, bool
   // Field by field: a whole Frame built aside and copied in stalls on every element.
   Frame& frame = open_[depth_++];
   frame.kind = child.kind;
+  frame.record = child.record;
   frame.spelling = child.spelling;
   frame.index = index;
   frame.marked = marked;
@@ -178,7 +179,7 @@ std::uint32_t CatalogueFiler::look_up_child_name(int parent_kind, std::u16string
     ElementRecord& r = record(kind);
     r.spellings.emplace_back(name);
     child_names_.push_back(
-        {kind, static_cast<int>(r.spellings.size() - 1), kNoInstance, 0, kNoName});
+        {kind, &r, static_cast<int>(r.spellings.size() - 1), kNoInstance, 0, kNoName});
   }
   return found.number;
 }
@@ -215,7 +216,7 @@ void CatalogueFiler::add_attributes(int kind, const char16_t* const* attributes,
 
 // Only an element without child nodes contributes its text or value.
 void CatalogueFiler::file_text(const Frame& frame) {
-  ElementRecord& r = record(frame.kind);
+  ElementRecord& r = *frame.record;
   if (frame.has_child_node) {
     r.has_structure = true;
     return;

@@ -54,6 +54,7 @@ class CatalogueFiler {
 
   struct Frame {
     int kind = ElementCatalogue::kTop;
+    ElementRecord* record = nullptr;  // the kind's; none for the document
     int spelling = 0;
     std::int32_t index = 1;    // 1 + preceding siblings with exactly the same name
     bool marked = false;       // its path step is written with "[]"
@@ -70,6 +71,7 @@ class CatalogueFiler {
   // One name as written under one parent kind.
   struct ChildName {
     int kind;
+    ElementRecord* record;  // the kind's, which stays in place
     int spelling;
     std::uint64_t parent_serial;  // the parent instance `count` belongs to
     std::int32_t count;
