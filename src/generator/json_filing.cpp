@@ -62,15 +62,16 @@ void JsonFiling::end_object() {
 
 void JsonFiling::start_array() {
   start_sample();
-  Place place = place_of_value();
-  std::u16string key(place.key);  // may be the key of the enclosing array
+  // Room first: the key may be the enclosing array's, which must stay in place. A level's
+  // key is then assigned where it was before, without allocating again.
   if (depth_ == levels_.size()) levels_.emplace_back();
+  Place place = place_of_value();
   Level& level = levels_[depth_++];
   level.array = true;
   level.at_top = place.at_top;
   level.filed = false;
   level.empty = true;
-  level.key = std::move(key);
+  level.key.assign(place.key);
 }
 
 // An empty array still makes its key a list.

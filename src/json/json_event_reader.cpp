@@ -189,18 +189,18 @@ class Events : public rapidjson::BaseReaderHandler<Encoding, Events> {
 
   // Which strings are keys: the first in an object and each after a member's value.
   void open(bool object) {
-    objects_.push_back(object);
+    objects_.push_back(object ? 1 : 0);
     stream_.expect_key(object);
   }
   void close() {
     objects_.pop_back();
     value_done();
   }
-  void value_done() { stream_.expect_key(!objects_.empty() && objects_.back()); }
+  void value_done() { stream_.expect_key(!objects_.empty() && objects_.back() != 0); }
 
   JsonEventHandler& handler_;
   PieceStream& stream_;
-  std::vector<bool> objects_;  // the open containers: objects or arrays
+  std::vector<unsigned char> objects_;  // the open containers: objects (1) or arrays (0)
   bool failed_ = false;
 };
 
