@@ -54,8 +54,8 @@ class PieceStream {
   // The last key read.
   std::u16string_view key() const { return {key_.data(), key_.size() - 1}; }
 
-  // Whether the last `length` units taken, a number, have a fraction or an exponent. (The
-  // reader hands a number's length right but, for 16-bit text, not its characters.)
+  // Whether the last `length` units taken, a number, have a fraction or an exponent. (Read in
+  // place, a number comes as its length alone.)
   bool taken_number_is_decimal(std::size_t length) const {
     std::size_t in_piece = std::min(length, static_cast<std::size_t>(at_ - begin_));
     if (has_decimal_mark({at_ - in_piece, in_piece})) return true;
@@ -73,8 +73,7 @@ class PieceStream {
   }
 
   static bool in_number(Ch unit) {
-    return (unit >= u'0' && unit <= u'9') || unit == u'.' || unit == u'e' || unit == u'E' ||
-           unit == u'+' || unit == u'-';
+    return (unit >= u'0' && unit <= u'9') || is_decimal_mark(unit) || unit == u'+' || unit == u'-';
   }
 
   // Only a number that runs on to the piece's end can be continued in the next, so only its
