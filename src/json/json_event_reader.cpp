@@ -39,7 +39,7 @@ class PieceStream {
   }
   std::size_t Tell() const { return before_ + static_cast<std::size_t>(at_ - begin_); }
   // The reader writes each string's text here as it reads it, then a NUL; only a key's is
-  // kept, so a value's text costs nothing however long it is.
+  // kept, so a value's text takes no memory however long it is.
   Ch* PutBegin() {
     if (keys_next_) key_.clear();
     return nullptr;
