@@ -32,7 +32,7 @@ void CatalogueFiler::open_element(std::u16string_view name, const char16_t* cons
     child.parent_serial = parent.serial;
     child.count = 1;
   }
-  ElementRecord& r = record(child.kind);
+  ElementRecord& r = *child.record;
   if (r.sibling_count > 0 && r.last_parent_path == parent.lowered_path) {
     ++r.sibling_count;
   } else {
@@ -47,20 +47,26 @@ void CatalogueFiler::open_element(std::u16string_view name, const char16_t* cons
 }
 
 void CatalogueFiler::open_member(std::u16string_view key, bool listed) {
+  push_frame(file_member(key, listed), 1, listed, Value::none);
+}
+
+// A leaf has no frame of its own: nothing inherits from it.
+void CatalogueFiler::add_leaf_member(std::u16string_view key, bool listed,
+                                     std::optional<ValueType> value) {
+  const ChildName& child = file_member(key, listed);
+  if (value) file_value(*child.record, *value);
+}
+
+// What opening a member files, but its frame.
+const CatalogueFiler::ChildName& CatalogueFiler::file_member(std::u16string_view key, bool listed) {
   Frame& parent = enter(false);
   ChildName& child = child_name(parent, key);
-  ElementRecord& r = record(child.kind);
+  ElementRecord& r = *child.record;
   r.listed = r.listed || listed;
   r.name_spelling = child.spelling;
   catalogue_.marked_steps_.replace(r.marked_parent, parent.marked_step);
   r.marked_index = listed;
-  push_frame(child, 1, listed, Value::none);
-}
-
-void CatalogueFiler::add_value(ValueType type) {
-  Frame& frame = open_[depth_ - 1];
-  frame.value = Value::typed;
-  frame.typed = type;
+  return child;
 }
 
 // The innermost open element gets a child: it is the parent of what opens next.
@@ -74,14 +80,21 @@ CatalogueFiler::Frame& CatalogueFiler::enter(bool counts_siblings) {
 
 void CatalogueFiler::push_frame(const ChildName& child, std::int32_t index, bool marked,
                                 Value value) {
+  // Field by field: a whole Frame built aside and copied in stalls on every element.
   Frame& frame = open_[depth_++];
-  frame = Frame{};
   frame.kind = child.kind;
+  frame.record = child.record;
   frame.spelling = child.spelling;
   frame.index = index;
   frame.marked = marked;
   frame.serial = next_serial_++;
+  frame.lowered_path = PathSteps::kTop;
+  frame.marked_step = PathSteps::kTop;
+  frame.inherited = false;
+  frame.has_child_node = false;
   frame.value = value;
+  frame.text = ValueTypeScan{};
+  frame.last_child = kNoName;
 }
 
 void CatalogueFiler::add_text(std::u16string_view chars) {
@@ -140,9 +153,9 @@ CatalogueFiler::ChildName& CatalogueFiler::child_name(Frame& parent, std::u16str
   std::uint32_t guess = parent.last_child == kNoName
                             ? guesses_[static_cast<std::size_t>(parent.kind)].first_child
                             : child_names_[parent.last_child].next_guess;
-  bool guessed = guess != kNoName && child_name_numbers_.text(guess) == name;
+  bool guessed = guess != kNoName && child_name_numbers_.has_text(guess, name);
   if (!guessed && parent.last_child != kNoName &&
-      child_name_numbers_.text(parent.last_child) == name) {
+      child_name_numbers_.has_text(parent.last_child, name)) {
     return child_names_[parent.last_child];  // a repeat, as in a list: the guesses stay
   }
   std::uint32_t number = guess;
@@ -166,7 +179,7 @@ std::uint32_t CatalogueFiler::look_up_child_name(int parent_kind, std::u16string
     ElementRecord& r = record(kind);
     r.spellings.emplace_back(name);
     child_names_.push_back(
-        {kind, static_cast<int>(r.spellings.size() - 1), kNoInstance, 0, kNoName});
+        {kind, &r, static_cast<int>(r.spellings.size() - 1), kNoInstance, 0, kNoName});
   }
   return found.number;
 }
@@ -193,7 +206,7 @@ void CatalogueFiler::add_attributes(int kind, const char16_t* const* attributes,
   if (guesses.size() < count) guesses.resize(count, kNoName);
   for (std::size_t i = 0; i < count; ++i) {
     std::u16string_view name = text_of(attributes[2 * i]);
-    if (guesses[i] != kNoName && attribute_spellings_.text(guesses[i]) == name) continue;
+    if (guesses[i] != kNoName && attribute_spellings_.has_text(guesses[i], name)) continue;
     OwnedNames::Found found =
         attribute_spellings_.find_or_add(static_cast<std::uint32_t>(kind), name);
     if (found.added) record(kind).attribute_names.add(lower_case_text(name));
@@ -203,13 +216,16 @@ void CatalogueFiler::add_attributes(int kind, const char16_t* const* attributes,
 
 // Only an element without child nodes contributes its text or value.
 void CatalogueFiler::file_text(const Frame& frame) {
-  ElementRecord& r = record(frame.kind);
+  ElementRecord& r = *frame.record;
   if (frame.has_child_node) {
     r.has_structure = true;
     return;
   }
   if (frame.value == Value::none) return;
-  ValueType type = frame.value == Value::typed ? frame.typed : frame.text.type();
+  file_value(r, frame.text.type());
+}
+
+void CatalogueFiler::file_value(ElementRecord& r, ValueType type) {
   r.value_type = r.has_values ? merge_value_types(r.value_type, type) : type;
   r.has_values = true;
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -33,11 +34,12 @@ class CatalogueFiler {
   void add_child_node();
   // A member's value starts, as an element named `key` under the innermost open element.
   // `listed`: it stands in a list (an element of a JSON array), which marks the kind a list
-  // and its path step "[]"; otherwise repeated names make no list.
+  // and its path step "[]"; otherwise repeated names make no list. Such an element that gets
+  // no child node files nothing but its kind.
   void open_member(std::u16string_view key, bool listed);
-  // The innermost open element holds a value of this type; an element opened with
-  // open_member that gets neither a value nor a child node files nothing but its kind.
-  void add_value(ValueType type);
+  // A member whose value has no members (a scalar, or an empty list), filed at once: its kind
+  // and, when `value` holds one, a value of that type.
+  void add_leaf_member(std::u16string_view key, bool listed, std::optional<ValueType> value);
   void close_element();
   // Files the elements still open, as a document cut off here holds them.
   void finish();
@@ -47,12 +49,12 @@ class CatalogueFiler {
   void start_document();
 
  private:
-  // What an element without child nodes files: its text classified, the value it was
-  // given, or nothing.
-  enum class Value { text, none, typed };
+  // What an element without child nodes files: its text classified, or nothing.
+  enum class Value { text, none };
 
   struct Frame {
     int kind = ElementCatalogue::kTop;
+    ElementRecord* record = nullptr;  // the kind's; none for the document
     int spelling = 0;
     std::int32_t index = 1;    // 1 + preceding siblings with exactly the same name
     bool marked = false;       // its path step is written with "[]"
@@ -62,7 +64,6 @@ class CatalogueFiler {
     bool inherited = false;
     bool has_child_node = false;
     Value value = Value::text;
-    ValueType typed = ValueType::text;  // the value given, when `value` is typed
     ValueTypeScan text;
     std::uint32_t last_child = kNoName;  // the child name of the last element child
   };
@@ -70,6 +71,7 @@ class CatalogueFiler {
   // One name as written under one parent kind.
   struct ChildName {
     int kind;
+    ElementRecord* record;  // the kind's, which stays in place
     int spelling;
     std::uint64_t parent_serial;  // the parent instance `count` belongs to
     std::int32_t count;
@@ -88,6 +90,7 @@ class CatalogueFiler {
   ElementRecord& record(int kind) { return catalogue_.record(kind); }
   void start_top_frame();
   Frame& enter(bool counts_siblings);
+  const ChildName& file_member(std::u16string_view key, bool listed);
   void push_frame(const ChildName& child, std::int32_t index, bool marked, Value value);
   void prepare_inheritance(std::size_t depth, bool counts_siblings);
   ChildName& child_name(Frame& parent, std::u16string_view name);
@@ -95,6 +98,7 @@ class CatalogueFiler {
   int kind_for(int parent_kind, std::u16string_view name);
   void add_attributes(int kind, const char16_t* const* attributes, std::size_t count);
   void file_text(const Frame& frame);
+  static void file_value(ElementRecord& r, ValueType type);
   void pop();
 
   ElementCatalogue& catalogue_;

@@ -4,7 +4,8 @@ namespace ambrel {
 
 namespace {
 
-ValueType value_type_of(JsonScalar kind) {
+// Null files no value.
+std::optional<ValueType> value_type_of(JsonScalar kind) {
   switch (kind) {
     case JsonScalar::string:
       return ValueType::text;
@@ -16,7 +17,7 @@ ValueType value_type_of(JsonScalar kind) {
     case JsonScalar::null:
       break;
   }
-  return ValueType::text;  // not reached: null files no value
+  return std::nullopt;
 }
 
 }  // namespace
@@ -53,7 +54,7 @@ void JsonFiling::start_object() {
   level.empty = false;
 }
 
-void JsonFiling::key(std::u16string_view name) { member_key_.assign(name); }
+void JsonFiling::key(std::u16string_view name) { member_key_ = name; }
 
 void JsonFiling::end_object() {
   if (levels_[--depth_].filed) filer_.close_element();
@@ -61,33 +62,28 @@ void JsonFiling::end_object() {
 
 void JsonFiling::start_array() {
   start_sample();
-  Place place = place_of_value();
-  std::u16string key(place.key);  // may be the key of the enclosing array
+  // Room first: the key may be the enclosing array's, which must stay in place. A level's
+  // key is then assigned where it was before, without allocating again.
   if (depth_ == levels_.size()) levels_.emplace_back();
+  Place place = place_of_value();
   Level& level = levels_[depth_++];
   level.array = true;
   level.at_top = place.at_top;
   level.filed = false;
   level.empty = true;
-  level.key = std::move(key);
+  level.key.assign(place.key);
 }
 
 // An empty array still makes its key a list.
 void JsonFiling::end_array() {
   const Level& level = levels_[--depth_];
-  if (level.empty && !level.at_top) {
-    filer_.open_member(level.key, true);
-    filer_.close_element();
-  }
+  if (level.empty && !level.at_top) filer_.add_leaf_member(level.key, true, std::nullopt);
 }
 
 void JsonFiling::scalar(JsonScalar kind) {
   start_sample();
   Place place = place_of_value();
-  if (place.at_top) return;
-  filer_.open_member(place.key, place.listed);
-  if (kind != JsonScalar::null) filer_.add_value(value_type_of(kind));
-  filer_.close_element();
+  if (!place.at_top) filer_.add_leaf_member(place.key, place.listed, value_type_of(kind));
 }
 
 void JsonFiling::end_value() {

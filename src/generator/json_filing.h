@@ -52,8 +52,8 @@ class JsonFiling final : public JsonEventHandler {
 
   CatalogueFiler& filer_;
   std::vector<Level> levels_;
-  std::size_t depth_ = 0;      // levels_ in use; those past it are kept for reuse
-  std::u16string member_key_;  // the key of the value that comes next in an object
+  std::size_t depth_ = 0;           // levels_ in use; those past it are kept for reuse
+  std::u16string_view member_key_;  // the key of the value that comes next in an object
   bool sample_ended_ = false;
 };
 

@@ -33,8 +33,7 @@ OwnedNames::Found OwnedNames::find_or_add(std::uint32_t owner, std::u16string_vi
   std::size_t at = h & mask;
   for (; index_[at] != 0; at = (at + 1) & mask) {
     const Entry& e = entries_[index_[at] - 1];
-    if (e.hash == h && e.owner == owner && e.length == text.size() &&
-        std::memcmp(texts_.data() + e.offset, text.data(), text.size() * sizeof(char16_t)) == 0) {
+    if (e.hash == h && e.owner == owner && has_text(index_[at] - 1, text)) {
       return {index_[at] - 1, false};
     }
   }

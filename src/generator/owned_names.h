@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,10 +20,10 @@ class OwnedNames {
   };
 
   Found find_or_add(std::uint32_t owner, std::u16string_view text);
-  // The text numbered `number`.
-  std::u16string_view text(std::uint32_t number) const {
+  // Whether the text numbered `number` is `text`.
+  bool has_text(std::uint32_t number, std::u16string_view text) const {
     const Entry& e = entries_[number];
-    return {texts_.data() + e.offset, e.length};
+    return e.length == text.size() && same_units(texts_.data() + e.offset, text.data(), e.length);
   }
   std::size_t size() const { return entries_.size(); }
 
@@ -34,6 +35,19 @@ class OwnedNames {
     std::size_t length;
   };
 
+  // Four units at a time, inline: names are short, and a call would cost more than comparing.
+  static bool same_units(const char16_t* a, const char16_t* b, std::size_t count) {
+    for (; count >= 4; count -= 4, a += 4, b += 4) {
+      std::uint64_t x;
+      std::uint64_t y;
+      std::memcpy(&x, a, sizeof x);
+      std::memcpy(&y, b, sizeof y);
+      if (x != y) return false;
+    }
+    for (; count > 0; --count)
+      if (*a++ != *b++) return false;
+    return true;
+  }
   static std::uint64_t hash(std::uint32_t owner, std::u16string_view text);
   void grow();
 

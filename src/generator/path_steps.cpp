@@ -50,8 +50,7 @@ void PathSteps::release(std::uint32_t number) {
   }
 }
 
-void PathSteps::replace(std::uint32_t& held, std::uint32_t number) {
-  if (held == number) return;
+void PathSteps::replace_held(std::uint32_t& held, std::uint32_t number) {
   hold(number);
   release(held);
   held = number;

@@ -29,7 +29,9 @@ class PathSteps {
   // Gives up one hold; the path (and the parents only it held) is forgotten with the last.
   void release(std::uint32_t number);
   // Replaces the number in `held` by `number`, holding it instead.
-  void replace(std::uint32_t& held, std::uint32_t number);
+  void replace(std::uint32_t& held, std::uint32_t number) {
+    if (held != number) replace_held(held, number);  // mostly the same: a test inline
+  }
 
   const Step& step(std::uint32_t number) const { return steps_[number]; }
   // Paths currently held.
@@ -38,6 +40,7 @@ class PathSteps {
  private:
   static std::uint32_t hash(std::uint32_t parent, std::uint32_t kind, std::uint64_t detail);
   std::size_t home(std::uint32_t number) const { return steps_[number].hash & (index_.size() - 1); }
+  void replace_held(std::uint32_t& held, std::uint32_t number);
   void grow();
   void erase(std::uint32_t number);
 

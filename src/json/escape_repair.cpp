@@ -29,6 +29,13 @@ long escaped_unit(std::u16string_view text, std::size_t at) {
   return unit;
 }
 
+// Whether the escape at `at` may be a \u escape of a surrogate (D800 to DFFF): most escapes
+// are told apart by this glance.
+bool may_escape_surrogate(std::u16string_view text, std::size_t at) {
+  return at + 2 < text.size() && text[at + 1] == u'u' &&
+         (text[at + 2] == u'd' || text[at + 2] == u'D');
+}
+
 bool is_high(long unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool is_low(long unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
@@ -54,9 +61,9 @@ std::u16string_view EscapeRepair::pass(std::u16string_view piece, bool last) {
       return text.substr(0, at);
     }
     previous = at;
-    long unit = escaped_unit(text, at);
+    long unit = may_escape_surrogate(text, at) ? escaped_unit(text, at) : -1;
     if (unit < 0) {
-      at += 2;  // an escape of one character, or a fault the reader reports
+      at += 2;  // an escape of one character or of no surrogate, or a fault the reader reports
       continue;
     }
     if (is_high(unit) && is_low(escaped_unit(text, at + kEscapeUnits))) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <new>
+#include <vector>
 
 #include "support/unicode_text.h"
 
@@ -16,28 +17,45 @@ using Encoding = rapidjson::UTF16<char16_t>;
 
 // RFC 8259 with nothing more (no comments, no trailing commas); the containers are kept on
 // the reader's own stack instead of the call stack; each value at the top is read apart;
-// numbers come as written, to be classified by their form.
+// numbers come as written, to be classified by their form. "In place" hands the stream what a
+// string holds and a number's length without copying either: only a key's text is kept.
 constexpr unsigned kReadFlags = rapidjson::kParseIterativeFlag | rapidjson::kParseStopWhenDoneFlag |
-                                rapidjson::kParseNumbersAsStringsFlag;
+                                rapidjson::kParseNumbersAsStringsFlag | rapidjson::kParseInsituFlag;
 
-// The reader's input: the pieces handed over, one after the other. Code 0 is the end.
+// The reader's input: the pieces handed over, one after the other. Code 0 is the end. The
+// next piece is asked for as soon as one is taken to its end, so that peeking needs no test.
 class PieceStream {
  public:
   using Ch = char16_t;
 
-  explicit PieceStream(PieceHandOff& pieces) : pieces_(pieces) {}
+  // Waits for the first piece.
+  explicit PieceStream(PieceHandOff& pieces) : pieces_(pieces) { next_piece(); }
 
-  Ch Peek() { return at_ != end_ || refill() ? *at_ : 0; }
-  Ch Take() { return at_ != end_ || refill() ? *at_++ : 0; }
+  Ch Peek() const { return *at_; }
+  Ch Take() {
+    Ch unit = *at_;
+    if (++at_ == end_) next_piece();
+    return unit;
+  }
   std::size_t Tell() const { return before_ + static_cast<std::size_t>(at_ - begin_); }
-  // Writing is for in-place reading, which is not used.
-  Ch* PutBegin() { return nullptr; }
-  void Put(Ch) {}
+  // The reader writes each string's text here as it reads it, then a NUL; only a key's is
+  // kept, so a value's text takes no memory however long it is.
+  Ch* PutBegin() {
+    if (keys_next_) key_.clear();
+    return nullptr;
+  }
+  void Put(Ch unit) {
+    if (keys_next_) key_.push_back(unit);
+  }
   void Flush() {}
-  std::size_t PutEnd(Ch*) { return 0; }
+  std::size_t PutEnd(Ch*) const { return key_.size(); }
+  // Whether the next string to be read is a key.
+  void expect_key(bool key) { keys_next_ = key; }
+  // The last key read.
+  std::u16string_view key() const { return {key_.data(), key_.size() - 1}; }
 
-  // Whether the last `length` units taken, a number, have a fraction or an exponent. (The
-  // reader hands a number's length right but, for 16-bit text, not its characters.)
+  // Whether the last `length` units taken, a number, have a fraction or an exponent. (Read in
+  // place, a number comes as its length alone.)
   bool taken_number_is_decimal(std::size_t length) const {
     std::size_t in_piece = std::min(length, static_cast<std::size_t>(at_ - begin_));
     if (has_decimal_mark({at_ - in_piece, in_piece})) return true;
@@ -48,33 +66,60 @@ class PieceStream {
  private:
   static constexpr std::size_t kNoMark = SIZE_MAX;
 
+  static bool is_decimal_mark(Ch unit) { return unit == u'.' || unit == u'e' || unit == u'E'; }
+
   static bool has_decimal_mark(std::u16string_view units) {
-    return units.find_first_of(u".eE") != std::u16string_view::npos;
+    return std::any_of(units.begin(), units.end(), is_decimal_mark);
   }
 
-  bool refill() {
-    std::u16string_view done(begin_, static_cast<std::size_t>(end_ - begin_));
-    std::size_t mark = done.find_last_of(u".eE");
-    if (mark != std::u16string_view::npos) last_earlier_mark_ = before_ + mark;
+  static bool in_number(Ch unit) {
+    return (unit >= u'0' && unit <= u'9') || is_decimal_mark(unit) || unit == u'+' || unit == u'-';
+  }
+
+  // Only a number that runs on to the piece's end can be continued in the next, so only its
+  // marks are noted.
+  void note_mark_before_end() {
+    for (const Ch* unit = end_; unit != begin_ && in_number(unit[-1]); --unit) {
+      if (is_decimal_mark(unit[-1])) {
+        last_earlier_mark_ = before_ + static_cast<std::size_t>(unit - 1 - begin_);
+        return;
+      }
+    }
+  }
+
+  // Out of line, so that reading a unit stays a few instructions wherever it is inlined.
+  // Past the text's end the units are one NUL that stays.
+  [[gnu::noinline]] void next_piece() {
+    if (ended_) {
+      at_ = begin_;
+      return;
+    }
+    note_mark_before_end();
+    before_ += static_cast<std::size_t>(end_ - begin_);
     std::u16string_view piece;
     do {
-      before_ = Tell();
       if (!pieces_.take(piece)) {
-        begin_ = at_ = end_ = nullptr;
-        return false;
+        ended_ = true;
+        begin_ = at_ = kEnd;
+        end_ = kEnd + 1;
+        return;
       }
     } while (piece.empty());
     begin_ = at_ = piece.data();
     end_ = piece.data() + piece.size();
-    return true;
   }
 
+  static constexpr Ch kEnd[1] = {0};
+
   PieceHandOff& pieces_;
+  bool ended_ = false;
   const Ch* begin_ = nullptr;
   const Ch* at_ = nullptr;
   const Ch* end_ = nullptr;
   std::size_t before_ = 0;                   // units in the pieces before this one
   std::size_t last_earlier_mark_ = kNoMark;  // where the last "." or exponent before it is
+  bool keys_next_ = false;
+  std::vector<Ch> key_;
 };
 
 bool is_json_blank(char16_t unit) {
@@ -84,35 +129,43 @@ bool is_json_blank(char16_t unit) {
 // The reader's events, passed on; a handler's allocation failure ends the reading.
 class Events : public rapidjson::BaseReaderHandler<Encoding, Events> {
  public:
-  Events(JsonEventHandler& handler, const PieceStream& stream)
-      : handler_(handler), stream_(stream) {}
+  Events(JsonEventHandler& handler, PieceStream& stream) : handler_(handler), stream_(stream) {}
 
   bool Null() {
+    value_done();
     return pass([this] { handler_.scalar(JsonScalar::null); });
   }
   bool Bool(bool) {
+    value_done();
     return pass([this] { handler_.scalar(JsonScalar::boolean); });
   }
   bool RawNumber(const char16_t*, rapidjson::SizeType length, bool) {
+    value_done();
     bool decimal = stream_.taken_number_is_decimal(length);
     return pass([&] { handler_.scalar(decimal ? JsonScalar::decimal : JsonScalar::integer); });
   }
   bool String(const char16_t*, rapidjson::SizeType, bool) {
+    value_done();
     return pass([this] { handler_.scalar(JsonScalar::string); });
   }
   bool StartObject() {
+    open(true);
     return pass([this] { handler_.start_object(); });
   }
-  bool Key(const char16_t* text, rapidjson::SizeType length, bool) {
-    return pass([&] { handler_.key({text, length}); });
+  bool Key(const char16_t*, rapidjson::SizeType, bool) {
+    stream_.expect_key(false);
+    return pass([this] { handler_.key(stream_.key()); });
   }
   bool EndObject(rapidjson::SizeType) {
+    close();
     return pass([this] { handler_.end_object(); });
   }
   bool StartArray() {
+    open(false);
     return pass([this] { handler_.start_array(); });
   }
   bool EndArray(rapidjson::SizeType) {
+    close();
     return pass([this] { handler_.end_array(); });
   }
 
@@ -133,8 +186,20 @@ class Events : public rapidjson::BaseReaderHandler<Encoding, Events> {
     }
   }
 
+  // Which strings are keys: the first in an object and each after a member's value.
+  void open(bool object) {
+    objects_.push_back(object ? 1 : 0);
+    stream_.expect_key(object);
+  }
+  void close() {
+    objects_.pop_back();
+    value_done();
+  }
+  void value_done() { stream_.expect_key(!objects_.empty() && objects_.back() != 0); }
+
   JsonEventHandler& handler_;
-  const PieceStream& stream_;
+  PieceStream& stream_;
+  std::vector<unsigned char> objects_;  // the open containers: objects (1) or arrays (0)
   bool failed_ = false;
 };
 

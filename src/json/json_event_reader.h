@@ -17,9 +17,9 @@ namespace ambrel {
 // written (with a fraction or an exponent it is a decimal), never by its size.
 enum class JsonScalar { string, integer, decimal, boolean, null };
 
-// What the reader reports while it reads a text, in text order. Keys are only valid during
-// the call. Allocation failure may be signalled with std::bad_alloc: the reading then stops
-// and reports out_of_memory.
+// What the reader reports while it reads a text, in text order. A key stays valid until the
+// first event of its member's value has returned. Allocation failure may be signalled with
+// std::bad_alloc: the reading then stops and reports out_of_memory.
 class JsonEventHandler {
  public:
   virtual ~JsonEventHandler() = default;
@@ -36,7 +36,7 @@ class JsonEventHandler {
 
 // One reading of a UTF-16 JSON text (RFC 8259) handed over in pieces of any size, as one or
 // more values one after the other, after an optional byte-order mark. Nesting of any depth is read
-// without recursion, and memory holds the open containers and the longest string, never the text. A
+// without recursion, and memory holds the open containers and the longest key, never the text. A
 // \u escape of an unpaired surrogate, and an unpaired surrogate in the text, read as U+FFFD; \u0000
 // stays. The events and the result do not depend on where the pieces are cut.
 //

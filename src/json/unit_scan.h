@@ -10,37 +10,6 @@ namespace ambrel {
 // Searches and counts of code units over long texts, several units at a time: the reader's
 // passes over every piece then cost little beside the reading itself.
 
-namespace unit_scan_detail {
-
-constexpr std::uint64_t kLanes = 0x0001000100010001ull;
-constexpr std::uint64_t kHighBits = 0x8000800080008000ull;
-constexpr std::uint64_t kLowBits = 0x7FFF7FFF7FFF7FFFull;
-
-// The top bit of every lane of `word` that equals `unit`, exactly.
-inline std::uint64_t equal_lanes(std::uint64_t word, char16_t unit) {
-  std::uint64_t x = word ^ (kLanes * unit);
-  std::uint64_t nonzero = (((x & kLowBits) + kLowBits) | x) & kHighBits;
-  return ~nonzero & kHighBits;
-}
-
-inline std::uint64_t word_at(const char16_t* units) {
-  std::uint64_t word;
-  std::memcpy(&word, units, sizeof word);
-  return word;
-}
-
-}  // namespace unit_scan_detail
-
-// The first `unit` at or after `from`, or npos.
-inline std::size_t find_unit(std::u16string_view text, char16_t unit, std::size_t from = 0) {
-  std::size_t at = from;
-  for (; at + 4 <= text.size(); at += 4) {
-    if (unit_scan_detail::equal_lanes(unit_scan_detail::word_at(text.data() + at), unit) != 0)
-      break;
-  }
-  return text.find(unit, at);
-}
-
 // What a piece holds that its position and its repair depend on, counted in one pass.
 struct UnitCensus {
   std::size_t line_feeds = 0;
@@ -61,7 +30,33 @@ inline std::size_t negated_lanes_summed(Units8 counts) {
   return sum;
 }
 
+inline Units8 units8_at(const char16_t* units) {
+  Units8 vector;
+  std::memcpy(&vector, units, sizeof vector);
+  return vector;
+}
+
+// Whether any lane of a comparison's result holds.
+inline bool any_lane(Units8 comparison) {
+  std::uint64_t halves[2];
+  std::memcpy(halves, &comparison, sizeof halves);
+  return (halves[0] | halves[1]) != 0;
+}
+
 }  // namespace unit_scan_detail
+
+// The first `unit` at or after `from`, or npos.
+inline std::size_t find_unit(std::u16string_view text, char16_t unit, std::size_t from = 0) {
+  using unit_scan_detail::Units8;
+  const Units8 wanted = Units8{} + static_cast<std::int16_t>(unit);
+  std::size_t at = from;
+  for (; at + 16 <= text.size(); at += 16) {  // two blocks a step: one test for both
+    if (unit_scan_detail::any_lane((unit_scan_detail::units8_at(text.data() + at) == wanted) |
+                                   (unit_scan_detail::units8_at(text.data() + at + 8) == wanted)))
+      break;
+  }
+  return text.find(unit, at);
+}
 
 inline UnitCensus take_census(std::u16string_view text) {
   using unit_scan_detail::negated_lanes_summed;
@@ -78,8 +73,7 @@ inline UnitCensus take_census(std::u16string_view text) {
   while (at + 8 <= text.size()) {
     Units8 line_feeds{}, carriage_returns{}, low{}, any{};
     for (std::size_t step = 0; step < kStepsPerSum && at + 8 <= text.size(); ++step, at += 8) {
-      Units8 units;
-      std::memcpy(&units, text.data() + at, sizeof units);
+      Units8 units = unit_scan_detail::units8_at(text.data() + at);
       // A comparison gives -1 in each lane that holds.
       line_feeds += units == kLineFeed;
       carriage_returns += units == kCarriageReturn;

@@ -106,6 +106,15 @@ TEST(JsonEventReader, KeepsEscapedZerosAndReadsUnpairedSurrogatesAsReplacementCh
   EXPECT_EQ(read(raw).events, "{k:\xEF\xBF\xBD i}|");
 }
 
+TEST(JsonEventReader, GivesEachKeyWholeWhateverTheStringsAroundIt) {
+  EXPECT_EQ(read(uR"({"k\u0041y":"v\"\u00e9","n":1.5,"a":["s",{"b":"c"}],"z":null})").events,
+            "{k:kAy sk:n dk:a [s{k:b s}]k:z n}|");
+  std::u16string long_value = u"{\"first\":\"";
+  long_value.append(100000, u'x');
+  long_value += u"\",\"second\":2}";
+  EXPECT_EQ(read_in_pieces(long_value, 4096).events, "{k:first sk:second i}|");
+}
+
 TEST(JsonEventReader, PlacesFaultsByLineAndCharacterAndKeepsWhatCameBefore) {
   Read comma = read(u"{\"a\":1,\n  \"b\": [1,2 x]}");
   EXPECT_EQ(comma.result.status, JsonStatus::malformed);

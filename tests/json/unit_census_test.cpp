@@ -50,5 +50,16 @@ TEST(UnitCensusTest, CountsPastWhatOneLaneHolds) {
   expect_census(text);
 }
 
+TEST(UnitCensusTest, CountsLineFeedsOnceWhereACarriageReturnOrSurrogateComesLate) {
+  // Line feeds before, in a block of their own, and the rare unit after, in the last one.
+  for (char16_t late : {u'\r', u'\xDC01', u'\xD801'}) {
+    std::u16string text(8 * 0x7FFF + 24, u'\n');
+    text[text.size() - 3] = late;
+    expect_census(text);
+    text.back() = late;  // past the last whole block
+    expect_census(text);
+  }
+}
+
 }  // namespace
 }  // namespace ambrel
