@@ -101,12 +101,17 @@ class Events : public rapidjson::BaseReaderHandler<Encoding, Events> {
     return pass([this] { handler_.scalar(JsonScalar::string); });
   }
   bool StartObject() {
+    if (++open_objects_ > kMostNestedObjects) {
+      too_deep_ = true;
+      return false;
+    }
     return pass([this] { handler_.start_object(); });
   }
   bool Key(const char16_t* text, rapidjson::SizeType length, bool) {
     return pass([&] { handler_.key({text, length}); });
   }
   bool EndObject(rapidjson::SizeType) {
+    --open_objects_;
     return pass([this] { handler_.end_object(); });
   }
   bool StartArray() {
@@ -120,6 +125,7 @@ class Events : public rapidjson::BaseReaderHandler<Encoding, Events> {
     return pass([this] { handler_.end_value(); });
   }
   bool failed() const { return failed_; }
+  bool too_deep() const { return too_deep_; }
 
  private:
   template <typename Call>
@@ -136,6 +142,8 @@ class Events : public rapidjson::BaseReaderHandler<Encoding, Events> {
   JsonEventHandler& handler_;
   const PieceStream& stream_;
   bool failed_ = false;
+  int open_objects_ = 0;
+  bool too_deep_ = false;
 };
 
 }  // namespace
@@ -212,7 +220,7 @@ void JsonEventReader::read() {
       if (stream.Peek() == 0) break;
       rapidjson::ParseResult parsed = reader.Parse<kReadFlags>(stream, events);
       if (parsed.IsError()) {
-        fault_ = parsed.Code();
+        fault_ = events.too_deep() ? kJsonFaultTooDeep : parsed.Code();
         fault_offset_ = parsed.Offset();
         break;
       }
