@@ -112,7 +112,8 @@ TEST(JsonXmlDifferential, RandomShapesGiveTheSameDeclarationsBothWays) {
     twins.make();
     std::string json = comparable(generate_declarations(twins.json()), false);
     std::string xml = comparable(generate_declarations(twins.xml()), true);
-    ASSERT_EQ(json, xml) << "seed " << seed << "\n" << shown(twins.json()) << "\n"
+    ASSERT_EQ(json, xml) << "seed " << seed << "\n"
+                         << shown(twins.json()) << "\n"
                          << shown(twins.xml());
   }
 }

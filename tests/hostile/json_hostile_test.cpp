@@ -44,8 +44,9 @@ std::string placed(const DocumentResult& result) {
 
 TEST(JsonHostile, MegabyteKeysAndStringsKeepTheirTypesAndLines) {
   const std::u16string key = repeated(u"k", 2000000);
-  const std::u16string text = u"{\"" + key + u"\":{\"x\":1},\"s\":\"" + repeated(u"\\n\u00E9", 3000000) +
-                              u"\",\"f\":" + repeated(u"9", 300) + u".5,\"q\":" + repeated(u"7", 300) + u"}";
+  const std::u16string text = u"{\"" + key + u"\":{\"x\":1},\"s\":\"" +
+                              repeated(u"\\n\u00E9", 3000000) + u"\",\"f\":" + repeated(u"9", 300) +
+                              u".5,\"q\":" + repeated(u"7", 300) + u"}";
   for (std::size_t piece : {std::size_t{4096}, text.size()}) {
     GeneratedDeclarations out = declared(text, piece);
     EXPECT_TRUE(out.parse_result.ok()) << placed(out.parse_result);
@@ -72,7 +73,8 @@ TEST(JsonHostile, KeysWithLineBreaksAndControlsStayOnTheirOwnLine) {
         // With LF line ends no CR may be left, and every LF is a line end.
         EXPECT_EQ(out.text.find(u'\r'), std::u16string::npos) << shown_units(out.text);
         crlf.clear();
-        for (char16_t unit : out.text) crlf += unit == u'\n' ? std::u16string(u"\r\n") : std::u16string(1, unit);
+        for (char16_t unit : out.text)
+          crlf += unit == u'\n' ? std::u16string(u"\r\n") : std::u16string(1, unit);
       }
       EXPECT_TRUE(json_well_formed(crlf)) << identifiers << lf;
       // Ten fields: one line each.
@@ -121,8 +123,8 @@ TEST(JsonHostile, EscapedZerosAndLoneSurrogatesAreTextAndNamesInValidUtf16) {
 TEST(JsonHostile, TwoHundredThousandLevelsGiveAClearFaultOnASmallStack) {
   constexpr std::size_t kDepth = 200000;
   std::u16string objects = repeated(u"{\"a\":", kDepth) + u"1" + repeated(u"}", kDepth);
-  std::u16string mixed = u"{\"b\":" + repeated(u"[{\"a\":", kDepth) + u"1" +
-                         repeated(u"}]", kDepth) + u"}";
+  std::u16string mixed =
+      u"{\"b\":" + repeated(u"[{\"a\":", kDepth) + u"1" + repeated(u"}]", kDepth) + u"}";
   GeneratedDeclarations deep_objects, deep_mixed;
   ASSERT_TRUE(run_on_small_stack(256 * 1024, [&] {
     deep_objects = declared(objects);
@@ -131,16 +133,17 @@ TEST(JsonHostile, TwoHundredThousandLevelsGiveAClearFaultOnASmallStack) {
   EXPECT_EQ(placed(deep_objects.parse_result), "1:5001 Objects nested more than 1000 deep.");
   EXPECT_TRUE(json_well_formed(deep_objects.text));
   EXPECT_EQ(lines_starting_with(deep_objects.text, u"Structure "), 1000u);
-  EXPECT_EQ(placed(deep_mixed.parse_result), "1:" + std::to_string(6 + 6 * 999 + 1) +
-                                                 " Objects nested more than 1000 deep.");
+  EXPECT_EQ(placed(deep_mixed.parse_result),
+            "1:" + std::to_string(6 + 6 * 999 + 1) + " Objects nested more than 1000 deep.");
   EXPECT_TRUE(json_well_formed(deep_mixed.text));
   // The bound itself is read.
-  GeneratedDeclarations at_bound = declared(repeated(u"{\"a\":", 999) + u"{}" + repeated(u"}", 999));
+  GeneratedDeclarations at_bound =
+      declared(repeated(u"{\"a\":", 999) + u"{}" + repeated(u"}", 999));
   EXPECT_TRUE(at_bound.parse_result.ok()) << placed(at_bound.parse_result);
 }
 
-// Cut at every unit and fed in pieces of `piece` units, a document is declared in shape, and once its value is complete (only
-// blanks may follow) exactly as the whole.
+// Cut at every unit and fed in pieces of `piece` units, a document is declared in shape, and once
+// its value is complete (only blanks may follow) exactly as the whole.
 void expect_every_cut_in_shape(std::u16string_view document, const std::string& name,
                                std::size_t piece) {
   const std::u16string whole = declared(document, document.size()).text;
@@ -160,8 +163,10 @@ void expect_every_cut_in_shape(std::u16string_view document, const std::string& 
 
 TEST(JsonHostile, EveryCutOfARichDocumentIsDeclaredInShape) {
   expect_every_cut_in_shape(
-      u"\uFEFF{\r\n \"id\": 12, \"price\": -1.5e3, \"name\": \"Bolt \\\"M4\\\" \\u00e9\\uD83D\\uDE00\",\r\n"
-      u" \"tags\": [\"a\", [\"b\", null]], \"ok\": true, \"none\": null, \"empty\": [], \"o\": {},\r\n"
+      u"\uFEFF{\r\n \"id\": 12, \"price\": -1.5e3, \"name\": \"Bolt \\\"M4\\\" "
+      u"\\u00e9\\uD83D\\uDE00\",\r\n"
+      u" \"tags\": [\"a\", [\"b\", null]], \"ok\": true, \"none\": null, \"empty\": [], \"o\": "
+      u"{},\r\n"
       u" \"items\": [{\"q\": 1, \"sub\": {\"deep\": [1, 2.0]}}, {\"q\": \"x\\n\"}],\r\n"
       u" \"\U0001F600\": {\"k\": false}\r\n}\r\n",
       "rich", 7);
@@ -175,8 +180,7 @@ TEST(JsonHostile, EveryCutOfInstalledJsonFilesIsDeclaredInShape) {
   for (auto it = std::filesystem::recursive_directory_iterator(
            "/usr/share", std::filesystem::directory_options::skip_permission_denied, error);
        !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
-    if (it->path().extension() == ".json" && it->is_regular_file() &&
-        it->file_size() <= kMostBytes)
+    if (it->path().extension() == ".json" && it->is_regular_file() && it->file_size() <= kMostBytes)
       files.push_back(it->path());
   }
   if (files.empty()) GTEST_SKIP() << "no JSON file under /usr/share";
