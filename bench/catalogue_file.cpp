@@ -1,5 +1,6 @@
-// Writes about MEGABYTES million bytes of catalogue XML to standard output, with LF line ends
-// (or CR LF with --crlf): the documents the window benchmark opens and pastes.
+// Writes about MEGABYTES million bytes of catalogue XML (or with --json the same records as
+// JSON) to standard output, with LF line ends (or CR LF with --crlf): the documents the window
+// benchmark opens and pastes.
 
 #include <cstdio>
 #include <cstdlib>
@@ -9,9 +10,19 @@
 #include "catalogue_text.h"
 
 int main(int argc, char** argv) {
-  bool crlf = argc == 3 && std::strcmp(argv[1], "--crlf") == 0;
-  if (argc != 2 && !crlf) {
-    std::fprintf(stderr, "usage: %s [--crlf] MEGABYTES\n", argv[0]);
+  bool crlf = false, json = false;
+  int at = 1;
+  for (; at < argc - 1; ++at) {
+    if (std::strcmp(argv[at], "--crlf") == 0) {
+      crlf = true;
+    } else if (std::strcmp(argv[at], "--json") == 0) {
+      json = true;
+    } else {
+      break;
+    }
+  }
+  if (at != argc - 1) {
+    std::fprintf(stderr, "usage: %s [--crlf] [--json] MEGABYTES\n", argv[0]);
     return 2;
   }
   double megabytes = std::atof(argv[argc - 1]);
@@ -19,7 +30,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s: not a size: %s\n", argv[0], argv[argc - 1]);
     return 2;
   }
-  std::string text = ambrel::bench::catalogue_text(static_cast<std::size_t>(megabytes * 1e6),
-                                                   crlf ? "\r\n" : "\n");
+  auto bytes = static_cast<std::size_t>(megabytes * 1e6);
+  std::string line_end = crlf ? "\r\n" : "\n";
+  std::string text = json ? ambrel::bench::catalogue_json_text(bytes, line_end)
+                          : ambrel::bench::catalogue_text(bytes, line_end);
   return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() ? 0 : 1;
 }

@@ -19,23 +19,25 @@
 #   check     whether Copy all then gives ambrel-gen's output for the text loaded
 # A case that does not get to its end within the time limit shows "over N s", one whose
 # program grows beyond the memory cap (the machine is shared) "over N MiB", and its program is
-# killed. Every program starts afresh for each case.
+# killed. Every program starts afresh for each case. Each size is measured as XML and as JSON
+# of the same records and size (bench_catalogue --json), so that the rows compare the formats.
 #
 # Usage: bench/window_bench.sh [--limit SECONDS] [--memory-cap MIB] [--sizes "MB ..."]
-#                              [--ways "open paste"] BIN [WINDOWS_BIN]
+#                              [--ways "open paste"] [--formats "xml json"] BIN [WINDOWS_BIN]
 #   BIN          the Linux build's bin folder (ambrel, ambrel-gen, ambrel-dialog,
 #                bench_window_watch, bench_catalogue)
 #   WINDOWS_BIN  with it, ambrel.exe and ambrel-dialog.exe from there run under Wine (in a
 #                prefix of their own beside that folder); sizes default to "1 50" then
 set -euo pipefail
-limit=120 memory_cap=6144 sizes='' ways='open paste'
-usage="usage: $0 [--limit SECONDS] [--memory-cap MIB] [--sizes \"MB ...\"] [--ways \"open paste\"] BIN [WINDOWS_BIN]"
+limit=120 memory_cap=6144 sizes='' ways='open paste' formats='xml json'
+usage="usage: $0 [--limit SECONDS] [--memory-cap MIB] [--sizes \"MB ...\"] [--ways \"open paste\"] [--formats \"xml json\"] BIN [WINDOWS_BIN]"
 while [ $# -gt 0 ]; do
   case $1 in
     --limit) limit=$2; shift 2 ;;
     --memory-cap) memory_cap=$2; shift 2 ;;
     --sizes) sizes=$2; shift 2 ;;
     --ways) ways=$2; shift 2 ;;
+    --formats) formats=$2; shift 2 ;;
     --) shift; break ;;
     -*) echo "$usage" >&2; exit 2 ;;
     *) break ;;
@@ -280,9 +282,9 @@ clear_time() {
 
 peak_mib() { awk '/^VmHWM:/ { printf "%.0f", $2 / 1024 }' "/proc/$program_pid/status" 2>/dev/null || echo "?"; }
 
-# Prints the row of WAY at SIZE MB.
+# Prints the row of WAY at SIZE MB of FORMAT.
 run_case() {
-  local way=$1 size=$2 file=$work/catalogue-$2.xml load start deadline output input done_s ping peak key check clear_s exit_s
+  local way=$1 size=$2 format=$3 file=$work/catalogue-$2.$3 load start deadline output input done_s ping peak key check clear_s exit_s
   load=$(cut -d' ' -f1 /proc/loadavg)
   start_program
   case $way in
@@ -298,7 +300,7 @@ run_case() {
       done_s=$(seconds $(($(last_of "$(idle_since "$start")" "$(text_time output "$start")") - start)))
     ping=$(seconds "$(longest_gap "$start" "$(now_ms)")")
     key=$(key_stall $(($(text_time output "$start") - start)) $(($(now_ms) + limit * 1000)))
-    [[ $key == over* ]] || check=$(output_check "$work/expected-$size" "$work/expected-crlf-$size")
+    [[ $key == over* ]] || check=$(output_check "$work/expected-$size.$format" "$work/expected-crlf-$size.$format")
   else
     output=$overrun input=$overrun
     shows_text output "$start" && output=$(seconds $(($(text_time output "$start") - start)))
@@ -310,8 +312,8 @@ run_case() {
   # A program that overran is killed, not asked to close.
   [[ -n $check && $clear_s != over* ]] && exit_s=$(close_program)
   stop_case
-  printf '%-6s %5s %7s %10s %10s %10s %10s %9s %10s %10s %10s %6s  %s\n' "$way" "$size" \
-    "$(cat "$work/gen-$size")" "$output" "$input" "${done_s:--}" "$ping" "${peak:--}" "${key:--}" \
+  printf '%-6s %-6s %5s %7s %10s %10s %10s %10s %9s %10s %10s %10s %6s  %s\n' "$way" "$format" "$size" \
+    "$(cat "$work/gen-$size.$format")" "$output" "$input" "${done_s:--}" "$ping" "${peak:--}" "${key:--}" \
     "${clear_s:--}" "${exit_s:--}" "$load" "${check:--}"
 }
 
@@ -323,15 +325,16 @@ close_program() {
   if wait_for "$limit" test -s "$work/status"; then seconds $(($(now_ms) - start)); else echo "over $limit s"; fi
 }
 
-# The document of SIZE MB, the output ambrel-gen gives for it (also with CR LF line ends) and
-# ambrel-gen's time.
+# The document of SIZE MB in FORMAT, the output ambrel-gen gives for it (also with CR LF line
+# ends) and ambrel-gen's time.
 prepare_size() {
-  local size=$1 file=$work/catalogue-$1.xml start
-  "$bin/bench_catalogue" "$size" >"$file"
+  local size=$1 format=$2 file=$work/catalogue-$1.$2 start option=()
+  [ "$format" = json ] && option=(--json)
+  "$bin/bench_catalogue" "${option[@]}" "$size" >"$file"
   start=$(now_ms)
-  "$bin/ambrel-gen" "$file" >"$work/expected-$size"
-  seconds $(($(now_ms) - start)) >"$work/gen-$size"
-  "$bin/bench_catalogue" --crlf "$size" | "$bin/ambrel-gen" - >"$work/expected-crlf-$size"
+  "$bin/ambrel-gen" "$file" >"$work/expected-$size.$format"
+  seconds $(($(now_ms) - start)) >"$work/gen-$size.$format"
+  "$bin/bench_catalogue" --crlf "${option[@]}" "$size" | "$bin/ambrel-gen" - >"$work/expected-crlf-$size.$format"
 }
 
 unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
@@ -340,9 +343,11 @@ if [ -n "$windows_bin" ]; then
   AMBREL_WINE_DISPLAY=$DISPLAY wine_prefix "$(dirname "$windows_bin")/wine-bench"
 fi
 echo "window benchmark: $platform on Xvfb with openbox, $(nproc) cores, limit $limit s, memory cap $memory_cap MiB"
-printf '%-6s %5s %7s %10s %10s %10s %10s %9s %10s %10s %10s %6s  %s\n' way MB "gen s" "output s" \
+printf '%-6s %-6s %5s %7s %10s %10s %10s %10s %9s %10s %10s %10s %6s  %s\n' way format MB "gen s" "output s" \
   "input s" "done s" "ping s" "peak MiB" "key s" "clear s" "exit s" load check
 for size in $sizes; do
-  prepare_size "$size"
-  for way in $ways; do run_case "$way" "$size"; done
+  for format in $formats; do
+    prepare_size "$size" "$format"
+    for way in $ways; do run_case "$way" "$size" "$format"; done
+  done
 done

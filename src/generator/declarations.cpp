@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "generator/identifiers.h"
+#include "generator/printable_name.h"
 #include "support/text_case.h"
 
 namespace ambrel {
@@ -80,8 +81,9 @@ class DeclarationPrinter {
     structure_names_.resize(catalogue_.size() + 1);
     structure_names_[ElementCatalogue::kTop] = catalogue_.top_structure_name();
     for (std::size_t kind = 1; kind <= catalogue_.size(); ++kind) {
-      field_names_[kind] = catalogue_.element_name(static_cast<int>(kind));
-      structure_names_[kind] = catalogue_.structure_name(upper_case_text(field_names_[kind]));
+      std::u16string_view name = catalogue_.element_name(static_cast<int>(kind));
+      field_names_[kind] = printable_name(name);
+      structure_names_[kind] = printable_name(catalogue_.structure_name(upper_case_text(name)));
     }
   }
 
@@ -128,7 +130,7 @@ class DeclarationPrinter {
   void print_block(int kind) {
     bool top = kind == ElementCatalogue::kTop;
     out_ += u"; ";
-    out_ += top ? std::u16string(u"/") : catalogue_.marked_path(kind);
+    out_ += top ? std::u16string(u"/") : printable_name(catalogue_.marked_path(kind));
     out_ += line_end_;
     const std::u16string& attributes = attribute_lists_[static_cast<std::size_t>(kind)];
     if (!attributes.empty()) {
@@ -166,7 +168,7 @@ class DeclarationPrinter {
   // "[]" for a list, then the element's name when the field's differs, then the attributes.
   std::u16string field_comment(int kind) const {
     std::u16string details;
-    std::u16string_view element_name = catalogue_.element_name(kind);
+    std::u16string element_name = printable_name(catalogue_.element_name(kind));
     if (field_names_[static_cast<std::size_t>(kind)] != element_name) {
       details += u"name: ";
       details += element_name;

@@ -88,9 +88,10 @@ class StructureNaming {
 }  // namespace
 
 std::u16string identifier_of(std::u16string_view name) {
+  if (name.empty()) return u"_";
   std::u16string out;
   out.reserve(name.size() + 1);
-  if (!name.empty() && name[0] >= u'0' && name[0] <= u'9') out += u'_';
+  if (name[0] >= u'0' && name[0] <= u'9') out += u'_';
   for (std::size_t i = 0; i < name.size(); ++i) {
     char16_t unit = name[i];
     out += is_identifier_unit(unit) ? unit : u'_';

@@ -15,7 +15,8 @@ namespace ambrel {
 
 // `name` with every character other than an ASCII letter, digit or "_" written "_" (a
 // namespace prefix's ":" too, so "xsl:template" gives "xsl_template"; a surrogate pair is
-// one character), and a "_" in front of a leading digit.
+// one character), and a "_" in front of a leading digit; the empty name (a JSON key may be
+// empty) gives "_".
 std::u16string identifier_of(std::u16string_view name);
 
 // Names handed out in one scope, compared without regard to case.

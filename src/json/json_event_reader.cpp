@@ -149,6 +149,10 @@ class Events : public rapidjson::BaseReaderHandler<Encoding, Events> {
     return pass([this] { handler_.scalar(JsonScalar::string); });
   }
   bool StartObject() {
+    if (++open_objects_ > kMostNestedObjects) {
+      too_deep_ = true;
+      return false;
+    }
     open(true);
     return pass([this] { handler_.start_object(); });
   }
@@ -157,6 +161,7 @@ class Events : public rapidjson::BaseReaderHandler<Encoding, Events> {
     return pass([this] { handler_.key(stream_.key()); });
   }
   bool EndObject(rapidjson::SizeType) {
+    --open_objects_;
     close();
     return pass([this] { handler_.end_object(); });
   }
@@ -173,6 +178,7 @@ class Events : public rapidjson::BaseReaderHandler<Encoding, Events> {
     return pass([this] { handler_.end_value(); });
   }
   bool failed() const { return failed_; }
+  bool too_deep() const { return too_deep_; }
 
  private:
   template <typename Call>
@@ -201,6 +207,8 @@ class Events : public rapidjson::BaseReaderHandler<Encoding, Events> {
   PieceStream& stream_;
   std::vector<unsigned char> objects_;  // the open containers: objects (1) or arrays (0)
   bool failed_ = false;
+  int open_objects_ = 0;
+  bool too_deep_ = false;
 };
 
 }  // namespace
@@ -277,7 +285,7 @@ void JsonEventReader::read() {
       if (stream.Peek() == 0) break;
       rapidjson::ParseResult parsed = reader.Parse<kReadFlags>(stream, events);
       if (parsed.IsError()) {
-        fault_ = parsed.Code();
+        fault_ = events.too_deep() ? kJsonFaultTooDeep : parsed.Code();
         fault_offset_ = parsed.Offset();
         break;
       }

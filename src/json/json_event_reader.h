@@ -35,10 +35,11 @@ class JsonEventHandler {
 };
 
 // One reading of a UTF-16 JSON text (RFC 8259) handed over in pieces of any size, as one or
-// more values one after the other, after an optional byte-order mark. Nesting of any depth is read
-// without recursion, and memory holds the open containers and the longest key, never the text. A
-// \u escape of an unpaired surrogate, and an unpaired surrogate in the text, read as U+FFFD; \u0000
-// stays. The events and the result do not depend on where the pieces are cut.
+// more values one after the other, after an optional byte-order mark. Nesting is read without
+// recursion, arrays to any depth, objects to kMostNestedObjects levels; memory holds the open
+// containers and the longest key, never the text. A \u escape of an unpaired surrogate, and an
+// unpaired surrogate in the text, read as U+FFFD; \u0000 stays. The events and the result do not
+// depend on where the pieces are cut.
 //
 // The reader runs on a thread of its own that asks for each next piece; feed hands a piece
 // to it and returns once it is read, so the handler is only ever called during feed and

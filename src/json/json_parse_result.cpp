@@ -2,6 +2,8 @@
 
 #include <rapidjson/error/en.h>
 
+#include <string>
+
 namespace ambrel {
 
 std::string JsonParseResult::message() const {
@@ -9,6 +11,8 @@ std::string JsonParseResult::message() const {
     case JsonStatus::ok:
       return {};
     case JsonStatus::malformed:
+      if (fault == kJsonFaultTooDeep)
+        return "Objects nested more than " + std::to_string(kMostNestedObjects) + " deep.";
       return rapidjson::GetParseError_En(static_cast<rapidjson::ParseErrorCode>(fault));
     case JsonStatus::out_of_memory:
       return "out of memory";

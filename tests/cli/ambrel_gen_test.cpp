@@ -629,6 +629,25 @@ TEST_F(AmbrelGen, BigEndianAndUtf32FilesAreDecodedAfterTheirMarks) {
   EXPECT_EQ(run("", be32).out, expected);
 }
 
+// JSON files are decoded as XML files are: by their mark, else valid UTF-8 sequences as UTF-8
+// and every other byte as Windows-1252, also far into a file; the format is told after the
+// mark.
+TEST_F(AmbrelGen, JsonFilesAreDecodedByMarkElseUtf8ElseWindows1252) {
+  const std::string pad = "\"pad\": \"" + std::string(3000000, 'x') + "\", ";
+  Outcome broken =
+      run("--lf '" +
+          write("broken.json", "{\"caf\xE9\": \"x\xFF\", " + pad + "\"\xC3\xA9\x93\": 1}") + "'");
+  EXPECT_EQ(broken.status, 0) << broken.err;
+  EXPECT_EQ(broken.out,
+            "; /\nStructure JSON_MAIN\n\tcaf\xC3\xA9.s\n\tpad.s\n\t\xC3\xA9\xE2\x80\x9C.q\n"
+            "EndStructure\n");
+  std::string utf16le("\xFF\xFE", 2);
+  for (char c : std::string(" {\"\xE4\":2.5}")) utf16le += {c, '\0'};
+  Outcome marked = run("--lf", utf16le);
+  EXPECT_EQ(marked.status, 0) << marked.err;
+  EXPECT_EQ(marked.out, "; /\nStructure JSON_MAIN\n\t\xC3\xA4.f\nEndStructure\n");
+}
+
 TEST_F(AmbrelGen, JsonIsDeclaredByTheSameRulesAndItsFaultsArePlaced) {
   std::string records = write("records.json",
                               "\xEF\xBB\xBF [{\"id\": 1, \"tags\": [\"a\"]},\n"

@@ -118,6 +118,19 @@ TEST(JsonDeclarations, IdentifiersMakeKeysCompilable) {
             "EndStructure\n");
 }
 
+// The empty key, keys outside ASCII and keys that fold to one name: each a valid identifier
+// of its own.
+TEST(JsonDeclarations, IdentifiersOfEmptyAndNonAsciiKeysAreValidAndDistinct) {
+  EXPECT_EQ(
+      declared({uR"({"":1,"\u00e9t\u00e9":{"x":1},"_t_":2,"\uD83D\uDE00":3,"a-b":4,"A_B":5})"},
+               1 << 20, true),
+      "\n; /\u00e9t\u00e9\nStructure JSON__T_\n\tx.q\nEndStructure\n"
+      "\n; /\nStructure JSON_MAIN\n\t_.q            ;    name: \n\tA_B.q\n"
+      "\t_t_.q\n\ta_b_2.q        ;    name: a-b\n"
+      "\t_t__2.JSON__T_ ;    name: \u00e9t\u00e9\n\t__2.q          ;    name: \U0001F600\n"
+      "EndStructure\n");
+}
+
 TEST(JsonDeclarations, AMalformedTextDeclaresWhatCameBeforeItsFault) {
   GeneratedDeclarations result =
       generate_declarations_with_status(u"{\"a\":1,\n \"b\":{\"c\":2.5,]}");

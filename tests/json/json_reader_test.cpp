@@ -133,7 +133,7 @@ TEST(JsonEventReader, PlacesFaultsByLineAndCharacterAndKeepsWhatCameBefore) {
   EXPECT_EQ(read(u"[1] x").events, "[i]|");  // the value before the fault is read
 }
 
-TEST(JsonEventReader, ReadsAnyDepthWithoutRecursion) {
+TEST(JsonEventReader, ReadsArraysToAnyDepthAndObjectsToTheirBoundWithoutRecursion) {
   constexpr std::size_t kDepth = 200000;
   std::u16string deep(kDepth, u'[');
   deep.append(kDepth, u']');
@@ -141,9 +141,13 @@ TEST(JsonEventReader, ReadsAnyDepthWithoutRecursion) {
   EXPECT_TRUE(arrays.result.ok());
   EXPECT_EQ(arrays.events.size(), 2 * kDepth + 1);
   std::u16string objects;
-  for (std::size_t i = 0; i < kDepth; ++i) objects += u"{\"a\":";
+  for (int i = 0; i < kMostNestedObjects; ++i) objects += u"{\"a\":";
   Read cut = read_in_pieces(objects, 4096);  // cut off: a fault at the end
-  EXPECT_EQ(placed(cut), "1:" + std::to_string(5 * kDepth + 1) + " Invalid value.");
+  EXPECT_EQ(placed(cut), "1:" + std::to_string(5 * kMostNestedObjects + 1) + " Invalid value.");
+  // One object deeper than the bound is a fault of its own, at its "{".
+  Read deeper = read_in_pieces(objects + u"{\"a\":", 4096);
+  EXPECT_EQ(placed(deeper), "1:" + std::to_string(5 * kMostNestedObjects + 1) +
+                                " Objects nested more than 1000 deep.");
 }
 
 TEST(JsonEventReader, IgnoresPiecesAfterAFaultAndMayBeLeftUnfinished) {

@@ -2,7 +2,8 @@
 # ambrel.exe under Wine as a desktop starts it and a keyboard drives it, on a private X
 # server: its command line on the handles it was given and, started with none, in a message
 # box; a file named on the command line shown at once; Tab and Shift+Tab through the window
-# and the output editor's look with the focus; Paste with no text on the clipboard; and the
+# and the output editor's look with the focus; Paste with no text on the clipboard; the output
+# editor's context menu ("Valid identifiers", "LF line ends", kept for the next run); and the
 # window at 144 DPI (a prefix of its own): 750 x 750 pixels, every caption within its button.
 # Every wait is bounded.
 # Usage: ambrel_win_desk_e2e.sh AMBREL_EXE AMBREL_DIALOG_EXE AMBREL_GEN_EXE SCREENSHOT_DIR
@@ -80,7 +81,7 @@ close_ambrel() { close_titled 30; }
 clipboard_is() { cmp -s <(clipboard) <(tr -d '\r' <"$1"); }
 
 # --- ambrel.exe FILE: the window opens with the file loaded and its declarations shown.
-named=$'<library>\r\n  <shelf n="1"><book>A</book><book>B</book></shelf>\r\n</library>\r\n'
+named=$'<library>\r\n  <shelf n="1"><book-title>A</book-title><book-title>B</book-title></shelf>\r\n</library>\r\n'
 printf '%s' "$named" >"$work/named file.xml"
 wine "$ambrel_gen" "$(windows_path "$work/named file.xml")" >"$work/named.expected" 2>/dev/null ||
   fail "ambrel-gen.exe failed"
@@ -98,8 +99,54 @@ step "the named file's declarations are shown ($shots/ambrel_win_desk_e2e.png)"
 # --- The keyboard.
 check_keyboard_focus "$work/named.expected"
 check_paste_without_text "$work/named.expected"
+
+# --- The output's context menu: "Valid identifiers", then "LF line ends"; both still set in
+# the next run (in the prefix's registry). Its items are the menu's last two: from none
+# chosen, Up takes the last. It opens from the keyboard, as on the desktop.
+wine "$ambrel_gen" --identifiers "$(windows_path "$work/named file.xml")" >"$work/named.identifiers" 2>/dev/null ||
+  fail "ambrel-gen.exe --identifiers failed"
+wine "$ambrel_gen" --identifiers --lf "$(windows_path "$work/named file.xml")" >"$work/named.identifiers-lf" 2>/dev/null ||
+  fail "ambrel-gen.exe --lf failed"
+cmp -s "$work/named.expected" "$work/named.identifiers" && fail "the named file's names need no change"
+copy_all_gives_file() {
+  set_clipboard sentinel
+  click cmdCopyAll
+  clipboard_is "$1"
+}
+# Wine hands the X clipboard LF line ends whatever Copy all gave, so "LF line ends" is told by
+# the value the choice keeps in the prefix's registry: setting NAME is VALUE (0x0 or 0x1).
+setting_is() {
+  wine reg query 'HKCU\Software\Ambrel' /v "$1" 2>/dev/null | tr -d '\r' | grep -q "REG_DWORD *$2\$"
+}
+# Chooses the item $1 places up from the menu's end; with $2, a screenshot of the open menu.
+choose_output_menu_item() {
+  local ups=$1 before
+  before=$(xdotool search --onlyvisible --class ambrel.exe 2>/dev/null | wc -l)
+  click txtOut
+  xdotool key shift+F10
+  wait_for 30 bash -c "(( \$(xdotool search --onlyvisible --class ambrel.exe 2>/dev/null | wc -l) > $before ))" ||
+    fail "the output editor's context menu did not open"
+  if [ -n "${2:-}" ]; then import -window root "$2" || fail "no screenshot"; fi
+  for ((; ups > 0; ups--)); do xdotool key Up; done
+  xdotool key Return
+}
+choose_output_menu_item 2 "$shots/ambrel_win_output_menu.png"
+wait_for 30 copy_all_gives_file "$work/named.identifiers" ||
+  fail "\"Valid identifiers\" did not give ambrel-gen.exe --identifiers's output: $(clipboard | head -n3)"
+wait_for 30 setting_is valid-identifiers 0x1 || fail "\"Valid identifiers\" was not kept in the registry"
+choose_output_menu_item 1
+wait_for 30 setting_is lf-line-ends 0x1 || fail "\"LF line ends\" was not kept in the registry"
+step "the output's menu gave ambrel-gen.exe --identifiers's output and kept both choices ($shots/ambrel_win_output_menu.png)"
 close_ambrel
 step "the close box ended the program with exit status 0"
+start_ambrel "$(windows_path "$work/named file.xml")"
+wait_for 30 copy_all_gives_file "$work/named.identifiers" || fail "\"Valid identifiers\" was not kept for the next run"
+choose_output_menu_item 2
+choose_output_menu_item 1
+wait_for 30 copy_all_gives_file "$work/named.expected" || fail "the choices did not turn off"
+wait_for 30 setting_is lf-line-ends 0x0 && setting_is valid-identifiers 0x0 || fail "the choices' values did not turn off"
+close_ambrel
+step "the next run kept both choices, and the menu turned them off"
 
 # --- At 144 DPI: the layout's units at 1.5 pixels each, every caption inside its button
 # (the few pixels before a button's right edge show nothing but the button's face).
