@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 #include "support/unicode_text.h"
@@ -142,12 +143,13 @@ TEST(JsonEventReader, ReadsArraysToAnyDepthAndObjectsToTheirBoundWithoutRecursio
   EXPECT_EQ(arrays.events.size(), 2 * kDepth + 1);
   std::u16string objects;
   for (int i = 0; i < kMostNestedObjects; ++i) objects += u"{\"a\":";
+  std::ostringstream after_the_last;
+  after_the_last << "1:" << 5 * kMostNestedObjects + 1 << ' ';
   Read cut = read_in_pieces(objects, 4096);  // cut off: a fault at the end
-  EXPECT_EQ(placed(cut), "1:" + std::to_string(5 * kMostNestedObjects + 1) + " Invalid value.");
+  EXPECT_EQ(placed(cut), after_the_last.str() + "Invalid value.");
   // One object deeper than the bound is a fault of its own, at its "{".
   Read deeper = read_in_pieces(objects + u"{\"a\":", 4096);
-  EXPECT_EQ(placed(deeper), "1:" + std::to_string(5 * kMostNestedObjects + 1) +
-                                " Objects nested more than 1000 deep.");
+  EXPECT_EQ(placed(deeper), after_the_last.str() + "Objects nested more than 1000 deep.");
 }
 
 TEST(JsonEventReader, IgnoresPiecesAfterAFaultAndMayBeLeftUnfinished) {
