@@ -48,7 +48,7 @@ void Win32Backend::set_sink(BackendSink* sink) { sink_ = sink; }
 
 HWND Win32Backend::hwnd(NativeHandle handle) const {
   if (const WindowInfo* window = find_window(handle)) return window->hwnd;
-  if (const ControlInfo* control = find_control(handle)) return control->hwnd;
+  if (const Win32ControlRecord* control = find_control(handle)) return control->hwnd;
   return nullptr;
 }
 

@@ -19,6 +19,7 @@
 #include "ui/backend/backend.h"
 #include "ui/backend/control_tree_backend.h"
 #include "ui/backend/posted_tasks.h"
+#include "ui/backend/win32/win32_family_controls.h"
 #include "ui/geometry/dpi_scale.h"
 
 namespace ambrel {
@@ -73,6 +74,14 @@ class Win32Backend final : public ControlTreeBackend {
   // Between the ui layer's units and the pixels of the window or control.
   DpiScale scale_of(NativeHandle handle) const;
 
+  // What the families' operations ask of the backend (win32_family_controls.h).
+  // Reports the command of the control whose own window `source` is.
+  void report_command(HWND source, ControlCommand command);
+  // Whether an option made now in `parent` joins the option group before it.
+  bool continues_option_group(NativeHandle parent) const {
+    return tree_.continues_option_group(parent);
+  }
+
  private:
   struct WindowInfo {
     HWND hwnd = nullptr;
@@ -90,45 +99,39 @@ class Win32Backend final : public ControlTreeBackend {
     Win32DropTarget* drop_target = nullptr;  // registered with OLE while it lives
     int dpi = kUnitDpi;                      // the density it is drawn at
   };
-  struct ControlInfo {
-    HWND hwnd = nullptr;
-    ControlStyle style;
-    HWND inner = nullptr;  // scroll area: the area it scrolls over; spin: the up-down
-    HCURSOR cursor = nullptr;
-    std::u16string link_caption;             // hyperlink: its caption without the markup
-    std::wstring folder;                     // explorer kinds: the folder shown
-    bool appended_cr = false;                // editor: the last text added ended with a CR
-    std::vector<EditorMenuItem> menu_items;  // editor: the program's own context menu items
-  };
 
   WindowInfo* find_window(NativeHandle handle) { return find_record(windows_, handle); }
   const WindowInfo* find_window(NativeHandle handle) const { return find_record(windows_, handle); }
   // The size within largest_client_size.
   Size held_size(Size size) const;
-  ControlInfo* find_control(NativeHandle handle) { return find_record(controls_, handle); }
-  const ControlInfo* find_control(NativeHandle handle) const {
+  Win32ControlRecord* find_control(NativeHandle handle) { return find_record(controls_, handle); }
+  const Win32ControlRecord* find_control(NativeHandle handle) const {
     return find_record(controls_, handle);
   }
   // Where a parent's new controls live: a scroll area's inner area, else the parent itself.
   HWND container_hwnd(NativeHandle parent) const;
-  // A notification or scroll action from one of our controls, as the families read it.
-  struct ControlNotice {
-    UINT message = 0;  // WM_COMMAND, WM_NOTIFY, WM_HSCROLL or WM_VSCROLL
-    UINT code = 0;     // the notification code; a scroll message's action
-    HWND source = nullptr;
-    NativeHandle control;
-  };
-  // The controls of each family, made, read and changed by kind within the family in
-  // win32_<family>_controls.cpp. A family without its own version of an operation takes the
-  // common one, the template beside it (defined where the operation is dispatched).
-  HWND make_window(BasicKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
-  HWND make_window(ChoiceKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
-  HWND make_window(FieldKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
-  HWND make_window(ListKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
-  HWND make_window(PageKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
-  HWND make_window(PictureKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
-  HWND make_window(RangeKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
-  HWND make_window(ViewKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
+  // The controls of the families whose operations are still members here, made, read and
+  // changed by kind within the family in win32_<family>_controls.cpp. The templates hand the
+  // other families on to their operations in win32_family_controls.h.
+  HWND make_window(BasicKind kind, const ControlRequest& request, HWND parent,
+                   Win32ControlRecord& info);
+  HWND make_window(FieldKind kind, const ControlRequest& request, HWND parent,
+                   Win32ControlRecord& info);
+  HWND make_window(ListKind kind, const ControlRequest& request, HWND parent,
+                   Win32ControlRecord& info);
+  HWND make_window(PageKind kind, const ControlRequest& request, HWND parent,
+                   Win32ControlRecord& info);
+  HWND make_window(PictureKind kind, const ControlRequest& request, HWND parent,
+                   Win32ControlRecord& info);
+  HWND make_window(RangeKind kind, const ControlRequest& request, HWND parent,
+                   Win32ControlRecord& info);
+  HWND make_window(ViewKind kind, const ControlRequest& request, HWND parent,
+                   Win32ControlRecord& info);
+  template <class Family>
+  HWND make_window(Family kind, const ControlRequest& request, HWND parent,
+                   Win32ControlRecord& info) {
+    return ambrel::make_window(kind, request, parent, info, *this);
+  }
   // The multi-line edit control of the editor and the code editor, and its notice: a change
   // is command Change (win32_editor.cpp).
   HWND make_editor(const ControlRequest& request, HWND parent);
@@ -136,65 +139,83 @@ class Win32Backend final : public ControlTreeBackend {
   // Reports a notice that is the user's action on a control of the family, and says whether
   // it was.
   bool family_notice(BasicKind kind, const ControlNotice& notice);
-  bool family_notice(ChoiceKind kind, const ControlNotice& notice);
   bool family_notice(FieldKind kind, const ControlNotice& notice);
   bool family_notice(ListKind kind, const ControlNotice& notice);
   bool family_notice(PageKind kind, const ControlNotice& notice);
   bool family_notice(PictureKind kind, const ControlNotice& notice);
   bool family_notice(RangeKind kind, const ControlNotice& notice);
   bool family_notice(ViewKind kind, const ControlNotice& notice);
+  template <class Family>
+  bool family_notice(Family kind, const ControlNotice& notice) {
+    return ambrel::family_notice(kind, notice, *this);
+  }
   // The value of control_value (0 for kinds without one).
-  int family_value(ChoiceKind kind, const ControlInfo& control) const;
-  int family_value(FieldKind kind, const ControlInfo& control) const;
-  int family_value(ListKind kind, const ControlInfo& control) const;
-  int family_value(PageKind kind, const ControlInfo& control) const;
-  int family_value(RangeKind kind, const ControlInfo& control) const;
+  int family_value(FieldKind kind, const Win32ControlRecord& control) const;
+  int family_value(ListKind kind, const Win32ControlRecord& control) const;
+  int family_value(PageKind kind, const Win32ControlRecord& control) const;
+  int family_value(RangeKind kind, const Win32ControlRecord& control) const;
   template <class Family>
-  int family_value(Family, const ControlInfo&) const;
-  void set_family_value(ChoiceKind kind, NativeHandle handle, ControlInfo& control, int value);
-  void set_family_value(FieldKind kind, NativeHandle handle, ControlInfo& control, int value);
-  void set_family_value(ListKind kind, NativeHandle handle, ControlInfo& control, int value);
-  void set_family_value(PageKind kind, NativeHandle handle, ControlInfo& control, int value);
-  void set_family_value(RangeKind kind, NativeHandle handle, ControlInfo& control, int value);
+  int family_value(Family kind, const Win32ControlRecord& control) const {
+    return ambrel::family_value(kind, control);
+  }
+  void set_family_value(FieldKind kind, NativeHandle handle, Win32ControlRecord& control,
+                        int value);
+  void set_family_value(ListKind kind, NativeHandle handle, Win32ControlRecord& control, int value);
+  void set_family_value(PageKind kind, NativeHandle handle, Win32ControlRecord& control, int value);
+  void set_family_value(RangeKind kind, NativeHandle handle, Win32ControlRecord& control,
+                        int value);
   template <class Family>
-  void set_family_value(Family, NativeHandle, ControlInfo&, int) {}
+  void set_family_value(Family kind, NativeHandle handle, Win32ControlRecord& control, int value) {
+    ambrel::set_family_value(kind, *this, handle, control, value);
+  }
   // Items of the lists, combo boxes and (as tabs) panels; a new item goes at `index`.
-  int family_item_count(FieldKind kind, const ControlInfo& control) const;
-  int family_item_count(ListKind kind, const ControlInfo& control) const;
-  int family_item_count(PageKind kind, const ControlInfo& control) const;
+  int family_item_count(FieldKind kind, const Win32ControlRecord& control) const;
+  int family_item_count(ListKind kind, const Win32ControlRecord& control) const;
+  int family_item_count(PageKind kind, const Win32ControlRecord& control) const;
   template <class Family>
-  int family_item_count(Family, const ControlInfo&) const;
-  int add_family_item(FieldKind kind, ControlInfo& control, int index, std::wstring& item);
-  int add_family_item(ListKind kind, ControlInfo& control, int index, std::wstring& item);
+  int family_item_count(Family kind, const Win32ControlRecord& control) const {
+    return ambrel::family_item_count(kind, control);
+  }
+  int add_family_item(FieldKind kind, Win32ControlRecord& control, int index, std::wstring& item);
+  int add_family_item(ListKind kind, Win32ControlRecord& control, int index, std::wstring& item);
   template <class Family>
-  int add_family_item(Family, ControlInfo&, int, std::wstring&);
+  int add_family_item(Family kind, Win32ControlRecord& control, int index, std::wstring& item) {
+    return ambrel::add_family_item(kind, control, index, item);
+  }
   // The text, where it is not the window text; set_family_text is false where it is.
-  std::u16string family_text(BasicKind kind, const ControlInfo& control) const;
-  std::u16string family_text(ListKind kind, const ControlInfo& control) const;
-  std::u16string family_text(ViewKind kind, const ControlInfo& control) const;
+  std::u16string family_text(BasicKind kind, const Win32ControlRecord& control) const;
+  std::u16string family_text(ListKind kind, const Win32ControlRecord& control) const;
+  std::u16string family_text(ViewKind kind, const Win32ControlRecord& control) const;
   template <class Family>
-  std::u16string family_text(Family, const ControlInfo& control) const;
-  bool set_family_text(BasicKind kind, ControlInfo& control, std::u16string_view text);
-  bool set_family_text(ViewKind kind, ControlInfo& control, std::u16string_view text);
+  std::u16string family_text(Family kind, const Win32ControlRecord& control) const {
+    return ambrel::family_text(kind, control);
+  }
+  bool set_family_text(BasicKind kind, Win32ControlRecord& control, std::u16string_view text);
+  bool set_family_text(ViewKind kind, Win32ControlRecord& control, std::u16string_view text);
   template <class Family>
-  bool set_family_text(Family, ControlInfo&, std::u16string_view);
+  bool set_family_text(Family kind, Win32ControlRecord& control, std::u16string_view text) {
+    return ambrel::set_family_text(kind, control, text);
+  }
   // What a kind does when its geometry changed (pages, an up-down beside its field).
-  void after_geometry(FieldKind kind, NativeHandle handle, ControlInfo& control);
-  void after_geometry(PageKind kind, NativeHandle handle, ControlInfo& control);
+  void after_geometry(FieldKind kind, NativeHandle handle, Win32ControlRecord& control);
+  void after_geometry(PageKind kind, NativeHandle handle, Win32ControlRecord& control);
   template <class Family>
-  void after_geometry(Family, NativeHandle, ControlInfo&) {}
+  void after_geometry(Family kind, NativeHandle handle, Win32ControlRecord& control) {
+    ambrel::after_geometry(kind, *this, handle, control);
+  }
   // The smallest size at which the control shows its content; its size for most kinds.
-  Size family_minimum_size(ViewKind kind, const ControlInfo& control) const;
+  Size family_minimum_size(ViewKind kind, const Win32ControlRecord& control) const;
   template <class Family>
-  Size family_minimum_size(Family, const ControlInfo& control) const;
+  Size family_minimum_size(Family kind, const Win32ControlRecord& control) const {
+    return ambrel::family_minimum_size(kind, control);
+  }
   // A scroll area with its inner area in info.inner (win32_scroll_area.cpp).
-  HWND make_scroll_area(const ControlRequest& request, HWND parent, ControlInfo& info);
+  HWND make_scroll_area(const ControlRequest& request, HWND parent, Win32ControlRecord& info);
   // An explorer tree's branch about to open gets its subfolders.
   bool explorer_notification(UINT message, LPARAM lparam);
   // A parent's WM_COMMAND, WM_NOTIFY and scroll messages from its controls, as the sink's
   // commands.
   bool control_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
-  void report_command(HWND control, ControlCommand command);
   // A panel's pages fill its page rectangle; only the current one shows.
   void show_current_page(NativeHandle panel);
   void report_geometry(WindowInfo& window);
@@ -221,8 +242,8 @@ class Win32Backend final : public ControlTreeBackend {
   // Editor text (win32_editor.cpp).
   std::u16string editor_text(HWND editor) const;
   std::unique_ptr<ControlTextReader> editor_reader(NativeHandle editor) const;
-  void set_editor_text(ControlInfo& editor, std::u16string_view text);
-  void append_editor_text(ControlInfo& editor, std::u16string_view text);
+  void set_editor_text(Win32ControlRecord& editor, std::u16string_view text);
+  void append_editor_text(Win32ControlRecord& editor, std::u16string_view text);
   // The busy pointer over our windows, when it is up; the one that answered the move else.
   void refresh_pointer() const;
   // Drop targets a window needs registered (win32_drops.cpp).
@@ -232,7 +253,7 @@ class Win32Backend final : public ControlTreeBackend {
   BackendSink* sink_ = nullptr;
   std::unique_ptr<Win32Fonts> fonts_;
   std::map<std::uint64_t, WindowInfo> windows_;
-  std::map<std::uint64_t, ControlInfo> controls_;
+  std::map<std::uint64_t, Win32ControlRecord> controls_;
   std::map<HWND, NativeHandle> handles_;
   std::set<std::uint64_t> drop_enabled_;
   HWND wake_window_ = nullptr;

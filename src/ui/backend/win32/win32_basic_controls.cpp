@@ -56,7 +56,7 @@ std::pair<DWORD, DWORD> border_bits(BorderStyle border) {
 }  // namespace
 
 HWND Win32Backend::make_window(BasicKind kind, const ControlRequest& request, HWND parent,
-                               ControlInfo&) {
+                               Win32ControlRecord&) {
   const ControlStyle& style = request.style;
   switch (kind) {
     case BasicKind::Text: {
@@ -106,11 +106,12 @@ bool Win32Backend::family_notice(BasicKind kind, const ControlNotice& notice) {
 }
 
 // Of the basic kinds only the editor's text is not its window text.
-std::u16string Win32Backend::family_text(BasicKind kind, const ControlInfo& control) const {
+std::u16string Win32Backend::family_text(BasicKind kind, const Win32ControlRecord& control) const {
   return kind == BasicKind::Editor ? editor_text(control.hwnd) : window_text(control.hwnd);
 }
 
-bool Win32Backend::set_family_text(BasicKind kind, ControlInfo& control, std::u16string_view text) {
+bool Win32Backend::set_family_text(BasicKind kind, Win32ControlRecord& control,
+                                   std::u16string_view text) {
   if (kind != BasicKind::Editor) return false;
   set_editor_text(control, text);
   return true;

@@ -107,7 +107,7 @@ std::unique_ptr<ControlTextReader> Win32Backend::editor_reader(NativeHandle edit
   return std::make_unique<EditorTextReader>([this, editor] { return hwnd(editor); });
 }
 
-void Win32Backend::set_editor_text(ControlInfo& editor, std::u16string_view text) {
+void Win32Backend::set_editor_text(Win32ControlRecord& editor, std::u16string_view text) {
   editor.appended_cr = false;
   SetWindowTextW(editor.hwnd, control_lines(text, editor.appended_cr).c_str());
   SendMessageW(editor.hwnd, EM_EMPTYUNDOBUFFER, 0, 0);
@@ -225,7 +225,7 @@ std::unique_ptr<EditorInsertion> Win32Backend::insert_at_caret(NativeHandle edit
 
 // At the end, without an undo step; the user's selection and first line are put back before
 // the control paints again.
-void Win32Backend::append_editor_text(ControlInfo& editor, std::u16string_view text) {
+void Win32Backend::append_editor_text(Win32ControlRecord& editor, std::u16string_view text) {
   std::wstring lines = control_lines(text, editor.appended_cr);
   if (lines.empty()) return;
   HWND hwnd = editor.hwnd;

@@ -78,12 +78,12 @@ POINT menu_position(HWND editor, LPARAM position) {
 }  // namespace
 
 void Win32Backend::set_editor_menu_items(NativeHandle handle, std::vector<EditorMenuItem> items) {
-  if (ControlInfo* editor = find_control(handle)) editor->menu_items = std::move(items);
+  if (Win32ControlRecord* editor = find_control(handle)) editor->menu_items = std::move(items);
 }
 
 bool Win32Backend::show_editor_menu(HWND hwnd, LPARAM position) {
   NativeHandle handle = handle_of(hwnd);
-  const ControlInfo* editor = find_control(handle);
+  const Win32ControlRecord* editor = find_control(handle);
   if (!editor || editor->menu_items.empty()) return false;
   HMENU menu = CreatePopupMenu();
   if (!menu) return false;

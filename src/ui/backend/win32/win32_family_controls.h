@@ -1,7 +1,10 @@
 #pragma once
 
-// What the files that make the controls of each gadget family (win32_<family>_controls.cpp)
-// share: how they create a child control, and the helpers several families use.
+// The controls of each gadget family, made, read and changed by kind within the family in
+// win32_<family>_controls.cpp; what a family keeps of a control beyond the shared record is
+// a type of its own there. A family without its own version of an operation takes the
+// common one, the template after the overloads. Also what those files share: how they
+// create a child control, and the helpers several families use.
 
 #include <windows.h>
 
@@ -9,9 +12,20 @@
 #include <string_view>
 
 #include "ui/backend/backend.h"
+#include "ui/backend/win32/win32_control_record.h"
 #include "ui/backend/win32/win32_text.h"
 
 namespace ambrel {
+
+class Win32Backend;
+
+// A notification or scroll action from one of our controls, as the families read it.
+struct ControlNotice {
+  UINT message = 0;  // WM_COMMAND, WM_NOTIFY, WM_HSCROLL or WM_VSCROLL
+  UINT code = 0;     // the notification code; a scroll message's action
+  HWND source = nullptr;
+  NativeHandle control;
+};
 
 inline DWORD tab_stop_bit(const ControlStyle& style) { return style.tab_stop ? WS_TABSTOP : 0; }
 
@@ -30,6 +44,56 @@ inline Size window_size(HWND hwnd) {
   GetWindowRect(hwnd, &rect);
   return {rect.right - rect.left, rect.bottom - rect.top};
 }
+
+// --- The families' operations. The backend hands each the control's record and, where
+// the family reports or reaches other controls, itself.
+
+// The value of control_value (0 for kinds without one), set with the control's notices
+// ignored.
+template <class Family>
+int family_value(Family, const Win32ControlRecord&) {
+  return 0;
+}
+template <class Family>
+void set_family_value(Family, Win32Backend&, NativeHandle, Win32ControlRecord&, int) {}
+
+// Items of the lists, combo boxes and (as tabs) panels; a new item goes at `index`.
+template <class Family>
+int family_item_count(Family, const Win32ControlRecord&) {
+  return 0;
+}
+template <class Family>
+int add_family_item(Family, Win32ControlRecord&, int, std::wstring&) {
+  return -1;
+}
+
+// The text, where it is not the window text; set_family_text is false where it is.
+template <class Family>
+std::u16string family_text(Family, const Win32ControlRecord& control) {
+  return window_text(control.hwnd);
+}
+template <class Family>
+bool set_family_text(Family, Win32ControlRecord&, std::u16string_view) {
+  return false;
+}
+
+// What a kind does when its geometry changed (pages, an up-down beside its field).
+template <class Family>
+void after_geometry(Family, Win32Backend&, NativeHandle, Win32ControlRecord&) {}
+
+// The smallest size at which the control shows its content; its size for most kinds.
+template <class Family>
+Size family_minimum_size(Family, const Win32ControlRecord& control) {
+  return window_size(control.hwnd);
+}
+
+// --- The choice family (win32_choice_controls.cpp).
+HWND make_window(ChoiceKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend& backend);
+bool family_notice(ChoiceKind kind, const ControlNotice& notice, Win32Backend& backend);
+int family_value(ChoiceKind kind, const Win32ControlRecord& control);
+void set_family_value(ChoiceKind kind, Win32Backend& backend, NativeHandle handle,
+                      Win32ControlRecord& control, int value);
 
 // What the explorer kinds show (win32_explorer.cpp): the folder their text names, or the
 // user's home folder; a folder's entries (folders first, then files) in a list box; its

@@ -68,7 +68,7 @@ FieldStore store_of(FieldKind kind) {
 }  // namespace
 
 HWND Win32Backend::make_window(FieldKind kind, const ControlRequest& request, HWND parent,
-                               ControlInfo& info) {
+                               Win32ControlRecord& info) {
   const ControlStyle& style = request.style;
   DWORD tab_stop = tab_stop_bit(style);
   switch (kind) {
@@ -115,7 +115,7 @@ bool Win32Backend::family_notice(FieldKind kind, const ControlNotice& notice) {
 }
 
 // A spin's number, a combo box's chosen item (-1 none).
-int Win32Backend::family_value(FieldKind kind, const ControlInfo& control) const {
+int Win32Backend::family_value(FieldKind kind, const Win32ControlRecord& control) const {
   switch (store_of(kind)) {
     case FieldStore::UpDown:
       return static_cast<int>(SendMessageW(control.inner, UDM_GETPOS32, 0, 0));
@@ -127,7 +127,8 @@ int Win32Backend::family_value(FieldKind kind, const ControlInfo& control) const
   return 0;
 }
 
-void Win32Backend::set_family_value(FieldKind kind, NativeHandle, ControlInfo& control, int value) {
+void Win32Backend::set_family_value(FieldKind kind, NativeHandle, Win32ControlRecord& control,
+                                    int value) {
   switch (store_of(kind)) {
     case FieldStore::UpDown:
       SendMessageW(control.inner, UDM_SETPOS32, 0, value);
@@ -140,12 +141,12 @@ void Win32Backend::set_family_value(FieldKind kind, NativeHandle, ControlInfo& c
   }
 }
 
-int Win32Backend::family_item_count(FieldKind kind, const ControlInfo& control) const {
+int Win32Backend::family_item_count(FieldKind kind, const Win32ControlRecord& control) const {
   if (store_of(kind) != FieldStore::ComboBox) return 0;
   return static_cast<int>(SendMessageW(control.hwnd, CB_GETCOUNT, 0, 0));
 }
 
-int Win32Backend::add_family_item(FieldKind kind, ControlInfo& control, int index,
+int Win32Backend::add_family_item(FieldKind kind, Win32ControlRecord& control, int index,
                                   std::wstring& item) {
   if (store_of(kind) != FieldStore::ComboBox) return -1;
   return static_cast<int>(SendMessageW(control.hwnd, CB_INSERTSTRING, static_cast<WPARAM>(index),
@@ -153,7 +154,7 @@ int Win32Backend::add_family_item(FieldKind kind, ControlInfo& control, int inde
 }
 
 // The up-down keeps to its field's right edge.
-void Win32Backend::after_geometry(FieldKind kind, NativeHandle, ControlInfo& control) {
+void Win32Backend::after_geometry(FieldKind kind, NativeHandle, Win32ControlRecord& control) {
   if (store_of(kind) == FieldStore::UpDown)
     SendMessageW(control.inner, UDM_SETBUDDY, reinterpret_cast<WPARAM>(control.hwnd), 0);
 }

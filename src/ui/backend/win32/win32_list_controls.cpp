@@ -99,7 +99,7 @@ std::u16string chosen_text(HWND list) {
 }  // namespace
 
 HWND Win32Backend::make_window(ListKind kind, const ControlRequest& request, HWND parent,
-                               ControlInfo& info) {
+                               Win32ControlRecord& info) {
   switch (kind) {
     case ListKind::ListView:
       return make_list_box(request.style, parent);
@@ -138,7 +138,7 @@ bool Win32Backend::family_notice(ListKind kind, const ControlNotice& notice) {
 }
 
 // The chosen item (-1 none).
-int Win32Backend::family_value(ListKind kind, const ControlInfo& control) const {
+int Win32Backend::family_value(ListKind kind, const Win32ControlRecord& control) const {
   HWND hwnd = control.hwnd;
   switch (kind) {
     case ListKind::ListView:
@@ -154,7 +154,8 @@ int Win32Backend::family_value(ListKind kind, const ControlInfo& control) const 
   return 0;
 }
 
-void Win32Backend::set_family_value(ListKind kind, NativeHandle, ControlInfo& control, int value) {
+void Win32Backend::set_family_value(ListKind kind, NativeHandle, Win32ControlRecord& control,
+                                    int value) {
   HWND hwnd = control.hwnd;
   switch (kind) {
     case ListKind::ListView:
@@ -180,7 +181,7 @@ void Win32Backend::set_family_value(ListKind kind, NativeHandle, ControlInfo& co
   }
 }
 
-int Win32Backend::family_item_count(ListKind kind, const ControlInfo& control) const {
+int Win32Backend::family_item_count(ListKind kind, const Win32ControlRecord& control) const {
   HWND hwnd = control.hwnd;
   switch (kind) {
     case ListKind::ListView:
@@ -195,7 +196,7 @@ int Win32Backend::family_item_count(ListKind kind, const ControlInfo& control) c
   return 0;
 }
 
-int Win32Backend::add_family_item(ListKind kind, ControlInfo& control, int index,
+int Win32Backend::add_family_item(ListKind kind, Win32ControlRecord& control, int index,
                                   std::wstring& item) {
   HWND hwnd = control.hwnd;
   switch (kind) {
@@ -227,7 +228,7 @@ int Win32Backend::add_family_item(ListKind kind, ControlInfo& control, int index
 }
 
 // A list box's text is its chosen item's.
-std::u16string Win32Backend::family_text(ListKind kind, const ControlInfo& control) const {
+std::u16string Win32Backend::family_text(ListKind kind, const Win32ControlRecord& control) const {
   switch (kind) {
     case ListKind::ListView:
     case ListKind::ExplorerList:

@@ -10,7 +10,7 @@
 namespace ambrel {
 
 HWND Win32Backend::make_window(PictureKind kind, const ControlRequest& request, HWND parent,
-                               ControlInfo&) {
+                               Win32ControlRecord&) {
   switch (kind) {
     case PictureKind::Image:
       return family_child(L"Static", request.text, SS_NOPREFIX | SS_LEFT, 0, parent);

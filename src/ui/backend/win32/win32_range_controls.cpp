@@ -53,7 +53,7 @@ void move_scroll_bar(HWND bar, int action) {
 }  // namespace
 
 HWND Win32Backend::make_window(RangeKind kind, const ControlRequest& request, HWND parent,
-                               ControlInfo&) {
+                               Win32ControlRecord&) {
   const ControlStyle& style = request.style;
   const ControlRange& range = request.range;
   switch (kind) {
@@ -106,7 +106,7 @@ bool Win32Backend::family_notice(RangeKind kind, const ControlNotice& notice) {
 }
 
 // The position within the range.
-int Win32Backend::family_value(RangeKind kind, const ControlInfo& control) const {
+int Win32Backend::family_value(RangeKind kind, const Win32ControlRecord& control) const {
   HWND hwnd = control.hwnd;
   switch (kind) {
     case RangeKind::ScrollBar:
@@ -120,7 +120,8 @@ int Win32Backend::family_value(RangeKind kind, const ControlInfo& control) const
 }
 
 // Kept within the range.
-void Win32Backend::set_family_value(RangeKind kind, NativeHandle, ControlInfo& control, int value) {
+void Win32Backend::set_family_value(RangeKind kind, NativeHandle, Win32ControlRecord& control,
+                                    int value) {
   HWND hwnd = control.hwnd;
   switch (kind) {
     case RangeKind::ScrollBar: {

@@ -13,7 +13,7 @@
 namespace ambrel {
 
 HWND Win32Backend::make_window(ViewKind kind, const ControlRequest& request, HWND parent,
-                               ControlInfo& info) {
+                               Win32ControlRecord& info) {
   DWORD tab_stop = tab_stop_bit(request.style);
   switch (kind) {
     case ViewKind::CodeEditor:
@@ -49,7 +49,7 @@ bool Win32Backend::family_notice(ViewKind kind, const ControlNotice& notice) {
   return false;
 }
 
-std::u16string Win32Backend::family_text(ViewKind kind, const ControlInfo& control) const {
+std::u16string Win32Backend::family_text(ViewKind kind, const Win32ControlRecord& control) const {
   switch (kind) {
     case ViewKind::CodeEditor:
       return editor_text(control.hwnd);
@@ -62,7 +62,8 @@ std::u16string Win32Backend::family_text(ViewKind kind, const ControlInfo& contr
   return window_text(control.hwnd);
 }
 
-bool Win32Backend::set_family_text(ViewKind kind, ControlInfo& control, std::u16string_view text) {
+bool Win32Backend::set_family_text(ViewKind kind, Win32ControlRecord& control,
+                                   std::u16string_view text) {
   switch (kind) {
     case ViewKind::CodeEditor:
       set_editor_text(control, text);
@@ -79,7 +80,7 @@ bool Win32Backend::set_family_text(ViewKind kind, ControlInfo& control, std::u16
 }
 
 // The calendar measures the month it shows and its "today" line.
-Size Win32Backend::family_minimum_size(ViewKind kind, const ControlInfo& control) const {
+Size Win32Backend::family_minimum_size(ViewKind kind, const Win32ControlRecord& control) const {
   switch (kind) {
     case ViewKind::Calendar: {
       RECT rect{};
