@@ -121,8 +121,6 @@ class Win32Backend final : public ControlTreeBackend {
                    Win32ControlRecord& info);
   HWND make_window(PageKind kind, const ControlRequest& request, HWND parent,
                    Win32ControlRecord& info);
-  HWND make_window(PictureKind kind, const ControlRequest& request, HWND parent,
-                   Win32ControlRecord& info);
   HWND make_window(RangeKind kind, const ControlRequest& request, HWND parent,
                    Win32ControlRecord& info);
   HWND make_window(ViewKind kind, const ControlRequest& request, HWND parent,
@@ -142,7 +140,6 @@ class Win32Backend final : public ControlTreeBackend {
   bool family_notice(FieldKind kind, const ControlNotice& notice);
   bool family_notice(ListKind kind, const ControlNotice& notice);
   bool family_notice(PageKind kind, const ControlNotice& notice);
-  bool family_notice(PictureKind kind, const ControlNotice& notice);
   bool family_notice(RangeKind kind, const ControlNotice& notice);
   bool family_notice(ViewKind kind, const ControlNotice& notice);
   template <class Family>

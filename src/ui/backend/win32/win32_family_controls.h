@@ -95,6 +95,11 @@ int family_value(ChoiceKind kind, const Win32ControlRecord& control);
 void set_family_value(ChoiceKind kind, Win32Backend& backend, NativeHandle handle,
                       Win32ControlRecord& control, int value);
 
+// --- The picture family (win32_picture_controls.cpp).
+HWND make_window(PictureKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend& backend);
+bool family_notice(PictureKind kind, const ControlNotice& notice, Win32Backend& backend);
+
 // What the explorer kinds show (win32_explorer.cpp): the folder their text names, or the
 // user's home folder; a folder's entries (folders first, then files) in a list box; its
 // subfolders in a tree view, each branch filled as it is opened.
