@@ -121,8 +121,6 @@ class Win32Backend final : public ControlTreeBackend {
                    Win32ControlRecord& info);
   HWND make_window(PageKind kind, const ControlRequest& request, HWND parent,
                    Win32ControlRecord& info);
-  HWND make_window(RangeKind kind, const ControlRequest& request, HWND parent,
-                   Win32ControlRecord& info);
   HWND make_window(ViewKind kind, const ControlRequest& request, HWND parent,
                    Win32ControlRecord& info);
   template <class Family>
@@ -140,7 +138,6 @@ class Win32Backend final : public ControlTreeBackend {
   bool family_notice(FieldKind kind, const ControlNotice& notice);
   bool family_notice(ListKind kind, const ControlNotice& notice);
   bool family_notice(PageKind kind, const ControlNotice& notice);
-  bool family_notice(RangeKind kind, const ControlNotice& notice);
   bool family_notice(ViewKind kind, const ControlNotice& notice);
   template <class Family>
   bool family_notice(Family kind, const ControlNotice& notice) {
@@ -150,7 +147,6 @@ class Win32Backend final : public ControlTreeBackend {
   int family_value(FieldKind kind, const Win32ControlRecord& control) const;
   int family_value(ListKind kind, const Win32ControlRecord& control) const;
   int family_value(PageKind kind, const Win32ControlRecord& control) const;
-  int family_value(RangeKind kind, const Win32ControlRecord& control) const;
   template <class Family>
   int family_value(Family kind, const Win32ControlRecord& control) const {
     return ambrel::family_value(kind, control);
@@ -159,8 +155,6 @@ class Win32Backend final : public ControlTreeBackend {
                         int value);
   void set_family_value(ListKind kind, NativeHandle handle, Win32ControlRecord& control, int value);
   void set_family_value(PageKind kind, NativeHandle handle, Win32ControlRecord& control, int value);
-  void set_family_value(RangeKind kind, NativeHandle handle, Win32ControlRecord& control,
-                        int value);
   template <class Family>
   void set_family_value(Family kind, NativeHandle handle, Win32ControlRecord& control, int value) {
     ambrel::set_family_value(kind, *this, handle, control, value);

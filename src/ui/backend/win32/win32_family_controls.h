@@ -100,6 +100,14 @@ HWND make_window(PictureKind kind, const ControlRequest& request, HWND parent,
                  Win32ControlRecord& control, Win32Backend& backend);
 bool family_notice(PictureKind kind, const ControlNotice& notice, Win32Backend& backend);
 
+// --- The range family (win32_range_controls.cpp).
+HWND make_window(RangeKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend& backend);
+bool family_notice(RangeKind kind, const ControlNotice& notice, Win32Backend& backend);
+int family_value(RangeKind kind, const Win32ControlRecord& control);
+void set_family_value(RangeKind kind, Win32Backend& backend, NativeHandle handle,
+                      Win32ControlRecord& control, int value);
+
 // What the explorer kinds show (win32_explorer.cpp): the folder their text names, or the
 // user's home folder; a folder's entries (folders first, then files) in a list box; its
 // subfolders in a tree view, each branch filled as it is opened.
