@@ -115,8 +115,6 @@ class Win32Backend final : public ControlTreeBackend {
   // other families on to their operations in win32_family_controls.h.
   HWND make_window(BasicKind kind, const ControlRequest& request, HWND parent,
                    Win32ControlRecord& info);
-  HWND make_window(FieldKind kind, const ControlRequest& request, HWND parent,
-                   Win32ControlRecord& info);
   HWND make_window(ListKind kind, const ControlRequest& request, HWND parent,
                    Win32ControlRecord& info);
   HWND make_window(PageKind kind, const ControlRequest& request, HWND parent,
@@ -135,7 +133,6 @@ class Win32Backend final : public ControlTreeBackend {
   // Reports a notice that is the user's action on a control of the family, and says whether
   // it was.
   bool family_notice(BasicKind kind, const ControlNotice& notice);
-  bool family_notice(FieldKind kind, const ControlNotice& notice);
   bool family_notice(ListKind kind, const ControlNotice& notice);
   bool family_notice(PageKind kind, const ControlNotice& notice);
   bool family_notice(ViewKind kind, const ControlNotice& notice);
@@ -144,15 +141,12 @@ class Win32Backend final : public ControlTreeBackend {
     return ambrel::family_notice(kind, notice, *this);
   }
   // The value of control_value (0 for kinds without one).
-  int family_value(FieldKind kind, const Win32ControlRecord& control) const;
   int family_value(ListKind kind, const Win32ControlRecord& control) const;
   int family_value(PageKind kind, const Win32ControlRecord& control) const;
   template <class Family>
   int family_value(Family kind, const Win32ControlRecord& control) const {
     return ambrel::family_value(kind, control);
   }
-  void set_family_value(FieldKind kind, NativeHandle handle, Win32ControlRecord& control,
-                        int value);
   void set_family_value(ListKind kind, NativeHandle handle, Win32ControlRecord& control, int value);
   void set_family_value(PageKind kind, NativeHandle handle, Win32ControlRecord& control, int value);
   template <class Family>
@@ -160,14 +154,12 @@ class Win32Backend final : public ControlTreeBackend {
     ambrel::set_family_value(kind, *this, handle, control, value);
   }
   // Items of the lists, combo boxes and (as tabs) panels; a new item goes at `index`.
-  int family_item_count(FieldKind kind, const Win32ControlRecord& control) const;
   int family_item_count(ListKind kind, const Win32ControlRecord& control) const;
   int family_item_count(PageKind kind, const Win32ControlRecord& control) const;
   template <class Family>
   int family_item_count(Family kind, const Win32ControlRecord& control) const {
     return ambrel::family_item_count(kind, control);
   }
-  int add_family_item(FieldKind kind, Win32ControlRecord& control, int index, std::wstring& item);
   int add_family_item(ListKind kind, Win32ControlRecord& control, int index, std::wstring& item);
   template <class Family>
   int add_family_item(Family kind, Win32ControlRecord& control, int index, std::wstring& item) {
@@ -188,7 +180,6 @@ class Win32Backend final : public ControlTreeBackend {
     return ambrel::set_family_text(kind, control, text);
   }
   // What a kind does when its geometry changed (pages, an up-down beside its field).
-  void after_geometry(FieldKind kind, NativeHandle handle, Win32ControlRecord& control);
   void after_geometry(PageKind kind, NativeHandle handle, Win32ControlRecord& control);
   template <class Family>
   void after_geometry(Family kind, NativeHandle handle, Win32ControlRecord& control) {

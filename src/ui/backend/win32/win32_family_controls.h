@@ -108,6 +108,18 @@ int family_value(RangeKind kind, const Win32ControlRecord& control);
 void set_family_value(RangeKind kind, Win32Backend& backend, NativeHandle handle,
                       Win32ControlRecord& control, int value);
 
+// --- The field family (win32_field_controls.cpp).
+HWND make_window(FieldKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend& backend);
+bool family_notice(FieldKind kind, const ControlNotice& notice, Win32Backend& backend);
+int family_value(FieldKind kind, const Win32ControlRecord& control);
+void set_family_value(FieldKind kind, Win32Backend& backend, NativeHandle handle,
+                      Win32ControlRecord& control, int value);
+int family_item_count(FieldKind kind, const Win32ControlRecord& control);
+int add_family_item(FieldKind kind, Win32ControlRecord& control, int index, std::wstring& item);
+void after_geometry(FieldKind kind, Win32Backend& backend, NativeHandle handle,
+                    Win32ControlRecord& control);
+
 // What the explorer kinds show (win32_explorer.cpp): the folder their text names, or the
 // user's home folder; a folder's entries (folders first, then files) in a list box; its
 // subfolders in a tree view, each branch filled as it is opened.
