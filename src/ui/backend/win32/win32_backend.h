@@ -115,8 +115,6 @@ class Win32Backend final : public ControlTreeBackend {
   // other families on to their operations in win32_family_controls.h.
   HWND make_window(BasicKind kind, const ControlRequest& request, HWND parent,
                    Win32ControlRecord& info);
-  HWND make_window(ListKind kind, const ControlRequest& request, HWND parent,
-                   Win32ControlRecord& info);
   HWND make_window(PageKind kind, const ControlRequest& request, HWND parent,
                    Win32ControlRecord& info);
   HWND make_window(ViewKind kind, const ControlRequest& request, HWND parent,
@@ -133,7 +131,6 @@ class Win32Backend final : public ControlTreeBackend {
   // Reports a notice that is the user's action on a control of the family, and says whether
   // it was.
   bool family_notice(BasicKind kind, const ControlNotice& notice);
-  bool family_notice(ListKind kind, const ControlNotice& notice);
   bool family_notice(PageKind kind, const ControlNotice& notice);
   bool family_notice(ViewKind kind, const ControlNotice& notice);
   template <class Family>
@@ -141,33 +138,28 @@ class Win32Backend final : public ControlTreeBackend {
     return ambrel::family_notice(kind, notice, *this);
   }
   // The value of control_value (0 for kinds without one).
-  int family_value(ListKind kind, const Win32ControlRecord& control) const;
   int family_value(PageKind kind, const Win32ControlRecord& control) const;
   template <class Family>
   int family_value(Family kind, const Win32ControlRecord& control) const {
     return ambrel::family_value(kind, control);
   }
-  void set_family_value(ListKind kind, NativeHandle handle, Win32ControlRecord& control, int value);
   void set_family_value(PageKind kind, NativeHandle handle, Win32ControlRecord& control, int value);
   template <class Family>
   void set_family_value(Family kind, NativeHandle handle, Win32ControlRecord& control, int value) {
     ambrel::set_family_value(kind, *this, handle, control, value);
   }
   // Items of the lists, combo boxes and (as tabs) panels; a new item goes at `index`.
-  int family_item_count(ListKind kind, const Win32ControlRecord& control) const;
   int family_item_count(PageKind kind, const Win32ControlRecord& control) const;
   template <class Family>
   int family_item_count(Family kind, const Win32ControlRecord& control) const {
     return ambrel::family_item_count(kind, control);
   }
-  int add_family_item(ListKind kind, Win32ControlRecord& control, int index, std::wstring& item);
   template <class Family>
   int add_family_item(Family kind, Win32ControlRecord& control, int index, std::wstring& item) {
     return ambrel::add_family_item(kind, control, index, item);
   }
   // The text, where it is not the window text; set_family_text is false where it is.
   std::u16string family_text(BasicKind kind, const Win32ControlRecord& control) const;
-  std::u16string family_text(ListKind kind, const Win32ControlRecord& control) const;
   std::u16string family_text(ViewKind kind, const Win32ControlRecord& control) const;
   template <class Family>
   std::u16string family_text(Family kind, const Win32ControlRecord& control) const {

@@ -21,7 +21,6 @@ struct Win32ControlRecord {
   HWND inner = nullptr;
   HCURSOR cursor = nullptr;                // over the control; null: the arrow
   std::u16string link_caption;             // hyperlink: its caption without the markup
-  std::wstring folder;                     // explorer kinds: the folder shown
   bool appended_cr = false;                // editor: the last text added ended with a CR
   std::vector<EditorMenuItem> menu_items;  // editor: the program's own context menu items
   std::any kind_state;

@@ -120,11 +120,27 @@ int add_family_item(FieldKind kind, Win32ControlRecord& control, int index, std:
 void after_geometry(FieldKind kind, Win32Backend& backend, NativeHandle handle,
                     Win32ControlRecord& control);
 
+// --- The list family (win32_list_controls.cpp).
+HWND make_window(ListKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend& backend);
+bool family_notice(ListKind kind, const ControlNotice& notice, Win32Backend& backend);
+int family_value(ListKind kind, const Win32ControlRecord& control);
+void set_family_value(ListKind kind, Win32Backend& backend, NativeHandle handle,
+                      Win32ControlRecord& control, int value);
+int family_item_count(ListKind kind, const Win32ControlRecord& control);
+int add_family_item(ListKind kind, Win32ControlRecord& control, int index, std::wstring& item);
+std::u16string family_text(ListKind kind, const Win32ControlRecord& control);
+
 // What the explorer kinds show (win32_explorer.cpp): the folder their text names, or the
 // user's home folder; a folder's entries (folders first, then files) in a list box; its
 // subfolders in a tree view, each branch filled as it is opened.
 std::wstring explorer_folder(std::u16string_view text);
 void show_folder_entries(HWND list, const std::wstring& folder);
 void show_subfolders(HWND tree, const std::wstring& folder);
+
+// What an explorer list or tree keeps: the folder it shows.
+struct ExplorerFolder {
+  std::wstring folder;
+};
 
 }  // namespace ambrel
