@@ -124,10 +124,6 @@ class Win32Backend final : public ControlTreeBackend {
                    Win32ControlRecord& info) {
     return ambrel::make_window(kind, request, parent, info, *this);
   }
-  // The multi-line edit control of the editor and the code editor, and its notice: a change
-  // is command Change (win32_editor.cpp).
-  HWND make_editor(const ControlRequest& request, HWND parent);
-  bool editor_notice(const ControlNotice& notice);
   // Reports a notice that is the user's action on a control of the family, and says whether
   // it was.
   bool family_notice(BasicKind kind, const ControlNotice& notice);
@@ -213,11 +209,6 @@ class Win32Backend final : public ControlTreeBackend {
   void destroy_children(std::vector<NativeHandle> children);
   void forget_hwnd(HWND hwnd);
   void register_hwnd(HWND hwnd, NativeHandle handle);
-  // Editor text (win32_editor.cpp).
-  std::u16string editor_text(HWND editor) const;
-  std::unique_ptr<ControlTextReader> editor_reader(NativeHandle editor) const;
-  void set_editor_text(Win32ControlRecord& editor, std::u16string_view text);
-  void append_editor_text(Win32ControlRecord& editor, std::u16string_view text);
   // The busy pointer over our windows, when it is up; the one that answered the move else.
   void refresh_pointer() const;
   // Drop targets a window needs registered (win32_drops.cpp).

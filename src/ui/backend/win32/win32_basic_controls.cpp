@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "ui/backend/win32/win32_backend.h"
+#include "ui/backend/win32/win32_editor.h"
 #include "ui/backend/win32/win32_family_controls.h"
 #include "ui/backend/win32/win32_window_classes.h"
 
@@ -56,7 +57,7 @@ std::pair<DWORD, DWORD> border_bits(BorderStyle border) {
 }  // namespace
 
 HWND Win32Backend::make_window(BasicKind kind, const ControlRequest& request, HWND parent,
-                               Win32ControlRecord&) {
+                               Win32ControlRecord& info) {
   const ControlStyle& style = request.style;
   switch (kind) {
     case BasicKind::Text: {
@@ -74,7 +75,7 @@ HWND Win32Backend::make_window(BasicKind kind, const ControlRequest& request, HW
       return family_child(L"Button", request.text, bits, 0, parent);
     }
     case BasicKind::Editor:
-      return make_editor(request, parent);
+      return make_editor(request, parent, info);
     case BasicKind::Frame:
       return family_child(L"Button", request.text, BS_GROUPBOX, 0, parent);
     case BasicKind::Container: {
@@ -95,7 +96,7 @@ bool Win32Backend::family_notice(BasicKind kind, const ControlNotice& notice) {
       if (notice.code == BN_CLICKED) report_command(notice.source, ControlCommand::Click);
       return true;
     case BasicKind::Editor:
-      return editor_notice(notice);
+      return editor_notice(notice, *this);
     case BasicKind::Text:
     case BasicKind::Frame:
     case BasicKind::Container:

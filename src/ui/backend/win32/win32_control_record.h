@@ -19,10 +19,8 @@ struct Win32ControlRecord {
   // A window of the control's own besides hwnd, whose notices are the control's: a scroll
   // area's inner area, a spin's up-down.
   HWND inner = nullptr;
-  HCURSOR cursor = nullptr;                // over the control; null: the arrow
-  std::u16string link_caption;             // hyperlink: its caption without the markup
-  bool appended_cr = false;                // editor: the last text added ended with a CR
-  std::vector<EditorMenuItem> menu_items;  // editor: the program's own context menu items
+  HCURSOR cursor = nullptr;     // over the control; null: the arrow
+  std::u16string link_caption;  // hyperlink: its caption without the markup
   std::any kind_state;
 };
 

@@ -7,6 +7,7 @@
 #include "ui/backend/held_text_reader.h"
 #include "ui/backend/win32/win32_backend.h"
 #include "ui/backend/win32/win32_dpi.h"
+#include "ui/backend/win32/win32_editor.h"
 #include "ui/backend/win32/win32_fonts.h"
 #include "ui/backend/win32/win32_text.h"
 #include "ui/backend/win32/win32_window_classes.h"
@@ -162,7 +163,8 @@ std::u16string Win32Backend::control_text(NativeHandle handle) const {
 }
 
 std::unique_ptr<ControlTextReader> Win32Backend::read_control_text(NativeHandle handle) const {
-  if (find_control(handle) && is_editor(tree_.kind(handle))) return editor_reader(handle);
+  if (find_control(handle) && is_editor(tree_.kind(handle)))
+    return editor_reader([this, handle] { return hwnd(handle); });
   // Other kinds hold short texts.
   return std::make_unique<HeldTextReader>(control_text(handle));
 }

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "ui/backend/win32/win32_backend.h"
+#include "ui/backend/win32/win32_editor.h"
 #include "ui/backend/win32/win32_family_controls.h"
 
 namespace ambrel {
@@ -17,7 +18,7 @@ HWND Win32Backend::make_window(ViewKind kind, const ControlRequest& request, HWN
   DWORD tab_stop = tab_stop_bit(request.style);
   switch (kind) {
     case ViewKind::CodeEditor:
-      return make_editor(request, parent);
+      return make_editor(request, parent, info);
     case ViewKind::Web:
       return family_child(L"Static", request.text, SS_NOPREFIX | SS_LEFT, 0, parent);
     case ViewKind::Calendar:
@@ -35,7 +36,7 @@ HWND Win32Backend::make_window(ViewKind kind, const ControlRequest& request, HWN
 bool Win32Backend::family_notice(ViewKind kind, const ControlNotice& notice) {
   switch (kind) {
     case ViewKind::CodeEditor:
-      return editor_notice(notice);
+      return editor_notice(notice, *this);
     case ViewKind::HyperLink: {
       bool activated = notice.code == NM_CLICK || notice.code == NM_RETURN;
       if (notice.message != WM_NOTIFY || !activated) return false;
