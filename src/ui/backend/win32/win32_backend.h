@@ -117,8 +117,6 @@ class Win32Backend final : public ControlTreeBackend {
                    Win32ControlRecord& info);
   HWND make_window(PageKind kind, const ControlRequest& request, HWND parent,
                    Win32ControlRecord& info);
-  HWND make_window(ViewKind kind, const ControlRequest& request, HWND parent,
-                   Win32ControlRecord& info);
   template <class Family>
   HWND make_window(Family kind, const ControlRequest& request, HWND parent,
                    Win32ControlRecord& info) {
@@ -128,7 +126,6 @@ class Win32Backend final : public ControlTreeBackend {
   // it was.
   bool family_notice(BasicKind kind, const ControlNotice& notice);
   bool family_notice(PageKind kind, const ControlNotice& notice);
-  bool family_notice(ViewKind kind, const ControlNotice& notice);
   template <class Family>
   bool family_notice(Family kind, const ControlNotice& notice) {
     return ambrel::family_notice(kind, notice, *this);
@@ -156,13 +153,11 @@ class Win32Backend final : public ControlTreeBackend {
   }
   // The text, where it is not the window text; set_family_text is false where it is.
   std::u16string family_text(BasicKind kind, const Win32ControlRecord& control) const;
-  std::u16string family_text(ViewKind kind, const Win32ControlRecord& control) const;
   template <class Family>
   std::u16string family_text(Family kind, const Win32ControlRecord& control) const {
     return ambrel::family_text(kind, control);
   }
   bool set_family_text(BasicKind kind, Win32ControlRecord& control, std::u16string_view text);
-  bool set_family_text(ViewKind kind, Win32ControlRecord& control, std::u16string_view text);
   template <class Family>
   bool set_family_text(Family kind, Win32ControlRecord& control, std::u16string_view text) {
     return ambrel::set_family_text(kind, control, text);
@@ -174,7 +169,6 @@ class Win32Backend final : public ControlTreeBackend {
     ambrel::after_geometry(kind, *this, handle, control);
   }
   // The smallest size at which the control shows its content; its size for most kinds.
-  Size family_minimum_size(ViewKind kind, const Win32ControlRecord& control) const;
   template <class Family>
   Size family_minimum_size(Family kind, const Win32ControlRecord& control) const {
     return ambrel::family_minimum_size(kind, control);

@@ -19,8 +19,7 @@ struct Win32ControlRecord {
   // A window of the control's own besides hwnd, whose notices are the control's: a scroll
   // area's inner area, a spin's up-down.
   HWND inner = nullptr;
-  HCURSOR cursor = nullptr;     // over the control; null: the arrow
-  std::u16string link_caption;  // hyperlink: its caption without the markup
+  HCURSOR cursor = nullptr;  // over the control; null: the arrow
   std::any kind_state;
 };
 
