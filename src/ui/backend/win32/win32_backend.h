@@ -113,8 +113,6 @@ class Win32Backend final : public ControlTreeBackend {
   // The controls of the families whose operations are still members here, made, read and
   // changed by kind within the family in win32_<family>_controls.cpp. The templates hand the
   // other families on to their operations in win32_family_controls.h.
-  HWND make_window(BasicKind kind, const ControlRequest& request, HWND parent,
-                   Win32ControlRecord& info);
   HWND make_window(PageKind kind, const ControlRequest& request, HWND parent,
                    Win32ControlRecord& info);
   template <class Family>
@@ -124,7 +122,6 @@ class Win32Backend final : public ControlTreeBackend {
   }
   // Reports a notice that is the user's action on a control of the family, and says whether
   // it was.
-  bool family_notice(BasicKind kind, const ControlNotice& notice);
   bool family_notice(PageKind kind, const ControlNotice& notice);
   template <class Family>
   bool family_notice(Family kind, const ControlNotice& notice) {
@@ -152,12 +149,10 @@ class Win32Backend final : public ControlTreeBackend {
     return ambrel::add_family_item(kind, control, index, item);
   }
   // The text, where it is not the window text; set_family_text is false where it is.
-  std::u16string family_text(BasicKind kind, const Win32ControlRecord& control) const;
   template <class Family>
   std::u16string family_text(Family kind, const Win32ControlRecord& control) const {
     return ambrel::family_text(kind, control);
   }
-  bool set_family_text(BasicKind kind, Win32ControlRecord& control, std::u16string_view text);
   template <class Family>
   bool set_family_text(Family kind, Win32ControlRecord& control, std::u16string_view text) {
     return ambrel::set_family_text(kind, control, text);

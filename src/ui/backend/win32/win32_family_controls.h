@@ -139,6 +139,13 @@ std::u16string family_text(ViewKind kind, const Win32ControlRecord& control);
 bool set_family_text(ViewKind kind, Win32ControlRecord& control, std::u16string_view text);
 Size family_minimum_size(ViewKind kind, const Win32ControlRecord& control);
 
+// --- The basic family (win32_basic_controls.cpp).
+HWND make_window(BasicKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend& backend);
+bool family_notice(BasicKind kind, const ControlNotice& notice, Win32Backend& backend);
+std::u16string family_text(BasicKind kind, const Win32ControlRecord& control);
+bool set_family_text(BasicKind kind, Win32ControlRecord& control, std::u16string_view text);
+
 // What the explorer kinds show (win32_explorer.cpp): the folder their text names, or the
 // user's home folder; a folder's entries (folders first, then files) in a list box; its
 // subfolders in a tree view, each branch filled as it is opened.
