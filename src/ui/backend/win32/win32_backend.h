@@ -81,6 +81,8 @@ class Win32Backend final : public ControlTreeBackend {
   bool continues_option_group(NativeHandle parent) const {
     return tree_.continues_option_group(parent);
   }
+  // A panel's pages fill its page rectangle; only the current one shows.
+  void show_current_page(NativeHandle panel);
 
  private:
   struct WindowInfo {
@@ -113,8 +115,6 @@ class Win32Backend final : public ControlTreeBackend {
   // The controls of the families whose operations are still members here, made, read and
   // changed by kind within the family in win32_<family>_controls.cpp. The templates hand the
   // other families on to their operations in win32_family_controls.h.
-  HWND make_window(PageKind kind, const ControlRequest& request, HWND parent,
-                   Win32ControlRecord& info);
   template <class Family>
   HWND make_window(Family kind, const ControlRequest& request, HWND parent,
                    Win32ControlRecord& info) {
@@ -122,24 +122,20 @@ class Win32Backend final : public ControlTreeBackend {
   }
   // Reports a notice that is the user's action on a control of the family, and says whether
   // it was.
-  bool family_notice(PageKind kind, const ControlNotice& notice);
   template <class Family>
   bool family_notice(Family kind, const ControlNotice& notice) {
     return ambrel::family_notice(kind, notice, *this);
   }
   // The value of control_value (0 for kinds without one).
-  int family_value(PageKind kind, const Win32ControlRecord& control) const;
   template <class Family>
   int family_value(Family kind, const Win32ControlRecord& control) const {
     return ambrel::family_value(kind, control);
   }
-  void set_family_value(PageKind kind, NativeHandle handle, Win32ControlRecord& control, int value);
   template <class Family>
   void set_family_value(Family kind, NativeHandle handle, Win32ControlRecord& control, int value) {
     ambrel::set_family_value(kind, *this, handle, control, value);
   }
   // Items of the lists, combo boxes and (as tabs) panels; a new item goes at `index`.
-  int family_item_count(PageKind kind, const Win32ControlRecord& control) const;
   template <class Family>
   int family_item_count(Family kind, const Win32ControlRecord& control) const {
     return ambrel::family_item_count(kind, control);
@@ -158,7 +154,6 @@ class Win32Backend final : public ControlTreeBackend {
     return ambrel::set_family_text(kind, control, text);
   }
   // What a kind does when its geometry changed (pages, an up-down beside its field).
-  void after_geometry(PageKind kind, NativeHandle handle, Win32ControlRecord& control);
   template <class Family>
   void after_geometry(Family kind, NativeHandle handle, Win32ControlRecord& control) {
     ambrel::after_geometry(kind, *this, handle, control);
@@ -168,15 +163,11 @@ class Win32Backend final : public ControlTreeBackend {
   Size family_minimum_size(Family kind, const Win32ControlRecord& control) const {
     return ambrel::family_minimum_size(kind, control);
   }
-  // A scroll area with its inner area in info.inner (win32_scroll_area.cpp).
-  HWND make_scroll_area(const ControlRequest& request, HWND parent, Win32ControlRecord& info);
   // An explorer tree's branch about to open gets its subfolders.
   bool explorer_notification(UINT message, LPARAM lparam);
   // A parent's WM_COMMAND, WM_NOTIFY and scroll messages from its controls, as the sink's
   // commands.
   bool control_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
-  // A panel's pages fill its page rectangle; only the current one shows.
-  void show_current_page(NativeHandle panel);
   void report_geometry(WindowInfo& window);
   // The font a control of the kind gets at the density.
   HFONT control_font(ControlKind kind, int dpi) const;

@@ -146,6 +146,21 @@ bool family_notice(BasicKind kind, const ControlNotice& notice, Win32Backend& ba
 std::u16string family_text(BasicKind kind, const Win32ControlRecord& control);
 bool set_family_text(BasicKind kind, Win32ControlRecord& control, std::u16string_view text);
 
+// --- The page family (win32_page_controls.cpp); the panel's pages are made by
+// Win32Backend::add_panel_page.
+HWND make_window(PageKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend& backend);
+bool family_notice(PageKind kind, const ControlNotice& notice, Win32Backend& backend);
+int family_value(PageKind kind, const Win32ControlRecord& control);
+void set_family_value(PageKind kind, Win32Backend& backend, NativeHandle handle,
+                      Win32ControlRecord& control, int value);
+int family_item_count(PageKind kind, const Win32ControlRecord& control);
+void after_geometry(PageKind kind, Win32Backend& backend, NativeHandle handle,
+                    Win32ControlRecord& control);
+// A scroll area with its inner area in control.inner (win32_scroll_area.cpp).
+HWND make_scroll_area(const ControlRequest& request, HWND parent, Win32ControlRecord& control,
+                      Win32Backend& backend);
+
 // What the explorer kinds show (win32_explorer.cpp): the folder their text names, or the
 // user's home folder; a folder's entries (folders first, then files) in a list box; its
 // subfolders in a tree view, each branch filled as it is opened.

@@ -32,26 +32,26 @@ void place_page(HWND page, const RECT& rect, bool current) {
 
 }  // namespace
 
-HWND Win32Backend::make_window(PageKind kind, const ControlRequest& request, HWND parent,
-                               Win32ControlRecord& info) {
+HWND make_window(PageKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend& backend) {
   switch (kind) {
     case PageKind::Panel:
       return family_child(kTabStripClass, u"", WS_CLIPCHILDREN | tab_stop_bit(request.style),
                           WS_EX_CONTROLPARENT, parent);
     case PageKind::ScrollArea:
-      return make_scroll_area(request, parent, info);
+      return make_scroll_area(request, parent, control, backend);
     case PageKind::PanelPage:  // made by add_panel_page
       break;
   }
   return nullptr;
 }
 
-bool Win32Backend::family_notice(PageKind kind, const ControlNotice& notice) {
+bool family_notice(PageKind kind, const ControlNotice& notice, Win32Backend& backend) {
   switch (kind) {
     case PageKind::Panel:
       if (notice.message != WM_NOTIFY || notice.code != TCN_SELCHANGE) return false;
-      show_current_page(notice.control);
-      report_command(notice.source, ControlCommand::Change);
+      backend.show_current_page(notice.control);
+      backend.report_command(notice.source, ControlCommand::Change);
       return true;
     case PageKind::ScrollArea:
     case PageKind::PanelPage:
@@ -61,7 +61,7 @@ bool Win32Backend::family_notice(PageKind kind, const ControlNotice& notice) {
 }
 
 // The panel's current page.
-int Win32Backend::family_value(PageKind kind, const Win32ControlRecord& control) const {
+int family_value(PageKind kind, const Win32ControlRecord& control) {
   switch (kind) {
     case PageKind::Panel:
       return static_cast<int>(SendMessageW(control.hwnd, TCM_GETCURSEL, 0, 0));
@@ -72,12 +72,12 @@ int Win32Backend::family_value(PageKind kind, const Win32ControlRecord& control)
   return 0;
 }
 
-void Win32Backend::set_family_value(PageKind kind, NativeHandle handle, Win32ControlRecord& control,
-                                    int value) {
+void set_family_value(PageKind kind, Win32Backend& backend, NativeHandle handle,
+                      Win32ControlRecord& control, int value) {
   switch (kind) {
     case PageKind::Panel:
       SendMessageW(control.hwnd, TCM_SETCURSEL, static_cast<WPARAM>(value), 0);
-      show_current_page(handle);
+      backend.show_current_page(handle);
       return;
     case PageKind::ScrollArea:
     case PageKind::PanelPage:
@@ -86,7 +86,7 @@ void Win32Backend::set_family_value(PageKind kind, NativeHandle handle, Win32Con
 }
 
 // A panel's tabs.
-int Win32Backend::family_item_count(PageKind kind, const Win32ControlRecord& control) const {
+int family_item_count(PageKind kind, const Win32ControlRecord& control) {
   switch (kind) {
     case PageKind::Panel:
       return static_cast<int>(SendMessageW(control.hwnd, TCM_GETITEMCOUNT, 0, 0));
@@ -97,10 +97,11 @@ int Win32Backend::family_item_count(PageKind kind, const Win32ControlRecord& con
   return 0;
 }
 
-void Win32Backend::after_geometry(PageKind kind, NativeHandle handle, Win32ControlRecord&) {
+void after_geometry(PageKind kind, Win32Backend& backend, NativeHandle handle,
+                    Win32ControlRecord&) {
   switch (kind) {
     case PageKind::Panel:
-      show_current_page(handle);
+      backend.show_current_page(handle);
       return;
     case PageKind::ScrollArea:
     case PageKind::PanelPage:
