@@ -19,7 +19,7 @@
 #include "ui/backend/backend.h"
 #include "ui/backend/control_tree_backend.h"
 #include "ui/backend/posted_tasks.h"
-#include "ui/backend/win32/win32_family_controls.h"
+#include "ui/backend/win32/win32_control_record.h"
 #include "ui/geometry/dpi_scale.h"
 
 namespace ambrel {
@@ -112,57 +112,6 @@ class Win32Backend final : public ControlTreeBackend {
   }
   // Where a parent's new controls live: a scroll area's inner area, else the parent itself.
   HWND container_hwnd(NativeHandle parent) const;
-  // The controls of the families whose operations are still members here, made, read and
-  // changed by kind within the family in win32_<family>_controls.cpp. The templates hand the
-  // other families on to their operations in win32_family_controls.h.
-  template <class Family>
-  HWND make_window(Family kind, const ControlRequest& request, HWND parent,
-                   Win32ControlRecord& info) {
-    return ambrel::make_window(kind, request, parent, info, *this);
-  }
-  // Reports a notice that is the user's action on a control of the family, and says whether
-  // it was.
-  template <class Family>
-  bool family_notice(Family kind, const ControlNotice& notice) {
-    return ambrel::family_notice(kind, notice, *this);
-  }
-  // The value of control_value (0 for kinds without one).
-  template <class Family>
-  int family_value(Family kind, const Win32ControlRecord& control) const {
-    return ambrel::family_value(kind, control);
-  }
-  template <class Family>
-  void set_family_value(Family kind, NativeHandle handle, Win32ControlRecord& control, int value) {
-    ambrel::set_family_value(kind, *this, handle, control, value);
-  }
-  // Items of the lists, combo boxes and (as tabs) panels; a new item goes at `index`.
-  template <class Family>
-  int family_item_count(Family kind, const Win32ControlRecord& control) const {
-    return ambrel::family_item_count(kind, control);
-  }
-  template <class Family>
-  int add_family_item(Family kind, Win32ControlRecord& control, int index, std::wstring& item) {
-    return ambrel::add_family_item(kind, control, index, item);
-  }
-  // The text, where it is not the window text; set_family_text is false where it is.
-  template <class Family>
-  std::u16string family_text(Family kind, const Win32ControlRecord& control) const {
-    return ambrel::family_text(kind, control);
-  }
-  template <class Family>
-  bool set_family_text(Family kind, Win32ControlRecord& control, std::u16string_view text) {
-    return ambrel::set_family_text(kind, control, text);
-  }
-  // What a kind does when its geometry changed (pages, an up-down beside its field).
-  template <class Family>
-  void after_geometry(Family kind, NativeHandle handle, Win32ControlRecord& control) {
-    ambrel::after_geometry(kind, *this, handle, control);
-  }
-  // The smallest size at which the control shows its content; its size for most kinds.
-  template <class Family>
-  Size family_minimum_size(Family kind, const Win32ControlRecord& control) const {
-    return ambrel::family_minimum_size(kind, control);
-  }
   // An explorer tree's branch about to open gets its subfolders.
   bool explorer_notification(UINT message, LPARAM lparam);
   // A parent's WM_COMMAND, WM_NOTIFY and scroll messages from its controls, as the sink's

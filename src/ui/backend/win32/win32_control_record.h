@@ -6,8 +6,6 @@
 #include <windows.h>
 
 #include <any>
-#include <string>
-#include <vector>
 
 #include "ui/backend/backend_controls.h"
 

@@ -8,6 +8,7 @@
 #include "ui/backend/win32/win32_backend.h"
 #include "ui/backend/win32/win32_dpi.h"
 #include "ui/backend/win32/win32_editor.h"
+#include "ui/backend/win32/win32_family_controls.h"
 #include "ui/backend/win32/win32_fonts.h"
 #include "ui/backend/win32/win32_text.h"
 #include "ui/backend/win32/win32_window_classes.h"
@@ -66,7 +67,7 @@ NativeHandle Win32Backend::create_control(const ControlRequest& request) {
   Win32ControlRecord info;
   info.style = request.style;
   HWND control = visit_control_family(
-      request.kind, [&](auto kind) { return make_window(kind, request, parent, info); });
+      request.kind, [&](auto kind) { return make_window(kind, request, parent, info, *this); });
   if (!control) return kNoHandle;
   info.hwnd = control;
   DpiScale scale = scale_of(request.parent);
@@ -148,7 +149,7 @@ void Win32Backend::set_control_geometry(NativeHandle handle, Rect geometry) {
   Rect wanted = scale_of(handle).to_pixels(geometry);
   MoveWindow(control->hwnd, wanted.x, wanted.y, wanted.width, wanted.height, TRUE);
   visit_control_family(tree_.kind(handle),
-                       [&](auto kind) { after_geometry(kind, handle, *control); });
+                       [&](auto kind) { after_geometry(kind, *this, handle, *control); });
   Rect now = placed_rect(control->hwnd);
   if (now != old) repaint_moved(control->hwnd, old, now);
   if ((old.width != now.width || old.height != now.height) && sink_)
@@ -300,7 +301,7 @@ bool Win32Backend::control_notification(UINT message, WPARAM wparam, LPARAM lpar
   if (!notice.source || it == handles_.end() || (setting_text_ && !scroll)) return false;
   notice.control = it->second;
   return visit_control_family(tree_.kind(it->second),
-                              [&](auto kind) { return family_notice(kind, notice); });
+                              [&](auto kind) { return family_notice(kind, notice, *this); });
 }
 
 LRESULT Win32Backend::container_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {

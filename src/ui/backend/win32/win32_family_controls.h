@@ -46,7 +46,10 @@ inline Size window_size(HWND hwnd) {
 }
 
 // --- The families' operations. The backend hands each the control's record and, where
-// the family reports or reaches other controls, itself.
+// the family reports or reaches other controls, itself. Every family has its own
+// make_window, the control's window made for its kind (null on failure), filling in what
+// else the record keeps of it, and its own family_notice, which reports a notice that is
+// the user's action on the control and says whether it was.
 
 // The value of control_value (0 for kinds without one), set with the control's notices
 // ignored.

@@ -24,7 +24,7 @@ void Win32Backend::set_control_value(NativeHandle handle, int value) {
   if (!control) return;
   bool was_setting = std::exchange(setting_text_, true);
   visit_control_family(tree_.kind(handle),
-                       [&](auto kind) { set_family_value(kind, handle, *control, value); });
+                       [&](auto kind) { set_family_value(kind, *this, handle, *control, value); });
   setting_text_ = was_setting;
 }
 
