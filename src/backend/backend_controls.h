@@ -103,58 +103,20 @@ class BackendControls {
  public:
   virtual ~BackendControls() = default;
 
-  // A new control is visible; kNoHandle on failure.
-  virtual NativeHandle create_control(const ControlRequest& request) = 0;
-  // Destroys the control and its children (each reported through on_control_destroyed).
-  virtual void destroy_control(NativeHandle control) = 0;
-  virtual bool is_control(NativeHandle handle) const = 0;
+  // What ControlTreeBackend answers for every backend.
   virtual ControlKind control_kind(NativeHandle control) const = 0;
   // The control's own number (the gadget number); -1 until set.
   virtual void set_control_id(NativeHandle control, int id) = 0;
   virtual NativeHandle control_parent(NativeHandle control) const = 0;
   // The top-level window the control lives in.
   virtual NativeHandle control_window(NativeHandle control) const = 0;
-  virtual void set_control_parent(NativeHandle control, NativeHandle parent) = 0;
   // Direct child controls of a window or control, in creation (tab) order.
   virtual std::vector<NativeHandle> child_controls(NativeHandle parent) const = 0;
-  virtual Rect control_geometry(NativeHandle control) const = 0;
-  virtual void set_control_geometry(NativeHandle control, Rect geometry) = 0;
-  virtual std::u16string control_text(NativeHandle control) const = 0;
-  // A reader of the text control_text gives; one of an unknown control reads nothing.
-  virtual std::unique_ptr<ControlTextReader> read_control_text(NativeHandle control) const = 0;
-  // Never reported as a change notification.
-  virtual void set_control_text(NativeHandle control, std::u16string_view text) = 0;
-  // Adds `text` at the end of the text, as the program's own: never reported as a change,
-  // never undone by the user, and an editor's caret, selection and view stay where they are.
-  // A CR at the end of one addition and an LF at the start of the next make one line end.
-  // An editor fills this way in time that grows with the text added, not with the text held.
-  virtual void append_control_text(NativeHandle control, std::u16string_view text) = 0;
-  // An insertion at the caret of a writable editor (see EditorInsertion); null for any other
-  // control.
-  virtual std::unique_ptr<EditorInsertion> insert_at_caret(NativeHandle editor) = 0;
-  virtual void set_control_enabled(NativeHandle control, bool enabled) = 0;
-  virtual bool control_enabled(NativeHandle control) const = 0;
-  virtual void set_control_visible(NativeHandle control, bool visible) = 0;
-  // Visible itself (a control of a hidden window still counts as visible).
-  virtual bool control_visible(NativeHandle control) const = 0;
-  virtual ControlStyle control_style(NativeHandle control) const = 0;
-  // z-order: puts `control` directly below its sibling `above`.
-  virtual void place_control_below(NativeHandle control, NativeHandle above) = 0;
-  virtual void set_focus(NativeHandle control) = 0;
-  // The control that has the keyboard focus, or kNoHandle.
-  virtual NativeHandle focused_control() const = 0;
-  // Asks for a repaint (the splitter after moving its bar).
-  virtual void repaint_control(NativeHandle control) = 0;
 
-  // Mouse capture and cursor (the splitter's drag).
-  virtual void capture_mouse(NativeHandle control) = 0;
-  virtual void release_mouse() = 0;
-  virtual NativeHandle mouse_capture() const = 0;
-  virtual void set_control_cursor(NativeHandle control, Cursor cursor) = 0;
-
-  // The program's own items of an editor's context menu, replacing those before; none: the
-  // platform's menu alone.
-  virtual void set_editor_menu_items(NativeHandle editor, std::vector<EditorMenuItem> items) = 0;
+  // Its operations, in the list of every backend's operations.
+#define AMBREL_CONTROLS_OPERATION(Result, name, parameters, qualifier) \
+  virtual Result name parameters qualifier = 0;
+#include "backend/backend_operations.def"
 };
 
 }  // namespace ambrel

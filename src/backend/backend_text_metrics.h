@@ -22,10 +22,10 @@ class BackendTextMetrics {
  public:
   virtual ~BackendTextMetrics() = default;
 
-  virtual Size text_extent(NativeHandle control, std::u16string_view text) const = 0;
-  // The block of a text whose line breaks start new lines: longest line by all lines.
-  virtual Size text_block(NativeHandle control, std::u16string_view text) const = 0;
-  virtual SystemMetrics system_metrics() const = 0;
+  // Its operations, in the list of every backend's operations.
+#define AMBREL_TEXT_METRICS_OPERATION(Result, name, parameters, qualifier) \
+  virtual Result name parameters qualifier = 0;
+#include "backend/backend_operations.def"
 };
 
 }  // namespace ambrel

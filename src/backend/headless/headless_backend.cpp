@@ -158,6 +158,9 @@ NativeHandle HeadlessBackend::window_owner(NativeHandle handle) const {
 
 Rect HeadlessBackend::screen_area() const { return screen_; }
 
+// Any size: no screen holds the windows back.
+Size HeadlessBackend::largest_client_size() const { return {}; }
+
 // Nothing here is drawn, so there is no picture to save.
 bool HeadlessBackend::save_window_image(NativeHandle, const std::string&) { return false; }
 
@@ -277,6 +280,8 @@ int HeadlessBackend::pump(int timeout_ms) {
 }
 
 void HeadlessBackend::post(std::function<void()> task) { posted_.add(std::move(task)); }
+
+void HeadlessBackend::set_awaiting_posts(bool awaiting) { awaiting_posts_ = awaiting; }
 
 void HeadlessBackend::post_when_idle(std::function<void()> task) {
   idle_tasks_.push_back(std::move(task));

@@ -64,7 +64,7 @@ std::u16string HeadlessBackend::clipboard_text() const { return clipboard_; }
 
 std::unique_ptr<ClipboardReading> HeadlessBackend::read_clipboard_text(
     const std::shared_ptr<TextStream>& text) {
-  if (!owner_) return BackendDesktop::read_clipboard_text(text);
+  if (!owner_) return read_whole_clipboard_text(text);
   {
     std::lock_guard lock(owner_->mutex);
     owner_->listener = text;

@@ -317,6 +317,9 @@ void QtBackend::post(std::function<void()> task) {
 }
 
 // A timer of 0 ms fires once the window system's events are handled: one task per turn.
+// A real clock runs on while posts are awaited.
+void QtBackend::set_awaiting_posts(bool) {}
+
 void QtBackend::post_when_idle(std::function<void()> task) {
   idle_tasks_.push_back(std::move(task));
   if (!idle_turn_->isActive()) idle_turn_->start();

@@ -25,7 +25,7 @@ std::u16string QtBackend::clipboard_text() const {
 std::unique_ptr<ClipboardReading> QtBackend::read_clipboard_text(
     const std::shared_ptr<TextStream>& text) {
   if (std::unique_ptr<ClipboardReading> reading = start_x_clipboard_reading(text)) return reading;
-  return BackendDesktop::read_clipboard_text(text);
+  return read_whole_clipboard_text(text);
 }
 
 }  // namespace ambrel

@@ -48,7 +48,7 @@ void Win32Backend::set_sink(BackendSink* sink) { sink_ = sink; }
 
 HWND Win32Backend::hwnd(NativeHandle handle) const {
   if (const WindowInfo* window = find_window(handle)) return window->hwnd;
-  if (const ControlInfo* control = find_control(handle)) return control->hwnd;
+  if (const Win32ControlRecord* control = find_control(handle)) return control->hwnd;
   return nullptr;
 }
 
@@ -138,6 +138,10 @@ void Win32Backend::post(std::function<void()> task) {
   PostMessageW(wake_window_, wake_message_, 0, 0);
 }
 
+// A real clock runs on while posts are awaited.
+void Win32Backend::set_awaiting_posts(bool) {}
+
+// Idle tasks run in the pump once no message waits, repaints and timers included.
 void Win32Backend::post_when_idle(std::function<void()> task) {
   idle_tasks_.push_back(std::move(task));
 }

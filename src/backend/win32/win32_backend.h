@@ -19,6 +19,7 @@
 #include "backend/backend.h"
 #include "backend/control_tree_backend.h"
 #include "backend/posted_tasks.h"
+#include "backend/win32/win32_control_record.h"
 #include "geometry/dpi_scale.h"
 
 namespace ambrel {
@@ -31,95 +32,14 @@ class Win32Backend final : public ControlTreeBackend {
   Win32Backend();
   ~Win32Backend() override;
 
-  void set_sink(BackendSink* sink) override;
+  // Every operation of the Backend interface (backend_operations.def).
+#define AMBREL_BACKEND_OPERATION(Result, name, parameters, qualifier) \
+  Result name parameters qualifier override;
+#include "backend/backend_operations.def"
+
   BackendSink* sink() const { return sink_; }
-
-  NativeHandle create_window(const WindowRequest& request) override;
-  void destroy_window(NativeHandle window) override;
-  bool is_window(NativeHandle handle) const override;
-  void set_window_title(NativeHandle window, std::u16string_view title) override;
   std::u16string window_title(NativeHandle window) const;
-  Point window_position(NativeHandle window) const override;
-  void move_window(NativeHandle window, Point position) override;
-  Size window_client_size(NativeHandle window) const override;
-  void resize_window(NativeHandle window, Size client_size) override;
-  Size window_frame_size(NativeHandle window) const override;
-  void set_window_size_limits(NativeHandle window, Size minimum, Size maximum) override;
-  WindowState window_state(NativeHandle window) const override;
-  void set_window_state(NativeHandle window, WindowState state) override;
-  void show_window(NativeHandle window, bool activate) override;
-  void hide_window(NativeHandle window) override;
-  bool window_visible(NativeHandle window) const override;
-  void activate_window(NativeHandle window) override;
-  NativeHandle active_window() const override;
-  NativeHandle window_owner(NativeHandle window) const override;
-  Rect screen_area() const override;
-  Size largest_client_size() const override;
-
-  bool start_timer(NativeHandle window, int timer, int milliseconds) override;
-  bool stop_timer(NativeHandle window, int timer) override;
-  void show_busy_pointer(int delay_ms) override;
-  void hide_busy_pointer() override;
-
-  NativeHandle create_control(const ControlRequest& request) override;
-  void destroy_control(NativeHandle control) override;
-  bool is_control(NativeHandle handle) const override;
-  void set_control_parent(NativeHandle control, NativeHandle parent) override;
-  Rect control_geometry(NativeHandle control) const override;
-  void set_control_geometry(NativeHandle control, Rect geometry) override;
-  std::u16string control_text(NativeHandle control) const override;
-  void set_control_text(NativeHandle control, std::u16string_view text) override;
-  std::unique_ptr<ControlTextReader> read_control_text(NativeHandle control) const override;
-  void append_control_text(NativeHandle control, std::u16string_view text) override;
-  std::unique_ptr<EditorInsertion> insert_at_caret(NativeHandle editor) override;
-  void set_control_enabled(NativeHandle control, bool enabled) override;
-  bool control_enabled(NativeHandle control) const override;
-  void set_control_visible(NativeHandle control, bool visible) override;
-  bool control_visible(NativeHandle control) const override;
-  ControlStyle control_style(NativeHandle control) const override;
-  void place_control_below(NativeHandle control, NativeHandle above) override;
-  void set_focus(NativeHandle control) override;
-  NativeHandle focused_control() const override;
-  void repaint_control(NativeHandle control) override;
-
-  int control_value(NativeHandle control) const override;
-  void set_control_value(NativeHandle control, int value) override;
-  int add_control_item(NativeHandle control, int position, std::u16string_view text) override;
   int control_item_count(NativeHandle control) const;
-  NativeHandle add_panel_page(NativeHandle panel, int position, std::u16string_view title) override;
-  Size panel_page_size(NativeHandle panel) const override;
-  int panel_tab_height(NativeHandle panel) const override;
-  Size scroll_inner_size(NativeHandle area) const override;
-  void set_scroll_inner_size(NativeHandle area, Size size) override;
-  Size control_minimum_size(NativeHandle control) const override;
-
-  Size text_extent(NativeHandle control, std::u16string_view text) const override;
-  Size text_block(NativeHandle control, std::u16string_view text) const override;
-  SystemMetrics system_metrics() const override;
-
-  void capture_mouse(NativeHandle control) override;
-  void release_mouse() override;
-  NativeHandle mouse_capture() const override;
-  void set_control_cursor(NativeHandle control, Cursor cursor) override;
-  void set_editor_menu_items(NativeHandle editor, std::vector<EditorMenuItem> items) override;
-
-  bool set_clipboard_text(std::u16string_view text) override;
-  std::u16string clipboard_text() const override;
-  std::unique_ptr<ClipboardReading> read_clipboard_text(
-      const std::shared_ptr<TextStream>& text) override;
-
-  std::u16string ask_open_file(const OpenFileRequest& request) override;
-
-  bool enable_drops(NativeHandle target, bool enable) override;
-  // The client area as it is on the screen (win32_window_image.cpp).
-  bool save_window_image(NativeHandle window, const std::string& png_path) override;
-
-  int pump(int timeout_ms) override;
-  void post(std::function<void()> task) override;
-  // Idle tasks run in the pump once no message waits, repaints and timers included.
-  void post_when_idle(std::function<void()> task) override;
-  void set_awaiting_posts(bool) override {}
-
   // The window behind a window or control handle (tests drive the real controls with it).
   HWND hwnd(NativeHandle handle) const;
   // The handle of a window or control we made, or of its nearest such ancestor.
@@ -154,6 +74,16 @@ class Win32Backend final : public ControlTreeBackend {
   // Between the ui layer's units and the pixels of the window or control.
   DpiScale scale_of(NativeHandle handle) const;
 
+  // What the families' operations ask of the backend (win32_family_controls.h).
+  // Reports the command of the control whose own window `source` is.
+  void report_command(HWND source, ControlCommand command);
+  // Whether an option made now in `parent` joins the option group before it.
+  bool continues_option_group(NativeHandle parent) const {
+    return tree_.continues_option_group(parent);
+  }
+  // A panel's pages fill its page rectangle; only the current one shows.
+  void show_current_page(NativeHandle panel);
+
  private:
   struct WindowInfo {
     HWND hwnd = nullptr;
@@ -171,113 +101,22 @@ class Win32Backend final : public ControlTreeBackend {
     Win32DropTarget* drop_target = nullptr;  // registered with OLE while it lives
     int dpi = kUnitDpi;                      // the density it is drawn at
   };
-  struct ControlInfo {
-    HWND hwnd = nullptr;
-    ControlStyle style;
-    HWND inner = nullptr;  // scroll area: the area it scrolls over; spin: the up-down
-    HCURSOR cursor = nullptr;
-    std::u16string link_caption;             // hyperlink: its caption without the markup
-    std::wstring folder;                     // explorer kinds: the folder shown
-    bool appended_cr = false;                // editor: the last text added ended with a CR
-    std::vector<EditorMenuItem> menu_items;  // editor: the program's own context menu items
-  };
 
   WindowInfo* find_window(NativeHandle handle) { return find_record(windows_, handle); }
   const WindowInfo* find_window(NativeHandle handle) const { return find_record(windows_, handle); }
   // The size within largest_client_size.
   Size held_size(Size size) const;
-  ControlInfo* find_control(NativeHandle handle) { return find_record(controls_, handle); }
-  const ControlInfo* find_control(NativeHandle handle) const {
+  Win32ControlRecord* find_control(NativeHandle handle) { return find_record(controls_, handle); }
+  const Win32ControlRecord* find_control(NativeHandle handle) const {
     return find_record(controls_, handle);
   }
   // Where a parent's new controls live: a scroll area's inner area, else the parent itself.
   HWND container_hwnd(NativeHandle parent) const;
-  // A notification or scroll action from one of our controls, as the families read it.
-  struct ControlNotice {
-    UINT message = 0;  // WM_COMMAND, WM_NOTIFY, WM_HSCROLL or WM_VSCROLL
-    UINT code = 0;     // the notification code; a scroll message's action
-    HWND source = nullptr;
-    NativeHandle control;
-  };
-  // The controls of each family, made, read and changed by kind within the family in
-  // win32_<family>_controls.cpp. A family without its own version of an operation takes the
-  // common one, the template beside it (defined where the operation is dispatched).
-  HWND make_window(BasicKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
-  HWND make_window(ChoiceKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
-  HWND make_window(FieldKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
-  HWND make_window(ListKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
-  HWND make_window(PageKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
-  HWND make_window(PictureKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
-  HWND make_window(RangeKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
-  HWND make_window(ViewKind kind, const ControlRequest& request, HWND parent, ControlInfo& info);
-  // The multi-line edit control of the editor and the code editor, and its notice: a change
-  // is command Change (win32_editor.cpp).
-  HWND make_editor(const ControlRequest& request, HWND parent);
-  bool editor_notice(const ControlNotice& notice);
-  // Reports a notice that is the user's action on a control of the family, and says whether
-  // it was.
-  bool family_notice(BasicKind kind, const ControlNotice& notice);
-  bool family_notice(ChoiceKind kind, const ControlNotice& notice);
-  bool family_notice(FieldKind kind, const ControlNotice& notice);
-  bool family_notice(ListKind kind, const ControlNotice& notice);
-  bool family_notice(PageKind kind, const ControlNotice& notice);
-  bool family_notice(PictureKind kind, const ControlNotice& notice);
-  bool family_notice(RangeKind kind, const ControlNotice& notice);
-  bool family_notice(ViewKind kind, const ControlNotice& notice);
-  // The value of control_value (0 for kinds without one).
-  int family_value(ChoiceKind kind, const ControlInfo& control) const;
-  int family_value(FieldKind kind, const ControlInfo& control) const;
-  int family_value(ListKind kind, const ControlInfo& control) const;
-  int family_value(PageKind kind, const ControlInfo& control) const;
-  int family_value(RangeKind kind, const ControlInfo& control) const;
-  template <class Family>
-  int family_value(Family, const ControlInfo&) const;
-  void set_family_value(ChoiceKind kind, NativeHandle handle, ControlInfo& control, int value);
-  void set_family_value(FieldKind kind, NativeHandle handle, ControlInfo& control, int value);
-  void set_family_value(ListKind kind, NativeHandle handle, ControlInfo& control, int value);
-  void set_family_value(PageKind kind, NativeHandle handle, ControlInfo& control, int value);
-  void set_family_value(RangeKind kind, NativeHandle handle, ControlInfo& control, int value);
-  template <class Family>
-  void set_family_value(Family, NativeHandle, ControlInfo&, int) {}
-  // Items of the lists, combo boxes and (as tabs) panels; a new item goes at `index`.
-  int family_item_count(FieldKind kind, const ControlInfo& control) const;
-  int family_item_count(ListKind kind, const ControlInfo& control) const;
-  int family_item_count(PageKind kind, const ControlInfo& control) const;
-  template <class Family>
-  int family_item_count(Family, const ControlInfo&) const;
-  int add_family_item(FieldKind kind, ControlInfo& control, int index, std::wstring& item);
-  int add_family_item(ListKind kind, ControlInfo& control, int index, std::wstring& item);
-  template <class Family>
-  int add_family_item(Family, ControlInfo&, int, std::wstring&);
-  // The text, where it is not the window text; set_family_text is false where it is.
-  std::u16string family_text(BasicKind kind, const ControlInfo& control) const;
-  std::u16string family_text(ListKind kind, const ControlInfo& control) const;
-  std::u16string family_text(ViewKind kind, const ControlInfo& control) const;
-  template <class Family>
-  std::u16string family_text(Family, const ControlInfo& control) const;
-  bool set_family_text(BasicKind kind, ControlInfo& control, std::u16string_view text);
-  bool set_family_text(ViewKind kind, ControlInfo& control, std::u16string_view text);
-  template <class Family>
-  bool set_family_text(Family, ControlInfo&, std::u16string_view);
-  // What a kind does when its geometry changed (pages, an up-down beside its field).
-  void after_geometry(FieldKind kind, NativeHandle handle, ControlInfo& control);
-  void after_geometry(PageKind kind, NativeHandle handle, ControlInfo& control);
-  template <class Family>
-  void after_geometry(Family, NativeHandle, ControlInfo&) {}
-  // The smallest size at which the control shows its content; its size for most kinds.
-  Size family_minimum_size(ViewKind kind, const ControlInfo& control) const;
-  template <class Family>
-  Size family_minimum_size(Family, const ControlInfo& control) const;
-  // A scroll area with its inner area in info.inner (win32_scroll_area.cpp).
-  HWND make_scroll_area(const ControlRequest& request, HWND parent, ControlInfo& info);
   // An explorer tree's branch about to open gets its subfolders.
   bool explorer_notification(UINT message, LPARAM lparam);
   // A parent's WM_COMMAND, WM_NOTIFY and scroll messages from its controls, as the sink's
   // commands.
   bool control_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
-  void report_command(HWND control, ControlCommand command);
-  // A panel's pages fill its page rectangle; only the current one shows.
-  void show_current_page(NativeHandle panel);
   void report_geometry(WindowInfo& window);
   // The font a control of the kind gets at the density.
   HFONT control_font(ControlKind kind, int dpi) const;
@@ -299,11 +138,6 @@ class Win32Backend final : public ControlTreeBackend {
   void destroy_children(std::vector<NativeHandle> children);
   void forget_hwnd(HWND hwnd);
   void register_hwnd(HWND hwnd, NativeHandle handle);
-  // Editor text (win32_editor.cpp).
-  std::u16string editor_text(HWND editor) const;
-  std::unique_ptr<ControlTextReader> editor_reader(NativeHandle editor) const;
-  void set_editor_text(ControlInfo& editor, std::u16string_view text);
-  void append_editor_text(ControlInfo& editor, std::u16string_view text);
   // The busy pointer over our windows, when it is up; the one that answered the move else.
   void refresh_pointer() const;
   // Drop targets a window needs registered (win32_drops.cpp).
@@ -313,7 +147,7 @@ class Win32Backend final : public ControlTreeBackend {
   BackendSink* sink_ = nullptr;
   std::unique_ptr<Win32Fonts> fonts_;
   std::map<std::uint64_t, WindowInfo> windows_;
-  std::map<std::uint64_t, ControlInfo> controls_;
+  std::map<std::uint64_t, Win32ControlRecord> controls_;
   std::map<HWND, NativeHandle> handles_;
   std::set<std::uint64_t> drop_enabled_;
   HWND wake_window_ = nullptr;

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "backend/win32/win32_backend.h"
+#include "backend/win32/win32_editor.h"
 #include "backend/win32/win32_family_controls.h"
 #include "backend/win32/win32_window_classes.h"
 
@@ -55,8 +56,8 @@ std::pair<DWORD, DWORD> border_bits(BorderStyle border) {
 
 }  // namespace
 
-HWND Win32Backend::make_window(BasicKind kind, const ControlRequest& request, HWND parent,
-                               ControlInfo&) {
+HWND make_window(BasicKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend& backend) {
   const ControlStyle& style = request.style;
   switch (kind) {
     case BasicKind::Text: {
@@ -74,28 +75,28 @@ HWND Win32Backend::make_window(BasicKind kind, const ControlRequest& request, HW
       return family_child(L"Button", request.text, bits, 0, parent);
     }
     case BasicKind::Editor:
-      return make_editor(request, parent);
+      return make_editor(request, parent, control);
     case BasicKind::Frame:
       return family_child(L"Button", request.text, BS_GROUPBOX, 0, parent);
     case BasicKind::Container: {
       auto [bits, ex_bits] = border_bits(style.border);
       return family_child(kContainerClass, request.text, bits, ex_bits | WS_EX_CONTROLPARENT,
-                          parent, this);
+                          parent, &backend);
     }
     case BasicKind::Splitter:
-      return family_child(kSplitterClass, u"", 0, WS_EX_CONTROLPARENT, parent, this);
+      return family_child(kSplitterClass, u"", 0, WS_EX_CONTROLPARENT, parent, &backend);
   }
   return nullptr;
 }
 
-bool Win32Backend::family_notice(BasicKind kind, const ControlNotice& notice) {
+bool family_notice(BasicKind kind, const ControlNotice& notice, Win32Backend& backend) {
   switch (kind) {
     case BasicKind::Button:
       if (notice.message != WM_COMMAND) return false;
-      if (notice.code == BN_CLICKED) report_command(notice.source, ControlCommand::Click);
+      if (notice.code == BN_CLICKED) backend.report_command(notice.source, ControlCommand::Click);
       return true;
     case BasicKind::Editor:
-      return editor_notice(notice);
+      return editor_notice(notice, backend);
     case BasicKind::Text:
     case BasicKind::Frame:
     case BasicKind::Container:
@@ -106,11 +107,11 @@ bool Win32Backend::family_notice(BasicKind kind, const ControlNotice& notice) {
 }
 
 // Of the basic kinds only the editor's text is not its window text.
-std::u16string Win32Backend::family_text(BasicKind kind, const ControlInfo& control) const {
+std::u16string family_text(BasicKind kind, const Win32ControlRecord& control) {
   return kind == BasicKind::Editor ? editor_text(control.hwnd) : window_text(control.hwnd);
 }
 
-bool Win32Backend::set_family_text(BasicKind kind, ControlInfo& control, std::u16string_view text) {
+bool set_family_text(BasicKind kind, Win32ControlRecord& control, std::u16string_view text) {
   if (kind != BasicKind::Editor) return false;
   set_editor_text(control, text);
   return true;

@@ -8,8 +8,8 @@
 
 namespace ambrel {
 
-HWND Win32Backend::make_window(ChoiceKind kind, const ControlRequest& request, HWND parent,
-                               ControlInfo&) {
+HWND make_window(ChoiceKind kind, const ControlRequest& request, HWND parent, Win32ControlRecord&,
+                 Win32Backend& backend) {
   DWORD tab_stop = tab_stop_bit(request.style);
   switch (kind) {
     case ChoiceKind::CheckBox:
@@ -17,7 +17,7 @@ HWND Win32Backend::make_window(ChoiceKind kind, const ControlRequest& request, H
                           (request.style.three_state ? BS_AUTO3STATE : BS_AUTOCHECKBOX) | tab_stop,
                           0, parent);
     case ChoiceKind::Option: {
-      DWORD group = tree_.continues_option_group(request.parent) ? 0 : WS_GROUP;
+      DWORD group = backend.continues_option_group(request.parent) ? 0 : WS_GROUP;
       return family_child(L"Button", request.text, BS_AUTORADIOBUTTON | group | tab_stop, 0,
                           parent);
     }
@@ -25,20 +25,20 @@ HWND Win32Backend::make_window(ChoiceKind kind, const ControlRequest& request, H
   return nullptr;
 }
 
-bool Win32Backend::family_notice(ChoiceKind, const ControlNotice& notice) {
+bool family_notice(ChoiceKind, const ControlNotice& notice, Win32Backend& backend) {
   if (notice.message != WM_COMMAND || notice.code != BN_CLICKED) return false;
-  report_command(notice.source, ControlCommand::Click);
+  backend.report_command(notice.source, ControlCommand::Click);
   return true;
 }
 
 // 1 checked, 0 not, 2 a three-state box's mixed mark.
-int Win32Backend::family_value(ChoiceKind, const ControlInfo& control) const {
+int family_value(ChoiceKind, const Win32ControlRecord& control) {
   auto state = SendMessageW(control.hwnd, BM_GETCHECK, 0, 0);
   return state == BST_INDETERMINATE ? 2 : state == BST_CHECKED ? 1 : 0;
 }
 
-void Win32Backend::set_family_value(ChoiceKind kind, NativeHandle, ControlInfo& control,
-                                    int value) {
+void set_family_value(ChoiceKind kind, Win32Backend&, NativeHandle, Win32ControlRecord& control,
+                      int value) {
   bool mixed = false;
   switch (kind) {
     case ChoiceKind::CheckBox:

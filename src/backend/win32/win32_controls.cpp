@@ -7,6 +7,8 @@
 #include "backend/control_text_readers.h"
 #include "backend/win32/win32_backend.h"
 #include "backend/win32/win32_dpi.h"
+#include "backend/win32/win32_editor.h"
+#include "backend/win32/win32_family_controls.h"
 #include "backend/win32/win32_fonts.h"
 #include "backend/win32/win32_text.h"
 #include "backend/win32/win32_window_classes.h"
@@ -51,7 +53,7 @@ HFONT Win32Backend::control_font(ControlKind kind, int dpi) const {
 }
 
 HWND Win32Backend::container_hwnd(NativeHandle parent) const {
-  if (const ControlInfo* control = find_control(parent)) {
+  if (const Win32ControlRecord* control = find_control(parent)) {
     if (tree_.kind(parent) == ControlKind::ScrollArea && control->inner) return control->inner;
     return control->hwnd;
   }
@@ -62,10 +64,10 @@ NativeHandle Win32Backend::create_control(const ControlRequest& request) {
   HWND parent = container_hwnd(request.parent);
   if (!parent || !tree_.is_parent(request.parent) || request.kind == ControlKind::PanelPage)
     return kNoHandle;
-  ControlInfo info;
+  Win32ControlRecord info;
   info.style = request.style;
   HWND control = visit_control_family(
-      request.kind, [&](auto kind) { return make_window(kind, request, parent, info); });
+      request.kind, [&](auto kind) { return make_window(kind, request, parent, info, *this); });
   if (!control) return kNoHandle;
   info.hwnd = control;
   DpiScale scale = scale_of(request.parent);
@@ -99,7 +101,7 @@ void Win32Backend::place_new_control(HWND control, const ControlRequest& request
 void Win32Backend::destroy_children(std::vector<NativeHandle> children) {
   tree_.destroy_children_first(std::move(children), [this](NativeHandle handle) {
     if (sink_) sink_->on_control_destroyed(handle);
-    ControlInfo* control = find_control(handle);
+    Win32ControlRecord* control = find_control(handle);
     if (!control) return;
     HWND hwnd = control->hwnd;
     HWND inner = control->inner;
@@ -124,7 +126,7 @@ void Win32Backend::destroy_control(NativeHandle handle) {
 bool Win32Backend::is_control(NativeHandle handle) const { return find_control(handle) != nullptr; }
 
 void Win32Backend::set_control_parent(NativeHandle handle, NativeHandle parent) {
-  ControlInfo* control = find_control(handle);
+  Win32ControlRecord* control = find_control(handle);
   HWND parent_hwnd = container_hwnd(parent);
   if (!control || !parent_hwnd) return;
   NativeHandle old_window = tree_.window_of(handle);
@@ -135,50 +137,41 @@ void Win32Backend::set_control_parent(NativeHandle handle, NativeHandle parent) 
 }
 
 Rect Win32Backend::control_geometry(NativeHandle handle) const {
-  const ControlInfo* control = find_control(handle);
+  const Win32ControlRecord* control = find_control(handle);
   if (!control) return {};
   return scale_of(handle).to_units(placed_rect(control->hwnd));
 }
 
 void Win32Backend::set_control_geometry(NativeHandle handle, Rect geometry) {
-  ControlInfo* control = find_control(handle);
+  Win32ControlRecord* control = find_control(handle);
   if (!control) return;
   Rect old = placed_rect(control->hwnd);
   Rect wanted = scale_of(handle).to_pixels(geometry);
   MoveWindow(control->hwnd, wanted.x, wanted.y, wanted.width, wanted.height, TRUE);
   visit_control_family(tree_.kind(handle),
-                       [&](auto kind) { after_geometry(kind, handle, *control); });
+                       [&](auto kind) { after_geometry(kind, *this, handle, *control); });
   Rect now = placed_rect(control->hwnd);
   if (now != old) repaint_moved(control->hwnd, old, now);
   if ((old.width != now.width || old.height != now.height) && sink_)
     sink_->on_control_resized(handle);
 }
 
-template <class Family>
-std::u16string Win32Backend::family_text(Family, const ControlInfo& control) const {
-  return window_text(control.hwnd);
-}
-
-template <class Family>
-bool Win32Backend::set_family_text(Family, ControlInfo&, std::u16string_view) {
-  return false;
-}
-
 std::u16string Win32Backend::control_text(NativeHandle handle) const {
-  const ControlInfo* control = find_control(handle);
+  const Win32ControlRecord* control = find_control(handle);
   if (!control) return {};
   return visit_control_family(tree_.kind(handle),
                               [&](auto kind) { return family_text(kind, *control); });
 }
 
 std::unique_ptr<ControlTextReader> Win32Backend::read_control_text(NativeHandle handle) const {
-  if (find_control(handle) && is_editor(tree_.kind(handle))) return editor_reader(handle);
+  if (find_control(handle) && is_editor(tree_.kind(handle)))
+    return editor_reader([this, handle] { return hwnd(handle); });
   // Other kinds hold short texts.
   return std::make_unique<HeldTextReader>(control_text(handle));
 }
 
 void Win32Backend::append_control_text(NativeHandle handle, std::u16string_view text) {
-  ControlInfo* control = find_control(handle);
+  Win32ControlRecord* control = find_control(handle);
   if (!control) return;
   if (!is_editor(tree_.kind(handle))) {
     set_control_text(handle, control_text(handle) + std::u16string(text));
@@ -190,7 +183,7 @@ void Win32Backend::append_control_text(NativeHandle handle, std::u16string_view 
 }
 
 void Win32Backend::set_control_text(NativeHandle handle, std::u16string_view text) {
-  ControlInfo* control = find_control(handle);
+  Win32ControlRecord* control = find_control(handle);
   if (!control) return;
   setting_text_ = true;
   bool own = visit_control_family(tree_.kind(handle),
@@ -200,39 +193,39 @@ void Win32Backend::set_control_text(NativeHandle handle, std::u16string_view tex
 }
 
 void Win32Backend::set_control_enabled(NativeHandle handle, bool enabled) {
-  if (ControlInfo* control = find_control(handle)) EnableWindow(control->hwnd, enabled);
+  if (Win32ControlRecord* control = find_control(handle)) EnableWindow(control->hwnd, enabled);
 }
 
 bool Win32Backend::control_enabled(NativeHandle handle) const {
-  const ControlInfo* control = find_control(handle);
+  const Win32ControlRecord* control = find_control(handle);
   return control && IsWindowEnabled(control->hwnd);
 }
 
 void Win32Backend::set_control_visible(NativeHandle handle, bool visible) {
-  if (ControlInfo* control = find_control(handle))
+  if (Win32ControlRecord* control = find_control(handle))
     ShowWindow(control->hwnd, visible ? SW_SHOWNA : SW_HIDE);
 }
 
 bool Win32Backend::control_visible(NativeHandle handle) const {
-  const ControlInfo* control = find_control(handle);
+  const Win32ControlRecord* control = find_control(handle);
   return control && (GetWindowLongW(control->hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 ControlStyle Win32Backend::control_style(NativeHandle handle) const {
-  const ControlInfo* control = find_control(handle);
+  const Win32ControlRecord* control = find_control(handle);
   return control ? control->style : ControlStyle{};
 }
 
 void Win32Backend::place_control_below(NativeHandle handle, NativeHandle above) {
-  ControlInfo* control = find_control(handle);
-  const ControlInfo* sibling = find_control(above);
+  Win32ControlRecord* control = find_control(handle);
+  const Win32ControlRecord* sibling = find_control(above);
   if (!control || !sibling || handle == above || control_parent(above) != control_parent(handle))
     return;
   SetWindowPos(control->hwnd, sibling->hwnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Win32Backend::set_focus(NativeHandle handle) {
-  if (ControlInfo* control = find_control(handle)) SetFocus(control->hwnd);
+  if (Win32ControlRecord* control = find_control(handle)) SetFocus(control->hwnd);
 }
 
 NativeHandle Win32Backend::focused_control() const {
@@ -241,13 +234,14 @@ NativeHandle Win32Backend::focused_control() const {
 }
 
 void Win32Backend::repaint_control(NativeHandle handle) {
-  if (ControlInfo* control = find_control(handle)) InvalidateRect(control->hwnd, nullptr, TRUE);
+  if (Win32ControlRecord* control = find_control(handle))
+    InvalidateRect(control->hwnd, nullptr, TRUE);
 }
 
 NativeHandle Win32Backend::control_of_own(HWND hwnd) const {
   auto it = handles_.find(hwnd);
   if (it == handles_.end()) return kNoHandle;
-  const ControlInfo* control = find_control(it->second);
+  const Win32ControlRecord* control = find_control(it->second);
   return control && control->hwnd == hwnd ? it->second : kNoHandle;
 }
 
@@ -307,7 +301,7 @@ bool Win32Backend::control_notification(UINT message, WPARAM wparam, LPARAM lpar
   if (!notice.source || it == handles_.end() || (setting_text_ && !scroll)) return false;
   notice.control = it->second;
   return visit_control_family(tree_.kind(it->second),
-                              [&](auto kind) { return family_notice(kind, notice); });
+                              [&](auto kind) { return family_notice(kind, notice, *this); });
 }
 
 LRESULT Win32Backend::container_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -14,6 +14,7 @@
 
 #include "backend/control_text_readers.h"
 #include "backend/win32/win32_backend.h"
+#include "backend/win32/win32_editor.h"
 #include "backend/win32/win32_family_controls.h"
 #include "backend/win32/win32_text.h"
 
@@ -79,7 +80,7 @@ class EditorTextReader final : public ControlTextReader {
 
 }  // namespace
 
-HWND Win32Backend::make_editor(const ControlRequest& request, HWND parent) {
+HWND make_editor(const ControlRequest& request, HWND parent, Win32ControlRecord& control) {
   const ControlStyle& style = request.style;
   HWND editor = family_child(L"Edit", u"", editor_style(style) | tab_stop_bit(style),
                              WS_EX_CLIENTEDGE, parent);
@@ -87,29 +88,31 @@ HWND Win32Backend::make_editor(const ControlRequest& request, HWND parent) {
   SendMessageW(editor, EM_SETLIMITTEXT, 0, 0);  // as much as memory holds
   bool after_cr = false;
   SetWindowTextW(editor, control_lines(request.text, after_cr).c_str());
+  control.kind_state = EditorState{};
   return editor;
 }
 
-bool Win32Backend::editor_notice(const ControlNotice& notice) {
+bool editor_notice(const ControlNotice& notice, Win32Backend& backend) {
   if (notice.message != WM_COMMAND) return false;
-  if (notice.code == EN_CHANGE) report_command(notice.source, ControlCommand::Change);
+  if (notice.code == EN_CHANGE) backend.report_command(notice.source, ControlCommand::Change);
   return true;
 }
 
-std::u16string Win32Backend::editor_text(HWND editor) const {
+std::u16string editor_text(HWND editor) {
   std::u16string text;
   EditorTextReader reader([editor] { return editor; });
   while (reader.read(kReadSize, [&text](std::u16string_view piece) { text += piece; })) {}
   return text;
 }
 
-std::unique_ptr<ControlTextReader> Win32Backend::editor_reader(NativeHandle editor) const {
-  return std::make_unique<EditorTextReader>([this, editor] { return hwnd(editor); });
+std::unique_ptr<ControlTextReader> editor_reader(std::function<HWND()> editor) {
+  return std::make_unique<EditorTextReader>(std::move(editor));
 }
 
-void Win32Backend::set_editor_text(ControlInfo& editor, std::u16string_view text) {
-  editor.appended_cr = false;
-  SetWindowTextW(editor.hwnd, control_lines(text, editor.appended_cr).c_str());
+void set_editor_text(Win32ControlRecord& editor, std::u16string_view text) {
+  bool appended_cr = false;
+  SetWindowTextW(editor.hwnd, control_lines(text, appended_cr).c_str());
+  if (auto* state = kind_state<EditorState>(editor)) state->appended_cr = appended_cr;
   SendMessageW(editor.hwnd, EM_EMPTYUNDOBUFFER, 0, 0);
   // The caret to the start and the view to the first line.
   SendMessageW(editor.hwnd, EM_SETSEL, 0, 0);
@@ -225,8 +228,10 @@ std::unique_ptr<EditorInsertion> Win32Backend::insert_at_caret(NativeHandle edit
 
 // At the end, without an undo step; the user's selection and first line are put back before
 // the control paints again.
-void Win32Backend::append_editor_text(ControlInfo& editor, std::u16string_view text) {
-  std::wstring lines = control_lines(text, editor.appended_cr);
+void append_editor_text(Win32ControlRecord& editor, std::u16string_view text) {
+  auto* state = kind_state<EditorState>(editor);
+  if (!state) return;
+  std::wstring lines = control_lines(text, state->appended_cr);
   if (lines.empty()) return;
   HWND hwnd = editor.hwnd;
   DWORD start = 0, end = 0;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "backend/win32/win32_backend.h"
+#include "backend/win32/win32_editor.h"
 #include "backend/win32/win32_text.h"
 
 // An editor with items of the program's own gets a context menu of ours: the edit control's
@@ -78,12 +79,15 @@ POINT menu_position(HWND editor, LPARAM position) {
 }  // namespace
 
 void Win32Backend::set_editor_menu_items(NativeHandle handle, std::vector<EditorMenuItem> items) {
-  if (ControlInfo* editor = find_control(handle)) editor->menu_items = std::move(items);
+  Win32ControlRecord* control = find_control(handle);
+  if (auto* editor = control ? kind_state<EditorState>(*control) : nullptr)
+    editor->menu_items = std::move(items);
 }
 
 bool Win32Backend::show_editor_menu(HWND hwnd, LPARAM position) {
   NativeHandle handle = handle_of(hwnd);
-  const ControlInfo* editor = find_control(handle);
+  const Win32ControlRecord* control = find_control(handle);
+  const auto* editor = control ? kind_state<EditorState>(*control) : nullptr;
   if (!editor || editor->menu_items.empty()) return false;
   HMENU menu = CreatePopupMenu();
   if (!menu) return false;

@@ -141,8 +141,8 @@ bool Win32Backend::explorer_notification(UINT message, LPARAM lparam) {
   auto it = handles_.find(header->hwndFrom);
   if (it == handles_.end() || tree_.kind(it->second) != ControlKind::ExplorerTree) return false;
   const auto* change = reinterpret_cast<const NMTREEVIEWW*>(lparam);
-  if (change->action == TVE_EXPAND)
-    fill_branch(header->hwndFrom, *change, find_control(it->second)->folder);
+  const auto* shown = kind_state<ExplorerFolder>(*find_control(it->second));
+  if (change->action == TVE_EXPAND && shown) fill_branch(header->hwndFrom, *change, shown->folder);
   return true;  // the branch opens (the answer to the notification is 0)
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
-// What the files that make the controls of each gadget family (win32_<family>_controls.cpp)
-// share: how they create a child control, and the helpers several families use.
+// The controls of each gadget family, made, read and changed by kind within the family in
+// win32_<family>_controls.cpp; what a family keeps of a control beyond the shared record is
+// a type of its own there. A family without its own version of an operation takes the
+// common one, the template after the overloads. Also what those files share: how they
+// create a child control, and the helpers several families use.
 
 #include <windows.h>
 
@@ -9,9 +12,20 @@
 #include <string_view>
 
 #include "backend/backend.h"
+#include "backend/win32/win32_control_record.h"
 #include "backend/win32/win32_text.h"
 
 namespace ambrel {
+
+class Win32Backend;
+
+// A notification or scroll action from one of our controls, as the families read it.
+struct ControlNotice {
+  UINT message = 0;  // WM_COMMAND, WM_NOTIFY, WM_HSCROLL or WM_VSCROLL
+  UINT code = 0;     // the notification code; a scroll message's action
+  HWND source = nullptr;
+  NativeHandle control;
+};
 
 inline DWORD tab_stop_bit(const ControlStyle& style) { return style.tab_stop ? WS_TABSTOP : 0; }
 
@@ -31,11 +45,135 @@ inline Size window_size(HWND hwnd) {
   return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
+// --- The families' operations. The backend hands each the control's record and, where
+// the family reports or reaches other controls, itself. Every family has its own
+// make_window, the control's window made for its kind (null on failure), filling in what
+// else the record keeps of it, and its own family_notice, which reports a notice that is
+// the user's action on the control and says whether it was.
+
+// The value of control_value (0 for kinds without one), set with the control's notices
+// ignored.
+template <class Family>
+int family_value(Family, const Win32ControlRecord&) {
+  return 0;
+}
+template <class Family>
+void set_family_value(Family, Win32Backend&, NativeHandle, Win32ControlRecord&, int) {}
+
+// Items of the lists, combo boxes and (as tabs) panels; a new item goes at `index`.
+template <class Family>
+int family_item_count(Family, const Win32ControlRecord&) {
+  return 0;
+}
+template <class Family>
+int add_family_item(Family, Win32ControlRecord&, int, std::wstring&) {
+  return -1;
+}
+
+// The text, where it is not the window text; set_family_text is false where it is.
+template <class Family>
+std::u16string family_text(Family, const Win32ControlRecord& control) {
+  return window_text(control.hwnd);
+}
+template <class Family>
+bool set_family_text(Family, Win32ControlRecord&, std::u16string_view) {
+  return false;
+}
+
+// What a kind does when its geometry changed (pages, an up-down beside its field).
+template <class Family>
+void after_geometry(Family, Win32Backend&, NativeHandle, Win32ControlRecord&) {}
+
+// The smallest size at which the control shows its content; its size for most kinds.
+template <class Family>
+Size family_minimum_size(Family, const Win32ControlRecord& control) {
+  return window_size(control.hwnd);
+}
+
+// --- The choice family (win32_choice_controls.cpp).
+HWND make_window(ChoiceKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend& backend);
+bool family_notice(ChoiceKind kind, const ControlNotice& notice, Win32Backend& backend);
+int family_value(ChoiceKind kind, const Win32ControlRecord& control);
+void set_family_value(ChoiceKind kind, Win32Backend& backend, NativeHandle handle,
+                      Win32ControlRecord& control, int value);
+
+// --- The picture family (win32_picture_controls.cpp).
+HWND make_window(PictureKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend& backend);
+bool family_notice(PictureKind kind, const ControlNotice& notice, Win32Backend& backend);
+
+// --- The range family (win32_range_controls.cpp).
+HWND make_window(RangeKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend& backend);
+bool family_notice(RangeKind kind, const ControlNotice& notice, Win32Backend& backend);
+int family_value(RangeKind kind, const Win32ControlRecord& control);
+void set_family_value(RangeKind kind, Win32Backend& backend, NativeHandle handle,
+                      Win32ControlRecord& control, int value);
+
+// --- The field family (win32_field_controls.cpp).
+HWND make_window(FieldKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend& backend);
+bool family_notice(FieldKind kind, const ControlNotice& notice, Win32Backend& backend);
+int family_value(FieldKind kind, const Win32ControlRecord& control);
+void set_family_value(FieldKind kind, Win32Backend& backend, NativeHandle handle,
+                      Win32ControlRecord& control, int value);
+int family_item_count(FieldKind kind, const Win32ControlRecord& control);
+int add_family_item(FieldKind kind, Win32ControlRecord& control, int index, std::wstring& item);
+void after_geometry(FieldKind kind, Win32Backend& backend, NativeHandle handle,
+                    Win32ControlRecord& control);
+
+// --- The list family (win32_list_controls.cpp).
+HWND make_window(ListKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend& backend);
+bool family_notice(ListKind kind, const ControlNotice& notice, Win32Backend& backend);
+int family_value(ListKind kind, const Win32ControlRecord& control);
+void set_family_value(ListKind kind, Win32Backend& backend, NativeHandle handle,
+                      Win32ControlRecord& control, int value);
+int family_item_count(ListKind kind, const Win32ControlRecord& control);
+int add_family_item(ListKind kind, Win32ControlRecord& control, int index, std::wstring& item);
+std::u16string family_text(ListKind kind, const Win32ControlRecord& control);
+
+// --- The view family (win32_view_controls.cpp).
+HWND make_window(ViewKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend& backend);
+bool family_notice(ViewKind kind, const ControlNotice& notice, Win32Backend& backend);
+std::u16string family_text(ViewKind kind, const Win32ControlRecord& control);
+bool set_family_text(ViewKind kind, Win32ControlRecord& control, std::u16string_view text);
+Size family_minimum_size(ViewKind kind, const Win32ControlRecord& control);
+
+// --- The basic family (win32_basic_controls.cpp).
+HWND make_window(BasicKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend& backend);
+bool family_notice(BasicKind kind, const ControlNotice& notice, Win32Backend& backend);
+std::u16string family_text(BasicKind kind, const Win32ControlRecord& control);
+bool set_family_text(BasicKind kind, Win32ControlRecord& control, std::u16string_view text);
+
+// --- The page family (win32_page_controls.cpp); the panel's pages are made by
+// Win32Backend::add_panel_page.
+HWND make_window(PageKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend& backend);
+bool family_notice(PageKind kind, const ControlNotice& notice, Win32Backend& backend);
+int family_value(PageKind kind, const Win32ControlRecord& control);
+void set_family_value(PageKind kind, Win32Backend& backend, NativeHandle handle,
+                      Win32ControlRecord& control, int value);
+int family_item_count(PageKind kind, const Win32ControlRecord& control);
+void after_geometry(PageKind kind, Win32Backend& backend, NativeHandle handle,
+                    Win32ControlRecord& control);
+// A scroll area with its inner area in control.inner (win32_scroll_area.cpp).
+HWND make_scroll_area(const ControlRequest& request, HWND parent, Win32ControlRecord& control,
+                      Win32Backend& backend);
+
 // What the explorer kinds show (win32_explorer.cpp): the folder their text names, or the
 // user's home folder; a folder's entries (folders first, then files) in a list box; its
 // subfolders in a tree view, each branch filled as it is opened.
 std::wstring explorer_folder(std::u16string_view text);
 void show_folder_entries(HWND list, const std::wstring& folder);
 void show_subfolders(HWND tree, const std::wstring& folder);
+
+// What an explorer list or tree keeps: the folder it shows.
+struct ExplorerFolder {
+  std::wstring folder;
+};
 
 }  // namespace ambrel

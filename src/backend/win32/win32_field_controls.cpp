@@ -36,10 +36,10 @@ HWND make_combo_box(const ControlStyle& style, HWND parent) {
 }
 
 // The explorer's combo box holds the path of its folder, chosen.
-HWND make_folder_combo(const ControlRequest& request, HWND parent, std::wstring& folder) {
+HWND make_folder_combo(const ControlRequest& request, HWND parent) {
   HWND combo = make_combo_box(request.style, parent);
   if (!combo) return nullptr;
-  folder = explorer_folder(request.text);
+  std::wstring folder = explorer_folder(request.text);
   SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(folder.c_str()));
   SendMessageW(combo, CB_SETCURSEL, 0, 0);
   return combo;
@@ -67,8 +67,8 @@ FieldStore store_of(FieldKind kind) {
 
 }  // namespace
 
-HWND Win32Backend::make_window(FieldKind kind, const ControlRequest& request, HWND parent,
-                               ControlInfo& info) {
+HWND make_window(FieldKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend&) {
   const ControlStyle& style = request.style;
   DWORD tab_stop = tab_stop_bit(style);
   switch (kind) {
@@ -77,7 +77,7 @@ HWND Win32Backend::make_window(FieldKind kind, const ControlRequest& request, HW
                           ES_AUTOHSCROLL | (style.password ? ES_PASSWORD : 0) | tab_stop,
                           WS_EX_CLIENTEDGE, parent);
     case FieldKind::Spin:
-      return make_spin(request, parent, info.inner);
+      return make_spin(request, parent, control.inner);
     case FieldKind::Shortcut:
       return family_child(HOTKEY_CLASSW, u"", tab_stop, 0, parent);
     case FieldKind::Date:
@@ -87,12 +87,12 @@ HWND Win32Backend::make_window(FieldKind kind, const ControlRequest& request, HW
     case FieldKind::ComboBox:
       return make_combo_box(style, parent);
     case FieldKind::ExplorerCombo:
-      return make_folder_combo(request, parent, info.folder);
+      return make_folder_combo(request, parent);
   }
   return nullptr;
 }
 
-bool Win32Backend::family_notice(FieldKind kind, const ControlNotice& notice) {
+bool family_notice(FieldKind kind, const ControlNotice& notice, Win32Backend& backend) {
   bool reported = false;
   switch (kind) {
     case FieldKind::String:
@@ -110,12 +110,12 @@ bool Win32Backend::family_notice(FieldKind kind, const ControlNotice& notice) {
     case FieldKind::IpAddress:
       break;
   }
-  if (reported) report_command(notice.source, ControlCommand::Change);
+  if (reported) backend.report_command(notice.source, ControlCommand::Change);
   return reported;
 }
 
 // A spin's number, a combo box's chosen item (-1 none).
-int Win32Backend::family_value(FieldKind kind, const ControlInfo& control) const {
+int family_value(FieldKind kind, const Win32ControlRecord& control) {
   switch (store_of(kind)) {
     case FieldStore::UpDown:
       return static_cast<int>(SendMessageW(control.inner, UDM_GETPOS32, 0, 0));
@@ -127,7 +127,8 @@ int Win32Backend::family_value(FieldKind kind, const ControlInfo& control) const
   return 0;
 }
 
-void Win32Backend::set_family_value(FieldKind kind, NativeHandle, ControlInfo& control, int value) {
+void set_family_value(FieldKind kind, Win32Backend&, NativeHandle, Win32ControlRecord& control,
+                      int value) {
   switch (store_of(kind)) {
     case FieldStore::UpDown:
       SendMessageW(control.inner, UDM_SETPOS32, 0, value);
@@ -140,20 +141,19 @@ void Win32Backend::set_family_value(FieldKind kind, NativeHandle, ControlInfo& c
   }
 }
 
-int Win32Backend::family_item_count(FieldKind kind, const ControlInfo& control) const {
+int family_item_count(FieldKind kind, const Win32ControlRecord& control) {
   if (store_of(kind) != FieldStore::ComboBox) return 0;
   return static_cast<int>(SendMessageW(control.hwnd, CB_GETCOUNT, 0, 0));
 }
 
-int Win32Backend::add_family_item(FieldKind kind, ControlInfo& control, int index,
-                                  std::wstring& item) {
+int add_family_item(FieldKind kind, Win32ControlRecord& control, int index, std::wstring& item) {
   if (store_of(kind) != FieldStore::ComboBox) return -1;
   return static_cast<int>(SendMessageW(control.hwnd, CB_INSERTSTRING, static_cast<WPARAM>(index),
                                        reinterpret_cast<LPARAM>(item.c_str())));
 }
 
 // The up-down keeps to its field's right edge.
-void Win32Backend::after_geometry(FieldKind kind, NativeHandle, ControlInfo& control) {
+void after_geometry(FieldKind kind, Win32Backend&, NativeHandle, Win32ControlRecord& control) {
   if (store_of(kind) == FieldStore::UpDown)
     SendMessageW(control.inner, UDM_SETBUDDY, reinterpret_cast<WPARAM>(control.hwnd), 0);
 }

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "backend/win32/win32_backend.h"
 #include "backend/win32/win32_family_controls.h"
@@ -48,17 +49,18 @@ HWND make_list_icon(const ControlRequest& request, HWND parent) {
 }
 
 // The explorer's views show the folder their text names.
-HWND make_folder_view(const ControlRequest& request, HWND parent, std::wstring& folder,
+HWND make_folder_view(const ControlRequest& request, HWND parent, Win32ControlRecord& control,
                       bool folders_only) {
   HWND view =
       folders_only ? make_tree_view(request.style, parent) : make_list_box(request.style, parent);
   if (!view) return nullptr;
-  folder = explorer_folder(request.text);
+  ExplorerFolder shown{explorer_folder(request.text)};
   if (folders_only) {
-    show_subfolders(view, folder);
+    show_subfolders(view, shown.folder);
   } else {
-    show_folder_entries(view, folder);
+    show_folder_entries(view, shown.folder);
   }
+  control.kind_state = std::move(shown);
   return view;
 }
 
@@ -98,8 +100,8 @@ std::u16string chosen_text(HWND list) {
 
 }  // namespace
 
-HWND Win32Backend::make_window(ListKind kind, const ControlRequest& request, HWND parent,
-                               ControlInfo& info) {
+HWND make_window(ListKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend&) {
   switch (kind) {
     case ListKind::ListView:
       return make_list_box(request.style, parent);
@@ -108,14 +110,14 @@ HWND Win32Backend::make_window(ListKind kind, const ControlRequest& request, HWN
     case ListKind::Tree:
       return make_tree_view(request.style, parent);
     case ListKind::ExplorerList:
-      return make_folder_view(request, parent, info.folder, false);
+      return make_folder_view(request, parent, control, false);
     case ListKind::ExplorerTree:
-      return make_folder_view(request, parent, info.folder, true);
+      return make_folder_view(request, parent, control, true);
   }
   return nullptr;
 }
 
-bool Win32Backend::family_notice(ListKind kind, const ControlNotice& notice) {
+bool family_notice(ListKind kind, const ControlNotice& notice, Win32Backend& backend) {
   bool clicked = false;
   bool double_clicked = false;
   switch (kind) {
@@ -132,13 +134,13 @@ bool Win32Backend::family_notice(ListKind kind, const ControlNotice& notice) {
       break;
   }
   if (!clicked && !double_clicked) return false;
-  report_command(notice.source,
-                 double_clicked ? ControlCommand::DoubleClick : ControlCommand::Click);
+  backend.report_command(notice.source,
+                         double_clicked ? ControlCommand::DoubleClick : ControlCommand::Click);
   return true;
 }
 
 // The chosen item (-1 none).
-int Win32Backend::family_value(ListKind kind, const ControlInfo& control) const {
+int family_value(ListKind kind, const Win32ControlRecord& control) {
   HWND hwnd = control.hwnd;
   switch (kind) {
     case ListKind::ListView:
@@ -154,7 +156,8 @@ int Win32Backend::family_value(ListKind kind, const ControlInfo& control) const 
   return 0;
 }
 
-void Win32Backend::set_family_value(ListKind kind, NativeHandle, ControlInfo& control, int value) {
+void set_family_value(ListKind kind, Win32Backend&, NativeHandle, Win32ControlRecord& control,
+                      int value) {
   HWND hwnd = control.hwnd;
   switch (kind) {
     case ListKind::ListView:
@@ -180,7 +183,7 @@ void Win32Backend::set_family_value(ListKind kind, NativeHandle, ControlInfo& co
   }
 }
 
-int Win32Backend::family_item_count(ListKind kind, const ControlInfo& control) const {
+int family_item_count(ListKind kind, const Win32ControlRecord& control) {
   HWND hwnd = control.hwnd;
   switch (kind) {
     case ListKind::ListView:
@@ -195,8 +198,7 @@ int Win32Backend::family_item_count(ListKind kind, const ControlInfo& control) c
   return 0;
 }
 
-int Win32Backend::add_family_item(ListKind kind, ControlInfo& control, int index,
-                                  std::wstring& item) {
+int add_family_item(ListKind kind, Win32ControlRecord& control, int index, std::wstring& item) {
   HWND hwnd = control.hwnd;
   switch (kind) {
     case ListKind::ListView:
@@ -227,7 +229,7 @@ int Win32Backend::add_family_item(ListKind kind, ControlInfo& control, int index
 }
 
 // A list box's text is its chosen item's.
-std::u16string Win32Backend::family_text(ListKind kind, const ControlInfo& control) const {
+std::u16string family_text(ListKind kind, const Win32ControlRecord& control) {
   switch (kind) {
     case ListKind::ListView:
     case ListKind::ExplorerList:

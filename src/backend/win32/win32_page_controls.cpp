@@ -32,26 +32,26 @@ void place_page(HWND page, const RECT& rect, bool current) {
 
 }  // namespace
 
-HWND Win32Backend::make_window(PageKind kind, const ControlRequest& request, HWND parent,
-                               ControlInfo& info) {
+HWND make_window(PageKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend& backend) {
   switch (kind) {
     case PageKind::Panel:
       return family_child(kTabStripClass, u"", WS_CLIPCHILDREN | tab_stop_bit(request.style),
                           WS_EX_CONTROLPARENT, parent);
     case PageKind::ScrollArea:
-      return make_scroll_area(request, parent, info);
+      return make_scroll_area(request, parent, control, backend);
     case PageKind::PanelPage:  // made by add_panel_page
       break;
   }
   return nullptr;
 }
 
-bool Win32Backend::family_notice(PageKind kind, const ControlNotice& notice) {
+bool family_notice(PageKind kind, const ControlNotice& notice, Win32Backend& backend) {
   switch (kind) {
     case PageKind::Panel:
       if (notice.message != WM_NOTIFY || notice.code != TCN_SELCHANGE) return false;
-      show_current_page(notice.control);
-      report_command(notice.source, ControlCommand::Change);
+      backend.show_current_page(notice.control);
+      backend.report_command(notice.source, ControlCommand::Change);
       return true;
     case PageKind::ScrollArea:
     case PageKind::PanelPage:
@@ -61,7 +61,7 @@ bool Win32Backend::family_notice(PageKind kind, const ControlNotice& notice) {
 }
 
 // The panel's current page.
-int Win32Backend::family_value(PageKind kind, const ControlInfo& control) const {
+int family_value(PageKind kind, const Win32ControlRecord& control) {
   switch (kind) {
     case PageKind::Panel:
       return static_cast<int>(SendMessageW(control.hwnd, TCM_GETCURSEL, 0, 0));
@@ -72,12 +72,12 @@ int Win32Backend::family_value(PageKind kind, const ControlInfo& control) const 
   return 0;
 }
 
-void Win32Backend::set_family_value(PageKind kind, NativeHandle handle, ControlInfo& control,
-                                    int value) {
+void set_family_value(PageKind kind, Win32Backend& backend, NativeHandle handle,
+                      Win32ControlRecord& control, int value) {
   switch (kind) {
     case PageKind::Panel:
       SendMessageW(control.hwnd, TCM_SETCURSEL, static_cast<WPARAM>(value), 0);
-      show_current_page(handle);
+      backend.show_current_page(handle);
       return;
     case PageKind::ScrollArea:
     case PageKind::PanelPage:
@@ -86,7 +86,7 @@ void Win32Backend::set_family_value(PageKind kind, NativeHandle handle, ControlI
 }
 
 // A panel's tabs.
-int Win32Backend::family_item_count(PageKind kind, const ControlInfo& control) const {
+int family_item_count(PageKind kind, const Win32ControlRecord& control) {
   switch (kind) {
     case PageKind::Panel:
       return static_cast<int>(SendMessageW(control.hwnd, TCM_GETITEMCOUNT, 0, 0));
@@ -97,10 +97,11 @@ int Win32Backend::family_item_count(PageKind kind, const ControlInfo& control) c
   return 0;
 }
 
-void Win32Backend::after_geometry(PageKind kind, NativeHandle handle, ControlInfo&) {
+void after_geometry(PageKind kind, Win32Backend& backend, NativeHandle handle,
+                    Win32ControlRecord&) {
   switch (kind) {
     case PageKind::Panel:
-      show_current_page(handle);
+      backend.show_current_page(handle);
       return;
     case PageKind::ScrollArea:
     case PageKind::PanelPage:
@@ -110,7 +111,7 @@ void Win32Backend::after_geometry(PageKind kind, NativeHandle handle, ControlInf
 
 NativeHandle Win32Backend::add_panel_page(NativeHandle panel_handle, int position,
                                           std::u16string_view title) {
-  ControlInfo* panel = find_control(panel_handle);
+  Win32ControlRecord* panel = find_control(panel_handle);
   if (!panel || tree_.kind(panel_handle) != ControlKind::Panel) return kNoHandle;
   HWND page = CreateWindowExW(WS_EX_CONTROLPARENT, kContainerClass, L"", WS_CHILD | WS_CLIPSIBLINGS,
                               0, 0, 0, 0, panel->hwnd, nullptr, GetModuleHandleW(nullptr), this);
@@ -131,7 +132,7 @@ NativeHandle Win32Backend::add_panel_page(NativeHandle panel_handle, int positio
   // The panel's pages keep the order of its tabs.
   tree_.move_child(handle, static_cast<std::size_t>(index));
   HWND panel_hwnd = panel->hwnd;
-  ControlInfo info;
+  Win32ControlRecord info;
   info.hwnd = page;
   controls_.emplace(handle.value, std::move(info));
   register_hwnd(page, handle);
@@ -147,13 +148,13 @@ NativeHandle Win32Backend::add_panel_page(NativeHandle panel_handle, int positio
 }
 
 void Win32Backend::show_current_page(NativeHandle panel_handle) {
-  const ControlInfo* panel = find_control(panel_handle);
+  const Win32ControlRecord* panel = find_control(panel_handle);
   if (!panel) return;
   RECT rect = page_rect(panel->hwnd);
   int current = static_cast<int>(SendMessageW(panel->hwnd, TCM_GETCURSEL, 0, 0));
   int index = 0;
   for (NativeHandle page : tree_.children(panel_handle)) {
-    const ControlInfo* info = find_control(page);
+    const Win32ControlRecord* info = find_control(page);
     if (!info || tree_.kind(page) != ControlKind::PanelPage) continue;
     place_page(info->hwnd, rect, index == current);
     ++index;
@@ -161,14 +162,14 @@ void Win32Backend::show_current_page(NativeHandle panel_handle) {
 }
 
 Size Win32Backend::panel_page_size(NativeHandle panel_handle) const {
-  const ControlInfo* panel = find_control(panel_handle);
+  const Win32ControlRecord* panel = find_control(panel_handle);
   if (!panel || tree_.kind(panel_handle) != ControlKind::Panel) return {};
   RECT rect = page_rect(panel->hwnd);
   return scale_of(panel_handle).to_units(Size{rect.right - rect.left, rect.bottom - rect.top});
 }
 
 int Win32Backend::panel_tab_height(NativeHandle panel_handle) const {
-  const ControlInfo* panel = find_control(panel_handle);
+  const Win32ControlRecord* panel = find_control(panel_handle);
   if (!panel || tree_.kind(panel_handle) != ControlKind::Panel) return 0;
   RECT rect{};
   if (!SendMessageW(panel->hwnd, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rect))) return 0;

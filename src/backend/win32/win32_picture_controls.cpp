@@ -9,13 +9,13 @@
 
 namespace ambrel {
 
-HWND Win32Backend::make_window(PictureKind kind, const ControlRequest& request, HWND parent,
-                               ControlInfo&) {
+HWND make_window(PictureKind kind, const ControlRequest& request, HWND parent, Win32ControlRecord&,
+                 Win32Backend& backend) {
   switch (kind) {
     case PictureKind::Image:
       return family_child(L"Static", request.text, SS_NOPREFIX | SS_LEFT, 0, parent);
     case PictureKind::Canvas:
-      return family_child(kContainerClass, u"", 0, 0, parent, this);
+      return family_child(kContainerClass, u"", 0, 0, parent, &backend);
     case PictureKind::ButtonImage:
       return family_child(L"Button", request.text, BS_PUSHBUTTON | tab_stop_bit(request.style), 0,
                           parent);
@@ -23,11 +23,11 @@ HWND Win32Backend::make_window(PictureKind kind, const ControlRequest& request, 
   return nullptr;
 }
 
-bool Win32Backend::family_notice(PictureKind kind, const ControlNotice& notice) {
+bool family_notice(PictureKind kind, const ControlNotice& notice, Win32Backend& backend) {
   switch (kind) {
     case PictureKind::ButtonImage:
       if (notice.message != WM_COMMAND || notice.code != BN_CLICKED) return false;
-      report_command(notice.source, ControlCommand::Click);
+      backend.report_command(notice.source, ControlCommand::Click);
       return true;
     case PictureKind::Image:
     case PictureKind::Canvas:

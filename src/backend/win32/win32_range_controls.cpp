@@ -52,8 +52,8 @@ void move_scroll_bar(HWND bar, int action) {
 
 }  // namespace
 
-HWND Win32Backend::make_window(RangeKind kind, const ControlRequest& request, HWND parent,
-                               ControlInfo&) {
+HWND make_window(RangeKind kind, const ControlRequest& request, HWND parent, Win32ControlRecord&,
+                 Win32Backend&) {
   const ControlStyle& style = request.style;
   const ControlRange& range = request.range;
   switch (kind) {
@@ -89,7 +89,7 @@ HWND Win32Backend::make_window(RangeKind kind, const ControlRequest& request, HW
   return nullptr;
 }
 
-bool Win32Backend::family_notice(RangeKind kind, const ControlNotice& notice) {
+bool family_notice(RangeKind kind, const ControlNotice& notice, Win32Backend& backend) {
   bool scrolled = notice.message == WM_HSCROLL || notice.message == WM_VSCROLL;
   if (!scrolled) return false;
   switch (kind) {
@@ -101,12 +101,12 @@ bool Win32Backend::family_notice(RangeKind kind, const ControlNotice& notice) {
     case RangeKind::ProgressBar:
       return false;
   }
-  report_command(notice.source, ControlCommand::Click);
+  backend.report_command(notice.source, ControlCommand::Click);
   return true;
 }
 
 // The position within the range.
-int Win32Backend::family_value(RangeKind kind, const ControlInfo& control) const {
+int family_value(RangeKind kind, const Win32ControlRecord& control) {
   HWND hwnd = control.hwnd;
   switch (kind) {
     case RangeKind::ScrollBar:
@@ -120,7 +120,8 @@ int Win32Backend::family_value(RangeKind kind, const ControlInfo& control) const
 }
 
 // Kept within the range.
-void Win32Backend::set_family_value(RangeKind kind, NativeHandle, ControlInfo& control, int value) {
+void set_family_value(RangeKind kind, Win32Backend&, NativeHandle, Win32ControlRecord& control,
+                      int value) {
   HWND hwnd = control.hwnd;
   switch (kind) {
     case RangeKind::ScrollBar: {

@@ -92,21 +92,22 @@ void fit_bars(HWND area, HWND inner) {
 
 }  // namespace
 
-HWND Win32Backend::make_scroll_area(const ControlRequest& request, HWND parent, ControlInfo& info) {
+HWND make_scroll_area(const ControlRequest& request, HWND parent, Win32ControlRecord& control,
+                      Win32Backend& backend) {
   DWORD edge = request.style.border == BorderStyle::None ? 0 : WS_EX_CLIENTEDGE;
   HWND area =
       CreateWindowExW(edge | WS_EX_CONTROLPARENT, kScrollAreaClass, L"",
                       WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL, 0, 0,
-                      0, 0, parent, nullptr, GetModuleHandleW(nullptr), this);
+                      0, 0, parent, nullptr, GetModuleHandleW(nullptr), &backend);
   if (!area) return nullptr;
-  info.inner = CreateWindowExW(WS_EX_CONTROLPARENT, kContainerClass, L"",
-                               WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE, 0, 0, 0, 0, area, nullptr,
-                               GetModuleHandleW(nullptr), this);
-  if (!info.inner) {
+  control.inner = CreateWindowExW(WS_EX_CONTROLPARENT, kContainerClass, L"",
+                                  WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE, 0, 0, 0, 0, area,
+                                  nullptr, GetModuleHandleW(nullptr), &backend);
+  if (!control.inner) {
     DestroyWindow(area);
     return nullptr;
   }
-  fit_bars(area, info.inner);
+  fit_bars(area, control.inner);
   return area;
 }
 
@@ -137,13 +138,13 @@ LRESULT Win32Backend::scroll_area_message(HWND hwnd, UINT message, WPARAM wparam
 }
 
 Size Win32Backend::scroll_inner_size(NativeHandle handle) const {
-  const ControlInfo* area = find_control(handle);
+  const Win32ControlRecord* area = find_control(handle);
   if (!area || tree_.kind(handle) != ControlKind::ScrollArea) return {};
   return scale_of(handle).to_units(window_size(area->inner));
 }
 
 void Win32Backend::set_scroll_inner_size(NativeHandle handle, Size size) {
-  const ControlInfo* area = find_control(handle);
+  const Win32ControlRecord* area = find_control(handle);
   if (!area || tree_.kind(handle) != ControlKind::ScrollArea) return;
   Size pixels = scale_of(handle).to_pixels(size);
   SetWindowPos(area->inner, nullptr, 0, 0, std::max(pixels.width, 0), std::max(pixels.height, 0),

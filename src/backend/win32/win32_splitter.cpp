@@ -9,7 +9,7 @@ LRESULT Win32Backend::splitter_message(HWND hwnd, UINT message, WPARAM wparam, L
   LRESULT result = 0;
   if (control_notification(message, wparam, lparam, result)) return result;
   NativeHandle handle = handle_of(hwnd);
-  ControlInfo* control = find_control(handle);
+  Win32ControlRecord* control = find_control(handle);
   if (!control || control->hwnd != hwnd) return DefWindowProcW(hwnd, message, wparam, lparam);
   if (report_mouse(handle, message, wparam, lparam, true)) return 0;
   switch (message) {
@@ -38,7 +38,7 @@ LRESULT Win32Backend::splitter_message(HWND hwnd, UINT message, WPARAM wparam, L
 }
 
 void Win32Backend::capture_mouse(NativeHandle handle) {
-  if (ControlInfo* control = find_control(handle)) SetCapture(control->hwnd);
+  if (Win32ControlRecord* control = find_control(handle)) SetCapture(control->hwnd);
 }
 
 void Win32Backend::release_mouse() {
@@ -51,7 +51,7 @@ NativeHandle Win32Backend::mouse_capture() const {
 }
 
 void Win32Backend::set_control_cursor(NativeHandle handle, Cursor cursor) {
-  ControlInfo* control = find_control(handle);
+  Win32ControlRecord* control = find_control(handle);
   if (!control) return;
   // IDC_SIZEWE, IDC_SIZENS, IDC_ARROW.
   int resource = cursor == Cursor::SizeWestEast     ? 32644

@@ -12,44 +12,24 @@
 
 namespace ambrel {
 
-template <class Family>
-int Win32Backend::family_value(Family, const ControlInfo&) const {
-  return 0;
-}
-
-template <class Family>
-int Win32Backend::family_item_count(Family, const ControlInfo&) const {
-  return 0;
-}
-
-template <class Family>
-int Win32Backend::add_family_item(Family, ControlInfo&, int, std::wstring&) {
-  return -1;
-}
-
-template <class Family>
-Size Win32Backend::family_minimum_size(Family, const ControlInfo& control) const {
-  return window_size(control.hwnd);
-}
-
 int Win32Backend::control_value(NativeHandle handle) const {
-  const ControlInfo* control = find_control(handle);
+  const Win32ControlRecord* control = find_control(handle);
   if (!control) return 0;
   return visit_control_family(tree_.kind(handle),
                               [&](auto kind) { return family_value(kind, *control); });
 }
 
 void Win32Backend::set_control_value(NativeHandle handle, int value) {
-  ControlInfo* control = find_control(handle);
+  Win32ControlRecord* control = find_control(handle);
   if (!control) return;
   bool was_setting = std::exchange(setting_text_, true);
   visit_control_family(tree_.kind(handle),
-                       [&](auto kind) { set_family_value(kind, handle, *control, value); });
+                       [&](auto kind) { set_family_value(kind, *this, handle, *control, value); });
   setting_text_ = was_setting;
 }
 
 int Win32Backend::add_control_item(NativeHandle handle, int position, std::u16string_view text) {
-  ControlInfo* control = find_control(handle);
+  Win32ControlRecord* control = find_control(handle);
   if (!control) return -1;
   std::wstring item = to_wide(text);
   int index = insert_position(position, control_item_count(handle));
@@ -61,14 +41,14 @@ int Win32Backend::add_control_item(NativeHandle handle, int position, std::u16st
 }
 
 int Win32Backend::control_item_count(NativeHandle handle) const {
-  const ControlInfo* control = find_control(handle);
+  const Win32ControlRecord* control = find_control(handle);
   if (!control) return 0;
   return visit_control_family(tree_.kind(handle),
                               [&](auto kind) { return family_item_count(kind, *control); });
 }
 
 Size Win32Backend::control_minimum_size(NativeHandle handle) const {
-  const ControlInfo* control = find_control(handle);
+  const Win32ControlRecord* control = find_control(handle);
   if (!control) return {};
   return scale_of(handle).measured_units(visit_control_family(
       tree_.kind(handle), [&](auto kind) { return family_minimum_size(kind, *control); }));

@@ -8,22 +8,32 @@
 #include <algorithm>
 
 #include "backend/win32/win32_backend.h"
+#include "backend/win32/win32_editor.h"
 #include "backend/win32/win32_family_controls.h"
 
 namespace ambrel {
 
-HWND Win32Backend::make_window(ViewKind kind, const ControlRequest& request, HWND parent,
-                               ControlInfo& info) {
+namespace {
+
+// What a hyperlink keeps: its caption without the markup.
+struct LinkCaption {
+  std::u16string text;
+};
+
+}  // namespace
+
+HWND make_window(ViewKind kind, const ControlRequest& request, HWND parent,
+                 Win32ControlRecord& control, Win32Backend&) {
   DWORD tab_stop = tab_stop_bit(request.style);
   switch (kind) {
     case ViewKind::CodeEditor:
-      return make_editor(request, parent);
+      return make_editor(request, parent, control);
     case ViewKind::Web:
       return family_child(L"Static", request.text, SS_NOPREFIX | SS_LEFT, 0, parent);
     case ViewKind::Calendar:
       return family_child(MONTHCAL_CLASSW, u"", tab_stop, 0, parent);
     case ViewKind::HyperLink: {
-      info.link_caption = request.text;
+      control.kind_state = LinkCaption{request.text};
       std::wstring markup = link_markup(request.text);
       return CreateWindowExW(0, WC_LINK, markup.c_str(), WS_CHILD | WS_CLIPSIBLINGS | tab_stop, 0,
                              0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -32,14 +42,14 @@ HWND Win32Backend::make_window(ViewKind kind, const ControlRequest& request, HWN
   return nullptr;
 }
 
-bool Win32Backend::family_notice(ViewKind kind, const ControlNotice& notice) {
+bool family_notice(ViewKind kind, const ControlNotice& notice, Win32Backend& backend) {
   switch (kind) {
     case ViewKind::CodeEditor:
-      return editor_notice(notice);
+      return editor_notice(notice, backend);
     case ViewKind::HyperLink: {
       bool activated = notice.code == NM_CLICK || notice.code == NM_RETURN;
       if (notice.message != WM_NOTIFY || !activated) return false;
-      report_command(notice.source, ControlCommand::Click);
+      backend.report_command(notice.source, ControlCommand::Click);
       return true;
     }
     case ViewKind::Web:
@@ -49,12 +59,13 @@ bool Win32Backend::family_notice(ViewKind kind, const ControlNotice& notice) {
   return false;
 }
 
-std::u16string Win32Backend::family_text(ViewKind kind, const ControlInfo& control) const {
+std::u16string family_text(ViewKind kind, const Win32ControlRecord& control) {
   switch (kind) {
     case ViewKind::CodeEditor:
       return editor_text(control.hwnd);
     case ViewKind::HyperLink:
-      return control.link_caption;
+      if (const auto* caption = kind_state<LinkCaption>(control)) return caption->text;
+      break;
     case ViewKind::Web:
     case ViewKind::Calendar:
       break;
@@ -62,13 +73,13 @@ std::u16string Win32Backend::family_text(ViewKind kind, const ControlInfo& contr
   return window_text(control.hwnd);
 }
 
-bool Win32Backend::set_family_text(ViewKind kind, ControlInfo& control, std::u16string_view text) {
+bool set_family_text(ViewKind kind, Win32ControlRecord& control, std::u16string_view text) {
   switch (kind) {
     case ViewKind::CodeEditor:
       set_editor_text(control, text);
       return true;
     case ViewKind::HyperLink:
-      control.link_caption = std::u16string(text);
+      control.kind_state = LinkCaption{std::u16string(text)};
       SetWindowTextW(control.hwnd, link_markup(text).c_str());
       return true;
     case ViewKind::Web:
@@ -79,7 +90,7 @@ bool Win32Backend::set_family_text(ViewKind kind, ControlInfo& control, std::u16
 }
 
 // The calendar measures the month it shows and its "today" line.
-Size Win32Backend::family_minimum_size(ViewKind kind, const ControlInfo& control) const {
+Size family_minimum_size(ViewKind kind, const Win32ControlRecord& control) {
   switch (kind) {
     case ViewKind::Calendar: {
       RECT rect{};

@@ -86,6 +86,7 @@ HBITMAP capture_client(HWND window) {
 
 }  // namespace
 
+// The client area as it is on the screen.
 bool Win32Backend::save_window_image(NativeHandle window, const std::string& png_path) {
   const WindowInfo* info = find_window(window);
   std::wstring path = wide_path(png_path);
