@@ -2,8 +2,7 @@
 
 #include <rapidjson/reader.h>
 
-#include <algorithm>
-#include <cstdint>
+#include <cstddef>
 #include <new>
 #include <vector>
 
@@ -16,11 +15,11 @@ namespace {
 using Encoding = rapidjson::UTF16<char16_t>;
 
 // RFC 8259 with nothing more (no comments, no trailing commas); the containers are kept on
-// the reader's own stack instead of the call stack; each value at the top is read apart;
-// numbers come as written, to be classified by their form. "In place" hands the stream what a
-// string holds and a number's length without copying either: only a key's text is kept.
+// the reader's own stack instead of the call stack; each value at the top is read apart.
+// "In place" hands the stream what a string holds without copying it: only a key's text is
+// kept. (Numbers are read by a reading of their own, below.)
 constexpr unsigned kReadFlags = rapidjson::kParseIterativeFlag | rapidjson::kParseStopWhenDoneFlag |
-                                rapidjson::kParseNumbersAsStringsFlag | rapidjson::kParseInsituFlag;
+                                rapidjson::kParseInsituFlag;
 
 // The reader's input: the pieces handed over, one after the other. Code 0 is the end. The
 // next piece is asked for as soon as one is taken to its end, so that peeking needs no test.
@@ -54,38 +53,16 @@ class PieceStream {
   // The last key read.
   std::u16string_view key() const { return {key_.data(), key_.size() - 1}; }
 
-  // Whether the last `length` units taken, a number, have a fraction or an exponent. (Read in
-  // place, a number comes as its length alone.)
-  bool taken_number_is_decimal(std::size_t length) const {
-    std::size_t in_piece = std::min(length, static_cast<std::size_t>(at_ - begin_));
-    if (has_decimal_mark({at_ - in_piece, in_piece})) return true;
-    return in_piece < length && last_earlier_mark_ != kNoMark &&
-           last_earlier_mark_ >= Tell() - length;
+  // Takes the digits that come next, if any; whether there was one.
+  bool take_digits() {
+    if (!is_digit(*at_)) return false;
+    do Take();
+    while (is_digit(*at_));
+    return true;
   }
 
  private:
-  static constexpr std::size_t kNoMark = SIZE_MAX;
-
-  static bool is_decimal_mark(Ch unit) { return unit == u'.' || unit == u'e' || unit == u'E'; }
-
-  static bool has_decimal_mark(std::u16string_view units) {
-    return std::any_of(units.begin(), units.end(), is_decimal_mark);
-  }
-
-  static bool in_number(Ch unit) {
-    return (unit >= u'0' && unit <= u'9') || is_decimal_mark(unit) || unit == u'+' || unit == u'-';
-  }
-
-  // Only a number that runs on to the piece's end can be continued in the next, so only its
-  // marks are noted.
-  void note_mark_before_end() {
-    for (const Ch* unit = end_; unit != begin_ && in_number(unit[-1]); --unit) {
-      if (is_decimal_mark(unit[-1])) {
-        last_earlier_mark_ = before_ + static_cast<std::size_t>(unit - 1 - begin_);
-        return;
-      }
-    }
-  }
+  static bool is_digit(Ch unit) { return unit >= u'0' && unit <= u'9'; }
 
   // Out of line, so that reading a unit stays a few instructions wherever it is inlined.
   // Past the text's end the units are one NUL that stays.
@@ -94,7 +71,6 @@ class PieceStream {
       at_ = begin_;
       return;
     }
-    note_mark_before_end();
     before_ += static_cast<std::size_t>(end_ - begin_);
     std::u16string_view piece;
     do {
@@ -116,8 +92,7 @@ class PieceStream {
   const Ch* begin_ = nullptr;
   const Ch* at_ = nullptr;
   const Ch* end_ = nullptr;
-  std::size_t before_ = 0;                   // units in the pieces before this one
-  std::size_t last_earlier_mark_ = kNoMark;  // where the last "." or exponent before it is
+  std::size_t before_ = 0;  // units in the pieces before this one
   bool keys_next_ = false;
   std::vector<Ch> key_;
 };
@@ -139,9 +114,9 @@ class Events : public rapidjson::BaseReaderHandler<Encoding, Events> {
     value_done();
     return pass([this] { handler_.scalar(JsonScalar::boolean); });
   }
-  bool RawNumber(const char16_t*, rapidjson::SizeType length, bool) {
+  // A number, read by the reader's ParseNumber below: whether it has a fraction or an exponent.
+  bool Number(bool decimal) {
     value_done();
-    bool decimal = stream_.taken_number_is_decimal(length);
     return pass([&] { handler_.scalar(decimal ? JsonScalar::decimal : JsonScalar::integer); });
   }
   bool String(const char16_t*, rapidjson::SizeType, bool) {
@@ -211,7 +186,40 @@ class Events : public rapidjson::BaseReaderHandler<Encoding, Events> {
   bool too_deep_ = false;
 };
 
+using Reader = rapidjson::GenericReader<Encoding, Encoding>;
+
 }  // namespace
+}  // namespace ambrel
+
+// RapidJSON's own reading of a number works out its value even when only its text is wanted,
+// and fails a number beyond a double's range ("1e400", 400 digits), which RFC 8259 allows. A
+// number here is only classified by its form, so for this reader's stream and events it is read
+// by the grammar alone: no value, no bound on digits or exponent, and RapidJSON's other faults
+// at the same places (which its offsets are: this reader's stream is where they stand).
+template <>
+template <>
+void ambrel::Reader::ParseNumber<ambrel::kReadFlags>(ambrel::PieceStream& is,
+                                                     ambrel::Events& handler) {
+  const std::size_t start = is.Tell();
+  Consume(is, u'-');
+  if (!Consume(is, u'0') && !is.take_digits())
+    RAPIDJSON_PARSE_ERROR(rapidjson::kParseErrorValueInvalid, is.Tell());
+  bool decimal = false;
+  if (Consume(is, u'.')) {
+    if (!is.take_digits())
+      RAPIDJSON_PARSE_ERROR(rapidjson::kParseErrorNumberMissFraction, is.Tell());
+    decimal = true;
+  }
+  if (Consume(is, u'e') || Consume(is, u'E')) {
+    if (!Consume(is, u'+')) Consume(is, u'-');
+    if (!is.take_digits())
+      RAPIDJSON_PARSE_ERROR(rapidjson::kParseErrorNumberMissExponent, is.Tell());
+    decimal = true;
+  }
+  if (!handler.Number(decimal)) RAPIDJSON_PARSE_ERROR(rapidjson::kParseErrorTermination, start);
+}
+
+namespace ambrel {
 
 JsonEventReader::JsonEventReader(JsonEventHandler& handler)
     : handler_(handler), thread_([this] { read(); }) {}
@@ -277,7 +285,7 @@ void JsonEventReader::read() {
   PieceStream stream(hand_off_);
   Events events(handler_, stream);
   try {
-    rapidjson::GenericReader<Encoding, Encoding> reader;
+    Reader reader;
     bool any_value = false;
     if (stream.Peek() == u'\uFEFF') stream.Take();  // a byte-order mark, as a text may start
     for (;;) {

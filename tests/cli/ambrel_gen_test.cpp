@@ -661,6 +661,10 @@ TEST_F(AmbrelGen, JsonIsDeclaredByTheSameRulesAndItsFaultsArePlaced) {
   // JSON Lines on standard input: each line a sample.
   Outcome lines = run("--lf", "{\"a\": 1}\n{\"a\": \"x\", \"b\": true}\n");
   EXPECT_EQ(lines.out, "; /\nStructure JSON_MAIN\n\ta.s\n\tb.q\nEndStructure\n");
+  // A number is typed by its form, whatever its size.
+  Outcome huge = run("--lf", "{\"a\": 1e400, \"b\": " + std::string(400, '9') + "}\n");
+  EXPECT_EQ(huge.status, 0) << huge.err;
+  EXPECT_EQ(huge.out, "; /\nStructure JSON_MAIN\n\ta.f\n\tb.q\nEndStructure\n");
   Outcome malformed = run("--lf '" + write("cut.json", "{\"a\": 1,\n \"b\": [1 2]}") + "'");
   EXPECT_EQ(malformed.status, 1);
   EXPECT_EQ(malformed.out, "; /\nStructure JSON_MAIN\n\ta.q\n\tb.q ; []\nEndStructure\n");

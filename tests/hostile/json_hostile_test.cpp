@@ -58,6 +58,24 @@ TEST(JsonHostile, MegabyteKeysAndStringsKeepTheirTypesAndLines) {
   }
 }
 
+// Numbers far beyond a double's range, up to a megabyte of digits in a run, in the significand
+// or in the exponent: numbers all the same, typed by their form alone.
+TEST(JsonHostile, NumbersBeyondAnyRangeAreTypedByTheirForm) {
+  const std::u16string nines = repeated(u"9", 400);
+  const std::u16string megabyte = repeated(u"7", 1000000);
+  const std::u16string text = u"{\"a\":1e400,\"b\":-1e-400,\"c\":" + nines + u",\"d\":0." + nines +
+                              u",\"e\":1E+99999999999,\"f\":" + megabyte + u",\"g\":1e" + megabyte +
+                              u",\"h\":-" + megabyte + u"." + megabyte + u"}";
+  for (std::size_t piece : {std::size_t{4093}, text.size()}) {
+    GeneratedDeclarations out = declared(text, piece);
+    EXPECT_TRUE(out.parse_result.ok()) << placed(out.parse_result);
+    EXPECT_EQ(out.text,
+              u"; /\r\nStructure JSON_MAIN\r\n\ta.f\r\n\tb.f\r\n\tc.q\r\n\td.f\r\n\te.f\r\n"
+              u"\tf.q\r\n\tg.f\r\n\th.f\r\nEndStructure\r\n")
+        << shown_units(out.text);
+  }
+}
+
 // A JSON key may hold any character; the declarations still have one declaration a line,
 // with names and path comments showing controls and line separators as \u escapes.
 TEST(JsonHostile, KeysWithLineBreaksAndControlsStayOnTheirOwnLine) {

@@ -91,6 +91,35 @@ TEST(JsonEventReader, ReportsEveryKindOfValueClassifyingNumbersByTheirForm) {
   EXPECT_EQ(r.events, "{k:s sk:i ik:d dk:e dk:E dk:big ik:t bk:f bk:n nk:a [i{}]k:o {k:k []}}|");
 }
 
+// RFC 8259 sets no bound on a number's digits or exponent: one beyond a double's range is a
+// number all the same, classified by its form alone.
+TEST(JsonEventReader, ReadsNumbersBeyondADoublesRangeByTheirForm) {
+  const std::u16string nines(400, u'9');
+  Read r =
+      read(u"[1e400,-1e-400,1E+99999999999,0e999999," + nines + u",-" + nines + u",0." + nines +
+           u"," + nines + u".5," + nines + u"e" + nines + u",-1." + nines + u"E-" + nines + u"]");
+  EXPECT_TRUE(r.result.ok()) << placed(r);
+  EXPECT_EQ(r.events, "[ddddiidddd]|");
+}
+
+TEST(JsonEventReader, PlacesFaultsInNumbersWhereTheyStand) {
+  const std::u16string nines(400, u'9');
+  EXPECT_EQ(placed(read(u"[-]")), "1:3 Invalid value.");
+  EXPECT_EQ(placed(read(u"[-x]")), "1:3 Invalid value.");
+  EXPECT_EQ(placed(read(u"[+1]")), "1:2 Invalid value.");
+  EXPECT_EQ(placed(read(u"[.5]")), "1:2 Invalid value.");
+  EXPECT_EQ(placed(read(u"[1.]")), "1:4 Miss fraction part in number.");
+  EXPECT_EQ(placed(read(u"[1.e5]")), "1:4 Miss fraction part in number.");
+  EXPECT_EQ(placed(read(u"[1e]")), "1:4 Miss exponent in number.");
+  EXPECT_EQ(placed(read(u"[1E-]")), "1:5 Miss exponent in number.");
+  EXPECT_EQ(placed(read(u"[01]")), "1:3 Missing a comma or ']' after an array element.");
+  EXPECT_EQ(placed(read(u"[1.5.2]")), "1:5 Missing a comma or ']' after an array element.");
+  EXPECT_EQ(placed(read(u"[" + nines + u"e+]")), "1:404 Miss exponent in number.");
+  Read after_big = read(u"{\"a\":" + nines + u"x}");
+  EXPECT_EQ(placed(after_big), "1:406 Missing a comma or '}' after an object member.");
+  EXPECT_EQ(after_big.events, "{k:a i");
+}
+
 TEST(JsonEventReader, ReadsValuesOneAfterAnotherAsJsonLinesAndConcatenated) {
   EXPECT_EQ(read(u"{\"a\":1}\n{\"a\":2}\r\n[3]\n").events, "{k:a i}|{k:a i}|[i]|");
   EXPECT_EQ(read(u"{}{}[]  \"x\" 4").events, "{}|{}|[]|s|i|");
