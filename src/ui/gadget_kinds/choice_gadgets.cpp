@@ -16,15 +16,8 @@ Size check_measure(const Gadget& gadget) {
   return check_natural_size(gadget_text_extent(gadget.number, get_gadget_text(gadget.number)));
 }
 
-constexpr GadgetKind choice_kind(GadgetKindCode code) {
-  return {.code = code,
-          .get_state = value_state,
-          .set_state = set_value_state,
-          .natural_size = check_measure};
-}
-
-constexpr GadgetKind kCheckBoxKind = choice_kind(GadgetKindCode::CheckBox);
-constexpr GadgetKind kOptionKind = choice_kind(GadgetKindCode::Option);
+constexpr GadgetKind kCheckBoxKind = valued_kind(GadgetKindCode::CheckBox, check_measure);
+constexpr GadgetKind kOptionKind = valued_kind(GadgetKindCode::Option, check_measure);
 
 TextAlignment check_alignment(int flags) {
   if (has_flag(flags, kCheckBoxCenter)) return TextAlignment::Center;

@@ -37,10 +37,7 @@ Size combobox_measure(const Gadget& gadget) { return combobox_natural_size(sampl
 constexpr GadgetKind kStringKind{
     .code = GadgetKindCode::String, .focus = raise_focus_event, .natural_size = string_measure};
 
-constexpr GadgetKind kSpinKind{.code = GadgetKindCode::Spin,
-                               .get_state = value_state,
-                               .set_state = set_value_state,
-                               .natural_size = spin_measure};
+constexpr GadgetKind kSpinKind = valued_kind(GadgetKindCode::Spin, spin_measure);
 
 constexpr GadgetKind kIpAddressKind{.code = GadgetKindCode::IpAddress,
                                     .natural_size = address_measure};

@@ -16,6 +16,15 @@ int add_control_item_at(Gadget& gadget, int position, std::u16string_view text);
 // Raises 14000 or 14001.
 void raise_focus_event(Gadget& gadget, bool gained);
 
+// A kind whose state is its control's value.
+constexpr GadgetKind valued_kind(GadgetKindCode code,
+                                 Size (*natural_size)(const Gadget&) = nullptr) {
+  return {.code = code,
+          .get_state = value_state,
+          .set_state = set_value_state,
+          .natural_size = natural_size};
+}
+
 // A request of the kind with the arguments' text and range, geometry as given.
 ControlRequest control_request(ControlKind kind, Rect geometry, const GadgetArguments& arguments);
 // The same for kinds whose text argument is no caption: the control starts without text.

@@ -11,10 +11,9 @@ namespace ambrel {
 namespace {
 
 constexpr GadgetKind list_kind(GadgetKindCode code) {
-  return {.code = code,
-          .get_state = value_state,
-          .set_state = set_value_state,
-          .add_item = add_control_item_at};
+  GadgetKind kind = valued_kind(code);
+  kind.add_item = add_control_item_at;
+  return kind;
 }
 
 constexpr GadgetKind kListViewKind = list_kind(GadgetKindCode::ListView);

@@ -14,14 +14,9 @@ Size scrollbar_measure(const Gadget& gadget) {
   return scrollbar_natural_size(has_flag(gadget.flags, kScrollBarVertical), ui_system_metrics());
 }
 
-constexpr GadgetKind kScrollBarKind{.code = GadgetKindCode::ScrollBar,
-                                    .get_state = value_state,
-                                    .set_state = set_value_state,
-                                    .natural_size = scrollbar_measure};
-constexpr GadgetKind kProgressBarKind{
-    .code = GadgetKindCode::ProgressBar, .get_state = value_state, .set_state = set_value_state};
-constexpr GadgetKind kTrackBarKind{
-    .code = GadgetKindCode::TrackBar, .get_state = value_state, .set_state = set_value_state};
+constexpr GadgetKind kScrollBarKind = valued_kind(GadgetKindCode::ScrollBar, scrollbar_measure);
+constexpr GadgetKind kProgressBarKind = valued_kind(GadgetKindCode::ProgressBar);
+constexpr GadgetKind kTrackBarKind = valued_kind(GadgetKindCode::TrackBar);
 
 }  // namespace
 
