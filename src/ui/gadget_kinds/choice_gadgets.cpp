@@ -30,13 +30,13 @@ TextAlignment check_alignment(int flags) {
 int create_checkbox_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
   ControlRequest request = control_request(ControlKind::CheckBox, geometry, arguments);
   request.style.alignment = check_alignment(arguments.flags);
-  request.style.three_state = has_flag(arguments.flags, kCheckBoxThreeState);
-  return create_gadget(number, kCheckBoxKind, std::move(request), arguments.flags);
+  return create_flagged_gadget(number, kCheckBoxKind, std::move(request), arguments,
+                               {{kCheckBoxThreeState, &ControlStyle::three_state}});
 }
 
 int create_option_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  return create_gadget(number, kOptionKind,
-                       control_request(ControlKind::Option, geometry, arguments), arguments.flags);
+  return create_flagged_gadget(
+      number, kOptionKind, control_request(ControlKind::Option, geometry, arguments), arguments);
 }
 
 }  // namespace ambrel

@@ -1,5 +1,7 @@
 #include "ui/gadget_kinds/kind_operations.h"
 
+#include <utility>
+
 #include "ui/event_codes.h"
 #include "ui/ui_backend.h"
 
@@ -34,6 +36,15 @@ ControlRequest textless_control_request(ControlKind kind, Rect geometry,
   ControlRequest request = control_request(kind, geometry, arguments);
   request.text.clear();
   return request;
+}
+
+int create_flagged_gadget(int number, const GadgetKind& kind, ControlRequest request,
+                          const GadgetArguments& arguments,
+                          std::initializer_list<FlagSetting> settings) {
+  for (const FlagSetting& each : settings) {
+    request.style.*each.setting = has_flag(arguments.flags, each.flag);
+  }
+  return create_gadget(number, kind, std::move(request), arguments.flags);
 }
 
 }  // namespace ambrel

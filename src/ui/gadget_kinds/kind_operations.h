@@ -3,6 +3,7 @@
 // Operations that several gadget kinds share: a control's value as the gadget's state, its
 // items, the focus events of fields, and a control request filled from the common arguments.
 
+#include <initializer_list>
 #include <string_view>
 
 #include "ui/gadget.h"
@@ -32,5 +33,16 @@ ControlRequest textless_control_request(ControlKind kind, Rect geometry,
                                         const GadgetArguments& arguments);
 
 inline bool has_flag(int flags, int flag) { return (flags & flag) == flag; }
+
+// A style setting that is on exactly when the gadget's flags have `flag`.
+struct FlagSetting {
+  int flag;
+  bool ControlStyle::*setting;
+};
+
+// Creates a gadget of `kind` from `request`, its flag settings read from arguments.flags.
+int create_flagged_gadget(int number, const GadgetKind& kind, ControlRequest request,
+                          const GadgetArguments& arguments,
+                          std::initializer_list<FlagSetting> settings = {});
 
 }  // namespace ambrel
