@@ -26,6 +26,9 @@ constexpr GadgetKind valued_kind(GadgetKindCode code,
           .natural_size = natural_size};
 }
 
+// A request of the kind at `geometry`, nothing else set: for kinds that read the arguments
+// their own way.
+ControlRequest bare_control_request(ControlKind kind, Rect geometry);
 // A request of the kind with the arguments' text and range, geometry as given.
 ControlRequest control_request(ControlKind kind, Rect geometry, const GadgetArguments& arguments);
 // The same for kinds whose text argument is no caption: the control starts without text.
@@ -39,6 +42,9 @@ struct FlagSetting {
   int flag;
   bool ControlStyle::*setting;
 };
+
+// Creates the gadget and makes it the current gadget list.
+int create_parent_gadget(int number, const GadgetKind& kind, ControlRequest request, int flags);
 
 // Creates a gadget of `kind` from `request`, its flag settings read from arguments.flags.
 int create_flagged_gadget(int number, const GadgetKind& kind, ControlRequest request,
