@@ -90,76 +90,68 @@ Size family_minimum_size(Family, const Win32ControlRecord& control) {
   return window_size(control.hwnd);
 }
 
+// The declarations of a family's own operations, a group at a time, for the family's kind.
+#define AMBREL_FAMILY_WINDOW(Kind)                                        \
+  HWND make_window(Kind kind, const ControlRequest& request, HWND parent, \
+                   Win32ControlRecord& control, Win32Backend& backend);   \
+  bool family_notice(Kind kind, const ControlNotice& notice, Win32Backend& backend)
+#define AMBREL_FAMILY_VALUE(Kind)                                              \
+  int family_value(Kind kind, const Win32ControlRecord& control);              \
+  void set_family_value(Kind kind, Win32Backend& backend, NativeHandle handle, \
+                        Win32ControlRecord& control, int value)
+#define AMBREL_FAMILY_ITEMS(Kind)                                      \
+  int family_item_count(Kind kind, const Win32ControlRecord& control); \
+  int add_family_item(Kind kind, Win32ControlRecord& control, int index, std::wstring& item)
+#define AMBREL_FAMILY_TEXT(Kind)                                            \
+  std::u16string family_text(Kind kind, const Win32ControlRecord& control); \
+  bool set_family_text(Kind kind, Win32ControlRecord& control, std::u16string_view text)
+
 // --- The choice family (win32_choice_controls.cpp).
-HWND make_window(ChoiceKind kind, const ControlRequest& request, HWND parent,
-                 Win32ControlRecord& control, Win32Backend& backend);
-bool family_notice(ChoiceKind kind, const ControlNotice& notice, Win32Backend& backend);
-int family_value(ChoiceKind kind, const Win32ControlRecord& control);
-void set_family_value(ChoiceKind kind, Win32Backend& backend, NativeHandle handle,
-                      Win32ControlRecord& control, int value);
+AMBREL_FAMILY_WINDOW(ChoiceKind);
+AMBREL_FAMILY_VALUE(ChoiceKind);
 
 // --- The picture family (win32_picture_controls.cpp).
-HWND make_window(PictureKind kind, const ControlRequest& request, HWND parent,
-                 Win32ControlRecord& control, Win32Backend& backend);
-bool family_notice(PictureKind kind, const ControlNotice& notice, Win32Backend& backend);
+AMBREL_FAMILY_WINDOW(PictureKind);
 
 // --- The range family (win32_range_controls.cpp).
-HWND make_window(RangeKind kind, const ControlRequest& request, HWND parent,
-                 Win32ControlRecord& control, Win32Backend& backend);
-bool family_notice(RangeKind kind, const ControlNotice& notice, Win32Backend& backend);
-int family_value(RangeKind kind, const Win32ControlRecord& control);
-void set_family_value(RangeKind kind, Win32Backend& backend, NativeHandle handle,
-                      Win32ControlRecord& control, int value);
+AMBREL_FAMILY_WINDOW(RangeKind);
+AMBREL_FAMILY_VALUE(RangeKind);
 
 // --- The field family (win32_field_controls.cpp).
-HWND make_window(FieldKind kind, const ControlRequest& request, HWND parent,
-                 Win32ControlRecord& control, Win32Backend& backend);
-bool family_notice(FieldKind kind, const ControlNotice& notice, Win32Backend& backend);
-int family_value(FieldKind kind, const Win32ControlRecord& control);
-void set_family_value(FieldKind kind, Win32Backend& backend, NativeHandle handle,
-                      Win32ControlRecord& control, int value);
-int family_item_count(FieldKind kind, const Win32ControlRecord& control);
-int add_family_item(FieldKind kind, Win32ControlRecord& control, int index, std::wstring& item);
+AMBREL_FAMILY_WINDOW(FieldKind);
+AMBREL_FAMILY_VALUE(FieldKind);
+AMBREL_FAMILY_ITEMS(FieldKind);
 void after_geometry(FieldKind kind, Win32Backend& backend, NativeHandle handle,
                     Win32ControlRecord& control);
 
 // --- The list family (win32_list_controls.cpp).
-HWND make_window(ListKind kind, const ControlRequest& request, HWND parent,
-                 Win32ControlRecord& control, Win32Backend& backend);
-bool family_notice(ListKind kind, const ControlNotice& notice, Win32Backend& backend);
-int family_value(ListKind kind, const Win32ControlRecord& control);
-void set_family_value(ListKind kind, Win32Backend& backend, NativeHandle handle,
-                      Win32ControlRecord& control, int value);
-int family_item_count(ListKind kind, const Win32ControlRecord& control);
-int add_family_item(ListKind kind, Win32ControlRecord& control, int index, std::wstring& item);
+AMBREL_FAMILY_WINDOW(ListKind);
+AMBREL_FAMILY_VALUE(ListKind);
+AMBREL_FAMILY_ITEMS(ListKind);
 std::u16string family_text(ListKind kind, const Win32ControlRecord& control);
 
 // --- The view family (win32_view_controls.cpp).
-HWND make_window(ViewKind kind, const ControlRequest& request, HWND parent,
-                 Win32ControlRecord& control, Win32Backend& backend);
-bool family_notice(ViewKind kind, const ControlNotice& notice, Win32Backend& backend);
-std::u16string family_text(ViewKind kind, const Win32ControlRecord& control);
-bool set_family_text(ViewKind kind, Win32ControlRecord& control, std::u16string_view text);
+AMBREL_FAMILY_WINDOW(ViewKind);
+AMBREL_FAMILY_TEXT(ViewKind);
 Size family_minimum_size(ViewKind kind, const Win32ControlRecord& control);
 
 // --- The basic family (win32_basic_controls.cpp).
-HWND make_window(BasicKind kind, const ControlRequest& request, HWND parent,
-                 Win32ControlRecord& control, Win32Backend& backend);
-bool family_notice(BasicKind kind, const ControlNotice& notice, Win32Backend& backend);
-std::u16string family_text(BasicKind kind, const Win32ControlRecord& control);
-bool set_family_text(BasicKind kind, Win32ControlRecord& control, std::u16string_view text);
+AMBREL_FAMILY_WINDOW(BasicKind);
+AMBREL_FAMILY_TEXT(BasicKind);
 
 // --- The page family (win32_page_controls.cpp); the panel's pages are made by
 // Win32Backend::add_panel_page.
-HWND make_window(PageKind kind, const ControlRequest& request, HWND parent,
-                 Win32ControlRecord& control, Win32Backend& backend);
-bool family_notice(PageKind kind, const ControlNotice& notice, Win32Backend& backend);
-int family_value(PageKind kind, const Win32ControlRecord& control);
-void set_family_value(PageKind kind, Win32Backend& backend, NativeHandle handle,
-                      Win32ControlRecord& control, int value);
+AMBREL_FAMILY_WINDOW(PageKind);
+AMBREL_FAMILY_VALUE(PageKind);
 int family_item_count(PageKind kind, const Win32ControlRecord& control);
 void after_geometry(PageKind kind, Win32Backend& backend, NativeHandle handle,
                     Win32ControlRecord& control);
+
+#undef AMBREL_FAMILY_WINDOW
+#undef AMBREL_FAMILY_VALUE
+#undef AMBREL_FAMILY_ITEMS
+#undef AMBREL_FAMILY_TEXT
+
 // A scroll area with its inner area in control.inner (win32_scroll_area.cpp).
 HWND make_scroll_area(const ControlRequest& request, HWND parent, Win32ControlRecord& control,
                       Win32Backend& backend);

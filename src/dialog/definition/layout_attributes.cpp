@@ -51,6 +51,29 @@ std::optional<layout::ExpandChoice> read_expand(const ElementView& element, int 
   return choice;
 }
 
+// Sets `target` from each attribute with the name whose value `parse` reads as a word the
+// element knows; any other value is warned about and changes nothing.
+template <class Word>
+void read_word_attribute(const ElementView& element, std::u16string_view name,
+                         std::optional<Word> (*parse)(std::u16string_view), Word& target) {
+  for_each_attribute(element, name, [&](int i) {
+    if (auto word = warn_unless_known(element, i, parse(element.attribute_value(i)))) {
+      target = *word;
+    }
+  });
+}
+
+// The same for an expand choice, which is also warned about when it names no child.
+void read_expand_attribute(const ElementView& element, std::u16string_view name,
+                           std::optional<layout::ExpandChoice> (*parse)(std::u16string_view),
+                           layout::ExpandChoice& target) {
+  for_each_attribute(element, name, [&](int i) {
+    if (auto choice = read_expand(element, i, parse(element.attribute_value(i)))) {
+      target = *choice;
+    }
+  });
+}
+
 std::string meaning_of_bound(std::int16_t bound) {
   if (bound == layout::kBoundAuto) return "AUTO";
   if (bound == layout::kBoundNotGiven) return "not given";
@@ -94,12 +117,7 @@ layout::BoxSettings read_box_settings(const ElementView& element, layout::BoxDir
       settings.expand_item = choice->item;
     }
   });
-  for_each_attribute(element, u"ALIGN", [&](int i) {
-    if (auto align =
-            warn_unless_known(element, i, layout::parse_line_align(element.attribute_value(i)))) {
-      settings.align = *align;
-    }
-  });
+  read_word_attribute(element, u"ALIGN", layout::parse_line_align, settings.align);
   return settings;
 }
 
@@ -114,18 +132,9 @@ GridAttributes read_grid_attributes(const ElementView& element) {
   });
   for_each_attribute(element, u"ROWSPACING",
                      [&](int i) { grid.settings.row_spacing = read_figure_attribute(element, i); });
-  for_each_attribute(element, u"COLEXPAND", [&](int i) {
-    if (auto choice =
-            read_expand(element, i, layout::parse_line_expand(element.attribute_value(i)))) {
-      grid.settings.column_expand = *choice;
-    }
-  });
-  for_each_attribute(element, u"ROWEXPAND", [&](int i) {
-    if (auto choice =
-            read_expand(element, i, layout::parse_row_expand(element.attribute_value(i)))) {
-      grid.settings.row_expand = *choice;
-    }
-  });
+  read_expand_attribute(element, u"COLEXPAND", layout::parse_line_expand,
+                        grid.settings.column_expand);
+  read_expand_attribute(element, u"ROWEXPAND", layout::parse_row_expand, grid.settings.row_expand);
   return grid;
 }
 
@@ -196,12 +205,7 @@ ScrollAreaAttributes read_scroll_area_attributes(const ElementView& element) {
   });
   for_each_attribute(element, u"STEP",
                      [&](int i) { scroll.step = read_decimal_attribute(element, i); });
-  for_each_attribute(element, u"SCROLLING", [&](int i) {
-    if (auto scrolling =
-            warn_unless_known(element, i, layout::parse_scrolling(element.attribute_value(i)))) {
-      scroll.settings.scrolling = *scrolling;
-    }
-  });
+  read_word_attribute(element, u"SCROLLING", layout::parse_scrolling, scroll.settings.scrolling);
   return scroll;
 }
 

@@ -2,8 +2,7 @@
 
 #include <utility>
 
-#include "ui/gadget.h"
-#include "ui/gadget_kinds/gadget_kinds.h"
+#include "ui/gadget_kinds/kind_operations.h"
 #include "ui/measure.h"
 
 namespace ambrel {
@@ -37,9 +36,7 @@ TextAlignment caption_alignment(int flags) {
 
 int create_button_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
   int flags = arguments.flags;
-  ControlRequest request;
-  request.kind = ControlKind::Button;
-  request.geometry = geometry;
+  ControlRequest request = bare_control_request(ControlKind::Button, geometry);
   request.text = arguments.text;
   request.style.alignment = caption_alignment(flags);
   request.style.tab_stop = true;

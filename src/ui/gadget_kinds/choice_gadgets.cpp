@@ -16,15 +16,8 @@ Size check_measure(const Gadget& gadget) {
   return check_natural_size(gadget_text_extent(gadget.number, get_gadget_text(gadget.number)));
 }
 
-constexpr GadgetKind choice_kind(GadgetKindCode code) {
-  return {.code = code,
-          .get_state = value_state,
-          .set_state = set_value_state,
-          .natural_size = check_measure};
-}
-
-constexpr GadgetKind kCheckBoxKind = choice_kind(GadgetKindCode::CheckBox);
-constexpr GadgetKind kOptionKind = choice_kind(GadgetKindCode::Option);
+constexpr GadgetKind kCheckBoxKind = valued_kind(GadgetKindCode::CheckBox, check_measure);
+constexpr GadgetKind kOptionKind = valued_kind(GadgetKindCode::Option, check_measure);
 
 TextAlignment check_alignment(int flags) {
   if (has_flag(flags, kCheckBoxCenter)) return TextAlignment::Center;
@@ -37,13 +30,13 @@ TextAlignment check_alignment(int flags) {
 int create_checkbox_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
   ControlRequest request = control_request(ControlKind::CheckBox, geometry, arguments);
   request.style.alignment = check_alignment(arguments.flags);
-  request.style.three_state = has_flag(arguments.flags, kCheckBoxThreeState);
-  return create_gadget(number, kCheckBoxKind, std::move(request), arguments.flags);
+  return create_flagged_gadget(number, kCheckBoxKind, std::move(request), arguments,
+                               {{kCheckBoxThreeState, &ControlStyle::three_state}});
 }
 
 int create_option_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  return create_gadget(number, kOptionKind,
-                       control_request(ControlKind::Option, geometry, arguments), arguments.flags);
+  return create_flagged_gadget(
+      number, kOptionKind, control_request(ControlKind::Option, geometry, arguments), arguments);
 }
 
 }  // namespace ambrel

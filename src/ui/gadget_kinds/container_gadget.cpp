@@ -4,9 +4,7 @@
 
 #include <utility>
 
-#include "support/object_registry.h"
-#include "ui/gadget.h"
-#include "ui/gadget_kinds/gadget_kinds.h"
+#include "ui/gadget_kinds/kind_operations.h"
 
 namespace ambrel {
 
@@ -32,14 +30,9 @@ BorderStyle container_border(int flags) {
 
 // Becomes the current gadget list; close it with close_gadget_list.
 int create_container_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlRequest request;
-  request.kind = ControlKind::Container;
-  request.geometry = geometry;
+  ControlRequest request = bare_control_request(ControlKind::Container, geometry);
   request.style.border = container_border(arguments.flags);
-  int result = create_gadget(number, kContainerKind, std::move(request), arguments.flags);
-  if (result == 0) return 0;
-  open_gadget_list(number == kAnyNumber ? result : number);
-  return result;
+  return create_parent_gadget(number, kContainerKind, std::move(request), arguments.flags);
 }
 
 }  // namespace ambrel

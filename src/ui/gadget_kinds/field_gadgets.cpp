@@ -37,10 +37,7 @@ Size combobox_measure(const Gadget& gadget) { return combobox_natural_size(sampl
 constexpr GadgetKind kStringKind{
     .code = GadgetKindCode::String, .focus = raise_focus_event, .natural_size = string_measure};
 
-constexpr GadgetKind kSpinKind{.code = GadgetKindCode::Spin,
-                               .get_state = value_state,
-                               .set_state = set_value_state,
-                               .natural_size = spin_measure};
+constexpr GadgetKind kSpinKind = valued_kind(GadgetKindCode::Spin, spin_measure);
 
 constexpr GadgetKind kIpAddressKind{.code = GadgetKindCode::IpAddress,
                                     .natural_size = address_measure};
@@ -63,45 +60,47 @@ constexpr GadgetKind kExplorerComboKind{.code = GadgetKindCode::ExplorerCombo};
 
 int create_string_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
   ControlRequest request = control_request(ControlKind::String, geometry, arguments);
-  request.style.password = has_flag(arguments.flags, kStringPassword);
-  request.style.read_only = has_flag(arguments.flags, kStringReadOnly);
   if (!has_flag(arguments.flags, kStringBorderLess)) request.style.border = BorderStyle::Sunken;
-  return create_gadget(number, kStringKind, std::move(request), arguments.flags);
+  return create_flagged_gadget(
+      number, kStringKind, std::move(request), arguments,
+      {{kStringPassword, &ControlStyle::password}, {kStringReadOnly, &ControlStyle::read_only}});
 }
 
 int create_spin_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlRequest request = textless_control_request(ControlKind::Spin, geometry, arguments);
-  request.style.read_only = has_flag(arguments.flags, kSpinReadOnly);
-  return create_gadget(number, kSpinKind, std::move(request), arguments.flags);
+  return create_flagged_gadget(number, kSpinKind,
+                               textless_control_request(ControlKind::Spin, geometry, arguments),
+                               arguments, {{kSpinReadOnly, &ControlStyle::read_only}});
 }
 
 int create_ipaddress_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlRequest request = textless_control_request(ControlKind::IpAddress, geometry, arguments);
-  return create_gadget(number, kIpAddressKind, std::move(request), arguments.flags);
+  return create_flagged_gadget(
+      number, kIpAddressKind, textless_control_request(ControlKind::IpAddress, geometry, arguments),
+      arguments);
 }
 
 int create_shortcut_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlRequest request = textless_control_request(ControlKind::Shortcut, geometry, arguments);
-  return create_gadget(number, kShortcutKind, std::move(request), arguments.flags);
+  return create_flagged_gadget(number, kShortcutKind,
+                               textless_control_request(ControlKind::Shortcut, geometry, arguments),
+                               arguments);
 }
 
 // The text is the date mask.
 int create_date_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  return create_gadget(number, kDateKind, control_request(ControlKind::Date, geometry, arguments),
-                       arguments.flags);
+  return create_flagged_gadget(number, kDateKind,
+                               control_request(ControlKind::Date, geometry, arguments), arguments);
 }
 
 int create_combobox_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlRequest request = textless_control_request(ControlKind::ComboBox, geometry, arguments);
-  request.style.editable = has_flag(arguments.flags, kComboBoxEditable);
-  return create_gadget(number, kComboBoxKind, std::move(request), arguments.flags);
+  return create_flagged_gadget(number, kComboBoxKind,
+                               textless_control_request(ControlKind::ComboBox, geometry, arguments),
+                               arguments, {{kComboBoxEditable, &ControlStyle::editable}});
 }
 
 // The text is the initial path.
 int create_explorercombo_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlRequest request = control_request(ControlKind::ExplorerCombo, geometry, arguments);
-  request.style.editable = has_flag(arguments.flags, kExplorerComboEditable);
-  return create_gadget(number, kExplorerComboKind, std::move(request), arguments.flags);
+  return create_flagged_gadget(number, kExplorerComboKind,
+                               control_request(ControlKind::ExplorerCombo, geometry, arguments),
+                               arguments, {{kExplorerComboEditable, &ControlStyle::editable}});
 }
 
 }  // namespace ambrel

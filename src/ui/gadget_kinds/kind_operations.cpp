@@ -1,5 +1,8 @@
 #include "ui/gadget_kinds/kind_operations.h"
 
+#include <utility>
+
+#include "support/object_registry.h"
 #include "ui/event_codes.h"
 #include "ui/ui_backend.h"
 
@@ -19,10 +22,15 @@ void raise_focus_event(Gadget& gadget, bool gained) {
   raise_gadget_event(gadget, gained ? kGadgetFocus : kGadgetLostFocus);
 }
 
-ControlRequest control_request(ControlKind kind, Rect geometry, const GadgetArguments& arguments) {
+ControlRequest bare_control_request(ControlKind kind, Rect geometry) {
   ControlRequest request;
   request.kind = kind;
   request.geometry = geometry;
+  return request;
+}
+
+ControlRequest control_request(ControlKind kind, Rect geometry, const GadgetArguments& arguments) {
+  ControlRequest request = bare_control_request(kind, geometry);
   request.text = arguments.text;
   request.range = {arguments.minimum, arguments.maximum, arguments.page};
   request.style.tab_stop = true;
@@ -34,6 +42,21 @@ ControlRequest textless_control_request(ControlKind kind, Rect geometry,
   ControlRequest request = control_request(kind, geometry, arguments);
   request.text.clear();
   return request;
+}
+
+int create_parent_gadget(int number, const GadgetKind& kind, ControlRequest request, int flags) {
+  int result = create_gadget(number, kind, std::move(request), flags);
+  if (result != 0) open_gadget_list(number == kAnyNumber ? result : number);
+  return result;
+}
+
+int create_flagged_gadget(int number, const GadgetKind& kind, ControlRequest request,
+                          const GadgetArguments& arguments,
+                          std::initializer_list<FlagSetting> settings) {
+  for (const FlagSetting& each : settings) {
+    request.style.*each.setting = has_flag(arguments.flags, each.flag);
+  }
+  return create_gadget(number, kind, std::move(request), arguments.flags);
 }
 
 }  // namespace ambrel

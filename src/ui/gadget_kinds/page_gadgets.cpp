@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "ui/gadget_kinds/kind_operations.h"
-#include "support/object_registry.h"
 #include "ui/gadget_list.h"
 #include "ui/ui_backend.h"
 
@@ -58,13 +57,6 @@ constexpr GadgetKind kPanelKind{.code = GadgetKindCode::Panel,
 constexpr GadgetKind kScrollAreaKind{.code = GadgetKindCode::ScrollArea,
                                      .get_attribute = scroll_attribute,
                                      .set_attribute = set_scroll_attribute};
-
-// Creates the gadget and makes it the current list.
-int create_parent_gadget(int number, const GadgetKind& kind, ControlRequest request, int flags) {
-  int result = create_gadget(number, kind, std::move(request), flags);
-  if (result != 0) open_gadget_list(number == kAnyNumber ? result : number);
-  return result;
-}
 
 }  // namespace
 

@@ -39,9 +39,10 @@ int create_image_gadget(int number, Rect geometry, const GadgetArguments& argume
 }
 
 int create_buttonimage_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlRequest request = textless_control_request(ControlKind::ButtonImage, geometry, arguments);
-  request.style.toggle = has_flag(arguments.flags, kButtonImageToggle);
-  return create_gadget(number, kButtonImageKind, std::move(request), arguments.flags);
+  return create_flagged_gadget(
+      number, kButtonImageKind,
+      textless_control_request(ControlKind::ButtonImage, geometry, arguments), arguments,
+      {{kButtonImageToggle, &ControlStyle::toggle}});
 }
 
 int create_canvas_gadget(int number, Rect geometry, const GadgetArguments& arguments) {

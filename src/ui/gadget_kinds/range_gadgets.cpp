@@ -14,35 +14,30 @@ Size scrollbar_measure(const Gadget& gadget) {
   return scrollbar_natural_size(has_flag(gadget.flags, kScrollBarVertical), ui_system_metrics());
 }
 
-constexpr GadgetKind kScrollBarKind{.code = GadgetKindCode::ScrollBar,
-                                    .get_state = value_state,
-                                    .set_state = set_value_state,
-                                    .natural_size = scrollbar_measure};
-constexpr GadgetKind kProgressBarKind{
-    .code = GadgetKindCode::ProgressBar, .get_state = value_state, .set_state = set_value_state};
-constexpr GadgetKind kTrackBarKind{
-    .code = GadgetKindCode::TrackBar, .get_state = value_state, .set_state = set_value_state};
+constexpr GadgetKind kScrollBarKind = valued_kind(GadgetKindCode::ScrollBar, scrollbar_measure);
+constexpr GadgetKind kProgressBarKind = valued_kind(GadgetKindCode::ProgressBar);
+constexpr GadgetKind kTrackBarKind = valued_kind(GadgetKindCode::TrackBar);
 
 }  // namespace
 
 int create_scrollbar_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlRequest request = textless_control_request(ControlKind::ScrollBar, geometry, arguments);
-  request.style.vertical = has_flag(arguments.flags, kScrollBarVertical);
-  return create_gadget(number, kScrollBarKind, std::move(request), arguments.flags);
+  return create_flagged_gadget(
+      number, kScrollBarKind, textless_control_request(ControlKind::ScrollBar, geometry, arguments),
+      arguments, {{kScrollBarVertical, &ControlStyle::vertical}});
 }
 
 int create_progressbar_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
   ControlRequest request = textless_control_request(ControlKind::ProgressBar, geometry, arguments);
   request.style.tab_stop = false;
-  request.style.vertical = has_flag(arguments.flags, kProgressBarVertical);
-  return create_gadget(number, kProgressBarKind, std::move(request), arguments.flags);
+  return create_flagged_gadget(number, kProgressBarKind, std::move(request), arguments,
+                               {{kProgressBarVertical, &ControlStyle::vertical}});
 }
 
 int create_trackbar_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlRequest request = textless_control_request(ControlKind::TrackBar, geometry, arguments);
-  request.style.vertical = has_flag(arguments.flags, kTrackBarVertical);
-  request.style.ticks = has_flag(arguments.flags, kTrackBarTicks);
-  return create_gadget(number, kTrackBarKind, std::move(request), arguments.flags);
+  return create_flagged_gadget(
+      number, kTrackBarKind, textless_control_request(ControlKind::TrackBar, geometry, arguments),
+      arguments,
+      {{kTrackBarVertical, &ControlStyle::vertical}, {kTrackBarTicks, &ControlStyle::ticks}});
 }
 
 }  // namespace ambrel

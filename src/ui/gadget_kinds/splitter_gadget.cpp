@@ -6,8 +6,7 @@
 #include <utility>
 
 #include "support/object_registry.h"
-#include "ui/gadget.h"
-#include "ui/gadget_kinds/gadget_kinds.h"
+#include "ui/gadget_kinds/kind_operations.h"
 #include "ui/splitter_control.h"
 
 namespace ambrel {
@@ -76,9 +75,7 @@ constexpr GadgetKind kSplitterKind = [] {
 // The gadgets of arguments.panes become its panes.
 int create_splitter_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
   int flags = arguments.flags;
-  ControlRequest request;
-  request.kind = ControlKind::Splitter;
-  request.geometry = geometry;
+  ControlRequest request = bare_control_request(ControlKind::Splitter, geometry);
   request.style.separator_grip = (flags & kSplitterSeparator) != 0;
   auto control = std::make_unique<SplitterControl>(flags, Size{geometry.width, geometry.height});
   SplitterControl* splitter = control.get();

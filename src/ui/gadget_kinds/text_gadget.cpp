@@ -2,8 +2,7 @@
 
 #include <utility>
 
-#include "ui/gadget.h"
-#include "ui/gadget_kinds/gadget_kinds.h"
+#include "ui/gadget_kinds/kind_operations.h"
 #include "ui/measure.h"
 
 namespace ambrel {
@@ -33,9 +32,7 @@ TextAlignment text_alignment(int flags) {
 }  // namespace
 
 int create_text_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlRequest request;
-  request.kind = ControlKind::Text;
-  request.geometry = geometry;
+  ControlRequest request = bare_control_request(ControlKind::Text, geometry);
   request.text = arguments.text;
   request.style.alignment = text_alignment(arguments.flags);
   if ((arguments.flags & kTextBorder) != 0) request.style.border = BorderStyle::Sunken;

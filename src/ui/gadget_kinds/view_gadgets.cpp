@@ -30,14 +30,15 @@ constexpr GadgetKind kHyperLinkKind{.code = GadgetKindCode::HyperLink,
 }  // namespace
 
 int create_scintilla_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  ControlRequest request = textless_control_request(ControlKind::CodeEditor, geometry, arguments);
-  return create_gadget(number, kScintillaKind, std::move(request), arguments.flags);
+  return create_flagged_gadget(
+      number, kScintillaKind,
+      textless_control_request(ControlKind::CodeEditor, geometry, arguments), arguments);
 }
 
 // The text is the initial address.
 int create_web_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
-  return create_gadget(number, kWebKind, control_request(ControlKind::Web, geometry, arguments),
-                       arguments.flags);
+  return create_flagged_gadget(number, kWebKind,
+                               control_request(ControlKind::Web, geometry, arguments), arguments);
 }
 
 int create_calendar_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
@@ -48,9 +49,9 @@ int create_calendar_gadget(int number, Rect geometry, const GadgetArguments& arg
 
 int create_hyperlink_gadget(int number, Rect geometry, const GadgetArguments& arguments) {
   ControlRequest request = control_request(ControlKind::HyperLink, geometry, arguments);
-  request.style.underline = has_flag(arguments.flags, kHyperLinkUnderline);
   request.style.color = arguments.color;
-  return create_gadget(number, kHyperLinkKind, std::move(request), arguments.flags);
+  return create_flagged_gadget(number, kHyperLinkKind, std::move(request), arguments,
+                               {{kHyperLinkUnderline, &ControlStyle::underline}});
 }
 
 }  // namespace ambrel
