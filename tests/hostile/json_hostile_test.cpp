@@ -190,8 +190,13 @@ TEST(JsonHostile, EveryCutOfARichDocumentIsDeclaredInShape) {
       "rich", 7);
 }
 
-// The JSON files installed on this machine, up to a size that keeps every cut quick.
+// The JSON files installed on this machine, up to a size that keeps every cut quick. A
+// Windows build sees /usr/share only through Wine's drive of the host's files, where every
+// cut takes minutes and reads nothing a Windows machine has.
 TEST(JsonHostile, EveryCutOfInstalledJsonFilesIsDeclaredInShape) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the installed JSON files are the Linux host's";
+#endif
   constexpr std::uintmax_t kMostBytes = 6000;
   std::vector<std::filesystem::path> files;
   std::error_code error;
