@@ -47,7 +47,9 @@ class PieceStream {
     if (keys_next_) key_.push_back(unit);
   }
   void Flush() {}
-  std::size_t PutEnd(Ch*) const { return key_.size(); }
+  // The units written, its NUL counted: a value's text was not kept, so only its NUL counts
+  // (the reader checks the length, one less, against 32 bits).
+  std::size_t PutEnd(Ch*) const { return keys_next_ ? key_.size() : 1; }
   // Whether the next string to be read is a key.
   void expect_key(bool key) { keys_next_ = key; }
   // The last key read.
