@@ -126,7 +126,7 @@ class Events : public rapidjson::BaseReaderHandler<Encoding, Events> {
     return pass([this] { handler_.scalar(JsonScalar::string); });
   }
   bool StartObject() {
-    if (++open_objects_ > kMostNestedObjects) {
+    if (open_objects_ == kMostNestedObjects) {
       too_deep_ = true;
       return false;
     }
@@ -138,7 +138,6 @@ class Events : public rapidjson::BaseReaderHandler<Encoding, Events> {
     return pass([this] { handler_.key(stream_.key()); });
   }
   bool EndObject(rapidjson::SizeType) {
-    --open_objects_;
     close();
     return pass([this] { handler_.end_object(); });
   }
@@ -172,9 +171,11 @@ class Events : public rapidjson::BaseReaderHandler<Encoding, Events> {
   // Which strings are keys: the first in an object and each after a member's value.
   void open(bool object) {
     objects_.push_back(object ? 1 : 0);
+    open_objects_ += object ? 1 : 0;
     stream_.expect_key(object);
   }
   void close() {
+    open_objects_ -= objects_.back();
     objects_.pop_back();
     value_done();
   }
@@ -184,7 +185,7 @@ class Events : public rapidjson::BaseReaderHandler<Encoding, Events> {
   PieceStream& stream_;
   std::vector<unsigned char> objects_;  // the open containers: objects (1) or arrays (0)
   bool failed_ = false;
-  int open_objects_ = 0;
+  int open_objects_ = 0;  // how many of them are objects
   bool too_deep_ = false;
 };
 
