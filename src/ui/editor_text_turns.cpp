@@ -12,11 +12,10 @@ PieceTurns::PieceTurns(std::unique_ptr<TextStream::Reader> reader, Put put,
 }
 
 void PieceTurns::take_turn() {
-  using Clock = std::chrono::steady_clock;
-  Clock::time_point end = Clock::now() + kTurnBudget;
+  Turn turn;
   std::u16string_view piece;
   bool more = true;
-  while (Clock::now() < end && (more = reader_->take(piece))) {
+  while (!turn.over() && (more = reader_->take(piece))) {
     if (piece.empty()) return reader_->when_more(posts_.poster([this] { take_turn(); }));
     put_(piece);
   }
@@ -31,7 +30,9 @@ EditorFeed::EditorFeed(std::unique_ptr<ControlTextReader> reader, std::function<
 }
 
 void EditorFeed::serve() {
+  Turn turn;
   while (text_->has_room()) {
+    if (turn.over()) return ask_();
     std::u16string slice;
     bool more = reader_ &&
                 reader_->read(kSliceUnits, [&slice](std::u16string_view piece) { slice += piece; });

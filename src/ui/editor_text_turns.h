@@ -17,14 +17,24 @@
 
 namespace ambrel {
 
-// A text's pieces handed to `put` over the event loop's idle turns, about kTurnBudget of work
-// each. A text still on its way wakes the turns when more has come. What fills the input
-// editor and what takes a paste into an editor both go this way.
-class PieceTurns {
+// One stretch of work on the user-interface thread: once it is over, the rest waits for a
+// later turn of the event loop, so that the window answers in between.
+class Turn {
  public:
   // About this long of work per turn.
-  static constexpr std::chrono::milliseconds kTurnBudget{25};
+  static constexpr std::chrono::milliseconds kBudget{25};
 
+  bool over() const { return std::chrono::steady_clock::now() >= end_; }
+
+ private:
+  std::chrono::steady_clock::time_point end_ = std::chrono::steady_clock::now() + kBudget;
+};
+
+// A text's pieces handed to `put` over the event loop's idle turns. A text still on its way
+// wakes the turns when more has come. What fills the input editor and what takes a paste into
+// an editor both go this way.
+class PieceTurns {
+ public:
   using Put = std::function<void(std::u16string_view piece)>;
 
   // Starts handing `reader`'s pieces to `put`; `done` runs (on the user-interface thread) once
@@ -45,7 +55,7 @@ class PieceTurns {
 // The input editor's text handed to the worker a slice at a time. Only the user-interface
 // thread may read the editor, so the worker's reading asks (through `ask`, which posts to that
 // thread) whenever it has room for kSlicesAhead slices more, and serve() reads the next few
-// there: never the whole text at once, and never a copy of it.
+// there, for one turn at most: never the whole text at once, and never a copy of it.
 class EditorFeed {
  public:
   // UTF-16 units per slice: a few milliseconds of reading on the user-interface thread.
@@ -58,8 +68,8 @@ class EditorFeed {
   // The worker's reader of the text, handed out once.
   std::shared_ptr<TextStream::Reader> take_reader() { return std::move(worker_reader_); }
 
-  // The user-interface thread: reads slices while the worker has room for them, or until the
-  // text has ended.
+  // The user-interface thread: reads slices while the worker has room for them, until the text
+  // has ended; asks again when the turn is over first.
   void serve();
 
  private:
