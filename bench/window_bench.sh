@@ -13,7 +13,8 @@
 #             the window has answered steadily for a second after that
 #   peak MiB  the program's peak resident memory (VmHWM; under Wine the process of ambrel.exe)
 #   key s     the longest stretch without an answer from one typed key into the settled
-#             input until its regeneration (a second later) is over
+#             input until its regeneration (a second later) is over; the click that puts
+#             the caret there is handled before the key is typed
 #   clear s   from the click on Clear until both panes show no text
 #   exit s    from the close request to the end of the program
 #   check     whether Copy all then gives ambrel-gen's output for the text loaded
@@ -233,13 +234,19 @@ until_deadline() {
 }
 settled() { shows_text input "$1" && shows_text output "$1" && pointer_idle "$1" && answering; }
 
+# Whether the window answered a ping sent at or after T: it has handled what reached it before.
+answered_since() { awk -v t="$1" '$1 == "ping" && $2 >= t { found = 1 } END { exit !found }' "$work/watch.log"; }
+
 # Types one key at the end of the settled input; prints the longest stretch without an answer
-# until the regeneration a second later (about as long as the load's took) is over.
+# until the regeneration a second later (about as long as the load's took) is over. The click
+# and the move to the end are handled first: their stretches are not the key's.
 key_stall() {
-  local generation_ms=$1 deadline=$2 key observed
+  local generation_ms=$1 deadline=$2 key observed sent
   point_at txtIn
   xdotool click 1
   xdotool key --clearmodifiers ctrl+End
+  sent=$(now_ms)
+  until_deadline "$deadline" answered_since "$sent" || { echo "$overrun"; return; }
   until_deadline "$deadline" answering || { echo "$overrun"; return; }
   key=$(now_ms)
   xdotool key --clearmodifiers space
