@@ -58,6 +58,23 @@ inline std::size_t find_unit(std::u16string_view text, char16_t unit, std::size_
   return text.find(unit, at);
 }
 
+// The first unit from `from` on that ends the plain run of a string's units: a quote, a
+// backslash or a control unit (below U+0020); `end` when there is none before it.
+inline const char16_t* find_string_stop(const char16_t* from, const char16_t* end) {
+  using unit_scan_detail::Units8;
+  constexpr std::int16_t kQuote = u'"';
+  constexpr std::int16_t kBackslash = u'\\';
+  constexpr std::int16_t kFirstPrintable = 0x20;
+  for (; end - from >= 8; from += 8) {
+    Units8 units = unit_scan_detail::units8_at(from);
+    // Above U+7FFF the lanes are negative: not control units.
+    Units8 control = (units >= 0) & (units < kFirstPrintable);
+    if (unit_scan_detail::any_lane((units == kQuote) | (units == kBackslash) | control)) break;
+  }
+  while (from != end && *from != u'"' && *from != u'\\' && *from >= 0x20) ++from;
+  return from;
+}
+
 inline UnitCensus take_census(std::u16string_view text) {
   using unit_scan_detail::negated_lanes_summed;
   using unit_scan_detail::Units8;

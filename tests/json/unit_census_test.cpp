@@ -1,5 +1,6 @@
-// The one-pass census of a piece, against a unit-by-unit count, wherever the units stand
-// relative to the blocks it reads at once.
+// The scans that read several units at once (the one-pass census of a piece, the end of a
+// string's plain run), against a unit-by-unit reading, wherever the units stand relative to
+// the blocks.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -58,6 +59,34 @@ TEST(UnitCensusTest, CountsLineFeedsOnceWhereACarriageReturnOrSurrogateComesLate
     expect_census(text);
     text.back() = late;  // past the last whole block
     expect_census(text);
+  }
+}
+
+TEST(StringStopTest, StopsAtTheFirstQuoteBackslashOrControlUnitAndNothingElse) {
+  // Near misses too: the units next to those that stop, and units past U+7FFF, which a
+  // signed comparison would take for control units.
+  const char16_t stops[] = {u'"', u'\\', 0x00, 0x01, 0x1F};
+  const char16_t passes[] = {u'!', u'#', u'[', u']', 0x20, 0x7F, 0x8000, 0xD800, 0xDC00, 0xFFFF};
+  for (std::size_t length = 0; length <= 40; ++length) {
+    std::u16string text(length, u'x');
+    const char16_t* begin = text.data();
+    EXPECT_EQ(find_string_stop(begin, begin + length), begin + length);
+    for (std::size_t at = 0; at < length; ++at) {
+      for (char16_t pass : passes) {
+        text[at] = pass;
+        EXPECT_EQ(find_string_stop(begin, begin + length), begin + length) << at;
+      }
+      for (char16_t stop : stops) {
+        text[at] = stop;
+        EXPECT_EQ(find_string_stop(begin, begin + length), begin + at) << at;
+        if (at + 1 < length) {  // the first of two
+          text[at + 1] = u'"';
+          EXPECT_EQ(find_string_stop(begin, begin + length), begin + at) << at;
+          text[at + 1] = u'x';
+        }
+      }
+      text[at] = u'x';
+    }
   }
 }
 
