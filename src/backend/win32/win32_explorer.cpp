@@ -82,23 +82,12 @@ void add_subfolders(HWND tree, HTREEITEM under, const std::wstring& folder) {
   }
 }
 
-std::wstring item_text(HWND tree, HTREEITEM item) {
-  wchar_t text[MAX_PATH] = {};
-  TVITEMW data{};
-  data.mask = TVIF_TEXT;
-  data.hItem = item;
-  data.pszText = text;
-  data.cchTextMax = MAX_PATH;
-  SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
-  return text;
-}
-
 // The folder a tree item stands for: the tree's folder and the names down to the item.
 std::wstring item_folder(HWND tree, HTREEITEM item, const std::wstring& root) {
   std::vector<std::wstring> names;
   for (; item; item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_PARENT,
                                                                reinterpret_cast<LPARAM>(item)))) {
-    names.push_back(item_text(tree, item));
+    names.push_back(tree_item_text(tree, item));
   }
   std::wstring folder = root;
   for (auto name = names.rbegin(); name != names.rend(); ++name) folder = joined(folder, *name);

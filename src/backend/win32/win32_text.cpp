@@ -11,6 +11,18 @@ std::u16string window_text(HWND hwnd) {
   return from_wide(text);
 }
 
+// Captions longer than a path are cut: the tree shows folder names.
+std::wstring tree_item_text(HWND tree, HTREEITEM item) {
+  wchar_t text[MAX_PATH] = {};
+  TVITEMW data{};
+  data.mask = TVIF_TEXT;
+  data.hItem = item;
+  data.pszText = text;
+  data.cchTextMax = MAX_PATH;
+  SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+  return text;
+}
+
 std::wstring link_markup(std::u16string_view caption) {
   std::wstring markup = L"<a>";
   for (char16_t unit : caption) {

@@ -3,6 +3,7 @@
 // UTF-16 text between the ui layer (char16_t) and the Win32 API (wchar_t, 16 bits there).
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <string_view>
@@ -19,6 +20,9 @@ inline std::u16string from_wide(std::wstring_view text) {
 
 // A window's whole text (a control's caption, a window's title).
 std::u16string window_text(HWND hwnd);
+
+// The caption of one item of a tree control.
+std::wstring tree_item_text(HWND tree, HTREEITEM item);
 
 // A link control's markup: the caption inside one anchor, without the characters the markup
 // would take as its own.

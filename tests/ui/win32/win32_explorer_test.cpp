@@ -12,6 +12,7 @@
 
 #include "command_sink.h"
 #include "backend/win32/win32_backend.h"
+#include "backend/win32/win32_text.h"
 
 namespace ambrel {
 namespace {
@@ -31,17 +32,6 @@ std::vector<std::wstring> list_rows(HWND list) {
   return rows;
 }
 
-std::wstring item_text(HWND tree, HTREEITEM item) {
-  wchar_t text[MAX_PATH] = {};
-  TVITEMW data{};
-  data.mask = TVIF_TEXT;
-  data.hItem = item;
-  data.pszText = text;
-  data.cchTextMax = MAX_PATH;
-  SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
-  return text;
-}
-
 // The names of the items under one (or at the root).
 std::vector<std::wstring> tree_level(HWND tree, HTREEITEM under) {
   std::vector<std::wstring> names;
@@ -49,7 +39,7 @@ std::vector<std::wstring> tree_level(HWND tree, HTREEITEM under) {
       tree, TVM_GETNEXTITEM, under ? TVGN_CHILD : TVGN_ROOT, reinterpret_cast<LPARAM>(under)));
   for (; item; item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT,
                                                                reinterpret_cast<LPARAM>(item)))) {
-    names.push_back(item_text(tree, item));
+    names.push_back(tree_item_text(tree, item));
   }
   return names;
 }
@@ -57,7 +47,7 @@ std::vector<std::wstring> tree_level(HWND tree, HTREEITEM under) {
 HTREEITEM find_item(HWND tree, HTREEITEM under, const std::wstring& name) {
   auto item = reinterpret_cast<HTREEITEM>(SendMessageW(
       tree, TVM_GETNEXTITEM, under ? TVGN_CHILD : TVGN_ROOT, reinterpret_cast<LPARAM>(under)));
-  while (item && item_text(tree, item) != name) {
+  while (item && tree_item_text(tree, item) != name) {
     item = reinterpret_cast<HTREEITEM>(
         SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
   }
