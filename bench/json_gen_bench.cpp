@@ -1,14 +1,16 @@
-// ambrel-gen on JSON as a user runs it, from one run on a generated 200 MB document (an array
-// of records with nested objects, arrays and every kind of scalar): its peak resident memory
-// (target: at most 16 MiB) and its cpu against a bare pass of RapidJSON's reader over the
-// same file read in 64 KiB pieces (target: at most 1.5 times). The same for the document as
-// JSON Lines. Both programs run as child processes whose cpu and peak come from wait4; the
+// ambrel-gen on JSON as a user runs it, on a generated 200 MB document (an array of records
+// with nested objects, arrays and every kind of scalar): its peak resident memory (target: at
+// most 16 MiB) and its cpu against a bare pass of RapidJSON's reader over the same file read
+// in 64 KiB pieces (target: at most 1.5 times). The same for the document as JSON Lines. Both
+// programs run as child processes whose cpu and peak come from wait4, kRuns times each in
+// turn; each one's fastest run counts, since a shared machine only ever slows a run down. The
 // files are made in a temporary folder that is removed at the end.
 
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -50,10 +52,22 @@ void write_records(const std::string& path, std::uint64_t bytes, bool lines) {
   if (!lines) out << "\n]\n";
 }
 
+constexpr int kRuns = 5;
+
+// The run with the least cpu; the largest peak of all.
+void keep_fastest(ChildRun& fastest, const ChildRun& run) {
+  double peak = std::max(fastest.peak_mib, run.peak_mib);
+  if (fastest.status == -1 || run.cpu_seconds < fastest.cpu_seconds) fastest = run;
+  fastest.peak_mib = peak;
+}
+
 void compare(const std::string& gen, const std::string& bare, const std::string& path,
              const std::string& label) {
-  ChildRun base = run_child({bare, path});
-  ChildRun ours = run_child({gen, path});
+  ChildRun base, ours;
+  for (int run = 0; run < kRuns; ++run) {
+    keep_fastest(base, run_child({bare, path}));
+    keep_fastest(ours, run_child({gen, path}));
+  }
   std::printf(
       "%-24s bare RapidJSON %6.2f s cpu | ambrel-gen %6.2f s cpu = %4.2f x bare (target <= 1.5) "
       "| peak %5.1f MiB (target <= 16) | exit %d/%d\n",

@@ -19,6 +19,10 @@ namespace ambrel {
 
 namespace {
 
+// Bytes read from an input at a time: each piece is handed from the reading thread to the
+// parser's, and larger pieces mean fewer of those hand-overs.
+constexpr std::size_t kInputPieceBytes = std::size_t{1} << 18;
+
 // How one input went; the worst of all inputs makes the exit status.
 enum class InputOutcome { well_formed, malformed, unreadable, out_of_memory, other_format };
 
@@ -70,7 +74,7 @@ InputOutcome file_input(const std::string& input, DeclarationGenerator& generato
                                    : PlatformFile::open_for_reading(native_path_of_argument(input));
   if (!file.is_open()) return unreadable(input, file.error(), reports);
   if (file.info().kind == FileKind::Directory) return unreadable(input, EISDIR, reports);
-  Utf16PieceReader reader(std::move(file));
+  Utf16PieceReader reader(std::move(file), kInputPieceBytes);
   std::u16string piece;
   bool fed = false;
   while (reader.next(piece)) {
