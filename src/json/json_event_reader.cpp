@@ -201,6 +201,17 @@ class Events : public rapidjson::BaseReaderHandler<Encoding, Events> {
 
 using Reader = rapidjson::GenericReader<Encoding, Encoding>;
 
+// The fault's code. RapidJSON calls a control unit written raw in a string an invalid escape
+// and places it at that unit, still unread; a real invalid escape it places at its backslash.
+int fault_code(const rapidjson::ParseResult& parsed, const Events& events,
+               const PieceStream& stream) {
+  if (events.too_deep()) return kJsonFaultTooDeep;
+  if (parsed.Code() == rapidjson::kParseErrorStringEscapeInvalid &&
+      parsed.Offset() == stream.Tell() && stream.Peek() < 0x20)
+    return kJsonFaultControlCharacter;
+  return parsed.Code();
+}
+
 }  // namespace
 }  // namespace ambrel
 
@@ -313,7 +324,7 @@ void JsonEventReader::read() {
       if (stream.Peek() == 0) break;
       rapidjson::ParseResult parsed = reader.Parse<kReadFlags>(stream, events);
       if (parsed.IsError()) {
-        fault_ = events.too_deep() ? kJsonFaultTooDeep : parsed.Code();
+        fault_ = fault_code(parsed, events, stream);
         fault_offset_ = parsed.Offset();
         break;
       }

@@ -120,6 +120,14 @@ TEST(JsonEventReader, PlacesFaultsInNumbersWhereTheyStand) {
   EXPECT_EQ(after_big.events, "{k:a i");
 }
 
+// RapidJSON calls a raw control unit in a string an invalid escape; it is not one.
+TEST(JsonEventReader, TellsARawControlCharacterInAStringFromAnInvalidEscape) {
+  EXPECT_EQ(placed(read(u"{\"a\":\"x\ty\"}")), "1:8 Unescaped control character in string.");
+  EXPECT_EQ(placed(read(u"[\"\x1F\"]")), "1:3 Unescaped control character in string.");
+  EXPECT_EQ(placed(read(uR"(["x\q"])")), "1:4 Invalid escape character in string.");
+  EXPECT_EQ(placed(read(u"[\"x\\\t\"]")), "1:4 Invalid escape character in string.");
+}
+
 TEST(JsonEventReader, ReadsValuesOneAfterAnotherAsJsonLinesAndConcatenated) {
   EXPECT_EQ(read(u"{\"a\":1}\n{\"a\":2}\r\n[3]\n").events, "{k:a i}|{k:a i}|[i]|");
   EXPECT_EQ(read(u"{}{}[]  \"x\" 4").events, "{}|{}|[]|s|i|");
