@@ -300,11 +300,13 @@ TEST_F(AmbrelGenOnWindows, DevicesAreWrittenDirectly) {
 
 // Ended from outside while it writes: the system deletes the unfinished temporary file.
 TEST_F(AmbrelGenOnWindows, ARunEndedWhileItWritesLeavesTheOldFileAndNothingBesideIt) {
-  // Elements nested this deep declare some 16 MB: each path comment names every level above.
+  // Elements nested this deep declare some 64 MB: each path comment names every level above.
+  // The writing must outlast the freeze below, which takes tens of milliseconds under Wine.
+  constexpr int kDepth = 8000;
   std::string deep;
-  for (int i = 0; i < 4000; ++i) deep += "<a>";
+  for (int i = 0; i < kDepth; ++i) deep += "<a>";
   deep += "1";
-  for (int i = 0; i < 4000; ++i) deep += "</a>";
+  for (int i = 0; i < kDepth; ++i) deep += "</a>";
   made_.push_back(write(L"deep.xml", deep));
   made_.push_back(write(L"old.txt", "old"));
   bool ended_while_writing = false;
