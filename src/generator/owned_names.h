@@ -35,18 +35,27 @@ class OwnedNames {
     std::size_t length;
   };
 
-  // Four units at a time, inline: names are short, and a call would cost more than comparing.
+  // Whole words at a time, inline and without a loop for names of up to eight units: names
+  // are short, and a call or a unit-by-unit loop would cost more than comparing.
   static bool same_units(const char16_t* a, const char16_t* b, std::size_t count) {
-    for (; count >= 4; count -= 4, a += 4, b += 4) {
-      std::uint64_t x;
-      std::uint64_t y;
-      std::memcpy(&x, a, sizeof x);
-      std::memcpy(&y, b, sizeof y);
-      if (x != y) return false;
+    if (count < 2) return count == 0 || *a == *b;
+    if (count < 4)
+      return same_words<std::uint32_t>(a, b) &&
+             same_words<std::uint32_t>(a + count - 2, b + count - 2);
+    for (; count > 4; count -= 4, a += 4, b += 4) {
+      if (!same_words<std::uint64_t>(a, b)) return false;
     }
-    for (; count > 0; --count)
-      if (*a++ != *b++) return false;
-    return true;
+    // The last four units, which overlap those compared before unless the count is a
+    // multiple of four.
+    return same_words<std::uint64_t>(a + count - 4, b + count - 4);
+  }
+  template <typename Word>
+  static bool same_words(const char16_t* a, const char16_t* b) {
+    Word x;
+    Word y;
+    std::memcpy(&x, a, sizeof x);
+    std::memcpy(&y, b, sizeof y);
+    return x == y;
   }
   static std::uint64_t hash(std::uint32_t owner, std::u16string_view text);
   void grow();

@@ -57,7 +57,7 @@ class PieceStream {
   std::u16string_view key() const { return {key_.data(), key_.size() - 1}; }
 
   // Takes the units of a string up to its next quote, backslash or control unit, within this
-  // piece: what the reader would otherwise take and put one at a time.
+  // piece, putting them where a key's go.
   void take_plain_string_units() {
     const Ch* run = find_string_stop(at_, end_);
     if (keys_next_) key_.insert(key_.end(), at_, run);
@@ -108,6 +108,28 @@ class PieceStream {
   bool keys_next_ = false;
   std::vector<Ch> key_;
 };
+
+// The character a one-character escape stands for ("\\n" for a line feed), or 0 for a unit
+// that starts none.
+char16_t escaped_character(char16_t unit) {
+  switch (unit) {
+    case u'"':
+    case u'\\':
+    case u'/':
+      return unit;
+    case u'b':
+      return u'\b';
+    case u'f':
+      return u'\f';
+    case u'n':
+      return u'\n';
+    case u'r':
+      return u'\r';
+    case u't':
+      return u'\t';
+  }
+  return 0;
+}
 
 bool is_json_blank(char16_t unit) {
   return unit == u' ' || unit == u'\t' || unit == u'\n' || unit == u'\r';
@@ -243,11 +265,62 @@ void ambrel::Reader::ParseNumber<ambrel::kReadFlags>(ambrel::PieceStream& is,
   if (!handler.Number(decimal)) RAPIDJSON_PARSE_ERROR(rapidjson::kParseErrorTermination, start);
 }
 
-// A string's plain units are taken a run at a time rather than one by one.
+// A string's units, its escapes decoded, through its closing quote, read for this reader's
+// stream: plain units a run at a time, and an escape of an unpaired surrogate as U+FFFD
+// (RapidJSON refuses a lone high one). Faults are RapidJSON's, at the same places; the second
+// escape of a would-be pair is placed at its own backslash.
 template <>
 template <>
-void ambrel::Reader::ScanCopyUnescapedString(ambrel::PieceStream& is, ambrel::PieceStream&) {
-  is.take_plain_string_units();
+void ambrel::Reader::ParseStringToStream<ambrel::kReadFlags, ambrel::Encoding, ambrel::Encoding>(
+    ambrel::PieceStream& is, ambrel::PieceStream& os) {
+  for (;;) {
+    is.take_plain_string_units();
+    const char16_t unit = is.Peek();
+    if (unit == u'"') {
+      is.Take();
+      os.Put(0);
+      return;
+    }
+    if (unit < 0x20) {
+      RAPIDJSON_PARSE_ERROR(unit == 0 ? rapidjson::kParseErrorStringMissQuotationMark
+                                      : rapidjson::kParseErrorStringEscapeInvalid,
+                            is.Tell());
+    }
+    if (unit != u'\\') continue;  // the run stopped at the end of a piece
+    std::size_t escape_at = is.Tell();
+    is.Take();
+    char16_t high = 0;  // an escaped high surrogate waiting for its low half
+    for (;;) {
+      if (is.Peek() != u'u') {
+        if (high != 0) os.Put(ambrel::kReplacementCharacter);
+        char16_t escaped = ambrel::escaped_character(is.Peek());
+        if (escaped == 0)
+          RAPIDJSON_PARSE_ERROR(rapidjson::kParseErrorStringEscapeInvalid, escape_at);
+        is.Take();
+        os.Put(escaped);
+        break;
+      }
+      is.Take();
+      auto code = static_cast<char16_t>(ParseHex4(is, escape_at));
+      RAPIDJSON_PARSE_ERROR_EARLY_RETURN_VOID;
+      if (high != 0 && ambrel::is_low_surrogate(code)) {
+        os.Put(high);
+        os.Put(code);
+        break;
+      }
+      if (high != 0) os.Put(ambrel::kReplacementCharacter);
+      high = 0;
+      if (ambrel::is_high_surrogate(code) && is.Peek() == u'\\') {
+        high = code;
+        escape_at = is.Tell();
+        is.Take();
+        continue;
+      }
+      bool unpaired = ambrel::is_high_surrogate(code) || ambrel::is_low_surrogate(code);
+      os.Put(unpaired ? ambrel::kReplacementCharacter : code);
+      break;
+    }
+  }
 }
 
 namespace ambrel {
@@ -262,52 +335,43 @@ JsonEventReader::~JsonEventReader() {
 
 void JsonEventReader::feed(std::u16string_view piece) {
   if (finished_ || stop_noted_ || piece.empty()) return;
-  hand_over(joiner_.pass(piece, false), false);
+  hand_over(joiner_.pass(piece, false));
 }
 
 JsonParseResult JsonEventReader::finish() {
-  if (!finished_ && !stop_noted_) hand_over(joiner_.pass({}, true), true);
+  if (!finished_ && !stop_noted_) hand_over(joiner_.pass({}, true));
   if (!finished_) {
     hand_off_.end();
     finished_ = true;
-    note_stop();
+    note_stop({});
   }
   return result_;
 }
 
-void JsonEventReader::hand_over(std::u16string_view units, bool last) {
-  // Escapes first: their repair only rewrites hex digits and cuts before a backslash, so
-  // one census of what is handed over serves the surrogates' repair and the position.
-  units = escapes_.pass(units, last);
+void JsonEventReader::hand_over(std::u16string_view units) {
   if (units.empty()) return;
-  UnitCensus census = take_census(units);
-  if (census.surrogates != 0 && !is_valid_utf16(units)) {
+  PiecePlaces::Census census = PiecePlaces::take_census(units);
+  if (census.any_surrogate() && !is_valid_utf16(units)) {
     repaired_ = replace_lone_surrogates(units);  // one unit for one: the census stays right
     units = repaired_;
   }
   hand_off_.give(units);
   if (hand_off_.stopped()) {
-    // The fault lies in this piece (an escape is never split, and the reader reports every
-    // other fault where it stands).
-    if (fault_offset_ > piece_offset_) {
-      piece_start_.advance(units.substr(0, fault_offset_ - piece_offset_));
-    }
-    piece_offset_ = fault_offset_;
-    note_stop();
+    note_stop(units);
     return;
   }
-  piece_start_.advance(units, census);
-  piece_offset_ += units.size();
+  places_.pass(units, census);
 }
 
-// Once the reader has stopped: how the reading ended, the fault placed at piece_start_.
-void JsonEventReader::note_stop() {
+// Once the reader has stopped, while it held `piece`: how the reading ended.
+void JsonEventReader::note_stop(std::u16string_view piece) {
   if (stop_noted_) return;
   stop_noted_ = true;
   if (handler_failed_) {
     result_ = {JsonStatus::out_of_memory, 0, 0, 0};
   } else if (fault_ != 0) {
-    result_ = {JsonStatus::malformed, piece_start_.line(), piece_start_.column(), fault_};
+    TextPosition place = places_.at(fault_offset_, piece);
+    result_ = {JsonStatus::malformed, place.line(), place.column(), fault_};
   }
 }
 

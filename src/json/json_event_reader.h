@@ -5,10 +5,9 @@
 #include <string_view>
 #include <thread>
 
-#include "json/escape_repair.h"
 #include "json/json_parse_result.h"
 #include "json/piece_hand_off.h"
-#include "json/text_position.h"
+#include "json/piece_places.h"
 #include "support/text_part_joiner.h"
 
 namespace ambrel {
@@ -58,17 +57,15 @@ class JsonEventReader {
   JsonParseResult finish();
 
  private:
-  void hand_over(std::u16string_view units, bool last);
+  void hand_over(std::u16string_view units);
   void read();
-  void note_stop();
+  void note_stop(std::u16string_view piece);
 
   JsonEventHandler& handler_;
   TextPartJoiner joiner_;    // no surrogate pair split, so each piece can be repaired alone
   std::u16string repaired_;  // a piece with unpaired surrogates, repaired
-  EscapeRepair escapes_;
   PieceHandOff hand_off_;
-  TextPosition piece_start_;      // where the piece the reader holds starts
-  std::size_t piece_offset_ = 0;  // units before that piece
+  PiecePlaces places_;
   bool finished_ = false;
   bool stop_noted_ = false;
   JsonParseResult result_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -23,6 +25,14 @@ namespace unit_scan_detail {
 // Eight units at once, in the vector registers every target of ours has.
 using Units8 = std::int16_t __attribute__((vector_size(16)));
 
+constexpr std::int16_t kLineFeed = 0x000A;
+constexpr std::int16_t kCarriageReturn = 0x000D;
+constexpr std::int16_t kSurrogateMask = static_cast<std::int16_t>(0xF800);
+constexpr std::int16_t kSurrogate = static_cast<std::int16_t>(0xD800);
+constexpr std::int16_t kHalfMask = static_cast<std::int16_t>(0xFC00);
+constexpr std::int16_t kLowHalf = static_cast<std::int16_t>(0xDC00);
+constexpr std::size_t kStepsPerSum = 0x7FFF;  // a lane counts down to -32767 at most
+
 // The lanes of `counts` summed; each holds a count negated.
 inline std::size_t negated_lanes_summed(Units8 counts) {
   std::size_t sum = 0;
@@ -43,6 +53,16 @@ inline bool any_lane(Units8 comparison) {
   return (halves[0] | halves[1]) != 0;
 }
 
+// The first lane that holds in a comparison's result that holds in some lane (lane 0 is the
+// lowest-addressed unit: our targets are little-endian).
+inline std::size_t first_lane(Units8 comparison) {
+  std::uint64_t halves[2];
+  std::memcpy(halves, &comparison, sizeof halves);
+  constexpr int kLaneBits = 16;
+  return halves[0] != 0 ? static_cast<std::size_t>(std::countr_zero(halves[0]) / kLaneBits)
+                        : 4 + static_cast<std::size_t>(std::countr_zero(halves[1]) / kLaneBits);
+}
+
 }  // namespace unit_scan_detail
 
 // The first `unit` at or after `from`, or npos.
@@ -50,10 +70,9 @@ inline std::size_t find_unit(std::u16string_view text, char16_t unit, std::size_
   using unit_scan_detail::Units8;
   const Units8 wanted = Units8{} + static_cast<std::int16_t>(unit);
   std::size_t at = from;
-  for (; at + 16 <= text.size(); at += 16) {  // two blocks a step: one test for both
-    if (unit_scan_detail::any_lane((unit_scan_detail::units8_at(text.data() + at) == wanted) |
-                                   (unit_scan_detail::units8_at(text.data() + at + 8) == wanted)))
-      break;
+  for (; at + 8 <= text.size(); at += 8) {
+    Units8 found = unit_scan_detail::units8_at(text.data() + at) == wanted;
+    if (unit_scan_detail::any_lane(found)) return at + unit_scan_detail::first_lane(found);
   }
   return text.find(unit, at);
 }
@@ -69,22 +88,18 @@ inline const char16_t* find_string_stop(const char16_t* from, const char16_t* en
     Units8 units = unit_scan_detail::units8_at(from);
     // Above U+7FFF the lanes are negative: not control units.
     Units8 control = (units >= 0) & (units < kFirstPrintable);
-    if (unit_scan_detail::any_lane((units == kQuote) | (units == kBackslash) | control)) break;
+    Units8 stops = (units == kQuote) | (units == kBackslash) | control;
+    if (unit_scan_detail::any_lane(stops)) return from + unit_scan_detail::first_lane(stops);
   }
   while (from != end && *from != u'"' && *from != u'\\' && *from >= 0x20) ++from;
   return from;
 }
 
-inline UnitCensus take_census(std::u16string_view text) {
+namespace unit_scan_detail {
+
+inline UnitCensus census_of_every_kind(std::u16string_view text) {
   using unit_scan_detail::negated_lanes_summed;
   using unit_scan_detail::Units8;
-  constexpr std::int16_t kHalfMask = static_cast<std::int16_t>(0xFC00);
-  constexpr std::int16_t kLowHalf = static_cast<std::int16_t>(0xDC00);
-  constexpr std::int16_t kSurrogateMask = static_cast<std::int16_t>(0xF800);
-  constexpr std::int16_t kSurrogate = static_cast<std::int16_t>(0xD800);
-  constexpr std::int16_t kLineFeed = 0x000A;
-  constexpr std::int16_t kCarriageReturn = 0x000D;
-  constexpr std::size_t kStepsPerSum = 0x7FFF;  // a lane counts down to -32767 at most
   UnitCensus census;
   std::size_t at = 0;
   while (at + 8 <= text.size()) {
@@ -108,6 +123,34 @@ inline UnitCensus take_census(std::u16string_view text) {
     census.carriage_returns += unit == u'\r' ? 1 : 0;
     census.low_surrogates += (unit & 0xFC00u) == 0xDC00u ? 1 : 0;
     census.surrogates += (unit & 0xF800u) == 0xD800u ? 1 : 0;
+  }
+  return census;
+}
+
+}  // namespace unit_scan_detail
+
+// Line feeds alone are counted first: carriage returns and surrogates are rare, and a text
+// that holds any is counted again for every kind.
+inline UnitCensus take_census(std::u16string_view text) {
+  using namespace unit_scan_detail;
+  UnitCensus census;
+  const char16_t* at = text.data();
+  const char16_t* const blocks_end = at + (text.size() & ~std::size_t{7});
+  while (at != blocks_end) {
+    const char16_t* const sum_end =
+        at + std::min<std::size_t>(static_cast<std::size_t>(blocks_end - at), 8 * kStepsPerSum);
+    Units8 line_feeds{}, rare{};
+    for (; at != sum_end; at += 8) {
+      Units8 units = units8_at(at);
+      line_feeds += units == kLineFeed;
+      rare += (units == kCarriageReturn) | ((units & kSurrogateMask) == kSurrogate);
+    }
+    if (any_lane(rare)) return census_of_every_kind(text);
+    census.line_feeds += negated_lanes_summed(line_feeds);
+  }
+  for (; at != text.data() + text.size(); ++at) {
+    if (*at == u'\r' || (*at & 0xF800u) == 0xD800u) return census_of_every_kind(text);
+    census.line_feeds += *at == u'\n' ? 1 : 0;
   }
   return census;
 }

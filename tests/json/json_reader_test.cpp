@@ -142,6 +142,27 @@ TEST(JsonEventReader, KeepsEscapedZerosAndReadsUnpairedSurrogatesAsReplacementCh
   raw += char16_t(0xD800);  // unpaired in the text itself
   raw += u"\":1}";
   EXPECT_EQ(read(raw).events, "{k:\xEF\xBF\xBD i}|");
+  // Escapes that look like halves of a pair, and escaped backslashes before them.
+  Read halves = read(
+      uR"({"\uD83D\u0041":1,"\uDE00\uD83D":2,"\\uD800":3,"\\\uD800":4,)"
+      uR"("\uD800\t":5,"\uD800\uD800\uDC00":6})");
+  EXPECT_TRUE(halves.result.ok()) << placed(halves);
+  EXPECT_EQ(halves.events,
+            "{k:\xEF\xBF\xBD"
+            "A ik:\xEF\xBF\xBD\xEF\xBF\xBD ik:\\uD800 ik:\\\xEF\xBF\xBD "
+            "ik:\xEF\xBF\xBD\t ik:\xEF\xBF\xBD\xF0\x90\x80\x80 i}|");
+}
+
+// A fault in an escape is placed at its backslash, also when the pieces cut the escape and
+// the unit that shows the fault comes in a later piece than the backslash.
+TEST(JsonEventReader, PlacesAFaultInAnEscapeAtItsBackslashWhereverThePiecesCut) {
+  EXPECT_EQ(placed(read(u"[1,\n\"ab\\u0a\"]")),
+            "2:4 Incorrect hex digit after \\u escape in string.");
+  EXPECT_EQ(placed(read(u"[\"\U0001F600\\q\"]")), "1:4 Invalid escape character in string.");
+  EXPECT_EQ(placed(read(uR"({"a\uD800\u12G4":1})")),
+            "1:10 Incorrect hex digit after \\u escape in string.");
+  EXPECT_EQ(placed(read(uR"(["\uD800\x"])")), "1:9 Invalid escape character in string.");
+  EXPECT_EQ(placed(read(uR"(["x\u00)")), "1:4 Incorrect hex digit after \\u escape in string.");
 }
 
 TEST(JsonEventReader, GivesEachKeyWholeWhateverTheStringsAroundIt) {
