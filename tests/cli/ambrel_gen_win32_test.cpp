@@ -39,23 +39,40 @@ std::string read_all(const std::wstring& path) {
   return bytes;
 }
 
+// Removes a folder and everything in it, however deep (paths past MAX_PATH included).
+void remove_tree(const std::wstring& folder) {
+  const std::wstring long_form = L"\\\\?\\" + folder;
+  WIN32_FIND_DATAW found{};
+  HANDLE search = FindFirstFileW((long_form + L"\\*").c_str(), &found);
+  for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
+    const std::wstring name = found.cFileName;
+    if (name == L"." || name == L"..") continue;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      remove_tree(folder + L"\\" + name);
+    } else {
+      DeleteFileW((long_form + L"\\" + name).c_str());
+    }
+  }
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  RemoveDirectoryW(long_form.c_str());
+}
+
 class AmbrelGenOnWindows : public ::testing::Test {
  protected:
+  // Wine gives out process numbers again from one run to the next, so a folder of a run
+  // that ended before its clean-up (killed, or a crash) may have this name: it goes first.
   void SetUp() override {
     wchar_t temp[MAX_PATH + 1];
     ASSERT_NE(GetTempPathW(MAX_PATH + 1, temp), 0u);
     folder_ = std::wstring(temp) + L"ambrel_gen_" + std::to_wstring(GetCurrentProcessId());
-    ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr));
+    remove_tree(folder_);
+    ASSERT_TRUE(CreateDirectoryW(folder_.c_str(), nullptr)) << GetLastError();
   }
   void TearDown() override {
     for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
       if (!DeleteFileW((L"\\\\?\\" + *it).c_str())) RemoveDirectoryW((L"\\\\?\\" + *it).c_str());
     }
-    for (const wchar_t* name :
-         {L"\\out", L"\\err", L"\\\u03A9\u6F22\U0001F600.xml", L"\\-dash.xml"}) {
-      DeleteFileW((folder_ + name).c_str());
-    }
-    RemoveDirectoryW(folder_.c_str());
+    remove_tree(folder_);
   }
 
   // Folders inside each other under the test's folder until the path is longer than
