@@ -11,7 +11,7 @@ PiecePlaces::Census PiecePlaces::take_census(std::u16string_view piece) {
 void PiecePlaces::pass(std::u16string_view piece, const Census& census) {
   if (piece.empty()) return;
   piece_offset_ += piece.size();
-  if (census.head_size > 0 || piece.size() == kReachBack) {
+  if (piece.size() >= kReachBack) {
     recent_start_ = piece_start_;
     recent_start_.advance(piece.substr(0, census.head_size), census.head);
     recent_.assign(piece.substr(census.head_size));
