@@ -35,9 +35,13 @@ class AppFilesTest : public AppTest {
                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(directory);
   }
+  // The application ends first: its reading threads may still hold a file, and Windows
+  // keeps a folder holding a file someone has open.
   void TearDown() override {
-    fs::remove_all(directory);
     AppTest::TearDown();
+    std::error_code failed;
+    fs::remove_all(directory, failed);
+    EXPECT_FALSE(failed) << directory << ": " << failed.message();
   }
 
   std::u16string write(const std::string& name, const std::string& bytes) {
