@@ -65,18 +65,6 @@ inline std::size_t first_lane(Units8 comparison) {
 
 }  // namespace unit_scan_detail
 
-// The first `unit` at or after `from`, or npos.
-inline std::size_t find_unit(std::u16string_view text, char16_t unit, std::size_t from = 0) {
-  using unit_scan_detail::Units8;
-  const Units8 wanted = Units8{} + static_cast<std::int16_t>(unit);
-  std::size_t at = from;
-  for (; at + 8 <= text.size(); at += 8) {
-    Units8 found = unit_scan_detail::units8_at(text.data() + at) == wanted;
-    if (unit_scan_detail::any_lane(found)) return at + unit_scan_detail::first_lane(found);
-  }
-  return text.find(unit, at);
-}
-
 // The first unit from `from` on that ends the plain run of a string's units: a quote, a
 // backslash or a control unit (below U+0020); `end` when there is none before it.
 inline const char16_t* find_string_stop(const char16_t* from, const char16_t* end) {
@@ -98,8 +86,6 @@ inline const char16_t* find_string_stop(const char16_t* from, const char16_t* en
 namespace unit_scan_detail {
 
 inline UnitCensus census_of_every_kind(std::u16string_view text) {
-  using unit_scan_detail::negated_lanes_summed;
-  using unit_scan_detail::Units8;
   UnitCensus census;
   std::size_t at = 0;
   while (at + 8 <= text.size()) {
