@@ -223,8 +223,9 @@ class Events : public rapidjson::BaseReaderHandler<Encoding, Events> {
 
 using Reader = rapidjson::GenericReader<Encoding, Encoding>;
 
-// The fault's code. RapidJSON calls a control unit written raw in a string an invalid escape
-// and places it at that unit, still unread; a real invalid escape it places at its backslash.
+// The fault's code. RapidJSON's codes, which the string reading below keeps, call a control
+// unit written raw in a string an invalid escape, placed at that unit, still unread; a real
+// invalid escape is placed at its backslash.
 int fault_code(const rapidjson::ParseResult& parsed, const Events& events,
                const PieceStream& stream) {
   if (events.too_deep()) return kJsonFaultTooDeep;
