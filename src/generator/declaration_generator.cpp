@@ -195,6 +195,13 @@ std::u16string DeclarationGenerator::declarations(const DeclarationStyle& style)
   return print_declarations(*state_->catalogue, style);
 }
 
+bool DeclarationGenerator::declarations(const DeclarationStyle& style,
+                                        const DeclarationSink& sink) const {
+  if (state_->out_of_memory) throw std::bad_alloc();
+  if (!state_->catalogue) return true;
+  return print_declarations(*state_->catalogue, style, sink);
+}
+
 GeneratedDeclarations DeclarationGenerator::finish() {
   GeneratedDeclarations result{{}, end_document()};
   if (state_->out_of_memory) return result;
