@@ -688,8 +688,14 @@ TEST_F(AmbrelGen, JsonIsDeclaredByTheSameRulesAndItsFaultsArePlaced) {
   Outcome malformed = run("--lf '" + write("cut.json", "{\"a\": 1,\n \"b\": [1 2]}") + "'");
   EXPECT_EQ(malformed.status, 1);
   EXPECT_EQ(malformed.out, "; /\nStructure JSON_MAIN\n\ta.q\n\tb.q ; []\nEndStructure\n");
-  EXPECT_EQ(malformed.err,
-            directory_ + "/cut.json:2:10: Missing a comma or ']' after an array element.\n");
+  EXPECT_EQ(
+      malformed.err,
+      directory_ + "/cut.json:2:10: Missing a comma or ']' after an array element, found '2'.\n");
+  // A comma between JSON Lines is named, the value before it declared.
+  Outcome separated = run("--lf", "{\"a\":1},{\"b\":2}");
+  EXPECT_EQ(separated.status, 1);
+  EXPECT_EQ(separated.out, "; /\nStructure JSON_MAIN\n\ta.q\nEndStructure\n");
+  EXPECT_EQ(separated.err, "<stdin>:1:8: Unexpected ',' after the end of a value.\n");
 }
 
 TEST_F(AmbrelGen, AFormatCanBeChosenButNotMixed) {
@@ -700,7 +706,7 @@ TEST_F(AmbrelGen, AFormatCanBeChosenButNotMixed) {
   EXPECT_EQ(forced.err, json + ":1:1: not well-formed (invalid token)\n");
   Outcome as_json = run("--json", " <b/>");
   EXPECT_EQ(as_json.status, 1);
-  EXPECT_EQ(as_json.err, "<stdin>:1:2: Invalid value.\n");
+  EXPECT_EQ(as_json.err, "<stdin>:1:2: Invalid value, found '<'.\n");
   Outcome both = run("--json --xml '" + json + "'");
   EXPECT_EQ(both.status, 2);
   EXPECT_EQ(both.err,
