@@ -19,7 +19,6 @@ namespace {
 
 using Entries = std::map<std::string, std::string, std::less<>>;
 
-constexpr std::size_t kMostSettingsBytes = SettingsStore::kMostFileBytes;
 // Links followed to reach the file, as the system bounds a chain of them.
 constexpr int kMostLinks = 40;
 
@@ -32,7 +31,7 @@ struct Reading {
 
 // Reading may never wait nor take much: a FIFO in the file's place is opened without waiting
 // for a writer and refused like any other file that is not on disk, and no more than the
-// first kMostSettingsBytes are read.
+// first SettingsStore::kMostFileBytes are read.
 std::string bounded_text(const std::string& path, std::string& problem) {
   int file = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (file < 0) {
@@ -46,7 +45,7 @@ std::string bounded_text(const std::string& path, std::string& problem) {
   } else if (!S_ISREG(info.st_mode)) {
     problem = "not a regular file";
   } else {
-    text.resize(kMostSettingsBytes + 1);  // one more byte tells a longer file
+    text.resize(SettingsStore::kMostFileBytes + 1);  // one more byte tells a longer file
     std::size_t got = 0;
     while (got < text.size()) {
       ssize_t read = ::read(file, text.data() + got, text.size() - got);
@@ -61,9 +60,10 @@ std::string bounded_text(const std::string& path, std::string& problem) {
   }
   ::close(file);
   if (!problem.empty()) return {};
-  if (text.size() > kMostSettingsBytes) {
-    problem = "longer than " + std::to_string(kMostSettingsBytes) + " bytes, read no further";
-    text.resize(kMostSettingsBytes);
+  if (text.size() > SettingsStore::kMostFileBytes) {
+    problem =
+        "longer than " + std::to_string(SettingsStore::kMostFileBytes) + " bytes, read no further";
+    text.resize(SettingsStore::kMostFileBytes);
     text.resize(text.find_last_of("\r\n") + 1);  // no line cut short: none, if none ended
   }
   return text;
