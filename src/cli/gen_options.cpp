@@ -1,5 +1,7 @@
 #include "cli/gen_options.h"
 
+#include "support/unicode_text.h"
+
 namespace ambrel {
 
 const char* const kGenUsage =
@@ -47,6 +49,12 @@ const char* const kGenUsage =
     "                 parents do not tell them apart; fields of one structure likewise.\n"
     "                 The comments keep the element names and paths\n"
     "  --lf           end lines with LF instead of CR LF\n"
+    "  --no-maps      read every JSON object as a record: its keys are fields\n"
+    "  --map PATH     declare the objects at PATH as a map, whatever their keys; PATH is\n"
+    "                 written as in the path comments (/shapes{}/members), its list\n"
+    "                 marks may be left out, \"/\" is the top. May be given again\n"
+    "  --record PATH  declare the objects at PATH as a record (never a map). A PATH that\n"
+    "                 no kind of object has is told as a warning\n"
     "  --json         read every input as JSON\n"
     "  --xml          read every input as XML\n"
     "  --help         show this text and exit\n"
@@ -68,7 +76,8 @@ const char* const kGenUsage =
 namespace {
 
 constexpr ProgramOption kGenOptions[] = {
-    {"-o", "a FILE"}, {"--identifiers"}, {"--lf"}, {"--json"}, {"--xml"}};
+    {"-o", "a FILE"},    {"--identifiers"},     {"--lf"}, {"--json"}, {"--xml"}, {"--no-maps"},
+    {"--map", "a PATH"}, {"--record", "a PATH"}};
 
 // Takes one option into `options`; what is wrong with it, or empty.
 std::string take_option(const Argument& option, GenOptions& options, bool& have_output) {
@@ -76,6 +85,12 @@ std::string take_option(const Argument& option, GenOptions& options, bool& have_
     options.identifiers = true;
   } else if (option.name == "--lf") {
     options.lf_line_ends = true;
+  } else if (option.name == "--no-maps") {
+    options.maps.detect = false;
+  } else if (option.name == "--map" || option.name == "--record") {
+    if (!option.text.starts_with('/')) return std::string(option.name) + " needs a PATH from \"/\"";
+    (option.name == "--map" ? options.maps.maps : options.maps.records)
+        .push_back(utf8_to_utf16(option.text));
   } else if (option.name == "--json" || option.name == "--xml") {
     FormatChoice format = option.name == "--json" ? FormatChoice::json : FormatChoice::xml;
     if (options.format != FormatChoice::detect && options.format != format)

@@ -14,6 +14,7 @@
 #include "generator/declaration_generator.h"
 #include "support/platform_file.h"
 #include "support/text_loading.h"
+#include "support/unicode_text.h"
 
 namespace ambrel {
 
@@ -120,7 +121,7 @@ int write_declarations(std::u16string_view text, const std::string& output) {
 }  // namespace
 
 int generate_from_inputs(const GenOptions& options) {
-  DeclarationGenerator generator(options.format);
+  DeclarationGenerator generator(options.format, options.maps);
   Reports reports;
   bool malformed = false;
   bool unreadable = false;
@@ -142,6 +143,9 @@ int generate_from_inputs(const GenOptions& options) {
     tell(reports);
     return kGenUnreadableInput;
   }
+  for (const std::u16string& path : generator.unmatched_forced_paths())
+    reports.push_back("ambrel-gen: warning: no kind of object has the path " + utf16_to_utf8(path) +
+                      "\n");
   std::u16string text;
   try {
     text = generator.declarations({options.identifiers, options.lf_line_ends});
