@@ -106,14 +106,25 @@ int write_error(const std::string& output, int error) {
   return kGenWriteError;
 }
 
-int write_declarations(std::u16string_view text, const std::string& output) {
+// Writes the declarations as they are printed; false with errno set after a failure.
+bool print_into(std::FILE* stream, const DeclarationGenerator& generator,
+                const DeclarationStyle& style) {
+  Utf8Writer writer(stream);
+  auto write = [&writer](std::u16string_view lines) { return writer.write(lines); };
+  return generator.declarations(style, write) && std::fflush(stream) == 0;
+}
+
+// An output file takes its place only once the whole text is in it; standard output takes
+// the text as it comes.
+int write_declarations(const DeclarationGenerator& generator, const DeclarationStyle& style,
+                       const std::string& output) {
   if (output.empty()) {
-    if (!write_utf8(stdout, text)) return write_error(output, errno);
+    if (!print_into(stdout, generator, style)) return write_error(output, errno);
     return kGenWellFormed;
   }
   ReplacingFile file(output);
   if (file.stream() == nullptr) return write_error(output, file.error());
-  if (!write_utf8(file.stream(), text)) return write_error(output, errno);
+  if (!print_into(file.stream(), generator, style)) return write_error(output, errno);
   if (!file.commit()) return write_error(output, file.error());
   return kGenWellFormed;
 }
@@ -146,14 +157,14 @@ int generate_from_inputs(const GenOptions& options) {
   for (const std::u16string& path : generator.unmatched_forced_paths())
     reports.push_back("ambrel-gen: warning: no kind of object has the path " + utf16_to_utf8(path) +
                       "\n");
-  std::u16string text;
+  int written = kGenOutOfMemory;
   try {
-    text = generator.declarations({options.identifiers, options.lf_line_ends});
+    written =
+        write_declarations(generator, {options.identifiers, options.lf_line_ends}, options.output);
   } catch (const std::bad_alloc&) {
     return out_of_memory(options.inputs.size() == 1 ? shown_input(options.inputs.front())
                                                     : std::string());
   }
-  int written = write_declarations(text, options.output);
   if (written != kGenWellFormed) return written;
   tell(reports);
   return malformed ? kGenMalformed : kGenWellFormed;

@@ -15,8 +15,9 @@ enum GenStatus {
 };
 
 // Reads every input a piece at a time straight into one catalogue (see
-// DeclarationGenerator), writes the declarations and reports each input's faults on
-// standard error. Memory holds the catalogue and a piece, whatever the inputs' sizes.
+// DeclarationGenerator), writes the declarations as they are printed and reports each
+// input's faults on standard error. Memory holds the catalogue and a piece, whatever the
+// sizes of the inputs and of the output.
 int generate_from_inputs(const GenOptions& options);
 
 }  // namespace ambrel

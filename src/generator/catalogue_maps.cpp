@@ -25,8 +25,10 @@ std::u16string forced_form(std::u16string_view path) {
 }  // namespace
 
 void CatalogueFiler::take_forced_paths(const MapChoice& maps) {
-  for (std::u16string_view path : maps.maps) forced_maps_.push_back({std::u16string(path), forced_form(path)});
-  for (std::u16string_view path : maps.records) forced_records_.push_back({std::u16string(path), forced_form(path)});
+  for (std::u16string_view path : maps.maps)
+    forced_maps_.push_back({std::u16string(path), forced_form(path)});
+  for (std::u16string_view path : maps.records)
+    forced_records_.push_back({std::u16string(path), forced_form(path)});
   apply_forced_paths(ElementCatalogue::kTop);
 }
 
@@ -80,8 +82,8 @@ CatalogueFiler::ChildName& CatalogueFiler::member_name(Frame& parent, std::u16st
     bool new_key = holder.children.size() > known_keys;
     gather_evidence(parent, child, new_key, key, shape);
     // The top is a map only of objects, which declare its structure.
-    bool top_without_objects = parent.kind == ElementCatalogue::kTop &&
-                               holder.evidence.shapes != kObjectShape;
+    bool top_without_objects =
+        parent.kind == ElementCatalogue::kTop && holder.evidence.shapes != kObjectShape;
     if (!new_key || top_without_objects || !evidence_shows_map(holder.evidence)) return child;
     make_map(parent.kind);
   }

@@ -202,6 +202,13 @@ std::u16string DeclarationGenerator::declarations(const DeclarationStyle& style)
   return print_declarations(*state_->catalogue, style);
 }
 
+bool DeclarationGenerator::declarations(const DeclarationStyle& style,
+                                        const DeclarationSink& sink) const {
+  if (state_->out_of_memory) throw std::bad_alloc();
+  if (!state_->catalogue) return true;
+  return print_declarations(*state_->catalogue, style, sink);
+}
+
 std::vector<std::u16string> DeclarationGenerator::unmatched_forced_paths() const {
   if (!state_->filer || state_->catalogue_format == DocumentFormat::xml) {
     std::vector<std::u16string> all = state_->maps.maps;

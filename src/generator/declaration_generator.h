@@ -51,6 +51,9 @@ class DeclarationGenerator {
   // The declarations of every document ended so far. Throws std::bad_alloc when memory ran
   // out, here or while filing.
   std::u16string declarations(const DeclarationStyle& style = {}) const;
+  // The same declarations handed to `sink` as they are printed (see print_declarations);
+  // false when the sink refused a piece.
+  bool declarations(const DeclarationStyle& style, const DeclarationSink& sink) const;
   // The paths forced a map or a record that no kind of the documents so far had.
   std::vector<std::u16string> unmatched_forced_paths() const;
   // Ends the current document and gives the declarations with its status.

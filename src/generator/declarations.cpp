@@ -24,10 +24,15 @@ bool less_with_slash(std::u16string_view a, std::u16string_view b) {
   return a[common] < u'/';
 }
 
+// Code units gathered before they go to the sink: few calls, and little memory whatever
+// the length of the text.
+constexpr std::size_t kPieceUnits = std::size_t{1} << 15;
+
 class DeclarationPrinter {
  public:
-  DeclarationPrinter(const ElementCatalogue& catalogue, const DeclarationStyle& style)
-      : catalogue_(catalogue), line_end_(style.lf_line_ends ? u"\n" : u"\r\n") {
+  DeclarationPrinter(const ElementCatalogue& catalogue, const DeclarationStyle& style,
+                     const DeclarationSink& sink)
+      : catalogue_(catalogue), line_end_(style.lf_line_ends ? u"\n" : u"\r\n"), sink_(sink) {
     blocks_ = blocks_in_ascending_key_order();
     if (style.identifiers) {
       name_as_identifiers();
@@ -43,21 +48,32 @@ class DeclarationPrinter {
     }
   }
 
-  std::u16string print() {
+  bool print() {
     int previous_group = kNoGroup;
-    for (auto kind = blocks_.rbegin(); kind != blocks_.rend(); ++kind) {
+    for (auto kind = blocks_.rbegin(); kind != blocks_.rend() && !refused_; ++kind) {
       int group = group_of(*kind);
       if (group != previous_group) {
-        out_ += line_end_;
+        end_line();
         previous_group = group;
       }
       print_block(*kind);
     }
-    return std::move(out_);
+    hand_over();
+    return !refused_;
   }
 
  private:
   static constexpr int kNoGroup = -1;  // the group of the top structure: the empty text
+
+  void end_line() {
+    out_ += line_end_;
+    if (out_.size() >= kPieceUnits) hand_over();
+  }
+
+  void hand_over() {
+    if (!refused_ && !out_.empty()) refused_ = !sink_(out_);
+    out_.clear();
+  }
 
   const ElementRecord& record(int kind) const { return catalogue_.record(kind); }
 
@@ -166,19 +182,19 @@ class DeclarationPrinter {
     bool top = kind == ElementCatalogue::kTop;
     out_ += u"; ";
     out_ += top ? std::u16string(u"/") : printable_name(catalogue_.marked_path(kind));
-    out_ += line_end_;
+    end_line();
     const std::u16string& attributes = attribute_lists_[static_cast<std::size_t>(kind)];
     if (!attributes.empty()) {
       out_ += u"; attributes: ";
       out_ += attributes;
-      out_ += line_end_;
+      end_line();
     }
     out_ += u"Structure ";
     out_ += structure_names_[static_cast<std::size_t>(kind)];
-    out_ += line_end_;
+    end_line();
     for (int field : fields_in_order(kind)) print_field(field);
     out_ += u"EndStructure";
-    out_ += line_end_;
+    end_line();
   }
 
   void print_field(int kind) {
@@ -198,7 +214,7 @@ class DeclarationPrinter {
       out_ += u" ; ";
       out_ += comment;
     }
-    out_ += line_end_;
+    end_line();
   }
 
   // "[]" for a list and "{}" for a map, outermost first ("{} []": a map of lists).
@@ -237,15 +253,27 @@ class DeclarationPrinter {
   std::vector<std::u16string> structure_names_;  // by kind, for kinds that have a block
   std::vector<std::u16string> attribute_lists_;  // by kind
   std::size_t column_width_ = 0;
-  std::u16string out_;
+  const DeclarationSink& sink_;
+  std::u16string out_;  // the lines not yet handed over
+  bool refused_ = false;
 };
 
 }  // namespace
 
+bool print_declarations(const ElementCatalogue& catalogue, const DeclarationStyle& style,
+                        const DeclarationSink& sink) {
+  if (catalogue.size() == 0) return true;
+  return DeclarationPrinter(catalogue, style, sink).print();
+}
+
 std::u16string print_declarations(const ElementCatalogue& catalogue,
                                   const DeclarationStyle& style) {
-  if (catalogue.size() == 0) return {};
-  return DeclarationPrinter(catalogue, style).print();
+  std::u16string text;
+  print_declarations(catalogue, style, [&text](std::u16string_view lines) {
+    text += lines;
+    return true;
+  });
+  return text;
 }
 
 }  // namespace ambrel

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "generator/catalogue.h"
 
@@ -19,10 +21,19 @@ struct DeclarationStyle {
   bool detect_maps = true;
 };
 
-// The declarations text for a filled catalogue: one structure for every kind whose
-// instances all have child nodes (and for every kind that has child kinds), children
-// first, the top structure "XML_MAIN" last. Every line ends with CR LF. Empty when the
-// catalogue holds no kind.
+// Takes the declarations as they are printed, whole lines at a time (so a piece never ends
+// inside a surrogate pair); false stops the printing.
+using DeclarationSink = std::function<bool(std::u16string_view lines)>;
+
+// Prints the declarations for a filled catalogue into `sink`, the pieces bounded in size
+// whatever the text's length: one structure for every kind whose instances all have child
+// nodes (and for every kind that has child kinds), children first, the top structure
+// "XML_MAIN" last. Every line ends with CR LF. Nothing when the catalogue holds no kind.
+// False when the sink refused a piece.
+bool print_declarations(const ElementCatalogue& catalogue, const DeclarationStyle& style,
+                        const DeclarationSink& sink);
+
+// The same declarations as one text.
 std::u16string print_declarations(const ElementCatalogue& catalogue,
                                   const DeclarationStyle& style = {});
 

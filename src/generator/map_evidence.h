@@ -17,7 +17,7 @@ enum MapValueShape : std::uint8_t {
 struct MapEvidence {
   std::int32_t instances = 0;
   std::int32_t distinct_keys = 0;
-  std::int32_t data_keys = 0;               // distinct keys that look like data
+  std::int32_t data_keys = 0;                // distinct keys that look like data
   std::int32_t most_instances_of_a_key = 0;  // the key found in the most instances
   std::uint8_t shapes = kNoShape;
 
@@ -36,9 +36,10 @@ inline constexpr std::int32_t kManyKeys = 64;
 // "@", "+", ... : file names, paths, URLs, e-mail addresses, versions, times).
 bool key_looks_like_data(std::u16string_view key);
 
-// Whether the kind is a map by what has been read. Only values of one shape make a map; then any of: at least kDataKeysEnough keys of
-// which three quarters look like data; at least kVaryingKeysEnough keys over two instances
-// or more, none of them in more than half the instances; at least kManyKeys keys.
+// Whether the kind is a map by what has been read. Only values of one shape make a map; then any
+// of: at least kDataKeysEnough keys of which three quarters look like data; at least
+// kVaryingKeysEnough keys over two instances or more, none of them in more than half the instances;
+// at least kManyKeys keys.
 bool evidence_shows_map(const MapEvidence& evidence);
 
 }  // namespace ambrel

@@ -65,6 +65,16 @@ class PieceStream {
     if (at_ == end_) next_piece();
   }
 
+  // The character that comes next, kFoundTheEnd past the text's end. A pair is taken to
+  // read its second half, which the same piece holds: pieces never split a pair.
+  char32_t character_found() {
+    if (ended_) return kFoundTheEnd;
+    const Ch unit = Peek();
+    if (!is_high_surrogate(unit)) return unit;
+    Take();
+    return 0x10000 + ((char32_t{unit} - 0xD800) << 10) + (char32_t{Peek()} - 0xDC00);
+  }
+
   // Takes the digits that come next, if any; whether there was one.
   bool take_digits() {
     if (!is_digit(*at_)) return false;
@@ -133,6 +143,22 @@ char16_t escaped_character(char16_t unit) {
 
 bool is_json_blank(char16_t unit) {
   return unit == u' ' || unit == u'\t' || unit == u'\n' || unit == u'\r';
+}
+
+// Whether a value may start with the unit: anything else where a value should start is
+// told as what it is, where the parser would call the text empty.
+bool starts_value(char16_t unit) {
+  switch (unit) {
+    case u'{':
+    case u'[':
+    case u'"':
+    case u'-':
+    case u't':
+    case u'f':
+    case u'n':
+      return true;
+  }
+  return unit >= u'0' && unit <= u'9';
 }
 
 // The reader's events, passed on; a handler's allocation failure ends the reading.
@@ -353,8 +379,9 @@ void JsonEventReader::hand_over(std::u16string_view units) {
   if (units.empty()) return;
   PiecePlaces::Census census = PiecePlaces::take_census(units);
   if (census.any_surrogate() && !is_valid_utf16(units)) {
-    repaired_ = replace_lone_surrogates(units);  // one unit for one: the census stays right
-    units = repaired_;
+    repaired_ = replace_lone_surrogates(units);  // one unit for one, but a character more
+    units = repaired_;                           // for each lone second half
+    census = PiecePlaces::take_census(units);
   }
   hand_off_.give(units);
   if (hand_off_.stopped()) {
@@ -372,7 +399,7 @@ void JsonEventReader::note_stop(std::u16string_view piece) {
     result_ = {JsonStatus::out_of_memory, 0, 0, 0};
   } else if (fault_ != 0) {
     TextPosition place = places_.at(fault_offset_, piece);
-    result_ = {JsonStatus::malformed, place.line(), place.column(), fault_};
+    result_ = {JsonStatus::malformed, place.line(), place.column(), fault_, found_};
   }
 }
 
@@ -387,10 +414,17 @@ void JsonEventReader::read() {
     for (;;) {
       while (is_json_blank(stream.Peek())) stream.Take();
       if (stream.Peek() == 0) break;
+      if (!starts_value(stream.Peek())) {
+        fault_ = any_value ? kJsonFaultAfterValue : rapidjson::kParseErrorValueInvalid;
+        fault_offset_ = stream.Tell();
+        found_ = stream.character_found();
+        break;
+      }
       rapidjson::ParseResult parsed = reader.Parse<kReadFlags>(stream, events);
       if (parsed.IsError()) {
         fault_ = fault_code(parsed, events, stream);
         fault_offset_ = parsed.Offset();
+        if (fault_offset_ == stream.Tell()) found_ = stream.character_found();
         break;
       }
       any_value = true;

@@ -72,6 +72,7 @@ class JsonEventReader {
   // Set by the reading thread before it stops.
   int fault_ = 0;
   std::size_t fault_offset_ = 0;
+  char32_t found_ = kFoundUntold;
   bool handler_failed_ = false;
   std::thread thread_;  // last: it starts once everything above is ready
 };

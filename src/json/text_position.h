@@ -8,7 +8,8 @@ namespace ambrel {
 
 // A place in a text read in pieces, as line and column from 1. A line ends at LF, CR LF or
 // a lone CR, as the XML reader counts them; a column counts characters (a surrogate pair is
-// one, a tab is one).
+// one, a tab is one). The units are well-formed UTF-16: a lone surrogate is replaced before
+// it is counted, since it would be taken for half a pair.
 class TextPosition {
  public:
   // Moves the place past `units`, which follow it.

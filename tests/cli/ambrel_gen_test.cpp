@@ -244,13 +244,6 @@ TEST_F(AmbrelGen, EachFailureHasItsOwnStatus) {
   EXPECT_EQ(run("--bad").status, 2);
 }
 
-// The declarations of this are bigger than any memory limit below allows.
-std::string deeply_nested(int depth) {
-  std::string text;
-  for (int i = 0; i < depth; ++i) text += "<a>";
-  return text + "1";
-}
-
 // Address sanitizer reserves terabytes of address space, so limits on it cannot be tested there.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kCanLimitMemory = false;
@@ -266,10 +259,37 @@ constexpr bool kCanLimitMemory = true;
 
 TEST_F(AmbrelGen, RunningOutOfMemoryIsReportedNeverAnAbort) {
   if (!kCanLimitMemory) GTEST_SKIP() << "address space cannot be limited under the sanitizer";
-  std::string path = write("deep.xml", deeply_nested(30000));
+  // The name, held by the parser and the catalogue, is more than the limit allows.
+  std::string path = write("long.xml", "<" + std::string(8u << 20, 'a') + "/>");
   Outcome result = shell("ulimit -v 65536; exec " + kGen + " '" + path + "'");
   EXPECT_EQ(result.status, 5);
   EXPECT_EQ(result.err, "ambrel-gen: " + path + ": out of memory\n");
+}
+
+// Each level's structure carries its whole path: 600 levels of 600-character keys print
+// over 100 MB, far more than the catalogue of 600 kinds takes.
+std::string nested_long_keys() {
+  std::string text;
+  for (int level = 0; level < 600; ++level)
+    text += "{\"" + std::to_string(1000 + level) + std::string(596, 'k') + "\":";
+  return text + "1" + std::string(600, '}');
+}
+
+TEST_F(AmbrelGen, DeclarationsLargerThanTheMemoryAreWrittenAsTheyArePrinted) {
+  if (!kCanLimitMemory) GTEST_SKIP() << "address space cannot be limited under the sanitizer";
+  std::string path = write("nested.json", nested_long_keys());
+  // The output file takes its place whole, after the last structure.
+  std::string target = write("out.txt", "old");
+  Outcome replaced =
+      shell("ulimit -v 262144; exec " + kGen + " --lf -o '" + target + "' '" + path + "'");
+  EXPECT_EQ(replaced.status, 0);
+  EXPECT_EQ(replaced.err, "");
+  std::string text = read(target);
+  EXPECT_GT(text.size(), 100u << 20);
+  std::string end = "\n; /\nStructure JSON_MAIN\n\t1000" + std::string(596, 'k') + ".JSON_1000" +
+                    std::string(596, 'K') + "\nEndStructure\n";
+  EXPECT_EQ(text.substr(text.size() - end.size()), end);
+  EXPECT_EQ(leftovers({"out.txt"}), "");
 }
 
 TEST_F(AmbrelGen, AFileLargerThanTheMemoryIsAFailureNotAnEmptyDocument) {
@@ -668,8 +688,14 @@ TEST_F(AmbrelGen, JsonIsDeclaredByTheSameRulesAndItsFaultsArePlaced) {
   Outcome malformed = run("--lf '" + write("cut.json", "{\"a\": 1,\n \"b\": [1 2]}") + "'");
   EXPECT_EQ(malformed.status, 1);
   EXPECT_EQ(malformed.out, "; /\nStructure JSON_MAIN\n\ta.q\n\tb.q ; []\nEndStructure\n");
-  EXPECT_EQ(malformed.err,
-            directory_ + "/cut.json:2:10: Missing a comma or ']' after an array element.\n");
+  EXPECT_EQ(
+      malformed.err,
+      directory_ + "/cut.json:2:10: Missing a comma or ']' after an array element, found '2'.\n");
+  // A comma between JSON Lines is named, the value before it declared.
+  Outcome separated = run("--lf", "{\"a\":1},{\"b\":2}");
+  EXPECT_EQ(separated.status, 1);
+  EXPECT_EQ(separated.out, "; /\nStructure JSON_MAIN\n\ta.q\nEndStructure\n");
+  EXPECT_EQ(separated.err, "<stdin>:1:8: Unexpected ',' after the end of a value.\n");
 }
 
 TEST_F(AmbrelGen, AFormatCanBeChosenButNotMixed) {
@@ -680,7 +706,7 @@ TEST_F(AmbrelGen, AFormatCanBeChosenButNotMixed) {
   EXPECT_EQ(forced.err, json + ":1:1: not well-formed (invalid token)\n");
   Outcome as_json = run("--json", " <b/>");
   EXPECT_EQ(as_json.status, 1);
-  EXPECT_EQ(as_json.err, "<stdin>:1:2: Invalid value.\n");
+  EXPECT_EQ(as_json.err, "<stdin>:1:2: Invalid value, found '<'.\n");
   Outcome both = run("--json --xml '" + json + "'");
   EXPECT_EQ(both.status, 2);
   EXPECT_EQ(both.err,

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "generator/declaration_generator.h"
 #include "generator/generator.h"
 #include "generator_test_support.h"
 
@@ -179,6 +180,35 @@ TEST_F(Declarations, NonAsciiNamesAreUpperCasedInStructureNames) {
   EXPECT_DECLARES(u"<\u00e4><p:\u00f6>1</p:\u00f6></\u00e4>",
                   {u"", u"; /\u00e4", u"Structure XML_\u00c4", u"\tp:\u00f6.q", u"EndStructure",
                    u"", u"; /", u"Structure XML_MAIN", u"\t\u00e4.XML_\u00c4", u"EndStructure"});
+}
+
+// A sink takes the text in whole lines, in pieces far smaller than the text, and a refused
+// piece is the last one offered.
+TEST_F(Declarations, ASinkTakesBoundedPiecesOfWholeLinesUntilItRefuses) {
+  std::u16string xml;
+  for (int level = 0; level < 200; ++level) xml += u"<" + std::u16string(300, u'a') + u">";
+  DeclarationGenerator generator;
+  generator.feed(xml);
+  generator.end_document();
+  std::u16string text = generator.declarations();
+  std::vector<std::u16string> pieces;
+  EXPECT_TRUE(generator.declarations({}, [&pieces](std::u16string_view lines) {
+    pieces.emplace_back(lines);
+    return true;
+  }));
+  std::u16string joined;
+  for (const std::u16string& piece : pieces) {
+    EXPECT_LT(piece.size(), text.size() / 8);
+    EXPECT_EQ(piece.substr(piece.size() - 2), u"\r\n");
+    joined += piece;
+  }
+  EXPECT_EQ(joined, text);
+  int offered = 0;
+  EXPECT_FALSE(generator.declarations({}, [&offered](std::u16string_view) {
+    ++offered;
+    return false;
+  }));
+  EXPECT_EQ(offered, 1);
 }
 
 }  // namespace

@@ -144,7 +144,7 @@ TEST(JsonDeclarations, AMalformedTextDeclaresWhatCameBeforeItsFault) {
   EXPECT_FALSE(result.parse_result.ok());
   EXPECT_EQ(result.parse_result.line(), 2);
   EXPECT_EQ(result.parse_result.column(), 15);
-  EXPECT_EQ(result.parse_result.message(), "Missing a name for object member.");
+  EXPECT_EQ(result.parse_result.message(), "Missing a name for object member, found ']'.");
   EXPECT_EQ(shown(result.text),
             shown(lines({u"", u"; /b", u"Structure JSON_B", u"\tc.f", u"EndStructure", u"", u"; /",
                          u"Structure JSON_MAIN", u"\ta.q", u"\tb.JSON_B", u"EndStructure"})));

@@ -104,26 +104,29 @@ TEST(JsonEventReader, ReadsNumbersBeyondADoublesRangeByTheirForm) {
 
 TEST(JsonEventReader, PlacesFaultsInNumbersWhereTheyStand) {
   const std::u16string nines(400, u'9');
-  EXPECT_EQ(placed(read(u"[-]")), "1:3 Invalid value.");
-  EXPECT_EQ(placed(read(u"[-x]")), "1:3 Invalid value.");
-  EXPECT_EQ(placed(read(u"[+1]")), "1:2 Invalid value.");
-  EXPECT_EQ(placed(read(u"[.5]")), "1:2 Invalid value.");
-  EXPECT_EQ(placed(read(u"[1.]")), "1:4 Miss fraction part in number.");
-  EXPECT_EQ(placed(read(u"[1.e5]")), "1:4 Miss fraction part in number.");
-  EXPECT_EQ(placed(read(u"[1e]")), "1:4 Miss exponent in number.");
-  EXPECT_EQ(placed(read(u"[1E-]")), "1:5 Miss exponent in number.");
-  EXPECT_EQ(placed(read(u"[01]")), "1:3 Missing a comma or ']' after an array element.");
-  EXPECT_EQ(placed(read(u"[1.5.2]")), "1:5 Missing a comma or ']' after an array element.");
-  EXPECT_EQ(placed(read(u"[" + nines + u"e+]")), "1:404 Miss exponent in number.");
+  EXPECT_EQ(placed(read(u"[-]")), "1:3 Invalid value, found ']'.");
+  EXPECT_EQ(placed(read(u"[-x]")), "1:3 Invalid value, found 'x'.");
+  EXPECT_EQ(placed(read(u"[+1]")), "1:2 Invalid value, found '+'.");
+  EXPECT_EQ(placed(read(u"[.5]")), "1:2 Invalid value, found '.'.");
+  EXPECT_EQ(placed(read(u"[1.]")), "1:4 Miss fraction part in number, found ']'.");
+  EXPECT_EQ(placed(read(u"[1.e5]")), "1:4 Miss fraction part in number, found 'e'.");
+  EXPECT_EQ(placed(read(u"[1e]")), "1:4 Miss exponent in number, found ']'.");
+  EXPECT_EQ(placed(read(u"[1E-]")), "1:5 Miss exponent in number, found ']'.");
+  EXPECT_EQ(placed(read(u"[01]")), "1:3 Missing a comma or ']' after an array element, found '1'.");
+  EXPECT_EQ(placed(read(u"[1.5.2]")),
+            "1:5 Missing a comma or ']' after an array element, found '.'.");
+  EXPECT_EQ(placed(read(u"[" + nines + u"e+]")), "1:404 Miss exponent in number, found ']'.");
   Read after_big = read(u"{\"a\":" + nines + u"x}");
-  EXPECT_EQ(placed(after_big), "1:406 Missing a comma or '}' after an object member.");
+  EXPECT_EQ(placed(after_big), "1:406 Missing a comma or '}' after an object member, found 'x'.");
   EXPECT_EQ(after_big.events, "{k:a i");
 }
 
 // RapidJSON calls a raw control unit in a string an invalid escape; it is not one.
 TEST(JsonEventReader, TellsARawControlCharacterInAStringFromAnInvalidEscape) {
-  EXPECT_EQ(placed(read(u"{\"a\":\"x\ty\"}")), "1:8 Unescaped control character in string.");
-  EXPECT_EQ(placed(read(u"[\"\x1F\"]")), "1:3 Unescaped control character in string.");
+  EXPECT_EQ(placed(read(u"{\"a\":\"x\ty\"}")),
+            "1:8 Unescaped control character in string, found U+0009.");
+  EXPECT_EQ(placed(read(u"[\"\x1F\"]")),
+            "1:3 Unescaped control character in string, found U+001F.");
   EXPECT_EQ(placed(read(uR"(["x\q"])")), "1:4 Invalid escape character in string.");
   EXPECT_EQ(placed(read(u"[\"x\\\t\"]")), "1:4 Invalid escape character in string.");
 }
@@ -177,19 +180,45 @@ TEST(JsonEventReader, GivesEachKeyWholeWhateverTheStringsAroundIt) {
 TEST(JsonEventReader, PlacesFaultsByLineAndCharacterAndKeepsWhatCameBefore) {
   Read comma = read(u"{\"a\":1,\n  \"b\": [1,2 x]}");
   EXPECT_EQ(comma.result.status, JsonStatus::malformed);
-  EXPECT_EQ(placed(comma), "2:13 Missing a comma or ']' after an array element.");
+  EXPECT_EQ(placed(comma), "2:13 Missing a comma or ']' after an array element, found 'x'.");
   EXPECT_EQ(comma.events, "{k:a ik:b [ii");
   // CR LF and a lone CR end one line each; a surrogate pair is one character.
-  EXPECT_EQ(placed(read(u"[\r\n1,\r\"\U0001F600\" ,]")), "3:6 Invalid value.");
-  EXPECT_EQ(placed(read(u"{\"a\":1")), "1:7 Missing a comma or '}' after an object member.");
-  EXPECT_EQ(placed(read(u"[1,]")), "1:4 Invalid value.");      // no trailing comma
-  EXPECT_EQ(placed(read(u"[1] // c")), "1:5 Invalid value.");  // no comments
+  EXPECT_EQ(placed(read(u"[\r\n1,\r\"\U0001F600\" ,]")), "3:6 Invalid value, found ']'.");
+  EXPECT_EQ(placed(read(u"{\"a\":1")),
+            "1:7 Missing a comma or '}' after an object member, found the end of the text.");
+  EXPECT_EQ(placed(read(u"[1,]")), "1:4 Invalid value, found ']'.");  // no trailing comma
+  EXPECT_EQ(placed(read(u"[1] // c")),
+            "1:5 Unexpected '/' after the end of a value.");  // no comments
   EXPECT_EQ(placed(read(u"{\"a\":\"\\x\"}")), "1:7 Invalid escape character in string.");
   // A malformed escape is placed at its start, also when another follows it closely.
   EXPECT_EQ(placed(read(u"{\"a\\u0a\\u0000\":1}")),
             "1:4 Incorrect hex digit after \\u escape in string.");
   EXPECT_EQ(placed(read(u"  \n ")), "2:2 The document is empty.");
   EXPECT_EQ(read(u"[1] x").events, "[i]|");  // the value before the fault is read
+}
+
+// What stands where a value should start is named: after a value it is no empty document,
+// and a character that would mislead on a terminal is shown by its number.
+TEST(JsonEventReader, NamesWhatStandsWhereAValueShouldStart) {
+  EXPECT_EQ(placed(read(u"{\"a\":1},{\"b\":2}")), "1:8 Unexpected ',' after the end of a value.");
+  EXPECT_EQ(placed(read(u"[{\"a\":1}]]")), "1:10 Unexpected ']' after the end of a value.");
+  EXPECT_EQ(placed(read(u"{\"a\":1}}")), "1:8 Unexpected '}' after the end of a value.");
+  EXPECT_EQ(placed(read(u"1\r\n :")), "2:2 Unexpected ':' after the end of a value.");
+  EXPECT_EQ(placed(read(u"1 \u00A0")), "1:3 Unexpected U+00A0 after the end of a value.");
+  EXPECT_EQ(placed(read(u"1 \U0001F600")), "1:3 Unexpected U+1F600 after the end of a value.");
+  EXPECT_EQ(placed(read(u" ]")), "1:2 Invalid value, found ']'.");
+  EXPECT_TRUE(read(u"{\"a\":1}{\"b\":2} 3\n[4]").result.ok());  // values one after another
+}
+
+// A lone second half is a character of its own (read as U+FFFD), as a lone first half is.
+TEST(JsonEventReader, CountsALoneSurrogateAsOneCharacterWhicheverHalfItIs) {
+  for (char16_t lone : {u'\xDC00', u'\xD800'}) {
+    std::u16string half(1, lone);
+    EXPECT_EQ(placed(read(u"[\"" + half)),
+              "1:4 Missing a closing quotation mark in string, found the end of the text.");
+    EXPECT_EQ(placed(read(u"[\"" + half + half + u"\", \"" + half + half + u"\" x]")),
+              "1:13 Missing a comma or ']' after an array element, found 'x'.");
+  }
 }
 
 TEST(JsonEventReader, ReadsArraysToAnyDepthAndObjectsToTheirBoundWithoutRecursion) {
@@ -204,7 +233,7 @@ TEST(JsonEventReader, ReadsArraysToAnyDepthAndObjectsToTheirBoundWithoutRecursio
   std::ostringstream after_the_last;
   after_the_last << "1:" << 5 * kMostNestedObjects + 1 << ' ';
   Read cut = read_in_pieces(objects, 4096);  // cut off: a fault at the end
-  EXPECT_EQ(placed(cut), after_the_last.str() + "Invalid value.");
+  EXPECT_EQ(placed(cut), after_the_last.str() + "Invalid value, found the end of the text.");
   // One object deeper than the bound is a fault of its own, at its "{".
   Read deeper = read_in_pieces(objects + u"{\"a\":", 4096);
   EXPECT_EQ(placed(deeper), after_the_last.str() + "Objects nested more than 1000 deep.");
