@@ -42,7 +42,8 @@ std::string field_line(const std::string& declarations, const std::string& key) 
 
 std::u16string object_of(const std::vector<std::string>& keys, const std::string& value) {
   std::string text = "{";
-  for (const std::string& key : keys) text += (text.size() > 1 ? ",\"" : "\"") + key + "\":" + value;
+  for (const std::string& key : keys)
+    text += (text.size() > 1 ? ",\"" : "\"") + key + "\":" + value;
   return utf8_to_utf16(text + "}");
 }
 
@@ -68,8 +69,7 @@ TEST(JsonMaps, KeysThatAreDataDecideWithTwoKeysAndOnlyForValuesOfOneShape) {
   EXPECT_EQ(field_line(declared(u"{\"v\":{\"1.0\":{\"a\":1},\"2.0\":\"x\"}}"), "v"), "v.JSON_V");
   // Plain words and three quarters of data: "name" does not spoil the ids.
   EXPECT_EQ(field_line(declared(u"{\"v\":{\"kind\":1,\"name\":2}}"), "v"), "v.JSON_V");
-  EXPECT_EQ(field_line(declared(u"{\"v\":{\"1\":1,\"2\":2,\"3\":3,\"name\":4}}"), "v"),
-            "v.q ; {}");
+  EXPECT_EQ(field_line(declared(u"{\"v\":{\"1\":1,\"2\":2,\"3\":3,\"name\":4}}"), "v"), "v.q ; {}");
 }
 
 TEST(JsonMaps, PlainKeysDecideByVaryingBetweenInstancesOrByTheirNumber) {
@@ -95,21 +95,23 @@ TEST(JsonMaps, PlainKeysDecideByVaryingBetweenInstancesOrByTheirNumber) {
 }
 
 TEST(JsonMaps, EachMarkAndNestingWithItsColumns) {
-  EXPECT_EQ(declared(uR"({"fonts":{"A.TTF":{"by":["x"]},"B.TTF":{"by":[]}},"deps":{"@a/b":"1",)"
-                     uR"("c.d":2},"m":{"1":[1],"2":[2.5]},"l":[{"9":{"q":1},"8":{"q":2}}],)"
-                     uR"("p":[{"s":{"x.y":{"e":{"1.1":{"h":"a"}}},"z.w":{"e":{"1.2":{"h":"b"}}}}}]})"),
-            "\n; /p[]/s{}/e{}\nStructure JSON_E\n\th.s\nEndStructure\n"
-            "\n; /p[]/s{}\nStructure JSON_S\n\te.JSON_E         ; {}\nEndStructure\n"
-            "\n; /p[]\nStructure JSON_P\n\ts.JSON_S         ; {}\nEndStructure\n"
-            "; /l[]{}\nStructure JSON_L\n\tq.q\nEndStructure\n"
-            "; /fonts{}\nStructure JSON_FONTS\n\tby.s             ; []\nEndStructure\n"
-            "\n; /\nStructure JSON_MAIN\n\tdeps.s           ; {}\n\tfonts.JSON_FONTS ; {}\n"
-            "\tl.JSON_L         ; [] {}\n\tm.f              ; {} []\n\tp.JSON_P         ; []\n"
-            "EndStructure\n");
+  EXPECT_EQ(
+      declared(uR"({"fonts":{"A.TTF":{"by":["x"]},"B.TTF":{"by":[]}},"deps":{"@a/b":"1",)"
+               uR"("c.d":2},"m":{"1":[1],"2":[2.5]},"l":[{"9":{"q":1},"8":{"q":2}}],)"
+               uR"("p":[{"s":{"x.y":{"e":{"1.1":{"h":"a"}}},"z.w":{"e":{"1.2":{"h":"b"}}}}}]})"),
+      "\n; /p[]/s{}/e{}\nStructure JSON_E\n\th.s\nEndStructure\n"
+      "\n; /p[]/s{}\nStructure JSON_S\n\te.JSON_E         ; {}\nEndStructure\n"
+      "\n; /p[]\nStructure JSON_P\n\ts.JSON_S         ; {}\nEndStructure\n"
+      "; /l[]{}\nStructure JSON_L\n\tq.q\nEndStructure\n"
+      "; /fonts{}\nStructure JSON_FONTS\n\tby.s             ; []\nEndStructure\n"
+      "\n; /\nStructure JSON_MAIN\n\tdeps.s           ; {}\n\tfonts.JSON_FONTS ; {}\n"
+      "\tl.JSON_L         ; [] {}\n\tm.f              ; {} []\n\tp.JSON_P         ; []\n"
+      "EndStructure\n");
   // A top map declares its values as the top structure.
   EXPECT_EQ(declared(uR"({"1":{"a":1},"2":{"b":"x"}})"),
             "; /{}\nStructure JSON_MAIN\n\ta.q\n\tb.s\nEndStructure\n");
-  EXPECT_EQ(declared(uR"({"1":"a","2":"b"})"), "; /\nStructure JSON_MAIN\n\t1.s\n\t2.s\nEndStructure\n");
+  EXPECT_EQ(declared(uR"({"1":"a","2":"b"})"),
+            "; /\nStructure JSON_MAIN\n\t1.s\n\t2.s\nEndStructure\n");
 }
 
 // Keys filed before the kind was known to be a map merge into its values, their own child
@@ -162,7 +164,8 @@ TEST(JsonMaps, OverridesForceEitherWayAndNameWhatMatchedNothing) {
   DeclarationGenerator generator(FormatChoice::json, {true, {u"/p[]/q", u"/nowhere"}, {u"/p{}"}});
   generator.feed(listed);
   generator.end_document();
-  EXPECT_EQ(generator.unmatched_forced_paths(), (std::vector<std::u16string>{u"/nowhere", u"/p{}"}));
+  EXPECT_EQ(generator.unmatched_forced_paths(),
+            (std::vector<std::u16string>{u"/nowhere", u"/p{}"}));
 }
 
 }  // namespace
