@@ -112,6 +112,7 @@ class CatalogueFiler {
   ChildName& member_name(Frame& parent, std::u16string_view key, MapValueShape shape);
   void gather_evidence(const Frame& parent, ChildName& child, bool new_key, std::u16string_view key,
                        MapValueShape shape);
+  bool values_alike(int kind) const;
   int new_kind(int parent_kind, std::u16string key_step);
   void make_map(int kind);
   void merge_kind(int into, int from);

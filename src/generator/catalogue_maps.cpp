@@ -1,6 +1,8 @@
 // CatalogueFiler: telling maps from records while filing, and merging a map's keys into the
 // one kind of its values.
 #include <algorithm>
+#include <string_view>
+#include <unordered_set>
 
 #include "generator/catalogue_filer.h"
 
@@ -84,10 +86,29 @@ CatalogueFiler::ChildName& CatalogueFiler::member_name(Frame& parent, std::u16st
     // The top is a map only of objects, which declare its structure.
     bool top_without_objects =
         parent.kind == ElementCatalogue::kTop && holder.evidence.shapes != kObjectShape;
-    if (!new_key || top_without_objects || !evidence_shows_map(holder.evidence)) return child;
+    if (!new_key || top_without_objects) return child;
+    if (!evidence_shows_map(holder.evidence) && !values_alike(parent.kind)) return child;
     make_map(parent.kind);
   }
   return value_names_[guesses_[static_cast<std::size_t>(parent.kind)].value_name];
+}
+
+// Whether the objects under the kind's keys so far (kAlikeValuesEnough at least) share their
+// fields as one kind's instances do: each field in two of them on average.
+bool CatalogueFiler::values_alike(int kind) const {
+  const ElementRecord& holder = catalogue_.record(kind);
+  // The newest key's value is still being read.
+  if (holder.evidence.shapes != kObjectShape || holder.children.size() <= kAlikeValuesEnough)
+    return false;
+  std::unordered_set<std::u16string_view> fields;
+  std::size_t total = 0;
+  for (int value : holder.children) {
+    for (int field : catalogue_.record(value).children) {
+      fields.insert(catalogue_.record(field).key_step);
+      ++total;
+    }
+  }
+  return total > 0 && fields.size() * 2 <= total;
 }
 
 void CatalogueFiler::gather_evidence(const Frame& parent, ChildName& child, bool new_key,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -28,6 +29,9 @@ struct MapEvidence {
 inline constexpr std::int32_t kDataKeysEnough = 2;
 inline constexpr std::int32_t kVaryingKeysEnough = 8;
 inline constexpr std::int32_t kManyKeys = 64;
+// Objects under this many keys that share their fields, each field in two of them on
+// average, are one kind's instances: a map's values (checked by the filer, which has them).
+inline constexpr std::size_t kAlikeValuesEnough = 4;
 
 // Whether a key reads as data rather than a field name: empty, starting with a digit (an
 // integer, a date, a version, most ids), a long run of hexadecimal digits with a digit among

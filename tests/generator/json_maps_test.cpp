@@ -81,6 +81,19 @@ TEST(JsonMaps, PlainKeysDecideByVaryingBetweenInstancesOrByTheirNumber) {
   std::vector<std::string> shared = numbered("k", 4, 4);
   shared[0] = "k0";
   EXPECT_EQ(field_line(declared(twice(numbered("k", 4), shared)), "o"), "o.JSON_O");
+  // Objects alike under plain keys, seen once: five decide, and only when they share fields.
+  auto alike = [](int count, bool share) {
+    std::string text = "{\"ops\":{";
+    for (int i = 0; i < count; ++i) {
+      std::string field = share ? "name" : "f" + std::to_string(i);
+      text +=
+          (i == 0 ? "\"Op" : ",\"Op") + std::to_string(i) + "\":{\"" + field + "\":1,\"http\":{}}";
+    }
+    return utf8_to_utf16(text + "}}");
+  };
+  EXPECT_EQ(field_line(declared(alike(5, true)), "ops"), "ops.JSON_OPS ; {}");
+  EXPECT_EQ(field_line(declared(alike(4, true)), "ops"), "ops.JSON_OPS");
+  EXPECT_EQ(field_line(declared(alike(6, false)), "ops"), "ops.JSON_OPS");
   // A record of many fields that every instance repeats stays one, whatever their types.
   std::u16string strings = object_of(numbered("f", 25), "\"s\"");
   EXPECT_EQ(field_line(declared(u"[{\"r\":" + strings + u"},{\"r\":" + strings + u"}]"), "r"),
