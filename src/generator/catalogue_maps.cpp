@@ -93,13 +93,14 @@ CatalogueFiler::ChildName& CatalogueFiler::member_name(Frame& parent, std::u16st
   return value_names_[guesses_[static_cast<std::size_t>(parent.kind)].value_name];
 }
 
-// Whether the objects under the kind's keys so far (kAlikeValuesEnough at least) share their
-// fields as one kind's instances do: each field in two of them on average.
+// Whether the objects under the kind's keys so far (kAlikeValuesEnough at least), or in lists
+// under them, share their fields as one kind's instances do: each field in two of them on
+// average.
 bool CatalogueFiler::values_alike(int kind) const {
   const ElementRecord& holder = catalogue_.record(kind);
   // The newest key's value is still being read.
-  if (holder.evidence.shapes != kObjectShape || holder.children.size() <= kAlikeValuesEnough)
-    return false;
+  bool objects = holder.evidence.shapes == kObjectShape || holder.evidence.shapes == kArrayShape;
+  if (!objects || holder.children.size() <= kAlikeValuesEnough) return false;
   std::unordered_set<std::u16string_view> fields;
   std::size_t total = 0;
   for (int value : holder.children) {
