@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,10 +11,21 @@ namespace ambrel {
 // The user's on/off choices that outlive a run, by name, kept where the platform keeps a
 // program's settings: a file of `name=true|false` lines on POSIX systems, values under a key
 // of the user's registry on Windows. Names are ASCII. A store that cannot be read counts as empty,
-// so a broken or missing store gives the defaults and never stops the program.
+// so a broken or missing store gives the defaults and never stops the program, nor waits.
+//
+// POSIX: the file is read only when it is a regular file (a link to one will do), no further
+// than its first kMostFileBytes; its lines may end in LF, CR LF or CR, after a UTF-8
+// byte-order mark. Its other entries are kept when a choice is written, which goes through
+// links to the file they reach, whole or not at all. Windows: a value that is no REG_DWORD of
+// 0 or 1 gives the default.
 class SettingsStore {
  public:
-  // POSIX: the file at `location`. Windows: the key HKEY_CURRENT_USER\`location`.
+  // The most of the file read: it holds a handful of lines.
+  static constexpr std::size_t kMostFileBytes = 4096;
+
+  // POSIX: the file at `location`; a file that is not read whole, or not at all for another
+  // reason than its absence, is told in one line on standard error. Windows: the key
+  // HKEY_CURRENT_USER\`location`.
   explicit SettingsStore(NativePath location);
 
   // Where the program named `program` keeps this user's settings: on POSIX systems

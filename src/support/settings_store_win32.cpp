@@ -17,17 +17,22 @@ NativePath SettingsStore::user_location(std::string_view program) {
   return L"Software\\" + wide_name(program);
 }
 
+// A value the program did not write (another type, another size, another number) is none.
 bool SettingsStore::flag(std::string_view name, bool fallback) const {
+  if (location_.empty()) return fallback;
+  DWORD type = REG_NONE;
   DWORD value = 0;
   DWORD size = sizeof value;
-  if (RegGetValueW(HKEY_CURRENT_USER, location_.c_str(), wide_name(name).c_str(), RRF_RT_REG_DWORD,
-                   nullptr, &value, &size) != ERROR_SUCCESS) {
+  if (RegGetValueW(HKEY_CURRENT_USER, location_.c_str(), wide_name(name).c_str(),
+                   RRF_RT_ANY | RRF_NOEXPAND, &type, &value, &size) != ERROR_SUCCESS ||
+      type != REG_DWORD || size != sizeof value || value > 1) {
     return fallback;
   }
-  return value != 0;
+  return value == 1;
 }
 
 bool SettingsStore::set_flag(std::string_view name, bool on) {
+  if (location_.empty()) return false;  // not the root of the user's registry
   HKEY key = nullptr;
   if (RegCreateKeyExW(HKEY_CURRENT_USER, location_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
                       &key, nullptr) != ERROR_SUCCESS) {
