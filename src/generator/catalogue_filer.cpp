@@ -1,5 +1,7 @@
 #include "generator/catalogue_filer.h"
 
+#include <algorithm>
+
 #include "support/text_case.h"
 
 namespace ambrel {
@@ -78,6 +80,29 @@ const CatalogueFiler::ChildName& CatalogueFiler::file_member(std::u16string_view
   return child;
 }
 
+// A map's members all name its value kind; other objects' are looked up by key, and while
+// maps are detected, each member counts for the evidence and each new key weighs it. Here,
+// beside file_member, so that it is inlined there: it runs for every member.
+CatalogueFiler::ChildName& CatalogueFiler::member_name(Frame& parent, std::u16string_view key,
+                                                       MapValueShape shape) {
+  ElementRecord& holder = *parent.record;
+  if (holder.map_value < 0) {
+    std::size_t known_keys = holder.children.size();
+    ChildName& child = child_name(parent, key);
+    if (!detect_maps_ || holder.record_forced) return child;
+    MapEvidence& evidence = holder.evidence;
+    evidence.shapes = static_cast<std::uint8_t>(evidence.shapes | shape);
+    if (child.parent_serial != parent.serial) {  // the key's first time in this instance
+      child.parent_serial = parent.serial;
+      evidence.most_instances_of_a_key =
+          std::max(evidence.most_instances_of_a_key, ++child.record->instances_with_it);
+    }
+    if (holder.children.size() == known_keys || !new_key_makes_map(parent.kind, key)) return child;
+    make_map(parent.kind);
+  }
+  return value_names_[guesses_[static_cast<std::size_t>(parent.kind)].value_name];
+}
+
 // The innermost open element gets a child: it is the parent of what opens next.
 CatalogueFiler::Frame& CatalogueFiler::enter(bool counts_siblings) {
   if (depth_ == open_.size()) open_.emplace_back();
@@ -136,6 +161,7 @@ void CatalogueFiler::start_document() {
 void CatalogueFiler::start_top_frame() {
   Frame& top = open_[0];
   top = Frame{};
+  top.record = &record(ElementCatalogue::kTop);
   top.serial = next_serial_++;
   top.inherited = true;
 }

@@ -63,7 +63,7 @@ class CatalogueFiler {
 
   struct Frame {
     int kind = ElementCatalogue::kTop;
-    ElementRecord* record = nullptr;  // the kind's; none for the document
+    ElementRecord* record = nullptr;  // the kind's (the top kind's for the document)
     int spelling = 0;
     std::int32_t index = 1;    // 1 + preceding siblings with exactly the same name
     bool marked = false;       // its path step is written with "[]"
@@ -110,8 +110,7 @@ class CatalogueFiler {
   Frame& enter(bool counts_siblings);
   const ChildName& file_member(std::u16string_view key, bool listed, MapValueShape shape);
   ChildName& member_name(Frame& parent, std::u16string_view key, MapValueShape shape);
-  void gather_evidence(const Frame& parent, ChildName& child, bool new_key, std::u16string_view key,
-                       MapValueShape shape);
+  bool new_key_makes_map(int kind, std::u16string_view key);
   bool values_alike(int kind) const;
   int new_kind(int parent_kind, std::u16string key_step);
   void make_map(int kind);

@@ -72,25 +72,13 @@ void CatalogueFiler::apply_forced_paths(int kind) {
   if (map && !record(kind).record_forced && !catalogue_.is_map(kind)) make_map(kind);
 }
 
-// A map's members all name its value kind; other objects' are looked up by key, and while
-// maps are detected, each new key weighs for or against a map.
-CatalogueFiler::ChildName& CatalogueFiler::member_name(Frame& parent, std::u16string_view key,
-                                                       MapValueShape shape) {
-  ElementRecord& holder = record(parent.kind);
-  if (holder.map_value < 0) {
-    std::size_t known_keys = holder.children.size();
-    ChildName& child = child_name(parent, key);
-    if (!detect_maps_ || holder.record_forced) return child;
-    bool new_key = holder.children.size() > known_keys;
-    gather_evidence(parent, child, new_key, key, shape);
-    // The top is a map only of objects, which declare its structure.
-    bool top_without_objects =
-        parent.kind == ElementCatalogue::kTop && holder.evidence.shapes != kObjectShape;
-    if (!new_key || top_without_objects) return child;
-    if (!evidence_shows_map(holder.evidence) && !values_alike(parent.kind)) return child;
-    make_map(parent.kind);
-  }
-  return value_names_[guesses_[static_cast<std::size_t>(parent.kind)].value_name];
+bool CatalogueFiler::new_key_makes_map(int kind, std::u16string_view key) {
+  MapEvidence& evidence = record(kind).evidence;
+  ++evidence.distinct_keys;
+  if (key_looks_like_data(key)) ++evidence.data_keys;
+  // The top is a map only of objects, which declare its structure.
+  if (kind == ElementCatalogue::kTop && evidence.shapes != kObjectShape) return false;
+  return evidence_shows_map(evidence) || values_alike(kind);
 }
 
 // Whether the objects under the kind's keys so far (kAlikeValuesEnough at least), or in lists
@@ -110,21 +98,6 @@ bool CatalogueFiler::values_alike(int kind) const {
     }
   }
   return total > 0 && fields.size() * 2 <= total;
-}
-
-void CatalogueFiler::gather_evidence(const Frame& parent, ChildName& child, bool new_key,
-                                     std::u16string_view key, MapValueShape shape) {
-  MapEvidence& evidence = record(parent.kind).evidence;
-  if (new_key) {
-    ++evidence.distinct_keys;
-    if (key_looks_like_data(key)) ++evidence.data_keys;
-  }
-  if (child.parent_serial != parent.serial) {
-    child.parent_serial = parent.serial;
-    evidence.most_instances_of_a_key =
-        std::max(evidence.most_instances_of_a_key, ++child.record->instances_with_it);
-  }
-  evidence.shapes = static_cast<std::uint8_t>(evidence.shapes | shape);
 }
 
 // From here on the kind's members are its value kind's instances, and what was filed under
