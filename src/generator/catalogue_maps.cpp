@@ -1,6 +1,5 @@
 // CatalogueFiler: telling maps from records while filing, and merging a map's keys into the
 // one kind of its values.
-#include <algorithm>
 #include <string_view>
 #include <unordered_set>
 

@@ -29,15 +29,16 @@ struct MapEvidence {
 inline constexpr std::int32_t kDataKeysEnough = 2;
 inline constexpr std::int32_t kVaryingKeysEnough = 8;
 inline constexpr std::int32_t kManyKeys = 64;
-// Objects under this many keys that share their fields, each field in two of them on
-// average, are one kind's instances: a map's values (checked by the filer, which has them).
+// Objects under more keys than this, read whole before another key comes, that share their
+// fields (each field in two of them on average) are one kind's instances: a map's values
+// (the filer checks it, as it has them).
 inline constexpr std::size_t kAlikeValuesEnough = 4;
 
 // Whether a key reads as data rather than a field name: empty, starting with a digit (an
 // integer, a date, a version, most ids), a long run of hexadecimal digits with a digit among
 // them (ids, UUIDs), a digit after "-" (regions, dated names), or holding a character no
-// field name carries (space, ".", "/", ":",
-// "@", "+", ... : file names, paths, URLs, e-mail addresses, versions, times).
+// field name carries (space, ".", "/", ":", "@", "+", ...: file names, paths, URLs, e-mail
+// addresses, versions, times).
 bool key_looks_like_data(std::u16string_view key);
 
 // Whether the kind is a map by what has been read. Only values of one shape make a map; then any
