@@ -71,7 +71,7 @@ void DeclarationWorker::run() {
 std::optional<std::u16string> DeclarationWorker::declare(int job, TextStream::Reader& source,
                                                          const DeclarationStyle& style) const {
   try {
-    DeclarationGenerator generator;
+    DeclarationGenerator generator(FormatChoice::detect, MapChoice{style.detect_maps, {}, {}});
     std::u16string_view piece;
     while (source.wait(piece)) {
       if (wanted_.load() != job) return std::nullopt;

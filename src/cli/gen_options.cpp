@@ -1,5 +1,7 @@
 #include "cli/gen_options.h"
 
+#include "support/unicode_text.h"
+
 namespace ambrel {
 
 const char* const kGenUsage =
@@ -25,7 +27,16 @@ const char* const kGenUsage =
     "arrays are read into the same list, and an empty array is a list of .s. A key that\n"
     "holds an object in some places and a scalar in others is a typed field, and its\n"
     "object's structure is declared too. Values one after another (JSON Lines) are\n"
-    "samples, as several files are.\n"
+    "samples, as several files are. An empty object adds nothing, as null does.\n"
+    "\n"
+    "An object whose keys are data is a map: its values are one kind, declared under the\n"
+    "key that holds it with the mark \"{}\" (\"; /fonts{}\", \"fonts.JSON_FONTS ; {}\",\n"
+    "\"dependencies.s ; {}\" for a map of strings, \"{} []\" for one of arrays). A kind of\n"
+    "object whose values are of one shape is a map when three quarters of its keys (two\n"
+    "at least) look like data (integers, dates, versions, ids, file names, paths, URLs,\n"
+    "e-mail addresses, keys with spaces), when 8 keys or more vary over two instances or\n"
+    "more so that none is in more than half of them, when five keys or more hold objects\n"
+    "alike, or when it has 64 keys or more; see the manual page for where this is wrong.\n"
     "\n"
     "Files are decoded by their byte-order mark (UTF-8, UTF-16 or UTF-32, either byte\n"
     "order); without one as UTF-8 where the bytes are valid UTF-8, otherwise as\n"
@@ -47,6 +58,12 @@ const char* const kGenUsage =
     "                 parents do not tell them apart; fields of one structure likewise.\n"
     "                 The comments keep the element names and paths\n"
     "  --lf           end lines with LF instead of CR LF\n"
+    "  --no-maps      read every JSON object as a record: its keys are fields\n"
+    "  --map PATH     declare the objects at PATH as a map, whatever their keys; PATH is\n"
+    "                 written as in the path comments (/shapes{}/members), its list\n"
+    "                 marks may be left out, \"/\" is the top. May be given again\n"
+    "  --record PATH  declare the objects at PATH as a record (never a map). A PATH that\n"
+    "                 no kind of object has is told as a warning\n"
     "  --json         read every input as JSON\n"
     "  --xml          read every input as XML\n"
     "  --help         show this text and exit\n"
@@ -68,7 +85,8 @@ const char* const kGenUsage =
 namespace {
 
 constexpr ProgramOption kGenOptions[] = {
-    {"-o", "a FILE"}, {"--identifiers"}, {"--lf"}, {"--json"}, {"--xml"}};
+    {"-o", "a FILE"},    {"--identifiers"},     {"--lf"}, {"--json"}, {"--xml"}, {"--no-maps"},
+    {"--map", "a PATH"}, {"--record", "a PATH"}};
 
 // Takes one option into `options`; what is wrong with it, or empty.
 std::string take_option(const Argument& option, GenOptions& options, bool& have_output) {
@@ -76,6 +94,12 @@ std::string take_option(const Argument& option, GenOptions& options, bool& have_
     options.identifiers = true;
   } else if (option.name == "--lf") {
     options.lf_line_ends = true;
+  } else if (option.name == "--no-maps") {
+    options.maps.detect = false;
+  } else if (option.name == "--map" || option.name == "--record") {
+    if (!option.text.starts_with('/')) return std::string(option.name) + " needs a PATH from \"/\"";
+    (option.name == "--map" ? options.maps.maps : options.maps.records)
+        .push_back(utf8_to_utf16(option.text));
   } else if (option.name == "--json" || option.name == "--xml") {
     FormatChoice format = option.name == "--json" ? FormatChoice::json : FormatChoice::xml;
     if (options.format != FormatChoice::detect && options.format != format)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "generator/document_format.h"
+#include "generator/map_choice.h"
 #include "support/program_arguments.h"
 
 namespace ambrel {
@@ -16,6 +17,7 @@ struct GenOptions {
   bool identifiers = false;
   bool lf_line_ends = false;
   FormatChoice format = FormatChoice::detect;  // --json, --xml
+  MapChoice maps;                              // --no-maps, --map PATH, --record PATH
 };
 
 using ParsedGenOptions = ParsedCommandLine<GenOptions>;

@@ -14,6 +14,7 @@
 #include "generator/declaration_generator.h"
 #include "support/platform_file.h"
 #include "support/text_loading.h"
+#include "support/unicode_text.h"
 
 namespace ambrel {
 
@@ -131,7 +132,7 @@ int write_declarations(const DeclarationGenerator& generator, const DeclarationS
 }  // namespace
 
 int generate_from_inputs(const GenOptions& options) {
-  DeclarationGenerator generator(options.format);
+  DeclarationGenerator generator(options.format, options.maps);
   Reports reports;
   bool malformed = false;
   bool unreadable = false;
@@ -153,6 +154,9 @@ int generate_from_inputs(const GenOptions& options) {
     tell(reports);
     return kGenUnreadableInput;
   }
+  for (const std::u16string& path : generator.unmatched_forced_paths())
+    reports.push_back("ambrel-gen: warning: no kind of object has the path " + utf16_to_utf8(path) +
+                      "\n");
   int written = kGenOutOfMemory;
   try {
     written =

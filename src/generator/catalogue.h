@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "generator/map_evidence.h"
 #include "generator/name_set.h"
 #include "generator/path_steps.h"
 #include "generator/value_types.h"
@@ -46,6 +47,13 @@ struct ElementRecord {
   int parent = -1;            // the parent kind; ElementCatalogue::kTop for top-level kinds
   std::u16string key_step;    // the lower-cased element name
   std::vector<int> children;  // child kinds, in the order they were first met
+  // A map (a JSON object whose keys are data) has one child, the kind of all its values; the
+  // kinds filed under its keys before it was known to be a map are merged into that one.
+  int map_value = -1;
+  int merged_into = -1;                // a kind merged into another: it is no longer declared
+  bool record_forced = false;          // never a map
+  MapEvidence evidence;                // of this kind's instances, while it may still become a map
+  std::int32_t instances_with_it = 0;  // parent instances that held this kind
   std::vector<std::u16string> spellings;  // every way the name was written
   NameSet attribute_names;                // lower-cased, of every instance
   // Filing state: the kinds of the children by their key step.
@@ -83,8 +91,14 @@ class ElementCatalogue {
   // Element kinds, not counting kTop.
   std::size_t size() const { return records_.size() - 1; }
   const ElementRecord& record(int kind) const { return records_[static_cast<std::size_t>(kind)]; }
+  // The name of a map's value kind is the map's.
   std::u16string_view element_name(int kind) const;
-  // The last instance's node path with every sibling index written "[]".
+  bool is_map(int kind) const { return record(kind).map_value >= 0; }
+  bool is_map_value(int kind) const;
+  // The kind a merged kind lives on in.
+  int live_kind(int kind) const;
+  // The last instance's node path with every sibling index written "[]" and every map's
+  // value written "{}" after its key.
   std::u16string marked_path(int kind) const;
   // The attribute names joined by "," in the name set's iteration order.
   std::u16string attribute_list(int kind) const;

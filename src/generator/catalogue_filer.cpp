@@ -1,12 +1,13 @@
 #include "generator/catalogue_filer.h"
 
+#include <algorithm>
+
 #include "support/text_case.h"
 
 namespace ambrel {
 
 namespace {
 
-constexpr std::uint64_t kNoInstance = 0;
 constexpr std::uint64_t kFirstDocumentSerial = 1;
 
 std::u16string_view text_of(const char16_t* text) {
@@ -15,11 +16,12 @@ std::u16string_view text_of(const char16_t* text) {
 
 }  // namespace
 
-CatalogueFiler::CatalogueFiler(ElementCatalogue& catalogue)
-    : catalogue_(catalogue), next_serial_(kFirstDocumentSerial) {
+CatalogueFiler::CatalogueFiler(ElementCatalogue& catalogue, const MapChoice& maps)
+    : catalogue_(catalogue), next_serial_(kFirstDocumentSerial), detect_maps_(maps.detect) {
   open_.emplace_back();
   start_top_frame();
   guesses_.emplace_back();
+  take_forced_paths(maps);
 }
 
 void CatalogueFiler::open_element(std::u16string_view name, const char16_t* const* attributes,
@@ -47,26 +49,58 @@ void CatalogueFiler::open_element(std::u16string_view name, const char16_t* cons
 }
 
 void CatalogueFiler::open_member(std::u16string_view key, bool listed) {
-  push_frame(file_member(key, listed), 1, listed, Value::none);
+  const ChildName& child = file_member(key, listed, listed ? kArrayShape : kObjectShape);
+  ++child.record->evidence.instances;
+  push_frame(child, 1, listed, Value::none);
 }
 
 // A leaf has no frame of its own: nothing inherits from it.
 void CatalogueFiler::add_leaf_member(std::u16string_view key, bool listed,
                                      std::optional<ValueType> value) {
-  const ChildName& child = file_member(key, listed);
+  MapValueShape shape = listed ? kArrayShape : value ? kScalarShape : kNoShape;
+  const ChildName& child = file_member(key, listed, shape);
   if (value) file_value(*child.record, *value);
 }
 
+void CatalogueFiler::start_top_instance() {
+  open_[0].serial = next_serial_++;
+  ++record(ElementCatalogue::kTop).evidence.instances;
+}
+
 // What opening a member files, but its frame.
-const CatalogueFiler::ChildName& CatalogueFiler::file_member(std::u16string_view key, bool listed) {
+const CatalogueFiler::ChildName& CatalogueFiler::file_member(std::u16string_view key, bool listed,
+                                                             MapValueShape shape) {
   Frame& parent = enter(false);
-  ChildName& child = child_name(parent, key);
+  ChildName& child = member_name(parent, key, shape);
   ElementRecord& r = *child.record;
   r.listed = r.listed || listed;
   r.name_spelling = child.spelling;
   catalogue_.marked_steps_.replace(r.marked_parent, parent.marked_step);
   r.marked_index = listed;
   return child;
+}
+
+// A map's members all name its value kind; other objects' are looked up by key, and while
+// maps are detected, each member counts for the evidence and each new key weighs it. Here,
+// beside file_member, so that it is inlined there: it runs for every member.
+CatalogueFiler::ChildName& CatalogueFiler::member_name(Frame& parent, std::u16string_view key,
+                                                       MapValueShape shape) {
+  ElementRecord& holder = *parent.record;
+  if (holder.map_value < 0) {
+    std::size_t known_keys = holder.children.size();
+    ChildName& child = child_name(parent, key);
+    if (!detect_maps_ || holder.record_forced) return child;
+    MapEvidence& evidence = holder.evidence;
+    evidence.shapes = static_cast<std::uint8_t>(evidence.shapes | shape);
+    if (child.parent_serial != parent.serial) {  // the key's first time in this instance
+      child.parent_serial = parent.serial;
+      evidence.most_instances_of_a_key =
+          std::max(evidence.most_instances_of_a_key, ++child.record->instances_with_it);
+    }
+    if (holder.children.size() == known_keys || !new_key_makes_map(parent.kind, key)) return child;
+    make_map(parent.kind);
+  }
+  return value_names_[guesses_[static_cast<std::size_t>(parent.kind)].value_name];
 }
 
 // The innermost open element gets a child: it is the parent of what opens next.
@@ -127,6 +161,7 @@ void CatalogueFiler::start_document() {
 void CatalogueFiler::start_top_frame() {
   Frame& top = open_[0];
   top = Frame{};
+  top.record = &record(ElementCatalogue::kTop);
   top.serial = next_serial_++;
   top.inherited = true;
 }
@@ -190,13 +225,20 @@ int CatalogueFiler::kind_for(int parent_kind, std::u16string_view name) {
   auto& kinds = record(parent_kind).child_kinds;
   auto known = kinds.find(key_step);
   if (known != kinds.end()) return known->second;
+  int kind = new_kind(parent_kind, key_step);
+  record(parent_kind).children.push_back(kind);
+  kinds.emplace(std::move(key_step), kind);
+  apply_forced_paths(kind);
+  return kind;
+}
+
+// A kind that is no one's child yet.
+int CatalogueFiler::new_kind(int parent_kind, std::u16string key_step) {
   int kind = static_cast<int>(catalogue_.records_.size());
   guesses_.emplace_back();
   ElementRecord& r = catalogue_.records_.emplace_back();
   r.parent = parent_kind;
-  r.key_step = key_step;
-  record(parent_kind).children.push_back(kind);
-  kinds.emplace(std::move(key_step), kind);
+  r.key_step = std::move(key_step);
   return kind;
 }
 

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "generator/catalogue.h"
+#include "generator/map_choice.h"
+#include "generator/map_evidence.h"
 #include "generator/owned_names.h"
 #include "generator/path_steps.h"
 #include "generator/value_types.h"
@@ -22,7 +24,9 @@ namespace ambrel {
 // nothing. Allocation failure throws std::bad_alloc; the catalogue is then not to be used.
 class CatalogueFiler {
  public:
-  explicit CatalogueFiler(ElementCatalogue& catalogue);
+  // `maps` applies to members only (JSON): elements are always records.
+  explicit CatalogueFiler(ElementCatalogue& catalogue,
+                          const MapChoice& maps = MapChoice{false, {}, {}});
 
   // An element starts; `attributes` holds `attribute_count` pairs (name, value).
   void open_element(std::u16string_view name, const char16_t* const* attributes,
@@ -40,6 +44,9 @@ class CatalogueFiler {
   // A member whose value has no members (a scalar, or an empty list), filed at once: its kind
   // and, when `value` holds one, a value of that type.
   void add_leaf_member(std::u16string_view key, bool listed, std::optional<ValueType> value);
+  // Another top object starts (one of a top array's): an instance of its own, whose keys are
+  // told from the previous one's when maps are detected.
+  void start_top_instance();
   void close_element();
   // Files the elements still open, as a document cut off here holds them.
   void finish();
@@ -47,6 +54,8 @@ class CatalogueFiler {
   // element is its own parent instance, so nothing counts as repeated across documents, and
   // a kind stays a list once it was one in any document.
   void start_document();
+  // The forced paths that no kind had.
+  std::vector<std::u16string> unmatched_forced_paths() const;
 
  private:
   // What an element without child nodes files: its text classified, or nothing.
@@ -54,7 +63,7 @@ class CatalogueFiler {
 
   struct Frame {
     int kind = ElementCatalogue::kTop;
-    ElementRecord* record = nullptr;  // the kind's; none for the document
+    ElementRecord* record = nullptr;  // the kind's (the top kind's for the document)
     int spelling = 0;
     std::int32_t index = 1;    // 1 + preceding siblings with exactly the same name
     bool marked = false;       // its path step is written with "[]"
@@ -66,6 +75,13 @@ class CatalogueFiler {
     Value value = Value::text;
     ValueTypeScan text;
     std::uint32_t last_child = kNoName;  // the child name of the last element child
+  };
+
+  // A forced path in the form kinds are matched in, and whether a kind had it.
+  struct ForcedPath {
+    std::u16string written;
+    std::u16string path;
+    bool matched = false;
   };
 
   // One name as written under one parent kind.
@@ -84,13 +100,25 @@ class CatalogueFiler {
   struct KindGuesses {
     std::uint32_t first_child = kNoName;
     std::vector<std::uint32_t> attributes;  // attribute spellings by position
+    std::uint32_t value_name = kNoName;     // a map's: its value kind's, in value_names_
   };
   static constexpr std::uint32_t kNoName = UINT32_MAX;
+  static constexpr std::uint64_t kNoInstance = 0;
 
   ElementRecord& record(int kind) { return catalogue_.record(kind); }
   void start_top_frame();
   Frame& enter(bool counts_siblings);
-  const ChildName& file_member(std::u16string_view key, bool listed);
+  const ChildName& file_member(std::u16string_view key, bool listed, MapValueShape shape);
+  ChildName& member_name(Frame& parent, std::u16string_view key, MapValueShape shape);
+  bool new_key_makes_map(int kind, std::u16string_view key);
+  bool values_alike(int kind) const;
+  int new_kind(int parent_kind, std::u16string key_step);
+  void make_map(int kind);
+  void merge_kind(int into, int from);
+  void adopt(int parent_kind, int child);
+  void take_forced_paths(const MapChoice& maps);
+  void apply_forced_paths(int kind);
+  std::u16string forced_path_of(int kind) const;
   void push_frame(const ChildName& child, std::int32_t index, bool marked, Value value);
   void prepare_inheritance(std::size_t depth, bool counts_siblings);
   ChildName& child_name(Frame& parent, std::u16string_view name);
@@ -110,6 +138,10 @@ class CatalogueFiler {
   std::vector<KindGuesses> guesses_;  // by kind
   OwnedNames attribute_spellings_;    // owner: the kind
   PathSteps lowered_paths_;           // detail: the sibling index
+  bool detect_maps_;
+  std::vector<ForcedPath> forced_maps_;
+  std::vector<ForcedPath> forced_records_;
+  std::vector<ChildName> value_names_;  // of the maps' value kinds
 };
 
 }  // namespace ambrel

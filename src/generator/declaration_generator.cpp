@@ -3,6 +3,7 @@
 #include <new>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 #include "generator/catalogue.h"
 #include "generator/catalogue_filer.h"
@@ -69,9 +70,11 @@ struct JsonReading {
 }  // namespace
 
 struct DeclarationGenerator::State {
-  explicit State(FormatChoice format_choice) : choice(format_choice) {}
+  State(FormatChoice format_choice, MapChoice map_choice)
+      : choice(format_choice), maps(std::move(map_choice)) {}
 
   FormatChoice choice;
+  MapChoice maps;
   // Made for the first document's format.
   std::optional<ElementCatalogue> catalogue;
   std::optional<CatalogueFiler> filer;
@@ -92,7 +95,11 @@ struct DeclarationGenerator::State {
     format = document_format;
     if (!catalogue) {
       catalogue.emplace(naming_of(document_format));
-      filer.emplace(*catalogue);
+      if (document_format == DocumentFormat::json) {
+        filer.emplace(*catalogue, maps);
+      } else {
+        filer.emplace(*catalogue);
+      }
       catalogue_format = document_format;
     }
     if (is_other_format()) return;
@@ -140,8 +147,8 @@ struct DeclarationGenerator::State {
   }
 };
 
-DeclarationGenerator::DeclarationGenerator(FormatChoice choice)
-    : state_(std::make_unique<State>(choice)) {}
+DeclarationGenerator::DeclarationGenerator(FormatChoice choice, MapChoice maps)
+    : state_(std::make_unique<State>(choice, std::move(maps))) {}
 
 DeclarationGenerator::~DeclarationGenerator() = default;
 
@@ -200,6 +207,15 @@ bool DeclarationGenerator::declarations(const DeclarationStyle& style,
   if (state_->out_of_memory) throw std::bad_alloc();
   if (!state_->catalogue) return true;
   return print_declarations(*state_->catalogue, style, sink);
+}
+
+std::vector<std::u16string> DeclarationGenerator::unmatched_forced_paths() const {
+  if (!state_->filer || state_->catalogue_format == DocumentFormat::xml) {
+    std::vector<std::u16string> all = state_->maps.maps;
+    all.insert(all.end(), state_->maps.records.begin(), state_->maps.records.end());
+    return all;
+  }
+  return state_->filer->unmatched_forced_paths();
 }
 
 GeneratedDeclarations DeclarationGenerator::finish() {

@@ -7,6 +7,7 @@
 #include "generator/declarations.h"
 #include "generator/document_format.h"
 #include "generator/document_result.h"
+#include "generator/map_choice.h"
 
 namespace ambrel {
 
@@ -35,7 +36,7 @@ struct GeneratedDeclarations {
 // values of a JSON text are samples of their own, as documents are.
 class DeclarationGenerator {
  public:
-  explicit DeclarationGenerator(FormatChoice choice = FormatChoice::detect);
+  explicit DeclarationGenerator(FormatChoice choice = FormatChoice::detect, MapChoice maps = {});
   ~DeclarationGenerator();
   DeclarationGenerator(const DeclarationGenerator&) = delete;
   DeclarationGenerator& operator=(const DeclarationGenerator&) = delete;
@@ -53,6 +54,8 @@ class DeclarationGenerator {
   // The same declarations handed to `sink` as they are printed (see print_declarations);
   // false when the sink refused a piece.
   bool declarations(const DeclarationStyle& style, const DeclarationSink& sink) const;
+  // The paths forced a map or a record that no kind of the documents so far had.
+  std::vector<std::u16string> unmatched_forced_paths() const;
   // Ends the current document and gives the declarations with its status.
   GeneratedDeclarations finish();
 

@@ -1,6 +1,7 @@
 #include "generator/declarations.h"
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "generator/identifiers.h"
@@ -41,6 +42,7 @@ class DeclarationPrinter {
     attribute_lists_.resize(catalogue.size() + 1);
     for (std::size_t kind = 1; kind <= catalogue.size(); ++kind) {
       attribute_lists_[kind] = catalogue.attribute_list(static_cast<int>(kind));
+      if (!is_field(static_cast<int>(kind))) continue;
       std::size_t field = field_names_[kind].size() + suffix_length(static_cast<int>(kind));
       column_width_ = std::max(column_width_, field);
     }
@@ -49,7 +51,7 @@ class DeclarationPrinter {
   bool print() {
     int previous_group = kNoGroup;
     for (auto kind = blocks_.rbegin(); kind != blocks_.rend() && !refused_; ++kind) {
-      int group = *kind == ElementCatalogue::kTop ? kNoGroup : record(*kind).parent;
+      int group = group_of(*kind);
       if (group != previous_group) {
         end_line();
         previous_group = group;
@@ -81,14 +83,39 @@ class DeclarationPrinter {
   }
 
   // Kinds that fill structures print a block; a kind that is sometimes childless is a
-  // leaf field of its parent but still gets the block of its own child kinds.
+  // leaf field of its parent but still gets the block of its own child kinds. A map's block
+  // is its values'.
   bool has_block(int kind) const {
+    if (catalogue_.is_map(kind)) return false;
     return kind == ElementCatalogue::kTop || is_structure_field(kind) ||
            !record(kind).children.empty();
   }
 
+  // Kinds merged into a map's values, and those values, are no fields.
+  bool is_field(int kind) const {
+    return record(kind).merged_into < 0 && !catalogue_.is_map_value(kind);
+  }
+
+  // The kind a field's type comes from: past every map, its values.
+  int held_kind(int kind) const {
+    while (catalogue_.is_map(kind)) kind = record(kind).map_value;
+    return kind;
+  }
+
+  // The key that holds a map's values: they are named, grouped and placed as its own block.
+  int holder_of(int kind) const {
+    while (catalogue_.is_map_value(kind)) kind = record(kind).parent;
+    return kind;
+  }
+
+  int group_of(int kind) const {
+    int holder = holder_of(kind);
+    return holder == ElementCatalogue::kTop ? kNoGroup : record(holder).parent;
+  }
+
   std::size_t suffix_length(int kind) const {
-    return is_structure_field(kind) ? 1 + structure_names_[static_cast<std::size_t>(kind)].size()
+    int held = held_kind(kind);
+    return is_structure_field(held) ? 1 + structure_names_[static_cast<std::size_t>(held)].size()
                                     : 2;
   }
 
@@ -99,15 +126,23 @@ class DeclarationPrinter {
     for (std::size_t kind = 1; kind <= catalogue_.size(); ++kind) {
       std::u16string_view name = catalogue_.element_name(static_cast<int>(kind));
       field_names_[kind] = printable_name(name);
-      structure_names_[kind] = printable_name(catalogue_.structure_name(upper_case_text(name)));
+      structure_names_[kind] =
+          holder_of(static_cast<int>(kind)) == ElementCatalogue::kTop
+              ? catalogue_.top_structure_name()
+              : printable_name(catalogue_.structure_name(upper_case_text(name)));
     }
   }
 
   void name_as_identifiers() {
-    std::vector<int> structures(blocks_.begin() + 1, blocks_.end());  // the top's block comes first
+    std::vector<int> structures;
+    std::copy_if(blocks_.begin(), blocks_.end(), std::back_inserter(structures),
+                 [this](int kind) { return holder_of(kind) != ElementCatalogue::kTop; });
     std::u16string top_name = catalogue_.top_structure_name();
     structure_names_ = distinct_structure_names(catalogue_, structures, top_name);
-    structure_names_[ElementCatalogue::kTop] = top_name;
+    for (int kind : blocks_) {
+      if (holder_of(kind) == ElementCatalogue::kTop)
+        structure_names_[static_cast<std::size_t>(kind)] = top_name;
+    }
     field_names_.resize(catalogue_.size() + 1);
     for (std::size_t kind = 0; kind <= catalogue_.size(); ++kind) {
       NameScope fields;
@@ -166,11 +201,12 @@ class DeclarationPrinter {
     const std::u16string& name = field_names_[static_cast<std::size_t>(kind)];
     out_ += u'\t';
     out_ += name;
-    if (is_structure_field(kind)) {
+    int held = held_kind(kind);
+    if (is_structure_field(held)) {
       out_ += u'.';
-      out_ += structure_names_[static_cast<std::size_t>(kind)];
+      out_ += structure_names_[static_cast<std::size_t>(held)];
     } else {
-      out_ += type_suffix(record(kind).has_values ? record(kind).value_type : ValueType::text);
+      out_ += type_suffix(record(held).has_values ? record(held).value_type : ValueType::text);
     }
     std::u16string comment = field_comment(kind);
     if (!comment.empty()) {
@@ -181,7 +217,18 @@ class DeclarationPrinter {
     end_line();
   }
 
-  // "[]" for a list, then the element's name when the field's differs, then the attributes.
+  // "[]" for a list and "{}" for a map, outermost first ("{} []": a map of lists).
+  std::u16string marks(int kind) const {
+    std::u16string marks;
+    for (;;) {
+      if (record(kind).is_list()) marks += marks.empty() ? u"[]" : u" []";
+      if (!catalogue_.is_map(kind)) return marks;
+      marks += marks.empty() ? u"{}" : u" {}";
+      kind = record(kind).map_value;
+    }
+  }
+
+  // The marks, then the element's name when the field's differs, then the attributes.
   std::u16string field_comment(int kind) const {
     std::u16string details;
     std::u16string element_name = printable_name(catalogue_.element_name(kind));
@@ -194,7 +241,8 @@ class DeclarationPrinter {
       if (!details.empty()) details += u' ';
       details += u"attributes: " + attributes;
     }
-    if (record(kind).is_list()) return details.empty() ? u"[]" : u"[] " + details;
+    std::u16string shown_marks = marks(kind);
+    if (!shown_marks.empty()) return details.empty() ? shown_marks : shown_marks + u' ' + details;
     return details.empty() ? details : u"   " + details;
   }
 

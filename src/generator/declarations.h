@@ -16,6 +16,9 @@ struct DeclarationStyle {
   // comment, and the path comments stay as they are.
   bool identifiers = false;
   bool lf_line_ends = false;  // LF instead of CR LF
+  // JSON objects whose keys are data are read as maps (see MapChoice); the generator takes it
+  // when it is made, printing does not.
+  bool detect_maps = true;
 };
 
 // Takes the declarations as they are printed, whole lines at a time (so a piece never ends

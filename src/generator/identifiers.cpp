@@ -46,6 +46,7 @@ class StructureNaming {
     std::vector<std::u16string_view> steps;
     int steps_left = parent_steps_[static_cast<std::size_t>(kind)];
     for (int at = kind; at != ElementCatalogue::kTop; at = catalogue_.record(at).parent) {
+      if (catalogue_.is_map(at)) continue;  // its values carry its name
       steps.push_back(catalogue_.element_name(at));
       if (steps_left-- == 0) break;
     }
@@ -59,7 +60,8 @@ class StructureNaming {
     int parents = 0;
     for (int at = catalogue_.record(kind).parent; at != ElementCatalogue::kTop;
          at = catalogue_.record(at).parent) {
-      if (++parents > parent_steps_[static_cast<std::size_t>(kind)]) return true;
+      if (!catalogue_.is_map(at) && ++parents > parent_steps_[static_cast<std::size_t>(kind)])
+        return true;
     }
     return false;
   }

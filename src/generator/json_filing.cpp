@@ -42,9 +42,11 @@ void JsonFiling::start_sample() {
 void JsonFiling::start_object() {
   start_sample();
   Place place = place_of_value();
-  if (!place.at_top) {
+  // An empty object files as null does: a structure without fields is of no use.
+  if (place.at_top) {
+    filer_.start_top_instance();
+  } else {
     filer_.open_member(place.key, place.listed);
-    filer_.add_child_node();  // an object is a structure, even an empty one
   }
   if (depth_ == levels_.size()) levels_.emplace_back();
   Level& level = levels_[depth_++];

@@ -698,6 +698,42 @@ TEST_F(AmbrelGen, JsonIsDeclaredByTheSameRulesAndItsFaultsArePlaced) {
   EXPECT_EQ(separated.err, "<stdin>:1:8: Unexpected ',' after the end of a value.\n");
 }
 
+// Objects as records, --no-maps, print what this program printed before it knew of maps (the
+// texts below were recorded then); --map and --record force a kind, and a path no kind has
+// is a warning that leaves the status as it is.
+TEST_F(AmbrelGen, MapsAreDetectedUnlessTurnedOffAndCanBeForcedEitherWay) {
+  std::string dictionary =
+      write("dict.json",
+            "{\"fonts\":{\"A.TTF\":{\"by\":[\"x\"],\"n\":1},\"B.TTF\":{\"by\":[],\"n\":2.5}},"
+            "\"deps\":{\"@a/b\":\"1\",\"c\":\"2\"},\"list\":[{\"m\":{\"1\":[1],\"2\":[2,3]}}]}");
+  Outcome records = run("--lf --no-maps '" + dictionary + "'");
+  EXPECT_EQ(records.status, 0) << records.err;
+  EXPECT_EQ(records.out,
+            "\n; /list[]/m\nStructure JSON_M\n\t1.q              ; []\n"
+            "\t2.q              ; []\nEndStructure\n\n; /list[]\nStructure JSON_LIST\n"
+            "\tm.JSON_M\nEndStructure\n\n; /fonts/B.TTF\nStructure JSON_B.TTF\n"
+            "\tby.s             ; []\n\tn.f\nEndStructure\n; /fonts/A.TTF\n"
+            "Structure JSON_A.TTF\n\tby.s             ; []\n\tn.q\nEndStructure\n\n; /fonts\n"
+            "Structure JSON_FONTS\n\tA.TTF.JSON_A.TTF\n\tB.TTF.JSON_B.TTF\nEndStructure\n"
+            "; /deps\nStructure JSON_DEPS\n\t@a/b.s\n\tc.s\nEndStructure\n\n; /\n"
+            "Structure JSON_MAIN\n\tdeps.JSON_DEPS\n\tfonts.JSON_FONTS\n"
+            "\tlist.JSON_LIST   ; []\nEndStructure\n");
+  Outcome maps = run("--lf '" + dictionary + "'");
+  EXPECT_EQ(maps.out,
+            "\n; /list[]\nStructure JSON_LIST\n\tm.q              ; {} []\nEndStructure\n"
+            "; /fonts{}\nStructure JSON_FONTS\n\tby.s             ; []\n\tn.f\nEndStructure\n"
+            "; /deps\nStructure JSON_DEPS\n\t@a/b.s\n\tc.s\nEndStructure\n\n; /\n"
+            "Structure JSON_MAIN\n\tdeps.JSON_DEPS\n\tfonts.JSON_FONTS ; {}\n"
+            "\tlist.JSON_LIST   ; []\nEndStructure\n");
+  Outcome forced = run("--lf --map /list/m --record /fonts --map /nowhere --record '/deps{}' '" +
+                       dictionary + "'");
+  EXPECT_EQ(forced.status, 0);
+  EXPECT_EQ(forced.err,
+            "ambrel-gen: warning: no kind of object has the path /nowhere\n"
+            "ambrel-gen: warning: no kind of object has the path /deps{}\n");
+  EXPECT_EQ(run("--map nowhere", "{}").status, 2);
+}
+
 TEST_F(AmbrelGen, AFormatCanBeChosenButNotMixed) {
   std::string json = write("a.json", "{\"a\": 1}");
   std::string xml = write("b.xml", "<b>1</b>");

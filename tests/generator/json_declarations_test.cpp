@@ -64,12 +64,18 @@ TEST(JsonDeclarations, KeysAreCaseSensitiveAndADuplicateKeyIsOneKeySeenTwice) {
             "; /\nStructure JSON_MAIN\n\tName.q\n\td.f\n\tname.s\nEndStructure\n");
 }
 
-TEST(JsonDeclarations, NullAndEmptyArraysGiveNoTypeSoOtherValuesDecide) {
-  EXPECT_EQ(declared(std::vector<std::u16string>{uR"({"a":null,"b":[],"c":null})",
-                                                 uR"({"a":2,"b":[{"x":1}],"c":{}})"}),
-            "\n; /c\nStructure JSON_C\nEndStructure\n"
-            "; /b[]\nStructure JSON_B\n\tx.q\nEndStructure\n"
-            "\n; /\nStructure JSON_MAIN\n\ta.q\n\tb.JSON_B ; []\n\tc.JSON_C\nEndStructure\n");
+// An empty object is no structure, wherever it stands: it files as null does.
+TEST(JsonDeclarations, NullEmptyArraysAndEmptyObjectsGiveNoTypeSoOtherValuesDecide) {
+  EXPECT_EQ(declared(std::vector<std::u16string>{uR"({"a":null,"b":[],"c":null,"d":[{}]})",
+                                                 uR"({"a":2,"b":[{"x":1}],"c":{},"d":[1,{}]})"}),
+            "\n; /b[]\nStructure JSON_B\n\tx.q\nEndStructure\n"
+            "\n; /\nStructure JSON_MAIN\n\ta.q\n\tb.JSON_B ; []\n\tc.s\n\td.q      ; []\n"
+            "EndStructure\n");
+  EXPECT_EQ(declared(uR"({"c":{}})"), "; /\nStructure JSON_MAIN\n\tc.s\nEndStructure\n");
+  EXPECT_EQ(declared(uR"({"c":{"e":{}},"f":[{}, {"g":1}]})"),
+            "\n; /f[]\nStructure JSON_F\n\tg.q\nEndStructure\n"
+            "; /c\nStructure JSON_C\n\te.s\nEndStructure\n"
+            "\n; /\nStructure JSON_MAIN\n\tc.JSON_C\n\tf.JSON_F ; []\nEndStructure\n");
 }
 
 // As an XML element that is childless in some instances: a typed field, and its child kinds
