@@ -12,7 +12,7 @@
 #include <string>
 
 #include "app/application.h"
-#include "app/commands.h"
+#include "app/tool_window.h"
 #include "catalogue_text.h"
 #include "dialog/dialog.h"
 #include "generator/declaration_generator.h"
@@ -50,7 +50,7 @@ int main() {
   int input = ambrel::dialog_gadget(ambrel::application_dialog(), u"txtIn");
   ambrel::set_gadget_text(input, text);
   double text_mib = static_cast<double>(text.size() * sizeof(char16_t)) / (1 << 20);
-  double regenerate = extra_peak_mib([] { ambrel::regenerate(); });
+  double regenerate = extra_peak_mib([] { ambrel::application_window()->regenerate(); });
   double alone = extra_peak_mib([&] {
     ambrel::DeclarationGenerator generator;
     for (std::size_t at = 0; at < text.size(); at += 64 * 1024) {

@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "app/application.h"
-#include "app/commands.h"
 #include "app/regeneration.h"
 #include "dialog/dialog.h"
 #include "fuzz_text.h"
