@@ -21,7 +21,7 @@
 #include "catalogue_text.h"
 #include "app/application.h"
 #include "dialog/dialog.h"
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 #include "backend/qt/qt_backend.h"
 #include "ui/events.h"
 #include "ui/gadget.h"

@@ -16,6 +16,7 @@
 #include "catalogue_text.h"
 #include "dialog/dialog.h"
 #include "generator/declaration_generator.h"
+#include "whole_text_generator.h"
 #include "process_status.h"
 #include "backend/headless/headless_backend.h"
 #include "ui/gadget.h"
@@ -56,7 +57,7 @@ int main() {
     for (std::size_t at = 0; at < text.size(); at += 64 * 1024) {
       generator.feed(std::u16string_view(text).substr(at, 64 * 1024));
     }
-    generator.finish();
+    finish_generation(generator);
   });
   std::printf("regeneration of a %zu-character paste (editor's text %.1f MiB as UTF-16):\n",
               text.size(), text_mib);

@@ -10,7 +10,7 @@
 namespace ambrel {
 
 struct InputText {
-  std::unique_ptr<TextStream::Reader> shown;      // the fill of the input editor's
+  std::unique_ptr<TextStream::Reader> shown;     // the fill of the input editor's
   std::shared_ptr<TextStream::Reader> declared;  // the worker's
 };
 

@@ -6,8 +6,7 @@
 
 namespace ambrel {
 
-ClipboardPaste::ClipboardPaste(TextStream::Limits limits, Whole whole,
-                               std::function<void()> failed)
+ClipboardPaste::ClipboardPaste(TextStream::Limits limits, Whole whole, std::function<void()> failed)
     : whole_(std::move(whole)), failed_(std::move(failed)), text_(TextStream::make(limits)) {
   BackendDesktop* desktop = ui_desktop();
   if (!desktop) return;

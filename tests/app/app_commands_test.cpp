@@ -6,7 +6,7 @@
 #include "embedded/embedded_definition.h"
 #include "app_fixture.h"
 #include "dialog/definition/runtime_registry.h"
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 #include "ui/drop.h"
 
 namespace ambrel {

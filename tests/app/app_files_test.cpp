@@ -17,7 +17,7 @@
 
 #include "app/tool_window.h"
 #include "app_fixture.h"
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 
 namespace ambrel {
 namespace {

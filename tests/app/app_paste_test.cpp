@@ -6,7 +6,7 @@
 
 #include "app/tool_window.h"
 #include "app_fixture.h"
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 #include "ui/event_codes.h"
 
 namespace ambrel {

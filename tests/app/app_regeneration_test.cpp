@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app_fixture.h"
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 #include "support/platform_file.h"
 #include "support/text_loading.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 #include "generator_test_support.h"
 
 namespace ambrel {
