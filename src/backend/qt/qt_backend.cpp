@@ -242,12 +242,6 @@ Size QtBackend::largest_client_size() const {
   return {size.width(), size.height()};
 }
 
-Size QtBackend::held_size(Size size) const {
-  Size largest = largest_client_size();
-  if (largest.width <= 0 || largest.height <= 0) return size;
-  return {std::min(size.width, largest.width), std::min(size.height, largest.height)};
-}
-
 bool QtBackend::start_timer(NativeHandle handle, int timer, int milliseconds) {
   WindowInfo* window = find_window(handle);
   if (!window || milliseconds <= 0) return false;

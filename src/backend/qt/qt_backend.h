@@ -63,8 +63,6 @@ class QtBackend final : public ControlTreeBackend {
     return find_record(controls_, handle);
   }
   QWidget* container_widget(NativeHandle parent) const;
-  // The size within largest_client_size.
-  Size held_size(Size size) const;
   // The widget of each kind, made in the file of its family (qt_<family>_controls.cpp);
   // nothing for a kind made otherwise (a panel's page).
   QWidget* make_widget(BasicKind kind, const ControlRequest& request, QWidget* parent);

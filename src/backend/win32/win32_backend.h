@@ -48,7 +48,7 @@ class Win32Backend final : public ControlTreeBackend {
   // or kNoHandle.
   NativeHandle control_of_own(HWND hwnd) const;
 
-  // Called by the window procedures of our classes (win32_window_procedures.cpp).
+  // Called by the window procedures of our classes (win32_window_classes.cpp).
   LRESULT top_level_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT container_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT splitter_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -104,8 +104,6 @@ class Win32Backend final : public ControlTreeBackend {
 
   WindowInfo* find_window(NativeHandle handle) { return find_record(windows_, handle); }
   const WindowInfo* find_window(NativeHandle handle) const { return find_record(windows_, handle); }
-  // The size within largest_client_size.
-  Size held_size(Size size) const;
   Win32ControlRecord* find_control(NativeHandle handle) { return find_record(controls_, handle); }
   const Win32ControlRecord* find_control(NativeHandle handle) const {
     return find_record(controls_, handle);
