@@ -315,14 +315,13 @@ void QtBackend::post(std::function<void()> task) {
 void QtBackend::set_awaiting_posts(bool) {}
 
 void QtBackend::post_when_idle(std::function<void()> task) {
-  idle_tasks_.push_back(std::move(task));
+  idle_tasks_.add(std::move(task));
   if (!idle_turn_->isActive()) idle_turn_->start();
 }
 
 void QtBackend::run_idle_task() {
-  if (idle_tasks_.empty()) return;
-  std::function<void()> task = std::move(idle_tasks_.front());
-  idle_tasks_.pop_front();
+  std::function<void()> task = idle_tasks_.take_first();
+  if (!task) return;
   if (!idle_tasks_.empty()) idle_turn_->start();
   task();
 }

@@ -4,13 +4,13 @@
 // size; controls are the nearest Qt widgets. Creates the QApplication when the program has
 // not made one.
 
-#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "backend/idle_tasks.h"
 #include "backend/backend.h"
 #include "backend/control_tree_backend.h"
 
@@ -91,7 +91,7 @@ class QtBackend final : public ControlTreeBackend {
   std::unique_ptr<QApplication> own_application_;
   std::unique_ptr<QObject> post_receiver_;
   std::unique_ptr<QTimer> idle_turn_;  // single shot at 0 ms: the next idle task runs
-  std::deque<std::function<void()>> idle_tasks_;
+  IdleTasks idle_tasks_;
   std::unique_ptr<QTimer> busy_delay_;  // single shot: the busy pointer goes up
   bool busy_shown_ = false;
   std::unique_ptr<QtControlEvents> control_events_;

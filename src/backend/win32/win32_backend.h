@@ -9,13 +9,13 @@
 
 #include <windows.h>
 
-#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <set>
 #include <vector>
 
+#include "backend/idle_tasks.h"
 #include "backend/backend.h"
 #include "backend/control_tree_backend.h"
 #include "backend/posted_tasks.h"
@@ -151,7 +151,7 @@ class Win32Backend final : public ControlTreeBackend {
   HWND wake_window_ = nullptr;
   UINT wake_message_ = 0;
   PostedTasks posted_;
-  std::deque<std::function<void()>> idle_tasks_;
+  IdleTasks idle_tasks_;
   bool busy_pointer_due_ = false;  // its timer runs
   bool busy_pointer_shown_ = false;
   bool setting_text_ = false;
