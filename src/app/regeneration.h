@@ -4,9 +4,8 @@
 // the window goes on; a new input (a paste, a clear, a load, the user's edit) stops the
 // generation that runs, and a result reaches the output only while its input is the newest,
 // on the user-interface thread, as a call posted there and checked against the newest job. A
-// pasted or loaded text fills the
-// input editor over idle turns meanwhile. The pointer shows the program busy while either
-// runs for more than kBusyDelay.
+// pasted or loaded text fills the input editor over idle turns meanwhile. The pointer shows the
+// program busy while either runs for more than kBusyDelay.
 
 #include <memory>
 #include <string>
