@@ -26,6 +26,8 @@
 #include "expat_baseline.h"
 #include "generator/catalogue.h"
 #include "generator/declaration_generator.h"
+#include "tree_catalogue.h"
+#include "whole_text_generator.h"
 #include "generator/declarations.h"
 #include "process_status.h"
 #include "services/services.h"
@@ -150,7 +152,7 @@ std::size_t event_generation(const std::u16string& doc) {
   for (std::size_t at = 0; at < doc.size(); at += kPieceUnits) {
     generator.feed(std::u16string_view(doc).substr(at, kPieceUnits));
   }
-  return generator.finish().text.size();
+  return finish_generation(generator).text.size();
 }
 
 std::size_t tree_generation(const std::u16string& doc) {

@@ -21,7 +21,7 @@
 #include "catalogue_text.h"
 #include "app/application.h"
 #include "dialog/dialog.h"
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 #include "backend/qt/qt_backend.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
@@ -67,7 +67,7 @@ int main() {
   while (output_after == 0 || input_after == 0) {
     auto turn = Clock::now();
     QApplication::processEvents(QEventLoop::AllEvents);
-    ambrel::application_take_event(ambrel::window_wait_event(0));
+    ambrel::application_handle_event(ambrel::window_wait_event(0));
     longest_turn = std::max(longest_turn, seconds_since(turn));
     if (output_after == 0 && held(*output_editor) > 0) output_after = seconds_since(start);
     if (input_after == 0 && held(*input_editor) == text.size()) input_after = seconds_since(start);

@@ -12,10 +12,11 @@
 #include <string>
 
 #include "app/application.h"
-#include "app/commands.h"
+#include "app/tool_window.h"
 #include "catalogue_text.h"
 #include "dialog/dialog.h"
 #include "generator/declaration_generator.h"
+#include "whole_text_generator.h"
 #include "process_status.h"
 #include "backend/headless/headless_backend.h"
 #include "ui/gadget.h"
@@ -50,13 +51,13 @@ int main() {
   int input = ambrel::dialog_gadget(ambrel::application_dialog(), u"txtIn");
   ambrel::set_gadget_text(input, text);
   double text_mib = static_cast<double>(text.size() * sizeof(char16_t)) / (1 << 20);
-  double regenerate = extra_peak_mib([] { ambrel::regenerate(); });
+  double regenerate = extra_peak_mib([] { ambrel::application_window()->regenerate(); });
   double alone = extra_peak_mib([&] {
     ambrel::DeclarationGenerator generator;
     for (std::size_t at = 0; at < text.size(); at += 64 * 1024) {
       generator.feed(std::u16string_view(text).substr(at, 64 * 1024));
     }
-    generator.finish();
+    finish_generation(generator);
   });
   std::printf("regeneration of a %zu-character paste (editor's text %.1f MiB as UTF-16):\n",
               text.size(), text_mib);

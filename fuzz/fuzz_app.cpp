@@ -16,11 +16,10 @@
 #include <vector>
 
 #include "app/application.h"
-#include "app/commands.h"
 #include "app/regeneration.h"
 #include "dialog/dialog.h"
 #include "fuzz_text.h"
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 #include "support/unicode_text.h"
 #include "backend/headless/headless_backend.h"
 #include "ui/gadget.h"

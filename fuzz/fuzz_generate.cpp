@@ -11,7 +11,7 @@
 #include "declarations_shape.h"
 #include "fuzz_services.h"
 #include "fuzz_text.h"
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 #include "literal_generator.h"
 #include "support/object_registry.h"
 #include "support/regex.h"

@@ -7,13 +7,14 @@
 #include "declarations_shape.h"
 #include "fuzz_text.h"
 #include "generator/declaration_generator.h"
+#include "whole_text_generator.h"
 
 namespace {
 
 ambrel::GeneratedDeclarations in_pieces(std::u16string_view text, std::size_t piece) {
   ambrel::DeclarationGenerator generator(ambrel::FormatChoice::json);
   for (std::size_t at = 0; at < text.size(); at += piece) generator.feed(text.substr(at, piece));
-  return generator.finish();
+  return finish_generation(generator);
 }
 
 }  // namespace

@@ -20,11 +20,16 @@ namespace ambrel {
 int application_start(std::unique_ptr<Backend> backend,
                       OutputChoices choices = OutputChoices::unkept());
 
+class ToolWindow;
+
+// The main window while the application runs, else nullptr.
+ToolWindow* application_window();
 // The dialog the main window was opened into (0 when the application is not running).
 std::int32_t application_dialog();
 
-// Acts on what a wait for events returned (`code`); false when a window is asked to close.
-bool application_take_event(int code);
+// Acts on what a wait for events returned (`code`): a drop of files, the regeneration timer,
+// a window asked to close (false); any other code is left alone.
+bool application_handle_event(int code);
 
 // Runs the event loop until a window is asked to close.
 void application_run_loop();

@@ -89,7 +89,7 @@ void FileLoad::take(Report report) {
     case Report::begin_on_disk:
     case Report::begin_stream: {
       auto begin = reports_.begin;
-      return begin(std::move(shown_), std::move(declared_));
+      return begin({std::move(shown_), std::move(declared_)});
     }
     case Report::none: {
       auto none = reports_.none;

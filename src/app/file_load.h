@@ -12,6 +12,7 @@
 #include <memory>
 #include <thread>
 
+#include "app/input_text.h"
 #include "support/platform_file.h"
 #include "support/text_stream.h"
 #include "ui/owned_posts.h"
@@ -26,10 +27,8 @@ class FileLoad {
   // What the load tells, each on the user-interface thread; after the load is destroyed,
   // nothing.
   struct Reports {
-    // The file has a text: the fill's reader of it and the worker's.
-    std::function<void(std::unique_ptr<TextStream::Reader> shown,
-                       std::shared_ptr<TextStream::Reader> declared)>
-        begin;
+    // The file has a text.
+    std::function<void(InputText text)> begin;
     // The file has no text to load: it is missing, a directory, empty, or cannot be opened or
     // read.
     std::function<void()> none;

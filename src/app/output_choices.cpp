@@ -3,40 +3,32 @@
 #include <utility>
 
 namespace ambrel {
-namespace {
 
-constexpr std::string_view kIdentifiersSetting = "valid-identifiers";
-constexpr std::string_view kLfLineEndsSetting = "lf-line-ends";
-
-}  // namespace
-
-OutputChoices::OutputChoices(SettingsStore store, bool identifiers)
-    : store_(std::move(store)),
-      identifiers_(identifiers || store_.flag(kIdentifiersSetting, false)),
-      lf_line_ends_(store_.flag(kLfLineEndsSetting, false)) {}
+OutputChoices::OutputChoices(SettingsStore store, bool identifiers) : store_(std::move(store)) {
+  for (std::size_t i = 0; i < kChoices.size(); ++i)
+    on_[i] = store_.flag(kChoices[i].setting, false);
+  on_[kIdentifiersItem - 1] = on_[kIdentifiersItem - 1] || identifiers;
+}
 
 std::vector<EditorMenuItem> OutputChoices::menu_items() const {
-  return {{kIdentifiersItem, u"Valid identifiers", identifiers_},
-          {kLfLineEndsItem, u"LF line ends", lf_line_ends_}};
+  std::vector<EditorMenuItem> items;
+  for (std::size_t i = 0; i < kChoices.size(); ++i) {
+    items.push_back({static_cast<int>(i + 1), std::u16string(kChoices[i].label), on_[i]});
+  }
+  return items;
 }
 
 bool OutputChoices::toggle(int item) {
-  if (item == kIdentifiersItem) {
-    identifiers_ = !identifiers_;
-    store_.set_flag(kIdentifiersSetting, identifiers_);
-    return true;
-  }
-  if (item == kLfLineEndsItem) {
-    lf_line_ends_ = !lf_line_ends_;
-    store_.set_flag(kLfLineEndsSetting, lf_line_ends_);
-    return true;
-  }
-  return false;
+  if (item < 1 || static_cast<std::size_t>(item) > kChoices.size()) return false;
+  auto i = static_cast<std::size_t>(item - 1);
+  on_[i] = !on_[i];
+  store_.set_flag(kChoices[i].setting, on_[i]);
+  return true;
 }
 
 // Every line end of the output is a CR LF; a CR of a name's own stays.
 std::u16string OutputChoices::copied(std::u16string text) const {
-  if (!lf_line_ends_) return text;
+  if (!chosen(kLfLineEndsItem)) return text;
   std::u16string lines;
   lines.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {

@@ -5,6 +5,8 @@
 // output editor's context menu, off by default so that the output stays the desktop tool's,
 // and kept in the user's settings between runs.
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +19,14 @@ namespace ambrel {
 
 class OutputChoices {
  public:
-  // The menu items' numbers.
+  // A choice: its menu item's label and the setting that keeps it.
+  struct Choice {
+    std::u16string_view label;
+    std::string_view setting;
+  };
+  // Every choice, in the menu's order; a choice's item number is its place from 1.
+  static constexpr std::array kChoices{Choice{u"Valid identifiers", "valid-identifiers"},
+                                       Choice{u"LF line ends", "lf-line-ends"}};
   static constexpr int kIdentifiersItem = 1;
   static constexpr int kLfLineEndsItem = 2;
 
@@ -32,14 +41,17 @@ class OutputChoices {
   bool toggle(int item);
 
   // How the declarations are written.
-  DeclarationStyle style() const { return {.identifiers = identifiers_, .lf_line_ends = false}; }
+  DeclarationStyle style() const {
+    return {.identifiers = chosen(kIdentifiersItem), .lf_line_ends = false};
+  }
   // The output's text as Copy all puts it on the clipboard.
   std::u16string copied(std::u16string text) const;
 
  private:
+  bool chosen(int item) const { return on_[static_cast<std::size_t>(item - 1)]; }
+
   SettingsStore store_;
-  bool identifiers_ = false;
-  bool lf_line_ends_ = false;
+  std::array<bool, kChoices.size()> on_{};
 };
 
 }  // namespace ambrel

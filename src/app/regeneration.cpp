@@ -3,26 +3,18 @@
 #include <string>
 #include <utility>
 
-#include "dialog/dialog.h"
-#include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/ui_backend.h"
 #include "ui/window.h"
 
 namespace ambrel {
 
-namespace {
-
-void release_declarations(void* data) { delete static_cast<std::u16string*>(data); }
-
-void post_declarations(int job, std::u16string declarations) {
-  auto* data = new std::u16string(std::move(declarations));
-  post_event(kEventDeclarationsReady, job, 0, 0, data, release_declarations);
-}
-
-}  // namespace
-
-Regeneration::Regeneration(std::int32_t dialog) : dialog_(dialog), worker_(post_declarations) {}
+Regeneration::Regeneration(const ToolGadgets& gadgets)
+    : gadgets_(gadgets), worker_([this](int job, std::u16string declarations) {
+        posts_.post([this, job, declarations = std::move(declarations)] {
+          take_declarations(job, declarations);
+        });
+      }) {}
 
 Regeneration::~Regeneration() {
   worker_.stop();
@@ -31,43 +23,39 @@ Regeneration::~Regeneration() {
   follow_work();
 }
 
-int Regeneration::gadget(std::u16string_view name) const { return dialog_gadget(dialog_, name); }
-
-int Regeneration::main_window() const { return dialog_window(dialog_); }
-
 void Regeneration::input_edited() {
   stop_job();
-  window_remove_timer(main_window(), kRegenerationTimer);
-  window_add_timer(main_window(), kRegenerationTimer, kRegenerationDelay);
+  window_remove_timer(gadgets_.window, kRegenerationTimer);
+  window_add_timer(gadgets_.window, kRegenerationTimer, kRegenerationDelay);
 }
 
 void Regeneration::from_input() {
-  window_remove_timer(main_window(), kRegenerationTimer);
+  window_remove_timer(gadgets_.window, kRegenerationTimer);
   stop_job();
   int job = next_job();
-  feed_ = std::make_unique<EditorFeed>(read_gadget_text(gadget(u"txtIn")),
-                                       [job] { post_event(kEventInputWanted, job, 0, 0); });
+  feed_ = std::make_unique<EditorFeed>(read_gadget_text(gadgets_.input), [this, job] {
+    posts_.post([this, job] { input_wanted(job); });
+  });
   run_job(job, feed_->take_reader());
 }
 
-void Regeneration::replace_input(std::unique_ptr<TextStream::Reader> shown,
-                                 std::shared_ptr<TextStream::Reader> declared) {
-  window_remove_timer(main_window(), kRegenerationTimer);
+void Regeneration::replace_input(InputText text) {
+  window_remove_timer(gadgets_.window, kRegenerationTimer);
   stop_job();
   fill_.reset();
-  set_gadget_text(gadget(u"txtIn"), u"");
+  set_gadget_text(gadgets_.input, u"");
   fill_ = std::make_unique<PieceTurns>(
-      std::move(shown),
-      [input = gadget(u"txtIn")](std::u16string_view piece) { append_gadget_text(input, piece); },
+      std::move(text.shown),
+      [input = gadgets_.input](std::u16string_view piece) { append_gadget_text(input, piece); },
       [this] { fill_done(); });
-  run_job(next_job(), std::move(declared));
+  run_job(next_job(), std::move(text.declared));
 }
 
 void Regeneration::clear() {
-  window_remove_timer(main_window(), kRegenerationTimer);
+  window_remove_timer(gadgets_.window, kRegenerationTimer);
   stop_job();
   fill_.reset();
-  set_gadget_text(gadget(u"txtIn"), u"");
+  set_gadget_text(gadgets_.input, u"");
   show_declarations(u"");
 }
 
@@ -76,17 +64,15 @@ void Regeneration::set_opening(bool opening) {
   follow_work();
 }
 
-bool Regeneration::take_event(int code) {
-  if (code != kEventDeclarationsReady && code != kEventInputWanted) return false;
-  if (event_object() != running_job_ || running_job_ == 0) return true;
-  if (code == kEventInputWanted) {
-    serve_input();
-    return true;
-  }
+void Regeneration::take_declarations(int job, const std::u16string& declarations) {
+  if (job != running_job_ || running_job_ == 0) return;
   running_job_ = 0;
   feed_.reset();
-  show_declarations(*static_cast<const std::u16string*>(event_data()));
-  return true;
+  show_declarations(declarations);
+}
+
+void Regeneration::input_wanted(int job) {
+  if (job == running_job_ && running_job_ != 0) serve_input();
 }
 
 int Regeneration::next_job() {
@@ -110,8 +96,8 @@ void Regeneration::stop_job() {
 }
 
 void Regeneration::show_declarations(const std::u16string& declarations) {
-  set_gadget_text(gadget(u"txtOut"), declarations);
-  disable_gadget(gadget(u"cmdCopyAll"), declarations.empty() ? 1 : 0);
+  set_gadget_text(gadgets_.output, declarations);
+  disable_gadget(gadgets_.copy_all, declarations.empty() ? 1 : 0);
   follow_work();
 }
 

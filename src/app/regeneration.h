@@ -3,23 +3,20 @@
 // The output kept to the newest input. Declarations are computed on one worker thread while
 // the window goes on; a new input (a paste, a clear, a load, the user's edit) stops the
 // generation that runs, and a result reaches the output only while its input is the newest,
-// on the user-interface thread, through the event wait. A pasted or loaded text fills the
-// input editor over idle turns meanwhile. The pointer shows the program busy while either
-// runs for more than kBusyDelay.
+// on the user-interface thread, as a call posted there and checked against the newest job. A
+// pasted or loaded text fills the input editor over idle turns meanwhile. The pointer shows the
+// program busy while either runs for more than kBusyDelay.
 
-#include <cstdint>
 #include <memory>
-#include <string_view>
+#include <string>
 
 #include "app/declaration_worker.h"
-#include "support/text_stream.h"
+#include "app/input_text.h"
+#include "app/tool_gadgets.h"
 #include "ui/editor_text_turns.h"
+#include "ui/owned_posts.h"
 
 namespace ambrel {
-
-// The events the worker posts; the object is the job's number.
-inline constexpr int kEventDeclarationsReady = 13200;  // data: the declarations text
-inline constexpr int kEventInputWanted = 13201;        // the job reads the input editor
 
 // The regeneration timer of the main window.
 inline constexpr int kRegenerationTimer = 117;
@@ -28,8 +25,7 @@ inline constexpr int kBusyDelay = 300;
 
 class Regeneration {
  public:
-  // Works on the gadgets of the dialog the main window was opened into.
-  explicit Regeneration(std::int32_t dialog);
+  explicit Regeneration(const ToolGadgets& gadgets);
   // Stops the generation and the fill.
   ~Regeneration();
   Regeneration(const Regeneration&) = delete;
@@ -39,10 +35,8 @@ class Regeneration {
   void input_edited();
   // Removes the timer and declares the input editor's text.
   void from_input();
-  // Removes the timer, replaces the input with a text and declares it at once: the fill reads
-  // the text from `shown`, the worker from `declared`.
-  void replace_input(std::unique_ptr<TextStream::Reader> shown,
-                     std::shared_ptr<TextStream::Reader> declared);
+  // Removes the timer, replaces the input with a text and declares it at once.
+  void replace_input(InputText text);
   // How the declarations of the jobs from now on are written.
   void set_style(const DeclarationStyle& style) { style_ = style; }
   // Removes the timer and empties the input and the output at once.
@@ -50,27 +44,26 @@ class Regeneration {
   // Whether a new input is on its way (a file being opened): meanwhile the program counts
   // as working, and awaits what the opening posts.
   void set_opening(bool opening);
-  // Acts on an event the worker posted; false for any other code.
-  bool take_event(int code);
   // Whether a generation, a fill or an opening runs.
   bool working() const { return running_job_ != 0 || fill_ != nullptr || opening_; }
 
  private:
-  int gadget(std::u16string_view name) const;
-  int main_window() const;
   // The number of the next job (never 0).
   int next_job();
   // Starts job `job` on `source`; none runs before.
   void run_job(int job, std::shared_ptr<TextStream::Reader> source);
   // Stops the generation that runs, if any: its result will not be shown.
   void stop_job();
+  // What the worker posts for job `job`; a job no longer running gets nothing.
+  void take_declarations(int job, const std::u16string& declarations);
+  void input_wanted(int job);
   void show_declarations(const std::u16string& declarations);
   void fill_done();
   void serve_input();
   // The busy pointer and the backend's wait for posts follow what runs.
   void follow_work();
 
-  std::int32_t dialog_;
+  ToolGadgets gadgets_;
   int last_job_ = 0;
   int running_job_ = 0;               // 0 when no generation runs
   std::unique_ptr<EditorFeed> feed_;  // the running job's, when it reads the input editor
@@ -79,6 +72,7 @@ class Regeneration {
   bool opening_ = false;
   bool busy_ = false;
   DeclarationStyle style_;
+  OwnedPosts posts_;
   DeclarationWorker worker_;  // last: it stops before the rest goes
 };
 

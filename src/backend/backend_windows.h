@@ -3,6 +3,7 @@
 // Top-level windows and their timers. Sizes are client sizes; positions are the frame's
 // top-left.
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,14 @@ class BackendWindows {
 #define AMBREL_WINDOWS_OPERATION(Result, name, parameters, qualifier) \
   virtual Result name parameters qualifier = 0;
 #include "backend/backend_operations.def"
+
+ protected:
+  // The size within largest_client_size (any size while that is not known).
+  Size held_size(Size size) const {
+    Size largest = largest_client_size();
+    if (largest.width <= 0 || largest.height <= 0) return size;
+    return {std::min(size.width, largest.width), std::min(size.height, largest.height)};
+  }
 };
 
 }  // namespace ambrel

@@ -1,4 +1,4 @@
-// ambrel-gen: prints the declarations for XML files or standard input, as UTF-8, by
+// ambrel-gen: prints the declarations for XML or JSON files or standard input, as UTF-8, by
 // default byte for byte what the desktop tool's output pane holds.
 #include <cerrno>
 #include <cstdio>

@@ -118,9 +118,4 @@ class ElementCatalogue {
   PathSteps marked_steps_;             // detail: marked_detail
 };
 
-// Files `first_node` (a child of the document's root node, such as the main node), its
-// following siblings and all their descendants into `catalogue`, in document order. Nodes
-// other than elements are skipped with everything below them. A null node files nothing.
-void catalogue_elements(const XmlNode* first_node, ElementCatalogue& catalogue);
-
 }  // namespace ambrel

@@ -218,26 +218,4 @@ std::vector<std::u16string> DeclarationGenerator::unmatched_forced_paths() const
   return state_->filer->unmatched_forced_paths();
 }
 
-GeneratedDeclarations DeclarationGenerator::finish() {
-  GeneratedDeclarations result{{}, end_document()};
-  if (state_->out_of_memory) return result;
-  try {
-    result.text = declarations();
-  } catch (const std::bad_alloc&) {
-    result.text.clear();
-    result.parse_result = out_of_memory(result.parse_result.format);
-  }
-  return result;
-}
-
-GeneratedDeclarations generate_declarations_with_status(std::u16string_view text) {
-  try {
-    DeclarationGenerator generator;
-    generator.feed(text);
-    return generator.finish();
-  } catch (const std::bad_alloc&) {
-    return {{}, out_of_memory(DocumentFormat::xml)};
-  }
-}
-
 }  // namespace ambrel

@@ -11,21 +11,10 @@
 
 namespace ambrel {
 
-// What one generation gives.
-struct GeneratedDeclarations {
-  // The declarations text (see print_declarations): for a text that is not well-formed,
-  // of what was parsed before the fault; empty when no element was parsed, and empty
-  // when memory ran out while filing or printing.
-  std::u16string text;
-  // For XML as xml_parse_result reports it after xml_parse_text of the same whole text: ok
-  // when well-formed; out_of_memory when memory ran out anywhere.
-  DocumentResult parse_result;
-};
-
 // Generates declarations from an XML or JSON text (see FormatDetection) handed over in pieces of
 // any size (split anywhere, surrogate pairs included), straight from the parser's events: memory
-// holds the catalogue, the open elements and one piece, never the document. The result is the one
-// generate_declarations gives for the whole text. Needs no library start-up.
+// holds the catalogue, the open elements and one piece, never the document. The pieces may be
+// split anywhere: the result is the one of the whole text. Needs no library start-up.
 //
 // Several documents, one after the other, give one set of declarations covering all of
 // them: a kind's attribute names, texts (hence its type) and list mark gather over every
@@ -56,16 +45,11 @@ class DeclarationGenerator {
   bool declarations(const DeclarationStyle& style, const DeclarationSink& sink) const;
   // The paths forced a map or a record that no kind of the documents so far had.
   std::vector<std::u16string> unmatched_forced_paths() const;
-  // Ends the current document and gives the declarations with its status.
-  GeneratedDeclarations finish();
 
  private:
   struct State;
   void feed_document(std::u16string_view piece);
   std::unique_ptr<State> state_;
 };
-
-// The declarations of a whole text with the parse status, in one call.
-GeneratedDeclarations generate_declarations_with_status(std::u16string_view xml_text);
 
 }  // namespace ambrel

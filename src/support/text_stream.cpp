@@ -223,7 +223,10 @@ void TextStream::leave(std::list<Place>::iterator place) {
 
 TextStream::Reader::~Reader() { stream_->leave(place_); }
 
-bool TextStream::Reader::take(std::u16string_view& piece) { return next(false, piece); }
+Taken TextStream::Reader::take(std::u16string_view& piece) {
+  if (!next(false, piece)) return Taken::end;
+  return piece.empty() ? Taken::none_yet : Taken::piece;
+}
 
 bool TextStream::Reader::wait(std::u16string_view& piece) { return next(true, piece); }
 

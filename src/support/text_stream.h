@@ -36,6 +36,13 @@ inline constexpr std::size_t kTextPieceUnits = std::size_t{1} << 16;
 // take as two line ends or two broken characters.
 std::size_t next_piece_units(std::u16string_view rest, std::size_t limit);
 
+// What a reader's take() found.
+enum class Taken {
+  piece,     // the next piece
+  none_yet,  // nothing: the next piece is on its way
+  end,       // the end: the text ended (or failed), or the reader stopped
+};
+
 struct TextStreamLimits {
   std::size_t piece_units = kTextPieceUnits;
   std::size_t pieces_ahead = 0;  // 0: a writer never waits
@@ -118,9 +125,9 @@ class TextStream::Reader {
   Reader(const Reader&) = delete;
   Reader& operator=(const Reader&) = delete;
 
-  // Without waiting: points `piece` at the next piece, or at nothing while it is on its way;
-  // false once the text ended (or failed), or the reader stopped. Valid until the next call.
-  bool take(std::u16string_view& piece);
+  // Without waiting: points `piece` at the next piece (valid until the next call), or at
+  // nothing.
+  Taken take(std::u16string_view& piece);
   // Waits for the next piece; false at the end, or once stopped.
   bool wait(std::u16string_view& piece);
   // After take() gave nothing: `wake` runs once (any thread) when more or the end is there.

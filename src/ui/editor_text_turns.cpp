@@ -12,16 +12,22 @@ PieceTurns::PieceTurns(std::unique_ptr<TextStream::Reader> reader, Put put,
 }
 
 void PieceTurns::take_turn() {
-  Turn turn;
   std::u16string_view piece;
-  bool more = true;
-  while (!turn.over() && (more = reader_->take(piece))) {
-    if (piece.empty()) return reader_->when_more(posts_.poster([this] { take_turn(); }));
-    put_(piece);
+  for (Turn turn; !turn.over();) {
+    switch (reader_->take(piece)) {
+      case Taken::piece:
+        put_(piece);
+        break;
+      case Taken::none_yet:
+        return reader_->when_more(posts_.poster([this] { take_turn(); }));
+      case Taken::end: {
+        std::function<void()> done = std::move(done_);
+        if (done) done();
+        return;
+      }
+    }
   }
-  if (more) return posts_.post_when_idle([this] { take_turn(); });
-  std::function<void()> done = std::move(done_);
-  if (done) done();
+  posts_.post_when_idle([this] { take_turn(); });
 }
 
 EditorFeed::EditorFeed(std::unique_ptr<ControlTextReader> reader, std::function<void()> ask)

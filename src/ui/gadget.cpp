@@ -31,7 +31,6 @@ std::unique_ptr<GadgetLibrary>& library() {
 }
 
 void release_gadget(int number, Gadget& gadget) {
-  gadget.paste.reset();
   library()->numbers.erase(gadget.handle.value);
   if (gadget.kind->free) gadget.kind->free(gadget);
   remove_queued_events(kEventGadget, number, kAnyValue, kAnyValue);
@@ -142,7 +141,7 @@ int set_gadget_text(int gadget, const char16_t* text) {
 int set_gadget_text(int gadget, std::u16string_view text) {
   Gadget* record = live_gadget(gadget);
   if (!record) return 0;
-  record->paste.reset();  // a paste into the old text ends with it
+  if (record->kind->text_replaced) record->kind->text_replaced(*record);
   suppressed([&] {
     if (record->kind->set_text) {
       record->kind->set_text(*record, text);
@@ -299,12 +298,7 @@ bool gadget_control_command(NativeHandle control, ControlCommand command) {
 
 bool gadget_editor_paste(NativeHandle control) {
   Gadget* gadget = gadget_of_control(control);
-  std::unique_ptr<EditorInsertion> insertion =
-      gadget ? ui_controls()->insert_at_caret(control) : nullptr;
-  if (!insertion) return false;
-  gadget->paste.reset();
-  gadget->paste = std::make_unique<EditorPaste>(control, std::move(insertion));
-  return true;
+  return gadget && gadget->kind->paste && gadget->kind->paste(*gadget);
 }
 
 bool gadget_control_focus(NativeHandle control, bool gained) {

@@ -10,7 +10,6 @@
 
 #include "kinds/kind_row.h"
 #include "backend/backend.h"
-#include "ui/editor_paste.h"
 
 namespace ambrel {
 
@@ -36,8 +35,6 @@ struct Gadget {
   const GadgetKind* kind = nullptr;
   int flags = 0;  // the creation flags, as the caller gave them
   std::unique_ptr<GadgetExtra> extra;
-  // An editor's: the user's newest paste into it, while its text may still come.
-  std::unique_ptr<EditorPaste> paste;
   // The native control is already gone (destroyed with its window or parent).
   bool native_gone = false;
 };
@@ -59,6 +56,11 @@ struct GadgetKind {
   // A command of the control; true when the kind took it, false to let it become a gadget
   // event with the command's number as type. The gadget may be freed inside.
   bool (*command)(Gadget& gadget, ControlCommand command) = nullptr;
+  // The user pasted into the control: true when the kind takes the paste in, false to leave
+  // it to the control. The gadget may be freed inside.
+  bool (*paste)(Gadget& gadget) = nullptr;
+  // The program is about to replace the control's whole text.
+  void (*text_replaced)(Gadget& gadget) = nullptr;
   // The control gained or lost the keyboard focus. The gadget may be freed inside.
   void (*focus)(Gadget& gadget, bool gained) = nullptr;
   // The control's size changed. The gadget may be freed inside.

@@ -11,8 +11,8 @@ namespace ambrel {
 // A command of the control: the kind's handler first, else gadget event (13100) with the
 // command's number as type (0 for a button click, 768 for a user's change to an editor).
 bool gadget_control_command(NativeHandle control, ControlCommand command);
-// The user pasted into an editor: the gadget's paste takes it in (see EditorPaste), ending
-// the one before; false for a control that takes no paste.
+// The user pasted into an editor: the kind takes it in (see GadgetKind::paste); false for a
+// control that takes no paste.
 bool gadget_editor_paste(NativeHandle control);
 bool gadget_control_focus(NativeHandle control, bool gained);
 bool gadget_control_resized(NativeHandle control);

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "app/commands.h"
+#include "app/tool_window.h"
 #include "embedded/embedded_definition.h"
 #include "app_fixture.h"
 #include "dialog/definition/runtime_registry.h"
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 #include "ui/drop.h"
 
 namespace ambrel {
@@ -60,7 +60,7 @@ TEST_F(AppTest, PasteReplacesTheInputAndRegeneratesAtOnce) {
 
 TEST_F(AppTest, PasteOfAnEmptyClipboardChangesNothing) {
   set_gadget_text(gadget(u"txtIn"), kDocument);
-  regenerate();
+  application_window()->regenerate();
   settle();
   headless->set_clipboard_text(u"");
   click(u"cmdPaste");
@@ -115,7 +115,7 @@ TEST_F(AppTest, InputReadInPiecesDeclaresWhatTheWholeTextDeclares) {
     for (std::size_t piece_size : {1, 3, 5, 1 << 15}) {
       headless->set_text_piece_size(piece_size);
       set_gadget_text(gadget(u"txtIn"), input);
-      regenerate();
+      application_window()->regenerate();
       settle();
       EXPECT_EQ(text(u"txtOut"), generate_declarations(input)) << piece_size;
       EXPECT_TRUE(enabled(u"cmdCopyAll"));

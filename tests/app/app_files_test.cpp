@@ -15,9 +15,9 @@
 #include <string>
 #include <thread>
 
-#include "app/commands.h"
+#include "app/tool_window.h"
 #include "app_fixture.h"
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 
 namespace ambrel {
 namespace {
@@ -61,7 +61,7 @@ class AppFilesTest : public AppTest {
   // load awaiting a report that will not come.
   void take_queued() {
     for (int code = window_wait_event(0); code != 0; code = window_wait_event(0)) {
-      application_take_event(code);
+      application_handle_event(code);
     }
   }
 
@@ -150,24 +150,24 @@ TEST_F(AppFilesTest, AFifoWithoutAWriterLeavesTheWindowAnswering) {
     int writer = ::open(fifo.c_str(), O_WRONLY);
     if (writer >= 0) ::close(writer);
   });
-  load_xml_file(native_path_of_argument(fifo));
+  application_window()->load_file(native_path_of_argument(fifo));
   loaded.set_value();
   rescue.join();
   EXPECT_FALSE(rescued.load()) << "the load waited for the FIFO's writer";
   take_queued();
   EXPECT_EQ(text(u"txtIn"), kDocument);
-  EXPECT_TRUE(commands_working());
+  EXPECT_TRUE(application_window()->working());
   click(u"cmdClear");
   take_queued();
   EXPECT_EQ(text(u"txtIn"), u"");
-  EXPECT_FALSE(commands_working());
+  EXPECT_FALSE(application_window()->working());
 }
 
 TEST_F(AppFilesTest, AFifoIsLoadedOnceItsWriterSendsItsText) {
   std::string fifo = (directory / "fifo.xml").string();
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   prefill();
-  load_xml_file(native_path_of_argument(fifo));
+  application_window()->load_file(native_path_of_argument(fifo));
   std::thread writer(
       [&] { std::ofstream(fifo, std::ios::binary) << "<late><v>1</v><v>2</v></late>"; });
   settle();
@@ -199,7 +199,7 @@ TEST_F(AppFilesTest, APipeIsReadNoFurtherThanTheLimit) {
     ::close(end);
   });
   testing::internal::CaptureStderr();
-  load_xml_file(native_path_of_argument(fifo), kLimit);
+  application_window()->load_file(native_path_of_argument(fifo), kLimit);
   settle();
   writer.join();
   std::string said = testing::internal::GetCapturedStderr();
@@ -249,7 +249,7 @@ TEST_F(AppFilesTest, DirectoriesMissingAndEmptyFilesChangeNothing) {
   drop_at(20, {(directory / "missing.xml").u16string()});
   drop_at(30, {empty});
   drop_at(40, {u""});
-  load_xml_file(u"");
+  application_window()->load_file(u"");
   at(50, [this] {
     EXPECT_EQ(text(u"txtIn"), kDocument);
     EXPECT_EQ(text(u"txtOut"), generate_declarations(kDocument));
@@ -265,29 +265,30 @@ TEST_F(AppFilesTest, AFileThatReportsNoSizeIsLoadedAsFarAsItReads) {
 }
 
 TEST_F(AppFilesTest, ByteOrderMarksChooseTheDecoding) {
-  load_xml_file(write("utf8.xml", "\xEF\xBB\xBF<caf\xC3\xA9>1</caf\xC3\xA9>"));
+  application_window()->load_file(write("utf8.xml", "\xEF\xBB\xBF<caf\xC3\xA9>1</caf\xC3\xA9>"));
   settle();
   EXPECT_EQ(text(u"txtIn"), u"<caf\u00e9>1</caf\u00e9>");
-  load_xml_file(write("utf16.xml", std::string("\xFF\xFE<\0a\0/\0>\0", 10)));
+  application_window()->load_file(write("utf16.xml", std::string("\xFF\xFE<\0a\0/\0>\0", 10)));
   settle();
   EXPECT_EQ(text(u"txtIn"), u"<a/>");
   EXPECT_EQ(text(u"txtOut"), generate_declarations(u"<a/>"));
   // Without a mark valid UTF-8 is UTF-8, other bytes single-byte characters.
-  load_xml_file(write("plain.xml", "<caf\xC3\xA9/>"));
+  application_window()->load_file(write("plain.xml", "<caf\xC3\xA9/>"));
   settle();
   EXPECT_EQ(text(u"txtIn"), u"<caf\u00e9/>");
-  load_xml_file(write("latin.xml", "<caf\xE9/>"));
+  application_window()->load_file(write("latin.xml", "<caf\xE9/>"));
   settle();
   EXPECT_EQ(text(u"txtIn"), u"<caf\u00e9/>");
 }
 
 TEST_F(AppFilesTest, BigEndianUtf16AndUtf32AreDecodedAfterTheirMarks) {
   prefill();
-  load_xml_file(write("be.xml", std::string("\xFE\xFF\0<\0a\0/\0>", 10)));
+  application_window()->load_file(write("be.xml", std::string("\xFE\xFF\0<\0a\0/\0>", 10)));
   settle();
   EXPECT_EQ(text(u"txtIn"), u"<a/>");
   EXPECT_EQ(text(u"txtOut"), generate_declarations(u"<a/>"));
-  load_xml_file(write("le32.xml", std::string("\xFF\xFE\0\0<\0\0\0b\0\0\0/\0\0\0>\0\0\0", 20)));
+  application_window()->load_file(
+      write("le32.xml", std::string("\xFF\xFE\0\0<\0\0\0b\0\0\0/\0\0\0>\0\0\0", 20)));
   settle();
   EXPECT_EQ(text(u"txtIn"), u"<b/>");
 }
@@ -302,14 +303,15 @@ TEST_F(AppFilesTest, AFileThatCannotBeOpenedChangesNothing) {
     GTEST_SKIP() << "no write-only file with a size here";
   }
   prefill();
-  load_xml_file(u"/sys/bus/pci/rescan");
+  application_window()->load_file(u"/sys/bus/pci/rescan");
   settle();
   EXPECT_EQ(text(u"txtIn"), kDocument);
   EXPECT_EQ(text(u"txtOut"), generate_declarations(kDocument));
 }
 
 TEST_F(AppFilesTest, BinaryFilesLoadUpToTheirFirstZeroByte) {
-  load_xml_file(write("binary.xml", std::string("<a>7</a>\0\x01\x02\xFF<b/>", 14)));
+  application_window()->load_file(
+      write("binary.xml", std::string("<a>7</a>\0\x01\x02\xFF<b/>", 14)));
   settle();
   EXPECT_EQ(text(u"txtIn"), u"<a>7</a>");
   EXPECT_EQ(text(u"txtOut"), generate_declarations(u"<a>7</a>"));
@@ -318,7 +320,7 @@ TEST_F(AppFilesTest, BinaryFilesLoadUpToTheirFirstZeroByte) {
 TEST_F(AppFilesTest, AHugeFileWithAZeroSoonIsReadOnlyThatFar) {
   std::u16string path = write("huge.xml", "<a>1</a>");
   fs::resize_file(directory / "huge.xml", 200u << 20);  // 200 MB, the rest zeros
-  load_xml_file(path);
+  application_window()->load_file(path);
   settle();
   EXPECT_EQ(text(u"txtIn"), u"<a>1</a>");
 }

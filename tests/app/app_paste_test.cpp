@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/commands.h"
+#include "app/tool_window.h"
 #include "app_fixture.h"
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 #include "ui/event_codes.h"
 
 namespace ambrel {
@@ -20,7 +20,7 @@ class AppPasteTest : public AppTest {
   void SetUp() override {
     AppTest::SetUp();
     set_gadget_text(gadget(u"txtIn"), kBefore);
-    regenerate();
+    application_window()->regenerate();
     settle();
     headless->give_clipboard_to_owner();
   }
@@ -54,7 +54,7 @@ TEST_F(AppPasteTest, APasteWhoseOwnerQuitsMidwayKeepsTheInputAndSaysSoUntilTheIn
   settle();
   expect_as_before();
   EXPECT_EQ(title(), std::u16string(kTitle) + u" - the paste did not complete");
-  EXPECT_FALSE(commands_working());
+  EXPECT_FALSE(application_window()->working());
   // A paste that fails again says it once.
   click(u"cmdPaste");
   ASSERT_TRUE(headless->clipboard_owner_quits());

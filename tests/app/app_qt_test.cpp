@@ -23,7 +23,7 @@
 
 #include "app/application.h"
 #include "dialog/dialog.h"
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 #include "settle_commands.h"
 #include "backend/qt/qt_backend.h"
 #include "ui/gadget.h"

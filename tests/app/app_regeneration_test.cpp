@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app_fixture.h"
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 #include "support/platform_file.h"
 #include "support/text_loading.h"
 
@@ -33,7 +33,7 @@ TEST_F(AppTest, ANewInputDuringAGenerationGivesExactlyTheNewestDeclarations) {
   const std::u16string large = large_catalogue();
   headless->set_clipboard_text(large);
   click(u"cmdPaste");
-  ASSERT_TRUE(commands_working());
+  ASSERT_TRUE(application_window()->working());
   headless->set_clipboard_text(u"<small><v>1</v></small>");
   click(u"cmdPaste");
   settle();
@@ -80,7 +80,7 @@ TEST_F(AppTest, TheWindowDeclaresEveryCorpusFileAsTheGeneratorDoes) {
     ASSERT_EQ(loaded.error, 0) << file;
     if (loaded.empty_file) continue;  // which loads nothing
     const std::u16string expected = generate_declarations(loaded.text);
-    load_xml_file(file.u16string());
+    application_window()->load_file(file.u16string());
     settle();
     EXPECT_EQ(text(u"txtIn"), loaded.text) << "open " << file;
     EXPECT_EQ(text(u"txtOut"), expected) << "open " << file;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/application.h"
-#include "app/commands.h"
+#include "app/tool_window.h"
 #include "ui/events.h"
 
 namespace ambrel {
@@ -10,9 +10,9 @@ namespace ambrel {
 // generation, the filling of the input) is done. Not from inside an event's handling.
 inline void settle_commands() {
   for (;;) {
-    int code = window_wait_event(commands_working() ? 10 : 0);
-    if (code == 0 && !commands_working()) return;
-    application_take_event(code);
+    int code = window_wait_event(application_window()->working() ? 10 : 0);
+    if (code == 0 && !application_window()->working()) return;
+    application_handle_event(code);
   }
 }
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "generator/declaration_generator.h"
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 #include "generator_test_support.h"
 
 namespace ambrel {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 #include "generator_test_support.h"
 #include "literal_generator.h"
 #include "random_document.h"

@@ -14,7 +14,8 @@
 #include "generator/catalogue.h"
 #include "generator/declaration_generator.h"
 #include "generator/declarations.h"
-#include "generator/generator.h"
+#include "tree_catalogue.h"
+#include "whole_text_generator.h"
 #include "generator_test_support.h"
 #include "literal_generator.h"
 #include "random_document.h"
@@ -45,7 +46,7 @@ GeneratedDeclarations in_pieces(std::u16string_view text, NextSize next_size) {
     generator.feed(text.substr(0, size));
     text.remove_prefix(size);
   }
-  return generator.finish();
+  return finish_generation(generator);
 }
 
 GeneratedDeclarations in_pieces_of(std::u16string_view text, std::size_t size) {

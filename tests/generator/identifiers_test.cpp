@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "generator/declaration_generator.h"
+#include "whole_text_generator.h"
 #include "generator/identifiers.h"
 #include "generator_test_support.h"
 #include "random_document.h"

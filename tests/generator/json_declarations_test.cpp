@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "generator/declaration_generator.h"
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 #include "generator_test_support.h"
 
 namespace ambrel {

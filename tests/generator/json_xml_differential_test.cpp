@@ -7,7 +7,7 @@
 #include <regex>
 #include <string>
 
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 #include "generator_test_support.h"
 
 namespace ambrel {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 #include "declarations_check.h"
 #include "hostile_text.h"
 #include "small_stack.h"

@@ -14,6 +14,7 @@
 
 #include "declarations_shape.h"
 #include "generator/declaration_generator.h"
+#include "whole_text_generator.h"
 #include "hostile_text.h"
 #include "small_stack.h"
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 #include "hostile_text.h"
 #include "live_heap.h"
 

@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 #include "declarations_check.h"
 #include "hostile_text.h"
 #include "services_fixture.h"

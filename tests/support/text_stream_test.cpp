@@ -40,8 +40,8 @@ Reading read_all(TextStream::Reader& reader) {
 std::u16string read_without_waiting(TextStream::Reader& reader) {
   std::u16string text;
   std::u16string_view piece;
-  while (reader.take(piece)) {
-    if (piece.empty()) {
+  for (Taken taken; (taken = reader.take(piece)) != Taken::end;) {
+    if (taken == Taken::none_yet) {
       std::promise<void> more;
       reader.when_more([&more] { more.set_value(); });
       more.get_future().wait();
@@ -82,8 +82,8 @@ TEST(TextStreamTest, PiecesKeepToTheirSizeAndOnlyALineEndOrAPairMakesOneLonger) 
   stream->close();
   std::u16string_view piece;
   std::u16string whole;
-  while (reader->take(piece)) {
-    ASSERT_FALSE(piece.empty());
+  for (Taken taken; (taken = reader->take(piece)) != Taken::end;) {
+    ASSERT_EQ(taken, Taken::piece);
     EXPECT_LE(piece.size(), 2u);
     whole += piece;
   }
@@ -94,21 +94,20 @@ TEST(TextStreamTest, AReaderThatTakesWithoutWaitingIsWokenWhenMoreComes) {
   std::shared_ptr<TextStream> stream = TextStream::make();
   std::unique_ptr<TextStream::Reader> reader = stream->reader();
   std::u16string_view piece = u"stale";
-  ASSERT_TRUE(reader->take(piece));
+  ASSERT_EQ(reader->take(piece), Taken::none_yet);
   EXPECT_TRUE(piece.empty());
   std::atomic<int> wakes = 0;
   reader->when_more([&] { ++wakes; });
   EXPECT_EQ(wakes, 0);
   stream->append(u"<a/>");
   EXPECT_EQ(wakes, 1);
-  ASSERT_TRUE(reader->take(piece));
+  ASSERT_EQ(reader->take(piece), Taken::piece);
   EXPECT_EQ(piece, u"<a/>");
-  ASSERT_TRUE(reader->take(piece));
-  EXPECT_TRUE(piece.empty());
+  ASSERT_EQ(reader->take(piece), Taken::none_yet);
   reader->when_more([&] { ++wakes; });
   stream->close();
   EXPECT_EQ(wakes, 2);
-  EXPECT_FALSE(reader->take(piece));
+  EXPECT_EQ(reader->take(piece), Taken::end);
   reader->when_more([&] { ++wakes; });  // the end is there: at once
   EXPECT_EQ(wakes, 3);
 }
@@ -124,7 +123,7 @@ TEST(TextStreamTest, AStoppedReaderLeavesTheOthersTheirTextAndHoldsNoPieces) {
   stream->append(u"<a>1</a>");
   stream->close();
   EXPECT_EQ(read_all(*shown).text, u"<a>1</a>");
-  EXPECT_FALSE(declared->take(piece));
+  EXPECT_EQ(declared->take(piece), Taken::end);
 }
 
 TEST(TextStreamTest, AllPiecesWaitForTheFirstReaderAndGoOnceEveryReaderPassedThem) {
@@ -137,11 +136,11 @@ TEST(TextStreamTest, AllPiecesWaitForTheFirstReaderAndGoOnceEveryReaderPassedThe
   EXPECT_EQ(first.text, u"<a>1</a><b>2</b>");
   EXPECT_EQ(first.pieces, 4u);
   std::u16string_view piece;
-  ASSERT_TRUE(declared->take(piece));
+  ASSERT_EQ(declared->take(piece), Taken::piece);
   EXPECT_EQ(piece, u"<a>1");
   declared.reset();  // the last reader of the rest goes: nothing holds it
   std::unique_ptr<TextStream::Reader> late = stream->reader();
-  EXPECT_FALSE(late->take(piece));
+  EXPECT_EQ(late->take(piece), Taken::end);
 }
 
 TEST(TextStreamTest, AStreamWithoutTextIsKnownAtItsEnd) {
@@ -154,7 +153,7 @@ TEST(TextStreamTest, AStreamWithoutTextIsKnownAtItsEnd) {
   EXPECT_EQ(ended, 1);
   EXPECT_FALSE(stream->has_text());
   std::u16string_view piece;
-  EXPECT_FALSE(stream->reader()->take(piece));
+  EXPECT_EQ(stream->reader()->take(piece), Taken::end);
   stream->when_ended([&] { ++ended; });  // ended already: at once
   EXPECT_EQ(ended, 2);
 }
@@ -174,7 +173,7 @@ TEST(TextStreamTest, ATextThatFailsIsKnownOnceAtItsFailureAndHandsOutNothing) {
   stream->close();
   EXPECT_EQ(ended, 1);
   std::u16string_view piece;
-  EXPECT_FALSE(early->take(piece));
+  EXPECT_EQ(early->take(piece), Taken::end);
   EXPECT_FALSE(stream->reader()->wait(piece));
 }
 
@@ -214,7 +213,7 @@ TEST(TextStreamTest, AStopReleasesAWriterThatWaitsForRoom) {
   EXPECT_FALSE(waiting.get());
   EXPECT_TRUE(room);
   std::u16string_view piece;
-  EXPECT_FALSE(shown->take(piece));
+  EXPECT_EQ(shown->take(piece), Taken::end);
 }
 
 // A reader that goes (the fill of an input replaced since) no longer holds the writer back;
@@ -244,7 +243,7 @@ TEST(TextStreamTest, AWriterThatMustNotWaitIsToldWhenThereIsRoom) {
   stream->when_room([&] { ++wakes; });
   EXPECT_EQ(wakes, 0);
   std::u16string_view piece;
-  ASSERT_TRUE(reader->take(piece));
+  ASSERT_EQ(reader->take(piece), Taken::piece);
   EXPECT_EQ(piece, u"1");
   EXPECT_EQ(wakes, 1);
   stream->when_room([&] { ++wakes; });  // room now: at once

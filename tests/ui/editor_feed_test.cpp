@@ -45,10 +45,12 @@ TEST(EditorFeedTest, EachServingReadsWithinOneTurnAndAsksForTheNext) {
   // Served again as asked, to the end: the worker gets the whole text, then its end.
   std::u16string text;
   std::u16string_view piece;
-  while (true) {
-    while (worker->take(piece) && !piece.empty()) text += piece;
-    if (!worker->take(piece)) break;
-    feed.serve();
+  for (Taken taken; (taken = worker->take(piece)) != Taken::end;) {
+    if (taken == Taken::piece) {
+      text += piece;
+    } else {
+      feed.serve();
+    }
   }
   EXPECT_EQ(text, u"<v>1</v><v>1</v><v>1</v>");
   EXPECT_EQ(reads, 3);

@@ -123,6 +123,12 @@ TEST_F(QtFamilyControlsTest, FieldsHonourTheirFlagsAndKeepTheirText) {
   EXPECT_EQ(field->echoMode(), QLineEdit::Password);
   set_text(field, u"secret");
   EXPECT_EQ(text_of(field), u"secret");
+  // Texts are UTF-16 already: one that starts like a byte-order mark is not decoded as if it
+  // were a byte stream, which would drop U+FEFF and swap the bytes after U+FFFE.
+  set_text(field, u"\uFEFFab");
+  EXPECT_EQ(text_of(field), u"\uFEFFab");
+  set_text(field, u"\uFFFEab");
+  EXPECT_EQ(text_of(field), u"\uFFFEab");
   auto* address = add_widget<QLineEdit>(ControlKind::IpAddress);
   ASSERT_NE(address, nullptr);
   EXPECT_FALSE(address->inputMask().isEmpty());

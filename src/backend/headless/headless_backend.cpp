@@ -236,9 +236,8 @@ void HeadlessBackend::show_busy_pointer(int delay_ms) {
 void HeadlessBackend::hide_busy_pointer() { busy_pointer_due_.reset(); }
 
 bool HeadlessBackend::run_idle_task() {
-  if (idle_tasks_.empty()) return false;
-  std::function<void()> task = std::move(idle_tasks_.front());
-  idle_tasks_.pop_front();
+  std::function<void()> task = idle_tasks_.take_first();
+  if (!task) return false;
   task();
   return true;
 }
@@ -284,7 +283,7 @@ void HeadlessBackend::post(std::function<void()> task) { posted_.add(std::move(t
 void HeadlessBackend::set_awaiting_posts(bool awaiting) { awaiting_posts_ = awaiting; }
 
 void HeadlessBackend::post_when_idle(std::function<void()> task) {
-  idle_tasks_.push_back(std::move(task));
+  idle_tasks_.add(std::move(task));
 }
 
 }  // namespace ambrel

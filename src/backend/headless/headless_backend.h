@@ -28,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "backend/idle_tasks.h"
 #include "backend/backend.h"
 #include "backend/control_tree_backend.h"
 #include "backend/posted_tasks.h"
@@ -193,7 +194,7 @@ class HeadlessBackend final : public ControlTreeBackend {
   std::vector<ScriptedInput> scripted_;
 
   PostedTasks posted_;
-  std::deque<std::function<void()>> idle_tasks_;
+  IdleTasks idle_tasks_;
   bool awaiting_posts_ = false;
   std::optional<std::int64_t> busy_pointer_due_;
 };

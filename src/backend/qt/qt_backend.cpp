@@ -242,12 +242,6 @@ Size QtBackend::largest_client_size() const {
   return {size.width(), size.height()};
 }
 
-Size QtBackend::held_size(Size size) const {
-  Size largest = largest_client_size();
-  if (largest.width <= 0 || largest.height <= 0) return size;
-  return {std::min(size.width, largest.width), std::min(size.height, largest.height)};
-}
-
 bool QtBackend::start_timer(NativeHandle handle, int timer, int milliseconds) {
   WindowInfo* window = find_window(handle);
   if (!window || milliseconds <= 0) return false;
@@ -321,14 +315,13 @@ void QtBackend::post(std::function<void()> task) {
 void QtBackend::set_awaiting_posts(bool) {}
 
 void QtBackend::post_when_idle(std::function<void()> task) {
-  idle_tasks_.push_back(std::move(task));
+  idle_tasks_.add(std::move(task));
   if (!idle_turn_->isActive()) idle_turn_->start();
 }
 
 void QtBackend::run_idle_task() {
-  if (idle_tasks_.empty()) return;
-  std::function<void()> task = std::move(idle_tasks_.front());
-  idle_tasks_.pop_front();
+  std::function<void()> task = idle_tasks_.take_first();
+  if (!task) return;
   if (!idle_tasks_.empty()) idle_turn_->start();
   task();
 }

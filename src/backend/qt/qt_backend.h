@@ -4,13 +4,13 @@
 // size; controls are the nearest Qt widgets. Creates the QApplication when the program has
 // not made one.
 
-#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "backend/idle_tasks.h"
 #include "backend/backend.h"
 #include "backend/control_tree_backend.h"
 
@@ -63,8 +63,6 @@ class QtBackend final : public ControlTreeBackend {
     return find_record(controls_, handle);
   }
   QWidget* container_widget(NativeHandle parent) const;
-  // The size within largest_client_size.
-  Size held_size(Size size) const;
   // The widget of each kind, made in the file of its family (qt_<family>_controls.cpp);
   // nothing for a kind made otherwise (a panel's page).
   QWidget* make_widget(BasicKind kind, const ControlRequest& request, QWidget* parent);
@@ -93,7 +91,7 @@ class QtBackend final : public ControlTreeBackend {
   std::unique_ptr<QApplication> own_application_;
   std::unique_ptr<QObject> post_receiver_;
   std::unique_ptr<QTimer> idle_turn_;  // single shot at 0 ms: the next idle task runs
-  std::deque<std::function<void()>> idle_tasks_;
+  IdleTasks idle_tasks_;
   std::unique_ptr<QTimer> busy_delay_;  // single shot: the busy pointer goes up
   bool busy_shown_ = false;
   std::unique_ptr<QtControlEvents> control_events_;

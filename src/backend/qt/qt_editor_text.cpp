@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "backend/control_text_readers.h"
+#include "backend/qt/qt_text.h"
 #include "backend/qt/x_clipboard_reading.h"
 
 namespace ambrel {
@@ -26,10 +27,6 @@ constexpr std::size_t kReadSize = std::size_t{1} << 16;
 
 std::u16string_view view_of(const QString& text) {
   return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
-}
-
-QString qstring_of(std::u16string_view text) {
-  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
 }
 
 // Cursor ranges of the live document: a slice costs its own length, wherever it lies. The
@@ -119,7 +116,7 @@ void QtEditorText::set(std::u16string_view text) {
   editor_.setDocument(document);
   if (old_is_ours) delete old;
   appended_cr_ = false;
-  if (!text.empty()) QTextCursor(document).insertText(qstring_of(text));
+  if (!text.empty()) QTextCursor(document).insertText(to_qstring(text));
   changing_ = false;
   document->setUndoRedoEnabled(true);
   editor_.setTextCursor(QTextCursor(document));
@@ -138,7 +135,7 @@ void QtEditorText::append(std::u16string_view text) {
   changing_ = true;
   QTextCursor end(&document);
   end.movePosition(QTextCursor::End);
-  end.insertText(qstring_of(text));
+  end.insertText(to_qstring(text));
   changing_ = false;
   document.setUndoRedoEnabled(undo);
 }
@@ -187,7 +184,7 @@ class CursorInsertion final : public EditorInsertion {
     } else {
       insertion_.joinPreviousEditBlock();
     }
-    insertion_.insertText(qstring_of(text));
+    insertion_.insertText(to_qstring(text));
     insertion_.endEditBlock();
     first_ = false;
   }

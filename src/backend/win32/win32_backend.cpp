@@ -111,9 +111,7 @@ void Win32Backend::dispatch(MSG& message) {
 int Win32Backend::pump(int timeout_ms) {
   MSG message;
   if (!idle_tasks_.empty() && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
-    std::function<void()> task = std::move(idle_tasks_.front());
-    idle_tasks_.pop_front();
-    task();
+    idle_tasks_.take_first()();
     return kBackendEventsDispatched;
   }
   if (timeout_ms < 0 && idle_tasks_.empty()) {
@@ -142,9 +140,7 @@ void Win32Backend::post(std::function<void()> task) {
 void Win32Backend::set_awaiting_posts(bool) {}
 
 // Idle tasks run in the pump once no message waits, repaints and timers included.
-void Win32Backend::post_when_idle(std::function<void()> task) {
-  idle_tasks_.push_back(std::move(task));
-}
+void Win32Backend::post_when_idle(std::function<void()> task) { idle_tasks_.add(std::move(task)); }
 
 void Win32Backend::show_busy_pointer(int delay_ms) {
   if (busy_pointer_due_ || busy_pointer_shown_) return;

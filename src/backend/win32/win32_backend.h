@@ -9,13 +9,13 @@
 
 #include <windows.h>
 
-#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <set>
 #include <vector>
 
+#include "backend/idle_tasks.h"
 #include "backend/backend.h"
 #include "backend/control_tree_backend.h"
 #include "backend/posted_tasks.h"
@@ -48,7 +48,7 @@ class Win32Backend final : public ControlTreeBackend {
   // or kNoHandle.
   NativeHandle control_of_own(HWND hwnd) const;
 
-  // Called by the window procedures of our classes (win32_window_procedures.cpp).
+  // Called by the window procedures of our classes (win32_window_classes.cpp).
   LRESULT top_level_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT container_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT splitter_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -104,8 +104,6 @@ class Win32Backend final : public ControlTreeBackend {
 
   WindowInfo* find_window(NativeHandle handle) { return find_record(windows_, handle); }
   const WindowInfo* find_window(NativeHandle handle) const { return find_record(windows_, handle); }
-  // The size within largest_client_size.
-  Size held_size(Size size) const;
   Win32ControlRecord* find_control(NativeHandle handle) { return find_record(controls_, handle); }
   const Win32ControlRecord* find_control(NativeHandle handle) const {
     return find_record(controls_, handle);
@@ -153,7 +151,7 @@ class Win32Backend final : public ControlTreeBackend {
   HWND wake_window_ = nullptr;
   UINT wake_message_ = 0;
   PostedTasks posted_;
-  std::deque<std::function<void()>> idle_tasks_;
+  IdleTasks idle_tasks_;
   bool busy_pointer_due_ = false;  // its timer runs
   bool busy_pointer_shown_ = false;
   bool setting_text_ = false;

@@ -255,12 +255,6 @@ Size Win32Backend::largest_client_size() const {
   return DpiScale(dpi).to_units(client);
 }
 
-Size Win32Backend::held_size(Size size) const {
-  Size largest = largest_client_size();
-  if (largest.width <= 0 || largest.height <= 0) return size;
-  return {std::min(size.width, largest.width), std::min(size.height, largest.height)};
-}
-
 bool Win32Backend::start_timer(NativeHandle handle, int timer, int milliseconds) {
   WindowInfo* window = find_window(handle);
   if (!window || milliseconds <= 0) return false;

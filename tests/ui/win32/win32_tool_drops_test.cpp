@@ -13,7 +13,7 @@
 #include "app/application.h"
 #include "dialog/dialog.h"
 #include "file_list_data.h"
-#include "generator/generator.h"
+#include "whole_text_generator.h"
 #include "settle_commands.h"
 #include "backend/win32/win32_backend.h"
 #include "backend/win32/win32_drop_target.h"

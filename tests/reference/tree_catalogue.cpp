@@ -1,7 +1,7 @@
-// catalogue_elements: a parsed document's tree replayed as the events it was built from.
+#include "tree_catalogue.h"
+
 #include <vector>
 
-#include "generator/catalogue.h"
 #include "generator/catalogue_filer.h"
 
 namespace ambrel {

@@ -1,4 +1,4 @@
-#include "app/clipboard_paste.h"
+#include "ui/clipboard_paste.h"
 
 #include <utility>
 
@@ -6,8 +6,8 @@
 
 namespace ambrel {
 
-ClipboardPaste::ClipboardPaste(Replace replace, std::function<void()> failed)
-    : replace_(std::move(replace)), failed_(std::move(failed)) {
+ClipboardPaste::ClipboardPaste(TextStream::Limits limits, Whole whole, std::function<void()> failed)
+    : whole_(std::move(whole)), failed_(std::move(failed)), text_(TextStream::make(limits)) {
   BackendDesktop* desktop = ui_desktop();
   if (!desktop) return;
   text_->when_ended(posts_.poster([this] { finish(); }));
@@ -18,14 +18,16 @@ ClipboardPaste::ClipboardPaste(Replace replace, std::function<void()> failed)
 // The reading first: after it, nothing more is written or woken.
 ClipboardPaste::~ClipboardPaste() { reading_.reset(); }
 
+// What is called is copied out first, since the call may end the paste.
 void ClipboardPaste::finish() {
   if (finished_) return;
   finished_ = true;
   if (text_->failed()) {
-    failed_();
-  } else if (text_->has_text()) {
-    std::unique_ptr<TextStream::Reader> shown = text_->reader();
-    replace_(std::move(shown), text_->reader());
+    std::function<void()> failed = failed_;
+    failed();
+  } else {
+    Whole whole = whole_;
+    whole(text_);
   }
 }
 
