@@ -6,7 +6,7 @@ namespace ambrel {
 
 OutputChoices::OutputChoices(SettingsStore store, bool identifiers) : store_(std::move(store)) {
   for (std::size_t i = 0; i < kChoices.size(); ++i)
-    on_[i] = store_.flag(kChoices[i].setting, false);
+    on_[i] = store_.flag(kChoices[i].setting, kChoices[i].initially);
   on_[kIdentifiersItem - 1] = on_[kIdentifiersItem - 1] || identifiers;
 }
 

@@ -1,5 +1,5 @@
 // The output editor's own choices, through the real event loop on the virtual clock: names
-// that compile and LF line ends for Copy all, chosen from its context menu, kept in the
+// that compile, LF line ends for Copy all and maps, chosen from its context menu, kept in the
 // user's settings for the next run, and names that compile from the command line.
 
 #include <string>
@@ -23,8 +23,12 @@ namespace {
 constexpr std::u16string_view kDocument =
     u"<order><first-name>Ann</first-name><item-count>2</item-count></order>";
 
+// A dictionary of ids to records: two structures with maps, three without.
+constexpr std::u16string_view kDictionary =
+    u"{\"users\":{\"1001\":{\"name\":\"Ann\"},\"1002\":{\"name\":\"Bo\"}}}";
+
 std::u16string declared(std::u16string_view text, DeclarationStyle style) {
-  DeclarationGenerator generator;
+  DeclarationGenerator generator(FormatChoice::detect, MapChoice{style.detect_maps, {}, {}});
   generator.feed(text);
   generator.end_document();
   return generator.declarations(style);
@@ -83,10 +87,11 @@ class AppOutputChoicesTest : public AppTest {
 
 TEST_F(AppOutputChoicesTest, TheMenuTurnsTheChoicesOverAndTheNextRunKeepsThem) {
   const std::vector<EditorMenuItem>& items = headless->editor_menu_items(handle(u"txtOut"));
-  ASSERT_EQ(items.size(), 2u);
+  ASSERT_EQ(items.size(), 3u);
   EXPECT_EQ(items[0].caption, u"Valid identifiers");
   EXPECT_EQ(items[1].caption, u"LF line ends");
-  EXPECT_EQ(checks(), (std::vector<bool>{false, false}));
+  EXPECT_EQ(items[2].caption, u"Detect maps");
+  EXPECT_EQ(checks(), (std::vector<bool>{false, false, true}));
 
   headless->set_clipboard_text(kDocument);
   at(10, [this] { click(u"cmdPaste"); });
@@ -97,7 +102,7 @@ TEST_F(AppOutputChoicesTest, TheMenuTurnsTheChoicesOverAndTheNextRunKeepsThem) {
   // Regenerated at once, without the typing's second.
   at(12, [this] {
     EXPECT_EQ(text(u"txtOut"), declared(kDocument, {.identifiers = true}));
-    EXPECT_EQ(checks(), (std::vector<bool>{true, false}));
+    EXPECT_EQ(checks(), (std::vector<bool>{true, false, true}));
     choose(OutputChoices::kLfLineEndsItem);
     click(u"cmdCopyAll");
     EXPECT_EQ(headless->clipboard_text(),
@@ -106,7 +111,7 @@ TEST_F(AppOutputChoicesTest, TheMenuTurnsTheChoicesOverAndTheNextRunKeepsThem) {
   run_until_closed_at(13);
 
   ASSERT_NO_FATAL_FAILURE(start(false));
-  EXPECT_EQ(checks(), (std::vector<bool>{true, true}));
+  EXPECT_EQ(checks(), (std::vector<bool>{true, true, true}));
   headless->set_clipboard_text(kDocument);
   at(10, [this] { click(u"cmdPaste"); });
   at(11, [this] {
@@ -120,14 +125,36 @@ TEST_F(AppOutputChoicesTest, TheMenuTurnsTheChoicesOverAndTheNextRunKeepsThem) {
 
 TEST_F(AppOutputChoicesTest, TheCommandLineTurnsValidIdentifiersOnForTheRun) {
   ASSERT_NO_FATAL_FAILURE(start(true));
-  EXPECT_EQ(checks(), (std::vector<bool>{true, false}));
+  EXPECT_EQ(checks(), (std::vector<bool>{true, false, true}));
   headless->set_clipboard_text(kDocument);
   at(10, [this] { click(u"cmdPaste"); });
   at(11, [this] { EXPECT_EQ(text(u"txtOut"), declared(kDocument, {.identifiers = true})); });
   run_until_closed_at(12);
   // Nothing was chosen, so nothing was kept.
   ASSERT_NO_FATAL_FAILURE(start(false));
-  EXPECT_EQ(checks(), (std::vector<bool>{false, false}));
+  EXPECT_EQ(checks(), (std::vector<bool>{false, false, true}));
+}
+
+TEST_F(AppOutputChoicesTest, DetectMapsTurnsOffAtOnceAndTheNextRunKeepsItOff) {
+  ASSERT_NE(declared(kDictionary, {}), declared(kDictionary, {.detect_maps = false}));
+  headless->set_clipboard_text(kDictionary);
+  at(10, [this] { click(u"cmdPaste"); });
+  at(11, [this] {
+    EXPECT_EQ(text(u"txtOut"), declared(kDictionary, {}));
+    choose(OutputChoices::kDetectMapsItem);
+  });
+  at(12, [this] {
+    EXPECT_EQ(text(u"txtOut"), declared(kDictionary, {.detect_maps = false}));
+    EXPECT_EQ(checks(), (std::vector<bool>{false, false, false}));
+  });
+  run_until_closed_at(13);
+
+  ASSERT_NO_FATAL_FAILURE(start(false));
+  EXPECT_EQ(checks(), (std::vector<bool>{false, false, false}));
+  headless->set_clipboard_text(kDictionary);
+  at(10, [this] { click(u"cmdPaste"); });
+  at(11, [this] { EXPECT_EQ(text(u"txtOut"), declared(kDictionary, {.detect_maps = false})); });
+  run_until_closed_at(12);
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ check_keyboard_focus "$work/named.expected"
 check_paste_without_text "$work/named.expected" "$clipboard_owner"
 
 # --- The output's context menu: "Valid identifiers", then "LF line ends"; both still set in
-# the next run. Its items are the menu's last two: from none chosen, Up takes the last.
+# the next run. Its items are the menu's last three: from none chosen, Up takes the last.
 "$ambrel_gen" --identifiers "$work/named file.xml" >"$work/named.identifiers" || fail "ambrel-gen --identifiers failed"
 "$ambrel_gen" --identifiers --lf "$work/named file.xml" >"$work/named.identifiers-lf" || fail "ambrel-gen --lf failed"
 # Chooses the item $1 places up from the menu's end; with $2, a screenshot of the open menu.
@@ -80,20 +80,38 @@ choose_output_menu_item() {
   xdotool key Return
 }
 cmp -s "$work/named.expected" "$work/named.identifiers" && fail "the named file's names need no change"
-choose_output_menu_item 2 "$shots/ambrel_desk_output_menu.png"
+choose_output_menu_item 3 "$shots/ambrel_desk_output_menu.png"
 wait_for 30 copy_all_gives_file "$work/named.identifiers" || fail "\"Valid identifiers\" did not give ambrel-gen --identifiers's output"
-choose_output_menu_item 1
+choose_output_menu_item 2
 wait_for 30 copy_all_gives_file "$work/named.identifiers-lf" || fail "\"LF line ends\" did not give ambrel-gen --lf's output"
 step "the output's menu gave ambrel-gen --identifiers's output, then with LF line ends"
 close_ambrel
 step "the close box ended the program with exit status 0"
 start_ambrel "$work/named file.xml"
 wait_for 30 copy_all_gives_file "$work/named.identifiers-lf" || fail "the choices were not kept for the next run"
+choose_output_menu_item 3
 choose_output_menu_item 2
-choose_output_menu_item 1
 wait_for 30 copy_all_gives_file "$work/named.expected" || fail "the choices did not turn off"
 close_ambrel
 step "the next run kept both choices, and the menu turned them off"
+
+# --- "Detect maps", the menu's last item, on at first: off gives ambrel-gen --no-maps's
+# output at once, and stays off in the next run.
+printf '%s' '{"users":{"1001":{"name":"Ann"},"1002":{"name":"Bo"}}}' >"$work/users.json"
+"$ambrel_gen" "$work/users.json" >"$work/users.maps" || fail "ambrel-gen failed on the dictionary"
+"$ambrel_gen" --no-maps "$work/users.json" >"$work/users.records" || fail "ambrel-gen --no-maps failed"
+cmp -s "$work/users.maps" "$work/users.records" && fail "the dictionary declares the same without maps"
+start_ambrel "$work/users.json"
+wait_for 30 copy_all_gives_file "$work/users.maps" || fail "the dictionary was not declared as a map"
+choose_output_menu_item 1
+wait_for 30 copy_all_gives_file "$work/users.records" || fail "\"Detect maps\" off did not give ambrel-gen --no-maps's output"
+close_ambrel
+start_ambrel "$work/users.json"
+wait_for 30 copy_all_gives_file "$work/users.records" || fail "\"Detect maps\" off was not kept for the next run"
+choose_output_menu_item 1
+wait_for 30 copy_all_gives_file "$work/users.maps" || fail "\"Detect maps\" did not turn on again"
+close_ambrel
+step "\"Detect maps\" off gave ambrel-gen --no-maps's output, kept for the next run"
 
 # --- At a scale of 1.5, as at 144 DPI: 750 x 750 pixels, nothing cut.
 QT_SCALE_FACTOR=1.5 start_ambrel "$work/named file.xml"

@@ -101,7 +101,7 @@ check_keyboard_focus "$work/named.expected"
 check_paste_without_text "$work/named.expected"
 
 # --- The output's context menu: "Valid identifiers", then "LF line ends"; both still set in
-# the next run (in the prefix's registry). Its items are the menu's last two: from none
+# the next run (in the prefix's registry). Its items are the menu's last three: from none
 # chosen, Up takes the last. It opens from the keyboard, as on the desktop.
 wine "$ambrel_gen" --identifiers "$(windows_path "$work/named file.xml")" >"$work/named.identifiers" 2>/dev/null ||
   fail "ambrel-gen.exe --identifiers failed"
@@ -130,23 +130,41 @@ choose_output_menu_item() {
   for ((; ups > 0; ups--)); do xdotool key Up; done
   xdotool key Return
 }
-choose_output_menu_item 2 "$shots/ambrel_win_output_menu.png"
+choose_output_menu_item 3 "$shots/ambrel_win_output_menu.png"
 wait_for 30 copy_all_gives_file "$work/named.identifiers" ||
   fail "\"Valid identifiers\" did not give ambrel-gen.exe --identifiers's output: $(clipboard | head -n3)"
 wait_for 30 setting_is valid-identifiers 0x1 || fail "\"Valid identifiers\" was not kept in the registry"
-choose_output_menu_item 1
+choose_output_menu_item 2
 wait_for 30 setting_is lf-line-ends 0x1 || fail "\"LF line ends\" was not kept in the registry"
 step "the output's menu gave ambrel-gen.exe --identifiers's output and kept both choices ($shots/ambrel_win_output_menu.png)"
 close_ambrel
 step "the close box ended the program with exit status 0"
 start_ambrel "$(windows_path "$work/named file.xml")"
 wait_for 30 copy_all_gives_file "$work/named.identifiers" || fail "\"Valid identifiers\" was not kept for the next run"
+choose_output_menu_item 3
 choose_output_menu_item 2
-choose_output_menu_item 1
 wait_for 30 copy_all_gives_file "$work/named.expected" || fail "the choices did not turn off"
 wait_for 30 setting_is lf-line-ends 0x0 && setting_is valid-identifiers 0x0 || fail "the choices' values did not turn off"
 close_ambrel
 step "the next run kept both choices, and the menu turned them off"
+
+# --- "Detect maps", the menu's last item, on at first: off gives ambrel-gen.exe --no-maps's
+# output at once, and stays off in the next run.
+printf '%s' '{"users":{"1001":{"name":"Ann"},"1002":{"name":"Bo"}}}' >"$work/users.json"
+wine "$ambrel_gen" "$(windows_path "$work/users.json")" >"$work/users.maps" 2>/dev/null || fail "ambrel-gen.exe failed on the dictionary"
+wine "$ambrel_gen" --no-maps "$(windows_path "$work/users.json")" >"$work/users.records" 2>/dev/null || fail "ambrel-gen.exe --no-maps failed"
+cmp -s "$work/users.maps" "$work/users.records" && fail "the dictionary declares the same without maps"
+start_ambrel "$(windows_path "$work/users.json")"
+wait_for 30 copy_all_gives_file "$work/users.maps" || fail "the dictionary was not declared as a map"
+choose_output_menu_item 1
+wait_for 30 copy_all_gives_file "$work/users.records" || fail "\"Detect maps\" off did not give ambrel-gen.exe --no-maps's output"
+close_ambrel
+start_ambrel "$(windows_path "$work/users.json")"
+wait_for 30 copy_all_gives_file "$work/users.records" || fail "\"Detect maps\" off was not kept for the next run"
+choose_output_menu_item 1
+wait_for 30 copy_all_gives_file "$work/users.maps" || fail "\"Detect maps\" did not turn on again"
+close_ambrel
+step "\"Detect maps\" off gave ambrel-gen.exe --no-maps's output, kept for the next run"
 
 # --- At 144 DPI: the layout's units at 1.5 pixels each, every caption inside its button
 # (the few pixels before a button's right edge show nothing but the button's face).
