@@ -43,14 +43,6 @@ class FilingHandler final : public XmlEventHandler {
   CatalogueFiler& filer_;
 };
 
-DocumentResult out_of_memory(DocumentFormat format) {
-  DocumentResult result;
-  result.format = format;
-  result.xml.status = XmlStatus::out_of_memory;
-  result.json.status = JsonStatus::out_of_memory;
-  return result;
-}
-
 CatalogueNaming naming_of(DocumentFormat format) {
   return format == DocumentFormat::xml ? kXmlNaming : kJsonNaming;
 }
@@ -179,7 +171,7 @@ void DeclarationGenerator::feed_document(std::u16string_view piece) {
 
 DocumentResult DeclarationGenerator::end_document() {
   DocumentFormat format = state_->format.value_or(DocumentFormat::xml);
-  if (state_->out_of_memory) return out_of_memory(format);
+  if (state_->out_of_memory) return DocumentResult::memory_ran_out(format);
   try {
     if (!state_->format) {  // only blanks, or nothing: read as the format chosen
       state_->start_reading(state_->choice == FormatChoice::json ? DocumentFormat::json
@@ -189,10 +181,10 @@ DocumentResult DeclarationGenerator::end_document() {
     return state_->end_reading();
   } catch (const std::bad_alloc&) {
     state_->out_of_memory = true;
-    return out_of_memory(format);
+    return DocumentResult::memory_ran_out(format);
   } catch (const std::system_error&) {  // no thread for the JSON reader: resources ran out
     state_->out_of_memory = true;
-    return out_of_memory(format);
+    return DocumentResult::memory_ran_out(format);
   }
 }
 

@@ -16,6 +16,15 @@ struct DocumentResult {
   // The document was not read: its format is not the one of the documents before it.
   bool other_format = false;
 
+  // Memory ran out while a document of `format` was read or declared.
+  static DocumentResult memory_ran_out(DocumentFormat format) {
+    DocumentResult result;
+    result.format = format;
+    result.xml.status = XmlStatus::out_of_memory;
+    result.json.status = JsonStatus::out_of_memory;
+    return result;
+  }
+
   bool ok() const {
     return !other_format && (format == DocumentFormat::xml ? xml.ok() : json.ok());
   }

@@ -4,25 +4,13 @@
 
 namespace ambrel {
 
-namespace {
-
-DocumentResult out_of_memory(DocumentFormat format) {
-  DocumentResult result;
-  result.format = format;
-  result.xml.status = XmlStatus::out_of_memory;
-  result.json.status = JsonStatus::out_of_memory;
-  return result;
-}
-
-}  // namespace
-
 GeneratedDeclarations finish_generation(DeclarationGenerator& generator) {
   GeneratedDeclarations result{{}, generator.end_document()};
   try {
     result.text = generator.declarations();
   } catch (const std::bad_alloc&) {
     result.text.clear();
-    result.parse_result = out_of_memory(result.parse_result.format);
+    result.parse_result = DocumentResult::memory_ran_out(result.parse_result.format);
   }
   return result;
 }
@@ -33,7 +21,7 @@ GeneratedDeclarations generate_declarations_with_status(std::u16string_view text
     generator.feed(text);
     return finish_generation(generator);
   } catch (const std::bad_alloc&) {
-    return {{}, out_of_memory(DocumentFormat::xml)};
+    return {{}, DocumentResult::memory_ran_out(DocumentFormat::xml)};
   }
 }
 
