@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "support/name_quoting.h"
 #include "support/settings_store.h"
 
 namespace ambrel {
@@ -159,7 +160,7 @@ SettingsStore::SettingsStore(NativePath location) : location_(std::move(location
   std::string problem = read_entries(location_).problem;
   if (!problem.empty())
     std::fprintf(stderr, "%s: settings file %s: %s\n", program_invocation_short_name,
-                 location_.c_str(), problem.c_str());
+                 shown_name(location_).c_str(), problem.c_str());
 }
 
 NativePath SettingsStore::user_location(std::string_view program) {

@@ -114,6 +114,18 @@ TEST_F(SettingsStoreTest, AFileThatIsNoFileOnDiskGivesTheDefaultsAtOnce) {
   EXPECT_FALSE(device.set_flag("a", true));
 }
 
+// A name that holds a byte a terminal acts on reaches standard error quoted.
+TEST_F(SettingsStoreTest, TheMessageQuotesAFileNameThatTheTerminalWouldActOn) {
+  std::string folder = folder_ + "/a\x1b[2Jb";
+  std::filesystem::create_directories(folder);
+  ASSERT_EQ(::mkfifo((folder + "/settings").c_str(), 0600), 0);
+  ::testing::internal::CaptureStderr();
+  SettingsStore fifo(folder + "/settings");
+  std::string message = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(message.find('\x1b'), std::string::npos) << message;
+  EXPECT_NE(message.find("$'\\033'"), std::string::npos) << message;
+}
+
 // The file holds a handful of lines: what lies beyond its first few KiB is neither read nor
 // kept, and a toggle writes no more than that.
 TEST_F(SettingsStoreTest, OnlyTheStartOfALongFileIsReadAndKept) {
