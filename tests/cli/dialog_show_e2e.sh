@@ -35,6 +35,15 @@ if [ "$runner" = wine ]; then
   shown_definition=$(winepath -w "$definition" 2>/dev/null)
 fi
 run() { if [ "$runner" = wine ]; then wine "$program" "$@"; else "$program" "$@"; fi; }
+# A program that prints and ends; under Wine through the runner that tells Wine's own aborts
+# at exit from the program's failures (scripts/wine-program.sh).
+run_once() {
+  if [ "$runner" = wine ]; then
+    bash "$(dirname "$0")/../../scripts/wine-program.sh" wine "$program" "$@"
+  else
+    "$program" "$@"
+  fi
+}
 
 # A window titled $1 with a button and a field, each bound to a procedure; $2 goes into the
 # button's element.
@@ -70,8 +79,9 @@ step "window \"Show One\" is up; its warning was told with its place"
 xdotool windowsize "$window" 420 330
 wait_for 30 bash -c "[ \"\$(xdotool getwindowgeometry $window | awk '/Geometry:/ { print \$2 }')\" = 420x330 ]" ||
   fail "the window did not take the size 420x330"
-run --qt --any-proc --no-warnings --open 420x330 "$shown_definition" 2>/dev/null | tr -d '\r' >"$layout" ||
-  fail "ambrel-dialog could not lay out the definition"
+run_once --qt --any-proc --no-warnings --open 420x330 "$shown_definition" 2>"$work/layout.err" |
+  tr -d '\r' >"$layout" ||
+  fail "ambrel-dialog could not lay out the definition: $(cat "$work/layout.err")"
 click go
 wait_for 30 output_says "clicked(): type 0 (ONLEFTCLICK) on button go" || fail "the click printed no event"
 click field

@@ -112,7 +112,15 @@ close_ends_program() {
   step "the close box ended the program with exit status 0"
 }
 
-find_titled() { xdotool search --onlyvisible --name "^${1//./\\.}\$" | head -n1; }
+# A window that goes away while xdotool walks the tree makes that walk fail (BadWindow): such a
+# walk saw nothing, and the next one sees the tree as it is.
+find_titled() {
+  local found attempt
+  for attempt in 1 2 3; do
+    found=$(xdotool search --onlyvisible --name "^${1//./\\.}\$" 2>/dev/null) && break
+  done
+  printf '%s\n' "$found" | head -n1
+}
 titled_shown() { [ -n "$(find_titled "$1")" ]; }
 titled_gone() { ! titled_shown "$1"; }
 # Runs COMMAND... (its output into $program_log) and waits at most SECONDS for its window
