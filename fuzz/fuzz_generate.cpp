@@ -15,7 +15,7 @@
 #include "literal_generator.h"
 #include "support/object_registry.h"
 #include "support/regex.h"
-#include "support/text_file.h"
+#include "text_files.h"
 #include "xml/xml_document.h"
 
 namespace {
@@ -46,15 +46,16 @@ ambrel::TextFormat kept_format(ambrel::TextFormat detected) {
 
 std::u16string load(const std::uint8_t* data, std::size_t size) {
   using namespace ambrel;
+  TextFiles files;
   FILE* file = std::fopen(input_path().c_str(), "wb");
   fuzz_require(file != nullptr && std::fwrite(data, 1, size, file) == size, "write the input");
   std::fclose(file);
   int handle =
-      open_file_for_reading(kAnyNumber, std::u16string(input_path().begin(), input_path().end()));
-  fuzz_require(is_file(handle) != 0, "open the input");
-  TextFormat format = kept_format(detect_text_format(handle));
-  std::u16string text = read_text(handle, static_cast<std::int32_t>(format) | WholeFile);
-  close_file(handle);
+      files.open_for_reading(kAnyNumber, std::u16string(input_path().begin(), input_path().end()));
+  fuzz_require(files.is_file(handle) != 0, "open the input");
+  TextFormat format = kept_format(files.detect_text_format(handle));
+  std::u16string text = files.read_text(handle, static_cast<std::int32_t>(format) | WholeFile);
+  files.close(handle);
   return text;
 }
 

@@ -18,8 +18,8 @@
 #include "fuzz_services.h"
 #include "fuzz_text.h"
 #include "support/object_registry.h"
-#include "support/text_file.h"
 #include "support/unicode_text.h"
+#include "text_files.h"
 
 namespace ambrel {
 namespace {
@@ -42,12 +42,13 @@ struct Loaded {
 
 // Reads in the format the mark names, or without looking for a mark in the one `flags` give.
 Loaded load(std::u16string_view path, std::int32_t flags, bool detect) {
-  int handle = open_file_for_reading(kAnyNumber, path);
-  fuzz_require(is_file(handle) != 0, "open the input");
-  TextFormat format = detect ? detect_text_format(handle) : TextFormat::Ascii;
+  TextFiles files;
+  int handle = files.open_for_reading(kAnyNumber, path);
+  fuzz_require(files.is_file(handle) != 0, "open the input");
+  TextFormat format = detect ? files.detect_text_format(handle) : TextFormat::Ascii;
   std::int32_t code = detect ? static_cast<std::int32_t>(format) : 0;
-  std::u16string text = read_text(handle, code | flags);
-  close_file(handle);
+  std::u16string text = files.read_text(handle, code | flags);
+  files.close(handle);
   return {format, text};
 }
 

@@ -7,7 +7,6 @@
 #include "dialog/dialog.h"
 #include "support/regex.h"
 #include "support/requester.h"
-#include "support/text_file.h"
 #include "ui/drop.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
@@ -47,7 +46,6 @@ Services::~Services() {
 
 bool Services::start_all(std::unique_ptr<Backend> backend) {
   if (!note_start(xml_library_init(), xml_library_end)) return false;
-  if (!note_start(file_library_init(), file_library_end)) return false;
   if (!note_start(regex_library_init(), regex_library_end)) return false;
   if (!note_start(requester_library_init(), requester_library_end)) return false;
   if (backend && !start_user_interface(std::move(backend))) return false;

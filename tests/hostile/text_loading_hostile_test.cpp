@@ -14,7 +14,7 @@
 #include "hostile_text.h"
 #include "services_fixture.h"
 #include "support/object_registry.h"
-#include "support/text_file.h"
+#include "text_files.h"
 #include "xml/xml_document.h"
 
 namespace ambrel {
@@ -30,14 +30,15 @@ class TextLoadingHostileTest : public ServicesTest {
   // Writes the bytes and loads them: byte-order mark, then the whole file in its format.
   std::u16string load(const std::string& bytes) {
     std::ofstream(path_, std::ios::binary | std::ios::trunc) << bytes;
-    int file = open_file_for_reading(kAnyNumber, utf8_to_utf16(path_));
-    EXPECT_NE(is_file(file), 0);
-    TextFormat format = detect_text_format(file);
-    std::u16string text = read_text(file, static_cast<std::int32_t>(format) | WholeFile);
-    close_file(file);
+    int file = files_.open_for_reading(kAnyNumber, utf8_to_utf16(path_));
+    EXPECT_NE(files_.is_file(file), 0);
+    TextFormat format = files_.detect_text_format(file);
+    std::u16string text = files_.read_text(file, static_cast<std::int32_t>(format) | WholeFile);
+    files_.close(file);
     return text;
   }
 
+  TextFiles files_;
   // One file per test: ctest runs the tests of this fixture side by side.
   std::string path_ = ::testing::TempDir() + "hostile_input_" +
                       ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".xml";

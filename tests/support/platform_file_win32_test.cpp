@@ -1,4 +1,4 @@
-// Windows names through the text file functions and the whole-file loader: drive roots and
+// Windows names through the numbered text files and the whole-file loader: drive roots and
 // "..", names outside the ANSI code page, names longer than MAX_PATH, files other programs
 // hold open.
 #include <gtest/gtest.h>
@@ -8,10 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "services_fixture.h"
 #include "support/object_registry.h"
-#include "support/text_file.h"
 #include "support/text_loading.h"
+#include "text_files.h"
 #include "win32_scratch_folder.h"
 
 namespace ambrel {
@@ -19,15 +18,12 @@ namespace {
 
 std::u16string as_u16(const std::wstring& text) { return {text.begin(), text.end()}; }
 
-class WindowsFiles : public ServicesTest {
+class WindowsFiles : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_NO_FATAL_FAILURE(ServicesTest::SetUp());
     ASSERT_TRUE(scratch_.create(L"ambrel_files_"));
     folder_ = scratch_.path();
   }
-  // Open files could not be deleted: the services end before the scratch folder goes.
-  void TearDown() override { end_services(); }
 
   std::wstring folder(const std::wstring& name) {
     return scratch_.make_folder(folder_ + L"\\" + name);
@@ -36,17 +32,19 @@ class WindowsFiles : public ServicesTest {
     return scratch_.write(path, bytes);
   }
 
-  static std::u16string load(const std::wstring& path) {
-    int file = open_file_for_reading(kAnyNumber, as_u16(path));
-    if (is_file(file) == 0) return u"(not opened)";
-    std::u16string text =
-        read_text(file, static_cast<std::int32_t>(detect_text_format(file)) | WholeFile);
-    close_file(file);
+  std::u16string load(const std::wstring& path) {
+    int file = files_.open_for_reading(kAnyNumber, as_u16(path));
+    if (files_.is_file(file) == 0) return u"(not opened)";
+    TextFormat format = files_.detect_text_format(file);
+    std::u16string text = files_.read_text(file, static_cast<std::int32_t>(format) | WholeFile);
+    files_.close(file);
     return text;
   }
 
   Win32ScratchFolder scratch_;
   std::wstring folder_;
+  // Open files could not be deleted: they close before the scratch folder goes.
+  TextFiles files_;
 };
 
 wchar_t unused_drive_letter() {
@@ -104,7 +102,7 @@ TEST_F(WindowsFiles, FilesOthersReadOrWriteOpenButExclusiveOnesAreRefused) {
                                  FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(exclusive, INVALID_HANDLE_VALUE);
   errno = 0;
-  EXPECT_EQ(open_file_for_reading(kAnyNumber, as_u16(path)), 0);
+  EXPECT_EQ(files_.open_for_reading(kAnyNumber, as_u16(path)), 0);
   EXPECT_EQ(errno, EACCES);
   CloseHandle(exclusive);
   EXPECT_EQ(load(path), u"<held/>");
@@ -112,7 +110,7 @@ TEST_F(WindowsFiles, FilesOthersReadOrWriteOpenButExclusiveOnesAreRefused) {
 
 TEST_F(WindowsFiles, AFolderIsNotOpenedAsAFile) {
   errno = 0;
-  EXPECT_EQ(open_file_for_reading(kAnyNumber, as_u16(folder_)), 0);
+  EXPECT_EQ(files_.open_for_reading(kAnyNumber, as_u16(folder_)), 0);
   EXPECT_EQ(errno, EISDIR);
 }
 

@@ -1,4 +1,4 @@
-#include "support/text_file.h"
+#include "text_files.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -14,7 +14,6 @@
 #include <string>
 #include <thread>
 
-#include "services_fixture.h"
 #include "support/object_registry.h"
 #include "support/text_loading.h"
 #include "support/unicode_text.h"
@@ -22,16 +21,14 @@
 namespace ambrel {
 namespace {
 
-class TextFileTest : public ServicesTest {
+class TextFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_NO_FATAL_FAILURE(ServicesTest::SetUp());
     char pattern[] = "/tmp/ambrel_text_file_XXXXXX";
     ASSERT_NE(::mkdtemp(pattern), nullptr);
     directory_ = pattern;
   }
   void TearDown() override {
-    end_services();
     std::string command = "rm -rf '" + directory_ + "'";
     ASSERT_EQ(std::system(command.c_str()), 0);
   }
@@ -48,20 +45,21 @@ class TextFileTest : public ServicesTest {
   };
 
   // The load command's order: open, detect, read the whole rest in that format, close.
-  static Loaded load(std::u16string_view path) {
-    int file = open_file_for_reading(kAnyNumber, path);
-    EXPECT_NE(is_file(file), 0);
-    TextFormat detected = detect_text_format(file);
-    std::u16string text = read_text(file, static_cast<std::int32_t>(detected) | WholeFile);
-    EXPECT_EQ(read_error(file), 0);
+  Loaded load(std::u16string_view path) {
+    int file = files_.open_for_reading(kAnyNumber, path);
+    EXPECT_NE(files_.is_file(file), 0);
+    TextFormat detected = files_.detect_text_format(file);
+    std::u16string text = files_.read_text(file, static_cast<std::int32_t>(detected) | WholeFile);
+    EXPECT_EQ(files_.read_error(file), 0);
     LoadedText whole = load_text_file(native_path(path));
     EXPECT_EQ(whole.error, 0);
     EXPECT_EQ(whole.text, text);
-    close_file(file);
-    EXPECT_EQ(is_file(file), 0);
+    files_.close(file);
+    EXPECT_EQ(files_.is_file(file), 0);
     return {detected, text};
   }
 
+  TextFiles files_;
   std::string directory_;
 };
 
@@ -93,9 +91,9 @@ TEST_F(TextFileTest, NamesAreTheSystemsBytes) {
   std::string name = directory_ + "/caf\xE9\xFF.xml";  // not UTF-8
   std::ofstream(name, std::ios::binary) << "<a/>";
   EXPECT_EQ(file_size(name), 4);
-  int file = open_file_for_reading(kAnyNumber, name);
+  int file = files_.open_for_reading(kAnyNumber, name);
   ASSERT_NE(file, 0);
-  EXPECT_EQ(read_text(file, WholeFile), u"<a/>");
+  EXPECT_EQ(files_.read_text(file, WholeFile), u"<a/>");
   EXPECT_EQ(load_text_file(name).text, u"<a/>");
 }
 
@@ -205,12 +203,12 @@ TEST_F(TextFileTest, LinesAndBufferBoundaries) {
   ASSERT_EQ(across.text.size(), 9999u);
   EXPECT_EQ(across.text[4095], u'\u00e9');
 
-  int file = open_file_for_reading(kAnyNumber, write("lines", "one\r\ntwo\nthree"));
-  EXPECT_EQ(read_text(file, static_cast<std::int32_t>(TextFormat::Utf8)), u"one");
-  EXPECT_EQ(read_text(file, 0), u"two");
-  EXPECT_EQ(read_text(file, 0), u"three");
-  EXPECT_EQ(read_text(file, 0), u"");
-  close_file(file);
+  int file = files_.open_for_reading(kAnyNumber, write("lines", "one\r\ntwo\nthree"));
+  EXPECT_EQ(files_.read_text(file, static_cast<std::int32_t>(TextFormat::Utf8)), u"one");
+  EXPECT_EQ(files_.read_text(file, 0), u"two");
+  EXPECT_EQ(files_.read_text(file, 0), u"three");
+  EXPECT_EQ(files_.read_text(file, 0), u"");
+  files_.close(file);
 }
 
 TEST_F(TextFileTest, SizesOfFilesDirectoriesAndMissingPaths) {
@@ -229,23 +227,23 @@ TEST_F(TextFileTest, SizesOfFilesDirectoriesAndMissingPaths) {
 
 TEST_F(TextFileTest, OpenRefusesDirectoriesAndMissingFilesButNotOtherReaders) {
   std::u16string path = write("shared", "<a/>");
-  EXPECT_EQ(open_file_for_reading(kAnyNumber, utf8_to_utf16(directory_)), 0);
+  EXPECT_EQ(files_.open_for_reading(kAnyNumber, utf8_to_utf16(directory_)), 0);
   EXPECT_EQ(errno, EISDIR);
-  EXPECT_EQ(open_file_for_reading(kAnyNumber, utf8_to_utf16(directory_ + "/missing")), 0);
+  EXPECT_EQ(files_.open_for_reading(kAnyNumber, utf8_to_utf16(directory_ + "/missing")), 0);
   EXPECT_EQ(errno, ENOENT);
 
-  int first = open_file_for_reading(kAnyNumber, path);
-  int second = open_file_for_reading(kAnyNumber, path);
+  int first = files_.open_for_reading(kAnyNumber, path);
+  int second = files_.open_for_reading(kAnyNumber, path);
   ASSERT_NE(first, 0);
   ASSERT_NE(second, 0);
   EXPECT_NE(first, second);
-  EXPECT_EQ(read_text(second, WholeFile), u"<a/>");
-  EXPECT_EQ(open_file_for_reading(3, path), 1);
-  EXPECT_NE(is_file(3), 0);
-  end_services();  // closes all three
-  EXPECT_EQ(is_file(first), 0);
-  EXPECT_EQ(read_text(first, WholeFile), u"");
-  EXPECT_EQ(detect_text_format(first), TextFormat::Ascii);
+  EXPECT_EQ(files_.read_text(second, WholeFile), u"<a/>");
+  EXPECT_EQ(files_.open_for_reading(3, path), 1);
+  EXPECT_NE(files_.is_file(3), 0);
+  files_.close(first);
+  EXPECT_EQ(files_.is_file(first), 0);
+  EXPECT_EQ(files_.read_text(first, WholeFile), u"");
+  EXPECT_EQ(files_.detect_text_format(first), TextFormat::Ascii);
 }
 
 TEST_F(TextFileTest, EmptyFileHasNoMarkAndNoText) {

@@ -1,4 +1,4 @@
-#include "support/byte_source.h"
+#include "byte_source.h"
 
 #include <cstring>
 

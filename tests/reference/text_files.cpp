@@ -1,37 +1,15 @@
-#include "support/text_file.h"
+#include "text_files.h"
 
 #include <cerrno>
 #include <memory>
 #include <new>
 
 #include "support/byte_order_mark.h"
-#include "support/byte_source.h"
-#include "support/object_registry.h"
 #include "support/text_decoding.h"
 
 namespace ambrel {
 
 namespace {
-
-struct OpenFile {
-  explicit OpenFile(PlatformFile file) : source(std::move(file)) {}
-
-  ByteSource source;
-  TextFormat default_format = TextFormat::Utf8;
-  int read_error = 0;
-};
-
-std::unique_ptr<ObjectRegistry<OpenFile>>& registry() {
-  static std::unique_ptr<ObjectRegistry<OpenFile>> files;
-  return files;
-}
-
-OpenFile* find_file(int handle) { return registry() ? registry()->find(handle) : nullptr; }
-
-int register_file(int handle, PlatformFile file) {
-  int number = registry()->insert(handle, std::make_unique<OpenFile>(std::move(file)));
-  return handle == kAnyNumber ? number : 1;
-}
 
 // Decodes from the read position until the decoder's text ends or the input does.
 std::u16string decode_from(ByteSource& source, TextDecoder decoder) {
@@ -49,13 +27,6 @@ std::u16string decode_from(ByteSource& source, TextDecoder decoder) {
 
 }  // namespace
 
-bool file_library_init() {
-  registry() = std::make_unique<ObjectRegistry<OpenFile>>();
-  return true;
-}
-
-void file_library_end() { registry().reset(); }
-
 std::int64_t file_size(std::u16string_view path) { return file_size(native_path(path)); }
 
 std::int64_t file_size(const NativePath& path) {
@@ -66,12 +37,12 @@ std::int64_t file_size(const NativePath& path) {
   return info.size;
 }
 
-int open_file_for_reading(int handle, std::u16string_view path) {
-  return open_file_for_reading(handle, native_path(path));
+int TextFiles::open_for_reading(int handle, std::u16string_view path) {
+  return open_for_reading(handle, native_path(path));
 }
 
-int open_file_for_reading(int handle, const NativePath& path) {
-  if (!registry() || !ObjectRegistry<OpenFile>::is_valid_request(handle)) return 0;
+int TextFiles::open_for_reading(int handle, const NativePath& path) {
+  if (!ObjectRegistry<OpenFile>::is_valid_request(handle)) return 0;
   PlatformFile file = PlatformFile::open_for_reading(path);
   if (!file.is_open()) {
     errno = file.error();
@@ -81,23 +52,14 @@ int open_file_for_reading(int handle, const NativePath& path) {
     errno = EISDIR;
     return 0;
   }
-  return register_file(handle, std::move(file));
+  int number = files_.insert(handle, std::make_unique<OpenFile>(std::move(file)));
+  return handle == kAnyNumber ? number : 1;
 }
 
-int open_standard_input(int handle) {
-  if (!registry() || !ObjectRegistry<OpenFile>::is_valid_request(handle)) return 0;
-  PlatformFile file = PlatformFile::standard_input();
-  if (!file.is_open()) {
-    errno = file.error();
-    return 0;
-  }
-  return register_file(handle, std::move(file));
-}
+int TextFiles::is_file(int handle) const { return files_.find(handle) != nullptr ? 1 : 0; }
 
-int is_file(int handle) { return find_file(handle) != nullptr ? 1 : 0; }
-
-TextFormat detect_text_format(int handle) {
-  OpenFile* file = find_file(handle);
+TextFormat TextFiles::detect_text_format(int handle) {
+  OpenFile* file = files_.find(handle);
   if (file == nullptr) return TextFormat::Ascii;
   std::size_t available = file->source.ensure(4);
   ByteOrderMark mark = match_byte_order_mark(file->source.data(), available);
@@ -105,8 +67,8 @@ TextFormat detect_text_format(int handle) {
   return mark.format;
 }
 
-std::u16string read_text(int handle, std::int32_t flags) {
-  OpenFile* file = find_file(handle);
+std::u16string TextFiles::read_text(int handle, std::int32_t flags) {
+  OpenFile* file = files_.find(handle);
   if (file == nullptr) return {};
   std::int32_t code = flags & kTextFormatMask;
   TextFormat format = code == 0 ? file->default_format : static_cast<TextFormat>(code);
@@ -121,13 +83,11 @@ std::u16string read_text(int handle, std::int32_t flags) {
   }
 }
 
-int read_error(int handle) {
-  OpenFile* file = find_file(handle);
+int TextFiles::read_error(int handle) const {
+  OpenFile* file = files_.find(handle);
   return file != nullptr ? file->read_error : 0;
 }
 
-void close_file(int handle) {
-  if (registry()) registry()->free(handle);
-}
+void TextFiles::close(int handle) { files_.free(handle); }
 
 }  // namespace ambrel
