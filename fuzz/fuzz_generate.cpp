@@ -14,7 +14,6 @@
 #include "whole_text_generator.h"
 #include "literal_generator.h"
 #include "support/object_registry.h"
-#include "support/regex.h"
 #include "text_files.h"
 #include "xml/xml_document.h"
 
@@ -28,11 +27,6 @@ std::string& input_path() {
 // The literal walk is slow on purpose (quadratic in places); past this it would only
 // slow the run without reaching other code.
 constexpr std::size_t kLiteralLimitUnits = 4096;
-
-int& index_pattern() {
-  static int pattern = 0;
-  return pattern;
-}
 
 void remove_input_file() { unlink(input_path().c_str()); }
 
@@ -63,8 +57,6 @@ std::u16string load(const std::uint8_t* data, std::size_t size) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   ambrel::start_fuzz_services();
-  index_pattern() = ambrel::regex_create(ambrel::kAnyNumber, u"\\[.*?\\]");
-  ambrel::fuzz_require(index_pattern() != 0, "the index pattern");
   input_path() = "/tmp/ambrel_fuzz_generate_" + std::to_string(getpid()) + ".xml";
   std::atexit(remove_input_file);
   return 0;
@@ -78,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz_require(fault == nullptr, fault);
   fuzz_require(generate_declarations(text) == declarations, "no state between generations");
   if (text.size() <= kLiteralLimitUnits) {
-    fuzz_require(literal_declarations(text, index_pattern()) == declarations,
+    fuzz_require(literal_declarations(text) == declarations,
                  "the literal walk agrees");
   }
   return 0;

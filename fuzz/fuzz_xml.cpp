@@ -14,7 +14,7 @@
 #include "support/object_registry.h"
 #include "xml/document_parse.h"
 #include "xml/xml_document.h"
-#include "xml/xml_navigation.h"
+#include "xml_navigation.h"
 
 namespace ambrel {
 namespace {

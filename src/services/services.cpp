@@ -5,7 +5,6 @@
 
 #include "dialog/definition/runtime_registry.h"
 #include "dialog/dialog.h"
-#include "support/regex.h"
 #include "support/requester.h"
 #include "ui/drop.h"
 #include "ui/events.h"
@@ -46,7 +45,6 @@ Services::~Services() {
 
 bool Services::start_all(std::unique_ptr<Backend> backend) {
   if (!note_start(xml_library_init(), xml_library_end)) return false;
-  if (!note_start(regex_library_init(), regex_library_end)) return false;
   if (!note_start(requester_library_init(), requester_library_end)) return false;
   if (backend && !start_user_interface(std::move(backend))) return false;
   return note_start(runtime_registry_init(), runtime_registry_end);

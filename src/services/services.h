@@ -4,7 +4,7 @@
 // build on each other and its end takes them down in reverse, so no program or test has
 // its own list to keep in step.
 //
-// Always started: XML documents, regular expressions, the file requester and
+// Always started: XML documents, the file requester and
 // the runtime registry, none of which needs a window. Given a backend, the user interface
 // comes between them and the runtime registry: the backend is installed, then the event,
 // window, gadget, drop and dialog services start. The generator needs none of them.

@@ -10,7 +10,6 @@
 #include "xml/parse_result.h"
 #include "xml/source_map.h"
 #include "xml/string_arena.h"
-#include "xml/xml_navigation.h"
 #include "xml/xml_node.h"
 
 namespace ambrel {

@@ -68,23 +68,15 @@ std::string described(const GeneratedDeclarations& result) {
 
 class EventCatalogue : public GeneratorTest {
  protected:
-  void SetUp() override {
-    GeneratorTest::SetUp();
-    index_pattern_ = regex_create(kAnyNumber, u"\\[.*?\\]");
-    ASSERT_NE(index_pattern_, 0);
-  }
-
   // Every way of producing the declarations of `text` agrees.
   void expect_all_agree(std::u16string_view text, const std::string& context,
                         bool with_literal = true) {
     GeneratedDeclarations tree = from_tree(text);
     EXPECT_SAME_RESULT(generate_declarations_with_status(text), tree, context + " whole");
     if (with_literal) {
-      EXPECT_EQ(shown(tree.text), shown(literal_declarations(text, index_pattern_))) << context;
+      EXPECT_EQ(shown(tree.text), shown(literal_declarations(text))) << context;
     }
   }
-
-  int index_pattern_ = 0;
 };
 
 // Texts with what a plain random document lacks, each also cut at every position.

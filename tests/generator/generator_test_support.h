@@ -7,14 +7,13 @@
 #include <vector>
 
 #include "services_fixture.h"
-#include "support/regex.h"
 #include "support/unicode_text.h"
 #include "xml/xml_document.h"
 
 namespace ambrel {
 
 // The generator itself needs no services; the reference walk it is compared with parses
-// documents and strips indexes with an expression.
+// documents.
 using GeneratorTest = ServicesTest;
 
 // The expected text from lines written without their CR LF.

@@ -7,10 +7,11 @@
 
 #include "generator/name_set.h"
 #include "generator/value_types.h"
+#include "compiled_regex.h"
 #include "support/object_registry.h"
-#include "support/regex.h"
 #include "support/text_case.h"
 #include "xml/xml_document.h"
+#include "xml_navigation.h"
 
 namespace ambrel {
 
@@ -41,10 +42,11 @@ struct LiteralStructure {
 
 using Catalogue = std::map<std::u16string, LiteralElement>;
 
-void visit(XmlNode* node, Catalogue& catalogue, int pattern, std::vector<XmlNode*>& pending) {
+void visit(XmlNode* node, Catalogue& catalogue, CompiledRegex& pattern,
+           std::vector<XmlNode*>& pending) {
   if (xml_node_kind(node) != 1) return;
   std::u16string path = xml_node_path(node);
-  LiteralElement& r = catalogue[lower_case_text(regex_replace(pattern, path, u""))];
+  LiteralElement& r = catalogue[lower_case_text(pattern.replace(path, u""))];
   std::u16string own = lower_case_text(path);
   if (!own.empty() && own.back() == u']') own.erase(own.rfind(u'['));
   if (own == r.last_parent_path) {
@@ -53,7 +55,7 @@ void visit(XmlNode* node, Catalogue& catalogue, int pattern, std::vector<XmlNode
     r.sibling_count = 1;
     r.last_parent_path = own;
   }
-  r.marked_path = regex_replace(pattern, path, u"[]");
+  r.marked_path = pattern.replace(path, u"[]");
   r.name = xml_node_name(node);
   if (xml_examine_attributes(node) == 1) {
     while (xml_next_attribute(node) == 1)
@@ -66,7 +68,7 @@ void visit(XmlNode* node, Catalogue& catalogue, int pattern, std::vector<XmlNode
   }
 }
 
-Catalogue literal_catalogue(XmlNode* first, int pattern) {
+Catalogue literal_catalogue(XmlNode* first, CompiledRegex& pattern) {
   Catalogue catalogue;
   std::vector<XmlNode*> pending{first};  // the next node to visit at each open level
   while (!pending.empty()) {
@@ -143,9 +145,10 @@ std::u16string print(std::map<std::u16string, LiteralStructure>& table, std::siz
 
 }  // namespace
 
-std::u16string literal_declarations(std::u16string_view xml_text, int index_pattern) {
+std::u16string literal_declarations(std::u16string_view xml_text) {
   int document = xml_parse_text(kAnyNumber, xml_text);
   if (xml_is_document(document) == 0) return {};
+  CompiledRegex index_pattern(u"\\[.*?\\]");
   Catalogue catalogue = literal_catalogue(xml_main_node(document), index_pattern);
   xml_free_document(document);
   if (catalogue.empty()) return {};

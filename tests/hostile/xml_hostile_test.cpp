@@ -9,6 +9,7 @@
 #include "services_fixture.h"
 #include "xml/document_parse.h"
 #include "xml/xml_document.h"
+#include "xml_navigation.h"
 
 namespace ambrel {
 namespace {

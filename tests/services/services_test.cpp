@@ -6,7 +6,6 @@
 #include "dialog/dialog.h"
 #include "services/services.h"
 #include "support/object_registry.h"
-#include "support/regex.h"
 #include "backend/headless/headless_backend.h"
 #include "ui/event_codes.h"
 #include "ui/events.h"
@@ -21,7 +20,6 @@ namespace {
 
 struct Objects {
   int document = 0;
-  int expression = 0;
   int window = 0;
   std::int32_t dialog = 0;
 };
@@ -30,7 +28,6 @@ struct Objects {
 Objects make_objects() {
   Objects made;
   made.document = xml_parse_text(kAnyNumber, u"<a/>");
-  made.expression = regex_create(kAnyNumber, u"\\[.*?\\]");
   made.window = window_open(kAnyNumber, 0, 0, 100, 80, u"w", 0);
   made.dialog = dialog_create(kAnyNumber);
   runtime_register_integer(u"answer", 42);
@@ -47,7 +44,6 @@ TEST(ServicesOwner, StartAndEndTwiceInOneProcessBringsEveryServiceBack) {
     EXPECT_EQ(ui_backend(), installed);
     Objects made = make_objects();
     EXPECT_NE(made.document, 0);
-    EXPECT_NE(made.expression, 0);
     EXPECT_NE(made.window, 0);
     EXPECT_NE(made.dialog, 0);
     EXPECT_EQ(runtime_value(u"answer"), 42);
@@ -55,7 +51,6 @@ TEST(ServicesOwner, StartAndEndTwiceInOneProcessBringsEveryServiceBack) {
     services.reset();
     EXPECT_EQ(ui_backend(), nullptr);
     EXPECT_EQ(xml_is_document(made.document), 0);
-    EXPECT_EQ(regex_replace(made.expression, u"a[1]", u""), u"");
     EXPECT_EQ(window_exists(made.window), 0);
     EXPECT_EQ(dialog_create(kAnyNumber), 0);
     EXPECT_EQ(runtime_is_defined(u"answer"), 0);
@@ -67,7 +62,6 @@ TEST(ServicesOwner, WithoutABackendEverythingButTheUserInterfaceRuns) {
   ASSERT_NE(services, nullptr);
   Objects made = make_objects();
   EXPECT_NE(made.document, 0);
-  EXPECT_NE(made.expression, 0);
   EXPECT_EQ(runtime_value(u"answer"), 42);
   EXPECT_EQ(ui_backend(), nullptr);
   EXPECT_EQ(made.window, 0);
@@ -86,7 +80,6 @@ TEST(ServicesOwner, ASecondOwnerIsRefusedAndTheFirstKeepsRunning) {
 
   EXPECT_EQ(ui_backend(), installed);
   EXPECT_NE(xml_is_document(made.document), 0);
-  EXPECT_EQ(regex_replace(made.expression, u"a[1]", u""), u"a");
   EXPECT_NE(window_exists(made.window), 0);
   EXPECT_EQ(runtime_value(u"answer"), 42);
   EXPECT_NE(window_open(kAnyNumber, 0, 0, 10, 10, u"more", 0), 0);
@@ -104,7 +97,6 @@ TEST(ServicesOwner, ARefusedBackendEndsWhatHadStarted) {
 
   EXPECT_EQ(Services::start(std::make_unique<HeadlessBackend>()), nullptr);
   EXPECT_EQ(xml_parse_text(kAnyNumber, u"<a/>"), 0);
-  EXPECT_EQ(regex_create(kAnyNumber, u"a"), 0);
   EXPECT_EQ(ui_backend(), kept);
 
   window_library_end();

@@ -5,6 +5,7 @@
 
 #include "xml/document_parse.h"
 #include "xml/xml_document.h"
+#include "xml_navigation.h"
 #include "xml_test_support.h"
 
 namespace ambrel {

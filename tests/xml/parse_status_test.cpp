@@ -3,6 +3,7 @@
 #include <string>
 
 #include "xml/xml_document.h"
+#include "xml_navigation.h"
 #include "xml_test_support.h"
 
 namespace ambrel {

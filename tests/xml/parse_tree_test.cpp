@@ -4,6 +4,7 @@
 
 #include "xml/line_endings.h"
 #include "xml/xml_document.h"
+#include "xml_navigation.h"
 #include "xml_test_support.h"
 
 namespace ambrel {

@@ -1,4 +1,4 @@
-#include "xml/xml_navigation.h"
+#include "xml_navigation.h"
 
 #include <climits>
 #include <string>

@@ -1,4 +1,4 @@
-#include "support/regex.h"
+#include "compiled_regex.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>
@@ -6,7 +6,6 @@
 #include <memory>
 #include <new>
 
-#include "support/object_registry.h"
 #include "support/unicode_text.h"
 
 namespace ambrel {
@@ -20,26 +19,25 @@ struct MatchDataDeleter {
   void operator()(pcre2_match_data* data) const { pcre2_match_data_free(data); }
 };
 
-struct CompiledExpression {
+}  // namespace
+
+struct RegexCode {
   std::unique_ptr<pcre2_code, CodeDeleter> code;
   std::unique_ptr<pcre2_match_data, MatchDataDeleter> match_data;
 };
 
-std::unique_ptr<ObjectRegistry<CompiledExpression>>& registry() {
-  static std::unique_ptr<ObjectRegistry<CompiledExpression>> expressions;
-  return expressions;
-}
+namespace {
 
 PCRE2_SPTR units_of(std::u16string_view text) { return reinterpret_cast<PCRE2_SPTR>(text.data()); }
 
 // Every search runs on valid UTF-16, so PCRE2 never has to check it again.
-std::unique_ptr<CompiledExpression> compile(std::u16string_view pattern) {
+std::unique_ptr<RegexCode> compile(std::u16string_view pattern) {
   int error = 0;
   PCRE2_SIZE error_offset = 0;
   pcre2_code* code = pcre2_compile(units_of(pattern), pattern.size(),
                                    PCRE2_UTF | PCRE2_NO_UTF_CHECK, &error, &error_offset, nullptr);
   if (code == nullptr) return nullptr;
-  auto expression = std::make_unique<CompiledExpression>();
+  auto expression = std::make_unique<RegexCode>();
   expression->code.reset(code);
   expression->match_data.reset(pcre2_match_data_create_from_pattern(code, nullptr));
   if (!expression->match_data) return nullptr;
@@ -51,7 +49,7 @@ std::size_t character_length(std::u16string_view text, std::size_t at) {
   return pair ? 2 : 1;
 }
 
-std::u16string replace_all(CompiledExpression& expression, std::u16string_view subject,
+std::u16string replace_all(RegexCode& expression, std::u16string_view subject,
                            std::u16string_view replacement) {
   std::u16string out;
   out.reserve(subject.size());
@@ -83,44 +81,27 @@ std::u16string replace_all(CompiledExpression& expression, std::u16string_view s
 
 }  // namespace
 
-bool regex_library_init() {
-  registry() = std::make_unique<ObjectRegistry<CompiledExpression>>();
-  return true;
-}
-
-void regex_library_end() { registry().reset(); }
-
-int regex_create(int handle, std::u16string_view pattern) {
-  if (!registry() || pattern.data() == nullptr ||
-      !ObjectRegistry<CompiledExpression>::is_valid_request(handle)) {
-    return 0;
-  }
+CompiledRegex::CompiledRegex(std::u16string_view pattern) {
+  if (pattern.data() == nullptr) return;
   try {
-    std::unique_ptr<CompiledExpression> expression =
-        is_valid_utf16(pattern) ? compile(pattern) : compile(replace_lone_surrogates(pattern));
-    if (!expression) {
-      if (handle != kAnyNumber) registry()->free(handle);
-      return 0;
-    }
-    int number = registry()->insert(handle, std::move(expression));
-    return handle == kAnyNumber ? number : 1;
+    expression_ = is_valid_utf16(pattern) ? compile(pattern) : compile(replace_lone_surrogates(pattern));
   } catch (const std::bad_alloc&) {
-    return 0;
+    expression_.reset();
   }
 }
 
-std::u16string regex_replace(int handle, std::u16string_view subject,
-                             std::u16string_view replacement) {
-  CompiledExpression* expression = registry() ? registry()->find(handle) : nullptr;
-  if (expression == nullptr || subject.data() == nullptr) return {};
+CompiledRegex::~CompiledRegex() = default;
+
+std::u16string CompiledRegex::replace(std::u16string_view subject, std::u16string_view replacement) {
+  if (!expression_ || subject.data() == nullptr) return {};
   try {
     std::u16string clean_replacement;
     if (!is_valid_utf16(replacement)) {
       clean_replacement = replace_lone_surrogates(replacement);
       replacement = clean_replacement;
     }
-    if (is_valid_utf16(subject)) return replace_all(*expression, subject, replacement);
-    return replace_all(*expression, replace_lone_surrogates(subject), replacement);
+    if (is_valid_utf16(subject)) return replace_all(*expression_, subject, replacement);
+    return replace_all(*expression_, replace_lone_surrogates(subject), replacement);
   } catch (const std::bad_alloc&) {
     return {};
   }

@@ -6,7 +6,8 @@
 
 namespace ambrel {
 
-// Read operations on the nodes of a parsed document. Every text result is a fresh copy;
+// Read operations on the nodes of a parsed document, as the first walk of the declarations
+// was written on them (see the literal generator). Every text result is a fresh copy;
 // absent strings give the empty text, absent nodes null. A null node gives 0, the empty
 // text or null.
 
