@@ -70,8 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz_require(fault == nullptr, fault);
   fuzz_require(generate_declarations(text) == declarations, "no state between generations");
   if (text.size() <= kLiteralLimitUnits) {
-    fuzz_require(literal_declarations(text) == declarations,
-                 "the literal walk agrees");
+    fuzz_require(literal_declarations(text) == declarations, "the literal walk agrees");
   }
   return 0;
 }

@@ -84,7 +84,8 @@ std::u16string replace_all(RegexCode& expression, std::u16string_view subject,
 CompiledRegex::CompiledRegex(std::u16string_view pattern) {
   if (pattern.data() == nullptr) return;
   try {
-    expression_ = is_valid_utf16(pattern) ? compile(pattern) : compile(replace_lone_surrogates(pattern));
+    expression_ =
+        is_valid_utf16(pattern) ? compile(pattern) : compile(replace_lone_surrogates(pattern));
   } catch (const std::bad_alloc&) {
     expression_.reset();
   }
@@ -92,7 +93,8 @@ CompiledRegex::CompiledRegex(std::u16string_view pattern) {
 
 CompiledRegex::~CompiledRegex() = default;
 
-std::u16string CompiledRegex::replace(std::u16string_view subject, std::u16string_view replacement) {
+std::u16string CompiledRegex::replace(std::u16string_view subject,
+                                      std::u16string_view replacement) {
   if (!expression_ || subject.data() == nullptr) return {};
   try {
     std::u16string clean_replacement;
