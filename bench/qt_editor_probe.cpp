@@ -302,8 +302,8 @@ Figures clicked(QAbstractScrollArea& editor) {
   QPointF global = editor.viewport()->mapToGlobal(middle);
   QMouseEvent press(QEvent::MouseButtonPress, middle, global, Qt::LeftButton, Qt::LeftButton,
                     Qt::NoModifier);
-  QMouseEvent release(QEvent::MouseButtonRelease, middle, global, Qt::LeftButton,
-                      Qt::NoButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, middle, global, Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
   Clock::time_point start = Clock::now();
   QApplication::sendEvent(editor.viewport(), &press);
   QApplication::sendEvent(editor.viewport(), &release);
@@ -414,9 +414,8 @@ void sci_read_ranges(QsciScintilla& editor, CrLfSink& sink) {
   long length = sci_length(editor);
   for (long at = 0; at < length;) {
     long count = std::min<long>(kPieceSize, length - at);
-    auto* bytes = reinterpret_cast<const char*>(
-        editor.SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(at),
-                             count + 3));
+    auto* bytes = reinterpret_cast<const char*>(editor.SendScintilla(
+        QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(at), count + 3));
     while (at + count < length && (static_cast<unsigned char>(bytes[count]) & 0xC0) == 0x80)
       --count;
     sink.take(crlf_of(QString::fromUtf8(bytes, count)));
@@ -439,10 +438,10 @@ Figures sci_typed_key(Probe& probe) {
   QObject::disconnect(watch);
   figures.show_seconds = show(editor);
   char note[96];
-  std::snprintf(note, sizeof note, "%s; textChanged after %.3f s",
-                static_cast<std::size_t>(sci_length(editor)) == probe.utf8.size() + 1 ? "ok"
-                                                                                     : "no edit",
-                changed_after);
+  std::snprintf(
+      note, sizeof note, "%s; textChanged after %.3f s",
+      static_cast<std::size_t>(sci_length(editor)) == probe.utf8.size() + 1 ? "ok" : "no edit",
+      changed_after);
   figures.check = note;
   return figures;
 }
@@ -643,9 +642,7 @@ const std::vector<Case>& cases() {
       {"sci-clear", "SCI_CLEARALL, undo collection off", sci_backend_filled,
        [](Probe& p) {
          p.utf8.clear();
-         return sci_filled(p, [&] {
-           p.scintilla.SendScintilla(QsciScintillaBase::SCI_CLEARALL);
-         });
+         return sci_filled(p, [&] { p.scintilla.SendScintilla(QsciScintillaBase::SCI_CLEARALL); });
        },
        true},
       {"sci-set-1line", "one line: SCI_APPENDTEXT whole, undo collection off", make_one_line,
@@ -751,8 +748,9 @@ int main(int argc, char** argv) {
         return run_one(argc, argv, probe_case, megabytes);
       },
       [](const ProbeOptions& options) {
-        std::printf("QPlainTextEdit and QScintilla (%s), catalogue XML, one child process per row\n",
-                    std::getenv("DISPLAY") ? "on the display" : "offscreen");
+        std::printf(
+            "QPlainTextEdit and QScintilla (%s), catalogue XML, one child process per row\n",
+            std::getenv("DISPLAY") ? "on the display" : "offscreen");
         print_tables<Case>(
             cases(), options, "MB", load_average, [&](const char* name, std::size_t megabytes) {
               return run_case_child(
