@@ -446,6 +446,14 @@ Figures sci_typed_key(Probe& probe) {
   return figures;
 }
 
+// Changes reported to the program only before they are made: QScintilla's report after a
+// change counts the characters from the start to the change's position.
+void sci_reported_before_only(Probe& probe) {
+  probe.scintilla.SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK,
+                                static_cast<unsigned long>(QsciScintillaBase::SC_MOD_BEFOREINSERT |
+                                                           QsciScintillaBase::SC_MOD_BEFOREDELETE));
+}
+
 void sci_filled_caret_at_end(Probe& probe) {
   sci_backend_filled(probe);
   probe.scintilla.SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
@@ -623,6 +631,9 @@ const std::vector<Case>& cases() {
        [](Probe& p) { return sci_appended_in_turns(p, kPieceSize); }, true},
       {"sci-append-turns-1m", "the same in pieces of 1 MiB", nothing,
        [](Probe& p) { return sci_appended_in_turns(p, 1024 * 1024); }, true},
+      {"sci-append-before", "64 Ki pieces, a paint after each, changes reported before only",
+       sci_reported_before_only, [](Probe& p) { return sci_appended_in_turns(p, kPieceSize); },
+       true},
       {"sci-read-ranges", "SCI_GETRANGEPOINTER in 64 Ki ranges, then UTF-16 with CR LF",
        sci_backend_filled,
        [](Probe& p) {
@@ -631,6 +642,12 @@ const std::vector<Case>& cases() {
        true},
       {"sci-key-end", "one key at the end, undo on", sci_filled_caret_at_end, sci_typed_key, true},
       {"sci-key-start", "one key at the start, undo on", sci_backend_filled, sci_typed_key, true},
+      {"sci-key-end-before", "one key at the end, changes reported before only",
+       [](Probe& p) {
+         sci_reported_before_only(p);
+         sci_filled_caret_at_end(p);
+       },
+       sci_typed_key, true},
       {"sci-key-wrap", "one key at the end, word wrapping",
        [](Probe& p) {
          p.scintilla.setWrapMode(QsciScintilla::WrapWord);

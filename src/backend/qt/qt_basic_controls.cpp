@@ -134,8 +134,8 @@ QtEditorWidget* QtBackend::make_editor(const ControlRequest& request, QWidget* p
   editor->set(request.text);
   editor->setReadOnly(request.style.read_only);
   editor->setWrapMode(request.style.word_wrap ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
-  QObject::connect(editor, &QsciScintilla::textChanged, editor, [this, editor] {
-    if (!setting_text_ && !editor->changing()) report_command(editor, ControlCommand::Change);
+  editor->on_user_edit([this, editor] {
+    if (!setting_text_) report_command(editor, ControlCommand::Change);
   });
   editor->on_paste([this, editor] { return report_paste(editor); });
   return editor;

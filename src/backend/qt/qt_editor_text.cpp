@@ -156,11 +156,11 @@ class QtEditorWidget::CaretInsertion final : public EditorInsertion {
   }
 
   // Keeps the place where the next piece goes (the selection, before the first) on the same
-  // text as the document changes, this insertion's own pieces included.
+  // text as the document is about to change, this insertion's own pieces included.
   void follow(long position, int change, long length) {
     auto moved = [&](long place) {
-      if (change & SC_MOD_INSERTTEXT) return position <= place ? place + length : place;
-      if (change & SC_MOD_DELETETEXT)
+      if (change & SC_MOD_BEFOREINSERT) return position <= place ? place + length : place;
+      if (change & SC_MOD_BEFOREDELETE)
         return place >= position + length ? place - length : std::min(place, position);
       return place;
     };

@@ -8,6 +8,10 @@
 // speed of a copy. Its positions are bytes. Line ends stay as they came (CR LF, CR or LF, each
 // one line end, so a CR at the end of one addition and an LF at the start of the next make
 // one); typed ones are CR LF, and the text always comes back with CR LF line ends.
+//
+// The document reports a change only before it is made: QScintilla's own report after it
+// converts the change's byte position into a character offset by counting the characters
+// from the start, which made every addition at the end of a large text cost the whole text.
 
 #include <Qsci/qsciscintilla.h>
 
@@ -36,8 +40,9 @@ class QtEditorWidget final : public QsciScintilla {
   std::u16string get() const;
   // The text get gives, a slice at a time.
   std::unique_ptr<ControlTextReader> reader() const;
-  // True while the program changes the text (the editor's change signals are not edits).
-  bool changing() const { return changing_; }
+  // `edited` hears each change of the text the user makes (typed, cut, pasted, undone), as it
+  // is about to be made; not the program's.
+  void on_user_edit(std::function<void()> edited) { user_edit_ = std::move(edited); }
   // `take_paste` hears a paste of another X program's clipboard, which may send a large text
   // slowly: true when it took it (the ui layer reads it apart from the window), false when
   // the editor is to paste it its own way.
@@ -65,6 +70,7 @@ class QtEditorWidget final : public QsciScintilla {
   unsigned long text_sets_ = 0;      // how often the program replaced the whole text
   unsigned long quiet_changes_ = 0;  // how often the program changed the text
   std::function<bool()> take_paste_;
+  std::function<void()> user_edit_;
 };
 
 }  // namespace ambrel

@@ -38,6 +38,11 @@ void unbind_line_commands(QsciScintilla& editor) {
 
 QtEditorWidget::QtEditorWidget(QWidget* parent) : QsciScintilla(parent) {
   use_plain_document();
+  SendScintilla(SCI_SETMODEVENTMASK,
+                static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
+  QObject::connect(this, &QsciScintillaBase::SCN_MODIFIED, this, [this] {
+    if (!changing_ && user_edit_) user_edit_();
+  });
   for (int margin = 0; margin < kMargins; ++margin) setMarginWidth(margin, 0);
   // Drawn straight into Qt's backing store, at the screen's density.
   SendScintilla(SCI_SETBUFFEREDDRAW, 0UL);
@@ -52,8 +57,7 @@ QtEditorWidget::QtEditorWidget(QWidget* parent) : QsciScintilla(parent) {
 // A document without a style byte per byte of text (a plain editor styles nothing), in UTF-8,
 // whose typed line ends are CR LF. Code page and line ends belong to the document.
 void QtEditorWidget::use_plain_document() {
-  long document =
-      SendScintilla(SCI_CREATEDOCUMENT, 0UL, long{SC_DOCUMENTOPTION_STYLES_NONE});
+  long document = SendScintilla(SCI_CREATEDOCUMENT, 0UL, long{SC_DOCUMENTOPTION_STYLES_NONE});
   SendScintilla(SCI_SETDOCPOINTER, 0UL, document);
   SendScintilla(SCI_RELEASEDOCUMENT, 0UL, document);  // the editor holds it
   setUtf8(true);
