@@ -315,18 +315,7 @@ Figures clicked(QAbstractScrollArea& editor) {
 // The text as one line, as minified JSON is: every line end and the indentation after it
 // taken out.
 void make_one_line(Probe& probe) {
-  std::string one_line;
-  one_line.reserve(probe.utf8.size());
-  bool line_start = false;
-  for (char c : probe.utf8) {
-    if (c == '\n') {
-      line_start = true;
-    } else if (!(line_start && c == ' ')) {
-      line_start = false;
-      one_line += c;
-    }
-  }
-  probe.utf8 = std::move(one_line);
+  probe.utf8 = ambrel::bench::one_line_of(probe.utf8);
   probe.lines = QString::fromUtf8(probe.utf8);
   probe.expected_characters = probe.lines.size() + 1;
   probe.expected_crlf = crlf_of(probe.lines);
