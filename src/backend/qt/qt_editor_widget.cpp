@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QKeyEvent>
 
+#include "backend/qt/qt_editor_accessibility.h"
 #include "backend/qt/qt_editor_text.h"
 #include "backend/qt/x_clipboard_reading.h"
 
@@ -37,6 +38,7 @@ void unbind_line_commands(QsciScintilla& editor) {
 }  // namespace
 
 QtEditorWidget::QtEditorWidget(QWidget* parent) : QsciScintilla(parent) {
+  use_editor_accessibility();
   use_plain_document();
   SendScintilla(SCI_SETMODEVENTMASK,
                 static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
