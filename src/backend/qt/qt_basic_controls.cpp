@@ -127,11 +127,11 @@ QWidget* QtBackend::make_widget(BasicKind kind, const ControlRequest& request, Q
   return nullptr;
 }
 
-// A read-only editor with the focus shows its caret as a writable one does (the arrow keys
-// move it and select), so that it shows that it has the focus.
 QtEditorWidget* QtBackend::make_editor(const ControlRequest& request, QWidget* parent) {
   auto* editor = new QtEditorWidget(parent);
   editor->set(request.text);
+  // Read-only, it still shows its caret when it has the focus, which the arrow keys move and
+  // select with, so that it shows that it has the focus.
   editor->setReadOnly(request.style.read_only);
   editor->setWrapMode(request.style.word_wrap ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
   editor->on_user_edit([this, editor] {
