@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -259,6 +260,14 @@ TEST_F(EditorTextQtTest, TheEditorIsReadableThroughAccessibility) {
   ASSERT_NE(node->textInterface(), nullptr);
   EXPECT_EQ(node->textInterface()->characterCount(), 17);
   EXPECT_EQ(node->textInterface()->text(0, 17), QString::fromUtf16(u"<r>caf\u00e9</r>\r\n<s/>"));
+}
+
+// Copied text has the desktop's line ends, whatever the editor holds.
+TEST_F(EditorTextQtTest, CopiedTextHasLfLineEnds) {
+  set_gadget_text(editor, u"a\r\nb\rc\nd");
+  press(Qt::Key_A, "", Qt::ControlModifier);
+  press(Qt::Key_C, "", Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), QString("a\nb\nc\nd"));
 }
 
 TEST_F(EditorTextQtTest, AReaderOfAnEditorThatWentReadsNothing) {

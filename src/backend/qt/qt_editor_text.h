@@ -54,6 +54,8 @@ class QtEditorWidget final : public QsciScintilla {
   void paste() override;
 
  protected:
+  // What is copied, cut or dragged out: with LF line ends, as text is on this desktop.
+  QMimeData* toMimeData(const QByteArray& text, bool rectangular) const override;
   void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
 

@@ -96,6 +96,12 @@ void QtEditorWidget::keyPressEvent(QKeyEvent* event) {
   QsciScintilla::keyPressEvent(event);
 }
 
+QMimeData* QtEditorWidget::toMimeData(const QByteArray& text, bool rectangular) const {
+  QByteArray lines = text;
+  lines.replace("\r\n", "\n").replace('\r', '\n');
+  return QsciScintilla::toMimeData(lines, rectangular);
+}
+
 void QtEditorWidget::paste() {
   if (!paste_in_parts()) QsciScintilla::paste();
 }
