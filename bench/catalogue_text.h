@@ -88,4 +88,28 @@ inline std::string catalogue_json_text(std::size_t bytes, const std::string& lin
   return text;
 }
 
+// `text` as one line, as minified JSON is: every line end and the indentation after it taken
+// out.
+inline std::string one_line_of(std::string_view text) {
+  std::string one_line;
+  one_line.reserve(text.size());
+  bool line_start = false;
+  for (char c : text) {
+    if (c == '\r' || c == '\n') {
+      line_start = true;
+    } else if (!(line_start && c == ' ')) {
+      line_start = false;
+      one_line += c;
+    }
+  }
+  return one_line;
+}
+
+// A JSON document of one record whose one key is `bytes` long: its declarations' lines are as
+// long as the key.
+inline std::string long_key_json_text(std::size_t bytes, const std::string& line_end = "\n") {
+  std::string key(bytes, 'k');
+  return "{\"records\": [{\"" + key + "\": 1, \"id\": 2}]}" + line_end;
+}
+
 }  // namespace ambrel::bench

@@ -11,7 +11,7 @@
 #include <string>
 
 #include <QApplication>
-#include <QPlainTextEdit>
+#include <Qsci/qsciscintilla.h>
 #include <QTextCursor>
 
 #include "bench_clock.h"
@@ -100,8 +100,8 @@ int main() {
   back.shrink_to_fit();
 
   same = compare_reads(editor, "as given") && same;
-  auto* widget = static_cast<QPlainTextEdit*>(qt->widget(gadget_handle(editor)));
-  QTextCursor(widget->document()).insertText("x");  // an edit
+  auto* widget = static_cast<QsciScintilla*>(qt->widget(gadget_handle(editor)));
+  widget->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 0UL, "x");  // an edit
   same = compare_reads(editor, "edited") && same;
 
   window_close(window);

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QPlainTextEdit>
+#include <Qsci/qsciscintilla.h>
 #include <QPushButton>
 
 #include <algorithm>
@@ -23,6 +23,7 @@
 #include "dialog/dialog.h"
 #include "whole_text_generator.h"
 #include "backend/qt/qt_backend.h"
+#include "support/unicode_text.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
 
@@ -32,9 +33,9 @@ using ambrel::bench::Clock;
 using ambrel::bench::record_lines_text;
 using ambrel::bench::seconds_since;
 
-// The characters the editor's document holds, its last paragraph's end not counted.
-std::size_t held(const QPlainTextEdit& editor) {
-  return static_cast<std::size_t>(editor.document()->characterCount() - 1);
+// The bytes of UTF-8 the editor's document holds.
+std::size_t held(const QsciScintilla& editor) {
+  return static_cast<std::size_t>(editor.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
 }
 
 }  // namespace
@@ -52,11 +53,12 @@ int main() {
   double generation = seconds_since(start);
 
   QApplication::clipboard()->setText(QString::fromStdU16String(text));
-  auto* input_editor = qobject_cast<QPlainTextEdit*>(qt->widget(
+  std::size_t text_bytes = ambrel::utf16_to_utf8(text).size();
+  auto* input_editor = qobject_cast<QsciScintilla*>(qt->widget(
       ambrel::gadget_handle(ambrel::dialog_gadget(ambrel::application_dialog(), u"txtIn"))));
   auto* paste = qobject_cast<QPushButton*>(qt->widget(
       ambrel::gadget_handle(ambrel::dialog_gadget(ambrel::application_dialog(), u"cmdPaste"))));
-  auto* output_editor = qobject_cast<QPlainTextEdit*>(qt->widget(
+  auto* output_editor = qobject_cast<QsciScintilla*>(qt->widget(
       ambrel::gadget_handle(ambrel::dialog_gadget(ambrel::application_dialog(), u"txtOut"))));
   start = Clock::now();
   paste->click();
@@ -70,7 +72,7 @@ int main() {
     ambrel::application_handle_event(ambrel::window_wait_event(0));
     longest_turn = std::max(longest_turn, seconds_since(turn));
     if (output_after == 0 && held(*output_editor) > 0) output_after = seconds_since(start);
-    if (input_after == 0 && held(*input_editor) == text.size()) input_after = seconds_since(start);
+    if (input_after == 0 && held(*input_editor) == text_bytes) input_after = seconds_since(start);
   }
 
   std::printf("paste of %zu characters (%.1f MB as UTF-8)\n", text.size(),

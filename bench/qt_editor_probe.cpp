@@ -1,14 +1,19 @@
-// Which ways of putting a large text into a QPlainTextEdit and getting it back out scale with
-// the text. Every way runs at 1, 10, 50 and 200 MB of catalogue XML, each in a child process
-// of its own, and prints its time and the memory it needs beyond the text itself (peak, and
-// what stays held), per input byte too. Equal seconds per MB across the sizes mean linear.
+// Which ways of putting a large text into an editor and getting it back out scale with the
+// text: Qt's QPlainTextEdit and the QScintilla editor ("sci-" cases). Every way runs at 1, 10,
+// 50 and 200 MB of catalogue XML, each in a child process of its own, and prints its time and
+// the memory it needs beyond the text itself (peak, and what stays held), per input byte too.
+// Equal seconds per MB across the sizes mean linear. The "-1line" cases take the same text
+// as one line (minified: the line ends and indentation taken out).
 //
 //   bench_qt_editor_probe [--limit SECONDS] [--memory-cap MIB] [--sizes 1,10,50,200]
 //                         [--cases NAME,...]
 //
 // The editor is shown at 900 x 700 with the fixed-width font and no wrapping, as the tool's
-// editors are; without a display it runs on the offscreen platform.
+// editors are; without a display it runs on the offscreen platform. The QScintilla editor
+// holds UTF-8 in a document without style bytes, with no lexer and no margins.
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -17,7 +22,9 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <Qsci/qsciscintilla.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -45,6 +52,8 @@ constexpr qsizetype kPieceSize = 64 * 1024;  // characters per piece where text 
 // What a case works on: the shown editor and the text, as LF and as CR LF lines.
 struct Probe {
   QPlainTextEdit& editor;
+  QsciScintilla& scintilla;
+  std::string utf8;    // the text as the QScintilla cases take it
   QString lines;       // LF line ends, as the document keeps them
   QString crlf_lines;  // only for the cases that need it
   std::u16string expected_crlf;
@@ -61,7 +70,7 @@ struct Figures {
 };
 
 // Lets the editor lay out and paint what it holds.
-double show(QPlainTextEdit& editor) {
+double show(QAbstractScrollArea& editor) {
   Clock::time_point start = Clock::now();
   QApplication::processEvents();
   editor.viewport()->repaint();
@@ -288,11 +297,177 @@ void backend_filled(Probe& probe) {
   attach(probe.editor, document);
 }
 
+// A mouse press and release in the middle of the shown editor's view, as a click into the
+// input; the check notes nothing.
+Figures clicked(QAbstractScrollArea& editor) {
+  QPointF middle(editor.viewport()->width() / 2.0, editor.viewport()->height() / 2.0);
+  QPointF global = editor.viewport()->mapToGlobal(middle);
+  QMouseEvent press(QEvent::MouseButtonPress, middle, global, Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, middle, global, Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  Clock::time_point start = Clock::now();
+  QApplication::sendEvent(editor.viewport(), &press);
+  QApplication::sendEvent(editor.viewport(), &release);
+  Figures figures{seconds_since(start)};
+  figures.show_seconds = show(editor);
+  return figures;
+}
+
+// The text as one line, as minified JSON is: every line end and the indentation after it
+// taken out.
+void make_one_line(Probe& probe) {
+  probe.utf8 = ambrel::bench::one_line_of(probe.utf8);
+  probe.lines = QString::fromUtf8(probe.utf8);
+  probe.expected_characters = probe.lines.size() + 1;
+  probe.expected_crlf = crlf_of(probe.lines);
+}
+
+// --- The QScintilla editor: its positions and lengths are bytes of UTF-8.
+
+long sci_length(const QsciScintilla& editor) {
+  return editor.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+}
+
+std::string sci_holds_text(const Probe& probe) {
+  auto length = static_cast<std::size_t>(sci_length(probe.scintilla));
+  if (length == probe.utf8.size()) return "ok";
+  return "holds " + std::to_string(length) + " of " + std::to_string(probe.utf8.size());
+}
+
+// A document without a style byte per byte of text (nothing is styled), in UTF-8.
+void use_unstyled_document(QsciScintilla& editor) {
+  long document = editor.SendScintilla(QsciScintillaBase::SCI_CREATEDOCUMENT, 0UL,
+                                       long{QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE});
+  editor.SendScintilla(QsciScintillaBase::SCI_SETDOCPOINTER, 0UL, document);
+  editor.SendScintilla(QsciScintillaBase::SCI_RELEASEDOCUMENT, 0UL, document);
+  editor.setUtf8(true);
+}
+
+void sci_append(QsciScintilla& editor, std::string_view text) {
+  editor.SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<unsigned long>(text.size()),
+                       text.data());
+}
+
+// Pieces of about `size` bytes, each ending after a line (or the whole text of one line).
+std::vector<std::string_view> byte_pieces_of(std::string_view text, std::size_t size) {
+  std::vector<std::string_view> pieces;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = std::min(start + size, text.size());
+    std::size_t line_end = text.find('\n', end - 1);
+    end = line_end == std::string_view::npos ? text.size() : line_end + 1;
+    pieces.push_back(text.substr(start, end - start));
+    start = end;
+  }
+  return pieces;
+}
+
+// As the backend fills it: undo collection off while the text goes in.
+Figures sci_filled(Probe& probe, const std::function<void()>& fill) {
+  QsciScintilla& editor = probe.scintilla;
+  Clock::time_point start = Clock::now();
+  editor.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0UL);
+  fill();
+  editor.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1UL);
+  Figures figures{seconds_since(start)};
+  figures.show_seconds = show(editor);
+  figures.check = sci_holds_text(probe);
+  return figures;
+}
+
+Figures sci_appended_in_turns(Probe& probe, std::size_t piece_size) {
+  double longest_turn = 0;
+  Figures figures = sci_filled(probe, [&] {
+    for (std::string_view piece : byte_pieces_of(probe.utf8, piece_size)) {
+      Clock::time_point turn = Clock::now();
+      sci_append(probe.scintilla, piece);
+      show(probe.scintilla);
+      longest_turn = std::max(longest_turn, seconds_since(turn));
+    }
+  });
+  char note[64];
+  std::snprintf(note, sizeof note, "; longest turn %.3f s", longest_turn);
+  figures.check += note;
+  return figures;
+}
+
+void sci_backend_filled(Probe& probe) {
+  probe.scintilla.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0UL);
+  sci_append(probe.scintilla, probe.utf8);
+  probe.scintilla.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1UL);
+  show(probe.scintilla);
+}
+
+// Byte ranges of 64 Ki through the range pointer (which moves the gap), each ended on a
+// character's first byte, turned into UTF-16 with CR LF line ends.
+void sci_read_ranges(QsciScintilla& editor, CrLfSink& sink) {
+  long length = sci_length(editor);
+  for (long at = 0; at < length;) {
+    long count = std::min<long>(kPieceSize, length - at);
+    auto* bytes = reinterpret_cast<const char*>(editor.SendScintilla(
+        QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(at), count + 3));
+    while (at + count < length && (static_cast<unsigned char>(bytes[count]) & 0xC0) == 0x80)
+      --count;
+    sink.take(crlf_of(QString::fromUtf8(bytes, count)));
+    at += count;
+  }
+}
+
+Figures sci_typed_key(Probe& probe) {
+  QsciScintilla& editor = probe.scintilla;
+  Clock::time_point start = Clock::now();
+  double changed_after = -1;
+  QMetaObject::Connection watch = QObject::connect(&editor, &QsciScintilla::textChanged, [&] {
+    if (changed_after < 0) changed_after = seconds_since(start);
+  });
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+  QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+  QApplication::sendEvent(&editor, &press);
+  QApplication::sendEvent(&editor, &release);
+  Figures figures{seconds_since(start)};
+  QObject::disconnect(watch);
+  figures.show_seconds = show(editor);
+  char note[96];
+  std::snprintf(
+      note, sizeof note, "%s; textChanged after %.3f s",
+      static_cast<std::size_t>(sci_length(editor)) == probe.utf8.size() + 1 ? "ok" : "no edit",
+      changed_after);
+  figures.check = note;
+  return figures;
+}
+
+QAccessibleInterface* plain_accessible(const QString&, QObject* object) {
+  auto* editor = qobject_cast<QsciScintilla*>(object);
+  return editor ? new QAccessibleWidget(editor, QAccessible::EditableText) : nullptr;
+}
+
+// As the backend runs it: changes reported to the program only before they are made
+// (QScintilla's report after a change counts the characters from the start to the change's
+// position), and an accessible interface other than QScintilla's (which counts them to the
+// caret after every change and caret move).
+void sci_quiet(Probe& probe) {
+  probe.scintilla.SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK,
+                                static_cast<unsigned long>(QsciScintillaBase::SC_MOD_BEFOREINSERT |
+                                                           QsciScintillaBase::SC_MOD_BEFOREDELETE));
+  QAccessible::installFactory(plain_accessible);
+  QAccessible::deleteAccessibleInterface(
+      QAccessible::uniqueId(QAccessible::queryAccessibleInterface(&probe.scintilla)));
+  QAccessible::queryAccessibleInterface(&probe.scintilla);
+}
+
+void sci_filled_caret_at_end(Probe& probe) {
+  sci_backend_filled(probe);
+  probe.scintilla.SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+  show(probe.scintilla);
+}
+
 struct Case {
   const char* name;
   const char* what;
   std::function<void(Probe&)> prepare;  // not measured
   std::function<Figures(Probe&)> measure;
+  bool on_scintilla = false;  // which editor is shown
 };
 
 void nothing(Probe&) {}
@@ -417,6 +592,124 @@ const std::vector<Case>& cases() {
            delete old;
          });
        }},
+      {"click", "a mouse press and release in the middle of the view", backend_filled,
+       [](Probe& p) { return clicked(p.editor); }},
+      // --- One line.
+      {"set-1line", "one line: insertText whole into a detached document, then setDocument",
+       make_one_line, [](Probe& p) { return filled(p, [&] { backend_filled(p); }); }},
+      {"key-end-1line", "one line: one key at its end",
+       [](Probe& p) {
+         make_one_line(p);
+         backend_filled(p);
+         show(p.editor);
+         p.editor.moveCursor(QTextCursor::End);
+       },
+       typed_key},
+      // --- The QScintilla editor.
+      {"sci-settext", "SCI_SETTEXT, undo collection on", nothing,
+       [](Probe& p) {
+         Clock::time_point start = Clock::now();
+         p.scintilla.SendScintilla(QsciScintillaBase::SCI_SETTEXT, 0UL, p.utf8.c_str());
+         Figures figures{seconds_since(start)};
+         figures.show_seconds = show(p.scintilla);
+         figures.check = sci_holds_text(p);
+         return figures;
+       },
+       true},
+      {"sci-set", "SCI_APPENDTEXT whole, undo collection off", nothing,
+       [](Probe& p) { return sci_filled(p, [&] { sci_append(p.scintilla, p.utf8); }); }, true},
+      {"sci-set-wrap", "the same, word wrapping",
+       [](Probe& p) { p.scintilla.setWrapMode(QsciScintilla::WrapWord); },
+       [](Probe& p) { return sci_filled(p, [&] { sci_append(p.scintilla, p.utf8); }); }, true},
+      {"sci-append", "SCI_APPENDTEXT in 64 Ki pieces, undo collection off", nothing,
+       [](Probe& p) {
+         return sci_filled(p, [&] {
+           for (std::string_view piece : byte_pieces_of(p.utf8, kPieceSize))
+             sci_append(p.scintilla, piece);
+         });
+       },
+       true},
+      {"sci-append-turns", "SCI_APPENDTEXT in 64 Ki pieces, a paint after each", nothing,
+       [](Probe& p) { return sci_appended_in_turns(p, kPieceSize); }, true},
+      {"sci-append-turns-1m", "the same in pieces of 1 MiB", nothing,
+       [](Probe& p) { return sci_appended_in_turns(p, 1024 * 1024); }, true},
+      {"sci-append-quiet", "64 Ki pieces, a paint after each, as the backend runs it", sci_quiet,
+       [](Probe& p) { return sci_appended_in_turns(p, kPieceSize); }, true},
+      {"sci-read-ranges", "SCI_GETRANGEPOINTER in 64 Ki ranges, then UTF-16 with CR LF",
+       sci_backend_filled,
+       [](Probe& p) {
+         return read_back(p, [&](CrLfSink& sink) { sci_read_ranges(p.scintilla, sink); });
+       },
+       true},
+      {"sci-key-end", "one key at the end, undo on", sci_filled_caret_at_end, sci_typed_key, true},
+      {"sci-key-start", "one key at the start, undo on", sci_backend_filled, sci_typed_key, true},
+      {"sci-key-end-quiet", "one key at the end, as the backend runs it",
+       [](Probe& p) {
+         sci_quiet(p);
+         sci_filled_caret_at_end(p);
+       },
+       sci_typed_key, true},
+      {"sci-key-wrap", "one key at the end, word wrapping",
+       [](Probe& p) {
+         p.scintilla.setWrapMode(QsciScintilla::WrapWord);
+         sci_filled_caret_at_end(p);
+       },
+       sci_typed_key, true},
+      {"sci-click", "a mouse press and release in the middle of the view", sci_backend_filled,
+       [](Probe& p) { return clicked(p.scintilla); }, true},
+      {"sci-clear", "SCI_CLEARALL, undo collection off", sci_backend_filled,
+       [](Probe& p) {
+         p.utf8.clear();
+         return sci_filled(p, [&] { p.scintilla.SendScintilla(QsciScintillaBase::SCI_CLEARALL); });
+       },
+       true},
+      {"sci-set-1line", "one line: SCI_APPENDTEXT whole, undo collection off", make_one_line,
+       [](Probe& p) { return sci_filled(p, [&] { sci_append(p.scintilla, p.utf8); }); }, true},
+      {"sci-append-turns-1line", "one line: SCI_APPENDTEXT in 64 Ki pieces, a paint after each",
+       make_one_line,
+       [](Probe& p) {
+         // Pieces of a line that never ends: cut by size alone, on a character's first byte.
+         double longest_turn = 0;
+         Figures figures = sci_filled(p, [&] {
+           std::string_view text = p.utf8;
+           while (!text.empty()) {
+             std::size_t size = std::min<std::size_t>(kPieceSize, text.size());
+             while (size < text.size() && (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80)
+               --size;
+             Clock::time_point turn = Clock::now();
+             sci_append(p.scintilla, text.substr(0, size));
+             show(p.scintilla);
+             longest_turn = std::max(longest_turn, seconds_since(turn));
+             text.remove_prefix(size);
+           }
+         });
+         char note[64];
+         std::snprintf(note, sizeof note, "; longest turn %.3f s", longest_turn);
+         figures.check += note;
+         return figures;
+       },
+       true},
+      {"sci-key-end-1line", "one line: one key at its end",
+       [](Probe& p) {
+         make_one_line(p);
+         sci_filled_caret_at_end(p);
+       },
+       sci_typed_key, true},
+      {"sci-click-1line", "one line: a mouse press and release in the middle of the view",
+       [](Probe& p) {
+         make_one_line(p);
+         sci_backend_filled(p);
+       },
+       [](Probe& p) { return clicked(p.scintilla); }, true},
+      {"sci-read-1line", "one line: SCI_GETRANGEPOINTER in 64 Ki ranges",
+       [](Probe& p) {
+         make_one_line(p);
+         sci_backend_filled(p);
+       },
+       [](Probe& p) {
+         return read_back(p, [&](CrLfSink& sink) { sci_read_ranges(p.scintilla, sink); });
+       },
+       true},
   };
   return all;
 }
@@ -428,22 +721,28 @@ void forget_peak() { std::ofstream("/proc/self/clear_refs") << "5"; }
 int run_one(int argc, char** argv, const Case& probe_case, std::size_t megabytes) {
   if (!std::getenv("DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   QPlainTextEdit editor;
-  editor.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  editor.setFont(fixed);
   editor.setLineWrapMode(QPlainTextEdit::NoWrap);
-  editor.resize(900, 700);
-  editor.show();
-  show(editor);
+  QsciScintilla scintilla;
+  use_unstyled_document(scintilla);
+  scintilla.setFont(fixed);
+  scintilla.setMarginWidth(1, 0);
+  QAbstractScrollArea& shown =
+      probe_case.on_scintilla ? static_cast<QAbstractScrollArea&>(scintilla) : editor;
+  shown.resize(900, 700);
+  shown.show();
+  show(shown);
 
-  std::string utf8 = catalogue_text(megabytes * kMegabyte);
-  Probe probe{editor, QString::fromUtf8(utf8), {}, {}, 0, {}};
+  Probe probe{editor, scintilla, catalogue_text(megabytes * kMegabyte), {}, {}, {}, 0, {}};
   ambrel::bench::CaseFigures result;
-  result.input_bytes = utf8.size();
-  utf8 = std::string();
+  result.input_bytes = probe.utf8.size();
+  probe.lines = QString::fromUtf8(probe.utf8);
   probe.expected_characters = probe.lines.size() + 1;  // the last block's separator
   probe.expected_crlf = crlf_of(probe.lines);
   probe_case.prepare(probe);
-  show(editor);
+  show(shown);
 
   forget_peak();
   long before = status_kilobytes("VmRSS:");
@@ -467,8 +766,9 @@ int main(int argc, char** argv) {
         return run_one(argc, argv, probe_case, megabytes);
       },
       [](const ProbeOptions& options) {
-        std::printf("QPlainTextEdit (%s), catalogue XML, one child process per row\n",
-                    std::getenv("DISPLAY") ? "on the display" : "offscreen");
+        std::printf(
+            "QPlainTextEdit and QScintilla (%s), catalogue XML, one child process per row\n",
+            std::getenv("DISPLAY") ? "on the display" : "offscreen");
         print_tables<Case>(
             cases(), options, "MB", load_average, [&](const char* name, std::size_t megabytes) {
               return run_case_child(

@@ -12,6 +12,8 @@
 #   ping s    the longest stretch without an answer to _NET_WM_PING during the load, until
 #             the window has answered steadily for a second after that
 #   peak MiB  the program's peak resident memory (VmHWM; under Wine the process of ambrel.exe)
+#   click s   the longest stretch without an answer over the second after a click into the
+#             middle of the settled input
 #   key s     the longest stretch without an answer from one typed key into the settled
 #             input until its regeneration (a second later) is over; the click that puts
 #             the caret there is handled before the key is typed
@@ -21,17 +23,21 @@
 # A case that does not get to its end within the time limit shows "over N s", one whose
 # program grows beyond the memory cap (the machine is shared) "over N MiB", and its program is
 # killed. Every program starts afresh for each case. Each size is measured as XML and as JSON
-# of the same records and size (bench_catalogue --json), so that the rows compare the formats.
+# of the same records and size (bench_catalogue --json), so that the rows compare the formats,
+# and in each shape asked for: "lines" (pretty-printed), "one-line" (the same text minified
+# into one line) and "long-key" (JSON only: one record whose one key is MB long, so that the
+# declarations' lines are as long).
 #
 # Usage: bench/window_bench.sh [--limit SECONDS] [--memory-cap MIB] [--sizes "MB ..."]
-#                              [--ways "open paste"] [--formats "xml json"] BIN [WINDOWS_BIN]
+#                              [--ways "open paste"] [--formats "xml json"]
+#                              [--shapes "lines one-line long-key"] BIN [WINDOWS_BIN]
 #   BIN          the Linux build's bin folder (ambrel, ambrel-gen, ambrel-dialog,
 #                bench_window_watch, bench_catalogue)
 #   WINDOWS_BIN  with it, ambrel.exe and ambrel-dialog.exe from there run under Wine (in a
 #                prefix of their own beside that folder); sizes default to "1 50" then
 set -euo pipefail
-limit=120 memory_cap=6144 sizes='' ways='open paste' formats='xml json'
-usage="usage: $0 [--limit SECONDS] [--memory-cap MIB] [--sizes \"MB ...\"] [--ways \"open paste\"] [--formats \"xml json\"] BIN [WINDOWS_BIN]"
+limit=120 memory_cap=6144 sizes='' ways='open paste' formats='xml json' shapes=lines
+usage="usage: $0 [--limit SECONDS] [--memory-cap MIB] [--sizes \"MB ...\"] [--ways \"open paste\"] [--formats \"xml json\"] [--shapes \"lines one-line long-key\"] BIN [WINDOWS_BIN]"
 while [ $# -gt 0 ]; do
   case $1 in
     --limit) limit=$2; shift 2 ;;
@@ -39,6 +45,7 @@ while [ $# -gt 0 ]; do
     --sizes) sizes=$2; shift 2 ;;
     --ways) ways=$2; shift 2 ;;
     --formats) formats=$2; shift 2 ;;
+    --shapes) shapes=$2; shift 2 ;;
     --) shift; break ;;
     -*) echo "$usage" >&2; exit 2 ;;
     *) break ;;
@@ -237,6 +244,19 @@ settled() { shows_text input "$1" && shows_text output "$1" && pointer_idle "$1"
 # Whether the window answered a ping sent at or after T: it has handled what reached it before.
 answered_since() { awk -v t="$1" '$1 == "ping" && $2 >= t { found = 1 } END { exit !found }' "$work/watch.log"; }
 
+# Clicks into the middle of the settled input; prints the longest stretch without an answer
+# over the second after.
+click_stall() {
+  local deadline=$1 click
+  point_at txtIn
+  until_deadline "$deadline" answering || { echo "$overrun"; return; }
+  click=$(now_ms)
+  xdotool click 1
+  sleep 1
+  until_deadline "$deadline" answering || { echo "$overrun"; return; }
+  seconds "$(longest_gap "$click" "$(now_ms)")"
+}
+
 # Types one key at the end of the settled input; prints the longest stretch without an answer
 # until the regeneration a second later (about as long as the load's took) is over. The click
 # and the move to the end are handled first: their stretches are not the key's.
@@ -289,9 +309,10 @@ clear_time() {
 
 peak_mib() { awk '/^VmHWM:/ { printf "%.0f", $2 / 1024 }' "/proc/$program_pid/status" 2>/dev/null || echo "?"; }
 
-# Prints the row of WAY at SIZE MB of FORMAT.
+# Prints the row of WAY at SIZE MB of FORMAT in SHAPE.
 run_case() {
-  local way=$1 size=$2 format=$3 file=$work/catalogue-$2.$3 load start deadline output input done_s ping peak key check clear_s exit_s
+  local way=$1 size=$2 format=$3 shape=$4 case_name=$2-$4.$3 load start deadline output input done_s ping peak click key check clear_s exit_s
+  local file=$work/catalogue-$case_name
   load=$(cut -d' ' -f1 /proc/loadavg)
   start_program
   case $way in
@@ -299,15 +320,16 @@ run_case() {
     paste) start=$(paste_file "$file") ;;
   esac
   deadline=$((start + limit * 1000))
-  output='' input='' done_s='' ping='' peak='' key='' check='' clear_s='' exit_s=''
+  output='' input='' done_s='' ping='' peak='' click='' key='' check='' clear_s='' exit_s=''
   if until_deadline "$deadline" settled "$start"; then
     output=$(seconds $(($(text_time output "$start") - start)))
     input=$(seconds $(($(text_time input "$start") - start)))
     [ -n "$windows_bin" ] ||
       done_s=$(seconds $(($(last_of "$(idle_since "$start")" "$(text_time output "$start")") - start)))
     ping=$(seconds "$(longest_gap "$start" "$(now_ms)")")
+    click=$(click_stall $(($(now_ms) + limit * 1000)))
     key=$(key_stall $(($(text_time output "$start") - start)) $(($(now_ms) + limit * 1000)))
-    [[ $key == over* ]] || check=$(output_check "$work/expected-$size.$format" "$work/expected-crlf-$size.$format")
+    [[ $key == over* ]] || check=$(output_check "$work/expected-$case_name" "$work/expected-crlf-$case_name")
   else
     output=$overrun input=$overrun
     shows_text output "$start" && output=$(seconds $(($(text_time output "$start") - start)))
@@ -319,9 +341,9 @@ run_case() {
   # A program that overran is killed, not asked to close.
   [[ -n $check && $clear_s != over* ]] && exit_s=$(close_program)
   stop_case
-  printf '%-6s %-6s %5s %7s %10s %10s %10s %10s %9s %10s %10s %10s %6s  %s\n' "$way" "$format" "$size" \
-    "$(cat "$work/gen-$size.$format")" "$output" "$input" "${done_s:--}" "$ping" "${peak:--}" "${key:--}" \
-    "${clear_s:--}" "${exit_s:--}" "$load" "${check:--}"
+  printf '%-6s %-6s %-8s %5s %7s %10s %10s %10s %10s %9s %8s %10s %10s %10s %6s  %s\n' "$way" "$format" \
+    "$shape" "$size" "$(cat "$work/gen-$case_name")" "$output" "$input" "${done_s:--}" "$ping" \
+    "${peak:--}" "${click:--}" "${key:--}" "${clear_s:--}" "${exit_s:--}" "$load" "${check:--}"
 }
 
 # The close request; prints the seconds until the program ended.
@@ -332,16 +354,20 @@ close_program() {
   if wait_for "$limit" test -s "$work/status"; then seconds $(($(now_ms) - start)); else echo "over $limit s"; fi
 }
 
-# The document of SIZE MB in FORMAT, the output ambrel-gen gives for it (also with CR LF line
-# ends) and ambrel-gen's time.
+# The document of SIZE MB in FORMAT and SHAPE, the output ambrel-gen gives for it (also with
+# CR LF line ends) and ambrel-gen's time.
 prepare_size() {
-  local size=$1 format=$2 file=$work/catalogue-$1.$2 start option=()
+  local size=$1 format=$2 shape=$3 case_name=$1-$3.$2 start option=()
   [ "$format" = json ] && option=(--json)
-  "$bin/bench_catalogue" "${option[@]}" "$size" >"$file"
+  case $shape in
+    one-line) option+=(--one-line) ;;
+    long-key) option+=(--long-key) ;;
+  esac
+  "$bin/bench_catalogue" "${option[@]}" "$size" >"$work/catalogue-$case_name"
   start=$(now_ms)
-  "$bin/ambrel-gen" "$file" >"$work/expected-$size.$format"
-  seconds $(($(now_ms) - start)) >"$work/gen-$size.$format"
-  "$bin/bench_catalogue" --crlf "${option[@]}" "$size" | "$bin/ambrel-gen" - >"$work/expected-crlf-$size.$format"
+  "$bin/ambrel-gen" "$work/catalogue-$case_name" >"$work/expected-$case_name"
+  seconds $(($(now_ms) - start)) >"$work/gen-$case_name"
+  "$bin/bench_catalogue" --crlf "${option[@]}" "$size" | "$bin/ambrel-gen" - >"$work/expected-crlf-$case_name"
 }
 
 unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME
@@ -350,11 +376,14 @@ if [ -n "$windows_bin" ]; then
   AMBREL_WINE_DISPLAY=$DISPLAY wine_prefix "$(dirname "$windows_bin")/wine-bench"
 fi
 echo "window benchmark: $platform on Xvfb with openbox, $(nproc) cores, limit $limit s, memory cap $memory_cap MiB"
-printf '%-6s %-6s %5s %7s %10s %10s %10s %10s %9s %10s %10s %10s %6s  %s\n' way format MB "gen s" "output s" \
-  "input s" "done s" "ping s" "peak MiB" "key s" "clear s" "exit s" load check
+printf '%-6s %-6s %-8s %5s %7s %10s %10s %10s %10s %9s %8s %10s %10s %10s %6s  %s\n' way format shape MB \
+  "gen s" "output s" "input s" "done s" "ping s" "peak MiB" "click s" "key s" "clear s" "exit s" load check
 for size in $sizes; do
-  for format in $formats; do
-    prepare_size "$size" "$format"
-    for way in $ways; do run_case "$way" "$size" "$format"; done
+  for shape in $shapes; do
+    for format in $formats; do
+      [ "$shape" = long-key ] && [ "$format" != json ] && continue
+      prepare_size "$size" "$format" "$shape"
+      for way in $ways; do run_case "$way" "$size" "$format" "$shape"; done
+    done
   done
 done

@@ -14,7 +14,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QPlainTextEdit>
+#include <Qsci/qsciscintilla.h>
 #include <QPushButton>
 #include <QUrl>
 
@@ -53,7 +53,7 @@ class AppQtTest : public ::testing::Test {
     return qt->widget(gadget_handle(dialog_gadget(application_dialog(), name)));
   }
   QString text(std::u16string_view name) {
-    return qobject_cast<QPlainTextEdit*>(widget(name))->toPlainText();
+    return qobject_cast<QsciScintilla*>(widget(name))->text();
   }
 
   QString write(const std::string& name, const std::string& bytes) {

@@ -1,19 +1,19 @@
 // The editor gadget's text on Qt: line ends, what the view shows after the program sets a
-// text, the tab stop, text the program adds at the end, and the text read back a slice at a
-// time (run with QT_QPA_PLATFORM=offscreen).
+// text, the font and tab stop, text the program adds at the end, text inserted at the caret,
+// the text read back a slice at a time, and what a screen reader reads (run with
+// QT_QPA_PLATFORM=offscreen).
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
-#include <QFontMetricsF>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QTextBlock>
-#include <QTextDocument>
+#include <Qsci/qsciscintilla.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -39,9 +39,13 @@ class EditorTextQtTest : public ServicesTest {
     QApplication::processEvents();
   }
 
-  QPlainTextEdit& widget() {
-    return *qobject_cast<QPlainTextEdit*>(qt->widget(gadget_handle(editor)));
+  QsciScintilla& widget() {
+    return *qobject_cast<QsciScintilla*>(qt->widget(gadget_handle(editor)));
   }
+  long send(unsigned int message, unsigned long first = 0, long second = 0) {
+    return widget().SendScintilla(message, first, second);
+  }
+  void caret_to_end() { send(QsciScintillaBase::SCI_DOCUMENTEND); }
 
   int change_events() {
     QApplication::processEvents();
@@ -92,7 +96,7 @@ TEST_F(EditorTextQtTest, EveryLineBreakComesBackAsCrLfAndOtherCharactersUnchange
   set_gadget_text(editor, given);
   EXPECT_EQ(get_gadget_text(editor), expected);
   // After a user's edit the text is read from the editor itself, with the same line ends.
-  widget().moveCursor(QTextCursor::End);
+  caret_to_end();
   press(Qt::Key_X, "x");
   press(Qt::Key_Return, "\r");
   press(Qt::Key_Return, "\r", Qt::ShiftModifier);  // a line separator within the paragraph
@@ -106,7 +110,7 @@ TEST_F(EditorTextQtTest, TextReadInSlicesIsTheWholeTextAsGivenAddedAndTyped) {
   EXPECT_EQ(as_given.joined, get_gadget_text(editor));
   EXPECT_EQ(as_given.slices, 1);
 
-  widget().moveCursor(QTextCursor::End);
+  caret_to_end();
   press(Qt::Key_X, "x");
   press(Qt::Key_Return, "\r", Qt::ShiftModifier);
   press(Qt::Key_Return, "\r");
@@ -134,21 +138,23 @@ TEST_F(EditorTextQtTest, TextReadInSlicesIsTheWholeTextAsGivenAddedAndTyped) {
 
 TEST_F(EditorTextQtTest, ProgramTextShowsItsFirstLineWithTheCaretAtTheStart) {
   std::u16string text = lines_of(5000, u'a');
+  text.append(500, u'w');  // a last line wider than the view
   set_gadget_text(editor, text);
-  widget().moveCursor(QTextCursor::End);
-  widget().verticalScrollBar()->setValue(widget().verticalScrollBar()->maximum());
-  ASSERT_GT(widget().verticalScrollBar()->value(), 0);
+  caret_to_end();
+  QApplication::processEvents();
+  ASSERT_GT(send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE), 0);
+  ASSERT_GT(send(QsciScintillaBase::SCI_GETXOFFSET), 0);
   set_gadget_text(editor, lines_of(5000, u'b'));
   QApplication::processEvents();
-  EXPECT_EQ(widget().textCursor().position(), 0);
-  EXPECT_EQ(widget().verticalScrollBar()->value(), 0);
-  EXPECT_EQ(widget().horizontalScrollBar()->value(), 0);
+  EXPECT_EQ(send(QsciScintillaBase::SCI_GETCURRENTPOS), 0);
+  EXPECT_EQ(send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE), 0);
+  EXPECT_EQ(send(QsciScintillaBase::SCI_GETXOFFSET), 0);
   EXPECT_EQ(change_events(), 0);
 }
 
 TEST_F(EditorTextQtTest, UndoTakesBackTheUsersEditsButNotTheProgramsText) {
   set_gadget_text(editor, u"<r/>");
-  widget().moveCursor(QTextCursor::End);
+  caret_to_end();
   press(Qt::Key_X, "x");
   press(Qt::Key_Z, "", Qt::ControlModifier);
   press(Qt::Key_Z, "", Qt::ControlModifier);
@@ -158,41 +164,110 @@ TEST_F(EditorTextQtTest, UndoTakesBackTheUsersEditsButNotTheProgramsText) {
   EXPECT_EQ(get_gadget_text(editor), u"<r/><s/>");
 }
 
-TEST_F(EditorTextQtTest, TabStopIsFourSpacesOfTheEditorsFont) {
-  auto four_spaces = [this] {
-    return 4 * QFontMetricsF(widget().font()).horizontalAdvance(QChar(u' '));
-  };
-  EXPECT_DOUBLE_EQ(widget().tabStopDistance(), four_spaces());
+// The text is drawn in the widget's font, also one set later, and a tab is four of its
+// spaces.
+TEST_F(EditorTextQtTest, TextShowsInTheWidgetsFontWithTabsOfFourSpaces) {
   set_gadget_text(editor, u"\tfield");
-  EXPECT_DOUBLE_EQ(widget().tabStopDistance(), four_spaces());
+  auto space = [this] {
+    return send(QsciScintillaBase::SCI_TEXTWIDTH, QsciScintillaBase::STYLE_DEFAULT,
+                reinterpret_cast<long>(" "));
+  };
+  auto tab = [this] {
+    return send(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, 1) -
+           send(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, 0);
+  };
+  long small_space = space();
+  EXPECT_EQ(small_space, QFontMetrics(widget().font()).horizontalAdvance(QChar(u' ')));
+  EXPECT_LE(std::abs(tab() - 4 * small_space), 4);  // widths are whole pixels, advances not
   QFont larger = widget().font();
   larger.setPointSizeF(larger.pointSizeF() * 3);
-  widget().setFont(larger);
-  EXPECT_DOUBLE_EQ(widget().tabStopDistance(), four_spaces());
+  widget().QWidget::setFont(larger);
+  EXPECT_GT(space(), 2 * small_space);
+  EXPECT_LE(std::abs(tab() - 4 * space()), 4);
 }
 
 TEST_F(EditorTextQtTest, TextAddedAtTheEndLeavesTheUsersCaretSelectionAndViewAlone) {
   set_gadget_text(editor, lines_of(5000, u'a'));
   QApplication::processEvents();
-  QTextCursor selection = widget().textCursor();
-  selection.setPosition(700);
-  selection.setPosition(650, QTextCursor::KeepAnchor);
-  widget().setTextCursor(selection);
-  widget().verticalScrollBar()->setValue(20);
+  send(QsciScintillaBase::SCI_SETSEL, 700, 650);
+  send(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, 20);
   for (int i = 0; i < 3; ++i) append_gadget_text(editor, lines_of(5000, u'b'));
   QApplication::processEvents();
-  EXPECT_EQ(widget().textCursor().anchor(), 700);
-  EXPECT_EQ(widget().textCursor().position(), 650);
-  EXPECT_EQ(widget().verticalScrollBar()->value(), 20);
+  EXPECT_EQ(send(QsciScintillaBase::SCI_GETANCHOR), 700);
+  EXPECT_EQ(send(QsciScintillaBase::SCI_GETCURRENTPOS), 650);
+  EXPECT_EQ(send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE), 20);
   EXPECT_EQ(change_events(), 0);
 
-  // Into an empty editor: the caret stays at the start, the view on the first line.
+  // Into an empty editor, the caret there too: it stays at the start, the view on the first
+  // line.
   set_gadget_text(editor, u"");
   for (int i = 0; i < 3; ++i) append_gadget_text(editor, lines_of(5000, u'c'));
   QApplication::processEvents();
-  EXPECT_EQ(widget().textCursor().position(), 0);
-  EXPECT_EQ(widget().verticalScrollBar()->value(), 0);
-  EXPECT_EQ(widget().document()->blockCount(), 3 * 5000 / 8 + 1);
+  EXPECT_EQ(send(QsciScintillaBase::SCI_GETCURRENTPOS), 0);
+  EXPECT_EQ(send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE), 0);
+  EXPECT_EQ(send(QsciScintillaBase::SCI_GETLINECOUNT), 3 * 5000 / 8 + 1);
+}
+
+// A paste's pieces: the first replaces the selection, the caret follows them, they are the
+// user's edits and one undo step; the user's typing before them moves where they go, text
+// the program adds ends the step, and a text set meanwhile ends them.
+TEST_F(EditorTextQtTest, PiecesInsertedAtTheCaretAreOneEditOfTheUsers) {
+  set_gadget_text(editor, u"<a>SELECTED</a>\r\n");
+  send(QsciScintillaBase::SCI_SETSEL, 3, 11);
+  std::unique_ptr<EditorInsertion> insertion = qt->insert_at_caret(gadget_handle(editor));
+  ASSERT_NE(insertion, nullptr);
+  for (std::u16string_view piece : {u"caf\u00e9", u" au lait\r", u"\n!"}) insertion->insert(piece);
+  EXPECT_EQ(get_gadget_text(editor), u"<a>caf\u00e9 au lait\r\n!</a>\r\n");
+  EXPECT_EQ(send(QsciScintillaBase::SCI_GETCURRENTPOS), 19);  // bytes
+  EXPECT_GT(change_events(), 0);
+  insertion.reset();
+  press(Qt::Key_Z, "", Qt::ControlModifier);
+  EXPECT_EQ(get_gadget_text(editor), u"<a>SELECTED</a>\r\n");
+
+  send(QsciScintillaBase::SCI_GOTOPOS, 3);
+  insertion = qt->insert_at_caret(gadget_handle(editor));
+  send(QsciScintillaBase::SCI_DOCUMENTSTART);
+  press(Qt::Key_X, "x");
+  insertion->insert(u"-");
+  append_gadget_text(editor, u"<b/>");  // the program's text closes the paste's undo step
+  insertion->insert(u"+");
+  EXPECT_EQ(get_gadget_text(editor), u"x<a>-+SELECTED</a>\r\n<b/>");
+  insertion.reset();
+  press(Qt::Key_Z, "", Qt::ControlModifier);
+  EXPECT_EQ(get_gadget_text(editor), u"x<a>-SELECTED</a>\r\n<b/>");
+
+  insertion = qt->insert_at_caret(gadget_handle(editor));
+  insertion->insert(u"*");
+  set_gadget_text(editor, u"new");
+  insertion->insert(u"late");
+  EXPECT_EQ(get_gadget_text(editor), u"new");
+  int output = create_editor_gadget(kAnyNumber, {0, 0, 300, 200}, {.flags = kEditorReadOnly});
+  EXPECT_EQ(qt->insert_at_caret(gadget_handle(output)), nullptr);
+}
+
+// A screen reader finds the editor in the window's tree and reads its text.
+TEST_F(EditorTextQtTest, TheEditorIsReadableThroughAccessibility) {
+  set_gadget_text(editor, u"<r>caf\u00e9</r>\r\n<s/>");
+  qt->widget(window_handle(window))->show();
+  QApplication::processEvents();
+  QAccessibleInterface* window_node =
+      QAccessible::queryAccessibleInterface(qt->widget(window_handle(window)));
+  ASSERT_NE(window_node, nullptr);
+  QAccessibleInterface* node = QAccessible::queryAccessibleInterface(&widget());
+  ASSERT_NE(node, nullptr);
+  EXPECT_GE(window_node->indexOfChild(node), 0);
+  EXPECT_EQ(node->role(), QAccessible::EditableText);
+  ASSERT_NE(node->textInterface(), nullptr);
+  EXPECT_EQ(node->textInterface()->characterCount(), 17);
+  EXPECT_EQ(node->textInterface()->text(0, 17), QString::fromUtf16(u"<r>caf\u00e9</r>\r\n<s/>"));
+}
+
+// Copied text has the desktop's line ends, whatever the editor holds.
+TEST_F(EditorTextQtTest, CopiedTextHasLfLineEnds) {
+  set_gadget_text(editor, u"a\r\nb\rc\nd");
+  press(Qt::Key_A, "", Qt::ControlModifier);
+  press(Qt::Key_C, "", Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), QString("a\nb\nc\nd"));
 }
 
 TEST_F(EditorTextQtTest, AReaderOfAnEditorThatWentReadsNothing) {

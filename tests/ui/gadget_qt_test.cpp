@@ -7,10 +7,10 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QStyle>
+#include <Qsci/qsciscintilla.h>
 
 #include "services_fixture.h"
 #include "backend/qt/qt_backend.h"
@@ -106,17 +106,26 @@ TEST_F(GadgetQtTest, ButtonClickIsGadgetEventTypeZero) {
   EXPECT_EQ(gadget_event_types(open), (std::vector<int>{0}));
 }
 
-TEST_F(GadgetQtTest, EditorIsAPlainTextEditWithItsFlags) {
+// The program's text goes into a read-only editor too, which the user cannot change.
+TEST_F(GadgetQtTest, EditorIsAPlainTextEditorWithItsFlags) {
   int input = create_editor_gadget(kAnyNumber, {}, {.flags = kEditorWordWrap});
   int output = create_editor_gadget(kAnyNumber, {}, {.flags = kEditorReadOnly});
-  auto* writable = widget_of<QPlainTextEdit>(input);
-  auto* read_only = widget_of<QPlainTextEdit>(output);
+  auto* writable = widget_of<QsciScintilla>(input);
+  auto* read_only = widget_of<QsciScintilla>(output);
   ASSERT_NE(writable, nullptr);
   ASSERT_NE(read_only, nullptr);
   EXPECT_FALSE(writable->isReadOnly());
-  EXPECT_EQ(writable->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+  EXPECT_EQ(writable->wrapMode(), QsciScintilla::WrapWord);
   EXPECT_TRUE(read_only->isReadOnly());
-  EXPECT_EQ(read_only->lineWrapMode(), QPlainTextEdit::NoWrap);
+  EXPECT_EQ(read_only->wrapMode(), QsciScintilla::WrapNone);
+  set_gadget_text(output, u"<r/>");
+  append_gadget_text(output, u"\r\n<s/>");
+  EXPECT_EQ(get_gadget_text(output), u"<r/>\r\n<s/>");
+  type_key(read_only, Qt::Key_X, "x");
+  EXPECT_EQ(get_gadget_text(output), u"<r/>\r\n<s/>");
+  for (QsciScintilla* editor : {writable, read_only}) {
+    for (int margin = 0; margin < 5; ++margin) EXPECT_EQ(editor->marginWidth(margin), 0);
+  }
 }
 
 TEST_F(GadgetQtTest, TypingRaisesOneChangePerKeyAndProgramTextNone) {
@@ -126,8 +135,8 @@ TEST_F(GadgetQtTest, TypingRaisesOneChangePerKeyAndProgramTextNone) {
   set_gadget_text(editor, u"line one\r\nline two");
   EXPECT_EQ(change_calls, 0);
   EXPECT_TRUE(gadget_event_types(editor).empty());
-  auto* widget = widget_of<QPlainTextEdit>(editor);
-  widget->moveCursor(QTextCursor::End);
+  auto* widget = widget_of<QsciScintilla>(editor);
+  widget->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
   type_key(widget, Qt::Key_X, "x");
   type_key(widget, Qt::Key_Y, "y");
   EXPECT_EQ(change_calls, 2);
@@ -141,12 +150,12 @@ TEST_F(GadgetQtTest, TabTypesInAWritableEditorAndLeavesAReadOnlyOne) {
   int input = create_editor_gadget(kAnyNumber, {0, 0, 200, 100}, {});
   int output = create_editor_gadget(kAnyNumber, {0, 100, 200, 100}, {.flags = kEditorReadOnly});
   int button = create_button_gadget(kAnyNumber, {0, 200, 80, 24}, {u"Copy all"});
-  auto* writable = widget_of<QPlainTextEdit>(input);
+  auto* writable = widget_of<QsciScintilla>(input);
   writable->setFocus();
   type_key(writable, Qt::Key_Tab, "\t");
   EXPECT_EQ(get_gadget_text(input), u"\t");
   ui_backend()->set_focus(gadget_handle(output));
-  type_key(widget_of<QPlainTextEdit>(output), Qt::Key_Tab, "\t");
+  type_key(widget_of<QsciScintilla>(output), Qt::Key_Tab, "\t");
   EXPECT_EQ(get_gadget_text(output), u"");
   EXPECT_EQ(ui_backend()->focused_control(), gadget_handle(button));
 }

@@ -16,7 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
+#include <Qsci/qsciscintilla.h>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -258,9 +258,9 @@ TEST_F(QtFamilyControlsTest, RangesKeepTheirOrientationAndReportActions) {
 }
 
 TEST_F(QtFamilyControlsTest, ViewsShowCodePagesDatesAndLinks) {
-  auto* code = add_widget<QPlainTextEdit>(ControlKind::CodeEditor);
+  auto* code = add_widget<QsciScintilla>(ControlKind::CodeEditor);
   ASSERT_NE(code, nullptr);
-  EXPECT_EQ(code->lineWrapMode(), QPlainTextEdit::NoWrap);
+  EXPECT_EQ(code->wrapMode(), QsciScintilla::WrapNone);
   EXPECT_EQ(code->font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
   auto* page = add_widget<QTextBrowser>(ControlKind::Web, {}, {}, u"about:blank");
   ASSERT_NE(page, nullptr);

@@ -8,7 +8,6 @@
 #include <QImage>
 #include <QKeySequenceEdit>
 #include <QKeyEvent>
-#include <QPlainTextEdit>
 #include <QTimer>
 #include <QWidget>
 #include <chrono>

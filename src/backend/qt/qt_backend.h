@@ -17,7 +17,6 @@
 class QApplication;
 class QButtonGroup;
 class QObject;
-class QPlainTextEdit;
 class QTimer;
 class QWidget;
 
@@ -25,6 +24,7 @@ namespace ambrel {
 
 class QtControlEvents;
 class QtDropRouting;
+class QtEditorWidget;
 
 class QtBackend final : public ControlTreeBackend {
  public:
@@ -74,7 +74,7 @@ class QtBackend final : public ControlTreeBackend {
   QWidget* make_widget(RangeKind kind, const ControlRequest& request, QWidget* parent);
   QWidget* make_widget(ViewKind kind, const ControlRequest& request, QWidget* parent);
   // The editor, reporting the user's edits (never the program's) as command Change.
-  QPlainTextEdit* make_editor(const ControlRequest& request, QWidget* parent);
+  QtEditorWidget* make_editor(const ControlRequest& request, QWidget* parent);
   // Reports the command of the control behind `widget`, when it still is ours.
   void report_command(QWidget* widget, ControlCommand command);
   // The user's paste into an editor, offered to the ui layer (BackendSink::on_editor_paste).

@@ -1,11 +1,10 @@
 // The basic family on Qt: the text is a QLabel, the button a QPushButton (a click is command
-// Click), the editor a QPlainTextEdit (the user's edits are command Change), the frame a
+// Click), the editor our QScintilla editor (the user's edits are command Change), the frame a
 // QGroupBox, the container a QFrame and the splitter our own widget.
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "backend/qt/qt_backend.h"
@@ -128,21 +127,17 @@ QWidget* QtBackend::make_widget(BasicKind kind, const ControlRequest& request, Q
   return nullptr;
 }
 
-QPlainTextEdit* QtBackend::make_editor(const ControlRequest& request, QWidget* parent) {
+QtEditorWidget* QtBackend::make_editor(const ControlRequest& request, QWidget* parent) {
   auto* editor = new QtEditorWidget(parent);
-  QtEditorText& editor_text = QtEditorText::of(*editor);
-  editor_text.set(request.text);
+  editor->set(request.text);
+  // Read-only, it still shows its caret when it has the focus, which the arrow keys move and
+  // select with, so that it shows that it has the focus.
   editor->setReadOnly(request.style.read_only);
-  // A read-only editor with the focus shows its caret as a writable one does (the arrow
-  // keys move it and select), so that it shows that it has the focus.
-  if (request.style.read_only)
-    editor->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  editor->setLineWrapMode(request.style.word_wrap ? QPlainTextEdit::WidgetWidth
-                                                  : QPlainTextEdit::NoWrap);
-  QObject::connect(editor, &QPlainTextEdit::textChanged, editor, [this, editor, &editor_text] {
-    if (!setting_text_ && !editor_text.changing()) report_command(editor, ControlCommand::Change);
+  editor->setWrapMode(request.style.word_wrap ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
+  editor->on_user_edit([this, editor] {
+    if (!setting_text_) report_command(editor, ControlCommand::Change);
   });
-  editor_text.on_paste([this, editor] { return report_paste(editor); });
+  editor->on_paste([this, editor] { return report_paste(editor); });
   return editor;
 }
 
@@ -153,7 +148,7 @@ std::u16string widget_text(BasicKind kind, QWidget& widget) {
     case BasicKind::Button:
       return button_caption(static_cast<const QPushButton&>(widget)).toStdU16String();
     case BasicKind::Editor:
-      return QtEditorText::of(static_cast<QPlainTextEdit&>(widget)).get();
+      return static_cast<const QtEditorWidget&>(widget).get();
     case BasicKind::Frame:
       return static_cast<const QGroupBox&>(widget).title().toStdU16String();
     case BasicKind::Container:
@@ -172,7 +167,7 @@ void set_widget_text(BasicKind kind, QWidget& widget, std::u16string_view text) 
       set_button_caption(static_cast<QPushButton&>(widget), to_qstring(text));
       return;
     case BasicKind::Editor:
-      QtEditorText::of(static_cast<QPlainTextEdit&>(widget)).set(text);
+      static_cast<QtEditorWidget&>(widget).set(text);
       return;
     case BasicKind::Frame:
       static_cast<QGroupBox&>(widget).setTitle(to_qstring(text));

@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <utility>
 
@@ -116,8 +115,7 @@ std::u16string QtBackend::control_text(NativeHandle handle) const {
 std::unique_ptr<ControlTextReader> QtBackend::read_control_text(NativeHandle handle) const {
   const ControlInfo* control = find_control(handle);
   if (control) {
-    if (auto* editor = qobject_cast<QPlainTextEdit*>(control->widget))
-      return QtEditorText::of(*editor).reader();
+    if (auto* editor = dynamic_cast<QtEditorWidget*>(control->widget)) return editor->reader();
   }
   // Other kinds hold short texts.
   return std::make_unique<HeldTextReader>(control_text(handle));
@@ -126,8 +124,8 @@ std::unique_ptr<ControlTextReader> QtBackend::read_control_text(NativeHandle han
 void QtBackend::append_control_text(NativeHandle handle, std::u16string_view text) {
   ControlInfo* control = find_control(handle);
   if (!control) return;
-  if (auto* editor = qobject_cast<QPlainTextEdit*>(control->widget)) {
-    QtEditorText::of(*editor).append(text);
+  if (auto* editor = dynamic_cast<QtEditorWidget*>(control->widget)) {
+    editor->append(text);
     return;
   }
   set_control_text(handle, control_text(handle) + std::u16string(text));
@@ -135,8 +133,8 @@ void QtBackend::append_control_text(NativeHandle handle, std::u16string_view tex
 
 std::unique_ptr<EditorInsertion> QtBackend::insert_at_caret(NativeHandle handle) {
   ControlInfo* control = find_control(handle);
-  auto* editor = control ? qobject_cast<QPlainTextEdit*>(control->widget) : nullptr;
-  return editor ? QtEditorText::of(*editor).insertion() : nullptr;
+  auto* editor = control ? dynamic_cast<QtEditorWidget*>(control->widget) : nullptr;
+  return editor ? editor->insertion() : nullptr;
 }
 
 void QtBackend::set_control_text(NativeHandle handle, std::u16string_view text) {

@@ -2,7 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QPlainTextEdit>
+#include <Qsci/qsciscintilla.h>
 
 #include "backend/qt/qt_backend.h"
 #include "backend/qt/qt_text.h"
@@ -14,12 +14,12 @@ namespace {
 const QString kMenuName = QStringLiteral("ambrel-editor-menu");
 }  // namespace
 
-QtEditorMenu& QtEditorMenu::of(QPlainTextEdit& editor) {
+QtEditorMenu& QtEditorMenu::of(QsciScintilla& editor) {
   QObject* menu = editor.findChild<QObject*>(kMenuName, Qt::FindDirectChildrenOnly);
   return menu ? *static_cast<QtEditorMenu*>(menu) : *new QtEditorMenu(editor);
 }
 
-QtEditorMenu::QtEditorMenu(QPlainTextEdit& editor) : QObject(&editor), editor_(editor) {
+QtEditorMenu::QtEditorMenu(QsciScintilla& editor) : QObject(&editor), editor_(editor) {
   setObjectName(kMenuName);
   editor.setContextMenuPolicy(Qt::CustomContextMenu);
   connect(&editor, &QWidget::customContextMenuRequested, this, &QtEditorMenu::show);
@@ -50,7 +50,7 @@ void QtEditorMenu::show(QPoint position) {
 
 void QtBackend::set_editor_menu_items(NativeHandle handle, std::vector<EditorMenuItem> items) {
   ControlInfo* control = find_control(handle);
-  auto* editor = control ? qobject_cast<QPlainTextEdit*>(control->widget) : nullptr;
+  auto* editor = control ? qobject_cast<QsciScintilla*>(control->widget) : nullptr;
   if (!editor) return;
   QtEditorMenu::of(*editor).set_items(std::move(items), [this, handle](int item) {
     if (sink_ && find_control(handle)) sink_->on_menu_command(control_window(handle), item);

@@ -7,7 +7,7 @@
 
 #include "backend/backend_controls.h"
 
-class QPlainTextEdit;
+class QsciScintilla;
 
 namespace ambrel {
 
@@ -15,16 +15,16 @@ namespace ambrel {
 class QtEditorMenu final : public QObject {
  public:
   // The editor's menu, made on first use; it lives as long as the editor.
-  static QtEditorMenu& of(QPlainTextEdit& editor);
+  static QtEditorMenu& of(QsciScintilla& editor);
 
   // `chosen` hears the number of the item the user chose.
   void set_items(std::vector<EditorMenuItem> items, std::function<void(int item)> chosen);
 
  private:
-  explicit QtEditorMenu(QPlainTextEdit& editor);
+  explicit QtEditorMenu(QsciScintilla& editor);
   void show(QPoint position);
 
-  QPlainTextEdit& editor_;
+  QsciScintilla& editor_;
   std::vector<EditorMenuItem> items_;
   std::function<void(int item)> chosen_;
 };

@@ -1,215 +1,185 @@
 #include "backend/qt/qt_editor_text.h"
 
-#include <QClipboard>
-#include <QEvent>
-#include <QGuiApplication>
-#include <QFontMetricsF>
-#include <QPlainTextDocumentLayout>
-#include <QPlainTextEdit>
 #include <QPointer>
-#include <QScrollBar>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <algorithm>
+#include <string>
 
 #include "backend/control_text_readers.h"
-#include "backend/qt/qt_text.h"
-#include "backend/qt/x_clipboard_reading.h"
+#include "support/unicode_text.h"
 
 namespace ambrel {
 
 namespace {
 
-constexpr const char* kKeeperName = "ambrel_editor_text";
-constexpr int kTabStopSpaces = 4;
-// The characters get reads from the document at a time.
+// The bytes get reads from the document at a time.
 constexpr std::size_t kReadSize = std::size_t{1} << 16;
 
-std::u16string_view view_of(const QString& text) {
-  return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+bool continues_character(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
+// The bytes of the UTF-8 sequence that `lead` starts.
+long sequence_bytes(char lead) {
+  auto byte = static_cast<unsigned char>(lead);
+  return byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
 }
 
-// Cursor ranges of the live document: a slice costs its own length, wherever it lies. The
-// document's paragraph and line separators come back as CR LF.
+// Byte ranges of the live document, each ended on a character's first byte: a slice costs its
+// own length, wherever it lies, and leaves the gap where the user edits.
 class EditorTextReader final : public ControlTextReader {
  public:
-  explicit EditorTextReader(QPlainTextEdit& editor) : editor_(&editor) {}
+  explicit EditorTextReader(const QtEditorWidget& editor) : editor_(&editor) {}
 
   bool read(std::size_t units, const TextPieceHandler& take) override {
     if (!editor_) return false;
-    QTextDocument& document = *editor_->document();
-    int end = document.characterCount() - 1;  // the last block's separator is not text
-    if (at_ >= end) return false;
-    int count =
-        static_cast<int>(std::clamp<std::size_t>(units, 1, static_cast<std::size_t>(end - at_)));
-    QTextCursor range(&document);
-    range.setPosition(at_);
-    range.setPosition(at_ + count, QTextCursor::KeepAnchor);
-    writer_.write(view_of(range.selectedText()), take);
+    long length = editor_->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+    if (at_ >= length) return false;
+    long end = at_ + static_cast<long>(std::min<std::size_t>(units, length - at_));
+    while (end > at_ && end < length && continues_character(character_at(end))) --end;
+    if (end == at_) end = std::min(length, at_ + sequence_bytes(character_at(at_)));
+    bytes_.resize(static_cast<std::size_t>(end - at_) + 1);  // the range ends with a NUL
+    editor_->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, at_, end, bytes_.data());
+    bytes_.pop_back();
+    writer_.write(utf8_to_utf16(bytes_), take);
     writer_.flush(take);
-    at_ += count;
+    at_ = end;
     return true;
   }
 
  private:
-  QPointer<QPlainTextEdit> editor_;
-  int at_ = 0;
+  char character_at(long position) const {
+    return static_cast<char>(editor_->SendScintilla(QsciScintillaBase::SCI_GETCHARAT,
+                                                    static_cast<unsigned long>(position)));
+  }
+
+  QPointer<const QtEditorWidget> editor_;
+  long at_ = 0;
+  std::string bytes_;
   CrLfPieceWriter writer_{true};
 };
 
-// Keeps the user's caret, selection and view while the program changes the text elsewhere.
-class KeptPlace {
- public:
-  explicit KeptPlace(QPlainTextEdit& editor)
-      : editor_(editor),
-        anchor_(editor.textCursor().anchor()),
-        position_(editor.textCursor().position()),
-        horizontal_(editor.horizontalScrollBar()->value()),
-        vertical_(editor.verticalScrollBar()->value()) {}
-  KeptPlace(const KeptPlace&) = delete;
-  KeptPlace& operator=(const KeptPlace&) = delete;
-  ~KeptPlace() {
-    QTextCursor caret = editor_.textCursor();
-    if (caret.anchor() != anchor_ || caret.position() != position_) {
-      caret.setPosition(anchor_);
-      caret.setPosition(position_, QTextCursor::KeepAnchor);
-      editor_.setTextCursor(caret);
-    }
-    editor_.horizontalScrollBar()->setValue(horizontal_);
-    editor_.verticalScrollBar()->setValue(vertical_);
-  }
-
- private:
-  QPlainTextEdit& editor_;
-  int anchor_;
-  int position_;
-  int horizontal_;
-  int vertical_;
-};
+void append_bytes(QsciScintilla& editor, std::string_view bytes) {
+  editor.SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()),
+                       bytes.data());
+}
 
 }  // namespace
 
-QtEditorText& QtEditorText::of(QPlainTextEdit& editor) {
-  QObject* keeper = editor.findChild<QObject*>(kKeeperName, Qt::FindDirectChildrenOnly);
-  return keeper ? *static_cast<QtEditorText*>(keeper) : *new QtEditorText(editor);
-}
-
-QtEditorText::QtEditorText(QPlainTextEdit& editor) : QObject(&editor), editor_(editor) {
-  setObjectName(kKeeperName);
-  editor.installEventFilter(this);
-  fit_tab_stop();
-}
-
-QtEditorText::~QtEditorText() = default;
-
-// A fresh document rather than the old one emptied: the old one goes in one deletion,
-// without an undo step or a change signal per block.
-void QtEditorText::set(std::u16string_view text) {
-  QTextDocument* old = editor_.document();
-  bool old_is_ours = old->parent() == &editor_;  // else the editor deletes its first one itself
-  auto* document = new QTextDocument(&editor_);
-  document->setDefaultFont(old->defaultFont());
-  document->setDefaultTextOption(old->defaultTextOption());  // the tab stop lives there
-  document->setDocumentLayout(new QPlainTextDocumentLayout(document));
-  document->setUndoRedoEnabled(false);
+void QtEditorWidget::change_quietly(const std::function<void()>& change) {
+  bool read_only = isReadOnly();  // a read-only document refuses the program's changes too
   changing_ = true;
-  editor_.setDocument(document);
-  if (old_is_ours) delete old;
-  appended_cr_ = false;
-  if (!text.empty()) QTextCursor(document).insertText(to_qstring(text));
+  ++quiet_changes_;
+  SendScintilla(SCI_SETREADONLY, 0UL);
+  SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+  change();
+  SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
+  SendScintilla(SCI_SETREADONLY, static_cast<unsigned long>(read_only));
   changing_ = false;
-  document->setUndoRedoEnabled(true);
-  editor_.setTextCursor(QTextCursor(document));
-  editor_.horizontalScrollBar()->setValue(0);
-  editor_.verticalScrollBar()->setValue(0);
 }
 
-void QtEditorText::append(std::u16string_view text) {
-  if (appended_cr_ && !text.empty() && text.front() == u'\n') text.remove_prefix(1);
+void QtEditorWidget::set(std::u16string_view text) {
+  std::string bytes = utf16_to_utf8(text);
+  change_quietly([&] {
+    SendScintilla(SCI_CLEARALL);
+    append_bytes(*this, bytes);
+  });
+  SendScintilla(SCI_EMPTYUNDOBUFFER);
+  SendScintilla(SCI_GOTOPOS, 0UL);
+  SendScintilla(SCI_SETXOFFSET, 0UL);
+  ++text_sets_;
+}
+
+// The document moves the caret, the selection and the view only for text inserted before
+// them, and this goes in after everything.
+void QtEditorWidget::append(std::u16string_view text) {
   if (text.empty()) return;
-  appended_cr_ = text.back() == u'\r';
-  QTextDocument& document = *editor_.document();
-  KeptPlace place(editor_);
-  bool undo = document.isUndoRedoEnabled();
-  document.setUndoRedoEnabled(false);
-  changing_ = true;
-  QTextCursor end(&document);
-  end.movePosition(QTextCursor::End);
-  end.insertText(to_qstring(text));
-  changing_ = false;
-  document.setUndoRedoEnabled(undo);
+  std::string bytes = utf16_to_utf8(text);
+  change_quietly([&] { append_bytes(*this, bytes); });
 }
 
-std::u16string QtEditorText::get() const {
+std::u16string QtEditorWidget::get() const {
   std::u16string text;
-  EditorTextReader reader(editor_);
+  EditorTextReader reader(*this);
   while (reader.read(kReadSize, [&text](std::u16string_view piece) { text += piece; })) {}
   return text;
 }
 
-std::unique_ptr<ControlTextReader> QtEditorText::reader() const {
-  return std::make_unique<EditorTextReader>(editor_);
+std::unique_ptr<ControlTextReader> QtEditorWidget::reader() const {
+  return std::make_unique<EditorTextReader>(*this);
 }
 
-void QtEditorText::fit_tab_stop() {
-  editor_.setTabStopDistance(kTabStopSpaces *
-                             QFontMetricsF(editor_.font()).horizontalAdvance(QChar(u' ')));
-}
-
-bool QtEditorText::paste_in_parts(const QMimeData* source) {
-  QClipboard* clipboard = QGuiApplication::clipboard();
-  if (editor_.isReadOnly() || !clipboard || source != clipboard->mimeData() ||
-      !x_clipboard_of_another_program()) {
-    return false;
-  }
-  return take_paste_ && take_paste_();
-}
-
-namespace {
-
-// Goes in through a cursor of its own, which the user's edits move as they move the text; the
-// editor's caret, at the same place, follows what goes in. A document replaced since leaves
-// the cursor null.
-class CursorInsertion final : public EditorInsertion {
+// Goes in at a place of its own, which the user's edits move as they move the text; the
+// caret, at the same place, follows what goes in. The pieces join one undo step, kept open
+// until the insertion ends (what the user types meanwhile joins it too); the program's own
+// changes close it (the document drops open steps when it stops recording), and the pieces
+// after one make another. A text set since stops it.
+class QtEditorWidget::CaretInsertion final : public EditorInsertion {
  public:
   static constexpr std::size_t kInsertUnits = std::size_t{1} << 16;
 
-  explicit CursorInsertion(QPlainTextEdit& editor)
-      : editor_(&editor), insertion_(editor.textCursor()) {}
+  explicit CaretInsertion(QtEditorWidget& editor)
+      : editor_(&editor),
+        text_sets_(editor.text_sets_),
+        start_(editor.SendScintilla(SCI_GETSELECTIONSTART)),
+        end_(editor.SendScintilla(SCI_GETSELECTIONEND)) {
+    follow_ = QObject::connect(&editor, &QsciScintillaBase::SCN_MODIFIED, &editor,
+                               [this](int position, int change, const char*, int length) {
+                                 follow(position, change, length);
+                               });
+  }
+  CaretInsertion(const CaretInsertion&) = delete;
+  CaretInsertion& operator=(const CaretInsertion&) = delete;
+  ~CaretInsertion() override {
+    QObject::disconnect(follow_);
+    if (editor_ && undo_step_open()) editor_->SendScintilla(SCI_ENDUNDOACTION);
+  }
 
   void insert(std::u16string_view text) override {
-    if (!editor_ || insertion_.isNull() || insertion_.document() != editor_->document()) return;
-    if (first_) {
-      insertion_.beginEditBlock();
-    } else {
-      insertion_.joinPreviousEditBlock();
+    if (!editor_ || editor_->text_sets_ != text_sets_) return;
+    QtEditorWidget& editor = *editor_;
+    long anchor = editor.SendScintilla(SCI_GETANCHOR);
+    long caret = editor.SendScintilla(SCI_GETCURRENTPOS);
+    bool caret_here = std::min(anchor, caret) == start_ && std::max(anchor, caret) == end_;
+    if (!undo_step_open()) {
+      editor.SendScintilla(SCI_BEGINUNDOACTION);
+      undo_step_opened_ = true;
+      undo_step_changes_ = editor.quiet_changes_;
     }
-    insertion_.insertText(to_qstring(text));
-    insertion_.endEditBlock();
-    first_ = false;
+    std::string bytes = utf16_to_utf8(text);
+    editor.SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(start_), end_);
+    editor.SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.data());
+    if (caret_here) editor.SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(end_));
   }
   std::size_t piece_units() const override { return kInsertUnits; }
 
  private:
-  QPointer<QPlainTextEdit> editor_;
-  QTextCursor insertion_;
-  bool first_ = true;  // the undo step starts with it
+  bool undo_step_open() const {
+    return undo_step_opened_ && editor_->quiet_changes_ == undo_step_changes_;
+  }
+
+  // Keeps the place where the next piece goes (the selection, before the first) on the same
+  // text as the document is about to change, this insertion's own pieces included.
+  void follow(long position, int change, long length) {
+    auto moved = [&](long place) {
+      if (change & SC_MOD_BEFOREINSERT) return position <= place ? place + length : place;
+      if (change & SC_MOD_BEFOREDELETE)
+        return place >= position + length ? place - length : std::min(place, position);
+      return place;
+    };
+    start_ = moved(start_);
+    end_ = moved(end_);
+  }
+
+  QPointer<QtEditorWidget> editor_;
+  unsigned long text_sets_;
+  long start_;
+  long end_;
+  bool undo_step_opened_ = false;
+  unsigned long undo_step_changes_ = 0;  // the editor's quiet changes when it was opened
+  QMetaObject::Connection follow_;
 };
 
-}  // namespace
-
-std::unique_ptr<EditorInsertion> QtEditorText::insertion() {
-  if (editor_.isReadOnly()) return nullptr;
-  return std::make_unique<CursorInsertion>(editor_);
-}
-
-void QtEditorWidget::insertFromMimeData(const QMimeData* source) {
-  if (!QtEditorText::of(*this).paste_in_parts(source)) QPlainTextEdit::insertFromMimeData(source);
-}
-
-bool QtEditorText::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FontChange && watched == &editor_) fit_tab_stop();
-  return QObject::eventFilter(watched, event);
+std::unique_ptr<EditorInsertion> QtEditorWidget::insertion() {
+  if (isReadOnly()) return nullptr;
+  return std::make_unique<CaretInsertion>(*this);
 }
 
 }  // namespace ambrel

@@ -1,71 +1,78 @@
 #pragma once
 
-// The text the program puts into an editor (QPlainTextEdit), adds to it and reads back.
+// The editor the backend makes for the editor and code-editor kinds: a QScintilla editor
+// holding plain text, and the text the program puts into it, adds to it and reads back.
 //
-// The editor's document holds the only copy. A large text goes in piece by piece at the end,
-// without undo steps, which costs time and memory in proportion to each piece (a whole large
-// text inserted at once has its lines laid out one by one, at twice the memory); it comes back
-// a slice at a time through cursor ranges, with CR LF line ends.
+// The editor's document holds the only copy, as UTF-8 in one gap buffer with a line index and
+// no style bytes (nothing is styled), so a text costs about a byte per byte and goes in at the
+// speed of a copy. Its positions are bytes. Line ends stay as they came (CR LF, CR or LF, each
+// one line end, so a CR at the end of one addition and an LF at the start of the next make
+// one); typed ones are CR LF, and the text always comes back with CR LF line ends.
+//
+// The document reports a change only before it is made: QScintilla's own report after it
+// converts the change's byte position into a character offset by counting the characters
+// from the start, which made every addition at the end of a large text cost the whole text.
 
-#include <QObject>
-#include <QPlainTextEdit>
+#include <Qsci/qsciscintilla.h>
+
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "backend/backend_controls.h"
 
 class QEvent;
-class QMimeData;
+class QKeyEvent;
 
 namespace ambrel {
 
-// The editor the backend makes: a paste from another program's clipboard comes in parts.
-class QtEditorWidget final : public QPlainTextEdit {
+class QtEditorWidget final : public QsciScintilla {
  public:
-  using QPlainTextEdit::QPlainTextEdit;
-
- protected:
-  void insertFromMimeData(const QMimeData* source) override;
-};
-
-class QtEditorText final : public QObject {
- public:
-  // The editor's text keeper, made on first use; it lives as long as the editor.
-  static QtEditorText& of(QPlainTextEdit& editor);
+  explicit QtEditorWidget(QWidget* parent);
 
   // Replaces the whole text; the caret goes to the start and the view to the first line.
   void set(std::u16string_view text);
-  // Adds `text` at the end (see BackendControls::append_control_text).
+  // Adds `text` at the end (see BackendControls::append_control_text), leaving the user's
+  // caret, selection and view where they are.
   void append(std::u16string_view text);
   // The whole text with CR LF line ends, however it was set or typed.
   std::u16string get() const;
   // The text get gives, a slice at a time.
   std::unique_ptr<ControlTextReader> reader() const;
-  // True while the program changes the text (the editor's change signals are not edits).
-  bool changing() const { return changing_; }
-  // A paste of `source`, when it is the clipboard of another X program that may send a large
-  // text slowly: true when `take_paste` took it (the ui layer reads it apart from the window),
-  // false when the editor is to paste it its own way.
-  bool paste_in_parts(const QMimeData* source);
+  // `edited` hears each change of the text the user makes (typed, cut, pasted, undone), as it
+  // is about to be made; not the program's.
+  void on_user_edit(std::function<void()> edited) { user_edit_ = std::move(edited); }
+  // `take_paste` hears a paste of another X program's clipboard, which may send a large text
+  // slowly: true when it took it (the ui layer reads it apart from the window), false when
+  // the editor is to paste it its own way.
   void on_paste(std::function<bool()> take_paste) { take_paste_ = std::move(take_paste); }
-  // An insertion at the caret (see EditorInsertion).
+  // An insertion at the caret (see EditorInsertion); none in a read-only editor.
   std::unique_ptr<EditorInsertion> insertion();
 
+  // The context menu's Paste and the paste keys.
+  void paste() override;
+
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  // What is copied, cut or dragged out: with LF line ends, as text is on this desktop.
+  QMimeData* toMimeData(const QByteArray& text, bool rectangular) const override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
-  explicit QtEditorText(QPlainTextEdit& editor);
-  ~QtEditorText() override;
-  void fit_tab_stop();
+  class CaretInsertion;
 
-  QPlainTextEdit& editor_;
+  bool paste_in_parts();
+  void use_plain_document();
+  void fit_to_font();
+  // Program changes: no undo step, no change report.
+  void change_quietly(const std::function<void()>& change);
+
   bool changing_ = false;
-  bool appended_cr_ = false;  // the last addition ended with a CR
+  unsigned long text_sets_ = 0;      // how often the program replaced the whole text
+  unsigned long quiet_changes_ = 0;  // how often the program changed the text
   std::function<bool()> take_paste_;
+  std::function<void()> user_edit_;
 };
 
 }  // namespace ambrel

@@ -6,7 +6,6 @@
 #include <QColor>
 #include <QFontDatabase>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QTextBrowser>
 
 #include "backend/qt/qt_backend.h"
@@ -48,7 +47,6 @@ QWidget* QtBackend::make_widget(ViewKind kind, const ControlRequest& request, QW
     case ViewKind::CodeEditor: {
       auto* editor = new QtEditorWidget(parent);
       editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-      editor->setLineWrapMode(QPlainTextEdit::NoWrap);
       return editor;
     }
     case ViewKind::Web: {
@@ -75,7 +73,7 @@ QWidget* QtBackend::make_widget(ViewKind kind, const ControlRequest& request, QW
 std::u16string widget_text(ViewKind kind, QWidget& widget) {
   switch (kind) {
     case ViewKind::CodeEditor:
-      return QtEditorText::of(static_cast<QPlainTextEdit&>(widget)).get();
+      return static_cast<const QtEditorWidget&>(widget).get();
     case ViewKind::Web:
       return static_cast<const QTextBrowser&>(widget).toPlainText().toStdU16String();
     case ViewKind::Calendar:
@@ -89,7 +87,7 @@ std::u16string widget_text(ViewKind kind, QWidget& widget) {
 void set_widget_text(ViewKind kind, QWidget& widget, std::u16string_view text) {
   switch (kind) {
     case ViewKind::CodeEditor:
-      QtEditorText::of(static_cast<QPlainTextEdit&>(widget)).set(text);
+      static_cast<QtEditorWidget&>(widget).set(text);
       return;
     case ViewKind::Web:
       static_cast<QTextBrowser&>(widget).setPlainText(to_qstring(text));
