@@ -39,7 +39,7 @@ ToolWindow::ToolWindow(std::int32_t dialog, OutputChoices choices)
   enable_gadget_drop(gadgets_.input_frame, kDropFormatFiles, kFileDropActions);
 }
 
-// The paste and the load go first, as they come after the regeneration.
+// The paste and the load go first: they are declared after the regeneration.
 ToolWindow::~ToolWindow() = default;
 
 void ToolWindow::copy_all() {
