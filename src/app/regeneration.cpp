@@ -20,11 +20,14 @@ Regeneration::~Regeneration() {
   worker_.stop();
   fill_.reset();
   running_job_ = 0;
+  opening_ = false;
   follow_work();
 }
 
+// The timer declares the input again: nothing stopped stays undeclared.
 void Regeneration::input_edited() {
-  stop_job();
+  stop_input_job();
+  input_stopped_ = false;
   window_remove_timer(gadgets_.window, kRegenerationTimer);
   window_add_timer(gadgets_.window, kRegenerationTimer, kRegenerationDelay);
 }
@@ -32,6 +35,7 @@ void Regeneration::input_edited() {
 void Regeneration::from_input() {
   window_remove_timer(gadgets_.window, kRegenerationTimer);
   stop_job();
+  input_stopped_ = false;
   int job = next_job();
   feed_ = std::make_unique<EditorFeed>(read_gadget_text(gadgets_.input), [this, job] {
     posts_.post([this, job] { input_wanted(job); });
@@ -41,19 +45,52 @@ void Regeneration::from_input() {
 
 void Regeneration::replace_input(InputText text) {
   window_remove_timer(gadgets_.window, kRegenerationTimer);
+  forget_ahead();
   stop_job();
-  fill_.reset();
-  set_gadget_text(gadgets_.input, u"");
-  fill_ = std::make_unique<PieceTurns>(
-      std::move(text.shown),
-      [input = gadgets_.input](std::u16string_view piece) { append_gadget_text(input, piece); },
-      [this] { fill_done(); });
+  fill_input(std::move(text.shown));
   run_job(next_job(), std::move(text.declared));
+}
+
+// The job the ahead job stops is of the input that stays shown until the text is whole.
+void Regeneration::declare_ahead(std::shared_ptr<TextStream::Reader> source) {
+  forget_ahead();
+  input_stopped_ = input_stopped_ || running_job_ != 0;
+  stop_job();
+  ahead_job_ = next_job();
+  run_job(ahead_job_, std::move(source));
+}
+
+void Regeneration::take_ahead(InputText text) {
+  window_remove_timer(gadgets_.window, kRegenerationTimer);
+  stop_input_job();
+  fill_input(std::move(text.shown));
+  int job = std::exchange(ahead_job_, 0);
+  if (held_) {
+    std::u16string declarations = std::move(*held_);
+    held_.reset();
+    show_declarations(declarations);
+  } else if (job == 0) {
+    run_job(next_job(), std::move(text.declared));
+  } else {
+    follow_work();  // the job ahead is now the input's
+  }
+}
+
+void Regeneration::drop_ahead() {
+  forget_ahead();
+  if (input_stopped_) from_input();
+}
+
+void Regeneration::set_style(const DeclarationStyle& style) {
+  forget_ahead();
+  style_ = style;
 }
 
 void Regeneration::clear() {
   window_remove_timer(gadgets_.window, kRegenerationTimer);
+  forget_ahead();
   stop_job();
+  input_stopped_ = false;
   fill_.reset();
   set_gadget_text(gadgets_.input, u"");
   show_declarations(u"");
@@ -68,7 +105,11 @@ void Regeneration::take_declarations(int job, const std::u16string& declarations
   if (job != running_job_ || running_job_ == 0) return;
   running_job_ = 0;
   feed_.reset();
-  show_declarations(declarations);
+  if (job == ahead_job_) {
+    held_ = declarations;
+  } else {
+    show_declarations(declarations);
+  }
 }
 
 void Regeneration::input_wanted(int job) {
@@ -89,10 +130,32 @@ void Regeneration::run_job(int job, std::shared_ptr<TextStream::Reader> source) 
 void Regeneration::stop_job() {
   if (running_job_ == 0) return;
   worker_.stop();
+  if (running_job_ == ahead_job_) ahead_job_ = 0;
   running_job_ = 0;
   feed_.reset();
   feed_asked_ = false;
   follow_work();
+}
+
+void Regeneration::stop_input_job() {
+  if (running_job_ != ahead_job_) stop_job();
+}
+
+void Regeneration::forget_ahead() {
+  if (ahead_job_ != 0 && running_job_ == ahead_job_) stop_job();
+  ahead_job_ = 0;
+  held_.reset();
+}
+
+// A new input: nothing of the old one waits to be declared.
+void Regeneration::fill_input(std::unique_ptr<TextStream::Reader> shown) {
+  input_stopped_ = false;
+  fill_.reset();
+  set_gadget_text(gadgets_.input, u"");
+  fill_ = std::make_unique<PieceTurns>(
+      std::move(shown),
+      [input = gadgets_.input](std::u16string_view piece) { append_gadget_text(input, piece); },
+      [this] { fill_done(); });
 }
 
 void Regeneration::show_declarations(const std::u16string& declarations) {

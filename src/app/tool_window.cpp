@@ -39,7 +39,8 @@ ToolWindow::ToolWindow(std::int32_t dialog, OutputChoices choices)
   enable_gadget_drop(gadgets_.input_frame, kDropFormatFiles, kFileDropActions);
 }
 
-ToolWindow::~ToolWindow() { end_inputs(); }
+// The paste and the load go first: they are declared after the regeneration.
+ToolWindow::~ToolWindow() = default;
 
 void ToolWindow::copy_all() {
   clipboard_set_text(choices_.copied(get_gadget_text(gadgets_.output)));
@@ -64,7 +65,8 @@ void ToolWindow::clear() {
   regeneration_.clear();
 }
 
-// The whole text replaces the input; a clipboard without text changes nothing.
+// The whole text replaces the input; a clipboard without text changes nothing. The text is
+// declared as it comes, and what it gives shown once it is whole.
 void ToolWindow::paste() {
   end_inputs();
   pasting_ = std::make_unique<ClipboardPaste>(
@@ -72,9 +74,16 @@ void ToolWindow::paste() {
       [this](const std::shared_ptr<TextStream>& text) {
         if (!text->has_text()) return;
         std::unique_ptr<TextStream::Reader> shown = text->reader();
-        replace_input({std::move(shown), text->reader()});
+        paste_notice_.clear();
+        regeneration_.take_ahead({std::move(shown), text->reader()});
       },
-      [this] { paste_notice_.show(); });
+      [this] {
+        regeneration_.drop_ahead();
+        paste_notice_.show();
+      },
+      [this](std::shared_ptr<TextStream::Reader> text) {
+        regeneration_.declare_ahead(std::move(text));
+      });
 }
 
 void ToolWindow::choose_output() {
@@ -108,6 +117,7 @@ void ToolWindow::end_inputs() {
   pasting_.reset();
   loading_.reset();
   regeneration_.set_opening(false);
+  regeneration_.drop_ahead();
 }
 
 void ToolWindow::replace_input(InputText text) {

@@ -66,7 +66,7 @@ class ToolWindow {
 
  private:
   // A new input (a paste, a clear, another load) ends the paste and the load before, wherever
-  // they are.
+  // they are, and what the paste declared ahead.
   void end_inputs();
   void replace_input(InputText text);
 

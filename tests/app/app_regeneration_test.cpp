@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app_fixture.h"
+#include "large_catalogue.h"
 #include "whole_text_generator.h"
 #include "support/platform_file.h"
 #include "support/text_loading.h"
@@ -16,18 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kSourceDir = AMBREL_SOURCE_DIR;
-
-// A document whose declaring takes the worker many pieces, so that what the test does next
-// comes while it runs.
-std::u16string large_catalogue() {
-  std::u16string text = u"<catalog>\n";
-  for (int i = 0; i < 40000; ++i) {
-    std::string n = std::to_string(i);
-    std::u16string id(n.begin(), n.end());
-    text += u"  <book id=\"" + id + u"\"><price>" + id + u".5</price></book>\n";
-  }
-  return text + u"</catalog>\n";
-}
 
 TEST_F(AppTest, ANewInputDuringAGenerationGivesExactlyTheNewestDeclarations) {
   const std::u16string large = large_catalogue();
