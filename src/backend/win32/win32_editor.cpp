@@ -333,14 +333,16 @@ class KeptView {
   LRESULT x_offset_;
 };
 
-// The bytes from `start` to `end` replaced by `bytes`, NULs and all, as one undoable step.
-void replace(HWND editor, std::size_t start, std::size_t end, const std::string& bytes) {
-  sci(editor, SCI_SETTARGETRANGE, start, static_cast<LPARAM>(end));
-  sci(editor, SCI_REPLACETARGET, bytes.size(), reinterpret_cast<LPARAM>(bytes.data()));
+// `bytes`, NULs and all, in at `position` as the user's typing goes in: an insertion right
+// after the one before joins its undo step. The caret ends after it.
+void insert_at(HWND editor, std::size_t position, const std::string& bytes) {
+  sci(editor, SCI_SETEMPTYSELECTION, position);
+  sci(editor, SCI_ADDTEXT, bytes.size(), reinterpret_cast<LPARAM>(bytes.data()));
 }
 
-// A paste's text goes in where the caret was, each piece an undoable step. A caret at that
-// place follows the text; any other selection and the view stay where the user has them.
+// A paste's text goes in where the caret was, all its pieces one undo step (but for the
+// selection it replaced, which is a step of its own). A caret at that place follows the text
+// and the view follows it; any other selection and the view stay where the user has them.
 class CaretInsertion final : public EditorInsertion {
  public:
   // Units of the clipboard's text at a time.
@@ -358,10 +360,10 @@ class CaretInsertion final : public EditorInsertion {
     follow_user_edits(editor, selection);
     bool caret_follows = selection.anchor == position_ && selection.caret == position_;
     KeptView view(editor);
-    replace(editor, position_, position_, bytes);
+    insert_at(editor, position_, bytes);
     std::size_t added = bytes.size();
     if (caret_follows) {
-      sci(editor, SCI_GOTOPOS, position_ + added);
+      sci(editor, SCI_SCROLLCARET);
     } else {
       if (selection.anchor >= position_) selection.anchor += added;
       if (selection.caret >= position_) selection.caret += added;
@@ -377,9 +379,12 @@ class CaretInsertion final : public EditorInsertion {
   void insert_first(HWND editor, const std::string& bytes) {
     first_ = false;
     position_ = static_cast<std::size_t>(sci(editor, SCI_GETSELECTIONSTART));
-    replace(editor, position_, static_cast<std::size_t>(sci(editor, SCI_GETSELECTIONEND)), bytes);
+    auto end = static_cast<std::size_t>(sci(editor, SCI_GETSELECTIONEND));
+    if (end > position_)
+      sci(editor, SCI_DELETERANGE, position_, static_cast<LPARAM>(end - position_));
+    insert_at(editor, position_, bytes);
+    sci(editor, SCI_SCROLLCARET);
     position_ += bytes.size();
-    sci(editor, SCI_GOTOPOS, position_);
     length_ = length_of(editor);
   }
 
