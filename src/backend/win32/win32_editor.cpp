@@ -214,7 +214,6 @@ void set_up_plain_text(HWND editor, const ControlStyle& style) {
   sci(editor, SCI_SETEOLMODE, SC_EOL_CRLF);
   for (int margin = 0; margin < SC_MAX_MARGIN; ++margin)
     sci(editor, SCI_SETMARGINWIDTHN, static_cast<WPARAM>(margin), 0);
-  sci(editor, SCI_SETSCROLLWIDTH, 1);
   sci(editor, SCI_SETSCROLLWIDTHTRACKING, 1);
   sci(editor, SCI_SETWRAPMODE, style.word_wrap ? SC_WRAP_WORD : SC_WRAP_NONE);
   sci(editor, SCI_SETREADONLY, style.read_only ? 1 : 0);
@@ -225,10 +224,12 @@ void set_up_plain_text(HWND editor, const ControlStyle& style) {
   keep_windows_keys(editor);
 }
 
-// The text set whole, the caret at the start and the view at the first line, nothing to undo.
+// The text set whole, the caret at the start and the view at the first line, nothing to undo;
+// the scroll width follows the new text's lines, not the old's.
 void put_text(HWND editor, const std::string& bytes) {
   ProgramChange change(editor);
   sci(editor, SCI_CLEARALL);
+  sci(editor, SCI_SETSCROLLWIDTH, 1);
   sci(editor, SCI_ALLOCATE, bytes.size() + 1);
   sci(editor, SCI_APPENDTEXT, bytes.size(), reinterpret_cast<LPARAM>(bytes.data()));
   sci(editor, SCI_EMPTYUNDOBUFFER);
