@@ -33,9 +33,12 @@ installed_source_version() {
 }
 
 # The newest version of source package $1 in the host's own release (its suite, -updates
-# and -security), for a library no installed package of the host's carries.
+# and -security), for a library no installed package of the host's carries. Lists fetched
+# within the last day serve, so that a build with everything built needs no network.
 release_source_version() {
-  prepare_apt
+  if [ -z "$(find "$deps/apt/lists" -name '*_source_Sources*' -mtime -1 2>/dev/null)" ]; then
+    prepare_apt
+  fi
   local codename
   codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
   apt_private_cache madison "$1" |
