@@ -269,7 +269,26 @@ HWND make_editor(const ControlRequest& request, HWND parent, Win32ControlRecord&
   return editor;
 }
 
+namespace {
+
+// A blinking caret has its line drawn again twice a second, and Scintilla draws a line in
+// time that grows with its length: on a line of megabytes the caret stays, or the window
+// would do little else.
+void steady_caret_on_long_lines(HWND editor) {
+  constexpr LRESULT kLongLine = LRESULT{1} << 20;
+  LRESULT line =
+      sci(editor, SCI_LINEFROMPOSITION, static_cast<WPARAM>(sci(editor, SCI_GETCURRENTPOS)));
+  bool long_line = sci(editor, SCI_LINELENGTH, static_cast<WPARAM>(line)) > kLongLine;
+  UINT period = long_line ? 0 : GetCaretBlinkTime();
+  if (sci(editor, SCI_GETCARETPERIOD) != static_cast<LRESULT>(period))
+    sci(editor, SCI_SETCARETPERIOD, period);
+}
+
+}  // namespace
+
 bool editor_notice(const ControlNotice& notice, Win32Backend& backend) {
+  if (notice.message == WM_NOTIFY && notice.code == SCN_UPDATEUI)
+    steady_caret_on_long_lines(notice.source);
   if (notice.message != WM_COMMAND) return false;
   if (notice.code == SCEN_CHANGE) backend.report_command(notice.source, ControlCommand::Change);
   return true;
