@@ -1,8 +1,9 @@
 // Which ways of putting a large text into the rich edit control (Msftedit's, in plain-text
-// mode) and into the plain multi-line EDIT control, and of getting it back out and clearing
-// it, scale with the text. Every way runs at 100 KB, 300 KB, 1, 10 and 50 MB of catalogue XML, each
-// in a child process of its own that is ended when it overruns the limit, and prints its time and
-// the memory it needs beyond the text (peak working set, and what stays held).
+// mode), into the plain multi-line EDIT control and into Scintilla (UTF-8, no styles), and of
+// getting it back out and clearing it, scale with the text. Every way runs at 100 KB, 300 KB,
+// 1, 10 and 50 MB of catalogue XML (the "-line" cases on the same text without line ends),
+// each in a child process of its own that is ended when it overruns the limit, and prints its
+// time and the memory it needs beyond the text (peak working set, and what stays held).
 //
 //   bench_win32_editor_probe [--limit SECONDS] [--memory-cap MIB] [--sizes KB,...]
 //                            [--cases NAME,...]
@@ -12,6 +13,8 @@
 #include <windows.h>
 #include <psapi.h>
 #include <richedit.h>
+
+#include <Scintilla.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -37,7 +40,16 @@ double now_seconds() {
   return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-std::wstring wide_of(const std::string& utf8) {
+std::string utf8_of(std::wstring_view wide) {
+  int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                 nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size,
+                      nullptr, nullptr);
+  return utf8;
+}
+
+std::wstring wide_of(std::string_view utf8) {
   int size =
       MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(size), L'\0');
@@ -78,9 +90,16 @@ HFONT fixed_font() {
   return CreateFontIndirectW(&font);
 }
 
-// The two controls the editor can be: Msftedit's rich edit in plain-text mode, or the plain
-// multi-line EDIT control.
-enum class Control { RichEdit, Edit };
+// The controls the editor can be: Msftedit's rich edit in plain-text mode, the plain
+// multi-line EDIT control, or Scintilla.
+enum class Control {
+  RichEdit,
+  Edit,
+  Scintilla,
+  ScintillaStyled,
+  ScintillaDirectWrite,
+  ScintillaMeasured
+};
 
 HWND make_rich_edit(HWND window, bool limit_text) {
   RECT client;
@@ -111,8 +130,63 @@ HWND make_edit(HWND window) {
   return control;
 }
 
+// The face the system draws fixed_font() in (Scintilla takes a face name, not a font).
+std::string fixed_face() {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(dc, fixed_font());
+  wchar_t face[LF_FACESIZE] = L"";
+  GetTextFaceW(dc, LF_FACESIZE, face);
+  SelectObject(dc, previous);
+  ReleaseDC(nullptr, dc);
+  return utf8_of(face);
+}
+
+LRESULT sci(HWND control, unsigned message, WPARAM w = 0, LPARAM l = 0) {
+  return SendMessageW(control, message, w, l);
+}
+
+// UTF-8, CR LF line ends, no margins, the fixed font; without `styled`, a document that keeps
+// no style byte per text byte; with `monospaced`, ASCII measured as the fixed font's cells.
+HWND make_scintilla(HWND window, bool styled, int technology, bool monospaced = true) {
+  Scintilla_RegisterClasses(GetModuleHandleW(nullptr));
+  RECT client;
+  GetClientRect(window, &client);
+  HWND control = CreateWindowExW(WS_EX_CLIENTEDGE, L"Scintilla", L"",
+                                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL,
+                                 0, 0, client.right, client.bottom, window, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+  if (!styled) {
+    auto document = sci(control, SCI_CREATEDOCUMENT, 0, SC_DOCUMENTOPTION_STYLES_NONE);
+    sci(control, SCI_SETDOCPOINTER, 0, document);
+    sci(control, SCI_RELEASEDOCUMENT, 0, document);
+  }
+  sci(control, SCI_SETTECHNOLOGY, static_cast<WPARAM>(technology));
+  sci(control, SCI_SETCODEPAGE, SC_CP_UTF8);
+  sci(control, SCI_SETEOLMODE, SC_EOL_CRLF);
+  for (int margin = 0; margin < 5; ++margin) sci(control, SCI_SETMARGINWIDTHN, margin, 0);
+  std::string face = fixed_face();
+  sci(control, SCI_STYLESETFONT, STYLE_DEFAULT, reinterpret_cast<LPARAM>(face.c_str()));
+  sci(control, SCI_STYLESETCHECKMONOSPACED, STYLE_DEFAULT, monospaced ? 1 : 0);
+  sci(control, SCI_STYLECLEARALL);
+  return control;
+}
+
 HWND make_control(HWND window, Control kind, bool limit_text) {
-  return kind == Control::Edit ? make_edit(window) : make_rich_edit(window, limit_text);
+  switch (kind) {
+    case Control::Edit:
+      return make_edit(window);
+    case Control::RichEdit:
+      return make_rich_edit(window, limit_text);
+    case Control::Scintilla:
+      return make_scintilla(window, false, SC_TECHNOLOGY_DEFAULT);
+    case Control::ScintillaStyled:
+      return make_scintilla(window, true, SC_TECHNOLOGY_DEFAULT);
+    case Control::ScintillaDirectWrite:
+      return make_scintilla(window, false, SC_TECHNOLOGY_DIRECTWRITE);
+    case Control::ScintillaMeasured:
+      return make_scintilla(window, false, SC_TECHNOLOGY_DEFAULT, false);
+  }
+  return nullptr;
 }
 
 Editor make_editor(Control kind, bool limit_text) {
@@ -150,7 +224,15 @@ bool is_plain_edit(HWND control) {
   return _wcsicmp(name, L"Edit") == 0;
 }
 
+bool is_scintilla(HWND control) {
+  wchar_t name[16] = L"";
+  GetClassNameW(control, name, 16);
+  return std::wcscmp(name, L"Scintilla") == 0;
+}
+
+// Scintilla's are bytes of UTF-8.
 long held_characters(HWND control) {
+  if (is_scintilla(control)) return static_cast<long>(sci(control, SCI_GETLENGTH));
   if (is_plain_edit(control))
     return static_cast<long>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0));
   GETTEXTLENGTHEX request{GTL_NUMCHARS | GTL_PRECISE, 1200};
@@ -210,6 +292,10 @@ std::vector<std::wstring_view> pieces_of(const std::wstring& text,
 
 void caret_to_end(HWND control) {
   LPARAM end = held_characters(control);
+  if (is_scintilla(control)) {
+    sci(control, SCI_GOTOPOS, static_cast<WPARAM>(end));
+    return;
+  }
   SendMessageW(control, EM_SETSEL, static_cast<WPARAM>(end), end);
 }
 
@@ -423,7 +509,59 @@ struct Case {
   std::function<Figures(Probe&)> measure;
   bool limit_text = true;  // EM_EXLIMITTEXT as the backend sends it
   Control control = Control::RichEdit;
+  bool one_line = false;  // the text without its line ends
 };
+
+// --- Scintilla, fed UTF-16 as the backend is, converted piece by piece.
+
+// The whole text set without an undo step, as a program's set would be.
+void scintilla_set(HWND control, std::wstring_view text) {
+  std::string utf8 = utf8_of(text);
+  sci(control, SCI_SETUNDOCOLLECTION, 0);
+  sci(control, SCI_SETTEXT, 0, reinterpret_cast<LPARAM>(utf8.c_str()));
+  sci(control, SCI_EMPTYUNDOBUFFER);
+  sci(control, SCI_SETUNDOCOLLECTION, 1);
+}
+
+void scintilla_filled(Probe& p) { scintilla_set(p.editor.control, p.crlf_text); }
+
+// Pieces of 64 Ki units at the end, wherever the lines end, a paint after each; the check
+// notes the longest turn.
+Figures scintilla_appended_in_turns(Probe& probe) {
+  HWND control = probe.editor.control;
+  double longest_turn = 0;
+  Figures figures = filled(probe, [&] {
+    sci(control, SCI_SETUNDOCOLLECTION, 0);
+    std::wstring_view text = probe.crlf_text;
+    for (std::size_t at = 0; at < text.size(); at += kPieceSize) {
+      double turn = now_seconds();
+      std::string utf8 = utf8_of(text.substr(at, kPieceSize));
+      sci(control, SCI_APPENDTEXT, utf8.size(), reinterpret_cast<LPARAM>(utf8.data()));
+      show(probe.editor);
+      longest_turn = std::max(longest_turn, now_seconds() - turn);
+    }
+    sci(control, SCI_SETUNDOCOLLECTION, 1);
+  });
+  char note[64];
+  std::snprintf(note, sizeof note, "; longest turn %.3f s", longest_turn);
+  figures.check += note;
+  return figures;
+}
+
+// Slices of 64 KiB bytes, each ending on a whole character, read in place and converted.
+std::wstring scintilla_slices(HWND control) {
+  auto length = static_cast<std::size_t>(sci(control, SCI_GETLENGTH));
+  std::wstring text;
+  for (std::size_t at = 0; at < length;) {
+    std::size_t count = std::min<std::size_t>(kPieceSize, length - at);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(
+        sci(control, SCI_GETRANGEPOINTER, at, static_cast<LPARAM>(count)));
+    while (at + count < length && count > 0 && (bytes[count] & 0xC0) == 0x80) --count;
+    text += wide_of(std::string_view(reinterpret_cast<const char*>(bytes), count));
+    at += count;
+  }
+  return text;
+}
 
 void edit_filled(Probe& p) {
   SendMessageW(p.editor.control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(p.crlf_text.c_str()));
@@ -641,6 +779,53 @@ const std::vector<Case>& cases() {
          return figures;
        },
        true, Control::Edit},
+      // --- Scintilla.
+      {"sci-settext", "Scintilla: SCI_SETTEXT of the text made UTF-8, undo off", nothing,
+       [](Probe& p) { return filled(p, [&] { scintilla_filled(p); }); }, true, Control::Scintilla},
+      {"sci-settext-styled", "Scintilla: the same with a style byte per byte", nothing,
+       [](Probe& p) { return filled(p, [&] { scintilla_filled(p); }); }, true,
+       Control::ScintillaStyled},
+      {"sci-settext-dwrite", "Scintilla: the same drawn by DirectWrite", nothing,
+       [](Probe& p) { return filled(p, [&] { scintilla_filled(p); }); }, true,
+       Control::ScintillaDirectWrite},
+      {"sci-settext-wrap", "Scintilla: the same, wrapped at words", nothing,
+       [](Probe& p) {
+         sci(p.editor.control, SCI_SETWRAPMODE, SC_WRAP_WORD);
+         return filled(p, [&] { scintilla_filled(p); });
+       },
+       true, Control::Scintilla},
+      {"sci-append-turns", "Scintilla: SCI_APPENDTEXT of 64 Ki pieces, a paint after each", nothing,
+       scintilla_appended_in_turns, true, Control::Scintilla},
+      {"sci-read-slices", "Scintilla: SCI_GETRANGEPOINTER, 64 KiB slices made UTF-16",
+       scintilla_filled,
+       [](Probe& p) { return read_back(p, [&] { return scintilla_slices(p.editor.control); }); },
+       true, Control::Scintilla},
+      {"sci-clear", "Scintilla: SCI_SETTEXT \"\", undo off, after the set", scintilla_filled,
+       [](Probe& p) { return cleared(p, [&] { scintilla_set(p.editor.control, L""); }); }, true,
+       Control::Scintilla},
+      {"sci-key", "Scintilla: one key at the end after the set", scintilla_filled, typed_key, true,
+       Control::Scintilla},
+      // --- One line: the text without its line ends.
+      {"edit-line-settext", "EDIT: WM_SETTEXT of one line", nothing,
+       [](Probe& p) { return filled(p, [&] { edit_filled(p); }); }, true, Control::Edit, true},
+      {"edit-line-key", "EDIT: one key at the end of one line", edit_filled, typed_key, true,
+       Control::Edit, true},
+      {"sci-line-settext", "Scintilla: SCI_SETTEXT of one line", nothing,
+       [](Probe& p) { return filled(p, [&] { scintilla_filled(p); }); }, true, Control::Scintilla,
+       true},
+      {"sci-line-measured", "Scintilla: the same, each character measured", nothing,
+       [](Probe& p) { return filled(p, [&] { scintilla_filled(p); }); }, true,
+       Control::ScintillaMeasured, true},
+      {"sci-line-append-turns", "Scintilla: one line appended in 64 Ki pieces", nothing,
+       scintilla_appended_in_turns, true, Control::Scintilla, true},
+      {"sci-line-read-slices", "Scintilla: one line read in 64 KiB slices", scintilla_filled,
+       [](Probe& p) { return read_back(p, [&] { return scintilla_slices(p.editor.control); }); },
+       true, Control::Scintilla, true},
+      {"sci-line-clear", "Scintilla: one line cleared", scintilla_filled,
+       [](Probe& p) { return cleared(p, [&] { scintilla_set(p.editor.control, L""); }); }, true,
+       Control::Scintilla, true},
+      {"sci-line-key", "Scintilla: one key at the end of one line", scintilla_filled, typed_key,
+       true, Control::Scintilla, true},
   };
   return all;
 }
@@ -672,16 +857,20 @@ void forget_peak() {
 }
 
 int run_one(const Case& probe_case, std::size_t kilobytes) {
-  std::string utf8 = ambrel::bench::catalogue_text(kilobytes * 1000, "\r\n");
+  std::string utf8 =
+      ambrel::bench::catalogue_text(kilobytes * 1000, probe_case.one_line ? "" : "\r\n");
   Probe probe{make_editor(probe_case.control, probe_case.limit_text), wide_of(utf8), {}};
+  auto utf8_bytes = static_cast<long>(utf8.size());
   ambrel::bench::CaseFigures result;
   result.input_bytes = utf8.size();
   utf8 = std::string();
   probe.lf_text = probe.crlf_text;
   std::erase(probe.lf_text, L'\r');
-  // The rich edit control keeps a CR for a line end, the EDIT control CR LF.
+  // The rich edit control keeps a CR for a line end, the EDIT control CR LF, Scintilla CR LF
+  // in UTF-8.
   probe.expected_characters = static_cast<long>(
       probe_case.control == Control::Edit ? probe.crlf_text.size() : probe.lf_text.size());
+  if (is_scintilla(probe.editor.control)) probe.expected_characters = utf8_bytes;
   show(probe.editor);
   probe_case.prepare(probe);
   show(probe.editor);

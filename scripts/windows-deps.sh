@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libraries the Windows programs link for MinGW-w64, from Debian's own source
 # packages: expat with UTF-16 characters (wchar_t) and 16-bit PCRE2, each from a source that
-# carries the security fixes of the version the Linux build uses, and GoogleTest from
+# carries the security fixes of the version the Linux build uses, the Scintilla editor
+# component from scite's source as the host's release carries it, and GoogleTest from
 # libgtest-dev's sources, and RapidJSON's headers from rapidjson-dev. When no such source can be fetched, the best one is built and the
 # fixes it lacks are listed in a WARNING, also kept in DEPS/warnings.txt for the test
 # command's summary. Everything is kept under DEPS (default build-windows/deps); a library
@@ -29,6 +30,20 @@ checked_carriers=(
 
 installed_source_version() {
   dpkg-query -W -f='${source:Version}' "$1"
+}
+
+# The newest version of source package $1 in the host's own release (its suite, -updates
+# and -security), for a library no installed package of the host's carries. Lists fetched
+# within the last day serve, so that a build with everything built needs no network.
+release_source_version() {
+  if [ -z "$(find "$deps/apt/lists" -name '*_source_Sources*' -mtime -1 2>/dev/null)" ]; then
+    prepare_apt
+  fi
+  local codename
+  codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+  apt_private_cache madison "$1" |
+    awk -F'|' -v suite="^ *[^ ]+ $codename(-updates|-security)?/" '$3 ~ suite && /Sources/ { gsub(/ /, "", $2); print $2 }' |
+    sort -V | tail -n1
 }
 
 # The deb-src lines of the machine's own Debian mirror and suites.
@@ -97,7 +112,9 @@ candidate_versions() {
 }
 
 # The entries of the host's changelog of binary package $1 newer than version $2 and not
-# newer than $3: the fixes a build of a source that carries only up to $2 lacks.
+# newer than $3: the fixes a build of a source that carries only up to $2 lacks. For a
+# library the host has no package of, there is no changelog to read: every version between
+# is listed as lacking.
 host_entries_between() {
   local changelog=/usr/share/doc/$1/changelog.Debian.gz
   [ -f "$changelog" ] || { echo "  (no changelog in /usr/share/doc/$1)"; return; }
@@ -207,6 +224,29 @@ build_pcre2() {
   cmake_build_install pcre2
 }
 
+# Scintilla alone (not Lexilla, not SciTE), with its Win32 platform layer, as a static
+# library by its own MinGW makefile; its headers under include/scintilla, its licence for the
+# installer under share/scintilla, and a pkg-config file with the system libraries it needs.
+build_scite() {
+  local source=$1/scintilla build=$deps/build/scintilla
+  rm -rf "$build" && cp -a "$source" "$build"
+  nice make -C "$build/win32" -j"$(nproc)" CXX=x86_64-w64-mingw32-g++-posix \
+    AR=x86_64-w64-mingw32-ar RANLIB=x86_64-w64-mingw32-ranlib ../bin/libscintilla.a >/dev/null 2>&1
+  mkdir -p "$prefix/lib/pkgconfig" "$prefix/include/scintilla" "$prefix/share/scintilla"
+  cp "$build/bin/libscintilla.a" "$prefix/lib/"
+  cp "$build"/include/*.h "$prefix/include/scintilla/"
+  cp "$build/License.txt" "$prefix/share/scintilla/License.txt"
+  cat >"$prefix/lib/pkgconfig/scintilla.pc" <<PC
+prefix=$prefix
+Name: scintilla
+Description: Scintilla editing component, Win32 platform layer, static
+Version: $(cat "$build/version.txt")
+Cflags: -I\${prefix}/include/scintilla
+Libs: -L\${prefix}/lib -lscintilla -limm32 -lole32 -luuid -loleaut32 -lmsimg32 -lgdi32 -luser32
+PC
+  rm -rf "$build"
+}
+
 build_gtest() {
   cmake_configure gtest /usr/src/googletest -DBUILD_GMOCK=OFF
   cmake_build_install gtest
@@ -214,6 +254,9 @@ build_gtest() {
 
 build_once expat "$(installed_source_version libexpat1-dev)" libexpat1-dev
 build_once pcre2 "$(installed_source_version libpcre2-dev)" libpcre2-dev
+# No Linux package of scite is installed (the Qt build's component comes as a package of its
+# own): the version to carry the fixes of is the newest in the host's release.
+build_once scite "$(release_source_version scite)" scite
 # RapidJSON is header-only: the host's rapidjson-dev headers are the ones the Linux build
 # compiles, and they compile for MinGW-w64 as they are.
 rapidjson_version=$(dpkg-query -W -f='${Version}' rapidjson-dev)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Packs the Windows programs built in OUT/build/bin (default build-windows): stripped
-# copies and the licence (with CR LF line ends) in OUT/dist, a zip of them in one folder
-# named like the release, and the installer made by makensis.
+# copies and the licence, Ambrel's followed by Scintilla's (with CR LF line ends), in
+# OUT/dist, a zip of them in one folder named like the release, and the installer made by
+# makensis.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mkdir -p "${1:-build-windows}"
@@ -18,7 +19,15 @@ done
 [ -f "$dist/ambrel.exe" ] && [ -f "$dist/ambrel-gen.exe" ] && [ -f "$dist/ambrel-dialog.exe" ] ||
   { echo "windows-package: the programs are not built in $bin" >&2; exit 1; }
 
-sed 's/$/\r/' LICENSE > "$dist/LICENSE.txt"
+# The programs link Scintilla statically: its licence follows Ambrel's.
+scintilla_licence=$out/deps/prefix/share/scintilla/License.txt
+[ -f "$scintilla_licence" ] ||
+  { echo "windows-package: no $scintilla_licence (scripts/windows-deps.sh)" >&2; exit 1; }
+{
+  cat LICENSE
+  printf '\n\nThe Windows programs include Scintilla, under this licence:\n\n'
+  cat "$scintilla_licence"
+} | sed 's/$/\r/' > "$dist/LICENSE.txt"
 
 release=Ambrel-$version
 zip_file=$out/$release-windows-x64.zip

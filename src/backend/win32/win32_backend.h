@@ -64,9 +64,13 @@ class Win32Backend final : public ControlTreeBackend {
   // leave it to the control.
   bool paste_in_parts(HWND hwnd);
   // A context menu asked of a control (WM_CONTEXTMENU at `position`), through its subclass:
-  // true when an editor with items of the program's own showed its menu, false to leave it
-  // to the control (win32_editor_menu.cpp).
+  // true when it is an editor, which shows ours (win32_editor_menu.cpp), false to leave it to
+  // the control.
   bool show_editor_menu(HWND hwnd, LPARAM position);
+  // The caption of the label nearest before the control in its window's order, which names
+  // it for a screen reader, as a Windows dialog's label names the edit control after it;
+  // empty when there is none.
+  std::u16string label_before(HWND hwnd) const;
   // The drop targets a window's OLE target routes to.
   // The smallest visible drop target of the window whose rectangle holds the screen point
   // (in pixels).
@@ -110,6 +114,8 @@ class Win32Backend final : public ControlTreeBackend {
   }
   // Where a parent's new controls live: a scroll area's inner area, else the parent itself.
   HWND container_hwnd(NativeHandle parent) const;
+  // The last label among the descendants of `handle`, or kNoHandle.
+  NativeHandle last_label_in(NativeHandle handle) const;
   // An explorer tree's branch about to open gets its subfolders.
   bool explorer_notification(UINT message, LPARAM lparam);
   // A parent's WM_COMMAND, WM_NOTIFY and scroll messages from its controls, as the sink's

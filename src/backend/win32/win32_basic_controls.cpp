@@ -1,5 +1,5 @@
 // The basic family on Win32: the text is a static control, the button a push button (a
-// click is command Click), the editor the multi-line edit control (the user's changes are
+// click is command Click), the editor a Scintilla editor (the user's changes are
 // command Change), the frame a group box, the container and the splitter windows of our own
 // classes.
 
@@ -75,7 +75,7 @@ HWND make_window(BasicKind kind, const ControlRequest& request, HWND parent,
       return family_child(L"Button", request.text, bits, 0, parent);
     }
     case BasicKind::Editor:
-      return make_editor(request, parent, control);
+      return make_editor(request, parent, control, backend);
     case BasicKind::Frame:
       return family_child(L"Button", request.text, BS_GROUPBOX, 0, parent);
     case BasicKind::Container: {

@@ -4,6 +4,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 #include "backend/control_text_readers.h"
 #include "backend/win32/win32_backend.h"
 #include "backend/win32/win32_dpi.h"
@@ -268,6 +272,28 @@ void Win32Backend::control_border_painted(HWND hwnd) {
     InflateRect(&edge, -1, -1);
   }
   ReleaseDC(hwnd, dc);
+}
+
+NativeHandle Win32Backend::last_label_in(NativeHandle handle) const {
+  std::vector<NativeHandle> children = tree_.children(handle);
+  for (auto child = children.rbegin(); child != children.rend(); ++child) {
+    if (tree_.kind(*child) == ControlKind::Text) return *child;
+    if (NativeHandle label = last_label_in(*child)) return label;
+  }
+  return kNoHandle;
+}
+
+std::u16string Win32Backend::label_before(HWND hwnd) const {
+  for (NativeHandle control = control_of_own(hwnd); is_control(control);
+       control = tree_.parent(control)) {
+    std::vector<NativeHandle> siblings = tree_.children(tree_.parent(control));
+    auto at = std::find(siblings.begin(), siblings.end(), control);
+    for (auto before = std::make_reverse_iterator(at); before != siblings.rend(); ++before) {
+      if (tree_.kind(*before) == ControlKind::Text) return control_text(*before);
+      if (NativeHandle label = last_label_in(*before)) return control_text(label);
+    }
+  }
+  return {};
 }
 
 void Win32Backend::report_command(HWND source, ControlCommand command) {

@@ -1,11 +1,15 @@
-// The editor and the code editor: the multi-line edit control. It holds its text in one
-// buffer with CR LF line ends, at about 3 bytes per character with its line table, and takes
-// and gives text in time that grows with the text (the rich edit control holds hundreds of
-// bytes per character under Wine, and deletes in time that grows faster than the text). Text
-// the program sets or adds is never reported as the user's change: the backend ignores the
-// control's notifications meanwhile.
+// The editor and the code editor: Scintilla, in UTF-8 with CR LF line ends, plain text in a
+// document that keeps no styles. It holds its text in one gap buffer at one byte per byte
+// with a line index, and takes and gives text in time that grows with the text (the edit
+// control takes a large text at 1-2 s per MB under Wine, the rich edit control holds hundreds
+// of bytes per character). Positions are bytes. Text the program sets or adds is never
+// reported as the user's change: the backend ignores the control's notifications meanwhile.
+
+#include "backend/win32/win32_editor.h"
 
 #include <windows.h>
+
+#include <Scintilla.h>
 
 #include <algorithm>
 #include <functional>
@@ -14,7 +18,6 @@
 
 #include "backend/control_text_readers.h"
 #include "backend/win32/win32_backend.h"
-#include "backend/win32/win32_editor.h"
 #include "backend/win32/win32_family_controls.h"
 #include "backend/win32/win32_text.h"
 
@@ -22,36 +25,67 @@ namespace ambrel {
 
 namespace {
 
-// The characters get reads from the control at a time.
+// The bytes get reads from the control at a time.
 constexpr std::size_t kReadSize = std::size_t{1} << 16;
+// The longest UTF-8 sequence less its first byte.
+constexpr std::size_t kMostTrailBytes = 3;
+// The window property that holds the font the editor was given (WM_GETFONT answers it).
+constexpr wchar_t kFontProperty[] = L"ambrel.editor.font";
+constexpr UINT_PTR kEditorSubclass = 2;
 
-DWORD editor_style(const ControlStyle& style) {
-  DWORD bits = WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL;
-  if (!style.word_wrap) bits |= WS_HSCROLL | ES_AUTOHSCROLL;
-  if (style.read_only) bits |= ES_READONLY;
-  return bits;
+LRESULT sci(HWND editor, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
+  return SendMessageW(editor, message, wparam, lparam);
 }
 
-// The control's own buffer, read in place while it is locked.
-class LockedText {
+std::size_t length_of(HWND editor) {
+  return static_cast<std::size_t>(std::max<LRESULT>(sci(editor, SCI_GETLENGTH), 0));
+}
+
+std::string utf8_of(std::wstring_view text) {
+  if (text.empty()) return {};
+  int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                 nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(std::max(size, 0)), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
+                      nullptr, nullptr);
+  return bytes;
+}
+
+void append_utf16(std::string_view bytes, std::u16string& text) {
+  if (bytes.empty()) return;
+  int size =
+      MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  std::size_t at = text.size();
+  text.resize(at + static_cast<std::size_t>(std::max(size, 0)));
+  MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()),
+                      reinterpret_cast<wchar_t*>(text.data() + at), size);
+}
+
+bool is_trail_byte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
+// Program changes go in whatever the user may do: a read-only editor takes them too, and
+// nothing of them can be undone.
+class ProgramChange {
  public:
-  explicit LockedText(HWND editor)
-      : handle_(reinterpret_cast<HLOCAL>(SendMessageW(editor, EM_GETHANDLE, 0, 0))),
-        text_(handle_ ? static_cast<const char16_t*>(LocalLock(handle_)) : nullptr) {}
-  ~LockedText() {
-    if (text_) LocalUnlock(handle_);
+  explicit ProgramChange(HWND editor) : editor_(editor), read_only_(editor_read_only(editor)) {
+    if (read_only_) sci(editor_, SCI_SETREADONLY, 0);
+    sci(editor_, SCI_SETUNDOCOLLECTION, 0);
   }
-  LockedText(const LockedText&) = delete;
-  LockedText& operator=(const LockedText&) = delete;
-  const char16_t* text() const { return text_; }
+  ~ProgramChange() {
+    sci(editor_, SCI_SETUNDOCOLLECTION, 1);
+    if (read_only_) sci(editor_, SCI_SETREADONLY, 1);
+  }
+  ProgramChange(const ProgramChange&) = delete;
+  ProgramChange& operator=(const ProgramChange&) = delete;
 
  private:
-  HLOCAL handle_;
-  const char16_t* text_;
+  HWND editor_;
+  bool read_only_;
 };
 
-// Slices copied from the control's buffer: each costs its own length, wherever it lies. The
-// control is looked up for each slice, as it may go between two.
+// Slices of the control's buffer, read in place, each ending after a whole character: each
+// costs its own length, wherever it lies. The control is looked up for each slice, as it may
+// go between two.
 class EditorTextReader final : public ControlTextReader {
  public:
   explicit EditorTextReader(std::function<HWND()> editor) : editor_(std::move(editor)) {}
@@ -59,14 +93,17 @@ class EditorTextReader final : public ControlTextReader {
   bool read(std::size_t units, const TextPieceHandler& take) override {
     HWND editor = editor_();
     if (!editor) return false;
-    auto length = static_cast<std::size_t>(std::max(GetWindowTextLengthW(editor), 0));
+    std::size_t length = length_of(editor);
     if (at_ >= length) return false;
     std::size_t count = std::clamp<std::size_t>(units, 1, length - at_);
-    {
-      LockedText buffer(editor);
-      if (!buffer.text()) return false;
-      writer_.write(std::u16string_view(buffer.text() + at_, count), take);
-    }
+    std::size_t reach = std::min(length - at_, count + kMostTrailBytes);
+    const auto* bytes = reinterpret_cast<const char*>(
+        sci(editor, SCI_GETRANGEPOINTER, at_, static_cast<LPARAM>(reach)));
+    if (!bytes) return false;
+    while (count < reach && is_trail_byte(bytes[count])) ++count;
+    slice_.clear();
+    append_utf16(std::string_view(bytes, count), slice_);
+    writer_.write(slice_, take);
     writer_.flush(take);
     at_ += count;
     return true;
@@ -74,29 +111,190 @@ class EditorTextReader final : public ControlTextReader {
 
  private:
   std::function<HWND()> editor_;
-  std::size_t at_ = 0;
+  std::size_t at_ = 0;  // in bytes
+  std::u16string slice_;
   CrLfPieceWriter writer_{false};
 };
 
+// The face the system draws `font` in: a face the system lacks stands for another, which
+// Scintilla, given only the name, would not choose alike.
+std::string drawn_face(HWND editor, HFONT font) {
+  HDC dc = GetDC(editor);
+  HGDIOBJ previous = SelectObject(dc, font);
+  wchar_t face[LF_FACESIZE] = L"";
+  GetTextFaceW(dc, LF_FACESIZE, face);
+  SelectObject(dc, previous);
+  ReleaseDC(editor, dc);
+  return utf8_of(face);
+}
+
+// The font in points at the editor's density, which Scintilla is told: the text is drawn in
+// the font's own pixels, and the caret as wide as a line of the system's at that density.
+void apply_font(HWND editor, HFONT font, int dpi) {
+  LOGFONTW face{};
+  if (!font || !GetObjectW(font, sizeof(face), &face)) return;
+  SetPropW(editor, kFontProperty, font);
+  sci(editor, WM_DPICHANGED, MAKEWPARAM(dpi, dpi));
+  std::string name = drawn_face(editor, font);
+  sci(editor, SCI_STYLESETFONT, STYLE_DEFAULT, reinterpret_cast<LPARAM>(name.c_str()));
+  int pixels = face.lfHeight < 0 ? -face.lfHeight : face.lfHeight;
+  sci(editor, SCI_STYLESETSIZEFRACTIONAL, STYLE_DEFAULT,
+      MulDiv(pixels, 72 * SC_FONT_SIZE_MULTIPLIER, dpi));
+  sci(editor, SCI_STYLESETWEIGHT, STYLE_DEFAULT, face.lfWeight ? face.lfWeight : FW_NORMAL);
+  sci(editor, SCI_STYLESETCHARACTERSET, STYLE_DEFAULT, face.lfCharSet);
+  // In a fixed-width font, runs of ASCII are laid out by counting, not measuring: a line of
+  // megabytes is then drawn in time.
+  sci(editor, SCI_STYLESETCHECKMONOSPACED, STYLE_DEFAULT, 1);
+  sci(editor, SCI_STYLECLEARALL);
+  sci(editor, SCI_SETCARETWIDTH, std::max(1, (dpi + 48) / 96));
+}
+
+// Ctrl+V and Shift+Insert paste through WM_PASTE, which the ui layer may take.
+bool is_paste_key(WPARAM key) {
+  bool control = GetKeyState(VK_CONTROL) < 0;
+  bool shift = GetKeyState(VK_SHIFT) < 0;
+  bool alt = GetKeyState(VK_MENU) < 0;
+  if (alt) return false;
+  return (key == 'V' && control) || (key == VK_INSERT && shift && !control);
+}
+
+LRESULT CALLBACK editor_subclass(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                 DWORD_PTR data) {
+  auto& backend = *reinterpret_cast<Win32Backend*>(data);
+  switch (message) {
+    case WM_SETFONT:
+      apply_font(hwnd, reinterpret_cast<HFONT>(wparam),
+                 backend.scale_of(backend.handle_of(hwnd)).dpi());
+      if (LOWORD(lparam)) InvalidateRect(hwnd, nullptr, TRUE);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(GetPropW(hwnd, kFontProperty));
+    case WM_KEYDOWN:
+      if (is_paste_key(wparam)) {
+        SendMessageW(hwnd, WM_PASTE, 0, 0);
+        return 0;
+      }
+      break;
+    case WM_CHAR:
+      // As in the edit control, a key with Control types no control character.
+      if (wparam < 0x20 || wparam == 0x7F) return 0;
+      break;
+    case WM_GETOBJECT:
+      if (static_cast<LONG>(lparam) == OBJID_CLIENT)
+        return editor_accessible_object(hwnd, backend.label_before(hwnd), wparam);
+      break;
+    case WM_NCDESTROY:
+      RemovePropW(hwnd, kFontProperty);
+      RemoveWindowSubclass(hwnd, editor_subclass, kEditorSubclass);
+      break;
+  }
+  return DefSubclassProc(hwnd, message, wparam, lparam);
+}
+
+// Keys of Scintilla's own that no Windows edit control has, taken out: line cut, copy,
+// delete and transpose, duplicate, case changes, zoom and the overtype toggle.
+void keep_windows_keys(HWND editor) {
+  constexpr int kControl = SCMOD_CTRL << 16;
+  constexpr int kControlShift = (SCMOD_CTRL | SCMOD_SHIFT) << 16;
+  constexpr int kKeys[] = {
+      'L' | kControl,          'L' | kControlShift,   'T' | kControl,      'T' | kControlShift,
+      'D' | kControl,          'U' | kControl,        'U' | kControlShift, SCK_ADD | kControl,
+      SCK_SUBTRACT | kControl, SCK_DIVIDE | kControl, SCK_INSERT,
+  };
+  for (int key : kKeys) sci(editor, SCI_CLEARCMDKEY, static_cast<WPARAM>(key));
+}
+
+// Plain text: a document without styles, no margins, nothing drawn for line ends or
+// whitespace; the scroll bar as wide as the widest line shown so far.
+void set_up_plain_text(HWND editor, const ControlStyle& style) {
+  LRESULT document = sci(editor, SCI_CREATEDOCUMENT, 0, SC_DOCUMENTOPTION_STYLES_NONE);
+  sci(editor, SCI_SETDOCPOINTER, 0, document);
+  sci(editor, SCI_RELEASEDOCUMENT, 0, document);
+  sci(editor, SCI_SETCODEPAGE, SC_CP_UTF8);
+  sci(editor, SCI_SETEOLMODE, SC_EOL_CRLF);
+  for (int margin = 0; margin < SC_MAX_MARGIN; ++margin)
+    sci(editor, SCI_SETMARGINWIDTHN, static_cast<WPARAM>(margin), 0);
+  sci(editor, SCI_SETSCROLLWIDTHTRACKING, 1);
+  sci(editor, SCI_SETWRAPMODE, style.word_wrap ? SC_WRAP_WORD : SC_WRAP_NONE);
+  sci(editor, SCI_SETREADONLY, style.read_only ? 1 : 0);
+  // A change of the text is WM_COMMAND's SCEN_CHANGE, which Scintilla sends only for the
+  // modifications its mask asks to be told of.
+  sci(editor, SCI_SETMODEVENTMASK, SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT);
+  sci(editor, SCI_USEPOPUP, SC_POPUP_NEVER);
+  keep_windows_keys(editor);
+}
+
+// The text set whole, the caret at the start and the view at the first line, nothing to undo;
+// the scroll width follows the new text's lines, not the old's.
+void put_text(HWND editor, const std::string& bytes) {
+  ProgramChange change(editor);
+  sci(editor, SCI_CLEARALL);
+  sci(editor, SCI_SETSCROLLWIDTH, 1);
+  sci(editor, SCI_ALLOCATE, bytes.size() + 1);
+  sci(editor, SCI_APPENDTEXT, bytes.size(), reinterpret_cast<LPARAM>(bytes.data()));
+  sci(editor, SCI_EMPTYUNDOBUFFER);
+  sci(editor, SCI_GOTOPOS, 0);
+}
+
 }  // namespace
 
-HWND make_editor(const ControlRequest& request, HWND parent, Win32ControlRecord& control) {
+std::string EditorBytes::convert(std::u16string_view piece) {
+  std::wstring lines;
+  if (high_surrogate_) lines += static_cast<wchar_t>(high_surrogate_);
+  high_surrogate_ = 0;
+  lines += control_lines(piece, after_cr_);
+  if (!lines.empty() && IS_HIGH_SURROGATE(lines.back())) {
+    high_surrogate_ = static_cast<char16_t>(lines.back());
+    lines.pop_back();
+  }
+  return utf8_of(lines);
+}
+
+bool register_editor_class() { return Scintilla_RegisterClasses(GetModuleHandleW(nullptr)) != 0; }
+
+HWND make_editor(const ControlRequest& request, HWND parent, Win32ControlRecord& control,
+                 Win32Backend& backend) {
   const ControlStyle& style = request.style;
-  HWND editor = family_child(L"Edit", u"", editor_style(style) | tab_stop_bit(style),
-                             WS_EX_CLIENTEDGE, parent);
+  DWORD scroll_bars = WS_VSCROLL | (style.word_wrap ? 0 : WS_HSCROLL);
+  HWND editor =
+      family_child(L"Scintilla", u"", scroll_bars | tab_stop_bit(style), WS_EX_CLIENTEDGE, parent);
   if (!editor) return nullptr;
-  SendMessageW(editor, EM_SETLIMITTEXT, 0, 0);  // as much as memory holds
-  bool after_cr = false;
-  SetWindowTextW(editor, control_lines(request.text, after_cr).c_str());
+  // Drops onto the editor are the window's (win32_drops.cpp), not Scintilla's.
+  RevokeDragDrop(editor);
+  set_up_plain_text(editor, style);
+  SetWindowSubclass(editor, editor_subclass, kEditorSubclass,
+                    reinterpret_cast<DWORD_PTR>(&backend));
+  put_text(editor, EditorBytes().convert(request.text));
   control.kind_state = EditorState{};
   return editor;
 }
 
+namespace {
+
+// A blinking caret has its line drawn again twice a second, and Scintilla draws a line in
+// time that grows with its length: on a line of megabytes the caret stays, or the window
+// would do little else.
+void steady_caret_on_long_lines(HWND editor) {
+  constexpr LRESULT kLongLine = LRESULT{1} << 20;
+  LRESULT line =
+      sci(editor, SCI_LINEFROMPOSITION, static_cast<WPARAM>(sci(editor, SCI_GETCURRENTPOS)));
+  bool long_line = sci(editor, SCI_LINELENGTH, static_cast<WPARAM>(line)) > kLongLine;
+  UINT period = long_line ? 0 : GetCaretBlinkTime();
+  if (sci(editor, SCI_GETCARETPERIOD) != static_cast<LRESULT>(period))
+    sci(editor, SCI_SETCARETPERIOD, period);
+}
+
+}  // namespace
+
 bool editor_notice(const ControlNotice& notice, Win32Backend& backend) {
+  if (notice.message == WM_NOTIFY && notice.code == SCN_UPDATEUI)
+    steady_caret_on_long_lines(notice.source);
   if (notice.message != WM_COMMAND) return false;
-  if (notice.code == EN_CHANGE) backend.report_command(notice.source, ControlCommand::Change);
+  if (notice.code == SCEN_CHANGE) backend.report_command(notice.source, ControlCommand::Change);
   return true;
 }
+
+bool editor_read_only(HWND editor) { return sci(editor, SCI_GETREADONLY) != 0; }
 
 std::u16string editor_text(HWND editor) {
   std::u16string text;
@@ -110,100 +308,116 @@ std::unique_ptr<ControlTextReader> editor_reader(std::function<HWND()> editor) {
 }
 
 void set_editor_text(Win32ControlRecord& editor, std::u16string_view text) {
-  bool appended_cr = false;
-  SetWindowTextW(editor.hwnd, control_lines(text, appended_cr).c_str());
-  if (auto* state = kind_state<EditorState>(editor)) state->appended_cr = appended_cr;
-  SendMessageW(editor.hwnd, EM_EMPTYUNDOBUFFER, 0, 0);
-  // The caret to the start and the view to the first line.
-  SendMessageW(editor.hwnd, EM_SETSEL, 0, 0);
-  SendMessageW(editor.hwnd, EM_SCROLLCARET, 0, 0);
+  auto* state = kind_state<EditorState>(editor);
+  if (!state) return;
+  state->appended = EditorBytes();
+  put_text(editor.hwnd, state->appended.convert(text));
 }
 
 bool Win32Backend::paste_in_parts(HWND hwnd) {
-  LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
   NativeHandle editor = handle_of(hwnd);
-  if (!editor || !(style & ES_MULTILINE) || (style & ES_READONLY)) return false;
+  Win32ControlRecord* control = find_control(editor);
+  if (!control || !kind_state<EditorState>(*control) || editor_read_only(hwnd)) return false;
   return sink_ && sink_->on_editor_paste(editor);
 }
 
 namespace {
 
+// Where the selection's ends are: the anchor and the caret, in bytes.
 struct Selection {
-  DWORD start = 0;
-  DWORD end = 0;
+  std::size_t anchor = 0;
+  std::size_t caret = 0;
 };
 
 Selection selection_of(HWND editor) {
-  Selection selection;
-  SendMessageW(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&selection.start),
-               reinterpret_cast<LPARAM>(&selection.end));
-  return selection;
+  return {static_cast<std::size_t>(sci(editor, SCI_GETANCHOR)),
+          static_cast<std::size_t>(sci(editor, SCI_GETCURRENTPOS))};
 }
 
-DWORD text_length(HWND editor) {
-  return static_cast<DWORD>(std::max(GetWindowTextLengthW(editor), 0));
+// The selection and the view put back after text went in at the end or before them.
+class KeptView {
+ public:
+  explicit KeptView(HWND editor)
+      : editor_(editor),
+        first_line_(sci(editor, SCI_GETFIRSTVISIBLELINE)),
+        x_offset_(sci(editor, SCI_GETXOFFSET)) {}
+  void restore(Selection selection) const {
+    sci(editor_, SCI_SETSELECTION, selection.caret, static_cast<LPARAM>(selection.anchor));
+    sci(editor_, SCI_SETFIRSTVISIBLELINE, static_cast<WPARAM>(first_line_));
+    sci(editor_, SCI_SETXOFFSET, static_cast<WPARAM>(x_offset_));
+  }
+
+ private:
+  HWND editor_;
+  LRESULT first_line_;
+  LRESULT x_offset_;
+};
+
+// `bytes`, NULs and all, in at `position` as the user's typing goes in: an insertion right
+// after the one before joins its undo step. The caret ends after it.
+void insert_at(HWND editor, std::size_t position, const std::string& bytes) {
+  sci(editor, SCI_SETEMPTYSELECTION, position);
+  sci(editor, SCI_ADDTEXT, bytes.size(), reinterpret_cast<LPARAM>(bytes.data()));
 }
 
-// A paste's text goes in where the caret was, each piece an undoable step. A caret at that
-// place follows the text; any other selection and the view stay where the user has them.
-// The control takes a large text at 1-2 s per MB under Wine: pieces are small.
+// A paste's text goes in where the caret was, all its pieces one undo step (but for the
+// selection it replaced, which is a step of its own). A caret at that place follows the text
+// and the view follows it; any other selection and the view stay where the user has them.
 class CaretInsertion final : public EditorInsertion {
  public:
-  // Units of the clipboard's text at a time (a line end among them becomes two in the control).
-  static constexpr std::size_t kInsertUnits = std::size_t{1} << 14;
+  // Units of the clipboard's text at a time.
+  static constexpr std::size_t kInsertUnits = std::size_t{1} << 16;
 
   CaretInsertion(const Win32Backend& backend, NativeHandle editor)
       : backend_(backend), editor_(editor) {}
 
   void insert(std::u16string_view piece) override {
-    std::wstring text = control_lines(piece, after_cr_);
+    std::string bytes = bytes_.convert(piece);
     HWND editor = backend_.hwnd(editor_);
-    if (!editor || text.empty()) return;
-    if (first_) return insert_first(editor, text);
+    if (!editor || bytes.empty()) return;
+    if (first_) return insert_first(editor, bytes);
     Selection selection = selection_of(editor);
     follow_user_edits(editor, selection);
-    bool caret_follows = selection.start == position_ && selection.end == position_;
-    LRESULT first_line = SendMessageW(editor, EM_GETFIRSTVISIBLELINE, 0, 0);
-    SendMessageW(editor, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(editor, EM_SETSEL, position_, position_);
-    SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
-    auto added = static_cast<DWORD>(text.size());
+    bool caret_follows = selection.anchor == position_ && selection.caret == position_;
+    KeptView view(editor);
+    insert_at(editor, position_, bytes);
+    std::size_t added = bytes.size();
     if (caret_follows) {
-      selection = {position_ + added, position_ + added};
+      sci(editor, SCI_SCROLLCARET);
     } else {
-      if (selection.start >= position_) selection.start += added;
-      if (selection.end >= position_) selection.end += added;
+      if (selection.anchor >= position_) selection.anchor += added;
+      if (selection.caret >= position_) selection.caret += added;
+      view.restore(selection);
     }
     position_ += added;
-    SendMessageW(editor, EM_SETSEL, selection.start, selection.end);
-    if (!caret_follows) {
-      LRESULT moved = SendMessageW(editor, EM_GETFIRSTVISIBLELINE, 0, 0) - first_line;
-      if (moved != 0) SendMessageW(editor, EM_LINESCROLL, 0, -moved);
-    }
-    SendMessageW(editor, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(editor, nullptr, FALSE);
-    length_ = text_length(editor);
+    length_ = length_of(editor);
   }
   std::size_t piece_units() const override { return kInsertUnits; }
 
  private:
   // The first piece replaces the selection.
-  void insert_first(HWND editor, const std::wstring& text) {
+  void insert_first(HWND editor, const std::string& bytes) {
     first_ = false;
-    position_ = selection_of(editor).start;
-    SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
-    position_ += static_cast<DWORD>(text.size());
-    length_ = text_length(editor);
+    position_ = static_cast<std::size_t>(sci(editor, SCI_GETSELECTIONSTART));
+    auto end = static_cast<std::size_t>(sci(editor, SCI_GETSELECTIONEND));
+    if (end > position_)
+      sci(editor, SCI_DELETERANGE, position_, static_cast<LPARAM>(end - position_));
+    insert_at(editor, position_, bytes);
+    sci(editor, SCI_SCROLLCARET);
+    position_ += bytes.size();
+    length_ = length_of(editor);
   }
 
   // The user's typing since the last insertion moved the paste's place when it was before it
   // (the caret then ends up before the place moved by what was typed).
   void follow_user_edits(HWND editor, Selection selection) {
-    DWORD now = text_length(editor);
+    std::size_t now = length_of(editor);
     if (now == length_) return;
     auto change = static_cast<long long>(now) - static_cast<long long>(length_);
-    if (static_cast<long long>(selection.start) <= static_cast<long long>(position_) + change) {
-      position_ = static_cast<DWORD>(std::max<long long>(0, position_ + change));
+    auto start = static_cast<long long>(std::min(selection.anchor, selection.caret));
+    if (start <= static_cast<long long>(position_) + change) {
+      position_ = static_cast<std::size_t>(
+          std::max<long long>(0, static_cast<long long>(position_) + change));
     }
     position_ = std::min(position_, now);
     length_ = now;
@@ -211,41 +425,29 @@ class CaretInsertion final : public EditorInsertion {
 
   const Win32Backend& backend_;
   NativeHandle editor_;
-  bool after_cr_ = false;  // the last piece inserted ended with a CR
+  EditorBytes bytes_;
   bool first_ = true;
-  DWORD position_ = 0;  // where the next text goes
-  DWORD length_ = 0;    // the control's length after the last insertion
+  std::size_t position_ = 0;  // where the next text goes
+  std::size_t length_ = 0;    // the control's length after the last insertion
 };
 
 }  // namespace
 
 std::unique_ptr<EditorInsertion> Win32Backend::insert_at_caret(NativeHandle editor) {
-  HWND hwnd = this->hwnd(editor);
-  LONG_PTR style = hwnd ? GetWindowLongPtrW(hwnd, GWL_STYLE) : 0;
-  if (!(style & ES_MULTILINE) || (style & ES_READONLY)) return nullptr;
+  const Win32ControlRecord* control = find_control(editor);
+  if (!control || !kind_state<EditorState>(*control) || editor_read_only(control->hwnd))
+    return nullptr;
   return std::make_unique<CaretInsertion>(*this, editor);
 }
 
-// At the end, without an undo step; the user's selection and first line are put back before
-// the control paints again.
+// At the end, without an undo step; Scintilla keeps the user's selection and view.
 void append_editor_text(Win32ControlRecord& editor, std::u16string_view text) {
   auto* state = kind_state<EditorState>(editor);
   if (!state) return;
-  std::wstring lines = control_lines(text, state->appended_cr);
-  if (lines.empty()) return;
-  HWND hwnd = editor.hwnd;
-  DWORD start = 0, end = 0;
-  SendMessageW(hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  LRESULT first_line = SendMessageW(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0);
-  SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
-  int length = GetWindowTextLengthW(hwnd);
-  SendMessageW(hwnd, EM_SETSEL, length, length);
-  SendMessageW(hwnd, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(lines.c_str()));
-  SendMessageW(hwnd, EM_SETSEL, start, end);
-  LRESULT moved = SendMessageW(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0) - first_line;
-  if (moved != 0) SendMessageW(hwnd, EM_LINESCROLL, 0, -moved);
-  SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(hwnd, nullptr, FALSE);
+  std::string bytes = state->appended.convert(text);
+  if (bytes.empty()) return;
+  ProgramChange change(editor.hwnd);
+  sci(editor.hwnd, SCI_APPENDTEXT, bytes.size(), reinterpret_cast<LPARAM>(bytes.data()));
 }
 
 }  // namespace ambrel

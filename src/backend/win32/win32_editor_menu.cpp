@@ -1,14 +1,16 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include <Scintilla.h>
+
 #include <vector>
 
 #include "backend/win32/win32_backend.h"
 #include "backend/win32/win32_editor.h"
 #include "backend/win32/win32_text.h"
 
-// An editor with items of the program's own gets a context menu of ours: the edit control's
-// menu cannot be added to. Ours has the control's editing items, then the program's.
+// An editor's context menu is ours: Scintilla's cannot be added to, and its Paste would read
+// the clipboard past the ui layer. Ours has the editing items, then the program's, if any.
 
 namespace ambrel {
 namespace {
@@ -19,17 +21,17 @@ struct EditingItem {
   UINT message;
 };
 constexpr EditingItem kEditingItems[] = {
-    {L"&Undo", WM_UNDO},   {nullptr, 0},           {L"Cu&t", WM_CUT}, {L"&Copy", WM_COPY},
-    {L"&Paste", WM_PASTE}, {L"&Delete", WM_CLEAR}, {nullptr, 0},      {L"Select &All", EM_SETSEL},
+    {L"&Undo", WM_UNDO},   {nullptr, 0},
+    {L"Cu&t", WM_CUT},     {L"&Copy", WM_COPY},
+    {L"&Paste", WM_PASTE}, {L"&Delete", WM_CLEAR},
+    {nullptr, 0},          {L"Select &All", SCI_SELECTALL},
 };
 // The program's items have commands from here on, above every editing message.
 constexpr UINT kFirstOwnCommand = 0x8000;
 
 bool editing_item_enabled(HWND editor, UINT message) {
-  bool writable = (GetWindowLongPtrW(editor, GWL_STYLE) & ES_READONLY) == 0;
-  DWORD start = 0, end = 0;
-  SendMessageW(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  bool selected = start != end;
+  bool writable = !editor_read_only(editor);
+  bool selected = SendMessageW(editor, SCI_GETSELECTIONEMPTY, 0, 0) == 0;
   switch (message) {
     case WM_UNDO:
       return writable && SendMessageW(editor, EM_CANUNDO, 0, 0) != 0;
@@ -40,8 +42,8 @@ bool editing_item_enabled(HWND editor, UINT message) {
       return selected;
     case WM_PASTE:
       return writable && IsClipboardFormatAvailable(CF_UNICODETEXT);
-    case EM_SETSEL:
-      return GetWindowTextLengthW(editor) > 0;
+    case SCI_SELECTALL:
+      return SendMessageW(editor, SCI_GETLENGTH, 0, 0) > 0;
   }
   return false;
 }
@@ -54,14 +56,6 @@ void add_editing_items(HMENU menu, HWND editor) {
     }
     UINT enabled = editing_item_enabled(editor, item.message) ? MF_ENABLED : MF_GRAYED;
     AppendMenuW(menu, MF_STRING | enabled, item.message, item.caption);
-  }
-}
-
-void do_editing(HWND editor, UINT message) {
-  if (message == EM_SETSEL) {
-    SendMessageW(editor, EM_SETSEL, 0, -1);
-  } else {
-    SendMessageW(editor, message, 0, 0);
   }
 }
 
@@ -88,11 +82,11 @@ bool Win32Backend::show_editor_menu(HWND hwnd, LPARAM position) {
   NativeHandle handle = handle_of(hwnd);
   const Win32ControlRecord* control = find_control(handle);
   const auto* editor = control ? kind_state<EditorState>(*control) : nullptr;
-  if (!editor || editor->menu_items.empty()) return false;
+  if (!editor) return false;
   HMENU menu = CreatePopupMenu();
   if (!menu) return false;
   add_editing_items(menu, hwnd);
-  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  if (!editor->menu_items.empty()) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   std::vector<int> numbers;
   for (const EditorMenuItem& item : editor->menu_items) {
     UINT checked = item.checked ? MF_CHECKED : MF_UNCHECKED;
@@ -107,7 +101,7 @@ bool Win32Backend::show_editor_menu(HWND hwnd, LPARAM position) {
   // The menu's loop runs messages: the editor may have gone meanwhile.
   if (command == 0 || !find_control(handle)) return true;
   if (command < kFirstOwnCommand) {
-    do_editing(hwnd, command);
+    SendMessageW(hwnd, command, 0, 0);
   } else if (sink_ && command - kFirstOwnCommand < numbers.size()) {
     sink_->on_menu_command(control_window(handle), numbers[command - kFirstOwnCommand]);
   }

@@ -1,4 +1,4 @@
-// The view family on Win32: the code editor is the multi-line edit control, the web page a static
+// The view family on Win32: the code editor is the Scintilla editor, the web page a static
 // text, the calendar a month calendar, the hyperlink a link control showing its caption as
 // markup and reporting a click or Enter on it as command Click.
 
@@ -23,11 +23,11 @@ struct LinkCaption {
 }  // namespace
 
 HWND make_window(ViewKind kind, const ControlRequest& request, HWND parent,
-                 Win32ControlRecord& control, Win32Backend&) {
+                 Win32ControlRecord& control, Win32Backend& backend) {
   DWORD tab_stop = tab_stop_bit(request.style);
   switch (kind) {
     case ViewKind::CodeEditor:
-      return make_editor(request, parent, control);
+      return make_editor(request, parent, control, backend);
     case ViewKind::Web:
       return family_child(L"Static", request.text, SS_NOPREFIX | SS_LEFT, 0, parent);
     case ViewKind::Calendar:

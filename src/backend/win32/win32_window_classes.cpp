@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "backend/win32/win32_backend.h"
+#include "backend/win32/win32_editor.h"
 #include "backend/win32/win32_tab_strip.h"
 
 namespace ambrel {
@@ -70,7 +71,7 @@ bool register_window_classes() {
          register_class(kScrollAreaClass, procedure<&Win32Backend::scroll_area_message>, 0,
                         arrow) &&
          register_class(kWakeClass, procedure<&Win32Backend::wake_message>, 0, nullptr) &&
-         register_tab_strip_class();
+         register_tab_strip_class() && register_editor_class();
 }
 
 void subclass_control(HWND control, Win32Backend& backend) {

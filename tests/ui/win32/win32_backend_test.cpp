@@ -7,6 +7,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <Scintilla.h>
+
 #include <memory>
 #include <string>
 #include <thread>
@@ -164,8 +166,40 @@ TEST_F(Win32BackendTest, AppendedTextIsTheProgramsAndKeepsTheUsersPlace) {
   EXPECT_EQ(start, 1u);
   EXPECT_EQ(end, 2u);
   // The user cannot undo what the program added.
-  SendMessageW(hwnd, EM_UNDO, 0, 0);
+  SendMessageW(hwnd, WM_UNDO, 0, 0);
   EXPECT_EQ(backend.control_text(editor), u"abc\r\nd\r\ne");
+  // Nor can a surrogate pair split between two additions come apart.
+  backend.append_control_text(editor, u"\xD83D");
+  backend.append_control_text(editor, std::u16string_view(u"\xDE00\0f", 3));
+  EXPECT_EQ(backend.control_text(editor),
+            u"abc\r\nd\r\ne\U0001F600" + std::u16string(1, u'\0') + u"f");
+}
+
+// A read-only editor takes the program's text and not the user's; a writable one wraps long
+// lines at its width when asked to.
+TEST_F(Win32BackendTest, ReadOnlyAndWordWrapHoldForTheEditorsOwnBehaviour) {
+  ControlStyle read_only;
+  read_only.read_only = true;
+  NativeHandle output = add(ControlKind::Editor, u"first", read_only);
+  backend.set_control_text(output, u"set");
+  backend.append_control_text(output, u" and added");
+  SendMessageW(backend.hwnd(output), WM_CHAR, L'x', 0);
+  EXPECT_EQ(backend.control_text(output), u"set and added");
+
+  std::u16string words;
+  for (int i = 0; i < 100; ++i) words += u"word ";
+  ControlStyle wrapped;
+  wrapped.word_wrap = true;
+  for (bool wrap : {false, true}) {
+    HWND hwnd = backend.hwnd(add(ControlKind::CodeEditor, words, wrap ? wrapped : ControlStyle{}));
+    settle();
+    LRESULT shown_lines = SendMessageW(hwnd, SCI_WRAPCOUNT, 0, 0);
+    if (wrap) {
+      EXPECT_GT(shown_lines, 5);
+    } else {
+      EXPECT_EQ(shown_lines, 1);
+    }
+  }
 }
 
 TEST_F(Win32BackendTest, TabGoesToTheUiLayerBeforeTheEditor) {

@@ -1,11 +1,12 @@
-// An editor's context menu with the program's own items, opened and chosen from as the user
-// does it: the edit control's items come first, the program's last with their check marks,
-// and choosing one of them is a menu command of the editor's window.
+// An editor's context menu, opened and chosen from as the user does it: the editing items
+// come first, the program's last with their check marks, and choosing one of them is a menu
+// command of the editor's window; its Paste, as Ctrl+V, is the ui layer's.
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,6 +32,8 @@ struct ShownMenu {
   std::vector<WPARAM> keys;
 };
 constexpr const wchar_t* kShownMenu = L"ambrel-test-shown-menu";
+// Above the editor's own timers.
+constexpr UINT_PTR kMenuTimer = 0x7000;
 
 // A timer of the editor, run inside the menu's own loop.
 void CALLBACK read_and_choose(HWND editor, UINT, UINT_PTR timer, DWORD) {
@@ -49,33 +52,50 @@ void CALLBACK read_and_choose(HWND editor, UINT, UINT_PTR timer, DWORD) {
   for (WPARAM key : shown->keys) PostMessageW(popup, WM_KEYDOWN, key, 0);
 }
 
-TEST(Win32EditorMenuTest, TheProgramsItemsFollowTheEditingItemsAndAreMenuCommands) {
-  Win32Backend backend;
-  MenuSink sink;
-  backend.set_sink(&sink);
-  WindowRequest window_request;
-  window_request.client_size = {400, 300};
-  NativeHandle window = backend.create_window(window_request);
-  ASSERT_TRUE(window);
-  backend.show_window(window, true);
-  ControlRequest request;
-  request.kind = ControlKind::Editor;
-  request.parent = window;
-  request.geometry = {10, 10, 300, 200};
-  request.text = u"text";
-  NativeHandle editor = backend.create_control(request);
-  ASSERT_TRUE(editor);
-  backend.set_editor_menu_items(editor, {{4, u"Valid identifiers", true}, {9, u"LF line ends"}});
+// A window with an editor holding "text", on the real backend.
+struct EditorWindow {
+  explicit EditorWindow(BackendSink& sink) {
+    backend.set_sink(&sink);
+    WindowRequest window_request;
+    window_request.client_size = {400, 300};
+    window = backend.create_window(window_request);
+    backend.show_window(window, true);
+    ControlRequest request;
+    request.kind = ControlKind::Editor;
+    request.parent = window;
+    request.geometry = {10, 10, 300, 200};
+    request.text = u"text";
+    editor = backend.create_control(request);
+  }
+  HWND edit() const { return backend.hwnd(editor); }
 
-  HWND edit = backend.hwnd(editor);
+  Win32Backend backend;
+  NativeHandle window;
+  NativeHandle editor;
+};
+
+// Opens the editor's menu as a right click does and presses `keys` on it.
+ShownMenu open_menu(HWND edit, std::vector<WPARAM> keys) {
   ShownMenu menu;
-  menu.keys = {VK_UP, VK_RETURN};  // from nothing chosen, Up takes the last item
+  menu.keys = std::move(keys);
   SetPropW(edit, kShownMenu, &menu);
-  SetTimer(edit, 1, 50, read_and_choose);
+  SetTimer(edit, kMenuTimer, 50, read_and_choose);
   POINT at{20, 20};
   ClientToScreen(edit, &at);
   SendMessageW(edit, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit), MAKELPARAM(at.x, at.y));
   RemovePropW(edit, kShownMenu);
+  return menu;
+}
+
+TEST(Win32EditorMenuTest, TheProgramsItemsFollowTheEditingItemsAndAreMenuCommands) {
+  MenuSink sink;
+  EditorWindow shown(sink);
+  ASSERT_TRUE(shown.editor);
+  shown.backend.set_editor_menu_items(shown.editor,
+                                      {{4, u"Valid identifiers", true}, {9, u"LF line ends"}});
+
+  // From nothing chosen, Up takes the last item.
+  ShownMenu menu = open_menu(shown.edit(), {VK_UP, VK_RETURN});
 
   ASSERT_GE(menu.captions.size(), 3u);
   std::size_t last = menu.captions.size() - 1;
@@ -85,8 +105,41 @@ TEST(Win32EditorMenuTest, TheProgramsItemsFollowTheEditingItemsAndAreMenuCommand
   EXPECT_TRUE(menu.checked[last - 1]);
   EXPECT_FALSE(menu.checked[last]);
   ASSERT_EQ(sink.commands.size(), 1u);
-  EXPECT_EQ(sink.commands[0].first, window);
+  EXPECT_EQ(sink.commands[0].first, shown.window);
   EXPECT_EQ(sink.commands[0].second, 9);
+}
+
+class PasteSink final : public IgnoringSink {
+ public:
+  bool on_editor_paste(NativeHandle editor) override {
+    pastes.push_back(editor);
+    return true;
+  }
+  std::vector<NativeHandle> pastes;
+};
+
+void hold_control_key(bool down) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = down ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
+
+// Ctrl+V and the menu's Paste both go to the ui layer, which reads the clipboard whole or not
+// at all: the editor's own paste never runs, and the key types no control character.
+TEST(Win32EditorMenuTest, CtrlVAndTheMenusPasteGoThroughTheUiLayer) {
+  PasteSink sink;
+  EditorWindow shown(sink);
+  ASSERT_TRUE(shown.editor);
+  ASSERT_TRUE(shown.backend.set_clipboard_text(u"pasted"));
+  hold_control_key(true);
+  SendMessageW(shown.edit(), WM_KEYDOWN, 'V', 0);
+  SendMessageW(shown.edit(), WM_CHAR, 0x16, 0);
+  hold_control_key(false);
+  ShownMenu menu = open_menu(shown.edit(), {'P'});
+  EXPECT_NE(std::find(menu.captions.begin(), menu.captions.end(), L"&Paste"), menu.captions.end());
+  EXPECT_EQ(sink.pastes, (std::vector<NativeHandle>{shown.editor, shown.editor}));
+  EXPECT_EQ(shown.backend.control_text(shown.editor), u"text");
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 // The tool's window on the real Win32 backend (under Wine in the cross build): real controls
 // of the right classes, natural sizes measured in the controls' fonts, the minimum size held
-// through the tracking sizes, the worked layout at 700 x 600 and a splitter dragged with
-// real mouse messages.
+// through the tracking sizes, the worked layout at 700 x 600, a splitter dragged with real
+// mouse messages, and the editors as a screen reader reads them.
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <oleacc.h>
+
+#include <Scintilla.h>
 
 #include <cstdint>
 #include <memory>
@@ -15,6 +18,7 @@
 #include "app/application.h"
 #include "dialog/dialog.h"
 #include "backend/win32/win32_backend.h"
+#include "backend/win32/win32_text.h"
 #include "ui/gadget.h"
 #include "ui/measure.h"
 #include "ui/window.h"
@@ -52,6 +56,40 @@ Size client_of(HWND window) {
   RECT rect{};
   GetClientRect(window, &rect);
   return {rect.right, rect.bottom};
+}
+
+// What a screen reader reads of a window's client area through MSAA.
+struct AccessibleReading {
+  std::wstring name;
+  std::wstring value;
+  long role = 0;
+};
+
+AccessibleReading read_accessible(HWND hwnd) {
+  AccessibleReading reading;
+  IAccessible* accessible = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                        reinterpret_cast<void**>(&accessible))))
+    return reading;
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  // A string the object gave, freed.
+  auto take = [](HRESULT result, BSTR text) {
+    std::wstring taken = SUCCEEDED(result) && text ? std::wstring(text, SysStringLen(text)) : L"";
+    SysFreeString(text);
+    return taken;
+  };
+  BSTR name = nullptr;
+  HRESULT result = accessible->get_accName(self, &name);
+  reading.name = take(result, name);
+  BSTR value = nullptr;
+  result = accessible->get_accValue(self, &value);
+  reading.value = take(result, value);
+  VARIANT role{};
+  if (SUCCEEDED(accessible->get_accRole(self, &role)) && role.vt == VT_I4) reading.role = role.lVal;
+  accessible->Release();
+  return reading;
 }
 
 class Win32ToolWindowTest : public ::testing::Test {
@@ -100,14 +138,14 @@ class Win32ToolWindowTest : public ::testing::Test {
 TEST_F(Win32ToolWindowTest, OpensAt500By500WithRealControls) {
   EXPECT_EQ(client_of(window), (Size{500, 500}));
   EXPECT_TRUE(IsWindowVisible(window));
-  EXPECT_TRUE(has_class(control(u"txtIn"), L"Edit"));
-  EXPECT_TRUE(has_class(control(u"txtOut"), L"Edit"));
+  EXPECT_TRUE(has_class(control(u"txtIn"), L"Scintilla"));
+  EXPECT_TRUE(has_class(control(u"txtOut"), L"Scintilla"));
   EXPECT_TRUE(has_class(control(u"cmdFile"), L"Button"));
   EXPECT_TRUE(has_class(control(u"frameIn"), L"Button"));
   EXPECT_EQ(GetWindowLongW(control(u"frameIn"), GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);
   EXPECT_TRUE(has_class(control(u"lblIn"), L"Static"));
   EXPECT_TRUE(has_class(control(u"splitter1"), L"AmbrelSplitter"));
-  EXPECT_NE(GetWindowLongW(control(u"txtOut"), GWL_STYLE) & ES_READONLY, 0);
+  EXPECT_NE(SendMessageW(control(u"txtOut"), SCI_GETREADONLY, 0, 0), 0);
   EXPECT_FALSE(IsWindowEnabled(control(u"cmdCopyAll")));
   EXPECT_EQ(win32->window_title(window_handle(dialog_window(application_dialog()))),
             u"Ambrel v.1.0.0.7");
@@ -188,6 +226,19 @@ TEST_F(Win32ToolWindowTest, EnlargingLeavesNothingOfTheOldLayoutOnTheScreen) {
   RedrawWindow(window, nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   EXPECT_EQ(pixels_differing(shown, shown_pixels(window)), 0u);
+}
+
+// Each editor is named by the label before it, and gives its whole text as its value.
+TEST_F(Win32ToolWindowTest, AScreenReaderReadsEachEditorByItsLabelWithItsText) {
+  set_gadget_text(gadget(u"txtIn"), u"<a>\n\U0001F600</a>");
+  settle();
+  AccessibleReading input = read_accessible(control(u"txtIn"));
+  EXPECT_EQ(input.name, L"Source XML (CTRL + V)");
+  EXPECT_EQ(input.value, L"<a>\r\n\U0001F600</a>");
+  EXPECT_EQ(input.role, ROLE_SYSTEM_TEXT);
+  AccessibleReading output = read_accessible(control(u"txtOut"));
+  EXPECT_EQ(output.name, L"Results (CTRL + C)");
+  EXPECT_EQ(output.value, to_wide(win32->control_text(gadget_handle(gadget(u"txtOut")))));
 }
 
 }  // namespace
