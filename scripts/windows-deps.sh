@@ -216,7 +216,7 @@ build_expat() {
   cmake_build_install expat
 }
 
-# Without the JIT: the programs never compile a pattern to machine code, and code left out
+# Without the JIT: only the tests' reference uses it, never to machine code, and code left out
 # cannot carry a fault its source lacks the fix of.
 build_pcre2() {
   cmake_configure pcre2 "$1" -DPCRE2_BUILD_PCRE2_8=OFF -DPCRE2_BUILD_PCRE2_16=ON \
