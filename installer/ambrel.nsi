@@ -1,5 +1,5 @@
-; The Ambrel installer: the programs and their licence (Ambrel's, then that of the Scintilla
-; editor they include) under Program Files, a Start-menu
+; The Ambrel installer: the programs and their licence (Ambrel's, then those of expat and the
+; Scintilla editor, which they include) under Program Files, a Start-menu
 ; entry and an optional desktop shortcut for the desktop tool, the desktop tool in
 ; Explorer's "Open with" for XML and JSON files, and an uninstaller listed in Apps & features. Pages:
 ; welcome, licence, folder, components, progress, and a finish page that offers to run

@@ -214,6 +214,9 @@ build_expat() {
   # the CMake build's header defines it empty.
   sed -i 's/^#define XML_DTD$/#define XML_DTD 1/' "$deps/build/expat/expat_config.h"
   cmake_build_install expat
+  # The programs link it statically: its licence goes into theirs (scripts/windows-package.sh).
+  mkdir -p "$prefix/share/expat"
+  cp "$source/expat/COPYING" "$prefix/share/expat/COPYING"
 }
 
 # Without the JIT: only the tests' reference uses it, never to machine code, and code left out

@@ -35,8 +35,10 @@ installed=$program_files/Ambrel
 for file in ambrel.exe ambrel-gen.exe ambrel-dialog.exe LICENSE.txt uninstall.exe; do
   [ -f "$installed/$file" ] || fail "the installer did not put $file into Program Files"
 done
-grep -q '^The Windows programs include Scintilla' "$installed/LICENSE.txt" ||
-  fail "the installed licence does not carry Scintilla's"
+for library in expat Scintilla; do
+  grep -q "^The Windows programs include $library" "$installed/LICENSE.txt" ||
+    fail "the installed licence does not carry $library's"
+done
 start_menu=$(winepath -u 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs' 2>/dev/null)
 [ -f "${start_menu%/}/Ambrel.lnk" ] || fail "no Start-menu entry for ambrel.exe"
 wine reg query "$key" /v DisplayVersion /reg:64 2>/dev/null | grep -q "$version" ||

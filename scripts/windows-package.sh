@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Packs the Windows programs built in OUT/build/bin (default build-windows): stripped
-# copies and the licence, Ambrel's followed by Scintilla's (with CR LF line ends), in
+# copies and the licence, Ambrel's followed by expat's and Scintilla's (with CR LF line ends), in
 # OUT/dist, a zip of them in one folder named like the release, and the installer made by
 # makensis.
 set -euo pipefail
@@ -19,12 +19,20 @@ done
 [ -f "$dist/ambrel.exe" ] && [ -f "$dist/ambrel-gen.exe" ] && [ -f "$dist/ambrel-dialog.exe" ] ||
   { echo "windows-package: the programs are not built in $bin" >&2; exit 1; }
 
-# The programs link Scintilla statically: its licence follows Ambrel's.
+# The programs link expat and Scintilla statically: their licences follow Ambrel's.
+expat_licence=$out/deps/prefix/share/expat/COPYING
 scintilla_licence=$out/deps/prefix/share/scintilla/License.txt
-[ -f "$scintilla_licence" ] ||
-  { echo "windows-package: no $scintilla_licence (scripts/windows-deps.sh)" >&2; exit 1; }
+for licence in "$expat_licence" "$scintilla_licence"; do
+  [ -f "$licence" ] || {
+    echo "windows-package: no $licence (built by scripts/windows-deps.sh; remove the library's" \
+      "stamp .built-* under deps/prefix to build it again)" >&2
+    exit 1
+  }
+done
 {
   cat LICENSE
+  printf '\n\nThe Windows programs include expat, under this licence:\n\n'
+  cat "$expat_licence"
   printf '\n\nThe Windows programs include Scintilla, under this licence:\n\n'
   cat "$scintilla_licence"
 } | sed 's/$/\r/' > "$dist/LICENSE.txt"
