@@ -440,14 +440,21 @@ std::unique_ptr<EditorInsertion> Win32Backend::insert_at_caret(NativeHandle edit
   return std::make_unique<CaretInsertion>(*this, editor);
 }
 
-// At the end, without an undo step; Scintilla keeps the user's selection and view.
+// At the end, without an undo step; Scintilla keeps the user's selection and view. A caret
+// the user put at the end of a text still arriving (Ctrl+End during a load) stays at its end,
+// where typing is then expected to go; a text that began empty holds its caret at the start.
 void append_editor_text(Win32ControlRecord& editor, std::u16string_view text) {
   auto* state = kind_state<EditorState>(editor);
   if (!state) return;
   std::string bytes = state->appended.convert(text);
   if (bytes.empty()) return;
-  ProgramChange change(editor.hwnd);
-  sci(editor.hwnd, SCI_APPENDTEXT, bytes.size(), reinterpret_cast<LPARAM>(bytes.data()));
+  HWND hwnd = editor.hwnd;
+  std::size_t length = length_of(hwnd);
+  Selection selection = selection_of(hwnd);
+  bool caret_at_end = length > 0 && selection.anchor == length && selection.caret == length;
+  ProgramChange change(hwnd);
+  sci(hwnd, SCI_APPENDTEXT, bytes.size(), reinterpret_cast<LPARAM>(bytes.data()));
+  if (caret_at_end) sci(hwnd, SCI_SETEMPTYSELECTION, length_of(hwnd));
 }
 
 }  // namespace ambrel

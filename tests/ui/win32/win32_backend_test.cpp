@@ -175,6 +175,22 @@ TEST_F(Win32BackendTest, AppendedTextIsTheProgramsAndKeepsTheUsersPlace) {
             u"abc\r\nd\r\ne\U0001F600" + std::u16string(1, u'\0') + u"f");
 }
 
+// The user who went to the end of a text that is still arriving types at its end: the caret
+// there moves on with each addition (not the caret at the start of a text that began empty).
+TEST_F(Win32BackendTest, CaretAtTheEndFollowsAppendedText) {
+  NativeHandle editor = add(ControlKind::Editor);
+  HWND hwnd = backend.hwnd(editor);
+  backend.set_control_text(editor, u"");
+  backend.append_control_text(editor, u"{\"price\": 1");
+  EXPECT_EQ(SendMessageW(hwnd, SCI_GETCURRENTPOS, 0, 0), 0);
+  SendMessageW(hwnd, SCI_DOCUMENTEND, 0, 0);  // what Ctrl+End does
+  backend.append_control_text(editor, u"0}\r");
+  backend.append_control_text(editor, u"\n");
+  SendMessageW(hwnd, WM_CHAR, L' ', 0);
+  EXPECT_EQ(backend.control_text(editor), u"{\"price\": 10}\r\n ");
+  EXPECT_EQ(SendMessageW(hwnd, SCI_GETANCHOR, 0, 0), SendMessageW(hwnd, SCI_GETCURRENTPOS, 0, 0));
+}
+
 // A read-only editor takes the program's text and not the user's; a writable one wraps long
 // lines at its width when asked to.
 TEST_F(Win32BackendTest, ReadOnlyAndWordWrapHoldForTheEditorsOwnBehaviour) {
