@@ -208,6 +208,16 @@ TEST_F(EditorTextQtTest, TextAddedAtTheEndLeavesTheUsersCaretSelectionAndViewAlo
   EXPECT_EQ(send(QsciScintillaBase::SCI_GETLINECOUNT), 3 * 5000 / 8 + 1);
 }
 
+// The user who went to the end of a text still arriving types at its end.
+TEST_F(EditorTextQtTest, ACaretAtTheEndFollowsTextAddedThere) {
+  set_gadget_text(editor, u"");
+  append_gadget_text(editor, u"{\"price\": 1");
+  caret_to_end();
+  append_gadget_text(editor, u"0}\r\n");
+  press(Qt::Key_Space, QStringLiteral(" "));
+  EXPECT_EQ(get_gadget_text(editor), u"{\"price\": 10}\r\n ");
+}
+
 // A paste's pieces: the first replaces the selection, the caret follows them, they are the
 // user's edits and one undo step; the user's typing before them moves where they go, text
 // the program adds ends the step, and a text set meanwhile ends them.

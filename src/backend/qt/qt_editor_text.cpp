@@ -88,11 +88,18 @@ void QtEditorWidget::set(std::u16string_view text) {
 }
 
 // The document moves the caret, the selection and the view only for text inserted before
-// them, and this goes in after everything.
+// them, and this goes in after everything. A caret the user put at the end of a text still
+// arriving (Ctrl+End during a load) stays at its end, where typing is then expected to go; a
+// text that began empty holds its caret at the start.
 void QtEditorWidget::append(std::u16string_view text) {
   if (text.empty()) return;
   std::string bytes = utf16_to_utf8(text);
+  long length = SendScintilla(SCI_GETLENGTH);
+  bool caret_at_end = length > 0 && SendScintilla(SCI_GETANCHOR) == length &&
+                      SendScintilla(SCI_GETCURRENTPOS) == length;
   change_quietly([&] { append_bytes(*this, bytes); });
+  if (caret_at_end)
+    SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(SendScintilla(SCI_GETLENGTH)));
 }
 
 std::u16string QtEditorWidget::get() const {
