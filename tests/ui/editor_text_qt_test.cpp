@@ -208,6 +208,26 @@ TEST_F(EditorTextQtTest, TextAddedAtTheEndLeavesTheUsersCaretSelectionAndViewAlo
   EXPECT_EQ(send(QsciScintillaBase::SCI_GETLINECOUNT), 3 * 5000 / 8 + 1);
 }
 
+// What the user types at the end of a text still arriving stays at its end, after a caret
+// put there has followed the text; an edit before the program's text moves where the rest
+// goes.
+TEST_F(EditorTextQtTest, TypingAtTheEndOfATextStillArrivingStaysAtItsEnd) {
+  set_gadget_text(editor, u"");
+  append_gadget_text(editor, u"{\"price\": 1");
+  caret_to_end();
+  append_gadget_text(editor, u"0");
+  press(Qt::Key_Space, QStringLiteral(" "));
+  append_gadget_text(editor, u"}\r\n");
+  press(Qt::Key_X, QStringLiteral("x"));
+  EXPECT_EQ(get_gadget_text(editor), u"{\"price\": 10}\r\n x");
+  send(QsciScintillaBase::SCI_GOTOPOS, 0);
+  press(Qt::Key_BracketLeft, QStringLiteral("["));
+  send(QsciScintillaBase::SCI_DELETERANGE, 3, 2);
+  append_gadget_text(editor, u"]");
+  EXPECT_EQ(get_gadget_text(editor), u"[{\"ice\": 10}\r\n] x");
+  EXPECT_EQ(send(QsciScintillaBase::SCI_GETCURRENTPOS), 1);
+}
+
 // A paste's pieces: the first replaces the selection, the caret follows them, they are the
 // user's edits and one undo step; the user's typing before them moves where they go, text
 // the program adds ends the step, and a text set meanwhile ends them.

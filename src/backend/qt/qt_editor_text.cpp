@@ -84,15 +84,37 @@ void QtEditorWidget::set(std::u16string_view text) {
   SendScintilla(SCI_EMPTYUNDOBUFFER);
   SendScintilla(SCI_GOTOPOS, 0UL);
   SendScintilla(SCI_SETXOFFSET, 0UL);
+  append_at_ = SendScintilla(SCI_GETLENGTH);
   ++text_sets_;
 }
 
-// The document moves the caret, the selection and the view only for text inserted before
-// them, and this goes in after everything.
+// A change at that place or after it is the user's text after the program's.
+void QtEditorWidget::follow_user_change(long position, int change, long length) {
+  if (position >= append_at_) return;
+  if (change & SC_MOD_BEFOREINSERT) append_at_ += length;
+  if (change & SC_MOD_BEFOREDELETE) append_at_ = std::max(position, append_at_ - length);
+}
+
+// After what the program added before. The document moves the caret, the selection and
+// the view only for text inserted before them: what the user typed at the end of a text still
+// arriving stays at its end, and a caret the user put there (Ctrl+End during a load) is moved
+// on, where typing is then expected to go; a text that began empty holds its caret at the
+// start. The user's steps after the place could no longer be undone where they were made:
+// they are dropped.
 void QtEditorWidget::append(std::u16string_view text) {
   if (text.empty()) return;
   std::string bytes = utf16_to_utf8(text);
-  change_quietly([&] { append_bytes(*this, bytes); });
+  long length = SendScintilla(SCI_GETLENGTH);
+  long place = std::min(append_at_, length);
+  bool caret_follows = place > 0 && SendScintilla(SCI_GETANCHOR) == place &&
+                       SendScintilla(SCI_GETCURRENTPOS) == place;
+  change_quietly([&] {
+    SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(place), place);
+    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.data());
+  });
+  if (place < length) SendScintilla(SCI_EMPTYUNDOBUFFER);
+  append_at_ = place + static_cast<long>(bytes.size());
+  if (caret_follows) SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(append_at_));
 }
 
 std::u16string QtEditorWidget::get() const {

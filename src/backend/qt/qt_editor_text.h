@@ -67,10 +67,15 @@ class QtEditorWidget final : public QsciScintilla {
   void fit_to_font();
   // Program changes: no undo step, no change report.
   void change_quietly(const std::function<void()>& change);
+  // The user's change about to be made before the place of the program's next text moves it.
+  void follow_user_change(long position, int change, long length);
 
   bool changing_ = false;
   unsigned long text_sets_ = 0;      // how often the program replaced the whole text
   unsigned long quiet_changes_ = 0;  // how often the program changed the text
+  // Where the program's next text goes: after all it added, before what the user typed
+  // after that, which so stays at the end of a text still arriving.
+  long append_at_ = 0;
   std::function<bool()> take_paste_;
   std::function<void()> user_edit_;
 };

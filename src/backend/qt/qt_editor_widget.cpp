@@ -42,9 +42,12 @@ QtEditorWidget::QtEditorWidget(QWidget* parent) : QsciScintilla(parent) {
   use_plain_document();
   SendScintilla(SCI_SETMODEVENTMASK,
                 static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
-  QObject::connect(this, &QsciScintillaBase::SCN_MODIFIED, this, [this] {
-    if (!changing_ && user_edit_) user_edit_();
-  });
+  QObject::connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+                   [this](int position, int change, const char*, int length) {
+                     if (changing_) return;
+                     follow_user_change(position, change, length);
+                     if (user_edit_) user_edit_();
+                   });
   for (int margin = 0; margin < kMargins; ++margin) setMarginWidth(margin, 0);
   // Drawn straight into Qt's backing store, at the screen's density.
   SendScintilla(SCI_SETBUFFEREDDRAW, 0UL);

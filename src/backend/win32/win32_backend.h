@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <functional>
 #include <map>
 #include <memory>
@@ -85,6 +86,8 @@ class Win32Backend final : public ControlTreeBackend {
   bool continues_option_group(NativeHandle parent) const {
     return tree_.continues_option_group(parent);
   }
+  // The user changed an editor's text at `position` by `change` bytes (less when removed).
+  void editor_text_changed(NativeHandle editor, std::ptrdiff_t position, std::ptrdiff_t change);
   // A panel's pages fill its page rectangle; only the current one shows.
   void show_current_page(NativeHandle panel);
 

@@ -313,6 +313,7 @@ bool Win32Backend::control_notification(UINT message, WPARAM wparam, LPARAM lpar
     const auto* header = reinterpret_cast<const NMHDR*>(lparam);
     notice.source = header->hwndFrom;
     notice.code = header->code;
+    notice.detail = lparam;
   } else if (message == WM_COMMAND) {
     notice.source = reinterpret_cast<HWND>(lparam);
     notice.code = HIWORD(wparam);

@@ -265,7 +265,9 @@ HWND make_editor(const ControlRequest& request, HWND parent, Win32ControlRecord&
   SetWindowSubclass(editor, editor_subclass, kEditorSubclass,
                     reinterpret_cast<DWORD_PTR>(&backend));
   put_text(editor, EditorBytes().convert(request.text));
-  control.kind_state = EditorState{};
+  EditorState state;
+  state.append_at = length_of(editor);
+  control.kind_state = std::move(state);
   return editor;
 }
 
@@ -289,6 +291,12 @@ void steady_caret_on_long_lines(HWND editor) {
 bool editor_notice(const ControlNotice& notice, Win32Backend& backend) {
   if (notice.message == WM_NOTIFY && notice.code == SCN_UPDATEUI)
     steady_caret_on_long_lines(notice.source);
+  if (notice.message == WM_NOTIFY && notice.code == SCN_MODIFIED) {
+    const auto& change = *reinterpret_cast<const SCNotification*>(notice.detail);
+    bool inserted = (change.modificationType & SC_MOD_INSERTTEXT) != 0;
+    backend.editor_text_changed(notice.control, change.position,
+                                inserted ? change.length : -change.length);
+  }
   if (notice.message != WM_COMMAND) return false;
   if (notice.code == SCEN_CHANGE) backend.report_command(notice.source, ControlCommand::Change);
   return true;
@@ -312,6 +320,18 @@ void set_editor_text(Win32ControlRecord& editor, std::u16string_view text) {
   if (!state) return;
   state->appended = EditorBytes();
   put_text(editor.hwnd, state->appended.convert(text));
+  state->append_at = length_of(editor.hwnd);
+}
+
+// A change before the place of the program's next text moves it; one at that place or after
+// it is the user's text after the program's.
+void Win32Backend::editor_text_changed(NativeHandle editor, std::ptrdiff_t position,
+                                       std::ptrdiff_t change) {
+  Win32ControlRecord* control = find_control(editor);
+  auto* state = control ? kind_state<EditorState>(*control) : nullptr;
+  if (!state || position < 0 || static_cast<std::size_t>(position) >= state->append_at) return;
+  auto place = static_cast<std::ptrdiff_t>(state->append_at);
+  state->append_at = static_cast<std::size_t>(std::max(position, place + change));
 }
 
 bool Win32Backend::paste_in_parts(HWND hwnd) {
@@ -440,14 +460,29 @@ std::unique_ptr<EditorInsertion> Win32Backend::insert_at_caret(NativeHandle edit
   return std::make_unique<CaretInsertion>(*this, editor);
 }
 
-// At the end, without an undo step; Scintilla keeps the user's selection and view.
+// After what the program added before, without an undo step; Scintilla keeps the user's
+// selection and view. What the user typed at the end of a text still arriving stays at its
+// end, and a caret the user put there (Ctrl+End during a load) stays there too, where typing
+// is then expected to go; a text that began empty holds its caret at the start. The user's
+// steps after the place could no longer be undone where they were made: they are dropped.
 void append_editor_text(Win32ControlRecord& editor, std::u16string_view text) {
   auto* state = kind_state<EditorState>(editor);
   if (!state) return;
   std::string bytes = state->appended.convert(text);
   if (bytes.empty()) return;
-  ProgramChange change(editor.hwnd);
-  sci(editor.hwnd, SCI_APPENDTEXT, bytes.size(), reinterpret_cast<LPARAM>(bytes.data()));
+  HWND hwnd = editor.hwnd;
+  std::size_t length = length_of(hwnd);
+  std::size_t place = std::min(state->append_at, length);
+  Selection selection = selection_of(hwnd);
+  bool caret_follows = place > 0 && selection.anchor == place && selection.caret == place;
+  {
+    ProgramChange change(hwnd);
+    sci(hwnd, SCI_SETTARGETRANGE, place, static_cast<LPARAM>(place));
+    sci(hwnd, SCI_REPLACETARGET, bytes.size(), reinterpret_cast<LPARAM>(bytes.data()));
+  }
+  if (place < length) sci(hwnd, SCI_EMPTYUNDOBUFFER);
+  state->append_at = place + bytes.size();
+  if (caret_follows) sci(hwnd, SCI_SETEMPTYSELECTION, state->append_at);
 }
 
 }  // namespace ambrel

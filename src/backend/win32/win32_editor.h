@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -34,7 +35,10 @@ class EditorBytes {
 
 // What an editor keeps beyond the shared record.
 struct EditorState {
-  EditorBytes appended;                    // the text the program adds at the end
+  EditorBytes appended;  // the text the program adds at the end
+  // Where the program's next text goes: after all it added, before what the user typed
+  // after that, which so stays at the end of a text still arriving.
+  std::size_t append_at = 0;
   std::vector<EditorMenuItem> menu_items;  // the program's own context menu items
 };
 

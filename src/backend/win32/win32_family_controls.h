@@ -25,6 +25,7 @@ struct ControlNotice {
   UINT code = 0;     // the notification code; a scroll message's action
   HWND source = nullptr;
   NativeHandle control;
+  LPARAM detail = 0;  // WM_NOTIFY's header, as sent
 };
 
 inline DWORD tab_stop_bit(const ControlStyle& style) { return style.tab_stop ? WS_TABSTOP : 0; }

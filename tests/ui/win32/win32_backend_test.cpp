@@ -175,6 +175,33 @@ TEST_F(Win32BackendTest, AppendedTextIsTheProgramsAndKeepsTheUsersPlace) {
             u"abc\r\nd\r\ne\U0001F600" + std::u16string(1, u'\0') + u"f");
 }
 
+// What the user types at the end of a text still arriving stays at its end, after a caret
+// put there (Ctrl+End) has followed the text; an edit before the program's text moves where
+// the rest goes. A caret at the start of a text that began empty stays there.
+TEST_F(Win32BackendTest, TypingAtTheEndOfATextStillArrivingStaysAtItsEnd) {
+  NativeHandle editor = add(ControlKind::Editor);
+  HWND hwnd = backend.hwnd(editor);
+  backend.set_control_text(editor, u"");
+  backend.append_control_text(editor, u"{\"price\": 1");
+  EXPECT_EQ(SendMessageW(hwnd, SCI_GETCURRENTPOS, 0, 0), 0);
+  SendMessageW(hwnd, SCI_DOCUMENTEND, 0, 0);  // what Ctrl+End does
+  backend.append_control_text(editor, u"0");
+  SendMessageW(hwnd, WM_CHAR, L' ', 0);
+  backend.append_control_text(editor, u"}\r");
+  backend.append_control_text(editor, u"\n");
+  SendMessageW(hwnd, WM_CHAR, L'x', 0);
+  EXPECT_EQ(backend.control_text(editor), u"{\"price\": 10}\r\n x");
+  SendMessageW(hwnd, SCI_GOTOPOS, 0, 0);
+  SendMessageW(hwnd, WM_CHAR, L'[', 0);
+  SendMessageW(hwnd, SCI_DELETERANGE, 3, 2);
+  backend.append_control_text(editor, u"]");
+  EXPECT_EQ(backend.control_text(editor), u"[{\"ice\": 10}\r\n] x");
+  EXPECT_EQ(SendMessageW(hwnd, SCI_GETCURRENTPOS, 0, 0), 1);
+  // The user's steps after the place were dropped with the insertion before them.
+  SendMessageW(hwnd, WM_UNDO, 0, 0);
+  EXPECT_EQ(backend.control_text(editor), u"[{\"ice\": 10}\r\n] x");
+}
+
 // A read-only editor takes the program's text and not the user's; a writable one wraps long
 // lines at its width when asked to.
 TEST_F(Win32BackendTest, ReadOnlyAndWordWrapHoldForTheEditorsOwnBehaviour) {
