@@ -20,6 +20,7 @@
 #include "backend/win32/win32_backend.h"
 #include "backend/win32/win32_family_controls.h"
 #include "backend/win32/win32_text.h"
+#include "support/unicode_text.h"
 
 namespace ambrel {
 
@@ -39,26 +40,6 @@ LRESULT sci(HWND editor, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
 
 std::size_t length_of(HWND editor) {
   return static_cast<std::size_t>(std::max<LRESULT>(sci(editor, SCI_GETLENGTH), 0));
-}
-
-std::string utf8_of(std::wstring_view text) {
-  if (text.empty()) return {};
-  int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                 nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(std::max(size, 0)), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
-                      nullptr, nullptr);
-  return bytes;
-}
-
-void append_utf16(std::string_view bytes, std::u16string& text) {
-  if (bytes.empty()) return;
-  int size =
-      MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-  std::size_t at = text.size();
-  text.resize(at + static_cast<std::size_t>(std::max(size, 0)));
-  MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()),
-                      reinterpret_cast<wchar_t*>(text.data() + at), size);
 }
 
 bool is_trail_byte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
@@ -102,7 +83,7 @@ class EditorTextReader final : public ControlTextReader {
     if (!bytes) return false;
     while (count < reach && is_trail_byte(bytes[count])) ++count;
     slice_.clear();
-    append_utf16(std::string_view(bytes, count), slice_);
+    append_utf8_as_utf16(std::string_view(bytes, count), slice_);
     writer_.write(slice_, take);
     writer_.flush(take);
     at_ += count;
@@ -125,7 +106,7 @@ std::string drawn_face(HWND editor, HFONT font) {
   GetTextFaceW(dc, LF_FACESIZE, face);
   SelectObject(dc, previous);
   ReleaseDC(editor, dc);
-  return utf8_of(face);
+  return utf16_to_utf8(from_wide(face));
 }
 
 // The font in points at the editor's density, which Scintilla is told: the text is drawn in
@@ -247,7 +228,7 @@ std::string EditorBytes::convert(std::u16string_view piece) {
     high_surrogate_ = static_cast<char16_t>(lines.back());
     lines.pop_back();
   }
-  return utf8_of(lines);
+  return utf16_to_utf8({reinterpret_cast<const char16_t*>(lines.data()), lines.size()});
 }
 
 bool register_editor_class() { return Scintilla_RegisterClasses(GetModuleHandleW(nullptr)) != 0; }
