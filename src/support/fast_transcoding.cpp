@@ -8,12 +8,11 @@
 #endif
 
 #include "support/unicode_text.h"
+#include "support/utf8_sequence.h"
 
 namespace ambrel {
 
 namespace {
-
-bool continues(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
 // ASCII without NUL, 16 bytes at a time; returns how many bytes were copied as units.
 std::size_t ascii_block_run(const unsigned char* bytes, std::size_t size, char16_t* out) {
@@ -41,19 +40,21 @@ std::size_t ascii_block_run(const unsigned char* bytes, std::size_t size, char16
 std::size_t multibyte_sequence(const unsigned char* b, std::size_t size, char16_t* out) {
   unsigned char lead = b[0];
   if (lead >= 0xC2 && lead <= 0xDF) {
-    if (size < 2 || !continues(b[1])) return 0;
+    if (size < 2 || !is_utf8_continuation(b[1])) return 0;
     out[0] = static_cast<char16_t>(((lead & 0x1F) << 6) | (b[1] & 0x3F));
     return 2;
   }
   if (lead >= 0xE0 && lead <= 0xEF) {
-    if (size < 3 || !continues(b[1]) || !continues(b[2])) return 0;
+    if (size < 3 || !is_utf8_continuation(b[1]) || !is_utf8_continuation(b[2])) return 0;
     if ((lead == 0xE0 && b[1] < 0xA0) || (lead == 0xED && b[1] > 0x9F))
       return 0;  // overlong, surrogate
     out[0] = static_cast<char16_t>(((lead & 0x0F) << 12) | ((b[1] & 0x3F) << 6) | (b[2] & 0x3F));
     return 3;
   }
   if (lead >= 0xF0 && lead <= 0xF4) {
-    if (size < 4 || !continues(b[1]) || !continues(b[2]) || !continues(b[3])) return 0;
+    if (size < 4 || !is_utf8_continuation(b[1]) || !is_utf8_continuation(b[2]) ||
+        !is_utf8_continuation(b[3]))
+      return 0;
     if ((lead == 0xF0 && b[1] < 0x90) || (lead == 0xF4 && b[1] > 0x8F))
       return 0;  // overlong, too big
     char32_t c = (char32_t{lead} & 0x07) << 18 | (char32_t{b[1]} & 0x3F) << 12 |

@@ -37,7 +37,7 @@ char32_t utf32_character(char32_t value) {
 std::size_t whole_sequences(const unsigned char* bytes, std::size_t size) {
   for (std::size_t back = 1; back <= std::min<std::size_t>(3, size); ++back) {
     unsigned char byte = bytes[size - back];
-    if ((byte & 0xC0) != 0x80) {
+    if (!is_utf8_continuation(byte)) {
       return read_utf8_sequence(bytes + size - back, back).truncated ? size - back : size;
     }
   }

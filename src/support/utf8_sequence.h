@@ -4,6 +4,12 @@
 
 namespace ambrel {
 
+// A byte that continues a sequence rather than starting one (10xxxxxx).
+inline bool is_utf8_continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+inline bool is_utf8_continuation(char byte) {
+  return is_utf8_continuation(static_cast<unsigned char>(byte));
+}
+
 // One step of UTF-8 decoding at the start of `bytes`.
 struct Utf8Sequence {
   char32_t code_point;  // when valid

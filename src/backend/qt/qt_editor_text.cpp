@@ -6,6 +6,7 @@
 
 #include "backend/control_text_readers.h"
 #include "support/unicode_text.h"
+#include "support/utf8_sequence.h"
 
 namespace ambrel {
 
@@ -13,8 +14,6 @@ namespace {
 
 // The bytes get reads from the document at a time.
 constexpr std::size_t kReadSize = std::size_t{1} << 16;
-
-bool continues_character(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
 // The bytes of the UTF-8 sequence that `lead` starts.
 long sequence_bytes(char lead) {
@@ -33,7 +32,7 @@ class EditorTextReader final : public ControlTextReader {
     long length = editor_->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
     if (at_ >= length) return false;
     long end = at_ + static_cast<long>(std::min<std::size_t>(units, length - at_));
-    while (end > at_ && end < length && continues_character(character_at(end))) --end;
+    while (end > at_ && end < length && is_utf8_continuation(character_at(end))) --end;
     if (end == at_) end = std::min(length, at_ + sequence_bytes(character_at(at_)));
     bytes_.resize(static_cast<std::size_t>(end - at_) + 1);  // the range ends with a NUL
     editor_->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, at_, end, bytes_.data());

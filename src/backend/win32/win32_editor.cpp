@@ -21,6 +21,7 @@
 #include "backend/win32/win32_family_controls.h"
 #include "backend/win32/win32_text.h"
 #include "support/unicode_text.h"
+#include "support/utf8_sequence.h"
 
 namespace ambrel {
 
@@ -41,8 +42,6 @@ LRESULT sci(HWND editor, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
 std::size_t length_of(HWND editor) {
   return static_cast<std::size_t>(std::max<LRESULT>(sci(editor, SCI_GETLENGTH), 0));
 }
-
-bool is_trail_byte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
 // Program changes go in whatever the user may do: a read-only editor takes them too, and
 // nothing of them can be undone.
@@ -81,7 +80,7 @@ class EditorTextReader final : public ControlTextReader {
     const auto* bytes = reinterpret_cast<const char*>(
         sci(editor, SCI_GETRANGEPOINTER, at_, static_cast<LPARAM>(reach)));
     if (!bytes) return false;
-    while (count < reach && is_trail_byte(bytes[count])) ++count;
+    while (count < reach && is_utf8_continuation(bytes[count])) ++count;
     slice_.clear();
     append_utf8_as_utf16(std::string_view(bytes, count), slice_);
     writer_.write(slice_, take);
