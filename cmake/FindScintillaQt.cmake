@@ -18,8 +18,9 @@ if(ScintillaQt_FOUND AND NOT TARGET ScintillaQt::ScintillaQt)
   add_library(scintilla_qt STATIC ${scintilla_core} ${layer}/PlatQt.cpp ${layer}/ScintillaQt.cpp
               ${layer}/ScintillaEditBase.cpp ${layer}/ScintillaQt.h ${layer}/ScintillaEditBase.h)
   set_target_properties(scintilla_qt PROPERTIES AUTOMOC ON CXX_STANDARD 17 POSITION_INDEPENDENT_CODE ON)
+  # The layer's header takes the platform and geometry headers of Scintilla's core.
   target_include_directories(scintilla_qt SYSTEM PUBLIC ${ScintillaQt_ROOT}/include ${layer}
-                             PRIVATE ${ScintillaQt_ROOT}/src)
+                             ${ScintillaQt_ROOT}/src)
   target_compile_definitions(scintilla_qt PUBLIC SCINTILLA_QT=1 PRIVATE MAKING_LIBRARY=1)
   # Not our code: its own warnings are not ours to mend.
   target_compile_options(scintilla_qt PRIVATE -w)
