@@ -5,14 +5,16 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 started=$SECONDS
 stage_started=$SECONDS
-# Warnings of the Windows build that a summary must repeat: the security fixes of the host's
-# libraries that the Windows programs lack (scripts/windows-deps.sh).
+# Warnings that a summary must repeat: the security fixes of the host's libraries that the
+# sources the programs are built from lack (Scintilla's for Linux, scripts/scintilla-source.sh;
+# the Windows build's libraries, scripts/windows-deps.sh).
 summary_warnings() {
-  local warnings=build-windows/deps/warnings.txt
-  [ -s "$warnings" ] || return 0
+  local warnings
+  warnings=$(cat deps/warnings.txt build-windows/deps/warnings.txt 2>/dev/null || true)
+  [ -n "$warnings" ] || return 0
   echo
   echo "test: WARNINGS"
-  sed 's/^/test: /' "$warnings"
+  sed 's/^/test: /' <<<"$warnings"
 }
 trap summary_warnings EXIT
 stage_done() {
