@@ -24,12 +24,13 @@ installed_source_version() {
 # The newest version of source package $1 in the host's own release (its suite, -updates
 # and -security), for a library no installed package of the host's carries. Lists fetched
 # within the last day serve, so that a build with everything built needs no network; older
-# ones serve when they cannot be fetched anew.
+# ones serve when they cannot be fetched anew. The time of the last fetch is kept beside
+# the lists, which bear the archive's dates (weeks old, for a release's own suite).
 release_source_version() {
-  local lists=$deps/apt/lists
-  if [ -z "$(find "$lists" -name '*_source_Sources*' -mtime -1 2>/dev/null)" ] && ! prepare_apt; then
-    [ -n "$(find "$lists" -name '*_source_Sources*' 2>/dev/null)" ] || return 1
-    echo "$source_log: the source lists could not be fetched anew; taking those of $(date -r "$lists" +%F)" >&2
+  local fetched_at=$deps/apt/lists.fetched
+  if [ -z "$(find "$fetched_at" -mtime -1 2>/dev/null)" ] && ! prepare_apt; then
+    [ -f "$fetched_at" ] || return 1
+    echo "$source_log: the source lists could not be fetched anew; taking those of $(date -r "$fetched_at" +%F)" >&2
   fi
   local codename
   codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
@@ -43,8 +44,8 @@ release_source_version() {
 # to carry the fixes of is the newest in the host's release.
 scintilla_source_version() {
   local version
-  version=$(release_source_version scite)
-  [ -n "$version" ] || { echo "$source_log: the host's release lists no scite source" >&2; return 1; }
+  version=$(release_source_version scite) || true
+  [ -n "$version" ] || { echo "$source_log: no list of the host's release names a scite source" >&2; return 1; }
   echo "$version"
 }
 
@@ -89,6 +90,7 @@ prepare_apt() {
   touch "$apt/status" || return 1
   mirror_sources > "$apt/sources.list" || return 1
   apt_private update >/dev/null || return 1
+  touch "$apt/lists.fetched"
   apt_sources_ready=yes
 }
 
