@@ -55,6 +55,12 @@ expected+=(
 printf '%s\n' "${expected[@]}" | LC_ALL=C sort >"$work/expected"
 diff -u "$work/expected" "$work/installed" || fail "installed files differ from the expected list"
 
+step "debian/copyright carries the licence of the Scintilla source the programs link"
+bash scripts/scintilla-source.sh
+# As a paragraph of debian/copyright: each line indented by a space, a blank line as " .".
+licence=$(sed 's/^/ /; s/^ *$/ ./' deps/scintilla/License.txt)
+[[ $(<debian/copyright) == *"$licence"* ]] || fail "debian/copyright lacks deps/scintilla/License.txt as it now reads"
+
 step "Debian package"
 bash scripts/build-deb.sh
 package_version=$(dpkg-parsechangelog -S Version)
