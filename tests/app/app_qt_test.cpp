@@ -14,7 +14,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <Qsci/qsciscintilla.h>
+#include "backend/qt/qt_editor_text.h"
 #include <QPushButton>
 #include <QUrl>
 
@@ -53,7 +53,7 @@ class AppQtTest : public ::testing::Test {
     return qt->widget(gadget_handle(dialog_gadget(application_dialog(), name)));
   }
   QString text(std::u16string_view name) {
-    return qobject_cast<QsciScintilla*>(widget(name))->text();
+    return QString::fromStdU16String(dynamic_cast<QtEditorWidget*>(widget(name))->get());
   }
 
   QString write(const std::string& name, const std::string& bytes) {

@@ -11,7 +11,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <Qsci/qsciscintilla.h>
+#include "backend/qt/qt_editor_text.h"
 
 #include <cstdlib>
 #include <memory>
@@ -39,13 +39,11 @@ class EditorTextQtTest : public ServicesTest {
     QApplication::processEvents();
   }
 
-  QsciScintilla& widget() {
-    return *qobject_cast<QsciScintilla*>(qt->widget(gadget_handle(editor)));
+  QtEditorWidget& widget() { return *dynamic_cast<QtEditorWidget*>(qt->widget(gadget_handle(editor))); }
+  long send(unsigned int message, uptr_t first = 0, sptr_t second = 0) {
+    return static_cast<long>(widget().send(message, first, second));
   }
-  long send(unsigned int message, unsigned long first = 0, long second = 0) {
-    return widget().SendScintilla(message, first, second);
-  }
-  void caret_to_end() { send(QsciScintillaBase::SCI_DOCUMENTEND); }
+  void caret_to_end() { send(SCI_DOCUMENTEND); }
 
   int change_events() {
     QApplication::processEvents();
@@ -142,13 +140,13 @@ TEST_F(EditorTextQtTest, ProgramTextShowsItsFirstLineWithTheCaretAtTheStart) {
   set_gadget_text(editor, text);
   caret_to_end();
   QApplication::processEvents();
-  ASSERT_GT(send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE), 0);
-  ASSERT_GT(send(QsciScintillaBase::SCI_GETXOFFSET), 0);
+  ASSERT_GT(send(SCI_GETFIRSTVISIBLELINE), 0);
+  ASSERT_GT(send(SCI_GETXOFFSET), 0);
   set_gadget_text(editor, lines_of(5000, u'b'));
   QApplication::processEvents();
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETCURRENTPOS), 0);
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE), 0);
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETXOFFSET), 0);
+  EXPECT_EQ(send(SCI_GETCURRENTPOS), 0);
+  EXPECT_EQ(send(SCI_GETFIRSTVISIBLELINE), 0);
+  EXPECT_EQ(send(SCI_GETXOFFSET), 0);
   EXPECT_EQ(change_events(), 0);
 }
 
@@ -169,12 +167,12 @@ TEST_F(EditorTextQtTest, UndoTakesBackTheUsersEditsButNotTheProgramsText) {
 TEST_F(EditorTextQtTest, TextShowsInTheWidgetsFontWithTabsOfFourSpaces) {
   set_gadget_text(editor, u"\tfield");
   auto space = [this] {
-    return send(QsciScintillaBase::SCI_TEXTWIDTH, QsciScintillaBase::STYLE_DEFAULT,
+    return send(SCI_TEXTWIDTH, STYLE_DEFAULT,
                 reinterpret_cast<long>(" "));
   };
   auto tab = [this] {
-    return send(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, 1) -
-           send(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, 0);
+    return send(SCI_POINTXFROMPOSITION, 0, 1) -
+           send(SCI_POINTXFROMPOSITION, 0, 0);
   };
   long small_space = space();
   EXPECT_EQ(small_space, QFontMetrics(widget().font()).horizontalAdvance(QChar(u' ')));
@@ -189,13 +187,13 @@ TEST_F(EditorTextQtTest, TextShowsInTheWidgetsFontWithTabsOfFourSpaces) {
 TEST_F(EditorTextQtTest, TextAddedAtTheEndLeavesTheUsersCaretSelectionAndViewAlone) {
   set_gadget_text(editor, lines_of(5000, u'a'));
   QApplication::processEvents();
-  send(QsciScintillaBase::SCI_SETSEL, 700, 650);
-  send(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, 20);
+  send(SCI_SETSEL, 700, 650);
+  send(SCI_SETFIRSTVISIBLELINE, 20);
   for (int i = 0; i < 3; ++i) append_gadget_text(editor, lines_of(5000, u'b'));
   QApplication::processEvents();
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETANCHOR), 700);
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETCURRENTPOS), 650);
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE), 20);
+  EXPECT_EQ(send(SCI_GETANCHOR), 700);
+  EXPECT_EQ(send(SCI_GETCURRENTPOS), 650);
+  EXPECT_EQ(send(SCI_GETFIRSTVISIBLELINE), 20);
   EXPECT_EQ(change_events(), 0);
 
   // Into an empty editor, the caret there too: it stays at the start, the view on the first
@@ -203,9 +201,9 @@ TEST_F(EditorTextQtTest, TextAddedAtTheEndLeavesTheUsersCaretSelectionAndViewAlo
   set_gadget_text(editor, u"");
   for (int i = 0; i < 3; ++i) append_gadget_text(editor, lines_of(5000, u'c'));
   QApplication::processEvents();
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETCURRENTPOS), 0);
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE), 0);
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETLINECOUNT), 3 * 5000 / 8 + 1);
+  EXPECT_EQ(send(SCI_GETCURRENTPOS), 0);
+  EXPECT_EQ(send(SCI_GETFIRSTVISIBLELINE), 0);
+  EXPECT_EQ(send(SCI_GETLINECOUNT), 3 * 5000 / 8 + 1);
 }
 
 // What the user types at the end of a text still arriving stays at its end, after a caret
@@ -220,12 +218,12 @@ TEST_F(EditorTextQtTest, TypingAtTheEndOfATextStillArrivingStaysAtItsEnd) {
   append_gadget_text(editor, u"}\r\n");
   press(Qt::Key_X, QStringLiteral("x"));
   EXPECT_EQ(get_gadget_text(editor), u"{\"price\": 10}\r\n x");
-  send(QsciScintillaBase::SCI_GOTOPOS, 0);
+  send(SCI_GOTOPOS, 0);
   press(Qt::Key_BracketLeft, QStringLiteral("["));
-  send(QsciScintillaBase::SCI_DELETERANGE, 3, 2);
+  send(SCI_DELETERANGE, 3, 2);
   append_gadget_text(editor, u"]");
   EXPECT_EQ(get_gadget_text(editor), u"[{\"ice\": 10}\r\n] x");
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETCURRENTPOS), 1);
+  EXPECT_EQ(send(SCI_GETCURRENTPOS), 1);
 }
 
 // A paste's pieces: the first replaces the selection, the caret follows them, they are the
@@ -233,20 +231,20 @@ TEST_F(EditorTextQtTest, TypingAtTheEndOfATextStillArrivingStaysAtItsEnd) {
 // the program adds ends the step, and a text set meanwhile ends them.
 TEST_F(EditorTextQtTest, PiecesInsertedAtTheCaretAreOneEditOfTheUsers) {
   set_gadget_text(editor, u"<a>SELECTED</a>\r\n");
-  send(QsciScintillaBase::SCI_SETSEL, 3, 11);
+  send(SCI_SETSEL, 3, 11);
   std::unique_ptr<EditorInsertion> insertion = qt->insert_at_caret(gadget_handle(editor));
   ASSERT_NE(insertion, nullptr);
   for (std::u16string_view piece : {u"caf\u00e9", u" au lait\r", u"\n!"}) insertion->insert(piece);
   EXPECT_EQ(get_gadget_text(editor), u"<a>caf\u00e9 au lait\r\n!</a>\r\n");
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETCURRENTPOS), 19);  // bytes
+  EXPECT_EQ(send(SCI_GETCURRENTPOS), 19);  // bytes
   EXPECT_GT(change_events(), 0);
   insertion.reset();
   press(Qt::Key_Z, "", Qt::ControlModifier);
   EXPECT_EQ(get_gadget_text(editor), u"<a>SELECTED</a>\r\n");
 
-  send(QsciScintillaBase::SCI_GOTOPOS, 3);
+  send(SCI_GOTOPOS, 3);
   insertion = qt->insert_at_caret(gadget_handle(editor));
-  send(QsciScintillaBase::SCI_DOCUMENTSTART);
+  send(SCI_DOCUMENTSTART);
   press(Qt::Key_X, "x");
   insertion->insert(u"-");
   append_gadget_text(editor, u"<b/>");  // the program's text closes the paste's undo step
