@@ -11,13 +11,13 @@
 #include <string>
 
 #include <QApplication>
-#include "backend/qt/qt_editor_text.h"
 #include <QTextCursor>
 
 #include "bench_clock.h"
 #include "process_status.h"
 #include "services/services.h"
 #include "backend/qt/qt_backend.h"
+#include "backend/qt/qt_editor_text.h"
 #include "ui/gadget.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
 #include "ui/window.h"

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
-#include "backend/qt/qt_editor_text.h"
 #include <QPushButton>
 
 #include <algorithm>
@@ -23,6 +22,7 @@
 #include "dialog/dialog.h"
 #include "whole_text_generator.h"
 #include "backend/qt/qt_backend.h"
+#include "backend/qt/qt_editor_text.h"
 #include "support/unicode_text.h"
 #include "ui/events.h"
 #include "ui/gadget.h"

@@ -14,7 +14,6 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMimeData>
-#include "backend/qt/qt_editor_text.h"
 #include <QPushButton>
 #include <QUrl>
 
@@ -26,6 +25,7 @@
 #include "whole_text_generator.h"
 #include "settle_commands.h"
 #include "backend/qt/qt_backend.h"
+#include "backend/qt/qt_editor_text.h"
 #include "ui/gadget.h"
 #include "ui/window.h"
 

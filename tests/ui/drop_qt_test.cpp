@@ -6,11 +6,11 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
-#include "backend/qt/qt_editor_text.h"
 #include <QUrl>
 
 #include "services_fixture.h"
 #include "backend/qt/qt_backend.h"
+#include "backend/qt/qt_editor_text.h"
 #include "ui/drop.h"
 #include "ui/events.h"
 #include "ui/gadget.h"

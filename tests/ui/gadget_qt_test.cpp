@@ -10,10 +10,10 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStyle>
-#include "backend/qt/qt_editor_text.h"
 
 #include "services_fixture.h"
 #include "backend/qt/qt_backend.h"
+#include "backend/qt/qt_editor_text.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/gadget_kinds/gadget_kinds.h"

@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include "backend/qt/qt_editor_text.h"
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -31,6 +30,7 @@
 
 #include "ignoring_sink.h"
 #include "backend/qt/qt_backend.h"
+#include "backend/qt/qt_editor_text.h"
 #include "backend/qt/qt_panel_tab_strip.h"
 #include "backend/qt/qt_panel_widget.h"
 

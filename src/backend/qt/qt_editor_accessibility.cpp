@@ -43,9 +43,7 @@ class EditorAccessible final : public QAccessibleWidget, public QAccessibleTextI
     return send(SCI_GETSELECTIONSTART) == send(SCI_GETSELECTIONEND) ? 0 : 1;
   }
   void addSelection(int start, int end) override { setSelection(0, start, end); }
-  void removeSelection(int) override {
-    send(SCI_SETEMPTYSELECTION, send(SCI_GETCURRENTPOS));
-  }
+  void removeSelection(int) override { send(SCI_SETEMPTYSELECTION, send(SCI_GETCURRENTPOS)); }
   void setSelection(int, int start, int end) override {
     send(SCI_SETSEL, position_of(start), position_of(end));
   }
@@ -63,10 +61,8 @@ class EditorAccessible final : public QAccessibleWidget, public QAccessibleTextI
     long position = position_of(offset);
     auto x = static_cast<int>(send(SCI_POINTXFROMPOSITION, 0, position));
     auto y = static_cast<int>(send(SCI_POINTYFROMPOSITION, 0, position));
-    auto width =
-        static_cast<int>(send(SCI_POINTXFROMPOSITION, 0, position_after(position))) - x;
-    auto height =
-        static_cast<int>(send(SCI_TEXTHEIGHT, send(SCI_LINEFROMPOSITION, position)));
+    auto width = static_cast<int>(send(SCI_POINTXFROMPOSITION, 0, position_after(position))) - x;
+    auto height = static_cast<int>(send(SCI_TEXTHEIGHT, send(SCI_LINEFROMPOSITION, position)));
     QPoint corner = editor().viewport()->mapToGlobal(QPoint(x, y));
     return {corner.x(), corner.y(), std::max(width, 1), height};
   }

@@ -111,11 +111,13 @@ void QtEditorWidget::append(std::u16string_view text) {
   std::string bytes = utf16_to_utf8(text);
   auto length = static_cast<long>(send(SCI_GETLENGTH));
   long place = std::min(append_at_, length);
-  bool caret_follows = place > 0 && send(SCI_GETANCHOR) == place && send(SCI_GETCURRENTPOS) == place;
+  bool caret_follows =
+      place > 0 && send(SCI_GETANCHOR) == place && send(SCI_GETCURRENTPOS) == place;
   change_quietly([&] { replace_range(*this, place, place, bytes); });
   if (place < length) send(SCI_EMPTYUNDOBUFFER);
   append_at_ = place + static_cast<long>(bytes.size());
   if (caret_follows) send(SCI_SETEMPTYSELECTION, static_cast<uptr_t>(append_at_));
+  hold_costly_paints();
 }
 
 std::u16string QtEditorWidget::get() const {
@@ -151,13 +153,12 @@ class QtEditorWidget::CaretInsertion final : public EditorInsertion {
         text_sets_(editor.text_sets_),
         start_(static_cast<long>(editor.send(SCI_GETSELECTIONSTART))),
         end_(static_cast<long>(editor.send(SCI_GETSELECTIONEND))) {
-    follow_ = QObject::connect(&editor, &ScintillaEditBase::notify, &editor,
-                               [this](Scintilla::NotificationData* note) {
-                                 if (is_modification(*note))
-                                   follow(static_cast<long>(note->position),
-                                          static_cast<int>(note->modificationType),
-                                          static_cast<long>(note->length));
-                               });
+    follow_ = QObject::connect(
+        &editor, &ScintillaEditBase::notify, &editor, [this](Scintilla::NotificationData* note) {
+          if (is_modification(*note))
+            follow(static_cast<long>(note->position), static_cast<int>(note->modificationType),
+                   static_cast<long>(note->length));
+        });
   }
   CaretInsertion(const CaretInsertion&) = delete;
   CaretInsertion& operator=(const CaretInsertion&) = delete;

@@ -14,6 +14,8 @@
 
 #include <ScintillaEditBase.h>
 
+#include <QTimer>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -65,6 +67,7 @@ class QtEditorWidget final : public ScintillaEditBase {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
@@ -77,6 +80,9 @@ class QtEditorWidget final : public ScintillaEditBase {
   void fit_to_font();
   // Program changes: no undo step, no change report.
   void change_quietly(const std::function<void()>& change);
+  // While the program's text keeps coming, a costly paint (a long line, laid out whole) waits
+  // a few times its own cost after the last one, so that the text goes in between.
+  void hold_costly_paints();
   // The user's change about to be made before the place of the program's next text moves it.
   void follow_user_change(long position, int change, long length);
 
@@ -86,6 +92,8 @@ class QtEditorWidget final : public ScintillaEditBase {
   // Where the program's next text goes: after all it added, before what the user typed
   // after that, which so stays at the end of a text still arriving.
   long append_at_ = 0;
+  qint64 paint_cost_ms_ = 0;  // what the last paint took
+  QTimer paint_held_;
   std::function<bool()> take_paste_;
   std::function<void()> user_edit_;
 };

@@ -2,6 +2,7 @@
 // font, the keys and the menu Qt's text editors have, and its pastes through the ui layer.
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QApplication>
 #include <QClipboard>
 #include <QEvent>
@@ -20,6 +21,11 @@ namespace ambrel {
 namespace {
 
 constexpr int kTabStopSpaces = 4;
+// A paint that took longer than this while text was coming waits for the next one.
+constexpr qint64 kCostlyPaintMs = 40;
+// How many times its cost the next costly paint waits: the text goes in at least four fifths
+// of the time.
+constexpr qint64 kPaintWaits = 4;
 
 int scintilla_key(int key, int modifiers) { return key | (modifiers << 16); }
 
@@ -35,6 +41,19 @@ void unbind_line_commands(ScintillaEditBase& editor) {
   }
   // Redo as Qt's editors have it besides Ctrl+Y.
   editor.send(SCI_ASSIGNCMDKEY, static_cast<uptr_t>(scintilla_key('Z', control_shift)), SCI_REDO);
+}
+
+// A blinking caret has its line drawn again at every blink, and a line is laid out in time
+// that grows with its length: on a line of megabytes the caret stays, or the window would do
+// little else.
+void steady_caret_on_long_lines(ScintillaEditBase& editor) {
+  constexpr sptr_t kLongLine = sptr_t{1} << 20;
+  sptr_t line =
+      editor.send(SCI_LINEFROMPOSITION, static_cast<uptr_t>(editor.send(SCI_GETCURRENTPOS)));
+  bool long_line = editor.send(SCI_LINELENGTH, static_cast<uptr_t>(line)) > kLongLine;
+  sptr_t period = long_line ? 0 : QApplication::cursorFlashTime() / 2;
+  if (editor.send(SCI_GETCARETPERIOD) != period)
+    editor.send(SCI_SETCARETPERIOD, static_cast<uptr_t>(period));
 }
 
 // What is copied or cut: with LF line ends, as text is on this desktop.
@@ -60,6 +79,22 @@ QtEditorWidget::QtEditorWidget(QWidget* parent) : ScintillaEditBase(parent) {
   use_desktop_keys();
   fit_to_font();
   QObject::connect(this, &ScintillaEditBase::aboutToCopy, this, use_desktop_line_ends);
+  paint_held_.setSingleShot(true);
+  QObject::connect(&paint_held_, &QTimer::timeout, this,
+                   [this] { viewport()->setUpdatesEnabled(true); });
+}
+
+void QtEditorWidget::paintEvent(QPaintEvent* event) {
+  QElapsedTimer paint;
+  paint.start();
+  ScintillaEditBase::paintEvent(event);
+  paint_cost_ms_ = paint.elapsed();
+}
+
+void QtEditorWidget::hold_costly_paints() {
+  if (paint_cost_ms_ < kCostlyPaintMs || paint_held_.isActive()) return;
+  viewport()->setUpdatesEnabled(false);  // enabling them again paints what changed meanwhile
+  paint_held_.start(static_cast<int>(paint_cost_ms_ * kPaintWaits));
 }
 
 // A document without a style byte per byte of text (a plain editor styles nothing), in UTF-8,
@@ -72,16 +107,21 @@ void QtEditorWidget::use_plain_document() {
   send(SCI_SETEOLMODE, SC_EOL_CRLF);
 }
 
-// Changes are reported before they are made; the user's are edits.
+// Changes are reported before they are made; the user's are edits. The caret's moves tell
+// whether it may blink.
 void QtEditorWidget::hear_changes() {
   send(SCI_SETMODEVENTMASK, SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE);
-  QObject::connect(this, &ScintillaEditBase::notify, this, [this](Scintilla::NotificationData* note) {
-    if (note->nmhdr.code != Scintilla::Notification::Modified) return;
-    if (changing_) return;
-    auto change = static_cast<int>(note->modificationType);
-    follow_user_change(static_cast<long>(note->position), change, static_cast<long>(note->length));
-    if (user_edit_) user_edit_();
-  });
+  QObject::connect(this, &ScintillaEditBase::notify, this,
+                   [this](Scintilla::NotificationData* note) {
+                     if (note->nmhdr.code == Scintilla::Notification::UpdateUI)
+                       steady_caret_on_long_lines(*this);
+                     if (note->nmhdr.code != Scintilla::Notification::Modified) return;
+                     if (changing_) return;
+                     auto change = static_cast<int>(note->modificationType);
+                     follow_user_change(static_cast<long>(note->position), change,
+                                        static_cast<long>(note->length));
+                     if (user_edit_) user_edit_();
+                   });
 }
 
 void QtEditorWidget::use_desktop_keys() {
