@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -261,6 +262,11 @@ TEST_F(EditorTextQtTest, PiecesInsertedAtTheCaretAreOneEditOfTheUsers) {
   EXPECT_EQ(qt->insert_at_caret(gadget_handle(output)), nullptr);
 }
 
+QAccessibleInterface* plain_widget_accessible(const QString&, QObject* object) {
+  auto* widget = qobject_cast<QWidget*>(object);
+  return widget ? new QAccessibleWidget(widget) : nullptr;
+}
+
 // A screen reader finds the editor in the window's tree and reads its text.
 TEST_F(EditorTextQtTest, TheEditorIsReadableThroughAccessibility) {
   set_gadget_text(editor, u"<r>caf\u00e9</r>\r\n<s/>");
@@ -276,6 +282,17 @@ TEST_F(EditorTextQtTest, TheEditorIsReadableThroughAccessibility) {
   ASSERT_NE(node->textInterface(), nullptr);
   EXPECT_EQ(node->textInterface()->characterCount(), 17);
   EXPECT_EQ(node->textInterface()->text(0, 17), QString::fromUtf16(u"<r>caf\u00e9</r>\r\n<s/>"));
+
+  // A factory installed after the first editor (as a second QApplication installs the
+  // widgets' own) is asked first; later editors still have the editor's own interface.
+  QAccessible::installFactory(plain_widget_accessible);
+  int later = create_editor_gadget(kAnyNumber, {0, 0, 300, 200}, {.flags = kEditorReadOnly});
+  QAccessibleInterface* later_node =
+      QAccessible::queryAccessibleInterface(qt->widget(gadget_handle(later)));
+  QAccessible::removeFactory(plain_widget_accessible);
+  ASSERT_NE(later_node, nullptr);
+  EXPECT_EQ(later_node->role(), QAccessible::EditableText);
+  EXPECT_NE(later_node->textInterface(), nullptr);
 }
 
 // Copied text has the desktop's line ends, whatever the editor holds.

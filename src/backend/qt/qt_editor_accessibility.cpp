@@ -101,13 +101,11 @@ QAccessibleInterface* editor_accessible(const QString&, QObject* object) {
 
 }  // namespace
 
-// Installed with the first editor.
+// Qt asks the factory installed last first, and each QApplication installs the widgets' own
+// as it is made: with each editor, ours goes last again.
 void use_editor_accessibility() {
-  static const bool installed = [] {
-    QAccessible::installFactory(editor_accessible);
-    return true;
-  }();
-  (void)installed;
+  QAccessible::removeFactory(editor_accessible);
+  QAccessible::installFactory(editor_accessible);
 }
 
 }  // namespace ambrel

@@ -66,7 +66,6 @@ void use_desktop_line_ends(QMimeData* data) {
 }  // namespace
 
 QtEditorWidget::QtEditorWidget(QWidget* parent) : ScintillaEditBase(parent) {
-  use_editor_accessibility();
   use_plain_document();
   hear_changes();
   send(SCI_SETMARGINS, 0);
@@ -79,6 +78,7 @@ QtEditorWidget::QtEditorWidget(QWidget* parent) : ScintillaEditBase(parent) {
   use_desktop_keys();
   fit_to_font();
   QObject::connect(this, &ScintillaEditBase::aboutToCopy, this, use_desktop_line_ends);
+  use_editor_accessibility();
   paint_held_.setSingleShot(true);
   QObject::connect(&paint_held_, &QTimer::timeout, this,
                    [this] { viewport()->setUpdatesEnabled(true); });
