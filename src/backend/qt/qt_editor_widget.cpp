@@ -2,9 +2,9 @@
 // font, the keys and the menu Qt's text editors have, and its pastes through the ui layer.
 
 #include <QAction>
-#include <QElapsedTimer>
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFontInfo>
 #include <QKeyEvent>
