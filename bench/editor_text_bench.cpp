@@ -11,13 +11,13 @@
 #include <string>
 
 #include <QApplication>
-#include <Qsci/qsciscintilla.h>
 #include <QTextCursor>
 
 #include "bench_clock.h"
 #include "process_status.h"
 #include "services/services.h"
 #include "backend/qt/qt_backend.h"
+#include "backend/qt/qt_editor_text.h"
 #include "ui/gadget.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
 #include "ui/window.h"
@@ -100,8 +100,8 @@ int main() {
   back.shrink_to_fit();
 
   same = compare_reads(editor, "as given") && same;
-  auto* widget = static_cast<QsciScintilla*>(qt->widget(gadget_handle(editor)));
-  widget->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 0UL, "x");  // an edit
+  auto* widget = dynamic_cast<QtEditorWidget*>(qt->widget(gadget_handle(editor)));
+  widget->sends(SCI_INSERTTEXT, 0, "x");  // an edit
   same = compare_reads(editor, "edited") && same;
 
   window_close(window);

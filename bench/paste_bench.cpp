@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
-#include <Qsci/qsciscintilla.h>
 #include <QPushButton>
 
 #include <algorithm>
@@ -23,6 +22,7 @@
 #include "dialog/dialog.h"
 #include "whole_text_generator.h"
 #include "backend/qt/qt_backend.h"
+#include "backend/qt/qt_editor_text.h"
 #include "support/unicode_text.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
@@ -34,8 +34,8 @@ using ambrel::bench::record_lines_text;
 using ambrel::bench::seconds_since;
 
 // The bytes of UTF-8 the editor's document holds.
-std::size_t held(const QsciScintilla& editor) {
-  return static_cast<std::size_t>(editor.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+std::size_t held(const ambrel::QtEditorWidget& editor) {
+  return static_cast<std::size_t>(editor.send(SCI_GETLENGTH));
 }
 
 }  // namespace
@@ -54,11 +54,11 @@ int main() {
 
   QApplication::clipboard()->setText(QString::fromStdU16String(text));
   std::size_t text_bytes = ambrel::utf16_to_utf8(text).size();
-  auto* input_editor = qobject_cast<QsciScintilla*>(qt->widget(
+  auto* input_editor = dynamic_cast<ambrel::QtEditorWidget*>(qt->widget(
       ambrel::gadget_handle(ambrel::dialog_gadget(ambrel::application_dialog(), u"txtIn"))));
   auto* paste = qobject_cast<QPushButton*>(qt->widget(
       ambrel::gadget_handle(ambrel::dialog_gadget(ambrel::application_dialog(), u"cmdPaste"))));
-  auto* output_editor = qobject_cast<QsciScintilla*>(qt->widget(
+  auto* output_editor = dynamic_cast<ambrel::QtEditorWidget*>(qt->widget(
       ambrel::gadget_handle(ambrel::dialog_gadget(ambrel::application_dialog(), u"txtOut"))));
   start = Clock::now();
   paste->click();

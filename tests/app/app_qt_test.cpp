@@ -14,7 +14,6 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <Qsci/qsciscintilla.h>
 #include <QPushButton>
 #include <QUrl>
 
@@ -26,6 +25,7 @@
 #include "whole_text_generator.h"
 #include "settle_commands.h"
 #include "backend/qt/qt_backend.h"
+#include "backend/qt/qt_editor_text.h"
 #include "ui/gadget.h"
 #include "ui/window.h"
 
@@ -53,7 +53,7 @@ class AppQtTest : public ::testing::Test {
     return qt->widget(gadget_handle(dialog_gadget(application_dialog(), name)));
   }
   QString text(std::u16string_view name) {
-    return qobject_cast<QsciScintilla*>(widget(name))->text();
+    return QString::fromStdU16String(dynamic_cast<QtEditorWidget*>(widget(name))->get());
   }
 
   QString write(const std::string& name, const std::string& bytes) {

@@ -6,11 +6,11 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
-#include <Qsci/qsciscintilla.h>
 #include <QUrl>
 
 #include "services_fixture.h"
 #include "backend/qt/qt_backend.h"
+#include "backend/qt/qt_editor_text.h"
 #include "ui/drop.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
@@ -81,7 +81,7 @@ class DropQtTest : public ServicesTest {
 };
 
 TEST_F(DropQtTest, DropsAnywhereInTheFrameReachTheFrame) {
-  auto* text_edit = qobject_cast<QsciScintilla*>(widget_of(editor));
+  auto* text_edit = dynamic_cast<QtEditorWidget*>(widget_of(editor));
   ASSERT_NE(text_edit, nullptr);
   const QStringList files = {"/tmp/one.xml", "/tmp/two.xml", "/tmp/three.xml"};
   // Over the editor, the label, a button and the frame's own caption.
@@ -98,7 +98,7 @@ TEST_F(DropQtTest, DropsAnywhereInTheFrameReachTheFrame) {
     EXPECT_EQ(drops[0].files, u"/tmp/one.xml\n/tmp/two.xml\n/tmp/three.xml");
   }
   // The editor took none of the paths as text.
-  EXPECT_EQ(text_edit->text(), QString());
+  EXPECT_EQ(text_edit->get(), u"");
 }
 
 // On X11 the data is fetched from the source again at the drop; a source that has gone

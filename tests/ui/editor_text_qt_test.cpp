@@ -6,12 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <Qsci/qsciscintilla.h>
 
 #include <cstdlib>
 #include <memory>
@@ -19,6 +19,7 @@
 
 #include "services_fixture.h"
 #include "backend/qt/qt_backend.h"
+#include "backend/qt/qt_editor_text.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
@@ -39,13 +40,13 @@ class EditorTextQtTest : public ServicesTest {
     QApplication::processEvents();
   }
 
-  QsciScintilla& widget() {
-    return *qobject_cast<QsciScintilla*>(qt->widget(gadget_handle(editor)));
+  QtEditorWidget& widget() {
+    return *dynamic_cast<QtEditorWidget*>(qt->widget(gadget_handle(editor)));
   }
-  long send(unsigned int message, unsigned long first = 0, long second = 0) {
-    return widget().SendScintilla(message, first, second);
+  long send(unsigned int message, uptr_t first = 0, sptr_t second = 0) {
+    return static_cast<long>(widget().send(message, first, second));
   }
-  void caret_to_end() { send(QsciScintillaBase::SCI_DOCUMENTEND); }
+  void caret_to_end() { send(SCI_DOCUMENTEND); }
 
   int change_events() {
     QApplication::processEvents();
@@ -142,13 +143,13 @@ TEST_F(EditorTextQtTest, ProgramTextShowsItsFirstLineWithTheCaretAtTheStart) {
   set_gadget_text(editor, text);
   caret_to_end();
   QApplication::processEvents();
-  ASSERT_GT(send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE), 0);
-  ASSERT_GT(send(QsciScintillaBase::SCI_GETXOFFSET), 0);
+  ASSERT_GT(send(SCI_GETFIRSTVISIBLELINE), 0);
+  ASSERT_GT(send(SCI_GETXOFFSET), 0);
   set_gadget_text(editor, lines_of(5000, u'b'));
   QApplication::processEvents();
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETCURRENTPOS), 0);
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE), 0);
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETXOFFSET), 0);
+  EXPECT_EQ(send(SCI_GETCURRENTPOS), 0);
+  EXPECT_EQ(send(SCI_GETFIRSTVISIBLELINE), 0);
+  EXPECT_EQ(send(SCI_GETXOFFSET), 0);
   EXPECT_EQ(change_events(), 0);
 }
 
@@ -168,13 +169,9 @@ TEST_F(EditorTextQtTest, UndoTakesBackTheUsersEditsButNotTheProgramsText) {
 // spaces.
 TEST_F(EditorTextQtTest, TextShowsInTheWidgetsFontWithTabsOfFourSpaces) {
   set_gadget_text(editor, u"\tfield");
-  auto space = [this] {
-    return send(QsciScintillaBase::SCI_TEXTWIDTH, QsciScintillaBase::STYLE_DEFAULT,
-                reinterpret_cast<long>(" "));
-  };
+  auto space = [this] { return send(SCI_TEXTWIDTH, STYLE_DEFAULT, reinterpret_cast<long>(" ")); };
   auto tab = [this] {
-    return send(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, 1) -
-           send(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, 0);
+    return send(SCI_POINTXFROMPOSITION, 0, 1) - send(SCI_POINTXFROMPOSITION, 0, 0);
   };
   long small_space = space();
   EXPECT_EQ(small_space, QFontMetrics(widget().font()).horizontalAdvance(QChar(u' ')));
@@ -189,13 +186,13 @@ TEST_F(EditorTextQtTest, TextShowsInTheWidgetsFontWithTabsOfFourSpaces) {
 TEST_F(EditorTextQtTest, TextAddedAtTheEndLeavesTheUsersCaretSelectionAndViewAlone) {
   set_gadget_text(editor, lines_of(5000, u'a'));
   QApplication::processEvents();
-  send(QsciScintillaBase::SCI_SETSEL, 700, 650);
-  send(QsciScintillaBase::SCI_SETFIRSTVISIBLELINE, 20);
+  send(SCI_SETSEL, 700, 650);
+  send(SCI_SETFIRSTVISIBLELINE, 20);
   for (int i = 0; i < 3; ++i) append_gadget_text(editor, lines_of(5000, u'b'));
   QApplication::processEvents();
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETANCHOR), 700);
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETCURRENTPOS), 650);
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE), 20);
+  EXPECT_EQ(send(SCI_GETANCHOR), 700);
+  EXPECT_EQ(send(SCI_GETCURRENTPOS), 650);
+  EXPECT_EQ(send(SCI_GETFIRSTVISIBLELINE), 20);
   EXPECT_EQ(change_events(), 0);
 
   // Into an empty editor, the caret there too: it stays at the start, the view on the first
@@ -203,9 +200,9 @@ TEST_F(EditorTextQtTest, TextAddedAtTheEndLeavesTheUsersCaretSelectionAndViewAlo
   set_gadget_text(editor, u"");
   for (int i = 0; i < 3; ++i) append_gadget_text(editor, lines_of(5000, u'c'));
   QApplication::processEvents();
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETCURRENTPOS), 0);
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE), 0);
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETLINECOUNT), 3 * 5000 / 8 + 1);
+  EXPECT_EQ(send(SCI_GETCURRENTPOS), 0);
+  EXPECT_EQ(send(SCI_GETFIRSTVISIBLELINE), 0);
+  EXPECT_EQ(send(SCI_GETLINECOUNT), 3 * 5000 / 8 + 1);
 }
 
 // What the user types at the end of a text still arriving stays at its end, after a caret
@@ -220,12 +217,12 @@ TEST_F(EditorTextQtTest, TypingAtTheEndOfATextStillArrivingStaysAtItsEnd) {
   append_gadget_text(editor, u"}\r\n");
   press(Qt::Key_X, QStringLiteral("x"));
   EXPECT_EQ(get_gadget_text(editor), u"{\"price\": 10}\r\n x");
-  send(QsciScintillaBase::SCI_GOTOPOS, 0);
+  send(SCI_GOTOPOS, 0);
   press(Qt::Key_BracketLeft, QStringLiteral("["));
-  send(QsciScintillaBase::SCI_DELETERANGE, 3, 2);
+  send(SCI_DELETERANGE, 3, 2);
   append_gadget_text(editor, u"]");
   EXPECT_EQ(get_gadget_text(editor), u"[{\"ice\": 10}\r\n] x");
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETCURRENTPOS), 1);
+  EXPECT_EQ(send(SCI_GETCURRENTPOS), 1);
 }
 
 // A paste's pieces: the first replaces the selection, the caret follows them, they are the
@@ -233,20 +230,20 @@ TEST_F(EditorTextQtTest, TypingAtTheEndOfATextStillArrivingStaysAtItsEnd) {
 // the program adds ends the step, and a text set meanwhile ends them.
 TEST_F(EditorTextQtTest, PiecesInsertedAtTheCaretAreOneEditOfTheUsers) {
   set_gadget_text(editor, u"<a>SELECTED</a>\r\n");
-  send(QsciScintillaBase::SCI_SETSEL, 3, 11);
+  send(SCI_SETSEL, 3, 11);
   std::unique_ptr<EditorInsertion> insertion = qt->insert_at_caret(gadget_handle(editor));
   ASSERT_NE(insertion, nullptr);
   for (std::u16string_view piece : {u"caf\u00e9", u" au lait\r", u"\n!"}) insertion->insert(piece);
   EXPECT_EQ(get_gadget_text(editor), u"<a>caf\u00e9 au lait\r\n!</a>\r\n");
-  EXPECT_EQ(send(QsciScintillaBase::SCI_GETCURRENTPOS), 19);  // bytes
+  EXPECT_EQ(send(SCI_GETCURRENTPOS), 19);  // bytes
   EXPECT_GT(change_events(), 0);
   insertion.reset();
   press(Qt::Key_Z, "", Qt::ControlModifier);
   EXPECT_EQ(get_gadget_text(editor), u"<a>SELECTED</a>\r\n");
 
-  send(QsciScintillaBase::SCI_GOTOPOS, 3);
+  send(SCI_GOTOPOS, 3);
   insertion = qt->insert_at_caret(gadget_handle(editor));
-  send(QsciScintillaBase::SCI_DOCUMENTSTART);
+  send(SCI_DOCUMENTSTART);
   press(Qt::Key_X, "x");
   insertion->insert(u"-");
   append_gadget_text(editor, u"<b/>");  // the program's text closes the paste's undo step
@@ -265,6 +262,11 @@ TEST_F(EditorTextQtTest, PiecesInsertedAtTheCaretAreOneEditOfTheUsers) {
   EXPECT_EQ(qt->insert_at_caret(gadget_handle(output)), nullptr);
 }
 
+QAccessibleInterface* plain_widget_accessible(const QString&, QObject* object) {
+  auto* widget = qobject_cast<QWidget*>(object);
+  return widget ? new QAccessibleWidget(widget) : nullptr;
+}
+
 // A screen reader finds the editor in the window's tree and reads its text.
 TEST_F(EditorTextQtTest, TheEditorIsReadableThroughAccessibility) {
   set_gadget_text(editor, u"<r>caf\u00e9</r>\r\n<s/>");
@@ -280,6 +282,17 @@ TEST_F(EditorTextQtTest, TheEditorIsReadableThroughAccessibility) {
   ASSERT_NE(node->textInterface(), nullptr);
   EXPECT_EQ(node->textInterface()->characterCount(), 17);
   EXPECT_EQ(node->textInterface()->text(0, 17), QString::fromUtf16(u"<r>caf\u00e9</r>\r\n<s/>"));
+
+  // A factory installed after the first editor (as a second QApplication installs the
+  // widgets' own) is asked first; later editors still have the editor's own interface.
+  QAccessible::installFactory(plain_widget_accessible);
+  int later = create_editor_gadget(kAnyNumber, {0, 0, 300, 200}, {.flags = kEditorReadOnly});
+  QAccessibleInterface* later_node =
+      QAccessible::queryAccessibleInterface(qt->widget(gadget_handle(later)));
+  QAccessible::removeFactory(plain_widget_accessible);
+  ASSERT_NE(later_node, nullptr);
+  EXPECT_EQ(later_node->role(), QAccessible::EditableText);
+  EXPECT_NE(later_node->textInterface(), nullptr);
 }
 
 // Copied text has the desktop's line ends, whatever the editor holds.
@@ -288,6 +301,22 @@ TEST_F(EditorTextQtTest, CopiedTextHasLfLineEnds) {
   press(Qt::Key_A, "", Qt::ControlModifier);
   press(Qt::Key_C, "", Qt::ControlModifier);
   EXPECT_EQ(QApplication::clipboard()->text(), QString("a\nb\nc\nd"));
+}
+
+// A blink draws the caret's line again, laid out whole: on a line of megabytes it would keep
+// the window busy.
+TEST_F(EditorTextQtTest, TheCaretBlinksButNotOnALineOfMegabytes) {
+  std::u16string text = u"short\r\n";
+  text.append(std::size_t{2} << 20, u'x');
+  set_gadget_text(editor, text);
+  QApplication::processEvents();
+  EXPECT_GT(send(SCI_GETCARETPERIOD), 0);
+  caret_to_end();
+  QApplication::processEvents();
+  EXPECT_EQ(send(SCI_GETCARETPERIOD), 0);
+  send(SCI_DOCUMENTSTART);
+  QApplication::processEvents();
+  EXPECT_GT(send(SCI_GETCARETPERIOD), 0);
 }
 
 TEST_F(EditorTextQtTest, AReaderOfAnEditorThatWentReadsNothing) {
@@ -301,10 +330,12 @@ TEST_F(EditorTextQtTest, AReaderOfAnEditorThatWentReadsNothing) {
   EXPECT_FALSE(handed);
 }
 
-// The program's items follow Qt's own editing items; choosing one is a menu event of the
+// The program's items follow the editing items; choosing one is a menu event of the
 // editor's window, and the check marks are the program's.
 TEST_F(EditorTextQtTest, TheContextMenuCarriesTheProgramsItems) {
   set_gadget_menu_items(editor, {{1, u"Valid identifiers", true}, {2, u"LF line ends", false}});
+  QApplication::clipboard()->setText("x");
+  set_gadget_text(editor, u"<r/>");
   QPoint inside(10, 10);
   QContextMenuEvent request(QContextMenuEvent::Mouse, inside,
                             widget().viewport()->mapToGlobal(inside));
@@ -319,7 +350,12 @@ TEST_F(EditorTextQtTest, TheContextMenuCarriesTheProgramsItems) {
   EXPECT_EQ(identifiers->text(), "Valid identifiers");
   EXPECT_TRUE(identifiers->isChecked());
   EXPECT_FALSE(line_ends->isChecked());
-  EXPECT_GT(actions.size(), 4);  // Qt's own items come first
+  // The editing items come first, each enabled as it applies: nothing to undo or copy yet.
+  QStringList enabled;
+  for (QAction* action : actions.mid(0, actions.size() - 3)) {
+    if (!action->isSeparator() && action->isEnabled()) enabled << action->text();
+  }
+  EXPECT_EQ(enabled, QStringList({"&Paste", "Select All"}));
   line_ends->trigger();
   menu->close();
   QApplication::processEvents();

@@ -10,10 +10,10 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStyle>
-#include <Qsci/qsciscintilla.h>
 
 #include "services_fixture.h"
 #include "backend/qt/qt_backend.h"
+#include "backend/qt/qt_editor_text.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
 #include "ui/gadget_kinds/gadget_kinds.h"
@@ -41,7 +41,7 @@ class GadgetQtTest : public ServicesTest {
 
   template <class Widget>
   Widget* widget_of(int gadget) {
-    return qobject_cast<Widget*>(qt->widget(gadget_handle(gadget)));
+    return dynamic_cast<Widget*>(qt->widget(gadget_handle(gadget)));
   }
 
   // Dispatches what Qt has pending, then takes every queued event; returns the gadget
@@ -110,22 +110,20 @@ TEST_F(GadgetQtTest, ButtonClickIsGadgetEventTypeZero) {
 TEST_F(GadgetQtTest, EditorIsAPlainTextEditorWithItsFlags) {
   int input = create_editor_gadget(kAnyNumber, {}, {.flags = kEditorWordWrap});
   int output = create_editor_gadget(kAnyNumber, {}, {.flags = kEditorReadOnly});
-  auto* writable = widget_of<QsciScintilla>(input);
-  auto* read_only = widget_of<QsciScintilla>(output);
+  auto* writable = widget_of<QtEditorWidget>(input);
+  auto* read_only = widget_of<QtEditorWidget>(output);
   ASSERT_NE(writable, nullptr);
   ASSERT_NE(read_only, nullptr);
-  EXPECT_FALSE(writable->isReadOnly());
-  EXPECT_EQ(writable->wrapMode(), QsciScintilla::WrapWord);
-  EXPECT_TRUE(read_only->isReadOnly());
-  EXPECT_EQ(read_only->wrapMode(), QsciScintilla::WrapNone);
+  EXPECT_FALSE(writable->read_only());
+  EXPECT_TRUE(writable->word_wrap());
+  EXPECT_TRUE(read_only->read_only());
+  EXPECT_FALSE(read_only->word_wrap());
   set_gadget_text(output, u"<r/>");
   append_gadget_text(output, u"\r\n<s/>");
   EXPECT_EQ(get_gadget_text(output), u"<r/>\r\n<s/>");
   type_key(read_only, Qt::Key_X, "x");
   EXPECT_EQ(get_gadget_text(output), u"<r/>\r\n<s/>");
-  for (QsciScintilla* editor : {writable, read_only}) {
-    for (int margin = 0; margin < 5; ++margin) EXPECT_EQ(editor->marginWidth(margin), 0);
-  }
+  for (QtEditorWidget* editor : {writable, read_only}) EXPECT_EQ(editor->send(SCI_GETMARGINS), 0);
 }
 
 TEST_F(GadgetQtTest, TypingRaisesOneChangePerKeyAndProgramTextNone) {
@@ -135,8 +133,8 @@ TEST_F(GadgetQtTest, TypingRaisesOneChangePerKeyAndProgramTextNone) {
   set_gadget_text(editor, u"line one\r\nline two");
   EXPECT_EQ(change_calls, 0);
   EXPECT_TRUE(gadget_event_types(editor).empty());
-  auto* widget = widget_of<QsciScintilla>(editor);
-  widget->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+  auto* widget = widget_of<QtEditorWidget>(editor);
+  widget->send(SCI_DOCUMENTEND);
   type_key(widget, Qt::Key_X, "x");
   type_key(widget, Qt::Key_Y, "y");
   EXPECT_EQ(change_calls, 2);
@@ -150,12 +148,12 @@ TEST_F(GadgetQtTest, TabTypesInAWritableEditorAndLeavesAReadOnlyOne) {
   int input = create_editor_gadget(kAnyNumber, {0, 0, 200, 100}, {});
   int output = create_editor_gadget(kAnyNumber, {0, 100, 200, 100}, {.flags = kEditorReadOnly});
   int button = create_button_gadget(kAnyNumber, {0, 200, 80, 24}, {u"Copy all"});
-  auto* writable = widget_of<QsciScintilla>(input);
+  auto* writable = widget_of<QtEditorWidget>(input);
   writable->setFocus();
   type_key(writable, Qt::Key_Tab, "\t");
   EXPECT_EQ(get_gadget_text(input), u"\t");
   ui_backend()->set_focus(gadget_handle(output));
-  type_key(widget_of<QsciScintilla>(output), Qt::Key_Tab, "\t");
+  type_key(widget_of<QtEditorWidget>(output), Qt::Key_Tab, "\t");
   EXPECT_EQ(get_gadget_text(output), u"");
   EXPECT_EQ(ui_backend()->focused_control(), gadget_handle(button));
 }

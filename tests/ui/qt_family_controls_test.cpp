@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <Qsci/qsciscintilla.h>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -31,6 +30,7 @@
 
 #include "ignoring_sink.h"
 #include "backend/qt/qt_backend.h"
+#include "backend/qt/qt_editor_text.h"
 #include "backend/qt/qt_panel_tab_strip.h"
 #include "backend/qt/qt_panel_widget.h"
 
@@ -76,7 +76,7 @@ class QtFamilyControlsTest : public ::testing::Test {
   Widget* add_widget(ControlKind kind, ControlStyle style = {}, ControlRange range = {},
                      std::u16string_view text = u"caption") {
     NativeHandle control = add(kind, style, range, text);
-    return control ? qobject_cast<Widget*>(backend.widget(control)) : nullptr;
+    return control ? dynamic_cast<Widget*>(backend.widget(control)) : nullptr;
   }
 
   std::u16string text_of(QWidget* widget) const {
@@ -258,9 +258,9 @@ TEST_F(QtFamilyControlsTest, RangesKeepTheirOrientationAndReportActions) {
 }
 
 TEST_F(QtFamilyControlsTest, ViewsShowCodePagesDatesAndLinks) {
-  auto* code = add_widget<QsciScintilla>(ControlKind::CodeEditor);
+  auto* code = add_widget<QtEditorWidget>(ControlKind::CodeEditor);
   ASSERT_NE(code, nullptr);
-  EXPECT_EQ(code->wrapMode(), QsciScintilla::WrapNone);
+  EXPECT_FALSE(code->word_wrap());
   EXPECT_EQ(code->font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
   auto* page = add_widget<QTextBrowser>(ControlKind::Web, {}, {}, u"about:blank");
   ASSERT_NE(page, nullptr);

@@ -1,5 +1,5 @@
 // The basic family on Qt: the text is a QLabel, the button a QPushButton (a click is command
-// Click), the editor our QScintilla editor (the user's edits are command Change), the frame a
+// Click), the editor our Scintilla editor (the user's edits are command Change), the frame a
 // QGroupBox, the container a QFrame and the splitter our own widget.
 
 #include <QGroupBox>
@@ -132,8 +132,8 @@ QtEditorWidget* QtBackend::make_editor(const ControlRequest& request, QWidget* p
   editor->set(request.text);
   // Read-only, it still shows its caret when it has the focus, which the arrow keys move and
   // select with, so that it shows that it has the focus.
-  editor->setReadOnly(request.style.read_only);
-  editor->setWrapMode(request.style.word_wrap ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
+  editor->set_read_only(request.style.read_only);
+  editor->set_word_wrap(request.style.word_wrap);
   editor->on_user_edit([this, editor] {
     if (!setting_text_) report_command(editor, ControlCommand::Change);
   });

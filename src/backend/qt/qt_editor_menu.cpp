@@ -2,9 +2,9 @@
 
 #include <QAction>
 #include <QMenu>
-#include <Qsci/qsciscintilla.h>
 
 #include "backend/qt/qt_backend.h"
+#include "backend/qt/qt_editor_text.h"
 #include "backend/qt/qt_text.h"
 
 namespace ambrel {
@@ -14,12 +14,12 @@ namespace {
 const QString kMenuName = QStringLiteral("ambrel-editor-menu");
 }  // namespace
 
-QtEditorMenu& QtEditorMenu::of(QsciScintilla& editor) {
+QtEditorMenu& QtEditorMenu::of(QtEditorWidget& editor) {
   QObject* menu = editor.findChild<QObject*>(kMenuName, Qt::FindDirectChildrenOnly);
   return menu ? *static_cast<QtEditorMenu*>(menu) : *new QtEditorMenu(editor);
 }
 
-QtEditorMenu::QtEditorMenu(QsciScintilla& editor) : QObject(&editor), editor_(editor) {
+QtEditorMenu::QtEditorMenu(QtEditorWidget& editor) : QObject(&editor), editor_(editor) {
   setObjectName(kMenuName);
   editor.setContextMenuPolicy(Qt::CustomContextMenu);
   connect(&editor, &QWidget::customContextMenuRequested, this, &QtEditorMenu::show);
@@ -34,7 +34,7 @@ void QtEditorMenu::set_items(std::vector<EditorMenuItem> items,
 // Not modal: the window goes on answering while the menu is up, and a menu whose editor
 // goes away goes with it (it is the editor's child).
 void QtEditorMenu::show(QPoint position) {
-  QMenu* menu = editor_.createStandardContextMenu();
+  QMenu* menu = editor_.editing_menu();
   menu->setAttribute(Qt::WA_DeleteOnClose);
   if (!items_.empty()) menu->addSeparator();
   for (const EditorMenuItem& item : items_) {
@@ -50,7 +50,7 @@ void QtEditorMenu::show(QPoint position) {
 
 void QtBackend::set_editor_menu_items(NativeHandle handle, std::vector<EditorMenuItem> items) {
   ControlInfo* control = find_control(handle);
-  auto* editor = control ? qobject_cast<QsciScintilla*>(control->widget) : nullptr;
+  auto* editor = control ? dynamic_cast<QtEditorWidget*>(control->widget) : nullptr;
   if (!editor) return;
   QtEditorMenu::of(*editor).set_items(std::move(items), [this, handle](int item) {
     if (sink_ && find_control(handle)) sink_->on_menu_command(control_window(handle), item);

@@ -7,24 +7,24 @@
 
 #include "backend/backend_controls.h"
 
-class QsciScintilla;
-
 namespace ambrel {
 
-// The program's own items of an editor's context menu, shown after Qt's editing items.
+class QtEditorWidget;
+
+// The program's own items of an editor's context menu, shown after the editing items.
 class QtEditorMenu final : public QObject {
  public:
   // The editor's menu, made on first use; it lives as long as the editor.
-  static QtEditorMenu& of(QsciScintilla& editor);
+  static QtEditorMenu& of(QtEditorWidget& editor);
 
   // `chosen` hears the number of the item the user chose.
   void set_items(std::vector<EditorMenuItem> items, std::function<void(int item)> chosen);
 
  private:
-  explicit QtEditorMenu(QsciScintilla& editor);
+  explicit QtEditorMenu(QtEditorWidget& editor);
   void show(QPoint position);
 
-  QsciScintilla& editor_;
+  QtEditorWidget& editor_;
   std::vector<EditorMenuItem> items_;
   std::function<void(int item)> chosen_;
 };

@@ -29,14 +29,12 @@ class EditorTextReader final : public ControlTextReader {
 
   bool read(std::size_t units, const TextPieceHandler& take) override {
     if (!editor_) return false;
-    long length = editor_->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+    auto length = static_cast<long>(editor_->send(SCI_GETLENGTH));
     if (at_ >= length) return false;
     long end = at_ + static_cast<long>(std::min<std::size_t>(units, length - at_));
     while (end > at_ && end < length && is_utf8_continuation(character_at(end))) --end;
     if (end == at_) end = std::min(length, at_ + sequence_bytes(character_at(at_)));
-    bytes_.resize(static_cast<std::size_t>(end - at_) + 1);  // the range ends with a NUL
-    editor_->SendScintilla(QsciScintillaBase::SCI_GETTEXTRANGE, at_, end, bytes_.data());
-    bytes_.pop_back();
+    bytes_ = editor_->text_range(at_, end);
     writer_.write(utf8_to_utf16(bytes_), take);
     writer_.flush(take);
     at_ = end;
@@ -45,8 +43,7 @@ class EditorTextReader final : public ControlTextReader {
 
  private:
   char character_at(long position) const {
-    return static_cast<char>(editor_->SendScintilla(QsciScintillaBase::SCI_GETCHARAT,
-                                                    static_cast<unsigned long>(position)));
+    return static_cast<char>(editor_->send(SCI_GETCHARAT, static_cast<uptr_t>(position)));
   }
 
   QPointer<const QtEditorWidget> editor_;
@@ -55,35 +52,44 @@ class EditorTextReader final : public ControlTextReader {
   CrLfPieceWriter writer_{true};
 };
 
-void append_bytes(QsciScintilla& editor, std::string_view bytes) {
-  editor.SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()),
-                       bytes.data());
+void append_bytes(const ScintillaEditBase& editor, std::string_view bytes) {
+  editor.sends(SCI_APPENDTEXT, bytes.size(), bytes.data());
+}
+
+void replace_range(const ScintillaEditBase& editor, long from, long to, std::string_view bytes) {
+  editor.send(SCI_SETTARGETRANGE, static_cast<uptr_t>(from), to);
+  editor.sends(SCI_REPLACETARGET, bytes.size(), bytes.data());
+}
+
+// The modification a notification reports, if it is one.
+bool is_modification(const Scintilla::NotificationData& note) {
+  return note.nmhdr.code == Scintilla::Notification::Modified;
 }
 
 }  // namespace
 
 void QtEditorWidget::change_quietly(const std::function<void()>& change) {
-  bool read_only = isReadOnly();  // a read-only document refuses the program's changes too
+  bool was_read_only = read_only();  // a read-only document refuses the program's changes too
   changing_ = true;
   ++quiet_changes_;
-  SendScintilla(SCI_SETREADONLY, 0UL);
-  SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+  set_read_only(false);
+  send(SCI_SETUNDOCOLLECTION, 0);
   change();
-  SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
-  SendScintilla(SCI_SETREADONLY, static_cast<unsigned long>(read_only));
+  send(SCI_SETUNDOCOLLECTION, 1);
+  set_read_only(was_read_only);
   changing_ = false;
 }
 
 void QtEditorWidget::set(std::u16string_view text) {
   std::string bytes = utf16_to_utf8(text);
   change_quietly([&] {
-    SendScintilla(SCI_CLEARALL);
+    send(SCI_CLEARALL);
     append_bytes(*this, bytes);
   });
-  SendScintilla(SCI_EMPTYUNDOBUFFER);
-  SendScintilla(SCI_GOTOPOS, 0UL);
-  SendScintilla(SCI_SETXOFFSET, 0UL);
-  append_at_ = SendScintilla(SCI_GETLENGTH);
+  send(SCI_EMPTYUNDOBUFFER);
+  send(SCI_GOTOPOS, 0);
+  send(SCI_SETXOFFSET, 0);
+  append_at_ = static_cast<long>(send(SCI_GETLENGTH));
   ++text_sets_;
 }
 
@@ -103,17 +109,15 @@ void QtEditorWidget::follow_user_change(long position, int change, long length) 
 void QtEditorWidget::append(std::u16string_view text) {
   if (text.empty()) return;
   std::string bytes = utf16_to_utf8(text);
-  long length = SendScintilla(SCI_GETLENGTH);
+  auto length = static_cast<long>(send(SCI_GETLENGTH));
   long place = std::min(append_at_, length);
-  bool caret_follows = place > 0 && SendScintilla(SCI_GETANCHOR) == place &&
-                       SendScintilla(SCI_GETCURRENTPOS) == place;
-  change_quietly([&] {
-    SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(place), place);
-    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.data());
-  });
-  if (place < length) SendScintilla(SCI_EMPTYUNDOBUFFER);
+  bool caret_follows =
+      place > 0 && send(SCI_GETANCHOR) == place && send(SCI_GETCURRENTPOS) == place;
+  change_quietly([&] { replace_range(*this, place, place, bytes); });
+  if (place < length) send(SCI_EMPTYUNDOBUFFER);
   append_at_ = place + static_cast<long>(bytes.size());
-  if (caret_follows) SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(append_at_));
+  if (caret_follows) send(SCI_SETEMPTYSELECTION, static_cast<uptr_t>(append_at_));
+  hold_costly_paints();
 }
 
 std::u16string QtEditorWidget::get() const {
@@ -121,6 +125,14 @@ std::u16string QtEditorWidget::get() const {
   EditorTextReader reader(*this);
   while (reader.read(kReadSize, [&text](std::u16string_view piece) { text += piece; })) {}
   return text;
+}
+
+std::string QtEditorWidget::text_range(long from, long to) const {
+  std::string bytes(static_cast<std::size_t>(to - from) + 1, '\0');  // the range ends with a NUL
+  Sci_TextRangeFull range{{from, to}, bytes.data()};
+  send(SCI_GETTEXTRANGEFULL, 0, reinterpret_cast<sptr_t>(&range));
+  bytes.pop_back();
+  return bytes;
 }
 
 std::unique_ptr<ControlTextReader> QtEditorWidget::reader() const {
@@ -139,35 +151,36 @@ class QtEditorWidget::CaretInsertion final : public EditorInsertion {
   explicit CaretInsertion(QtEditorWidget& editor)
       : editor_(&editor),
         text_sets_(editor.text_sets_),
-        start_(editor.SendScintilla(SCI_GETSELECTIONSTART)),
-        end_(editor.SendScintilla(SCI_GETSELECTIONEND)) {
-    follow_ = QObject::connect(&editor, &QsciScintillaBase::SCN_MODIFIED, &editor,
-                               [this](int position, int change, const char*, int length) {
-                                 follow(position, change, length);
-                               });
+        start_(static_cast<long>(editor.send(SCI_GETSELECTIONSTART))),
+        end_(static_cast<long>(editor.send(SCI_GETSELECTIONEND))) {
+    follow_ = QObject::connect(
+        &editor, &ScintillaEditBase::notify, &editor, [this](Scintilla::NotificationData* note) {
+          if (is_modification(*note))
+            follow(static_cast<long>(note->position), static_cast<int>(note->modificationType),
+                   static_cast<long>(note->length));
+        });
   }
   CaretInsertion(const CaretInsertion&) = delete;
   CaretInsertion& operator=(const CaretInsertion&) = delete;
   ~CaretInsertion() override {
     QObject::disconnect(follow_);
-    if (editor_ && undo_step_open()) editor_->SendScintilla(SCI_ENDUNDOACTION);
+    if (editor_ && undo_step_open()) editor_->send(SCI_ENDUNDOACTION);
   }
 
   void insert(std::u16string_view text) override {
     if (!editor_ || editor_->text_sets_ != text_sets_) return;
     QtEditorWidget& editor = *editor_;
-    long anchor = editor.SendScintilla(SCI_GETANCHOR);
-    long caret = editor.SendScintilla(SCI_GETCURRENTPOS);
+    auto anchor = static_cast<long>(editor.send(SCI_GETANCHOR));
+    auto caret = static_cast<long>(editor.send(SCI_GETCURRENTPOS));
     bool caret_here = std::min(anchor, caret) == start_ && std::max(anchor, caret) == end_;
     if (!undo_step_open()) {
-      editor.SendScintilla(SCI_BEGINUNDOACTION);
+      editor.send(SCI_BEGINUNDOACTION);
       undo_step_opened_ = true;
       undo_step_changes_ = editor.quiet_changes_;
     }
     std::string bytes = utf16_to_utf8(text);
-    editor.SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(start_), end_);
-    editor.SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.data());
-    if (caret_here) editor.SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(end_));
+    replace_range(editor, start_, end_, bytes);
+    if (caret_here) editor.send(SCI_SETEMPTYSELECTION, static_cast<uptr_t>(end_));
   }
   std::size_t piece_units() const override { return kInsertUnits; }
 
@@ -199,7 +212,7 @@ class QtEditorWidget::CaretInsertion final : public EditorInsertion {
 };
 
 std::unique_ptr<EditorInsertion> QtEditorWidget::insertion() {
-  if (isReadOnly()) return nullptr;
+  if (read_only()) return nullptr;
   return std::make_unique<CaretInsertion>(*this);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-// The editor the backend makes for the editor and code-editor kinds: a QScintilla editor
+// The editor the backend makes for the editor and code-editor kinds: a Scintilla editor
 // holding plain text, and the text the program puts into it, adds to it and reads back.
 //
 // The editor's document holds the only copy, as UTF-8 in one gap buffer with a line index and
@@ -9,11 +9,12 @@
 // one line end, so a CR at the end of one addition and an LF at the start of the next make
 // one); typed ones are CR LF, and the text always comes back with CR LF line ends.
 //
-// The document reports a change only before it is made: QScintilla's own report after it
-// converts the change's byte position into a character offset by counting the characters
-// from the start, which made every addition at the end of a large text cost the whole text.
+// A line is laid out whole when it is drawn; in a fixed-width font, text of one byte per
+// character is measured by counting, so even a line of many megabytes is drawn at once.
 
-#include <Qsci/qsciscintilla.h>
+#include <ScintillaEditBase.h>
+
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -24,12 +25,18 @@
 
 class QEvent;
 class QKeyEvent;
+class QMenu;
 
 namespace ambrel {
 
-class QtEditorWidget final : public QsciScintilla {
+class QtEditorWidget final : public ScintillaEditBase {
  public:
   explicit QtEditorWidget(QWidget* parent);
+
+  bool read_only() const;
+  void set_read_only(bool read_only);
+  bool word_wrap() const;
+  void set_word_wrap(bool wrap);
 
   // Replaces the whole text; the caret goes to the start and the view to the first line.
   void set(std::u16string_view text);
@@ -40,6 +47,8 @@ class QtEditorWidget final : public QsciScintilla {
   std::u16string get() const;
   // The text get gives, a slice at a time.
   std::unique_ptr<ControlTextReader> reader() const;
+  // The bytes from `from` to `to`, copied past the gap (which stays where the user edits).
+  std::string text_range(long from, long to) const;
   // `edited` hears each change of the text the user makes (typed, cut, pasted, undone), as it
   // is about to be made; not the program's.
   void on_user_edit(std::function<void()> edited) { user_edit_ = std::move(edited); }
@@ -51,12 +60,14 @@ class QtEditorWidget final : public QsciScintilla {
   std::unique_ptr<EditorInsertion> insertion();
 
   // The context menu's Paste and the paste keys.
-  void paste() override;
+  void paste();
+  // A new menu of the editing commands (undo, redo, cut, copy, paste, delete, select all),
+  // each enabled as it applies now.
+  QMenu* editing_menu();
 
  protected:
-  // What is copied, cut or dragged out: with LF line ends, as text is on this desktop.
-  QMimeData* toMimeData(const QByteArray& text, bool rectangular) const override;
   void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
@@ -64,9 +75,14 @@ class QtEditorWidget final : public QsciScintilla {
 
   bool paste_in_parts();
   void use_plain_document();
+  void use_desktop_keys();
+  void hear_changes();
   void fit_to_font();
   // Program changes: no undo step, no change report.
   void change_quietly(const std::function<void()>& change);
+  // While the program's text keeps coming, a costly paint (a long line, laid out whole) waits
+  // a few times its own cost after the last one, so that the text goes in between.
+  void hold_costly_paints();
   // The user's change about to be made before the place of the program's next text moves it.
   void follow_user_change(long position, int change, long length);
 
@@ -76,6 +92,8 @@ class QtEditorWidget final : public QsciScintilla {
   // Where the program's next text goes: after all it added, before what the user typed
   // after that, which so stays at the end of a text still arriving.
   long append_at_ = 0;
+  qint64 paint_cost_ms_ = 0;  // what the last paint took
+  QTimer paint_held_;
   std::function<bool()> take_paste_;
   std::function<void()> user_edit_;
 };

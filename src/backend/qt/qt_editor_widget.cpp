@@ -1,9 +1,16 @@
 // The editor as a plain-text editor of the desktop: no margins, no styles, the widget's own
-// font, the keys Qt's text editors take, and its pastes through the ui layer.
+// font, the keys and the menu Qt's text editors have, and its pastes through the ui layer.
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFontInfo>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMimeData>
 
 #include "backend/qt/qt_editor_accessibility.h"
 #include "backend/qt/qt_editor_text.h"
@@ -14,77 +21,142 @@ namespace ambrel {
 namespace {
 
 constexpr int kTabStopSpaces = 4;
-constexpr int kMargins = 5;  // line numbers, symbols and folding, of which a plain editor has none
+// A paint that took longer than this while text was coming waits for the next one.
+constexpr qint64 kCostlyPaintMs = 40;
+// How many times its cost the next costly paint waits: the text goes in at least four fifths
+// of the time.
+constexpr qint64 kPaintWaits = 4;
 
 int scintilla_key(int key, int modifiers) { return key | (modifiers << 16); }
 
 // Scintilla's own line and case commands, which a plain editor does not have: Ctrl+D, Ctrl+L,
 // Ctrl+T and Ctrl+U would change lines the user did not mean to touch.
-void unbind_line_commands(QsciScintilla& editor) {
-  using Base = QsciScintillaBase;
-  const int control = Base::SCMOD_CTRL;
-  const int control_shift = Base::SCMOD_CTRL | Base::SCMOD_SHIFT;
+void unbind_line_commands(ScintillaEditBase& editor) {
+  const int control = SCMOD_CTRL;
+  const int control_shift = SCMOD_CTRL | SCMOD_SHIFT;
   for (int key : {scintilla_key('D', control), scintilla_key('L', control),
                   scintilla_key('L', control_shift), scintilla_key('T', control),
                   scintilla_key('U', control), scintilla_key('U', control_shift)}) {
-    editor.SendScintilla(Base::SCI_CLEARCMDKEY, static_cast<unsigned long>(key));
+    editor.send(SCI_CLEARCMDKEY, static_cast<uptr_t>(key));
   }
   // Redo as Qt's editors have it besides Ctrl+Y.
-  editor.SendScintilla(Base::SCI_ASSIGNCMDKEY,
-                       static_cast<unsigned long>(scintilla_key('Z', control_shift)),
-                       long{Base::SCI_REDO});
+  editor.send(SCI_ASSIGNCMDKEY, static_cast<uptr_t>(scintilla_key('Z', control_shift)), SCI_REDO);
+}
+
+// A blinking caret has its line drawn again at every blink, and a line is laid out in time
+// that grows with its length: on a line of megabytes the caret stays, or the window would do
+// little else.
+void steady_caret_on_long_lines(ScintillaEditBase& editor) {
+  constexpr sptr_t kLongLine = sptr_t{1} << 20;
+  sptr_t line =
+      editor.send(SCI_LINEFROMPOSITION, static_cast<uptr_t>(editor.send(SCI_GETCURRENTPOS)));
+  bool long_line = editor.send(SCI_LINELENGTH, static_cast<uptr_t>(line)) > kLongLine;
+  sptr_t period = long_line ? 0 : QApplication::cursorFlashTime() / 2;
+  if (editor.send(SCI_GETCARETPERIOD) != period)
+    editor.send(SCI_SETCARETPERIOD, static_cast<uptr_t>(period));
+}
+
+// What is copied or cut: with LF line ends, as text is on this desktop.
+void use_desktop_line_ends(QMimeData* data) {
+  QString text = data->text();
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+  data->setText(text);
 }
 
 }  // namespace
 
-QtEditorWidget::QtEditorWidget(QWidget* parent) : QsciScintilla(parent) {
-  use_editor_accessibility();
+QtEditorWidget::QtEditorWidget(QWidget* parent) : ScintillaEditBase(parent) {
   use_plain_document();
-  SendScintilla(SCI_SETMODEVENTMASK,
-                static_cast<unsigned long>(SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE));
-  QObject::connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
-                   [this](int position, int change, const char*, int length) {
-                     if (changing_) return;
-                     follow_user_change(position, change, length);
-                     if (user_edit_) user_edit_();
-                   });
-  for (int margin = 0; margin < kMargins; ++margin) setMarginWidth(margin, 0);
+  hear_changes();
+  send(SCI_SETMARGINS, 0);
   // Drawn straight into Qt's backing store, at the screen's density.
-  SendScintilla(SCI_SETBUFFEREDDRAW, 0UL);
+  send(SCI_SETBUFFEREDDRAW, 0);
   // The horizontal scroll bar as wide as the longest line shown, not a fixed width.
-  SendScintilla(SCI_SETSCROLLWIDTH, 1UL);
-  SendScintilla(SCI_SETSCROLLWIDTHTRACKING, 1UL);
-  setTabWidth(kTabStopSpaces);
-  unbind_line_commands(*this);
+  send(SCI_SETSCROLLWIDTH, 1);
+  send(SCI_SETSCROLLWIDTHTRACKING, 1);
+  send(SCI_SETTABWIDTH, kTabStopSpaces);
+  use_desktop_keys();
   fit_to_font();
+  QObject::connect(this, &ScintillaEditBase::aboutToCopy, this, use_desktop_line_ends);
+  use_editor_accessibility();
+  paint_held_.setSingleShot(true);
+  QObject::connect(&paint_held_, &QTimer::timeout, this,
+                   [this] { viewport()->setUpdatesEnabled(true); });
+}
+
+void QtEditorWidget::paintEvent(QPaintEvent* event) {
+  QElapsedTimer paint;
+  paint.start();
+  ScintillaEditBase::paintEvent(event);
+  paint_cost_ms_ = paint.elapsed();
+}
+
+void QtEditorWidget::hold_costly_paints() {
+  if (paint_cost_ms_ < kCostlyPaintMs || paint_held_.isActive()) return;
+  viewport()->setUpdatesEnabled(false);  // enabling them again paints what changed meanwhile
+  paint_held_.start(static_cast<int>(paint_cost_ms_ * kPaintWaits));
 }
 
 // A document without a style byte per byte of text (a plain editor styles nothing), in UTF-8,
 // whose typed line ends are CR LF. Code page and line ends belong to the document.
 void QtEditorWidget::use_plain_document() {
-  long document = SendScintilla(SCI_CREATEDOCUMENT, 0UL, long{SC_DOCUMENTOPTION_STYLES_NONE});
-  SendScintilla(SCI_SETDOCPOINTER, 0UL, document);
-  SendScintilla(SCI_RELEASEDOCUMENT, 0UL, document);  // the editor holds it
-  setUtf8(true);
-  SendScintilla(SCI_SETEOLMODE, static_cast<unsigned long>(SC_EOL_CRLF));
+  sptr_t document = send(SCI_CREATEDOCUMENT, 0, SC_DOCUMENTOPTION_STYLES_NONE);
+  send(SCI_SETDOCPOINTER, 0, document);
+  send(SCI_RELEASEDOCUMENT, 0, document);  // the editor holds it
+  send(SCI_SETCODEPAGE, SC_CP_UTF8);
+  send(SCI_SETEOLMODE, SC_EOL_CRLF);
 }
 
-// The widget's font as the text's: every style is the default one.
+// Changes are reported before they are made; the user's are edits. The caret's moves tell
+// whether it may blink.
+void QtEditorWidget::hear_changes() {
+  send(SCI_SETMODEVENTMASK, SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE);
+  QObject::connect(this, &ScintillaEditBase::notify, this,
+                   [this](Scintilla::NotificationData* note) {
+                     if (note->nmhdr.code == Scintilla::Notification::UpdateUI)
+                       steady_caret_on_long_lines(*this);
+                     if (note->nmhdr.code != Scintilla::Notification::Modified) return;
+                     if (changing_) return;
+                     auto change = static_cast<int>(note->modificationType);
+                     follow_user_change(static_cast<long>(note->position), change,
+                                        static_cast<long>(note->length));
+                     if (user_edit_) user_edit_();
+                   });
+}
+
+void QtEditorWidget::use_desktop_keys() {
+  unbind_line_commands(*this);
+  // Scintilla's own pop-up menu reads the clipboard past the ui layer; the menu is the
+  // backend's (see QtEditorMenu).
+  send(SCI_USEPOPUP, SC_POPUP_NEVER);
+}
+
+// The widget's font as the text's: every style is the default one. Text of one byte per
+// character is measured by counting in a fixed-width font (Scintilla checks that it is one).
 void QtEditorWidget::fit_to_font() {
   QFont shown = font();
   QByteArray family = shown.family().toUtf8();
-  SendScintilla(SCI_STYLESETFONT, static_cast<unsigned long>(STYLE_DEFAULT), family.constData());
-  SendScintilla(SCI_STYLESETSIZEFRACTIONAL, static_cast<unsigned long>(STYLE_DEFAULT),
-                static_cast<long>(QFontInfo(shown).pointSizeF() * int{SC_FONT_SIZE_MULTIPLIER}));
-  SendScintilla(SCI_STYLESETWEIGHT, static_cast<unsigned long>(STYLE_DEFAULT),
-                static_cast<long>(shown.weight()));
-  SendScintilla(SCI_STYLESETITALIC, static_cast<unsigned long>(STYLE_DEFAULT),
-                static_cast<long>(shown.italic()));
-  SendScintilla(SCI_STYLECLEARALL);
+  sends(SCI_STYLESETFONT, STYLE_DEFAULT, family.constData());
+  send(SCI_STYLESETSIZEFRACTIONAL, STYLE_DEFAULT,
+       static_cast<sptr_t>(QFontInfo(shown).pointSizeF() * SC_FONT_SIZE_MULTIPLIER));
+  send(SCI_STYLESETWEIGHT, STYLE_DEFAULT, shown.weight());
+  send(SCI_STYLESETITALIC, STYLE_DEFAULT, shown.italic());
+  send(SCI_STYLESETCHECKMONOSPACED, STYLE_DEFAULT, 1);
+  send(SCI_STYLECLEARALL);
+}
+
+bool QtEditorWidget::read_only() const { return send(SCI_GETREADONLY) != 0; }
+
+void QtEditorWidget::set_read_only(bool read_only) { send(SCI_SETREADONLY, read_only); }
+
+bool QtEditorWidget::word_wrap() const { return send(SCI_GETWRAPMODE) != SC_WRAP_NONE; }
+
+void QtEditorWidget::set_word_wrap(bool wrap) {
+  send(SCI_SETWRAPMODE, wrap ? SC_WRAP_WORD : SC_WRAP_NONE);
 }
 
 void QtEditorWidget::changeEvent(QEvent* event) {
-  QsciScintilla::changeEvent(event);
+  ScintillaEditBase::changeEvent(event);
   if (event->type() == QEvent::FontChange) fit_to_font();
 }
 
@@ -96,22 +168,40 @@ void QtEditorWidget::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
-  QsciScintilla::keyPressEvent(event);
-}
-
-QMimeData* QtEditorWidget::toMimeData(const QByteArray& text, bool rectangular) const {
-  QByteArray lines = text;
-  lines.replace("\r\n", "\n").replace('\r', '\n');
-  return QsciScintilla::toMimeData(lines, rectangular);
+  ScintillaEditBase::keyPressEvent(event);
 }
 
 void QtEditorWidget::paste() {
-  if (!paste_in_parts()) QsciScintilla::paste();
+  if (!read_only() && !paste_in_parts()) send(SCI_PASTE);
 }
 
 bool QtEditorWidget::paste_in_parts() {
-  if (isReadOnly() || !x_clipboard_of_another_program()) return false;
+  if (!x_clipboard_of_another_program()) return false;
   return take_paste_ && take_paste_();
+}
+
+QMenu* QtEditorWidget::editing_menu() {
+  bool writable = !read_only();
+  bool selected = send(SCI_GETSELECTIONEMPTY) == 0;
+  auto* menu = new QMenu(this);
+  auto add = [&](const char* caption, QKeySequence::StandardKey keys, bool enabled, auto act) {
+    QAction* action = menu->addAction(QString::fromLatin1(caption), this, act);
+    action->setShortcut(keys);
+    action->setEnabled(enabled);
+  };
+  add("&Undo", QKeySequence::Undo, writable && send(SCI_CANUNDO) != 0, [this] { send(SCI_UNDO); });
+  add("&Redo", QKeySequence::Redo, writable && send(SCI_CANREDO) != 0, [this] { send(SCI_REDO); });
+  menu->addSeparator();
+  add("Cu&t", QKeySequence::Cut, writable && selected, [this] { send(SCI_CUT); });
+  add("&Copy", QKeySequence::Copy, selected, [this] { send(SCI_COPY); });
+  const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+  add("&Paste", QKeySequence::Paste, writable && clipboard && clipboard->hasText(),
+      [this] { paste(); });
+  add("Delete", QKeySequence::Delete, writable && selected, [this] { send(SCI_CLEAR); });
+  menu->addSeparator();
+  add("Select All", QKeySequence::SelectAll, send(SCI_GETLENGTH) > 0,
+      [this] { send(SCI_SELECTALL); });
+  return menu;
 }
 
 }  // namespace ambrel
