@@ -19,6 +19,8 @@ class EditorAccessible final : public QAccessibleWidget, public QAccessibleTextI
   explicit EditorAccessible(QtEditorWidget* editor)
       : QAccessibleWidget(editor, QAccessible::EditableText) {}
 
+  using QAccessibleWidget::text;  // the name and the like, beside the text interface's text
+
   void* interface_cast(QAccessible::InterfaceType type) override {
     if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
