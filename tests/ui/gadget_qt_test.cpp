@@ -115,9 +115,9 @@ TEST_F(GadgetQtTest, EditorIsAPlainTextEditorWithItsFlags) {
   ASSERT_NE(writable, nullptr);
   ASSERT_NE(read_only, nullptr);
   EXPECT_FALSE(writable->read_only());
-  EXPECT_TRUE(writable->word_wrap());
+  EXPECT_EQ(writable->send(SCI_GETWRAPMODE), SC_WRAP_WORD);
   EXPECT_TRUE(read_only->read_only());
-  EXPECT_FALSE(read_only->word_wrap());
+  EXPECT_EQ(read_only->send(SCI_GETWRAPMODE), SC_WRAP_NONE);
   set_gadget_text(output, u"<r/>");
   append_gadget_text(output, u"\r\n<s/>");
   EXPECT_EQ(get_gadget_text(output), u"<r/>\r\n<s/>");

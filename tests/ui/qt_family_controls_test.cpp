@@ -260,7 +260,7 @@ TEST_F(QtFamilyControlsTest, RangesKeepTheirOrientationAndReportActions) {
 TEST_F(QtFamilyControlsTest, ViewsShowCodePagesDatesAndLinks) {
   auto* code = add_widget<QtEditorWidget>(ControlKind::CodeEditor);
   ASSERT_NE(code, nullptr);
-  EXPECT_FALSE(code->word_wrap());
+  EXPECT_EQ(code->send(SCI_GETWRAPMODE), SC_WRAP_NONE);
   EXPECT_EQ(code->font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
   auto* page = add_widget<QTextBrowser>(ControlKind::Web, {}, {}, u"about:blank");
   ASSERT_NE(page, nullptr);

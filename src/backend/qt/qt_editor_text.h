@@ -35,7 +35,6 @@ class QtEditorWidget final : public ScintillaEditBase {
 
   bool read_only() const;
   void set_read_only(bool read_only);
-  bool word_wrap() const;
   void set_word_wrap(bool wrap);
 
   // Replaces the whole text; the caret goes to the start and the view to the first line.
@@ -59,8 +58,6 @@ class QtEditorWidget final : public ScintillaEditBase {
   // An insertion at the caret (see EditorInsertion); none in a read-only editor.
   std::unique_ptr<EditorInsertion> insertion();
 
-  // The context menu's Paste and the paste keys.
-  void paste();
   // A new menu of the editing commands (undo, redo, cut, copy, paste, delete, select all),
   // each enabled as it applies now.
   QMenu* editing_menu();
@@ -73,6 +70,8 @@ class QtEditorWidget final : public ScintillaEditBase {
  private:
   class CaretInsertion;
 
+  // The context menu's Paste and the paste keys.
+  void paste();
   bool paste_in_parts();
   void use_plain_document();
   void use_desktop_keys();

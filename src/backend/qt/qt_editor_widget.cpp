@@ -149,8 +149,6 @@ bool QtEditorWidget::read_only() const { return send(SCI_GETREADONLY) != 0; }
 
 void QtEditorWidget::set_read_only(bool read_only) { send(SCI_SETREADONLY, read_only); }
 
-bool QtEditorWidget::word_wrap() const { return send(SCI_GETWRAPMODE) != SC_WRAP_NONE; }
-
 void QtEditorWidget::set_word_wrap(bool wrap) {
   send(SCI_SETWRAPMODE, wrap ? SC_WRAP_WORD : SC_WRAP_NONE);
 }
