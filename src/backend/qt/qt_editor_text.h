@@ -22,6 +22,7 @@
 #include <string_view>
 
 #include "backend/backend_controls.h"
+#include "backend/paint_pacing.h"
 
 class QEvent;
 class QKeyEvent;
@@ -79,8 +80,7 @@ class QtEditorWidget final : public ScintillaEditBase {
   void fit_to_font();
   // Program changes: no undo step, no change report.
   void change_quietly(const std::function<void()>& change);
-  // While the program's text keeps coming, a costly paint (a long line, laid out whole) waits
-  // a few times its own cost after the last one, so that the text goes in between.
+  // While the program's text keeps coming, paints wait as PaintPacing says.
   void hold_costly_paints();
   // The user's change about to be made before the place of the program's next text moves it.
   void follow_user_change(long position, int change, long length);
@@ -91,7 +91,7 @@ class QtEditorWidget final : public ScintillaEditBase {
   // Where the program's next text goes: after all it added, before what the user typed
   // after that, which so stays at the end of a text still arriving.
   long append_at_ = 0;
-  qint64 paint_cost_ms_ = 0;  // what the last paint took
+  PaintPacing pacing_;
   QTimer paint_held_;
   std::function<bool()> take_paste_;
   std::function<void()> user_edit_;

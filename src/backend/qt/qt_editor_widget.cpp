@@ -4,13 +4,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMimeData>
+#include <chrono>
 
 #include "backend/qt/qt_editor_accessibility.h"
 #include "backend/qt/qt_editor_text.h"
@@ -21,11 +21,6 @@ namespace ambrel {
 namespace {
 
 constexpr int kTabStopSpaces = 4;
-// A paint that took longer than this while text was coming waits for the next one.
-constexpr qint64 kCostlyPaintMs = 40;
-// How many times its cost the next costly paint waits: the text goes in at least four fifths
-// of the time.
-constexpr qint64 kPaintWaits = 4;
 
 int scintilla_key(int key, int modifiers) { return key | (modifiers << 16); }
 
@@ -80,21 +75,23 @@ QtEditorWidget::QtEditorWidget(QWidget* parent) : ScintillaEditBase(parent) {
   QObject::connect(this, &ScintillaEditBase::aboutToCopy, this, use_desktop_line_ends);
   use_editor_accessibility();
   paint_held_.setSingleShot(true);
-  QObject::connect(&paint_held_, &QTimer::timeout, this,
-                   [this] { viewport()->setUpdatesEnabled(true); });
+  QObject::connect(&paint_held_, &QTimer::timeout, this, [this] {
+    pacing_.released();
+    viewport()->setUpdatesEnabled(true);  // which paints what changed meanwhile
+  });
 }
 
 void QtEditorWidget::paintEvent(QPaintEvent* event) {
-  QElapsedTimer paint;
-  paint.start();
+  auto start = std::chrono::steady_clock::now();
   ScintillaEditBase::paintEvent(event);
-  paint_cost_ms_ = paint.elapsed();
+  pacing_.painted(std::chrono::steady_clock::now() - start);
 }
 
 void QtEditorWidget::hold_costly_paints() {
-  if (paint_cost_ms_ < kCostlyPaintMs || paint_held_.isActive()) return;
-  viewport()->setUpdatesEnabled(false);  // enabling them again paints what changed meanwhile
-  paint_held_.start(static_cast<int>(paint_cost_ms_ * kPaintWaits));
+  std::chrono::milliseconds wait = pacing_.wait_after_text();
+  if (wait.count() == 0) return;
+  viewport()->setUpdatesEnabled(false);
+  paint_held_.start(wait);
 }
 
 // A document without a style byte per byte of text (a plain editor styles nothing), in UTF-8,

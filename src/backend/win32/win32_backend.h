@@ -25,6 +25,7 @@
 
 namespace ambrel {
 
+class PaintPacing;
 class Win32DropTarget;
 class Win32Fonts;
 
@@ -88,6 +89,8 @@ class Win32Backend final : public ControlTreeBackend {
   }
   // The user changed an editor's text at `position` by `change` bytes (less when removed).
   void editor_text_changed(NativeHandle editor, std::ptrdiff_t position, std::ptrdiff_t change);
+  // The paint pacing of the editor `hwnd`, if it is one of this backend's editors.
+  PaintPacing* editor_pacing(HWND hwnd);
   // A panel's pages fill its page rectangle; only the current one shows.
   void show_current_page(NativeHandle panel);
 

@@ -12,6 +12,7 @@
 #include <Scintilla.h>
 
 #include <algorithm>
+#include <chrono>
 #include <functional>
 #include <string>
 #include <utility>
@@ -34,6 +35,8 @@ constexpr std::size_t kMostTrailBytes = 3;
 // The window property that holds the font the editor was given (WM_GETFONT answers it).
 constexpr wchar_t kFontProperty[] = L"ambrel.editor.font";
 constexpr UINT_PTR kEditorSubclass = 2;
+// The timer that lets held paints through again; Scintilla's own timers are numbered below.
+constexpr UINT_PTR kPaintHoldTimer = 0xA3B0;
 
 LRESULT sci(HWND editor, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
   return SendMessageW(editor, message, wparam, lparam);
@@ -138,10 +141,40 @@ bool is_paste_key(WPARAM key) {
   return (key == 'V' && control) || (key == VK_INSERT && shift && !control);
 }
 
+// While the program's text keeps coming, paints wait as PaintPacing says (WM_SETREDRAW
+// keeps them back; letting them through draws what changed meanwhile).
+void hold_costly_paints(HWND editor, PaintPacing& pacing) {
+  std::chrono::milliseconds wait = pacing.wait_after_text();
+  if (wait.count() == 0) return;
+  SendMessageW(editor, WM_SETREDRAW, FALSE, 0);
+  SetTimer(editor, kPaintHoldTimer, static_cast<UINT>(wait.count()), nullptr);
+}
+
+void release_paints(HWND editor, PaintPacing* pacing) {
+  KillTimer(editor, kPaintHoldTimer);
+  if (pacing) pacing->released();
+  SendMessageW(editor, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(editor, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+}
+
+LRESULT timed_paint(HWND hwnd, WPARAM wparam, LPARAM lparam, Win32Backend& backend) {
+  auto start = std::chrono::steady_clock::now();
+  LRESULT result = DefSubclassProc(hwnd, WM_PAINT, wparam, lparam);
+  if (PaintPacing* pacing = backend.editor_pacing(hwnd))
+    pacing->painted(std::chrono::steady_clock::now() - start);
+  return result;
+}
+
 LRESULT CALLBACK editor_subclass(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                  DWORD_PTR data) {
   auto& backend = *reinterpret_cast<Win32Backend*>(data);
   switch (message) {
+    case WM_PAINT:
+      return timed_paint(hwnd, wparam, lparam, backend);
+    case WM_TIMER:
+      if (wparam != kPaintHoldTimer) break;
+      release_paints(hwnd, backend.editor_pacing(hwnd));
+      return 0;
     case WM_SETFONT:
       apply_font(hwnd, reinterpret_cast<HFONT>(wparam),
                  backend.scale_of(backend.handle_of(hwnd)).dpi());
@@ -314,6 +347,12 @@ void Win32Backend::editor_text_changed(NativeHandle editor, std::ptrdiff_t posit
   state->append_at = static_cast<std::size_t>(std::max(position, place + change));
 }
 
+PaintPacing* Win32Backend::editor_pacing(HWND hwnd) {
+  Win32ControlRecord* control = find_control(handle_of(hwnd));
+  auto* state = control ? kind_state<EditorState>(*control) : nullptr;
+  return state ? &state->pacing : nullptr;
+}
+
 bool Win32Backend::paste_in_parts(HWND hwnd) {
   NativeHandle editor = handle_of(hwnd);
   Win32ControlRecord* control = find_control(editor);
@@ -463,6 +502,7 @@ void append_editor_text(Win32ControlRecord& editor, std::u16string_view text) {
   if (place < length) sci(hwnd, SCI_EMPTYUNDOBUFFER);
   state->append_at = place + bytes.size();
   if (caret_follows) sci(hwnd, SCI_SETEMPTYSELECTION, state->append_at);
+  hold_costly_paints(hwnd, state->pacing);
 }
 
 }  // namespace ambrel

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "backend/backend_controls.h"
+#include "backend/paint_pacing.h"
 #include "backend/win32/win32_control_record.h"
 #include "backend/win32/win32_family_controls.h"
 
@@ -40,6 +41,7 @@ struct EditorState {
   // after that, which so stays at the end of a text still arriving.
   std::size_t append_at = 0;
   std::vector<EditorMenuItem> menu_items;  // the program's own context menu items
+  PaintPacing pacing;                      // while the program's text keeps coming
 };
 
 // The Scintilla window class, registered once for the process.
