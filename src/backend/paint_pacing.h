@@ -24,6 +24,7 @@ class PaintPacing {
     return std::chrono::ceil<std::chrono::milliseconds>(last_cost_ * kWaits);
   }
 
+  bool waiting() const { return waiting_; }
   // The wait is over: the editor paints again.
   void released() { waiting_ = false; }
 

@@ -81,6 +81,7 @@ void QtEditorWidget::change_quietly(const std::function<void()>& change) {
 }
 
 void QtEditorWidget::set(std::u16string_view text) {
+  release_paints();  // a new text is shown at once
   std::string bytes = utf16_to_utf8(text);
   change_quietly([&] {
     send(SCI_CLEARALL);

@@ -82,6 +82,7 @@ class QtEditorWidget final : public ScintillaEditBase {
   void change_quietly(const std::function<void()>& change);
   // While the program's text keeps coming, paints wait as PaintPacing says.
   void hold_costly_paints();
+  void release_paints();
   // The user's change about to be made before the place of the program's next text moves it.
   void follow_user_change(long position, int change, long length);
 

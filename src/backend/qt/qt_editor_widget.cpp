@@ -75,10 +75,7 @@ QtEditorWidget::QtEditorWidget(QWidget* parent) : ScintillaEditBase(parent) {
   QObject::connect(this, &ScintillaEditBase::aboutToCopy, this, use_desktop_line_ends);
   use_editor_accessibility();
   paint_held_.setSingleShot(true);
-  QObject::connect(&paint_held_, &QTimer::timeout, this, [this] {
-    pacing_.released();
-    viewport()->setUpdatesEnabled(true);  // which paints what changed meanwhile
-  });
+  QObject::connect(&paint_held_, &QTimer::timeout, this, [this] { release_paints(); });
 }
 
 void QtEditorWidget::paintEvent(QPaintEvent* event) {
@@ -92,6 +89,13 @@ void QtEditorWidget::hold_costly_paints() {
   if (wait.count() == 0) return;
   viewport()->setUpdatesEnabled(false);
   paint_held_.start(wait);
+}
+
+void QtEditorWidget::release_paints() {
+  if (!pacing_.waiting()) return;
+  paint_held_.stop();
+  pacing_.released();
+  viewport()->setUpdatesEnabled(true);  // which paints what changed meanwhile
 }
 
 // A document without a style byte per byte of text (a plain editor styles nothing), in UTF-8,

@@ -35,7 +35,7 @@ constexpr std::size_t kMostTrailBytes = 3;
 // The window property that holds the font the editor was given (WM_GETFONT answers it).
 constexpr wchar_t kFontProperty[] = L"ambrel.editor.font";
 constexpr UINT_PTR kEditorSubclass = 2;
-// The timer that lets held paints through again; Scintilla's own timers are numbered below.
+// The timer that ends a wait of the paints; Scintilla's own timers are numbered below.
 constexpr UINT_PTR kPaintHoldTimer = 0xA3B0;
 
 LRESULT sci(HWND editor, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
@@ -141,27 +141,33 @@ bool is_paste_key(WPARAM key) {
   return (key == 'V' && control) || (key == VK_INSERT && shift && !control);
 }
 
-// While the program's text keeps coming, paints wait as PaintPacing says (WM_SETREDRAW
-// keeps them back; letting them through draws what changed meanwhile).
+// While the program's text keeps coming, paints wait as PaintPacing says. (Not by
+// WM_SETREDRAW, which would show an editor hidden during the wait once it ends.)
 void hold_costly_paints(HWND editor, PaintPacing& pacing) {
   std::chrono::milliseconds wait = pacing.wait_after_text();
   if (wait.count() == 0) return;
-  SendMessageW(editor, WM_SETREDRAW, FALSE, 0);
   SetTimer(editor, kPaintHoldTimer, static_cast<UINT>(wait.count()), nullptr);
 }
 
-void release_paints(HWND editor, PaintPacing* pacing) {
+// Ends a wait: the editor is drawn whole once.
+void release_paints(HWND editor, PaintPacing& pacing) {
+  if (!pacing.waiting()) return;
   KillTimer(editor, kPaintHoldTimer);
-  if (pacing) pacing->released();
-  SendMessageW(editor, WM_SETREDRAW, TRUE, 0);
-  RedrawWindow(editor, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+  pacing.released();
+  InvalidateRect(editor, nullptr, FALSE);
 }
 
-LRESULT timed_paint(HWND hwnd, WPARAM wparam, LPARAM lparam, Win32Backend& backend) {
+// A paint during a wait only takes what it was to draw as owed, for the wait's end to draw.
+LRESULT paced_paint(HWND hwnd, WPARAM wparam, LPARAM lparam, PaintPacing* pacing) {
+  if (pacing && pacing->waiting()) {
+    PAINTSTRUCT paint;
+    BeginPaint(hwnd, &paint);
+    EndPaint(hwnd, &paint);
+    return 0;
+  }
   auto start = std::chrono::steady_clock::now();
   LRESULT result = DefSubclassProc(hwnd, WM_PAINT, wparam, lparam);
-  if (PaintPacing* pacing = backend.editor_pacing(hwnd))
-    pacing->painted(std::chrono::steady_clock::now() - start);
+  if (pacing) pacing->painted(std::chrono::steady_clock::now() - start);
   return result;
 }
 
@@ -170,10 +176,10 @@ LRESULT CALLBACK editor_subclass(HWND hwnd, UINT message, WPARAM wparam, LPARAM 
   auto& backend = *reinterpret_cast<Win32Backend*>(data);
   switch (message) {
     case WM_PAINT:
-      return timed_paint(hwnd, wparam, lparam, backend);
+      return paced_paint(hwnd, wparam, lparam, backend.editor_pacing(hwnd));
     case WM_TIMER:
       if (wparam != kPaintHoldTimer) break;
-      release_paints(hwnd, backend.editor_pacing(hwnd));
+      if (PaintPacing* pacing = backend.editor_pacing(hwnd)) release_paints(hwnd, *pacing);
       return 0;
     case WM_SETFONT:
       apply_font(hwnd, reinterpret_cast<HFONT>(wparam),
@@ -332,6 +338,7 @@ void set_editor_text(Win32ControlRecord& editor, std::u16string_view text) {
   auto* state = kind_state<EditorState>(editor);
   if (!state) return;
   state->appended = EditorBytes();
+  release_paints(editor.hwnd, state->pacing);  // a new text is shown at once
   put_text(editor.hwnd, state->appended.convert(text));
   state->append_at = length_of(editor.hwnd);
 }
