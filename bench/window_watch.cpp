@@ -35,7 +35,7 @@ namespace {
 
 constexpr long kMarker = 0x61626c;  // "abl": our pings among the window manager's
 constexpr int kSampleMilliseconds = 40;
-constexpr int kDarkLevel = 110;   // a channel sum below 3 x this is ink
+constexpr int kDarkLevel = 110;  // a channel sum below 3 x this is ink
 // More dark pixels than a caret has (a line high, one or two wide), and fewer than one line of
 // light letters shows under Wine (a line of "k" there gives about 120).
 constexpr int kTextPixels = 60;

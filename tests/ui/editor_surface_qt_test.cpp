@@ -74,11 +74,11 @@ TEST_F(EditorSurfaceQtTest, TextOfAFixedWidthFontEndsWhereTheLayoutEndsIt) {
            "\"name\": \"Caf\u00e9 Mo\u00ebt\", \"price\": 12.5",  // side by side
            "\u039a\u03b1\u03bb\u03b7\u03bc\u03ad\u03c1\u03b1 \u041f\u0440\u0438\u0432\u0435\u0442",
            "\u250c\u2500\u2510 \u201cquoted\u201d \u2014 \u20ac5",
-           "e\u0301 \u00e9",                        // a combining mark
-           "abc \u05e9\u05dc\u05d5\u05dd def",      // right to left
-           "\u0645\u0631\u062d\u0628\u0627 x",      // joining letters
-           "a\u200db \U0001F44D\U0001F3FD",         // a joiner, an emoji and its modifier
-           "\xc3\xa9\xff x",                        // not UTF-8
+           "e\u0301 \u00e9",                    // a combining mark
+           "abc \u05e9\u05dc\u05d5\u05dd def",  // right to left
+           "\u0645\u0631\u062d\u0628\u0627 x",  // joining letters
+           "a\u200db \U0001F44D\U0001F3FD",     // a joiner, an emoji and its modifier
+           "\xc3\xa9\xff x",                    // not UTF-8
        }) {
     expect_as_laid_out(*mono, text);
   }

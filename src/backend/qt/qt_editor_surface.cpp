@@ -121,8 +121,7 @@ XYPOSITION QtEditorSurface::advance(Advances& advances, char32_t character) {
     return known;
   }
   auto [known, added] = advances.others.try_emplace(character, -1);
-  if (added && stands_alone(character))
-    known->second = measure_alone(advances.font, character);
+  if (added && stands_alone(character)) known->second = measure_alone(advances.font, character);
   return known->second;
 }
 
@@ -136,8 +135,9 @@ XYPOSITION QtEditorSurface::measure_alone(const Font* font, char32_t character) 
 }  // namespace ambrel
 
 // Scintilla's request for a surface, which the link sends here in place of the layer's.
-std::unique_ptr<Scintilla::Internal::Surface> allocate_editor_surface(Scintilla::Technology)
-    __asm__("__wrap__ZN9Scintilla8Internal7Surface8AllocateENS_10TechnologyE");
+std::unique_ptr<Scintilla::Internal::Surface>
+    allocate_editor_surface(Scintilla::Technology) __asm__(
+        "__wrap__ZN9Scintilla8Internal7Surface8AllocateENS_10TechnologyE");
 
 std::unique_ptr<Scintilla::Internal::Surface> allocate_editor_surface(Scintilla::Technology) {
   return std::make_unique<ambrel::QtEditorSurface>();

@@ -27,8 +27,7 @@ class QtEditorSurface final : public Scintilla::Internal::SurfaceImpl {
 
   void SetMode(Scintilla::Internal::SurfaceMode surface_mode) override;
   void MeasureWidths(const Font* font, std::string_view text, XYPOSITION* positions) override;
-  void MeasureWidthsUTF8(const Font* font, std::string_view text,
-                         XYPOSITION* positions) override;
+  void MeasureWidthsUTF8(const Font* font, std::string_view text, XYPOSITION* positions) override;
 
  private:
   // What one font's characters advance by; a negative advance is a character that is not
