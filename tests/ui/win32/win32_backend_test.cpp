@@ -9,6 +9,7 @@
 
 #include <Scintilla.h>
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <thread>
@@ -90,6 +91,13 @@ class Win32BackendTest : public ::testing::Test {
 
   void settle() {
     while (backend.pump(0) != 0) {}
+  }
+  // Settles, and lets the editors' timers run: after a paint that showed a line wider than the
+  // scroll width, Scintilla widens its scroll bar on a timer.
+  void settle_timers() {
+    auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+    while (std::chrono::steady_clock::now() < until) backend.pump(20);
+    settle();
   }
 
   Rect placed(NativeHandle control) const { return ambrel::placed(backend, control); }
@@ -304,7 +312,7 @@ TEST_F(Win32BackendTest, AnEditorShowsTheFocusInItsBorder) {
   NativeHandle button = add(ControlKind::Button, u"Go");
   backend.set_control_geometry(button, {250, 10, 80, 24});
   backend.set_focus(button);
-  settle();
+  settle_timers();
   std::vector<std::uint32_t> unfocused = shown_pixels(backend.hwnd(window));
   backend.set_focus(editor);
   settle();
