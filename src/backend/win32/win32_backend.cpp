@@ -171,8 +171,9 @@ void Win32Backend::refresh_pointer() const {
 
 LRESULT Win32Backend::wake_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == wake_message_ && wake_message_ != 0) {
-    // Including what the tasks post themselves.
-    while (posted_.run()) {}
+    // Only what was posted before: each post has a wake of its own, and a task that posts
+    // again, turn after turn, must leave the window's own messages a turn in between.
+    posted_.run();
     return 0;
   }
   if (message == WM_TIMER && wparam == kBusyPointerTimer) {

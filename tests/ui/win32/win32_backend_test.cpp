@@ -10,6 +10,7 @@
 #include <Scintilla.h>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -351,6 +352,22 @@ TEST_F(Win32BackendTest, TimersAndPostedTasksWakeThePump) {
   poster.join();
   while (ran.size() < 2) backend.pump(-1);
   EXPECT_EQ(ran, (std::vector<int>{1, 2}));
+}
+
+// A task that posts itself again, as a text still arriving wakes its reader, must not hold the
+// window: what reached the window meanwhile is handled before the next of its tasks.
+TEST_F(Win32BackendTest, ATaskPostingItselfLetsTheWindowsMessagesIn) {
+  constexpr int kMostTasks = 1000;
+  int tasks = 0;
+  std::function<void()> again = [&] {
+    if (++tasks < kMostTasks && sink.close_requests == 0) backend.post(again);
+  };
+  backend.post(again);
+  PostMessageW(backend.hwnd(window), WM_CLOSE, 0, 0);
+  while (tasks < kMostTasks && sink.close_requests == 0) backend.pump(-1);
+  settle();
+  EXPECT_EQ(sink.close_requests, 1);
+  EXPECT_LE(tasks, 3);
 }
 
 TEST_F(Win32BackendTest, TheClipboardKeepsUnicodeText) {
