@@ -28,10 +28,6 @@ class ClipboardPasteTest : public HeadlessTest {
         [this](std::shared_ptr<TextStream::Reader> text) { coming = std::move(text); });
   }
 
-  void settle() {
-    while (headless->pump(0) != 0) {}
-  }
-
   // What the reader has now, without waiting; `ended` tells whether it saw the end.
   static std::u16string take_all(TextStream::Reader& reader, bool& ended) {
     std::u16string text;

@@ -17,9 +17,6 @@ class EditorPasteTest : public GadgetTest {
     set_gadget_text(number, text);
     return number;
   }
-  void settle() {
-    while (headless->pump(0) != 0) {}
-  }
 };
 
 TEST_F(EditorPasteTest, APasteIntoASecondEditorLeavesThePasteIntoTheFirstGoing) {

@@ -23,6 +23,11 @@ class HeadlessTest : public ServicesTest {
     ASSERT_NO_FATAL_FAILURE(start_services(std::move(backend)));
   }
 
+  // Runs what the backend has to run (posted tasks, idle turns) until nothing is left.
+  void settle() {
+    while (headless->pump(0) != 0) {}
+  }
+
   // Takes every queued event; returns their codes in order.
   static std::vector<int> drain() {
     std::vector<int> codes;

@@ -18,9 +18,6 @@ class PieceTurnsTest : public HeadlessTest {
     return {text->reader(), [this](std::u16string_view piece) { puts.emplace_back(piece); },
             [this] { done = true; }};
   }
-  void settle() {
-    while (headless->pump(0) != 0) {}
-  }
   std::u16string joined() const {
     std::u16string all;
     for (const auto& piece : puts) all += piece;
