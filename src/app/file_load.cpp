@@ -38,15 +38,23 @@ bool write_text(Utf16PieceReader& reader, std::u16string piece, TextStream& text
   return true;
 }
 
+// The units of a file of `size` bytes whose first `bytes` gave `units`, as far as they tell:
+// its text may still end sooner, at a NUL.
+std::uint64_t expected_units(std::int64_t size, std::uint64_t bytes, std::size_t units) {
+  if (size <= 0 || bytes == 0) return 0;
+  return static_cast<std::uint64_t>(static_cast<double>(size) / static_cast<double>(bytes) *
+                                    static_cast<double>(units));
+}
+
 }  // namespace
 
 // The start follows the load command's rules: an error, or a file on disk that gives no byte,
 // has no text; a byte-order mark alone, or a NUL first, is the empty text.
 void FileLoad::read() {
   PlatformFile file = PlatformFile::open_for_reading(path_, stop_);
-  FileKind kind = file.is_open() ? file.info().kind : FileKind::Directory;
-  if (kind == FileKind::Directory) return post(Report::none);
-  bool on_disk = kind == FileKind::Regular;
+  PathInfo info = file.is_open() ? file.info() : PathInfo{.kind = FileKind::Directory};
+  if (info.kind == FileKind::Directory) return post(Report::none);
+  bool on_disk = info.kind == FileKind::Regular;
   Utf16PieceReader reader(std::move(file));
   std::u16string piece;
   bool more = true;
@@ -55,6 +63,8 @@ void FileLoad::read() {
     return post(Report::none);
   }
   if (on_disk) {
+    expected_units_ = reader.ended() ? piece.size()
+                                     : expected_units(info.size, reader.bytes_read(), piece.size());
     worker_reading_ = std::thread([this] { read_for_worker(); });
     post(Report::begin_on_disk);
     write_text(reader, std::move(piece), *shown_text_, 0);
@@ -89,7 +99,7 @@ void FileLoad::take(Report report) {
     case Report::begin_on_disk:
     case Report::begin_stream: {
       auto begin = reports_.begin;
-      return begin({std::move(shown_), std::move(declared_)});
+      return begin({std::move(shown_), std::move(declared_), expected_units_});
     }
     case Report::none: {
       auto none = reports_.none;

@@ -61,6 +61,7 @@ class FileLoad {
   std::shared_ptr<TextStream> declared_text_ = TextStream::make({kTextPieceUnits, kPiecesAhead});
   std::unique_ptr<TextStream::Reader> shown_;     // until handed over
   std::unique_ptr<TextStream::Reader> declared_;  // until handed over
+  std::uint64_t expected_units_ = 0;              // a file on disk's, told with its begin
   OwnedPosts posts_;
   std::thread worker_reading_;  // started by the reading thread, for a file on disk
   std::thread thread_;          // last: it starts once the rest is there

@@ -47,7 +47,7 @@ void Regeneration::replace_input(InputText text) {
   window_remove_timer(gadgets_.window, kRegenerationTimer);
   forget_ahead();
   stop_job();
-  fill_input(std::move(text.shown));
+  fill_input(std::move(text.shown), text.expected_units);
   run_job(next_job(), std::move(text.declared));
 }
 
@@ -63,7 +63,7 @@ void Regeneration::declare_ahead(std::shared_ptr<TextStream::Reader> source) {
 void Regeneration::take_ahead(InputText text) {
   window_remove_timer(gadgets_.window, kRegenerationTimer);
   stop_input_job();
-  fill_input(std::move(text.shown));
+  fill_input(std::move(text.shown), text.expected_units);
   int job = std::exchange(ahead_job_, 0);
   if (held_) {
     std::u16string declarations = std::move(*held_);
@@ -148,10 +148,12 @@ void Regeneration::forget_ahead() {
 }
 
 // A new input: nothing of the old one waits to be declared.
-void Regeneration::fill_input(std::unique_ptr<TextStream::Reader> shown) {
+void Regeneration::fill_input(std::unique_ptr<TextStream::Reader> shown,
+                              std::uint64_t expected_units) {
   input_stopped_ = false;
   fill_.reset();
   set_gadget_text(gadgets_.input, u"");
+  reserve_gadget_text(gadgets_.input, expected_units);
   fill_ = std::make_unique<PieceTurns>(
       std::move(shown),
       [input = gadgets_.input](std::u16string_view piece) { append_gadget_text(input, piece); },

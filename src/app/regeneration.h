@@ -11,6 +11,7 @@
 // whole and then shown at once, or dropped if it breaks. The job ahead counts as no work while
 // the text is not whole, since it waits on the clipboard's owner, as the paste does.
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -75,8 +76,9 @@ class Regeneration {
   void stop_input_job();
   // Lets go of the job ahead and what it declared.
   void forget_ahead();
-  // Empties the input editor and fills it with `shown` over idle turns.
-  void fill_input(std::unique_ptr<TextStream::Reader> shown);
+  // Empties the input editor and fills it with `shown` over idle turns, with room made at once
+  // for the units expected (0: none).
+  void fill_input(std::unique_ptr<TextStream::Reader> shown, std::uint64_t expected_units);
   // What the worker posts for job `job`; a job no longer running gets nothing.
   void take_declarations(int job, const std::u16string& declarations);
   void input_wanted(int job);

@@ -75,7 +75,7 @@ void ToolWindow::paste() {
         if (!text->has_text()) return;
         std::unique_ptr<TextStream::Reader> shown = text->reader();
         paste_notice_.clear();
-        regeneration_.take_ahead({std::move(shown), text->reader()});
+        regeneration_.take_ahead({std::move(shown), text->reader(), text->units()});
       },
       [this] {
         regeneration_.drop_ahead();

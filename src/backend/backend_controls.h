@@ -4,6 +4,7 @@
 // text, state, style, z-order, focus, repaint, and the mouse capture and cursor the
 // splitter's drag needs.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>

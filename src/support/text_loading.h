@@ -32,6 +32,8 @@ class Utf16PieceReader {
   // Whether any byte was read: what tells an empty file, as some files (those under /proc
   // and /sys) report a size of 0 whatever they hold.
   bool read_a_byte() const { return read_a_byte_; }
+  // Whether the text has ended: no piece follows.
+  bool ended() const { return done_; }
   // How many bytes were read so far.
   std::uint64_t bytes_read() const { return bytes_read_; }
 

@@ -43,8 +43,8 @@ void TextStream::add_pieces(std::u16string_view text) {
       std::size_t units = next_piece_units(text, limits_.piece_units);
       pieces_.push_back(std::make_shared<const std::u16string>(text.substr(0, units)));
       text.remove_prefix(units);
+      units_ += units;
     }
-    any_text_ = true;
     wakes = due_wakes_locked();
   }
   changed_.notify_all();
@@ -117,7 +117,12 @@ bool TextStream::failed() const {
 
 bool TextStream::has_text() const {
   std::lock_guard lock(mutex_);
-  return any_text_ && !failed_;
+  return units_ != 0 && !failed_;
+}
+
+std::uint64_t TextStream::units() const {
+  std::lock_guard lock(mutex_);
+  return units_;
 }
 
 std::unique_ptr<TextStream::Reader> TextStream::reader() {

@@ -16,6 +16,7 @@
 
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <list>
@@ -75,6 +76,8 @@ class TextStream final : public std::enable_shared_from_this<TextStream> {
   bool failed() const;
   // Whether any text came.
   bool has_text() const;
+  // How many units came so far: once closed, the text's length.
+  std::uint64_t units() const;
 
   // A reader from the first piece still held.
   std::unique_ptr<Reader> reader();
@@ -113,7 +116,7 @@ class TextStream final : public std::enable_shared_from_this<TextStream> {
   bool any_reader_ = false;
   bool ended_ = false;
   bool failed_ = false;
-  bool any_text_ = false;
+  std::uint64_t units_ = 0;  // that came
   std::function<void()> room_wake_;
   std::function<void()> ended_call_;
   TextPartJoiner joiner_;  // the writers' only

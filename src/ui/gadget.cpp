@@ -172,6 +172,13 @@ int append_gadget_text(int gadget, std::u16string_view text) {
   return 1;
 }
 
+int reserve_gadget_text(int gadget, std::uint64_t units) {
+  Gadget* record = live_gadget(gadget);
+  if (!record) return 0;
+  if (units != 0) ui_controls()->reserve_control_text(record->handle, units);
+  return 1;
+}
+
 int set_gadget_menu_items(int gadget, std::vector<EditorMenuItem> items) {
   Gadget* record = live_gadget(gadget);
   if (!record) return 0;

@@ -5,6 +5,7 @@
 // an unknown gadget number returns 0 (or the empty text) and does nothing. Position and
 // size arguments take kKeepValue (-65535) to keep the current value.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -50,6 +51,10 @@ std::u16string get_gadget_text(int gadget);
 // the text added, not with the text held, for an editor (see
 // BackendControls::append_control_text).
 int append_gadget_text(int gadget, std::u16string_view text);
+// Makes room in an editor gadget for about `units` units more than it holds, so that a long
+// text added in pieces is not moved again and again as it grows (see
+// BackendControls::reserve_control_text).
+int reserve_gadget_text(int gadget, std::uint64_t units);
 // A reader of the text get_gadget_text gives, a slice at a time, without a copy of the whole
 // where the control allows (see ControlTextReader); nullptr for an unknown gadget.
 std::unique_ptr<ControlTextReader> read_gadget_text(int gadget);

@@ -12,9 +12,12 @@
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <limits>
+#include <optional>
 #include <string>
 #include <thread>
 
+#include "app/file_load.h"
 #include "app/tool_window.h"
 #include "app_fixture.h"
 #include "whole_text_generator.h"
@@ -323,6 +326,32 @@ TEST_F(AppFilesTest, AHugeFileWithAZeroSoonIsReadOnlyThatFar) {
   application_window()->load_file(path);
   settle();
   EXPECT_EQ(text(u"txtIn"), u"<a>1</a>");
+}
+
+// A file on disk tells the input editor about how long its text will be, so that the editor
+// makes room at once: as many units as its first piece's bytes foretell, or exactly as many as
+// came when its text ended there (at a NUL, however large the file).
+TEST_F(AppFilesTest, ALoadForetellsTheUnitsOfItsFile) {
+  auto expected_of = [this](const std::string& name, const std::string& bytes) {
+    write(name, bytes);
+    std::optional<std::uint64_t> expected;
+    FileLoad::Reports reports;
+    reports.begin = [&expected](InputText text) { expected = text.expected_units; };
+    reports.none = [&expected] { expected = std::numeric_limits<std::uint64_t>::max(); };
+    reports.cut = [] {};
+    FileLoad load(native_path_of_argument((directory / name).string()), 0, reports);
+    while (!expected) window_wait_event(10);
+    return *expected;
+  };
+  EXPECT_EQ(expected_of("ascii.xml", "<a>" + std::string(300000, ' ') + "</a>"), 300007u);
+  std::string accents;
+  for (int i = 0; i < 100000; ++i) accents += "\xC3\xA9";
+  EXPECT_NEAR(static_cast<double>(expected_of("accents.xml", "<a>" + accents + "</a>")), 100007.0,
+              1000.0);
+  EXPECT_NEAR(static_cast<double>(expected_of("utf16.xml", "\xFF\xFE" + std::string(200000, 'a'))),
+              100000.0, 1000.0);
+  EXPECT_EQ(expected_of("zeros.xml", std::string("<a>1</a>\0", 9) + std::string(1u << 20, 'x')),
+            8u);
 }
 
 }  // namespace

@@ -71,6 +71,7 @@ TEST(TextStreamTest, EveryReaderGetsTheWholeTextWhereverItsPartsWereCut) {
       EXPECT_FALSE(worker.split_line_end) << cut << " " << units;
       EXPECT_FALSE(worker.split_pair) << cut << " " << units;
       EXPECT_TRUE(stream->has_text());
+      EXPECT_EQ(stream->units(), text.size()) << cut << " " << units;
     }
   }
 }

@@ -13,12 +13,15 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+#include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <memory>
 #include <string>
 
 #include "services_fixture.h"
 #include "backend/qt/qt_backend.h"
+#include "backend/editor_room.h"
 #include "backend/qt/qt_editor_text.h"
 #include "ui/events.h"
 #include "ui/gadget.h"
@@ -196,13 +199,27 @@ TEST_F(EditorTextQtTest, TextAddedAtTheEndLeavesTheUsersCaretSelectionAndViewAlo
   EXPECT_EQ(change_events(), 0);
 
   // Into an empty editor, the caret there too: it stays at the start, the view on the first
-  // line.
+  // line, with room made ahead for the text or not.
   set_gadget_text(editor, u"");
+  reserve_gadget_text(editor, 3 * 5000);
   for (int i = 0; i < 3; ++i) append_gadget_text(editor, lines_of(5000, u'c'));
   QApplication::processEvents();
   EXPECT_EQ(send(SCI_GETCURRENTPOS), 0);
   EXPECT_EQ(send(SCI_GETFIRSTVISIBLELINE), 0);
   EXPECT_EQ(send(SCI_GETLINECOUNT), 3 * 5000 / 8 + 1);
+}
+
+// Room is made ahead for a text as long as foretold and a little more, but never for more
+// than the process holds with ease: Scintilla's store, denied a room it asked for, writes past
+// its end.
+TEST_F(EditorTextQtTest, RoomMadeAheadIsBounded) {
+  EXPECT_EQ(editor_room_bytes(0, 8000), 9000u);
+  EXPECT_EQ(editor_room_bytes(100, 8000), 9100u);
+  EXPECT_EQ(editor_room_bytes(100, 0), 0u);
+  std::size_t most = editor_room_bytes(0, std::numeric_limits<std::uint64_t>::max());
+  EXPECT_GT(most, 0u);
+  EXPECT_LE(most, std::size_t{1} << 30);
+  EXPECT_EQ(editor_room_bytes(most, 1), 0u);
 }
 
 // What the user types at the end of a text still arriving stays at its end, after a caret

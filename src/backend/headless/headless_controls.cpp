@@ -104,6 +104,9 @@ void HeadlessBackend::append_control_text(NativeHandle handle, std::u16string_vi
   if (Control* control = find_control(handle)) control->text += text;
 }
 
+// Nothing is drawn here while a text comes, nor paused by its growth.
+void HeadlessBackend::reserve_control_text(NativeHandle, std::uint64_t) {}
+
 void HeadlessBackend::set_control_enabled(NativeHandle handle, bool enabled) {
   if (Control* control = find_control(handle)) control->enabled = enabled;
 }

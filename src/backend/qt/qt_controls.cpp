@@ -131,6 +131,13 @@ void QtBackend::append_control_text(NativeHandle handle, std::u16string_view tex
   set_control_text(handle, control_text(handle) + std::u16string(text));
 }
 
+void QtBackend::reserve_control_text(NativeHandle handle, std::uint64_t units) {
+  ControlInfo* control = find_control(handle);
+  if (auto* editor = control ? dynamic_cast<QtEditorWidget*>(control->widget) : nullptr) {
+    editor->reserve(units);
+  }
+}
+
 std::unique_ptr<EditorInsertion> QtBackend::insert_at_caret(NativeHandle handle) {
   ControlInfo* control = find_control(handle);
   auto* editor = control ? dynamic_cast<QtEditorWidget*>(control->widget) : nullptr;

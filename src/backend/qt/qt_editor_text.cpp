@@ -5,6 +5,7 @@
 #include <string>
 
 #include "backend/control_text_readers.h"
+#include "backend/editor_room.h"
 #include "support/unicode_text.h"
 #include "support/utf8_sequence.h"
 
@@ -119,6 +120,11 @@ void QtEditorWidget::append(std::u16string_view text) {
   append_at_ = place + static_cast<long>(bytes.size());
   if (caret_follows) send(SCI_SETEMPTYSELECTION, static_cast<uptr_t>(append_at_));
   hold_costly_paints();
+}
+
+void QtEditorWidget::reserve(std::uint64_t units) {
+  auto held = static_cast<std::size_t>(send(SCI_GETLENGTH));
+  if (std::size_t bytes = editor_room_bytes(held, units)) send(SCI_ALLOCATE, bytes);
 }
 
 std::u16string QtEditorWidget::get() const {

@@ -16,6 +16,7 @@
 
 #include <QTimer>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -43,6 +44,8 @@ class QtEditorWidget final : public ScintillaEditBase {
   // Adds `text` at the end (see BackendControls::append_control_text), leaving the user's
   // caret, selection and view where they are.
   void append(std::u16string_view text);
+  // Makes room for about `units` more (see BackendControls::reserve_control_text).
+  void reserve(std::uint64_t units);
   // The whole text with CR LF line ends, however it was set or typed.
   std::u16string get() const;
   // The text get gives, a slice at a time.

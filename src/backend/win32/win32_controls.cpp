@@ -186,6 +186,11 @@ void Win32Backend::append_control_text(NativeHandle handle, std::u16string_view 
   setting_text_ = false;
 }
 
+void Win32Backend::reserve_control_text(NativeHandle handle, std::uint64_t units) {
+  Win32ControlRecord* control = find_control(handle);
+  if (control && is_editor(tree_.kind(handle))) reserve_editor_text(*control, units);
+}
+
 void Win32Backend::set_control_text(NativeHandle handle, std::u16string_view text) {
   Win32ControlRecord* control = find_control(handle);
   if (!control) return;

@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "backend/control_text_readers.h"
+#include "backend/editor_room.h"
 #include "backend/win32/win32_backend.h"
 #include "backend/win32/win32_family_controls.h"
 #include "backend/win32/win32_text.h"
@@ -510,6 +511,12 @@ void append_editor_text(Win32ControlRecord& editor, std::u16string_view text) {
   state->append_at = place + bytes.size();
   if (caret_follows) sci(hwnd, SCI_SETEMPTYSELECTION, state->append_at);
   hold_costly_paints(hwnd, state->pacing);
+}
+
+void reserve_editor_text(const Win32ControlRecord& editor, std::uint64_t units) {
+  if (std::size_t bytes = editor_room_bytes(length_of(editor.hwnd), units)) {
+    sci(editor.hwnd, SCI_ALLOCATE, bytes);
+  }
 }
 
 }  // namespace ambrel

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -58,6 +59,8 @@ std::unique_ptr<ControlTextReader> editor_reader(std::function<HWND()> editor);
 void set_editor_text(Win32ControlRecord& editor, std::u16string_view text);
 // At the end, as the program's own (BackendControls::append_control_text).
 void append_editor_text(Win32ControlRecord& editor, std::u16string_view text);
+// Room for about `units` more (BackendControls::reserve_control_text).
+void reserve_editor_text(const Win32ControlRecord& editor, std::uint64_t units);
 
 // The answer to WM_GETOBJECT for the editor's client area: an accessible object whose name
 // is `name` and whose value is the editor's text (win32_editor_accessible.cpp).
