@@ -15,14 +15,17 @@
 #include "app/input_text.h"
 #include "support/platform_file.h"
 #include "support/text_stream.h"
+#include "ui/editor_text_turns.h"
 #include "ui/owned_posts.h"
 
 namespace ambrel {
 
 class FileLoad {
  public:
-  // How many pieces the reading may be ahead of the slower of its readers.
-  static constexpr std::size_t kPiecesAhead = 4;
+  // How many pieces the reading may be ahead of the slower of its readers: as many as the
+  // input editor's fill puts in at once, or each put would take only what a few pieces hold
+  // (and under Wine each put costs the editor some 8 ms more than its text).
+  static constexpr std::size_t kPiecesAhead = PieceTurns::kJoinedUnits / kTextPieceUnits;
 
   // What the load tells, each on the user-interface thread; after the load is destroyed,
   // nothing.
