@@ -38,11 +38,14 @@ bool write_text(Utf16PieceReader& reader, std::u16string piece, TextStream& text
   return true;
 }
 
-// The units of a file of `size` bytes whose first `bytes` gave `units`, as far as they tell:
-// its text may still end sooner, at a NUL.
-std::uint64_t expected_units(std::int64_t size, std::uint64_t bytes, std::size_t units) {
-  if (size <= 0 || bytes == 0) return 0;
-  return static_cast<std::uint64_t>(static_cast<double>(size) / static_cast<double>(bytes) *
+// The units of a file of `size` bytes whose reader gave `units` so far: exactly those once its
+// text ended, else as many as its bytes so far foretell (it may still end sooner, at a NUL).
+std::uint64_t expected_units(const Utf16PieceReader& reader, std::int64_t size,
+                             std::size_t units) {
+  if (reader.ended()) return units;
+  if (size <= 0 || reader.bytes_read() == 0) return 0;
+  return static_cast<std::uint64_t>(static_cast<double>(size) /
+                                    static_cast<double>(reader.bytes_read()) *
                                     static_cast<double>(units));
 }
 
@@ -63,8 +66,7 @@ void FileLoad::read() {
     return post(Report::none);
   }
   if (on_disk) {
-    expected_units_ = reader.ended() ? piece.size()
-                                     : expected_units(info.size, reader.bytes_read(), piece.size());
+    expected_units_ = expected_units(reader, info.size, piece.size());
     worker_reading_ = std::thread([this] { read_for_worker(); });
     post(Report::begin_on_disk);
     write_text(reader, std::move(piece), *shown_text_, 0);

@@ -175,7 +175,7 @@ int append_gadget_text(int gadget, std::u16string_view text) {
 int reserve_gadget_text(int gadget, std::uint64_t units) {
   Gadget* record = live_gadget(gadget);
   if (!record) return 0;
-  if (units != 0) ui_controls()->reserve_control_text(record->handle, units);
+  ui_controls()->reserve_control_text(record->handle, units);
   return 1;
 }
 
