@@ -40,8 +40,7 @@ bool write_text(Utf16PieceReader& reader, std::u16string piece, TextStream& text
 
 // The units of a file of `size` bytes whose reader gave `units` so far: exactly those once its
 // text ended, else as many as its bytes so far foretell (it may still end sooner, at a NUL).
-std::uint64_t expected_units(const Utf16PieceReader& reader, std::int64_t size,
-                             std::size_t units) {
+std::uint64_t expected_units(const Utf16PieceReader& reader, std::int64_t size, std::size_t units) {
   if (reader.ended()) return units;
   if (size <= 0 || reader.bytes_read() == 0) return 0;
   return static_cast<std::uint64_t>(static_cast<double>(size) /
