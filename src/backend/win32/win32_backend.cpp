@@ -91,6 +91,15 @@ bool route_page_key(const MSG& message) {
   return true;
 }
 
+// Takes the next waiting message. Under Wine the desktop's own events (the window manager's
+// ping, keys, clicks) are read from the X server only by a wait or by a look into an empty
+// queue; the wait of no time first lets them in between two messages, so a run of long
+// repaints is answered after each one, not only after the last.
+bool take_waiting_message(MSG& message) {
+  MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  return PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0;
+}
+
 }  // namespace
 
 void Win32Backend::dispatch(MSG& message) {
@@ -123,11 +132,11 @@ int Win32Backend::pump(int timeout_ms) {
                                                  QS_ALLINPUT, MWMO_INPUTAVAILABLE);
       if (waited == WAIT_TIMEOUT) return 0;
     }
-    if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) return 0;
+    if (!take_waiting_message(message)) return 0;
     dispatch(message);
   }
   // And whatever else is already waiting, so one turn empties the queue.
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) dispatch(message);
+  while (take_waiting_message(message)) dispatch(message);
   return kBackendEventsDispatched;
 }
 
